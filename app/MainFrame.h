@@ -1,0 +1,36 @@
+#pragma once
+// The method chooser " Luvo 4.1": a welcome text, the six methods and "&OK".
+
+#include <wx/button.h>
+#include <wx/radiobox.h>
+
+#include "common/LuvoFrame.h"
+
+class MainFrame : public luvo::LuvoFrame {
+  public:
+    MainFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
+
+    // Status text that a selection of the radio box shows, by index.
+    static wxString StatusTextFor(int index);
+
+    wxButton* GetStartButton() const { return startButton_; }
+    wxRadioBox* GetMethodBox() const { return methodBox_; }
+
+  private:
+    void OnQuit(wxCommandEvent& event);
+    void OnInfo(wxCommandEvent& event);
+    void OnRadioBox(wxCommandEvent& event);
+    void OnStart(wxCommandEvent& event);
+    void ShowSelectionStatus();
+
+    wxButton* startButton_ = nullptr;
+    wxRadioBox* methodBox_ = nullptr;
+
+    wxDECLARE_EVENT_TABLE();
+};
+
+// The start-up window " Luvo 4.1", centred and shown.
+MainFrame* ShowMainWindow();
+
+// Creates the first window of method `index` (0..5 as in the radio box), centred and shown.
+wxFrame* OpenMethodWindow(int index);

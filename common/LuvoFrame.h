@@ -1,0 +1,46 @@
+#pragma once
+// The pattern every Luvo window follows: a top-level frame without parent, the program's
+// icon, the menus "&Datei" and "&Hilfe", a status line, and one panel that fills the frame
+// and holds all controls. Method windows derive from it and add their own event tables.
+
+#include <wx/frame.h>
+#include <wx/panel.h>
+
+namespace luvo {
+
+// Menu and button ids shared by all windows.
+enum LuvoIds {
+    kIdMenuClose = 0,  // "&Schließen..." in most windows
+    kIdMenuQuit = 1,   // "&Beenden..." of the main window; the close entry of thin-airfoil windows
+    kIdMenuInfo = 2,   // "&Info..."
+    kIdButtonStart = 5100,
+    kIdButtonClose = 5101,
+};
+
+// Which entry the "&Datei" menu holds.
+enum class FileMenu {
+    Close,       // "&Schließen...\tAlt-S", id 0
+    CloseAsId1,  // "&Schließen...\tAlt-S", id 1 (thin-airfoil windows)
+    Quit,        // "&Beenden...\tAlt-B", id 1, help "Programm beenden" (main window)
+    None,        // no menu bar at all (progress windows)
+};
+
+class LuvoFrame : public wxFrame {
+  public:
+    LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+              FileMenu fileMenu = FileMenu::Close, int statusFields = 1,
+              long style = wxDEFAULT_FRAME_STYLE);
+
+    wxPanel* GetPanel() const { return panel_; }
+
+  protected:
+    wxPanel* panel_ = nullptr;
+};
+
+// The modal info box: OK and the information icon.
+void ShowInfoBox(wxWindow* parent, const wxString& text, const wxString& caption);
+
+// The modal error box of input checks: OK and the error icon.
+void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& caption);
+
+}  // namespace luvo

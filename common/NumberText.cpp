@@ -1,0 +1,62 @@
+#include "NumberText.h"
+
+#include <cctype>
+#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace luvo {
+
+double ParseLeadingNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
+                               text[i] == '\r' || text[i] == '\v' || text[i] == '\f')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Only digits or a point may start the number: from_chars would also take "inf" and "nan".
+    if (i >= text.size() ||
+        !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')) {
+        return 0.0;
+    }
+    double value = 0.0;
+    const char* first = text.data() + i;
+    const char* last = text.data() + text.size();
+    std::from_chars_result r = std::from_chars(first, last, value, std::chars_format::general);
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large or too small for a double: keep the sign and the magnitude class.
+        value = std::strtod(std::string(first, last).c_str(), nullptr);
+    } else if (r.ec != std::errc()) {
+        return 0.0;
+    }
+    return negative ? -value : value;
+}
+
+std::string FormatNumber(const char* fmt, double value) {
+    char buffer[512];
+    int n = std::snprintf(buffer, sizeof buffer, fmt, value);
+    if (n < 0) return std::string();
+    std::string out(buffer, static_cast<size_t>(n) < sizeof buffer ? static_cast<size_t>(n)
+                                                                   : sizeof buffer - 1);
+    // A numeric locale with a decimal comma may be active: write a point regardless.
+    const char* point = std::localeconv()->decimal_point;
+    if (point != nullptr && std::strcmp(point, ".") != 0 && point[0] != '\0') {
+        const std::string sep(point);
+        for (size_t pos = out.find(sep); pos != std::string::npos; pos = out.find(sep, pos + 1)) {
+            out.replace(pos, sep.size(), ".");
+        }
+    }
+    return out;
+}
+
+std::string FormatResult(const char* fmt, double value) {
+    return std::isfinite(value) ? FormatNumber(fmt, value) : std::string("---");
+}
+
+}  // namespace luvo

@@ -1,0 +1,20 @@
+#pragma once
+// Text <-> number conversion shared by every method. Both directions always use a
+// decimal point, whatever LC_NUMERIC the toolkit or the user's environment set.
+
+#include <string>
+#include <string_view>
+
+namespace luvo {
+
+// The longest leading decimal number of the text (after blanks), 0 when it begins with none.
+// "1,5" -> 1, "12.5x" -> 12.5, "-" -> 0, "" -> 0. Words such as "inf" or "nan" are no number.
+double ParseLeadingNumber(std::string_view text);
+
+// printf-style formatting of one double with exactly one conversion in fmt ("%.3f", "%2.2f").
+std::string FormatNumber(const char* fmt, double value);
+
+// As FormatNumber, but a value that is not finite shows "---" (result labels).
+std::string FormatResult(const char* fmt, double value);
+
+}  // namespace luvo

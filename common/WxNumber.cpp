@@ -1,0 +1,17 @@
+#include "common/WxNumber.h"
+
+#include "common/NumberText.h"
+
+namespace luvo {
+
+double ToNumber(const wxString& text) { return ParseLeadingNumber(std::string(text.utf8_str())); }
+
+wxString FormatWx(const char* fmt, double value) {
+    return wxString::FromUTF8(FormatNumber(fmt, value));
+}
+
+wxString FormatLabel(const char* fmt, double value) {
+    return wxString::FromUTF8(FormatResult(fmt, value));
+}
+
+}  // namespace luvo

@@ -1,0 +1,211 @@
+#include "support/GuiHarness.h"
+
+#include <gtk/gtk.h>
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/imagpng.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+
+namespace luvo::test {
+
+bool WaitFor(const std::function<bool()>& cond, long ms) {
+    wxStopWatch watch;
+    while (!cond()) {
+        if (watch.Time() > ms) return cond();
+        wxYield();
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+void Pump(long ms) {
+    WaitFor([] { return false; }, ms);
+}
+
+wxWindow* FindByLabel(wxWindow* root, const wxString& label) {
+    for (wxWindow* w : FindAll<wxWindow>(root)) {
+        if (w->GetLabel() == label) return w;
+    }
+    return nullptr;
+}
+
+wxButton* FindButton(wxWindow* root, const wxString& label) {
+    for (wxButton* b : FindAll<wxButton>(root)) {
+        if (b->GetLabel() == label) return b;
+    }
+    return nullptr;
+}
+
+std::vector<wxString> StaticTexts(wxWindow* root) {
+    std::vector<wxString> out;
+    for (wxStaticText* t : FindAll<wxStaticText>(root)) out.push_back(t->GetLabel());
+    return out;
+}
+
+std::vector<wxFrame*> OpenFrames() {
+    std::vector<wxFrame*> out;
+    for (wxWindow* w : wxTopLevelWindows) {
+        auto* f = dynamic_cast<wxFrame*>(w);
+        if (f != nullptr && !wxTheApp->IsScheduledForDestruction(f) && !f->IsBeingDeleted()) {
+            out.push_back(f);
+        }
+    }
+    return out;
+}
+
+wxFrame* FindFrame(const wxString& title) {
+    for (wxFrame* f : OpenFrames()) {
+        if (f->GetTitle() == title) return f;
+    }
+    return nullptr;
+}
+
+void SetText(wxTextCtrl* field, const wxString& text) { field->SetValue(text); }
+
+void Click(wxButton* button) {
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    event.SetEventObject(button);
+    button->ProcessWindowEvent(event);
+}
+
+void SelectRadio(wxRadioBox* box, int index) {
+    box->SetSelection(index);
+    wxCommandEvent event(wxEVT_RADIOBOX, box->GetId());
+    event.SetInt(index);
+    event.SetString(box->GetString(index));
+    event.SetEventObject(box);
+    box->ProcessWindowEvent(event);
+}
+
+void ClickRadio(wxRadioButton* radio) {
+    radio->SetValue(true);
+    wxCommandEvent event(wxEVT_RADIOBUTTON, radio->GetId());
+    event.SetInt(1);
+    event.SetEventObject(radio);
+    radio->ProcessWindowEvent(event);
+}
+
+void SetCheck(wxCheckBox* box, bool value) {
+    box->SetValue(value);
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetInt(value ? 1 : 0);
+    event.SetEventObject(box);
+    box->ProcessWindowEvent(event);
+}
+
+void SendMenu(wxFrame* frame, int id) {
+    wxCommandEvent event(wxEVT_MENU, id);
+    event.SetEventObject(frame);
+    frame->ProcessWindowEvent(event);
+}
+
+void ClickInto(wxWindow* window, wxPoint at) {
+    window->SetFocus();
+    SendMouse(window, wxEVT_LEFT_DOWN, at, true);
+    SendMouse(window, wxEVT_LEFT_UP, at, false);
+}
+
+void SendMouse(wxWindow* window, wxEventType type, wxPoint at, bool leftDown) {
+    wxMouseEvent event(type);
+    event.SetPosition(at);
+    event.m_leftDown = leftDown;
+    event.SetEventObject(window);
+    event.SetId(window->GetId());
+    window->ProcessWindowEvent(event);
+}
+
+void Drag(wxWindow* window, wxPoint from, wxPoint to, int steps) {
+    SendMouse(window, wxEVT_MOTION, from, false);
+    SendMouse(window, wxEVT_LEFT_DOWN, from, true);
+    for (int i = 1; i <= steps; ++i) {
+        const wxPoint p(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        SendMouse(window, wxEVT_MOTION, p, true);
+    }
+    SendMouse(window, wxEVT_LEFT_UP, to, false);
+}
+
+int BoxRecorder::Enter(wxDialog* dialog) {
+    auto* box = dynamic_cast<wxMessageDialog*>(dialog);
+    if (box == nullptr) return wxID_NONE;  // not ours: let the other hooks decide
+    boxes_.push_back({box->GetTitle(), box->GetMessage(), box->GetMessageDialogStyle()});
+    return wxID_OK;
+}
+
+int ExpectBox::OnInvoked(wxMessageDialog* dialog) const {
+    if (seen_ != nullptr) {
+        *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
+    }
+    return answer_;
+}
+
+int ExpectFile::OnInvoked(wxFileDialog* dialog) const {
+    // GTK takes the path asynchronously: wait until the dialog reports it back.
+    dialog->SetPath(path_);
+    WaitFor([&] { return dialog->GetPath() == path_; }, 3000);
+    return answer_;
+}
+
+wxImage RenderToImage(int width, int height, const std::function<void(wxDC&)>& paint) {
+    wxBitmap bmp(width, height, 24);
+    {
+        wxMemoryDC dc(bmp);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+        paint(dc);
+    }
+    return bmp.ConvertToImage();
+}
+
+wxImage CaptureFrame(wxFrame* frame) {
+    frame->Show(true);
+    frame->Raise();
+    WaitFor([&] { return frame->IsShownOnScreen(); }, 2000);
+    // The X server maps and exposes the window asynchronously: let it, then paint again.
+    Pump(300);
+    frame->Refresh();
+    frame->Update();
+    Pump(200);
+    // Read the pixels from the X server itself; a wxScreenDC can hand back stale content.
+    const wxRect rect = frame->GetScreenRect();
+    GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y,
+                                                   rect.width, rect.height);
+    wxImage image(rect.width, rect.height);
+    if (pixbuf == nullptr) return image;
+    const int channels = gdk_pixbuf_get_n_channels(pixbuf);
+    const int stride = gdk_pixbuf_get_rowstride(pixbuf);
+    const guchar* pixels = gdk_pixbuf_get_pixels(pixbuf);
+    for (int y = 0; y < rect.height; ++y) {
+        for (int x = 0; x < rect.width; ++x) {
+            const guchar* p = pixels + y * stride + x * channels;
+            image.SetRGB(x, y, p[0], p[1], p[2]);
+        }
+    }
+    g_object_unref(pixbuf);
+    return image;
+}
+
+std::string SaveTourShot(wxFrame* frame, const std::string& name) {
+    const char* dirName = std::getenv("LUVO_SCREENSHOT_DIR");
+    if (dirName == nullptr || *dirName == '\0') return std::string();
+    wxFileName::Mkdir(wxString::FromUTF8(dirName), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
+    const std::string path = std::string(dirName) + "/" + name + ".png";
+    const bool saved = CaptureFrame(frame).SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+    EXPECT_TRUE(saved) << path;
+    return saved ? path : std::string();
+}
+
+void GuiTest::SetUp() { workDir_ = std::make_unique<ScopedWorkDir>(); }
+
+void GuiTest::TearDown() {
+    for (wxFrame* f : OpenFrames()) f->Destroy();
+    for (int i = 0; i < 10 && !wxTopLevelWindows.empty(); ++i) wxTheApp->ProcessIdle();
+    workDir_.reset();
+}
+
+}  // namespace luvo::test

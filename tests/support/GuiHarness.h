@@ -1,0 +1,160 @@
+#pragma once
+// Helpers for driving real windows in tests: find controls, type, click, drag, catch modal
+// boxes, render and capture. Every GuiTest runs in a fresh temporary working directory and
+// destroys all windows that it left open.
+
+#include <gtest/gtest.h>
+#include <wx/bitmap.h>
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/filedlg.h>
+#include <wx/frame.h>
+#include <wx/image.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobox.h>
+#include <wx/radiobut.h>
+#include <wx/stattext.h>
+#include <wx/testing.h>
+#include <wx/textctrl.h>
+#include <wx/window.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "support/TempDir.h"
+
+namespace luvo::test {
+
+// Pumps events until cond() holds or ms have passed; returns cond().
+bool WaitFor(const std::function<bool()>& cond, long ms = 3000);
+
+// Lets pending events (paints, size events) run for a short while.
+void Pump(long ms = 50);
+
+// All descendants of `root` of type T, in creation (tab) order.
+template <typename T>
+std::vector<T*> FindAll(wxWindow* root) {
+    std::vector<T*> out;
+    std::function<void(wxWindow*)> walk = [&](wxWindow* w) {
+        for (wxWindow* child : w->GetChildren()) {
+            if (auto* t = dynamic_cast<T*>(child)) out.push_back(t);
+            walk(child);
+        }
+    };
+    walk(root);
+    return out;
+}
+
+// First descendant of type T, nullptr when there is none.
+template <typename T>
+T* FindFirst(wxWindow* root) {
+    auto all = FindAll<T>(root);
+    return all.empty() ? nullptr : all.front();
+}
+
+// The descendant (any kind) whose label is exactly `label`, nullptr when there is none.
+wxWindow* FindByLabel(wxWindow* root, const wxString& label);
+wxButton* FindButton(wxWindow* root, const wxString& label);
+
+// Labels of every static text of the window, in creation order.
+std::vector<wxString> StaticTexts(wxWindow* root);
+
+// Top-level frames that are open (not scheduled for destruction), oldest first.
+std::vector<wxFrame*> OpenFrames();
+
+// The open frame with this exact title, nullptr when there is none.
+wxFrame* FindFrame(const wxString& title);
+
+// Input, as the user would give it. SetValue-based: the change handler runs synchronously.
+void SetText(wxTextCtrl* field, const wxString& text);
+void Click(wxButton* button);
+void SelectRadio(wxRadioBox* box, int index);
+void ClickRadio(wxRadioButton* radio);
+void SetCheck(wxCheckBox* box, bool value);
+void SendMenu(wxFrame* frame, int id);
+// A left click into a text field (focus and the mouse-down event).
+void ClickInto(wxWindow* window, wxPoint at = wxPoint(3, 3));
+
+// Mouse events straight into a window's handlers (no screen needed).
+void SendMouse(wxWindow* window, wxEventType type, wxPoint at, bool leftDown);
+// Press at `from`, move in `steps` steps to `to`, release there.
+void Drag(wxWindow* window, wxPoint from, wxPoint to, int steps = 5);
+
+// A modal message box as the program showed it.
+struct ShownBox {
+    wxString caption;
+    wxString message;
+    long style = 0;
+    bool HasIcon(long icon) const { return (style & icon) != 0; }
+};
+
+// Records every message box shown while it lives and answers it with OK. For expectations of
+// one particular box, prefer wxTEST_DIALOG with ExpectBox.
+class BoxRecorder : public wxModalDialogHook {
+  public:
+    BoxRecorder() { Register(); }
+    ~BoxRecorder() override { Unregister(); }
+    const std::vector<ShownBox>& boxes() const { return boxes_; }
+
+  protected:
+    int Enter(wxDialog* dialog) override;
+    void Exit(wxDialog*) override {}
+
+  private:
+    std::vector<ShownBox> boxes_;
+};
+
+// wxTEST_DIALOG expectation: a message box appears; its texts are copied into *seen.
+class ExpectBox : public wxExpectModalBase<wxMessageDialog, ExpectBox> {
+  public:
+    explicit ExpectBox(ShownBox* seen, int answer = wxID_OK) : seen_(seen), answer_(answer) {}
+
+  protected:
+    int OnInvoked(wxMessageDialog* dialog) const override;
+
+  private:
+    ShownBox* seen_;
+    int answer_;
+};
+
+// wxTEST_DIALOG expectation for a file dialog that GTK fills asynchronously.
+class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
+  public:
+    explicit ExpectFile(const wxString& path, int answer = wxID_OK)
+        : path_(path), answer_(answer) {}
+
+  protected:
+    int OnInvoked(wxFileDialog* dialog) const override;
+
+  private:
+    wxString path_;
+    int answer_;
+};
+
+// Draws with `paint` into a white bitmap and returns the pixels.
+wxImage RenderToImage(int width, int height, const std::function<void(wxDC&)>& paint);
+
+// Shows the frame, lets it paint, and reads its pixels back from the screen (menu bar and
+// status line included). Only in serial ("Screen...") suites.
+wxImage CaptureFrame(wxFrame* frame);
+
+// Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
+// returns the file written, or "" when no folder is set.
+std::string SaveTourShot(wxFrame* frame, const std::string& name);
+
+// Base fixture of all window tests: a fresh working directory; windows left open are
+// destroyed afterwards.
+class GuiTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+    const TempDir& dir() const { return workDir_->dir(); }
+
+  private:
+    std::unique_ptr<ScopedWorkDir> workDir_;
+};
+
+}  // namespace luvo::test

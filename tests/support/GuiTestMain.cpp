@@ -1,0 +1,74 @@
+// GoogleTest main for the window tests: wxWidgets started without a main loop, every wx
+// assert and every unexpected modal box turned into a test failure instead of a hang.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/init.h>
+#include <wx/log.h>
+#include <wx/modalhook.h>
+#include <wx/msgdlg.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+#include "common/Platform.h"
+
+namespace {
+
+class TestApp : public wxApp {
+  public:
+    bool OnInit() override {
+        luvo::ApplyUiStyle();
+        return true;
+    }
+};
+
+void GtestAssertHandler(const wxString& file, int line, const wxString& func, const wxString& cond,
+                        const wxString& msg) {
+    ADD_FAILURE_AT(file.utf8_str(), line)
+        << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str() << " " << msg.utf8_str();
+}
+
+// Any modal dialog that no test expects: answered with Cancel and reported, never blocking.
+class UnexpectedDialogGuard : public wxModalDialogHook {
+  protected:
+    int Enter(wxDialog* dlg) override {
+        wxString what = dlg->GetTitle();
+        if (auto* m = dynamic_cast<wxMessageDialog*>(dlg)) what += wxS(": ") + m->GetMessage();
+        ADD_FAILURE() << "unexpected modal dialog: " << what.utf8_str();
+        return wxID_CANCEL;
+    }
+    void Exit(wxDialog*) override {}
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TestApp);
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // discovery needs no X
+
+    // Run the windows under a German numeric locale when the machine has one, so that every
+    // window test also checks that numbers keep their decimal point.
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) setenv("LC_ALL", "de_DE.UTF-8", 1);
+    luvo::PrepareDisplayBackend();
+    if (!wxEntryStart(argc, argv)) {
+        std::fprintf(stderr, "wxEntryStart failed: no X display? Run under xvfb-run.\n");
+        return 1;
+    }
+    wxSetAssertHandler(GtestAssertHandler);
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+    if (!wxTheApp->CallOnInit()) {
+        wxEntryCleanup();
+        return 1;
+    }
+    UnexpectedDialogGuard guard;
+    guard.Register();
+    const int rc = RUN_ALL_TESTS();
+    guard.Unregister();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return rc;
+}
