@@ -1,0 +1,100 @@
+#pragma once
+// Inputs and call sequences of the lifting-line tests: the analysis run of the analysis window and
+// the design runs of the two design windows, step by step as the windows call the record.
+
+#include <memory>
+
+#include "llt/LltSolver.h"
+
+namespace llt_test {
+
+struct TrapezoidWing {
+    double span, liftSlope;
+    double s1, s2, s3;          // segment lengths [% of b/2]
+    double cA, cB, cC, cD;      // chords [m]
+    double alphaA, dB, dC, dD;  // root angle and angles relative to it [deg]
+};
+
+// The analysis window's default inputs.
+inline TrapezoidWing AnalysisDefaults() {
+    return {8, 1, 50, 25, 25, 2.00, 1.70, 1.30, 0.6, 5.0, -0.5, -0.8, -1.5};
+}
+
+// Everything after the distributions: area, Multhopp solve, coefficients.
+inline void SolveFromDistributions(LltSolver& s, double b, double f) {
+    s.ComputeArea();
+    s.BuildInfluenceMatrix(b, f);
+    s.SolveCirculation();
+    s.ComputeLocalLift();
+    s.ComputeLift();
+    s.ComputeInducedAngles();
+    s.ComputeInducedDrag();
+    s.ComputeMeanChord();
+}
+
+inline std::unique_ptr<LltSolver> RunAnalysis(const TrapezoidWing& w) {
+    auto s = std::make_unique<LltSolver>();
+    s->SetStations(w.span);
+    s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
+    s->SetTrapezoidTwist(w.span, w.alphaA, w.dB, w.dC, w.dD, w.s1, w.s2, w.s3);
+    SolveFromDistributions(*s, w.span, w.liftSlope);
+    return s;
+}
+
+// Twist design, lift mode (the twist design window's start-up mode).
+inline std::unique_ptr<LltSolver> RunTwistDesignLiftMode(const TrapezoidWing& w,
+                                                         double liftCoefficient, double a3,
+                                                         double a5) {
+    auto s = std::make_unique<LltSolver>();
+    s->SetStations(w.span);
+    s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
+    s->ComputeArea();
+    s->cl = liftCoefficient;
+    s->a1FromCl = 2.0 * liftCoefficient / (LltPi * s->aspectRatio);
+    s->a3 = a3;
+    s->a5 = a5;
+    s->SetSeriesCirculation(s->a1FromCl, a3, a5);
+    s->TwistFromFourierCl(w.span, a3, a5, w.liftSlope);
+    s->ComputeSeriesCoefficients(s->a1FromCl);
+    s->ComputeMeanChord();
+    return s;
+}
+
+// Chord design inputs (the chord design window's defaults).
+struct ChordDesignInputs {
+    double span = 15.0, lift = 0.3, liftSlope = 1, aspectRatio = 6.0;
+    double a1 = 0.03, a3 = 0.0, a5 = 0.0;
+    double alphaA = 5.0, dB = -0.4, dC = -0.75, dD = -1.5;
+    double s1 = 50, s2 = 25, s3 = 25;
+};
+
+inline std::unique_ptr<LltSolver> RunChordDesignA1Mode(const ChordDesignInputs& in) {
+    auto s = std::make_unique<LltSolver>();
+    s->SetStations(in.span);
+    s->a1 = in.a1;
+    s->a3 = in.a3;
+    s->a5 = in.a5;
+    s->SetSeriesCirculation(in.a1, in.a3, in.a5);
+    s->SetTrapezoidTwist(in.span, in.alphaA, in.dB, in.dC, in.dD, in.s1, in.s2, in.s3);
+    s->ChordFromFourier(in.span, in.a1, in.a3, in.a5, in.liftSlope);
+    s->ComputeArea();
+    s->cl = in.a1 * s->aspectRatio * LltPi * 0.5;
+    s->ComputeSeriesCoefficients(in.a1);
+    s->ComputeMeanChord();
+    return s;
+}
+
+// Lift mode up to the root-angle search; the record then holds what the search needs.
+inline std::unique_ptr<LltSolver> PrepareChordDesignLiftMode(const ChordDesignInputs& in) {
+    auto s = std::make_unique<LltSolver>();
+    s->SetStations(in.span);
+    s->cl = in.lift;
+    s->aspectRatio = in.aspectRatio;
+    s->a1FromCl = 2.0 * in.lift / (LltPi * in.aspectRatio);
+    s->a3 = in.a3;
+    s->a5 = in.a5;
+    s->SetSeriesCirculation(s->a1FromCl, in.a3, in.a5);
+    return s;
+}
+
+}  // namespace llt_test
