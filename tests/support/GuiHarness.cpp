@@ -170,8 +170,12 @@ wxImage CaptureFrame(wxFrame* frame) {
     frame->Refresh();
     frame->Update();
     Pump(200);
+    return ReadScreen(frame);
+}
+
+wxImage ReadScreen(wxWindow* window) {
     // Read the pixels from the X server itself; a wxScreenDC can hand back stale content.
-    const wxRect rect = frame->GetScreenRect();
+    const wxRect rect = window->GetScreenRect();
     GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y,
                                                    rect.width, rect.height);
     wxImage image(rect.width, rect.height);

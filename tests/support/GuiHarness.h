@@ -141,6 +141,9 @@ wxImage RenderToImage(int width, int height, const std::function<void(wxDC&)>& p
 // status line included). Only in serial ("Screen...") suites.
 wxImage CaptureFrame(wxFrame* frame);
 
+// The pixels of the window as the X server holds them now, without any repaint.
+wxImage ReadScreen(wxWindow* window);
+
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.
 std::string SaveTourShot(wxFrame* frame, const std::string& name);

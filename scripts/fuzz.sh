@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang and runs each for the given number of seconds
+# (default 60), starting from its seed corpus. Finds are saved in build-fuzz/findings/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$(pwd)
+SECONDS_EACH=${1:-60}
+BUILD="$ROOT/build-fuzz"
+CXX_FUZZ=$(command -v clang++-14 || command -v clang++)
+CXX="$CXX_FUZZ" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DLUVO_BUILD_FUZZ=ON -DLUVO_BUILD_GUI=OFF -DLUVO_BUILD_BENCH=OFF >/dev/null
+cmake --build "$BUILD" -j"$(nproc)"
+mkdir -p "$BUILD/findings"
+for fuzzer in "$BUILD"/tests/fuzz/*_fuzz; do
+  name=$(basename "$fuzzer" _fuzz)
+  work="$BUILD/corpus/$name"
+  mkdir -p "$work"
+  if [ -d "$ROOT/tests/fuzz/corpus/$name" ]; then cp -r "$ROOT/tests/fuzz/corpus/$name/." "$work/"; fi
+  echo "Fuzzing $name for ${SECONDS_EACH}s"
+  "$fuzzer" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$BUILD/findings/$name-" -print_final_stats=1 "$work" 2>&1 | tail -n 12
+done
