@@ -91,7 +91,7 @@ class LltSolver {
     StationArray alphaInd;       // induced angle of attack [rad], 1..101
     FitMatrix fitMatrix{};       // 3 x 3 fit, rows and columns 1..3
     Matrix influence;            // Multhopp coefficients b_ij
-    Matrix diagonal;             // (i, i): b_ii plus the lift-slope term
+    Matrix diagonal;             // (i, i): b_ii plus the lift-slope term (infinite where c f = 0)
     Matrix system;               // system matrix, replaced by its LU factors
 
     double twistMax = 0;
