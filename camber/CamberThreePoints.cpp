@@ -1,0 +1,100 @@
+#include "camber/CamberThreePoints.h"
+
+#include <cmath>
+
+#include "camber/CamberTheory.h"
+
+namespace {
+
+using Row = std::array<double, 3>;
+using Matrix = std::array<Row, 3>;
+
+// Rule of Sarrus.
+double Determinant(const Matrix& a) {
+    return a[0][0] * a[1][1] * a[2][2] + a[0][1] * a[1][2] * a[2][0] + a[0][2] * a[1][0] * a[2][1] -
+           a[0][2] * a[1][1] * a[2][0] - a[0][0] * a[1][2] * a[2][1] - a[0][1] * a[1][0] * a[2][2];
+}
+
+// Cramer's rule for M s = rhs.
+Row SolveCramer(const Matrix& m, const Row& rhs) {
+    const double d = Determinant(m);
+    Row s{};
+    for (int column = 0; column < 3; ++column) {
+        Matrix replaced = m;
+        for (int row = 0; row < 3; ++row) replaced[row][column] = rhs[row];
+        s[column] = Determinant(replaced) / d;
+    }
+    return s;
+}
+
+Row Values(const CamberPointSet& points) { return {points[0].v, points[1].v, points[2].v}; }
+
+// The point may take x only if no other point keeps (nearly) the same column.
+bool KeepsItsOwnColumn(const CamberPointSet& points, int k, double x) {
+    for (int j = 0; j < 3; ++j) {
+        if (j != k && std::fabs(points[j].x - x) < kCamberMinPointGap) return false;
+    }
+    return true;
+}
+
+// First point whose column lies within 10 pixels (0.05) of x, -1 when there is none.
+int CandidateNear(const CamberPointSet& points, double x) {
+    for (int k = 0; k < 3; ++k) {
+        if (points[k].x - 0.05 <= x && x <= points[k].x + 0.05) return k;
+    }
+    return -1;
+}
+
+}  // namespace
+
+CamberLineSolution CamberSolveLinePoints(const CamberPointSet& points) {
+    Matrix m{};
+    for (int k = 0; k < 3; ++k) {
+        const double x = points[k].x;
+        m[k] = {1.0 - x, x * (1.0 - x), -x * (1.0 - 4.0 * x + (8.0 / 3.0) * x * x)};
+    }
+    const Row s = SolveCramer(m, Values(points));
+    return {s[0], s[1], s[2]};
+}
+
+CamberPressureSolution CamberSolvePressurePoints(const CamberPointSet& points) {
+    Matrix m{};
+    for (int k = 0; k < 3; ++k) {
+        const double x = points[k].x;
+        const double root = std::sqrt(x * (1.0 - x));
+        m[k] = {-2.0 * std::sqrt((1.0 - x) / x), -4.0 * root, -8.0 * root * (2.0 * x - 1.0)};
+    }
+    const Row s = SolveCramer(m, Values(points));
+    return {s[0], s[1], s[2]};
+}
+
+double CamberUpperPressure(double x, double A0, double A1, double A2) {
+    return -CamberApproxPressure(x, A0, A1, A2);
+}
+
+int CamberDragLinePoint(CamberPointSet& points, double x, double z) {
+    if (x < 0.0 || x > 1.0) return -1;
+    const int k = CandidateNear(points, x);
+    if (k < 0) return -1;
+    CamberPoint& point = points[k];
+    // Within the plot's height and 6 pixels of the point; the others are not tried.
+    if (z < -0.04 || z > 0.1) return -1;
+    if (z < point.v - 0.006 || z > point.v + 0.006) return -1;
+    if (!KeepsItsOwnColumn(points, k, x)) return -1;
+    point = {x, z};
+    return k;
+}
+
+int CamberDragPressurePoint(CamberPointSet& points, double x, double p) {
+    // 0 < x < 1 keeps the square roots of the model finite.
+    if (x <= 0.0 || x >= 1.0) return -1;
+    const int k = CandidateNear(points, x);
+    if (k < 0) return -1;
+    CamberPoint& point = points[k];
+    // From 4 pixels above to 8 pixels below the point, within the plot's range.
+    if (p < -2.5 || p > 1.0) return -1;
+    if (p < point.v - 0.1 || p > point.v + 0.2) return -1;
+    if (!KeepsItsOwnColumn(points, k, x)) return -1;
+    point = {x, p};
+    return k;
+}
