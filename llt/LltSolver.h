@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "llt/LltRootAngleResult.h"
@@ -75,6 +76,14 @@ class LltSolver {
     bool WriteTwistFile(const std::string& fileName) const;                    // alfaGeom.dat
     bool WriteChordFile(const std::string& fileName) const;                    // tiefe.dat
     bool WriteCirculationDistributionFile(const std::string& fileName) const;  // GammaUndCa.dat
+
+    // ---- wing file "*.fdt" (llt/LltGridFile.h) ----
+    // Reads the 52 pairs of twist [deg] and chord [m] after the file's header into `chord`,
+    // `twistDeg` and `twistRad` (`chord` and `twistRad` mirrored to the left half). False, with
+    // those arrays unchanged, when the file cannot be read, its header does not pass, its body
+    // ends early or holds a word that is no number.
+    bool ReadGridFile(const std::string& fileName);
+    bool ReadGridText(std::string_view fileText);
 
     // ---- the record ----
     StationArray theta;          // station angle [rad]
