@@ -1,0 +1,120 @@
+#include "llt/LltPlots.h"
+
+#include <wx/brush.h>
+#include <wx/font.h>
+#include <wx/pen.h>
+
+namespace {
+
+// The plot routines' drawing steps on a device context of the window library.
+class DcPainter : public LltPlotPainter {
+  public:
+    explicit DcPainter(wxDC& dc) : dc_(dc) {}
+
+    void SetOrigin(int x, int y) override { dc_.SetDeviceOrigin(x, y); }
+
+    void SetPen(LltPen pen) override {
+        switch (pen) {
+            case LltPen::StockBlack:
+                dc_.SetPen(*wxBLACK_PEN);
+                return;
+            case LltPen::Axis:
+                dc_.SetPen(wxPen(*wxBLACK, 0, wxPENSTYLE_SOLID));
+                return;
+            case LltPen::Red:
+                dc_.SetPen(wxPen(wxColour(wxS("red")), 0, wxPENSTYLE_SOLID));
+                return;
+            case LltPen::Grey:
+                dc_.SetPen(wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID));
+                return;
+            case LltPen::Blue:
+                dc_.SetPen(wxPen(wxColour(wxS("blue")), 0, wxPENSTYLE_SOLID));
+                return;
+            case LltPen::Green:
+                dc_.SetPen(wxPen(wxColour(wxS("green")), 0, wxPENSTYLE_SOLID));
+                return;
+        }
+    }
+
+    void UseSmallFont() override {
+        dc_.SetFont(LltSmallFont());
+        dc_.SetTextBackground(*wxWHITE);
+    }
+
+    void Line(int x1, int y1, int x2, int y2) override { dc_.DrawLine(x1, y1, x2, y2); }
+
+    void Rectangle(int x, int y, int width, int height) override {
+        dc_.DrawRectangle(x, y, width, height);
+    }
+
+    void Text(const std::string& text, int x, int y) override {
+        dc_.DrawText(wxString::FromUTF8(text), x, y);
+    }
+
+  private:
+    wxDC& dc_;
+};
+
+}  // namespace
+
+wxFont LltSmallFont() { return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)); }
+
+void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) {
+    dc.SetDeviceOrigin(0, 0);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetFont(LltSmallFont());
+    dc.DrawText(title, x, y);
+}
+
+void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode) {
+    DcPainter p(dc);
+    PaintCirculationPlot(p, s, inputMode);
+}
+
+void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode) {
+    DcPainter p(dc);
+    PaintCirculationHandles(p, s, inputMode);
+}
+
+void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout) {
+    DcPainter p(dc);
+    PaintChordPlot(p, s, layout);
+}
+
+void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
+                      double cC, double cD) {
+    DcPainter p(dc);
+    PaintChordHandles(p, b, s1, s2, s3, cA, cB, cC, cD);
+}
+
+void DrawTwistPlot(wxDC& dc, const LltSolver& s) {
+    DcPainter p(dc);
+    PaintTwistPlot(p, s);
+}
+
+void DrawTwistHandles(wxDC& dc, double alphaA, double deltaB, double deltaC, double deltaD,
+                      double s1, double s2, double s3) {
+    DcPainter p(dc);
+    PaintTwistHandles(p, alphaA, deltaB, deltaC, deltaD, s1, s2, s3);
+}
+
+void DrawTwistResultPlot(wxDC& dc, const LltSolver& s, double twistScaling) {
+    DcPainter p(dc);
+    PaintTwistResultPlot(p, s, twistScaling);
+}
+
+void DrawChordResultPlot(wxDC& dc, const LltSolver& s, double chordScaling) {
+    DcPainter p(dc);
+    PaintChordResultPlot(p, s, chordScaling);
+}
+
+void DrawCirculationLiftPlot(wxDC& dc, const LltSolver& s) {
+    DcPainter p(dc);
+    PaintCirculationLiftPlot(p, s);
+}
+
+void DrawResultsCirculationLiftPlot(wxDC& dc, const LltSolver& s) {
+    DcPainter p(dc);
+    PaintResultsCirculationLiftPlot(p, s);
+}

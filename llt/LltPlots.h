@@ -1,0 +1,28 @@
+#pragma once
+// The plot routines of the simple lifting-line method, drawing into the device context they are
+// given (see llt/LltPlotPaint.h for what each one draws). They change nothing but the context's
+// origin, pen, font and text background.
+
+#include <wx/dc.h>
+
+#include "llt/LltPlotPaint.h"
+
+void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode);
+void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode);
+void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout);
+void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
+                      double cC, double cD);
+void DrawTwistPlot(wxDC& dc, const LltSolver& s);
+void DrawTwistHandles(wxDC& dc, double alphaA, double deltaB, double deltaC, double deltaD,
+                      double s1, double s2, double s3);
+void DrawTwistResultPlot(wxDC& dc, const LltSolver& s, double twistScaling);
+void DrawChordResultPlot(wxDC& dc, const LltSolver& s, double chordScaling);
+void DrawCirculationLiftPlot(wxDC& dc, const LltSolver& s);
+void DrawResultsCirculationLiftPlot(wxDC& dc, const LltSolver& s);
+
+// The small 8-point sans-serif font of the plots (titles and labels).
+wxFont LltSmallFont();
+
+// Clears the context with white, selects the small font and draws a plot's title at (x, y) in
+// the canvas's own pixels: what every task window does before it calls a plot routine.
+void LltStartPlot(wxDC& dc, const wxString& title, int x, int y);
