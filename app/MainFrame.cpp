@@ -3,6 +3,7 @@
 #include <wx/stattext.h>
 
 #include "app/PlaceholderFrame.h"
+#include "camber/CamberMethodFrame.h"
 #include "etl/EtlMethodFrame.h"
 #include "panel3d/input/Panel3dMethodFrame.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
@@ -112,7 +113,7 @@ wxFrame* OpenMethodWindow(int index) {
     wxFrame* frame = nullptr;
     switch (index) {
         case 0:
-            frame = new PlaceholderFrame(row.title, wxDefaultPosition, size);
+            frame = new CamberMethodFrame(row.title, wxDefaultPosition, size);
             break;
         case 1:
             frame = new Panel3dMethodFrame(row.title, wxDefaultPosition, size);

@@ -1,0 +1,149 @@
+#include "camber/CamberLineFrame.h"
+
+#include <wx/dcclient.h>
+
+#include "camber/CamberButtons.h"
+#include "camber/CamberFields.h"
+#include "camber/CamberPlot.h"
+#include "common/WxNumber.h"
+
+CamberPointSet CamberLineFrame::camberPoints = kDefaultCamberPoints;
+
+namespace {
+
+const wxString kInfoText =
+    wxS("Nachrechenaufgabe\n\n"
+        "Ist die Skelettlinie nicht analytisch gegeben, so müssen\n"
+        "die Koordinaten der exakten Skelettlinie mit den Koordina-\n"
+        "ten des durch die Birnbaum-Ackermann\u00b4schen Normalver-\n"
+        "teilungen approximierten Skeletts in drei diskreten Punk-\n"
+        "ten übereinstimmen.\n\n"
+        "Diese drei Punktproben bestimmen die drei Koeffizienten\n"
+        "A0, A1 und A2.\n\n"
+        "Die drei Punkte können mittels Maus verschoben sowie der\n"
+        "Winkel alpha* verändert werden. Auch hier ist alpha* auf\n"
+        "maximal 15° begrenzt.\n\n");
+
+CamberLineFrame* WindowOf(wxWindow* canvas) {
+    auto* window = dynamic_cast<CamberLineFrame*>(wxGetTopLevelParent(canvas));
+    return window != nullptr && window->IsBuilt() ? window : nullptr;
+}
+
+wxString PositionText(const wchar_t* prefix, double x, double v) {
+    return wxString(prefix) + luvo::FormatWx("%f", x) + wxS(", ") + luvo::FormatWx("%f", v);
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CamberLineFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuQuit, CamberLineFrame::OnQuit)
+    EVT_MENU(luvo::kIdMenuInfo, CamberLineFrame::OnInfo)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CamberLineFrame::CamberLineFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::CloseAsId1) {
+    SetStatusText(wxS("Eingabe des Winkels"));
+    wxPanel* panel = GetPanel();
+    valueTexts_ = CreateInteractiveTaskTexts(panel);
+    angleField_ = new CamberLineAngleField(panel, wxPoint(496, 60), wxSize(34, -1));
+    closeButton_ = new CamberLineCloseButton(panel, wxPoint(450, 505));
+    camberCanvas_ = new CamberLineEditCanvas(panel, wxPoint(10, 0), wxSize(330, 260));
+    pressureCanvas_ = new CamberLinePressureCanvas(panel, wxPoint(10, 270), wxSize(330, 260));
+    camberPoints = kDefaultCamberPoints;
+    MarkBuilt();
+}
+
+CamberState CamberLineFrame::CurrentState() const {
+    CamberState s = CamberAngleState(angleField_->GetValue());
+    const CamberLineSolution line = CamberSolveLinePoints(camberPoints);
+    s.A0 = line.c0 + s.alpha;
+    s.A1 = line.A1;
+    s.A2 = line.A2;
+    return s;
+}
+
+void CamberLineFrame::Recalculate() {
+    const CamberState s = CurrentState();
+    ShowCamberResults(valueTexts_, CamberComputeResults(s));
+    CamberRedrawCanvas(camberCanvas_, [&](wxDC& dc) { DrawCamberPlot(dc, s); });
+    CamberRedrawCanvas(pressureCanvas_, [&](wxDC& dc) { DrawPressurePlot(dc, s); });
+}
+
+void CamberLineFrame::DrawCamberPlot(wxDC& dc, const CamberState& s) const {
+    DrawCamberAxes(dc);
+    dc.DrawText(wxS("Maßstab für alpha* ist 3:1"), 50, 233);
+    DrawFreeStreamArrow(dc, s.alpha);
+    DrawBirnbaumCamberLine(dc, s.A0, s.A1, s.A2, s.alpha);
+    CamberDrawMarkers(dc, camberPoints, false);
+}
+
+void CamberLineFrame::DrawPressurePlot(wxDC& dc, const CamberState& s) const {
+    DrawPressureAxes(dc);
+    DrawApproxPressure(dc, s.A0, s.A1, s.A2);
+}
+
+void CamberLineFrame::OnQuit(wxCommandEvent&) { Close(true); }
+
+void CamberLineFrame::OnInfo(wxCommandEvent&) {
+    luvo::ShowInfoBox(this, kInfoText, wxS("Info Interaktive Variation der Skelettlinie"));
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CamberLineEditCanvas, wxWindow)
+    EVT_PAINT(CamberLineEditCanvas::OnPaint)
+    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLineEditCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CamberLineEditCanvas::CamberLineEditCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
+    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
+    CamberPrepareCanvas(this);
+}
+
+void CamberLineEditCanvas::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    dc.SetDeviceOrigin(0, 0);
+    if (CamberLineFrame* window = WindowOf(this)) {
+        window->DrawCamberPlot(dc, window->CurrentState());
+    }
+}
+
+void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
+    CamberLineFrame* window = WindowOf(this);
+    if (window == nullptr || event.GetEventType() != wxEVT_MOTION) {
+        event.Skip();
+        return;
+    }
+    // Plot values of the pixel: origin at (60,160), 200 pixels per chord, 1000 per unit z/t.
+    const double x = (event.GetX() - 60) * 0.005;
+    const double z = (event.GetY() - 160) * (-0.001);
+    if (!(event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown())) {
+        window->SetStatusText(PositionText(L"Position: ", x, z));
+        return;
+    }
+    window->SetStatusText(PositionText(L"Drag-Position: ", x, z));
+    CamberDragLinePoint(CamberLineFrame::camberPoints, x, z);
+    window->Recalculate();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CamberLinePressureCanvas, wxWindow)
+    EVT_PAINT(CamberLinePressureCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CamberLinePressureCanvas::CamberLinePressureCanvas(wxWindow* parent, const wxPoint& pos,
+                                                   const wxSize& size)
+    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
+    CamberPrepareCanvas(this);
+}
+
+void CamberLinePressureCanvas::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    dc.SetDeviceOrigin(0, 0);
+    if (CamberLineFrame* window = WindowOf(this)) {
+        window->DrawPressurePlot(dc, window->CurrentState());
+    }
+}

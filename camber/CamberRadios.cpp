@@ -1,0 +1,102 @@
+#include "camber/CamberRadios.h"
+
+#include "camber/CamberFields.h"
+#include "camber/CamberNacaFrame.h"
+#include "camber/CamberTaskWindow.h"
+
+namespace {
+
+CamberNacaFrame* NacaWindowOf(wxWindow* control) {
+    auto* window = dynamic_cast<CamberNacaFrame*>(wxGetTopLevelParent(control));
+    return window != nullptr && window->IsBuilt() ? window : nullptr;
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CamberAngleRadio, wxRadioButton)
+    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
+    EVT_KEY_UP(CamberAngleRadio::OnKeyUp)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CamberAngleRadio::CamberAngleRadio(wxWindow* parent, const wxPoint& pos)
+    : wxRadioButton(parent, wxID_ANY, wxS("Winkel [°]:"), pos, wxDefaultSize, wxRB_GROUP) {
+    SetValue(true);
+}
+
+void CamberAngleRadio::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() == wxEVT_MOTION) {
+        event.Skip();
+        return;
+    }
+    if (event.LeftDown()) Choose();
+}
+
+void CamberAngleRadio::OnKeyUp(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_TAB) {
+        event.Skip();
+        return;
+    }
+    Choose();
+}
+
+void CamberAngleRadio::Choose() {
+    CamberNacaFrame* window = NacaWindowOf(this);
+    if (window == nullptr) return;
+    if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
+        window->LiftRadio()->SetValue(false);
+        window->AngleRadio()->SetValue(true);
+        window->AngleField()->Enable(true);
+        window->LiftField()->Enable(false);
+    }
+    CamberShowStatus(this, wxS("Gewählt: Eingabe des Winkels"));
+    window->Recalculate();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CamberLiftRadio, wxRadioButton)
+    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLiftRadio::OnMouse)
+    EVT_KEY_UP(CamberLiftRadio::OnKeyUp)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+CamberLiftRadio::CamberLiftRadio(wxWindow* parent, const wxPoint& pos)
+    : wxRadioButton(parent, wxID_ANY, wxS("Auftriebsbeiwert [-]:"), pos) {
+    SetValue(false);
+}
+
+bool CamberLiftRadio::SwitchToLift() {
+    CamberNacaFrame* window = NacaWindowOf(this);
+    if (window == nullptr) return false;
+    if (!(window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue())) return false;
+    window->AngleRadio()->SetValue(false);
+    window->LiftRadio()->SetValue(true);
+    window->AngleField()->Enable(false);
+    window->LiftField()->Enable(true);
+    return true;
+}
+
+void CamberLiftRadio::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() == wxEVT_MOTION) {
+        event.Skip();
+        return;
+    }
+    if (!event.LeftDown()) return;
+    // In lift mode already, a click changes nothing at all.
+    if (!SwitchToLift()) return;
+    CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
+    NacaWindowOf(this)->Recalculate();
+}
+
+void CamberLiftRadio::OnKeyUp(wxKeyEvent& event) {
+    if (event.GetKeyCode() != WXK_TAB) {
+        event.Skip();
+        return;
+    }
+    CamberNacaFrame* window = NacaWindowOf(this);
+    if (window == nullptr) return;
+    SwitchToLift();
+    CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
+    window->Recalculate();
+}
