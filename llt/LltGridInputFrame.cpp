@@ -1,0 +1,142 @@
+#include "llt/LltGridInputFrame.h"
+
+#include <wx/filedlg.h>
+#include <wx/statbox.h>
+
+#include "llt/LltResultsFrame.h"
+
+namespace {
+
+const wxString kReady = wxS("Rechnung starten");
+
+std::string FileSystemName(const wxString& name) {
+    return std::string(static_cast<const char*>(name.fn_str()));
+}
+
+}  // namespace
+
+wxBEGIN_EVENT_TABLE(LltGridInputFrame, luvo::LuvoFrame) EVT_MENU(luvo::kIdMenuClose,
+                                                                 LltGridInputFrame::OnCloseCommand)
+    EVT_BUTTON(luvo::kIdButtonClose, LltGridInputFrame::OnCloseCommand)
+        EVT_CLOSE(LltGridInputFrame::OnClose) EVT_MENU(luvo::kIdMenuInfo, LltGridInputFrame::OnInfo)
+            EVT_BUTTON(LltGridInputFrame::kIdChooseGrid, LltGridInputFrame::OnChooseGridFile)
+                EVT_BUTTON(LltGridInputFrame::kIdChooseResult,
+                           LltGridInputFrame::OnChooseResultFile)
+                    EVT_BUTTON(luvo::kIdButtonStart, LltGridInputFrame::OnStart) wxEND_EVENT_TABLE()
+
+                        LltGridInputFrame::LltGridInputFrame(const wxString& title,
+                                                             const wxPoint& pos, const wxSize& size,
+                                                             long style,
+                                                             const LltGridPathState& state)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style), state_(state) {
+    panel = GetPanel();
+    // Holds nothing and lies below the buttons: it shows only in an enlarged window.
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
+                    wxSize(390, 150));
+    new wxStaticBox(panel, wxID_ANY, wxS("Auswahl der Flügelnetzdatei:"), wxPoint(10, 10),
+                    wxSize(390, 45));
+    new wxStaticBox(panel, wxID_ANY, wxS("Auswahl der Ergebnisdatei 'GammaUndCa':"),
+                    wxPoint(10, 60), wxSize(390, 45));
+    gridFileLabel = new wxStaticText(panel, wxID_ANY, wxS("grid.fdt"), wxPoint(120, 31));
+    resultFileLabel = new wxStaticText(panel, wxID_ANY, wxS("zirkulation.dat"), wxPoint(120, 81));
+    chooseGridButton = new wxButton(panel, kIdChooseGrid, wxS("&Datei wählen"), wxPoint(20, 26));
+    chooseGridButton->SetToolTip(wxS("Netzdatei auswählen"));
+    chooseResultButton =
+        new wxButton(panel, kIdChooseResult, wxS("D&atei wählen"), wxPoint(20, 76));
+    chooseResultButton->SetToolTip(wxS("Festlegen des Dateinamens für die Ergebnisse"));
+    startButton = new wxButton(panel, luvo::kIdButtonStart, wxS("&Starten"), wxPoint(100, 136));
+    cancelButton = new wxButton(panel, luvo::kIdButtonClose, wxS("A&bbrechen"), wxPoint(220, 136));
+    cancelButton->SetToolTip(wxS("Abbrechen"));
+    SetStatusText(kReady, 0);
+    readError = 0;
+}
+
+void LltGridInputFrame::CloseWindow() {
+    if (state_.gridInputOpen != nullptr) *state_.gridInputOpen = false;
+    Destroy();
+}
+
+void LltGridInputFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+
+void LltGridInputFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+
+void LltGridInputFrame::OnInfo(wxCommandEvent&) {
+    SetStatusText(wxS("Gewählt: Info"), 0);
+    luvo::ShowInfoBox(
+        this,
+        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
+            "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. Die "
+            "Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise mit "
+            "Tecplot ausgewertet werden können.\n\n"),
+        wxS("Info Datei einlesen"));
+    SetStatusText(wxS("Auswahl der Dateinamen"), 0);
+}
+
+void LltGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
+    // The dialog always proposes the default name, whatever the label shows.
+    wxFileDialog dialog(this, wxS("Datei wählen"), wxString(), wxS("grid.fdt"), wxS("*.fdt"),
+                        wxFD_OPEN);
+    if (dialog.ShowModal() == wxID_OK) gridFileLabel->SetLabel(dialog.GetPath());
+}
+
+void LltGridInputFrame::OnChooseResultFile(wxCommandEvent&) {
+    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("zirkulation.dat"),
+                        wxS("*.dat"), wxFD_SAVE);
+    if (dialog.ShowModal() == wxID_OK) resultFileLabel->SetLabel(dialog.GetPath());
+}
+
+void LltGridInputFrame::ReadGridHeader() {
+    const std::optional<LltGridHeader> header = ReadLltGridHeader(FileSystemName(gridFileName_));
+    if (!header) {
+        readError = 1;
+        return;
+    }
+    header_ = *header;
+    if (state_.gridSpan != nullptr) *state_.gridSpan = header_.span;
+    if (state_.gridLiftSlopeFactor != nullptr)
+        *state_.gridLiftSlopeFactor = header_.liftSlopeFactor;
+}
+
+void LltGridInputFrame::ShowReadError() {
+    SetStatusText(wxS("Fehler!"), 0);
+    luvo::ShowErrorBox(this,
+                       wxS("Fehler beim Einlesen der Datei!\nDateiformat falsch oder Datei nicht "
+                           "vorhanden.\n"),
+                       wxS("Fehler beim Einlesen der Datei"));
+    SetStatusText(kReady, 0);
+}
+
+void LltGridInputFrame::OnStart(wxCommandEvent&) {
+    SetStatusText(wxS("Rechnung läuft"), 0);
+    // The names stand from now on, also when the run then fails.
+    gridFileName_ = gridFileLabel->GetLabel();
+    const wxString resultFileName = resultFileLabel->GetLabel();
+    if (state_.gridFileName != nullptr) *state_.gridFileName = gridFileName_;
+    if (state_.circulationFileName != nullptr) *state_.circulationFileName = resultFileName;
+
+    readError = 0;
+    ReadGridHeader();
+    if (readError == 1) {
+        ShowReadError();
+        return;
+    }
+    // A body that ends early or holds a word that is no number fails like a wrong header:
+    // no record is installed, no file written and no results window opened.
+    std::shared_ptr<LltSolver> record = SolveLltGridFile(FileSystemName(gridFileName_), header_);
+    if (!record) {
+        readError = 1;
+        ShowReadError();
+        return;
+    }
+    if (state_.currentSolver != nullptr) *state_.currentSolver = record;
+
+    SetStatusText(wxS("Einlesen der Daten..."), 1);
+    record->WriteCirculationFile(FileSystemName(resultFileName));
+    SetStatusText(wxS("Rechnung beendet!"), 0);
+
+    auto* results = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
+    results->Centre(wxBOTH);
+    results->Show(true);
+    results->ShowResults(record);
+    CloseWindow();
+}

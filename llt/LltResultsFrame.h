@@ -1,0 +1,58 @@
+#pragma once
+// "Ergebnisse": the outcome of one wing-file run, its six values and its circulation and lift
+// plot. Every run opens its own window, which keeps that run's record for its repaints while
+// later runs and task windows replace the module's current record.
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+#include <wx/window.h>
+
+#include <memory>
+
+#include "common/LuvoFrame.h"
+#include "llt/LltSolver.h"
+
+// The plot area; it draws the results of the window it belongs to at every repaint.
+class LltResultsCanvas : public wxWindow {
+  public:
+    LltResultsCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class LltResultsFrame : public luvo::LuvoFrame {
+  public:
+    LltResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                    long style = wxDEFAULT_FRAME_STYLE);
+
+    // Shows the record of the run: the six values and the plot. The window holds on to it.
+    void ShowResults(std::shared_ptr<const LltSolver> record);
+
+    // The record this window shows (null before ShowResults).
+    const std::shared_ptr<const LltSolver>& GetRecord() const { return record_; }
+
+    // Clears the context, draws the plot's title and the plot of the window's own record.
+    void PaintPlot(wxDC& dc) const;
+    // Rewrites the six values from the window's own record.
+    void WriteValues();
+
+    wxPanel* panel = nullptr;
+    wxButton* closeButton = nullptr;
+    LltResultsCanvas* plotCanvas = nullptr;
+    wxStaticText* areaLabel = nullptr;
+    wxStaticText* meanChordLabel = nullptr;
+    wxStaticText* aspectRatioLabel = nullptr;
+    wxStaticText* liftLabel = nullptr;
+    wxStaticText* inducedDragLabel = nullptr;
+    wxStaticText* kFactorLabel = nullptr;
+
+  private:
+    void OnClose(wxCommandEvent& event);
+    void OnInfo(wxCommandEvent& event);
+
+    std::shared_ptr<const LltSolver> record_;
+
+    wxDECLARE_EVENT_TABLE();
+};
