@@ -1,0 +1,178 @@
+// Response of the thin-airfoil windows: one drag motion (3 x 3 solve, twelve labels, both
+// plots redrawn) must stay well under one frame of 16 ms. Measured in parts (the solve, the
+// drawing of both plots into a bitmap) and as a whole (a motion event sent to a shown window).
+// The window benchmarks need an X display: run under xvfb-run. Without one only the solves
+// are measured.
+
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/init.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <cstdio>
+#include <type_traits>
+
+#include "camber/CamberFields.h"
+#include "camber/CamberLineFrame.h"
+#include "camber/CamberMethodFrame.h"
+#include "camber/CamberNacaFrame.h"
+#include "camber/CamberPressureFrame.h"
+#include "camber/CamberTheory.h"
+#include "camber/CamberThreePoints.h"
+#include "common/Platform.h"
+
+namespace {
+
+class BenchApp : public wxApp {
+  public:
+    bool OnInit() override {
+        luvo::ApplyUiStyle();
+        return true;
+    }
+};
+
+void BM_CamberLineSolve(benchmark::State& state) {
+    const double alpha = 5.0 * kCamberRadPerDeg;
+    for (auto _ : state) {
+        const CamberLineSolution s = CamberSolveLinePoints(kDefaultCamberPoints);
+        benchmark::DoNotOptimize(CamberComputeResults({s.c0 + alpha, s.A1, s.A2, alpha, 5.0}));
+    }
+}
+BENCHMARK(BM_CamberLineSolve);
+
+void BM_CamberPressureSolve(benchmark::State& state) {
+    const double alpha = 5.0 * kCamberRadPerDeg;
+    for (auto _ : state) {
+        const CamberPressureSolution s = CamberSolvePressurePoints(kDefaultPressurePoints);
+        benchmark::DoNotOptimize(CamberComputeResults({s.A0, s.A1, s.A2, alpha, 5.0}));
+    }
+}
+BENCHMARK(BM_CamberPressureSolve);
+
+void Pump(long ms) {
+    wxStopWatch watch;
+    while (watch.Time() < ms) {
+        wxYield();
+        wxMilliSleep(5);
+    }
+}
+
+// Both plots of a task window drawn into 330 x 260 bitmaps, as a drag redraws them.
+template <typename Frame>
+void DrawBothPlots(benchmark::State& state, int task) {
+    auto* frame = dynamic_cast<Frame*>(OpenCamberTask(task));
+    frame->Hide();
+    wxBitmap upper(330, 260, 24);
+    wxBitmap lower(330, 260, 24);
+    for (auto _ : state) {
+        {
+            wxMemoryDC dc(upper);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
+                frame->DrawCamberPlot(dc, frame->CurrentState());
+            } else {
+                frame->DrawPressurePlot(dc, frame->DraggedState());
+            }
+        }
+        {
+            wxMemoryDC dc(lower);
+            dc.SetBackground(*wxWHITE_BRUSH);
+            dc.Clear();
+            if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
+                frame->DrawPressurePlot(dc, frame->CurrentState());
+            } else {
+                frame->DrawCamberPlot(dc, frame->DraggedState());
+            }
+        }
+    }
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+void BM_CamberLineDrawBitmaps(benchmark::State& state) {
+    DrawBothPlots<CamberLineFrame>(state, 1);
+}
+
+void BM_CamberPressureDrawBitmaps(benchmark::State& state) {
+    DrawBothPlots<CamberPressureFrame>(state, 2);
+}
+
+// A motion with the left button held, up and down by a pixel over point 2, sent to the shown
+// window: the point moves, the system is solved, the labels are set and both plots redrawn.
+void SendDragMotion(wxWindow* canvas, wxPoint at) {
+    wxMouseEvent event(wxEVT_MOTION);
+    event.SetPosition(at);
+    event.m_leftDown = true;
+    event.SetEventObject(canvas);
+    canvas->ProcessWindowEvent(event);
+}
+
+template <typename Frame>
+void DragMotion(benchmark::State& state, int task, wxPoint point) {
+    auto* frame = dynamic_cast<Frame*>(OpenCamberTask(task));
+    Pump(300);
+    wxWindow* canvas = nullptr;
+    if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
+        canvas = frame->CamberCanvas();
+    } else {
+        canvas = frame->PressureCanvas();
+    }
+    int step = 0;
+    for (auto _ : state) {
+        SendDragMotion(canvas, point + wxPoint(0, (step++ % 2) ? 1 : 0));
+    }
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+void BM_CamberLineDragMotion(benchmark::State& state) {
+    DragMotion<CamberLineFrame>(state, 1, wxPoint(140, 144));
+}
+
+void BM_CamberPressureDragMotion(benchmark::State& state) {
+    DragMotion<CamberPressureFrame>(state, 2, wxPoint(160, 146));
+}
+
+// The NACA task's recalculation after an accepted angle, with its 100-term exact series.
+void BM_CamberNacaAngleEdit(benchmark::State& state) {
+    auto* frame = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Pump(300);
+    int step = 0;
+    for (auto _ : state) {
+        frame->AngleField()->SetValue((step++ % 2) ? wxS("5.0") : wxS("6.0"));
+    }
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+}
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    luvo::PrepareDisplayBackend();
+    int wxArgc = 1;
+    const bool windows = wxEntryStart(wxArgc, argv) && wxTheApp->CallOnInit();
+    if (windows) {
+        const auto ms = benchmark::kMillisecond;
+        benchmark::RegisterBenchmark("BM_CamberLineDrawBitmaps", BM_CamberLineDrawBitmaps)
+            ->Unit(ms);
+        benchmark::RegisterBenchmark("BM_CamberPressureDrawBitmaps", BM_CamberPressureDrawBitmaps)
+            ->Unit(ms);
+        benchmark::RegisterBenchmark("BM_CamberLineDragMotion", BM_CamberLineDragMotion)->Unit(ms);
+        benchmark::RegisterBenchmark("BM_CamberPressureDragMotion", BM_CamberPressureDragMotion)
+            ->Unit(ms);
+        benchmark::RegisterBenchmark("BM_CamberNacaAngleEdit", BM_CamberNacaAngleEdit)->Unit(ms);
+    } else {
+        std::fprintf(stderr, "No X display: only the solves are measured (run under xvfb-run).\n");
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (windows) wxEntryCleanup();
+    return 0;
+}

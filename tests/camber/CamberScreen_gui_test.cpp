@@ -1,0 +1,104 @@
+// Windows of the thin-airfoil theory on the screen: pictures for the tour, and real mouse
+// and keyboard input through the X server.
+
+#include <wx/app.h>
+#include <wx/uiaction.h>
+
+#include "CamberGuiHelpers.h"
+#include "app/MainFrame.h"
+#include "camber/CamberFields.h"
+#include "camber/CamberLineFrame.h"
+#include "camber/CamberMethodFrame.h"
+#include "camber/CamberNacaFrame.h"
+#include "camber/CamberPressureFrame.h"
+#include "camber/CamberRadios.h"
+
+namespace {
+
+using namespace luvo::test;
+using namespace camber_test;
+
+class ScreenCamberTour : public GuiTest {};
+
+TEST_F(ScreenCamberTour, MethodAndTaskWindows) {
+    struct Shot {
+        int task;  // -1: the method window
+        const char* name;
+    };
+    const Shot shots[] = {{-1, "camber_method"},
+                          {0, "camber_naca"},
+                          {1, "camber_line"},
+                          {2, "camber_pressure"}};
+    for (const Shot& s : shots) {
+        wxFrame* f = s.task < 0 ? OpenMethodWindow(0) : OpenCamberTask(s.task);
+        const wxImage image = CaptureFrame(f);
+        EXPECT_TRUE(image.IsOk());
+        SaveTourShot(f, s.name);
+        f->Destroy();
+        wxTheApp->ProcessIdle();
+    }
+}
+
+class ScreenCamberInput : public GuiTest {
+  protected:
+    // Shows the frame on top and lets it paint.
+    static void Present(wxFrame* f) {
+        f->Show();
+        f->Raise();
+        WaitFor([&] { return f->IsShownOnScreen(); }, 2000);
+        Pump(300);
+    }
+    static bool IsRed(const wxImage& image, wxPoint p) {
+        return image.GetRed(p.x, p.y) > 200 && image.GetGreen(p.x, p.y) < 60;
+    }
+};
+
+TEST_F(ScreenCamberInput, RealDragMovesThePointOnTheScreen) {
+    CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    Present(f);
+    wxWindow* canvas = f->CamberCanvas();
+    wxUIActionSimulator sim;
+    const wxPoint from = canvas->ClientToScreen(wxPoint(141, 145));
+    sim.MouseMove(from);
+    Pump(50);
+    sim.MouseDown();
+    for (int i = 1; i <= 10; ++i) {
+        sim.MouseMove(from + wxPoint(0, -2 * i));
+        Pump(20);
+    }
+    sim.MouseUp();
+    ASSERT_TRUE(WaitFor([] { return CamberLineFrame::camberPoints[1].v > 0.03; }, 2000));
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].x, 0.405);
+    EXPECT_NE(f->ResultTexts()[kResultCamber]->GetLabel(), wxS("0.020"));
+    // The red square stands at its new place on the screen.
+    const wxImage shot = CaptureFrame(f);
+    const wxPoint corner = canvas->GetScreenPosition() - f->GetScreenPosition();
+    const int y = static_cast<int>(160 - CamberLineFrame::camberPoints[1].v * 1000);
+    EXPECT_TRUE(IsRed(shot, corner + wxPoint(141 + 1, y)));
+}
+
+TEST_F(ScreenCamberInput, RealClicksSwitchToLiftModeAndTypeIntoTheField) {
+    CamberNacaFrame* f = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Present(f);
+    wxUIActionSimulator sim;
+    wxWindow* radio = f->LiftRadio();
+    sim.MouseMove(radio->GetScreenPosition() + wxPoint(6, radio->GetSize().y / 2));
+    Pump(50);
+    sim.MouseClick();
+    ASSERT_TRUE(WaitFor([&] { return f->LiftField()->IsEnabled(); }, 2000));
+    EXPECT_TRUE(f->LiftRadio()->GetValue());
+    EXPECT_FALSE(f->AngleRadio()->GetValue());
+    // A click into the field gives it the focus and selects its first five characters, all of
+    // "0.500": typing replaces them.
+    wxWindow* field = f->LiftField();
+    sim.MouseMove(field->GetScreenPosition() + wxPoint(5, field->GetSize().y / 2));
+    Pump(50);
+    sim.MouseClick();
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == field; }, 2000));
+    sim.Text("1");
+    WaitFor([&] { return f->LiftField()->GetValue() == wxS("1"); }, 2000);
+    EXPECT_EQ(f->LiftField()->GetValue(), wxS("1"));
+    EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("1.000"));
+}
+
+}  // namespace
