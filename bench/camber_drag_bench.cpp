@@ -93,9 +93,7 @@ void DrawBothPlots(benchmark::State& state, int task) {
     wxTheApp->ProcessIdle();
 }
 
-void BM_CamberLineDrawBitmaps(benchmark::State& state) {
-    DrawBothPlots<CamberLineFrame>(state, 1);
-}
+void BM_CamberLineDrawBitmaps(benchmark::State& state) { DrawBothPlots<CamberLineFrame>(state, 1); }
 
 void BM_CamberPressureDrawBitmaps(benchmark::State& state) {
     DrawBothPlots<CamberPressureFrame>(state, 2);

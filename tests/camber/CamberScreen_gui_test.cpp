@@ -25,10 +25,8 @@ TEST_F(ScreenCamberTour, MethodAndTaskWindows) {
         int task;  // -1: the method window
         const char* name;
     };
-    const Shot shots[] = {{-1, "camber_method"},
-                          {0, "camber_naca"},
-                          {1, "camber_line"},
-                          {2, "camber_pressure"}};
+    const Shot shots[] = {
+        {-1, "camber_method"}, {0, "camber_naca"}, {1, "camber_line"}, {2, "camber_pressure"}};
     for (const Shot& s : shots) {
         wxFrame* f = s.task < 0 ? OpenMethodWindow(0) : OpenCamberTask(s.task);
         const wxImage image = CaptureFrame(f);
