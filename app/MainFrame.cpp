@@ -5,6 +5,7 @@
 #include "app/PlaceholderFrame.h"
 #include "camber/CamberMethodFrame.h"
 #include "etl/EtlMethodFrame.h"
+#include "llt/LltMethodFrame.h"
 #include "panel3d/input/Panel3dMethodFrame.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "supersonic/SupersonicMethodFrame.h"
@@ -119,7 +120,7 @@ wxFrame* OpenMethodWindow(int index) {
             frame = new Panel3dMethodFrame(row.title, wxDefaultPosition, size);
             break;
         case 2:
-            frame = new PlaceholderFrame(row.title, wxDefaultPosition, size);
+            frame = new LltMethodFrame(row.title, wxDefaultPosition, size);
             break;
         case 3:
             frame = new EtlMethodFrame(row.title, wxDefaultPosition, size);

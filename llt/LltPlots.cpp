@@ -57,7 +57,11 @@ class DcPainter : public LltPlotPainter {
 
 }  // namespace
 
-wxFont LltSmallFont() { return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS)); }
+wxFont LltSmallFont() {
+    // The captions place their subscripts with runs of blanks: they need a face with the
+    // proportions of the classic 8-point sans-serif UI font, as Liberation Sans has.
+    return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(wxS("Liberation Sans")));
+}
 
 void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) {
     dc.SetDeviceOrigin(0, 0);

@@ -1,0 +1,235 @@
+#include "llt/LltAnalysisFrame.h"
+
+#include <wx/filedlg.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+
+#include "common/WxNumber.h"
+#include "llt/LltAnalysisPlots.h"
+#include "llt/LltModule.h"
+
+namespace {
+
+enum { kIdCancel = 5, kIdChooseFile = 15 };
+
+const wxString kDefaultFileLabel = wxS(" GammaUndCa.dat ");
+
+}  // namespace
+
+LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                   long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style),
+      checks_(LltTaskWindow::Analysis, [this] { Recompute(); }) {
+    SetStatusText(wxS("Eingabe geometrischer Daten"));
+    wxPanel* panel = panel_;
+
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(340, 5), wxSize(380, 350));
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(25, 370), wxSize(290, 200));
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(340, 370), wxSize(380, 200));
+    new wxStaticBox(panel, wxID_ANY, wxS("Länge der Trapeze:"), wxPoint(350, 120),
+                    wxSize(360, 100));
+    new wxStaticBox(panel, wxID_ANY, wxS("Tiefenverteilung:"), wxPoint(350, 225), wxSize(360, 115));
+    new wxStaticBox(panel, wxID_ANY, wxS("Schränkungsverteilung:"), wxPoint(495, 225),
+                    wxSize(215, 115));
+    new wxStaticLine(panel, wxID_ANY, wxPoint(15, 364), wxSize(715, -1));
+    new wxStaticLine(panel, wxID_ANY, wxPoint(15, 366), wxSize(715, -1));
+
+    auto field = [&](const wchar_t* text, int x, int y) {
+        return new LltAnalysisField(panel, checks_, text, wxPoint(x, y));
+    };
+    spanField = field(L"8", 550, 30);
+    liftSlopeField = field(L"1", 550, 55);
+    segmentABField = field(L"50", 550, 135);
+    segmentBCField = field(L"25", 550, 160);
+    segmentCDField = field(L"25", 550, 185);
+    chordAField = field(L"2.00", 440, 240);
+    chordBField = field(L"1.70", 440, 265);
+    chordCField = field(L"1.30", 440, 290);
+    chordDField = field(L"0.6", 440, 315);
+    rootAngleField = field(L"5.0", 665, 240);
+    angleBField = field(L"-0.5", 665, 265);
+    angleCField = field(L"-0.8", 665, 290);
+    angleDField = field(L"-1.5", 665, 315);
+
+    auto text = [&](const wxString& label, int x, int y) {
+        return new wxStaticText(panel, wxID_ANY, label, wxPoint(x, y));
+    };
+    text(wxS("Spannweite b [m]:"), 355, 34);
+    text(wxS("Auftriebsgradient [-]:"), 355, 59);
+    text(wxS("Multiplikator von 2PI"), 355, 74);
+    text(wxS("Länge des Abschnitts AB [% von b/2]:"), 355, 139);
+    text(wxS("Länge des Abschnitts BC [% von b/2]:"), 355, 164);
+    text(wxS("Länge des Abschnitts CD [% von b/2]:"), 355, 189);
+    text(wxS("Tiefe in A [m]:"), 355, 244);
+    text(wxS("Tiefe in B [m]:"), 355, 269);
+    text(wxS("Tiefe in C [m]:"), 355, 294);
+    text(wxS("Tiefe in D [m]:"), 355, 319);
+    text(wxS("Geom. Anstellwinkel in A [°]:"), 500, 244);
+    text(wxS("rel. Geom. Anstellwinkel in B [°]:"), 500, 269);
+    text(wxS("rel. Geom. Anstellwinkel in C [°]:"), 500, 294);
+    text(wxS("rel. Geom. Anstellwinkel in D [°]:"), 500, 319);
+
+    // Their initial texts stand only until the first recomputation.
+    areaLabel = text(wxS("3"), 655, 400);
+    meanChordLabel = text(wxS("16.0"), 655, 425);
+    aspectRatioLabel = text(wxS("16.0"), 655, 450);
+    liftLabel = text(wxS("16.0"), 655, 475);
+    inducedDragLabel = text(wxS("16.0"), 655, 500);
+    kFactorLabel = text(wxS("16.0"), 655, 525);
+
+    for (int y : {34, 59, 139, 164, 189}) text(wxS("="), 540, y);
+    for (int y : {244, 269, 294, 319}) text(wxS("="), 430, y);
+    for (int y : {244, 269, 294, 319}) text(wxS("="), 655, y);
+    for (int y : {401, 426, 451, 476, 501, 526}) text(wxS("="), 635, y);
+
+    text(wxS("Bezugsflügelfläche S [m²]:"), 400, 401);
+    text(wxS("Bezugsflügeltiefe [m]:"), 400, 426);
+    text(wxS("Flügelstreckung Lambda [-]:"), 400, 451);
+    text(wxS("Auftriebsbeiwert c                 [-]:"), 400, 476);
+    text(wxS("A_gesamt"), 485, 480);
+    text(wxS("induzierter Widerstandsbeiwert c                   [-]:"), 400, 501);
+    text(wxS("Wi_gesamt"), 555, 505);
+    text(wxS("k-Faktor [-]:"), 400, 526);
+
+    chordCanvas =
+        new LltAnalysisChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 20), wxSize(280, 155));
+    twistCanvas =
+        new LltAnalysisTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 185), wxSize(280, 155));
+    circulationCanvas = new LltAnalysisCirculationCanvas(panel, *this, wxID_ANY, wxPoint(30, 385),
+                                                         wxSize(280, 165));
+    cancelButton = new wxButton(panel, kIdCancel, wxS("&Abbrechen"), wxPoint(200, 580));
+    fileNameLabel = text(kDefaultFileLabel, 440, 550);
+    chooseFileButton = new wxButton(panel, kIdChooseFile, wxS("Da&tei wählen"), wxPoint(347, 544));
+
+    spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
+    liftSlopeField->SetToolTip(
+        wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3"));
+    segmentABField->SetToolTip(wxS("0 < Länge des Abschnitts AB [%] <= 100"));
+    segmentBCField->SetToolTip(wxS("0 <= Länge des Abschnitts BC [%] < 100"));
+    segmentCDField->SetToolTip(wxS("0 <= Länge des Abschnitts CD [%] < 100"));
+    chordAField->SetToolTip(wxS("0 < Tiefe an der Flügelwurzel <= 50"));
+    chordBField->SetToolTip(wxS("0 < Tiefe am Punkt B <= 50"));
+    chordCField->SetToolTip(wxS("0 < Tiefe am Punkt C <= 50"));
+    chordDField->SetToolTip(wxS("0 < Tiefe am Flügelende <= 50"));
+    rootAngleField->SetToolTip(wxS("-5 <= Geom. Anstellwinkel des Profils in A [°] <= 10"));
+    angleBField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in B [°] <= 5"));
+    angleCField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in C [°] <= 5"));
+    angleDField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in D [°] <= 5"));
+    chordCanvas->SetToolTip(wxS("Tiefenverteilung vorgeben"));
+    twistCanvas->SetToolTip(wxS("Schränkungsverteilung vorgeben"));
+    circulationCanvas->SetToolTip(wxS("Ausgabe der Zirkulationsverteilung"));
+    cancelButton->SetToolTip(wxS("Abbrechen"));
+
+    checks_.Declare(LltInput::Span, spanField);
+    checks_.Declare(LltInput::SegmentAB, segmentABField);
+    checks_.Declare(LltInput::SegmentBC, segmentBCField);
+    checks_.Declare(LltInput::SegmentCD, segmentCDField);
+    checks_.Declare(LltInput::ChordA, chordAField);
+    checks_.Declare(LltInput::ChordB, chordBField);
+    checks_.Declare(LltInput::ChordC, chordCField);
+    checks_.Declare(LltInput::ChordD, chordDField);
+    checks_.Declare(LltInput::AngleA, rootAngleField);
+    checks_.Declare(LltInput::AngleB, angleBField);
+    checks_.Declare(LltInput::AngleC, angleCField);
+    checks_.Declare(LltInput::AngleD, angleDField);
+    // The first recomputation comes from the first painting of the plots.
+    checks_.Arm();
+}
+
+LltAnalysisFrame::~LltAnalysisFrame() {
+    checks_.Disarm();
+    // The fields and canvases refer to this window's checks and record: they go first.
+    DestroyChildren();
+    if (llt::analysisFrame == this) llt::analysisOpen = false;
+}
+
+LltAnalysisInputs LltAnalysisFrame::ReadInputs() const {
+    LltAnalysisInputs in;
+    in.s1 = segmentABField->Number();
+    in.s2 = segmentBCField->Number();
+    in.s3 = segmentCDField->Number();
+    in.chordA = chordAField->Number();
+    in.chordB = chordBField->Number();
+    in.chordC = chordCField->Number();
+    in.chordD = chordDField->Number();
+    in.angleA = rootAngleField->Number();
+    in.angleB = angleBField->Number();
+    in.angleC = angleCField->Number();
+    in.angleD = angleDField->Number();
+    in.span = spanField->Number();
+    in.liftSlope = liftSlopeField->Number();
+    return in;
+}
+
+void LltAnalysisFrame::Recompute() {
+    if (!checks_.Accepted()) {
+        // A rejected text never reaches the record or the result file.
+        if (lastAccepted_) DrawPlots(*lastAccepted_, lastInputs_);
+        return;
+    }
+    const LltAnalysisInputs in = ReadInputs();
+    std::shared_ptr<LltSolver> solver = LltSolveAnalysis(in);
+    llt::currentSolver = solver;
+    lastAccepted_ = solver;
+    lastInputs_ = in;
+
+    areaLabel->SetLabel(luvo::FormatLabel("%.3f", solver->area));
+    meanChordLabel->SetLabel(luvo::FormatLabel("%.3f", solver->meanChord));
+    aspectRatioLabel->SetLabel(luvo::FormatLabel("%.3f", solver->aspectRatio));
+    liftLabel->SetLabel(luvo::FormatLabel("%.3f", solver->clSolved));
+    inducedDragLabel->SetLabel(luvo::FormatLabel("%.3f", solver->cdi));
+    kFactorLabel->SetLabel(luvo::FormatLabel("%.3f", solver->kFactor));
+
+    DrawPlots(*solver, in);
+
+    // The label's text is the name, blanks included.
+    llt::analysisFileName = fileNameLabel->GetLabelText();
+    solver->WriteCirculationDistributionFile(llt::FileSystemName(llt::analysisFileName));
+}
+
+void LltAnalysisFrame::DrawPlots(const LltSolver& s, const LltAnalysisInputs& in) {
+    chordCanvas->DrawWith([&](wxDC& dc) { LltPaintAnalysisChord(dc, s, in); });
+    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintAnalysisTwist(dc, s, in); });
+    circulationCanvas->DrawWith([&](wxDC& dc) { LltPaintAnalysisCirculation(dc, s); });
+}
+
+void LltAnalysisFrame::OnChooseFile(wxCommandEvent&) {
+    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("GammaUndCa.dat"),
+                        wxS("*.dat"), wxFD_SAVE);
+    // The new name takes effect at the next recomputation.
+    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
+}
+
+void LltAnalysisFrame::OnInfo(wxCommandEvent&) {
+    SetStatusText(wxS("Info"));
+    luvo::ShowInfoBox(this,
+                      wxS("Durch Ziehen und Verschieben der grauen bzw. blauen Kästchen \n"
+                          "per Maus, bzw. durch alfanumerische Eingabe über die Tastatur,\n"
+                          "werden die Flügelgeometrie oder Anstellwinkelverteilung einge-\n"
+                          "geben.\n\n"
+                          "Als Ausgabe entstehen somit die Verteilungen der Zirkulation\n"
+                          "und des lokalen Auftriebsbeiwertes. Außerdem werden die geo-\n"
+                          "metrischen Daten, die Beiwerte und der k-Faktor angezeigt.\n"
+                          "All diese werden auch in die Datei geschrieben.\n\n"),
+                      wxS("Info Nachrechenaufgabe"));
+    SetStatusText(wxS("INFO: Nachrechenaufgabe"));
+}
+
+void LltAnalysisFrame::CloseAndForget() {
+    Destroy();
+    llt::analysisOpen = false;
+}
+
+void LltAnalysisFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
+
+void LltAnalysisFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltAnalysisFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, LltAnalysisFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuInfo, LltAnalysisFrame::OnInfo)
+    EVT_BUTTON(kIdChooseFile, LltAnalysisFrame::OnChooseFile)
+    EVT_BUTTON(kIdCancel, LltAnalysisFrame::OnClose)
+    EVT_CLOSE(LltAnalysisFrame::OnCloseWindow)
+wxEND_EVENT_TABLE()

@@ -1,0 +1,22 @@
+#include "llt/LltAnalysisPlots.h"
+
+#include "llt/LltPlots.h"
+
+// The handles take the field values as read, not the record.
+
+void LltPaintAnalysisChord(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {
+    LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
+    DrawChordPlot(dc, s, LltChordPlotLayout::Analysis);
+    DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
+}
+
+void LltPaintAnalysisTwist(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {
+    LltStartPlot(dc, wxS("Schränkungsverteilung"), 95, 23);
+    DrawTwistPlot(dc, s);
+    DrawTwistHandles(dc, in.angleA, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3);
+}
+
+void LltPaintAnalysisCirculation(wxDC& dc, const LltSolver& s) {
+    LltStartPlot(dc, wxS("Zirkulationsverteilung"), 100, 10);
+    DrawCirculationLiftPlot(dc, s);
+}

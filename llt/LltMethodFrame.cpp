@@ -1,0 +1,98 @@
+#include "llt/LltMethodFrame.h"
+
+#include <wx/stattext.h>
+
+#include "llt/LltAnalysisFrame.h"
+#include "llt/LltModule.h"
+
+namespace {
+
+enum { kIdTaskRadio = 1 };
+
+const wchar_t* const kTaskStatus[] = {
+    L"Gewählt: Einlesen der Daten aus Datei",
+    L"Gewählt: Entwurfsaufgabe / Tiefenvert.",
+    L"Gewählt: Entwurfsaufgabe / Anstellwinkelvert.",
+    L"Gewählt: Nachrechenaufgabe",
+};
+
+// Creates the task's window when none is open, then centres and shows it; an open window keeps
+// its inputs.
+template <class Frame>
+void OpenTask(Frame*& frame, bool& open, const wxString& title, const wxSize& size) {
+    if (!open) {
+        frame = new Frame(title, wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
+        open = true;
+    }
+    frame->Centre(wxBOTH);
+    frame->Show(true);
+    frame->Raise();
+}
+
+}  // namespace
+
+LltMethodFrame::LltMethodFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
+    : luvo::LuvoFrame(title, pos, size) {
+    SetStatusText(kTaskStatus[0]);
+    new wxStaticText(panel_, wxID_ANY,
+                     wxS("Innerhalb des Einfachen Traglinienverfahrens stehen \n"
+                         "die folgenden Möglichkeiten zur Verfügung:"),
+                     wxPoint(50, 50));
+    okButton = new wxButton(panel_, luvo::kIdButtonStart, wxS("&OK"), wxPoint(150, 280));
+    cancelButton = new wxButton(panel_, luvo::kIdButtonClose, wxS("&Abbrechen"), wxPoint(250, 280));
+    const wxString choices[] = {
+        wxS("Einlesen der Daten aus Datei"),
+        wxS("Entwurfsaufgabe - Vorgabe der Zirkulations- und Tiefenverteilung"),
+        wxS("Entwurfsaufgabe - Vorgabe der Zirkulations- und Schränkungsverteilung"),
+        wxS("Nachrechenaufgabe"),
+    };
+    taskRadio = new wxRadioBox(panel_, kIdTaskRadio, wxS("Einfaches Traglinienverfahren"),
+                               wxPoint(50, 100), wxDefaultSize, 4, choices, 1, wxRA_SPECIFY_COLS);
+    taskRadio->SetSelection(0);
+}
+
+void LltMethodFrame::OnStart(wxCommandEvent&) {
+    switch (taskRadio->GetSelection()) {
+        case 0:  // the wing-file window "Daten über eine Datei einlesen", 420 x 250
+        case 1:  // the twist design window, 775 x 680
+        case 2:  // the chord design window, 845 x 700
+            // These windows come with their own tasks: nothing opens yet.
+            break;
+        case 3:
+            OpenTask(llt::analysisFrame, llt::analysisOpen,
+                     wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
+                         "Tiefenverteilung"),
+                     wxSize(755, 690));
+            break;
+    }
+}
+
+void LltMethodFrame::OnInfo(wxCommandEvent& event) {
+    SetStatusText(wxS("Gewählt: Info"));
+    luvo::ShowInfoBox(
+        this,
+        wxS("Mit Hilfe des Einfachen Traglinienverfahrens lässt sich die inkompressible\n"
+            "und reibungsfreie Umströmung von dreidimensionalen Flügeln berechnen.\n"
+            "Im Rahmen dieses Programmes gibt es 3 Möglichkeiten zur Berechnung:\n\n"
+            "   1. Die Entwurfsaufgabe mit Vorgabe der Zirkulations- und Tiefenverteilung\n\n"
+            "   2. Die Entwurfsaufgabe mit Vorgabe der Zirkulations- und Schränkungsverteilung\n\n"
+            "   3. Die Nachrechenaufgabe"),
+        wxS("Info Einfache Traglinientheorie"));
+    OnRadioBox(event);
+}
+
+void LltMethodFrame::OnRadioBox(wxCommandEvent&) {
+    const int selection = taskRadio->GetSelection();
+    if (selection >= 0 && selection < 4) SetStatusText(kTaskStatus[selection]);
+}
+
+void LltMethodFrame::OnClose(wxCommandEvent&) { Close(true); }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltMethodFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, LltMethodFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, LltMethodFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuInfo, LltMethodFrame::OnInfo)
+    EVT_RADIOBOX(kIdTaskRadio, LltMethodFrame::OnRadioBox)
+    EVT_BUTTON(luvo::kIdButtonStart, LltMethodFrame::OnStart)
+wxEND_EVENT_TABLE()

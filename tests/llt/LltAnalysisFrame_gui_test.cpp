@@ -1,0 +1,261 @@
+// The analysis window driven as a student drives it: first painting, typing, dragging the
+// handles, a rejected input with its box, a chosen result file.
+
+#include <wx/app.h>
+#include <wx/statusbr.h>
+
+#include <cmath>
+#include <filesystem>
+#include <sstream>
+
+#include "llt/LltAnalysisFrame.h"
+#include "llt/LltMethodFrame.h"
+#include "llt/LltModule.h"
+#include "support/GuiHarness.h"
+
+namespace {
+
+using namespace luvo::test;
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The numbers of a data row.
+std::vector<double> Row(const std::string& line) {
+    std::vector<double> values;
+    std::istringstream in(line);
+    for (double v; in >> v;) values.push_back(v);
+    return values;
+}
+
+class LltAnalysisFrameTest : public GuiTest {
+  public:
+    // Opens the window as the method window does and waits for its first painting, which
+    // computes and writes the result file.
+    LltAnalysisFrame* Open() {
+        method_ = new LltMethodFrame(wxS(" Luvo - Einfaches Traglinienverfahren"),
+                                     wxDefaultPosition, wxSize(475, 380));
+        SelectRadio(method_->taskRadio, 3);
+        Click(method_->okButton);
+        LltAnalysisFrame* frame = llt::analysisFrame;
+        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
+            << "no first painting";
+        Pump(100);
+        return frame;
+    }
+    std::string DefaultFile() const { return dir().file(" GammaUndCa.dat "); }
+    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
+    static std::vector<wxString> Results(LltAnalysisFrame* f) {
+        return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
+                f->aspectRatioLabel->GetLabel(), f->liftLabel->GetLabel(),
+                f->inducedDragLabel->GetLabel(), f->kFactorLabel->GetLabel()};
+    }
+    // Repaints one plot now; each repaint runs the window's recomputation.
+    static void Repaint(LltAnalysisFrame* f) {
+        f->circulationCanvas->Refresh();
+        f->circulationCanvas->Update();
+    }
+
+    LltMethodFrame* method_ = nullptr;
+};
+
+TEST_F(LltAnalysisFrameTest, FirstPaintingShowsTheResultsAndWritesTheFile) {
+    LltAnalysisFrame* f = Open();
+    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe geometrischer Daten"));
+    const std::vector<wxString> expected = {wxS("12.300"), wxS("1.637"), wxS("5.203"),
+                                            wxS("0.358"),  wxS("0.008"), wxS("1.005")};
+    EXPECT_EQ(Results(f), expected);
+    EXPECT_EQ(f->fileNameLabel->GetLabel(), wxS(" GammaUndCa.dat "));
+    EXPECT_EQ(llt::analysisFileName, wxS(" GammaUndCa.dat "));
+    ASSERT_TRUE(llt::currentSolver);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->span, 8.0);
+
+    // The name with its blanks, in the working directory, 62 lines.
+    const std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_EQ(lines.size(), 62u);
+    EXPECT_EQ(lines[2], "#S      = 12.3");
+    const std::vector<double> first = Row(lines[11]);
+    ASSERT_EQ(first.size(), 6u);
+    EXPECT_EQ(first[0], 1);
+    EXPECT_NEAR(first[1], 4.0 * std::cos(LltPi / 102.0), 1e-6);  // y of station 1, b = 8
+}
+
+TEST_F(LltAnalysisFrameTest, TypingRecomputesAndLimitCasesStayReadable) {
+    LltAnalysisFrame* f = Open();
+    const std::vector<wxString> defaults = Results(f);
+
+    // A chord of 0 at B passes its check; the results stay finite.
+    SetText(f->chordBField, wxS("0"));
+    EXPECT_NE(Results(f), defaults);
+    for (const wxString& label : Results(f)) EXPECT_NE(label, wxS("---"));
+
+    // A lift-slope factor of 0 or below: the sections carry no lift, the k-factor is 0/0.
+    for (const wchar_t* factor : {L"0", L"-1"}) {
+        SCOPED_TRACE(wxString(factor).utf8_str().data());
+        SetText(f->liftSlopeField, factor);
+        EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.000"));
+        EXPECT_EQ(f->inducedDragLabel->GetLabel(), wxS("0.000"));
+        EXPECT_EQ(f->kFactorLabel->GetLabel(), wxS("---"));
+        const std::vector<std::string> lines = Lines(FileBytes());
+        ASSERT_EQ(lines.size(), 62u);
+        for (size_t i = 11; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].find("nan"), std::string::npos) << lines[i];
+            EXPECT_EQ(Row(lines[i]).size(), 6u) << lines[i];
+        }
+    }
+}
+
+TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
+    LltAnalysisFrame* f = Open();
+    const std::vector<wxString> defaults = Results(f);
+
+    // Chord plot, origin (45, 55): B at x = 100 (span 8); y = 45 means 0.5 * 8 * 45 / 150.
+    Drag(f->chordCanvas, wxPoint(145, 70), wxPoint(145, 100), 3);
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("1.20"));
+    EXPECT_NE(Results(f), defaults);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordB, 1.2);
+
+    // Twist plot, origin (45, 90): y = -30 is 1.5 degrees above the root.
+    Drag(f->twistCanvas, wxPoint(145, 80), wxPoint(145, 60), 2);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("1.50"));
+    Drag(f->twistCanvas, wxPoint(245, 100), wxPoint(245, 130), 2);  // D at the tip, y = 40
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-2.00"));
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 140), true);  // C, but below y = 40
+    EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.8"));
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(170, 80), true);      // between two columns
+    SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, wxPoint(195, 100), true);  // no motion
+    EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.8"));
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("1.30"));
+
+    // Moving without a button shows the plot's status text.
+    SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
+    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe der Tiefenverteilung"));
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
+    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe der Parameter"));
+
+    // B and C coincide when BC is 0: one drag step writes both (y = 30: 0.5 * 8 * 30 / 150).
+    f->segmentBCField->ChangeValue(wxS("0"));
+    f->segmentCDField->ChangeValue(wxS("50"));
+    SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(145, 85), true);
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("0.80"));
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("0.80"));
+}
+
+TEST_F(LltAnalysisFrameTest, CorrectionsAndRejectedInputsNeverReachTheFile) {
+    LltAnalysisFrame* f = Open();
+
+    // Case 7: CD becomes 5.00 and the nested pass recomputes with 70, 25, 5.
+    SetText(f->segmentABField, wxS("70"));
+    EXPECT_EQ(f->segmentCDField->GetValue(), wxS("5.00"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordSegment3, 0.05);
+    const std::string accepted = FileBytes();
+    const std::vector<wxString> results = Results(f);
+
+    // An unchecked field changed quietly: a recomputation from the fields would now differ.
+    f->liftSlopeField->ChangeValue(wxS("2"));
+    std::string fileWhileOpen;
+    std::vector<wxString> resultsWhileOpen;
+    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
+      public:
+        RepaintWhileOpen(LltAnalysisFrameTest* t, LltAnalysisFrame* f, std::string* file,
+                         std::vector<wxString>* results)
+            : t_(t), f_(f), file_(file), results_(results) {}
+
+      protected:
+        int OnInvoked(wxMessageDialog*) const override {
+            f_->Refresh();
+            f_->Update();
+            Repaint(f_);
+            Pump(100);
+            *file_ = t_->FileBytes();
+            *results_ = Results(f_);
+            return wxID_OK;
+        }
+
+      private:
+        LltAnalysisFrameTest* t_;
+        LltAnalysisFrame* f_;
+        std::string* file_;
+        std::vector<wxString>* results_;
+    };
+    wxTEST_DIALOG(SetText(f->spanField, wxS("12.55")),
+                  RepaintWhileOpen(this, f, &fileWhileOpen, &resultsWhileOpen));
+    EXPECT_EQ(fileWhileOpen, accepted);
+    EXPECT_EQ(resultsWhileOpen, results);
+
+    // After OK the reset "10.0" is a change whose pass recomputes: the file holds span 10.
+    EXPECT_EQ(f->spanField->GetValue(), wxS("10.0"));
+    std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_EQ(lines.size(), 62u);
+    EXPECT_NEAR(Row(lines[11])[1], 5.0 * std::cos(LltPi / 102.0), 1e-6);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->liftSlopeFactor, 2.0);
+
+    // A text that failed its check, left in a field: repaints draw but write nothing.
+    const std::string tenMetres = FileBytes();
+    f->spanField->ChangeValue(wxS("0"));
+    Repaint(f);
+    EXPECT_EQ(FileBytes(), tenMetres);
+    // Once the fields pass again, a repaint alone recomputes and rewrites.
+    f->spanField->ChangeValue(wxS("10.0"));
+    f->liftSlopeField->ChangeValue(wxS("1"));
+    Repaint(f);
+    EXPECT_NE(FileBytes(), tenMetres);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->liftSlopeFactor, 1.0);
+}
+
+TEST_F(LltAnalysisFrameTest, ChosenFileTakesEffectAtTheNextRecomputation) {
+    LltAnalysisFrame* f = Open();
+    const std::string chosen = dir().file("eigene Werte.dat");
+    std::filesystem::remove(DefaultFile());
+    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
+    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+
+    SetText(f->chordCField, wxS("1.20"));
+    EXPECT_TRUE(std::filesystem::exists(chosen));
+    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 62u);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    EXPECT_EQ(llt::analysisFileName, wxString::FromUTF8(chosen));
+
+    // Cancelling the dialog keeps the name.
+    wxTEST_DIALOG(Click(f->chooseFileButton),
+                  ExpectFile(wxString::FromUTF8(dir().file("anders.dat")), wxID_CANCEL));
+    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
+}
+
+TEST_F(LltAnalysisFrameTest, InfoBoxAndItsStatusTexts) {
+    LltAnalysisFrame* f = Open();
+    ShownBox seen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo), ExpectBox(&seen));
+    EXPECT_EQ(seen.caption, wxS("Info Nachrechenaufgabe"));
+    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    EXPECT_TRUE(seen.message.StartsWith(
+        wxS("Durch Ziehen und Verschieben der grauen bzw. blauen Kästchen \nper Maus, bzw. durch "
+            "alfanumerische Eingabe über die Tastatur,\nwerden die Flügelgeometrie oder "
+            "Anstellwinkelverteilung einge-\ngeben.\n\nAls Ausgabe entstehen somit die "
+            "Verteilungen der Zirkulation\nund des lokalen Auftriebsbeiwertes.")));
+    EXPECT_TRUE(seen.message.EndsWith(wxS("All diese werden auch in die Datei geschrieben.\n\n")));
+    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("INFO: Nachrechenaufgabe"));
+}
+
+// Pictures for the screenshot tour.
+class ScreenLltAnalysis : public LltAnalysisFrameTest {};
+
+TEST_F(ScreenLltAnalysis, AnalysisWindow) {
+    LltAnalysisFrame* f = Open();
+    method_->Hide();
+    const wxImage shot = CaptureFrame(f);
+    ASSERT_TRUE(shot.IsOk());
+    SaveTourShot(f, "llt_analysis");
+    // The plots are on screen: the grey handle of B in the chord plot, (45 + 100, 55 + 63).
+    const wxPoint handle =
+        f->chordCanvas->ClientToScreen(wxPoint(45 + 100, 55 + 61)) - f->GetScreenPosition();
+    EXPECT_EQ(shot.GetRed(handle.x, handle.y), 128);
+    EXPECT_EQ(shot.GetBlue(handle.x, handle.y), 128);
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+// The analysis computation as the analysis window runs it.
+
+#include "llt/LltAnalysisRun.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+LltAnalysisInputs WindowDefaults() {
+    LltAnalysisInputs in;
+    in.span = 8;
+    in.liftSlope = 1;
+    in.s1 = 50;
+    in.s2 = 25;
+    in.s3 = 25;
+    in.chordA = 2.00;
+    in.chordB = 1.70;
+    in.chordC = 1.30;
+    in.chordD = 0.6;
+    in.angleA = 5.0;
+    in.angleB = -0.5;
+    in.angleC = -0.8;
+    in.angleD = -1.5;
+    return in;
+}
+
+TEST(LltAnalysisRun, WindowDefaultsGiveTheWindowsNumbers) {
+    const auto s = LltSolveAnalysis(WindowDefaults());
+    EXPECT_NEAR(s->area, 12.300, 5e-4);
+    EXPECT_NEAR(s->meanChord, 1.637, 5e-4);
+    EXPECT_NEAR(s->aspectRatio, 5.203, 5e-4);
+    EXPECT_NEAR(s->clSolved, 0.358, 5e-4);
+    EXPECT_NEAR(s->cdi, 0.008, 5e-4);
+    EXPECT_NEAR(s->kFactor, 1.005, 5e-4);
+}
+
+TEST(LltAnalysisRun, NoSectionLiftForALiftSlopeFactorOfZeroOrBelow) {
+    for (double f : {0.0, -1.0, -0.001}) {
+        SCOPED_TRACE(f);
+        LltAnalysisInputs in = WindowDefaults();
+        in.liftSlope = f;
+        const auto s = LltSolveAnalysis(in);
+        for (int i = 0; i <= 102; ++i) {
+            EXPECT_EQ(s->gamma[i], 0.0) << i;
+            EXPECT_TRUE(std::isfinite(s->ca[i])) << i;
+        }
+        EXPECT_EQ(s->clSolved, 0.0);
+        EXPECT_EQ(s->cdi, 0.0);
+        EXPECT_TRUE(std::isnan(s->kFactor));  // 0/0: the window shows "---"
+        EXPECT_NEAR(s->area, 12.3, 5e-4);     // the geometry does not depend on f
+    }
+}
+
+}  // namespace
