@@ -1,0 +1,86 @@
+#include "llt/LltChordDesignCanvases.h"
+
+#include <wx/dcclient.h>
+
+#include "llt/LltChordDesignFrame.h"
+#include "llt/LltDesignDrag.h"
+
+namespace {
+
+// Device origins of the plots: the pointer's logical coordinates are relative to them.
+const wxPoint kCirculationOrigin(50, 110);
+const wxPoint kTwistOrigin(45, 90);
+
+}  // namespace
+
+LltChordDesignCirculationCanvas::LltChordDesignCirculationCanvas(wxWindow* parent,
+                                                                 LltChordDesignFrame& frame,
+                                                                 wxWindowID id, const wxPoint& pos,
+                                                                 const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltChordDesignCirculationCanvas::OnPaint(wxPaintEvent&) {
+    Paint([this] { frame_.Recompute(); });
+}
+
+void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
+    if (!LltDragMotion(event)) return;
+    const wxPoint at = event.GetPosition() - kCirculationOrigin;
+    // Up to four writes, each checked and recomputed at once.
+    LltWriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y),
+                   [this](LltInput input) { return frame_.Field(input); });
+    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+}
+
+LltChordDesignTwistCanvas::LltChordDesignTwistCanvas(wxWindow* parent, LltChordDesignFrame& frame,
+                                                     wxWindowID id, const wxPoint& pos,
+                                                     const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
+    // The twist plot is drawn by the recomputations of the other two plots only: a repaint of
+    // this plot alone leaves it white until the next recomputation.
+    wxPaintDC dc(this);
+    ++paintCount;
+}
+
+void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() != wxEVT_MOTION) return;
+    if (!LltDragMotion(event)) {
+        frame_.SetInputStatus(wxS("Eingabe der Parameter"));
+        return;
+    }
+    const LltChordDesignInputs in = frame_.ReadInputs();
+    const wxPoint at = event.GetPosition() - kTwistOrigin;
+    // B, C and D each on its own: coinciding handles all move with one event.
+    for (const LltHandleMove& move : LltChordDesignTwistDrag(in.s1, in.s2, in.s3, at.x, at.y)) {
+        LltWriteFields({move.write}, [this](LltInput input) { return frame_.Field(input); });
+        LltDrawDragMark(this, kTwistOrigin, *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))),
+                        move.markX, move.markY);
+    }
+}
+
+LltChordDesignChordCanvas::LltChordDesignChordCanvas(wxWindow* parent, LltChordDesignFrame& frame,
+                                                     wxWindowID id, const wxPoint& pos,
+                                                     const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltChordDesignChordCanvas::OnPaint(wxPaintEvent&) {
+    Paint([this] { frame_.Recompute(); });
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltChordDesignCirculationCanvas, LltPlotCanvas)
+    EVT_PAINT(LltChordDesignCirculationCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltChordDesignCirculationCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltChordDesignTwistCanvas, LltPlotCanvas)
+    EVT_PAINT(LltChordDesignTwistCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltChordDesignTwistCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltChordDesignChordCanvas, LltPlotCanvas)
+    EVT_PAINT(LltChordDesignChordCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+    // clang-format on

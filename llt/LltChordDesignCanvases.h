@@ -1,0 +1,54 @@
+#pragma once
+// The three plot areas of the chord design window. The circulation and chord plots run the
+// window's recomputation in their paint handlers, which redraws all three plots; the twist plot
+// is drawn only by those recomputations, its own paint handler draws nothing. On the circulation
+// plot the user drags three red handles, which refits the circulation series; on the twist plot
+// the blue handles of the sections B, C and D. A drag writes the new values into the window's
+// fields, whose checks then recompute the window.
+
+#include <wx/event.h>
+
+#include "llt/LltPlotCanvas.h"
+
+class LltChordDesignFrame;
+
+class LltChordDesignCirculationCanvas : public LltPlotCanvas {
+  public:
+    LltChordDesignCirculationCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
+                                    const wxPoint& pos, const wxSize& size);
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    void OnMouse(wxMouseEvent& event);
+
+    LltChordDesignFrame& frame_;
+    wxDECLARE_EVENT_TABLE();
+};
+
+class LltChordDesignTwistCanvas : public LltPlotCanvas {
+  public:
+    LltChordDesignTwistCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
+                              const wxPoint& pos, const wxSize& size);
+
+    int paintCount = 0;  // paint events handled (they draw nothing)
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+    void OnMouse(wxMouseEvent& event);
+
+    LltChordDesignFrame& frame_;
+    wxDECLARE_EVENT_TABLE();
+};
+
+// Shows the computed chord; takes no input.
+class LltChordDesignChordCanvas : public LltPlotCanvas {
+  public:
+    LltChordDesignChordCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
+                              const wxPoint& pos, const wxSize& size);
+
+  private:
+    void OnPaint(wxPaintEvent& event);
+
+    LltChordDesignFrame& frame_;
+    wxDECLARE_EVENT_TABLE();
+};

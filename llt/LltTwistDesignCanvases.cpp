@@ -1,0 +1,83 @@
+#include "llt/LltTwistDesignCanvases.h"
+
+#include "llt/LltDesignDrag.h"
+#include "llt/LltTwistDesignFrame.h"
+
+namespace {
+
+// Device origins of the plots: the pointer's logical coordinates are relative to them.
+const wxPoint kCirculationOrigin(50, 110);
+const wxPoint kChordOrigin(50, 75);
+
+}  // namespace
+
+LltTwistDesignCirculationCanvas::LltTwistDesignCirculationCanvas(wxWindow* parent,
+                                                                 LltTwistDesignFrame& frame,
+                                                                 wxWindowID id, const wxPoint& pos,
+                                                                 const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltTwistDesignCirculationCanvas::OnPaint(wxPaintEvent&) {
+    Paint([this] { frame_.Recompute(); });
+}
+
+void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
+    if (!LltDragMotion(event)) return;
+    const wxPoint at = event.GetPosition() - kCirculationOrigin;
+    // Up to four writes, each checked and recomputed at once, the first three with only part of
+    // the new coefficients in place.
+    LltWriteFields(LltTwistDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y),
+                   [this](LltInput input) { return frame_.Field(input); });
+    frame_.SetStatusText(wxS("Eingabe der Zirkulations-Parameter"), 0);
+}
+
+LltTwistDesignChordCanvas::LltTwistDesignChordCanvas(wxWindow* parent, LltTwistDesignFrame& frame,
+                                                     wxWindowID id, const wxPoint& pos,
+                                                     const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltTwistDesignChordCanvas::OnPaint(wxPaintEvent&) {
+    Paint([this] { frame_.Recompute(); });
+}
+
+void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() != wxEVT_MOTION) return;
+    if (!LltDragMotion(event)) {
+        frame_.SetStatusText(wxS("Eingabe der Tiefenverteilung"), 0);
+        return;
+    }
+    const LltTwistDesignInputs in = frame_.ReadInputs();
+    const wxPoint at = event.GetPosition() - kChordOrigin;
+    // B, C and D each on its own: coinciding handles all move with one event.
+    for (const LltHandleMove& move :
+         LltTwistDesignChordDrag(in.span, in.s1, in.s2, in.s3, at.x, at.y)) {
+        LltWriteFields({move.write}, [this](LltInput input) { return frame_.Field(input); });
+        LltDrawDragMark(this, kChordOrigin, wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID),
+                        *wxWHITE_BRUSH, move.markX, move.markY);
+    }
+}
+
+LltTwistDesignTwistCanvas::LltTwistDesignTwistCanvas(wxWindow* parent, LltTwistDesignFrame& frame,
+                                                     wxWindowID id, const wxPoint& pos,
+                                                     const wxSize& size)
+    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+
+void LltTwistDesignTwistCanvas::OnPaint(wxPaintEvent&) {
+    Paint([this] { frame_.Recompute(); });
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltTwistDesignCirculationCanvas, LltPlotCanvas)
+    EVT_PAINT(LltTwistDesignCirculationCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltTwistDesignCirculationCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltTwistDesignChordCanvas, LltPlotCanvas)
+    EVT_PAINT(LltTwistDesignChordCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltTwistDesignChordCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltTwistDesignTwistCanvas, LltPlotCanvas)
+    EVT_PAINT(LltTwistDesignTwistCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+    // clang-format on

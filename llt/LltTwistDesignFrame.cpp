@@ -1,0 +1,293 @@
+#include "llt/LltTwistDesignFrame.h"
+
+#include <wx/filedlg.h>
+#include <wx/statbox.h>
+#include <wx/statline.h>
+
+#include "common/WxNumber.h"
+#include "llt/LltModule.h"
+#include "llt/LltPlots.h"
+
+namespace {
+
+const wxString kDefaultFileLabel = wxS("alfaGeom.dat");
+
+}  // namespace
+
+LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& pos,
+                                         const wxSize& size, long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
+      checks_(LltTaskWindow::TwistDesign, [this] { Recompute(); }) {
+    SetStatusText(wxS("Eingabe der Parameter"), 0);
+    panel = panel_;
+
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(340, 5), wxSize(400, 350));
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(25, 370), wxSize(290, 210));
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(340, 370), wxSize(400, 310));
+    new wxStaticBox(panel, wxID_ANY, wxS("dimensionslose Zirkulation:"), wxPoint(350, 160),
+                    wxSize(380, 65));
+    new wxStaticBox(panel, wxID_ANY, wxS("Tiefenverteilung:"), wxPoint(350, 225), wxSize(380, 115));
+    new wxStaticLine(panel, wxID_ANY, wxPoint(15, 364), wxSize(735, -1));
+    new wxStaticLine(panel, wxID_ANY, wxPoint(15, 366), wxSize(735, -1));
+
+    closeButton = new wxButton(panel, kIdClose, wxS("&Schließen"), wxPoint(360, 580));
+
+    auto field = [&](const wchar_t* text, int x, int y) {
+        return new LltTwistDesignField(panel, checks_, text, wxPoint(x, y));
+    };
+    spanField = field(L"8.0", 500, 65);
+    liftCoefficientField = field(L"0.3", 500, 90);
+    liftSlopeField = field(L"1", 500, 115);
+    a1Field = field(L"0.03", 500, 175);
+    a3Field = field(L"0.00", 690, 175);
+    a5Field = field(L"0.00", 500, 200);
+    segmentABField = field(L"50", 550, 240);
+    segmentBCField = field(L"25", 550, 290);
+    segmentCDField = field(L"25", 550, 315);
+    chordAField = field(L"2.00", 690, 240);
+    chordBField = field(L"1.70", 690, 265);
+    chordCField = field(L"1.30", 690, 290);
+    chordDField = field(L"0.60", 690, 315);
+
+    auto text = [&](const wxString& label, int x, int y) {
+        return new wxStaticText(panel, wxID_ANY, label, wxPoint(x, y));
+    };
+    // Their initial texts stand only until the first recomputation.
+    areaLabel = text(wxS("9.0"), 655, 400);
+    meanChordLabel = text(wxS("9.0"), 655, 425);
+    aspectRatioLabel = text(wxS("9.0"), 655, 450);
+    liftLabel = text(wxS("9.0"), 655, 475);
+    inducedDragLabel = text(wxS("9.0"), 655, 500);
+    kFactorLabel = text(wxS("9.0"), 655, 525);
+
+    text(wxS("Spannweite [m]:"), 355, 69);
+    text(wxS("Gesamtauftriebsbeiwert [-]:"), 355, 94);
+    text(wxS("Auftriebsgradient [-]:"), 355, 119);
+    text(wxS("als Multiplikator von 2*PI"), 355, 134);
+    // The blanks leave room for the subscripts, set 4 pixels lower.
+    text(wxS("Fourier-Koeffizient a   [-]:"), 355, 179);
+    text(wxS("1"), 449, 183);
+    text(wxS("Fourier-Koeffizient a    [-]:"), 550, 179);
+    text(wxS("3"), 645, 183);
+    text(wxS("Fourier-Koeffizient a    [-]:"), 355, 204);
+    text(wxS("5"), 449, 208);
+    text(wxS("Länge des Abschnitts AB [% von b/2]:"), 355, 244);
+    text(wxS("Länge des Abschnitts BC [% von b/2]:"), 355, 294);
+    text(wxS("Länge des Abschnitts CD [% von b/2]:"), 355, 319);
+    text(wxS("Tiefe in A [m]:"), 605, 244);
+    text(wxS("Tiefe in B [m]:"), 605, 269);
+    text(wxS("Tiefe in C [m]:"), 605, 294);
+    text(wxS("Tiefe in D [m]:"), 605, 319);
+
+    for (int y : {69, 94, 119, 179, 204}) text(wxS("="), 490, y);
+    text(wxS("="), 680, 179);
+    for (int y : {244, 294, 319}) text(wxS("="), 540, y);
+    for (int y : {244, 269, 294, 319}) text(wxS("="), 680, y);
+    for (int y : {401, 426, 451, 476, 501, 526}) text(wxS("="), 635, y);
+
+    text(wxS("Bezugsflügelfläche [m²]:"), 400, 401);
+    text(wxS("Bezugsflügeltiefe [m]:"), 400, 426);
+    text(wxS("Flügelstreckung Lambda [-]:"), 400, 451);
+    text(wxS("Auftriebsbeiwert c                 [-]:"), 400, 476);
+    text(wxS("A_gesamt"), 485, 480);
+    text(wxS("induzierter Widerstandsbeiwert c                    [-]:"), 400, 501);
+    text(wxS("Wi_gesamt"), 557, 505);
+    text(wxS("k-Faktor [-]:"), 400, 526);
+
+    circulationCanvas = new LltTwistDesignCirculationCanvas(panel, *this, wxID_ANY, wxPoint(30, 20),
+                                                            wxSize(280, 135));
+    chordCanvas =
+        new LltTwistDesignChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 165), wxSize(280, 185));
+    twistCanvas =
+        new LltTwistDesignTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 385), wxSize(280, 180));
+
+    const wxString modes[] = {wxS("Gesamtauftriebsbeiwert"), wxS("1. Fourierkoeffizienten")};
+    circulationModeRadio =
+        new wxRadioBox(panel, kIdRadio, wxS("Berechnung der Zirkulation mit dem:"),
+                       wxPoint(350, 20), wxSize(380, 38), 2, modes, 2, wxRA_SPECIFY_COLS);
+    circulationModeRadio->SetSelection(0);
+    a1Field->Enable(false);
+    const wxString scalings[] = {wxS("Alfa-Verteilung skaliert   "), wxS("nicht skaliert")};
+    twistScalingRadio = new wxRadioBox(panel, kIdRadio, wxString(), wxPoint(25, 570),
+                                       wxSize(290, 36), 2, scalings, 2, wxRA_SPECIFY_COLS);
+    twistScalingRadio->SetSelection(0);
+    fileNameLabel = text(kDefaultFileLabel, 440, 555);
+    chooseFileButton = new wxButton(panel, kIdChooseFile, wxS("Da&tei wählen"), wxPoint(347, 549));
+
+    spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
+    liftCoefficientField->SetToolTip(wxS("-1 < Gesamtauftriebsbeiwert <= 3"));
+    liftSlopeField->SetToolTip(
+        wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3"));
+    a1Field->SetToolTip(wxS("-1 <= 1. Fourier-Koeffizient <= 1"));
+    a3Field->SetToolTip(wxS("-1 <= 3. Fourier-Koeffizient <= 1"));
+    a5Field->SetToolTip(wxS("-1 <= 5. Fourier-Koeffizient <= 1"));
+    segmentABField->SetToolTip(wxS("0 < Länge des Abschnitts AB [%] <= 100"));
+    segmentBCField->SetToolTip(wxS("0 <= Länge des Abschnitts BC [%] < 100"));
+    segmentCDField->SetToolTip(wxS("0 <= Länge des Abschnitts CD [%] < 100"));
+    chordAField->SetToolTip(wxS("0 < Tiefe an der Flügelwurzel <= 50"));
+    chordBField->SetToolTip(wxS("0 < Tiefe des Flügelschnitts in B <= 50"));
+    chordCField->SetToolTip(wxS("0 < Tiefe des Flügelschnitts in C <= 50"));
+    chordDField->SetToolTip(wxS("0 < Tiefe an der Flügelspitze <= 50"));
+    circulationCanvas->SetToolTip(wxS("Zirkulationsverteilung vorgeben"));
+    chordCanvas->SetToolTip(wxS("Tiefenverteilung vorgeben"));
+    twistCanvas->SetToolTip(wxS("Ausgabe der Schränkungsverteilung"));
+    chooseFileButton->SetToolTip(wxS("Werte abspeichern"));
+    closeButton->SetToolTip(wxS("Abbrechen"));
+
+    checks_.Declare(LltInput::Span, spanField);
+    checks_.Declare(LltInput::TotalLift, liftCoefficientField);
+    checks_.Declare(LltInput::LiftSlope, liftSlopeField);
+    checks_.Declare(LltInput::A1, a1Field);
+    checks_.Declare(LltInput::A3, a3Field);
+    checks_.Declare(LltInput::A5, a5Field);
+    checks_.Declare(LltInput::SegmentAB, segmentABField);
+    checks_.Declare(LltInput::SegmentBC, segmentBCField);
+    checks_.Declare(LltInput::SegmentCD, segmentCDField);
+    checks_.Declare(LltInput::ChordA, chordAField);
+    checks_.Declare(LltInput::ChordB, chordBField);
+    checks_.Declare(LltInput::ChordC, chordCField);
+    checks_.Declare(LltInput::ChordD, chordDField);
+    // The first recomputation comes from the first painting of the plots.
+    checks_.Arm();
+}
+
+LltTwistDesignFrame::~LltTwistDesignFrame() {
+    checks_.Disarm();
+    // The fields and canvases refer to this window's checks and record: they go first.
+    DestroyChildren();
+    if (llt::twistDesignFrame == this) llt::twistDesignOpen = false;
+}
+
+LltTwistDesignInputs LltTwistDesignFrame::ReadInputs() const {
+    LltTwistDesignInputs in;
+    in.span = spanField->Number();
+    in.liftCoefficient = liftCoefficientField->Number();
+    in.liftSlope = liftSlopeField->Number();
+    in.a1 = a1Field->Number();
+    in.a3 = a3Field->Number();
+    in.a5 = a5Field->Number();
+    in.s1 = segmentABField->Number();
+    in.s2 = segmentBCField->Number();
+    in.s3 = segmentCDField->Number();
+    in.chordA = chordAField->Number();
+    in.chordB = chordBField->Number();
+    in.chordC = chordCField->Number();
+    in.chordD = chordDField->Number();
+    in.circulationMode = circulationMode;
+    return in;
+}
+
+void LltTwistDesignFrame::Recompute() {
+    if (!checks_.Accepted()) {
+        // A rejected text never reaches the record or the twist file.
+        if (lastAccepted_.record) DrawPlots(lastAccepted_);
+        return;
+    }
+    const LltTwistDesignInputs in = ReadInputs();
+    std::shared_ptr<LltSolver> solver = LltRunTwistDesign(in);
+    llt::currentSolver = solver;
+    lastAccepted_ = {solver, in, twistScaling};
+
+    const LltTwistDesignTexts texts = LltTwistDesignResultTexts(*solver);
+    liftLabel->SetLabel(wxString::FromUTF8(texts.lift));
+    areaLabel->SetLabel(wxString::FromUTF8(texts.area));
+    meanChordLabel->SetLabel(wxString::FromUTF8(texts.meanChord));
+    aspectRatioLabel->SetLabel(wxString::FromUTF8(texts.aspectRatio));
+    inducedDragLabel->SetLabel(wxString::FromUTF8(texts.inducedDrag));
+    kFactorLabel->SetLabel(wxString::FromUTF8(texts.kFactor));
+
+    DrawPlots(lastAccepted_);
+
+    // The label's text is the name, blanks included.
+    llt::twistFileName = fileNameLabel->GetLabelText();
+    solver->WriteTwistFile(llt::FileSystemName(llt::twistFileName));
+}
+
+void LltTwistDesignFrame::DrawPlots(const Shown& shown) {
+    const LltSolver& s = *shown.record;
+    const LltTwistDesignInputs& in = shown.inputs;
+    circulationCanvas->DrawWith([&](wxDC& dc) {
+        LltStartPlot(dc, wxS("Zirkulationsverteilung"), 100, 10);
+        DrawCirculationPlot(dc, s, in.circulationMode);
+        DrawCirculationHandles(dc, s, in.circulationMode);
+    });
+    chordCanvas->DrawWith([&](wxDC& dc) {
+        LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
+        DrawChordPlot(dc, s, LltChordPlotLayout::TwistDesign);
+        // The handles take the field values as read, not the record.
+        DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC,
+                         in.chordD);
+    });
+    twistCanvas->DrawWith([&](wxDC& dc) {
+        LltStartPlot(dc, wxS("Schränkungsverteilung"), 85, 17);
+        DrawTwistResultPlot(dc, s, shown.twistScaling);
+    });
+}
+
+void LltTwistDesignFrame::OnRadioBox(wxCommandEvent&) {
+    // Either radio box lands here: a change of one re-reads both.
+    circulationMode = circulationModeRadio->GetSelection();
+    // Each branch writes the field it disables, which is a change: its checks recompute the
+    // window with the new mode, but still with the previous scaling.
+    if (circulationMode == 1.0) {
+        liftCoefficientField->SetValue(wxS("0.3"));
+        liftCoefficientField->Enable(false);
+        a1Field->Enable(true);
+    } else {
+        a1Field->SetValue(wxS("0.03"));
+        liftCoefficientField->Enable(true);
+        a1Field->Enable(false);
+    }
+    twistScaling = twistScalingRadio->GetSelection();
+    // Its repaint recomputes the window with the new scaling.
+    twistCanvas->Refresh();
+    twistCanvas->Update();
+}
+
+void LltTwistDesignFrame::OnChooseFile(wxCommandEvent&) {
+    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), kDefaultFileLabel, wxS("*.dat"),
+                        wxFD_SAVE);
+    // The new name takes effect at the next recomputation.
+    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
+}
+
+void LltTwistDesignFrame::OnInfo(wxCommandEvent&) {
+    SetStatusText(wxS("Info"), 0);
+    luvo::ShowInfoBox(this,
+                      wxS("Die 1. Entwurfsaufgabe: \n\n"
+                          "Durch Eingabe der Zirkulation über die Fourierkoeffizienten oder\n"
+                          "durch Ziehen der roten Kästen und durch Veränderung der Tiefen-\n"
+                          "verteilung über die Halbspannweite errechnet das Programm die \n"
+                          "Schränkungsverteilung. Von Interesse ist dabei vor allem die rela-\n"
+                          "tive Schränkung, also die Differenz zwischen den Anstellwinkeln an\n"
+                          "der Flügelwurzel und an der Flügelspitze.\n"
+                          "Außerdem werden die geometrischen Daten, die Beiwerte und der\n"
+                          "k-Faktor angezeigt. All diese werden auch in die Datei geschrieben.\n\n"
+                          "Hinweis:\n"
+                          "Durch Ziehen der Zirkulation werden alle drei Fourierkoeffizienten\n"
+                          "gleichzeitig verändert. Eine zu große Veränderung führt daher zu\n"
+                          "Werten außerhalb der zulässigen Bereiche.\n\n"),
+                      wxS("INFO 1. Entwurfsaufgabe"));
+    SetStatusText(wxS("Info: 1. Entwurfsaufgabe"), 0);
+}
+
+void LltTwistDesignFrame::CloseAndForget() {
+    Destroy();
+    if (llt::twistDesignFrame == this) llt::twistDesignOpen = false;
+}
+
+void LltTwistDesignFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
+
+void LltTwistDesignFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, LltTwistDesignFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuInfo, LltTwistDesignFrame::OnInfo)
+    EVT_BUTTON(LltTwistDesignFrame::kIdChooseFile, LltTwistDesignFrame::OnChooseFile)
+    EVT_RADIOBOX(LltTwistDesignFrame::kIdRadio, LltTwistDesignFrame::OnRadioBox)
+    EVT_BUTTON(LltTwistDesignFrame::kIdClose, LltTwistDesignFrame::OnClose)
+    EVT_CLOSE(LltTwistDesignFrame::OnCloseWindow)
+wxEND_EVENT_TABLE()
+    // clang-format on
