@@ -11,6 +11,7 @@
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltMethodFrame.h"
 #include "llt/LltModule.h"
+#include "llt/LltStatusProbe.h"
 #include "support/GuiHarness.h"
 
 namespace {
@@ -230,7 +231,10 @@ TEST_F(LltAnalysisFrameTest, ChosenFileTakesEffectAtTheNextRecomputation) {
 TEST_F(LltAnalysisFrameTest, InfoBoxAndItsStatusTexts) {
     LltAnalysisFrame* f = Open();
     ShownBox seen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo), ExpectBox(&seen));
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
     EXPECT_EQ(seen.caption, wxS("Info Nachrechenaufgabe"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
     EXPECT_TRUE(seen.message.StartsWith(

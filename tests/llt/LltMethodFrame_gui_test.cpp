@@ -7,6 +7,7 @@
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltMethodFrame.h"
 #include "llt/LltModule.h"
+#include "llt/LltStatusProbe.h"
 #include "support/GuiHarness.h"
 
 namespace {
@@ -51,7 +52,10 @@ TEST_F(LltMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
     // The info box, then the status of the current selection again.
     SelectRadio(method->taskRadio, 1);
     ShownBox seen;
-    wxTEST_DIALOG(SendMenu(method, luvo::kIdMenuInfo), ExpectBox(&seen));
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(method, luvo::kIdMenuInfo),
+                  llt_test::StatusProbe(&seen, &statusWhileOpen, method));
+    EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Einfache Traglinientheorie"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
     EXPECT_TRUE(seen.message.StartsWith(
