@@ -1,0 +1,76 @@
+// Real key presses into the analysis window's fields (serial: the keys go to the screen).
+
+#include <wx/uiaction.h>
+
+#include <filesystem>
+
+#include "llt/LltAnalysisFrame.h"
+#include "llt/LltMethodFrame.h"
+#include "llt/LltModule.h"
+#include "support/GuiHarness.h"
+
+namespace {
+
+using namespace luvo::test;
+
+class ScreenLltAnalysisTyping : public GuiTest {
+  protected:
+    LltAnalysisFrame* Open() {
+        auto* method = new LltMethodFrame(wxS(" Luvo - Einfaches Traglinienverfahren"),
+                                          wxDefaultPosition, wxSize(475, 380));
+        method->Hide();
+        SelectRadio(method->taskRadio, 3);
+        Click(method->okButton);
+        LltAnalysisFrame* f = llt::analysisFrame;
+        f->Move(0, 0);
+        f->Raise();
+        EXPECT_TRUE(
+            WaitFor([&] { return std::filesystem::exists(dir().file(" GammaUndCa.dat ")); }));
+        Pump(200);
+        return f;
+    }
+    static void Focus(wxTextCtrl* field) {
+        field->SetFocus();
+        WaitFor([&] { return wxWindow::FindFocus() == field; }, 1000);
+    }
+};
+
+TEST_F(ScreenLltAnalysisTyping, ReplacingASelectionByTyping) {
+    LltAnalysisFrame* f = Open();
+    Focus(f->chordCField);
+    f->chordCField->SelectAll();
+    BoxRecorder boxes;
+    wxUIActionSimulator sim;
+    sim.Text("1.2");
+    WaitFor([&] { return f->chordCField->GetValue() == wxS("1.2"); }, 2000);
+    Pump(100);
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("1.2"));
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordC, 1.2);
+
+    // Selecting the span and typing over it.
+    Focus(f->spanField);
+    f->spanField->SelectAll();
+    sim.Text("9");
+    WaitFor([&] { return f->spanField->GetValue() == wxS("9"); }, 2000);
+    Pump(100);
+    EXPECT_EQ(f->spanField->GetValue(), wxS("9"));
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+}
+
+TEST_F(ScreenLltAnalysisTyping, TypingPastTheLengthWritesTheResetBack) {
+    LltAnalysisFrame* f = Open();
+    Focus(f->spanField);
+    f->spanField->SetInsertionPointEnd();
+    BoxRecorder boxes;
+    wxUIActionSimulator sim;
+    sim.Text(".555");
+    WaitFor([&] { return !boxes.boxes().empty(); }, 2000);
+    Pump(200);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Eingabe der Spannweite"));
+    EXPECT_EQ(f->spanField->GetValue(), wxS("10.0"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->span, 10.0);
+}
+
+}  // namespace
