@@ -3,32 +3,19 @@
 #include <wx/filedlg.h>
 #include <wx/statbox.h>
 
+#include "llt/LltGridFile.h"
+#include "llt/LltModule.h"
 #include "llt/LltResultsFrame.h"
 
 namespace {
 
 const wxString kReady = wxS("Rechnung starten");
 
-std::string FileSystemName(const wxString& name) {
-    return std::string(static_cast<const char*>(name.fn_str()));
-}
-
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(LltGridInputFrame, luvo::LuvoFrame) EVT_MENU(luvo::kIdMenuClose,
-                                                                 LltGridInputFrame::OnCloseCommand)
-    EVT_BUTTON(luvo::kIdButtonClose, LltGridInputFrame::OnCloseCommand)
-        EVT_CLOSE(LltGridInputFrame::OnClose) EVT_MENU(luvo::kIdMenuInfo, LltGridInputFrame::OnInfo)
-            EVT_BUTTON(LltGridInputFrame::kIdChooseGrid, LltGridInputFrame::OnChooseGridFile)
-                EVT_BUTTON(LltGridInputFrame::kIdChooseResult,
-                           LltGridInputFrame::OnChooseResultFile)
-                    EVT_BUTTON(luvo::kIdButtonStart, LltGridInputFrame::OnStart) wxEND_EVENT_TABLE()
-
-                        LltGridInputFrame::LltGridInputFrame(const wxString& title,
-                                                             const wxPoint& pos, const wxSize& size,
-                                                             long style,
-                                                             const LltGridPathState& state)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style), state_(state) {
+LltGridInputFrame::LltGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                     long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
     panel = GetPanel();
     // Holds nothing and lies below the buttons: it shows only in an enlarged window.
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
@@ -52,7 +39,8 @@ wxBEGIN_EVENT_TABLE(LltGridInputFrame, luvo::LuvoFrame) EVT_MENU(luvo::kIdMenuCl
 }
 
 void LltGridInputFrame::CloseWindow() {
-    if (state_.gridInputOpen != nullptr) *state_.gridInputOpen = false;
+    // Only the module's own window is the open one.
+    if (llt::gridInputFrame == this) llt::gridInputOpen = false;
     Destroy();
 }
 
@@ -86,15 +74,14 @@ void LltGridInputFrame::OnChooseResultFile(wxCommandEvent&) {
 }
 
 void LltGridInputFrame::ReadGridHeader() {
-    const std::optional<LltGridHeader> header = ReadLltGridHeader(FileSystemName(gridFileName_));
+    const std::optional<LltGridHeader> header =
+        ReadLltGridHeader(llt::FileSystemName(llt::gridFileName));
     if (!header) {
         readError = 1;
         return;
     }
-    header_ = *header;
-    if (state_.gridSpan != nullptr) *state_.gridSpan = header_.span;
-    if (state_.gridLiftSlopeFactor != nullptr)
-        *state_.gridLiftSlopeFactor = header_.liftSlopeFactor;
+    llt::gridSpan = header->span;
+    llt::gridLiftSlopeFactor = header->liftSlopeFactor;
 }
 
 void LltGridInputFrame::ShowReadError() {
@@ -109,10 +96,8 @@ void LltGridInputFrame::ShowReadError() {
 void LltGridInputFrame::OnStart(wxCommandEvent&) {
     SetStatusText(wxS("Rechnung läuft"), 0);
     // The names stand from now on, also when the run then fails.
-    gridFileName_ = gridFileLabel->GetLabel();
-    const wxString resultFileName = resultFileLabel->GetLabel();
-    if (state_.gridFileName != nullptr) *state_.gridFileName = gridFileName_;
-    if (state_.circulationFileName != nullptr) *state_.circulationFileName = resultFileName;
+    llt::gridFileName = gridFileLabel->GetLabel();
+    llt::circulationFileName = resultFileLabel->GetLabel();
 
     readError = 0;
     ReadGridHeader();
@@ -122,16 +107,18 @@ void LltGridInputFrame::OnStart(wxCommandEvent&) {
     }
     // A body that ends early or holds a word that is no number fails like a wrong header:
     // no record is installed, no file written and no results window opened.
-    std::shared_ptr<LltSolver> record = SolveLltGridFile(FileSystemName(gridFileName_), header_);
+    std::shared_ptr<LltSolver> record =
+        SolveLltGridFile(llt::FileSystemName(llt::gridFileName),
+                         LltGridHeader{llt::gridSpan, llt::gridLiftSlopeFactor});
     if (!record) {
         readError = 1;
         ShowReadError();
         return;
     }
-    if (state_.currentSolver != nullptr) *state_.currentSolver = record;
+    llt::currentSolver = record;
 
     SetStatusText(wxS("Einlesen der Daten..."), 1);
-    record->WriteCirculationFile(FileSystemName(resultFileName));
+    record->WriteCirculationFile(llt::FileSystemName(llt::circulationFileName));
     SetStatusText(wxS("Rechnung beendet!"), 0);
 
     auto* results = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
@@ -140,3 +127,14 @@ void LltGridInputFrame::OnStart(wxCommandEvent&) {
     results->ShowResults(record);
     CloseWindow();
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltGridInputFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, LltGridInputFrame::OnCloseCommand)
+    EVT_BUTTON(luvo::kIdButtonClose, LltGridInputFrame::OnCloseCommand)
+    EVT_CLOSE(LltGridInputFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuInfo, LltGridInputFrame::OnInfo)
+    EVT_BUTTON(LltGridInputFrame::kIdChooseGrid, LltGridInputFrame::OnChooseGridFile)
+    EVT_BUTTON(LltGridInputFrame::kIdChooseResult, LltGridInputFrame::OnChooseResultFile)
+    EVT_BUTTON(luvo::kIdButtonStart, LltGridInputFrame::OnStart)
+wxEND_EVENT_TABLE()

@@ -9,16 +9,13 @@
 #include <cstdint>
 
 #include "common/LuvoFrame.h"
-#include "llt/LltGridFile.h"
-#include "llt/LltGridPathState.h"
 
 class LltGridInputFrame : public luvo::LuvoFrame {
   public:
     enum { kIdChooseGrid = 6, kIdChooseResult = 7 };
 
     LltGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
-                      long style = wxDEFAULT_FRAME_STYLE,
-                      const LltGridPathState& state = LltGridPathState());
+                      long style = wxDEFAULT_FRAME_STYLE);
 
     wxPanel* panel = nullptr;
     wxButton* chooseGridButton = nullptr;
@@ -37,14 +34,11 @@ class LltGridInputFrame : public luvo::LuvoFrame {
     void OnChooseResultFile(wxCommandEvent& event);
     void OnStart(wxCommandEvent& event);
 
-    // Checks the header of the module's wing file; sets readError to 1 when it does not pass.
+    // Checks the header of the module's wing file and keeps its span and lift-slope factor in
+    // the module; sets readError to 1 when it does not pass.
     void ReadGridHeader();
     void ShowReadError();
     void CloseWindow();
-
-    LltGridPathState state_;
-    LltGridHeader header_;
-    wxString gridFileName_;  // the names of the latest Start (the module's when it has them)
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -17,10 +17,7 @@ void SetIfChanged(wxStaticText* label, const wxString& text) {
 
 }  // namespace
 
-wxBEGIN_EVENT_TABLE(LltResultsCanvas, wxWindow) EVT_PAINT(LltResultsCanvas::OnPaint)
-    wxEND_EVENT_TABLE()
-
-        LltResultsCanvas::LltResultsCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
+LltResultsCanvas::LltResultsCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
     : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
     SetBackgroundColour(*wxWHITE);
 }
@@ -34,13 +31,8 @@ void LltResultsCanvas::OnPaint(wxPaintEvent&) {
     frame->PaintPlot(dc);
 }
 
-wxBEGIN_EVENT_TABLE(LltResultsFrame, luvo::LuvoFrame)
-    EVT_MENU(luvo::kIdMenuClose, LltResultsFrame::OnClose)
-        EVT_BUTTON(luvo::kIdButtonClose, LltResultsFrame::OnClose)
-            EVT_MENU(luvo::kIdMenuInfo, LltResultsFrame::OnInfo) wxEND_EVENT_TABLE()
-
-                LltResultsFrame::LltResultsFrame(const wxString& title, const wxPoint& pos,
-                                                 const wxSize& size, long style)
+LltResultsFrame::LltResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                 long style)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style) {
     panel = GetPanel();
     new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(350, 10));
@@ -116,3 +108,14 @@ void LltResultsFrame::OnInfo(wxCommandEvent&) {
                       wxS("INFO Ausgabe der Ergebnisse"));
     SetStatusText(kStatus);
 }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltResultsCanvas, wxWindow)
+    EVT_PAINT(LltResultsCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltResultsFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, LltResultsFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, LltResultsFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuInfo, LltResultsFrame::OnInfo)
+wxEND_EVENT_TABLE()

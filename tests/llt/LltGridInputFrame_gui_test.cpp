@@ -13,7 +13,9 @@
 #include <sstream>
 
 #include "common/NumberText.h"
+#include "llt/LltAnalysisFrame.h"
 #include "llt/LltGridInputFrame.h"
+#include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
 #include "llt/LltTestWings.h"
@@ -66,18 +68,31 @@ class StatusProbe : public wxExpectModalBase<wxMessageDialog, StatusProbe> {
 
 class LltGridInputTest : public GuiTest {
   protected:
-    // The module's variables that the window is given.
-    wxString gridFileName, circulationFileName;
-    double gridSpan = 0, gridLiftSlopeFactor = 0;
-    std::shared_ptr<LltSolver> currentSolver;
-    bool gridInputOpen = false;
+    void SetUp() override {
+        GuiTest::SetUp();
+        ResetModule();
+    }
+    void TearDown() override {
+        GuiTest::TearDown();
+        ResetModule();
+    }
+    // The module's state as at program start.
+    static void ResetModule() {
+        llt::currentSolver.reset();
+        llt::gridInputFrame = nullptr;
+        llt::gridInputOpen = false;
+        llt::gridFileName.clear();
+        llt::circulationFileName.clear();
+        llt::gridSpan = 0;
+        llt::gridLiftSlopeFactor = 0;
+    }
 
-    LltGridInputFrame* Open() {
-        const LltGridPathState state{&gridFileName,        &circulationFileName, &gridSpan,
-                                     &gridLiftSlopeFactor, &currentSolver,       &gridInputOpen};
+    // Opens the window as the method window does.
+    static LltGridInputFrame* Open() {
         auto* f = new LltGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
-                                        wxSize(420, 250), wxDEFAULT_FRAME_STYLE, state);
-        gridInputOpen = true;
+                                        wxSize(420, 250), wxDEFAULT_FRAME_STYLE);
+        llt::gridInputFrame = f;
+        llt::gridInputOpen = true;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -102,10 +117,10 @@ class LltGridInputTest : public GuiTest {
         EXPECT_EQ(statusWhileOpen, wxS("Fehler!"));
         EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
         EXPECT_EQ(f->readError, 1);
-        EXPECT_TRUE(gridInputOpen);
+        EXPECT_TRUE(llt::gridInputOpen);
         EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(f));
         EXPECT_TRUE(ResultsWindows().empty());
-        EXPECT_EQ(currentSolver, nullptr);
+        EXPECT_EQ(llt::currentSolver, nullptr);
         EXPECT_FALSE(std::filesystem::exists(dir().file("zirkulation.dat")));
     }
 
@@ -115,7 +130,7 @@ class LltGridInputTest : public GuiTest {
         wxWeakRef<wxFrame> input(f);
         Click(f->startButton);
         EXPECT_TRUE(!input || wxTheApp->IsScheduledForDestruction(f));
-        EXPECT_FALSE(gridInputOpen);
+        EXPECT_FALSE(llt::gridInputOpen);
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(input);
         const std::vector<LltResultsFrame*> results = ResultsWindows();
@@ -212,19 +227,19 @@ TEST_F(LltGridInputTest, HeadersAndBodiesThatRunAndThoseThatFail) {
         if (c.runs) {
             LltResultsFrame* results = ExpectRun(f);
             ASSERT_NE(results, nullptr);
-            EXPECT_EQ(results->GetRecord(), currentSolver);
-            EXPECT_EQ(gridSpan, 10.0);
-            EXPECT_EQ(gridLiftSlopeFactor, 1.0);
+            EXPECT_EQ(results->GetRecord(), llt::currentSolver);
+            EXPECT_EQ(llt::gridSpan, 10.0);
+            EXPECT_EQ(llt::gridLiftSlopeFactor, 1.0);
             EXPECT_TRUE(std::filesystem::exists(dir().file("zirkulation.dat")));
         } else {
             ExpectReadError(f);
         }
         // The names are taken at every Start, whether it runs or not.
-        EXPECT_EQ(gridFileName, wxS("grid.fdt"));
-        EXPECT_EQ(circulationFileName, wxS("zirkulation.dat"));
+        EXPECT_EQ(llt::gridFileName, wxS("grid.fdt"));
+        EXPECT_EQ(llt::circulationFileName, wxS("zirkulation.dat"));
         for (wxFrame* open : OpenFrames()) open->Destroy();
         wxTheApp->ProcessIdle();
-        currentSolver.reset();
+        llt::currentSolver.reset();
         std::filesystem::remove(dir().file("zirkulation.dat"));
     }
 }
@@ -248,7 +263,7 @@ TEST_F(LltGridInputTest, EllipticWingRunsToUnitKFactorAndWritesItsCirculation) {
     ASSERT_NE(r, nullptr);
     const std::shared_ptr<const LltSolver> rec = r->GetRecord();
     ASSERT_NE(rec, nullptr);
-    EXPECT_EQ(rec, currentSolver);
+    EXPECT_EQ(rec, llt::currentSolver);
 
     EXPECT_EQ(r->GetTitle(), wxS("Ergebnisse"));
     EXPECT_EQ(r->GetSize(), wxSize(640, 390));
@@ -330,8 +345,8 @@ TEST_F(LltGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
 
     LltResultsFrame* r = ExpectRun(f);
     ASSERT_NE(r, nullptr);
-    EXPECT_EQ(gridFileName, wxString::FromUTF8(wing));
-    EXPECT_EQ(circulationFileName, wxString::FromUTF8(result));
+    EXPECT_EQ(llt::gridFileName, wxString::FromUTF8(wing));
+    EXPECT_EQ(llt::circulationFileName, wxString::FromUTF8(result));
     EXPECT_EQ(Lines(ReadFileBytes(result)).size(), 55u);
     EXPECT_FALSE(std::filesystem::exists(dir().file("zirkulation.dat")));
 }
@@ -362,12 +377,12 @@ TEST_F(LltGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
         LltGridInputFrame* f = Open();
         wxWeakRef<wxFrame> ref(f);
         close(f);
-        EXPECT_FALSE(gridInputOpen);
+        EXPECT_FALSE(llt::gridInputOpen);
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(ref);
     }
-    EXPECT_EQ(currentSolver, nullptr);
-    EXPECT_TRUE(gridFileName.empty());
+    EXPECT_EQ(llt::currentSolver, nullptr);
+    EXPECT_TRUE(llt::gridFileName.empty());
 }
 
 // A record filled by hand, for the results window on its own.
@@ -489,10 +504,15 @@ TEST_F(LltGridInputTest, TwoRunsKeepTwoResultsWindowsWithTheirOwnRecords) {
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     std::weak_ptr<const LltSolver> firstRecord = first->GetRecord();
-    EXPECT_EQ(second->GetRecord(), currentSolver);
+    EXPECT_EQ(second->GetRecord(), llt::currentSolver);
 
-    // A recomputation of a task window installs its own record in between.
-    currentSolver = std::shared_ptr<LltSolver>(llt_test::RunAnalysis(llt_test::AnalysisDefaults()));
+    // The analysis window recomputes in between and installs its own record.
+    auto* analysis =
+        new LltAnalysisFrame(wxS("Nachrechenaufgabe"), wxDefaultPosition, wxSize(755, 690));
+    analysis->Recompute();
+    ASSERT_NE(llt::currentSolver, nullptr);
+    EXPECT_NE(llt::currentSolver, second->GetRecord());
+    EXPECT_EQ(analysis->kFactorLabel->GetLabel(), wxS("1.005"));
     EXPECT_FALSE(firstRecord.expired());
 
     // Every repaint rewrites the values from the window's own run.
@@ -557,7 +577,8 @@ TEST_F(ScreenLltGridFile, EachResultsWindowPaintsItsOwnRunOnScreen) {
     LltResultsFrame* second = ExpectRun(Open());
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
-    currentSolver = std::shared_ptr<LltSolver>(llt_test::RunAnalysis(llt_test::AnalysisDefaults()));
+    (new LltAnalysisFrame(wxS("Nachrechenaufgabe"), wxDefaultPosition, wxSize(755, 690)))
+        ->Recompute();
     first->Move(0, 0);
     second->Move(640, 0);
     CaptureFrame(first);
