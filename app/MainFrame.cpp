@@ -2,7 +2,6 @@
 
 #include <wx/stattext.h>
 
-#include "app/PlaceholderFrame.h"
 #include "camber/CamberMethodFrame.h"
 #include "etl/EtlMethodFrame.h"
 #include "llt/LltMethodFrame.h"
