@@ -385,12 +385,12 @@ TEST_F(LltGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
     EXPECT_TRUE(llt::gridFileName.empty());
 }
 
-// A record filled by hand, for the results window on its own.
+// A solved record with hand-set values, for the results window on its own.
 std::shared_ptr<LltSolver> HandRecord() {
     auto s = llt_test::RunAnalysis(llt_test::AnalysisDefaults());
     auto shared = std::shared_ptr<LltSolver>(std::move(s));
     shared->area = 12.3456;
-    shared->meanChord = 1.0005;  // rounds to even or up: "1.000" or "1.001", as printf does
+    shared->meanChord = 2.5;
     shared->aspectRatio = 5.2;
     shared->clSolved = -0.25;
     shared->cdi = 0.0;
@@ -460,7 +460,7 @@ TEST_F(LltResultsFrameTest, ControlsTextsAndTheSixValues) {
 
     r->ShowResults(HandRecord());
     EXPECT_EQ(r->areaLabel->GetLabel(), wxS("12.346"));
-    EXPECT_EQ(r->meanChordLabel->GetLabel(), luvo::FormatNumber("%.3f", 1.0005));
+    EXPECT_EQ(r->meanChordLabel->GetLabel(), wxS("2.500"));
     EXPECT_EQ(r->aspectRatioLabel->GetLabel(), wxS("5.200"));
     EXPECT_EQ(r->liftLabel->GetLabel(), wxS("-0.250"));
     EXPECT_EQ(r->inducedDragLabel->GetLabel(), wxS("0.000"));
