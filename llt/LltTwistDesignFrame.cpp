@@ -24,7 +24,8 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(340, 5), wxSize(400, 350));
     new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(25, 370), wxSize(290, 210));
-    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(340, 370), wxSize(400, 310));
+    // Ends above the status line, below the close button (310 high it would run under it).
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(340, 370), wxSize(400, 250));
     new wxStaticBox(panel, wxID_ANY, wxS("dimensionslose Zirkulation:"), wxPoint(350, 160),
                     wxSize(380, 65));
     new wxStaticBox(panel, wxID_ANY, wxS("Tiefenverteilung:"), wxPoint(350, 225), wxSize(380, 115));

@@ -1,0 +1,382 @@
+// The chord design window driven as a student drives it: first painting with the root-angle
+// search, the two radio boxes, dragging the circulation and the twist, a search that finds no
+// angle, rejected inputs, a chosen result file, the info box.
+
+#include <wx/app.h>
+#include <wx/statusbr.h>
+#include <wx/weakref.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "common/WxNumber.h"
+#include "llt/LltChordDesignFrame.h"
+#include "llt/LltModule.h"
+#include "llt/LltStatusProbe.h"
+#include "support/GuiHarness.h"
+
+namespace {
+
+using namespace luvo::test;
+
+const wxString kTitle =
+    wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung");
+const wxString kNoAngle = wxString::FromUTF8(kLltNoRootAngleStatus);
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<double> Row(const std::string& line) {
+    std::vector<double> values;
+    std::istringstream in(line);
+    for (double v; in >> v;) values.push_back(v);
+    return values;
+}
+
+bool TwoDecimals(const wxString& text) {
+    static const std::regex kFormat("-?[0-9]+\\.[0-9]{2}");
+    return std::regex_match(std::string(text.utf8_str()), kFormat);
+}
+
+class LltChordDesignTest : public GuiTest {
+  public:
+    void SetUp() override {
+        GuiTest::SetUp();
+        llt::currentSolver.reset();
+        llt::chordFileName.clear();
+    }
+
+    // Opens the window as the method window does and waits for its first painting, which
+    // computes and writes the chord file.
+    LltChordDesignFrame* Open() {
+        auto* f = new LltChordDesignFrame(kTitle, wxDefaultPosition, wxSize(845, 700),
+                                          wxDEFAULT_FRAME_STYLE);
+        llt::chordDesignFrame = f;
+        llt::chordDesignOpen = true;
+        f->Centre(wxBOTH);
+        f->Show(true);
+        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
+            << "no first painting";
+        Pump(100);
+        return f;
+    }
+    // The default name has a blank on either side, and the file is named just so.
+    std::string DefaultFile() const { return dir().file(" tiefe.dat "); }
+    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
+    static std::vector<wxString> Results(LltChordDesignFrame* f) {
+        return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
+                f->aspectRatioLabel->GetLabel(), f->rootAngleLabel->GetLabel(),
+                f->liftLabel->GetLabel(),        f->inducedDragLabel->GetLabel(),
+                f->kFactorLabel->GetLabel()};
+    }
+    static std::vector<wxTextCtrl*> Fields(LltChordDesignFrame* f) {
+        return {f->spanField,      f->liftCoefficientField,
+                f->liftSlopeField, f->aspectRatioField,
+                f->a1Field,        f->a3Field,
+                f->a5Field,        f->rootAngleField,
+                f->angleBField,    f->angleCField,
+                f->angleDField,    f->segmentABField,
+                f->segmentBCField, f->segmentCDField};
+    }
+    static std::vector<wxString> Texts(LltChordDesignFrame* f) {
+        std::vector<wxString> out;
+        for (wxTextCtrl* field : Fields(f)) out.push_back(field->GetValue());
+        return out;
+    }
+    static bool RootAngleRowShown(LltChordDesignFrame* f) {
+        const bool shown = f->rootAngleLabel->IsShown();
+        EXPECT_EQ(f->rootAngleCaption->IsShown(), shown);
+        EXPECT_EQ(f->rootAngleEquals->IsShown(), shown);
+        return shown;
+    }
+    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(0); }
+    // Repaints the chord plot now; its repaint runs the window's recomputation.
+    static void Repaint(LltChordDesignFrame* f) {
+        f->chordCanvas->Refresh();
+        f->chordCanvas->Update();
+    }
+};
+
+TEST_F(LltChordDesignTest, FirstPaintingSearchesTheRootAngleAndWritesTheChordFile) {
+    LltChordDesignFrame* f = Open();
+    EXPECT_EQ(f->GetTitle(), kTitle);
+    EXPECT_EQ(f->GetStatusBar()->GetFieldsCount(), 2);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+    const std::vector<wxString> expected = {wxS("37.500"), wxS("2.542"), wxS("6.000"), wxS("4.15"),
+                                            wxS("0.300"),  wxS("0.005"), wxS("1.000")};
+    EXPECT_EQ(Results(f), expected);
+
+    // Lift mode: the lift coefficient and the aspect ratio are inputs, a1 and the root angle
+    // are not; the root-angle row is shown.
+    EXPECT_TRUE(f->liftCoefficientField->IsEnabled());
+    EXPECT_TRUE(f->aspectRatioField->IsEnabled());
+    EXPECT_FALSE(f->a1Field->IsEnabled());
+    EXPECT_FALSE(f->rootAngleField->IsEnabled());
+    EXPECT_TRUE(RootAngleRowShown(f));
+    EXPECT_EQ(f->circulationModeRadio->GetId(), 1);
+    EXPECT_EQ(f->chordScalingRadio->GetId(), 1);
+    EXPECT_EQ(f->fileNameLabel->GetLabel(), wxS(" tiefe.dat "));
+    EXPECT_EQ(llt::chordFileName, wxS(" tiefe.dat "));
+    ASSERT_TRUE(llt::currentSolver);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->twistA, 90 - 1717 * 0.05);
+
+    // 61 lines; the summary holds the computed area, not the target b² / Lambda.
+    const std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_EQ(lines.size(), 61u);
+    EXPECT_EQ(lines[2], "#S      = 36.9");
+    EXPECT_EQ(lines[4], "#Lambda = 6");
+    const std::vector<double> root = Row(lines.back());
+    ASSERT_EQ(root.size(), 4u);
+    EXPECT_EQ(root[0], 51);
+    EXPECT_NEAR(root[3], 4.15, 1e-9);
+}
+
+TEST_F(LltChordDesignTest, SwitchingTheModeChangesNoTextAndRecomputesThroughTheChordPlot) {
+    LltChordDesignFrame* f = Open();
+    const std::vector<wxString> texts = Texts(f);
+
+    SelectRadio(f->circulationModeRadio, 1);
+    EXPECT_EQ(f->circulationMode, 1.0);
+    EXPECT_EQ(Texts(f), texts);
+    EXPECT_FALSE(RootAngleRowShown(f));
+    EXPECT_FALSE(f->liftCoefficientField->IsEnabled());
+    EXPECT_FALSE(f->aspectRatioField->IsEnabled());
+    EXPECT_TRUE(f->a1Field->IsEnabled());
+    EXPECT_TRUE(f->rootAngleField->IsEnabled());
+    // a1 = 0.03 at the root angle 5.0; the root-angle label keeps its last text.
+    const std::vector<wxString> a1Mode = {wxS("26.152"), wxS("1.821"), wxS("8.603"), wxS("4.15"),
+                                          wxS("0.405"),  wxS("0.006"), wxS("1.000")};
+    EXPECT_EQ(Results(f), a1Mode);
+    EXPECT_EQ(Lines(FileBytes())[2], "#S      = 26.2");
+
+    // The a1 mode takes the root angle from its field.
+    SetText(f->rootAngleField, wxS("6.0"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->twistA, 6.0);
+
+    // The scaling radio box runs the same handler: it re-reads the mode too.
+    SelectRadio(f->chordScalingRadio, 1);
+    EXPECT_EQ(f->chordScaling, 1.0);
+    EXPECT_EQ(f->circulationMode, 1.0);
+
+    SelectRadio(f->circulationModeRadio, 0);
+    EXPECT_TRUE(RootAngleRowShown(f));
+    EXPECT_TRUE(f->liftCoefficientField->IsEnabled());
+    EXPECT_FALSE(f->rootAngleField->IsEnabled());
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.15"));
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("37.500"));
+    EXPECT_EQ(f->rootAngleField->GetValue(), wxS("6.0"));
+}
+
+TEST_F(LltChordDesignTest, TwistDragWritesTheRelativeAngles) {
+    LltChordDesignFrame* f = Open();
+    // Plot origin (45, 90): B at x = 100; y = -60 is 3 degrees above the root.
+    Drag(f->twistCanvas, wxPoint(145, 70), wxPoint(145, 30), 2);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("3.00"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->twistB - llt::currentSolver->twistA, 3.0);
+    // D at the tip, y = 40: 2 degrees below the root.
+    Drag(f->twistCanvas, wxPoint(245, 110), wxPoint(245, 130), 2);
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-2.00"));
+    // Beyond the accepted band, between the columns, or without motion: nothing.
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 131), true);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(170, 80), true);
+    SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, wxPoint(195, 80), true);
+    EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.75"));
+
+    // Moving without a button names the input in the status line.
+    f->SetStatusText(wxS(""), 0);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+}
+
+TEST_F(LltChordDesignTest, CirculationDragWritesTheCoefficients) {
+    LltChordDesignFrame* f = Open();
+    // Lift variant: the root handle (plot origin (50, 110)) dragged down refits the series and
+    // writes the lift coefficient with the prescribed aspect ratio.
+    Drag(f->circulationCanvas, wxPoint(50, 50), wxPoint(50, 100), 2);
+    for (wxTextCtrl* field : {f->liftCoefficientField, f->a1Field, f->a3Field, f->a5Field}) {
+        EXPECT_TRUE(TwoDecimals(field->GetValue())) << field->GetValue();
+    }
+    EXPECT_NE(f->liftCoefficientField->GetValue(), wxS("0.30"));
+    EXPECT_EQ(f->liftLabel->GetLabel(),
+              luvo::FormatWx("%.3f", luvo::ToNumber(f->liftCoefficientField->GetValue())));
+    EXPECT_EQ(Status(f), wxS("Eingabe der Zirkulations-Parameter"));
+
+    // a1 variant: the lift coefficient field, unused in this mode, is left alone.
+    SelectRadio(f->circulationModeRadio, 1);
+    SetText(f->a1Field, wxS("0.5"));
+    f->liftCoefficientField->ChangeValue(wxS("0.7"));
+    SendMouse(f->circulationCanvas, wxEVT_MOTION, wxPoint(50, 80), true);
+    EXPECT_EQ(f->liftCoefficientField->GetValue(), wxS("0.7"));
+    EXPECT_NE(f->a1Field->GetValue(), wxS("0.50"));
+    EXPECT_TRUE(TwoDecimals(f->a1Field->GetValue()));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->a1, luvo::ToNumber(f->a1Field->GetValue()));
+}
+
+TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {
+    LltChordDesignFrame* f = Open();
+    // Span 15, Lambda 6, CL 0.001: no root angle gives an area within 9 m² of 37.5 m².
+    SetText(f->liftCoefficientField, wxS("0.001"));
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("-90.00"));
+    EXPECT_EQ(Status(f), kNoAngle);
+    EXPECT_EQ(llt::currentSolver->twistA, -90.0);
+    EXPECT_EQ(Lines(FileBytes()).size(), 61u);
+    Repaint(f);
+    f->twistCanvas->Refresh();
+    f->twistCanvas->Update();
+
+    // Drags and the info box do not hide the failure while its results are shown.
+    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
+    EXPECT_EQ(Status(f), kNoAngle);
+    ShownBox seen;
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
+    EXPECT_EQ(Status(f), kNoAngle);
+
+    // A lift coefficient that fits again finds its angle and clears the text.
+    SetText(f->liftCoefficientField, wxS("0.3"));
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.15"));
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+}
+
+TEST_F(LltChordDesignTest, TwistPlotPaintDrawsNothingAndRecomputesNothing) {
+    LltChordDesignFrame* f = Open();
+    std::filesystem::remove(DefaultFile());
+    const LltSolver* record = llt::currentSolver.get();
+    const int paints = f->twistCanvas->paintCount;
+    f->twistCanvas->Refresh();
+    f->twistCanvas->Update();
+    EXPECT_GT(f->twistCanvas->paintCount, paints);
+    EXPECT_EQ(llt::currentSolver.get(), record);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    // The circulation plot's repaint does recompute.
+    f->circulationCanvas->Refresh();
+    f->circulationCanvas->Update();
+    EXPECT_NE(llt::currentSolver.get(), record);
+    EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
+}
+
+TEST_F(LltChordDesignTest, RejectedInputNeverReachesTheFile) {
+    LltChordDesignFrame* f = Open();
+    const std::string accepted = FileBytes();
+    const std::vector<wxString> results = Results(f);
+
+    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
+      public:
+        RepaintWhileOpen(LltChordDesignTest* t, LltChordDesignFrame* f, ShownBox* seen,
+                         std::string* file, std::vector<wxString>* results)
+            : t_(t), f_(f), seen_(seen), file_(file), results_(results) {}
+
+      protected:
+        int OnInvoked(wxMessageDialog* d) const override {
+            *seen_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
+            f_->Refresh();
+            f_->Update();
+            Repaint(f_);
+            Pump(100);
+            *file_ = t_->FileBytes();
+            *results_ = Results(f_);
+            return wxID_OK;
+        }
+
+      private:
+        LltChordDesignTest* t_;
+        LltChordDesignFrame* f_;
+        ShownBox* seen_;
+        std::string* file_;
+        std::vector<wxString>* results_;
+    };
+    ShownBox seen;
+    std::string fileWhileOpen;
+    std::vector<wxString> resultsWhileOpen;
+    wxTEST_DIALOG(SetText(f->aspectRatioField, wxS("12.55")),
+                  RepaintWhileOpen(this, f, &seen, &fileWhileOpen, &resultsWhileOpen));
+    EXPECT_EQ(seen.caption, wxS("Eingabe der Flügelstreckung"));
+    EXPECT_TRUE(seen.message.Contains(wxS("maximal 3 Ziffern")));
+    EXPECT_EQ(fileWhileOpen, accepted);
+    EXPECT_EQ(resultsWhileOpen, results);
+    // After OK the reset text "4.0" is a change whose pass recomputes: target 15² / 4.
+    EXPECT_EQ(f->aspectRatioField->GetValue(), wxS("4.0"));
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("56.250"));
+
+    // A text that failed its check, left in a field: repaints draw but write nothing.
+    std::filesystem::remove(DefaultFile());
+    f->spanField->ChangeValue(wxS("0"));
+    Repaint(f);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+}
+
+TEST_F(LltChordDesignTest, ChosenFileTakesEffectAtTheNextRecomputation) {
+    LltChordDesignFrame* f = Open();
+    const std::string chosen = dir().file("meine Tiefen.dat");
+    std::filesystem::remove(DefaultFile());
+    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
+    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+
+    Repaint(f);
+    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 61u);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    EXPECT_EQ(llt::chordFileName, wxString::FromUTF8(chosen));
+}
+
+TEST_F(LltChordDesignTest, InfoBoxAndClosing) {
+    LltChordDesignFrame* f = Open();
+    ShownBox seen;
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
+    EXPECT_EQ(seen.caption, wxS("INFO 2. Entwurfsaufgabe"));
+    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    EXPECT_TRUE(seen.message.StartsWith(
+        wxS("Die 2. Entwurfsaufgabe: \n\nDurch Eingabe der Zirkulation über die "
+            "Fourierkoeffizienten oder \ndurch Ziehen der roten Kästen und durch Veränderung der "
+            "Schrän-\nkung über die Halbspannweite errechnet das Programm die Tiefen- "
+            "\nverteilung.")));
+    EXPECT_TRUE(seen.message.Contains(wxS("Hinweis:")));
+    EXPECT_EQ(Status(f), wxS("Info: 2. Entwurfsaufgabe"));
+
+    wxWeakRef<wxFrame> weak(f);
+    SendMenu(f, luvo::kIdMenuClose);
+    EXPECT_FALSE(llt::chordDesignOpen);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(weak);
+}
+
+// Pictures for the screenshot tour, and the twist plot, which only the other plots' repaints
+// draw, on screen.
+class ScreenLltChordDesign : public LltChordDesignTest {};
+
+TEST_F(ScreenLltChordDesign, ChordDesignWindow) {
+    LltChordDesignFrame* f = Open();
+    const wxImage shot = CaptureFrame(f);
+    ASSERT_TRUE(shot.IsOk());
+    SaveTourShot(f, "llt_chord_design");
+    auto at = [&](wxWindow* canvas, wxPoint p) {
+        return canvas->ClientToScreen(p) - f->GetScreenPosition();
+    };
+    // The blue handle of B in the twist plot, origin (45, 90), 0.4 degrees below the root: its
+    // left edge at x = 98 from y = -2 + 8 on.
+    const wxPoint blue = at(f->twistCanvas, wxPoint(45 + 98, 90 + 7));
+    EXPECT_EQ(shot.GetRed(blue.x, blue.y), 0);
+    EXPECT_EQ(shot.GetBlue(blue.x, blue.y), 255);
+    // The red root handle of the circulation plot.
+    const wxPoint red = at(f->circulationCanvas, wxPoint(50 - 2, 110 - 60));
+    EXPECT_EQ(shot.GetRed(red.x, red.y), 255);
+    EXPECT_EQ(shot.GetGreen(red.x, red.y), 0);
+
+    SelectRadio(f->circulationModeRadio, 1);
+    SaveTourShot(f, "llt_chord_design_a1");
+    SelectRadio(f->circulationModeRadio, 0);
+    SetText(f->liftCoefficientField, wxS("0.001"));
+    SaveTourShot(f, "llt_chord_design_noangle");
+}
+
+}  // namespace

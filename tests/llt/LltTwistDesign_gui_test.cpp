@@ -1,0 +1,343 @@
+// The twist design window driven as a student drives it: first painting, the two radio boxes,
+// dragging the circulation and the chords, rejected inputs, a chosen result file, the info box.
+
+#include <wx/app.h>
+#include <wx/statusbr.h>
+#include <wx/weakref.h>
+
+#include <cmath>
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+#include "common/WxNumber.h"
+#include "llt/LltModule.h"
+#include "llt/LltStatusProbe.h"
+#include "llt/LltTwistDesignFrame.h"
+#include "support/GuiHarness.h"
+
+namespace {
+
+using namespace luvo::test;
+
+const wxString kTitle = wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung");
+
+std::vector<std::string> Lines(const std::string& bytes) {
+    std::vector<std::string> lines;
+    std::istringstream in(bytes);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+std::vector<double> Row(const std::string& line) {
+    std::vector<double> values;
+    std::istringstream in(line);
+    for (double v; in >> v;) values.push_back(v);
+    return values;
+}
+
+bool TwoDecimals(const wxString& text) {
+    static const std::regex kFormat("-?[0-9]+\\.[0-9]{2}");
+    return std::regex_match(std::string(text.utf8_str()), kFormat);
+}
+
+class LltTwistDesignTest : public GuiTest {
+  public:
+    void SetUp() override {
+        GuiTest::SetUp();
+        llt::currentSolver.reset();
+        llt::twistFileName.clear();
+    }
+
+    // Opens the window as the method window does and waits for its first painting, which
+    // computes and writes the twist file.
+    LltTwistDesignFrame* Open() {
+        auto* f = new LltTwistDesignFrame(kTitle, wxDefaultPosition, wxSize(775, 680),
+                                          wxDEFAULT_FRAME_STYLE);
+        llt::twistDesignFrame = f;
+        llt::twistDesignOpen = true;
+        f->Centre(wxBOTH);
+        f->Show(true);
+        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
+            << "no first painting";
+        Pump(100);
+        return f;
+    }
+    std::string DefaultFile() const { return dir().file("alfaGeom.dat"); }
+    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
+    static std::vector<wxString> Results(LltTwistDesignFrame* f) {
+        return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
+                f->aspectRatioLabel->GetLabel(), f->liftLabel->GetLabel(),
+                f->inducedDragLabel->GetLabel(), f->kFactorLabel->GetLabel()};
+    }
+    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(0); }
+    // Repaints one plot now; each repaint runs the window's recomputation.
+    static void Repaint(LltTwistDesignFrame* f) {
+        f->circulationCanvas->Refresh();
+        f->circulationCanvas->Update();
+    }
+};
+
+TEST_F(LltTwistDesignTest, FirstPaintingShowsTheResultsAndWritesTheTwistFile) {
+    LltTwistDesignFrame* f = Open();
+    EXPECT_EQ(f->GetTitle(), kTitle);
+    EXPECT_EQ(f->GetStatusBar()->GetFieldsCount(), 2);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+    const std::vector<wxString> expected = {wxS("12.30"), wxS("1.64"),  wxS("5.20"),
+                                            wxS("0.30"),  wxS("0.006"), wxS("1.000")};
+    EXPECT_EQ(Results(f), expected);
+
+    // Lift mode at start: the a1 field is disabled; both radio boxes share the id 1.
+    EXPECT_TRUE(f->liftCoefficientField->IsEnabled());
+    EXPECT_FALSE(f->a1Field->IsEnabled());
+    EXPECT_EQ(f->circulationModeRadio->GetSelection(), 0);
+    EXPECT_EQ(f->twistScalingRadio->GetSelection(), 0);
+    EXPECT_EQ(f->circulationModeRadio->GetId(), 1);
+    EXPECT_EQ(f->twistScalingRadio->GetId(), 1);
+    EXPECT_EQ(f->circulationModeRadio->GetString(1), wxS("1. Fourierkoeffizienten"));
+    EXPECT_EQ(f->twistScalingRadio->GetString(0), wxS("Alfa-Verteilung skaliert   "));
+
+    ASSERT_TRUE(llt::currentSolver);
+    EXPECT_DOUBLE_EQ(llt::currentSolver->span, 8.0);
+    EXPECT_EQ(llt::twistFileName, wxS("alfaGeom.dat"));
+
+    // 63 lines; rows from the tip (index 0, y = b/2) to the root, the elliptic loading's twist.
+    const std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_EQ(lines.size(), 63u);
+    EXPECT_EQ(lines[0], "TITLE = \" Verteilung des geometrischen Anstellwinkels\"");
+    EXPECT_EQ(lines[2], "#S      = 12.3");
+    EXPECT_EQ(lines[5], "#caGes  = 0.3");
+    const std::vector<double> tip = Row(lines[11]);
+    const std::vector<double> root = Row(lines[62]);
+    ASSERT_EQ(tip.size(), 4u);
+    ASSERT_EQ(root.size(), 4u);
+    EXPECT_EQ(tip[0], 0);
+    EXPECT_EQ(tip[1], 4);
+    EXPECT_NEAR(tip[3], 1.051, 5e-4);
+    EXPECT_EQ(root[0], 51);
+    EXPECT_NEAR(root[3], 3.729, 5e-4);
+}
+
+TEST_F(LltTwistDesignTest, SwitchingTheCirculationModeWritesTheDisabledField) {
+    LltTwistDesignFrame* f = Open();
+    SetText(f->liftCoefficientField, wxS("0.5"));
+    EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.50"));
+
+    // a1 given: "0.3" goes into the lift field, which is then disabled; the recomputation of
+    // that write already uses a1 = 0.03, so the lift shows pi Lambda a1 / 2.
+    SelectRadio(f->circulationModeRadio, 1);
+    EXPECT_EQ(f->circulationMode, 1.0);
+    EXPECT_EQ(f->liftCoefficientField->GetValue(), wxS("0.3"));
+    EXPECT_FALSE(f->liftCoefficientField->IsEnabled());
+    EXPECT_TRUE(f->a1Field->IsEnabled());
+    EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.25"));
+    EXPECT_EQ(Lines(FileBytes())[5], "#caGes  = 0.245");
+    SetText(f->a1Field, wxS("0.05"));
+    EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.41"));
+    EXPECT_EQ(llt::currentSolver->a1, 0.05);
+
+    // Back to the lift coefficient: "0.03" goes into the a1 field, which is disabled again.
+    SelectRadio(f->circulationModeRadio, 0);
+    EXPECT_EQ(f->a1Field->GetValue(), wxS("0.03"));
+    EXPECT_FALSE(f->a1Field->IsEnabled());
+    EXPECT_TRUE(f->liftCoefficientField->IsEnabled());
+    EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.30"));
+
+    // A change of the scaling alone runs the same handler: it too rewrites the disabled field
+    // and recomputes, and the repaint after it uses the new scaling.
+    f->a1Field->ChangeValue(wxS("0.07"));
+    std::filesystem::remove(DefaultFile());
+    SelectRadio(f->twistScalingRadio, 1);
+    EXPECT_EQ(f->a1Field->GetValue(), wxS("0.03"));
+    EXPECT_EQ(f->twistScaling, 1.0);
+    EXPECT_EQ(f->circulationMode, 0.0);
+    EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
+    f->liftCoefficientField->ChangeValue(wxS("0.9"));
+    SelectRadio(f->twistScalingRadio, 0);
+    EXPECT_EQ(f->twistScaling, 0.0);
+    EXPECT_EQ(f->liftCoefficientField->GetValue(), wxS("0.9"));  // enabled: left alone
+}
+
+TEST_F(LltTwistDesignTest, CirculationDragWritesTheFourCoefficientsAndRecomputes) {
+    LltTwistDesignFrame* f = Open();
+    // A large lift, so that two decimals show how the fit changes every coefficient.
+    SetText(f->liftCoefficientField, wxS("2.0"));
+    const std::string before = FileBytes();
+
+    // Plot origin (50, 110): the root handle dragged down to half its height and below.
+    Drag(f->circulationCanvas, wxPoint(50, 50), wxPoint(50, 90), 2);
+    for (wxTextCtrl* field : {f->liftCoefficientField, f->a1Field, f->a3Field, f->a5Field}) {
+        EXPECT_TRUE(TwoDecimals(field->GetValue())) << field->GetValue();
+    }
+    EXPECT_NE(f->liftCoefficientField->GetValue(), wxS("2.00"));
+    EXPECT_NE(f->a3Field->GetValue(), wxS("0.00"));
+    // The lift mode shows the lift coefficient as written, and the record has it.
+    EXPECT_EQ(f->liftLabel->GetLabel(), f->liftCoefficientField->GetValue());
+    EXPECT_DOUBLE_EQ(llt::currentSolver->a3, luvo::ToNumber(f->a3Field->GetValue()));
+    EXPECT_NE(FileBytes(), before);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Zirkulations-Parameter"));
+
+    // Presses, releases and motion without a button change nothing.
+    const wxString lift = f->liftCoefficientField->GetValue();
+    f->SetStatusText(wxS("Eingabe der Parameter"), 0);
+    SendMouse(f->circulationCanvas, wxEVT_LEFT_DOWN, wxPoint(50, 100), true);
+    SendMouse(f->circulationCanvas, wxEVT_MOTION, wxPoint(50, 100), false);
+    SendMouse(f->circulationCanvas, wxEVT_LEFT_UP, wxPoint(50, 100), false);
+    EXPECT_EQ(f->liftCoefficientField->GetValue(), lift);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+}
+
+TEST_F(LltTwistDesignTest, ChordDragWritesTheSectionChord) {
+    LltTwistDesignFrame* f = Open();
+    const std::vector<wxString> defaults = Results(f);
+
+    // Plot origin (50, 75), span 8: B at x = 100, y = 45 is the chord 4 * 45 / 150.
+    Drag(f->chordCanvas, wxPoint(150, 90), wxPoint(150, 120), 3);
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("1.20"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordB, 1.2);
+    EXPECT_NE(Results(f), defaults);
+
+    // Moving without a button names the input in the status line.
+    SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
+    EXPECT_EQ(Status(f), wxS("Eingabe der Tiefenverteilung"));
+
+    // On a wide wing a drag can write a chord one character too long for its field: the length
+    // message, then the field's reset text.
+    SetText(f->spanField, wxS("40"));
+    ShownBox seen;
+    wxTEST_DIALOG(SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(250, 165), true),
+                  ExpectBox(&seen));
+    EXPECT_EQ(seen.caption, wxS("Eingabe der Tiefe an der Flügelspitze"));
+    EXPECT_TRUE(seen.message.Contains(wxS("maximal 4 Stellen")));
+    EXPECT_EQ(f->chordDField->GetValue(), wxS("2.0"));
+}
+
+TEST_F(LltTwistDesignTest, FirstCoefficientZeroShowsDashes) {
+    LltTwistDesignFrame* f = Open();
+    SetText(f->liftCoefficientField, wxS("0"));
+    EXPECT_EQ(f->liftLabel->GetLabel(), wxS("0.00"));
+    EXPECT_EQ(f->inducedDragLabel->GetLabel(), wxS("---"));
+    EXPECT_EQ(f->kFactorLabel->GetLabel(), wxS("---"));
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("12.30"));
+    // Repaints of the plots with no circulation to scale by.
+    Repaint(f);
+    f->twistCanvas->Refresh();
+    f->twistCanvas->Update();
+    const std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_EQ(lines.size(), 63u);
+    for (size_t i = 11; i < lines.size(); ++i) EXPECT_EQ(Row(lines[i]).size(), 4u) << lines[i];
+}
+
+TEST_F(LltTwistDesignTest, RejectedInputNeverReachesTheFile) {
+    LltTwistDesignFrame* f = Open();
+    const std::string accepted = FileBytes();
+    const std::vector<wxString> results = Results(f);
+
+    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
+      public:
+        RepaintWhileOpen(LltTwistDesignTest* t, LltTwistDesignFrame* f, ShownBox* seen,
+                         std::string* file, std::vector<wxString>* results)
+            : t_(t), f_(f), seen_(seen), file_(file), results_(results) {}
+
+      protected:
+        int OnInvoked(wxMessageDialog* d) const override {
+            *seen_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
+            f_->Refresh();
+            f_->Update();
+            Repaint(f_);
+            Pump(100);
+            *file_ = t_->FileBytes();
+            *results_ = Results(f_);
+            return wxID_OK;
+        }
+
+      private:
+        LltTwistDesignTest* t_;
+        LltTwistDesignFrame* f_;
+        ShownBox* seen_;
+        std::string* file_;
+        std::vector<wxString>* results_;
+    };
+    ShownBox seen;
+    std::string fileWhileOpen;
+    std::vector<wxString> resultsWhileOpen;
+    wxTEST_DIALOG(SetText(f->a3Field, wxS("1.5")),
+                  RepaintWhileOpen(this, f, &seen, &fileWhileOpen, &resultsWhileOpen));
+    EXPECT_EQ(seen.caption, wxS("Eingabe des 3. Fourierkoeffizienten "));
+    EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+    EXPECT_EQ(fileWhileOpen, accepted);
+    EXPECT_EQ(resultsWhileOpen, results);
+    // After OK the reset text is a change whose pass recomputes.
+    EXPECT_EQ(f->a3Field->GetValue(), wxS("0.0"));
+
+    // A text that failed its check, left in a field: repaints draw but write nothing.
+    std::filesystem::remove(DefaultFile());
+    f->chordAField->ChangeValue(wxS("0"));
+    Repaint(f);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    f->chordAField->ChangeValue(wxS("2.00"));
+    Repaint(f);
+    EXPECT_EQ(FileBytes(), accepted);
+}
+
+TEST_F(LltTwistDesignTest, ChosenFileTakesEffectAtTheNextRecomputation) {
+    LltTwistDesignFrame* f = Open();
+    const std::string chosen = dir().file("meine Werte.dat");
+    std::filesystem::remove(DefaultFile());
+    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
+    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+
+    SetText(f->chordCField, wxS("1.20"));
+    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 63u);
+    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    EXPECT_EQ(llt::twistFileName, wxString::FromUTF8(chosen));
+}
+
+TEST_F(LltTwistDesignTest, InfoBoxAndClosing) {
+    LltTwistDesignFrame* f = Open();
+    ShownBox seen;
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
+    EXPECT_EQ(seen.caption, wxS("INFO 1. Entwurfsaufgabe"));
+    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    EXPECT_TRUE(seen.message.StartsWith(
+        wxS("Die 1. Entwurfsaufgabe: \n\nDurch Eingabe der Zirkulation über die "
+            "Fourierkoeffizienten oder\ndurch Ziehen der roten Kästen und durch Veränderung der "
+            "Tiefen-\nverteilung über die Halbspannweite errechnet das Programm die "
+            "\nSchränkungsverteilung.")));
+    EXPECT_TRUE(seen.message.Contains(wxS("Hinweis:")));
+    EXPECT_EQ(Status(f), wxS("Info: 1. Entwurfsaufgabe"));
+
+    // The close button clears the module's open flag; the window goes at the next idle time.
+    wxWeakRef<wxFrame> weak(f);
+    Click(f->closeButton);
+    EXPECT_FALSE(llt::twistDesignOpen);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(weak);
+}
+
+// Pictures for the screenshot tour.
+class ScreenLltTwistDesign : public LltTwistDesignTest {};
+
+TEST_F(ScreenLltTwistDesign, TwistDesignWindow) {
+    LltTwistDesignFrame* f = Open();
+    const wxImage shot = CaptureFrame(f);
+    ASSERT_TRUE(shot.IsOk());
+    SaveTourShot(f, "llt_twist_design");
+    // The plots are on screen: the red root handle of the circulation plot at (50, 110 - 60)
+    // and the grey handle of B in the chord plot at (50 + 100, 75 + 63).
+    auto at = [&](wxWindow* canvas, wxPoint p) {
+        return canvas->ClientToScreen(p) - f->GetScreenPosition();
+    };
+    const wxPoint red = at(f->circulationCanvas, wxPoint(50 - 2, 110 - 60));
+    EXPECT_EQ(shot.GetRed(red.x, red.y), 255);
+    EXPECT_EQ(shot.GetGreen(red.x, red.y), 0);
+    const wxPoint grey = at(f->chordCanvas, wxPoint(50 + 100 - 2, 75 + 63));
+    EXPECT_EQ(shot.GetRed(grey.x, grey.y), 128);
+    EXPECT_EQ(shot.GetBlue(grey.x, grey.y), 128);
+}
+
+}  // namespace
