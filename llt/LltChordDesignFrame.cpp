@@ -5,8 +5,8 @@
 #include <wx/statline.h>
 
 #include "common/WxNumber.h"
+#include "llt/LltDesignPlots.h"
 #include "llt/LltModule.h"
-#include "llt/LltPlots.h"
 
 namespace {
 
@@ -229,20 +229,10 @@ void LltChordDesignFrame::Recompute() {
 void LltChordDesignFrame::DrawPlots(const Shown& shown) {
     const LltSolver& s = *shown.record;
     const LltChordDesignInputs& in = shown.inputs;
-    circulationCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Zirkulationsverteilung"), 100, 10);
-        DrawCirculationPlot(dc, s, in.circulationMode);
-        DrawCirculationHandles(dc, s, in.circulationMode);
-    });
-    twistCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Schränkungsverteilung"), 85, 20);
-        DrawTwistPlot(dc, s);
-        DrawTwistHandles(dc, shown.rootAngle, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3);
-    });
-    chordCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 20);
-        DrawChordResultPlot(dc, s, shown.chordScaling);
-    });
+    circulationCanvas->DrawWith(
+        [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
+    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignTwist(dc, s, shown.rootAngle, in); });
+    chordCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignChord(dc, s, shown.chordScaling); });
 }
 
 void LltChordDesignFrame::OnRadioBox(wxCommandEvent&) {

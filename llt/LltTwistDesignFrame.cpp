@@ -5,8 +5,8 @@
 #include <wx/statline.h>
 
 #include "common/WxNumber.h"
+#include "llt/LltDesignPlots.h"
 #include "llt/LltModule.h"
-#include "llt/LltPlots.h"
 
 namespace {
 
@@ -208,22 +208,10 @@ void LltTwistDesignFrame::Recompute() {
 void LltTwistDesignFrame::DrawPlots(const Shown& shown) {
     const LltSolver& s = *shown.record;
     const LltTwistDesignInputs& in = shown.inputs;
-    circulationCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Zirkulationsverteilung"), 100, 10);
-        DrawCirculationPlot(dc, s, in.circulationMode);
-        DrawCirculationHandles(dc, s, in.circulationMode);
-    });
-    chordCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
-        DrawChordPlot(dc, s, LltChordPlotLayout::TwistDesign);
-        // The handles take the field values as read, not the record.
-        DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC,
-                         in.chordD);
-    });
-    twistCanvas->DrawWith([&](wxDC& dc) {
-        LltStartPlot(dc, wxS("Schränkungsverteilung"), 85, 17);
-        DrawTwistResultPlot(dc, s, shown.twistScaling);
-    });
+    circulationCanvas->DrawWith(
+        [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
+    chordCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignChord(dc, s, in); });
+    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignTwist(dc, s, shown.twistScaling); });
 }
 
 void LltTwistDesignFrame::OnRadioBox(wxCommandEvent&) {
