@@ -147,7 +147,15 @@ TEST_F(LltTwistDesignTest, SwitchingTheCirculationModeWritesTheDisabledField) {
     // and recomputes, and the repaint after it uses the new scaling.
     f->a1Field->ChangeValue(wxS("0.07"));
     std::filesystem::remove(DefaultFile());
+    double scalingAtTheWrite = -1;
+    auto atTheWrite = [&](wxCommandEvent& e) {
+        scalingAtTheWrite = f->twistScaling;
+        e.Skip();
+    };
+    f->a1Field->Bind(wxEVT_TEXT, atTheWrite);
     SelectRadio(f->twistScalingRadio, 1);
+    EXPECT_TRUE(f->a1Field->Unbind(wxEVT_TEXT, atTheWrite));
+    EXPECT_EQ(scalingAtTheWrite, 0.0);
     EXPECT_EQ(f->a1Field->GetValue(), wxS("0.03"));
     EXPECT_EQ(f->twistScaling, 1.0);
     EXPECT_EQ(f->circulationMode, 0.0);
