@@ -3,7 +3,10 @@
 #include <wx/stattext.h>
 
 #include "llt/LltAnalysisFrame.h"
+#include "llt/LltChordDesignFrame.h"
+#include "llt/LltGridInputFrame.h"
 #include "llt/LltModule.h"
+#include "llt/LltTwistDesignFrame.h"
 
 namespace {
 
@@ -53,10 +56,19 @@ LltMethodFrame::LltMethodFrame(const wxString& title, const wxPoint& pos, const 
 
 void LltMethodFrame::OnStart(wxCommandEvent&) {
     switch (taskRadio->GetSelection()) {
-        case 0:  // the wing-file window "Daten über eine Datei einlesen", 420 x 250
-        case 1:  // the twist design window, 775 x 680
-        case 2:  // the chord design window, 845 x 700
-            // These windows come with their own tasks: nothing opens yet.
+        case 0:
+            OpenTask(llt::gridInputFrame, llt::gridInputOpen, wxS("Daten über eine Datei einlesen"),
+                     wxSize(420, 250));
+            break;
+        case 1:
+            OpenTask(llt::twistDesignFrame, llt::twistDesignOpen,
+                     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung"),
+                     wxSize(775, 680));
+            break;
+        case 2:
+            OpenTask(llt::chordDesignFrame, llt::chordDesignOpen,
+                     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung"),
+                     wxSize(845, 700));
             break;
         case 3:
             OpenTask(llt::analysisFrame, llt::analysisOpen,

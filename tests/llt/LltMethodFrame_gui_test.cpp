@@ -3,11 +3,16 @@
 #include <wx/app.h>
 #include <wx/statusbr.h>
 
+#include <functional>
+
 #include "app/MainFrame.h"
 #include "llt/LltAnalysisFrame.h"
+#include "llt/LltChordDesignFrame.h"
+#include "llt/LltGridInputFrame.h"
 #include "llt/LltMethodFrame.h"
 #include "llt/LltModule.h"
 #include "llt/LltStatusProbe.h"
+#include "llt/LltTwistDesignFrame.h"
 #include "support/GuiHarness.h"
 
 namespace {
@@ -108,6 +113,54 @@ TEST_F(LltMethodFrameTest, TheAnalysisWindowExistsOnceAndKeepsItsInputs) {
     OpenAnalysis(second);
     llt::analysisFrame->Close();
     EXPECT_FALSE(llt::analysisOpen);
+}
+
+// Every task opens its own window once; a second "&OK" only brings the same one back.
+TEST_F(LltMethodFrameTest, EveryTaskOpensItsWindowOnce) {
+    struct Row {
+        const wchar_t* title;
+        wxSize size;
+        std::function<wxFrame*()> pointer;
+        std::function<bool()> open;
+    };
+    const Row rows[] = {
+        {L"Daten über eine Datei einlesen",
+         {420, 250},
+         [] { return llt::gridInputFrame; },
+         [] { return llt::gridInputOpen; }},
+        {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung",
+         {775, 680},
+         [] { return llt::twistDesignFrame; },
+         [] { return llt::twistDesignOpen; }},
+        {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung",
+         {845, 700},
+         [] { return llt::chordDesignFrame; },
+         [] { return llt::chordDesignOpen; }},
+        {L"Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
+         L"Tiefenverteilung",
+         {755, 690},
+         [] { return llt::analysisFrame; },
+         [] { return llt::analysisOpen; }},
+    };
+    LltMethodFrame* method = OpenMethod();
+    for (int task = 0; task < 4; ++task) {
+        SCOPED_TRACE(task);
+        const Row& row = rows[task];
+        const size_t before = OpenFrames().size();
+        SelectRadio(method->taskRadio, task);
+        Click(method->okButton);
+        ASSERT_TRUE(row.open());
+        wxFrame* frame = row.pointer();
+        EXPECT_EQ(frame->GetTitle(), wxString(row.title));
+        EXPECT_EQ(frame->GetSize(), row.size);
+        EXPECT_TRUE(frame->IsShown());
+        Click(method->okButton);
+        EXPECT_EQ(row.pointer(), frame);
+        EXPECT_EQ(OpenFrames().size(), before + 1);
+        frame->Close(true);
+        EXPECT_FALSE(row.open());
+        wxTheApp->ProcessIdle();
+    }
 }
 
 }  // namespace
