@@ -1,10 +1,8 @@
 #include "llt/LltAnalysisFrame.h"
 
-#include <wx/filedlg.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
-#include "common/WxNumber.h"
 #include "llt/LltAnalysisPlots.h"
 #include "llt/LltModule.h"
 
@@ -12,15 +10,35 @@ namespace {
 
 enum { kIdCancel = 5, kIdChooseFile = 15 };
 
-const wxString kDefaultFileLabel = wxS(" GammaUndCa.dat ");
+LltTaskFrameSetup Setup() {
+    LltTaskFrameSetup s;
+    s.window = LltTaskWindow::Analysis;
+    s.statusFields = 1;
+    s.status = wxS("Eingabe geometrischer Daten");
+    s.fileName = &llt::analysisFileName;
+    s.writeFile = &LltSolver::WriteCirculationDistributionFile;
+    s.dialogFile = wxS("GammaUndCa.dat");
+    s.infoText =
+        wxS("Durch Ziehen und Verschieben der grauen bzw. blauen Kästchen \n"
+            "per Maus, bzw. durch alfanumerische Eingabe über die Tastatur,\n"
+            "werden die Flügelgeometrie oder Anstellwinkelverteilung einge-\n"
+            "geben.\n\n"
+            "Als Ausgabe entstehen somit die Verteilungen der Zirkulation\n"
+            "und des lokalen Auftriebsbeiwertes. Außerdem werden die geo-\n"
+            "metrischen Daten, die Beiwerte und der k-Faktor angezeigt.\n"
+            "All diese werden auch in die Datei geschrieben.\n\n");
+    s.infoCaption = wxS("Info Nachrechenaufgabe");
+    s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
+    s.open = &llt::analysisOpen;
+    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::analysisFrame == f; };
+    return s;
+}
 
 }  // namespace
 
 LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                    long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style),
-      checks_(LltTaskWindow::Analysis, [this] { Recompute(); }) {
-    SetStatusText(wxS("Eingabe geometrischer Daten"));
+    : LltTaskFrame(title, pos, size, style, Setup()) {
     wxPanel* panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
@@ -36,7 +54,7 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     new wxStaticLine(panel, wxID_ANY, wxPoint(15, 366), wxSize(715, -1));
 
     auto field = [&](const wchar_t* text, int x, int y) {
-        return new LltAnalysisField(panel, checks_, text, wxPoint(x, y));
+        return AddField<LltAnalysisField>(text, x, y);
     };
     spanField = field(L"8", 550, 30);
     liftSlopeField = field(L"1", 550, 55);
@@ -52,9 +70,7 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     angleCField = field(L"-0.8", 665, 290);
     angleDField = field(L"-1.5", 665, 315);
 
-    auto text = [&](const wxString& label, int x, int y) {
-        return new wxStaticText(panel, wxID_ANY, label, wxPoint(x, y));
-    };
+    auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
     text(wxS("Spannweite b [m]:"), 355, 34);
     text(wxS("Auftriebsgradient [-]:"), 355, 59);
     text(wxS("Multiplikator von 2PI"), 355, 74);
@@ -70,13 +86,7 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     text(wxS("rel. Geom. Anstellwinkel in C [°]:"), 500, 294);
     text(wxS("rel. Geom. Anstellwinkel in D [°]:"), 500, 319);
 
-    // Their initial texts stand only until the first recomputation.
-    areaLabel = text(wxS("3"), 655, 400);
-    meanChordLabel = text(wxS("16.0"), 655, 425);
-    aspectRatioLabel = text(wxS("16.0"), 655, 450);
-    liftLabel = text(wxS("16.0"), 655, 475);
-    inducedDragLabel = text(wxS("16.0"), 655, 500);
-    kFactorLabel = text(wxS("16.0"), 655, 525);
+    CreateResultLabels(panel, 655, {400, 425, 450, 475, 500, 525}, wxS("3"), wxS("16.0"));
 
     for (int y : {34, 59, 139, 164, 189}) text(wxS("="), 540, y);
     for (int y : {244, 269, 294, 319}) text(wxS("="), 430, y);
@@ -99,8 +109,7 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     circulationCanvas = new LltAnalysisCirculationCanvas(panel, *this, wxID_ANY, wxPoint(30, 385),
                                                          wxSize(280, 165));
     cancelButton = new wxButton(panel, kIdCancel, wxS("&Abbrechen"), wxPoint(200, 580));
-    fileNameLabel = text(kDefaultFileLabel, 440, 550);
-    chooseFileButton = new wxButton(panel, kIdChooseFile, wxS("Da&tei wählen"), wxPoint(347, 544));
+    AddFileControls(wxS(" GammaUndCa.dat "), wxPoint(440, 550), kIdChooseFile, wxPoint(347, 544));
 
     spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
     liftSlopeField->SetToolTip(
@@ -121,27 +130,18 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     circulationCanvas->SetToolTip(wxS("Ausgabe der Zirkulationsverteilung"));
     cancelButton->SetToolTip(wxS("Abbrechen"));
 
-    checks_.Declare(LltInput::Span, spanField);
-    checks_.Declare(LltInput::SegmentAB, segmentABField);
-    checks_.Declare(LltInput::SegmentBC, segmentBCField);
-    checks_.Declare(LltInput::SegmentCD, segmentCDField);
-    checks_.Declare(LltInput::ChordA, chordAField);
-    checks_.Declare(LltInput::ChordB, chordBField);
-    checks_.Declare(LltInput::ChordC, chordCField);
-    checks_.Declare(LltInput::ChordD, chordDField);
-    checks_.Declare(LltInput::AngleA, rootAngleField);
-    checks_.Declare(LltInput::AngleB, angleBField);
-    checks_.Declare(LltInput::AngleC, angleCField);
-    checks_.Declare(LltInput::AngleD, angleDField);
-    // The first recomputation comes from the first painting of the plots.
-    checks_.Arm();
-}
-
-LltAnalysisFrame::~LltAnalysisFrame() {
-    checks_.Disarm();
-    // The fields and canvases refer to this window's checks and record: they go first.
-    DestroyChildren();
-    if (llt::analysisFrame == this) llt::analysisOpen = false;
+    DeclareFields({{LltInput::Span, spanField},
+                   {LltInput::SegmentAB, segmentABField},
+                   {LltInput::SegmentBC, segmentBCField},
+                   {LltInput::SegmentCD, segmentCDField},
+                   {LltInput::ChordA, chordAField},
+                   {LltInput::ChordB, chordBField},
+                   {LltInput::ChordC, chordCField},
+                   {LltInput::ChordD, chordDField},
+                   {LltInput::AngleA, rootAngleField},
+                   {LltInput::AngleB, angleBField},
+                   {LltInput::AngleC, angleCField},
+                   {LltInput::AngleD, angleDField}});
 }
 
 LltAnalysisInputs LltAnalysisFrame::ReadInputs() const {
@@ -162,30 +162,11 @@ LltAnalysisInputs LltAnalysisFrame::ReadInputs() const {
     return in;
 }
 
-void LltAnalysisFrame::Recompute() {
-    if (!checks_.Accepted()) {
-        // A rejected text never reaches the record or the result file.
-        if (lastAccepted_) DrawPlots(*lastAccepted_, lastInputs_);
-        return;
-    }
+LltTaskFrame::Accepted LltAnalysisFrame::ComputeAccepted() {
     const LltAnalysisInputs in = ReadInputs();
     std::shared_ptr<LltSolver> solver = LltSolveAnalysis(in);
-    llt::currentSolver = solver;
-    lastAccepted_ = solver;
-    lastInputs_ = in;
-
-    areaLabel->SetLabel(luvo::FormatLabel("%.3f", solver->area));
-    meanChordLabel->SetLabel(luvo::FormatLabel("%.3f", solver->meanChord));
-    aspectRatioLabel->SetLabel(luvo::FormatLabel("%.3f", solver->aspectRatio));
-    liftLabel->SetLabel(luvo::FormatLabel("%.3f", solver->clSolved));
-    inducedDragLabel->SetLabel(luvo::FormatLabel("%.3f", solver->cdi));
-    kFactorLabel->SetLabel(luvo::FormatLabel("%.3f", solver->kFactor));
-
-    DrawPlots(*solver, in);
-
-    // The label's text is the name, blanks included.
-    llt::analysisFileName = fileNameLabel->GetLabelText();
-    solver->WriteCirculationDistributionFile(llt::FileSystemName(llt::analysisFileName));
+    ShowSolvedResults(*solver);
+    return {solver, [this, solver, in] { DrawPlots(*solver, in); }};
 }
 
 void LltAnalysisFrame::DrawPlots(const LltSolver& s, const LltAnalysisInputs& in) {
@@ -194,39 +175,8 @@ void LltAnalysisFrame::DrawPlots(const LltSolver& s, const LltAnalysisInputs& in
     circulationCanvas->DrawWith([&](wxDC& dc) { LltPaintAnalysisCirculation(dc, s); });
 }
 
-void LltAnalysisFrame::OnChooseFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("GammaUndCa.dat"),
-                        wxS("*.dat"), wxFD_SAVE);
-    // The new name takes effect at the next recomputation.
-    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
-}
-
-void LltAnalysisFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Info"));
-    luvo::ShowInfoBox(this,
-                      wxS("Durch Ziehen und Verschieben der grauen bzw. blauen Kästchen \n"
-                          "per Maus, bzw. durch alfanumerische Eingabe über die Tastatur,\n"
-                          "werden die Flügelgeometrie oder Anstellwinkelverteilung einge-\n"
-                          "geben.\n\n"
-                          "Als Ausgabe entstehen somit die Verteilungen der Zirkulation\n"
-                          "und des lokalen Auftriebsbeiwertes. Außerdem werden die geo-\n"
-                          "metrischen Daten, die Beiwerte und der k-Faktor angezeigt.\n"
-                          "All diese werden auch in die Datei geschrieben.\n\n"),
-                      wxS("Info Nachrechenaufgabe"));
-    SetStatusText(wxS("INFO: Nachrechenaufgabe"));
-}
-
-void LltAnalysisFrame::CloseAndForget() {
-    Destroy();
-    llt::analysisOpen = false;
-}
-
-void LltAnalysisFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
-
-void LltAnalysisFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }
-
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltAnalysisFrame, luvo::LuvoFrame)
+wxBEGIN_EVENT_TABLE(LltAnalysisFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltAnalysisFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltAnalysisFrame::OnInfo)
     EVT_BUTTON(kIdChooseFile, LltAnalysisFrame::OnChooseFile)

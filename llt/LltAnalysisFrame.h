@@ -5,26 +5,16 @@
 // repaint of a plot recomputes everything from the fields: a new solver record, the Multhopp
 // solution, six coefficients, three plots and the result file.
 
-#include <wx/button.h>
-#include <wx/stattext.h>
-
-#include <memory>
-
-#include "common/LuvoFrame.h"
 #include "llt/LltAnalysisCanvases.h"
 #include "llt/LltAnalysisRun.h"
 #include "llt/LltCheckedField.h"
+#include "llt/LltTaskFrame.h"
 
-class LltAnalysisFrame : public luvo::LuvoFrame {
+// Recompute, the result labels, the file controls and the handlers come with LltTaskFrame.
+class LltAnalysisFrame : public LltTaskFrame {
   public:
     LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      long style = wxDEFAULT_FRAME_STYLE);
-    ~LltAnalysisFrame() override;
-
-    // Reads the fields and, when they hold accepted inputs, computes a new record, shows it and
-    // rewrites the result file. While a check's box is open or a field holds a rejected text,
-    // the plots are redrawn from the last accepted record and no file is written.
-    void Recompute();
 
     // The thirteen fields as numbers (a text without a leading number reads as 0).
     LltAnalysisInputs ReadInputs() const;
@@ -46,26 +36,10 @@ class LltAnalysisFrame : public luvo::LuvoFrame {
     LltAnalysisTwistCanvas* twistCanvas = nullptr;
     LltAnalysisCirculationCanvas* circulationCanvas = nullptr;
     wxButton* cancelButton = nullptr;
-    wxButton* chooseFileButton = nullptr;
-    wxStaticText* areaLabel = nullptr;
-    wxStaticText* meanChordLabel = nullptr;
-    wxStaticText* aspectRatioLabel = nullptr;
-    wxStaticText* liftLabel = nullptr;
-    wxStaticText* inducedDragLabel = nullptr;
-    wxStaticText* kFactorLabel = nullptr;
-    wxStaticText* fileNameLabel = nullptr;  // the result file's name, blanks included
 
   private:
-    void OnClose(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
-    void OnInfo(wxCommandEvent& event);
-    void OnChooseFile(wxCommandEvent& event);
-    void CloseAndForget();
+    Accepted ComputeAccepted() override;
     void DrawPlots(const LltSolver& s, const LltAnalysisInputs& in);
-
-    LltFieldChecks checks_;
-    std::shared_ptr<LltSolver> lastAccepted_;
-    LltAnalysisInputs lastInputs_;
 
     wxDECLARE_EVENT_TABLE();
 };

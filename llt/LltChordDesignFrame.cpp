@@ -1,27 +1,50 @@
 #include "llt/LltChordDesignFrame.h"
 
-#include <wx/filedlg.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
-#include "common/WxNumber.h"
 #include "llt/LltDesignPlots.h"
 #include "llt/LltModule.h"
 
 namespace {
 
-const wxString kDefaultFileLabel = wxS(" tiefe.dat ");
 const wxString kInputStatus = wxS("Eingabe der Parameter");
 
 wxString NoRootAngleStatus() { return wxString::FromUTF8(kLltNoRootAngleStatus); }
+
+LltTaskFrameSetup Setup() {
+    LltTaskFrameSetup s;
+    s.window = LltTaskWindow::ChordDesign;
+    s.statusFields = 2;
+    s.status = kInputStatus;
+    s.fileName = &llt::chordFileName;
+    s.writeFile = &LltSolver::WriteChordFile;
+    s.dialogFile = wxS("tiefe.dat");
+    s.infoText =
+        wxS("Die 2. Entwurfsaufgabe: \n\n"
+            "Durch Eingabe der Zirkulation über die Fourierkoeffizienten oder \n"
+            "durch Ziehen der roten Kästen und durch Veränderung der Schrän-\n"
+            "kung über die Halbspannweite errechnet das Programm die Tiefen- \n"
+            "verteilung.\n"
+            "Außerdem werden die geometrischen Daten, die Kraftbeiwerte und\n"
+            "der k-Faktor angezeigt. All diese werden auch in die Datei ge-\n"
+            "schrieben.\n\n"
+            "Hinweis:\n"
+            "Auch hier werden durch Ziehen der Zirkulation alle drei Fourier-\n"
+            "koeffizienten gleichzeitig verändert. Eine zu große Veränderung\n"
+            "führt daher zu Werten, die zu groß und somit nicht zulässig sind.\n\n");
+    s.infoCaption = wxS("INFO 2. Entwurfsaufgabe");
+    s.statusAfterInfo = wxS("Info: 2. Entwurfsaufgabe");
+    s.open = &llt::chordDesignOpen;
+    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::chordDesignFrame == f; };
+    return s;
+}
 
 }  // namespace
 
 LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
-      checks_(LltTaskWindow::ChordDesign, [this] { Recompute(); }) {
-    SetStatusText(kInputStatus, 0);
+    : LltTaskFrame(title, pos, size, style, Setup()) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 325));
@@ -38,7 +61,7 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
     closeButton = new wxButton(panel, kIdClose, wxS("&Schließen"), wxPoint(360, 580));
 
     auto field = [&](const wchar_t* text, int x, int y) {
-        return new LltChordDesignField(panel, checks_, text, wxPoint(x, y));
+        return AddField<LltChordDesignField>(text, x, y);
     };
     spanField = field(L"15.0", 500, 60);
     liftCoefficientField = field(L"0.3", 500, 100);
@@ -55,9 +78,7 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
     segmentCDField = field(L"25", 550, 295);
     angleDField = field(L"-1.5", 760, 295);
 
-    auto text = [&](const wxString& label, int x, int y) {
-        return new wxStaticText(panel, wxID_ANY, label, wxPoint(x, y));
-    };
+    auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
     text(wxS("Spannweite [m]:"), 350, 64);
     text(wxS("Gesamtauftriebsbeiwert [-]:"), 350, 104);
     text(wxS("Auftriebsgradient [-]:"), 595, 64);
@@ -87,13 +108,7 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
     text(wxS("Wi_gesamt"), 555, 495);
     text(wxS("k-Faktor [-]:"), 400, 516);
 
-    // Their initial texts stand only until the first recomputation.
-    areaLabel = text(wxS("3"), 655, 365);
-    meanChordLabel = text(wxS("16.0"), 655, 390);
-    aspectRatioLabel = text(wxS("16.0"), 655, 415);
-    liftLabel = text(wxS("16.0"), 655, 465);
-    inducedDragLabel = text(wxS("16.0"), 655, 490);
-    kFactorLabel = text(wxS("16.0"), 655, 515);
+    CreateResultLabels(panel, 655, {365, 390, 415, 465, 490, 515}, wxS("3"), wxS("16.0"));
     rootAngleCaption = text(wxS("Geom. Anstellwinkel a.d. Wurzel [°]:"), 400, 441);
     rootAngleLabel = text(wxS("16.0"), 655, 440);
 
@@ -121,8 +136,7 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
         new LltChordDesignTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 165), wxSize(280, 160));
     chordCanvas =
         new LltChordDesignChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 360), wxSize(280, 180));
-    fileNameLabel = text(kDefaultFileLabel, 440, 540);
-    chooseFileButton = new wxButton(panel, kIdChooseFile, wxS("Da&tei wählen"), wxPoint(347, 534));
+    AddFileControls(wxS(" tiefe.dat "), wxPoint(440, 540), kIdChooseFile, wxPoint(347, 534));
 
     spanField->SetToolTip(wxS("0 < Spannweite <= 15"));
     liftCoefficientField->SetToolTip(wxS("-1 < Gesamtauftriebsbeiwert <= 3"));
@@ -145,29 +159,20 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
     chooseFileButton->SetToolTip(wxS("Werte abspeichern"));
     closeButton->SetToolTip(wxS("Abbrechen"));
 
-    checks_.Declare(LltInput::Span, spanField);
-    checks_.Declare(LltInput::TotalLift, liftCoefficientField);
-    checks_.Declare(LltInput::LiftSlope, liftSlopeField);
-    checks_.Declare(LltInput::AspectRatio, aspectRatioField);
-    checks_.Declare(LltInput::A1, a1Field);
-    checks_.Declare(LltInput::A3, a3Field);
-    checks_.Declare(LltInput::A5, a5Field);
-    checks_.Declare(LltInput::SegmentAB, segmentABField);
-    checks_.Declare(LltInput::SegmentBC, segmentBCField);
-    checks_.Declare(LltInput::SegmentCD, segmentCDField);
-    checks_.Declare(LltInput::AngleA, rootAngleField);
-    checks_.Declare(LltInput::AngleB, angleBField);
-    checks_.Declare(LltInput::AngleC, angleCField);
-    checks_.Declare(LltInput::AngleD, angleDField);
-    // The first recomputation comes from the first painting of the plots.
-    checks_.Arm();
-}
-
-LltChordDesignFrame::~LltChordDesignFrame() {
-    checks_.Disarm();
-    // The fields and canvases refer to this window's checks and record: they go first.
-    DestroyChildren();
-    if (llt::chordDesignFrame == this) llt::chordDesignOpen = false;
+    DeclareFields({{LltInput::Span, spanField},
+                   {LltInput::TotalLift, liftCoefficientField},
+                   {LltInput::LiftSlope, liftSlopeField},
+                   {LltInput::AspectRatio, aspectRatioField},
+                   {LltInput::A1, a1Field},
+                   {LltInput::A3, a3Field},
+                   {LltInput::A5, a5Field},
+                   {LltInput::SegmentAB, segmentABField},
+                   {LltInput::SegmentBC, segmentBCField},
+                   {LltInput::SegmentCD, segmentCDField},
+                   {LltInput::AngleA, rootAngleField},
+                   {LltInput::AngleB, angleBField},
+                   {LltInput::AngleC, angleCField},
+                   {LltInput::AngleD, angleDField}});
 }
 
 LltChordDesignInputs LltChordDesignFrame::ReadInputs() const {
@@ -191,48 +196,39 @@ LltChordDesignInputs LltChordDesignFrame::ReadInputs() const {
 }
 
 void LltChordDesignFrame::SetInputStatus(const wxString& text) {
-    SetStatusText(lastAccepted_.rootAngleMissing ? NoRootAngleStatus() : text, 0);
+    SetStatusText(rootAngleMissing_ ? NoRootAngleStatus() : text, 0);
 }
 
-void LltChordDesignFrame::Recompute() {
-    if (!checks_.Accepted()) {
-        // A rejected text never reaches the record or the chord file.
-        if (lastAccepted_.record) DrawPlots(lastAccepted_);
-        return;
-    }
+LltTaskFrame::Accepted LltChordDesignFrame::ComputeAccepted() {
     const LltChordDesignInputs in = ReadInputs();
     const LltChordDesignResult r = LltRunChordDesign(in);
-    llt::currentSolver = r.record;
-    lastAccepted_ = {r.record, in, r.rootAngle, chordScaling, r.RootAngleMissing()};
+    rootAngleMissing_ = r.RootAngleMissing();
 
-    liftLabel->SetLabel(wxString::FromUTF8(r.lift));
-    areaLabel->SetLabel(wxString::FromUTF8(r.area));
-    meanChordLabel->SetLabel(wxString::FromUTF8(r.meanChord));
-    aspectRatioLabel->SetLabel(wxString::FromUTF8(r.aspectRatio));
+    SetResultTexts(wxString::FromUTF8(r.area), wxString::FromUTF8(r.meanChord),
+                   wxString::FromUTF8(r.aspectRatio), wxString::FromUTF8(r.lift),
+                   wxString::FromUTF8(r.inducedDrag), wxString::FromUTF8(r.kFactor));
     if (r.liftMode) rootAngleLabel->SetLabel(wxString::FromUTF8(r.rootAngleText));
-    inducedDragLabel->SetLabel(wxString::FromUTF8(r.inducedDrag));
-    kFactorLabel->SetLabel(wxString::FromUTF8(r.kFactor));
     // The results of a failed search belong to -90 degrees: never show them without saying so.
-    if (r.RootAngleMissing()) {
+    if (rootAngleMissing_) {
         SetStatusText(NoRootAngleStatus(), 0);
     } else if (GetStatusBar()->GetStatusText(0) == NoRootAngleStatus()) {
         SetStatusText(kInputStatus, 0);
     }
 
-    DrawPlots(lastAccepted_);
-
-    // The label's text is the name, blanks included.
-    llt::chordFileName = fileNameLabel->GetLabelText();
-    r.record->WriteChordFile(llt::FileSystemName(llt::chordFileName));
+    // The plots of this result keep the scaling it was computed with.
+    const double scaling = chordScaling;
+    const double rootAngle = r.rootAngle;
+    return {r.record, [this, record = r.record, in, rootAngle, scaling] {
+                DrawPlots(*record, in, rootAngle, scaling);
+            }};
 }
 
-void LltChordDesignFrame::DrawPlots(const Shown& shown) {
-    const LltSolver& s = *shown.record;
-    const LltChordDesignInputs& in = shown.inputs;
+void LltChordDesignFrame::DrawPlots(const LltSolver& s, const LltChordDesignInputs& in,
+                                    double rootAngle, double scaling) {
     circulationCanvas->DrawWith(
         [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
-    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignTwist(dc, s, shown.rootAngle, in); });
-    chordCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignChord(dc, s, shown.chordScaling); });
+    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignTwist(dc, s, rootAngle, in); });
+    chordCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignChord(dc, s, scaling); });
 }
 
 void LltChordDesignFrame::OnRadioBox(wxCommandEvent&) {
@@ -252,43 +248,8 @@ void LltChordDesignFrame::OnRadioBox(wxCommandEvent&) {
     chordCanvas->Update();
 }
 
-void LltChordDesignFrame::OnChooseFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("tiefe.dat"), wxS("*.dat"),
-                        wxFD_SAVE);
-    // The new name takes effect at the next recomputation.
-    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
-}
-
-void LltChordDesignFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Info"), 0);
-    luvo::ShowInfoBox(this,
-                      wxS("Die 2. Entwurfsaufgabe: \n\n"
-                          "Durch Eingabe der Zirkulation über die Fourierkoeffizienten oder \n"
-                          "durch Ziehen der roten Kästen und durch Veränderung der Schrän-\n"
-                          "kung über die Halbspannweite errechnet das Programm die Tiefen- \n"
-                          "verteilung.\n"
-                          "Außerdem werden die geometrischen Daten, die Kraftbeiwerte und\n"
-                          "der k-Faktor angezeigt. All diese werden auch in die Datei ge-\n"
-                          "schrieben.\n\n"
-                          "Hinweis:\n"
-                          "Auch hier werden durch Ziehen der Zirkulation alle drei Fourier-\n"
-                          "koeffizienten gleichzeitig verändert. Eine zu große Veränderung\n"
-                          "führt daher zu Werten, die zu groß und somit nicht zulässig sind.\n\n"),
-                      wxS("INFO 2. Entwurfsaufgabe"));
-    SetInputStatus(wxS("Info: 2. Entwurfsaufgabe"));
-}
-
-void LltChordDesignFrame::CloseAndForget() {
-    Destroy();
-    if (llt::chordDesignFrame == this) llt::chordDesignOpen = false;
-}
-
-void LltChordDesignFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
-
-void LltChordDesignFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }
-
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltChordDesignFrame, luvo::LuvoFrame)
+wxBEGIN_EVENT_TABLE(LltChordDesignFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltChordDesignFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltChordDesignFrame::OnInfo)
     EVT_BUTTON(LltChordDesignFrame::kIdChooseFile, LltChordDesignFrame::OnChooseFile)

@@ -7,51 +7,32 @@
 // change and every repaint of the circulation or chord plot recomputes everything from the
 // fields: a new solver record, the results, three plots and the chord file.
 
-#include <wx/button.h>
 #include <wx/radiobox.h>
-#include <wx/stattext.h>
 
-#include <memory>
-
-#include "common/LuvoFrame.h"
 #include "llt/LltCheckedField.h"
 #include "llt/LltChordDesignCanvases.h"
 #include "llt/LltDesignTasks.h"
+#include "llt/LltTaskFrame.h"
 
-class LltChordDesignFrame : public luvo::LuvoFrame {
+// Recompute, the result labels, the file controls and the handlers but OnRadioBox come with
+// LltTaskFrame.
+class LltChordDesignFrame : public LltTaskFrame {
   public:
     enum { kIdRadio = 1, kIdClose = 5, kIdChooseFile = 14 };
 
     LltChordDesignFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                         long style = wxDEFAULT_FRAME_STYLE);
-    ~LltChordDesignFrame() override;
-
-    // Reads the fields and, when they hold accepted inputs, computes a new record, shows it and
-    // rewrites the chord file. While a check's box is open or a field holds a rejected text,
-    // the plots are redrawn from the last accepted record and no file is written.
-    void Recompute();
 
     // The fourteen fields as numbers (a text without a leading number reads as 0) and the mode.
     LltChordDesignInputs ReadInputs() const;
 
-    // The field that holds an input of the window.
-    wxTextCtrl* Field(LltInput input) const { return checks_.Field(input); }
-
     // Sets the first status field, unless the results shown belong to a root-angle search that
     // failed: then the failure text stays.
-    void SetInputStatus(const wxString& text);
+    void SetInputStatus(const wxString& text) override;
 
     wxPanel* panel = nullptr;
     wxButton* closeButton = nullptr;
-    wxButton* chooseFileButton = nullptr;
-    wxStaticText* areaLabel = nullptr;
-    wxStaticText* aspectRatioLabel = nullptr;
-    wxStaticText* liftLabel = nullptr;
-    wxStaticText* inducedDragLabel = nullptr;
-    wxStaticText* kFactorLabel = nullptr;
-    wxStaticText* meanChordLabel = nullptr;
     wxStaticText* rootAngleLabel = nullptr;  // lift mode only
-    wxStaticText* fileNameLabel = nullptr;   // the chord file's name, blanks included
     wxRadioBox* circulationModeRadio = nullptr;
     wxRadioBox* chordScalingRadio = nullptr;
     LltChordDesignField* spanField = nullptr;
@@ -79,25 +60,14 @@ class LltChordDesignFrame : public luvo::LuvoFrame {
     double chordScaling = 0;     // 1: not to scale; otherwise the chord in the span's scale
 
   private:
-    void OnClose(wxCommandEvent& event);
-    void OnCloseWindow(wxCloseEvent& event);
-    void OnInfo(wxCommandEvent& event);
-    void OnChooseFile(wxCommandEvent& event);
     void OnRadioBox(wxCommandEvent& event);
-    void CloseAndForget();
+    Accepted ComputeAccepted() override;
+    // rootAngle: the field's (a1 mode) or the one searched (lift mode).
+    void DrawPlots(const LltSolver& s, const LltChordDesignInputs& in, double rootAngle,
+                   double scaling);
 
-    // What the plots of one accepted recomputation show.
-    struct Shown {
-        std::shared_ptr<LltSolver> record;
-        LltChordDesignInputs inputs;
-        double rootAngle = 0;  // the field's (a1 mode) or the one searched (lift mode)
-        double chordScaling = 0;
-        bool rootAngleMissing = false;
-    };
-    void DrawPlots(const Shown& shown);
-
-    LltFieldChecks checks_;
-    Shown lastAccepted_;
+    // The results shown belong to a root-angle search that found no angle.
+    bool rootAngleMissing_ = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -3,17 +3,11 @@
 #include <wx/dcclient.h>
 #include <wx/statbox.h>
 
-#include "common/WxNumber.h"
 #include "llt/LltPlots.h"
 
 namespace {
 
 const wxString kStatus = wxS("Ergebnisse");
-
-void SetIfChanged(wxStaticText* label, const wxString& text) {
-    // A repaint rewrites the values; an unchanged text need not lay the label out again.
-    if (label->GetLabel() != text) label->SetLabel(text);
-}
 
 }  // namespace
 
@@ -49,12 +43,7 @@ LltResultsFrame::LltResultsFrame(const wxString& title, const wxPoint& pos, cons
     for (int y : rows) {
         new wxStaticText(panel, wxID_ANY, wxS("="), wxPoint(545, y));
     }
-    areaLabel = new wxStaticText(panel, wxID_ANY, wxS("3"), wxPoint(555, rows[0]));
-    meanChordLabel = new wxStaticText(panel, wxID_ANY, wxS("16.0"), wxPoint(555, rows[1]));
-    aspectRatioLabel = new wxStaticText(panel, wxID_ANY, wxS("16.0"), wxPoint(555, rows[2]));
-    liftLabel = new wxStaticText(panel, wxID_ANY, wxS("16.0"), wxPoint(555, rows[3]));
-    inducedDragLabel = new wxStaticText(panel, wxID_ANY, wxS("16.0"), wxPoint(555, rows[4]));
-    kFactorLabel = new wxStaticText(panel, wxID_ANY, wxS("16.0"), wxPoint(555, rows[5]));
+    CreateResultLabels(panel, 555, rows, wxS("3"), wxS("16.0"));
 
     new wxStaticText(panel, wxID_ANY, wxS("Bezugsflügelfläche [m²]:"), wxPoint(360, 50));
     new wxStaticText(panel, wxID_ANY, wxS("Bezugsflügeltiefe [m]:"), wxPoint(360, 75));
@@ -79,14 +68,7 @@ void LltResultsFrame::ShowResults(std::shared_ptr<const LltSolver> record) {
 }
 
 void LltResultsFrame::WriteValues() {
-    if (!record_) return;
-    const LltSolver& s = *record_;
-    SetIfChanged(areaLabel, luvo::FormatLabel("%.3f", s.area));
-    SetIfChanged(meanChordLabel, luvo::FormatLabel("%.3f", s.meanChord));
-    SetIfChanged(aspectRatioLabel, luvo::FormatLabel("%.3f", s.aspectRatio));
-    SetIfChanged(liftLabel, luvo::FormatLabel("%.3f", s.clSolved));
-    SetIfChanged(inducedDragLabel, luvo::FormatLabel("%.3f", s.cdi));
-    SetIfChanged(kFactorLabel, luvo::FormatLabel("%.3f", s.kFactor));
+    if (record_) ShowSolvedResults(*record_);
 }
 
 void LltResultsFrame::PaintPlot(wxDC& dc) const {

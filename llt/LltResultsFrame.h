@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "common/LuvoFrame.h"
+#include "llt/LltResultLabels.h"
 #include "llt/LltSolver.h"
 
 // The plot area; it draws the results of the window it belongs to at every repaint.
@@ -22,7 +23,7 @@ class LltResultsCanvas : public wxWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltResultsFrame : public luvo::LuvoFrame {
+class LltResultsFrame : public luvo::LuvoFrame, public LltResultLabels {
   public:
     LltResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                     long style = wxDEFAULT_FRAME_STYLE);
@@ -41,12 +42,6 @@ class LltResultsFrame : public luvo::LuvoFrame {
     wxPanel* panel = nullptr;
     wxButton* closeButton = nullptr;
     LltResultsCanvas* plotCanvas = nullptr;
-    wxStaticText* areaLabel = nullptr;
-    wxStaticText* meanChordLabel = nullptr;
-    wxStaticText* aspectRatioLabel = nullptr;
-    wxStaticText* liftLabel = nullptr;
-    wxStaticText* inducedDragLabel = nullptr;
-    wxStaticText* kFactorLabel = nullptr;
 
   private:
     void OnClose(wxCommandEvent& event);

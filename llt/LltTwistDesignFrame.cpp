@@ -1,10 +1,8 @@
 #include "llt/LltTwistDesignFrame.h"
 
-#include <wx/filedlg.h>
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
-#include "common/WxNumber.h"
 #include "llt/LltDesignPlots.h"
 #include "llt/LltModule.h"
 
@@ -12,13 +10,40 @@ namespace {
 
 const wxString kDefaultFileLabel = wxS("alfaGeom.dat");
 
+LltTaskFrameSetup Setup() {
+    LltTaskFrameSetup s;
+    s.window = LltTaskWindow::TwistDesign;
+    s.statusFields = 2;
+    s.status = wxS("Eingabe der Parameter");
+    s.fileName = &llt::twistFileName;
+    s.writeFile = &LltSolver::WriteTwistFile;
+    s.dialogFile = kDefaultFileLabel;
+    s.infoText =
+        wxS("Die 1. Entwurfsaufgabe: \n\n"
+            "Durch Eingabe der Zirkulation über die Fourierkoeffizienten oder\n"
+            "durch Ziehen der roten Kästen und durch Veränderung der Tiefen-\n"
+            "verteilung über die Halbspannweite errechnet das Programm die \n"
+            "Schränkungsverteilung. Von Interesse ist dabei vor allem die rela-\n"
+            "tive Schränkung, also die Differenz zwischen den Anstellwinkeln an\n"
+            "der Flügelwurzel und an der Flügelspitze.\n"
+            "Außerdem werden die geometrischen Daten, die Beiwerte und der\n"
+            "k-Faktor angezeigt. All diese werden auch in die Datei geschrieben.\n\n"
+            "Hinweis:\n"
+            "Durch Ziehen der Zirkulation werden alle drei Fourierkoeffizienten\n"
+            "gleichzeitig verändert. Eine zu große Veränderung führt daher zu\n"
+            "Werten außerhalb der zulässigen Bereiche.\n\n");
+    s.infoCaption = wxS("INFO 1. Entwurfsaufgabe");
+    s.statusAfterInfo = wxS("Info: 1. Entwurfsaufgabe");
+    s.open = &llt::twistDesignOpen;
+    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::twistDesignFrame == f; };
+    return s;
+}
+
 }  // namespace
 
 LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
-      checks_(LltTaskWindow::TwistDesign, [this] { Recompute(); }) {
-    SetStatusText(wxS("Eingabe der Parameter"), 0);
+    : LltTaskFrame(title, pos, size, style, Setup()) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
@@ -35,7 +60,7 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     closeButton = new wxButton(panel, kIdClose, wxS("&Schließen"), wxPoint(360, 580));
 
     auto field = [&](const wchar_t* text, int x, int y) {
-        return new LltTwistDesignField(panel, checks_, text, wxPoint(x, y));
+        return AddField<LltTwistDesignField>(text, x, y);
     };
     spanField = field(L"8.0", 500, 65);
     liftCoefficientField = field(L"0.3", 500, 90);
@@ -51,16 +76,8 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     chordCField = field(L"1.30", 690, 290);
     chordDField = field(L"0.60", 690, 315);
 
-    auto text = [&](const wxString& label, int x, int y) {
-        return new wxStaticText(panel, wxID_ANY, label, wxPoint(x, y));
-    };
-    // Their initial texts stand only until the first recomputation.
-    areaLabel = text(wxS("9.0"), 655, 400);
-    meanChordLabel = text(wxS("9.0"), 655, 425);
-    aspectRatioLabel = text(wxS("9.0"), 655, 450);
-    liftLabel = text(wxS("9.0"), 655, 475);
-    inducedDragLabel = text(wxS("9.0"), 655, 500);
-    kFactorLabel = text(wxS("9.0"), 655, 525);
+    auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
+    CreateResultLabels(panel, 655, {400, 425, 450, 475, 500, 525}, wxS("9.0"), wxS("9.0"));
 
     text(wxS("Spannweite [m]:"), 355, 69);
     text(wxS("Gesamtauftriebsbeiwert [-]:"), 355, 94);
@@ -113,8 +130,7 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     twistScalingRadio = new wxRadioBox(panel, kIdRadio, wxString(), wxPoint(25, 570),
                                        wxSize(290, 36), 2, scalings, 2, wxRA_SPECIFY_COLS);
     twistScalingRadio->SetSelection(0);
-    fileNameLabel = text(kDefaultFileLabel, 440, 555);
-    chooseFileButton = new wxButton(panel, kIdChooseFile, wxS("Da&tei wählen"), wxPoint(347, 549));
+    AddFileControls(kDefaultFileLabel, wxPoint(440, 555), kIdChooseFile, wxPoint(347, 549));
 
     spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
     liftCoefficientField->SetToolTip(wxS("-1 < Gesamtauftriebsbeiwert <= 3"));
@@ -136,28 +152,19 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     chooseFileButton->SetToolTip(wxS("Werte abspeichern"));
     closeButton->SetToolTip(wxS("Abbrechen"));
 
-    checks_.Declare(LltInput::Span, spanField);
-    checks_.Declare(LltInput::TotalLift, liftCoefficientField);
-    checks_.Declare(LltInput::LiftSlope, liftSlopeField);
-    checks_.Declare(LltInput::A1, a1Field);
-    checks_.Declare(LltInput::A3, a3Field);
-    checks_.Declare(LltInput::A5, a5Field);
-    checks_.Declare(LltInput::SegmentAB, segmentABField);
-    checks_.Declare(LltInput::SegmentBC, segmentBCField);
-    checks_.Declare(LltInput::SegmentCD, segmentCDField);
-    checks_.Declare(LltInput::ChordA, chordAField);
-    checks_.Declare(LltInput::ChordB, chordBField);
-    checks_.Declare(LltInput::ChordC, chordCField);
-    checks_.Declare(LltInput::ChordD, chordDField);
-    // The first recomputation comes from the first painting of the plots.
-    checks_.Arm();
-}
-
-LltTwistDesignFrame::~LltTwistDesignFrame() {
-    checks_.Disarm();
-    // The fields and canvases refer to this window's checks and record: they go first.
-    DestroyChildren();
-    if (llt::twistDesignFrame == this) llt::twistDesignOpen = false;
+    DeclareFields({{LltInput::Span, spanField},
+                   {LltInput::TotalLift, liftCoefficientField},
+                   {LltInput::LiftSlope, liftSlopeField},
+                   {LltInput::A1, a1Field},
+                   {LltInput::A3, a3Field},
+                   {LltInput::A5, a5Field},
+                   {LltInput::SegmentAB, segmentABField},
+                   {LltInput::SegmentBC, segmentBCField},
+                   {LltInput::SegmentCD, segmentCDField},
+                   {LltInput::ChordA, chordAField},
+                   {LltInput::ChordB, chordBField},
+                   {LltInput::ChordC, chordCField},
+                   {LltInput::ChordD, chordDField}});
 }
 
 LltTwistDesignInputs LltTwistDesignFrame::ReadInputs() const {
@@ -179,39 +186,24 @@ LltTwistDesignInputs LltTwistDesignFrame::ReadInputs() const {
     return in;
 }
 
-void LltTwistDesignFrame::Recompute() {
-    if (!checks_.Accepted()) {
-        // A rejected text never reaches the record or the twist file.
-        if (lastAccepted_.record) DrawPlots(lastAccepted_);
-        return;
-    }
+LltTaskFrame::Accepted LltTwistDesignFrame::ComputeAccepted() {
     const LltTwistDesignInputs in = ReadInputs();
     std::shared_ptr<LltSolver> solver = LltRunTwistDesign(in);
-    llt::currentSolver = solver;
-    lastAccepted_ = {solver, in, twistScaling};
-
-    const LltTwistDesignTexts texts = LltTwistDesignResultTexts(*solver);
-    liftLabel->SetLabel(wxString::FromUTF8(texts.lift));
-    areaLabel->SetLabel(wxString::FromUTF8(texts.area));
-    meanChordLabel->SetLabel(wxString::FromUTF8(texts.meanChord));
-    aspectRatioLabel->SetLabel(wxString::FromUTF8(texts.aspectRatio));
-    inducedDragLabel->SetLabel(wxString::FromUTF8(texts.inducedDrag));
-    kFactorLabel->SetLabel(wxString::FromUTF8(texts.kFactor));
-
-    DrawPlots(lastAccepted_);
-
-    // The label's text is the name, blanks included.
-    llt::twistFileName = fileNameLabel->GetLabelText();
-    solver->WriteTwistFile(llt::FileSystemName(llt::twistFileName));
+    const LltTwistDesignTexts t = LltTwistDesignResultTexts(*solver);
+    SetResultTexts(wxString::FromUTF8(t.area), wxString::FromUTF8(t.meanChord),
+                   wxString::FromUTF8(t.aspectRatio), wxString::FromUTF8(t.lift),
+                   wxString::FromUTF8(t.inducedDrag), wxString::FromUTF8(t.kFactor));
+    // The plots of this result keep the scaling it was computed with.
+    const double scaling = twistScaling;
+    return {solver, [this, solver, in, scaling] { DrawPlots(*solver, in, scaling); }};
 }
 
-void LltTwistDesignFrame::DrawPlots(const Shown& shown) {
-    const LltSolver& s = *shown.record;
-    const LltTwistDesignInputs& in = shown.inputs;
+void LltTwistDesignFrame::DrawPlots(const LltSolver& s, const LltTwistDesignInputs& in,
+                                    double scaling) {
     circulationCanvas->DrawWith(
         [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
     chordCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignChord(dc, s, in); });
-    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignTwist(dc, s, shown.twistScaling); });
+    twistCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignTwist(dc, s, scaling); });
 }
 
 void LltTwistDesignFrame::OnRadioBox(wxCommandEvent&) {
@@ -234,44 +226,8 @@ void LltTwistDesignFrame::OnRadioBox(wxCommandEvent&) {
     twistCanvas->Update();
 }
 
-void LltTwistDesignFrame::OnChooseFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), kDefaultFileLabel, wxS("*.dat"),
-                        wxFD_SAVE);
-    // The new name takes effect at the next recomputation.
-    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
-}
-
-void LltTwistDesignFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Info"), 0);
-    luvo::ShowInfoBox(this,
-                      wxS("Die 1. Entwurfsaufgabe: \n\n"
-                          "Durch Eingabe der Zirkulation über die Fourierkoeffizienten oder\n"
-                          "durch Ziehen der roten Kästen und durch Veränderung der Tiefen-\n"
-                          "verteilung über die Halbspannweite errechnet das Programm die \n"
-                          "Schränkungsverteilung. Von Interesse ist dabei vor allem die rela-\n"
-                          "tive Schränkung, also die Differenz zwischen den Anstellwinkeln an\n"
-                          "der Flügelwurzel und an der Flügelspitze.\n"
-                          "Außerdem werden die geometrischen Daten, die Beiwerte und der\n"
-                          "k-Faktor angezeigt. All diese werden auch in die Datei geschrieben.\n\n"
-                          "Hinweis:\n"
-                          "Durch Ziehen der Zirkulation werden alle drei Fourierkoeffizienten\n"
-                          "gleichzeitig verändert. Eine zu große Veränderung führt daher zu\n"
-                          "Werten außerhalb der zulässigen Bereiche.\n\n"),
-                      wxS("INFO 1. Entwurfsaufgabe"));
-    SetStatusText(wxS("Info: 1. Entwurfsaufgabe"), 0);
-}
-
-void LltTwistDesignFrame::CloseAndForget() {
-    Destroy();
-    if (llt::twistDesignFrame == this) llt::twistDesignOpen = false;
-}
-
-void LltTwistDesignFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
-
-void LltTwistDesignFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }
-
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, luvo::LuvoFrame)
+wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltTwistDesignFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltTwistDesignFrame::OnInfo)
     EVT_BUTTON(LltTwistDesignFrame::kIdChooseFile, LltTwistDesignFrame::OnChooseFile)
