@@ -2,117 +2,92 @@
 
 #include <wx/dcclient.h>
 
+#include <initializer_list>
+
 #include "common/WxNumber.h"
 #include "llt/LltAnalysisFrame.h"
 
 namespace {
 
-bool AnyButtonDown(const wxMouseEvent& e) {
-    return e.LeftIsDown() || e.MiddleIsDown() || e.RightIsDown();
+// Device origins of the plots: the pointer's logical coordinates are relative to them.
+const wxPoint kChordOrigin(45, 55);
+const wxPoint kTwistOrigin(45, 90);
+
+// The section points B, C and D as fractions of the half span, read from the segment fields.
+struct Fractions {
+    double f1, f2, f3;
+};
+Fractions SectionFractions(const LltAnalysisFrame& frame) {
+    return {luvo::ToNumber(frame.segmentABField->GetValue()) / 100.0,
+            luvo::ToNumber(frame.segmentBCField->GetValue()) / 100.0,
+            luvo::ToNumber(frame.segmentCDField->GetValue()) / 100.0};
 }
 
-// A section point is grabbed within two pixels either side of its column.
-bool InColumn(int x, double xPoint) { return xPoint - 2 <= x && x <= xPoint + 2; }
+// A draggable section point: its column, the left edge of its handle and its field.
+struct Section {
+    double x;
+    double handleLeft;
+    wxTextCtrl* field;
+};
 
-// Draws the 4 x 4 handle that follows the mouse in its column.
-void DrawDragHandle(wxWindow* canvas, int originX, int originY, const wxColour& colour, double left,
-                    int y) {
-    if (!canvas->IsShownOnScreen()) return;
-    wxClientDC dc(canvas);
-    dc.SetDeviceOrigin(originX, originY);
-    dc.SetPen(wxPen(colour, 0, wxPENSTYLE_SOLID));
-    dc.DrawRectangle(static_cast<int>(left), y - 2, 4, 4);
+// Every point whose column holds the pointer (within two pixels either side) takes the text,
+// each on its own, so that coinciding points are all served by one event; then its 4 x 4 handle
+// is drawn at the pointer's height.
+void MoveSections(wxWindow* canvas, wxPoint origin, const wxColour& colour, wxPoint at,
+                  std::initializer_list<Section> sections, const wxString& text) {
+    for (const Section& s : sections) {
+        if (!(s.x - 2 <= at.x && at.x <= s.x + 2)) continue;
+        s.field->SetValue(text);
+        if (!canvas->IsShownOnScreen()) continue;
+        wxClientDC dc(canvas);
+        dc.SetDeviceOrigin(origin.x, origin.y);
+        dc.SetPen(wxPen(colour, 0, wxPENSTYLE_SOLID));
+        dc.DrawRectangle(static_cast<int>(s.handleLeft), at.y - 2, 4, 4);
+    }
 }
 
 }  // namespace
 
-LltAnalysisChordCanvas::LltAnalysisChordCanvas(wxWindow* parent, LltAnalysisFrame& frame,
-                                               wxWindowID id, const wxPoint& pos,
-                                               const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltAnalysisChordCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
-}
-
 void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
     if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!AnyButtonDown(event)) {
-        frame_.SetStatusText(wxS("Eingabe der Tiefenverteilung"));
+    if (!LltDragMotion(event)) {
+        frame_.SetInputStatus(wxS("Eingabe der Tiefenverteilung"));
         return;
     }
     const double b = luvo::ToNumber(frame_.spanField->GetValue());
-    const double f1 = luvo::ToNumber(frame_.segmentABField->GetValue()) / 100.0;
-    const double f2 = luvo::ToNumber(frame_.segmentBCField->GetValue()) / 100.0;
-    const double f3 = luvo::ToNumber(frame_.segmentCDField->GetValue()) / 100.0;
-    // Logical coordinates of the chord plot, whose origin is (45, 55).
-    const int x = event.GetX() - 45;
-    const int y = event.GetY() - 55;
-    if (y < 0 || y > 90) return;
-    struct Point {
-        double x;
-        wxTextCtrl* field;
-    };
-    const Point points[] = {{200.0 * f1, frame_.chordBField},
-                            {200.0 * (f1 + f2), frame_.chordCField},
-                            {200.0 * (f1 + f2 + f3), frame_.chordDField}};
-    // Each point on its own: coinciding points are all served by one event.
-    for (const Point& p : points) {
-        if (!InColumn(x, p.x)) continue;
-        // 150 pixels for a chord of half the span, chords downwards.
-        p.field->SetValue(luvo::FormatWx("%2.2f", 0.5 * b * y / 150.0));
-        DrawDragHandle(this, 45, 55, wxColour(wxS("grey")), p.x - 2, y);
-    }
-}
-
-LltAnalysisTwistCanvas::LltAnalysisTwistCanvas(wxWindow* parent, LltAnalysisFrame& frame,
-                                               wxWindowID id, const wxPoint& pos,
-                                               const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltAnalysisTwistCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
+    const Fractions f = SectionFractions(frame_);
+    const wxPoint at = event.GetPosition() - kChordOrigin;
+    if (at.y < 0 || at.y > 90) return;
+    const double xB = 200.0 * f.f1;
+    const double xC = 200.0 * (f.f1 + f.f2);
+    const double xD = 200.0 * (f.f1 + f.f2 + f.f3);
+    // 150 pixels for a chord of half the span, chords downwards.
+    MoveSections(this, kChordOrigin, wxColour(wxS("grey")), at,
+                 {{xB, xB - 2, frame_.chordBField},
+                  {xC, xC - 2, frame_.chordCField},
+                  {xD, xD - 2, frame_.chordDField}},
+                 luvo::FormatWx("%2.2f", 0.5 * b * at.y / 150.0));
 }
 
 void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
     if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!AnyButtonDown(event)) {
-        frame_.SetStatusText(wxS("Eingabe der Parameter"));
+    if (!LltDragMotion(event)) {
+        frame_.SetInputStatus(wxS("Eingabe der Parameter"));
         return;
     }
-    const double f1 = luvo::ToNumber(frame_.segmentABField->GetValue()) / 100.0;
-    const double f2 = luvo::ToNumber(frame_.segmentBCField->GetValue()) / 100.0;
-    const double f3 = luvo::ToNumber(frame_.segmentCDField->GetValue()) / 100.0;
-    // Logical coordinates of the twist plot, whose origin is (45, 90).
-    const int x = event.GetX() - 45;
-    const int y = event.GetY() - 90;
-    if (y < -60 || y > 40) return;
-    struct Point {
-        double x;
-        double handleLeft;
-        wxTextCtrl* field;
-    };
-    const double xB = 200.0 * f1;
-    const double xC = 200.0 * (f1 + f2);
-    const double xD = 200.0 * (f1 + f2 + f3);
-    const Point points[] = {{xB, xB - 2, frame_.angleBField},
-                            {xC, xC - 2, frame_.angleCField},
-                            {xD, 198, frame_.angleDField}};  // D's handle stays at the tip
-    for (const Point& p : points) {
-        if (!InColumn(x, p.x)) continue;
-        // 20 pixels per degree, upwards; adding 0 turns the -0 of y = 0 into 0.
-        p.field->SetValue(luvo::FormatWx("%2.2f", -0.05 * y + 0.0));
-        DrawDragHandle(this, 45, 90, wxColour(wxS("blue")), p.handleLeft, y);
-    }
-}
-
-LltAnalysisCirculationCanvas::LltAnalysisCirculationCanvas(wxWindow* parent,
-                                                           LltAnalysisFrame& frame, wxWindowID id,
-                                                           const wxPoint& pos, const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltAnalysisCirculationCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
+    const Fractions f = SectionFractions(frame_);
+    const wxPoint at = event.GetPosition() - kTwistOrigin;
+    if (at.y < -60 || at.y > 40) return;
+    const double xB = 200.0 * f.f1;
+    const double xC = 200.0 * (f.f1 + f.f2);
+    const double xD = 200.0 * (f.f1 + f.f2 + f.f3);
+    // 20 pixels per degree, upwards; adding 0 turns the -0 of y = 0 into 0. D's handle stays at
+    // the tip.
+    MoveSections(this, kTwistOrigin, wxColour(wxS("blue")), at,
+                 {{xB, xB - 2, frame_.angleBField},
+                  {xC, xC - 2, frame_.angleCField},
+                  {xD, 198, frame_.angleDField}},
+                 luvo::FormatWx("%2.2f", -0.05 * at.y + 0.0));
 }
 
 // clang-format off
@@ -129,3 +104,4 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(LltAnalysisCirculationCanvas, LltPlotCanvas)
     EVT_PAINT(LltAnalysisCirculationCanvas::OnPaint)
 wxEND_EVENT_TABLE()
+    // clang-format on

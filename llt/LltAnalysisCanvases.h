@@ -6,44 +6,32 @@
 
 #include <wx/event.h>
 
-#include "llt/LltPlotCanvas.h"
+#include "llt/LltTaskCanvas.h"
 
 class LltAnalysisFrame;
 
-class LltAnalysisChordCanvas : public LltPlotCanvas {
+class LltAnalysisChordCanvas : public LltTaskCanvas<LltAnalysisFrame> {
   public:
-    LltAnalysisChordCanvas(wxWindow* parent, LltAnalysisFrame& frame, wxWindowID id,
-                           const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltAnalysisFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltAnalysisTwistCanvas : public LltPlotCanvas {
+class LltAnalysisTwistCanvas : public LltTaskCanvas<LltAnalysisFrame> {
   public:
-    LltAnalysisTwistCanvas(wxWindow* parent, LltAnalysisFrame& frame, wxWindowID id,
-                           const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltAnalysisFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltAnalysisCirculationCanvas : public LltPlotCanvas {
+class LltAnalysisCirculationCanvas : public LltTaskCanvas<LltAnalysisFrame> {
   public:
-    LltAnalysisCirculationCanvas(wxWindow* parent, LltAnalysisFrame& frame, wxWindowID id,
-                                 const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
-
-    LltAnalysisFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };

@@ -3,7 +3,6 @@
 #include <wx/dcclient.h>
 
 #include "llt/LltChordDesignFrame.h"
-#include "llt/LltDesignDrag.h"
 
 namespace {
 
@@ -13,29 +12,13 @@ const wxPoint kTwistOrigin(45, 90);
 
 }  // namespace
 
-LltChordDesignCirculationCanvas::LltChordDesignCirculationCanvas(wxWindow* parent,
-                                                                 LltChordDesignFrame& frame,
-                                                                 wxWindowID id, const wxPoint& pos,
-                                                                 const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltChordDesignCirculationCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
-}
-
 void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
     if (!LltDragMotion(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once.
-    LltWriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y),
-                   [this](LltInput input) { return frame_.Field(input); });
+    WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y));
     frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
 }
-
-LltChordDesignTwistCanvas::LltChordDesignTwistCanvas(wxWindow* parent, LltChordDesignFrame& frame,
-                                                     wxWindowID id, const wxPoint& pos,
-                                                     const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
 
 void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
     // The twist plot is drawn by the recomputations of the other two plots only: a repaint of
@@ -53,20 +36,8 @@ void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
     const LltChordDesignInputs in = frame_.ReadInputs();
     const wxPoint at = event.GetPosition() - kTwistOrigin;
     // B, C and D each on its own: coinciding handles all move with one event.
-    for (const LltHandleMove& move : LltChordDesignTwistDrag(in.s1, in.s2, in.s3, at.x, at.y)) {
-        LltWriteFields({move.write}, [this](LltInput input) { return frame_.Field(input); });
-        LltDrawDragMark(this, kTwistOrigin, *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))),
-                        move.markX, move.markY);
-    }
-}
-
-LltChordDesignChordCanvas::LltChordDesignChordCanvas(wxWindow* parent, LltChordDesignFrame& frame,
-                                                     wxWindowID id, const wxPoint& pos,
-                                                     const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltChordDesignChordCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
+    MoveHandles(LltChordDesignTwistDrag(in.s1, in.s2, in.s3, at.x, at.y), kTwistOrigin,
+                *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))));
 }
 
 // clang-format off

@@ -8,47 +8,36 @@
 
 #include <wx/event.h>
 
-#include "llt/LltPlotCanvas.h"
+#include "llt/LltTaskCanvas.h"
 
 class LltChordDesignFrame;
 
-class LltChordDesignCirculationCanvas : public LltPlotCanvas {
+class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignFrame> {
   public:
-    LltChordDesignCirculationCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
-                                    const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltChordDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltChordDesignTwistCanvas : public LltPlotCanvas {
+class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignFrame> {
   public:
-    LltChordDesignTwistCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
-                              const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
     int paintCount = 0;  // paint events handled (they draw nothing)
 
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltChordDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
 // Shows the computed chord; takes no input.
-class LltChordDesignChordCanvas : public LltPlotCanvas {
+class LltChordDesignChordCanvas : public LltTaskCanvas<LltChordDesignFrame> {
   public:
-    LltChordDesignChordCanvas(wxWindow* parent, LltChordDesignFrame& frame, wxWindowID id,
-                              const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
-
-    LltChordDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };

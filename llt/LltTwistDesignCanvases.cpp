@@ -1,6 +1,5 @@
 #include "llt/LltTwistDesignCanvases.h"
 
-#include "llt/LltDesignDrag.h"
 #include "llt/LltTwistDesignFrame.h"
 
 namespace {
@@ -11,59 +10,26 @@ const wxPoint kChordOrigin(50, 75);
 
 }  // namespace
 
-LltTwistDesignCirculationCanvas::LltTwistDesignCirculationCanvas(wxWindow* parent,
-                                                                 LltTwistDesignFrame& frame,
-                                                                 wxWindowID id, const wxPoint& pos,
-                                                                 const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltTwistDesignCirculationCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
-}
-
 void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
     if (!LltDragMotion(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once, the first three with only part of
     // the new coefficients in place.
-    LltWriteFields(LltTwistDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y),
-                   [this](LltInput input) { return frame_.Field(input); });
-    frame_.SetStatusText(wxS("Eingabe der Zirkulations-Parameter"), 0);
-}
-
-LltTwistDesignChordCanvas::LltTwistDesignChordCanvas(wxWindow* parent, LltTwistDesignFrame& frame,
-                                                     wxWindowID id, const wxPoint& pos,
-                                                     const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltTwistDesignChordCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
+    WriteFields(LltTwistDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y));
+    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
 }
 
 void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
     if (event.GetEventType() != wxEVT_MOTION) return;
     if (!LltDragMotion(event)) {
-        frame_.SetStatusText(wxS("Eingabe der Tiefenverteilung"), 0);
+        frame_.SetInputStatus(wxS("Eingabe der Tiefenverteilung"));
         return;
     }
     const LltTwistDesignInputs in = frame_.ReadInputs();
     const wxPoint at = event.GetPosition() - kChordOrigin;
     // B, C and D each on its own: coinciding handles all move with one event.
-    for (const LltHandleMove& move :
-         LltTwistDesignChordDrag(in.span, in.s1, in.s2, in.s3, at.x, at.y)) {
-        LltWriteFields({move.write}, [this](LltInput input) { return frame_.Field(input); });
-        LltDrawDragMark(this, kChordOrigin, wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID),
-                        *wxWHITE_BRUSH, move.markX, move.markY);
-    }
-}
-
-LltTwistDesignTwistCanvas::LltTwistDesignTwistCanvas(wxWindow* parent, LltTwistDesignFrame& frame,
-                                                     wxWindowID id, const wxPoint& pos,
-                                                     const wxSize& size)
-    : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
-
-void LltTwistDesignTwistCanvas::OnPaint(wxPaintEvent&) {
-    Paint([this] { frame_.Recompute(); });
+    MoveHandles(LltTwistDesignChordDrag(in.span, in.s1, in.s2, in.s3, at.x, at.y), kChordOrigin,
+                wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
 // clang-format off

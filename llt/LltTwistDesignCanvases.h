@@ -7,45 +7,33 @@
 
 #include <wx/event.h>
 
-#include "llt/LltPlotCanvas.h"
+#include "llt/LltTaskCanvas.h"
 
 class LltTwistDesignFrame;
 
-class LltTwistDesignCirculationCanvas : public LltPlotCanvas {
+class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
   public:
-    LltTwistDesignCirculationCanvas(wxWindow* parent, LltTwistDesignFrame& frame, wxWindowID id,
-                                    const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltTwistDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltTwistDesignChordCanvas : public LltPlotCanvas {
+class LltTwistDesignChordCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
   public:
-    LltTwistDesignChordCanvas(wxWindow* parent, LltTwistDesignFrame& frame, wxWindowID id,
-                              const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-
-    LltTwistDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
 
 // Shows the computed twist; takes no input.
-class LltTwistDesignTwistCanvas : public LltPlotCanvas {
+class LltTwistDesignTwistCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
   public:
-    LltTwistDesignTwistCanvas(wxWindow* parent, LltTwistDesignFrame& frame, wxWindowID id,
-                              const wxPoint& pos, const wxSize& size);
+    using LltTaskCanvas::LltTaskCanvas;
 
   private:
-    void OnPaint(wxPaintEvent& event);
-
-    LltTwistDesignFrame& frame_;
     wxDECLARE_EVENT_TABLE();
 };
