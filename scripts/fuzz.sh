@@ -11,12 +11,18 @@ CXX="$CXX_FUZZ" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWith
   -DLUVO_BUILD_FUZZ=ON -DLUVO_BUILD_GUI=OFF -DLUVO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 mkdir -p "$BUILD/findings"
-for fuzzer in "$BUILD"/tests/fuzz/*_fuzz; do
-  name=$(basename "$fuzzer" _fuzz)
+for source in "$ROOT"/tests/fuzz/*_fuzz.cpp; do
+  name=$(basename "$source" _fuzz.cpp)
+  fuzzer="$BUILD/tests/fuzz/${name}_fuzz"
   work="$BUILD/corpus/$name"
   mkdir -p "$work"
   if [ -d "$ROOT/tests/fuzz/corpus/$name" ]; then cp -r "$ROOT/tests/fuzz/corpus/$name/." "$work/"; fi
   echo "Fuzzing $name for ${SECONDS_EACH}s"
   "$fuzzer" -max_total_time="$SECONDS_EACH" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$BUILD/findings/$name-" -print_final_stats=1 "$work" 2>&1 | tail -n 12
+    -artifact_prefix="$BUILD/findings/$name-" "$work" >"$BUILD/findings/$name.log" 2>&1 || {
+      # A crash or sanitizer report: show what the fuzzer said and fail.
+      tail -n 60 "$BUILD/findings/$name.log"
+      exit 1
+    }
+  tail -n 2 "$BUILD/findings/$name.log"
 done
