@@ -39,6 +39,15 @@ class Plot {
     void Number(const char* fmt, double value, double x, double y) {
         Text(luvo::FormatResult(fmt, value), x, y);
     }
+    // The labels of an axis whose top value stands 80 pixels above the axis: the top value, its
+    // three quarters, half and quarter at x, 20 pixels apart, and "0" at the axis.
+    void QuarterLabels(const char* fmt, double top, double x) {
+        Number(fmt, top, x, -87);
+        Number(fmt, 0.75 * top, x, -67);
+        Number(fmt, 0.5 * top, x, -47);
+        Number(fmt, 0.25 * top, x, -27);
+        Text("0", -16, -7);
+    }
 
     void LeftTick(double h) { Line(-3, h, 3, h); }
     void RightTick(double h) { Line(197, h, 203, h); }
@@ -67,6 +76,17 @@ double StationX(const LltSolver& s, int i) { return 200.0 * s.y[i] / (s.span / 2
 
 bool UsableScale(double scale) { return std::isfinite(scale) && scale != 0.0; }
 
+// The curve of v from station `from` to station 51, the value `scale` standing `pixels` above
+// the axis; nothing when the scale is 0 or not finite.
+void ScaledCurve(Plot& p, const LltSolver& s, const LltSolver::StationArray& v, int from,
+                 double pixels, double scale) {
+    if (!UsableScale(scale)) return;
+    for (int i = from; i <= 50; ++i) {
+        p.Line(StationX(s, i), -pixels * v[i] / scale, StationX(s, i + 1),
+               -pixels * v[i + 1] / scale);
+    }
+}
+
 double FirstCoefficient(const LltSolver& s, double inputMode) {
     return inputMode == 1.0 ? s.a1 : s.a1FromCl;
 }
@@ -88,34 +108,14 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     p.Number("%2.1f", s.span * 0.25, 93, 4);
     p.Number("%2.1f", s.span * 0.5, 180, 4);
     p.Text("y", 215, 4);
-    p.Number("%2.3f", g, -33, -87);
-    p.Number("%2.3f", 0.75 * g, -33, -67);
-    p.Number("%2.3f", 0.5 * g, -33, -47);
-    p.Number("%2.3f", 0.25 * g, -33, -27);
-    p.Text("0", -16, -7);
-
+    p.QuarterLabels("%2.3f", g, -33);
     p.Pen(LltPen::Red);
-    if (UsableScale(g)) {
-        for (int i = 1; i <= 50; ++i) {
-            p.Line(StationX(s, i), -80.0 * s.gamma[i] / g, StationX(s, i + 1),
-                   -80.0 * s.gamma[i + 1] / g);
-        }
-    }
+    ScaledCurve(p, s, s.gamma, 1, 80.0, g);
     p.Line(20, 30, 30, 30);
 
-    p.Number("%2.2f", k, 210, -87);
-    p.Number("%2.2f", 0.75 * k, 210, -67);
-    p.Number("%2.2f", 0.5 * k, 210, -47);
-    p.Number("%2.2f", 0.25 * k, 210, -27);
-    p.Text("0", -16, -7);
-
+    p.QuarterLabels("%2.2f", k, 210);
     p.Pen(LltPen::Green);
-    if (UsableScale(k)) {
-        for (int i = 1; i <= 50; ++i) {
-            p.Line(StationX(s, i), -80.0 * s.ca[i] / k, StationX(s, i + 1),
-                   -80.0 * s.ca[i + 1] / k);
-        }
-    }
+    ScaledCurve(p, s, s.ca, 1, 80.0, k);
     p.Line(100, 30, 110, 30);
     p.Text("gamma [-]", 35, 23);
     p.Text("ca [-]", 115, 23);
@@ -157,11 +157,7 @@ void PaintCirculationPlot(LltPlotPainter& painter, const LltSolver& s, double in
 
     // 60 pixels per unit of gamma/A, upwards.
     p.Pen(LltPen::Red);
-    if (!UsableScale(a)) return;
-    for (int i = 1; i <= 50; ++i) {
-        p.Line(StationX(s, i), -60.0 * s.seriesGamma[i] / a, StationX(s, i + 1),
-               -60.0 * s.seriesGamma[i + 1] / a);
-    }
+    ScaledCurve(p, s, s.seriesGamma, 1, 60.0, a);
 }
 
 void PaintCirculationHandles(LltPlotPainter& painter, const LltSolver& s, double inputMode) {
@@ -472,17 +468,9 @@ void PaintChordResultPlot(LltPlotPainter& painter, const LltSolver& s, double ch
     if (chordScaling == 1.0) {
         // Not to scale: the largest chord reaches 80 pixels.
         for (int k = -80; k <= -20; k += 20) p.LeftTick(k);
-        p.Number("%2.1f", m, -21, -87);
-        p.Number("%2.1f", 0.75 * m, -21, -67);
-        p.Number("%2.1f", 0.5 * m, -21, -47);
-        p.Number("%2.1f", 0.25 * m, -21, -27);
-        p.Text("0", -16, -7);
+        p.QuarterLabels("%2.1f", m, -21);
         p.Pen(LltPen::Grey);
-        if (!UsableScale(m)) return;
-        for (int i = 0; i <= 50; ++i) {
-            p.Line(StationX(s, i), -80.0 * s.chord[i] / m, StationX(s, i + 1),
-                   -80.0 * s.chord[i + 1] / m);
-        }
+        ScaledCurve(p, s, s.chord, 0, 80.0, m);
         return;
     }
 

@@ -4,6 +4,8 @@
 #include <wx/font.h>
 #include <wx/pen.h>
 
+#include <utility>
+
 namespace {
 
 // The plot routines' drawing steps on a device context of the window library.
@@ -55,6 +57,13 @@ class DcPainter : public LltPlotPainter {
     wxDC& dc_;
 };
 
+// Runs a plot routine on the context.
+template <class... Params, class... Args>
+void DrawOn(wxDC& dc, void (*paint)(LltPlotPainter&, Params...), Args&&... args) {
+    DcPainter painter(dc);
+    paint(painter, std::forward<Args>(args)...);
+}
+
 }  // namespace
 
 wxFont LltSmallFont() {
@@ -72,53 +81,41 @@ void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) {
 }
 
 void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode) {
-    DcPainter p(dc);
-    PaintCirculationPlot(p, s, inputMode);
+    DrawOn(dc, PaintCirculationPlot, s, inputMode);
 }
 
 void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode) {
-    DcPainter p(dc);
-    PaintCirculationHandles(p, s, inputMode);
+    DrawOn(dc, PaintCirculationHandles, s, inputMode);
 }
 
 void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout) {
-    DcPainter p(dc);
-    PaintChordPlot(p, s, layout);
+    DrawOn(dc, PaintChordPlot, s, layout);
 }
 
 void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
                       double cC, double cD) {
-    DcPainter p(dc);
-    PaintChordHandles(p, b, s1, s2, s3, cA, cB, cC, cD);
+    DrawOn(dc, PaintChordHandles, b, s1, s2, s3, cA, cB, cC, cD);
 }
 
-void DrawTwistPlot(wxDC& dc, const LltSolver& s) {
-    DcPainter p(dc);
-    PaintTwistPlot(p, s);
-}
+void DrawTwistPlot(wxDC& dc, const LltSolver& s) { DrawOn(dc, PaintTwistPlot, s); }
 
 void DrawTwistHandles(wxDC& dc, double alphaA, double deltaB, double deltaC, double deltaD,
                       double s1, double s2, double s3) {
-    DcPainter p(dc);
-    PaintTwistHandles(p, alphaA, deltaB, deltaC, deltaD, s1, s2, s3);
+    DrawOn(dc, PaintTwistHandles, alphaA, deltaB, deltaC, deltaD, s1, s2, s3);
 }
 
 void DrawTwistResultPlot(wxDC& dc, const LltSolver& s, double twistScaling) {
-    DcPainter p(dc);
-    PaintTwistResultPlot(p, s, twistScaling);
+    DrawOn(dc, PaintTwistResultPlot, s, twistScaling);
 }
 
 void DrawChordResultPlot(wxDC& dc, const LltSolver& s, double chordScaling) {
-    DcPainter p(dc);
-    PaintChordResultPlot(p, s, chordScaling);
+    DrawOn(dc, PaintChordResultPlot, s, chordScaling);
 }
 
 void DrawCirculationLiftPlot(wxDC& dc, const LltSolver& s) {
-    DcPainter p(dc);
-    PaintCirculationLiftPlot(p, s);
+    DrawOn(dc, PaintCirculationLiftPlot, s);
 }
 
 void DrawResultsCirculationLiftPlot(wxDC& dc, const LltSolver& s) {
-    DcPainter p(dc);
-    PaintResultsCirculationLiftPlot(p, s);
+    DrawOn(dc, PaintResultsCirculationLiftPlot, s);
 }

@@ -13,27 +13,35 @@ namespace {
 constexpr int kRoot = LltSolver::kRoot;
 constexpr double kTwoDegToRad = 0.011111111111111112;  // 2/180
 
+// The sines of the series' three terms at the station angle t.
+struct Sines {
+    double s1, s3, s5;
+};
+Sines SinesAt(double t) { return {std::sin(t), std::sin(3.0 * t), std::sin(5.0 * t)}; }
+
+// What the twist and the chord relations keep of their inputs; returns the section lift slope
+// 2 pi f.
+double KeepSeriesInputs(LltSolver& s, double b, double coefA3, double coefA5, double f) {
+    s.span = b;
+    s.a3 = coefA3;
+    s.a5 = coefA5;
+    s.liftSlopeFactor = f;
+    return (LltPi * f) + (LltPi * f);
+}
+
 }  // namespace
 
 void LltSolver::SetSeriesCirculation(double firstCoefficient, double coefA3, double coefA5) {
     for (int i = kRoot; i >= 0; --i) {
-        const double t = theta[i];
-        seriesGamma[i] = firstCoefficient * std::sin(t) + coefA3 * std::sin(3.0 * t) +
-                         coefA5 * std::sin(5.0 * t);
+        const auto [s1, s3, s5] = SinesAt(theta[i]);
+        seriesGamma[i] = firstCoefficient * s1 + coefA3 * s3 + coefA5 * s5;
     }
 }
 
 void LltSolver::TwistFromSeries(double b, double first, double coefA3, double coefA5, double f) {
-    span = b;
-    a3 = coefA3;
-    a5 = coefA5;
-    liftSlopeFactor = f;
-    const double twoPiF = (LltPi * f) + (LltPi * f);
+    const double twoPiF = KeepSeriesInputs(*this, b, coefA3, coefA5, f);
     for (int i = kRoot; i >= 1; --i) {
-        const double t = theta[i];
-        const double s1 = std::sin(t);
-        const double s3 = std::sin(3.0 * t);
-        const double s5 = std::sin(5.0 * t);
+        const auto [s1, s3, s5] = SinesAt(theta[i]);
         const double k = 4.0 * b * s1 / twoPiF / chord[i];
         twistDeg[i] = (180.0 / LltPi) *
                       (first * (k + 1.0) * s1 + coefA3 * (k + 3.0) * s3 + coefA5 * (k + 5.0) * s5) /
@@ -63,16 +71,9 @@ void LltSolver::TwistFromFourierCl(double b, double coefA3, double coefA5, doubl
 }
 
 void LltSolver::ChordFromSeries(double b, double first, double coefA3, double coefA5, double f) {
-    span = b;
-    a3 = coefA3;
-    a5 = coefA5;
-    liftSlopeFactor = f;
-    const double twoPiF = (LltPi * f) + (LltPi * f);
+    const double twoPiF = KeepSeriesInputs(*this, b, coefA3, coefA5, f);
     for (int i = 1; i <= kRoot; ++i) {
-        const double t = theta[i];
-        const double s1 = std::sin(t);
-        const double s3 = std::sin(3.0 * t);
-        const double s5 = std::sin(5.0 * t);
+        const auto [s1, s3, s5] = SinesAt(theta[i]);
         const double sigma = first * s1 + coefA3 * s3 + coefA5 * s5;
         const double twiceAlphaSin = s1 * twistDeg[i] * LltPi * kTwoDegToRad;
         const double d = twiceAlphaSin - first * s1 - 3.0 * coefA3 * s3 - 5.0 * coefA5 * s5;
