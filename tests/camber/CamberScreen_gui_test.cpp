@@ -4,6 +4,8 @@
 #include <wx/app.h>
 #include <wx/uiaction.h>
 
+#include <cstdlib>
+
 #include "CamberGuiHelpers.h"
 #include "app/MainFrame.h"
 #include "camber/CamberFields.h"
@@ -73,6 +75,44 @@ TEST_F(ScreenCamberInput, RealDragMovesThePointOnTheScreen) {
     const wxPoint corner = canvas->GetScreenPosition() - f->GetScreenPosition();
     const int y = static_cast<int>(160 - CamberLineFrame::camberPoints[1].v * 1000);
     EXPECT_TRUE(IsRed(shot, corner + wxPoint(141 + 1, y)));
+}
+
+// For the flat plate the grey NACA line and the red approximation both run along the chord.
+// The recalculation draws the grey line first, so red stays on top; the paint handler always
+// draws red before grey.
+TEST_F(ScreenCamberInput, FlatPlateRecalculationDrawsTheGreyLineBeforeTheRedOne) {
+    CamberNacaFrame* f = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Present(f);
+    wxWindow* canvas = f->LineCanvas();
+    const auto chordPixel = [&] {
+        const wxImage shot = ReadScreen(canvas);
+        const wxPoint at = canvas->ClientToScreen(wxPoint(200, 160)) - canvas->GetScreenPosition();
+        return wxColour(shot.GetRed(at.x, at.y), shot.GetGreen(at.x, at.y),
+                        shot.GetBlue(at.x, at.y));
+    };
+    const auto isRed = [](const wxColour& c) { return c.Red() > 200 && c.Green() < 60; };
+    const auto isGrey = [](const wxColour& c) {
+        return c.Red() > 90 && c.Red() < 170 && std::abs(c.Red() - c.Green()) < 20 &&
+               std::abs(c.Red() - c.Blue()) < 20;
+    };
+    const auto expectRedThenGreyAfterRepaint = [&] {
+        EXPECT_TRUE(isRed(chordPixel()));
+        canvas->Refresh();
+        canvas->Update();
+        Pump(100);
+        EXPECT_TRUE(isGrey(chordPixel()));
+    };
+    {
+        SCOPED_TRACE("camber 0");
+        SetText(f->CamberDigitField(), wxS("0"));
+        expectRedThenGreyAfterRepaint();
+    }
+    {
+        SCOPED_TRACE("position 0");
+        SetText(f->CamberDigitField(), wxS("3"));
+        SetText(f->PositionField(), wxS("0"));
+        expectRedThenGreyAfterRepaint();
+    }
 }
 
 TEST_F(ScreenCamberInput, RealClicksSwitchToLiftModeAndTypeIntoTheField) {
