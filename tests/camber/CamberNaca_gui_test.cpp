@@ -6,10 +6,12 @@
 #include "CamberGuiHelpers.h"
 #include "camber/CamberButtons.h"
 #include "camber/CamberFields.h"
+#include "camber/CamberLineFrame.h"
 #include "camber/CamberMethodFrame.h"
 #include "camber/CamberNacaFrame.h"
 #include "camber/CamberPlot.h"
 #include "camber/CamberPlotGeometry.h"
+#include "camber/CamberPressureFrame.h"
 #include "camber/CamberRadios.h"
 
 namespace {
@@ -279,35 +281,44 @@ TEST_F(CamberNacaFrameTest, RejectedInputEmptiesTheFieldRecalculatesWithZeroThen
 TEST_F(CamberNacaFrameTest, ClickAndTabSelectTheLeadingCharactersAndNameTheInput) {
     CamberNacaFrame* f = Open();
     f->Show();
+    auto* line = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    auto* pressure = dynamic_cast<CamberPressureFrame*>(OpenCamberTask(2));
     struct Case {
+        wxFrame* window;
         wxTextCtrl* field;
         const wchar_t* text;
         long selectedTo;
         const wchar_t* status;
     };
     const Case cases[] = {
-        {f->AngleField(), L"-12.5", 4, L"Gewählt: Eingabe des Winkels"},
-        {f->AngleField(), L"12.5", 4, L"Gewählt: Eingabe des Winkels"},
-        {f->CamberDigitField(), L"3", 1, L"Eingabe der Wölbung"},
-        {f->PositionField(), L"6", 1, L"Eingabe der Wölbungsrücklage"},
+        {f, f->AngleField(), L"-12.5", 4, L"Gewählt: Eingabe des Winkels"},
+        {f, f->AngleField(), L"12.5", 4, L"Gewählt: Eingabe des Winkels"},
+        {f, f->LiftField(), L"0.5000", 5, L"Gewählt: Eingabe des Auftriebsbeiwertes"},
+        {f, f->CamberDigitField(), L"3", 1, L"Eingabe der Wölbung"},
+        {f, f->PositionField(), L"6", 1, L"Eingabe der Wölbungsrücklage"},
+        {line, line->AngleField(), L"-12.5", 4, L"Eingabe des Winkels"},
+        {pressure, pressure->AngleField(), L"-12.5", 4, L"Eingabe des Winkels"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.status);
         c.field->ChangeValue(c.text);
-        f->SetStatusText(wxString());
+        c.window->SetStatusText(wxString());
         LeftDown(c.field);
         long from = -1;
         long to = -1;
         c.field->GetSelection(&from, &to);
         EXPECT_EQ(from, 0);
         EXPECT_EQ(to, c.selectedTo);
-        EXPECT_EQ(Status(f), wxString(c.status));
-        f->SetStatusText(wxString());
+        EXPECT_EQ(Status(c.window), wxString(c.status));
+        c.window->SetStatusText(wxString());
         c.field->SetSelection(0, 0);
         KeyUp(c.field, WXK_TAB);
         c.field->GetSelection(&from, &to);
         EXPECT_EQ(to, c.selectedTo);
-        EXPECT_EQ(Status(f), wxString(c.status));
+        EXPECT_EQ(Status(c.window), wxString(c.status));
     }
+    // The TAB at the lift field has turned the radio values (below); back to angle mode.
+    LeftDown(f->AngleRadio());
     // TAB arriving at the lift field in angle mode turns the radio values only.
     KeyUp(f->LiftField(), WXK_TAB);
     EXPECT_EQ(Status(f), wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
