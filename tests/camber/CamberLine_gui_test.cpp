@@ -63,6 +63,14 @@ TEST_F(CamberLineFrameTest, NewWindowShowsTheNacaDefaultAndThreeRedSquares) {
 TEST_F(CamberLineFrameTest, AngleMovesOnlyTheLiftTerms) {
     CamberLineFrame* f = Open();
     const double a0 = Value(f, kResultA0);
+    const auto camberPlot = [&] {
+        return DrawToSvg([&](wxDC& dc) { f->DrawCamberPlot(dc, f->CurrentState()); });
+    };
+    const auto pressurePlot = [&] {
+        return DrawToSvg([&](wxDC& dc) { f->DrawPressurePlot(dc, f->CurrentState()); });
+    };
+    const SvgDrawing camberBefore = camberPlot();
+    const SvgDrawing pressureBefore = pressurePlot();
     SetText(f->AngleField(), wxS("6.0"));
     std::vector<std::string> expected = NacaDefaultLabels();
     std::vector<std::string> labels = Labels(f->ResultTexts());
@@ -74,6 +82,24 @@ TEST_F(CamberLineFrameTest, AngleMovesOnlyTheLiftTerms) {
     expected[kResultPressurePoint] = "0.310";
     EXPECT_EQ(labels, expected);
     EXPECT_EQ(CamberLineFrame::camberPoints[0].v, kDefaultCamberPoints[0].v);
+    // In the plots only the arrow and the pressure curves move; camber line and points stay.
+    const auto lines = [](const SvgDrawing& d, const std::string& stroke) {
+        std::vector<std::vector<int>> out;
+        for (const SvgLine& l : d.lines) {
+            if (l.stroke == stroke) out.push_back({l.x0, l.y0, l.x1, l.y1});
+        }
+        return out;
+    };
+    const SvgDrawing camberAfter = camberPlot();
+    EXPECT_FALSE(lines(camberBefore, "#FF0000").empty());
+    EXPECT_EQ(lines(camberAfter, "#FF0000"), lines(camberBefore, "#FF0000"));
+    ASSERT_EQ(camberAfter.rects.size(), 3u);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(camberAfter.rects[k].x, camberBefore.rects[k].x);
+        EXPECT_EQ(camberAfter.rects[k].y, camberBefore.rects[k].y);
+    }
+    EXPECT_NE(lines(camberAfter, "#0000FF"), lines(camberBefore, "#0000FF"));
+    EXPECT_NE(lines(pressurePlot(), "#FF0000"), lines(pressureBefore, "#FF0000"));
 
     // A rejected angle empties the field and leaves the results of 0 degrees.
     ShownBox box;
