@@ -80,6 +80,70 @@ TEST_F(CamberPlotTest, AxisFramesAndCurvesInTheirColours) {
     EXPECT_EQ(camberTexts, camberExpected);
 }
 
+// Every line and label of both axis frames, at the places the plots are laid out with.
+TEST_F(CamberPlotTest, AxisFramesLineByLine) {
+    std::vector<std::vector<int>> frame = {
+        {60, 60, 60, 200},    {57, 160, 280, 160},  {60, 60, 55, 65},  {60, 60, 65, 65},
+        {280, 160, 275, 155}, {280, 160, 275, 165}, {57, 80, 63, 80},  {57, 100, 63, 100},
+        {57, 120, 63, 120},   {57, 140, 63, 140},   {57, 180, 63, 180}};
+    for (int x = 80; x <= 260; x += 20) frame.push_back({x, 157, x, 163});
+    struct Label {
+        const char* text;
+        int x, y;  // top-left corner
+    };
+    struct Case {
+        const char* what;
+        void (*draw)(wxDC&);
+        std::vector<std::vector<int>> bars;
+        std::vector<Label> labels;
+    };
+    const Case cases[] = {
+        {"pressure",
+         DrawPressureAxes,
+         {{292, 155, 297, 155}},
+         {{"0.5", 153, 164},
+          {"1.0", 253, 164},
+          {"-1.0", 35, 113},
+          {"-2.0", 35, 73},
+          {"+0.5", 35, 173},
+          {"c", 55, 38},
+          {"p", 61, 41},
+          {"x", 292, 153},
+          {"Druckverteilung auf Ober- und Unterseite", 80, 15}}},
+        {"camber",
+         DrawCamberAxes,
+         {{59, 44, 64, 44}, {292, 155, 297, 155}},
+         {{"0.5", 153, 164},
+          {"1.0", 253, 164},
+          {"0.04", 35, 113},
+          {"0.08", 35, 73},
+          {"-0.02", 30, 173},
+          {"z", 59, 42},
+          {"x", 292, 153},
+          {"Skelettlinie", 140, 15}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const SvgDrawing d = DrawToSvg([&](wxDC& dc) { c.draw(dc); });
+        std::vector<std::vector<int>> lines;
+        for (const SvgLine& l : d.lines) {
+            lines.push_back({l.x0, l.y0, l.x1, l.y1});
+            EXPECT_EQ(l.stroke, "#000000");
+        }
+        std::vector<std::vector<int>> expected = frame;
+        expected.insert(expected.end(), c.bars.begin(), c.bars.end());
+        EXPECT_EQ(lines, expected);
+        ASSERT_EQ(d.texts.size(), c.labels.size());
+        // The context writes a text at its baseline: one offset below the corner for all.
+        const double baseline = d.texts[0].y - c.labels[0].y;
+        for (size_t i = 0; i < c.labels.size(); ++i) {
+            EXPECT_EQ(d.texts[i].text, c.labels[i].text);
+            EXPECT_EQ(d.texts[i].x, c.labels[i].x) << c.labels[i].text;
+            EXPECT_EQ(d.texts[i].y - c.labels[i].y, baseline) << c.labels[i].text;
+        }
+    }
+}
+
 TEST_F(CamberPlotTest, PixelsOfADrawingInABitmap) {
     // The shaft of the arrow at 0 degrees is blue, the red line of the plate lies on the chord.
     const wxImage image = RenderToImage(330, 260, [](wxDC& dc) {
