@@ -6,28 +6,14 @@
 
 #include <cmath>
 
+#include "llt/LltTestWings.h"
+
 namespace {
 
-LltAnalysisInputs WindowDefaults() {
-    LltAnalysisInputs in;
-    in.span = 8;
-    in.liftSlope = 1;
-    in.s1 = 50;
-    in.s2 = 25;
-    in.s3 = 25;
-    in.chordA = 2.00;
-    in.chordB = 1.70;
-    in.chordC = 1.30;
-    in.chordD = 0.6;
-    in.angleA = 5.0;
-    in.angleB = -0.5;
-    in.angleC = -0.8;
-    in.angleD = -1.5;
-    return in;
-}
+using llt_test::AnalysisWindowInputs;
 
 TEST(LltAnalysisRun, WindowDefaultsGiveTheWindowsNumbers) {
-    const auto s = LltSolveAnalysis(WindowDefaults());
+    const auto s = LltSolveAnalysis(AnalysisWindowInputs());
     EXPECT_NEAR(s->area, 12.300, 5e-4);
     EXPECT_NEAR(s->meanChord, 1.637, 5e-4);
     EXPECT_NEAR(s->aspectRatio, 5.203, 5e-4);
@@ -39,7 +25,7 @@ TEST(LltAnalysisRun, WindowDefaultsGiveTheWindowsNumbers) {
 TEST(LltAnalysisRun, NoSectionLiftForALiftSlopeFactorOfZeroOrBelow) {
     for (double f : {0.0, -1.0, -0.001}) {
         SCOPED_TRACE(f);
-        LltAnalysisInputs in = WindowDefaults();
+        LltAnalysisInputs in = AnalysisWindowInputs();
         in.liftSlope = f;
         const auto s = LltSolveAnalysis(in);
         for (int i = 0; i <= 102; ++i) {

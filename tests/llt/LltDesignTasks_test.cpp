@@ -9,45 +9,14 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "llt/LltTestWings.h"
 
 namespace {
 
 using luvo::FormatNumber;
 
-// The twist design window's defaults.
-LltTwistDesignInputs TwistDefaults() {
-    LltTwistDesignInputs in;
-    in.span = 8.0;
-    in.liftCoefficient = 0.3;
-    in.liftSlope = 1;
-    in.a1 = 0.03;
-    in.s1 = 50;
-    in.s2 = 25;
-    in.s3 = 25;
-    in.chordA = 2.00;
-    in.chordB = 1.70;
-    in.chordC = 1.30;
-    in.chordD = 0.60;
-    return in;
-}
-
-// The chord design window's defaults.
-LltChordDesignInputs ChordDefaults() {
-    LltChordDesignInputs in;
-    in.span = 15.0;
-    in.liftCoefficient = 0.3;
-    in.liftSlope = 1;
-    in.aspectRatio = 6.0;
-    in.a1 = 0.03;
-    in.rootAngle = 5.0;
-    in.angleB = -0.4;
-    in.angleC = -0.75;
-    in.angleD = -1.5;
-    in.s1 = 50;
-    in.s2 = 25;
-    in.s3 = 25;
-    return in;
-}
+using llt_test::ChordDesignWindowInputs;
+using llt_test::TwistDesignWindowInputs;
 
 std::array<std::string, 6> Texts(const LltTwistDesignTexts& t) {
     return {t.area, t.meanChord, t.aspectRatio, t.lift, t.inducedDrag, t.kFactor};
@@ -91,7 +60,7 @@ std::vector<std::string> TextsOf(const std::vector<LltWrite>& writes) {
 }
 
 TEST(LltTwistDesignRun, DefaultsInBothModes) {
-    LltTwistDesignInputs in = TwistDefaults();
+    LltTwistDesignInputs in = TwistDesignWindowInputs();
     auto lift = LltRunTwistDesign(in);
     const std::array<std::string, 6> liftTexts = {"12.30", "1.64",  "5.20",
                                                   "0.30",  "0.006", "1.000"};
@@ -113,7 +82,7 @@ TEST(LltTwistDesignRun, DefaultsInBothModes) {
 
 TEST(LltTwistDesignRun, TheTwoModesAgreeForTheSameFirstCoefficient) {
     // The a1 that the lift mode derives from CL gives the a1 mode the same wing, twist and lift.
-    LltTwistDesignInputs in = TwistDefaults();
+    LltTwistDesignInputs in = TwistDesignWindowInputs();
     in.liftCoefficient = 0.7;
     in.a3 = 0.01;
     in.a5 = -0.004;
@@ -130,7 +99,7 @@ TEST(LltTwistDesignRun, TheTwoModesAgreeForTheSameFirstCoefficient) {
 TEST(LltTwistDesignRun, FirstCoefficientZeroShowsDashes) {
     for (double mode : {0.0, 1.0}) {
         SCOPED_TRACE(mode);
-        LltTwistDesignInputs in = TwistDefaults();
+        LltTwistDesignInputs in = TwistDesignWindowInputs();
         in.circulationMode = mode;
         in.liftCoefficient = 0;
         in.a1 = 0;
@@ -143,7 +112,7 @@ TEST(LltTwistDesignRun, FirstCoefficientZeroShowsDashes) {
 }
 
 TEST(LltChordDesignRun, DefaultsInBothModes) {
-    LltChordDesignInputs in = ChordDefaults();
+    LltChordDesignInputs in = ChordDesignWindowInputs();
     const LltChordDesignResult lift = LltRunChordDesign(in);
     EXPECT_TRUE(lift.liftMode);
     EXPECT_FALSE(lift.RootAngleMissing());
@@ -174,7 +143,7 @@ TEST(LltChordDesignRun, DefaultsInBothModes) {
 }
 
 TEST(LltChordDesignRun, SearchThatFindsNoAngleIsReported) {
-    LltChordDesignInputs in = ChordDefaults();
+    LltChordDesignInputs in = ChordDesignWindowInputs();
     in.liftCoefficient = 0.001;
     const LltChordDesignResult r = LltRunChordDesign(in);
     EXPECT_TRUE(r.RootAngleMissing());
@@ -190,7 +159,7 @@ TEST(LltChordDesignRun, SearchThatFindsNoAngleIsReported) {
 }
 
 TEST(LltChordDesignRun, FirstCoefficientZeroShowsDashes) {
-    LltChordDesignInputs in = ChordDefaults();
+    LltChordDesignInputs in = ChordDesignWindowInputs();
     in.circulationMode = 1.0;
     in.a1 = 0;
     const LltChordDesignResult r = LltRunChordDesign(in);
@@ -221,7 +190,7 @@ TEST(LltDesignDrag, CirculationHandleBoxes) {
 
 TEST(LltDesignDrag, CirculationDragRefitsThroughTheMovedHandle) {
     // a1 mode with a first coefficient large enough that two decimals show the fit.
-    LltTwistDesignInputs in = TwistDefaults();
+    LltTwistDesignInputs in = TwistDesignWindowInputs();
     in.circulationMode = 1.0;
     in.a1 = 0.6;
     in.a3 = 0.1;
@@ -253,7 +222,7 @@ TEST(LltDesignDrag, CirculationDragRefitsThroughTheMovedHandle) {
 TEST(LltDesignDrag, CirculationDragOutsideTheHandlesRewritesTheSameSeries) {
     // The lift mode scales the handles with a1 = 2 CL / (pi Lambda) and writes it into the a1
     // field too; with two decimals a coefficient of 0.004 becomes 0.00.
-    LltTwistDesignInputs twist = TwistDefaults();
+    LltTwistDesignInputs twist = TwistDesignWindowInputs();
     twist.a3 = 0.004;
     const double a1FromCl = 2 * 0.3 / (LltPi * (64.0 / 12.3));
     EXPECT_EQ(TextsOf(LltTwistDesignCirculationDrag(twist, 200, -50)),
@@ -267,7 +236,7 @@ TEST(LltDesignDrag, CirculationDragOutsideTheHandlesRewritesTheSameSeries) {
               TextsOf(LltTwistDesignCirculationDrag(twist, 200, -50)));
 
     // Chord design, lift variant: Lambda is the prescribed aspect ratio.
-    LltChordDesignInputs chord = ChordDefaults();
+    LltChordDesignInputs chord = ChordDesignWindowInputs();
     chord.liftCoefficient = 0.8;
     EXPECT_EQ(TextsOf(LltChordDesignCirculationDrag(chord, -20, -50)),
               (std::vector<std::string>{"0.80", FormatNumber("%2.2f", 1.6 / (LltPi * 6)), "0.00",

@@ -11,7 +11,7 @@
 
 namespace {
 
-using llt_test::ChordDesignInputs;
+using llt_test::ChordDesignWindowInputs;
 using luvo::FormatNumber;
 
 double Series(double a1, double a3, double a5, double t) {
@@ -164,7 +164,7 @@ TEST(LltDesignChord, TipChordZeroAndMaximumNeverBelowZero) {
 }
 
 TEST(LltDesignChord, ChordDesignA1ModeDefaults) {
-    const auto s = llt_test::RunChordDesignA1Mode(ChordDesignInputs{});
+    const auto s = llt_test::RunChordDesignA1Mode(ChordDesignWindowInputs());
     EXPECT_EQ(FormatNumber("%.3f", s->area), "26.152");
     EXPECT_EQ(FormatNumber("%.3f", s->meanChord), "1.821");
     EXPECT_EQ(FormatNumber("%.3f", s->aspectRatio), "8.603");
@@ -225,13 +225,14 @@ struct LiteralSearch {
     int evaluations = 0;
 };
 
-LiteralSearch RunLiteralSearch(LltSolver& s, const ChordDesignInputs& in) {
+LiteralSearch RunLiteralSearch(LltSolver& s, const LltChordDesignInputs& in) {
     const double target = std::pow(in.span, 2) / s.aspectRatio;
     LiteralSearch r;
     for (double tolerance = 1.0;;) {
         for (int q = 0; q <= 3600; ++q) {
             r.angle = 90.0 - static_cast<double>(q) * 0.05;
-            s.SetTrapezoidTwist(in.span, r.angle, in.dB, in.dC, in.dD, in.s1, in.s2, in.s3);
+            s.SetTrapezoidTwist(in.span, r.angle, in.angleB, in.angleC, in.angleD, in.s1, in.s2,
+                                in.s3);
             s.ChordFromFourierCl(in.span, in.a3, in.a5, in.liftSlope);
             r.area = s.TrapezoidArea();
             ++r.evaluations;
@@ -245,13 +246,13 @@ LiteralSearch RunLiteralSearch(LltSolver& s, const ChordDesignInputs& in) {
     }
 }
 
-LltRootAngleResult Search(LltSolver& s, const ChordDesignInputs& in) {
-    return s.SearchRootAngle(in.span, in.dB, in.dC, in.dD, in.s1, in.s2, in.s3, in.a3, in.a5,
-                             in.liftSlope);
+LltRootAngleResult Search(LltSolver& s, const LltChordDesignInputs& in) {
+    return s.SearchRootAngle(in.span, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3, in.a3,
+                             in.a5, in.liftSlope);
 }
 
 TEST(LltRootAngleSearch, ChordDesignWindowDefaults) {
-    const ChordDesignInputs in;
+    const LltChordDesignInputs in = ChordDesignWindowInputs();
     auto s = llt_test::PrepareChordDesignLiftMode(in);
     const LltRootAngleResult r = Search(*s, in);
     ASSERT_TRUE(r.found);
@@ -274,21 +275,21 @@ TEST(LltRootAngleSearch, ChordDesignWindowDefaults) {
 TEST(LltRootAngleSearch, SameResultAsTheLiteralSearch) {
     struct Case {
         const char* name;
-        ChordDesignInputs in;
+        LltChordDesignInputs in;
         double tolerance;
         bool found;
     };
     auto with = [](double span, double lift, double aspectRatio, double a3, double a5) {
-        ChordDesignInputs in;
+        LltChordDesignInputs in = ChordDesignWindowInputs();
         in.span = span;
-        in.lift = lift;
+        in.liftCoefficient = lift;
         in.aspectRatio = aspectRatio;
         in.a3 = a3;
         in.a5 = a5;
         return in;
     };
     const Case cases[] = {
-        {"defaults", ChordDesignInputs{}, 1, true},
+        {"defaults", ChordDesignWindowInputs(), 1, true},
         {"series with a3, a5", with(12, 0.6, 9, 0.01, -0.004), 1, true},
         {"third pass", with(15, 0.3, 0.5, 0, 0), 3, true},
         {"sixth pass", with(15, 0.3, 0.3, 0, 0), 6, true},

@@ -1,12 +1,69 @@
 #pragma once
-// Inputs and call sequences of the lifting-line tests: the analysis run of the analysis window and
-// the design runs of the two design windows, step by step as the windows call the record.
+// Inputs and call sequences of the lifting-line tests and benchmarks: the task windows' default
+// inputs, the analysis run of the analysis window and the design runs of the two design windows,
+// step by step as the windows call the record.
 
 #include <memory>
 
+#include "llt/LltAnalysisRun.h"
+#include "llt/LltDesignTasks.h"
 #include "llt/LltSolver.h"
 
 namespace llt_test {
+
+// The analysis window's default inputs.
+inline LltAnalysisInputs AnalysisWindowInputs() {
+    LltAnalysisInputs in;
+    in.span = 8;
+    in.liftSlope = 1;
+    in.s1 = 50;
+    in.s2 = 25;
+    in.s3 = 25;
+    in.chordA = 2.00;
+    in.chordB = 1.70;
+    in.chordC = 1.30;
+    in.chordD = 0.6;
+    in.angleA = 5.0;
+    in.angleB = -0.5;
+    in.angleC = -0.8;
+    in.angleD = -1.5;
+    return in;
+}
+
+// The twist design window's default inputs (lift mode).
+inline LltTwistDesignInputs TwistDesignWindowInputs() {
+    LltTwistDesignInputs in;
+    in.span = 8.0;
+    in.liftCoefficient = 0.3;
+    in.liftSlope = 1;
+    in.a1 = 0.03;
+    in.s1 = 50;
+    in.s2 = 25;
+    in.s3 = 25;
+    in.chordA = 2.00;
+    in.chordB = 1.70;
+    in.chordC = 1.30;
+    in.chordD = 0.60;
+    return in;
+}
+
+// The chord design window's default inputs (lift mode).
+inline LltChordDesignInputs ChordDesignWindowInputs() {
+    LltChordDesignInputs in;
+    in.span = 15.0;
+    in.liftCoefficient = 0.3;
+    in.liftSlope = 1;
+    in.aspectRatio = 6.0;
+    in.a1 = 0.03;
+    in.rootAngle = 5.0;
+    in.angleB = -0.4;
+    in.angleC = -0.75;
+    in.angleD = -1.5;
+    in.s1 = 50;
+    in.s2 = 25;
+    in.s3 = 25;
+    return in;
+}
 
 struct TrapezoidWing {
     double span, liftSlope;
@@ -15,9 +72,11 @@ struct TrapezoidWing {
     double alphaA, dB, dC, dD;  // root angle and angles relative to it [deg]
 };
 
-// The analysis window's default inputs.
+// The analysis window's default inputs as a wing.
 inline TrapezoidWing AnalysisDefaults() {
-    return {8, 1, 50, 25, 25, 2.00, 1.70, 1.30, 0.6, 5.0, -0.5, -0.8, -1.5};
+    const LltAnalysisInputs in = AnalysisWindowInputs();
+    return {in.span,   in.liftSlope, in.s1,     in.s2,     in.s3,     in.chordA, in.chordB,
+            in.chordC, in.chordD,    in.angleA, in.angleB, in.angleC, in.angleD};
 }
 
 // Everything after the distributions: area, Multhopp solve, coefficients.
@@ -60,22 +119,15 @@ inline std::unique_ptr<LltSolver> RunTwistDesignLiftMode(const TrapezoidWing& w,
     return s;
 }
 
-// Chord design inputs (the chord design window's defaults).
-struct ChordDesignInputs {
-    double span = 15.0, lift = 0.3, liftSlope = 1, aspectRatio = 6.0;
-    double a1 = 0.03, a3 = 0.0, a5 = 0.0;
-    double alphaA = 5.0, dB = -0.4, dC = -0.75, dD = -1.5;
-    double s1 = 50, s2 = 25, s3 = 25;
-};
-
-inline std::unique_ptr<LltSolver> RunChordDesignA1Mode(const ChordDesignInputs& in) {
+inline std::unique_ptr<LltSolver> RunChordDesignA1Mode(const LltChordDesignInputs& in) {
     auto s = std::make_unique<LltSolver>();
     s->SetStations(in.span);
     s->a1 = in.a1;
     s->a3 = in.a3;
     s->a5 = in.a5;
     s->SetSeriesCirculation(in.a1, in.a3, in.a5);
-    s->SetTrapezoidTwist(in.span, in.alphaA, in.dB, in.dC, in.dD, in.s1, in.s2, in.s3);
+    s->SetTrapezoidTwist(in.span, in.rootAngle, in.angleB, in.angleC, in.angleD, in.s1, in.s2,
+                         in.s3);
     s->ChordFromFourier(in.span, in.a1, in.a3, in.a5, in.liftSlope);
     s->ComputeArea();
     s->cl = in.a1 * s->aspectRatio * LltPi * 0.5;
@@ -85,12 +137,12 @@ inline std::unique_ptr<LltSolver> RunChordDesignA1Mode(const ChordDesignInputs& 
 }
 
 // Lift mode up to the root-angle search; the record then holds what the search needs.
-inline std::unique_ptr<LltSolver> PrepareChordDesignLiftMode(const ChordDesignInputs& in) {
+inline std::unique_ptr<LltSolver> PrepareChordDesignLiftMode(const LltChordDesignInputs& in) {
     auto s = std::make_unique<LltSolver>();
     s->SetStations(in.span);
-    s->cl = in.lift;
+    s->cl = in.liftCoefficient;
     s->aspectRatio = in.aspectRatio;
-    s->a1FromCl = 2.0 * in.lift / (LltPi * in.aspectRatio);
+    s->a1FromCl = 2.0 * in.liftCoefficient / (LltPi * in.aspectRatio);
     s->a3 = in.a3;
     s->a5 = in.a5;
     s->SetSeriesCirculation(s->a1FromCl, in.a3, in.a5);

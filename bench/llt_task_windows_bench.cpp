@@ -1,11 +1,13 @@
-// Response of the chord design window, whose recomputation runs the root-angle search in the
-// lift mode on every accepted input, every drag step and every repaint of two of its plots:
-// - one recomputation in the worst case, a search that fails in all nine passes (the fields'
-//   checks, the record, the search, the three plots drawn into bitmaps of the canvases' size,
-//   the chord file written); it should stay under one frame, 16 ms;
-// - one step of a circulation drag in that case: the fit, then four field writes, each checked
-//   and recomputed.
-// Needs a display: run it under xvfb-run.
+// Response of the lifting-line task windows, measured on what they run at every accepted input,
+// every drag step and every repaint of a plot. Needs a display: run it under xvfb-run.
+// - The analysis window: one full recomputation (the Multhopp solve, the three plots drawn into
+//   bitmaps of the canvases' size, the result file written). It should stay well under one
+//   frame.
+// - The chord design window, whose recomputation runs the root-angle search in the lift mode:
+//   one recomputation in the worst case, a search that fails in all nine passes (the fields'
+//   checks, the record, the search, the three plots, the chord file written); it should stay
+//   under one frame, 16 ms. And one step of a circulation drag in that case: the fit, then four
+//   field writes, each checked and recomputed.
 
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
@@ -17,7 +19,10 @@
 #include <filesystem>
 
 #include "common/NumberText.h"
+#include "llt/LltAnalysisPlots.h"
+#include "llt/LltAnalysisRun.h"
 #include "llt/LltDesignPlots.h"
+#include "tests/llt/LltTestWings.h"
 
 namespace {
 
@@ -26,21 +31,36 @@ class BenchApp : public wxApp {
     bool OnInit() override { return true; }
 };
 
+void BM_LltAnalysisWindowRecompute(benchmark::State& state) {
+    const LltAnalysisInputs in = llt_test::AnalysisWindowInputs();
+    wxBitmap chord(280, 155, 24), twist(280, 155, 24), circulation(280, 165, 24);
+    const std::string file =
+        (std::filesystem::temp_directory_path() / "luvo-bench-GammaUndCa.dat").string();
+    for (auto _ : state) {
+        std::shared_ptr<LltSolver> s = LltSolveAnalysis(in);
+        {
+            wxMemoryDC dc(chord);
+            LltPaintAnalysisChord(dc, *s, in);
+        }
+        {
+            wxMemoryDC dc(twist);
+            LltPaintAnalysisTwist(dc, *s, in);
+        }
+        {
+            wxMemoryDC dc(circulation);
+            LltPaintAnalysisCirculation(dc, *s);
+        }
+        s->WriteCirculationDistributionFile(file);
+        benchmark::DoNotOptimize(s->kFactor);
+    }
+    std::remove(file.c_str());
+}
+BENCHMARK(BM_LltAnalysisWindowRecompute)->Unit(benchmark::kMillisecond);
+
 // The chord design window's defaults with a lift coefficient for which no root angle fits.
 LltChordDesignInputs WorstCase() {
-    LltChordDesignInputs in;
-    in.span = 15.0;
+    LltChordDesignInputs in = llt_test::ChordDesignWindowInputs();
     in.liftCoefficient = 0.001;
-    in.liftSlope = 1;
-    in.aspectRatio = 6.0;
-    in.a1 = 0.03;
-    in.rootAngle = 5.0;
-    in.angleB = -0.4;
-    in.angleC = -0.75;
-    in.angleD = -1.5;
-    in.s1 = 50;
-    in.s2 = 25;
-    in.s3 = 25;
     return in;
 }
 
