@@ -1,64 +1,31 @@
 // The analysis window driven as a student drives it: first painting, typing, dragging the
 // handles, a rejected input with its box, a chosen result file.
 
-#include <wx/app.h>
-#include <wx/statusbr.h>
-
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltMethodFrame.h"
 #include "llt/LltModule.h"
-#include "llt/LltStatusProbe.h"
-#include "support/GuiHarness.h"
+#include "llt/LltTaskWindowFixture.h"
 
 namespace {
 
 using namespace luvo::test;
+using llt_test::Lines;
+using llt_test::Row;
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-// The numbers of a data row.
-std::vector<double> Row(const std::string& line) {
-    std::vector<double> values;
-    std::istringstream in(line);
-    for (double v; in >> v;) values.push_back(v);
-    return values;
-}
-
-class LltAnalysisFrameTest : public GuiTest {
+class LltAnalysisFrameTest : public llt_test::TaskWindowTest<LltAnalysisFrame> {
   public:
-    // Opens the window as the method window does and waits for its first painting, which
-    // computes and writes the result file.
+    LltAnalysisFrameTest() : TaskWindowTest(" GammaUndCa.dat ", llt::analysisFileName) {}
+
+    // Opens the window through the method window and waits for its first painting.
     LltAnalysisFrame* Open() {
         method_ = new LltMethodFrame(wxS(" Luvo - Einfaches Traglinienverfahren"),
                                      wxDefaultPosition, wxSize(475, 380));
         SelectRadio(method_->taskRadio, 3);
         Click(method_->okButton);
-        LltAnalysisFrame* frame = llt::analysisFrame;
-        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
-            << "no first painting";
-        Pump(100);
-        return frame;
-    }
-    std::string DefaultFile() const { return dir().file(" GammaUndCa.dat "); }
-    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
-    static std::vector<wxString> Results(LltAnalysisFrame* f) {
-        return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
-                f->aspectRatioLabel->GetLabel(), f->liftLabel->GetLabel(),
-                f->inducedDragLabel->GetLabel(), f->kFactorLabel->GetLabel()};
-    }
-    // Repaints one plot now; each repaint runs the window's recomputation.
-    static void Repaint(LltAnalysisFrame* f) {
-        f->circulationCanvas->Refresh();
-        f->circulationCanvas->Update();
+        return AwaitFirstPainting(llt::analysisFrame);
     }
 
     LltMethodFrame* method_ = nullptr;
@@ -66,7 +33,7 @@ class LltAnalysisFrameTest : public GuiTest {
 
 TEST_F(LltAnalysisFrameTest, FirstPaintingShowsTheResultsAndWritesTheFile) {
     LltAnalysisFrame* f = Open();
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe geometrischer Daten"));
+    EXPECT_EQ(Status(f), wxS("Eingabe geometrischer Daten"));
     const std::vector<wxString> expected = {wxS("12.300"), wxS("1.637"), wxS("5.203"),
                                             wxS("0.358"),  wxS("0.008"), wxS("1.005")};
     EXPECT_EQ(Results(f), expected);
@@ -134,9 +101,9 @@ TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
 
     // Moving without a button shows the plot's status text.
     SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe der Tiefenverteilung"));
+    EXPECT_EQ(Status(f), wxS("Eingabe der Tiefenverteilung"));
     SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("Eingabe der Parameter"));
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
 
     // B and C coincide when BC is 0: one drag step writes both (y = 30: 0.5 * 8 * 30 / 150).
     f->segmentBCField->ChangeValue(wxS("0"));
@@ -158,35 +125,9 @@ TEST_F(LltAnalysisFrameTest, CorrectionsAndRejectedInputsNeverReachTheFile) {
 
     // An unchecked field changed quietly: a recomputation from the fields would now differ.
     f->liftSlopeField->ChangeValue(wxS("2"));
-    std::string fileWhileOpen;
-    std::vector<wxString> resultsWhileOpen;
-    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
-      public:
-        RepaintWhileOpen(LltAnalysisFrameTest* t, LltAnalysisFrame* f, std::string* file,
-                         std::vector<wxString>* results)
-            : t_(t), f_(f), file_(file), results_(results) {}
-
-      protected:
-        int OnInvoked(wxMessageDialog*) const override {
-            f_->Refresh();
-            f_->Update();
-            Repaint(f_);
-            Pump(100);
-            *file_ = t_->FileBytes();
-            *results_ = Results(f_);
-            return wxID_OK;
-        }
-
-      private:
-        LltAnalysisFrameTest* t_;
-        LltAnalysisFrame* f_;
-        std::string* file_;
-        std::vector<wxString>* results_;
-    };
-    wxTEST_DIALOG(SetText(f->spanField, wxS("12.55")),
-                  RepaintWhileOpen(this, f, &fileWhileOpen, &resultsWhileOpen));
-    EXPECT_EQ(fileWhileOpen, accepted);
-    EXPECT_EQ(resultsWhileOpen, results);
+    const WhileOpen seen = RepaintWhileBoxOpen(f, [&] { SetText(f->spanField, wxS("12.55")); });
+    EXPECT_EQ(seen.file, accepted);
+    EXPECT_EQ(seen.results, results);
 
     // After OK the reset "10.0" is a change whose pass recomputes: the file holds span 10.
     EXPECT_EQ(f->spanField->GetValue(), wxS("10.0"));
@@ -211,16 +152,8 @@ TEST_F(LltAnalysisFrameTest, CorrectionsAndRejectedInputsNeverReachTheFile) {
 TEST_F(LltAnalysisFrameTest, ChosenFileTakesEffectAtTheNextRecomputation) {
     LltAnalysisFrame* f = Open();
     const std::string chosen = dir().file("eigene Werte.dat");
-    std::filesystem::remove(DefaultFile());
-    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
-    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-
-    SetText(f->chordCField, wxS("1.20"));
-    EXPECT_TRUE(std::filesystem::exists(chosen));
-    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 62u);
-    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
-    EXPECT_EQ(llt::analysisFileName, wxString::FromUTF8(chosen));
+    ExpectChosenFileAtTheNextRecomputation(
+        f, chosen, [&] { SetText(f->chordCField, wxS("1.20")); }, 62);
 
     // Cancelling the dialog keeps the name.
     wxTEST_DIALOG(Click(f->chooseFileButton),
@@ -230,20 +163,14 @@ TEST_F(LltAnalysisFrameTest, ChosenFileTakesEffectAtTheNextRecomputation) {
 
 TEST_F(LltAnalysisFrameTest, InfoBoxAndItsStatusTexts) {
     LltAnalysisFrame* f = Open();
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(seen.caption, wxS("Info Nachrechenaufgabe"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    const ShownBox seen =
+        ExpectInfoBox(f, wxS("Info Nachrechenaufgabe"), wxS("INFO: Nachrechenaufgabe"));
     EXPECT_TRUE(seen.message.StartsWith(
         wxS("Durch Ziehen und Verschieben der grauen bzw. blauen Kästchen \nper Maus, bzw. durch "
             "alfanumerische Eingabe über die Tastatur,\nwerden die Flügelgeometrie oder "
             "Anstellwinkelverteilung einge-\ngeben.\n\nAls Ausgabe entstehen somit die "
             "Verteilungen der Zirkulation\nund des lokalen Auftriebsbeiwertes.")));
     EXPECT_TRUE(seen.message.EndsWith(wxS("All diese werden auch in die Datei geschrieben.\n\n")));
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(), wxS("INFO: Nachrechenaufgabe"));
 }
 
 // Pictures for the screenshot tour.
@@ -256,8 +183,7 @@ TEST_F(ScreenLltAnalysis, AnalysisWindow) {
     ASSERT_TRUE(shot.IsOk());
     SaveTourShot(f, "llt_analysis");
     // The plots are on screen: the grey handle of B in the chord plot, (45 + 100, 55 + 63).
-    const wxPoint handle =
-        f->chordCanvas->ClientToScreen(wxPoint(45 + 100, 55 + 61)) - f->GetScreenPosition();
+    const wxPoint handle = InShot(f, f->chordCanvas, wxPoint(45 + 100, 55 + 61));
     EXPECT_EQ(shot.GetRed(handle.x, handle.y), 128);
     EXPECT_EQ(shot.GetBlue(handle.x, handle.y), 128);
 }

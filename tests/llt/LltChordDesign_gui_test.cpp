@@ -2,78 +2,41 @@
 // search, the two radio boxes, dragging the circulation and the twist, a search that finds no
 // angle, rejected inputs, a chosen result file, the info box.
 
-#include <wx/app.h>
-#include <wx/statusbr.h>
-#include <wx/weakref.h>
-
 #include <filesystem>
-#include <regex>
-#include <sstream>
 
 #include "common/WxNumber.h"
 #include "llt/LltChordDesignFrame.h"
 #include "llt/LltModule.h"
-#include "llt/LltStatusProbe.h"
-#include "support/GuiHarness.h"
+#include "llt/LltTaskWindowFixture.h"
 
 namespace {
 
 using namespace luvo::test;
+using llt_test::Lines;
+using llt_test::Row;
+using llt_test::TwoDecimals;
 
 const wxString kTitle =
     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung");
 const wxString kNoAngle = wxString::FromUTF8(kLltNoRootAngleStatus);
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<double> Row(const std::string& line) {
-    std::vector<double> values;
-    std::istringstream in(line);
-    for (double v; in >> v;) values.push_back(v);
-    return values;
-}
-
-bool TwoDecimals(const wxString& text) {
-    static const std::regex kFormat("-?[0-9]+\\.[0-9]{2}");
-    return std::regex_match(std::string(text.utf8_str()), kFormat);
-}
-
-class LltChordDesignTest : public GuiTest {
+class LltChordDesignTest : public llt_test::TaskWindowTest<LltChordDesignFrame> {
   public:
-    void SetUp() override {
-        GuiTest::SetUp();
-        llt::currentSolver.reset();
-        llt::chordFileName.clear();
-    }
-
-    // Opens the window as the method window does and waits for its first painting, which
-    // computes and writes the chord file.
-    LltChordDesignFrame* Open() {
-        auto* f = new LltChordDesignFrame(kTitle, wxDefaultPosition, wxSize(845, 700),
-                                          wxDEFAULT_FRAME_STYLE);
-        llt::chordDesignFrame = f;
-        llt::chordDesignOpen = true;
-        f->Centre(wxBOTH);
-        f->Show(true);
-        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
-            << "no first painting";
-        Pump(100);
-        return f;
-    }
     // The default name has a blank on either side, and the file is named just so.
-    std::string DefaultFile() const { return dir().file(" tiefe.dat "); }
-    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
-    static std::vector<wxString> Results(LltChordDesignFrame* f) {
+    LltChordDesignTest() : TaskWindowTest(" tiefe.dat ", llt::chordFileName) {}
+
+    LltChordDesignFrame* Open() {
+        return OpenTask(llt::chordDesignFrame, llt::chordDesignOpen, kTitle, wxSize(845, 700));
+    }
+    // The root-angle label stands among the results.
+    std::vector<wxString> Results(LltChordDesignFrame* f) const override {
         return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
                 f->aspectRatioLabel->GetLabel(), f->rootAngleLabel->GetLabel(),
                 f->liftLabel->GetLabel(),        f->inducedDragLabel->GetLabel(),
                 f->kFactorLabel->GetLabel()};
     }
+    // The chord plot's repaint runs the window's recomputation.
+    wxWindow* RecomputingPlot(LltChordDesignFrame* f) const override { return f->chordCanvas; }
     static std::vector<wxTextCtrl*> Fields(LltChordDesignFrame* f) {
         return {f->spanField,      f->liftCoefficientField,
                 f->liftSlopeField, f->aspectRatioField,
@@ -93,12 +56,6 @@ class LltChordDesignTest : public GuiTest {
         EXPECT_EQ(f->rootAngleCaption->IsShown(), shown);
         EXPECT_EQ(f->rootAngleEquals->IsShown(), shown);
         return shown;
-    }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(0); }
-    // Repaints the chord plot now; its repaint runs the window's recomputation.
-    static void Repaint(LltChordDesignFrame* f) {
-        f->chordCanvas->Refresh();
-        f->chordCanvas->Update();
     }
 };
 
@@ -232,12 +189,7 @@ TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {
     // Drags and the info box do not hide the failure while its results are shown.
     SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
     EXPECT_EQ(Status(f), kNoAngle);
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(Status(f), kNoAngle);
+    ExpectInfoBox(f, wxS("INFO 2. Entwurfsaufgabe"), kNoAngle);
 
     // A lift coefficient that fits again finds its angle and clears the text.
     SetText(f->liftCoefficientField, wxS("0.3"));
@@ -267,87 +219,38 @@ TEST_F(LltChordDesignTest, RejectedInputNeverReachesTheFile) {
     const std::string accepted = FileBytes();
     const std::vector<wxString> results = Results(f);
 
-    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
-      public:
-        RepaintWhileOpen(LltChordDesignTest* t, LltChordDesignFrame* f, ShownBox* seen,
-                         std::string* file, std::vector<wxString>* results)
-            : t_(t), f_(f), seen_(seen), file_(file), results_(results) {}
-
-      protected:
-        int OnInvoked(wxMessageDialog* d) const override {
-            *seen_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
-            f_->Refresh();
-            f_->Update();
-            Repaint(f_);
-            Pump(100);
-            *file_ = t_->FileBytes();
-            *results_ = Results(f_);
-            return wxID_OK;
-        }
-
-      private:
-        LltChordDesignTest* t_;
-        LltChordDesignFrame* f_;
-        ShownBox* seen_;
-        std::string* file_;
-        std::vector<wxString>* results_;
-    };
-    ShownBox seen;
-    std::string fileWhileOpen;
-    std::vector<wxString> resultsWhileOpen;
-    wxTEST_DIALOG(SetText(f->aspectRatioField, wxS("12.55")),
-                  RepaintWhileOpen(this, f, &seen, &fileWhileOpen, &resultsWhileOpen));
-    EXPECT_EQ(seen.caption, wxS("Eingabe der Flügelstreckung"));
-    EXPECT_TRUE(seen.message.Contains(wxS("maximal 3 Ziffern")));
-    EXPECT_EQ(fileWhileOpen, accepted);
-    EXPECT_EQ(resultsWhileOpen, results);
+    const WhileOpen seen =
+        RepaintWhileBoxOpen(f, [&] { SetText(f->aspectRatioField, wxS("12.55")); });
+    EXPECT_EQ(seen.box.caption, wxS("Eingabe der Flügelstreckung"));
+    EXPECT_TRUE(seen.box.message.Contains(wxS("maximal 3 Ziffern")));
+    EXPECT_EQ(seen.file, accepted);
+    EXPECT_EQ(seen.results, results);
     // After OK the reset text "4.0" is a change whose pass recomputes: target 15² / 4.
     EXPECT_EQ(f->aspectRatioField->GetValue(), wxS("4.0"));
     EXPECT_EQ(f->areaLabel->GetLabel(), wxS("56.250"));
 
-    // A text that failed its check, left in a field: repaints draw but write nothing.
-    std::filesystem::remove(DefaultFile());
-    f->spanField->ChangeValue(wxS("0"));
-    Repaint(f);
-    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    ExpectRepaintWritesNothing(f, f->spanField, wxS("0"));
 }
 
 TEST_F(LltChordDesignTest, ChosenFileTakesEffectAtTheNextRecomputation) {
     LltChordDesignFrame* f = Open();
-    const std::string chosen = dir().file("meine Tiefen.dat");
-    std::filesystem::remove(DefaultFile());
-    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
-    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-
-    Repaint(f);
-    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 61u);
-    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
-    EXPECT_EQ(llt::chordFileName, wxString::FromUTF8(chosen));
+    ExpectChosenFileAtTheNextRecomputation(
+        f, dir().file("meine Tiefen.dat"), [&] { Repaint(f); }, 61);
 }
 
 TEST_F(LltChordDesignTest, InfoBoxAndClosing) {
     LltChordDesignFrame* f = Open();
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(seen.caption, wxS("INFO 2. Entwurfsaufgabe"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    const ShownBox seen =
+        ExpectInfoBox(f, wxS("INFO 2. Entwurfsaufgabe"), wxS("Info: 2. Entwurfsaufgabe"));
     EXPECT_TRUE(seen.message.StartsWith(
         wxS("Die 2. Entwurfsaufgabe: \n\nDurch Eingabe der Zirkulation über die "
             "Fourierkoeffizienten oder \ndurch Ziehen der roten Kästen und durch Veränderung der "
             "Schrän-\nkung über die Halbspannweite errechnet das Programm die Tiefen- "
             "\nverteilung.")));
     EXPECT_TRUE(seen.message.Contains(wxS("Hinweis:")));
-    EXPECT_EQ(Status(f), wxS("Info: 2. Entwurfsaufgabe"));
 
-    wxWeakRef<wxFrame> weak(f);
-    SendMenu(f, luvo::kIdMenuClose);
-    EXPECT_FALSE(llt::chordDesignOpen);
-    wxTheApp->ProcessIdle();
-    EXPECT_FALSE(weak);
+    ExpectClosingForgetsTheWindow(
+        f, [&] { SendMenu(f, luvo::kIdMenuClose); }, llt::chordDesignOpen);
 }
 
 // Pictures for the screenshot tour, and the twist plot, which only the other plots' repaints
@@ -359,18 +262,13 @@ TEST_F(ScreenLltChordDesign, ChordDesignWindow) {
     const wxImage shot = CaptureFrame(f);
     ASSERT_TRUE(shot.IsOk());
     SaveTourShot(f, "llt_chord_design");
-    auto at = [&](wxWindow* canvas, wxPoint p) {
-        return canvas->ClientToScreen(p) - f->GetScreenPosition();
-    };
     // The blue handle of B in the twist plot, origin (45, 90), 0.4 degrees below the root: its
     // left edge at x = 98 from y = -2 + 8 on.
-    const wxPoint blue = at(f->twistCanvas, wxPoint(45 + 98, 90 + 7));
+    const wxPoint blue = InShot(f, f->twistCanvas, wxPoint(45 + 98, 90 + 7));
     EXPECT_EQ(shot.GetRed(blue.x, blue.y), 0);
     EXPECT_EQ(shot.GetBlue(blue.x, blue.y), 255);
     // The red root handle of the circulation plot.
-    const wxPoint red = at(f->circulationCanvas, wxPoint(50 - 2, 110 - 60));
-    EXPECT_EQ(shot.GetRed(red.x, red.y), 255);
-    EXPECT_EQ(shot.GetGreen(red.x, red.y), 0);
+    ExpectRedRootHandle(f, shot);
 
     SelectRadio(f->circulationModeRadio, 1);
     SaveTourShot(f, "llt_chord_design_a1");

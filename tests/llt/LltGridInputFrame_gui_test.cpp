@@ -10,14 +10,15 @@
 
 #include <cmath>
 #include <filesystem>
-#include <sstream>
 
 #include "common/NumberText.h"
 #include "llt/LltAnalysisFrame.h"
+#include "llt/LltFileLines.h"
 #include "llt/LltGridInputFrame.h"
 #include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
+#include "llt/LltStatusProbe.h"
 #include "llt/LltTestWings.h"
 #include "llt/LltWingFileText.h"
 #include "support/GuiHarness.h"
@@ -26,45 +27,15 @@ namespace {
 
 using namespace luvo::test;
 using llt_test::EllipticWing;
+using llt_test::Lines;
 using llt_test::RectangularWing;
+using llt_test::Row;
+using llt_test::StatusProbe;
 using llt_test::WingFileParts;
 using llt_test::WriteText;
 
 const wchar_t* const kErrorText =
     L"Fehler beim Einlesen der Datei!\nDateiformat falsch oder Datei nicht vorhanden.\n";
-
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<double> Numbers(const std::string& line) {
-    std::vector<double> out;
-    std::istringstream in(line);
-    for (double v; in >> v;) out.push_back(v);
-    return out;
-}
-
-// A box as it was shown, with the status text of its window while it was open.
-class StatusProbe : public wxExpectModalBase<wxMessageDialog, StatusProbe> {
-  public:
-    StatusProbe(ShownBox* seen, wxString* status, wxFrame* frame)
-        : seen_(seen), status_(status), frame_(frame) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* d) const override {
-        *seen_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
-        *status_ = frame_->GetStatusBar()->GetStatusText(0);
-        return wxID_OK;
-    }
-
-  private:
-    ShownBox* seen_;
-    wxString* status_;
-    wxFrame* frame_;
-};
 
 class LltGridInputTest : public GuiTest {
   protected:
@@ -299,7 +270,7 @@ TEST_F(LltGridInputTest, EllipticWingRunsToUnitKFactorAndWritesItsCirculation) {
         const std::string& row = lines[3 + i];
         ASSERT_GE(row.size(), 2u);
         EXPECT_EQ(row.substr(row.size() - 2), "  ");
-        const std::vector<double> v = Numbers(row);
+        const std::vector<double> v = Row(row);
         ASSERT_EQ(v.size(), 4u);
         const double sinTheta = std::sin(i * LltPi / 102);
         EXPECT_NEAR(v[0], rootChord * sinTheta, 1e-7 * rootChord);

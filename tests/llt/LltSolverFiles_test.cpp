@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/NumberText.h"
+#include "llt/LltFileLines.h"
 #include "llt/LltSolver.h"
 #include "llt/LltTestWings.h"
 #include "support/TempDir.h"
@@ -45,12 +46,7 @@ std::unique_ptr<LltSolver> HandRecord() {
 
 std::string G8(double v) { return luvo::FormatNumber("%.8g", v); }
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using llt_test::Lines;
 
 const std::string kNote = "1.Zeile ist an der Fl\xFCgelspitze, letzte Zeile an der Wurzel";
 

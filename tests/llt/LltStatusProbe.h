@@ -1,29 +1,41 @@
 #pragma once
-// Catches a message box and notes the window's status text while the box is open.
+// Expectations for the message boxes of the lifting-line windows: a box is noted, something is
+// done or read while it is open, and it is answered with OK.
 
 #include <wx/frame.h>
 #include <wx/statusbr.h>
+
+#include <functional>
+#include <utility>
 
 #include "support/GuiHarness.h"
 
 namespace llt_test {
 
-class StatusProbe : public wxExpectModalBase<wxMessageDialog, StatusProbe> {
+// Notes the box in *seen and runs `whileOpen` before the box is closed with OK.
+class WhileBoxOpen : public wxExpectModalBase<wxMessageDialog, WhileBoxOpen> {
   public:
-    StatusProbe(luvo::test::ShownBox* seen, wxString* statusWhileOpen, wxFrame* frame)
-        : seen_(seen), status_(statusWhileOpen), frame_(frame) {}
+    WhileBoxOpen(luvo::test::ShownBox* seen, std::function<void()> whileOpen)
+        : seen_(seen), whileOpen_(std::move(whileOpen)) {}
 
   protected:
     int OnInvoked(wxMessageDialog* dialog) const override {
         *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
-        *status_ = frame_->GetStatusBar()->GetStatusText();
+        whileOpen_();
         return wxID_OK;
     }
 
   private:
     luvo::test::ShownBox* seen_;
-    wxString* status_;
-    wxFrame* frame_;
+    std::function<void()> whileOpen_;
 };
+
+// Notes the box and the window's status text while the box is open.
+inline WhileBoxOpen StatusProbe(luvo::test::ShownBox* seen, wxString* statusWhileOpen,
+                                wxFrame* frame) {
+    return WhileBoxOpen(seen, [statusWhileOpen, frame] {
+        *statusWhileOpen = frame->GetStatusBar()->GetStatusText();
+    });
+}
 
 }  // namespace llt_test

@@ -1,80 +1,28 @@
 // The twist design window driven as a student drives it: first painting, the two radio boxes,
 // dragging the circulation and the chords, rejected inputs, a chosen result file, the info box.
 
-#include <wx/app.h>
-#include <wx/statusbr.h>
-#include <wx/weakref.h>
-
-#include <cmath>
 #include <filesystem>
-#include <regex>
-#include <sstream>
 
 #include "common/WxNumber.h"
 #include "llt/LltModule.h"
-#include "llt/LltStatusProbe.h"
+#include "llt/LltTaskWindowFixture.h"
 #include "llt/LltTwistDesignFrame.h"
-#include "support/GuiHarness.h"
 
 namespace {
 
 using namespace luvo::test;
+using llt_test::Lines;
+using llt_test::Row;
+using llt_test::TwoDecimals;
 
 const wxString kTitle = wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung");
 
-std::vector<std::string> Lines(const std::string& bytes) {
-    std::vector<std::string> lines;
-    std::istringstream in(bytes);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<double> Row(const std::string& line) {
-    std::vector<double> values;
-    std::istringstream in(line);
-    for (double v; in >> v;) values.push_back(v);
-    return values;
-}
-
-bool TwoDecimals(const wxString& text) {
-    static const std::regex kFormat("-?[0-9]+\\.[0-9]{2}");
-    return std::regex_match(std::string(text.utf8_str()), kFormat);
-}
-
-class LltTwistDesignTest : public GuiTest {
+class LltTwistDesignTest : public llt_test::TaskWindowTest<LltTwistDesignFrame> {
   public:
-    void SetUp() override {
-        GuiTest::SetUp();
-        llt::currentSolver.reset();
-        llt::twistFileName.clear();
-    }
+    LltTwistDesignTest() : TaskWindowTest("alfaGeom.dat", llt::twistFileName) {}
 
-    // Opens the window as the method window does and waits for its first painting, which
-    // computes and writes the twist file.
     LltTwistDesignFrame* Open() {
-        auto* f = new LltTwistDesignFrame(kTitle, wxDefaultPosition, wxSize(775, 680),
-                                          wxDEFAULT_FRAME_STYLE);
-        llt::twistDesignFrame = f;
-        llt::twistDesignOpen = true;
-        f->Centre(wxBOTH);
-        f->Show(true);
-        EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(DefaultFile()); }))
-            << "no first painting";
-        Pump(100);
-        return f;
-    }
-    std::string DefaultFile() const { return dir().file("alfaGeom.dat"); }
-    std::string FileBytes() const { return ReadFileBytes(DefaultFile()); }
-    static std::vector<wxString> Results(LltTwistDesignFrame* f) {
-        return {f->areaLabel->GetLabel(),        f->meanChordLabel->GetLabel(),
-                f->aspectRatioLabel->GetLabel(), f->liftLabel->GetLabel(),
-                f->inducedDragLabel->GetLabel(), f->kFactorLabel->GetLabel()};
-    }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(0); }
-    // Repaints one plot now; each repaint runs the window's recomputation.
-    static void Repaint(LltTwistDesignFrame* f) {
-        f->circulationCanvas->Refresh();
-        f->circulationCanvas->Update();
+        return OpenTask(llt::twistDesignFrame, llt::twistDesignOpen, kTitle, wxSize(775, 680));
     }
 };
 
@@ -241,48 +189,15 @@ TEST_F(LltTwistDesignTest, RejectedInputNeverReachesTheFile) {
     const std::string accepted = FileBytes();
     const std::vector<wxString> results = Results(f);
 
-    class RepaintWhileOpen : public wxExpectModalBase<wxMessageDialog, RepaintWhileOpen> {
-      public:
-        RepaintWhileOpen(LltTwistDesignTest* t, LltTwistDesignFrame* f, ShownBox* seen,
-                         std::string* file, std::vector<wxString>* results)
-            : t_(t), f_(f), seen_(seen), file_(file), results_(results) {}
-
-      protected:
-        int OnInvoked(wxMessageDialog* d) const override {
-            *seen_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
-            f_->Refresh();
-            f_->Update();
-            Repaint(f_);
-            Pump(100);
-            *file_ = t_->FileBytes();
-            *results_ = Results(f_);
-            return wxID_OK;
-        }
-
-      private:
-        LltTwistDesignTest* t_;
-        LltTwistDesignFrame* f_;
-        ShownBox* seen_;
-        std::string* file_;
-        std::vector<wxString>* results_;
-    };
-    ShownBox seen;
-    std::string fileWhileOpen;
-    std::vector<wxString> resultsWhileOpen;
-    wxTEST_DIALOG(SetText(f->a3Field, wxS("1.5")),
-                  RepaintWhileOpen(this, f, &seen, &fileWhileOpen, &resultsWhileOpen));
-    EXPECT_EQ(seen.caption, wxS("Eingabe des 3. Fourierkoeffizienten "));
-    EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-    EXPECT_EQ(fileWhileOpen, accepted);
-    EXPECT_EQ(resultsWhileOpen, results);
+    const WhileOpen seen = RepaintWhileBoxOpen(f, [&] { SetText(f->a3Field, wxS("1.5")); });
+    EXPECT_EQ(seen.box.caption, wxS("Eingabe des 3. Fourierkoeffizienten "));
+    EXPECT_TRUE(seen.box.HasIcon(wxICON_ERROR));
+    EXPECT_EQ(seen.file, accepted);
+    EXPECT_EQ(seen.results, results);
     // After OK the reset text is a change whose pass recomputes.
     EXPECT_EQ(f->a3Field->GetValue(), wxS("0.0"));
 
-    // A text that failed its check, left in a field: repaints draw but write nothing.
-    std::filesystem::remove(DefaultFile());
-    f->chordAField->ChangeValue(wxS("0"));
-    Repaint(f);
-    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
+    ExpectRepaintWritesNothing(f, f->chordAField, wxS("0"));
     f->chordAField->ChangeValue(wxS("2.00"));
     Repaint(f);
     EXPECT_EQ(FileBytes(), accepted);
@@ -290,41 +205,23 @@ TEST_F(LltTwistDesignTest, RejectedInputNeverReachesTheFile) {
 
 TEST_F(LltTwistDesignTest, ChosenFileTakesEffectAtTheNextRecomputation) {
     LltTwistDesignFrame* f = Open();
-    const std::string chosen = dir().file("meine Werte.dat");
-    std::filesystem::remove(DefaultFile());
-    wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
-    EXPECT_EQ(f->fileNameLabel->GetLabelText(), wxString::FromUTF8(chosen));
-    EXPECT_FALSE(std::filesystem::exists(chosen));
-
-    SetText(f->chordCField, wxS("1.20"));
-    EXPECT_EQ(Lines(ReadFileBytes(chosen)).size(), 63u);
-    EXPECT_FALSE(std::filesystem::exists(DefaultFile()));
-    EXPECT_EQ(llt::twistFileName, wxString::FromUTF8(chosen));
+    ExpectChosenFileAtTheNextRecomputation(
+        f, dir().file("meine Werte.dat"), [&] { SetText(f->chordCField, wxS("1.20")); }, 63);
 }
 
 TEST_F(LltTwistDesignTest, InfoBoxAndClosing) {
     LltTwistDesignFrame* f = Open();
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  llt_test::StatusProbe(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(seen.caption, wxS("INFO 1. Entwurfsaufgabe"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    const ShownBox seen =
+        ExpectInfoBox(f, wxS("INFO 1. Entwurfsaufgabe"), wxS("Info: 1. Entwurfsaufgabe"));
     EXPECT_TRUE(seen.message.StartsWith(
         wxS("Die 1. Entwurfsaufgabe: \n\nDurch Eingabe der Zirkulation über die "
             "Fourierkoeffizienten oder\ndurch Ziehen der roten Kästen und durch Veränderung der "
             "Tiefen-\nverteilung über die Halbspannweite errechnet das Programm die "
             "\nSchränkungsverteilung.")));
     EXPECT_TRUE(seen.message.Contains(wxS("Hinweis:")));
-    EXPECT_EQ(Status(f), wxS("Info: 1. Entwurfsaufgabe"));
 
-    // The close button clears the module's open flag; the window goes at the next idle time.
-    wxWeakRef<wxFrame> weak(f);
-    Click(f->closeButton);
-    EXPECT_FALSE(llt::twistDesignOpen);
-    wxTheApp->ProcessIdle();
-    EXPECT_FALSE(weak);
+    ExpectClosingForgetsTheWindow(
+        f, [&] { Click(f->closeButton); }, llt::twistDesignOpen);
 }
 
 // Pictures for the screenshot tour.
@@ -335,15 +232,10 @@ TEST_F(ScreenLltTwistDesign, TwistDesignWindow) {
     const wxImage shot = CaptureFrame(f);
     ASSERT_TRUE(shot.IsOk());
     SaveTourShot(f, "llt_twist_design");
-    // The plots are on screen: the red root handle of the circulation plot at (50, 110 - 60)
-    // and the grey handle of B in the chord plot at (50 + 100, 75 + 63).
-    auto at = [&](wxWindow* canvas, wxPoint p) {
-        return canvas->ClientToScreen(p) - f->GetScreenPosition();
-    };
-    const wxPoint red = at(f->circulationCanvas, wxPoint(50 - 2, 110 - 60));
-    EXPECT_EQ(shot.GetRed(red.x, red.y), 255);
-    EXPECT_EQ(shot.GetGreen(red.x, red.y), 0);
-    const wxPoint grey = at(f->chordCanvas, wxPoint(50 + 100 - 2, 75 + 63));
+    // The plots are on screen: the red root handle of the circulation plot and the grey handle
+    // of B in the chord plot at (50 + 100, 75 + 63).
+    ExpectRedRootHandle(f, shot);
+    const wxPoint grey = InShot(f, f->chordCanvas, wxPoint(50 + 100 - 2, 75 + 63));
     EXPECT_EQ(shot.GetRed(grey.x, grey.y), 128);
     EXPECT_EQ(shot.GetBlue(grey.x, grey.y), 128);
 }
