@@ -242,6 +242,16 @@ void PaintChordHandles(LltPlotPainter& painter, double b, double s1, double s2, 
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
     auto labelA = [&] { p.Text(" A ", 4, yA + 3); };
+    // The labels of the first `count` of B, C and D (B and C moved by dxB and dxC), then their
+    // handles again on top.
+    auto labelled = [&](int count, double dxB, double dxC) {
+        p.Text(" B ", xB + dxB, yB + 3);
+        if (count > 1) p.Text(" C ", xC + dxC, yC + 3);
+        if (count > 2) p.Text(" D ", xD - 2, yD + 3);
+        handleB();
+        if (count > 1) handleC();
+        if (count > 2) handleD();
+    };
     handleB();
     handleC();
     handleD();
@@ -249,39 +259,20 @@ void PaintChordHandles(LltPlotPainter& painter, double b, double s1, double s2, 
     if (f1 == 1.0) {
         // B, C and D all stand at the tip: B closes the outline.
         labelA();
-        p.Text(" B ", xB - 2, yB + 3);
-        handleB();
+        labelled(1, -2, -2);
         p.Line(200, -50.0 * cB / h, 200, 150.0 * cB / h);
     } else if (f1 == 0.0) {
-        p.Text(" B ", xB - 2, yB + 3);
-        p.Text(" C ", xC - 2, yC + 3);
-        p.Text(" D ", xD - 2, yD + 3);
-        handleB();
-        handleC();
-        handleD();
+        labelled(3, -2, -2);
     } else if (f2 == 0.0) {
         // B and C coincide: their labels move apart to stay readable.
         labelA();
-        p.Text(" B ", xB - 20, yB + 3);
-        p.Text(" C ", xC + 10, yC + 3);
-        p.Text(" D ", xD - 2, yD + 3);
-        handleB();
-        handleC();
-        handleD();
+        labelled(3, -20, 10);
     } else if (f3 == 0.0) {
         labelA();
-        p.Text(" B ", xB - 2, yB + 3);
-        p.Text(" C ", xC - 2, yC + 3);
-        handleB();
-        handleC();
+        labelled(2, -2, -2);
     } else {
         labelA();
-        p.Text(" B ", xB - 2, yB + 3);
-        p.Text(" C ", xC - 2, yC + 3);
-        p.Text(" D ", xD - 2, yD + 3);
-        handleB();
-        handleC();
-        handleD();
+        labelled(3, -2, -2);
     }
 }
 
@@ -339,45 +330,33 @@ void PaintTwistHandles(LltPlotPainter& painter, double alphaA, double deltaB, do
     const double xC = 200.0 * (f1 + f2);
 
     p.Pen(LltPen::Blue);
-    auto root = [&] { p.Handle(-2, -2); };
     auto handleB = [&] { p.Handle(xB - 2, yB); };
     auto handleC = [&] { p.Handle(xC - 2, yC); };
     auto handleD = [&] { p.Handle(198, yD); };  // D always stands at the tip
-    auto labelA = [&] { p.Text(" A ", 5, -15); };
+    // The labels of A and of the first `count` of B, C and D (B and C moved by dxB and dxC), then
+    // the root's handle and theirs again on top.
+    auto labelled = [&](int count, double dxB, double dxC) {
+        p.Text(" A ", 5, -15);
+        p.Text(" B ", xB + dxB, yB - 13);
+        if (count > 1) p.Text(" C ", xC + dxC, yC - 13);
+        if (count > 2) p.Text(" D ", 190, yD - 13);
+        p.Handle(-2, -2);
+        handleB();
+        if (count > 1) handleC();
+        if (count > 2) handleD();
+    };
     handleB();
     handleC();
     handleD();
 
     if (f1 == 1.0) {
-        labelA();
-        p.Text(" B ", xB - 20, yB - 13);
-        root();
-        handleB();
+        labelled(1, -20, -20);
     } else if (f2 == 0.0) {
-        labelA();
-        p.Text(" B ", xB - 20, yB - 13);
-        p.Text(" C ", xC + 10, yC - 13);
-        p.Text(" D ", 190, yD - 13);
-        root();
-        handleB();
-        handleC();
-        handleD();
+        labelled(3, -20, 10);
     } else if (f3 == 0.0) {
-        labelA();
-        p.Text(" B ", xB - 2, yB - 13);
-        p.Text(" C ", xC - 2, yC - 13);
-        root();
-        handleB();
-        handleC();
+        labelled(2, -2, -2);
     } else {
-        labelA();
-        p.Text(" B ", xB - 2, yB - 13);
-        p.Text(" C ", xC - 2, yC - 13);
-        p.Text(" D ", 190, yD - 13);
-        root();
-        handleB();
-        handleC();
-        handleD();
+        labelled(3, -2, -2);
     }
 }
 
