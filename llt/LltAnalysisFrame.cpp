@@ -34,6 +34,41 @@ LltTaskFrameSetup Setup() {
     return s;
 }
 
+using F = LltAnalysisFrame;
+using In = LltAnalysisInputs;
+
+// The fields in the order of their creation; no check reads the lift-slope factor.
+// clang-format off
+const LltFieldRow<F, LltAnalysisField, In> kFields[] = {
+    {&F::spanField,      wxS("8"),    {550, 30},  LltInput::Span,      &In::span,
+     wxS("1 < Spannweite <= 100")},
+    {&F::liftSlopeField, wxS("1"),    {550, 55},  std::nullopt,        &In::liftSlope,
+     wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3")},
+    {&F::segmentABField, wxS("50"),   {550, 135}, LltInput::SegmentAB, &In::s1,
+     wxS("0 < Länge des Abschnitts AB [%] <= 100")},
+    {&F::segmentBCField, wxS("25"),   {550, 160}, LltInput::SegmentBC, &In::s2,
+     wxS("0 <= Länge des Abschnitts BC [%] < 100")},
+    {&F::segmentCDField, wxS("25"),   {550, 185}, LltInput::SegmentCD, &In::s3,
+     wxS("0 <= Länge des Abschnitts CD [%] < 100")},
+    {&F::chordAField,    wxS("2.00"), {440, 240}, LltInput::ChordA,    &In::chordA,
+     wxS("0 < Tiefe an der Flügelwurzel <= 50")},
+    {&F::chordBField,    wxS("1.70"), {440, 265}, LltInput::ChordB,    &In::chordB,
+     wxS("0 < Tiefe am Punkt B <= 50")},
+    {&F::chordCField,    wxS("1.30"), {440, 290}, LltInput::ChordC,    &In::chordC,
+     wxS("0 < Tiefe am Punkt C <= 50")},
+    {&F::chordDField,    wxS("0.6"),  {440, 315}, LltInput::ChordD,    &In::chordD,
+     wxS("0 < Tiefe am Flügelende <= 50")},
+    {&F::rootAngleField, wxS("5.0"),  {665, 240}, LltInput::AngleA,    &In::angleA,
+     wxS("-5 <= Geom. Anstellwinkel des Profils in A [°] <= 10")},
+    {&F::angleBField,    wxS("-0.5"), {665, 265}, LltInput::AngleB,    &In::angleB,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in B [°] <= 5")},
+    {&F::angleCField,    wxS("-0.8"), {665, 290}, LltInput::AngleC,    &In::angleC,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in C [°] <= 5")},
+    {&F::angleDField,    wxS("-1.5"), {665, 315}, LltInput::AngleD,    &In::angleD,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in D [°] <= 5")},
+};
+// clang-format on
+
 }  // namespace
 
 LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -53,22 +88,7 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     new wxStaticLine(panel, wxID_ANY, wxPoint(15, 364), wxSize(715, -1));
     new wxStaticLine(panel, wxID_ANY, wxPoint(15, 366), wxSize(715, -1));
 
-    auto field = [&](const wchar_t* text, int x, int y) {
-        return AddField<LltAnalysisField>(text, x, y);
-    };
-    spanField = field(L"8", 550, 30);
-    liftSlopeField = field(L"1", 550, 55);
-    segmentABField = field(L"50", 550, 135);
-    segmentBCField = field(L"25", 550, 160);
-    segmentCDField = field(L"25", 550, 185);
-    chordAField = field(L"2.00", 440, 240);
-    chordBField = field(L"1.70", 440, 265);
-    chordCField = field(L"1.30", 440, 290);
-    chordDField = field(L"0.6", 440, 315);
-    rootAngleField = field(L"5.0", 665, 240);
-    angleBField = field(L"-0.5", 665, 265);
-    angleCField = field(L"-0.8", 665, 290);
-    angleDField = field(L"-1.5", 665, 315);
+    AddFields(kFields);
 
     auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
     text(wxS("Spannweite b [m]:"), 355, 34);
@@ -111,56 +131,16 @@ LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, co
     cancelButton = new wxButton(panel, kIdCancel, wxS("&Abbrechen"), wxPoint(200, 580));
     AddFileControls(wxS(" GammaUndCa.dat "), wxPoint(440, 550), kIdChooseFile, wxPoint(347, 544));
 
-    spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
-    liftSlopeField->SetToolTip(
-        wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3"));
-    segmentABField->SetToolTip(wxS("0 < Länge des Abschnitts AB [%] <= 100"));
-    segmentBCField->SetToolTip(wxS("0 <= Länge des Abschnitts BC [%] < 100"));
-    segmentCDField->SetToolTip(wxS("0 <= Länge des Abschnitts CD [%] < 100"));
-    chordAField->SetToolTip(wxS("0 < Tiefe an der Flügelwurzel <= 50"));
-    chordBField->SetToolTip(wxS("0 < Tiefe am Punkt B <= 50"));
-    chordCField->SetToolTip(wxS("0 < Tiefe am Punkt C <= 50"));
-    chordDField->SetToolTip(wxS("0 < Tiefe am Flügelende <= 50"));
-    rootAngleField->SetToolTip(wxS("-5 <= Geom. Anstellwinkel des Profils in A [°] <= 10"));
-    angleBField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in B [°] <= 5"));
-    angleCField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in C [°] <= 5"));
-    angleDField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in D [°] <= 5"));
+    SetFieldToolTips(kFields);
     chordCanvas->SetToolTip(wxS("Tiefenverteilung vorgeben"));
     twistCanvas->SetToolTip(wxS("Schränkungsverteilung vorgeben"));
     circulationCanvas->SetToolTip(wxS("Ausgabe der Zirkulationsverteilung"));
     cancelButton->SetToolTip(wxS("Abbrechen"));
 
-    DeclareFields({{LltInput::Span, spanField},
-                   {LltInput::SegmentAB, segmentABField},
-                   {LltInput::SegmentBC, segmentBCField},
-                   {LltInput::SegmentCD, segmentCDField},
-                   {LltInput::ChordA, chordAField},
-                   {LltInput::ChordB, chordBField},
-                   {LltInput::ChordC, chordCField},
-                   {LltInput::ChordD, chordDField},
-                   {LltInput::AngleA, rootAngleField},
-                   {LltInput::AngleB, angleBField},
-                   {LltInput::AngleC, angleCField},
-                   {LltInput::AngleD, angleDField}});
+    DeclareFields(kFields);
 }
 
-LltAnalysisInputs LltAnalysisFrame::ReadInputs() const {
-    LltAnalysisInputs in;
-    in.s1 = segmentABField->Number();
-    in.s2 = segmentBCField->Number();
-    in.s3 = segmentCDField->Number();
-    in.chordA = chordAField->Number();
-    in.chordB = chordBField->Number();
-    in.chordC = chordCField->Number();
-    in.chordD = chordDField->Number();
-    in.angleA = rootAngleField->Number();
-    in.angleB = angleBField->Number();
-    in.angleC = angleCField->Number();
-    in.angleD = angleDField->Number();
-    in.span = spanField->Number();
-    in.liftSlope = liftSlopeField->Number();
-    return in;
-}
+LltAnalysisInputs LltAnalysisFrame::ReadInputs() const { return ReadFields(kFields); }
 
 LltTaskFrame::Accepted LltAnalysisFrame::ComputeAccepted() {
     const LltAnalysisInputs in = ReadInputs();

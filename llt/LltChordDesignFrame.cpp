@@ -40,6 +40,43 @@ LltTaskFrameSetup Setup() {
     return s;
 }
 
+using F = LltChordDesignFrame;
+using In = LltChordDesignInputs;
+
+// The fields in the order of their creation.
+// clang-format off
+const LltFieldRow<F, LltChordDesignField, In> kFields[] = {
+    {&F::spanField,            wxS("15.0"),  {500, 60},  LltInput::Span,        &In::span,
+     wxS("0 < Spannweite <= 15")},
+    {&F::liftCoefficientField, wxS("0.3"),   {500, 100}, LltInput::TotalLift, &In::liftCoefficient,
+     wxS("-1 < Gesamtauftriebsbeiwert <= 3")},
+    {&F::liftSlopeField,       wxS("1"),     {760, 60},  LltInput::LiftSlope,   &In::liftSlope,
+     wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3")},
+    {&F::aspectRatioField,     wxS("6.0"),   {760, 100}, LltInput::AspectRatio, &In::aspectRatio,
+     wxS("0 < Streckung <= 50")},
+    {&F::a1Field,              wxS("0.03"),  {500, 145}, LltInput::A1,          &In::a1,
+     wxS("-1 < 1. Fourier-Koeffizient <= 1")},
+    {&F::a3Field,              wxS("0.00"),  {760, 145}, LltInput::A3,          &In::a3,
+     wxS("-1 <= 3. Fourier-Koeffizient <= 1")},
+    {&F::a5Field,              wxS("0.00"),  {500, 170}, LltInput::A5,          &In::a5,
+     wxS("-1 <= 5. Fourier-Koeffizient <= 1")},
+    {&F::segmentABField,       wxS("50"),    {550, 220}, LltInput::SegmentAB,   &In::s1,
+     wxS("0 < Länge des Abschnitts AB [%] <= 100")},
+    {&F::rootAngleField,       wxS("5.0"),   {760, 220}, LltInput::AngleA,      &In::rootAngle,
+     wxS("-5 <= Geom. Anstellwinkel des Profils in A [°] <= 10")},
+    {&F::angleBField,          wxS("-0.4"),  {760, 245}, LltInput::AngleB,      &In::angleB,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in B [°]<= 5")},
+    {&F::segmentBCField,       wxS("25"),    {550, 270}, LltInput::SegmentBC,   &In::s2,
+     wxS("0 <= Länge des Abschnitts BC [%] < 100")},
+    {&F::angleCField,          wxS("-0.75"), {760, 270}, LltInput::AngleC,      &In::angleC,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in C [°]<= 5")},
+    {&F::segmentCDField,       wxS("25"),    {550, 295}, LltInput::SegmentCD,   &In::s3,
+     wxS("0 <= Länge des Abschnitts CD [%] < 100")},
+    {&F::angleDField,          wxS("-1.5"),  {760, 295}, LltInput::AngleD,      &In::angleD,
+     wxS("-5 <= rel. Geom. Anstellwinkel des Profils in D [°]<= 5")},
+};
+// clang-format on
+
 }  // namespace
 
 LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& pos,
@@ -60,23 +97,7 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
 
     closeButton = new wxButton(panel, kIdClose, wxS("&Schließen"), wxPoint(360, 580));
 
-    auto field = [&](const wchar_t* text, int x, int y) {
-        return AddField<LltChordDesignField>(text, x, y);
-    };
-    spanField = field(L"15.0", 500, 60);
-    liftCoefficientField = field(L"0.3", 500, 100);
-    liftSlopeField = field(L"1", 760, 60);
-    aspectRatioField = field(L"6.0", 760, 100);
-    a1Field = field(L"0.03", 500, 145);
-    a3Field = field(L"0.00", 760, 145);
-    a5Field = field(L"0.00", 500, 170);
-    segmentABField = field(L"50", 550, 220);
-    rootAngleField = field(L"5.0", 760, 220);
-    angleBField = field(L"-0.4", 760, 245);
-    segmentBCField = field(L"25", 550, 270);
-    angleCField = field(L"-0.75", 760, 270);
-    segmentCDField = field(L"25", 550, 295);
-    angleDField = field(L"-1.5", 760, 295);
+    AddFields(kFields);
 
     auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
     text(wxS("Spannweite [m]:"), 350, 64);
@@ -138,59 +159,18 @@ LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& p
         new LltChordDesignChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 360), wxSize(280, 180));
     AddFileControls(wxS(" tiefe.dat "), wxPoint(440, 540), kIdChooseFile, wxPoint(347, 534));
 
-    spanField->SetToolTip(wxS("0 < Spannweite <= 15"));
-    liftCoefficientField->SetToolTip(wxS("-1 < Gesamtauftriebsbeiwert <= 3"));
-    liftSlopeField->SetToolTip(
-        wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3"));
-    aspectRatioField->SetToolTip(wxS("0 < Streckung <= 50"));
-    a1Field->SetToolTip(wxS("-1 < 1. Fourier-Koeffizient <= 1"));
-    a3Field->SetToolTip(wxS("-1 <= 3. Fourier-Koeffizient <= 1"));
-    a5Field->SetToolTip(wxS("-1 <= 5. Fourier-Koeffizient <= 1"));
-    segmentABField->SetToolTip(wxS("0 < Länge des Abschnitts AB [%] <= 100"));
-    rootAngleField->SetToolTip(wxS("-5 <= Geom. Anstellwinkel des Profils in A [°] <= 10"));
-    angleBField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in B [°]<= 5"));
-    segmentBCField->SetToolTip(wxS("0 <= Länge des Abschnitts BC [%] < 100"));
-    angleCField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in C [°]<= 5"));
-    segmentCDField->SetToolTip(wxS("0 <= Länge des Abschnitts CD [%] < 100"));
-    angleDField->SetToolTip(wxS("-5 <= rel. Geom. Anstellwinkel des Profils in D [°]<= 5"));
+    SetFieldToolTips(kFields);
     circulationCanvas->SetToolTip(wxS("Zirkulationsverteilung vorgeben"));
     twistCanvas->SetToolTip(wxS("Schränkungsverteilung vorgeben"));
     chordCanvas->SetToolTip(wxS("Ausgabe der Tiefenverteilung"));
     chooseFileButton->SetToolTip(wxS("Werte abspeichern"));
     closeButton->SetToolTip(wxS("Abbrechen"));
 
-    DeclareFields({{LltInput::Span, spanField},
-                   {LltInput::TotalLift, liftCoefficientField},
-                   {LltInput::LiftSlope, liftSlopeField},
-                   {LltInput::AspectRatio, aspectRatioField},
-                   {LltInput::A1, a1Field},
-                   {LltInput::A3, a3Field},
-                   {LltInput::A5, a5Field},
-                   {LltInput::SegmentAB, segmentABField},
-                   {LltInput::SegmentBC, segmentBCField},
-                   {LltInput::SegmentCD, segmentCDField},
-                   {LltInput::AngleA, rootAngleField},
-                   {LltInput::AngleB, angleBField},
-                   {LltInput::AngleC, angleCField},
-                   {LltInput::AngleD, angleDField}});
+    DeclareFields(kFields);
 }
 
 LltChordDesignInputs LltChordDesignFrame::ReadInputs() const {
-    LltChordDesignInputs in;
-    in.span = spanField->Number();
-    in.liftCoefficient = liftCoefficientField->Number();
-    in.liftSlope = liftSlopeField->Number();
-    in.aspectRatio = aspectRatioField->Number();
-    in.a1 = a1Field->Number();
-    in.a3 = a3Field->Number();
-    in.a5 = a5Field->Number();
-    in.rootAngle = rootAngleField->Number();
-    in.angleB = angleBField->Number();
-    in.angleC = angleCField->Number();
-    in.angleD = angleDField->Number();
-    in.s1 = segmentABField->Number();
-    in.s2 = segmentBCField->Number();
-    in.s3 = segmentCDField->Number();
+    LltChordDesignInputs in = ReadFields(kFields);
     in.circulationMode = circulationMode;
     return in;
 }

@@ -47,8 +47,7 @@ void LltTaskFrame::AddFileControls(const wxString& label, wxPoint labelAt, int b
     chooseFileButton = new wxButton(panel_, buttonId, wxS("Da&tei wählen"), buttonAt);
 }
 
-void LltTaskFrame::DeclareFields(std::initializer_list<std::pair<LltInput, wxTextCtrl*>> fields) {
-    for (const auto& [input, field] : fields) checks_.Declare(input, field);
+void LltTaskFrame::ArmChecks() {
     // The first recomputation comes from the first painting of the plots.
     checks_.Arm();
 }

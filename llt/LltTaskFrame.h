@@ -8,11 +8,11 @@
 #include <wx/button.h>
 #include <wx/stattext.h>
 
+#include <cstddef>
 #include <functional>
-#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
 
 #include "common/LuvoFrame.h"
 #include "llt/LltFieldChecks.h"
@@ -20,6 +20,19 @@
 #include "llt/LltSolver.h"
 
 class LltTaskFrame;
+
+// One input field of a task window as data: the window's member that keeps it, its initial text
+// and place, the input of the checks that it holds (none for a field that no check reads), the
+// value of the window's computation that it gives, and its tooltip.
+template <class Frame, class FieldClass, class Inputs>
+struct LltFieldRow {
+    FieldClass* Frame::*member;
+    const wxStringCharType* text;
+    wxPoint at;
+    std::optional<LltInput> input;
+    double Inputs::*value;
+    const wxStringCharType* toolTip;
+};
 
 // What sets one task window apart in what they share.
 struct LltTaskFrameSetup {
@@ -67,17 +80,43 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
     // labels; the plots are drawn and the file written by Recompute.
     virtual Accepted ComputeAccepted() = 0;
 
-    // Creation of the controls on the panel.
-    template <class FieldClass>
-    FieldClass* AddField(const wchar_t* text, int x, int y) {
-        return new FieldClass(panel_, checks_, text, wxPoint(x, y));
+    // The window's fields, from its table of them (LltFieldRow), all of which name the window.
+    // Creates them on the panel in the order of the rows.
+    template <class Frame, class FieldClass, class Inputs, std::size_t N>
+    void AddFields(const LltFieldRow<Frame, FieldClass, Inputs> (&rows)[N]) {
+        Frame& frame = static_cast<Frame&>(*this);
+        for (const auto& row : rows) {
+            frame.*row.member = new FieldClass(panel_, checks_, row.text, row.at);
+        }
     }
+    // Sets their tooltips in the order of the rows.
+    template <class Frame, class FieldClass, class Inputs, std::size_t N>
+    void SetFieldToolTips(const LltFieldRow<Frame, FieldClass, Inputs> (&rows)[N]) {
+        const Frame& frame = static_cast<const Frame&>(*this);
+        for (const auto& row : rows) (frame.*row.member)->SetToolTip(row.toolTip);
+    }
+    // Declares which field holds which input, then arms the checks: the fields exist with their
+    // texts, and from now on every change of one runs the checks.
+    template <class Frame, class FieldClass, class Inputs, std::size_t N>
+    void DeclareFields(const LltFieldRow<Frame, FieldClass, Inputs> (&rows)[N]) {
+        const Frame& frame = static_cast<const Frame&>(*this);
+        for (const auto& row : rows) {
+            if (row.input) checks_.Declare(*row.input, frame.*row.member);
+        }
+        ArmChecks();
+    }
+    // The fields' values (a text without a leading number reads as 0).
+    template <class Frame, class FieldClass, class Inputs, std::size_t N>
+    Inputs ReadFields(const LltFieldRow<Frame, FieldClass, Inputs> (&rows)[N]) const {
+        const Frame& frame = static_cast<const Frame&>(*this);
+        Inputs in;
+        for (const auto& row : rows) in.*row.value = (frame.*row.member)->Number();
+        return in;
+    }
+
     wxStaticText* AddText(const wxString& label, int x, int y);
     // The result file's label and the button that chooses another file.
     void AddFileControls(const wxString& label, wxPoint labelAt, int buttonId, wxPoint buttonAt);
-    // Declares which field holds which input, then arms the checks: the fields exist with their
-    // texts, and from now on every change of one runs the checks.
-    void DeclareFields(std::initializer_list<std::pair<LltInput, wxTextCtrl*>> fields);
 
     void OnClose(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
@@ -85,6 +124,7 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
     void OnChooseFile(wxCommandEvent& event);
 
   private:
+    void ArmChecks();
     void CloseAndForget();
     void Forget();
 

@@ -39,6 +39,41 @@ LltTaskFrameSetup Setup() {
     return s;
 }
 
+using F = LltTwistDesignFrame;
+using In = LltTwistDesignInputs;
+
+// The fields in the order of their creation.
+// clang-format off
+const LltFieldRow<F, LltTwistDesignField, In> kFields[] = {
+    {&F::spanField,            wxS("8.0"),  {500, 65},  LltInput::Span,      &In::span,
+     wxS("1 < Spannweite <= 100")},
+    {&F::liftCoefficientField, wxS("0.3"),  {500, 90},  LltInput::TotalLift, &In::liftCoefficient,
+     wxS("-1 < Gesamtauftriebsbeiwert <= 3")},
+    {&F::liftSlopeField,       wxS("1"),    {500, 115}, LltInput::LiftSlope, &In::liftSlope,
+     wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3")},
+    {&F::a1Field,              wxS("0.03"), {500, 175}, LltInput::A1,        &In::a1,
+     wxS("-1 <= 1. Fourier-Koeffizient <= 1")},
+    {&F::a3Field,              wxS("0.00"), {690, 175}, LltInput::A3,        &In::a3,
+     wxS("-1 <= 3. Fourier-Koeffizient <= 1")},
+    {&F::a5Field,              wxS("0.00"), {500, 200}, LltInput::A5,        &In::a5,
+     wxS("-1 <= 5. Fourier-Koeffizient <= 1")},
+    {&F::segmentABField,       wxS("50"),   {550, 240}, LltInput::SegmentAB, &In::s1,
+     wxS("0 < Länge des Abschnitts AB [%] <= 100")},
+    {&F::segmentBCField,       wxS("25"),   {550, 290}, LltInput::SegmentBC, &In::s2,
+     wxS("0 <= Länge des Abschnitts BC [%] < 100")},
+    {&F::segmentCDField,       wxS("25"),   {550, 315}, LltInput::SegmentCD, &In::s3,
+     wxS("0 <= Länge des Abschnitts CD [%] < 100")},
+    {&F::chordAField,          wxS("2.00"), {690, 240}, LltInput::ChordA,    &In::chordA,
+     wxS("0 < Tiefe an der Flügelwurzel <= 50")},
+    {&F::chordBField,          wxS("1.70"), {690, 265}, LltInput::ChordB,    &In::chordB,
+     wxS("0 < Tiefe des Flügelschnitts in B <= 50")},
+    {&F::chordCField,          wxS("1.30"), {690, 290}, LltInput::ChordC,    &In::chordC,
+     wxS("0 < Tiefe des Flügelschnitts in C <= 50")},
+    {&F::chordDField,          wxS("0.60"), {690, 315}, LltInput::ChordD,    &In::chordD,
+     wxS("0 < Tiefe an der Flügelspitze <= 50")},
+};
+// clang-format on
+
 }  // namespace
 
 LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& pos,
@@ -59,22 +94,7 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
 
     closeButton = new wxButton(panel, kIdClose, wxS("&Schließen"), wxPoint(360, 580));
 
-    auto field = [&](const wchar_t* text, int x, int y) {
-        return AddField<LltTwistDesignField>(text, x, y);
-    };
-    spanField = field(L"8.0", 500, 65);
-    liftCoefficientField = field(L"0.3", 500, 90);
-    liftSlopeField = field(L"1", 500, 115);
-    a1Field = field(L"0.03", 500, 175);
-    a3Field = field(L"0.00", 690, 175);
-    a5Field = field(L"0.00", 500, 200);
-    segmentABField = field(L"50", 550, 240);
-    segmentBCField = field(L"25", 550, 290);
-    segmentCDField = field(L"25", 550, 315);
-    chordAField = field(L"2.00", 690, 240);
-    chordBField = field(L"1.70", 690, 265);
-    chordCField = field(L"1.30", 690, 290);
-    chordDField = field(L"0.60", 690, 315);
+    AddFields(kFields);
 
     auto text = [&](const wxString& label, int x, int y) { return AddText(label, x, y); };
     CreateResultLabels(panel, 655, {400, 425, 450, 475, 500, 525}, wxS("9.0"), wxS("9.0"));
@@ -132,56 +152,18 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     twistScalingRadio->SetSelection(0);
     AddFileControls(kDefaultFileLabel, wxPoint(440, 555), kIdChooseFile, wxPoint(347, 549));
 
-    spanField->SetToolTip(wxS("1 < Spannweite <= 100"));
-    liftCoefficientField->SetToolTip(wxS("-1 < Gesamtauftriebsbeiwert <= 3"));
-    liftSlopeField->SetToolTip(
-        wxS("Gradient für den Auftriebsbeiwert \n 1 <= Multiplikator für PI <= 3"));
-    a1Field->SetToolTip(wxS("-1 <= 1. Fourier-Koeffizient <= 1"));
-    a3Field->SetToolTip(wxS("-1 <= 3. Fourier-Koeffizient <= 1"));
-    a5Field->SetToolTip(wxS("-1 <= 5. Fourier-Koeffizient <= 1"));
-    segmentABField->SetToolTip(wxS("0 < Länge des Abschnitts AB [%] <= 100"));
-    segmentBCField->SetToolTip(wxS("0 <= Länge des Abschnitts BC [%] < 100"));
-    segmentCDField->SetToolTip(wxS("0 <= Länge des Abschnitts CD [%] < 100"));
-    chordAField->SetToolTip(wxS("0 < Tiefe an der Flügelwurzel <= 50"));
-    chordBField->SetToolTip(wxS("0 < Tiefe des Flügelschnitts in B <= 50"));
-    chordCField->SetToolTip(wxS("0 < Tiefe des Flügelschnitts in C <= 50"));
-    chordDField->SetToolTip(wxS("0 < Tiefe an der Flügelspitze <= 50"));
+    SetFieldToolTips(kFields);
     circulationCanvas->SetToolTip(wxS("Zirkulationsverteilung vorgeben"));
     chordCanvas->SetToolTip(wxS("Tiefenverteilung vorgeben"));
     twistCanvas->SetToolTip(wxS("Ausgabe der Schränkungsverteilung"));
     chooseFileButton->SetToolTip(wxS("Werte abspeichern"));
     closeButton->SetToolTip(wxS("Abbrechen"));
 
-    DeclareFields({{LltInput::Span, spanField},
-                   {LltInput::TotalLift, liftCoefficientField},
-                   {LltInput::LiftSlope, liftSlopeField},
-                   {LltInput::A1, a1Field},
-                   {LltInput::A3, a3Field},
-                   {LltInput::A5, a5Field},
-                   {LltInput::SegmentAB, segmentABField},
-                   {LltInput::SegmentBC, segmentBCField},
-                   {LltInput::SegmentCD, segmentCDField},
-                   {LltInput::ChordA, chordAField},
-                   {LltInput::ChordB, chordBField},
-                   {LltInput::ChordC, chordCField},
-                   {LltInput::ChordD, chordDField}});
+    DeclareFields(kFields);
 }
 
 LltTwistDesignInputs LltTwistDesignFrame::ReadInputs() const {
-    LltTwistDesignInputs in;
-    in.span = spanField->Number();
-    in.liftCoefficient = liftCoefficientField->Number();
-    in.liftSlope = liftSlopeField->Number();
-    in.a1 = a1Field->Number();
-    in.a3 = a3Field->Number();
-    in.a5 = a5Field->Number();
-    in.s1 = segmentABField->Number();
-    in.s2 = segmentBCField->Number();
-    in.s3 = segmentCDField->Number();
-    in.chordA = chordAField->Number();
-    in.chordB = chordBField->Number();
-    in.chordC = chordCField->Number();
-    in.chordD = chordDField->Number();
+    LltTwistDesignInputs in = ReadFields(kFields);
     in.circulationMode = circulationMode;
     return in;
 }
