@@ -6,25 +6,17 @@
 
 #include <memory>
 
+#include "llt/LltAnalysisRun.h"
 #include "llt/LltSolver.h"
+#include "tests/llt/LltTestWings.h"
 
 namespace {
 
 // The analysis window's default wing, from a fresh record to the mean chord.
 void BM_LltAnalysisSequence(benchmark::State& state) {
+    const LltAnalysisInputs in = llt_test::AnalysisWindowInputs();
     for (auto _ : state) {
-        auto s = std::make_unique<LltSolver>();
-        s->SetStations(8);
-        s->SetTrapezoidChord(8, 50, 25, 25, 2.00, 1.70, 1.30, 0.6);
-        s->SetTrapezoidTwist(8, 5.0, -0.5, -0.8, -1.5, 50, 25, 25);
-        s->ComputeArea();
-        s->BuildInfluenceMatrix(8, 1);
-        s->SolveCirculation();
-        s->ComputeLocalLift();
-        s->ComputeLift();
-        s->ComputeInducedAngles();
-        s->ComputeInducedDrag();
-        s->ComputeMeanChord();
+        const std::shared_ptr<LltSolver> s = LltSolveAnalysis(in);
         benchmark::DoNotOptimize(s->kFactor);
     }
 }
@@ -33,15 +25,13 @@ BENCHMARK(BM_LltAnalysisSequence)->Unit(benchmark::kMicrosecond);
 // Chord design defaults with a lift coefficient of 0: the chord vanishes, no area comes near
 // b²/Lambda and all nine passes (32,409 angle evaluations in the plain search) fail.
 void BM_LltRootAngleSearchWorstCase(benchmark::State& state) {
-    const double b = 15.0, liftCoefficient = 0.0, aspectRatio = 6.0;
+    LltChordDesignInputs in = llt_test::ChordDesignWindowInputs();
+    in.liftCoefficient = 0.0;
     for (auto _ : state) {
-        auto s = std::make_unique<LltSolver>();
-        s->SetStations(b);
-        s->cl = liftCoefficient;
-        s->aspectRatio = aspectRatio;
-        s->a1FromCl = 2.0 * liftCoefficient / (LltPi * aspectRatio);
-        s->SetSeriesCirculation(s->a1FromCl, 0, 0);
-        const LltRootAngleResult r = s->SearchRootAngle(b, -0.4, -0.75, -1.5, 50, 25, 25, 0, 0, 1);
+        const auto s = llt_test::PrepareChordDesignLiftMode(in);
+        const LltRootAngleResult r =
+            s->SearchRootAngle(in.span, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3, in.a3,
+                               in.a5, in.liftSlope);
         if (r.found) state.SkipWithError("the worst case should find no angle");
         benchmark::DoNotOptimize(r.rootAngle);
     }

@@ -15,6 +15,11 @@ struct LltAnalysisInputs {
     double angleB = 0, angleC = 0, angleD = 0;              // relative to the root [deg]
 };
 
+// The Multhopp solution of a record whose stations, chord and twist are set: area and aspect
+// ratio, the system for the span b and the lift-slope factor f and its circulation, the local and
+// total lift, the induced angles, the induced drag and k-factor, the mean chord.
+void LltSolveDistributions(LltSolver& s, double b, double f);
+
 // A new record filled by the whole analysis sequence, from the stations to the mean chord.
 // A lift-slope factor of 0 or below gives the sections no lift: no circulation, no lift and no
 // induced drag (the k-factor is then 0/0).

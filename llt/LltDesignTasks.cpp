@@ -35,6 +35,33 @@ LltWrite Write(LltInput input, const char* format, double value) {
     return {input, luvo::FormatNumber(format, value)};
 }
 
+// One circulation drag step on the working record of either design window: the series of the
+// inputs, whose first coefficient is a1 (a1 mode) or the one of the lift coefficient and the
+// record's aspect ratio, refitted through the handles after the step. Returns the texts of the
+// fit, in this order: the lift coefficient (when `withLift`), a1, a3, a5.
+template <class Inputs>
+std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, int x, int y, bool withLift) {
+    double first = 0;
+    if (A1Given(in.circulationMode)) {
+        first = in.a1;
+        s.a1 = in.a1;
+    } else {
+        s.cl = in.liftCoefficient;
+        first = 2.0 * in.liftCoefficient / (LltPi * s.aspectRatio);
+        s.a1FromCl = first;
+    }
+    s.a3 = in.a3;
+    s.a5 = in.a5;
+    s.SetSeriesCirculation(first, in.a3, in.a5);
+    FitThroughHandles(s, first, in.circulationMode, x, y);
+    std::vector<LltWrite> writes;
+    if (withLift) writes.push_back(Write(LltInput::TotalLift, "%2.2f", s.cl));
+    writes.push_back(Write(LltInput::A1, "%2.2f", s.fitCoefficients[1]));
+    writes.push_back(Write(LltInput::A3, "%2.2f", s.a3));
+    writes.push_back(Write(LltInput::A5, "%2.2f", s.a5));
+    return writes;
+}
+
 }  // namespace
 
 const char* const kLltNoRootAngleStatus =
@@ -142,48 +169,16 @@ std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& 
     s.SetStations(in.span);
     s.SetTrapezoidChord(in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
     s.ComputeArea();
-    double first = 0;
-    if (A1Given(in.circulationMode)) {
-        first = in.a1;
-        s.a1 = in.a1;
-    } else {
-        s.cl = in.liftCoefficient;
-        first = 2.0 * in.liftCoefficient / (LltPi * s.aspectRatio);
-        s.a1FromCl = first;
-    }
-    s.a3 = in.a3;
-    s.a5 = in.a5;
-    s.SetSeriesCirculation(first, in.a3, in.a5);
-    FitThroughHandles(s, first, in.circulationMode, x, y);
-    return {Write(LltInput::TotalLift, "%2.2f", s.cl),
-            Write(LltInput::A1, "%2.2f", s.fitCoefficients[1]), Write(LltInput::A3, "%2.2f", s.a3),
-            Write(LltInput::A5, "%2.2f", s.a5)};
+    return RefitSeries(s, in, x, y, true);
 }
 
 std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in, int x, int y) {
+    // The working record knows no wing: the lift mode gives it the prescribed aspect ratio.
     LltSolver s;
     s.SetStations(in.span);
     const bool a1Given = A1Given(in.circulationMode);
-    double first = 0;
-    if (a1Given) {
-        first = in.a1;
-        s.a1 = in.a1;
-    } else {
-        s.cl = in.liftCoefficient;
-        s.aspectRatio = in.aspectRatio;
-        first = 2.0 * in.liftCoefficient / (LltPi * in.aspectRatio);
-        s.a1FromCl = first;
-    }
-    s.a3 = in.a3;
-    s.a5 = in.a5;
-    s.SetSeriesCirculation(first, in.a3, in.a5);
-    FitThroughHandles(s, first, in.circulationMode, x, y);
-    std::vector<LltWrite> writes;
-    if (!a1Given) writes.push_back(Write(LltInput::TotalLift, "%2.2f", s.cl));
-    writes.push_back(Write(LltInput::A1, "%2.2f", s.fitCoefficients[1]));
-    writes.push_back(Write(LltInput::A3, "%2.2f", s.a3));
-    writes.push_back(Write(LltInput::A5, "%2.2f", s.a5));
-    return writes;
+    if (!a1Given) s.aspectRatio = in.aspectRatio;
+    return RefitSeries(s, in, x, y, !a1Given);
 }
 
 std::vector<LltHandleMove> LltTwistDesignChordDrag(double span, double s1, double s2, double s3,

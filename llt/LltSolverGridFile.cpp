@@ -9,6 +9,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "llt/LltAnalysisRun.h"
 #include "llt/LltGridFile.h"
 
 namespace {
@@ -197,21 +198,6 @@ bool LltSolver::ReadGridFile(const std::string& fileName) {
     return ReadLltTextFile(fileName, text) && ReadGridText(text);
 }
 
-namespace {
-
-void SolveRead(LltSolver& s, const LltGridHeader& header) {
-    s.ComputeArea();
-    s.BuildInfluenceMatrix(header.span, header.liftSlopeFactor);
-    s.SolveCirculation();
-    s.ComputeLocalLift();
-    s.ComputeLift();
-    s.ComputeInducedAngles();
-    s.ComputeInducedDrag();
-    s.ComputeMeanChord();
-}
-
-}  // namespace
-
 std::shared_ptr<LltSolver> SolveLltGridText(std::string_view fileText,
                                             const LltGridHeader& header) {
     auto s = std::make_shared<LltSolver>();
@@ -219,7 +205,7 @@ std::shared_ptr<LltSolver> SolveLltGridText(std::string_view fileText,
     if (!s->ReadGridText(fileText)) {
         return nullptr;
     }
-    SolveRead(*s, header);
+    LltSolveDistributions(*s, header.span, header.liftSlopeFactor);
     return s;
 }
 
@@ -230,6 +216,6 @@ std::shared_ptr<LltSolver> SolveLltGridFile(const std::string& fileName,
     if (!s->ReadGridFile(fileName)) {
         return nullptr;
     }
-    SolveRead(*s, header);
+    LltSolveDistributions(*s, header.span, header.liftSlopeFactor);
     return s;
 }
