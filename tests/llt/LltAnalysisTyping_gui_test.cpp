@@ -33,27 +33,27 @@ class ScreenLltAnalysisTyping : public GuiTest {
         field->SetFocus();
         WaitFor([&] { return wxWindow::FindFocus() == field; }, 1000);
     }
+    // Selects the field's whole text and types `text` over it, key by key.
+    static void TypeOver(wxUIActionSimulator& sim, wxTextCtrl* field, const char* text) {
+        Focus(field);
+        field->SelectAll();
+        sim.Text(text);
+        WaitFor([&] { return field->GetValue() == wxString(text); }, 2000);
+        Pump(100);
+    }
 };
 
 TEST_F(ScreenLltAnalysisTyping, ReplacingASelectionByTyping) {
     LltAnalysisFrame* f = Open();
-    Focus(f->chordCField);
-    f->chordCField->SelectAll();
     BoxRecorder boxes;
     wxUIActionSimulator sim;
-    sim.Text("1.2");
-    WaitFor([&] { return f->chordCField->GetValue() == wxS("1.2"); }, 2000);
-    Pump(100);
+    TypeOver(sim, f->chordCField, "1.2");
     EXPECT_EQ(f->chordCField->GetValue(), wxS("1.2"));
     for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
     EXPECT_DOUBLE_EQ(llt::currentSolver->chordC, 1.2);
 
     // Selecting the span and typing over it.
-    Focus(f->spanField);
-    f->spanField->SelectAll();
-    sim.Text("9");
-    WaitFor([&] { return f->spanField->GetValue() == wxS("9"); }, 2000);
-    Pump(100);
+    TypeOver(sim, f->spanField, "9");
     EXPECT_EQ(f->spanField->GetValue(), wxS("9"));
     for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
 }

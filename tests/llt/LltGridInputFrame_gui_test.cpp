@@ -10,6 +10,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <utility>
 
 #include "common/NumberText.h"
 #include "llt/LltAnalysisFrame.h"
@@ -107,6 +108,14 @@ class LltGridInputTest : public GuiTest {
         const std::vector<LltResultsFrame*> results = ResultsWindows();
         EXPECT_EQ(results.size(), before + 1);
         return results.size() == before + 1 ? results.back() : nullptr;
+    }
+
+    // Two runs, of an elliptic and of a rectangular wing, each with its results window.
+    std::pair<LltResultsFrame*, LltResultsFrame*> TwoRuns() {
+        WriteText(dir().file("grid.fdt"), EllipticWing(10, 1, 5).Text());
+        LltResultsFrame* first = ExpectRun(Open());
+        WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
+        return {first, ExpectRun(Open())};
     }
 };
 
@@ -468,10 +477,7 @@ TEST_F(LltResultsFrameTest, InfoBoxAndClosing) {
 }
 
 TEST_F(LltGridInputTest, TwoRunsKeepTwoResultsWindowsWithTheirOwnRecords) {
-    WriteText(dir().file("grid.fdt"), EllipticWing(10, 1, 5).Text());
-    LltResultsFrame* first = ExpectRun(Open());
-    WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
-    LltResultsFrame* second = ExpectRun(Open());
+    const auto [first, second] = TwoRuns();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     std::weak_ptr<const LltSolver> firstRecord = first->GetRecord();
@@ -542,10 +548,7 @@ int Curve(const wxImage& image, int x, int y) {
 class ScreenLltGridFile : public LltGridInputTest {};
 
 TEST_F(ScreenLltGridFile, EachResultsWindowPaintsItsOwnRunOnScreen) {
-    WriteText(dir().file("grid.fdt"), EllipticWing(10, 1, 5).Text());
-    LltResultsFrame* first = ExpectRun(Open());
-    WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
-    LltResultsFrame* second = ExpectRun(Open());
+    const auto [first, second] = TwoRuns();
     ASSERT_NE(first, nullptr);
     ASSERT_NE(second, nullptr);
     (new LltAnalysisFrame(wxS("Nachrechenaufgabe"), wxDefaultPosition, wxSize(755, 690)))
