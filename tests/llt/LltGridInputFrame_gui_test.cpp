@@ -333,9 +333,8 @@ TEST_F(LltGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
 
 TEST_F(LltGridInputTest, InfoBoxAndItsStatusTexts) {
     LltGridInputFrame* f = Open();
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo), StatusProbe(&seen, &statusWhileOpen, f));
+    const ShownBox seen = llt_test::ShowInfoBox(f, &statusWhileOpen);
     EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
     EXPECT_EQ(seen.message,
               wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
@@ -449,9 +448,8 @@ TEST_F(LltResultsFrameTest, ControlsTextsAndTheSixValues) {
 
 TEST_F(LltResultsFrameTest, InfoBoxAndClosing) {
     LltResultsFrame* r = Open();
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(r, luvo::kIdMenuInfo), StatusProbe(&seen, &statusWhileOpen, r));
+    const ShownBox seen = llt_test::ShowInfoBox(r, &statusWhileOpen);
     EXPECT_EQ(seen.caption, wxS("INFO Ausgabe der Ergebnisse"));
     EXPECT_TRUE(
         seen.message.StartsWith(wxS("Durch die Eingabe der Datei wurden die "

@@ -56,10 +56,8 @@ TEST_F(LltMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
 
     // The info box, then the status of the current selection again.
     SelectRadio(method->taskRadio, 1);
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(method, luvo::kIdMenuInfo),
-                  llt_test::StatusProbe(&seen, &statusWhileOpen, method));
+    const ShownBox seen = llt_test::ShowInfoBox(method, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Einfache Traglinientheorie"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "llt/LltAnalysisRun.h"
 #include "llt/LltSolver.h"
 #include "llt/LltTestWings.h"
 
@@ -118,7 +119,7 @@ TEST(LltDesignTwist, AnalysisOfTheDesignedTwistGivesThePrescribedLift) {
             s.twistDeg[i] = design->twistDeg[i];
             s.twistRad[i] = s.twistRad[102 - i] = design->twistDeg[i] * LltPi / 180;
         }
-        llt_test::SolveFromDistributions(s, w.span, w.liftSlope);
+        LltSolveDistributions(s, w.span, w.liftSlope);
         EXPECT_NEAR(s.clSolved, liftCoefficient, 1e-3 * std::fabs(liftCoefficient));
         EXPECT_NEAR(s.kFactor, 1.0, 1e-3);
         for (int i = 1; i <= 51; ++i) {

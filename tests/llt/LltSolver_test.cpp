@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/NumberText.h"
+#include "llt/LltAnalysisRun.h"
 #include "llt/LltTestWings.h"
 
 namespace {
@@ -259,7 +260,7 @@ TEST(LltSolverAnalysis, EllipticChordGivesEllipticLoading) {
             s.twistRad[i] = alpha;
         }
         s.chord[0] = s.chord[102] = 0;
-        llt_test::SolveFromDistributions(s, c.b, c.f);
+        LltSolveDistributions(s, c.b, c.f);
         const double a = 2 * alpha / (1 + 4 * c.b / (6.28 * c.f * c.c0));
         for (int i = 1; i <= 101; ++i) {
             EXPECT_NEAR(s.gamma[i], a * std::sin(s.theta[i]), 1e-12) << i;

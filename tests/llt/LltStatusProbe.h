@@ -8,6 +8,7 @@
 #include <functional>
 #include <utility>
 
+#include "common/LuvoFrame.h"
 #include "support/GuiHarness.h"
 
 namespace llt_test {
@@ -36,6 +37,15 @@ inline WhileBoxOpen StatusProbe(luvo::test::ShownBox* seen, wxString* statusWhil
     return WhileBoxOpen(seen, [statusWhileOpen, frame] {
         *statusWhileOpen = frame->GetStatusBar()->GetStatusText();
     });
+}
+
+// Opens the window's info box from its menu; returns the box as it was shown and notes the
+// window's status text while it was open.
+inline luvo::test::ShownBox ShowInfoBox(wxFrame* frame, wxString* statusWhileOpen) {
+    luvo::test::ShownBox seen;
+    wxTEST_DIALOG(luvo::test::SendMenu(frame, luvo::kIdMenuInfo),
+                  StatusProbe(&seen, statusWhileOpen, frame));
+    return seen;
 }
 
 }  // namespace llt_test

@@ -135,10 +135,8 @@ class TaskWindowTest : public luvo::test::GuiTest {
     // information icon, `statusAfter` once it is closed. Returns the box for its text.
     luvo::test::ShownBox ExpectInfoBox(Frame* f, const wxString& caption,
                                        const wxString& statusAfter) {
-        luvo::test::ShownBox seen;
         wxString statusWhileOpen;
-        wxTEST_DIALOG(luvo::test::SendMenu(f, luvo::kIdMenuInfo),
-                      StatusProbe(&seen, &statusWhileOpen, f));
+        const luvo::test::ShownBox seen = ShowInfoBox(f, &statusWhileOpen);
         EXPECT_EQ(statusWhileOpen, wxS("Info"));
         EXPECT_EQ(seen.caption, caption);
         EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));

@@ -79,24 +79,12 @@ inline TrapezoidWing AnalysisDefaults() {
             in.chordC, in.chordD,    in.angleA, in.angleB, in.angleC, in.angleD};
 }
 
-// Everything after the distributions: area, Multhopp solve, coefficients.
-inline void SolveFromDistributions(LltSolver& s, double b, double f) {
-    s.ComputeArea();
-    s.BuildInfluenceMatrix(b, f);
-    s.SolveCirculation();
-    s.ComputeLocalLift();
-    s.ComputeLift();
-    s.ComputeInducedAngles();
-    s.ComputeInducedDrag();
-    s.ComputeMeanChord();
-}
-
 inline std::unique_ptr<LltSolver> RunAnalysis(const TrapezoidWing& w) {
     auto s = std::make_unique<LltSolver>();
     s->SetStations(w.span);
     s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
     s->SetTrapezoidTwist(w.span, w.alphaA, w.dB, w.dC, w.dD, w.s1, w.s2, w.s3);
-    SolveFromDistributions(*s, w.span, w.liftSlope);
+    LltSolveDistributions(*s, w.span, w.liftSlope);
     return s;
 }
 
