@@ -6,6 +6,7 @@
 #include "common/LuvoFrame.h"
 #include "llt/LltCheckedField.h"
 #include "llt/LltPlots.h"
+#include "llt/LltStatusProbe.h"
 #include "support/GuiHarness.h"
 
 namespace {
@@ -47,23 +48,9 @@ class ChecksWindow : public luvo::LuvoFrame {
 };
 
 // Catches the box and notes whether the window counted its inputs as accepted meanwhile.
-class BoxProbe : public wxExpectModalBase<wxMessageDialog, BoxProbe> {
-  public:
-    BoxProbe(ShownBox* seen, bool* acceptedWhileOpen, ChecksWindow* window)
-        : seen_(seen), accepted_(acceptedWhileOpen), window_(window) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
-        *accepted_ = window_->checks.Accepted();
-        return wxID_OK;
-    }
-
-  private:
-    ShownBox* seen_;
-    bool* accepted_;
-    ChecksWindow* window_;
-};
+llt_test::WhileBoxOpen BoxProbe(ShownBox* seen, bool* acceptedWhileOpen, ChecksWindow* window) {
+    return llt_test::WhileBoxOpen(seen, [=] { *acceptedWhileOpen = window->checks.Accepted(); });
+}
 
 class LltFieldChecksTest : public GuiTest {};
 
