@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kRoot = LltSolver::kRoot;
 constexpr double kTwoDegToRad = 0.011111111111111112;  // 2/180
 
 // The sines of the series' three terms at the station angle t.
