@@ -10,7 +10,8 @@ namespace {
 
 enum { kIdCancel = 5, kIdChooseFile = 15 };
 
-LltTaskFrameSetup Setup() {
+// `self`: the window being built, which the module's pointer may name.
+LltTaskFrameSetup Setup(const LltAnalysisFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::Analysis;
     s.statusFields = 1;
@@ -30,7 +31,7 @@ LltTaskFrameSetup Setup() {
     s.infoCaption = wxS("Info Nachrechenaufgabe");
     s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
     s.open = &llt::analysisOpen;
-    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::analysisFrame == f; };
+    s.isModuleWindow = [self] { return llt::analysisFrame == self; };
     return s;
 }
 
@@ -73,7 +74,7 @@ const LltFieldRow<F, LltAnalysisField, In> kFields[] = {
 
 LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                    long style)
-    : LltTaskFrame(title, pos, size, style, Setup()) {
+    : LltTaskFrame(title, pos, size, style, Setup(this)) {
     wxPanel* panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));

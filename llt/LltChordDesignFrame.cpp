@@ -12,7 +12,8 @@ const wxString kInputStatus = wxS("Eingabe der Parameter");
 
 wxString NoRootAngleStatus() { return wxString::FromUTF8(kLltNoRootAngleStatus); }
 
-LltTaskFrameSetup Setup() {
+// `self`: the window being built, which the module's pointer may name.
+LltTaskFrameSetup Setup(const LltChordDesignFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::ChordDesign;
     s.statusFields = 2;
@@ -36,7 +37,7 @@ LltTaskFrameSetup Setup() {
     s.infoCaption = wxS("INFO 2. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 2. Entwurfsaufgabe");
     s.open = &llt::chordDesignOpen;
-    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::chordDesignFrame == f; };
+    s.isModuleWindow = [self] { return llt::chordDesignFrame == self; };
     return s;
 }
 
@@ -81,7 +82,7 @@ const LltFieldRow<F, LltChordDesignField, In> kFields[] = {
 
 LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : LltTaskFrame(title, pos, size, style, Setup()) {
+    : LltTaskFrame(title, pos, size, style, Setup(this)) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 325));

@@ -67,7 +67,7 @@ void LltTaskFrame::OnInfo(wxCommandEvent&) {
 
 void LltTaskFrame::Forget() {
     // A window that the module no longer names leaves the flag to the one it names.
-    if (setup_.isModuleWindow(this)) *setup_.open = false;
+    if (setup_.isModuleWindow()) *setup_.open = false;
 }
 
 void LltTaskFrame::CloseAndForget() {

@@ -19,8 +19,6 @@
 #include "llt/LltResultLabels.h"
 #include "llt/LltSolver.h"
 
-class LltTaskFrame;
-
 // One input field of a task window as data: the window's member that keeps it, its initial text
 // and place, the input of the checks that it holds (none for a field that no check reads), the
 // value of the window's computation that it gives, and its tooltip.
@@ -46,7 +44,7 @@ struct LltTaskFrameSetup {
     wxString infoText, infoCaption, statusAfterInfo;
     // The module's open flag of the window, and whether the module's pointer names this window.
     bool* open = nullptr;
-    std::function<bool(const LltTaskFrame*)> isModuleWindow;
+    std::function<bool()> isModuleWindow;
 };
 
 class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {

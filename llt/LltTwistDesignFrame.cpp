@@ -10,7 +10,8 @@ namespace {
 
 const wxString kDefaultFileLabel = wxS("alfaGeom.dat");
 
-LltTaskFrameSetup Setup() {
+// `self`: the window being built, which the module's pointer may name.
+LltTaskFrameSetup Setup(const LltTwistDesignFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::TwistDesign;
     s.statusFields = 2;
@@ -35,7 +36,7 @@ LltTaskFrameSetup Setup() {
     s.infoCaption = wxS("INFO 1. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 1. Entwurfsaufgabe");
     s.open = &llt::twistDesignOpen;
-    s.isModuleWindow = [](const LltTaskFrame* f) { return llt::twistDesignFrame == f; };
+    s.isModuleWindow = [self] { return llt::twistDesignFrame == self; };
     return s;
 }
 
@@ -78,7 +79,7 @@ const LltFieldRow<F, LltTwistDesignField, In> kFields[] = {
 
 LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : LltTaskFrame(title, pos, size, style, Setup()) {
+    : LltTaskFrame(title, pos, size, style, Setup(this)) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
