@@ -81,13 +81,13 @@ void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
     const double xB = 200.0 * f.f1;
     const double xC = 200.0 * (f.f1 + f.f2);
     const double xD = 200.0 * (f.f1 + f.f2 + f.f3);
-    // 20 pixels per degree, upwards; adding 0 turns the -0 of y = 0 into 0. D's handle stays at
+    // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00". D's handle stays at
     // the tip.
     MoveSections(this, kTwistOrigin, wxColour(wxS("blue")), at,
                  {{xB, xB - 2, frame_.angleBField},
                   {xC, xC - 2, frame_.angleCField},
                   {xD, 198, frame_.angleDField}},
-                 luvo::FormatWx("%2.2f", -0.05 * at.y + 0.0));
+                 luvo::FormatWx("%2.2f", -0.05 * at.y));
 }
 
 // clang-format off

@@ -217,8 +217,8 @@ std::vector<LltHandleMove> LltChordDesignTwistDrag(double s1, double s2, double 
         if (h.at - 2.0 <= x && x <= h.at + 2.0 && y >= -60 && y <= 40) {
             // The handle of D always stands at the tip, whatever the lengths add up to.
             const int markX = h.markAtTip ? 198 : static_cast<int>(h.at - 2.0);
-            // 20 pixels per degree, upwards; adding 0 turns the -0 of y = 0 into 0.
-            const double angle = static_cast<double>(y) * -0.05 + 0.0;
+            // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00".
+            const double angle = static_cast<double>(y) * -0.05;
             moves.push_back({Write(h.input, "%2.2f", angle), markX, y - 2});
         }
     }
