@@ -52,6 +52,13 @@ TEST_F(LltAnalysisFrameTest, FirstPaintingShowsTheResultsAndWritesTheFile) {
     EXPECT_NEAR(first[1], 4.0 * std::cos(LltPi / 102.0), 1e-6);  // y of station 1, b = 8
 }
 
+TEST_F(LltAnalysisFrameTest, EveryRepaintOfAPlotRecomputes) {
+    // Covering and uncovering the window repaints its three plots and so recomputes three times.
+    LltAnalysisFrame* f = Open();
+    ExpectRepaintsOfThePlots(
+        f, {{f->chordCanvas, true}, {f->twistCanvas, true}, {f->circulationCanvas, true}});
+}
+
 TEST_F(LltAnalysisFrameTest, TypingRecomputesAndLimitCasesStayReadable) {
     LltAnalysisFrame* f = Open();
     const std::vector<wxString> defaults = Results(f);

@@ -221,6 +221,13 @@ TEST_F(LltChordDesignTest, TwistPlotPaintDrawsNothingAndRecomputesNothing) {
     EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
 }
 
+TEST_F(LltChordDesignTest, EveryRepaintOfAPlotButTheTwistPlotRecomputes) {
+    // A full repaint recomputes twice: through the circulation and the chord plot.
+    LltChordDesignFrame* f = Open();
+    ExpectRepaintsOfThePlots(
+        f, {{f->circulationCanvas, true}, {f->twistCanvas, false}, {f->chordCanvas, true}});
+}
+
 TEST_F(LltChordDesignTest, RejectedInputNeverReachesTheFile) {
     LltChordDesignFrame* f = Open();
     const std::string accepted = FileBytes();

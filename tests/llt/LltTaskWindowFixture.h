@@ -10,6 +10,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
 #include <regex>
 #include <string>
 #include <utility>
@@ -79,6 +81,94 @@ class TaskWindowTest : public luvo::test::GuiTest {
     void Repaint(Frame* f) const {
         RecomputingPlot(f)->Refresh();
         RecomputingPlot(f)->Update();
+    }
+
+    // How often a plot was painted, and how many of those paints ran a recomputation.
+    struct PlotPaints {
+        int paints = 0;
+        int recomputations = 0;
+    };
+    struct Repainted {
+        std::map<wxWindow*, PlotPaints> plots;  // those that were painted
+        bool fileWritten = false;               // the result file
+    };
+    // Runs `repaint` and notes, for each of `plots` that it painted, its paints and how many of
+    // them recomputed: a paint recomputed when the module's current record after it (at the next
+    // paint, or at the end) is another than the one it found. The records seen are held until
+    // the end, so that a new record cannot take the address of an old one. Paints that the X
+    // server still owes are let through first, and the count ends once no paint has come for a
+    // while. Under load the server may add a paint of the whole window of its own, so a test
+    // compares recomputations with paints rather than paints with one.
+    Repainted PaintsByPlot(const std::vector<wxWindow*>& plots,
+                           const std::function<void()>& repaint) const {
+        std::vector<std::pair<wxWindow*, std::shared_ptr<LltSolver>>> painted;
+        // Unbind finds a handler by the address of the functor that was bound.
+        std::vector<std::function<void(wxPaintEvent&)>> hooks;
+        hooks.reserve(plots.size());
+        for (wxWindow* plot : plots) {
+            // Bound handlers run before the plot's own one, which Skip() lets run.
+            hooks.push_back([&painted, plot](wxPaintEvent& e) {
+                painted.emplace_back(plot, llt::currentSolver);
+                e.Skip();
+            });
+            plot->Bind(wxEVT_PAINT, hooks.back());
+        }
+        auto settle = [&painted] {
+            for (int slice = 0; slice < 30; ++slice) {
+                const size_t before = painted.size();
+                luvo::test::Pump(150);
+                if (painted.size() == before) return;
+            }
+            ADD_FAILURE() << "the plots do not stop painting";
+        };
+        settle();
+        painted.clear();
+        std::filesystem::remove(DefaultFile());
+        repaint();
+        settle();
+        for (size_t i = 0; i < plots.size(); ++i) plots[i]->Unbind(wxEVT_PAINT, hooks[i]);
+
+        Repainted seen;
+        seen.fileWritten = std::filesystem::exists(DefaultFile());
+        for (size_t i = 0; i < painted.size(); ++i) {
+            const std::shared_ptr<LltSolver>& after =
+                i + 1 < painted.size() ? painted[i + 1].second : llt::currentSolver;
+            PlotPaints& c = seen.plots[painted[i].first];
+            ++c.paints;
+            if (after != painted[i].second) ++c.recomputations;
+        }
+        return seen;
+    }
+
+    // A repaint of the whole window (covering and uncovering it), and then each plot's repaint on
+    // its own, paints the plot, and every paint of it runs one recomputation (`recomputes` true)
+    // or none, which writes the result file again.
+    void ExpectRepaintsOfThePlots(Frame* f, const std::vector<std::pair<wxWindow*, bool>>& plots) {
+        std::vector<wxWindow*> all;
+        for (const auto& plot : plots) all.push_back(plot.first);
+        // Every paint runs one recomputation or none; the file is written by a recomputation
+        // only, whichever plot's paint ran it.
+        auto expectPaints = [](const Repainted& seen, wxWindow* plot, bool recomputes) {
+            ASSERT_EQ(seen.plots.count(plot), 1u) << "not painted";
+            const PlotPaints p = seen.plots.at(plot);
+            EXPECT_EQ(p.recomputations, recomputes ? p.paints : 0);
+            int recomputations = 0;
+            for (const auto& other : seen.plots) recomputations += other.second.recomputations;
+            EXPECT_EQ(seen.fileWritten, recomputations > 0);
+        };
+        const Repainted whole = PaintsByPlot(all, [f] {
+            f->Refresh();
+            f->Update();
+        });
+        for (const auto& [plot, recomputes] : plots) {
+            SCOPED_TRACE(plot->GetToolTipText().utf8_str().data());
+            expectPaints(whole, plot, recomputes);
+            const Repainted alone = PaintsByPlot(all, [plot = plot] {
+                plot->Refresh();
+                plot->Update();
+            });
+            expectPaints(alone, plot, recomputes);
+        }
     }
 
     // What the window shows and has written while the box of a rejected input is open.

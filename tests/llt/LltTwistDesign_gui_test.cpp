@@ -66,6 +66,12 @@ TEST_F(LltTwistDesignTest, FirstPaintingShowsTheResultsAndWritesTheTwistFile) {
     EXPECT_NEAR(root[3], 3.729, 5e-4);
 }
 
+TEST_F(LltTwistDesignTest, EveryRepaintOfAPlotRecomputes) {
+    LltTwistDesignFrame* f = Open();
+    ExpectRepaintsOfThePlots(
+        f, {{f->circulationCanvas, true}, {f->chordCanvas, true}, {f->twistCanvas, true}});
+}
+
 TEST_F(LltTwistDesignTest, SwitchingTheCirculationModeWritesTheDisabledField) {
     LltTwistDesignFrame* f = Open();
     SetText(f->liftCoefficientField, wxS("0.5"));
