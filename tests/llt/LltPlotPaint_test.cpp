@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "llt/LltRecordingPainter.h"
 
@@ -39,6 +42,28 @@ void ExpectNearTheCanvas(const RecordingPainter& p) {
     for (const DrawStep& s : p.steps) {
         for (int v : {s.x1, s.y1, s.x2, s.y2}) EXPECT_LT(std::abs(v), 1000);
     }
+}
+
+// Every text drawn, with its top-left corner, sorted.
+using PlacedText = std::tuple<std::string, int, int>;
+std::vector<PlacedText> Texts(const RecordingPainter& p) {
+    std::vector<PlacedText> out;
+    for (const DrawStep& s : p.Of(DrawStep::Text)) out.emplace_back(s.text, s.x1, s.y1);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+std::vector<PlacedText> Sorted(std::vector<PlacedText> texts) {
+    std::sort(texts.begin(), texts.end());
+    return texts;
+}
+
+// The lines drawn with this pen, as (x1, y1, x2, y2), sorted or in drawing order.
+using Segment = std::tuple<int, int, int, int>;
+std::vector<Segment> Segments(const RecordingPainter& p, LltPen pen, bool sorted = true) {
+    std::vector<Segment> out;
+    for (const DrawStep& s : p.LinesIn(pen)) out.emplace_back(s.x1, s.y1, s.x2, s.y2);
+    if (sorted) std::sort(out.begin(), out.end());
+    return out;
 }
 
 TEST(LltPlotPaint, ChordHandlesOfTheDefaultSegments) {
@@ -224,6 +249,163 @@ TEST(LltPlotPaint, EllipticCirculationReachesSixtyPixelsAtTheRoot) {
         EXPECT_EQ(std::make_tuple(handles[0].x1, handles[0].y1), std::make_tuple(-2, -62));
         EXPECT_EQ(handles[1].x1, 59);
         EXPECT_EQ(handles[2].x1, 119);
+    }
+}
+
+TEST(LltPlotPaint, TwistPlotShowsRelativeAnglesLeftAndAbsoluteAnglesRight) {
+    // Angles that are exact in binary, so that every pixel follows from the formulas exactly:
+    // 20 pixels per degree relative to the root, upwards; the half span 200 pixels wide.
+    struct Case {
+        double span, alphaA, dB, dC, dD, s1, s2, s3;
+        std::vector<std::string> right;  // "%2.1f" of alphaA + 3 .. alphaA - 2, top to bottom
+        std::string quarter, half;       // "%2.1f" of b / 4 and b / 2
+        std::vector<Segment> blue;       // root -> B -> C -> tip
+    };
+    const Case cases[] = {
+        {8,
+         5.0,
+         -0.5,
+         -0.75,
+         -1.5,
+         50,
+         25,
+         25,
+         {"8.0", "7.0", "6.0", "5.0", "4.0", "3.0"},
+         "2.0",
+         "4.0",
+         {{0, 0, 100, 10}, {100, 10, 150, 15}, {150, 15, 200, 30}}},
+        // A negative root angle and a wing twisted upwards towards the tip.
+        {10,
+         -1.5,
+         1.0,
+         0.5,
+         2.0,
+         25,
+         50,
+         25,
+         {"1.5", "0.5", "-0.5", "-1.5", "-2.5", "-3.5"},
+         "2.5",
+         "5.0",
+         {{0, 0, 50, -20}, {50, -20, 150, -10}, {150, -10, 200, -40}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.alphaA);
+        LltSolver s;
+        s.SetStations(c.span);
+        s.SetTrapezoidTwist(c.span, c.alphaA, c.dB, c.dC, c.dD, c.s1, c.s2, c.s3);
+        RecordingPainter p;
+        PaintTwistPlot(p, s);
+
+        const DrawStep& origin = p.steps.front();
+        EXPECT_EQ(origin.kind, DrawStep::Origin);
+        EXPECT_EQ(std::make_tuple(origin.x1, origin.y1), std::make_tuple(45, 90));
+        EXPECT_GE(p.smallFontSelections, 1);
+
+        std::vector<PlacedText> expected = {
+            {c.quarter, 93, 4},
+            {c.half, 180, 4},
+            {"alfa", -30, -84},
+            {"rel              g_y          g_y=0", -12, -81},
+            {"[°] = alfa       - alfa", 2, -84},
+            {"alfa", 188, -84},
+            {"g", 206, -81},
+            {"[°]", 213, -86},
+            // The left axis: only angles relative to the root, the same for every wing.
+            {"3.0", -21, -67},
+            {"2.0", -21, -47},
+            {"1.0", -21, -27},
+            {"0.0", -21, -7},
+            {"-1.0", -25, 13},
+            {"-2.0", -25, 33},
+        };
+        for (int k = 0; k < 6; ++k) expected.emplace_back(c.right[k], 208, -67 + 20 * k);
+        EXPECT_EQ(Texts(p), Sorted(expected));
+
+        // Both vertical axes with their arrows at the top, the span axis without one, the ticks.
+        std::vector<Segment> axes = {
+            {0, -70, 0, 45},      {0, -70, -5, -65},    {0, -70, 5, -65}, {200, -70, 200, 45},
+            {200, -70, 195, -65}, {200, -70, 205, -65}, {-3, 0, 200, 0}};
+        for (int h = -60; h <= 20; h += 20) axes.emplace_back(-3, h, 3, h);
+        for (int h = -60; h <= 40; h += 20) axes.emplace_back(197, h, 203, h);
+        for (int x = 50; x <= 200; x += 50) axes.emplace_back(x, -3, x, 3);
+        std::sort(axes.begin(), axes.end());
+        EXPECT_EQ(Segments(p, LltPen::Axis), axes);
+
+        EXPECT_EQ(Segments(p, LltPen::Blue, false), c.blue);
+        EXPECT_EQ(p.steps.size(), 1 + expected.size() + axes.size() + c.blue.size());
+    }
+}
+
+TEST(LltPlotPaint, ChordResultInBothScalings) {
+    // b = 12.8 (h = 6.4) and the largest chord m = 3.2: m / h = 1/2 exactly. An elliptic chord
+    // m sin(theta): station 0 is the tip (x = 200, chord 0), station 51 the root (chord m).
+    const double b = 12.8;
+    const double m = 3.2;
+    LltSolver s;
+    s.SetStations(b);
+    for (int i = 0; i <= 51; ++i) s.chord[i] = m * std::sin(s.theta[i]);
+    s.chordMax = m;
+
+    struct Case {
+        double scaling;
+        std::vector<PlacedText> labels;  // of the chord axis
+        std::vector<int> ticks;          // heights of its ticks
+        double rootHeight;               // pixels above the axis for the chord m
+    };
+    const Case cases[] = {
+        // Not to scale: the largest chord 80 pixels high, labels "%2.1f" 20 pixels apart.
+        {1.0,
+         {{"3.2", -21, -87}, {"2.4", -21, -67}, {"1.6", -21, -47}, {"0.8", -21, -27}},
+         {-80, -60, -40, -20},
+         80},
+        // True scale: a chord c is 200 c / h pixels high, as the span; l = m / h = 0.5, so the
+        // labels "%2.2f" stand at -200 l - 7 = -107, -150 l - 7, -100 l - 7 and -50 l - 7.
+        {0.0,
+         {{"3.20", -28, -107}, {"2.40", -28, -82}, {"1.60", -28, -57}, {"0.80", -28, -32}},
+         {-100, -75, -50, -25},
+         100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scaling);
+        RecordingPainter p;
+        PaintChordResultPlot(p, s, c.scaling);
+        EXPECT_EQ(std::make_tuple(p.steps.front().x1, p.steps.front().y1),
+                  std::make_tuple(45, 130));
+
+        std::vector<PlacedText> expected = {{"3.2", 93, 4},
+                                            {"6.4", 193, 4},
+                                            {"y", 215, 4},
+                                            {"Profiltiefe [m]", -30, -105},
+                                            {"0", -16, -7}};
+        expected.insert(expected.end(), c.labels.begin(), c.labels.end());
+        EXPECT_EQ(Texts(p), Sorted(expected));
+
+        std::vector<Segment> ticks;
+        for (int h : c.ticks) ticks.emplace_back(-3, h, 3, h);
+        std::sort(ticks.begin(), ticks.end());
+        std::vector<Segment> leftTicks;
+        for (const Segment& l : Segments(p, LltPen::Axis)) {
+            if (std::get<0>(l) == -3 && std::get<2>(l) == 3) leftTicks.push_back(l);
+        }
+        EXPECT_EQ(leftTicks, ticks);
+
+        // The grey curve from the tip to the root, upwards: station i at x = 200 cos(theta_i)
+        // and c.rootHeight sin(theta_i) above the axis, within the pixel of truncation.
+        const std::vector<Segment> grey = Segments(p, LltPen::Grey, false);
+        ASSERT_EQ(grey.size(), 51u);
+        for (int i = 0; i <= 50; ++i) {
+            for (int end = 0; end < 2; ++end) {
+                const double theta = (i + end) * LltPi / 102.0;
+                const int x = end == 0 ? std::get<0>(grey[i]) : std::get<2>(grey[i]);
+                const int y = end == 0 ? std::get<1>(grey[i]) : std::get<3>(grey[i]);
+                EXPECT_NEAR(x, 200.0 * std::cos(theta), 1.0) << i;
+                EXPECT_NEAR(y, -c.rootHeight * std::sin(theta), 1.0) << i;
+            }
+        }
+        EXPECT_EQ(std::make_tuple(std::get<0>(grey.front()), std::get<1>(grey.front())),
+                  std::make_tuple(200, 0));
+        EXPECT_EQ(std::make_tuple(std::get<2>(grey.back()), std::get<3>(grey.back())),
+                  std::make_tuple(0, -static_cast<int>(c.rootHeight)));
     }
 }
 
