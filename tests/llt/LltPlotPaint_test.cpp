@@ -256,38 +256,26 @@ TEST(LltPlotPaint, TwistPlotShowsRelativeAnglesLeftAndAbsoluteAnglesRight) {
     // Angles that are exact in binary, so that every pixel follows from the formulas exactly:
     // 20 pixels per degree relative to the root, upwards; the half span 200 pixels wide.
     struct Case {
-        double span, alphaA, dB, dC, dD, s1, s2, s3;
+        double span;
+        double alphaA, dB, dC, dD;  // root angle, angles relative to it
+        double s1, s2, s3;
         std::vector<std::string> right;  // "%2.1f" of alphaA + 3 .. alphaA - 2, top to bottom
         std::string quarter, half;       // "%2.1f" of b / 4 and b / 2
         std::vector<Segment> blue;       // root -> B -> C -> tip
     };
+    const std::vector<Segment> fallingToTheTip = {
+        {0, 0, 100, 10}, {100, 10, 150, 15}, {150, 15, 200, 30}};
+    const std::vector<Segment> risingToTheTip = {
+        {0, 0, 50, -20}, {50, -20, 150, -10}, {150, -10, 200, -40}};
+    // clang-format off
     const Case cases[] = {
-        {8,
-         5.0,
-         -0.5,
-         -0.75,
-         -1.5,
-         50,
-         25,
-         25,
-         {"8.0", "7.0", "6.0", "5.0", "4.0", "3.0"},
-         "2.0",
-         "4.0",
-         {{0, 0, 100, 10}, {100, 10, 150, 15}, {150, 15, 200, 30}}},
+        {8, 5.0, -0.5, -0.75, -1.5, 50, 25, 25,
+         {"8.0", "7.0", "6.0", "5.0", "4.0", "3.0"}, "2.0", "4.0", fallingToTheTip},
         // A negative root angle and a wing twisted upwards towards the tip.
-        {10,
-         -1.5,
-         1.0,
-         0.5,
-         2.0,
-         25,
-         50,
-         25,
-         {"1.5", "0.5", "-0.5", "-1.5", "-2.5", "-3.5"},
-         "2.5",
-         "5.0",
-         {{0, 0, 50, -20}, {50, -20, 150, -10}, {150, -10, 200, -40}}},
+        {10, -1.5, 1.0, 0.5, 2.0, 25, 50, 25,
+         {"1.5", "0.5", "-0.5", "-1.5", "-2.5", "-3.5"}, "2.5", "5.0", risingToTheTip},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.alphaA);
         LltSolver s;
