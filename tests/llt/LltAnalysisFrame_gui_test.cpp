@@ -3,6 +3,8 @@
 
 #include <cmath>
 #include <filesystem>
+#include <initializer_list>
+#include <memory>
 
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltMethodFrame.h"
@@ -125,6 +127,87 @@ TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
     SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(145, 85), true);
     EXPECT_EQ(f->chordBField->GetValue(), wxS("0.80"));
     EXPECT_EQ(f->chordCField->GetValue(), wxS("0.80"));
+}
+
+TEST_F(LltAnalysisFrameTest, DragsActWithinTwoPixelsOfAColumnAndInsideTheDragWindow) {
+    LltAnalysisFrame* f = Open();
+    // Span 8, segments 50/25/25: B, C, D at x = 100, 150, 200 (logical pixels). The chord plot
+    // (origin (45, 55)) takes 0 <= y <= 90 and writes 0.5 * 8 * y / 150; the twist plot (origin
+    // (45, 90)) takes -60 <= y <= 40 and writes -0.05 y.
+    wxTextCtrl* const dragged[] = {f->chordBField, f->chordCField, f->chordDField,
+                                   f->angleBField, f->angleCField, f->angleDField};
+    struct Case {
+        bool chordPlot;
+        int x, y;
+        wxTextCtrl* field;  // nullptr: the motion is ignored
+        const wchar_t* text;
+    };
+    // Each case starts from the window's texts of the dragged fields.
+    std::vector<wxString> start;
+    for (wxTextCtrl* field : dragged) start.push_back(field->GetValue());
+    auto runCases = [&](std::initializer_list<Case> cases) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message()
+                         << (c.chordPlot ? "chord " : "twist ") << c.x << ", " << c.y);
+            for (size_t i = 0; i < start.size(); ++i) dragged[i]->ChangeValue(start[i]);
+            const std::shared_ptr<LltSolver> before = llt::currentSolver;
+            const wxPoint origin = c.chordPlot ? wxPoint(45, 55) : wxPoint(45, 90);
+            wxWindow* plot = c.chordPlot ? static_cast<wxWindow*>(f->chordCanvas) : f->twistCanvas;
+            SendMouse(plot, wxEVT_MOTION, origin + wxPoint(c.x, c.y), true);
+            std::vector<wxString> expected = start;
+            for (size_t i = 0; i < start.size(); ++i) {
+                if (dragged[i] == c.field) expected[i] = c.text;
+            }
+            std::vector<wxString> texts;
+            for (wxTextCtrl* field : dragged) texts.push_back(field->GetValue());
+            EXPECT_EQ(texts, expected);
+            // An accepted write passes the checks and recomputes; an ignored motion does not.
+            EXPECT_EQ(llt::currentSolver != before, c.field != nullptr);
+        }
+    };
+    runCases({
+        // Each column two pixels either side, D's too; three pixels off, nothing.
+        {true, 98, 45, f->chordBField, L"1.20"},
+        {true, 102, 45, f->chordBField, L"1.20"},
+        {true, 97, 45, nullptr, L""},
+        {true, 103, 45, nullptr, L""},
+        {true, 152, 30, f->chordCField, L"0.80"},
+        {true, 147, 30, nullptr, L""},
+        {true, 198, 30, f->chordDField, L"0.80"},
+        {true, 202, 30, f->chordDField, L"0.80"},
+        {true, 197, 30, nullptr, L""},
+        {true, 203, 30, nullptr, L""},
+        // The edges of the chord plot's drag window are included; beyond them, nothing.
+        {true, 100, 0, f->chordBField, L"0.00"},
+        {true, 100, 90, f->chordBField, L"2.40"},
+        {true, 100, -1, nullptr, L""},
+        {true, 100, 91, nullptr, L""},
+        // The twist plot: the same columns, its own window.
+        {false, 98, -30, f->angleBField, L"1.50"},
+        {false, 102, -30, f->angleBField, L"1.50"},
+        {false, 97, -30, nullptr, L""},
+        {false, 103, -30, nullptr, L""},
+        {false, 198, 20, f->angleDField, L"-1.00"},
+        {false, 202, 20, f->angleDField, L"-1.00"},
+        {false, 203, 20, nullptr, L""},
+        {false, 150, -60, f->angleCField, L"3.00"},
+        {false, 150, 40, f->angleCField, L"-2.00"},
+        {false, 150, -61, nullptr, L""},
+        {false, 150, 41, nullptr, L""},
+    });
+
+    // A column between two pixels, AB 33.3: B at x = 66.6, so 64.6 <= x <= 68.6.
+    f->segmentABField->ChangeValue(wxS("33.3"));
+    f->segmentBCField->ChangeValue(wxS("33.3"));
+    f->segmentCDField->ChangeValue(wxS("33.4"));
+    runCases({
+        {true, 65, 45, f->chordBField, L"1.20"},
+        {true, 68, 45, f->chordBField, L"1.20"},
+        {true, 64, 45, nullptr, L""},
+        {true, 69, 45, nullptr, L""},
+        {false, 65, -10, f->angleBField, L"0.50"},
+        {false, 69, -10, nullptr, L""},
+    });
 }
 
 TEST_F(LltAnalysisFrameTest, CorrectionsAndRejectedInputsNeverReachTheFile) {
