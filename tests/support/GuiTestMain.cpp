@@ -2,6 +2,8 @@
 // assert and every unexpected modal box turned into a test failure instead of a hang.
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
+#include <unistd.h>
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
@@ -42,6 +44,16 @@ class UnexpectedDialogGuard : public wxModalDialogHook {
     void Exit(wxDialog*) override {}
 };
 
+// A busy X server can refuse a connection for a moment, and the toolkit tries only once:
+// open the display here, with patience; the toolkit's own start then finds it open.
+bool WaitForDisplay(int& argc, char** argv) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        if (gtk_init_check(&argc, &argv)) return true;
+        usleep(50 * 1000);
+    }
+    return false;
+}
+
 }  // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(TestApp);
@@ -54,7 +66,7 @@ int main(int argc, char** argv) {
     // window test also checks that numbers keep their decimal point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) setenv("LC_ALL", "de_DE.UTF-8", 1);
     luvo::PrepareDisplayBackend();
-    if (!wxEntryStart(argc, argv)) {
+    if (!WaitForDisplay(argc, argv) || !wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "wxEntryStart failed: no X display? Run under xvfb-run.\n");
         return 1;
     }
