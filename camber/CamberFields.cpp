@@ -31,10 +31,6 @@ const CamberRangeRule kLiftRule = {
 
 const wxString kAngleTip = wxS("Winkel alpha* in Grad eingeben");
 
-CamberNacaFrame* NacaWindowOf(wxWindow* control) {
-    return dynamic_cast<CamberNacaFrame*>(wxGetTopLevelParent(control));
-}
-
 wxString Digit(long value) { return wxString::Format(wxS("%ld"), value); }
 
 }  // namespace
@@ -57,8 +53,7 @@ CamberField::CamberField(wxWindow* parent, const wxString& value, const wxPoint&
 }
 
 void CamberField::OnTextChanged(wxCommandEvent&) {
-    const CamberTaskWindow* window = CamberTaskOf(this);
-    if (window != nullptr && window->IsBuilt()) CheckText();
+    if (CamberWindowOf<CamberTaskWindow>(this) != nullptr) CheckText();
 }
 
 void CamberField::Reject(const wxString& message, const wxString& caption) {
@@ -69,7 +64,7 @@ void CamberField::Reject(const wxString& message, const wxString& caption) {
 }
 
 void CamberField::RecalculateWindow() {
-    if (CamberTaskWindow* window = CamberTaskOf(this)) window->Recalculate();
+    if (auto* window = CamberWindowOf<CamberTaskWindow>(this)) window->Recalculate();
 }
 
 void CamberField::SelectLeading() {
@@ -120,7 +115,7 @@ CamberNacaAngleField::CamberNacaAngleField(wxWindow* parent, const wxPoint& pos,
                        wxS("Gewählt: Eingabe des Winkels"), kAngleRule) {}
 
 void CamberNacaAngleField::OnTabArrived() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
         window->LiftRadio()->SetValue(false);
@@ -133,7 +128,7 @@ CamberNacaLiftField::CamberNacaLiftField(wxWindow* parent, const wxPoint& pos, c
                        wxS("Gewählt: Eingabe des Auftriebsbeiwertes"), kLiftRule) {}
 
 void CamberNacaLiftField::OnTabArrived() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     if (window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue()) {
         window->AngleRadio()->SetValue(false);
@@ -147,7 +142,7 @@ CamberNacaCamberField::CamberNacaCamberField(wxWindow* parent, const wxPoint& po
                   wxS("Eingabe der Wölbung")) {}
 
 void CamberNacaCamberField::CheckText() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     const wxString caption = wxS("Eingabe der Wölbung");
     const wxString text = GetValue();
@@ -186,7 +181,7 @@ CamberNacaPositionField::CamberNacaPositionField(wxWindow* parent, const wxPoint
                   wxS("Eingabe der Wölbungsrücklage")) {}
 
 void CamberNacaPositionField::CheckText() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     const wxString text = GetValue();
     const long m = CamberFieldInteger(window->CamberDigitField()->GetValue());

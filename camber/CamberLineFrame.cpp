@@ -24,11 +24,6 @@ const wxString kInfoText =
         "Winkel alpha* verändert werden. Auch hier ist alpha* auf\n"
         "maximal 15° begrenzt.\n\n");
 
-CamberLineFrame* WindowOf(wxWindow* canvas) {
-    auto* window = dynamic_cast<CamberLineFrame*>(wxGetTopLevelParent(canvas));
-    return window != nullptr && window->IsBuilt() ? window : nullptr;
-}
-
 wxString PositionText(const wchar_t* prefix, double x, double v) {
     return wxString(prefix) + luvo::FormatWx("%f", x) + wxS(", ") + luvo::FormatWx("%f", v);
 }
@@ -105,13 +100,13 @@ CamberLineEditCanvas::CamberLineEditCanvas(wxWindow* parent, const wxPoint& pos,
 void CamberLineEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
-    if (CamberLineFrame* window = WindowOf(this)) {
+    if (auto* window = CamberWindowOf<CamberLineFrame>(this)) {
         window->DrawCamberPlot(dc, window->CurrentState());
     }
 }
 
 void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
-    CamberLineFrame* window = WindowOf(this);
+    auto* window = CamberWindowOf<CamberLineFrame>(this);
     if (window == nullptr || event.GetEventType() != wxEVT_MOTION) {
         event.Skip();
         return;
@@ -143,7 +138,7 @@ CamberLinePressureCanvas::CamberLinePressureCanvas(wxWindow* parent, const wxPoi
 void CamberLinePressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
-    if (CamberLineFrame* window = WindowOf(this)) {
+    if (auto* window = CamberWindowOf<CamberLineFrame>(this)) {
         window->DrawPressurePlot(dc, window->CurrentState());
     }
 }

@@ -29,11 +29,6 @@ const wxString kInfoText =
         "den nur die drei Birnbaumkoeffizienten A0, A1 und A2, die\n"
         "tatsächliche Druckverteilung 100 Koeffizienten.\n\n");
 
-CamberNacaFrame* WindowOf(wxWindow* canvas) {
-    auto* window = dynamic_cast<CamberNacaFrame*>(wxGetTopLevelParent(canvas));
-    return window != nullptr && window->IsBuilt() ? window : nullptr;
-}
-
 void DrawCamberLegend(wxDC& dc) {
     dc.DrawText(wxS("- Original grau"), 45, 207);
     dc.DrawText(wxS("- Approximation rot, HK auf x/t-Achse verschoben"), 45, 220);
@@ -175,7 +170,7 @@ CamberNacaLineCanvas::CamberNacaLineCanvas(wxWindow* parent, const wxPoint& pos,
 void CamberNacaLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
-    if (CamberNacaFrame* window = WindowOf(this)) window->PaintCamberPlot(dc);
+    if (auto* window = CamberWindowOf<CamberNacaFrame>(this)) window->PaintCamberPlot(dc);
 }
 
 // clang-format off
@@ -193,5 +188,5 @@ CamberNacaPressureCanvas::CamberNacaPressureCanvas(wxWindow* parent, const wxPoi
 void CamberNacaPressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
-    if (CamberNacaFrame* window = WindowOf(this)) window->PaintPressurePlot(dc);
+    if (auto* window = CamberWindowOf<CamberNacaFrame>(this)) window->PaintPressurePlot(dc);
 }

@@ -20,11 +20,6 @@ const wxString kInfoText =
         "der Druckverteilung mittels Maus variiert sowie der Winkel\n"
         "alpha* verändert werden.\n\n");
 
-CamberPressureFrame* WindowOf(wxWindow* canvas) {
-    auto* window = dynamic_cast<CamberPressureFrame*>(wxGetTopLevelParent(canvas));
-    return window != nullptr && window->IsBuilt() ? window : nullptr;
-}
-
 wxString PositionText(const wchar_t* prefix, double x, double v) {
     return wxString(prefix) + luvo::FormatWx("%f", x) + wxS(", ") + luvo::FormatWx("%f", v);
 }
@@ -123,13 +118,13 @@ void CamberPressureEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
     // The distribution of the points themselves; the angle field plays no part here.
-    if (CamberPressureFrame* window = WindowOf(this)) {
+    if (auto* window = CamberWindowOf<CamberPressureFrame>(this)) {
         window->DrawPressurePlot(dc, window->DraggedState());
     }
 }
 
 void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
-    CamberPressureFrame* window = WindowOf(this);
+    auto* window = CamberWindowOf<CamberPressureFrame>(this);
     if (window == nullptr || event.GetEventType() != wxEVT_MOTION) {
         event.Skip();
         return;
@@ -161,7 +156,7 @@ CamberPressureLineCanvas::CamberPressureLineCanvas(wxWindow* parent, const wxPoi
 void CamberPressureLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetDeviceOrigin(0, 0);
-    if (CamberPressureFrame* window = WindowOf(this)) {
+    if (auto* window = CamberWindowOf<CamberPressureFrame>(this)) {
         window->DrawCamberPlot(dc, window->ShiftedState());
     }
 }

@@ -4,15 +4,6 @@
 #include "camber/CamberNacaFrame.h"
 #include "camber/CamberTaskWindow.h"
 
-namespace {
-
-CamberNacaFrame* NacaWindowOf(wxWindow* control) {
-    auto* window = dynamic_cast<CamberNacaFrame*>(wxGetTopLevelParent(control));
-    return window != nullptr && window->IsBuilt() ? window : nullptr;
-}
-
-}  // namespace
-
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberAngleRadio, wxRadioButton)
     CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
@@ -42,7 +33,7 @@ void CamberAngleRadio::OnKeyUp(wxKeyEvent& event) {
 }
 
 void CamberAngleRadio::Choose() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
         window->LiftRadio()->SetValue(false);
@@ -67,7 +58,7 @@ CamberLiftRadio::CamberLiftRadio(wxWindow* parent, const wxPoint& pos)
 }
 
 bool CamberLiftRadio::SwitchToLift() {
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return false;
     if (!(window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue())) return false;
     window->AngleRadio()->SetValue(false);
@@ -86,7 +77,7 @@ void CamberLiftRadio::OnMouse(wxMouseEvent& event) {
     // In lift mode already, a click changes nothing at all.
     if (!SwitchToLift()) return;
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
-    NacaWindowOf(this)->Recalculate();
+    CamberWindowOf<CamberNacaFrame>(this)->Recalculate();
 }
 
 void CamberLiftRadio::OnKeyUp(wxKeyEvent& event) {
@@ -94,7 +85,7 @@ void CamberLiftRadio::OnKeyUp(wxKeyEvent& event) {
         event.Skip();
         return;
     }
-    CamberNacaFrame* window = NacaWindowOf(this);
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     SwitchToLift();
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));

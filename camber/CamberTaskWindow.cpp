@@ -8,10 +8,6 @@
 #include "camber/CamberPlotGeometry.h"
 #include "common/WxNumber.h"
 
-CamberTaskWindow* CamberTaskOf(wxWindow* control) {
-    return dynamic_cast<CamberTaskWindow*>(wxGetTopLevelParent(control));
-}
-
 void CamberShowStatus(wxWindow* control, const wxString& text) {
     auto* frame = dynamic_cast<wxFrame*>(wxGetTopLevelParent(control));
     if (frame != nullptr && frame->GetStatusBar() != nullptr) frame->SetStatusText(text, 0);

@@ -38,8 +38,13 @@ class CamberTaskWindow {
     bool built_ = false;
 };
 
-// The task window containing a control (its top-level parent); nullptr outside one.
-CamberTaskWindow* CamberTaskOf(wxWindow* control);
+// The task window of type Window that contains a control (its top-level parent); nullptr
+// outside one and while it is being built.
+template <typename Window>
+Window* CamberWindowOf(wxWindow* control) {
+    auto* window = dynamic_cast<Window*>(wxGetTopLevelParent(control));
+    return window != nullptr && window->IsBuilt() ? window : nullptr;
+}
 
 // Shows a text in status field 0 of the frame that contains the control.
 void CamberShowStatus(wxWindow* control, const wxString& text);
