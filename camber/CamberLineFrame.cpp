@@ -86,16 +86,11 @@ void CamberLineFrame::OnInfo(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberLineEditCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberLineEditCanvas, CamberCanvas)
     EVT_PAINT(CamberLineEditCanvas::OnPaint)
     CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLineEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberLineEditCanvas::CamberLineEditCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberLineEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -124,16 +119,10 @@ void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberLinePressureCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberLinePressureCanvas, CamberCanvas)
     EVT_PAINT(CamberLinePressureCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberLinePressureCanvas::CamberLinePressureCanvas(wxWindow* parent, const wxPoint& pos,
-                                                   const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberLinePressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

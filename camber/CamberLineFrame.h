@@ -50,9 +50,9 @@ class CamberLineFrame : public luvo::LuvoFrame, public CamberTaskWindow {
 };
 
 // Upper plot: the camber line with the three draggable red points.
-class CamberLineEditCanvas : public wxWindow {
+class CamberLineEditCanvas : public CamberCanvas {
   public:
-    CamberLineEditCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);
@@ -61,9 +61,9 @@ class CamberLineEditCanvas : public wxWindow {
 };
 
 // Lower plot: the pressure on the upper and the lower side.
-class CamberLinePressureCanvas : public wxWindow {
+class CamberLinePressureCanvas : public CamberCanvas {
   public:
-    CamberLinePressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);

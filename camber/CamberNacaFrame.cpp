@@ -157,15 +157,10 @@ void CamberNacaFrame::OnInfo(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberNacaLineCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberNacaLineCanvas, CamberCanvas)
     EVT_PAINT(CamberNacaLineCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberNacaLineCanvas::CamberNacaLineCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberNacaLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -174,16 +169,10 @@ void CamberNacaLineCanvas::OnPaint(wxPaintEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberNacaPressureCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberNacaPressureCanvas, CamberCanvas)
     EVT_PAINT(CamberNacaPressureCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberNacaPressureCanvas::CamberNacaPressureCanvas(wxWindow* parent, const wxPoint& pos,
-                                                   const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberNacaPressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

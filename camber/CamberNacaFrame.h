@@ -79,18 +79,18 @@ class CamberNacaFrame : public luvo::LuvoFrame, public CamberTaskWindow {
 };
 
 // The two plots of the window; each draws its own window's state.
-class CamberNacaLineCanvas : public wxWindow {
+class CamberNacaLineCanvas : public CamberCanvas {
   public:
-    CamberNacaLineCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);
     wxDECLARE_EVENT_TABLE();
 };
 
-class CamberNacaPressureCanvas : public wxWindow {
+class CamberNacaPressureCanvas : public CamberCanvas {
   public:
-    CamberNacaPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);

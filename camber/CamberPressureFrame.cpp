@@ -102,17 +102,11 @@ void CamberPressureFrame::OnInfo(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberPressureEditCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberPressureEditCanvas, CamberCanvas)
     EVT_PAINT(CamberPressureEditCanvas::OnPaint)
     CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberPressureEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberPressureEditCanvas::CamberPressureEditCanvas(wxWindow* parent, const wxPoint& pos,
-                                                   const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberPressureEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -142,16 +136,10 @@ void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(CamberPressureLineCanvas, wxWindow)
+wxBEGIN_EVENT_TABLE(CamberPressureLineCanvas, CamberCanvas)
     EVT_PAINT(CamberPressureLineCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 // clang-format on
-
-CamberPressureLineCanvas::CamberPressureLineCanvas(wxWindow* parent, const wxPoint& pos,
-                                                   const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
-    CamberPrepareCanvas(this);
-}
 
 void CamberPressureLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

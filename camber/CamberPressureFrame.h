@@ -58,9 +58,9 @@ class CamberPressureFrame : public luvo::LuvoFrame, public CamberTaskWindow {
 };
 
 // Upper plot: the pressure distribution with the three draggable red points.
-class CamberPressureEditCanvas : public wxWindow {
+class CamberPressureEditCanvas : public CamberCanvas {
   public:
-    CamberPressureEditCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);
@@ -69,9 +69,9 @@ class CamberPressureEditCanvas : public wxWindow {
 };
 
 // Lower plot: the camber line, moved so that its trailing edge lies on the chord.
-class CamberPressureLineCanvas : public wxWindow {
+class CamberPressureLineCanvas : public CamberCanvas {
   public:
-    CamberPressureLineCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    using CamberCanvas::CamberCanvas;
 
   private:
     void OnPaint(wxPaintEvent& event);

@@ -69,7 +69,10 @@ void CamberRedrawCanvas(wxWindow* canvas, const std::function<void(wxDC&)>& draw
     draw(dc);
 }
 
-void CamberPrepareCanvas(wxWindow* canvas) { canvas->SetBackgroundColour(*wxWHITE); }
+CamberCanvas::CamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
+    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER) {
+    SetBackgroundColour(*wxWHITE);
+}
 
 CamberResultTexts CreateInteractiveTaskTexts(wxWindow* panel) {
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe"), wxPoint(350, 30), wxSize(270, 60));

@@ -72,7 +72,10 @@ long CamberFieldInteger(const wxString& text);
 void CamberRedrawCanvas(wxWindow* canvas, const std::function<void(wxDC&)>& draw);
 
 // A plot canvas of the task windows: sunken border, white background.
-void CamberPrepareCanvas(wxWindow* canvas);
+class CamberCanvas : public wxWindow {
+  public:
+    CamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+};
 
 // Draws the 4 x 4 marker of each point, top-left corner at the point, with the red pen and
 // the context's brush.
