@@ -1,10 +1,8 @@
 #include "llt/LltAnalysisCanvases.h"
 
-#include <wx/dcclient.h>
+#include <string>
 
-#include <initializer_list>
-
-#include "common/WxNumber.h"
+#include "common/NumberText.h"
 #include "llt/LltAnalysisFrame.h"
 
 namespace {
@@ -13,37 +11,25 @@ namespace {
 const wxPoint kChordOrigin(45, 55);
 const wxPoint kTwistOrigin(45, 90);
 
-// The section points B, C and D as fractions of the half span, read from the segment fields.
-struct Fractions {
-    double f1, f2, f3;
-};
-Fractions SectionFractions(const LltAnalysisFrame& frame) {
-    return {luvo::ToNumber(frame.segmentABField->GetValue()) / 100.0,
-            luvo::ToNumber(frame.segmentBCField->GetValue()) / 100.0,
-            luvo::ToNumber(frame.segmentCDField->GetValue()) / 100.0};
-}
-
-// A draggable section point: its column, the left edge of its handle and its field.
-struct Section {
-    double x;
-    double handleLeft;
-    wxTextCtrl* field;
-};
-
-// Every point whose column holds the pointer (within two pixels either side) takes the text,
-// each on its own, so that coinciding points are all served by one event; then its 4 x 4 handle
-// is drawn at the pointer's height.
-void MoveSections(wxWindow* canvas, wxPoint origin, const wxColour& colour, wxPoint at,
-                  std::initializer_list<Section> sections, const wxString& text) {
-    for (const Section& s : sections) {
-        if (!(s.x - 2 <= at.x && at.x <= s.x + 2)) continue;
-        s.field->SetValue(text);
-        if (!canvas->IsShownOnScreen()) continue;
-        wxClientDC dc(canvas);
-        dc.SetDeviceOrigin(origin.x, origin.y);
-        dc.SetPen(wxPen(colour, 0, wxPENSTYLE_SOLID));
-        dc.DrawRectangle(static_cast<int>(s.handleLeft), at.y - 2, 4, 4);
+// The points B, C and D whose columns hold the pointer (within two pixels either side), each on
+// its own, so that coinciding points are all served by one event: each takes `text` into its
+// field, and its 4 x 4 handle is drawn at the pointer's height in its column, D's at the tip
+// when `dAtTip`.
+std::vector<LltHandleMove> SectionMoves(const LltAnalysisFrame& frame, wxPoint at,
+                                        const LltInput (&fields)[3], const std::string& text,
+                                        bool dAtTip) {
+    const double f1 = frame.segmentABField->Number() / 100.0;
+    const double f2 = frame.segmentBCField->Number() / 100.0;
+    const double f3 = frame.segmentCDField->Number() / 100.0;
+    const double columns[] = {200.0 * f1, 200.0 * (f1 + f2), 200.0 * (f1 + f2 + f3)};
+    std::vector<LltHandleMove> moves;
+    for (int k = 0; k < 3; ++k) {
+        const double x = columns[k];
+        if (!(x - 2 <= at.x && at.x <= x + 2)) continue;
+        const int markX = dAtTip && k == 2 ? 198 : static_cast<int>(x - 2);
+        moves.push_back({{fields[k], text}, markX, at.y - 2});
     }
+    return moves;
 }
 
 }  // namespace
@@ -54,19 +40,13 @@ void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
         frame_.SetInputStatus(wxS("Eingabe der Tiefenverteilung"));
         return;
     }
-    const double b = luvo::ToNumber(frame_.spanField->GetValue());
-    const Fractions f = SectionFractions(frame_);
     const wxPoint at = event.GetPosition() - kChordOrigin;
     if (at.y < 0 || at.y > 90) return;
-    const double xB = 200.0 * f.f1;
-    const double xC = 200.0 * (f.f1 + f.f2);
-    const double xD = 200.0 * (f.f1 + f.f2 + f.f3);
     // 150 pixels for a chord of half the span, chords downwards.
-    MoveSections(this, kChordOrigin, wxColour(wxS("grey")), at,
-                 {{xB, xB - 2, frame_.chordBField},
-                  {xC, xC - 2, frame_.chordCField},
-                  {xD, xD - 2, frame_.chordDField}},
-                 luvo::FormatWx("%2.2f", 0.5 * b * at.y / 150.0));
+    const double b = frame_.spanField->Number();
+    MoveHandles(SectionMoves(frame_, at, {LltInput::ChordB, LltInput::ChordC, LltInput::ChordD},
+                             luvo::FormatNumber("%2.2f", 0.5 * b * at.y / 150.0), false),
+                kChordOrigin, wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
 void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
@@ -75,19 +55,13 @@ void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
         frame_.SetInputStatus(wxS("Eingabe der Parameter"));
         return;
     }
-    const Fractions f = SectionFractions(frame_);
     const wxPoint at = event.GetPosition() - kTwistOrigin;
     if (at.y < -60 || at.y > 40) return;
-    const double xB = 200.0 * f.f1;
-    const double xC = 200.0 * (f.f1 + f.f2);
-    const double xD = 200.0 * (f.f1 + f.f2 + f.f3);
     // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00". D's handle stays at
     // the tip.
-    MoveSections(this, kTwistOrigin, wxColour(wxS("blue")), at,
-                 {{xB, xB - 2, frame_.angleBField},
-                  {xC, xC - 2, frame_.angleCField},
-                  {xD, 198, frame_.angleDField}},
-                 luvo::FormatWx("%2.2f", -0.05 * at.y));
+    MoveHandles(SectionMoves(frame_, at, {LltInput::AngleB, LltInput::AngleC, LltInput::AngleD},
+                             luvo::FormatNumber("%2.2f", -0.05 * at.y), true),
+                kTwistOrigin, wxPen(wxColour(wxS("blue")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
 // clang-format off
