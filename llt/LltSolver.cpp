@@ -57,9 +57,7 @@ void LltSolver::SetTrapezoidChord(double b, double s1, double s2, double s3, dou
     for (int i = kRoot; i >= 0; --i) {
         chord[i] = planform.At(y[i]);
     }
-    for (int k = 0; k <= 50; ++k) {
-        chord[52 + k] = chord[50 - k];
-    }
+    MirrorToLeftHalf(chord);
 }
 
 void LltSolver::SetTrapezoidTwist(double b, double alphaA, double deltaB, double deltaC,
@@ -78,12 +76,21 @@ void LltSolver::SetTrapezoidTwist(double b, double alphaA, double deltaB, double
     for (int i = kRoot; i >= 0; --i) {
         twistDeg[i] = twist.At(y[i]);
     }
+    SetTwistRadians();
+}
+
+void LltSolver::MirrorToLeftHalf(StationArray& v) {
+    for (int k = 0; k <= 50; ++k) {
+        v[52 + k] = v[50 - k];
+    }
+}
+
+void LltSolver::SetTwistRadians() {
+    // twistDeg itself stays unmirrored.
     for (int i = 0; i <= kRoot; ++i) {
         twistRad[i] = LltPi * twistDeg[i] * kDegToRad;
     }
-    for (int k = 0; k <= 50; ++k) {
-        twistRad[52 + k] = LltPi * twistDeg[50 - k] * kDegToRad;
-    }
+    MirrorToLeftHalf(twistRad);
 }
 
 double LltSolver::TrapezoidArea() const {
@@ -149,9 +156,7 @@ void LltSolver::SolveCirculation() {
     LltLuBackward(system, kLastRow, workVector, gamma);
     gamma[0] = 0.0;
     // The left half copies the right half (this also sets the left tip to 0).
-    for (int k = 0; k <= 50; ++k) {
-        gamma[52 + k] = gamma[50 - k];
-    }
+    MirrorToLeftHalf(gamma);
     gammaMax = 0.0;
     for (int i = kFirst; i <= kRoot; ++i) {
         if (gamma[i] >= gammaMax) {

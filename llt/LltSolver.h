@@ -144,6 +144,10 @@ class LltSolver {
     double readChord = 0;
 
   private:
+    // Copies the right half into the left: station 52 + k takes the value of station 50 - k.
+    static void MirrorToLeftHalf(StationArray& v);
+    // `twistRad` of every station from `twistDeg` of the right half.
+    void SetTwistRadians();
     // c_i * f * 6.28: zero means the station carries no circulation (chord 0 or f = 0).
     double LiftSlopeDenominator(int i) const;
     void TwistFromSeries(double b, double first, double coefA3, double coefA5, double f);

@@ -14,8 +14,7 @@
 
 namespace {
 
-constexpr int kPairs = 52;                          // stations 0 (tip) .. 51 (root)
-constexpr double kDegToRad = 0.005555555555555556;  // 1/180
+constexpr int kPairs = 52;  // stations 0 (tip) .. 51 (root)
 
 bool IsWhite(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -181,15 +180,8 @@ bool LltSolver::ReadGridText(std::string_view fileText) {
         twistDeg[i] = twist[i];
         chord[i] = chords[i];
     }
-    for (int k = 0; k <= 50; ++k) {
-        chord[52 + k] = chord[50 - k];
-    }
-    for (int i = 0; i <= kRoot; ++i) {
-        twistRad[i] = LltPi * twistDeg[i] * kDegToRad;
-    }
-    for (int k = 0; k <= 50; ++k) {
-        twistRad[52 + k] = LltPi * twistDeg[50 - k] * kDegToRad;
-    }
+    MirrorToLeftHalf(chord);
+    SetTwistRadians();
     return true;
 }
 
