@@ -35,11 +35,7 @@ std::vector<LltHandleMove> SectionMoves(const LltAnalysisFrame& frame, wxPoint a
 }  // namespace
 
 void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
-    if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!LltDragMotion(event)) {
-        frame_.SetInputStatus(wxS("Eingabe der Tiefenverteilung"));
-        return;
-    }
+    if (!DragStep(event, wxS("Eingabe der Tiefenverteilung"))) return;
     const wxPoint at = event.GetPosition() - kChordOrigin;
     if (at.y < 0 || at.y > 90) return;
     // 150 pixels for a chord of half the span, chords downwards.
@@ -50,11 +46,7 @@ void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
-    if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!LltDragMotion(event)) {
-        frame_.SetInputStatus(wxS("Eingabe der Parameter"));
-        return;
-    }
+    if (!DragStep(event, wxS("Eingabe der Parameter"))) return;
     const wxPoint at = event.GetPosition() - kTwistOrigin;
     if (at.y < -60 || at.y > 40) return;
     // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00". D's handle stays at

@@ -28,11 +28,7 @@ void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
 }
 
 void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
-    if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!LltDragMotion(event)) {
-        frame_.SetInputStatus(wxS("Eingabe der Parameter"));
-        return;
-    }
+    if (!DragStep(event, wxS("Eingabe der Parameter"))) return;
     const LltChordDesignInputs in = frame_.ReadInputs();
     const wxPoint at = event.GetPosition() - kTwistOrigin;
     // B, C and D each on its own: coinciding handles all move with one event.

@@ -4,11 +4,21 @@
 // window's recomputation, which redraws every plot of the window; a drag writes its texts into
 // the window's fields, whose checks then recompute the window.
 
+#include <wx/brush.h>
+#include <wx/dcclient.h>
+#include <wx/pen.h>
+#include <wx/textctrl.h>
+
 #include <vector>
 
-#include "llt/LltDesignDrag.h"
 #include "llt/LltDesignTasks.h"
 #include "llt/LltPlotCanvas.h"
+
+// A drag acts on pointer motion with the left, middle or right button held.
+inline bool LltDragMotion(const wxMouseEvent& e) {
+    return e.GetEventType() == wxEVT_MOTION &&
+           (e.LeftIsDown() || e.MiddleIsDown() || e.RightIsDown());
+}
 
 template <class Frame>
 class LltTaskCanvas : public LltPlotCanvas {
@@ -22,19 +32,38 @@ class LltTaskCanvas : public LltPlotCanvas {
         Paint([this] { frame_.Recompute(); });
     }
 
+    // For a plot whose handles name their input in the status line: true for a drag step;
+    // motion without a button shows `status` in the window's first status field, and every other
+    // mouse event does nothing.
+    bool DragStep(const wxMouseEvent& e, const wxString& status) {
+        if (e.GetEventType() != wxEVT_MOTION) return false;
+        if (LltDragMotion(e)) return true;
+        frame_.SetInputStatus(status);
+        return false;
+    }
+
     // Writes each text into its field, in order; every write runs the checks, and with them the
     // window's recomputation, before the next one.
     void WriteFields(const std::vector<LltWrite>& writes) {
-        LltWriteFields(writes, [this](LltInput input) { return frame_.Field(input); });
+        for (const LltWrite& w : writes) {
+            if (wxTextCtrl* field = frame_.Field(w.input)) {
+                field->SetValue(wxString::FromUTF8(w.text));
+            }
+        }
     }
 
-    // The handles that one drag step moved, each on its own: the write, then the handle's mark
-    // at the pointer on the plot that the write has redrawn.
+    // The handles that one drag step moved, each on its own: the write, then the handle's 4 x 4
+    // mark at the pointer on the plot (whose device origin is given) that the write has redrawn.
     void MoveHandles(const std::vector<LltHandleMove>& moves, wxPoint origin, const wxPen& pen,
                      const wxBrush& brush) {
         for (const LltHandleMove& move : moves) {
             WriteFields({move.write});
-            LltDrawDragMark(this, origin, pen, brush, move.markX, move.markY);
+            if (!IsShownOnScreen()) continue;
+            wxClientDC dc(this);
+            dc.SetDeviceOrigin(origin.x, origin.y);
+            dc.SetPen(pen);
+            dc.SetBrush(brush);
+            dc.DrawRectangle(move.markX, move.markY, 4, 4);
         }
     }
 

@@ -20,11 +20,7 @@ void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
-    if (event.GetEventType() != wxEVT_MOTION) return;
-    if (!LltDragMotion(event)) {
-        frame_.SetInputStatus(wxS("Eingabe der Tiefenverteilung"));
-        return;
-    }
+    if (!DragStep(event, wxS("Eingabe der Tiefenverteilung"))) return;
     const LltTwistDesignInputs in = frame_.ReadInputs();
     const wxPoint at = event.GetPosition() - kChordOrigin;
     // B, C and D each on its own: coinciding handles all move with one event.
