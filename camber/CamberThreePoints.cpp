@@ -45,6 +45,27 @@ int CandidateNear(const CamberPointSet& points, double x) {
     return -1;
 }
 
+// The values a dragged point may take: within the plot's range [lo, hi], and at most `less`
+// less and `more` more than the point's own value.
+struct ValueBand {
+    double lo;
+    double hi;
+    double less;
+    double more;
+};
+
+// Moves the first point near x to (x, v) if v lies in the band; the others are not tried.
+int MoveCandidate(CamberPointSet& points, double x, double v, const ValueBand& band) {
+    const int k = CandidateNear(points, x);
+    if (k < 0) return -1;
+    CamberPoint& point = points[k];
+    if (v < band.lo || v > band.hi) return -1;
+    if (v < point.v - band.less || v > point.v + band.more) return -1;
+    if (!KeepsItsOwnColumn(points, k, x)) return -1;
+    point = {x, v};
+    return k;
+}
+
 }  // namespace
 
 CamberLineSolution CamberSolveLinePoints(const CamberPointSet& points) {
@@ -74,27 +95,14 @@ double CamberUpperPressure(double x, double A0, double A1, double A2) {
 
 int CamberDragLinePoint(CamberPointSet& points, double x, double z) {
     if (x < 0.0 || x > 1.0) return -1;
-    const int k = CandidateNear(points, x);
-    if (k < 0) return -1;
-    CamberPoint& point = points[k];
-    // Within the plot's height and 6 pixels of the point; the others are not tried.
-    if (z < -0.04 || z > 0.1) return -1;
-    if (z < point.v - 0.006 || z > point.v + 0.006) return -1;
-    if (!KeepsItsOwnColumn(points, k, x)) return -1;
-    point = {x, z};
-    return k;
+    // Within the plot's height and 6 pixels of the point.
+    return MoveCandidate(points, x, z, {-0.04, 0.1, 0.006, 0.006});
 }
 
 int CamberDragPressurePoint(CamberPointSet& points, double x, double p) {
     // 0 < x < 1 keeps the square roots of the model finite.
     if (x <= 0.0 || x >= 1.0) return -1;
-    const int k = CandidateNear(points, x);
-    if (k < 0) return -1;
-    CamberPoint& point = points[k];
-    // From 4 pixels above to 8 pixels below the point, within the plot's range.
-    if (p < -2.5 || p > 1.0) return -1;
-    if (p < point.v - 0.1 || p > point.v + 0.2) return -1;
-    if (!KeepsItsOwnColumn(points, k, x)) return -1;
-    point = {x, p};
-    return k;
+    // From 4 pixels above to 8 pixels below the point (cp grows downwards), within the plot's
+    // range.
+    return MoveCandidate(points, x, p, {-2.5, 1.0, 0.1, 0.2});
 }
