@@ -1,5 +1,6 @@
 #include "llt/LltSolver.h"
 
+#include <functional>
 #include <limits>
 
 #include "llt/LltLuFactor.h"
@@ -157,12 +158,7 @@ void LltSolver::SolveCirculation() {
     gamma[0] = 0.0;
     // The left half copies the right half (this also sets the left tip to 0).
     MirrorToLeftHalf(gamma);
-    gammaMax = 0.0;
-    for (int i = kFirst; i <= kRoot; ++i) {
-        if (gamma[i] >= gammaMax) {
-            gammaMax = gamma[i];
-        }
-    }
+    gammaMax = RunningExtreme(0.0, gamma, kFirst, kRoot, std::greater_equal<>());
 }
 
 void LltSolver::ComputeLocalLift() {
@@ -170,12 +166,7 @@ void LltSolver::ComputeLocalLift() {
         // A station of zero chord carries no circulation and so no lift.
         ca[i] = chord[i] == 0.0 ? 0.0 : 2.0 * span * gamma[i] / chord[i];
     }
-    caMax = 0.0;
-    for (int i = kFirst; i <= kRoot; ++i) {
-        if (ca[i] >= caMax) {
-            caMax = ca[i];
-        }
-    }
+    caMax = RunningExtreme(0.0, ca, kFirst, kRoot, std::greater_equal<>());
 }
 
 void LltSolver::ComputeLift() {

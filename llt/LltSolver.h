@@ -148,6 +148,19 @@ class LltSolver {
     static void MirrorToLeftHalf(StationArray& v);
     // `twistRad` of every station from `twistDeg` of the right half.
     void SetTwistRadians();
+    // The extreme of v over the stations from..to, starting at `start`: a station's value takes
+    // over whenever `takesOver(value, current)` holds.
+    template <class TakesOver>
+    static double RunningExtreme(double start, const StationArray& v, int from, int to,
+                                 TakesOver takesOver) {
+        double current = start;
+        for (int i = from; i <= to; ++i) {
+            if (takesOver(v[i], current)) {
+                current = v[i];
+            }
+        }
+        return current;
+    }
     // c_i * f * 6.28: zero means the station carries no circulation (chord 0 or f = 0).
     double LiftSlopeDenominator(int i) const;
     void TwistFromSeries(double b, double first, double coefA3, double coefA5, double f);

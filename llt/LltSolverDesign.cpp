@@ -3,6 +3,7 @@
 // the lifting-line equation in closed form.
 
 #include <cmath>
+#include <functional>
 
 #include "llt/LltLuFactor.h"
 #include "llt/LltSolver.h"
@@ -48,16 +49,8 @@ void LltSolver::TwistFromSeries(double b, double first, double coefA3, double co
     }
     // At the tip the formula is 0/0; its limit does not depend on the chord.
     twistDeg[0] = (180.0 / LltPi) * 0.5 * (first + 9.0 * coefA3 + 25.0 * coefA5);
-    twistMax = 0.01;
-    twistMin = 370.0;
-    for (int i = 0; i <= kRoot; ++i) {
-        if (twistDeg[i] >= twistMax) {
-            twistMax = twistDeg[i];
-        }
-        if (twistDeg[i] <= twistMin) {
-            twistMin = twistDeg[i];
-        }
-    }
+    twistMax = RunningExtreme(0.01, twistDeg, 0, kRoot, std::greater_equal<>());
+    twistMin = RunningExtreme(370.0, twistDeg, 0, kRoot, std::less_equal<>());
 }
 
 void LltSolver::TwistFromFourier(double b, double coefA1, double coefA3, double coefA5, double f) {
@@ -79,12 +72,7 @@ void LltSolver::ChordFromSeries(double b, double first, double coefA3, double co
         chord[i] = (4.0 * b * s1 / twoPiF) * sigma / d;
     }
     chord[0] = 0.0;
-    chordMax = 0.0;
-    for (int i = 0; i <= kRoot; ++i) {
-        if (chord[i] >= chordMax) {
-            chordMax = chord[i];
-        }
-    }
+    chordMax = RunningExtreme(0.0, chord, 0, kRoot, std::greater_equal<>());
 }
 
 void LltSolver::ChordFromFourier(double b, double coefA1, double coefA3, double coefA5, double f) {
