@@ -15,8 +15,6 @@ class LltFieldChecks {
   public:
     LltFieldChecks(LltTaskWindow window, std::function<void()> recompute);
 
-    LltTaskWindow Window() const { return window_; }
-
     // The field that holds an input of the window's check order.
     void Declare(LltInput input, wxTextCtrl* field);
     wxTextCtrl* Field(LltInput input) const { return fields_[LltIndex(input)]; }
@@ -32,7 +30,6 @@ class LltFieldChecks {
     // True when no check box is open and every input passes: only then may a repaint compute
     // and write anew.
     bool Accepted() const;
-    bool BoxOpen() const { return boxesOpen_ > 0; }
 
   private:
     class Host;

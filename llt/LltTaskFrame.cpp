@@ -47,11 +47,6 @@ void LltTaskFrame::AddFileControls(const wxString& label, wxPoint labelAt, int b
     chooseFileButton = new wxButton(panel_, buttonId, wxS("Da&tei wählen"), buttonAt);
 }
 
-void LltTaskFrame::ArmChecks() {
-    // The first recomputation comes from the first painting of the plots.
-    checks_.Arm();
-}
-
 void LltTaskFrame::OnChooseFile(wxCommandEvent&) {
     wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), setup_.dialogFile, wxS("*.dat"),
                         wxFD_SAVE);

@@ -101,7 +101,8 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
         for (const auto& row : rows) {
             if (row.input) checks_.Declare(*row.input, frame.*row.member);
         }
-        ArmChecks();
+        // The first recomputation comes from the first painting of the plots.
+        checks_.Arm();
     }
     // The fields' values (a text without a leading number reads as 0).
     template <class Frame, class FieldClass, class Inputs, std::size_t N>
@@ -122,7 +123,6 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
     void OnChooseFile(wxCommandEvent& event);
 
   private:
-    void ArmChecks();
     void CloseAndForget();
     void Forget();
 
