@@ -8,7 +8,8 @@ LltTaskFrame::LltTaskFrame(const wxString& title, const wxPoint& pos, const wxSi
                            long style, LltTaskFrameSetup setup)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, setup.statusFields, style),
       setup_(std::move(setup)),
-      checks_(setup_.window, [this] { Recompute(); }) {
+      // A check pass recomputes once it has accepted every input: no need to check again.
+      checks_(setup_.window, [this] { RecomputeAccepted(); }) {
     SetStatusText(setup_.status, 0);
 }
 
@@ -25,6 +26,10 @@ void LltTaskFrame::Recompute() {
         if (drawAccepted_) drawAccepted_();
         return;
     }
+    RecomputeAccepted();
+}
+
+void LltTaskFrame::RecomputeAccepted() {
     Accepted accepted = ComputeAccepted();
     llt::currentSolver = accepted.record;
     drawAccepted_ = std::move(accepted.drawPlots);

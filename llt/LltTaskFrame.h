@@ -75,7 +75,7 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
         std::function<void()> drawPlots;
     };
     // Computes a new record from the fields, which hold accepted inputs, and sets the result
-    // labels; the plots are drawn and the file written by Recompute.
+    // labels; the plots are drawn and the file written by RecomputeAccepted.
     virtual Accepted ComputeAccepted() = 0;
 
     // The window's fields, from its table of them (LltFieldRow), all of which name the window.
@@ -123,6 +123,8 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
     void OnChooseFile(wxCommandEvent& event);
 
   private:
+    // Computes, shows and writes a new record from fields that hold accepted inputs.
+    void RecomputeAccepted();
     void CloseAndForget();
     void Forget();
 
