@@ -30,15 +30,40 @@ void AddSegment(CamberSegments& out, double x0, double y0, double x1, double y1,
 }
 
 // Steps x from `start` by 0.005, advanced by repeated addition, while the advanced x is at
-// most `end`; `segment(x0, x1)` adds the segments of one step.
-template <typename Segment>
-void StepCurve(double start, double end, Segment segment) {
+// most `end`. The curve's `value` is taken once at every x, and `segment(x0, v0, x1, v1)` adds
+// the segments of one step.
+template <typename Value, typename Segment>
+void StepCurve(double start, double end, Value value, Segment segment) {
     double x = start;
+    double v = value(x);
     do {
         const double next = x + kStep;
-        segment(x, next);
+        const double vNext = value(next);
+        segment(x, v, next, vNext);
         x = next;
+        v = vNext;
     } while (x <= end);
+}
+
+// The camber curve z(x) from `start` while the advanced x is at most `end`.
+template <typename Z>
+void AddCamberCurve(CamberSegments& out, double start, double end, Z z) {
+    StepCurve(start, end, z, [&](double x0, double z0, double x1, double z1) {
+        AddSegment(out, CamberPixelX(x0), CamberPixelZ(z0), CamberPixelX(x1), CamberPixelZ(z1),
+                   kCamberBand, 0);
+    });
+}
+
+// The upper (y = 160 - scale t) and the lower (y = 160 + scale t) pressure curve of t(x) up to
+// 0.995, the upper segment of every step first.
+template <typename T>
+void AddPressureCurves(CamberSegments& out, double scale, T t) {
+    StepCurve(0.0, kCurveEnd, t, [&](double x0, double t0, double x1, double t1) {
+        AddSegment(out, CamberPixelX(x0), 160.0 - scale * t0, CamberPixelX(x1), 160.0 - scale * t1,
+                   kPressureBand, 0);
+        AddSegment(out, CamberPixelX(x0), 160.0 + scale * t0, CamberPixelX(x1), 160.0 + scale * t1,
+                   kPressureBand, 1);
+    });
 }
 
 }  // namespace
@@ -50,28 +75,14 @@ std::optional<int> CamberToPixel(double value) {
 
 CamberSegments CamberApproxPressureSegments(double A0, double A1, double A2) {
     CamberSegments out;
-    StepCurve(0.0, kCurveEnd, [&](double x0, double x1) {
-        const double h0 = CamberApproxPressure(x0, A0, A1, A2);
-        const double h1 = CamberApproxPressure(x1, A0, A1, A2);
-        AddSegment(out, CamberPixelX(x0), 160.0 - 40.0 * h0, CamberPixelX(x1), 160.0 - 40.0 * h1,
-                   kPressureBand, 0);
-        AddSegment(out, CamberPixelX(x0), 160.0 + 40.0 * h0, CamberPixelX(x1), 160.0 + 40.0 * h1,
-                   kPressureBand, 1);
-    });
+    AddPressureCurves(out, 40.0, [&](double x) { return CamberApproxPressure(x, A0, A1, A2); });
     return out;
 }
 
 CamberSegments CamberExactPressureSegments(double A0, double A1, double m, double p) {
     const CamberExactSeries series(m, p);
     CamberSegments out;
-    StepCurve(0.0, kCurveEnd, [&](double x0, double x1) {
-        const double t0 = series.Value(x0, A0, A1);
-        const double t1 = series.Value(x1, A0, A1);
-        AddSegment(out, CamberPixelX(x0), 160.0 - 80.0 * t0, CamberPixelX(x1), 160.0 - 80.0 * t1,
-                   kPressureBand, 0);
-        AddSegment(out, CamberPixelX(x0), 160.0 + 80.0 * t0, CamberPixelX(x1), 160.0 + 80.0 * t1,
-                   kPressureBand, 1);
-    });
+    AddPressureCurves(out, 80.0, [&](double x) { return series.Value(x, A0, A1); });
     return out;
 }
 
@@ -79,21 +90,12 @@ CamberSegments CamberNacaLineSegments(double m, double p) {
     CamberSegments out;
     if (p >= 0.0) {
         const double k1 = m / std::pow(p, 2.0);
-        StepCurve(0.0, p, [&](double x0, double x1) {
-            const double z0 = k1 * (2.0 * p * x0 - x0 * x0);
-            const double z1 = k1 * (2.0 * p * x1 - x1 * x1);
-            AddSegment(out, CamberPixelX(x0), CamberPixelZ(z0), CamberPixelX(x1), CamberPixelZ(z1),
-                       kCamberBand, 0);
-        });
+        AddCamberCurve(out, 0.0, p, [&](double x) { return k1 * (2.0 * p * x - x * x); });
     }
     if (p <= 1.0) {
         const double k2 = m / std::pow(1.0 - p, 2.0);
-        StepCurve(p, 1.0, [&](double x0, double x1) {
-            const double z0 = k2 * ((1.0 - 2.0 * p) + 2.0 * p * x0 - x0 * x0);
-            const double z1 = k2 * ((1.0 - 2.0 * p) + 2.0 * p * x1 - x1 * x1);
-            AddSegment(out, CamberPixelX(x0), CamberPixelZ(z0), CamberPixelX(x1), CamberPixelZ(z1),
-                       kCamberBand, 0);
-        });
+        AddCamberCurve(out, p, 1.0,
+                       [&](double x) { return k2 * ((1.0 - 2.0 * p) + 2.0 * p * x - x * x); });
     }
     return out;
 }
@@ -102,12 +104,8 @@ namespace {
 
 CamberSegments BirnbaumSegments(double A0, double A1, double A2, double alpha, double shift) {
     CamberSegments out;
-    StepCurve(0.0, kCurveEnd, [&](double x0, double x1) {
-        const double z0 = CamberBirnbaumZ(x0, A0, A1, A2, alpha) - shift;
-        const double z1 = CamberBirnbaumZ(x1, A0, A1, A2, alpha) - shift;
-        AddSegment(out, CamberPixelX(x0), CamberPixelZ(z0), CamberPixelX(x1), CamberPixelZ(z1),
-                   kCamberBand, 0);
-    });
+    AddCamberCurve(out, 0.0, kCurveEnd,
+                   [&](double x) { return CamberBirnbaumZ(x, A0, A1, A2, alpha) - shift; });
     return out;
 }
 
