@@ -158,9 +158,9 @@ std::optional<CamberPixel> Marker(double px, double py) {
 }  // namespace
 
 std::optional<CamberPixel> CamberLineMarker(const CamberPoint& point) {
-    return Marker(point.x * 200.0 + 60.0, 160.0 - point.v * 1000.0);
+    return Marker(CamberPixelX(point.x), CamberPixelZ(point.v));
 }
 
 std::optional<CamberPixel> CamberPressureMarker(const CamberPoint& point) {
-    return Marker(point.x * 200.0 + 60.0, point.v * 40.0 + 160.0);
+    return Marker(CamberPixelX(point.x), CamberPixelCp(point.v));
 }
