@@ -190,24 +190,28 @@ bool LltSolver::ReadGridFile(const std::string& fileName) {
     return ReadLltTextFile(fileName, text) && ReadGridText(text);
 }
 
-std::shared_ptr<LltSolver> SolveLltGridText(std::string_view fileText,
-                                            const LltGridHeader& header) {
+namespace {
+
+// The wing-file run on a new record whose pairs `readPairs` fills; null when it cannot.
+template <class ReadPairs>
+std::shared_ptr<LltSolver> SolveGrid(const LltGridHeader& header, ReadPairs readPairs) {
     auto s = std::make_shared<LltSolver>();
     s->SetStations(header.span);
-    if (!s->ReadGridText(fileText)) {
+    if (!readPairs(*s)) {
         return nullptr;
     }
     LltSolveDistributions(*s, header.span, header.liftSlopeFactor);
     return s;
 }
 
+}  // namespace
+
+std::shared_ptr<LltSolver> SolveLltGridText(std::string_view fileText,
+                                            const LltGridHeader& header) {
+    return SolveGrid(header, [&](LltSolver& s) { return s.ReadGridText(fileText); });
+}
+
 std::shared_ptr<LltSolver> SolveLltGridFile(const std::string& fileName,
                                             const LltGridHeader& header) {
-    auto s = std::make_shared<LltSolver>();
-    s->SetStations(header.span);
-    if (!s->ReadGridFile(fileName)) {
-        return nullptr;
-    }
-    LltSolveDistributions(*s, header.span, header.liftSlopeFactor);
-    return s;
+    return SolveGrid(header, [&](LltSolver& s) { return s.ReadGridFile(fileName); });
 }
