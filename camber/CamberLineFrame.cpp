@@ -5,7 +5,6 @@
 #include "camber/CamberButtons.h"
 #include "camber/CamberFields.h"
 #include "camber/CamberPlot.h"
-#include "common/WxNumber.h"
 
 CamberPointSet CamberLineFrame::camberPoints = kDefaultCamberPoints;
 
@@ -23,10 +22,6 @@ const wxString kInfoText =
         "Die drei Punkte können mittels Maus verschoben sowie der\n"
         "Winkel alpha* verändert werden. Auch hier ist alpha* auf\n"
         "maximal 15° begrenzt.\n\n");
-
-wxString PositionText(const wchar_t* prefix, double x, double v) {
-    return wxString(prefix) + luvo::FormatWx("%f", x) + wxS(", ") + luvo::FormatWx("%f", v);
-}
 
 }  // namespace
 
@@ -102,20 +97,15 @@ void CamberLineEditCanvas::OnPaint(wxPaintEvent&) {
 
 void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
     auto* window = CamberWindowOf<CamberLineFrame>(this);
-    if (window == nullptr || event.GetEventType() != wxEVT_MOTION) {
+    if (window == nullptr) {
         event.Skip();
         return;
     }
-    // Plot values of the pixel: origin at (60,160), 200 pixels per chord, 1000 per unit z/t.
-    const double x = (event.GetX() - 60) * 0.005;
-    const double z = (event.GetY() - 160) * (-0.001);
-    if (!(event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown())) {
-        window->SetStatusText(PositionText(L"Position: ", x, z));
-        return;
+    // 1000 pixels per unit z/t, positive upwards.
+    if (const auto at = CamberDragMotion(*window, event, -0.001)) {
+        CamberDragLinePoint(CamberLineFrame::camberPoints, at->x, at->v);
+        window->Recalculate();
     }
-    window->SetStatusText(PositionText(L"Drag-Position: ", x, z));
-    CamberDragLinePoint(CamberLineFrame::camberPoints, x, z);
-    window->Recalculate();
 }
 
 // clang-format off

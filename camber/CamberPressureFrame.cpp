@@ -5,7 +5,6 @@
 #include "camber/CamberButtons.h"
 #include "camber/CamberFields.h"
 #include "camber/CamberPlot.h"
-#include "common/WxNumber.h"
 
 CamberPointSet CamberPressureFrame::pressurePoints = kDefaultPressurePoints;
 double CamberPressureFrame::pointsAngle = kDefaultPointsAngle;
@@ -19,10 +18,6 @@ const wxString kInfoText =
         "Analog zur Variation der Skelettlinie können die drei Punkte\n"
         "der Druckverteilung mittels Maus variiert sowie der Winkel\n"
         "alpha* verändert werden.\n\n");
-
-wxString PositionText(const wchar_t* prefix, double x, double v) {
-    return wxString(prefix) + luvo::FormatWx("%f", x) + wxS(", ") + luvo::FormatWx("%f", v);
-}
 
 }  // namespace
 
@@ -119,20 +114,15 @@ void CamberPressureEditCanvas::OnPaint(wxPaintEvent&) {
 
 void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
     auto* window = CamberWindowOf<CamberPressureFrame>(this);
-    if (window == nullptr || event.GetEventType() != wxEVT_MOTION) {
+    if (window == nullptr) {
         event.Skip();
         return;
     }
-    // Plot values of the pixel: origin at (60,160), 200 pixels per chord, 40 per unit cp.
-    const double x = (event.GetX() - 60) * 0.005;
-    const double p = (event.GetY() - 160) * 0.025;
-    if (!(event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown())) {
-        window->SetStatusText(PositionText(L"Position: ", x, p));
-        return;
+    // 40 pixels per unit cp, positive downwards.
+    if (const auto at = CamberDragMotion(*window, event, 0.025)) {
+        CamberDragPressurePoint(CamberPressureFrame::pressurePoints, at->x, at->v);
+        window->RecalculateDragged();
     }
-    window->SetStatusText(PositionText(L"Drag-Position: ", x, p));
-    CamberDragPressurePoint(CamberPressureFrame::pressurePoints, x, p);
-    window->RecalculateDragged();
 }
 
 // clang-format off

@@ -94,6 +94,20 @@ void CamberDrawMarkers(wxDC& dc, const CamberPointSet& points, bool pressure) {
     }
 }
 
+std::optional<CamberPoint> CamberDragMotion(wxFrame& window, wxMouseEvent& event,
+                                            double valuePerPixel) {
+    if (event.GetEventType() != wxEVT_MOTION) {
+        event.Skip();
+        return std::nullopt;
+    }
+    const CamberPoint at{(event.GetX() - 60) * 0.005, (event.GetY() - 160) * valuePerPixel};
+    const bool dragging = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    window.SetStatusText((dragging ? wxS("Drag-Position: ") : wxS("Position: ")) +
+                         luvo::FormatWx("%f", at.x) + wxS(", ") + luvo::FormatWx("%f", at.v));
+    if (!dragging) return std::nullopt;
+    return at;
+}
+
 CamberState CamberAngleState(const wxString& fieldText) {
     CamberState s;
     s.alphaDeg = CamberFieldNumber(fieldText);

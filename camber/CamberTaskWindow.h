@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "camber/CamberTheory.h"
 #include "camber/CamberThreePoints.h"
@@ -80,6 +81,13 @@ class CamberCanvas : public wxWindow {
 // Draws the 4 x 4 marker of each point, top-left corner at the point, with the red pen and
 // the context's brush.
 void CamberDrawMarkers(wxDC& dc, const CamberPointSet& points, bool pressure);
+
+// A mouse event on the edit canvas of an interactive task, whose plot has its origin at pixel
+// (60, 160), 200 pixels per chord and `valuePerPixel` downwards. A motion shows its plot values
+// in the window's status line, "Position: x, v", or with a button held "Drag-Position: x, v"
+// and then returns them for the drag. Any other event is passed on to the toolkit.
+std::optional<CamberPoint> CamberDragMotion(wxFrame& window, wxMouseEvent& event,
+                                            double valuePerPixel);
 
 // The angle of an interactive task: the field's value in degrees and in radians.
 CamberState CamberAngleState(const wxString& fieldText);
