@@ -7,12 +7,14 @@
 
 #include "common/NumberText.h"
 #include "llt/LltAnalysisRun.h"
+#include "llt/LltDesignTasks.h"
 #include "llt/LltSolver.h"
 #include "llt/LltTestWings.h"
 
 namespace {
 
 using llt_test::ChordDesignWindowInputs;
+using llt_test::TwistDesignWindowInputs;
 using luvo::FormatNumber;
 
 double Series(double a1, double a3, double a5, double t) {
@@ -91,8 +93,7 @@ TEST(LltDesignTwist, TipLimitAndExtremes) {
 }
 
 TEST(LltDesignTwist, TwistDesignWindowDefaults) {
-    const auto w = llt_test::AnalysisDefaults();
-    const auto s = llt_test::RunTwistDesignLiftMode(w, 0.3, 0, 0);
+    const auto s = LltRunTwistDesign(TwistDesignWindowInputs());
     EXPECT_EQ(FormatNumber("%.2f", s->area), "12.30");
     EXPECT_EQ(FormatNumber("%.2f", s->meanChord), "1.64");
     EXPECT_EQ(FormatNumber("%.2f", s->aspectRatio), "5.20");
@@ -110,16 +111,18 @@ TEST(LltDesignTwist, AnalysisOfTheDesignedTwistGivesThePrescribedLift) {
     // the elliptic loading; the small gap is the literal 6.28 against 2 pi.
     for (double liftCoefficient : {0.3, 0.8, -0.4}) {
         SCOPED_TRACE(liftCoefficient);
-        const auto w = llt_test::AnalysisDefaults();
-        const auto design = llt_test::RunTwistDesignLiftMode(w, liftCoefficient, 0, 0);
+        LltTwistDesignInputs in = TwistDesignWindowInputs();
+        in.liftCoefficient = liftCoefficient;
+        const auto design = LltRunTwistDesign(in);
         LltSolver s;
-        s.SetStations(w.span);
-        s.SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
+        s.SetStations(in.span);
+        s.SetTrapezoidChord(in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC,
+                            in.chordD);
         for (int i = 0; i <= 51; ++i) {
             s.twistDeg[i] = design->twistDeg[i];
             s.twistRad[i] = s.twistRad[102 - i] = design->twistDeg[i] * LltPi / 180;
         }
-        LltSolveDistributions(s, w.span, w.liftSlope);
+        LltSolveDistributions(s, in.span, in.liftSlope);
         EXPECT_NEAR(s.clSolved, liftCoefficient, 1e-3 * std::fabs(liftCoefficient));
         EXPECT_NEAR(s.kFactor, 1.0, 1e-3);
         for (int i = 1; i <= 51; ++i) {
@@ -165,7 +168,9 @@ TEST(LltDesignChord, TipChordZeroAndMaximumNeverBelowZero) {
 }
 
 TEST(LltDesignChord, ChordDesignA1ModeDefaults) {
-    const auto s = llt_test::RunChordDesignA1Mode(ChordDesignWindowInputs());
+    LltChordDesignInputs in = ChordDesignWindowInputs();
+    in.circulationMode = 1.0;
+    const auto s = LltRunChordDesign(in).record;
     EXPECT_EQ(FormatNumber("%.3f", s->area), "26.152");
     EXPECT_EQ(FormatNumber("%.3f", s->meanChord), "1.821");
     EXPECT_EQ(FormatNumber("%.3f", s->aspectRatio), "8.603");

@@ -1,7 +1,7 @@
 #pragma once
 // Inputs and call sequences of the lifting-line tests and benchmarks: the task windows' default
-// inputs, the analysis run of the analysis window and the design runs of the two design windows,
-// step by step as the windows call the record.
+// inputs, the analysis sequence step by step, and the chord design's lift mode up to its
+// root-angle search.
 
 #include <memory>
 
@@ -85,42 +85,6 @@ inline std::unique_ptr<LltSolver> RunAnalysis(const TrapezoidWing& w) {
     s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
     s->SetTrapezoidTwist(w.span, w.alphaA, w.dB, w.dC, w.dD, w.s1, w.s2, w.s3);
     LltSolveDistributions(*s, w.span, w.liftSlope);
-    return s;
-}
-
-// Twist design, lift mode (the twist design window's start-up mode).
-inline std::unique_ptr<LltSolver> RunTwistDesignLiftMode(const TrapezoidWing& w,
-                                                         double liftCoefficient, double a3,
-                                                         double a5) {
-    auto s = std::make_unique<LltSolver>();
-    s->SetStations(w.span);
-    s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
-    s->ComputeArea();
-    s->cl = liftCoefficient;
-    s->a1FromCl = 2.0 * liftCoefficient / (LltPi * s->aspectRatio);
-    s->a3 = a3;
-    s->a5 = a5;
-    s->SetSeriesCirculation(s->a1FromCl, a3, a5);
-    s->TwistFromFourierCl(w.span, a3, a5, w.liftSlope);
-    s->ComputeSeriesCoefficients(s->a1FromCl);
-    s->ComputeMeanChord();
-    return s;
-}
-
-inline std::unique_ptr<LltSolver> RunChordDesignA1Mode(const LltChordDesignInputs& in) {
-    auto s = std::make_unique<LltSolver>();
-    s->SetStations(in.span);
-    s->a1 = in.a1;
-    s->a3 = in.a3;
-    s->a5 = in.a5;
-    s->SetSeriesCirculation(in.a1, in.a3, in.a5);
-    s->SetTrapezoidTwist(in.span, in.rootAngle, in.angleB, in.angleC, in.angleD, in.s1, in.s2,
-                         in.s3);
-    s->ChordFromFourier(in.span, in.a1, in.a3, in.a5, in.liftSlope);
-    s->ComputeArea();
-    s->cl = in.a1 * s->aspectRatio * LltPi * 0.5;
-    s->ComputeSeriesCoefficients(in.a1);
-    s->ComputeMeanChord();
     return s;
 }
 
