@@ -13,7 +13,6 @@
 #include <wx/utils.h>
 
 #include <cstdio>
-#include <type_traits>
 
 #include "camber/CamberFields.h"
 #include "camber/CamberLineFrame.h"
@@ -60,34 +59,31 @@ void Pump(long ms) {
     }
 }
 
+// The state a drag redraws with, and the canvas the points are dragged on, of each task.
+CamberState DragState(const CamberLineFrame& frame) { return frame.CurrentState(); }
+CamberState DragState(const CamberPressureFrame& frame) { return frame.DraggedState(); }
+wxWindow* EditCanvas(const CamberLineFrame& frame) { return frame.CamberCanvas(); }
+wxWindow* EditCanvas(const CamberPressureFrame& frame) { return frame.PressureCanvas(); }
+
+// A plot drawn into a cleared bitmap of the canvas's size.
+template <typename Draw>
+void DrawInto(wxBitmap& bitmap, Draw draw) {
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    draw(dc);
+}
+
 // Both plots of a task window drawn into 330 x 260 bitmaps, as a drag redraws them.
 template <typename Frame>
 void DrawBothPlots(benchmark::State& state, int task) {
     auto* frame = dynamic_cast<Frame*>(OpenCamberTask(task));
     frame->Hide();
-    wxBitmap upper(330, 260, 24);
-    wxBitmap lower(330, 260, 24);
+    wxBitmap camber(330, 260, 24);
+    wxBitmap pressure(330, 260, 24);
     for (auto _ : state) {
-        {
-            wxMemoryDC dc(upper);
-            dc.SetBackground(*wxWHITE_BRUSH);
-            dc.Clear();
-            if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
-                frame->DrawCamberPlot(dc, frame->CurrentState());
-            } else {
-                frame->DrawPressurePlot(dc, frame->DraggedState());
-            }
-        }
-        {
-            wxMemoryDC dc(lower);
-            dc.SetBackground(*wxWHITE_BRUSH);
-            dc.Clear();
-            if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
-                frame->DrawPressurePlot(dc, frame->CurrentState());
-            } else {
-                frame->DrawCamberPlot(dc, frame->DraggedState());
-            }
-        }
+        DrawInto(camber, [&](wxDC& dc) { frame->DrawCamberPlot(dc, DragState(*frame)); });
+        DrawInto(pressure, [&](wxDC& dc) { frame->DrawPressurePlot(dc, DragState(*frame)); });
     }
     frame->Destroy();
     wxTheApp->ProcessIdle();
@@ -113,12 +109,7 @@ template <typename Frame>
 void DragMotion(benchmark::State& state, int task, wxPoint point) {
     auto* frame = dynamic_cast<Frame*>(OpenCamberTask(task));
     Pump(300);
-    wxWindow* canvas = nullptr;
-    if constexpr (std::is_same_v<Frame, CamberLineFrame>) {
-        canvas = frame->CamberCanvas();
-    } else {
-        canvas = frame->PressureCanvas();
-    }
+    wxWindow* canvas = EditCanvas(*frame);
     int step = 0;
     for (auto _ : state) {
         SendDragMotion(canvas, point + wxPoint(0, (step++ % 2) ? 1 : 0));
