@@ -1,8 +1,6 @@
 // The checks on real text fields: the modal box, the write-back that is itself a change, and the
 // plot routines drawing into a device context.
 
-#include <wx/dcmemory.h>
-
 #include "common/LuvoFrame.h"
 #include "llt/LltCheckedField.h"
 #include "llt/LltPlots.h"

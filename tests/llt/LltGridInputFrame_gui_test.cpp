@@ -5,7 +5,6 @@
 #include <wx/display.h>
 #include <wx/statbox.h>
 #include <wx/statusbr.h>
-#include <wx/tooltip.h>
 #include <wx/weakref.h>
 
 #include <cmath>

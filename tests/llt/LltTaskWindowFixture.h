@@ -17,7 +17,6 @@
 #include <utility>
 #include <vector>
 
-#include "common/LuvoFrame.h"
 #include "llt/LltFileLines.h"
 #include "llt/LltModule.h"
 #include "llt/LltStatusProbe.h"
