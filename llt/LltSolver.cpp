@@ -94,13 +94,15 @@ void LltSolver::SetTwistRadians() {
     MirrorToLeftHalf(twistRad);
 }
 
-double LltSolver::TrapezoidArea() const {
+double LltSolver::TrapezoidAreaOf(const double* c) const {
     double sum = 0.0;
     for (int k = kRoot; k >= 1; --k) {
-        sum += 0.5 * (chord[k] + chord[k - 1]) * (y[k - 1] - y[k]);
+        sum += 0.5 * (c[k] + c[k - 1]) * (y[k - 1] - y[k]);
     }
     return 2.0 * sum;
 }
+
+double LltSolver::TrapezoidArea() const { return TrapezoidAreaOf(chord.data()); }
 
 void LltSolver::ComputeArea() {
     area = TrapezoidArea();

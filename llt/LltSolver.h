@@ -161,6 +161,8 @@ class LltSolver {
         }
         return current;
     }
+    // TrapezoidArea for the chords c[0..51] of the right half.
+    double TrapezoidAreaOf(const double* c) const;
     // c_i * f * 6.28: zero means the station carries no circulation (chord 0 or f = 0).
     double LiftSlopeDenominator(int i) const;
     void TwistFromSeries(double b, double first, double coefA3, double coefA5, double f);

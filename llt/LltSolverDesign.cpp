@@ -131,35 +131,27 @@ LltRootAngleResult LltSolver::SearchRootAngle(double b, double deltaB, double de
     // SetTrapezoidTwist, ChordFromFourierCl and TrapezoidArea do, so every area is the same to
     // the last bit.
     const double twoPiF = (LltPi * f) + (LltPi * f);
-    std::array<double, kRoot + 1> sinT{}, chordNumerator{}, termA{}, term3{}, term5{}, dy{};
+    std::array<double, kRoot + 1> sinT{}, chordNumerator{}, termA{}, term3{}, term5{};
     for (int i = 1; i <= kRoot; ++i) {
-        const double t = theta[i];
-        const double sin1 = std::sin(t);
-        const double sin3 = std::sin(3.0 * t);
-        const double sin5 = std::sin(5.0 * t);
+        const auto [sin1, sin3, sin5] = SinesAt(theta[i]);
         sinT[i] = sin1;
         chordNumerator[i] =
             (4.0 * b * sin1 / twoPiF) * (first * sin1 + coefA3 * sin3 + coefA5 * sin5);
         termA[i] = first * sin1;
         term3[i] = 3.0 * coefA3 * sin3;
         term5[i] = 5.0 * coefA5 * sin5;
-        dy[i] = y[i - 1] - y[i];
     }
 
     auto angleOf = [](int q) { return 90.0 - static_cast<double>(q) * 0.05; };
     auto areaAt = [&](double alphaA) {
         const LltTrapezoid twist(b, f1, f2, f3, alphaA, alphaA + deltaB, alphaA + deltaC,
                                  alphaA + deltaD);
-        std::array<double, kRoot + 1> c{};
+        std::array<double, kRoot + 1> c{};  // the tip chord stays 0
         for (int i = 1; i <= kRoot; ++i) {
             const double twiceAlphaSin = sinT[i] * twist.At(y[i]) * LltPi * kTwoDegToRad;
             c[i] = chordNumerator[i] / (twiceAlphaSin - termA[i] - term3[i] - term5[i]);
         }
-        double sum = 0.0;
-        for (int k = kRoot; k >= 1; --k) {
-            sum += 0.5 * (c[k] + c[k - 1]) * dy[k];
-        }
-        return 2.0 * sum;
+        return TrapezoidAreaOf(c.data());
     };
 
     // A pass with a larger tolerance sees the same areas again, so the first pass keeps them.
