@@ -2,7 +2,7 @@
 // Working record of the simple lifting-line method: Prandtl's lifting line for a straight,
 // unswept wing, solved with Multhopp's quadrature at 101 interior stations of the full span.
 // The record is filled step by step by its callers (see the operations below, in the order of an
-// analysis); it reads no window and, apart from the result files, no file.
+// analysis); it reads no window and no file but the wing file, and writes the result files.
 
 #include <array>
 #include <cmath>
