@@ -1,10 +1,11 @@
 #pragma once
-// Helpers of the thin-airfoil window tests: the result texts as strings, key and mouse
+// Helpers of the thin-airfoil window tests: the result and status texts, key and mouse
 // events straight into a control, a message-box expectation that looks at the window while
 // the box is up, and drawing into an SVG context to read back exact coordinates.
 
 #include <wx/dc.h>
 #include <wx/dcsvg.h>
+#include <wx/statusbr.h>
 
 #include <fstream>
 #include <functional>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "camber/CamberTaskWindow.h"
+#include "common/WxNumber.h"
 #include "support/GuiHarness.h"
 
 namespace camber_test {
@@ -24,6 +26,15 @@ inline std::vector<std::string> Labels(const CamberResultTexts& texts) {
     for (wxStaticText* t : texts) out.push_back(t->GetLabel().utf8_string());
     return out;
 }
+
+// A task window's result text read back as its number.
+template <typename Window>
+double Value(Window* window, int result) {
+    return luvo::ToNumber(window->ResultTexts()[result]->GetLabel());
+}
+
+// Status field 0 of a window.
+inline wxString Status(wxFrame* frame) { return frame->GetStatusBar()->GetStatusText(); }
 
 inline const std::vector<std::string>& NacaDefaultLabels() {
     static const std::vector<std::string> labels = {"0.083",  "0.081",  "-0.014", "-0.257",

@@ -1,5 +1,4 @@
 #include <wx/app.h>
-#include <wx/statusbr.h>
 #include <wx/tooltip.h>
 
 #include <cmath>
@@ -18,10 +17,6 @@ using namespace camber_test;
 class CamberLineFrameTest : public GuiTest {
   protected:
     CamberLineFrame* Open() { return dynamic_cast<CamberLineFrame*>(OpenCamberTask(1)); }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(); }
-    static double Value(CamberLineFrame* f, int result) {
-        return luvo::ToNumber(f->ResultTexts()[result]->GetLabel());
-    }
     static std::vector<SvgRect> Markers(CamberLineFrame* f) {
         return DrawToSvg([&](wxDC& dc) { f->DrawCamberPlot(dc, f->CurrentState()); }).rects;
     }

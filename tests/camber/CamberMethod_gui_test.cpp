@@ -1,7 +1,6 @@
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/menu.h>
-#include <wx/statusbr.h>
 
 #include "CamberGuiHelpers.h"
 #include "app/MainFrame.h"
@@ -20,7 +19,6 @@ using namespace camber_test;
 class CamberMethodFrameTest : public GuiTest {
   protected:
     CamberMethodFrame* Open() { return dynamic_cast<CamberMethodFrame*>(OpenMethodWindow(0)); }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(); }
 };
 
 TEST_F(CamberMethodFrameTest, MainWindowOpensItWithItsThreeTasks) {

@@ -1,6 +1,5 @@
 #include <wx/app.h>
 #include <wx/menu.h>
-#include <wx/statusbr.h>
 #include <wx/tooltip.h>
 
 #include "CamberGuiHelpers.h"
@@ -22,7 +21,6 @@ using namespace camber_test;
 class CamberNacaFrameTest : public GuiTest {
   protected:
     CamberNacaFrame* Open() { return dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0)); }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(); }
 };
 
 TEST_F(CamberNacaFrameTest, NewWindowShowsNaca2400AndTheResultsOf2412AtFiveDegrees) {

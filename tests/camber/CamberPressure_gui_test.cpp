@@ -1,5 +1,4 @@
 #include <wx/app.h>
-#include <wx/statusbr.h>
 
 #include <cmath>
 
@@ -17,10 +16,6 @@ using namespace camber_test;
 class CamberPressureFrameTest : public GuiTest {
   protected:
     CamberPressureFrame* Open() { return dynamic_cast<CamberPressureFrame*>(OpenCamberTask(2)); }
-    static wxString Status(wxFrame* f) { return f->GetStatusBar()->GetStatusText(); }
-    static double Value(CamberPressureFrame* f, int result) {
-        return luvo::ToNumber(f->ResultTexts()[result]->GetLabel());
-    }
     static std::vector<SvgRect> Markers(CamberPressureFrame* f) {
         return DrawToSvg([&](wxDC& dc) { f->DrawPressurePlot(dc, f->DraggedState()); }).rects;
     }
