@@ -30,8 +30,7 @@ TEST(CamberPlotGeometry, CurvesStepFromTheLeadingEdgeTo0995) {
         EXPECT_EQ(line.back().to.x, 259);
         for (size_t i = 1; i < line.size(); ++i) EXPECT_EQ(line[i].from, line[i - 1].to) << i;
     }
-    // The shifted line reaches the chord at the trailing edge; the unshifted one lies above it
-    // there by A2/3 (A2 < 0 for this line, so the unshifted line ends below).
+    // The shifted line ends on the chord at the trailing edge.
     EXPECT_NEAR(CamberBirnbaumShiftedSegments(s.A0, s.A1, s.A2, s.alpha).back().to.y, 160, 1);
 
     // Pressure: the leading edge x = 0 is unbounded, so each side starts at x = 0.005.
