@@ -106,23 +106,8 @@ TEST_F(MainFrameTest, AboutBoxShowsInfoStatusWhileOpen) {
     SelectRadio(main->GetMethodBox(), 4);
     ShownBox seen;
     wxString statusWhileOpen;
-    class Probe : public wxExpectModalBase<wxMessageDialog, Probe> {
-      public:
-        Probe(ShownBox* s, wxString* status, wxFrame* f) : s_(s), status_(status), f_(f) {}
-
-      protected:
-        int OnInvoked(wxMessageDialog* d) const override {
-            *s_ = {d->GetTitle(), d->GetMessage(), d->GetMessageDialogStyle()};
-            *status_ = f_->GetStatusBar()->GetStatusText();
-            return wxID_OK;
-        }
-
-      private:
-        ShownBox* s_;
-        wxString* status_;
-        wxFrame* f_;
-    };
-    wxTEST_DIALOG(SendMenu(main, luvo::kIdMenuInfo), Probe(&seen, &statusWhileOpen, main));
+    wxTEST_DIALOG(SendMenu(main, luvo::kIdMenuInfo),
+                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, main));
     EXPECT_EQ(seen.caption, wxS("Info Luvo 1.0"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));

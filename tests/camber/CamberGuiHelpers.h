@@ -56,24 +56,6 @@ inline void LeftDown(wxWindow* window) {
     luvo::test::SendMouse(window, wxEVT_LEFT_DOWN, wxPoint(3, 3), true);
 }
 
-// Expects one message box; `whileShown` runs at the moment it appears.
-class ExpectBoxAnd : public wxExpectModalBase<wxMessageDialog, ExpectBoxAnd> {
-  public:
-    ExpectBoxAnd(luvo::test::ShownBox* seen, std::function<void()> whileShown)
-        : seen_(seen), whileShown_(std::move(whileShown)) {}
-
-  protected:
-    int OnInvoked(wxMessageDialog* dialog) const override {
-        *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
-        if (whileShown_) whileShown_();
-        return wxID_OK;
-    }
-
-  private:
-    luvo::test::ShownBox* seen_;
-    std::function<void()> whileShown_;
-};
-
 // What a drawing put into an SVG context, in drawing order.
 struct SvgLine {
     int x0, y0, x1, y1;

@@ -46,8 +46,8 @@ class ChecksWindow : public luvo::LuvoFrame {
 };
 
 // Catches the box and notes whether the window counted its inputs as accepted meanwhile.
-llt_test::WhileBoxOpen BoxProbe(ShownBox* seen, bool* acceptedWhileOpen, ChecksWindow* window) {
-    return llt_test::WhileBoxOpen(seen, [=] { *acceptedWhileOpen = window->checks.Accepted(); });
+ExpectBox BoxProbe(ShownBox* seen, bool* acceptedWhileOpen, ChecksWindow* window) {
+    return ExpectBox(seen, [=] { *acceptedWhileOpen = window->checks.Accepted(); });
 }
 
 class LltFieldChecksTest : public GuiTest {};

@@ -30,7 +30,6 @@ using llt_test::EllipticWing;
 using llt_test::Lines;
 using llt_test::RectangularWing;
 using llt_test::Row;
-using llt_test::StatusProbe;
 using llt_test::WingFileParts;
 using llt_test::WriteText;
 
@@ -81,7 +80,7 @@ class LltGridInputTest : public GuiTest {
     void ExpectReadError(LltGridInputFrame* f) {
         ShownBox seen;
         wxString statusWhileOpen;
-        wxTEST_DIALOG(Click(f->startButton), StatusProbe(&seen, &statusWhileOpen, f));
+        wxTEST_DIALOG(Click(f->startButton), ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
         EXPECT_EQ(seen.caption, wxS("Fehler beim Einlesen der Datei"));
         EXPECT_EQ(seen.message, wxString(kErrorText));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));

@@ -181,7 +181,7 @@ class TaskWindowTest : public luvo::test::GuiTest {
     // answered with OK.
     WhileOpen RepaintWhileBoxOpen(Frame* f, const std::function<void()>& change) {
         WhileOpen seen;
-        wxTEST_DIALOG(change(), WhileBoxOpen(&seen.box, [&] {
+        wxTEST_DIALOG(change(), luvo::test::ExpectBox(&seen.box, [&] {
                           f->Refresh();
                           f->Update();
                           Repaint(f);

@@ -6,6 +6,7 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/imagpng.h>
+#include <wx/statusbr.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
@@ -140,7 +141,14 @@ int ExpectBox::OnInvoked(wxMessageDialog* dialog) const {
     if (seen_ != nullptr) {
         *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
     }
+    if (whileShown_) whileShown_();
     return answer_;
+}
+
+ExpectBox ExpectBoxNotingStatus(ShownBox* seen, wxString* statusWhileShown, wxFrame* frame) {
+    return ExpectBox(seen, [statusWhileShown, frame] {
+        *statusWhileShown = frame->GetStatusBar()->GetStatusText();
+    });
 }
 
 int ExpectFile::OnInvoked(wxFileDialog* dialog) const {

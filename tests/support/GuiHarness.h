@@ -22,6 +22,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/TempDir.h"
@@ -107,10 +108,13 @@ class BoxRecorder : public wxModalDialogHook {
     std::vector<ShownBox> boxes_;
 };
 
-// wxTEST_DIALOG expectation: a message box appears; its texts are copied into *seen.
+// wxTEST_DIALOG expectation: a message box appears; its texts are copied into *seen, and
+// `whileShown` (when given) runs before the box is answered.
 class ExpectBox : public wxExpectModalBase<wxMessageDialog, ExpectBox> {
   public:
     explicit ExpectBox(ShownBox* seen, int answer = wxID_OK) : seen_(seen), answer_(answer) {}
+    ExpectBox(ShownBox* seen, std::function<void()> whileShown, int answer = wxID_OK)
+        : seen_(seen), answer_(answer), whileShown_(std::move(whileShown)) {}
 
   protected:
     int OnInvoked(wxMessageDialog* dialog) const override;
@@ -118,7 +122,11 @@ class ExpectBox : public wxExpectModalBase<wxMessageDialog, ExpectBox> {
   private:
     ShownBox* seen_;
     int answer_;
+    std::function<void()> whileShown_;
 };
+
+// A box expected with the frame's status text noted while it is shown.
+ExpectBox ExpectBoxNotingStatus(ShownBox* seen, wxString* statusWhileShown, wxFrame* frame);
 
 // wxTEST_DIALOG expectation for a file dialog that GTK fills asynchronously.
 class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
