@@ -364,7 +364,7 @@ TEST_F(LltGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
 
 // A solved record with hand-set values, for the results window on its own.
 std::shared_ptr<LltSolver> HandRecord() {
-    auto s = llt_test::RunAnalysis(llt_test::AnalysisDefaults());
+    auto s = llt_test::RunAnalysis(llt_test::AnalysisWindowInputs());
     auto shared = std::shared_ptr<LltSolver>(std::move(s));
     shared->area = 12.3456;
     shared->meanChord = 2.5;

@@ -172,7 +172,7 @@ TEST(LltResultFiles, NonFiniteValuesReadNanInSummaryAndZeroInRows) {
 
 TEST(LltResultFiles, AnalysisDefaultsWriteTheExpectedSummary) {
     ScopedWorkDir work;
-    const auto s = llt_test::RunAnalysis(llt_test::AnalysisDefaults());
+    const auto s = llt_test::RunAnalysis(llt_test::AnalysisWindowInputs());
     ASSERT_TRUE(s->WriteCirculationDistributionFile("GammaUndCa.dat"));
     const auto lines = Lines(ReadFileBytes("GammaUndCa.dat"));
     ASSERT_EQ(lines.size(), 62u);

@@ -16,7 +16,7 @@
 namespace {
 
 using llt_test::RunAnalysis;
-using llt_test::TrapezoidWing;
+using TrapezoidWing = LltAnalysisInputs;
 
 TEST(LltSolverRecord, StartsAtZeroWithFullSizedArrays) {
     const auto s = std::make_unique<LltSolver>();
@@ -186,7 +186,7 @@ TEST(LltSolverAnalysis, ReferenceWings) {
 }
 
 TEST(LltSolverAnalysis, AnalysisWindowDefaultsAtThreeDecimals) {
-    const auto s = RunAnalysis(llt_test::AnalysisDefaults());
+    const auto s = RunAnalysis(llt_test::AnalysisWindowInputs());
     EXPECT_EQ(luvo::FormatNumber("%.3f", s->area), "12.300");
     EXPECT_EQ(luvo::FormatNumber("%.3f", s->meanChord), "1.637");
     EXPECT_EQ(luvo::FormatNumber("%.3f", s->aspectRatio), "5.203");
@@ -197,7 +197,7 @@ TEST(LltSolverAnalysis, AnalysisWindowDefaultsAtThreeDecimals) {
 
 TEST(LltSolverAnalysis, SymmetryAndAspectRatioInvariants) {
     const TrapezoidWing wings[] = {
-        llt_test::AnalysisDefaults(),
+        llt_test::AnalysisWindowInputs(),
         {10, 1, 30, 30, 40, 2, 1.5, 1, 0.5, 5, 0, 0, 0},
         {12, 2.5, 20, 0, 80, 3, 2.5, 2.5, 0.2, -3, 4, 4, -5},
         {1.5, 0.8, 100, 0, 0, 0.4, 0.1, 0.1, 0.1, 10, -5, -5, -5},
@@ -225,8 +225,8 @@ TEST(LltSolverAnalysis, SymmetryAndAspectRatioInvariants) {
 }
 
 TEST(LltSolverAnalysis, SignOfTheAngleCarriesOverToTheCirculation) {
-    TrapezoidWing w = llt_test::AnalysisDefaults();
-    w.alphaA = w.dB = w.dC = w.dD = 0;
+    TrapezoidWing w = llt_test::AnalysisWindowInputs();
+    w.angleA = w.angleB = w.angleC = w.angleD = 0;
     auto zero = RunAnalysis(w);
     for (int i = 0; i <= 102; ++i) EXPECT_EQ(zero->gamma[i], 0.0);
     for (int i = 1; i <= 101; ++i) EXPECT_EQ(zero->ca[i], 0.0);
@@ -236,7 +236,7 @@ TEST(LltSolverAnalysis, SignOfTheAngleCarriesOverToTheCirculation) {
     EXPECT_EQ(zero->caMax, 0.0);
     EXPECT_TRUE(std::isnan(zero->kFactor));  // 0/0 is kept; the windows show "---"
 
-    w.alphaA = -3;
+    w.angleA = -3;
     auto negative = RunAnalysis(w);
     for (int i = 1; i <= 101; ++i) EXPECT_LT(negative->gamma[i], 0.0) << i;
     EXPECT_LT(negative->clSolved, 0.0);
@@ -305,7 +305,7 @@ TEST(LltSolverAnalysis, StationsWithoutLiftSlopeCarryNoCirculation) {
     }
     // The zero chord is the limit of a vanishing chord.
     TrapezoidWing zero = cases[0].wing, tiny = zero;
-    tiny.cB = tiny.cC = tiny.cD = 1e-12;
+    tiny.chordB = tiny.chordC = tiny.chordD = 1e-12;
     const auto a = RunAnalysis(zero);
     const auto b = RunAnalysis(tiny);
     EXPECT_NEAR(a->clSolved, b->clSolved, 1e-9);

@@ -65,25 +65,13 @@ inline LltChordDesignInputs ChordDesignWindowInputs() {
     return in;
 }
 
-struct TrapezoidWing {
-    double span, liftSlope;
-    double s1, s2, s3;          // segment lengths [% of b/2]
-    double cA, cB, cC, cD;      // chords [m]
-    double alphaA, dB, dC, dD;  // root angle and angles relative to it [deg]
-};
-
-// The analysis window's default inputs as a wing.
-inline TrapezoidWing AnalysisDefaults() {
-    const LltAnalysisInputs in = AnalysisWindowInputs();
-    return {in.span,   in.liftSlope, in.s1,     in.s2,     in.s3,     in.chordA, in.chordB,
-            in.chordC, in.chordD,    in.angleA, in.angleB, in.angleC, in.angleD};
-}
-
-inline std::unique_ptr<LltSolver> RunAnalysis(const TrapezoidWing& w) {
+// The analysis sequence on a record, straight through the solver: unlike the window's run it
+// passes any lift-slope factor on, so tests reach the record's own handling of f = 0.
+inline std::unique_ptr<LltSolver> RunAnalysis(const LltAnalysisInputs& w) {
     auto s = std::make_unique<LltSolver>();
     s->SetStations(w.span);
-    s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.cA, w.cB, w.cC, w.cD);
-    s->SetTrapezoidTwist(w.span, w.alphaA, w.dB, w.dC, w.dD, w.s1, w.s2, w.s3);
+    s->SetTrapezoidChord(w.span, w.s1, w.s2, w.s3, w.chordA, w.chordB, w.chordC, w.chordD);
+    s->SetTrapezoidTwist(w.span, w.angleA, w.angleB, w.angleC, w.angleD, w.s1, w.s2, w.s3);
     LltSolveDistributions(*s, w.span, w.liftSlope);
     return s;
 }
