@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "common/TokenScanner.h"
+#include "common/TextScanner.h"
 #include "llt/LltAnalysisRun.h"
 #include "llt/LltGridFile.h"
 
@@ -10,25 +10,22 @@ namespace {
 
 constexpr int kPairs = 52;  // stations 0 (tip) .. 51 (root)
 
-using luvo::StartsWith;
-using luvo::TokenScanner;
-
 // Tokens 1 to 12. Only the tags' prefixes are compared; a span or lift-slope factor that is not
 // above 0 would divide by zero or give a wing without lift, so it fails like a wrong tag.
-bool ReadHeader(TokenScanner& in, LltGridHeader& header) {
+bool ReadHeader(luvo::TextScanner& in, LltGridHeader& header) {
     std::string_view word;
     for (int k = 0; k < 8; ++k) {
         if (!in.Word(word)) {
             return false;
         }
     }
-    if (!in.Word(word) || !StartsWith(word, "#b")) {
+    if (!in.Word(word) || !luvo::StartsWith(word, "#b")) {
         return false;
     }
     if (!in.Number(header.span)) {
         return false;
     }
-    if (!in.Word(word) || !StartsWith(word, "#dc")) {
+    if (!in.Word(word) || !luvo::StartsWith(word, "#dc")) {
         return false;
     }
     if (!in.Number(header.liftSlopeFactor)) {
@@ -40,7 +37,7 @@ bool ReadHeader(TokenScanner& in, LltGridHeader& header) {
 }  // namespace
 
 std::optional<LltGridHeader> ParseLltGridHeader(std::string_view fileText) {
-    TokenScanner in(fileText);
+    luvo::TextScanner in(fileText);
     LltGridHeader header;
     if (!ReadHeader(in, header)) {
         return std::nullopt;
@@ -57,7 +54,7 @@ std::optional<LltGridHeader> ReadLltGridHeader(const std::string& fileName) {
 }
 
 bool LltSolver::ReadGridText(std::string_view fileText) {
-    TokenScanner in(fileText);
+    luvo::TextScanner in(fileText);
     LltGridHeader header;
     if (!ReadHeader(in, header)) {
         return false;

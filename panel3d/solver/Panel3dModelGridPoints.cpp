@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "common/TokenScanner.h"
+#include "common/TextScanner.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
 
@@ -19,7 +19,7 @@ bool Panel3dModel::ReadGridPoints() {
 }
 
 bool Panel3dModel::ReadGridPointsText(std::string_view fileText) {
-    luvo::TokenScanner in(fileText);
+    luvo::TextScanner in(fileText);
     std::string_view word;
     for (int k = 0; k < kHeaderTokens; ++k) {
         if (!in.Word(word)) {

@@ -1,4 +1,4 @@
-#include "common/TokenScanner.h"
+#include "common/TextScanner.h"
 
 #include <charconv>
 #include <cmath>
@@ -17,7 +17,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-bool TokenScanner::Word(std::string_view& word) {
+bool TextScanner::Word(std::string_view& word) {
     SkipWhite();
     const size_t start = pos_;
     while (pos_ < text_.size() && !IsWhite(text_[pos_])) {
@@ -27,7 +27,7 @@ bool TokenScanner::Word(std::string_view& word) {
     return !word.empty();
 }
 
-bool TokenScanner::Number(double& value) {
+bool TextScanner::Number(double& value) {
     SkipWhite();
     size_t end = pos_;
     bool negative = false;
@@ -67,13 +67,13 @@ bool TokenScanner::Number(double& value) {
     return true;
 }
 
-void TokenScanner::SkipWhite() {
+void TextScanner::SkipWhite() {
     while (pos_ < text_.size() && IsWhite(text_[pos_])) {
         ++pos_;
     }
 }
 
-size_t TokenScanner::SkipDigits(size_t& at) const {
+size_t TextScanner::SkipDigits(size_t& at) const {
     const size_t start = at;
     while (at < text_.size() && IsDigit(text_[at])) {
         ++at;
