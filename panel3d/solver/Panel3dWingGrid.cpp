@@ -133,3 +133,43 @@ std::vector<double> Panel3dFlapChordFractions(double chordwiseGrading, int chord
     }
     return xi;
 }
+
+Panel3dAxisRotation::Panel3dAxisRotation(const Panel3dVector& origin, const Panel3dVector& a,
+                                         double angle)
+    : origin_(origin) {
+    const double c = std::cos(angle);
+    const double s = std::sin(angle);
+    const double v = 1.0 - c;
+    r_[0][0] = a.x * a.x * v + c;
+    r_[0][1] = a.x * a.y * v - a.z * s;
+    r_[0][2] = a.x * a.z * v + a.y * s;
+    r_[1][0] = a.x * a.y * v + a.z * s;
+    r_[1][1] = a.y * a.y * v + c;
+    r_[1][2] = a.y * a.z * v - a.x * s;
+    r_[2][0] = a.x * a.z * v - a.y * s;
+    r_[2][1] = a.y * a.z * v + a.x * s;
+    r_[2][2] = a.z * a.z * v + c;
+}
+
+Panel3dVector Panel3dAxisRotation::Apply(const Panel3dVector& p) const {
+    const Panel3dVector d = p - origin_;
+    return {origin_.x + r_[0][0] * d.x + r_[0][1] * d.y + r_[0][2] * d.z,
+            origin_.y + r_[1][0] * d.x + r_[1][1] * d.y + r_[1][2] * d.z,
+            origin_.z + r_[2][0] * d.x + r_[2][1] * d.y + r_[2][2] * d.z};
+}
+
+Panel3dVector Panel3dBezierPoint(const std::vector<Panel3dVector>& controls, double t) {
+    const int n = static_cast<int>(controls.size()) - 1;
+    // Row n of Pascal's triangle: integer sums, exact while they stay below 2^53; the curves of
+    // the flap grid have a handful of control points.
+    std::vector<double> binom(static_cast<std::size_t>(n) + 1, 0.0);
+    binom[0] = 1.0;
+    for (int row = 1; row <= n; ++row) {
+        for (int r = row; r > 0; --r) binom[r] += binom[r - 1];
+    }
+    Panel3dVector b;
+    for (int r = 0; r <= n; ++r) {
+        b = b + (binom[r] * std::pow(t, r) * std::pow(1.0 - t, n - r)) * controls[r];
+    }
+    return b;
+}

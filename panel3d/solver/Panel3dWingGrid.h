@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "panel3d/solver/Panel3dVector.h"
+
 // The planform and section inputs of the right half wing (lengths in metres, angles in degrees,
 // section values in per cent of the local chord).
 struct Panel3dWingShape {
@@ -55,3 +57,20 @@ int Panel3dFlapPanelCount(int chordPanels, double hingePosition);
 // each part with the grading f; fraction N - nf is the hinge x_h exactly.
 std::vector<double> Panel3dFlapChordFractions(double chordwiseGrading, int chordPanels,
                                               int flapPanels, double hingePosition);
+
+// Rotation by an angle about an axis through a point (Rodrigues' formula).
+class Panel3dAxisRotation {
+  public:
+    // origin: a point of the axis; unitAxis: its direction, of length 1; angle [rad], positive
+    // counter-clockwise looking against the axis.
+    Panel3dAxisRotation(const Panel3dVector& origin, const Panel3dVector& unitAxis, double angle);
+    Panel3dVector Apply(const Panel3dVector& p) const;
+
+  private:
+    Panel3dVector origin_;
+    double r_[3][3];
+};
+
+// Point B(t) of the Bézier curve over the control points C_0 ... C_n, with the binomial
+// coefficients summed exactly in Pascal's triangle (no factorials that overflow).
+Panel3dVector Panel3dBezierPoint(const std::vector<Panel3dVector>& controls, double t);
