@@ -23,9 +23,6 @@ std::optional<LltGridHeader> ParseLltGridHeader(std::string_view fileText);
 // The same for a file; nothing also when the file cannot be read. The file is never created.
 std::optional<LltGridHeader> ReadLltGridHeader(const std::string& fileName);
 
-// The whole text of a file; false when it cannot be opened or read.
-bool ReadLltTextFile(const std::string& fileName, std::string& text);
-
 // The wing-file run on a new record: stations for the header's span, the 52 pairs of the file,
 // area, Multhopp solve with the header's lift-slope factor, local lift, lift, induced angles and
 // drag, mean chord. Null when the file (or text) cannot be read completely.

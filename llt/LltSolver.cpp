@@ -3,7 +3,7 @@
 #include <functional>
 #include <limits>
 
-#include "llt/LltLuFactor.h"
+#include "common/LuFactor.h"
 #include "llt/LltTrapezoid.h"
 
 namespace {
@@ -152,11 +152,11 @@ void LltSolver::BuildInfluenceMatrix(double b, double f) {
 }
 
 void LltSolver::SolveCirculation() {
-    LltLuFactor(system, kLastRow);
-    LltLuForward(
+    luvo::LuFactor(system, kLastRow);
+    luvo::LuForward(
         system, kLastRow,
         [this](int i) { return LiftSlopeDenominator(i) == 0.0 ? 0.0 : twistRad[i]; }, workVector);
-    LltLuBackward(system, kLastRow, workVector, gamma);
+    luvo::LuBackward(system, kLastRow, workVector, gamma);
     gamma[0] = 0.0;
     // The left half copies the right half (this also sets the left tip to 0).
     MirrorToLeftHalf(gamma);

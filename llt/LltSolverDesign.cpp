@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "llt/LltLuFactor.h"
+#include "common/LuFactor.h"
 #include "llt/LltSolver.h"
 #include "llt/LltTrapezoid.h"
 
@@ -103,10 +103,10 @@ void LltSolver::FitFourierCoefficients(double gamma51, double gamma41, double ga
         fitMatrix[r][2] = std::sin(3.0 * t);
         fitMatrix[r][3] = std::sin(5.0 * t);
     }
-    LltLuFactor(fitMatrix, 3);
-    LltLuForward(
+    luvo::LuFactor(fitMatrix, 3);
+    luvo::LuForward(
         fitMatrix, 3, [this](int r) { return fitValues[r]; }, workVector);
-    LltLuBackward(fitMatrix, 3, workVector, fitCoefficients);
+    luvo::LuBackward(fitMatrix, 3, workVector, fitCoefficients);
     if (mode == 1.0) {
         a1 = fitCoefficients[1];
     } else {

@@ -1,11 +1,14 @@
 #pragma once
 // In-place LU factorisation without pivoting (Doolittle, row by row) and the two substitutions,
 // on rows and columns 1..n of any matrix indexed a[i][j]. The unit lower triangle is stored below
-// the diagonal, the upper triangle on and above it. The lifting-line systems are diagonally
-// dominant, so no pivoting is needed, and working in place avoids copies on every recomputation.
+// the diagonal, the upper triangle on and above it. The lifting-line and lattice systems are
+// diagonally dominant, so no pivoting is needed, and working in place avoids copies on every
+// recomputation.
+
+namespace luvo {
 
 template <class Matrix>
-void LltLuFactor(Matrix& a, int n) {
+void LuFactor(Matrix& a, int n) {
     for (int k = 1; k <= n; ++k) {
         for (int j = k; j <= n; ++j) {
             double sum = 0.0;
@@ -24,9 +27,9 @@ void LltLuFactor(Matrix& a, int n) {
     }
 }
 
-// Forward substitution with the unit lower triangle: w_i = rhs_i - sum_{m<i} l_im w_m.
+// Forward substitution with the unit lower triangle: w_i = rhs(i) - sum_{m<i} l_im w_m.
 template <class Matrix, class Rhs, class Vec>
-void LltLuForward(const Matrix& a, int n, const Rhs& rhs, Vec& w) {
+void LuForward(const Matrix& a, int n, const Rhs& rhs, Vec& w) {
     for (int i = 1; i <= n; ++i) {
         double sum = 0.0;
         for (int m = 1; m < i; ++m) {
@@ -38,7 +41,7 @@ void LltLuForward(const Matrix& a, int n, const Rhs& rhs, Vec& w) {
 
 // Back substitution with the upper triangle: x_i = (w_i - sum_{m>i} u_im x_m) / u_ii.
 template <class Matrix, class Vec, class Out>
-void LltLuBackward(const Matrix& a, int n, const Vec& w, Out& x) {
+void LuBackward(const Matrix& a, int n, const Vec& w, Out& x) {
     for (int i = n; i >= 1; --i) {
         double sum = 0.0;
         for (int m = i + 1; m <= n; ++m) {
@@ -47,3 +50,5 @@ void LltLuBackward(const Matrix& a, int n, const Vec& w, Out& x) {
         x[i] = (w[i] - sum) / a[i][i];
     }
 }
+
+}  // namespace luvo
