@@ -232,6 +232,9 @@ bool Panel3dModel::GenerateWingGrid() {
         fractions = Panel3dChordFractions(chordwiseGrading, n);
     }
 
+    // The root zone ends at the root up to rounding; exactly there, the mirrored half meets it.
+    stations.back() = 0.0;
+
     // Upper and lower surface points of every station of the right half, N + 1 per surface.
     const double tanSweep = std::tan(Panel3dPi * leadingEdgeSweep / 180.0);
     const double tanDihedral = std::tan(Panel3dPi * dihedral / 180.0);
@@ -244,10 +247,12 @@ bool Panel3dModel::GenerateWingGrid() {
         const double shear = std::tan(-Panel3dPi * incidence / 180.0);
         for (int j = 0; j <= n; ++j) {
             const double xi = fractions[j];
-            const double x = (s - y) / s * (rootChord * xi) + y / s * (tipLeadingEdgeX + tipChord * xi);
-            const double base =
-                NacaCamber(x, y) + shear * (x - y * tanSweep) + y * tanDihedral;
-            const double half = NacaThickness(x, y);
+            const double x =
+                (s - y) / s * (rootChord * xi) + y / s * (tipLeadingEdgeX + tipChord * xi);
+            const double base = NacaCamber(x, y) + shear * (x - y * tanSweep) + y * tanDihedral;
+            // Fraction 0 is the leading edge, one point of both surfaces; there the planform's x
+            // differs from y·tan(sweep) by rounding, whose square root would open the nose.
+            const double half = j == 0 ? 0.0 : NacaThickness(x, y);
             upper[k * (n + 1) + j] = {x, y, base + half};
             lower[k * (n + 1) + j] = {x, y, base - half};
         }
@@ -306,7 +311,8 @@ bool Panel3dModel::GenerateWingGrid() {
                 if (flapMarks[2 * n * strip + n - 1 - j]) hingeIndex = j;
             }
             if (hingeIndex < 0) continue;
-            FlapStrip(wingPanels, n, strip, hingeIndex, flapPanels).Deflect(deflection, hingeHeight);
+            FlapStrip(wingPanels, n, strip, hingeIndex, flapPanels)
+                .Deflect(deflection, hingeHeight);
         }
     }
     return true;

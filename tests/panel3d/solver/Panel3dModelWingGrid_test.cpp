@@ -304,7 +304,8 @@ TEST(Panel3dWingGridFlaps, WithoutAFlapStripTheGridIsPlain) {
         Deflect(*w, c.left, c.right);
         Built(w);
         for (std::size_t p = 0; p < w->wingPanels.size(); ++p) {
-            for (int k = 0; k < 4; ++k) EXPECT_TRUE(Same(w->wingPanels[p].Corner(k), plain->wingPanels[p].Corner(k)));
+            for (int k = 0; k < 4; ++k)
+                EXPECT_TRUE(Same(w->wingPanels[p].Corner(k), plain->wingPanels[p].Corner(k)));
             EXPECT_EQ(w->flapMarks[p], 0);
         }
     }
@@ -379,7 +380,8 @@ TEST(Panel3dWingGridDeflection, EachHalfFollowsItsOwnDeflection) {
     Deflect(*rightOnly, 0.0, 10.0);
     Deflect(*leftOnly, 10.0, 0.0);
     Deflect(*both, -20.0, 10.0);
-    for (auto* w : {rightOnly.get(), leftOnly.get(), both.get()}) EXPECT_TRUE(w->GenerateWingGrid());
+    for (auto* w : {rightOnly.get(), leftOnly.get(), both.get()})
+        EXPECT_TRUE(w->GenerateWingGrid());
     const int n = 12, m = 6;
     static constexpr int kMirrored[4] = {1, 0, 3, 2};
     int changed = 0;
@@ -414,10 +416,13 @@ TEST(Panel3dWingGridDeflection, ThreeFlapPanelsTurnAndSnapBackAtTheHinge) {
         for (int station : {0, 1}) {
             SCOPED_TRACE(testing::Message() << upper << " " << station);
             EXPECT_TRUE(Same(f.Deflected(upper, station, 0), f.Undeflected(upper, station, 0)));
-            const int hingePanel = 2 * f.n * f.strip + (upper ? f.n - 1 - (f.n - f.nf) : f.n + f.n - f.nf);
+            const int hingePanel =
+                2 * f.n * f.strip + (upper ? f.n - 1 - (f.n - f.nf) : f.n + f.n - f.nf);
             const int corner = upper ? (station == 0 ? 1 : 0) : (station == 0 ? 2 : 3);
-            EXPECT_TRUE(Same(f.wing->wingPanels[hingePanel].Corner(corner), f.Undeflected(upper, station, 0)));
-            for (int k = 1; k <= 3; ++k) ExpectNear(f.Deflected(upper, station, k), f.Rotated(upper, station, k), 1e-12);
+            EXPECT_TRUE(Same(f.wing->wingPanels[hingePanel].Corner(corner),
+                             f.Undeflected(upper, station, 0)));
+            for (int k = 1; k <= 3; ++k)
+                ExpectNear(f.Deflected(upper, station, k), f.Rotated(upper, station, k), 1e-12);
         }
     ExpectSharedPoints(*f.wing, false);
 }
@@ -436,9 +441,11 @@ TEST(Panel3dWingGridDeflection, SixFlapPanelsBendOverTheHingeAlongTheCurve) {
             const Panel3dVector r1 = f.Rotated(upper, station, 1);
             const Panel3dVector r2 = f.Rotated(upper, station, 2);
             EXPECT_TRUE(Same(f.Deflected(upper, station, 0), c0));
-            ExpectNear(f.Deflected(upper, station, 1), 0.125 * (c0 + 3.0 * c1 + 3.0 * r1 + r2), 1e-12);
+            ExpectNear(f.Deflected(upper, station, 1), 0.125 * (c0 + 3.0 * c1 + 3.0 * r1 + r2),
+                       1e-12);
             ExpectNear(f.Deflected(upper, station, 2), r2, 1e-12);
-            for (int k = 3; k <= 6; ++k) ExpectNear(f.Deflected(upper, station, k), f.Rotated(upper, station, k), 1e-12);
+            for (int k = 3; k <= 6; ++k)
+                ExpectNear(f.Deflected(upper, station, k), f.Rotated(upper, station, k), 1e-12);
         }
     ExpectSharedPoints(*f.wing, false);
 }
@@ -449,7 +456,8 @@ TEST(Panel3dWingGridDeflection, AxisRotationKeepsAxisPointsAndTurnsOthersByTheAn
     const Panel3dVector a = (1.0 / Length(a1 - a0)) * (a1 - a0);
     for (double theta : {Rad(30.0), Rad(-12.5)}) {
         const Panel3dAxisRotation r(a0, a, theta);
-        for (double t : {0.0, 1.0, 0.4, -2.0}) ExpectNear(r.Apply(a0 + t * (a1 - a0)), a0 + t * (a1 - a0), 1e-15);
+        for (double t : {0.0, 1.0, 0.4, -2.0})
+            ExpectNear(r.Apply(a0 + t * (a1 - a0)), a0 + t * (a1 - a0), 1e-15);
         for (const Panel3dVector p : {Panel3dVector{1.0, 0.5, 0.0}, Panel3dVector{-0.2, 3.0, 0.4}})
             ExpectNear(r.Apply(p), Turned(p, a0, a, theta), 1e-14);
     }
@@ -470,12 +478,13 @@ TEST(Panel3dWingGridDeflection, FlapBehindTheCurveTurnsByTheDeflection) {
                     const Panel3dVector before = perpendicular(f.Undeflected(upper, station, k));
                     const Panel3dVector after = perpendicular(f.Deflected(upper, station, k));
                     EXPECT_NEAR(Length(after), Length(before), 1e-12);
-                    const double angle = std::atan2(Dot(Cross(before, after), a), Dot(before, after));
+                    const double angle =
+                        std::atan2(Dot(Cross(before, after), a), Dot(before, after));
                     EXPECT_NEAR(angle, f.theta, 1e-12);
                 }
         // A positive window value turns the trailing edge down.
         const double drop = f.Deflected(true, 0, f.nf).z - f.Undeflected(true, 0, f.nf).z;
-        EXPECT_EQ(drop < 0, window > 0);
+        EXPECT_EQ(drop<0, window> 0);
     }
 }
 
@@ -484,7 +493,8 @@ TEST(Panel3dWingGridDeflection, ExtremeDeflectionsStayFiniteAndClosed) {
         for (double hinge : {0.2, 0.6, 0.95})
             for (double window : {30.0, -30.0})
                 for (double height : {0.0, 1.0}) {
-                    SCOPED_TRACE(testing::Message() << n << " " << hinge << " " << window << " " << height);
+                    SCOPED_TRACE(testing::Message()
+                                 << n << " " << hinge << " " << window << " " << height);
                     auto w = DefaultWing(n, 2);
                     w->rootThickness = w->tipThickness = 20.0;
                     w->flapInnerEnd = 0.0;
@@ -496,7 +506,8 @@ TEST(Panel3dWingGridDeflection, ExtremeDeflectionsStayFiniteAndClosed) {
                     for (const Panel3dPanel& p : w->wingPanels)
                         for (int c = 0; c < 4; ++c) {
                             const Panel3dVector v = p.Corner(c);
-                            ASSERT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z));
+                            ASSERT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) &&
+                                        std::isfinite(v.z));
                         }
                     ExpectSharedPoints(*w, false);
                     ExpectClosedSections(*w, 1e-12);
@@ -517,9 +528,11 @@ TEST(Panel3dWingGridInputs, RefusedInputsLeaveTheCornersAsTheyWere) {
     const Case cases[] = {
         {"one chordwise panel", 1, 4, [](Panel3dModel&) {}},
         {"one spanwise panel", 4, 1, [](Panel3dModel&) {}},
-        {"chordwise grading below the slider", 4, 4, [](Panel3dModel& w) { w.chordwiseGrading = 0.5; }},
+        {"chordwise grading below the slider", 4, 4,
+         [](Panel3dModel& w) { w.chordwiseGrading = 0.5; }},
         {"chordwise grading above", 4, 4, [](Panel3dModel& w) { w.chordwiseGrading = 1.01; }},
-        {"spanwise grading below the sweep's", 4, 4, [](Panel3dModel& w) { w.spanwiseGrading = 0.51; }},
+        {"spanwise grading below the sweep's", 4, 4,
+         [](Panel3dModel& w) { w.spanwiseGrading = 0.51; }},
         {"spanwise grading NaN", 4, 4, [=](Panel3dModel& w) { w.spanwiseGrading = nan; }},
         {"half span too small", 4, 4, [](Panel3dModel& w) { w.halfSpan = 0.2; }},
         {"half span infinite", 4, 4, [=](Panel3dModel& w) { w.halfSpan = inf; }},
@@ -527,7 +540,8 @@ TEST(Panel3dWingGridInputs, RefusedInputsLeaveTheCornersAsTheyWere) {
         {"tip chord too long", 4, 4, [](Panel3dModel& w) { w.tipChord = 31.0; }},
         {"sweep", 4, 4, [](Panel3dModel& w) { w.leadingEdgeSweep = 61.0; }},
         {"quarter-chord sweep NaN", 4, 4, [=](Panel3dModel& w) { w.quarterChordSweep = nan; }},
-        {"tip camber maximum outside the tip chord", 4, 4, [](Panel3dModel& w) { w.quarterChordSweep = 0.0; }},
+        {"tip camber maximum outside the tip chord", 4, 4,
+         [](Panel3dModel& w) { w.quarterChordSweep = 0.0; }},
         {"root incidence", 4, 4, [](Panel3dModel& w) { w.rootIncidence = 5.5; }},
         {"tip incidence", 4, 4, [](Panel3dModel& w) { w.tipIncidence = -6.0; }},
         {"thickness", 4, 4, [](Panel3dModel& w) { w.rootThickness = 5.0; }},
@@ -537,13 +551,41 @@ TEST(Panel3dWingGridInputs, RefusedInputsLeaveTheCornersAsTheyWere) {
         {"dihedral", 4, 4, [](Panel3dModel& w) { w.dihedral = 31.0; }},
         {"deflection beyond 30", 4, 4, flap(31.0)},
         {"deflection NaN", 4, 4, flap(nan)},
-        {"flap ends equal", 4, 4, [](Panel3dModel& w) { w.flapInnerEnd = w.flapOuterEnd = 0.5; Deflect(w, 5, 5); }},
-        {"flap end negative", 4, 4, [](Panel3dModel& w) { w.flapInnerEnd = -0.1; Deflect(w, 5, 5); }},
-        {"flap end beyond the tip", 4, 4, [](Panel3dModel& w) { w.flapOuterEnd = 1.2; Deflect(w, 5, 5); }},
-        {"hinge at the leading edge", 4, 4, [](Panel3dModel& w) { w.hingePosition = 0.0; Deflect(w, 5, 5); }},
-        {"hinge at the trailing edge", 4, 4, [](Panel3dModel& w) { w.hingePosition = 1.0; Deflect(w, 5, 5); }},
-        {"hinge height below", 4, 4, [](Panel3dModel& w) { w.hingeHeight = -0.1; Deflect(w, 5, 5); }},
-        {"hinge height above", 4, 4, [](Panel3dModel& w) { w.hingeHeight = 1.1; Deflect(w, 5, 5); }},
+        {"flap ends equal", 4, 4,
+         [](Panel3dModel& w) {
+             w.flapInnerEnd = w.flapOuterEnd = 0.5;
+             Deflect(w, 5, 5);
+         }},
+        {"flap end negative", 4, 4,
+         [](Panel3dModel& w) {
+             w.flapInnerEnd = -0.1;
+             Deflect(w, 5, 5);
+         }},
+        {"flap end beyond the tip", 4, 4,
+         [](Panel3dModel& w) {
+             w.flapOuterEnd = 1.2;
+             Deflect(w, 5, 5);
+         }},
+        {"hinge at the leading edge", 4, 4,
+         [](Panel3dModel& w) {
+             w.hingePosition = 0.0;
+             Deflect(w, 5, 5);
+         }},
+        {"hinge at the trailing edge", 4, 4,
+         [](Panel3dModel& w) {
+             w.hingePosition = 1.0;
+             Deflect(w, 5, 5);
+         }},
+        {"hinge height below", 4, 4,
+         [](Panel3dModel& w) {
+             w.hingeHeight = -0.1;
+             Deflect(w, 5, 5);
+         }},
+        {"hinge height above", 4, 4,
+         [](Panel3dModel& w) {
+             w.hingeHeight = 1.1;
+             Deflect(w, 5, 5);
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
