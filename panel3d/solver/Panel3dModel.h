@@ -1,0 +1,167 @@
+#pragma once
+// The record of one 3D panel computation: the wing inputs of an interactive wing, the wing and
+// wake panels, the arrays of the linear system, the per-strip and total results. A run or a
+// preview creates one for the module's counts (Panel3dModule.h); the model keeps the counts it
+// was built with and uses only those, whatever the module values become later.
+//
+// Numbering: grid point (i, s) with i = 0..2N around a section (0 the upper trailing edge, N
+// the leading edge, 2N the lower trailing edge) and s = 0..2M along the span (0 at y = +b/2).
+// Strip j lies between stations j and j+1; wing panel 2N*j + i lies between points i and i+1
+// of strip j. Trailing-edge wake panel j is behind strip j; free-wake panel j + 2M*r is row r
+// of strip j.
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "panel3d/solver/Panel3dFreeWakePanel.h"
+#include "panel3d/solver/Panel3dPanel.h"
+#include "panel3d/solver/Panel3dTrailingEdgeWakePanel.h"
+#include "panel3d/solver/Panel3dWakeNode.h"
+
+// What a model is built for. A preview's model needs no symmetry flag until a solve.
+struct Panel3dModelSizes {
+    int chordPanels = 0;                // N
+    int spanPanels = 0;                 // M
+    int wakeRows = 0;                   // nw
+    int symmetric = 0;                  // sf, 0 or 1
+    double trailingEdgeWakeFactor = 0;  // e
+    double wakeLengthFactor = 0;        // wl [spans]
+};
+
+// The sizes the module values ask for.
+Panel3dModelSizes Panel3dModuleSizes();
+
+class Panel3dModel {
+  public:
+    // Largest model: 4MN wing panels, which the dense linear system squares.
+    static constexpr int kMaxWingPanels = 10000;
+    static constexpr int kMaxWakeRows = 200;
+
+    // True when a model can be built for these sizes: N, M >= 1, 4MN <= 10,000, 1 <= nw <= 200,
+    // sf 0 or 1, e and wl finite and above 0.
+    static bool SizesAllowed(const Panel3dModelSizes& sizes);
+
+    // A new model with its wing, wake and strip arrays, every value 0; null when the sizes are
+    // not allowed or the memory is not there. The solver arrays come with AllocateSolverArrays.
+    static std::shared_ptr<Panel3dModel> Create(const Panel3dModelSizes& sizes);
+
+    // Models alive in the program (a leak shows as a count that keeps growing).
+    static long LiveCount();
+
+    explicit Panel3dModel(const Panel3dModelSizes& sizes);
+    ~Panel3dModel();
+    Panel3dModel(const Panel3dModel&) = delete;
+    Panel3dModel& operator=(const Panel3dModel&) = delete;
+
+    int ChordPanels() const { return sizes_.chordPanels; }
+    int SpanPanels() const { return sizes_.spanPanels; }
+    int WakeRows() const { return sizes_.wakeRows; }
+    int Symmetric() const { return sizes_.symmetric; }
+    double TrailingEdgeWakeFactor() const { return sizes_.trailingEdgeWakeFactor; }
+    double WakeLengthFactor() const { return sizes_.wakeLengthFactor; }
+    int WingPanelCount() const { return 4 * sizes_.chordPanels * sizes_.spanPanels; }
+    int StripCount() const { return 2 * sizes_.spanPanels; }
+    // n, the doublet strengths solved for: 4MN for the full model, 2MN for the half model.
+    int SystemSize() const {
+        return (4 - 2 * sizes_.symmetric) * sizes_.chordPanels * sizes_.spanPanels;
+    }
+
+    // The system's matrices, vectors and right-hand side for n unknowns, every value 0. A run
+    // calls it at its first assembly (a preview never does); false when the memory is not
+    // there, which leaves the arrays empty.
+    bool AllocateSolverArrays();
+    // Frees them once a run is done; the results stay.
+    void ReleaseSolverArrays();
+
+    // ---- grid file "*.fdp" ----
+    // Reads the body of the file named by Panel3dGridFileName: skips the 27 header tokens and
+    // stores the (2N+1)(2M+1) points into the corners of every wing panel that shares them.
+    // False when the file cannot be read, the body is short or a coordinate is no finite
+    // number; the corners are then left as they were. Tokens after the body are ignored.
+    bool ReadGridPoints();
+    bool ReadGridPointsText(std::string_view fileText);
+
+    // ---- preparing a solve ----
+    // The geometry of every wing panel.
+    void ComputeWingGeometry();
+    // sigma = -Vinf . n of every wing panel for Panel3dRunAlpha and Panel3dRunSideslip.
+    void SetSourceStrengths();
+    // `halfSpan` of a grid wing: half the y distance between the first and the last station.
+    void TakeHalfSpanFromGrid();
+    // True when the wing can be solved: every panel has a normal, four sides and a finite area,
+    // the half span and the x extent of the tip section at station 0 are above 0.
+    bool HasSoundWing() const;
+    // The trailing-edge wake row from the wing's planar corners, with its panels' geometry.
+    void BuildTrailingEdgeWake();
+    // The free-wake rows behind the trailing-edge row, along the free stream of the operating
+    // point, with its panels' geometry.
+    void BuildFreeWake();
+    // `coreRadius`: the largest mean diagonal of the first half wing's panels times the factor.
+    void SetCoreRadius(double factor);
+    // Everything a solve needs once the wing corners are in place: wing geometry and sigma, the
+    // half span of a grid wing, the check, both wake rows and the core radius. False (and
+    // nothing built after the check) when the wing cannot be solved.
+    bool PrepareWing(double coreRadiusFactor);
+
+    // ---- records (the wing panels come first) ----
+    std::vector<Panel3dPanel> wingPanels;                        // 4MN
+    std::vector<Panel3dTrailingEdgeWakePanel> trailingEdgeWake;  // 2M
+    std::vector<Panel3dFreeWakePanel> freeWake;                  // 2M*nw
+    // Row i of an n x n matrix starts at element i*n.
+    std::vector<double> influenceMatrix;     // wing and trailing-edge wake, with the Kutta terms
+    std::vector<double> workMatrix;          // its copy plus the free wake, decomposed
+    std::vector<Panel3dWakeNode> wakeNodes;  // (2M+1)*nw
+    std::vector<double> stripLift;           // local lift coefficient ca, 2M
+    std::vector<double> stripCirculation;    // circulation for a free stream of 1 m/s, 2M
+    std::vector<double> stripInducedDrag;    // local induced drag coefficient, 2M
+    std::vector<double> stripChord;          // 2M
+    std::vector<double> stripArea;           // 2M
+    std::vector<double> stripNormalZ;        // 2M
+    std::vector<double> forwardVector;       // n
+    std::vector<double> solutionVector;      // n
+    double inducedU = 0, inducedV = 0, inducedW = 0;  // the last kernel velocity
+    std::vector<double> stripLiftDirectionZ;          // 2M
+    std::vector<unsigned char> flapMarks;             // 4MN, 1 = the panel lies on a flap
+
+    // ---- wing inputs of an interactive wing and results, in the record's order ----
+    double chordwiseGrading = 0;  // 0.5 + 0.005 * slider position
+    double spanwiseGrading = 0;   // 1 - min(|leading-edge sweep|, 18) * 0.4/15
+    double totalLift = 0;         // cA
+    double totalLiftCirculation = 0;
+    double totalInducedDrag = 0;  // cWi
+    double momentX = 0, momentY = 0, momentZ = 0;
+    double referenceChord = 0;             // [m]
+    double rootChord = 0, tipChord = 0;    // [m]
+    double leadingEdgeSweep = 0;           // [deg]
+    double quarterChordSweep = 0;          // [deg]
+    double spanwiseAngle = 0;              // angle step of the spanwise point distribution
+    double halfSpan = 0;                   // b/2 [m]
+    double rootCamber = 0, tipCamber = 0;  // f/t [%]
+    double rootCamberPosition = 0, tipCamberPosition = 0;  // xf/t [%]
+    double rootThickness = 0, tipThickness = 0;            // d/t [%]
+    double dihedral = 0;                                   // [deg]
+    double rootIncidence = 0, tipIncidence = 0;            // setting angles [deg]
+    double tipLeadingEdgeX = 0;
+    double flapInnerEnd = 0, flapOuterEnd = 0;               // spanwise flap limits, fractions
+    double hingePosition = 0;                                // along the chord, fraction
+    double hingeHeight = 0;                                  // above the lower side / thickness
+    double leftFlapDeflection = 0, rightFlapDeflection = 0;  // [deg], sign reversed
+    // True for a wing of the interactive windows, whose run shows its phases in the
+    // discretisation window; false for a grid-file wing.
+    bool interactiveGrid = false;
+
+    double coreRadius = 0;     // vortex core radius R [m]
+    double referenceArea = 0;  // [m^2]
+    double kFactor = 0;
+    std::vector<double> rightHandSide;  // n
+    double stepCount = 0;               // loop bound of the current solver step
+    double wakeGrowth = 0;              // q, growth of the free-wake row lengths
+    double wakeLengthSum = 0;           // summed row lengths of the last fitting pass [m]
+    double progressPercent = 0;         // last per cent drawn on the progress bar
+
+  private:
+    Panel3dModelSizes sizes_;
+};
