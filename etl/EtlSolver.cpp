@@ -1,6 +1,7 @@
 #include "etl/EtlSolver.h"
 
 #include "common/LuFactor.h"
+#include "common/Multhopp.h"
 
 namespace {
 
@@ -163,25 +164,7 @@ void EtlSolver::ComputePlanform() {
 
 void EtlSolver::BuildInfluenceMatrix(double b) {
     span = b;
-    std::array<double, kStations> sinT{};
-    std::array<double, kStations> cosT{};
-    for (int i = kFirst; i <= kLastRow; ++i) {
-        sinT[i] = std::sin(theta[i]);
-        cosT[i] = std::cos(theta[i]);
-    }
-    for (int i = kFirst; i <= kLastRow; ++i) {
-        auto& row = influenceMatrix[i];
-        for (int j = kFirst; j <= kLastRow; ++j) {
-            if (j == i) {
-                row[j] = 102.0 / (4.0 * sinT[i]);
-            } else if ((i - j) % 2 == 0) {
-                row[j] = 0.0;
-            } else {
-                const double d = cosT[j] - cosT[i];
-                row[j] = sinT[j] / (102.0 * (d * d));
-            }
-        }
-    }
+    luvo::MulthoppInfluence(theta, influenceMatrix);
 }
 
 void EtlSolver::BuildSweepMatrix(double beta, const Pieces& pieces, double f) {
@@ -270,16 +253,7 @@ void EtlSolver::SolveCirculation() {
 }
 
 void EtlSolver::ComputeInducedAngles() {
-    for (int i = kFirst; i <= kLastRow; ++i) {
-        const auto& row = influenceMatrix[i];
-        double sum = 0.0;
-        for (int j = kFirst; j <= kLastRow; ++j) {
-            if (j != i) {
-                sum += row[j] * gamma[j];
-            }
-        }
-        alphaInduced[i] = row[i] * gamma[i] - sum;
-    }
+    luvo::MulthoppInducedAngles(influenceMatrix, gamma, alphaInduced);
 }
 
 void EtlSolver::ComputeCoefficients() {
@@ -319,14 +293,19 @@ void EtlSolver::SetSegmentSweep(double b) {
     }
 }
 
+void EtlSolver::DistributeSegments(double root, StationArray& values, SectionArray& sections) {
+    sectionLength = segmentLength;
+    // The raw slots 2..11 become the section values before the distribution replaces them.
+    sections[0] = root;
+    for (int m = 1; m <= kSegments; ++m) {
+        sections[m] = values[m + 1];
+    }
+    Distribute(sections.data(), kSegments, values);
+}
+
 void EtlSolver::SetSegmentChord(double b, double rootChordValue) {
     span = b;
-    sectionLength = segmentLength;
-    sectionChord[0] = rootChordValue;
-    for (int m = 1; m <= kSegments; ++m) {
-        sectionChord[m] = chord[m + 1];
-    }
-    Distribute(sectionChord.data(), kSegments, chord);
+    DistributeSegments(rootChordValue, chord, sectionChord);
     MirrorToSecondHalf(chord);
 }
 
@@ -337,11 +316,6 @@ void EtlSolver::BuildSweepMatrixSegments(double beta, double f) {
 
 void EtlSolver::SetSegmentTwist(double b) {
     span = b;
-    sectionLength = segmentLength;
-    sectionTwist[0] = rootTwist;
-    for (int m = 1; m <= kSegments; ++m) {
-        sectionTwist[m] = twistDeg[m + 1];
-    }
-    Distribute(sectionTwist.data(), kSegments, twistDeg);
+    DistributeSegments(rootTwist, twistDeg, sectionTwist);
     SetAlphaFromTwist();
 }

@@ -124,6 +124,8 @@ class EtlSolver {
     // The piecewise-linear distribution of the section values v[0..n] over the pieces of
     // `sectionLength` into slots 0..51 of `out` (the first half only).
     void Distribute(const double* v, int n, StationArray& out) const;
+    // A segment distribution from the root value and the raw slots 2..11 of `values`.
+    void DistributeSegments(double root, StationArray& values, SectionArray& sections);
     // Slot 52 + m takes the value of slot 50 - m.
     static void MirrorToSecondHalf(StationArray& v);
     // `alpha` from `twistDeg`, mirrored.
