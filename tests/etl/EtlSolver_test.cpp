@@ -227,10 +227,16 @@ void ExpectSameSolution(const EtlSolver& a, const EtlSolver& b, double rel) {
         EXPECT_TRUE(NearRelative(a.gamma[k], b.gamma[k], rel)) << k;
         EXPECT_TRUE(NearRelative(a.ca[k], b.ca[k], rel)) << k;
     }
+    // Tip slot 0 included: a NaN there fails the comparison.
+    for (int k = 0; k <= 51; ++k) {
+        EXPECT_TRUE(NearRelative(a.chord[k], b.chord[k], rel)) << k;
+        EXPECT_TRUE(NearRelative(a.twistDeg[k], b.twistDeg[k], rel)) << k;
+    }
 }
 
 // Equal chords, twists and sweeps: where the section edges lie does not matter, also when the
-// lengths fall short of 1 by rounding and the tip lies beyond the last piece of length 0.
+// lengths fall short of 1 by rounding and the tip lies beyond the last piece of length 0 (every
+// value stays finite).
 TEST(EtlSolverPieces, OnePlanformSplitDifferentlyGivesOneSolution) {
     EtlAnalysisInputs in = AnalysisWindowInputs();
     in.sideslip = 7.0;
@@ -258,12 +264,6 @@ TEST(EtlSolverPieces, OnePlanformSplitDifferentlyGivesOneSolution) {
     const auto fromFile = EtlSolveGridText(file, header, in.sideslip);
     ASSERT_NE(fromFile, nullptr);
     ExpectSameSolution(*fromFile, *reference, 1e-12);
-    for (const auto* s : {fromFile.get(), EtlSolveAnalysis(in).get()}) {
-        for (int k = 0; k <= 101; ++k) {
-            ASSERT_TRUE(std::isfinite(s->chord[k]) && std::isfinite(s->twistDeg[k] + s->gamma[k]))
-                << k;
-        }
-    }
 }
 
 // A file with segments 0.5, 0.4, 0.1 and the analysis of the same wing, with the same angle
