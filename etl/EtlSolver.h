@@ -85,7 +85,9 @@ class EtlSolver {
     StationArray gamma;         // circulation Gamma/(b V), 1..101
     StationArray ca;            // local lift coefficient, 1..101
     StationArray alphaInduced;  // induced angle of attack [rad], 1..101
-    // 1 for a station of 1..101 that carries no circulation (see BuildSweepMatrixTrapezoid).
+    // 1 for a station of 1..101 whose lift slope f c cos(beta) / 2 is not a number above 0 (f or
+    // chord not above 0, |beta| beyond 90 degrees): set by the sweep-matrix build, it carries no
+    // circulation (a unit row in the system, right-hand side 0) and no lift.
     std::vector<unsigned char> withoutCirculation;
     Matrix influenceMatrix;  // Multhopp B_ij
     Matrix sweepMatrix;      // sweep and sideslip C_ij
