@@ -251,7 +251,9 @@ TEST(SupersonicCoordinateFile, UnevenSpacingIsInterpolated) {
         SupersonicStartProfile(Window::Contour, SupersonicDefaultSettings(Window::Contour), &c);
     for (int i = 0; i < 191; ++i) {
         const double x = i / 190.0;
-        if (std::fabs(x - 0.5) > 0.02) EXPECT_NEAR(p.upper[i].z, z(x), 1e-11) << i;
+        if (std::fabs(x - 0.5) > 0.02) {
+            EXPECT_NEAR(p.upper[i].z, z(x), 1e-11) << i;
+        }
     }
 }
 
