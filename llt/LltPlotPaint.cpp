@@ -2,43 +2,16 @@
 
 #include <cmath>
 
-#include "common/NumberText.h"
-
 namespace {
 
 // Far outside any canvas, still well inside the range of an int.
 constexpr double kFarAway = 1.0e6;
 
-bool Drawable(double v) { return std::isfinite(v) && std::fabs(v) <= kFarAway; }
-
-// Truncation toward zero, as the plots have always placed their pixels.
-int Px(double v) { return static_cast<int>(v); }
-
-// The painter with floating-point coordinates: anything not drawable is left out.
-class Plot {
+// The plot painter with the axis helpers that several plots share.
+class Plot : public PlotPixels {
   public:
-    explicit Plot(LltPlotPainter& painter) : p_(painter) {}
+    explicit Plot(PlotPainter& painter) : PlotPixels(painter, kFarAway) {}
 
-    void Origin(int x, int y) { p_.SetOrigin(x, y); }
-    void Pen(LltPen pen) { p_.SetPen(pen); }
-    void SmallFont() { p_.UseSmallFont(); }
-
-    void Line(double x1, double y1, double x2, double y2) {
-        if (Drawable(x1) && Drawable(y1) && Drawable(x2) && Drawable(y2)) {
-            p_.Line(Px(x1), Px(y1), Px(x2), Px(y2));
-        }
-    }
-    // A 4 x 4 handle with its top-left corner at (x, y).
-    void Handle(double x, double y) {
-        if (Drawable(x) && Drawable(y)) p_.Rectangle(Px(x), Px(y), 4, 4);
-    }
-    void Text(const std::string& text, double x, double y) {
-        if (Drawable(x) && Drawable(y)) p_.Text(text, Px(x), Px(y));
-    }
-    // A number label; a value that is not finite reads "---".
-    void Number(const char* fmt, double value, double x, double y) {
-        Text(luvo::FormatResult(fmt, value), x, y);
-    }
     // The labels of an axis whose top value stands 80 pixels above the axis: the top value, its
     // three quarters, half and quarter at x, 20 pixels apart, and "0" at the axis.
     void QuarterLabels(const char* fmt, double top, double x) {
@@ -66,9 +39,6 @@ class Plot {
         Line(x, top, x - 5, top + 5);
         Line(x, top, x + 5, top + 5);
     }
-
-  private:
-    LltPlotPainter& p_;
 };
 
 // x of station i: 200 pixels for the half span.
@@ -94,7 +64,7 @@ double FirstCoefficient(const LltSolver& s, double inputMode) {
 void CirculationLift(Plot& p, const LltSolver& s) {
     const double g = s.gammaMax;
     const double k = s.caMax;
-    p.Pen(LltPen::Axis);
+    p.Pen(PlotPen::Axis());
     p.UpAxis(0, -90, 15);
     p.UpAxis(200, -90, 15);
     p.SpanAxisWithArrow();
@@ -109,12 +79,12 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     p.Number("%2.1f", s.span * 0.5, 180, 4);
     p.Text("y", 215, 4);
     p.QuarterLabels("%2.3f", g, -33);
-    p.Pen(LltPen::Red);
+    p.Pen(PlotPen::Red());
     ScaledCurve(p, s, s.gamma, 1, 80.0, g);
     p.Line(20, 30, 30, 30);
 
     p.QuarterLabels("%2.2f", k, 210);
-    p.Pen(LltPen::Green);
+    p.Pen(PlotPen::Green());
     ScaledCurve(p, s, s.ca, 1, 80.0, k);
     p.Line(100, 30, 110, 30);
     p.Text("gamma [-]", 35, 23);
@@ -133,11 +103,11 @@ void TwistCaptions(Plot& p, double leftTop) {
 
 }  // namespace
 
-void PaintCirculationPlot(LltPlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode) {
     Plot p(painter);
     const double a = FirstCoefficient(s, inputMode);
     p.Origin(50, 110);
-    p.Pen(LltPen::StockBlack);
+    p.Pen(PlotPen::StockBlack());
     p.UpAxis(0, -70, 15);
     p.SpanAxisWithArrow();
     for (int h = -60; h <= 0; h += 15) p.LeftTick(h);
@@ -156,14 +126,14 @@ void PaintCirculationPlot(LltPlotPainter& painter, const LltSolver& s, double in
     p.Text("1", 13, -81);
 
     // 60 pixels per unit of gamma/A, upwards.
-    p.Pen(LltPen::Red);
+    p.Pen(PlotPen::Red());
     ScaledCurve(p, s, s.seriesGamma, 1, 60.0, a);
 }
 
-void PaintCirculationHandles(LltPlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode) {
     Plot p(painter);
     const double a = FirstCoefficient(s, inputMode);
-    p.Pen(LltPen::Red);
+    p.Pen(PlotPen::Red());
     if (!UsableScale(a)) return;
     // The stations 51, 41 and 30 of the three-point fit; the left edges are fixed numbers.
     p.Handle(-2, -2 - 60.0 * s.seriesGamma[51] / a);
@@ -171,7 +141,7 @@ void PaintCirculationHandles(LltPlotPainter& painter, const LltSolver& s, double
     p.Handle(119, -2 - 60.0 * s.seriesGamma[30] / a);
 }
 
-void PaintChordPlot(LltPlotPainter& painter, const LltSolver& s, LltChordPlotLayout layout) {
+void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout layout) {
     Plot p(painter);
     const double b = s.span;
     const double h = b / 2.0;
@@ -189,7 +159,7 @@ void PaintChordPlot(LltPlotPainter& painter, const LltSolver& s, LltChordPlotLay
     }
 
     // The chord axis points down: the trailing edge lies below the quarter-chord line.
-    p.Pen(LltPen::StockBlack);
+    p.Pen(PlotPen::StockBlack());
     p.Line(0, -40, 0, 90);
     p.Line(0, 90, -5, 85);
     p.Line(0, 90, 5, 85);
@@ -212,7 +182,7 @@ void PaintChordPlot(LltPlotPainter& painter, const LltSolver& s, LltChordPlotLay
     p.Number("%2.2f", 0.75 * cA, -32, s150 - 7);
 
     // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
-    p.Pen(LltPen::Grey);
+    p.Pen(PlotPen::Grey());
     p.Line(200, -50.0 * s.chord[0] / h, 200, 150.0 * s.chord[0] / h);
     for (int i = 1; i <= 50; ++i) {
         const double x0 = StationX(s, i);
@@ -222,8 +192,8 @@ void PaintChordPlot(LltPlotPainter& painter, const LltSolver& s, LltChordPlotLay
     }
 }
 
-void PaintChordHandles(LltPlotPainter& painter, double b, double s1, double s2, double s3,
-                       double cA, double cB, double cC, double cD) {
+void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, double s3, double cA,
+                       double cB, double cC, double cD) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -237,7 +207,7 @@ void PaintChordHandles(LltPlotPainter& painter, double b, double s1, double s2, 
     const double yC = 150.0 * cC / h;
     const double yD = 150.0 * cD / h;
 
-    p.Pen(LltPen::Grey);
+    p.Pen(PlotPen::Grey());
     auto handleB = [&] { p.Handle(xB - 2, yB - 2); };
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
@@ -276,13 +246,13 @@ void PaintChordHandles(LltPlotPainter& painter, double b, double s1, double s2, 
     }
 }
 
-void PaintTwistPlot(LltPlotPainter& painter, const LltSolver& s) {
+void PaintTwistPlot(PlotPainter& painter, const LltSolver& s) {
     Plot p(painter);
     const double aA = s.twistA;
     const double f1 = s.twistSegment1;
     const double f2 = s.twistSegment2;
     p.Origin(45, 90);
-    p.Pen(LltPen::Axis);
+    p.Pen(PlotPen::Axis());
     p.UpAxis(0, -70, 45);
     p.UpAxis(200, -70, 45);
     p.Line(-3, 0, 200, 0);
@@ -304,7 +274,7 @@ void PaintTwistPlot(LltPlotPainter& painter, const LltSolver& s) {
     for (int k = 0; k < 6; ++k) p.Number("%2.1f", aA + 3 - k, 208, -67 + 20 * k);
 
     // 20 pixels per degree relative to the root, upwards.
-    p.Pen(LltPen::Blue);
+    p.Pen(PlotPen::Blue());
     const double yB = -20.0 * (s.twistB - aA);
     const double yC = -20.0 * (s.twistC - aA);
     const double yD = -20.0 * (s.twistD - aA);
@@ -313,7 +283,7 @@ void PaintTwistPlot(LltPlotPainter& painter, const LltSolver& s) {
     p.Line(200.0 * (f1 + f2), yC, 200, yD);
 }
 
-void PaintTwistHandles(LltPlotPainter& painter, double alphaA, double deltaB, double deltaC,
+void PaintTwistHandles(PlotPainter& painter, double alphaA, double deltaB, double deltaC,
                        double deltaD, double s1, double s2, double s3) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
@@ -329,7 +299,7 @@ void PaintTwistHandles(LltPlotPainter& painter, double alphaA, double deltaB, do
     const double xB = 200.0 * f1;
     const double xC = 200.0 * (f1 + f2);
 
-    p.Pen(LltPen::Blue);
+    p.Pen(PlotPen::Blue());
     auto handleB = [&] { p.Handle(xB - 2, yB); };
     auto handleC = [&] { p.Handle(xC - 2, yC); };
     auto handleD = [&] { p.Handle(198, yD); };  // D always stands at the tip
@@ -360,11 +330,11 @@ void PaintTwistHandles(LltPlotPainter& painter, double alphaA, double deltaB, do
     }
 }
 
-void PaintTwistResultPlot(LltPlotPainter& painter, const LltSolver& s, double twistScaling) {
+void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twistScaling) {
     Plot p(painter);
     const double tau = s.twistDeg[51];  // the root
     p.Origin(50, 90);
-    p.Pen(LltPen::Axis);
+    p.Pen(PlotPen::Axis());
     p.UpAxis(0, -70, 85);
     p.UpAxis(200, -70, 70);
     for (int h = -60; h <= 60; h += 20) p.RightTick(h);
@@ -386,7 +356,7 @@ void PaintTwistResultPlot(LltPlotPainter& painter, const LltSolver& s, double tw
         p.Text("-2.0", -25, 33);
         p.Text("-3.0", -25, 53);
         for (int k = 0; k < 7; ++k) p.Number("%2.1f", tau + 3 - k, 208, -67 + 20 * k);
-        p.Pen(LltPen::Red);
+        p.Pen(PlotPen::Red());
         for (int i = 0; i <= 50; ++i) {
             p.Line(StationX(s, i), -20.0 * (s.twistDeg[i] - tau), StationX(s, i + 1),
                    -20.0 * (s.twistDeg[i + 1] - tau));
@@ -420,7 +390,7 @@ void PaintTwistResultPlot(LltPlotPainter& painter, const LltSolver& s, double tw
     p.Number("%2.1f", s.span / 2.0, 180, y0 + 4);
     p.SpanTicks(y0);
 
-    p.Pen(LltPen::Red);
+    p.Pen(PlotPen::Red());
     if (!scaled) return;
     for (int i = 0; i <= 50; ++i) {
         p.Line(StationX(s, i), height(s.twistDeg[i]), StationX(s, i + 1),
@@ -428,12 +398,12 @@ void PaintTwistResultPlot(LltPlotPainter& painter, const LltSolver& s, double tw
     }
 }
 
-void PaintChordResultPlot(LltPlotPainter& painter, const LltSolver& s, double chordScaling) {
+void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chordScaling) {
     Plot p(painter);
     const double h = s.span / 2.0;
     const double m = s.chordMax;
     p.Origin(45, 130);
-    p.Pen(LltPen::Axis);
+    p.Pen(PlotPen::Axis());
     p.UpAxis(0, -90, 25);
     p.SpanAxisWithArrow();
     p.SpanTicks();
@@ -448,7 +418,7 @@ void PaintChordResultPlot(LltPlotPainter& painter, const LltSolver& s, double ch
         // Not to scale: the largest chord reaches 80 pixels.
         for (int k = -80; k <= -20; k += 20) p.LeftTick(k);
         p.QuarterLabels("%2.1f", m, -21);
-        p.Pen(LltPen::Grey);
+        p.Pen(PlotPen::Grey());
         ScaledCurve(p, s, s.chord, 0, 80.0, m);
         return;
     }
@@ -464,20 +434,20 @@ void PaintChordResultPlot(LltPlotPainter& painter, const LltSolver& s, double ch
     p.Number("%2.2f", 0.5 * m, -28, -100.0 * l - 7);
     p.Number("%2.2f", 0.25 * m, -28, -50.0 * l - 7);
     p.Text("0", -16, -7);
-    p.Pen(LltPen::Grey);
+    p.Pen(PlotPen::Grey());
     for (int i = 0; i <= 50; ++i) {
         p.Line(StationX(s, i), -200.0 * s.chord[i] / h, StationX(s, i + 1),
                -200.0 * s.chord[i + 1] / h);
     }
 }
 
-void PaintCirculationLiftPlot(LltPlotPainter& painter, const LltSolver& s) {
+void PaintCirculationLiftPlot(PlotPainter& painter, const LltSolver& s) {
     Plot p(painter);
     p.Origin(40, 113);
     CirculationLift(p, s);
 }
 
-void PaintResultsCirculationLiftPlot(LltPlotPainter& painter, const LltSolver& s) {
+void PaintResultsCirculationLiftPlot(PlotPainter& painter, const LltSolver& s) {
     Plot p(painter);
     p.Origin(60, 143);
     CirculationLift(p, s);

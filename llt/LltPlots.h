@@ -20,9 +20,6 @@ void DrawChordResultPlot(wxDC& dc, const LltSolver& s, double chordScaling);
 void DrawCirculationLiftPlot(wxDC& dc, const LltSolver& s);
 void DrawResultsCirculationLiftPlot(wxDC& dc, const LltSolver& s);
 
-// The small 8-point sans-serif font of the plots (titles and labels).
-wxFont LltSmallFont();
-
 // Clears the context with white, selects the small font and draws a plot's title at (x, y) in
 // the canvas's own pixels: what every task window does before it calls a plot routine.
 void LltStartPlot(wxDC& dc, const wxString& title, int x, int y);

@@ -13,12 +13,12 @@
 #include <tuple>
 #include <vector>
 
-#include "llt/LltRecordingPainter.h"
+#include "support/RecordingPainter.h"
 
 namespace {
 
-using llt_test::DrawStep;
-using llt_test::RecordingPainter;
+using luvo::test::DrawStep;
+using luvo::test::RecordingPainter;
 
 std::vector<std::tuple<int, int>> Corners(const std::vector<DrawStep>& rects) {
     std::vector<std::tuple<int, int>> out;
@@ -59,7 +59,7 @@ std::vector<PlacedText> Sorted(std::vector<PlacedText> texts) {
 
 // The lines drawn with this pen, as (x1, y1, x2, y2), sorted or in drawing order.
 using Segment = std::tuple<int, int, int, int>;
-std::vector<Segment> Segments(const RecordingPainter& p, LltPen pen, bool sorted = true) {
+std::vector<Segment> Segments(const RecordingPainter& p, const PlotPen& pen, bool sorted = true) {
     std::vector<Segment> out;
     for (const DrawStep& s : p.LinesIn(pen)) out.emplace_back(s.x1, s.y1, s.x2, s.y2);
     if (sorted) std::sort(out.begin(), out.end());
@@ -76,7 +76,7 @@ TEST(LltPlotPaint, ChordHandlesOfTheDefaultSegments) {
     std::vector<C> expected = once;
     expected.insert(expected.end(), once.begin(), once.end());
     EXPECT_EQ(Corners(p.Of(DrawStep::Rect)), expected);
-    for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, LltPen::Grey);
+    for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Grey());
     ExpectText(p, " A ", 4, 78);
     ExpectText(p, " B ", 98, 66);
     ExpectText(p, " C ", 148, 51);
@@ -92,7 +92,7 @@ TEST(LltPlotPaint, TwistHandlesOfTheDefaultSegments) {
     const std::vector<C> expected = {C{98, 8}, C{148, 13}, C{198, 28}, C{-2, -2},
                                      C{98, 8}, C{148, 13}, C{198, 28}};
     EXPECT_EQ(Corners(p.Of(DrawStep::Rect)), expected);
-    for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, LltPen::Blue);
+    for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Blue());
     ExpectText(p, " A ", 5, -15);
     ExpectText(p, " B ", 98, -5);
     ExpectText(p, " C ", 148, 0);
@@ -134,7 +134,7 @@ TEST(LltPlotPaint, ChordPlotLayoutsOfTheTwoWindows) {
     EXPECT_EQ(std::make_tuple(origin.x1, origin.y1), std::make_tuple(45, 55));
     ExpectText(analysis, "Profiltiefe [m]", -30, -55);
     // The tip chord closes the outline at x = 200: -50 * 0.6 / 4 and 150 * 0.6 / 4.
-    const std::vector<DrawStep> grey = analysis.LinesIn(LltPen::Grey);
+    const std::vector<DrawStep> grey = analysis.LinesIn(PlotPen::Grey());
     ASSERT_EQ(grey.size(), 101u);
     EXPECT_EQ(std::make_tuple(grey[0].x1, grey[0].y1, grey[0].x2, grey[0].y2),
               std::make_tuple(200, -7, 200, 22));
@@ -218,7 +218,7 @@ TEST(LltPlotPaint, UnscaledTwistResultIsRelativeToTheRoot) {
     ASSERT_EQ(right.size(), 7u);
     EXPECT_EQ(right.front().text, "5.5");  // root + 3
     EXPECT_EQ(right.back().text, "-0.5");  // root - 3
-    const std::vector<DrawStep> red = p.LinesIn(LltPen::Red);
+    const std::vector<DrawStep> red = p.LinesIn(PlotPen::Red());
     ASSERT_EQ(red.size(), 51u);
     // The tip lies 1.5 degrees below the root: 30 pixels down at x = 200.
     EXPECT_EQ(std::make_tuple(red.front().x1, red.front().y1), std::make_tuple(200, 30));
@@ -237,7 +237,7 @@ TEST(LltPlotPaint, EllipticCirculationReachesSixtyPixelsAtTheRoot) {
         RecordingPainter p;
         PaintCirculationPlot(p, s, mode);
         PaintCirculationHandles(p, s, mode);
-        const std::vector<DrawStep> red = p.LinesIn(LltPen::Red);
+        const std::vector<DrawStep> red = p.LinesIn(PlotPen::Red());
         ASSERT_EQ(red.size(), 50u);
         for (const DrawStep& l : red) {
             EXPECT_GE(l.y1, -60);
@@ -317,9 +317,9 @@ TEST(LltPlotPaint, TwistPlotShowsRelativeAnglesLeftAndAbsoluteAnglesRight) {
         for (int h = -60; h <= 40; h += 20) axes.emplace_back(197, h, 203, h);
         for (int x = 50; x <= 200; x += 50) axes.emplace_back(x, -3, x, 3);
         std::sort(axes.begin(), axes.end());
-        EXPECT_EQ(Segments(p, LltPen::Axis), axes);
+        EXPECT_EQ(Segments(p, PlotPen::Axis()), axes);
 
-        EXPECT_EQ(Segments(p, LltPen::Blue, false), c.blue);
+        EXPECT_EQ(Segments(p, PlotPen::Blue(), false), c.blue);
         EXPECT_EQ(p.steps.size(), 1 + expected.size() + axes.size() + c.blue.size());
     }
 }
@@ -372,14 +372,14 @@ TEST(LltPlotPaint, ChordResultInBothScalings) {
         for (int h : c.ticks) ticks.emplace_back(-3, h, 3, h);
         std::sort(ticks.begin(), ticks.end());
         std::vector<Segment> leftTicks;
-        for (const Segment& l : Segments(p, LltPen::Axis)) {
+        for (const Segment& l : Segments(p, PlotPen::Axis())) {
             if (std::get<0>(l) == -3 && std::get<2>(l) == 3) leftTicks.push_back(l);
         }
         EXPECT_EQ(leftTicks, ticks);
 
         // The grey curve from the tip to the root, upwards: station i at x = 200 cos(theta_i)
         // and c.rootHeight sin(theta_i) above the axis, within the pixel of truncation.
-        const std::vector<Segment> grey = Segments(p, LltPen::Grey, false);
+        const std::vector<Segment> grey = Segments(p, PlotPen::Grey(), false);
         ASSERT_EQ(grey.size(), 51u);
         for (int i = 0; i <= 50; ++i) {
             for (int end = 0; end < 2; ++end) {
@@ -404,28 +404,28 @@ TEST(LltPlotPaint, ZeroOrInfiniteScalesDrawAxesAndLabelsButNoCurve) {
     RecordingPainter lift;
     PaintCirculationLiftPlot(lift, s);
     // Only the two legend lines are drawn in colour.
-    EXPECT_EQ(lift.LinesIn(LltPen::Red).size(), 1u);
-    EXPECT_EQ(lift.LinesIn(LltPen::Green).size(), 1u);
-    EXPECT_GT(lift.LinesIn(LltPen::Axis).size(), 10u);
+    EXPECT_EQ(lift.LinesIn(PlotPen::Red()).size(), 1u);
+    EXPECT_EQ(lift.LinesIn(PlotPen::Green()).size(), 1u);
+    EXPECT_GT(lift.LinesIn(PlotPen::Axis()).size(), 10u);
     ExpectText(lift, "0.000", -33, -87);
 
     RecordingPainter circulation;
     PaintCirculationPlot(circulation, s, 1.0);
     PaintCirculationHandles(circulation, s, 1.0);
-    EXPECT_TRUE(circulation.LinesIn(LltPen::Red).empty());
+    EXPECT_TRUE(circulation.LinesIn(PlotPen::Red()).empty());
     EXPECT_TRUE(circulation.Of(DrawStep::Rect).empty());
     ExpectText(circulation, "gamma/a  [-]", -30, -85);
 
     RecordingPainter chord;
     PaintChordResultPlot(chord, s, 1.0);
-    EXPECT_TRUE(chord.LinesIn(LltPen::Grey).empty());
+    EXPECT_TRUE(chord.LinesIn(PlotPen::Grey()).empty());
     ExpectText(chord, "Profiltiefe [m]", -30, -105);
 
     // Equal twists everywhere: the scaled plot has no range.
     LltSolver flat = TwistRecord(0.5, 0.5);
     RecordingPainter twist;
     PaintTwistResultPlot(twist, flat, 0.0);
-    EXPECT_TRUE(twist.LinesIn(LltPen::Red).empty());
+    EXPECT_TRUE(twist.LinesIn(PlotPen::Red()).empty());
     ExpectText(twist, "0", -16, -7);
 
     // An infinite chord at one station (a vanishing denominator of the chord design): in true
@@ -437,11 +437,11 @@ TEST(LltPlotPaint, ZeroOrInfiniteScalesDrawAxesAndLabelsButNoCurve) {
     inf.chordMax = std::numeric_limits<double>::infinity();
     RecordingPainter trueScale;
     PaintChordResultPlot(trueScale, inf, 0.0);
-    EXPECT_EQ(trueScale.LinesIn(LltPen::Grey).size(), 49u);
+    EXPECT_EQ(trueScale.LinesIn(PlotPen::Grey()).size(), 49u);
     ExpectText(trueScale, "0", -16, -7);
     RecordingPainter notToScale;
     PaintChordResultPlot(notToScale, inf, 1.0);
-    EXPECT_TRUE(notToScale.LinesIn(LltPen::Grey).empty());
+    EXPECT_TRUE(notToScale.LinesIn(PlotPen::Grey()).empty());
 
     for (const RecordingPainter* p :
          {&lift, &circulation, &chord, &twist, &trueScale, &notToScale}) {
@@ -465,8 +465,8 @@ TEST(LltPlotPaint, CirculationLiftPlotsScaleToTheirMaxima) {
         EXPECT_EQ(std::make_tuple(origin.x1, origin.y1),
                   results ? std::make_tuple(60, 143) : std::make_tuple(40, 113));
         // Both curves reach -80 pixels at the root (the last line of each).
-        const std::vector<DrawStep> red = p.LinesIn(LltPen::Red);
-        const std::vector<DrawStep> green = p.LinesIn(LltPen::Green);
+        const std::vector<DrawStep> red = p.LinesIn(PlotPen::Red());
+        const std::vector<DrawStep> green = p.LinesIn(PlotPen::Green());
         ASSERT_EQ(red.size(), 51u);  // 50 segments and the legend
         ASSERT_EQ(green.size(), 51u);
         EXPECT_EQ(std::make_tuple(red[49].x2, red[49].y2), std::make_tuple(0, -80));

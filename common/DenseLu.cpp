@@ -1,0 +1,185 @@
+#include "common/DenseLu.h"
+
+#include <cblas.h>
+#include <lapacke.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace luvo {
+
+namespace {
+
+int Leading(int n) { return std::max(1, n); }
+
+bool AllFinite(const double* v, int n) {
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(v[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool DenseLu::Factor(std::vector<double> matrix, int n) {
+    factored_ = false;
+    n_ = n;
+    factors_ = std::move(matrix);
+    pivots_.assign(static_cast<size_t>(Leading(n)), 0);
+    if (n < 0 || factors_.size() < static_cast<size_t>(n) * static_cast<size_t>(n)) {
+        return false;
+    }
+    if (n == 0) {
+        factored_ = true;
+        return true;
+    }
+    // LAPACKE checks the input for NaN itself and then refuses it with a negative code.
+    const lapack_int info =
+        LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, factors_.data(), Leading(n), pivots_.data());
+    factored_ = info == 0;
+    return factored_;
+}
+
+void DenseLu::Solve(double* rightHandSides, int count, bool transposed) const {
+    if (!factored_ || n_ == 0 || count <= 0) {
+        return;
+    }
+    LAPACKE_dgetrs(LAPACK_COL_MAJOR, transposed ? 'T' : 'N', n_, count, factors_.data(),
+                   Leading(n_), pivots_.data(), rightHandSides, Leading(n_));
+}
+
+void LowRankResolver::Prepare(const double* a, int n, const double* b, std::vector<Entry> e,
+                              int r) {
+    a_ = a;
+    n_ = n;
+    r_ = r;
+    b_.assign(b, b + n);
+    e_ = std::move(e);
+    entriesOfRow_.assign(static_cast<size_t>(n), {});
+    for (const Entry& entry : e_) {
+        entriesOfRow_[static_cast<size_t>(entry.row)].push_back(entry);
+    }
+    x0_.assign(static_cast<size_t>(n), 0.0);
+    y_.assign(static_cast<size_t>(n) * static_cast<size_t>(r), 0.0);
+    ex0_.assign(static_cast<size_t>(r), 0.0);
+    c_.assign(static_cast<size_t>(r) * static_cast<size_t>(r), 0.0);
+    v_.assign(static_cast<size_t>(n), 0.0);
+
+    if (!lu_.Factor(std::vector<double>(a, a + static_cast<size_t>(n) * n), n)) {
+        return;  // every solve factorises A + W E^T itself
+    }
+    std::copy(b_.begin(), b_.end(), x0_.begin());
+    lu_.Solve(x0_.data());
+    for (const Entry& entry : e_) {
+        y_[ColumnMajor(entry.row, entry.column, n)] += entry.weight;
+        ex0_[static_cast<size_t>(entry.column)] +=
+            entry.weight * x0_[static_cast<size_t>(entry.row)];
+    }
+    lu_.Solve(y_.data(), r, true);
+}
+
+bool LowRankResolver::Solve(const double* w, double* x) {
+    usedDirect_ = false;
+    if (!lu_.IsFactored()) {
+        return SolveDirect(w, x);
+    }
+    const int n = n_;
+    const int r = r_;
+    if (r > 0) {
+        // C = I + Y^T W
+        cblas_dgemm(CblasColMajor, CblasTrans, CblasNoTrans, r, r, n, 1.0, y_.data(), Leading(n), w,
+                    Leading(n), 0.0, c_.data(), Leading(r));
+        for (int k = 0; k < r; ++k) {
+            c_[ColumnMajor(k, k, r)] += 1.0;
+        }
+        std::vector<double> small(ex0_);
+        std::vector<lapack_int> pivots(static_cast<size_t>(r));
+        if (LAPACKE_dgesv(LAPACK_COL_MAJOR, r, 1, c_.data(), Leading(r), pivots.data(),
+                          small.data(), Leading(r)) != 0) {
+            return SolveDirect(w, x);
+        }
+        // v = W y, then x = x0 - A^-1 v
+        cblas_dgemv(CblasColMajor, CblasNoTrans, n, r, 1.0, w, Leading(n), small.data(), 1, 0.0,
+                    v_.data(), 1);
+        lu_.Solve(v_.data());
+        for (int i = 0; i < n; ++i) {
+            x[i] = x0_[static_cast<size_t>(i)] - v_[static_cast<size_t>(i)];
+        }
+    } else {
+        std::copy(x0_.begin(), x0_.end(), x);
+    }
+    if (!(BackwardError(w, x) <= kMaxBackwardError)) {
+        return SolveDirect(w, x);
+    }
+    return true;
+}
+
+bool LowRankResolver::SolveDirect(const double* w, double* x) {
+    usedDirect_ = true;
+    const int n = n_;
+    std::vector<double> at(a_, a_ + static_cast<size_t>(n) * n);
+    for (const Entry& entry : e_) {
+        double* column = at.data() + ColumnMajor(0, entry.row, n);
+        const double* wColumn = w + ColumnMajor(0, entry.column, n);
+        for (int i = 0; i < n; ++i) {
+            column[i] += entry.weight * wColumn[i];
+        }
+    }
+    DenseLu direct;
+    if (!direct.Factor(std::move(at), n)) {
+        return false;
+    }
+    std::copy(b_.begin(), b_.end(), x);
+    direct.Solve(x);
+    return AllFinite(x, n);
+}
+
+double LowRankResolver::BackwardError(const double* w, const double* x) const {
+    // ||(A + W E^T) x - b|| / (||A + W E^T|| ||x|| + ||b||) in the maximum norm, in one pass over
+    // the columns of A.
+    const int n = n_;
+    std::vector<double> residual(static_cast<size_t>(n), 0.0);
+    std::vector<double> rowAbs(static_cast<size_t>(n), 0.0);
+    for (int j = 0; j < n; ++j) {
+        const double* column = a_ + ColumnMajor(0, j, n);
+        const double xj = x[j];
+        const std::vector<Entry>& entries = entriesOfRow_[static_cast<size_t>(j)];
+        if (entries.empty()) {
+            for (int i = 0; i < n; ++i) {
+                residual[static_cast<size_t>(i)] += column[i] * xj;
+                rowAbs[static_cast<size_t>(i)] += std::fabs(column[i]);
+            }
+            continue;
+        }
+        for (int i = 0; i < n; ++i) {
+            double value = column[i];
+            for (const Entry& entry : entries) {
+                value += entry.weight * w[ColumnMajor(i, entry.column, n)];
+            }
+            residual[static_cast<size_t>(i)] += value * xj;
+            rowAbs[static_cast<size_t>(i)] += std::fabs(value);
+        }
+    }
+    double rNorm = 0.0;
+    double aNorm = 0.0;
+    double xNorm = 0.0;
+    double bNorm = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const size_t k = static_cast<size_t>(i);
+        rNorm = std::max(rNorm, std::fabs(residual[k] - b_[k]));
+        aNorm = std::max(aNorm, rowAbs[k]);
+        xNorm = std::max(xNorm, std::fabs(x[i]));
+        bNorm = std::max(bNorm, std::fabs(b_[k]));
+    }
+    if (!std::isfinite(rNorm) || !std::isfinite(xNorm)) {
+        return rNorm + xNorm;  // not finite: never accepted
+    }
+    if (rNorm == 0.0) {
+        return 0.0;
+    }
+    return rNorm / (aNorm * xNorm + bNorm);
+}
+
+}  // namespace luvo

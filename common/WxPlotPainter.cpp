@@ -1,0 +1,70 @@
+#include "common/WxPlotPainter.h"
+
+#include <wx/brush.h>
+#include <wx/colour.h>
+#include <wx/pen.h>
+
+namespace {
+
+wxColour ToWx(PlotColour c) { return wxColour(c.red, c.green, c.blue); }
+
+wxPenStyle ToWx(PlotPenStyle style) {
+    switch (style) {
+        case PlotPenStyle::Dot:
+            return wxPENSTYLE_DOT;
+        case PlotPenStyle::ShortDash:
+            return wxPENSTYLE_SHORT_DASH;
+        case PlotPenStyle::LongDash:
+            return wxPENSTYLE_LONG_DASH;
+        case PlotPenStyle::Solid:
+            break;
+    }
+    return wxPENSTYLE_SOLID;
+}
+
+}  // namespace
+
+wxFont PlotSmallFont() {
+    // The captions place their subscripts with runs of blanks: they need a face with the
+    // proportions of the classic 8-point sans-serif UI font, as Liberation Sans has.
+    return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(wxS("Liberation Sans")));
+}
+
+void WxPlotPainter::SetOrigin(int x, int y) { dc_.SetDeviceOrigin(x, y); }
+
+void WxPlotPainter::SetPen(const PlotPen& pen) {
+    dc_.SetPen(wxPen(ToWx(pen.colour), pen.width, ToWx(pen.style)));
+}
+
+void WxPlotPainter::SetBrush(const PlotBrush& brush) {
+    dc_.SetBrush(brush.transparent ? *wxTRANSPARENT_BRUSH : wxBrush(ToWx(brush.colour)));
+}
+
+void WxPlotPainter::SetTextColour(PlotColour colour) { dc_.SetTextForeground(ToWx(colour)); }
+
+void WxPlotPainter::UseSmallFont() {
+    dc_.SetFont(PlotSmallFont());
+    dc_.SetTextBackground(*wxWHITE);
+}
+
+void WxPlotPainter::Line(int x1, int y1, int x2, int y2) { dc_.DrawLine(x1, y1, x2, y2); }
+
+void WxPlotPainter::Rectangle(int x, int y, int width, int height) {
+    dc_.DrawRectangle(x, y, width, height);
+}
+
+void WxPlotPainter::Ellipse(int x, int y, int width, int height) {
+    dc_.DrawEllipse(x, y, width, height);
+}
+
+void WxPlotPainter::Arc(int x1, int y1, int x2, int y2, int xc, int yc) {
+    dc_.DrawArc(x1, y1, x2, y2, xc, yc);
+}
+
+void WxPlotPainter::EllipticArc(int x, int y, int width, int height, double start, double end) {
+    dc_.DrawEllipticArc(x, y, width, height, start, end);
+}
+
+void WxPlotPainter::Text(const std::string& text, int x, int y) {
+    dc_.DrawText(wxString::FromUTF8(text), x, y);
+}
