@@ -7,7 +7,7 @@
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
 #include "support/TempDir.h"
-#include "tests/panel3d/solver/Panel3dTestWings.h"
+#include "tests/panel3d/solver/Panel3dTestGrids.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "panel3d/solver/Panel3dModule.h"
-#include "tests/panel3d/solver/Panel3dTestWings.h"
+#include "tests/panel3d/solver/Panel3dTestGrids.h"
 
 namespace {
 
