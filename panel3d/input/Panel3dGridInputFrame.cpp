@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "common/WxFileName.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/solver/Panel3dModule.h"
@@ -13,9 +14,6 @@ namespace {
 
 const wxString kReady = wxS("Rechnung starten");
 const wxString kCheckCaption = wxS("Die Eingaben sind nicht korrekt!");
-
-// A file name as the file system takes it.
-std::string FileSystemName(const wxString& name) { return std::string(name.fn_str()); }
 
 bool InRange(double v, double low, double high) {
     return std::isfinite(v) && v >= low && v <= high;
@@ -194,10 +192,10 @@ void Panel3dGridInputFrame::ReadGridHeader() {
 
 void Panel3dGridInputFrame::RunComputation() {
     SetStatusText(wxS("Rechnung läuft"), 0);
-    Panel3dGridFileName = FileSystemName(gridFileLabel->GetLabel());
-    Panel3dResult3dFileName = FileSystemName(result3dFileLabel->GetLabel());
-    Panel3dResultCpFileName = FileSystemName(resultCpFileLabel->GetLabel());
-    Panel3dResultCaFileName = FileSystemName(resultCaFileLabel->GetLabel());
+    Panel3dGridFileName = luvo::FileSystemName(gridFileLabel->GetLabel());
+    Panel3dResult3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    Panel3dResultCpFileName = luvo::FileSystemName(resultCpFileLabel->GetLabel());
+    Panel3dResultCaFileName = luvo::FileSystemName(resultCaFileLabel->GetLabel());
     headerError = 0;
     ReadGridHeader();
     if (headerError == 1) {
