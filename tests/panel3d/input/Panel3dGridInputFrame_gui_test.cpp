@@ -13,6 +13,7 @@
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -124,10 +125,8 @@ TEST_F(Panel3dGridInputTest, WindowHoldsItsControls) {
     EXPECT_EQ(f->wakeRadio->GetString(1), wxS("Nachlauf relaxiert"));
     EXPECT_EQ(f->wakeRadio->GetSelection(), 0);
 
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
+    const ShownBox seen = ShowInfoBox(f, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));

@@ -16,13 +16,6 @@ using namespace luvo::test;
 
 class ScreenPanel3dInput : public panel3d_test::Panel3dInputTest {
   protected:
-    // Shows the frame on top and lets it paint.
-    static void Present(wxFrame* f) {
-        f->Show();
-        f->Raise();
-        WaitFor([&] { return f->IsShownOnScreen(); }, 2000);
-        Pump(300);
-    }
     // A point in the left part of a radio box's item, in the box's client coordinates, found
     // through the box's own hit test.
     static wxPoint ItemPoint(wxRadioBox* box, int item) {
