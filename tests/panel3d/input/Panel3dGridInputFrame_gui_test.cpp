@@ -168,8 +168,10 @@ TEST_F(Panel3dGridInputTest, FileDialogsPutTheFullPathIntoTheirLabelCancelKeepsI
             k == 0 ? dir().file("grid.fdp") : dir().file("neu" + std::to_string(k) + ".dat"));
         wxTEST_DIALOG(Click(button), ExpectFile(path, wxID_CANCEL));
         EXPECT_EQ(label->GetLabel(), before);
-        wxTEST_DIALOG(Click(button), ExpectFile(path));
+        ShownFileDialog seen;
+        wxTEST_DIALOG(Click(button), ExpectFile(path, wxID_OK, &seen));
         EXPECT_EQ(label->GetLabel(), path);
+        EXPECT_EQ(seen.proposedName, before);  // the built-in name, here still in the label
         ++k;
     }
 }
