@@ -1,19 +1,19 @@
 #pragma once
-// Windows that may exist only once: the opener keeps a module pointer and an open flag, which
-// the window's close handler clears.
+// Windows that exist at most once for the whole program: the first request builds the window,
+// every later one while it is open only centres and shows it again, so its inputs stay.
 
-#include <wx/toplevel.h>
+#include <wx/frame.h>
 
 #include <utility>
 
 namespace luvo {
 
-// Creates the window from `args` when none is open, then centres and shows it; an open window
-// keeps its inputs and comes to the front again.
-template <class Frame, class... Args>
-Frame* ShowSingleWindow(Frame*& frame, bool& open, Args&&... args) {
+// `extra` goes to the window's constructor after the style.
+template <class Frame, class... Extra>
+Frame* OpenSingleWindow(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
+                        long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
     if (!open) {
-        frame = new Frame(std::forward<Args>(args)...);
+        frame = new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
         open = true;
     }
     frame->Centre(wxBOTH);

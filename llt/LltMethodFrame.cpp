@@ -45,28 +45,27 @@ LltMethodFrame::LltMethodFrame(const wxString& title, const wxPoint& pos, const 
 void LltMethodFrame::OnStart(wxCommandEvent&) {
     switch (taskRadio->GetSelection()) {
         case 0:
-            luvo::ShowSingleWindow(llt::gridInputFrame, llt::gridInputOpen,
-                                   wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
-                                   wxSize(420, 250), wxDEFAULT_FRAME_STYLE);
+            luvo::OpenSingleWindow(llt::gridInputFrame, llt::gridInputOpen,
+                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 250));
             break;
         case 1:
-            luvo::ShowSingleWindow(
+            luvo::OpenSingleWindow(
                 llt::twistDesignFrame, llt::twistDesignOpen,
                 wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung"),
-                wxDefaultPosition, wxSize(775, 680), wxDEFAULT_FRAME_STYLE);
+                wxSize(775, 680));
             break;
         case 2:
-            luvo::ShowSingleWindow(
+            luvo::OpenSingleWindow(
                 llt::chordDesignFrame, llt::chordDesignOpen,
                 wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung"),
-                wxDefaultPosition, wxSize(845, 700), wxDEFAULT_FRAME_STYLE);
+                wxSize(845, 700));
             break;
         case 3:
-            luvo::ShowSingleWindow(
+            luvo::OpenSingleWindow(
                 llt::analysisFrame, llt::analysisOpen,
                 wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
                     "Tiefenverteilung"),
-                wxDefaultPosition, wxSize(755, 690), wxDEFAULT_FRAME_STYLE);
+                wxSize(755, 690));
             break;
     }
 }

@@ -18,9 +18,9 @@ const wxString kReady = wxS("Rechnung starten");
 }  // namespace
 
 Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoint& pos,
-                                             const wxSize& size,
+                                             const wxSize& size, long style,
                                              std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2),
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
       evaluator_(std::move(evaluator)) {
     struct FileRow {
         const wchar_t* box;

@@ -60,14 +60,14 @@ void Panel3dSourceFrame::OnInfo(wxCommandEvent& event) {
 void Panel3dSourceFrame::OnStart(wxCommandEvent&) {
     switch (sourceRadio->GetSelection()) {
         case 0:
-            luvo::ShowSingleWindow(Panel3dGridInputWindow, Panel3dGridInputOpen,
-                                   wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
-                                   wxSize(420, 450), evaluator_);
+            luvo::OpenSingleWindow(Panel3dGridInputWindow, Panel3dGridInputOpen,
+                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 450),
+                                   wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
         case 1:
-            luvo::ShowSingleWindow(Panel3dGeometryWindow, Panel3dGeometryOpen,
+            luvo::OpenSingleWindow(Panel3dGeometryWindow, Panel3dGeometryOpen,
                                    wxS("Interaktives Erstellen einer Flügelkonfiguration"),
-                                   wxDefaultPosition, wxSize(760, 730), evaluator_);
+                                   wxSize(760, 730), wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
     }
 }
