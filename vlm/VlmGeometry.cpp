@@ -46,9 +46,9 @@ VlmSolver::VlmSolver(const VlmRunValues& values, luvo::RunReporter* reporter)
     gamma.assign(n, 0.0);
     trailingGamma.assign(static_cast<size_t>(ny_) + 1, 0.0);
     wakeElementLength.assign(static_cast<size_t>(nw_), 0.0);
-    for (VlmPointArrays* a : {&boundA, &boundMid, &boundB, &trailingEdgeA, &trailingEdgeB,
-                              &frontA, &frontMid, &frontB, &rearA, &rearMid, &rearB, &colloc,
-                              &normal, &legMid, &boundVel, &boundForce, &legVel, &legForce}) {
+    for (VlmPointArrays* a : {&boundA, &boundMid, &boundB, &trailingEdgeA, &trailingEdgeB, &frontA,
+                              &frontMid, &frontB, &rearA, &rearMid, &rearB, &colloc, &normal,
+                              &legMid, &boundVel, &boundForce, &legVel, &legForce}) {
         *a = VlmPointArrays(n);
     }
     diagonal1.assign(n, 0.0);
@@ -80,7 +80,9 @@ void VlmSolver::ComputeChordwiseDistribution() {
 
 void VlmStrip::BuildElements(const std::vector<double>& chordFraction) {
     // Point at chord fraction X on the line from a leading-edge to a trailing-edge point.
-    auto at = [](const VlmPoint& le, const VlmPoint& te, double x) { return Lerp(te, le, 1.0 - x); };
+    auto at = [](const VlmPoint& le, const VlmPoint& te, double x) {
+        return Lerp(te, le, 1.0 - x);
+    };
     for (size_t i = 0; i < elements.size(); ++i) {
         VlmLatticeElement& el = elements[i];
         const double front = chordFraction[i + 1];
@@ -220,10 +222,9 @@ std::array<double, kVlmBirnbaumTerms> NacaBirnbaum(NacaSampling s, double camber
 }  // namespace
 
 void VlmSolver::ComputeNacaBirnbaumCoefficients() {
-    const auto root = NacaBirnbaum({rootMaxCamberAngle, camberAngleRoot, camberSlopeRoot,
-                                    birnbaumSumRoot, slopeIntegralRoot},
-                                   values_.rootCamber, values_.rootCamberPosition,
-                                   values_.rootIncidence);
+    const auto root = NacaBirnbaum(
+        {rootMaxCamberAngle, camberAngleRoot, camberSlopeRoot, birnbaumSumRoot, slopeIntegralRoot},
+        values_.rootCamber, values_.rootCamberPosition, values_.rootIncidence);
     const auto tip = NacaBirnbaum(
         {tipMaxCamberAngle, camberAngleTip, camberSlopeTip, birnbaumSumTip, slopeIntegralTip},
         values_.tipCamber, values_.tipCamberPosition, values_.tipIncidence);
@@ -277,8 +278,7 @@ void VlmSolver::BuildWingFromGrid(const VlmGridTables& grid) {
             return {grid.stripEdgeLeadingX[p], grid.stripEdgeLeadingY[p],
                     grid.stripEdgeLeadingZ[p]};
         }
-        return {grid.stripEdgeTrailingX[p], grid.stripEdgeTrailingY[p],
-                grid.stripEdgeTrailingZ[p]};
+        return {grid.stripEdgeTrailingX[p], grid.stripEdgeTrailingY[p], grid.stripEdgeTrailingZ[p]};
     };
     int strip = 0;
     for (size_t s = 0; s < segments.size(); ++s) {

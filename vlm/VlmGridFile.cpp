@@ -52,10 +52,9 @@ class GridReader {
 
 bool ReadHeader(GridReader& in, VlmGridFile& g) {
     return in.Words(9) && in.Tag("#nw") && in.Count(g.wakeElementCount) && in.Tag("#wl") &&
-           in.Number(g.wakeLength) && in.Tag("#ss") && in.Count(g.symmetryFlag) &&
-           in.Words(1) && in.Count(g.chordwiseCount) && in.Words(1) &&
-           in.Count(g.spanwiseCount) && in.Words(1) && in.Number(g.distributionParameter) &&
-           in.Words(1) && in.Count(g.segmentCount);
+           in.Number(g.wakeLength) && in.Tag("#ss") && in.Count(g.symmetryFlag) && in.Words(1) &&
+           in.Count(g.chordwiseCount) && in.Words(1) && in.Count(g.spanwiseCount) && in.Words(1) &&
+           in.Number(g.distributionParameter) && in.Words(1) && in.Count(g.segmentCount);
 }
 
 // Counts that describe a lattice this program can build and hold.

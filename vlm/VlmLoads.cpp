@@ -7,9 +7,13 @@
 
 namespace {
 
-VlmPoint Sub(const VlmPoint& a, const VlmPoint& b) { return {a[0] - b[0], a[1] - b[1], a[2] - b[2]}; }
+VlmPoint Sub(const VlmPoint& a, const VlmPoint& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
 
-VlmPoint Add(const VlmPoint& a, const VlmPoint& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+VlmPoint Add(const VlmPoint& a, const VlmPoint& b) {
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
 
 VlmPoint Scale(const VlmPoint& a, double s) { return {a[0] * s, a[1] * s, a[2] * s}; }
 
@@ -139,8 +143,8 @@ void VlmSolver::ComputeForces(bool half) {
         const VlmPoint bVel = InducedVelocity(boundMid.At(m), 0.0);
         const VlmPoint bForce = Scale(Cross(bVel, Sub(boundB.At(m), boundA.At(m))), rho * gamma[m]);
         const VlmPoint lVel = InducedVelocity(legMid.At(m), 0.0);
-        const VlmPoint legs = Add(Sub(boundA.At(m), trailingEdgeA.At(m)),
-                                  Sub(trailingEdgeB.At(m), boundB.At(m)));
+        const VlmPoint legs =
+            Add(Sub(boundA.At(m), trailingEdgeA.At(m)), Sub(trailingEdgeB.At(m), boundB.At(m)));
         const VlmPoint lForce = Scale(Cross(lVel, legs), rho * gamma[m]);
         boundVel.Set(m, bVel);
         boundForce.Set(m, bForce);
@@ -165,7 +169,8 @@ void VlmSolver::ComputeForces(bool half) {
     const double span = values_.span;
     results.ca = lift / qs;
     results.cwi = drag / qs;
-    results.kFactor = results.cwi * VlmPi * span * span / (results.ca * results.ca * results.refArea);
+    results.kFactor =
+        results.cwi * VlmPi * span * span / (results.ca * results.ca * results.refArea);
     results.cmx = half ? 0.0 : moment[0] / (qs * results.refChord);
     results.cmy = moment[1] / (qs * results.refChord);
     results.cmz = half ? 0.0 : moment[2] / (qs * results.refChord);

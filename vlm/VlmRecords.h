@@ -64,7 +64,8 @@ struct VlmSegment {
 // Wake points on the ny+1 trailing filaments at one distance behind the trailing edge.
 struct VlmWakeRow {
     explicit VlmWakeRow(int points)
-        : x(static_cast<size_t>(points)), y(static_cast<size_t>(points)),
+        : x(static_cast<size_t>(points)),
+          y(static_cast<size_t>(points)),
           z(static_cast<size_t>(points)) {}
     std::vector<double> x, y, z;
 };
@@ -72,10 +73,14 @@ struct VlmWakeRow {
 // Work values of the wake elements between two rows, per filament.
 struct VlmWakeWorkRow {
     explicit VlmWakeWorkRow(int points)
-        : midX(static_cast<size_t>(points)), midY(static_cast<size_t>(points)),
-          midZ(static_cast<size_t>(points)), velX(static_cast<size_t>(points)),
-          velY(static_cast<size_t>(points)), velZ(static_cast<size_t>(points)),
-          slopeZ(static_cast<size_t>(points)), slopeY(static_cast<size_t>(points)) {}
+        : midX(static_cast<size_t>(points)),
+          midY(static_cast<size_t>(points)),
+          midZ(static_cast<size_t>(points)),
+          velX(static_cast<size_t>(points)),
+          velY(static_cast<size_t>(points)),
+          velZ(static_cast<size_t>(points)),
+          slopeZ(static_cast<size_t>(points)),
+          slopeY(static_cast<size_t>(points)) {}
     std::vector<double> midX, midY, midZ;
     std::vector<double> velX, velY, velZ;
     std::vector<double> slopeZ, slopeY;  // velZ/velX and velY/velX

@@ -36,14 +36,15 @@ std::vector<std::string> VlmSolver::WriteResultFiles() const {
         }
         out.Out() << '\n';
         for (size_t e = 0; e < n; ++e) {
-            Row(out, {colloc.x[e], colloc.y[e], colloc.z[e], gamma[e], 2.0 * pressureDifference[e]});
+            Row(out,
+                {colloc.x[e], colloc.y[e], colloc.z[e], gamma[e], 2.0 * pressureDifference[e]});
         }
-        out.Out() << "\nZONE T=\"Nachlauf\", I=" << nw_ + 1 << ", J=" << ny_ + 1
-                  << ", F=POINT\n\n";
+        out.Out() << "\nZONE T=\"Nachlauf\", I=" << nw_ + 1 << ", J=" << ny_ + 1 << ", F=POINT\n\n";
         for (int k = 0; k <= ny_; ++k) {
             for (int r = 0; r <= nw_; ++r) {
-                Row(out, {wakeRows[r].x[k], wakeRows[r].y[k], wakeRows[r].z[k]});
-                out.Out() << ' ';
+                out.RowValue(wakeRows[r].x[k], kDigits, " ");
+                out.RowValue(wakeRows[r].y[k], kDigits, " ");
+                out.RowValue(wakeRows[r].z[k], kDigits, " ");
                 out.RowValue(trailingGamma[k], kDigits, " 0\n");
             }
         }
@@ -59,7 +60,8 @@ std::vector<std::string> VlmSolver::WriteResultFiles() const {
             const double leading = frontMid.x[static_cast<size_t>((j + 1) * nx_ - 1)];
             const double trailing = rearMid.x[static_cast<size_t>(j * nx_)];
             auto relative = [&](int i) {
-                return (colloc.x[static_cast<size_t>(i + nx_ * j)] - leading) / (trailing - leading);
+                return (colloc.x[static_cast<size_t>(i + nx_ * j)] - leading) /
+                       (trailing - leading);
             };
             auto dp = [&](int i) { return pressureDifference[static_cast<size_t>(i + nx_ * j)]; };
             out.Out() << head << "ZONE T=\"Oberseite Rippe " << j + 1 << "\"\n\n";

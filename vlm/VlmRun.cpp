@@ -72,8 +72,8 @@ VlmRunValues VlmGridRunValues(const VlmGridRunInputs& in, const VlmGridFile& gri
 }
 
 VlmRunError VlmCheckRunValues(const VlmRunValues& v) {
-    const bool counts = v.chordwiseCount >= 1 && v.spanwiseCount >= 2 &&
-                        v.wakeElementCount >= 1 && v.segmentCount >= 1 &&
+    const bool counts = v.chordwiseCount >= 1 && v.spanwiseCount >= 2 && v.wakeElementCount >= 1 &&
+                        v.segmentCount >= 1 &&
                         v.stripsPerSegment.size() == static_cast<size_t>(v.segmentCount) &&
                         v.dihedral.size() == static_cast<size_t>(v.segmentCount);
     if (!counts) {
@@ -91,8 +91,8 @@ VlmRunError VlmCheckRunValues(const VlmRunValues& v) {
                        (v.wakeModel == 0 ||
                         (v.wakeModel == 1 && v.iterationCount >= 1 && v.iterationCount <= 100));
     // The trapezoid wing mirrors its right half strip by strip.
-    const bool trapezoid = v.gridRoute == 1 ||
-                           (v.segmentCount == 2 && v.stripsPerSegment[0] == v.stripsPerSegment[1]);
+    const bool trapezoid =
+        v.gridRoute == 1 || (v.segmentCount == 2 && v.stripsPerSegment[0] == v.stripsPerSegment[1]);
     if (strips != v.spanwiseCount || !model || !trapezoid) {
         return VlmRunError::kInvalidInput;
     }

@@ -72,7 +72,7 @@ struct VlmResults {
     double cmx = 0.0;
     double cmy = 0.0;
     double cmz = 0.0;
-    double liftPerSpan = 0.0;  // L/b
+    double liftPerSpan = 0.0;                            // L/b
     std::vector<double> spanY, spanCa, spanCirculation;  // per strip
     // cp of strip 0 (right tip) and of strip ny/2 - 1 (root): upper side from the trailing to the
     // leading edge, then the lower side back.

@@ -39,8 +39,8 @@ void VlmSolver::ComputeWakeVelocities(bool half) {
     for (int k = 0; k < nw_; ++k) {
         VlmWakeWorkRow& row = wakeWorkRows[k];
         for (int p = 0; p <= last; ++p) {
-            const VlmPoint vel = InducedVelocity({row.midX[p], row.midY[p], row.midZ[p]},
-                                                 dampingRadius);
+            const VlmPoint vel =
+                InducedVelocity({row.midX[p], row.midY[p], row.midZ[p]}, dampingRadius);
             row.velX[p] = vel[0];
             row.velY[p] = vel[1];
             row.velZ[p] = vel[2];

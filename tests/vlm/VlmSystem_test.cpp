@@ -29,13 +29,16 @@ TEST(VlmKernel, SegmentVelocityAndDamping) {
         double factor;
     };
     // Within the radius the velocity falls with (d/R)^1.4; a radius of 0 or below damps nothing.
-    for (const Case c : {Case{2 * d, 0.378929}, Case{d / 2, 1.0}, Case{0.0, 1.0}, Case{-1.0, 1.0}}) {
-        const VlmPoint damped = VlmDampedSegmentVelocity({0, d, 0}, {-l, 0, 0}, {l, 0, 0}, g, c.radius);
+    for (const Case c :
+         {Case{2 * d, 0.378929}, Case{d / 2, 1.0}, Case{0.0, 1.0}, Case{-1.0, 1.0}}) {
+        const VlmPoint damped =
+            VlmDampedSegmentVelocity({0, d, 0}, {-l, 0, 0}, {l, 0, 0}, g, c.radius);
         EXPECT_NEAR(damped[2] / v[2], c.factor, 1e-6) << c.radius;
     }
     // On the segment's line (or within 1e-8 of it) nothing, whatever the radius.
     for (double radius : {0.0, 1.0, -1.0}) {
-        const VlmPoint on = VlmDampedSegmentVelocity({3, 5e-9, 0}, {-l, 0, 0}, {l, 0, 0}, g, radius);
+        const VlmPoint on =
+            VlmDampedSegmentVelocity({3, 5e-9, 0}, {-l, 0, 0}, {l, 0, 0}, g, radius);
         EXPECT_EQ(on[0] + on[1] + on[2], 0.0);
     }
 }
@@ -100,7 +103,8 @@ TEST(VlmSystem, LapackAgreesWithTheLuWithoutPivoting) {
 }
 
 TEST(VlmSystem, FlatWingWithoutIncidenceCarriesNoCirculation) {
-    const auto s = BuildInteractive(VlmInteractiveRunValues(vlm_test::FlatRectangle(6, 1, 0, 6, 4)));
+    const auto s =
+        BuildInteractive(VlmInteractiveRunValues(vlm_test::FlatRectangle(6, 1, 0, 6, 4)));
     ASSERT_TRUE(SolveFlat(*s, true));
     for (double b : s->rhsHalf) EXPECT_EQ(b, 0.0);
     for (double g : s->gamma) EXPECT_EQ(g, 0.0);
@@ -109,7 +113,8 @@ TEST(VlmSystem, FlatWingWithoutIncidenceCarriesNoCirculation) {
 
 TEST(VlmSystem, OneEquationIsSolvedByDivision) {
     // nx 1 and ny 2: one equation in the half system, mirrored to the second strip.
-    const auto s = BuildInteractive(VlmInteractiveRunValues(vlm_test::FlatRectangle(4, 1, 5, 1, 1)));
+    const auto s =
+        BuildInteractive(VlmInteractiveRunValues(vlm_test::FlatRectangle(4, 1, 5, 1, 1)));
     s->ComputeInfluenceSymmetric();
     s->AddWakeInfluenceSymmetric();
     s->ComputeRhsSymmetric();
@@ -143,7 +148,8 @@ std::vector<double> AssembledCopy(const VlmSolver& s, bool half) {
             const double sb = filament(m, j);
             const double sa = filament(m, j + 1);
             const int strip = (half && j >= ny / 2) ? ny - 1 - j : j;
-            for (int i = 0; i < nx; ++i) copy[m + static_cast<size_t>(i + nx * strip) * wing.n] += sb - sa;
+            for (int i = 0; i < nx; ++i)
+                copy[m + static_cast<size_t>(i + nx * strip) * wing.n] += sb - sa;
         }
     }
     return copy;
@@ -170,11 +176,12 @@ TEST(VlmSystem, RelaxedIterationsMatchAFreshFactorisation) {
         const VlmMatrix wing = half ? s->halfMatrix : s->fullMatrix;
         s->PrepareRelaxedSystem(half);
         for (int k = 1; k <= 8; ++k) {
-            const std::vector<double> reference =
-                SolveWithoutPivoting(AssembledCopy(*s, half), wing.n, half ? s->rhsHalf : s->rhsFull);
+            const std::vector<double> reference = SolveWithoutPivoting(
+                AssembledCopy(*s, half), wing.n, half ? s->rhsHalf : s->rhsFull);
             ASSERT_TRUE(s->SolveRelaxedIteration(half));
             for (int e = 0; e < wing.n; ++e)
-                ASSERT_NEAR(s->gamma[e], reference[e], 1e-10) << "half " << half << " iteration " << k;
+                ASSERT_NEAR(s->gamma[e], reference[e], 1e-10)
+                    << "half " << half << " iteration " << k;
             s->ComputeTrailingCirculation();
             if (half) {
                 s->ComputeWakeVelocitiesSymmetric();
@@ -188,7 +195,8 @@ TEST(VlmSystem, RelaxedIterationsMatchAFreshFactorisation) {
         EXPECT_EQ((half ? s->halfMatrix : s->fullMatrix).values, wing.values);
         // The wake has moved away from the flat one.
         EXPECT_GT(std::fabs(s->wakeRows[25].z[0] - s->wakeRows[0].z[0] -
-                            std::sin(6 * VlmPi / 180) * 30.0), 1e-3);
+                            std::sin(6 * VlmPi / 180) * 30.0),
+                  1e-3);
     }
 }
 

@@ -91,8 +91,8 @@ inline std::string G17(double v) {
 inline std::string GridFileText(const VlmSolver& s, const VlmRunValues& v,
                                 const std::string& symmetry = "0") {
     std::string t = "Gitter erzeugt vom Fluegelgenerator Version 2 fuer Luvo Test\n";
-    t += "#nw_Nachlauf " + std::to_string(v.wakeElementCount) + " #wl_Laenge " +
-         G17(v.wakeLength) + " #ss_Symmetrie " + symmetry + "\n";
+    t += "#nw_Nachlauf " + std::to_string(v.wakeElementCount) + " #wl_Laenge " + G17(v.wakeLength) +
+         " #ss_Symmetrie " + symmetry + "\n";
     t += "nx " + std::to_string(v.chordwiseCount) + " ny " + std::to_string(v.spanwiseCount) +
          " k " + G17(v.distributionParameter) + " nseg " + std::to_string(v.segmentCount) + "\n";
     for (size_t g = 0; g < s.segments.size(); ++g) {
@@ -146,9 +146,46 @@ inline std::vector<double> SolveWithoutPivoting(const std::vector<double>& colum
         for (int j = 0; j < n; ++j) a[i + 1][j + 1] = columnMajor[i + static_cast<size_t>(j) * n];
     luvo::LuFactor(a, n);
     std::vector<double> w(n + 1), x(n + 1);
-    luvo::LuForward(a, n, [&](int i) { return b[i - 1]; }, w);
+    luvo::LuForward(
+        a, n, [&](int i) { return b[i - 1]; }, w);
     luvo::LuBackward(a, n, w, x);
     return std::vector<double>(x.begin() + 1, x.end());
+}
+
+}  // namespace vlm_test
+
+namespace vlm_test {
+
+// The tokens of a grid file for a flat rectangular wing of one segment, symmetric about y = 0,
+// with its strips spaced evenly and every section at the incidence `a0` [rad] (as A0). One wake
+// element fits only a wake as long as half the chord (wake length chord / (2 span)).
+inline std::vector<std::string> RectangleGridTokens(int nx, int ny, int nw, double span,
+                                                    double chord, double a0,
+                                                    const std::string& wakeLength = "5") {
+    std::vector<std::string> t = {"Rechteck", "fuer", "den", "Test", "a", "b", "c", "d", "e"};
+    auto add = [&](std::initializer_list<std::string> words) { t.insert(t.end(), words); };
+    add({"#nw", std::to_string(nw), "#wl", wakeLength, "#ss", "0", "nx", std::to_string(nx), "ny",
+         std::to_string(ny), "k", "4", "nseg", "1"});
+    add({"s", "e", "g", "m", "e", "n", "t", "0", std::to_string(ny)});
+    auto point = [&](double y) {
+        for (double v : {0.0, y, 0.0, chord, y, 0.0}) add({"P", "x", G17(v)});
+    };
+    add({"Stationen", "der", "Segmente"});
+    point(span / 2);
+    point(-span / 2);
+    add({"Grenzen", "der", "Streifen"});
+    for (int p = 0; p <= ny; ++p) point(span / 2 - span * p / ny);
+    add({"V-Winkel", "der", "Segmente", "nu", "0"});
+    add({"Birnbaum", "Koeffizienten", "der", "Stationen"});
+    for (int station = 0; station < 2; ++station)
+        for (int n = 0; n < kVlmBirnbaumTerms; ++n) add({"A", n == 0 ? G17(a0) : "0"});
+    return t;
+}
+
+inline std::string Join(const std::vector<std::string>& tokens) {
+    std::string text;
+    for (const std::string& token : tokens) text += token + " ";
+    return text;
 }
 
 }  // namespace vlm_test
