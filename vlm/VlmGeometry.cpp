@@ -435,4 +435,12 @@ void VlmSolver::PackVortexPoints() {
             ringZ[4 * e + c] = corners[c][2];
         }
     }
+    wingSegments_.Resize(3 * gamma.size());
+    for (size_t e = 0; e < gamma.size(); ++e) {
+        for (size_t c = 0; c < 3; ++c) {
+            const size_t k = 4 * e + c;
+            wingSegments_.Set(3 * e + c, {ringX[k], ringY[k], ringZ[k]},
+                              {ringX[k + 1], ringY[k + 1], ringZ[k + 1]});
+        }
+    }
 }

@@ -137,6 +137,7 @@ void VlmSolver::ComputeForces(bool half) {
     VlmPoint force = {0.0, 0.0, 0.0};
     VlmPoint moment = {0.0, 0.0, 0.0};
     double p = 60.0;
+    SegmentStrengths();
     for (size_t m = 0; m < count; ++m) {
         p += 35.0 / static_cast<double>(count);
         progress_.SetPercent(p);

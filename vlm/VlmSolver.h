@@ -11,6 +11,7 @@
 #include "common/DenseLu.h"
 #include "common/RunReporter.h"
 #include "vlm/VlmRecords.h"
+#include "vlm/VlmSegments.h"
 #include "vlm/VlmValues.h"
 
 // Why a run ended without results.
@@ -59,7 +60,7 @@ class VlmSolver {
     // columns of each strip (of the strip and its mirror in the half system); W holds each
     // strip's wake sums SB - SA for the wake as it lies now.
     std::vector<luvo::LowRankResolver::Entry> WakeColumnMarks(bool half) const;
-    void ComputeWakeColumns(bool half, std::vector<double>& w) const;
+    void ComputeWakeColumns(bool half, std::vector<double>& w);
     // Prepares the relaxed iterations after the wing matrix and right-hand side exist.
     void PrepareRelaxedSystem(bool half);
     // One iteration's solve with the current wake into `gamma`; false when singular.
@@ -144,14 +145,16 @@ class VlmSolver {
     bool SolveFlat(bool half);
     void MirrorHalfSolution();
     bool GammaFinite() const;
-    // Sum over the wake elements of filament p of the normal velocity at collocation point m.
-    double FilamentInfluence(int m, int p) const;
+    // The wake's pieces as segments, filament after filament (q * nw + k), and the strength of
+    // each wing and wake segment.
+    void PackWakeSegments();
+    void SegmentStrengths();
     void ComputeWakeVelocities(bool half);
     void AlignWake(bool half);
     void UpdateWakeMidpoints();
     void ComputeForces(bool half);
     // Velocity of the lattice, the wake and the free stream at p, the segments damped within
-    // `radius` (0: only those on p's line left out).
+    // `radius` (0: only those on p's line left out), with the strengths of SegmentStrengths().
     VlmPoint InducedVelocity(const VlmPoint& p, double radius) const;
     // (cos a cos b, cos a sin b, sin a): the free stream's direction, also the flat wake's.
     VlmPoint FreeStreamDirection() const;
@@ -162,14 +165,10 @@ class VlmSolver {
     int ny_ = 0;
     int nw_ = 0;
     luvo::LowRankResolver relaxed_;
+    VlmSegments
+        wingSegments_;  // 3 per element: trailingEdgeA-boundA, boundA-boundB, boundB-trailingEdgeB
+    VlmSegments wakeSegments_;
+    std::vector<double> wingStrength_;
+    std::vector<double> wakeStrength_;
     std::vector<double> wakeColumns_;
 };
-
-// The velocity a straight vortex segment P1 -> P2 of strength g induces at p (Biot-Savart, no
-// core); not finite when p lies on the segment's line.
-VlmPoint VlmSegmentVelocity(const VlmPoint& p, const VlmPoint& p1, const VlmPoint& p2, double g);
-
-// The same, damped for the wake relaxation: nothing within 1e-8 of the line, scaled by
-// (d/R)^1.4 within the damping radius R, in full beyond it.
-VlmPoint VlmDampedSegmentVelocity(const VlmPoint& p, const VlmPoint& p1, const VlmPoint& p2,
-                                  double g, double radius);

@@ -5,37 +5,32 @@
 
 #include "vlm/VlmSolver.h"
 
-VlmPoint VlmSolver::InducedVelocity(const VlmPoint& p, double radius) const {
-    VlmPoint vel = {0.0, 0.0, 0.0};
-    auto add = [&](const VlmPoint& v) {
-        vel[0] += v[0];
-        vel[1] += v[1];
-        vel[2] += v[2];
-    };
+void VlmSolver::SegmentStrengths() {
+    PackWakeSegments();
+    wingStrength_.resize(3 * gamma.size());
     for (size_t e = 0; e < gamma.size(); ++e) {
-        for (size_t s = 0; s < 3; ++s) {
-            const size_t c = 4 * e + s;
-            add(VlmDampedSegmentVelocity(p, {ringX[c], ringY[c], ringZ[c]},
-                                         {ringX[c + 1], ringY[c + 1], ringZ[c + 1]}, gamma[e],
-                                         radius));
-        }
+        wingStrength_[3 * e] = wingStrength_[3 * e + 1] = wingStrength_[3 * e + 2] = gamma[e];
     }
+    wakeStrength_.resize(static_cast<size_t>(ny_ + 1) * nw_);
     for (int q = 0; q <= ny_; ++q) {
         for (int k = 0; k < nw_; ++k) {
-            add(VlmDampedSegmentVelocity(
-                p, {wakeRows[k].x[q], wakeRows[k].y[q], wakeRows[k].z[q]},
-                {wakeRows[k + 1].x[q], wakeRows[k + 1].y[q], wakeRows[k + 1].z[q]},
-                trailingGamma[q], radius));
+            wakeStrength_[static_cast<size_t>(q) * nw_ + k] = trailingGamma[q];
         }
     }
+}
+
+VlmPoint VlmSolver::InducedVelocity(const VlmPoint& p, double radius) const {
+    const VlmPoint wing = wingSegments_.DampedSum(p, wingStrength_.data(), radius);
+    const VlmPoint wake = wakeSegments_.DampedSum(p, wakeStrength_.data(), radius);
     const VlmPoint dir = FreeStreamDirection();
     const double v = values_.freeStreamSpeed;
-    add({v * dir[0], v * dir[1], v * dir[2]});
-    return vel;
+    return {wing[0] + wake[0] + v * dir[0], wing[1] + wake[1] + v * dir[1],
+            wing[2] + wake[2] + v * dir[2]};
 }
 
 void VlmSolver::ComputeWakeVelocities(bool half) {
     const int last = half ? ny_ / 2 : ny_;
+    SegmentStrengths();
     for (int k = 0; k < nw_; ++k) {
         VlmWakeWorkRow& row = wakeWorkRows[k];
         for (int p = 0; p <= last; ++p) {

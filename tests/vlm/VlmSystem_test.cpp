@@ -15,14 +15,40 @@ using vlm_test::BuildInteractive;
 using vlm_test::DefaultInputs;
 using vlm_test::SolveWithoutPivoting;
 
-TEST(VlmKernel, SegmentVelocityAndDamping) {
-    // A segment from (-L, 0, 0) to (L, 0, 0) at (0, d, 0): G/(4 pi d) * 2L/sqrt(L^2 + d^2) along z
-    // (right-hand rule).
+// Biot-Savart velocity of a straight segment p1 -> p2 of unit strength at p, written out on its
+// own as the reference of the tests.
+VlmPoint Segment(const VlmPoint& p, const VlmPoint& p1, const VlmPoint& p2) {
+    const double r1[3] = {p[0] - p1[0], p[1] - p1[1], p[2] - p1[2]};
+    const double r2[3] = {p[0] - p2[0], p[1] - p2[1], p[2] - p2[2]};
+    const double c[3] = {r1[1] * r2[2] - r1[2] * r2[1], r1[2] * r2[0] - r1[0] * r2[2],
+                         r1[0] * r2[1] - r1[1] * r2[0]};
+    const double c2 = c[0] * c[0] + c[1] * c[1] + c[2] * c[2];
+    const double n1 = std::sqrt(r1[0] * r1[0] + r1[1] * r1[1] + r1[2] * r1[2]);
+    const double n2 = std::sqrt(r2[0] * r2[0] + r2[1] * r2[1] + r2[2] * r2[2]);
+    double k = 0.0;
+    for (int i = 0; i < 3; ++i) k += (p2[i] - p1[i]) * (r1[i] / n1 - r2[i] / n2);
+    k /= 4 * VlmPi * c2;
+    return {k * c[0], k * c[1], k * c[2]};
+}
+
+TEST(VlmSegments, VelocityAndDamping) {
+    // A segment from (-L, 0, 0) to (L, 0, 0) at (0, d, 0): G/(4 pi d) * 2L/sqrt(L^2 + d^2) along
+    // +z (right-hand rule).
     const double l = 2.0, d = 0.5, g = 3.0;
-    const VlmPoint v = VlmSegmentVelocity({0, d, 0}, {-l, 0, 0}, {l, 0, 0}, g);
-    EXPECT_NEAR(v[2], g / (4 * VlmPi * d) * 2 * l / std::sqrt(l * l + d * d), 1e-15);
-    EXPECT_EQ(v[0], 0.0);
-    EXPECT_EQ(v[1], 0.0);
+    VlmSegments one;
+    one.Resize(1);
+    one.Set(0, {-l, 0, 0}, {l, 0, 0});
+    one.UnitVelocities({0, d, 0});
+    const double full = 1 / (4 * VlmPi * d) * 2 * l / std::sqrt(l * l + d * d);
+    EXPECT_NEAR(one.vz()[0], full, 1e-15);
+    EXPECT_EQ(one.vx()[0], 0.0);
+    EXPECT_EQ(one.vy()[0], 0.0);
+    const VlmPoint off = {0.3, -0.7, 1.1};
+    one.UnitVelocities(off);
+    const VlmPoint reference = Segment(off, {-l, 0, 0}, {l, 0, 0});
+    EXPECT_NEAR(one.vx()[0], reference[0], 1e-15);
+    EXPECT_NEAR(one.vy()[0], reference[1], 1e-15);
+    EXPECT_NEAR(one.vz()[0], reference[2], 1e-15);
 
     struct Case {
         double radius;
@@ -31,15 +57,13 @@ TEST(VlmKernel, SegmentVelocityAndDamping) {
     // Within the radius the velocity falls with (d/R)^1.4; a radius of 0 or below damps nothing.
     for (const Case c :
          {Case{2 * d, 0.378929}, Case{d / 2, 1.0}, Case{0.0, 1.0}, Case{-1.0, 1.0}}) {
-        const VlmPoint damped =
-            VlmDampedSegmentVelocity({0, d, 0}, {-l, 0, 0}, {l, 0, 0}, g, c.radius);
-        EXPECT_NEAR(damped[2] / v[2], c.factor, 1e-6) << c.radius;
+        const VlmPoint damped = one.DampedSum({0, d, 0}, &g, c.radius);
+        EXPECT_NEAR(damped[2] / (g * full), c.factor, 1e-6) << c.radius;
     }
     // On the segment's line (or within 1e-8 of it) nothing, whatever the radius.
-    for (double radius : {0.0, 1.0, -1.0}) {
-        const VlmPoint on =
-            VlmDampedSegmentVelocity({3, 5e-9, 0}, {-l, 0, 0}, {l, 0, 0}, g, radius);
-        EXPECT_EQ(on[0] + on[1] + on[2], 0.0);
+    for (double radius : {0.0, 1e-9, 1.0, -1.0}) {
+        const VlmPoint on = one.DampedSum({3, 5e-9, 0}, &g, radius);
+        EXPECT_EQ(on[0] + on[1] + on[2], 0.0) << radius;
     }
 }
 
@@ -136,9 +160,9 @@ std::vector<double> AssembledCopy(const VlmSolver& s, bool half) {
         const VlmPoint c = s.colloc.At(m);
         double sum = 0.0;
         for (int k = 0; k < nw; ++k) {
-            const VlmPoint u = VlmSegmentVelocity(
-                c, {s.wakeRows[k].x[p], s.wakeRows[k].y[p], s.wakeRows[k].z[p]},
-                {s.wakeRows[k + 1].x[p], s.wakeRows[k + 1].y[p], s.wakeRows[k + 1].z[p]}, 1.0);
+            const VlmPoint u =
+                Segment(c, {s.wakeRows[k].x[p], s.wakeRows[k].y[p], s.wakeRows[k].z[p]},
+                        {s.wakeRows[k + 1].x[p], s.wakeRows[k + 1].y[p], s.wakeRows[k + 1].z[p]});
             sum += u[0] * s.normal.x[m] + u[1] * s.normal.y[m] + u[2] * s.normal.z[m];
         }
         return sum;
