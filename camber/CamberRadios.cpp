@@ -4,10 +4,24 @@
 #include "camber/CamberNacaFrame.h"
 #include "camber/CamberTaskWindow.h"
 
+namespace {
+
+// Both radio values and the enabled field of one mode. A native change has already set the
+// radio values, but never the fields.
+void SetMode(CamberNacaFrame* window, bool angleMode) {
+    window->AngleRadio()->SetValue(angleMode);
+    window->LiftRadio()->SetValue(!angleMode);
+    window->AngleField()->Enable(angleMode);
+    window->LiftField()->Enable(!angleMode);
+}
+
+}  // namespace
+
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberAngleRadio, wxRadioButton)
     CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
     EVT_KEY_UP(CamberAngleRadio::OnKeyUp)
+    EVT_RADIOBUTTON(wxID_ANY, CamberAngleRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -32,14 +46,18 @@ void CamberAngleRadio::OnKeyUp(wxKeyEvent& event) {
     Choose();
 }
 
+void CamberAngleRadio::OnNativeChange(wxCommandEvent&) {
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    if (window == nullptr) return;
+    SetMode(window, true);
+    Choose();
+}
+
 void CamberAngleRadio::Choose() {
     auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
-        window->LiftRadio()->SetValue(false);
-        window->AngleRadio()->SetValue(true);
-        window->AngleField()->Enable(true);
-        window->LiftField()->Enable(false);
+        SetMode(window, true);
     }
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Winkels"));
     window->Recalculate();
@@ -49,6 +67,7 @@ void CamberAngleRadio::Choose() {
 wxBEGIN_EVENT_TABLE(CamberLiftRadio, wxRadioButton)
     CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLiftRadio::OnMouse)
     EVT_KEY_UP(CamberLiftRadio::OnKeyUp)
+    EVT_RADIOBUTTON(wxID_ANY, CamberLiftRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -61,11 +80,16 @@ bool CamberLiftRadio::SwitchToLift() {
     auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return false;
     if (!(window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue())) return false;
-    window->AngleRadio()->SetValue(false);
-    window->LiftRadio()->SetValue(true);
-    window->AngleField()->Enable(false);
-    window->LiftField()->Enable(true);
+    SetMode(window, false);
     return true;
+}
+
+void CamberLiftRadio::OnNativeChange(wxCommandEvent&) {
+    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    if (window == nullptr) return;
+    SetMode(window, false);
+    CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
+    window->Recalculate();
 }
 
 void CamberLiftRadio::OnMouse(wxMouseEvent& event) {

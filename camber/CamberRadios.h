@@ -1,7 +1,9 @@
 #pragma once
 // The two radio buttons of the NACA task that switch between angle and lift-coefficient
 // input. The toolkit's own click handling never sees a left click: the handlers set both
-// values, enable the matching field and recalculate.
+// values, enable the matching field and recalculate. The keyboard (arrow keys, Space) still
+// changes a radio natively; that change ends in the same action, so that mode, enabled field,
+// status text and results always agree.
 
 #include <wx/radiobut.h>
 
@@ -12,6 +14,7 @@ class CamberAngleRadio : public wxRadioButton {
   private:
     void OnMouse(wxMouseEvent& event);
     void OnKeyUp(wxKeyEvent& event);
+    void OnNativeChange(wxCommandEvent& event);
     void Choose();
     wxDECLARE_EVENT_TABLE();
 };
@@ -23,6 +26,7 @@ class CamberLiftRadio : public wxRadioButton {
   private:
     void OnMouse(wxMouseEvent& event);
     void OnKeyUp(wxKeyEvent& event);
+    void OnNativeChange(wxCommandEvent& event);
     // Switches to lift mode when angle mode is on; true when it did.
     bool SwitchToLift();
     wxDECLARE_EVENT_TABLE();

@@ -3,6 +3,9 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 
+// After msgdlg.h, which declares its base.
+#include <wx/generic/msgdlgg.h>
+
 #include "common/LuvoIcon.h"
 
 namespace luvo {
@@ -40,12 +43,41 @@ LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& si
                          wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
 }
 
+namespace {
+
+// GTK's own message dialogs draw no image; the generic one draws the icon that the style names.
+// Its controls are built before the modal start, so that whatever watches modal dialogs (tests
+// among them) sees the box as it will appear.
+class LuvoMessageBox : public wxGenericMessageDialog {
+  public:
+    LuvoMessageBox(wxWindow* parent, const wxString& text, const wxString& caption, long style)
+        : wxGenericMessageDialog(parent, text, caption, style) {}
+
+    int ShowModal() override {
+        if (!built_) {
+            built_ = true;
+            DoCreateMsgdialog();
+        }
+        return wxMessageDialogBase::ShowModal();
+    }
+
+  private:
+    bool built_ = false;
+};
+
+void ShowBox(wxWindow* parent, const wxString& text, const wxString& caption, long icon) {
+    LuvoMessageBox box(parent, text, caption, wxOK | wxCENTRE | icon);
+    box.ShowModal();
+}
+
+}  // namespace
+
 void ShowInfoBox(wxWindow* parent, const wxString& text, const wxString& caption) {
-    wxMessageBox(text, caption, wxOK | wxICON_INFORMATION, parent);
+    ShowBox(parent, text, caption, wxICON_INFORMATION);
 }
 
 void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& caption) {
-    wxMessageBox(text, caption, wxOK | wxICON_ERROR, parent);
+    ShowBox(parent, text, caption, wxICON_ERROR);
 }
 
 }  // namespace luvo

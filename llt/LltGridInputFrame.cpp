@@ -3,6 +3,7 @@
 #include <wx/filedlg.h>
 #include <wx/statbox.h>
 
+#include "common/WxFileName.h"
 #include "llt/LltGridFile.h"
 #include "llt/LltModule.h"
 #include "llt/LltResultsFrame.h"
@@ -75,7 +76,7 @@ void LltGridInputFrame::OnChooseResultFile(wxCommandEvent&) {
 
 void LltGridInputFrame::ReadGridHeader() {
     const std::optional<LltGridHeader> header =
-        ReadLltGridHeader(llt::FileSystemName(llt::gridFileName));
+        ReadLltGridHeader(luvo::FileSystemName(llt::gridFileName));
     if (!header) {
         readError = 1;
         return;
@@ -108,7 +109,7 @@ void LltGridInputFrame::OnStart(wxCommandEvent&) {
     // A body that ends early or holds a word that is no number fails like a wrong header:
     // no record is installed, no file written and no results window opened.
     std::shared_ptr<LltSolver> record =
-        SolveLltGridFile(llt::FileSystemName(llt::gridFileName),
+        SolveLltGridFile(luvo::FileSystemName(llt::gridFileName),
                          LltGridHeader{llt::gridSpan, llt::gridLiftSlopeFactor});
     if (!record) {
         readError = 1;
@@ -118,7 +119,7 @@ void LltGridInputFrame::OnStart(wxCommandEvent&) {
     llt::currentSolver = record;
 
     SetStatusText(wxS("Einlesen der Daten..."), 1);
-    record->WriteCirculationFile(llt::FileSystemName(llt::circulationFileName));
+    record->WriteCirculationFile(luvo::FileSystemName(llt::circulationFileName));
     SetStatusText(wxS("Rechnung beendet!"), 0);
 
     auto* results = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));

@@ -46,7 +46,4 @@ inline wxString analysisFileName;     // result file of the analysis
 inline double gridSpan = 0;
 inline double gridLiftSlopeFactor = 0;
 
-// A file name as the file system takes it.
-inline std::string FileSystemName(const wxString& name) { return std::string(name.fn_str()); }
-
 }  // namespace llt

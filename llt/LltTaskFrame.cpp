@@ -2,6 +2,7 @@
 
 #include <wx/filedlg.h>
 
+#include "common/WxFileName.h"
 #include "llt/LltModule.h"
 
 LltTaskFrame::LltTaskFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -37,7 +38,7 @@ void LltTaskFrame::RecomputeAccepted() {
 
     // The label's text is the name, blanks included.
     *setup_.fileName = fileNameLabel->GetLabelText();
-    ((*accepted.record).*setup_.writeFile)(llt::FileSystemName(*setup_.fileName));
+    ((*accepted.record).*setup_.writeFile)(luvo::FileSystemName(*setup_.fileName));
 }
 
 void LltTaskFrame::SetInputStatus(const wxString& text) { SetStatusText(text, 0); }

@@ -337,6 +337,35 @@ TEST_F(CamberNacaFrameTest, ClickAndTabSelectTheLeadingCharactersAndNameTheInput
     EXPECT_EQ(Status(f), wxS("Fenster schließen"));
 }
 
+// Arrow keys and Space change a radio natively: the toolkit sets both values and sends the
+// radio event. That must end in the same mode as a click: enabled field, status and results.
+TEST_F(CamberNacaFrameTest, NativeRadioChangeEndsInTheModeOfItsRadio) {
+    CamberNacaFrame* f = Open();
+    SetText(f->LiftField(), wxS("0.8"));  // a disabled field still takes a programmatic text
+    f->LiftField()->Enable(false);
+    struct Step {
+        wxRadioButton* radio;
+        bool angleMode;
+        const wxStringCharType* status;
+        const char* ca;
+    };
+    const Step steps[] = {
+        {f->LiftRadio(), false, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"), "0.800"},
+        {f->AngleRadio(), true, wxS("Gewählt: Eingabe des Winkels"), "0.776"},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.status);
+        f->SetStatusText(wxString());
+        ClickRadio(step.radio);  // value set natively, then the toolkit's radio event
+        EXPECT_EQ(f->AngleRadio()->GetValue(), step.angleMode);
+        EXPECT_EQ(f->LiftRadio()->GetValue(), !step.angleMode);
+        EXPECT_EQ(f->AngleField()->IsEnabled(), step.angleMode);
+        EXPECT_EQ(f->LiftField()->IsEnabled(), !step.angleMode);
+        EXPECT_EQ(Status(f), wxString(step.status));
+        EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxString(step.ca));
+    }
+}
+
 TEST_F(CamberNacaFrameTest, InfoMenuAndCloseButtonAndCloseEntry) {
     CamberNacaFrame* f = Open();
     f->SetStatusText(wxS("unverändert"));

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/uiaction.h>
 
+#include <cmath>
 #include <cstdlib>
 
 #include "CamberGuiHelpers.h"
@@ -137,6 +138,77 @@ TEST_F(ScreenCamberInput, RealClicksSwitchToLiftModeAndTypeIntoTheField) {
     WaitFor([&] { return f->LiftField()->GetValue() == wxS("1"); }, 2000);
     EXPECT_EQ(f->LiftField()->GetValue(), wxS("1"));
     EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("1.000"));
+}
+
+// The zero-lift angle of NACA 2412 in degrees from Glauert's integral, computed here on its own:
+// alpha0 = -1/pi * integral over theta of dz/dx * (cos(theta) - 1).
+double Naca2412ZeroLiftDegrees() {
+    const double m = 0.02;
+    const double p = 0.4;
+    const int n = 20000;
+    double sum = 0;
+    for (int i = 0; i < n; ++i) {
+        const double theta = M_PI * (i + 0.5) / n;
+        const double x = 0.5 * (1 - std::cos(theta));
+        const double slope =
+            x < p ? 2 * m / (p * p) * (p - x) : 2 * m / ((1 - p) * (1 - p)) * (p - x);
+        sum += slope * (std::cos(theta) - 1) * M_PI / n;
+    }
+    return -sum / M_PI * 180 / M_PI;
+}
+
+// Keyboard on the radio buttons through the X server: Down from the angle radio selects the
+// lift radio natively, Up goes back, Space selects the focused radio.
+TEST_F(ScreenCamberInput, ArrowKeysAndSpaceOnTheRadiosSwitchTheWholeMode) {
+    CamberNacaFrame* f = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Present(f);
+    const double ca = 0.5;  // the lift field's text
+    const double alphaForCa = ca / (2 * M_PI) * 180 / M_PI + Naca2412ZeroLiftDegrees();
+    const auto expectMode = [&](bool angleMode) {
+        EXPECT_EQ(f->AngleRadio()->GetValue(), angleMode);
+        EXPECT_EQ(f->LiftRadio()->GetValue(), !angleMode);
+        EXPECT_EQ(f->AngleField()->IsEnabled(), angleMode);
+        EXPECT_EQ(f->LiftField()->IsEnabled(), !angleMode);
+        EXPECT_EQ(Status(f), angleMode ? wxS("Gewählt: Eingabe des Winkels")
+                                       : wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
+        if (angleMode) {
+            EXPECT_EQ(f->ResultTexts()[kResultAlpha]->GetLabel(), wxS("5.000"));
+        } else {
+            EXPECT_NEAR(Value(f, kResultAlpha), alphaForCa, 0.0015);
+            EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("0.500"));
+        }
+    };
+    f->AngleRadio()->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->AngleRadio(); }, 2000));
+    {
+        SCOPED_TRACE("Down");
+        RealKey(WXK_DOWN);
+        ASSERT_TRUE(WaitFor([&] { return f->LiftRadio()->GetValue(); }, 2000));
+        expectMode(false);
+        // Typing into the now enabled lift field shows its results, not the angle field's.
+        f->LiftField()->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftField(); }, 2000));
+        f->LiftField()->SelectAll();
+        wxUIActionSimulator().Text("0.5");
+        WaitFor([&] { return f->LiftField()->GetValue() == wxS("0.5"); }, 2000);
+        expectMode(false);
+    }
+    {
+        SCOPED_TRACE("Up");
+        f->LiftRadio()->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
+        RealKey(WXK_UP);
+        ASSERT_TRUE(WaitFor([&] { return f->AngleRadio()->GetValue(); }, 2000));
+        expectMode(true);
+    }
+    {
+        SCOPED_TRACE("Space");
+        f->LiftRadio()->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
+        RealKey(WXK_SPACE);
+        ASSERT_TRUE(WaitFor([&] { return f->LiftRadio()->GetValue(); }, 2000));
+        expectMode(false);
+    }
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ class ScreenLltAnalysisTyping : public GuiTest {
         f->Move(0, 0);
         f->Raise();
         EXPECT_TRUE(
-            WaitFor([&] { return std::filesystem::exists(dir().file(" GammaUndCa.dat ")); }));
+            WaitFor([&] { return std::filesystem::exists(dir().file(" GammaUndCa.dat")); }));
         Pump(200);
         return f;
     }

@@ -23,7 +23,8 @@ const wxString kNoAngle = wxString::FromUTF8(kLltNoRootAngleStatus);
 class LltChordDesignTest : public llt_test::TaskWindowTest<LltChordDesignFrame> {
   public:
     // The default name has a blank on either side, and the file is named just so.
-    LltChordDesignTest() : TaskWindowTest(" tiefe.dat ", llt::chordFileName) {}
+    // The label's name loses its trailing blank when the file is created.
+    LltChordDesignTest() : TaskWindowTest(" tiefe.dat", llt::chordFileName) {}
 
     LltChordDesignFrame* Open() {
         return OpenTask(llt::chordDesignFrame, llt::chordDesignOpen, kTitle, wxSize(845, 700));

@@ -6,8 +6,10 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/imagpng.h>
+#include <wx/statbmp.h>
 #include <wx/statusbr.h>
 #include <wx/stopwatch.h>
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 #include <cstdlib>
@@ -130,17 +132,63 @@ void Drag(wxWindow* window, wxPoint from, wxPoint to, int steps) {
     SendMouse(window, wxEVT_LEFT_UP, to, false);
 }
 
+namespace {
+
+// Lets the X server deliver what the simulator sent and the window handle it.
+void SettleRealInput() {
+    wxYield();
+    Pump(150);
+}
+
+}  // namespace
+
+void RealClick(wxWindow* window, wxPoint at) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(window->ClientToScreen(at));
+    Pump(30);
+    sim.MouseClick();
+    SettleRealInput();
+}
+
+void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps) {
+    wxUIActionSimulator sim;
+    sim.MouseMove(window->ClientToScreen(from));
+    Pump(30);
+    sim.MouseDown();
+    for (int i = 1; i <= steps; ++i) {
+        const wxPoint p(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        sim.MouseMove(window->ClientToScreen(p));
+    }
+    sim.MouseUp();
+    SettleRealInput();
+}
+
+void RealKey(int keyCode, int modifiers) {
+    wxUIActionSimulator sim;
+    sim.Char(keyCode, modifiers);
+    SettleRealInput();
+}
+
+ShownBox ReadBox(wxMessageDialogBase* box) {
+    ShownBox shown{box->GetTitle(), box->GetMessage(), box->GetMessageDialogStyle()};
+    for (wxStaticBitmap* image : FindAll<wxStaticBitmap>(box)) {
+        const wxBitmap bitmap = image->GetBitmap();
+        if (bitmap.IsOk() && bitmap.GetWidth() > 0 && bitmap.GetHeight() > 0) {
+            shown.iconDrawn = true;
+        }
+    }
+    return shown;
+}
+
 int BoxRecorder::Enter(wxDialog* dialog) {
-    auto* box = dynamic_cast<wxMessageDialog*>(dialog);
+    auto* box = dynamic_cast<wxMessageDialogBase*>(dialog);
     if (box == nullptr) return wxID_NONE;  // not ours: let the other hooks decide
-    boxes_.push_back({box->GetTitle(), box->GetMessage(), box->GetMessageDialogStyle()});
+    boxes_.push_back(ReadBox(box));
     return wxID_OK;
 }
 
-int ExpectBox::OnInvoked(wxMessageDialog* dialog) const {
-    if (seen_ != nullptr) {
-        *seen_ = {dialog->GetTitle(), dialog->GetMessage(), dialog->GetMessageDialogStyle()};
-    }
+int ExpectBox::OnInvoked(wxMessageDialogBase* dialog) const {
+    if (seen_ != nullptr) *seen_ = ReadBox(dialog);
     if (whileShown_) whileShown_();
     return answer_;
 }
@@ -169,7 +217,7 @@ wxImage RenderToImage(int width, int height, const std::function<void(wxDC&)>& p
     return bmp.ConvertToImage();
 }
 
-wxImage CaptureFrame(wxFrame* frame) {
+wxImage CaptureFrame(wxTopLevelWindow* frame) {
     frame->Show(true);
     frame->Raise();
     WaitFor([&] { return frame->IsShownOnScreen(); }, 2000);
@@ -201,7 +249,7 @@ wxImage ReadScreen(wxWindow* window) {
     return image;
 }
 
-std::string SaveTourShot(wxFrame* frame, const std::string& name) {
+std::string SaveTourShot(wxTopLevelWindow* frame, const std::string& name) {
     const char* dirName = std::getenv("LUVO_SCREENSHOT_DIR");
     if (dirName == nullptr || *dirName == '\0') return std::string();
     wxFileName::Mkdir(wxString::FromUTF8(dirName), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
@@ -210,6 +258,19 @@ std::string SaveTourShot(wxFrame* frame, const std::string& name) {
     const bool saved = CaptureFrame(frame).SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
     EXPECT_TRUE(saved) << path;
     return saved ? path : std::string();
+}
+
+int ShowBoxOnScreen::OnInvoked(wxMessageDialogBase* dialog) const {
+    if (seen_ != nullptr) *seen_ = ReadBox(dialog);
+    // The box is complete when the modal hook runs; shown without its own modal loop here.
+    *shot_ = CaptureFrame(dialog);
+    for (wxStaticBitmap* image : FindAll<wxStaticBitmap>(dialog)) {
+        *iconRect_ =
+            wxRect(image->GetScreenPosition() - dialog->GetScreenPosition(), image->GetSize());
+    }
+    SaveTourShot(dialog, name_);
+    dialog->Hide();
+    return wxID_OK;
 }
 
 void GuiTest::SetUp() { workDir_ = std::make_unique<ScopedWorkDir>(); }

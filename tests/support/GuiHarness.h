@@ -84,13 +84,29 @@ void SendMouse(wxWindow* window, wxEventType type, wxPoint at, bool leftDown);
 // Press at `from`, move in `steps` steps to `to`, release there.
 void Drag(wxWindow* window, wxPoint from, wxPoint to, int steps = 5);
 
+// Real input through the X server, as a user gives it: the toolkit's own handling (native
+// radio changes, merged motion events, grabs) takes part. Only in serial ("Screen...") suites,
+// on a frame that is shown, painted and not covered; positions are in the window's client
+// coordinates. Each call returns once the events have been delivered and handled.
+void RealClick(wxWindow* window, wxPoint at);
+// Press at `from`, move to `to` in `steps` motions sent as fast as the server takes them, and
+// release there without a pause: the motions arrive faster than the window handles them.
+void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 12);
+// A key press and release (wxKeyCode, with wxMOD_* modifiers) to the window with the focus.
+void RealKey(int keyCode, int modifiers = wxMOD_NONE);
+
 // A modal message box as the program showed it.
 struct ShownBox {
     wxString caption;
     wxString message;
     long style = 0;
-    bool HasIcon(long icon) const { return (style & icon) != 0; }
+    bool iconDrawn = false;  // the box holds an image with pixels, not only the style flag
+    // The style names the icon and the box really shows an image.
+    bool HasIcon(long icon) const { return (style & icon) != 0 && iconDrawn; }
 };
+
+// What a message box shows: its texts, style and whether an icon image is in it.
+ShownBox ReadBox(wxMessageDialogBase* box);
 
 // Records every message box shown while it lives and answers it with OK. For expectations of
 // one particular box, prefer wxTEST_DIALOG with ExpectBox.
@@ -110,14 +126,14 @@ class BoxRecorder : public wxModalDialogHook {
 
 // wxTEST_DIALOG expectation: a message box appears; its texts are copied into *seen, and
 // `whileShown` (when given) runs before the box is answered.
-class ExpectBox : public wxExpectModalBase<wxMessageDialog, ExpectBox> {
+class ExpectBox : public wxExpectModalBase<wxMessageDialogBase, ExpectBox> {
   public:
     explicit ExpectBox(ShownBox* seen, int answer = wxID_OK) : seen_(seen), answer_(answer) {}
     ExpectBox(ShownBox* seen, std::function<void()> whileShown, int answer = wxID_OK)
         : seen_(seen), answer_(answer), whileShown_(std::move(whileShown)) {}
 
   protected:
-    int OnInvoked(wxMessageDialog* dialog) const override;
+    int OnInvoked(wxMessageDialogBase* dialog) const override;
 
   private:
     ShownBox* seen_;
@@ -147,14 +163,32 @@ wxImage RenderToImage(int width, int height, const std::function<void(wxDC&)>& p
 
 // Shows the frame, lets it paint, and reads its pixels back from the screen (menu bar and
 // status line included). Only in serial ("Screen...") suites.
-wxImage CaptureFrame(wxFrame* frame);
+wxImage CaptureFrame(wxTopLevelWindow* frame);
 
 // The pixels of the window as the X server holds them now, without any repaint.
 wxImage ReadScreen(wxWindow* window);
 
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.
-std::string SaveTourShot(wxFrame* frame, const std::string& name);
+std::string SaveTourShot(wxTopLevelWindow* frame, const std::string& name);
+
+// wxTEST_DIALOG expectation for the screenshot tour: the message box is really shown, its
+// pixels are read from the screen into *shot (and saved as tour picture `name`), then it is
+// closed with OK. Only in serial ("Screen...") suites.
+class ShowBoxOnScreen : public wxExpectModalBase<wxMessageDialogBase, ShowBoxOnScreen> {
+  public:
+    ShowBoxOnScreen(ShownBox* seen, wxImage* shot, wxRect* iconRect, std::string name)
+        : seen_(seen), shot_(shot), iconRect_(iconRect), name_(std::move(name)) {}
+
+  protected:
+    int OnInvoked(wxMessageDialogBase* dialog) const override;
+
+  private:
+    ShownBox* seen_;
+    wxImage* shot_;
+    wxRect* iconRect_;  // the icon's place in the shot
+    std::string name_;
+};
 
 // Base fixture of all window tests: a fresh working directory; windows left open are
 // destroyed afterwards.

@@ -37,7 +37,7 @@ class UnexpectedDialogGuard : public wxModalDialogHook {
   protected:
     int Enter(wxDialog* dlg) override {
         wxString what = dlg->GetTitle();
-        if (auto* m = dynamic_cast<wxMessageDialog*>(dlg)) what += wxS(": ") + m->GetMessage();
+        if (auto* m = dynamic_cast<wxMessageDialogBase*>(dlg)) what += wxS(": ") + m->GetMessage();
         ADD_FAILURE() << "unexpected modal dialog: " << what.utf8_str();
         return wxID_CANCEL;
     }
