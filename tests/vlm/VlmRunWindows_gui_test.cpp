@@ -153,7 +153,8 @@ TEST_F(VlmRunTest, RelaxedWakeCountsItsIterationsAndHalvesAreTruncated) {
     Settle();
 
     std::vector<wxString> steps;
-    for (int k = 1; k <= 8; ++k) steps.push_back(wxString::Format("Iterationsschritt Nummer %d", k));
+    for (int k = 1; k <= 8; ++k)
+        steps.push_back(wxString::Format("Iterationsschritt Nummer %d", k));
     std::vector<wxString> field1 = status->texts[1];
     field1.erase(std::remove(field1.begin(), field1.end(), wxString()), field1.end());
     EXPECT_EQ(field1, steps);
@@ -303,7 +304,8 @@ TEST_F(VlmRunTest, UnwritableResultFileIsNamedAfterTheResultsWindowOpens) {
     ShownBox box;
     bool resultsShownFirst = false;
     wxTEST_DIALOG(Click(d->startButton), ExpectBox(&box, [&] {
-                      resultsShownFirst = VlmResultsWindow != nullptr && VlmResultsWindow->IsShown();
+                      resultsShownFirst =
+                          VlmResultsWindow != nullptr && VlmResultsWindow->IsShown();
                   }));
     EXPECT_TRUE(resultsShownFirst);
     EXPECT_EQ(box.caption, wxS("Fehler beim Schreiben der Datei"));
