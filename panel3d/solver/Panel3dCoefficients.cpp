@@ -132,8 +132,9 @@ void Panel3dModel::ComputeCoefficients() {
         const double a4 = Length(p0 - p3);
         const double h = 0.5 * (a1 + a2 + a3 + a4);
         const double theta = 0.5 * (AngleAt(p1, p0, p2) + AngleAt(p3, p0, p2));
-        const double stripSurface = std::sqrt((h - a1) * (h - a2) * (h - a3) * (h - a4) -
-                                              a1 * a2 * a3 * a4 * std::cos(theta) * std::cos(theta));
+        const double stripSurface =
+            std::sqrt((h - a1) * (h - a2) * (h - a3) * (h - a4) -
+                      a1 * a2 * a3 * a4 * std::cos(theta) * std::cos(theta));
         stripArea[s] = stripSurface;
 
         const Panel3dVector liftDirection = Unit(Cross(freeStream, p2 - p3));
@@ -184,8 +185,7 @@ void Panel3dModel::ComputeCoefficients() {
     momentZ = DropNoise(mz / referenceChord / area);
     totalLift = lift / area;
     totalInducedDrag = drag / area;
-    const double k =
-        (2 * halfSpan) * (2 * halfSpan) / area * Panel3dPi * totalInducedDrag /
-        (totalLift * totalLift);
+    const double k = (2 * halfSpan) * (2 * halfSpan) / area * Panel3dPi * totalInducedDrag /
+                     (totalLift * totalLift);
     kFactor = k >= 9999 ? 9999 : k;
 }

@@ -93,8 +93,8 @@ Panel3dVector Segment(const Panel3dVector& b, const Panel3dVector& a, double gam
         const Panel3dVector r1 = at - b;
         const Panel3dVector r2 = at - a;
         const Panel3dVector cr = Cross(r1, r2);
-        const double k = gamma * Panel3dInv4pi * (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) /
-                         Dot(cr, cr);
+        const double k = gamma * Panel3dInv4pi *
+                         (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) / Dot(cr, cr);
         return k * cr;
     };
     if (delta > coreRadius) {
@@ -165,8 +165,7 @@ Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRa
     }
     const double gamma = -doubletStrength;
     const double eps = minDistance;
-    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2),
-                                PlanarCorner(3)};
+    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2), PlanarCorner(3)};
     result = result + Segment(c[1], c[0], gamma, p, coreRadius, 1.0, eps);
     result = result + Segment(c[2], c[1], gamma, p, coreRadius, 1.0, eps);
     result = result + Segment(c[3], c[2], gamma, p, coreRadius, 1.0, eps);
@@ -176,8 +175,7 @@ Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRa
 
 Panel3dVector Panel3dPanel::DoubletVelocity(const Panel3dVector& p, double coreRadius) const {
     const double eps = minDistance;
-    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2),
-                                PlanarCorner(3)};
+    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2), PlanarCorner(3)};
     Panel3dVector v = Segment(c[1], c[0], doubletStrength, p, coreRadius, 1.0, eps);
     v = v + Segment(c[2], c[1], doubletStrength, p, coreRadius, 1.0, eps);
     v = v + Segment(c[0], c[3], doubletStrength, p, coreRadius, 1.0, eps);

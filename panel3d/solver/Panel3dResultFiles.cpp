@@ -14,8 +14,8 @@ constexpr int kDigits = 8;
 
 // x, y, z, sigma, mu, |V|, cp of a panel: one row of the 3D file.
 void PanelRow(luvo::ResultFile& file, const Panel3dPanel& p) {
-    const double values[] = {p.centroid[0],    p.centroid[1],          p.centroid[2],
-                             p.sourceStrength, p.doubletStrength,      p.velocityMagnitude,
+    const double values[] = {p.centroid[0],        p.centroid[1],     p.centroid[2],
+                             p.sourceStrength,     p.doubletStrength, p.velocityMagnitude,
                              p.pressureCoefficient};
     for (size_t k = 0; k < 7; ++k) {
         file.RowValue(values[k], kDigits, k + 1 < 7 ? "  " : "\n");

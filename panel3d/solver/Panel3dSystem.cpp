@@ -172,9 +172,7 @@ bool Panel3dModel::SolveSymmetricSystem() { return Symmetric() == 1 && Solve(tru
 
 bool Panel3dModel::ResolveInIteration() { return Symmetric() == 0 && Solve(false, true); }
 
-bool Panel3dModel::ResolveSymmetricInIteration() {
-    return Symmetric() == 1 && Solve(true, true);
-}
+bool Panel3dModel::ResolveSymmetricInIteration() { return Symmetric() == 1 && Solve(true, true); }
 
 bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
     if (!assembled_) {
@@ -242,8 +240,8 @@ bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
         }
     }
     for (int j = 0; j < strips; ++j) {
-        const double mu = wingPanels[chord * (j + 1) - 1].doubletStrength -
-                          wingPanels[chord * j].doubletStrength;
+        const double mu =
+            wingPanels[chord * (j + 1) - 1].doubletStrength - wingPanels[chord * j].doubletStrength;
         trailingEdgeWake[j].doubletStrength = mu;
         for (int r = 0; r < WakeRows(); ++r) {
             freeWake[j + strips * r].doubletStrength = mu;

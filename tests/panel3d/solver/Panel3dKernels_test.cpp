@@ -105,7 +105,7 @@ TEST(Panel3dKernels, ClosedBoxDoubletsSumToOneInsideAndZeroOutside) {
         double sum;
     };
     const Case cases[] = {
-        {{0.3, 0.4, 0.6}, 1.0},  {{0.5, 0.5, 1.0}, 1.0},  // inside; a face centroid
+        {{0.3, 0.4, 0.6}, 1.0},  {{0.5, 0.5, 1.0}, 1.0},   // inside; a face centroid
         {{0.9, 0.1, 0.05}, 1.0}, {{1.7, 0.2, -0.4}, 0.0},  // near a corner; outside
         {{0.5, 0.5, 1.3}, 0.0},
     };
@@ -135,12 +135,15 @@ TEST(Panel3dKernels, SourceVelocityIsTheGradientOfThePotential) {
     const double h = 1e-5;
     for (const Panel3dVector& q : points) {
         const Panel3dVector v = p.SourceVelocity(q, core);
-        const double gx = (potential(q + Panel3dVector{h, 0, 0}) -
-                           potential(q - Panel3dVector{h, 0, 0})) / (2 * h);
-        const double gy = (potential(q + Panel3dVector{0, h, 0}) -
-                           potential(q - Panel3dVector{0, h, 0})) / (2 * h);
-        const double gz = (potential(q + Panel3dVector{0, 0, h}) -
-                           potential(q - Panel3dVector{0, 0, h})) / (2 * h);
+        const double gx =
+            (potential(q + Panel3dVector{h, 0, 0}) - potential(q - Panel3dVector{h, 0, 0})) /
+            (2 * h);
+        const double gy =
+            (potential(q + Panel3dVector{0, h, 0}) - potential(q - Panel3dVector{0, h, 0})) /
+            (2 * h);
+        const double gz =
+            (potential(q + Panel3dVector{0, 0, h}) - potential(q - Panel3dVector{0, 0, h})) /
+            (2 * h);
         EXPECT_NEAR(v.x, gx, 1e-7) << q.x;
         EXPECT_NEAR(v.y, gy, 1e-7) << q.x;
         EXPECT_NEAR(v.z, gz, 1e-7) << q.x;
@@ -166,13 +169,12 @@ TEST(Panel3dKernels, SegmentExtensionGetsNothing) {
 
 TEST(Panel3dKernels, CoreDampingInsideTheCoreRadius) {
     // Only the side c0-c3 from (0,0,0) to (1,0,0) is left in each kernel.
-    const Panel3dPanel one =
-        Segments({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {1, 0, 0}}, 2.0);
+    const Panel3dPanel one = Segments({{0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {1, 0, 0}}, 2.0);
     const double core = 0.05;
     const Panel3dVector atCore{0.5, 0, core};
     const Panel3dVector atHalf{0.5, 0, core / 2};
-    const double wake = one.WakeDoubletVelocity(atHalf, core).y /
-                        one.WakeDoubletVelocity(atCore, core).y;
+    const double wake =
+        one.WakeDoubletVelocity(atHalf, core).y / one.WakeDoubletVelocity(atCore, core).y;
     const double edge = one.DoubletVelocity(atHalf, core).y / one.DoubletVelocity(atCore, core).y;
     EXPECT_NEAR(edge, 0.5, 1e-12);
     EXPECT_NEAR(wake, std::pow(0.5, 0.4), 1e-12);
@@ -185,8 +187,8 @@ TEST(Panel3dKernels, ZeroStrengthsGiveNoVelocity) {
     p.doubletStrength = 0;
     const Panel3dVector points[] = {{0.5, 0.5, 0.0}, {0.2, 0.9, 0.01}, {3, 4, 5}};
     for (const Panel3dVector& q : points) {
-        for (const Panel3dVector v : {p.SourceVelocity(q, 0.1), p.DoubletVelocity(q, 0.1),
-                                      p.WakeDoubletVelocity(q, 0.1)}) {
+        for (const Panel3dVector v :
+             {p.SourceVelocity(q, 0.1), p.DoubletVelocity(q, 0.1), p.WakeDoubletVelocity(q, 0.1)}) {
             EXPECT_EQ(v.x, 0.0);
             EXPECT_EQ(v.y, 0.0);
             EXPECT_EQ(v.z, 0.0);

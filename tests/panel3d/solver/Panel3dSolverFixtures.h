@@ -15,9 +15,9 @@ namespace panel3d_test {
 
 // The default wing (or a changed copy of its inputs) gridded and prepared at alpha [deg],
 // sideslip 0.
-inline std::shared_ptr<Panel3dModel> PreparedWing(
-    int n, int m, int wakeRows, int symmetric, double alpha,
-    void (*change)(Panel3dModel&) = nullptr) {
+inline std::shared_ptr<Panel3dModel> PreparedWing(int n, int m, int wakeRows, int symmetric,
+                                                  double alpha,
+                                                  void (*change)(Panel3dModel&) = nullptr) {
     auto w = DefaultWing(n, m, wakeRows, symmetric);
     if (change != nullptr) {
         change(*w);

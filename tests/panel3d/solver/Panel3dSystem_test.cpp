@@ -87,7 +87,8 @@ TEST(Panel3dSystem, PivotedSolveEqualsTheUnpivotedLuOfTheWholeMatrix) {
     }
     OneBased m{a, n};
     luvo::LuFactor(m, n);
-    luvo::LuForward(m, n, [&](int i) { return rhs[i]; }, y);
+    luvo::LuForward(
+        m, n, [&](int i) { return rhs[i]; }, y);
     luvo::LuBackward(m, n, y, x);
     for (int i = 0; i < n; ++i) {
         EXPECT_NEAR(w->wingPanels[i].doubletStrength, x[i + 1], 1e-10) << i;
