@@ -34,6 +34,8 @@ struct Panel3dModelSizes {
 // The sizes the module values ask for.
 Panel3dModelSizes Panel3dModuleSizes();
 
+struct Panel3dWingShape;
+
 class Panel3dModel {
   public:
     // Largest model: 4MN wing panels, which the dense linear system squares.
@@ -83,6 +85,18 @@ class Panel3dModel {
     // number; the corners are then left as they were. Tokens after the body are ignored.
     bool ReadGridPoints();
     bool ReadGridPointsText(std::string_view fileText);
+
+    // ---- interactive wing ----
+    // Mean-line height and half thickness [m] of the NACA section at the global x of a point on
+    // the station y of the right half wing (0 <= y <= halfSpan).
+    double NacaCamber(double x, double y) const;
+    double NacaThickness(double x, double y) const;
+    // The section and planform inputs of the right half wing.
+    Panel3dWingShape WingShape() const;
+    // The corners of all 4MN wing panels from the wing inputs, with the flaps deflected when a
+    // deflection is set. False, with nothing written, for counts below 2 or inputs outside what
+    // the geometry, discretisation and flap checks of the windows accept.
+    bool GenerateWingGrid();
 
     // ---- preparing a solve ----
     // The geometry of every wing panel.

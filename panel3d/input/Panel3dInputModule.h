@@ -1,0 +1,20 @@
+#pragma once
+// The windows of the panel method's input side. A window that may exist only once is opened
+// through its open flag; its close handler clears the flag, and the pointer is not used again
+// until a new window is stored. The chooser has no flag: every "&OK" makes a new one.
+
+class Panel3dSourceFrame;
+class Panel3dGridInputFrame;
+class Panel3dGeometryFrame;
+class Panel3dDiscretisationFrame;
+class Panel3dFlapFrame;
+
+inline Panel3dSourceFrame* Panel3dSourceWindow = nullptr;
+inline Panel3dGridInputFrame* Panel3dGridInputWindow = nullptr;
+inline bool Panel3dGridInputOpen = false;
+inline Panel3dGeometryFrame* Panel3dGeometryWindow = nullptr;
+inline bool Panel3dGeometryOpen = false;
+inline Panel3dDiscretisationFrame* Panel3dDiscretisationWindow = nullptr;
+inline bool Panel3dDiscretisationOpen = false;
+inline Panel3dFlapFrame* Panel3dFlapWindow = nullptr;
+inline bool Panel3dFlapOpen = false;
