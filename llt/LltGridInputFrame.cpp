@@ -1,8 +1,8 @@
 #include "llt/LltGridInputFrame.h"
 
-#include <wx/filedlg.h>
 #include <wx/statbox.h>
 
+#include "common/FileChooser.h"
 #include "common/WxFileName.h"
 #include "llt/LltGridFile.h"
 #include "llt/LltModule.h"
@@ -62,16 +62,11 @@ void LltGridInputFrame::OnInfo(wxCommandEvent&) {
 }
 
 void LltGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
-    // The dialog always proposes the default name, whatever the label shows.
-    wxFileDialog dialog(this, wxS("Datei wählen"), wxString(), wxS("grid.fdt"), wxS("*.fdt"),
-                        wxFD_OPEN);
-    if (dialog.ShowModal() == wxID_OK) gridFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, gridFileLabel, luvo::GridFileChoice(wxS("grid.fdt"), wxS("*.fdt")));
 }
 
 void LltGridInputFrame::OnChooseResultFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("zirkulation.dat"),
-                        wxS("*.dat"), wxFD_SAVE);
-    if (dialog.ShowModal() == wxID_OK) resultFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, resultFileLabel, luvo::ResultFileChoice(wxS("zirkulation.dat")));
 }
 
 void LltGridInputFrame::ReadGridHeader() {

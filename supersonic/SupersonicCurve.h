@@ -11,6 +11,10 @@ struct SupersonicPoint {
     double z = 0.0;
 };
 
+inline bool operator==(const SupersonicPoint& a, const SupersonicPoint& b) {
+    return a.x == b.x && a.z == b.z;
+}
+
 class SupersonicCurve {
   public:
     // Allocates `capacity` support slots and coefficients and `pointCount` curve points, all 0.

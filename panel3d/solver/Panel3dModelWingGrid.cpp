@@ -41,13 +41,12 @@ bool WingInputsAllowed(const Panel3dModel& m) {
         !Within(m.dihedral, -10.0, 30.0) || !Within(m.quarterChordSweep, -89.0, 89.0)) {
         return false;
     }
-    // The tip's camber maximum comes from the quarter-chord sweep; it must lie inside the tip
-    // chord, else the mean line divides by zero (it does whenever that sweep is derived from the
-    // leading-edge sweep).
+    // The tip's camber maximum follows the quarter-chord sweep; outside the tip chord the mean
+    // line divides by zero. A sweep derived from the leading-edge sweep, as the windows derive
+    // it, always keeps it inside.
     const double tipLeadingEdge = m.halfSpan * std::tan(Panel3dPi * m.leadingEdgeSweep / 180.0);
-    const double tipMaximum = m.halfSpan * std::tan(Panel3dPi * m.quarterChordSweep / 180.0) +
-                              (m.rootChord - m.tipChord) / 4.0 +
-                              0.01 * m.tipCamberPosition * m.tipChord;
+    const double tipMaximum =
+        Panel3dTipLeadingEdgeX(m.WingShape()) + 0.01 * m.tipCamberPosition * m.tipChord;
     const double tipPosition = (tipMaximum - tipLeadingEdge) / m.tipChord;
     if (!(tipPosition > 0.0 && tipPosition < 1.0)) return false;
     if (!DeflectionSet(m)) return true;

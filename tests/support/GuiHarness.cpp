@@ -200,6 +200,10 @@ ExpectBox ExpectBoxNotingStatus(ShownBox* seen, wxString* statusWhileShown, wxFr
 }
 
 int ExpectFile::OnInvoked(wxFileDialog* dialog) const {
+    if (seen_ != nullptr) {
+        *seen_ = {dialog->GetMessage(), dialog->GetFilename(), dialog->GetWildcard(),
+                  dialog->GetWindowStyle()};
+    }
     // GTK takes the path asynchronously: wait until the dialog reports it back.
     dialog->SetPath(path_);
     WaitFor([&] { return dialog->GetPath() == path_; }, 3000);

@@ -144,11 +144,20 @@ class ExpectBox : public wxExpectModalBase<wxMessageDialogBase, ExpectBox> {
 // A box expected with the frame's status text noted while it is shown.
 ExpectBox ExpectBoxNotingStatus(ShownBox* seen, wxString* statusWhileShown, wxFrame* frame);
 
-// wxTEST_DIALOG expectation for a file dialog that GTK fills asynchronously.
+// A file dialog as the program set it up, before the test answered it.
+struct ShownFileDialog {
+    wxString message;
+    wxString proposedName;
+    wxString wildcard;
+    long style = 0;
+};
+
+// wxTEST_DIALOG expectation for a file dialog that GTK fills asynchronously; its settings are
+// copied into *seen when given.
 class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
   public:
-    explicit ExpectFile(const wxString& path, int answer = wxID_OK)
-        : path_(path), answer_(answer) {}
+    explicit ExpectFile(const wxString& path, int answer = wxID_OK, ShownFileDialog* seen = nullptr)
+        : path_(path), answer_(answer), seen_(seen) {}
 
   protected:
     int OnInvoked(wxFileDialog* dialog) const override;
@@ -156,6 +165,7 @@ class ExpectFile : public wxExpectModalBase<wxFileDialog, ExpectFile> {
   private:
     wxString path_;
     int answer_;
+    ShownFileDialog* seen_;
 };
 
 // Draws with `paint` into a white bitmap and returns the pixels.
