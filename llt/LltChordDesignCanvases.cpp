@@ -13,7 +13,7 @@ const wxPoint kTwistOrigin(45, 90);
 }  // namespace
 
 void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
-    if (!LltDragMotion(event)) return;
+    if (!IsDragStep(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once.
     WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y));

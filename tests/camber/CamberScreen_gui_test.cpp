@@ -78,6 +78,24 @@ TEST_F(ScreenCamberInput, RealDragMovesThePointOnTheScreen) {
     EXPECT_TRUE(IsRed(shot, corner + wxPoint(141 + 1, y)));
 }
 
+// A fast drag: the motions come faster than the window recalculates. The point ends at the
+// pointer's last position, 1000 pixels per unit z/t above the chord line at y = 160. (Steps stay
+// short enough that merged motions keep within the 6 pixels that hold the point.)
+TEST_F(ScreenCamberInput, FastRealDragEndsWhereThePointerEnds) {
+    CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    Present(f);
+    wxWindow* canvas = f->CamberCanvas();
+    int from = 160 - static_cast<int>(std::lround(CamberLineFrame::camberPoints[1].v * 1000));
+    for (int y : {130, 145, 125}) {
+        SCOPED_TRACE(y);
+        RealFastDrag(canvas, wxPoint(141, from), wxPoint(141, y));
+        EXPECT_NEAR(CamberLineFrame::camberPoints[1].v, (160 - y) * 0.001, 1e-12);
+        EXPECT_EQ(f->GetStatusBar()->GetStatusText(),
+                  wxS("Drag-Position: 0.405000, ") + luvo::FormatWx("%f", (160 - y) * 0.001));
+        from = y;
+    }
+}
+
 // For the flat plate the grey NACA line and the red approximation both run along the chord.
 // The recalculation draws the grey line first, so red stays on top; the paint handler always
 // draws red before grey.
