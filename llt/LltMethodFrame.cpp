@@ -2,6 +2,7 @@
 
 #include <wx/stattext.h>
 
+#include "common/SingleWindow.h"
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltChordDesignFrame.h"
 #include "llt/LltGridInputFrame.h"
@@ -18,19 +19,6 @@ const wchar_t* const kTaskStatus[] = {
     L"Gewählt: Entwurfsaufgabe / Anstellwinkelvert.",
     L"Gewählt: Nachrechenaufgabe",
 };
-
-// Creates the task's window when none is open, then centres and shows it; an open window keeps
-// its inputs.
-template <class Frame>
-void OpenTask(Frame*& frame, bool& open, const wxString& title, const wxSize& size) {
-    if (!open) {
-        frame = new Frame(title, wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
-        open = true;
-    }
-    frame->Centre(wxBOTH);
-    frame->Show(true);
-    frame->Raise();
-}
 
 }  // namespace
 
@@ -57,24 +45,27 @@ LltMethodFrame::LltMethodFrame(const wxString& title, const wxPoint& pos, const 
 void LltMethodFrame::OnStart(wxCommandEvent&) {
     switch (taskRadio->GetSelection()) {
         case 0:
-            OpenTask(llt::gridInputFrame, llt::gridInputOpen, wxS("Daten über eine Datei einlesen"),
-                     wxSize(420, 250));
+            luvo::OpenSingleWindow(llt::gridInputFrame, llt::gridInputOpen,
+                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 250));
             break;
         case 1:
-            OpenTask(llt::twistDesignFrame, llt::twistDesignOpen,
-                     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung"),
-                     wxSize(775, 680));
+            luvo::OpenSingleWindow(
+                llt::twistDesignFrame, llt::twistDesignOpen,
+                wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung"),
+                wxSize(775, 680));
             break;
         case 2:
-            OpenTask(llt::chordDesignFrame, llt::chordDesignOpen,
-                     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung"),
-                     wxSize(845, 700));
+            luvo::OpenSingleWindow(
+                llt::chordDesignFrame, llt::chordDesignOpen,
+                wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung"),
+                wxSize(845, 700));
             break;
         case 3:
-            OpenTask(llt::analysisFrame, llt::analysisOpen,
-                     wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
-                         "Tiefenverteilung"),
-                     wxSize(755, 690));
+            luvo::OpenSingleWindow(
+                llt::analysisFrame, llt::analysisOpen,
+                wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
+                    "Tiefenverteilung"),
+                wxSize(755, 690));
             break;
     }
 }

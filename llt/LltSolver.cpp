@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "common/LuFactor.h"
+#include "common/Multhopp.h"
 #include "llt/LltTrapezoid.h"
 
 namespace {
@@ -120,25 +121,10 @@ double LltSolver::ZeroChordLimit() const {
 void LltSolver::BuildInfluenceMatrix(double b, double f) {
     span = b;
     liftSlopeFactor = f;
-    std::array<double, kStations> sinT{};
-    std::array<double, kStations> cosT{};
-    for (int i = kFirst; i <= kLastRow; ++i) {
-        sinT[i] = std::sin(theta[i]);
-        cosT[i] = std::cos(theta[i]);
-    }
+    luvo::MulthoppInfluence(theta, influence);
     const double zeroChord = ZeroChordLimit();
     for (int i = kFirst; i <= kLastRow; ++i) {
-        auto& row = influence[i];
-        for (int j = kFirst; j <= kLastRow; ++j) {
-            if (j == i) {
-                row[j] = 102.0 / (4.0 * sinT[i]);
-            } else if ((i - j) % 2 == 0) {
-                row[j] = 0.0;
-            } else {
-                const double d = cosT[j] - cosT[i];
-                row[j] = sinT[j] / (102.0 * (d * d));
-            }
-        }
+        const auto& row = influence[i];
         // The literal 6.28 (not 2 pi) is the method's section lift slope.
         if (CarriesNoCirculation(i, zeroChord)) {
             // Chord 0 or f = 0: the lift-slope term is infinite and the station carries no
@@ -188,18 +174,7 @@ void LltSolver::ComputeLift() {
     clSolved = factor * sum;
 }
 
-void LltSolver::ComputeInducedAngles() {
-    for (int i = kFirst; i <= kLastRow; ++i) {
-        const auto& row = influence[i];
-        double sum = 0.0;
-        for (int k = kFirst; k <= kLastRow; ++k) {
-            if (k != i) {
-                sum += row[k] * gamma[k];
-            }
-        }
-        alphaInd[i] = row[i] * gamma[i] - sum;
-    }
-}
+void LltSolver::ComputeInducedAngles() { luvo::MulthoppInducedAngles(influence, gamma, alphaInd); }
 
 void LltSolver::ComputeInducedDrag() {
     const double factor = LltPi * aspectRatio / 102.0;

@@ -5,28 +5,19 @@
 #include <initializer_list>
 
 #include "common/ResultFile.h"
+#include "common/WingResultFiles.h"
 #include "llt/LltSolver.h"
 
 namespace {
 
-const char* const kNoteLine = "1.Zeile ist an der Flügelspitze, letzte Zeile an der Wurzel\n";
-
-// Area, mean chord, aspect ratio, lift, induced drag and k-factor with three significant digits.
 void SummaryBlock(luvo::ResultFile& out, const LltSolver& s, double lift, double inducedDrag) {
-    out.SummaryLine("#S      = ", s.area, 3);
-    out.SummaryLine("#l_mue  = ", s.meanChord, 3);
-    out.SummaryLine("#Lambda = ", s.aspectRatio, 3);
-    out.SummaryLine("#caGes  = ", lift, 3);
-    out.SummaryLine("#cwiGes = ", inducedDrag, 3);
-    out.SummaryLine("#k      = ", s.kFactor, 3);
+    luvo::WriteWingSummary(out, {s.area, s.meanChord, s.aspectRatio, lift, inducedDrag, s.kFactor});
 }
-
-void RowValue(luvo::ResultFile& out, double value) { out.RowValue(value, 8, "  "); }
 
 void Row(luvo::ResultFile& out, int station, std::initializer_list<double> values) {
     out.Out() << station << "  ";
     for (double v : values) {
-        RowValue(out, v);
+        out.RowValue(v, 8, "  ");
     }
     out.Out() << '\n';
 }
@@ -34,22 +25,7 @@ void Row(luvo::ResultFile& out, int station, std::initializer_list<double> value
 }  // namespace
 
 bool LltSolver::WriteCirculationFile(const std::string& fileName) const {
-    luvo::ResultFile out(fileName);
-    if (!out.IsOpen()) {
-        return false;
-    }
-    out.Out() << "TITLE = \" Verteilung der Tiefe\"\n VARIABLES = \"depth\" , \"geom. angle\" , "
-                 "\"Zirkulation\" , \"Auftriebsbeiwert\" \n"
-              << '\n';
-    out.Text(kNoteLine);
-    for (int i = 1; i <= kRoot; ++i) {
-        RowValue(out, chord[i]);
-        RowValue(out, twistDeg[i]);
-        RowValue(out, gamma[i]);
-        RowValue(out, ca[i]);
-        out.Out() << '\n';
-    }
-    return out.Finish();
+    return luvo::WriteCirculationTable(fileName, chord, twistDeg, gamma, ca);
 }
 
 bool LltSolver::WriteTwistFile(const std::string& fileName) const {
@@ -90,7 +66,7 @@ bool LltSolver::WriteCirculationDistributionFile(const std::string& fileName) co
     out.Out() << "VARIABLES = \"nue\" , \"y_position\" , \"depth\" , \"geom. angle\" , "
                  "\"Zirkulation\" , \"Auftriebsbeiwert\"\n"
               << '\n';
-    out.Text(kNoteLine);
+    out.Text(luvo::kTipToRootNote);
     for (int i = 1; i <= kRoot; ++i) {
         Row(out, i, {y[i], chord[i], twistDeg[i], gamma[i], ca[i]});
     }

@@ -2,6 +2,16 @@
 
 namespace {
 
+void SetFlow(SupersonicSettings& s, const char* machText, double mach, const char* alphaText,
+             double alpha) {
+    s.machText = machText;
+    s.mach = mach;
+    s.alphaText = alphaText;
+    s.alpha = alpha;
+    s.kappaText = "1.4";
+    s.kappa = 1.4;
+}
+
 void SetSide(SupersonicSide& side, const char* countText, int count,
              std::initializer_list<SupersonicPoint> slots, bool spline, const char* startText,
              double start, const char* endText, double end) {
@@ -34,12 +44,7 @@ void ApplySide(const SupersonicSide& side, SupersonicCurve& curve, bool withSpli
 SupersonicSettings SupersonicDefaultSettings(SupersonicWindow window) {
     SupersonicSettings s;
     if (window == SupersonicWindow::Parts) {
-        s.machText = "3.0";
-        s.mach = 3.0;
-        s.alphaText = "3";
-        s.alpha = 3.0;
-        s.kappaText = "1.4";
-        s.kappa = 1.4;
+        SetFlow(s, "3.0", 3.0, "3", 3.0);
         SetSide(s.part1, "1", 1,
                 {{0.5, 0.02}, {0.25, 0.01}, {0.75, 0.01}, {0.4, 0.015}, {0.6, 0.015}}, false, "0",
                 0.0, "0", 0.0);
@@ -48,12 +53,7 @@ SupersonicSettings SupersonicDefaultSettings(SupersonicWindow window) {
                 0.0, "0", 0.0);
         s.coefficientTexts.fill("0");
     } else {
-        s.machText = "3";
-        s.mach = 3.0;
-        s.alphaText = "4";
-        s.alpha = 4.0;
-        s.kappaText = "1.4";
-        s.kappa = 1.4;
+        SetFlow(s, "3", 3.0, "4", 4.0);
         SetSide(s.part1, "3", 3,
                 {{0.333, 0.052}, {0.055, 0.023}, {0.637, 0.026}, {0.4, 0.03}, {0.6, 0.03}}, true,
                 "-2", -2.0, "0", 0.0);

@@ -32,6 +32,18 @@ bool SupersonicInputs(double mach, double kappa) {
     return std::isfinite(mach) && std::isfinite(kappa) && mach > 1.0 && kappa > 1.0;
 }
 
+// Row 0 (x = 0) and row n (x = 1) of one theory's columns repeat the cp of their neighbours, so
+// that the table spans the chord.
+void CloseTableEnds(std::vector<SupersonicResultRow>& rows, int n, double SupersonicResultRow::*x,
+                    double SupersonicResultRow::*cpUpper, double SupersonicResultRow::*cpLower) {
+    rows[0].*x = 0.0;
+    rows[0].*cpUpper = rows[1].*cpUpper;
+    rows[0].*cpLower = rows[1].*cpLower;
+    rows[n].*x = 1.0;
+    rows[n].*cpUpper = rows[n - 1].*cpUpper;
+    rows[n].*cpLower = rows[n - 1].*cpLower;
+}
+
 // The flow state along one surface and the panels' pressure ratios.
 struct SurfaceMarch {
     std::vector<double> pressure;
@@ -123,12 +135,8 @@ void SupersonicSolver::LinearTheory(SupersonicProfile& profile) {
         rows[i].cpUpperLinear = (st - a + sc) * (2.0 / B);
         rows[i].cpLowerLinear = (a - sc + st) * (2.0 / B);
     }
-    rows[0].xLinear = 0.0;
-    rows[0].cpUpperLinear = rows[1].cpUpperLinear;
-    rows[0].cpLowerLinear = rows[1].cpLowerLinear;
-    rows[n].xLinear = 1.0;
-    rows[n].cpUpperLinear = rows[n - 1].cpUpperLinear;
-    rows[n].cpLowerLinear = rows[n - 1].cpLowerLinear;
+    CloseTableEnds(rows, n, &SupersonicResultRow::xLinear, &SupersonicResultRow::cpUpperLinear,
+                   &SupersonicResultRow::cpLowerLinear);
     const double K = 4.0 / B;
     profile.linLift = K * a;
     profile.linMoment = (-4.0 / B) * (a * 0.5 - s3);
@@ -168,12 +176,9 @@ void SupersonicSolver::ShockExpansion(SupersonicProfile& profile) {
         moment -= ((i * dx) * (i * dx) - ((i - 1) * dx) * ((i - 1) * dx)) *
                   (rows[i].cpLowerShockExpansion - rows[i].cpUpperShockExpansion) * 0.5;
     }
-    rows[0].xShockExpansion = 0.0;
-    rows[0].cpUpperShockExpansion = rows[1].cpUpperShockExpansion;
-    rows[0].cpLowerShockExpansion = rows[1].cpLowerShockExpansion;
-    rows[n].xShockExpansion = 1.0;
-    rows[n].cpUpperShockExpansion = rows[n - 1].cpUpperShockExpansion;
-    rows[n].cpLowerShockExpansion = rows[n - 1].cpLowerShockExpansion;
+    CloseTableEnds(rows, n, &SupersonicResultRow::xShockExpansion,
+                   &SupersonicResultRow::cpUpperShockExpansion,
+                   &SupersonicResultRow::cpLowerShockExpansion);
     profile.seDrag = drag;
     profile.seLift = lift;
     profile.seMoment = moment;

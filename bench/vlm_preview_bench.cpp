@@ -1,0 +1,75 @@
+// Response of the geometry preview of the vortex-lattice method: one drag step draws all four
+// views anew, which should stay well under one frame (16 ms). Needs a display: run it under
+// xvfb-run.
+
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/init.h>
+
+#include <cstdio>
+
+#include "common/NumberText.h"
+#include "common/WxPlotPainter.h"
+#include "vlm/VlmPreview.h"
+
+namespace {
+
+class BenchApp : public wxApp {
+  public:
+    bool OnInit() override { return true; }
+};
+
+// A cleared bitmap context with a view drawn into it.
+template <class Paint>
+void DrawInto(wxBitmap& bitmap, Paint paint) {
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxPlotPainter painter(dc);
+    paint(painter);
+}
+
+// One motion of the root handle: the drag rule, then the four views from the new inputs.
+void BM_VlmPreviewDragStep(benchmark::State& state) {
+    wxBitmap planform(330, 269, 24), front(330, 150, 24), root(160, 115, 24), tip(160, 115, 24);
+    VlmWingInputs in;
+    int y = -40;
+    for (auto _ : state) {
+        y = y == -60 ? -40 : y - 1;
+        for (const VlmDragWrite& w : PlanformDragWrites(in, 0, y)) {
+            if (w.field == VlmDragField::RootChord) in.rootChord = luvo::ParseLeadingNumber(w.text);
+        }
+        DrawInto(planform, [&](PlotPainter& p) { PaintPlanformView(p, in); });
+        DrawInto(front, [&](PlotPainter& p) { PaintFrontView(p, in, false, 0); });
+        DrawInto(root, [&](PlotPainter& p) {
+            PaintProfileView(p, "Profil Flügelwurzel", in.rootCamber, in.rootCamberPosition,
+                             in.rootIncidence, in.alpha);
+        });
+        DrawInto(tip, [&](PlotPainter& p) {
+            PaintProfileView(p, "Profil Randbogen", in.tipCamber, in.tipCamberPosition,
+                             in.tipIncidence, in.alpha);
+        });
+    }
+}
+BENCHMARK(BM_VlmPreviewDragStep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(BenchApp);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    int wxArgc = 1;
+    char* wxArgv[] = {argv[0], nullptr};
+    if (!wxEntryStart(wxArgc, wxArgv)) {
+        std::fprintf(stderr, "The window library did not start: run this under xvfb-run.\n");
+        return 1;
+    }
+    wxTheApp->CallOnInit();
+    benchmark::RunSpecifiedBenchmarks();
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+    return 0;
+}

@@ -1,0 +1,258 @@
+#include "vlm/VlmPreview.h"
+
+#include <cmath>
+
+#include "common/NumberText.h"
+
+namespace {
+
+const double kDegree = std::acos(-1.0) / 180.0;
+
+// The largest coordinate a pixel of the window library takes.
+constexpr double kPixelLimit = 32767;
+
+double Sin(double deg) { return std::sin(deg * kDegree); }
+double Cos(double deg) { return std::cos(deg * kDegree); }
+double Tan(double deg) { return std::tan(deg * kDegree); }
+
+const PlotPen kBlack = PlotPen::Axis();
+const PlotPen kRed = PlotPen::Red();
+const PlotPen kDashedBlack = {PlotColour::Black(), 0, PlotPenStyle::LongDash};
+
+// The library's arc fills its sector with the brush: the markers are lines over the drawing.
+void MarkerArc(PlotPixels& p, double x1, double y1, double x2, double y2, double xc, double yc) {
+    p.Brush(PlotBrush::Transparent());
+    p.Arc(x1, y1, x2, y2, xc, yc);
+    p.Brush(PlotBrush::Solid(PlotColour::White()));
+}
+
+// Two lines from the head of an arrow.
+void ArrowHead(PlotPixels& p, double x, double y, double x1, double y1, double x2, double y2) {
+    p.Line(x, y, x1, y1);
+    p.Line(x, y, x2, y2);
+}
+
+void SweepMarker(PlotPixels& p, double phi, double yR) {
+    p.Pen(kRed);
+    p.TextColour(PlotColour::Red());
+    // The three tests stand one after the other: a sweep just above 1 gets two markers.
+    if (phi > 1) {
+        MarkerArc(p, 80 * Cos(phi + 5), yR + 80 * Sin(phi + 5), 80 * Cos(5), yR - 80 * Sin(5), 0,
+                  yR);
+        p.Text("Pfeilwinkel", 30 * Cos(5), yR - 80 * Sin(5) - 20);
+    }
+    if (phi < -1) {
+        MarkerArc(p, 80 * Cos(5), yR + 80 * Sin(5), 80 * Cos(phi - 5), yR + 80 * Sin(phi - 5), 0,
+                  yR);
+        p.Text("Pfeilwinkel", 30 * Cos(phi - 5), yR + 80 * Sin(phi - 5) - 20);
+    }
+    if (phi > -1.0001 && phi < 1.0001) {
+        MarkerArc(p, 80 * Cos(5), yR + 80 * Sin(5), 80 * Cos(5), yR - 80 * Sin(5), 0, yR);
+        p.Text("Pfeilwinkel", 30 * Cos(5), yR - 80 * Sin(5) - 20);
+    }
+}
+
+void DihedralMarker(PlotPixels& p, double nu) {
+    p.Pen(kRed);
+    p.TextColour(PlotColour::Red());
+    if (nu > 1) {
+        MarkerArc(p, 80 * Cos(5), 80 * Sin(5), 80 * Cos(nu + 5), -80 * Sin(nu + 5), 0, 0);
+        p.Text("V-Winkel", 80 * Cos(nu + 5) - 20, -80 * Sin(nu + 5) - 20);
+    }
+    if (nu < -1) {
+        MarkerArc(p, 80 * Cos(nu - 5), -80 * Sin(nu - 5), 80 * Cos(5), -80 * Sin(5), 0, 0);
+        p.Text("V-Winkel", 80 * Cos(5) - 20, -80 * Sin(5) - 20);
+    }
+    if (nu > -1.0001 && nu < 1.0001) {
+        MarkerArc(p, 80 * Cos(nu - 5), 80 * Sin(nu + 5), 80 * Cos(nu - 5), 80 * Sin(nu - 5), 0, 0);
+        p.Text("V-Winkel", 80 * Cos(5) - 20, -80 * Sin(5) - 20);
+    }
+}
+
+// A red dot of 4 x 4 pixels.
+void AngleDot(PlotPixels& p, double x, double y) {
+    p.Brush(PlotBrush::Solid(PlotColour::Red()));
+    p.Dot(x, y, 4);
+    p.Brush(PlotBrush::Solid(PlotColour::White()));
+}
+
+// The camber line of the NACA four-digit section at x (fractions of the chord).
+double Camber(double f, double pos, double x) {
+    if (x <= pos) return f / (pos * pos) * (2 * pos * x - x * x);
+    return f / ((1 - pos) * (1 - pos)) * (1 - 2 * pos + 2 * pos * x - x * x);
+}
+
+std::string TwoDecimals(double v) { return luvo::FormatNumber("%2.2f", v); }
+
+}  // namespace
+
+VlmPlanformPixels PlanformPixels(const VlmWingInputs& in) {
+    VlmPlanformPixels px;
+    px.scale = 120.0 / (in.span / 2.0);
+    px.yR = -in.rootChord * px.scale;
+    px.yL = 120.0 * Tan(in.sweep) - in.rootChord * px.scale;
+    px.yT = px.yL + in.tipChord * px.scale;
+    return px;
+}
+
+void PaintPlanformView(PlotPainter& painter, const VlmWingInputs& in) {
+    PlotPixels p(painter, kPixelLimit);
+    const VlmPlanformPixels px = PlanformPixels(in);
+    const double yR = px.yR;
+    const double yL = px.yL;
+    const double yT = px.yT;
+    p.Origin(0, 0);
+    p.SmallFont();
+    p.TextColour(PlotColour::Black());
+    p.Text("Ansicht von oben:", 120, 10);
+    p.Origin(160, 160);  // the root trailing edge
+
+    p.Pen(kBlack);
+    p.Line(0, 0, 0, yR);
+    p.Line(0, yR, 120, yL);
+    p.Line(120, yL, 120, yT);
+    p.Line(120, yT, 0, 0);
+    p.HorizontalDashes(-120, 122, yR);
+
+    SweepMarker(p, in.sweep, yR);
+
+    p.Pen(kBlack);
+    p.TextColour(PlotColour::Black());
+    p.Line(0, yR, -120, yL);
+    p.Line(-120, yL, -120, yT);
+    p.Line(-120, yT, 0, 0);
+
+    p.Pen(kDashedBlack);
+    const double quarterTip = yL + 0.25 * in.tipChord * px.scale;
+    p.Line(0, 0.75 * yR, 120, quarterTip);
+    p.Line(0, 0.75 * yR, -120, quarterTip);
+
+    p.Pen(kBlack);
+    p.Line(0, 0, 0, 30);
+    ArrowHead(p, 0, 30, 5, 25, -5, 25);
+    p.Text("x", -1, 35);
+    p.Line(120, yR, 140, yR);
+    ArrowHead(p, 140, yR, 135, yR - 5, 135, yR + 5);
+    p.Text("y", 147, yR - 7);
+    p.VerticalDashes(0, yR, yR - 18);
+
+    // The oncoming flow in sideslip.
+    p.Pen(kRed);
+    p.Text("Strömungsrichtung", -140, -120);
+    p.VerticalDashes(-140, -105, -79);
+    const double gamma = -in.beta;
+    const double xa = -140 + 25 * Sin(gamma);
+    const double ya = -105 + 25 * Cos(gamma);
+    p.Line(-140, -105, xa, ya);
+    ArrowHead(p, xa, ya, xa + 11.3 * Cos(gamma + 45), ya - 11.3 * Sin(gamma + 45),
+              xa - 11.3 * Cos(45 - gamma), ya - 11.3 * Sin(45 - gamma));
+
+    // Handles of the root chord, the sweep and the tip chord, and the dots of the sweep angle.
+    p.Pen(kRed);
+    p.Handle(0 - 2, yR - 2);
+    p.Handle(120 - 2, yL - 2);
+    p.Handle(120 - 2, yT - 2);
+    AngleDot(p, 79, yR);
+    AngleDot(p, 80 * Cos(in.sweep), yR + 80 * Sin(in.sweep));
+}
+
+void PaintFrontView(PlotPainter& painter, const VlmWingInputs& in, bool dragSquare,
+                    int dragMouseY) {
+    PlotPixels p(painter, kPixelLimit);
+    const double nu = in.dihedral;
+    const double tipY = -120 * Tan(nu);
+    p.Origin(0, 0);
+    p.SmallFont();
+    p.TextColour(PlotColour::Black());
+    p.Text("Ansicht von vorne:", 120, 10);
+    p.Origin(160, 110);  // the wing root
+
+    p.Pen(kBlack);
+    p.Line(0, 0, 120, tipY);
+    p.Line(0, 0, -120, tipY);
+    p.VerticalDashes(0, -20, 18);
+    p.HorizontalDashes(-120, 122, 0);
+    p.Line(120, 0, 140, 0);
+    ArrowHead(p, 140, 0, 135, -5, 135, 5);
+    p.Text("y", 147, -7);
+    p.Line(0, -20, 0, -30);
+    ArrowHead(p, 0, -30, 5, -25, -5, -25);
+    p.Text("z", -2, -48);
+
+    DihedralMarker(p, nu);
+
+    p.Pen(kRed);
+    p.Handle(120 - 2, tipY - 2);
+    AngleDot(p, 79, 0);
+    AngleDot(p, 80 * Cos(nu), -80 * Sin(nu));
+    if (dragSquare) p.Handle(118, dragMouseY - 2);
+}
+
+void PaintProfileView(PlotPainter& painter, const std::string& title, double camber,
+                      double position, double incidence, double alpha) {
+    PlotPixels p(painter, kPixelLimit);
+    p.Origin(0, 0);
+    p.SmallFont();
+    p.TextColour(PlotColour::Black());
+    p.Text(title, 10, 10);
+    p.Origin(35, 70);  // the leading edge
+
+    p.Pen(kBlack);
+    p.HorizontalDashes(0, 114, 0);
+    // 112 pixels of chord; a positive incidence lowers the trailing edge by a shear.
+    const double f = camber / 100.0;
+    const double pos = position / 100.0;
+    const double shear = Tan(incidence);
+    auto pointY = [&](int i) {
+        const double x = i / 160.0;
+        return 112.0 * (x * shear - Camber(f, pos, x));
+    };
+    auto pointX = [](int i) { return static_cast<double>(static_cast<int>(1.4 * (i / 2))); };
+    double y0 = pointY(0);
+    for (int i = 0; i < 160; ++i) {
+        const double y1 = pointY(i + 1);
+        p.Line(pointX(i), y0, pointX(i + 1), y1);
+        y0 = y1;
+    }
+
+    // The oncoming flow at the angle of attack, its head at the leading edge.
+    p.Pen(kRed);
+    p.Line(0, 0, -25 * Cos(alpha), 25 * Sin(alpha));
+    p.Line(0, 0, -12 * Cos(alpha + 45), 12 * Sin(alpha + 45));
+    p.Line(0, 0, -12 * Cos(alpha - 45), 12 * Sin(alpha - 45));
+}
+
+std::vector<VlmDragWrite> PlanformDragWrites(const VlmWingInputs& in, int x, int y) {
+    const VlmPlanformPixels px = PlanformPixels(in);
+    const double b = in.span;
+    const double tipPixels = in.tipChord * px.scale;
+    std::vector<VlmDragWrite> writes;
+    const bool nearRoot = x * x < 300;
+    const bool nearTip = x > 100 && x < 140;
+    if (nearRoot && y < -3) writes.push_back({VlmDragField::RootChord, TwoDecimals(-y * b / 240)});
+    // At and behind the line 3 pixels ahead of the root trailing edge the chord only grows.
+    if (nearRoot && y >= -3) {
+        writes.push_back({VlmDragField::RootChord, TwoDecimals(in.rootChord + 0.01)});
+    }
+    if (nearTip && y < px.yL + 5) {
+        writes.push_back({VlmDragField::Sweep,
+                          TwoDecimals(std::atan((y + in.rootChord * px.scale) / 120) / kDegree)});
+    }
+    if (nearTip && y > px.yT - 5 && tipPixels > 10) {
+        writes.push_back({VlmDragField::TipChord, TwoDecimals((y - px.yL) * b / 240)});
+    }
+    // A tip chord drawn 10 pixels or shorter cannot be grabbed apart from the leading edge: any
+    // drag lets it grow.
+    if (tipPixels <= 10) {
+        writes.push_back({VlmDragField::TipChord, TwoDecimals(in.tipChord + 0.01)});
+    }
+    return writes;
+}
+
+bool FrontDragWrite(double dihedral, int x, int y, std::string* text) {
+    const double dx = x - 120.0;
+    const double dy = y + 120.0 * Tan(dihedral);
+    if (!(dx * dx + dy * dy < 300)) return false;
+    *text = TwoDecimals(-std::atan(y / 120.0) / kDegree);
+    return true;
+}
