@@ -21,10 +21,10 @@ void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
-    // The twist plot is drawn by the recomputations of the other two plots only: a repaint of
-    // this plot alone leaves it white until the next recomputation.
-    wxPaintDC dc(this);
+    // The recomputations of the other two plots draw this one; its own repaint draws the last
+    // accepted result again, without recomputing or writing the file.
     ++paintCount;
+    Paint([this] { frame_.RedrawLastAccepted(); });
 }
 
 void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
