@@ -297,6 +297,12 @@ TEST_F(ScreenLltChordDesign, ChordDesignWindow) {
     SelectRadio(f->circulationModeRadio, 0);
     SetText(f->liftCoefficientField, wxS("0.001"));
     SaveTourShot(f, "llt_chord_design_noangle");
+
+    // A wide chord in true scale: the top chord label climbs towards the caption.
+    SetText(f->liftCoefficientField, wxS("0.3"));
+    SetText(f->aspectRatioField, wxS("4.8"));
+    SelectRadio(f->chordScalingRadio, 0);
+    SaveTourShot(f, "llt_chord_design_wide_chord");
 }
 
 // When only the twist plot is uncovered, its own paint draws it: axes, curve and blue handles.
