@@ -204,21 +204,19 @@ TEST_F(ScreenCamberInput, ArrowKeysAndSpaceOnTheRadiosSwitchTheWholeMode) {
         WaitFor([&] { return f->LiftField()->GetValue() == wxS("0.5"); }, 2000);
         expectMode(false);
     }
-    {
-        SCOPED_TRACE("Up");
+    // From the lift radio: Up selects the angle radio, Space then the focused lift radio.
+    const struct {
+        const char* name;
+        int key;
+        bool angleMode;
+    } keys[] = {{"Up", WXK_UP, true}, {"Space", WXK_SPACE, false}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.name);
         f->LiftRadio()->SetFocus();
         ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
-        RealKey(WXK_UP);
-        ASSERT_TRUE(WaitFor([&] { return f->AngleRadio()->GetValue(); }, 2000));
-        expectMode(true);
-    }
-    {
-        SCOPED_TRACE("Space");
-        f->LiftRadio()->SetFocus();
-        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
-        RealKey(WXK_SPACE);
-        ASSERT_TRUE(WaitFor([&] { return f->LiftRadio()->GetValue(); }, 2000));
-        expectMode(false);
+        RealKey(k.key);
+        ASSERT_TRUE(WaitFor([&] { return f->AngleRadio()->GetValue() == k.angleMode; }, 2000));
+        expectMode(k.angleMode);
     }
 }
 

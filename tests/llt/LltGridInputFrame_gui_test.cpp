@@ -18,10 +18,10 @@
 #include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
-#include "support/InfoBox.h"
 #include "llt/LltTestWings.h"
 #include "llt/LltWingFileText.h"
 #include "support/GuiHarness.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -420,7 +420,7 @@ TEST_F(LltResultsFrameTest, ControlsTextsAndTheSixValues) {
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0]->GetLabel(), wxS("Ergebnisse:"));
     EXPECT_EQ(boxes[1]->GetLabel(), wxS("Geometrische Ergebnisse:"));
-    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 20, 270, 110));
+    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 28, 270, 102));  // below the heading's line
     EXPECT_EQ(boxes[2]->GetLabel(), wxS("Aerodynamische Beiwerte:"));
     EXPECT_EQ(boxes[2]->GetRect(), wxRect(350, 150, 270, 105));
 
