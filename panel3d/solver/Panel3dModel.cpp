@@ -110,13 +110,16 @@ void Panel3dModel::TakeHalfSpanFromGrid() {
     halfSpan = (wingPanels.front().cornerY[1] - wingPanels.back().cornerY[0]) / 2.0;
 }
 
+bool Panel3dModel::HasNormalAndSides(const Panel3dPanel& p) {
+    const bool normal = std::isfinite(p.normalLength) && p.normalLength > 0;
+    const bool sides = std::all_of(p.sideLength.begin(), p.sideLength.end(),
+                                   [](double s) { return std::isfinite(s) && s > 0; });
+    return normal && sides;
+}
+
 bool Panel3dModel::HasSoundWing() const {
     for (const Panel3dPanel& p : wingPanels) {
-        const bool normal = std::isfinite(p.normalLength) && p.normalLength > 0;
-        const bool sides = std::all_of(p.sideLength.begin(), p.sideLength.end(),
-                                       [](double s) { return std::isfinite(s) && s > 0; });
-        const bool area = std::isfinite(p.area) && p.area > 0;
-        if (!normal || !sides || !area) {
+        if (!HasNormalAndSides(p) || !std::isfinite(p.area) || !(p.area > 0)) {
             return false;
         }
     }
@@ -144,8 +147,7 @@ bool Panel3dModel::PrepareWing(double coreRadiusFactor) {
     if (!HasSoundWing()) {
         return false;
     }
-    BuildTrailingEdgeWake();
-    BuildFreeWake();
+    const bool wake = BuildTrailingEdgeWake() && BuildFreeWake();
     SetCoreRadius(coreRadiusFactor);
-    return true;
+    return wake;
 }

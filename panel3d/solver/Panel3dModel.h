@@ -109,15 +109,18 @@ class Panel3dModel {
     // the half span and the x extent of the tip section at station 0 are above 0.
     bool HasSoundWing() const;
     // The trailing-edge wake row from the wing's planar corners, with its panels' geometry.
-    void BuildTrailingEdgeWake();
+    // False when a panel of the row has no normal or a side of no length, which the influence
+    // kernels would turn into NaN.
+    bool BuildTrailingEdgeWake();
     // The free-wake rows behind the trailing-edge row, along the free stream of the operating
-    // point, with its panels' geometry.
-    void BuildFreeWake();
+    // point, with its panels' geometry. False, as above, when a row is too short to keep its
+    // corners apart in double precision (a fitted growth far below 1 with many rows).
+    bool BuildFreeWake();
     // `coreRadius`: the largest mean diagonal of the first half wing's panels times the factor.
     void SetCoreRadius(double factor);
     // Everything a solve needs once the wing corners are in place: wing geometry and sigma, the
-    // half span of a grid wing, the check, both wake rows and the core radius. False (and
-    // nothing built after the check) when the wing cannot be solved.
+    // half span of a grid wing, the check, both wake rows and the core radius. False when the
+    // wing or its wake cannot be solved (nothing is built after a failed wing check).
     bool PrepareWing(double coreRadiusFactor);
 
     // ---- records (the wing panels come first) ----
@@ -177,5 +180,8 @@ class Panel3dModel {
     double progressPercent = 0;         // last per cent drawn on the progress bar
 
   private:
+    // A panel the influence kernels can work with: a normal and four sides of finite length.
+    static bool HasNormalAndSides(const Panel3dPanel& p);
+
     Panel3dModelSizes sizes_;
 };

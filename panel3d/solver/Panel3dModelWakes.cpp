@@ -18,7 +18,8 @@ constexpr double kMinGrowth = 0.1;
 
 }  // namespace
 
-void Panel3dModel::BuildTrailingEdgeWake() {
+bool Panel3dModel::BuildTrailingEdgeWake() {
+    bool sound = true;
     const int n = ChordPanels();
     const double e = TrailingEdgeWakeFactor();
     for (int j = 0; j < StripCount(); ++j) {
@@ -45,10 +46,12 @@ void Panel3dModel::BuildTrailingEdgeWake() {
         wake.SetPlanarCorner(2, {edge1.x + e * chordA, edge1.y, edge1.z - e * chordA * s});
         wake.SetPlanarCorner(3, {edge0.x + e * chordB, edge0.y, edge0.z - e * chordB * s});
         wake.ComputePlanarGeometry();
+        sound = sound && HasNormalAndSides(wake);
     }
+    return sound;
 }
 
-void Panel3dModel::BuildFreeWake() {
+bool Panel3dModel::BuildFreeWake() {
     const int n = ChordPanels();
     const int strips = StripCount();
     const int rows = WakeRows();
@@ -79,6 +82,7 @@ void Panel3dModel::BuildFreeWake() {
     const double b = Panel3dRunSideslip * Panel3dPi / 180.0;
     const Panel3dVector direction{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                   std::sin(a)};
+    bool sound = true;
     double rowLength = firstRow;
     for (int r = 0; r < rows; ++r) {
         for (int j = 0; j < strips; ++j) {
@@ -95,7 +99,9 @@ void Panel3dModel::BuildFreeWake() {
                 wake.SetPlanarCorner(k, corners[k]);
             }
             wake.ComputePlanarGeometry();
+            sound = sound && HasNormalAndSides(wake);
         }
         rowLength *= q;
     }
+    return sound;
 }

@@ -99,6 +99,9 @@ void Panel3dPanel::Derive(const std::array<Panel3dVector, 4>& p, bool project, b
     semiPerimeter = 0.5 * (a + b + cc + d);
     const double s = semiPerimeter;
     const double cosine = std::cos(halfAngleSum);
-    // Bretschneider's formula with the opposite angles at corners 1 and 3.
-    area = std::sqrt((s - a) * (s - b) * (s - cc) * (s - d) - a * b * cc * d * cosine * cosine);
+    // Bretschneider's formula with the opposite angles at corners 1 and 3. The square it takes
+    // the root of is never negative for a flat quadrilateral; for a sliver, rounding can make
+    // it so, and the area is then 0 rather than NaN.
+    const double square = (s - a) * (s - b) * (s - cc) * (s - d) - a * b * cc * d * cosine * cosine;
+    area = std::sqrt(square < 0 ? 0.0 : square);
 }

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/file.h>
 #include <wx/statusbr.h>
+#include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
 #include <cmath>
@@ -317,6 +318,37 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
     EXPECT_EQ(BoxOf(f->nextButton).message, spanMessage);
 }
 
+TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    // Thirteen fields 40 pixels wide at x = 680, each with its "=" at x = 668.
+    const std::vector<VlmGeometryField*> fields = FindAll<VlmGeometryField>(f);
+    ASSERT_EQ(fields.size(), 13u);
+    for (VlmGeometryField* field : fields) {
+        EXPECT_EQ(field->GetPosition().x, 680);
+        EXPECT_EQ(field->GetSize().x, 40);
+    }
+    int equals = 0;
+    for (wxStaticText* t : FindAll<wxStaticText>(f)) {
+        if (t->GetLabel() == wxS("=")) {
+            ++equals;
+            EXPECT_EQ(t->GetPosition().x, 668);
+        }
+    }
+    EXPECT_EQ(equals, 13);
+    EXPECT_EQ(f->dihedralField->GetToolTipText(), wxS("-10 <= V-Winkel < 30"));
+    EXPECT_NE(FindByLabel(f, wxS("V-Winkel nü [°]:")), nullptr);
+    EXPECT_EQ(f->tipProfileCanvas->GetPosition(), wxPoint(360, 305));
+
+    ShownBox seen;
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Daten"));
+    EXPECT_TRUE(seen.message.StartsWith(wxS("Durch Ziehen und Verschieben der roten Kästchen")));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
+    EXPECT_EQ(Status(f), wxS("Eingabe geometrischer Daten"));
+}
+
 TEST_F(VlmWindowTest, DiscretisationWindowOpensOnceAndOutlivesTheGeometryWindow) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
     Click(f->nextButton);
@@ -415,21 +447,27 @@ class ScreenVlmGeometry : public VlmWindowTest {};
 
 TEST_F(ScreenVlmGeometry, RealDragOfTheRootHandleSetsTheChordAndShowsIt) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    wxToolTip::Enable(false);  // a tool tip popping up under load must not take the press
     CaptureFrame(f);
     // From the root leading edge (160, 120) of the canvas 20 pixels upstream.
     wxUIActionSimulator sim;
     const wxPoint from = f->planformCanvas->ClientToScreen(wxPoint(160, 120));
     sim.MouseMove(from);
-    Pump(50);
+    Pump(100);
     sim.MouseDown();
+    Pump(50);
     for (int i = 1; i <= 10; ++i) {
         sim.MouseMove(from + wxPoint(0, -2 * i));
-        Pump(20);
+        Pump(30);
     }
+    Pump(100);
     sim.MouseUp();
+    const bool reached =
+        WaitFor([&] { return f->rootChordField->GetValue() == wxS("1.50"); }, 5000);
+    wxToolTip::Enable(true);
     // The chord of the last position, 60 pixels ahead of the trailing edge: 60 * 6 / 240 m.
-    ASSERT_TRUE(WaitFor([&] { return f->rootChordField->GetValue() == wxS("1.50"); }, 2000))
-        << f->rootChordField->GetValue();
+    ASSERT_TRUE(reached) << f->rootChordField->GetValue() << " at "
+                         << f->planformCanvas->lastMouseY;
     // The handle is drawn red at its new place, 60 pixels above the root trailing edge.
     const wxImage shot = CaptureFrame(f);
     const wxPoint at = f->planformCanvas->GetScreenPosition() - f->GetScreenPosition() +

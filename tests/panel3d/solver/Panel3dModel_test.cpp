@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "panel3d/solver/Panel3dModule.h"
+#include "tests/panel3d/solver/Panel3dTestGrids.h"
 
 namespace {
 
@@ -134,6 +135,132 @@ TEST(Panel3dModelSizes, ModelKeepsItsCountsWhenTheModuleCountsChange) {
     Panel3dSpanPanelCount = 0;
     Panel3dWakeRowCount = 25;
     Panel3dSymmetryFlag = 1;
+}
+
+using panel3d_test::ModelOf;
+using panel3d_test::TestWing;
+
+TEST(Panel3dWingPreparation, SourceStrengthIsMinusTheFreeStreamThroughThePanel) {
+    TestWing plate;  // no thickness: upper normals +z, lower -z
+    plate.thickness = 0;
+    const auto model = ModelOf(plate);
+    ASSERT_TRUE(model);
+    model->ComputeWingGeometry();
+    const int n = plate.chordPanels;
+    // The same model serves every point of a polar: only sigma is set anew.
+    for (const auto [alpha, sideslip] : {std::pair{-10.0, 0.0}, std::pair{0.0, 0.0},
+                                         std::pair{5.0, 20.0}, std::pair{10.0, -30.0}}) {
+        SCOPED_TRACE(testing::Message() << "alpha " << alpha << " sideslip " << sideslip);
+        Panel3dRunAlpha = alpha;
+        Panel3dRunSideslip = sideslip;
+        model->SetSourceStrengths();
+        const double lift = std::sin(alpha * M_PI / 180);
+        for (int p = 0; p < model->WingPanelCount(); ++p) {
+            const bool upper = p % (2 * n) < n;
+            EXPECT_NEAR(model->wingPanels[p].sourceStrength, upper ? -lift : lift, 1e-15);
+        }
+    }
+
+    // Around a closed section the free stream enters as much as it leaves.
+    TestWing thick;
+    thick.chordPanels = 8;
+    thick.thickness = 0.15;
+    thick.camber = 0.03;
+    const auto closed = ModelOf(thick);
+    ASSERT_TRUE(closed);
+    closed->ComputeWingGeometry();
+    Panel3dRunAlpha = 6;
+    Panel3dRunSideslip = 0;
+    closed->SetSourceStrengths();
+    double flux = 0, magnitude = 0;
+    for (const Panel3dPanel& p : closed->wingPanels) {
+        flux += p.sourceStrength * p.area;
+        magnitude += std::fabs(p.sourceStrength) * p.area;
+    }
+    EXPECT_NEAR(flux, 0.0, 1e-12 * magnitude);
+    // The nose faces the free stream.
+    EXPECT_GT(closed->wingPanels[thick.chordPanels - 1].sourceStrength, 0.0);
+    EXPECT_LT(closed->wingPanels[0].sourceStrength, 0.0);
+    Panel3dRunAlpha = 0;
+}
+
+TEST(Panel3dWingPreparation, HalfSpanAndCoreRadiusOfBothPaths) {
+    TestWing wing;
+    wing.halfSpan = 2.5;
+    // The half at negative y gets wider strips: its panels must not set the core radius.
+    std::vector<Panel3dVector> points = wing.Points();
+    for (Panel3dVector& p : points) {
+        if (p.y < 0) p.y *= 3;
+    }
+    double largest = 0;
+    for (int j = 0; j < wing.spanPanels; ++j) {
+        for (int i = 0; i < 2 * wing.chordPanels; ++i) {
+            auto at = [&](int ii, int s) { return points[s * wing.ChordPoints() + ii]; };
+            const double diagonals =
+                Length(at(i, j) - at(i + 1, j + 1)) + Length(at(i + 1, j) - at(i, j + 1));
+            largest = std::max(largest, 0.5 * diagonals);
+        }
+    }
+    const struct {
+        const char* what;
+        bool interactive;
+        double factor;
+        double halfSpan;
+        double coreRadius;
+    } cases[] = {
+        {"grid file, damping 0.5", false, 0.5, (2.5 + 7.5) / 2, 0.5 * largest},
+        {"grid file, damping 0", false, 0.0, (2.5 + 7.5) / 2, 0.0},
+        {"interactive", true, 1.0, 11.0, largest},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto model = ModelOf(wing.chordPanels, wing.spanPanels, points);
+        ASSERT_TRUE(model);
+        model->interactiveGrid = c.interactive;
+        model->halfSpan = 11.0;  // as the geometry window sets it for an interactive wing
+        ASSERT_TRUE(model->PrepareWing(c.factor));
+        EXPECT_DOUBLE_EQ(model->halfSpan, c.halfSpan);
+        EXPECT_NEAR(model->coreRadius, c.coreRadius, 1e-12);
+    }
+}
+
+TEST(Panel3dWingPreparation, WingsThatCannotBeSolvedFailBeforeTheWakeIsBuilt) {
+    const TestWing wing;
+    const int points = wing.ChordPoints();
+    auto broken = [&](auto change) {
+        std::vector<Panel3dVector> p = wing.Points();
+        change(p);
+        return p;
+    };
+    const struct {
+        const char* what;
+        std::vector<Panel3dVector> points;
+    } cases[] = {
+        {"stations in reversed order", broken([](auto& p) {
+             for (auto& q : p) q.y = -q.y;
+         })},
+        {"two coinciding points", broken([&](auto& p) { p[points + 2] = p[points + 1]; })},
+        {"a strip of no width", broken([&](auto& p) {
+             for (int i = 0; i < points; ++i) p[points + i] = p[i];
+         })},
+        {"sections without x extent", broken([](auto& p) {
+             for (auto& q : p) q.x = 0.5;
+         })},
+        {"coordinates beyond any area", broken([](auto& p) {
+             for (auto& q : p) q = 1e200 * q;
+         })},
+    };
+    ASSERT_TRUE(ModelOf(wing)->PrepareWing(1.0));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const auto model = ModelOf(wing.chordPanels, wing.spanPanels, c.points);
+        ASSERT_TRUE(model);
+        EXPECT_FALSE(model->PrepareWing(1.0));
+        for (const Panel3dTrailingEdgeWakePanel& t : model->trailingEdgeWake) {
+            EXPECT_EQ(t.planarX, Panel3dPanel::Corners{});
+        }
+        EXPECT_EQ(model->freeWake.back().cornerX, Panel3dPanel::Corners{});
+    }
 }
 
 }  // namespace
