@@ -5,6 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
 SECONDS_EACH=${1:-60}
+# One BLAS thread per fuzzer, as in the tests.
+export OPENBLAS_NUM_THREADS=1
 BUILD="$ROOT/build-fuzz"
 CXX_FUZZ=$(command -v clang++-14 || command -v clang++)
 CXX="$CXX_FUZZ" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

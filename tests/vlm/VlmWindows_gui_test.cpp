@@ -318,6 +318,37 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
     EXPECT_EQ(BoxOf(f->nextButton).message, spanMessage);
 }
 
+TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    // Thirteen fields 40 pixels wide at x = 680, each with its "=" at x = 668.
+    const std::vector<VlmGeometryField*> fields = FindAll<VlmGeometryField>(f);
+    ASSERT_EQ(fields.size(), 13u);
+    for (VlmGeometryField* field : fields) {
+        EXPECT_EQ(field->GetPosition().x, 680);
+        EXPECT_EQ(field->GetSize().x, 40);
+    }
+    int equals = 0;
+    for (wxStaticText* t : FindAll<wxStaticText>(f)) {
+        if (t->GetLabel() == wxS("=")) {
+            ++equals;
+            EXPECT_EQ(t->GetPosition().x, 668);
+        }
+    }
+    EXPECT_EQ(equals, 13);
+    EXPECT_EQ(f->dihedralField->GetToolTipText(), wxS("-10 <= V-Winkel < 30"));
+    EXPECT_NE(FindByLabel(f, wxS("V-Winkel nü [°]:")), nullptr);
+    EXPECT_EQ(f->tipProfileCanvas->GetPosition(), wxPoint(360, 305));
+
+    ShownBox seen;
+    wxString statusWhileOpen;
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
+                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
+    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Daten"));
+    EXPECT_TRUE(seen.message.StartsWith(wxS("Durch Ziehen und Verschieben der roten Kästchen")));
+    EXPECT_EQ(statusWhileOpen, wxS("Info"));
+    EXPECT_EQ(Status(f), wxS("Eingabe geometrischer Daten"));
+}
+
 TEST_F(VlmWindowTest, DiscretisationWindowOpensOnceAndOutlivesTheGeometryWindow) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
     Click(f->nextButton);
