@@ -29,7 +29,9 @@ FileChooserRow AddFileChooserRow(wxWindow* panel, int top, wxWindowID buttonId,
     FileChooserRow row;
     row.button = new wxButton(panel, buttonId, buttonLabel, wxPoint(20, top + 16));
     row.button->SetToolTip(toolTip);
-    row.label = new wxStaticText(panel, wxID_ANY, initialName, wxPoint(120, top + 21));
+    // A chosen file comes as its full path: the label keeps to the box and shows the path's end.
+    row.label = new wxStaticText(panel, wxID_ANY, initialName, wxPoint(120, top + 21),
+                                 wxSize(270, -1), wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START);
     return row;
 }
 

@@ -32,7 +32,7 @@ struct FileChooserRow {
 };
 
 // A static box of 390 x 45 pixels at (10, top) holding the button at (20, top + 16) and the label
-// with the initial name at (120, top + 21).
+// with the initial name at (120, top + 21), 270 pixels wide: a longer name shows its end.
 FileChooserRow AddFileChooserRow(wxWindow* panel, int top, wxWindowID buttonId,
                                  const wxString& boxTitle, const wxString& buttonLabel,
                                  const wxString& toolTip, const wxString& initialName);

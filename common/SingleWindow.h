@@ -4,13 +4,16 @@
 
 #include <wx/frame.h>
 
+#include <utility>
+
 namespace luvo {
 
-template <class Frame>
+// `extra` goes to the window's constructor after the style.
+template <class Frame, class... Extra>
 Frame* OpenSingleWindow(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
-                        long style = wxDEFAULT_FRAME_STYLE) {
+                        long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
     if (!open) {
-        frame = new Frame(title, wxDefaultPosition, size, style);
+        frame = new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
         open = true;
     }
     frame->Centre(wxBOTH);

@@ -1,17 +1,38 @@
 #include "panel3d/input/Panel3dFlowState.h"
 
 #include <cmath>
+#include <limits>
+#include <utility>
 
 namespace {
 
-// Counts between 2 and 99: a polar of one point divides by zero, and the point number of the
-// XFOIL file names has two digits.
+constexpr double kOpen = std::numeric_limits<double>::infinity();
+// The least value above 0: "0 < x" as an inclusive lower bound.
+constexpr double kAboveZero = std::numeric_limits<double>::denorm_min();
+
+const char* const kPointCountText =
+    "Die Anzahl der Punkte liegt in einem unzulässigen Bereich:\n\n"
+    "2 <= Anzahl der Punkte <= 99\n";
+const char* const kSpeedText =
+    "Der Wert der Geschwindigkeit liegt in einem unzulässigen Bereich:\n\n"
+    "0 < Geschwindigkeit\n";
+const char* const kViscosityText =
+    "Der Wert der kinematischen Viskosität liegt in einem unzulässigen Bereich:\n\n"
+    "0 < Kinematische Viskosität\n";
+const char* const kSpeedRangeText =
+    "Der Wert der minimalen Geschwindigkeit liegt in einem unzulässigen Bereich:\n\n"
+    "0 < minimale Geschwindigkeit < maximale Geschwindigkeit\n";
+const char* const kSpeedCountText =
+    "Die Anzahl der Geschwindigkeiten liegt in einem unzulässigen Bereich:\n\n"
+    "2 <= Anzahl der Geschwindigkeiten <= 99\n";
+const char* const kEfficiencyText =
+    "Der Wert des Wirkungsgrades liegt in einem unzulässigen Bereich:\n\n"
+    "0 < Wirkungsgrad\n";
+
+// Counts are compared as read. At least two points: the run divides by the count less one. At
+// most 99: the point number in the XFOIL file names has two digits.
 constexpr double kMinCount = 2.0;
 constexpr double kMaxCount = 99.0;
-
-bool Positive(double v) { return std::isfinite(v) && v > 0.0; }
-
-bool CountInRange(double v) { return std::isfinite(v) && v >= kMinCount && v <= kMaxCount; }
 
 int Truncate(double v) {
     // Checked inputs lie far inside int; anything else must not overflow the conversion.
@@ -45,47 +66,24 @@ bool Panel3dFieldUsedByTask(int task, Panel3dFlowField field) {
     return false;
 }
 
-std::optional<Panel3dFlowViolation> CheckPanel3dFlowInputs(int task, const Panel3dFlowInputs& in) {
-    struct Rule {
-        Panel3dFlowField field;
-        bool (*passes)(const Panel3dFlowInputs&);
-        const char* message;
-    };
-    // In window order; angles, the angle step and the wing loading break no run.
-    static const Rule rules[] = {
-        {kPanel3dPointCount,
-         [](const Panel3dFlowInputs& v) { return CountInRange(v[kPanel3dPointCount]); },
-         "Die Anzahl der Punkte liegt in einem unzulässigen Bereich:\n\n"
-         "2 <= Anzahl der Punkte <= 99\n"},
-        {kPanel3dSpeed, [](const Panel3dFlowInputs& v) { return Positive(v[kPanel3dSpeed]); },
-         "Der Wert der Geschwindigkeit liegt in einem unzulässigen Bereich:\n\n"
-         "0 < Geschwindigkeit\n"},
-        {kPanel3dViscosity,
-         [](const Panel3dFlowInputs& v) { return Positive(v[kPanel3dViscosity]); },
-         "Der Wert der kinematischen Viskosität liegt in einem unzulässigen Bereich:\n\n"
-         "0 < Kinematische Viskosität\n"},
+std::vector<luvo::RangeCheck> Panel3dFlowChecks(int task, const Panel3dFlowInputs& in) {
+    const double speedMax = in[kPanel3dSpeedMax];
+    const std::pair<Panel3dFlowField, luvo::RangeCheck> all[] = {
+        {kPanel3dPointCount, {in[kPanel3dPointCount], kMinCount, kMaxCount, kPointCountText}},
+        {kPanel3dSpeed, {in[kPanel3dSpeed], kAboveZero, kOpen, kSpeedText}},
+        {kPanel3dViscosity, {in[kPanel3dViscosity], kAboveZero, kOpen, kViscosityText}},
+        // Below the highest speed, which must itself be a number.
         {kPanel3dSpeedMin,
-         [](const Panel3dFlowInputs& v) {
-             return Positive(v[kPanel3dSpeedMin]) && std::isfinite(v[kPanel3dSpeedMax]) &&
-                    v[kPanel3dSpeedMin] < v[kPanel3dSpeedMax];
-         },
-         "Der Wert der minimalen Geschwindigkeit liegt in einem unzulässigen Bereich:\n\n"
-         "0 < minimale Geschwindigkeit < maximale Geschwindigkeit\n"},
-        {kPanel3dSpeedCount,
-         [](const Panel3dFlowInputs& v) { return CountInRange(v[kPanel3dSpeedCount]); },
-         "Die Anzahl der Geschwindigkeiten liegt in einem unzulässigen Bereich:\n\n"
-         "2 <= Anzahl der Geschwindigkeiten <= 99\n"},
-        {kPanel3dEfficiency,
-         [](const Panel3dFlowInputs& v) { return Positive(v[kPanel3dEfficiency]); },
-         "Der Wert des Wirkungsgrades liegt in einem unzulässigen Bereich:\n\n"
-         "0 < Wirkungsgrad\n"},
+         {in[kPanel3dSpeedMin], kAboveZero, std::nextafter(speedMax, -kOpen), kSpeedRangeText}},
+        {kPanel3dSpeedMax, {speedMax, -kOpen, kOpen, kSpeedRangeText}},
+        {kPanel3dSpeedCount, {in[kPanel3dSpeedCount], kMinCount, kMaxCount, kSpeedCountText}},
+        {kPanel3dEfficiency, {in[kPanel3dEfficiency], kAboveZero, kOpen, kEfficiencyText}},
     };
-    for (const Rule& rule : rules) {
-        if (Panel3dFieldUsedByTask(task, rule.field) && !rule.passes(in)) {
-            return Panel3dFlowViolation{rule.field, rule.message};
-        }
+    std::vector<luvo::RangeCheck> checks;
+    for (const auto& [field, check] : all) {
+        if (Panel3dFieldUsedByTask(task, field)) checks.push_back(check);
     }
-    return std::nullopt;
+    return checks;
 }
 
 Panel3dFlowState MakePanel3dFlowState(int task, const Panel3dFlowInputs& in) {

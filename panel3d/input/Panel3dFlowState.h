@@ -4,8 +4,9 @@
 // polar evaluator.
 
 #include <array>
-#include <optional>
-#include <string>
+#include <vector>
+
+#include "common/RangeCheck.h"
 
 struct Panel3dFlowState {
     int taskMode = 0;          // 0 single flow state, 1 lift polars, 2 speed polars
@@ -45,13 +46,10 @@ using Panel3dFlowInputs = std::array<double, kPanel3dFlowFieldCount>;
 // Whether a field takes part in the task (0, 1 or 2).
 bool Panel3dFieldUsedByTask(int task, Panel3dFlowField field);
 
-// The first input of the task that a run cannot use, in window order: the field and the
-// message of its box. Nothing when all of them pass. Values that are not finite never pass.
-struct Panel3dFlowViolation {
-    Panel3dFlowField field;
-    std::string message;  // UTF-8
-};
-std::optional<Panel3dFlowViolation> CheckPanel3dFlowInputs(int task, const Panel3dFlowInputs& in);
+// The checks of the task's inputs in window order, for the common range check: the first that
+// fails is the one reported. A polar of one point, one speed or an empty speed range would
+// divide by zero in the run; the angles, the angle step and the wing loading break no run.
+std::vector<luvo::RangeCheck> Panel3dFlowChecks(int task, const Panel3dFlowInputs& in);
 
 // The flow state of the task from checked inputs; counts are truncated toward zero.
 Panel3dFlowState MakePanel3dFlowState(int task, const Panel3dFlowInputs& in);

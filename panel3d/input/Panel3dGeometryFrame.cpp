@@ -3,9 +3,10 @@
 #include "panel3d/input/Panel3dInputModule.h"
 
 Panel3dGeometryFrame::Panel3dGeometryFrame(const wxString& title, const wxPoint& pos,
-                                           const wxSize& size,
+                                           const wxSize& size, long style,
                                            std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-    : luvo::LuvoFrame(title, pos, size), evaluator_(std::move(evaluator)) {}
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style),
+      evaluator_(std::move(evaluator)) {}
 
 void Panel3dGeometryFrame::CloseWindow() {
     // Only the module's own window is the open one.

@@ -11,6 +11,7 @@ class Panel3dGeometryFrame : public luvo::LuvoFrame {
   public:
     Panel3dGeometryFrame(
         const wxString& title, const wxPoint& pos, const wxSize& size,
+        long style = wxDEFAULT_FRAME_STYLE,
         std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
 
   private:

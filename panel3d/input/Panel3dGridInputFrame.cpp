@@ -1,10 +1,12 @@
 #include "panel3d/input/Panel3dGridInputFrame.h"
 
-#include <wx/filedlg.h>
 #include <wx/statbox.h>
 
-#include <cmath>
+#include <vector>
 
+#include "common/FileChooser.h"
+#include "common/RangeCheckBox.h"
+#include "common/WxFileName.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/solver/Panel3dModule.h"
@@ -12,21 +14,13 @@
 namespace {
 
 const wxString kReady = wxS("Rechnung starten");
-const wxString kCheckCaption = wxS("Die Eingaben sind nicht korrekt!");
-
-// A file name as the file system takes it.
-std::string FileSystemName(const wxString& name) { return std::string(name.fn_str()); }
-
-bool InRange(double v, double low, double high) {
-    return std::isfinite(v) && v >= low && v <= high;
-}
 
 }  // namespace
 
 Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoint& pos,
-                                             const wxSize& size,
+                                             const wxSize& size, long style,
                                              std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2),
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
       evaluator_(std::move(evaluator)) {
     struct FileRow {
         const wchar_t* box;
@@ -50,15 +44,13 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
          L"Festlegen des Dateinamens für ca-Verlauf", L"ca-y.dat", &chooseCaButton,
          &resultCaFileLabel},
     };
-    int y = 8;
+    int y = 10;
     for (const FileRow& row : files) {
-        new wxStaticBox(panel_, wxID_ANY, row.box, wxPoint(10, y), wxSize(390, 50));
-        *row.buttonOut = new wxButton(panel_, row.id, row.button, wxPoint(20, y + 18));
-        (*row.buttonOut)->SetToolTip(row.tip);
-        *row.labelOut =
-            new wxStaticText(panel_, wxID_ANY, row.name, wxPoint(130, y + 24), wxSize(260, -1),
-                             wxST_NO_AUTORESIZE | wxST_ELLIPSIZE_START);
-        y += 54;
+        const luvo::FileChooserRow chooser =
+            luvo::AddFileChooserRow(panel_, y, row.id, row.box, row.button, row.tip, row.name);
+        *row.buttonOut = chooser.button;
+        *row.labelOut = chooser.label;
+        y += 50;
     }
 
     struct FieldRow {
@@ -123,27 +115,19 @@ void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) {
 }
 
 void Panel3dGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Datei wählen"), wxString(), wxS("grid.fdp"), wxS("*.fdp"),
-                        wxFD_OPEN);
-    if (dialog.ShowModal() == wxID_OK) gridFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, gridFileLabel, luvo::GridFileChoice(wxS("grid.fdp"), wxS("*.fdp")));
 }
 
 void Panel3dGridInputFrame::OnChoose3dFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("3D.dat"), wxS("*.dat"),
-                        wxFD_SAVE);
-    if (dialog.ShowModal() == wxID_OK) result3dFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, result3dFileLabel, luvo::ResultFileChoice(wxS("3D.dat")));
 }
 
 void Panel3dGridInputFrame::OnChooseCpFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("cp-x.dat"), wxS("*.dat"),
-                        wxFD_SAVE);
-    if (dialog.ShowModal() == wxID_OK) resultCpFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, resultCpFileLabel, luvo::ResultFileChoice(wxS("cp-x.dat")));
 }
 
 void Panel3dGridInputFrame::OnChooseCaFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), wxS("ca-y.dat"), wxS("*.dat"),
-                        wxFD_SAVE);
-    if (dialog.ShowModal() == wxID_OK) resultCaFileLabel->SetLabel(dialog.GetPath());
+    luvo::ChooseFileInto(this, resultCaFileLabel, luvo::ResultFileChoice(wxS("ca-y.dat")));
 }
 
 void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
@@ -156,30 +140,22 @@ void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
 }
 
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
-    const double beta = sideslipField->Number();
-    if (!InRange(Panel3dCurrentFlowState.alphaStar, -10.0, 10.0)) {
-        luvo::ShowErrorBox(this,
-                           wxS("Der Wert des Anströmwinkels liegt in einem unzulässigen "
-                               "Bereich:\n\n-10 <= Anströmwinkel <= 10\n"),
-                           kCheckCaption);
-        return;
-    }
-    if (!InRange(beta, -30.0, 30.0)) {
-        luvo::ShowErrorBox(this,
-                           wxS("Der Wert des Schiebewinkels liegt in einem unzulässigen "
-                               "Bereich:\n\n-30 <= Schiebewinkel <= 30\n"),
-                           kCheckCaption);
-        return;
-    }
+    std::vector<luvo::RangeCheck> checks = {
+        {Panel3dCurrentFlowState.alphaStar, -10.0, 10.0,
+         "Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
+         "-10 <= Anströmwinkel <= 10\n"},
+        {sideslipField->Number(), -30.0, 30.0,
+         "Der Wert des Schiebewinkels liegt in einem unzulässigen Bereich:\n\n"
+         "-30 <= Schiebewinkel <= 30\n"},
+    };
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no
     // solution to report.
-    if (wakeRadio->GetSelection() == 1 && !InRange(iterationField->Number(), 1.0, 100.0)) {
-        luvo::ShowErrorBox(this,
-                           wxS("Die Anzahl der Iterationen liegt in einem unzulässigen "
-                               "Bereich:\n\n1 <= Anzahl der Iterationen <= 100\n"),
-                           kCheckCaption);
-        return;
+    if (wakeRadio->GetSelection() == 1) {
+        checks.push_back({iterationField->Number(), 1.0, 100.0,
+                          "Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
+                          "1 <= Anzahl der Iterationen <= 100\n"});
     }
+    if (!luvo::PassRangeChecks(this, checks)) return;
     RunComputation();
 }
 
@@ -194,10 +170,10 @@ void Panel3dGridInputFrame::ReadGridHeader() {
 
 void Panel3dGridInputFrame::RunComputation() {
     SetStatusText(wxS("Rechnung läuft"), 0);
-    Panel3dGridFileName = FileSystemName(gridFileLabel->GetLabel());
-    Panel3dResult3dFileName = FileSystemName(result3dFileLabel->GetLabel());
-    Panel3dResultCpFileName = FileSystemName(resultCpFileLabel->GetLabel());
-    Panel3dResultCaFileName = FileSystemName(resultCaFileLabel->GetLabel());
+    Panel3dGridFileName = luvo::FileSystemName(gridFileLabel->GetLabel());
+    Panel3dResult3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    Panel3dResultCpFileName = luvo::FileSystemName(resultCpFileLabel->GetLabel());
+    Panel3dResultCaFileName = luvo::FileSystemName(resultCaFileLabel->GetLabel());
     headerError = 0;
     ReadGridHeader();
     if (headerError == 1) {

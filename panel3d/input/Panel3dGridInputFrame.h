@@ -27,6 +27,7 @@ class Panel3dGridInputFrame : public luvo::LuvoFrame {
 
     Panel3dGridInputFrame(
         const wxString& title, const wxPoint& pos, const wxSize& size,
+        long style = wxDEFAULT_FRAME_STYLE,
         std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
 
     // The grid run of the panel solver: reads this window and the grid file, solves, writes

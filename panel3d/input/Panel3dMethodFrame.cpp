@@ -3,7 +3,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "common/WxNumber.h"
+#include "common/RangeCheckBox.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/input/Panel3dSourceFrame.h"
 
@@ -119,11 +119,7 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     for (int i = 0; i < kPanel3dFlowFieldCount; ++i) in[i] = fields[i]->Number();
 
     // A refused "&OK" changes and opens nothing.
-    if (const auto violation = CheckPanel3dFlowInputs(task, in)) {
-        luvo::ShowErrorBox(this, wxString::FromUTF8(violation->message),
-                           wxS("Die Eingaben sind nicht korrekt!"));
-        return;
-    }
+    if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, in))) return;
     const Panel3dFlowState state = MakePanel3dFlowState(task, in);
     Panel3dCurrentFlowState = state;
     if (evaluator_) {

@@ -2,6 +2,7 @@
 
 #include <wx/stattext.h>
 
+#include "common/SingleWindow.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
@@ -14,20 +15,6 @@ const wchar_t* const kSourceStatus[] = {
     L"Gewählt: Einlesen der Daten aus Datei",
     L"Gewählt: Interaktive Erzeugung eines Tragflügels",
 };
-
-// Creates the window when none is open, then centres and shows it; an open one keeps its
-// inputs.
-template <class Frame>
-void OpenOnce(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
-              const std::shared_ptr<Panel3dPolarEvaluator>& evaluator) {
-    if (!open) {
-        frame = new Frame(title, wxDefaultPosition, size, evaluator);
-        open = true;
-    }
-    frame->Centre(wxBOTH);
-    frame->Show(true);
-    frame->Raise();
-}
 
 }  // namespace
 
@@ -73,13 +60,14 @@ void Panel3dSourceFrame::OnInfo(wxCommandEvent& event) {
 void Panel3dSourceFrame::OnStart(wxCommandEvent&) {
     switch (sourceRadio->GetSelection()) {
         case 0:
-            OpenOnce(Panel3dGridInputWindow, Panel3dGridInputOpen,
-                     wxS("Daten über eine Datei einlesen"), wxSize(420, 450), evaluator_);
+            luvo::OpenSingleWindow(Panel3dGridInputWindow, Panel3dGridInputOpen,
+                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 450),
+                                   wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
         case 1:
-            OpenOnce(Panel3dGeometryWindow, Panel3dGeometryOpen,
-                     wxS("Interaktives Erstellen einer Flügelkonfiguration"), wxSize(760, 730),
-                     evaluator_);
+            luvo::OpenSingleWindow(Panel3dGeometryWindow, Panel3dGeometryOpen,
+                                   wxS("Interaktives Erstellen einer Flügelkonfiguration"),
+                                   wxSize(760, 730), wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
     }
 }

@@ -42,13 +42,6 @@ TEST_F(ScreenCamberTour, MethodAndTaskWindows) {
 
 class ScreenCamberInput : public GuiTest {
   protected:
-    // Shows the frame on top and lets it paint.
-    static void Present(wxFrame* f) {
-        f->Show();
-        f->Raise();
-        WaitFor([&] { return f->IsShownOnScreen(); }, 2000);
-        Pump(300);
-    }
     static bool IsRed(const wxImage& image, wxPoint p) {
         return image.GetRed(p.x, p.y) > 200 && image.GetGreen(p.x, p.y) < 60;
     }

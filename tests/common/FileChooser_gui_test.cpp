@@ -28,6 +28,13 @@ TEST_F(CommonInputTest, ChooserRowPlacesButtonAndLabelInItsBox) {
     EXPECT_EQ(row.button->GetToolTipText(), wxS("Tipp"));
     EXPECT_EQ(row.label->GetPosition(), wxPoint(120, 81));
     EXPECT_EQ(row.label->GetLabel(), wxS("3D.dat"));
+    // A long path stays inside the box and is kept whole.
+    const wxString path =
+        wxS("/home/studentin/Übungen/Aerodynamik/Tragflügel/Ergebnisse/"
+            "rechteckflügel_gepfeilt_alpha_5.dat");
+    row.label->SetLabel(path);
+    EXPECT_EQ(row.label->GetLabel(), path);
+    EXPECT_LE(row.label->GetRect().GetRight(), 400);
 }
 
 // A confirmed dialog puts the full path into the label; a cancelled one leaves the first choice;

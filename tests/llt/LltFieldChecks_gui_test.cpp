@@ -4,7 +4,7 @@
 #include "common/LuvoFrame.h"
 #include "llt/LltCheckedField.h"
 #include "llt/LltPlots.h"
-#include "llt/LltStatusProbe.h"
+#include "support/InfoBox.h"
 #include "support/GuiHarness.h"
 
 namespace {

@@ -18,7 +18,7 @@
 #include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
-#include "llt/LltStatusProbe.h"
+#include "support/InfoBox.h"
 #include "llt/LltTestWings.h"
 #include "llt/LltWingFileText.h"
 #include "support/GuiHarness.h"
@@ -332,7 +332,7 @@ TEST_F(LltGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
 TEST_F(LltGridInputTest, InfoBoxAndItsStatusTexts) {
     LltGridInputFrame* f = Open();
     wxString statusWhileOpen;
-    const ShownBox seen = llt_test::ShowInfoBox(f, &statusWhileOpen);
+    const ShownBox seen = luvo::test::ShowInfoBox(f, &statusWhileOpen);
     EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
     EXPECT_EQ(seen.message,
               wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
@@ -447,7 +447,7 @@ TEST_F(LltResultsFrameTest, ControlsTextsAndTheSixValues) {
 TEST_F(LltResultsFrameTest, InfoBoxAndClosing) {
     LltResultsFrame* r = Open();
     wxString statusWhileOpen;
-    const ShownBox seen = llt_test::ShowInfoBox(r, &statusWhileOpen);
+    const ShownBox seen = luvo::test::ShowInfoBox(r, &statusWhileOpen);
     EXPECT_EQ(seen.caption, wxS("INFO Ausgabe der Ergebnisse"));
     EXPECT_TRUE(
         seen.message.StartsWith(wxS("Durch die Eingabe der Datei wurden die "

@@ -11,7 +11,7 @@
 #include "llt/LltGridInputFrame.h"
 #include "llt/LltMethodFrame.h"
 #include "llt/LltModule.h"
-#include "llt/LltStatusProbe.h"
+#include "support/InfoBox.h"
 #include "llt/LltTwistDesignFrame.h"
 #include "support/GuiHarness.h"
 
@@ -57,7 +57,7 @@ TEST_F(LltMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
     // The info box, then the status of the current selection again.
     SelectRadio(method->taskRadio, 1);
     wxString statusWhileOpen;
-    const ShownBox seen = llt_test::ShowInfoBox(method, &statusWhileOpen);
+    const ShownBox seen = luvo::test::ShowInfoBox(method, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Einfache Traglinientheorie"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));

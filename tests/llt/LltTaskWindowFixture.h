@@ -19,8 +19,8 @@
 
 #include "llt/LltFileLines.h"
 #include "llt/LltModule.h"
-#include "llt/LltStatusProbe.h"
 #include "support/GuiHarness.h"
+#include "support/InfoBox.h"
 
 namespace llt_test {
 
@@ -226,7 +226,7 @@ class TaskWindowTest : public luvo::test::GuiTest {
     luvo::test::ShownBox ExpectInfoBox(Frame* f, const wxString& caption,
                                        const wxString& statusAfter) {
         wxString statusWhileOpen;
-        const luvo::test::ShownBox seen = ShowInfoBox(f, &statusWhileOpen);
+        const luvo::test::ShownBox seen = luvo::test::ShowInfoBox(f, &statusWhileOpen);
         EXPECT_EQ(statusWhileOpen, wxS("Info"));
         EXPECT_EQ(seen.caption, caption);
         EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));

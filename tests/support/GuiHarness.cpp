@@ -169,6 +169,13 @@ void RealKey(int keyCode, int modifiers) {
     SettleRealInput();
 }
 
+void Present(wxFrame* frame) {
+    frame->Show();
+    frame->Raise();
+    WaitFor([&] { return frame->IsShownOnScreen(); }, 2000);
+    Pump(300);
+}
+
 ShownBox ReadBox(wxMessageDialogBase* box) {
     ShownBox shown{box->GetTitle(), box->GetMessage(), box->GetMessageDialogStyle()};
     for (wxStaticBitmap* image : FindAll<wxStaticBitmap>(box)) {

@@ -94,6 +94,8 @@ void RealClick(wxWindow* window, wxPoint at);
 void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 12);
 // A key press and release (wxKeyCode, with wxMOD_* modifiers) to the window with the focus.
 void RealKey(int keyCode, int modifiers = wxMOD_NONE);
+// Shows the frame on top and lets it paint, before real input reaches it.
+void Present(wxFrame* frame);
 
 // A modal message box as the program showed it.
 struct ShownBox {

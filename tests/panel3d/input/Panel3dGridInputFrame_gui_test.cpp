@@ -13,6 +13,7 @@
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -124,10 +125,8 @@ TEST_F(Panel3dGridInputTest, WindowHoldsItsControls) {
     EXPECT_EQ(f->wakeRadio->GetString(1), wxS("Nachlauf relaxiert"));
     EXPECT_EQ(f->wakeRadio->GetSelection(), 0);
 
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
+    const ShownBox seen = ShowInfoBox(f, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
@@ -169,8 +168,10 @@ TEST_F(Panel3dGridInputTest, FileDialogsPutTheFullPathIntoTheirLabelCancelKeepsI
             k == 0 ? dir().file("grid.fdp") : dir().file("neu" + std::to_string(k) + ".dat"));
         wxTEST_DIALOG(Click(button), ExpectFile(path, wxID_CANCEL));
         EXPECT_EQ(label->GetLabel(), before);
-        wxTEST_DIALOG(Click(button), ExpectFile(path));
+        ShownFileDialog seen;
+        wxTEST_DIALOG(Click(button), ExpectFile(path, wxID_OK, &seen));
         EXPECT_EQ(label->GetLabel(), path);
+        EXPECT_EQ(seen.proposedName, before);  // the built-in name, here still in the label
         ++k;
     }
 }

@@ -3,7 +3,6 @@
 
 #include <wx/app.h>
 #include <wx/statusbr.h>
-#include <wx/uiaction.h>
 
 #include "app/MainFrame.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
@@ -17,38 +16,20 @@ using namespace luvo::test;
 
 class ScreenPanel3dInput : public panel3d_test::Panel3dInputTest {
   protected:
-    // Shows the frame on top and lets it paint.
-    static void Present(wxFrame* f) {
-        f->Show();
-        f->Raise();
-        WaitFor([&] { return f->IsShownOnScreen(); }, 2000);
-        Pump(300);
-    }
-    // The screen point in the middle of the left part of a radio box's item, found through the
-    // box's own hit test.
+    // A point in the left part of a radio box's item, in the box's client coordinates, found
+    // through the box's own hit test.
     static wxPoint ItemPoint(wxRadioBox* box, int item) {
         const wxRect r = box->GetScreenRect();
         for (int y = r.GetTop(); y <= r.GetBottom(); ++y) {
-            int last = -1;
             for (int x = r.GetLeft(); x < r.GetLeft() + 40; ++x) {
-                if (box->GetItemFromPoint(wxPoint(x, y)) == item) last = x;
-            }
-            if (last >= 0) {
-                int bottom = y;
-                while (bottom < r.GetBottom() &&
-                       box->GetItemFromPoint(wxPoint(last, bottom + 1)) == item) {
-                    ++bottom;
+                if (box->GetItemFromPoint(wxPoint(x, y)) == item &&
+                    box->GetItemFromPoint(wxPoint(x, y + 4)) == item) {
+                    return box->ScreenToClient(wxPoint(x + 4, y + 4));
                 }
-                return wxPoint(last - 10, (y + bottom) / 2);
             }
         }
         ADD_FAILURE() << "no item " << item;
-        return r.GetTopLeft();
-    }
-    static void ClickAt(wxUIActionSimulator& sim, wxPoint at) {
-        sim.MouseMove(at);
-        Pump(50);
-        sim.MouseClick();
+        return wxPoint(0, 0);
     }
     static void Hide(wxFrame* f) {
         f->Hide();
@@ -83,18 +64,20 @@ TEST_F(ScreenPanel3dInput, RealClicksChooseTheTaskAndOpenTheChooser) {
     auto* f = dynamic_cast<Panel3dMethodFrame*>(OpenMethodWindow(1));
     ASSERT_NE(f, nullptr);
     Present(f);
-    wxUIActionSimulator sim;
-    ClickAt(sim, ItemPoint(f->taskRadio, 1));
+    RealClick(f->taskRadio, ItemPoint(f->taskRadio, 1));
     ASSERT_TRUE(WaitFor([&] { return f->taskRadio->GetSelection() == 1; }, 2000));
-    ClickAt(sim, ItemPoint(f->taskRadio, 2));
+    // The click left the focus in the radio box: the arrow key moves it on to the last task
+    // (the toolkit's radio box moves only the focus), the space bar chooses it.
+    RealKey(WXK_DOWN);
+    EXPECT_EQ(f->taskRadio->GetSelection(), 1);
+    RealKey(WXK_SPACE);
     ASSERT_TRUE(WaitFor([&] { return f->taskRadio->GetSelection() == 2; }, 2000));
     EXPECT_EQ(f->GetStatusBar()->GetStatusText(),
               wxS("Gewählt: Leistungs- / Schubpolare, Sinkflugpolare"));
     EXPECT_FALSE(f->fields[kPanel3dSpeed]->IsEnabled());
     EXPECT_TRUE(f->fields[kPanel3dEfficiency]->IsEnabled());
 
-    wxButton* ok = f->okButton;
-    ClickAt(sim, ok->GetScreenPosition() + ok->GetSize() / 2);
+    RealClick(f->okButton, wxPoint(f->okButton->GetSize().x / 2, f->okButton->GetSize().y / 2));
     ASSERT_TRUE(WaitFor([] { return Panel3dSourceWindow != nullptr; }, 2000));
     EXPECT_EQ(Panel3dCurrentFlowState.taskMode, 2);
     EXPECT_EQ(Panel3dCurrentFlowState.speedCount, 5);
@@ -106,8 +89,7 @@ TEST_F(ScreenPanel3dInput, RealClickOnTheRelaxedWakeEnablesTheIterationField) {
     Panel3dGridInputWindow = f;
     Panel3dGridInputOpen = true;
     Present(f);
-    wxUIActionSimulator sim;
-    ClickAt(sim, ItemPoint(f->wakeRadio, 1));
+    RealClick(f->wakeRadio, ItemPoint(f->wakeRadio, 1));
     ASSERT_TRUE(WaitFor([&] { return f->wakeRadio->GetSelection() == 1; }, 2000));
     ASSERT_TRUE(WaitFor([&] { return f->iterationField->IsEnabled(); }, 2000));
     EXPECT_EQ(f->iterationField->GetValue(), wxS("8"));

@@ -15,6 +15,7 @@
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/input/Panel3dMethodFrame.h"
 #include "panel3d/input/Panel3dSourceFrame.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -122,10 +123,8 @@ TEST_F(Panel3dMethodFrameTest, EachTaskEnablesItsFieldsAndHandsItsDefaultsOver) 
 
     // The info box, then the status and enabling of the current task again.
     SelectRadio(f->taskRadio, 1);
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
+    const ShownBox seen = ShowInfoBox(f, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info 3D-Panelverfahren"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
@@ -256,10 +255,8 @@ TEST_F(Panel3dMethodFrameTest, ChooserStatusInfoAndTheSingleGeometryWindow) {
     SelectRadio(chooser->sourceRadio, 1);
     EXPECT_EQ(Status(chooser), wxS("Gewählt: Interaktive Erzeugung eines Tragflügels"));
 
-    ShownBox seen;
     wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(chooser, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, chooser));
+    const ShownBox seen = ShowInfoBox(chooser, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info 3D-Panelverfahren"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
