@@ -1,6 +1,9 @@
 #pragma once
-// First window of the extended lifting-line method. It opens hidden; the main window centres and
-// shows it.
+// The first window of the extended lifting-line method: its two tasks in a radio box; "&OK"
+// opens the chosen task's window, or centres and shows it again when it is already open.
+
+#include <wx/button.h>
+#include <wx/radiobox.h>
 
 #include "common/LuvoFrame.h"
 
@@ -8,8 +11,14 @@ class EtlMethodFrame : public luvo::LuvoFrame {
   public:
     EtlMethodFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
 
+    wxButton* okButton = nullptr;
+    wxButton* cancelButton = nullptr;
+    wxRadioBox* taskRadio = nullptr;
+
   private:
-    void OnClose(wxCommandEvent& event);
+    void OnStart(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
+    void OnRadioBox(wxCommandEvent& event);
+    void OnClose(wxCommandEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

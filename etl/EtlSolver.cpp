@@ -42,15 +42,32 @@ int PieceOf(double absY, const double* length, const double* bound, int n) {
     return last;
 }
 
-// Quarter-chord sweep [rad] of a piece with inner and outer chord, leading-edge sweep [rad] and
-// length L (fraction of b/2), from the quarter-chord point of its inner section.
-double QuarterChordSweep(double cIn, double cOut, double leadingEdgeSweep, double length,
-                         double halfSpan) {
+}  // namespace
+
+double EtlSolver::QuarterChordSweep(double cIn, double cOut, double leadingEdgeSweep, double length,
+                                    double halfSpan) {
     const double l = length * halfSpan;
     return -std::atan((cIn / 4.0 - l * std::tan(leadingEdgeSweep) - cOut / 4.0) / l);
 }
 
-}  // namespace
+EtlSolver::TrapezoidArray EtlSolver::TrapezoidQuarterChordSweeps(double b, double phiVK1,
+                                                                 double phiVK2, double phiVK3,
+                                                                 double lAB, double lBC, double lCD,
+                                                                 double cA, double cB, double cC,
+                                                                 double cD) {
+    const double lengths[kTrapezoids + 1] = {0.0, lAB * kPercent, lBC * kPercent, lCD * kPercent};
+    const double sweeps[kTrapezoids + 1] = {0.0, phiVK1, phiVK2, phiVK3};
+    const double chords[kTrapezoids + 1] = {cA, cB, cC, cD};
+    TrapezoidArray out{};
+    for (int m = 1; m <= kTrapezoids; ++m) {
+        // A trapezoid of length 0 has no sweep of its own (the formula would divide by 0).
+        out[m] = lengths[m] == 0.0
+                     ? 0.0
+                     : QuarterChordSweep(chords[m - 1], chords[m], EtlPi * sweeps[m] * kDegToRad,
+                                         lengths[m], b * 0.5);
+    }
+    return out;
+}
 
 EtlSolver::EtlSolver()
     : theta(kStations, 0.0),
@@ -119,17 +136,13 @@ void EtlSolver::SetTrapezoidChord(double b, double lAB, double lBC, double lCD, 
 void EtlSolver::SetTrapezoidSweep(double b, double phiVK1, double phiVK2, double phiVK3, double lAB,
                                   double lBC, double lCD) {
     span = b;
-    const double lengths[kTrapezoids + 1] = {0.0, lAB * kPercent, lBC * kPercent, lCD * kPercent};
     const double sweeps[kTrapezoids + 1] = {0.0, phiVK1, phiVK2, phiVK3};
     for (int m = 1; m <= kTrapezoids; ++m) {
         trapezoidLeadingEdgeSweep[m] = EtlPi * sweeps[m] * kDegToRad;
-        // A trapezoid of length 0 has no sweep of its own (the formula would divide by 0).
-        trapezoidQuarterChordSweep[m] =
-            lengths[m] == 0.0
-                ? 0.0
-                : QuarterChordSweep(sectionChord[m - 1], sectionChord[m],
-                                    trapezoidLeadingEdgeSweep[m], lengths[m], b * 0.5);
     }
+    trapezoidQuarterChordSweep =
+        TrapezoidQuarterChordSweeps(b, phiVK1, phiVK2, phiVK3, lAB, lBC, lCD, sectionChord[0],
+                                    sectionChord[1], sectionChord[2], sectionChord[3]);
 }
 
 void EtlSolver::SetAlphaFromTwist() {

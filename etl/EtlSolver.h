@@ -39,6 +39,18 @@ class EtlSolver {
     // Allocates the arrays; every value starts at 0.
     EtlSolver();
 
+    // Quarter-chord sweep [rad] of a piece with inner and outer chord, leading-edge sweep [rad]
+    // and length L (fraction of b/2), from the quarter-chord point of its inner section.
+    static double QuarterChordSweep(double cIn, double cOut, double leadingEdgeSweep, double length,
+                                    double halfSpan);
+    // The quarter-chord sweeps [rad] of the trapezoids 1..3 from the analysis inputs (lengths in
+    // per cent of b/2, leading-edge sweeps in degrees, chords in metres); 0 for a trapezoid of
+    // length 0.
+    static TrapezoidArray TrapezoidQuarterChordSweeps(double b, double phiVK1, double phiVK2,
+                                                      double phiVK3, double lAB, double lBC,
+                                                      double lCD, double cA, double cB, double cC,
+                                                      double cD);
+
     // ---- analysis of three trapezoids A-B, B-C, C-D (lengths in per cent of b/2) ----
     void SetStations(double b);
     // Chords at A (root), B, C, D (tip) in metres.

@@ -1,0 +1,27 @@
+#include "etl/EtlPlots.h"
+
+#include "common/WxPlotPainter.h"
+#include "etl/EtlPlotPaint.h"
+
+void EtlDrawPlanform(wxDC& dc, const EtlSolver& s) { DrawOn(dc, EtlPaintPlanform, s); }
+
+void EtlDrawChordHandles(wxDC& dc, double b, double lAB, double lBC, double lCD, double cA,
+                         double cB, double cC, double cD, double phiVK1, double phiVK2,
+                         double phiVK3) {
+    DrawOn(dc, EtlPaintChordHandles, b, lAB, lBC, lCD, cA, cB, cC, cD, phiVK1, phiVK2, phiVK3);
+}
+
+void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s) { DrawOn(dc, EtlPaintTwistPlot, s); }
+
+void EtlDrawTwistHandles(wxDC& dc, double alphaA, double alphaB, double alphaC, double alphaD,
+                         double lAB, double lBC, double lCD) {
+    DrawOn(dc, EtlPaintTwistHandles, alphaA, alphaB, alphaC, alphaD, lAB, lBC, lCD);
+}
+
+void EtlDrawCirculationLiftPlot(wxDC& dc, const EtlSolver& s) {
+    DrawOn(dc, EtlPaintCirculationLiftPlot, s);
+}
+
+void EtlDrawResultsCirculationLiftPlot(wxDC& dc, const EtlSolver& s) {
+    DrawOn(dc, EtlPaintResultsCirculationLiftPlot, s);
+}
