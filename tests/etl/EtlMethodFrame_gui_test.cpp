@@ -5,7 +5,7 @@
 
 #include "app/MainFrame.h"
 #include "etl/EtlMethodFrame.h"
-#include "llt/LltStatusProbe.h"
+#include "support/InfoBox.h"
 #include "support/GuiHarness.h"
 
 namespace {
@@ -38,7 +38,7 @@ TEST_F(EtlMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
     SelectRadio(method->taskRadio, 1);
     EXPECT_EQ(Status(method), wxS("Gewählt: Nachrechenaufgabe"));
     wxString statusWhileOpen;
-    const ShownBox seen = llt_test::ShowInfoBox(method, &statusWhileOpen);
+    const ShownBox seen = ShowInfoBox(method, &statusWhileOpen);
     EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
     EXPECT_EQ(seen.caption, wxS("Info Erweiterte Traglinientheorie"));
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
