@@ -12,11 +12,6 @@ namespace {
 
 enum { kIdClose = 3, kIdSave = 5 };
 
-int CountOf(const luvo::NumericField* field) {
-    const double v = field->Number();
-    return v >= 0 && v <= 4 ? static_cast<int>(v) : (v > 4 ? 4 : 0);
-}
-
 wxString Text(const std::string& s) { return wxString::FromUTF8(s); }
 
 }  // namespace
@@ -118,7 +113,7 @@ void SupersonicContourFrame::ReadInputs() {
         if (!side.rebuild) continue;
         side.endCurvature0 = pairs_[i].start->Number();
         side.endCurvature1 = pairs_[i].end->Number();
-        side.supportCount = CountOf(counts[i]);
+        side.supportCount = SupportCount(counts[i]);
         side.curved = pairs_[i].spline->GetValue();
     }
 }

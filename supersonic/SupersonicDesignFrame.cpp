@@ -285,6 +285,12 @@ SupersonicSettings SupersonicDesignFrame::FlowSettings() const {
     return s;
 }
 
+int SupersonicDesignFrame::SupportCount(const luvo::NumericField* field) {
+    const double v = field->Number();
+    if (v > 4) return 4;
+    return v >= 0 ? static_cast<int>(v) : 0;
+}
+
 void SupersonicDesignFrame::FillSide(SupersonicSide& side, const SupersonicCurve& curve,
                                      const wxTextCtrl* count, const SupersonicModePair* pair) {
     side.countText = count->GetValue().ToStdString(wxConvUTF8);

@@ -104,6 +104,8 @@ class SupersonicDesignFrame : public luvo::LuvoFrame {
     virtual void ShowComputedInputs() {}
     // The count field a configuration key fills, null for other keys.
     virtual SupersonicCountField* CountFieldForKey(const std::string& key) = 0;
+    // A count field's value as the curve takes it: truncated, and never more than four slots.
+    static int SupportCount(const luvo::NumericField* field);
     static void FillSide(SupersonicSide& side, const SupersonicCurve& curve,
                          const wxTextCtrl* count, const SupersonicModePair* pair);
     // The current settings as the fields and the profile hold them (for the configuration file).

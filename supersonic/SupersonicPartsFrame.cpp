@@ -14,12 +14,6 @@ namespace {
 
 enum { kIdClose = 3, kIdSave = 4 };
 
-// A count as the curve takes it: truncated, and never more slots than a part holds.
-int CountOf(const luvo::NumericField* field) {
-    const double v = field->Number();
-    return v >= 0 && v <= 4 ? static_cast<int>(v) : (v > 4 ? 4 : 0);
-}
-
 wxString Text(const std::string& s) { return wxString::FromUTF8(s); }
 
 }  // namespace
@@ -108,11 +102,11 @@ wxEND_EVENT_TABLE()
 void SupersonicPartsFrame::ReadInputs() {
     if (!IsLive()) return;
     SupersonicProfile& p = Profile();
-    p.part1.supportCount = CountOf(antimetricCountField);
+    p.part1.supportCount = SupportCount(antimetricCountField);
     if (p.part1.coefficientMode) {
         for (int k = 0; k < 6; ++k) p.part1.coefficients[k] = coefficientFields[k]->Number();
     }
-    p.part2.supportCount = CountOf(symmetricCountField);
+    p.part2.supportCount = SupportCount(symmetricCountField);
     p.part2.endCurvature0 = curvatureStartField->Number();
     p.part2.endCurvature1 = curvatureEndField->Number();
     p.part2.curved = splineRadio->GetValue();
