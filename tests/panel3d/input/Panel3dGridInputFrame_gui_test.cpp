@@ -9,10 +9,12 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dTestGrids.h"
 #include "support/InfoBox.h"
 
 namespace {
@@ -34,11 +36,10 @@ const wchar_t* const kFileErrorText =
 
 // A grid file of 9 x 5 points with the given wake-row tag and count.
 std::string GridText(const std::string& wakeTag = "#nw", const std::string& wakeRows = "12") {
-    std::string text = "Testfluegel 9 x 5 Punkte fuer das Panelverfahren 1\n";
-    text += wakeTag + " " + wakeRows + "\n#e 0.2\n#wl 4.0\n#sf 1\nPunkte 9\nSchnitte Anzahl 5\n";
-    text += "x y z Ende Daten\n";
-    for (int k = 0; k < 45; ++k) text += "0.1 0.2 0.3\n";
-    return text;
+    std::vector<std::string> tokens = panel3d_test::GridHeaderTokens(4, 2);
+    tokens[9] = wakeTag;
+    tokens[10] = wakeRows;
+    return panel3d_test::GridText(tokens, panel3d_test::TestWing{4, 2}.Points());
 }
 
 class Panel3dGridInputTest : public Panel3dInputTest {

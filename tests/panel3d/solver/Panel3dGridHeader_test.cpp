@@ -11,50 +11,21 @@
 #include <vector>
 
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dTestGrids.h"
 #include "support/TempDir.h"
 
 namespace {
 
 using luvo::test::TempDir;
 
-// The 27 header tokens of a wing of `chordPoints` x `spanPoints` grid points, each on its own
-// line as a generator might write them; a case edits single tokens (index = token - 1).
-std::vector<std::string> HeaderTokens(int chordPoints = 9, int spanPoints = 5) {
-    return {"Fluegel",
-            "aus",
-            "dem",
-            "Netzgenerator",
-            "Version",
-            "1.0",
-            "Rechteck",
-            "Profil",
-            "NACA0012",
-            "#nw",
-            "25",
-            "#e",
-            "0.1",
-            "#wl",
-            "5.0",
-            "#sf",
-            "1",
-            "Punkte",
-            std::to_string(chordPoints),
-            "Schnitte",
-            "Anzahl",
-            std::to_string(spanPoints),
-            "x",
-            "y",
-            "z",
-            "Ende",
-            "Daten"};
-}
+// The 27 header tokens of a wing of 9 x 5 grid points; a case edits single tokens
+// (index = token - 1).
+std::vector<std::string> HeaderTokens() { return panel3d_test::GridHeaderTokens(4, 2); }
 
-// Header tokens followed by a body of matching size (the header reader never looks at it).
+// Header tokens, one to a line, followed by the points of a wing of 9 x 5 grid points (the header
+// reader never looks at them).
 std::string FileText(const std::vector<std::string>& tokens) {
-    std::string text;
-    for (const std::string& t : tokens) text += t + "\n";
-    for (int k = 0; k < 9 * 5; ++k) text += "0.5 1.5 0.0\n";
-    return text;
+    return panel3d_test::GridText(tokens, panel3d_test::TestWing{4, 2}.Points(), "\n");
 }
 
 std::string WriteFile(const TempDir& dir, const std::string& text) {
@@ -65,7 +36,7 @@ std::string WriteFile(const TempDir& dir, const std::string& text) {
 
 TEST(Panel3dGridHeader, NineByFivePointsGiveTheCountsAndWakeValues) {
     TempDir dir;
-    const auto h = ReadPanel3dGridHeader(WriteFile(dir, FileText(HeaderTokens(9, 5))));
+    const auto h = ReadPanel3dGridHeader(WriteFile(dir, FileText(HeaderTokens())));
     ASSERT_TRUE(h.has_value());
     EXPECT_EQ(h->wakeRowCount, 25);
     EXPECT_DOUBLE_EQ(h->trailingEdgeWakeFactor, 0.1);
@@ -155,24 +126,29 @@ TEST(Panel3dGridHeader, HeadersThatPassAndThoseThatFail) {
              t[21] = "2000000001";
          },
          false},
-        {"the text ends before the row count", [](auto& t) { t.resize(21); }, false},
     };
     TempDir dir;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::vector<std::string> tokens = HeaderTokens();
         c.edit(tokens);
-        std::string text;
-        for (const std::string& t : tokens) text += t + " ";
-        if (tokens.size() == 27) text = FileText(tokens);
+        const std::string text = FileText(tokens);
         EXPECT_EQ(ReadPanel3dGridHeader(WriteFile(dir, text)).has_value(), c.passes);
         EXPECT_EQ(ParsePanel3dGridHeader(text).has_value(), c.passes);
     }
 }
 
+TEST(Panel3dGridHeader, ATextThatEndsBeforeTheRowCountFails) {
+    std::vector<std::string> tokens = HeaderTokens();
+    std::string text;
+    for (size_t k = 0; k < 21; ++k) text += tokens[k] + " ";
+    EXPECT_FALSE(ParsePanel3dGridHeader(text).has_value());
+    EXPECT_FALSE(ParsePanel3dGridHeader("").has_value());
+}
+
 TEST(Panel3dGridHeader, TokensMaySplitOverLinesAndTabsAnyHow) {
     std::string text;
-    for (const std::string& t : HeaderTokens(3, 3))
+    for (const std::string& t : panel3d_test::GridHeaderTokens(1, 1))
         text += "\t" + t + (t.size() % 2 ? "\r\n" : "  ");
     const auto h = ParsePanel3dGridHeader(text);
     ASSERT_TRUE(h.has_value());
@@ -188,7 +164,7 @@ TEST(Panel3dGridHeader, MissingFilesAndFoldersFailAndReadingCommitsNothing) {
     EXPECT_FALSE(ReadPanel3dGridHeader(dir.file("fehlt.fdp")).has_value());
     EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt.fdp")));
     EXPECT_FALSE(ReadPanel3dGridHeader(dir.file("ordner.fdp")).has_value());
-    std::vector<std::string> tokens = HeaderTokens(9, 5);
+    std::vector<std::string> tokens = HeaderTokens();
     tokens[10] = "10";
     EXPECT_TRUE(ReadPanel3dGridHeader(WriteFile(dir, FileText(tokens))).has_value());
     // The run commits a header only together with a model read from the file.
