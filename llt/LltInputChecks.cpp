@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/InputChecks.h"
 #include "common/NumberText.h"
 
 namespace {
@@ -262,14 +263,6 @@ double ValueOf(Source source, const LltValues& v) {
     return 0.0;
 }
 
-LltValues ReadValues(LltTaskWindow window, const LltTexts& texts) {
-    LltValues values{};
-    for (LltInput input : LltCheckOrder(window)) {
-        values[LltIndex(input)] = luvo::ParseLeadingNumber(texts[LltIndex(input)]);
-    }
-    return values;
-}
-
 }  // namespace
 
 const char* const kLltSegmentSumCaption = "Die Eingaben sind nicht korrekt!";
@@ -279,20 +272,9 @@ const char* const kLltSegmentSumMessage =
 
 const LltInputRule& LltRuleFor(LltInput input) { return kRules[LltIndex(input)]; }
 
-bool LltInRange(const LltInputRule& rule, double value) {
-    const bool aboveLower = rule.lowerIncluded ? value >= rule.lower : value > rule.lower;
-    const bool belowUpper = rule.upperIncluded ? value <= rule.upper : value < rule.upper;
-    return aboveLower && belowUpper;
-}
+bool LltInRange(const LltInputRule& rule, double value) { return luvo::InRange(rule, value); }
 
-int LltTextLength(std::string_view text) {
-    int count = 0;
-    for (char c : text) {
-        // Continuation bytes of a UTF-8 sequence do not start a character.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
+int LltTextLength(std::string_view text) { return luvo::TextLength(text); }
 
 const std::vector<LltInput>& LltCheckOrder(LltTaskWindow window) {
     switch (window) {
@@ -335,42 +317,70 @@ LltSegmentDecision LltDecideSegments(LltTaskWindow window, const LltValues& valu
     return decision;
 }
 
+namespace {
+
+luvo::CheckTable TableOf(LltTaskWindow window) {
+    luvo::CheckTable table;
+    table.inputCount = kLltInputCount;
+    for (LltInput input : LltCheckOrder(window)) table.order.push_back(LltIndex(input));
+    table.rule = [](int input) -> const luvo::InputRule& { return kRules[input]; };
+    table.sumAfter = LltIndex(In::SegmentCD);
+    table.sumRule = [window](const luvo::CheckValues& v) {
+        LltValues values{};
+        for (int k = 0; k < kLltInputCount; ++k) values[k] = v[k];
+        const LltSegmentDecision d = LltDecideSegments(window, values);
+        luvo::SumDecision sum{d.segmentCase, d.showBox, {}};
+        for (const LltWrite& w : d.writes) sum.writes.push_back({LltIndex(w.input), w.text});
+        return sum;
+    };
+    table.sumCaption = kLltSegmentSumCaption;
+    table.sumMessage = kLltSegmentSumMessage;
+    return table;
+}
+
+const luvo::CheckTable& CachedTable(LltTaskWindow window) {
+    static const luvo::CheckTable tables[3] = {TableOf(LltTaskWindow::Analysis),
+                                               TableOf(LltTaskWindow::TwistDesign),
+                                               TableOf(LltTaskWindow::ChordDesign)};
+    return tables[static_cast<int>(window)];
+}
+
+luvo::CheckTexts TextsOf(const LltTexts& texts) { return {texts.begin(), texts.end()}; }
+
+}  // namespace
+
 LltPassOutcome LltEvaluatePass(LltTaskWindow window, const LltTexts& texts) {
     using Kind = LltPassOutcome::Kind;
-    const LltValues values = ReadValues(window, texts);
+    using Common = luvo::PassOutcome::Kind;
+    const luvo::PassOutcome pass = luvo::EvaluatePass(CachedTable(window), TextsOf(texts));
     LltPassOutcome outcome;
-    for (LltInput input : LltCheckOrder(window)) {
-        const LltInputRule& rule = LltRuleFor(input);
-        if (!LltInRange(rule, values[LltIndex(input)])) {
-            outcome.kind = Kind::RangeViolation;
-            outcome.input = input;
-            outcome.caption = rule.rangeCaption;
-            outcome.message = rule.rangeMessage;
-            outcome.writes.push_back({input, rule.rangeReset});
-            return outcome;
+    outcome.segmentCase = pass.sumCase;
+    switch (pass.kind) {
+        case Common::Accepted:
+            break;
+        case Common::Violations: {
+            // No check of these windows goes on after a violation: there is exactly one.
+            const luvo::CheckViolation& v = pass.violations.front();
+            outcome.kind = v.range ? Kind::RangeViolation : Kind::LengthViolation;
+            outcome.input = static_cast<LltInput>(v.input);
+            outcome.caption = v.caption;
+            outcome.message = v.message;
+            outcome.writes.push_back({outcome.input, v.reset});
+            break;
         }
-        if (LltTextLength(texts[LltIndex(input)]) > rule.maxLength) {
-            outcome.kind = Kind::LengthViolation;
-            outcome.input = input;
-            outcome.caption = rule.lengthCaption;
-            outcome.message = rule.lengthMessage;
-            outcome.writes.push_back({input, rule.lengthReset});
-            return outcome;
-        }
-        if (input != In::SegmentCD) continue;
-        LltSegmentDecision segments = LltDecideSegments(window, values);
-        if (segments.segmentCase == 0) continue;
-        outcome.segmentCase = segments.segmentCase;
-        outcome.input = In::SegmentCD;
-        if (segments.showBox) {
+        case Common::SumBox:
             outcome.kind = Kind::SegmentSumBox;
+            outcome.input = In::SegmentCD;
             outcome.caption = kLltSegmentSumCaption;
             outcome.message = kLltSegmentSumMessage;
-        } else {
+            break;
+        case Common::SumCorrection:
             outcome.kind = Kind::SegmentCorrection;
-            outcome.writes = std::move(segments.writes);
-        }
-        return outcome;
+            outcome.input = In::SegmentCD;
+            for (const luvo::InputWrite& w : pass.writes) {
+                outcome.writes.push_back({static_cast<LltInput>(w.input), w.text});
+            }
+            break;
     }
     return outcome;
 }
@@ -380,35 +390,21 @@ bool LltInputsAccepted(LltTaskWindow window, const LltTexts& texts) {
 }
 
 void LltRunCheckPass(LltTaskWindow window, LltCheckHost& host) {
-    using Kind = LltPassOutcome::Kind;
-    LltTexts texts;
-    for (LltInput input : LltCheckOrder(window)) texts[LltIndex(input)] = host.Text(input);
-    const LltPassOutcome outcome = LltEvaluatePass(window, texts);
+    class Adapter : public luvo::CheckHost {
+      public:
+        explicit Adapter(LltCheckHost& h) : h_(h) {}
+        std::string Text(int input) const override { return h_.Text(static_cast<LltInput>(input)); }
+        void Write(int input, const std::string& text) override {
+            h_.Write(static_cast<LltInput>(input), text);
+        }
+        void ShowBox(const std::string& caption, const std::string& message) override {
+            h_.ShowBox(caption, message);
+        }
+        void Recompute() override { h_.Recompute(); }
 
-    // Writes use the texts this pass formatted from its own reading, whatever the nested passes
-    // have written in between.
-    bool changed = false;
-    auto write = [&](const LltWrite& w) {
-        if (host.Text(w.input) == w.text) return;
-        changed = true;
-        host.Write(w.input, w.text);
+      private:
+        LltCheckHost& h_;
     };
-
-    switch (outcome.kind) {
-        case Kind::Accepted:
-            host.Recompute();
-            return;
-        case Kind::RangeViolation:
-        case Kind::LengthViolation:
-            host.ShowBox(outcome.caption, outcome.message);
-            for (const LltWrite& w : outcome.writes) write(w);
-            return;
-        case Kind::SegmentSumBox:
-            host.ShowBox(outcome.caption, outcome.message);
-            return;
-        case Kind::SegmentCorrection:
-            for (const LltWrite& w : outcome.writes) write(w);
-            if (!changed) host.ShowBox(kLltSegmentSumCaption, kLltSegmentSumMessage);
-            return;
-    }
+    Adapter adapter(host);
+    luvo::RunCheckPass(CachedTable(window), adapter);
 }

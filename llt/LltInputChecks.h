@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/InputChecks.h"
+
 enum class LltInput {
     Span,
     TotalLift,
@@ -40,20 +42,8 @@ inline constexpr int LltIndex(LltInput input) { return static_cast<int>(input); 
 
 enum class LltTaskWindow { Analysis, TwistDesign, ChordDesign };
 
-// Bounds, text length, reset texts and messages of one kind of input (texts in UTF-8).
-struct LltInputRule {
-    double lower;
-    bool lowerIncluded;
-    double upper;
-    bool upperIncluded;
-    int maxLength;            // characters, sign and point included
-    const char* rangeReset;   // written after a range violation
-    const char* lengthReset;  // written after a length violation
-    const char* rangeCaption;
-    const char* lengthCaption;
-    const char* rangeMessage;
-    const char* lengthMessage;
-};
+// Bounds, text length, reset texts and messages of one kind of input (common/InputChecks.h).
+using LltInputRule = luvo::InputRule;
 
 const LltInputRule& LltRuleFor(LltInput input);
 bool LltInRange(const LltInputRule& rule, double value);
