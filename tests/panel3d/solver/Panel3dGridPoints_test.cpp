@@ -16,13 +16,7 @@ using panel3d_test::GridText;
 using panel3d_test::TestWing;
 
 std::shared_ptr<Panel3dModel> NewModel(int n, int m) {
-    Panel3dModelSizes s;
-    s.chordPanels = n;
-    s.spanPanels = m;
-    s.wakeRows = 25;
-    s.trailingEdgeWakeFactor = 0.1;
-    s.wakeLengthFactor = 5.0;
-    return Panel3dModel::Create(s);
+    return Panel3dModel::Create(panel3d_test::SizesOf(n, m));
 }
 
 // Point (i, s) of a grid whose coordinates say where they stand.

@@ -12,14 +12,7 @@
 namespace {
 
 Panel3dModelSizes Sizes(int n, int m, int nw = 25, int sf = 0) {
-    Panel3dModelSizes s;
-    s.chordPanels = n;
-    s.spanPanels = m;
-    s.wakeRows = nw;
-    s.symmetric = sf;
-    s.trailingEdgeWakeFactor = 0.1;
-    s.wakeLengthFactor = 5.0;
-    return s;
+    return panel3d_test::SizesOf(n, m, {nw, 0.1, 5.0}, sf);
 }
 
 TEST(Panel3dModelSizes, ArraysFollowTheCountsAndSolverArraysComeOnlyWithAllocation) {

@@ -109,17 +109,24 @@ struct WakeValues {
     double lengthFactor = 5.0;  // wl [spans]
 };
 
-// A full model (sf = 0) whose wing corners hold the points; null when they cannot be read.
-inline std::shared_ptr<Panel3dModel> ModelOf(int chordPanels, int spanPanels,
-                                             const std::vector<Panel3dVector>& points,
-                                             const WakeValues& wake = {}) {
+// Sizes for N, M and the wake values.
+inline Panel3dModelSizes SizesOf(int chordPanels, int spanPanels, const WakeValues& wake = {},
+                                 int symmetric = 0) {
     Panel3dModelSizes sizes;
     sizes.chordPanels = chordPanels;
     sizes.spanPanels = spanPanels;
     sizes.wakeRows = wake.rows;
+    sizes.symmetric = symmetric;
     sizes.trailingEdgeWakeFactor = wake.edgeFactor;
     sizes.wakeLengthFactor = wake.lengthFactor;
-    auto model = Panel3dModel::Create(sizes);
+    return sizes;
+}
+
+// A full model (sf = 0) whose wing corners hold the points; null when they cannot be read.
+inline std::shared_ptr<Panel3dModel> ModelOf(int chordPanels, int spanPanels,
+                                             const std::vector<Panel3dVector>& points,
+                                             const WakeValues& wake = {}) {
+    auto model = Panel3dModel::Create(SizesOf(chordPanels, spanPanels, wake));
     const bool read = model && model->ReadGridPointsText(
                                    GridText(GridHeaderTokens(chordPanels, spanPanels), points));
     return read ? model : nullptr;
