@@ -80,4 +80,11 @@ void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& captio
     ShowBox(parent, text, caption, wxICON_ERROR);
 }
 
+void ShowUnwrittenFilesBox(wxWindow* parent, const std::vector<wxString>& files) {
+    if (files.empty()) return;
+    wxString text = wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\n");
+    for (const wxString& name : files) text += name + wxS("\n");
+    ShowErrorBox(parent, text, wxS("Fehler beim Schreiben der Datei"));
+}
+
 }  // namespace luvo

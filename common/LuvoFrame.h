@@ -6,6 +6,8 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 
+#include <vector>
+
 namespace luvo {
 
 // Menu and button ids shared by all windows.
@@ -42,5 +44,9 @@ void ShowInfoBox(wxWindow* parent, const wxString& text, const wxString& caption
 
 // The modal error box of input checks: OK and the error icon.
 void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& caption);
+
+// After a run: one error box naming the result files that could not be written, one per line;
+// nothing when the list is empty.
+void ShowUnwrittenFilesBox(wxWindow* parent, const std::vector<wxString>& files);
 
 }  // namespace luvo

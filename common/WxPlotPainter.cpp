@@ -30,6 +30,14 @@ wxFont PlotSmallFont() {
     return wxFont(wxFontInfo(8).Family(wxFONTFAMILY_SWISS).FaceName(wxS("Liberation Sans")));
 }
 
+void StartPlot(wxDC& dc, const wxString& title, int x, int y) {
+    dc.SetDeviceOrigin(0, 0);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetFont(PlotSmallFont());
+    dc.DrawText(title, x, y);
+}
+
 void WxPlotPainter::SetOrigin(int x, int y) { dc_.SetDeviceOrigin(x, y); }
 
 void WxPlotPainter::SetPen(const PlotPen& pen) {

@@ -31,6 +31,9 @@ class WxPlotPainter : public PlotPainter {
 // The small 8-point sans-serif font of the plots (titles and labels).
 wxFont PlotSmallFont();
 
+// Clears the context to white and writes the plot's title in the small font at (x, y).
+void StartPlot(wxDC& dc, const wxString& title, int x, int y);
+
 // Runs a plot routine on the context.
 template <class... Params, class... Args>
 void DrawOn(wxDC& dc, void (*paint)(PlotPainter&, Params...), Args&&... args) {

@@ -2,6 +2,8 @@
 
 #include <wx/stattext.h>
 
+#include "common/SingleWindow.h"
+#include "etl/EtlGridInputFrame.h"
 #include "etl/EtlModule.h"
 
 namespace {
@@ -34,7 +36,12 @@ EtlMethodFrame::EtlMethodFrame(const wxString& title, const wxPoint& pos, const 
 }
 
 void EtlMethodFrame::OnStart(wxCommandEvent&) {
-    // The task windows come with their own changes.
+    switch (taskRadio->GetSelection()) {
+        case 0:
+            luvo::OpenSingleWindow(EtlGridInputWindow, EtlGridInputOpen,
+                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 285));
+            break;
+    }
 }
 
 void EtlMethodFrame::OnInfo(wxCommandEvent& event) {

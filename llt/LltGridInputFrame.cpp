@@ -114,13 +114,15 @@ void LltGridInputFrame::OnStart(wxCommandEvent&) {
     llt::currentSolver = record;
 
     SetStatusText(wxS("Einlesen der Daten..."), 1);
-    record->WriteCirculationFile(luvo::FileSystemName(llt::circulationFileName));
+    const bool written =
+        record->WriteCirculationFile(luvo::FileSystemName(llt::circulationFileName));
     SetStatusText(wxS("Rechnung beendet!"), 0);
 
     auto* results = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
     results->Centre(wxBOTH);
     results->Show(true);
     results->ShowResults(record);
+    if (!written) luvo::ShowUnwrittenFilesBox(results, {llt::circulationFileName});
     CloseWindow();
 }
 

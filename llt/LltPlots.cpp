@@ -3,11 +3,7 @@
 #include "common/WxPlotPainter.h"
 
 void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) {
-    dc.SetDeviceOrigin(0, 0);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    dc.SetFont(PlotSmallFont());
-    dc.DrawText(title, x, y);
+    StartPlot(dc, title, x, y);
 }
 
 void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode) {
