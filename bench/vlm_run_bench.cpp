@@ -30,25 +30,23 @@ void Sizes(benchmark::internal::Benchmark* b) {
     b->Args({30, 15})->Args({40, 25})->Args({50, 40})->Unit(benchmark::kMillisecond);
 }
 
-void BM_VlmFlatRun(benchmark::State& state) {
-    const VlmRunValues v = Lattice(state.range(0), state.range(1), 0);
+// A whole run of the flat (wake model 0) or relaxed (1, 8 iterations) wake.
+void BM_VlmRun(benchmark::State& state) {
+    const VlmRunValues v = Lattice(state.range(0), state.range(1), state.range(2));
     for (auto _ : state) {
         const VlmRunOutcome out = RunVlmInteractive(v, nullptr);
         benchmark::DoNotOptimize(out.results->ca);
     }
     state.counters["N"] = v.chordwiseCount * v.spanwiseCount;
 }
-BENCHMARK(BM_VlmFlatRun)->Apply(Sizes);
-
-void BM_VlmRelaxedRun(benchmark::State& state) {
-    const VlmRunValues v = Lattice(state.range(0), state.range(1), 1);
-    for (auto _ : state) {
-        const VlmRunOutcome out = RunVlmInteractive(v, nullptr);
-        benchmark::DoNotOptimize(out.results->ca);
-    }
-    state.counters["N"] = v.chordwiseCount * v.spanwiseCount;
-}
-BENCHMARK(BM_VlmRelaxedRun)->Apply(Sizes);
+BENCHMARK(BM_VlmRun)
+    ->ArgNames({"nx", "perHalf", "relaxed"})
+    ->ArgsProduct({{30}, {15}, {0, 1}})
+    ->Args({40, 25, 0})
+    ->Args({40, 25, 1})
+    ->Args({50, 40, 0})
+    ->Args({50, 40, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // One relaxed iteration: wake columns, low-rank solve, wake velocities and alignment.
 void BM_VlmRelaxedIteration(benchmark::State& state) {

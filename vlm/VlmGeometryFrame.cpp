@@ -135,9 +135,17 @@ void VlmGeometryFrame::CloseWindow() {
     Destroy();
 }
 
-void VlmGeometryFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+void VlmGeometryFrame::OnClose(wxCloseEvent& event) {
+    if (VlmRunActive && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    CloseWindow();
+}
 
-void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!VlmRunActive) CloseWindow();
+}
 
 void VlmGeometryFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));
@@ -156,10 +164,10 @@ void VlmGeometryFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(kStatus);
 }
 
-void VlmGeometryFrame::OnNext(wxCommandEvent&) {
+bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
     const VlmWingInputs in = Inputs();
-    const bool passed = luvo::PassRangeChecks(
-        this,
+    return luvo::PassRangeChecks(
+        parent,
         {
             {in.span, 0.5, 100,
              "Der Wert der Spannweite liegt in einem unzulässigen Bereich:\n\n"
@@ -200,7 +208,10 @@ void VlmGeometryFrame::OnNext(wxCommandEvent&) {
              "Der Wert des Schiebewinkels liegt in einem unzulässigen Bereich:\n\n"
              "-30 <= Schiebewinkel <= 30\n"},
         });
-    if (!passed) return;
+}
+
+void VlmGeometryFrame::OnNext(wxCommandEvent&) {
+    if (!PassChecks(this)) return;
     luvo::OpenSingleWindow(VlmDiscretisationWindow, VlmDiscretisationOpen, wxS("Diskretisierung"),
                            wxSize(420, 585), wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
 }

@@ -73,6 +73,10 @@ class VlmGeometryFrame : public luvo::LuvoFrame {
     // Redraws all four views from the current field texts, at once.
     void DrawViews();
 
+    // The thirteen range checks of the fields in their order; the first failure shows its box
+    // with parent `parent` and the result is false.
+    bool PassChecks(wxWindow* parent) const;
+
     // The field that a drag writes.
     wxTextCtrl* FieldOf(VlmDragField field) const;
 

@@ -82,9 +82,17 @@ void VlmGridInputFrame::CloseWindow() {
     Destroy();
 }
 
-void VlmGridInputFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+void VlmGridInputFrame::OnClose(wxCloseEvent& event) {
+    if (VlmRunActive && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    CloseWindow();
+}
 
-void VlmGridInputFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+void VlmGridInputFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!VlmRunActive) CloseWindow();
+}
 
 void VlmGridInputFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Gewählt: Info"), 0);
@@ -125,6 +133,8 @@ void VlmGridInputFrame::OnChooseCaFile(wxCommandEvent&) {
 }
 
 void VlmGridInputFrame::OnStart(wxCommandEvent&) {
+    // A start while a run is under way (its pause dispatches events) does nothing.
+    if (VlmRunActive) return;
     std::vector<luvo::RangeCheck> checks = {
         {alphaField->Number(), -10, 10,
          "Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"

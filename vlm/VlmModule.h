@@ -8,7 +8,10 @@
 class VlmGridInputFrame;
 class VlmGeometryFrame;
 class VlmDiscretisationFrame;
-class VlmProgressFrame;
+namespace luvo {
+class ProgressFrame;
+}
+using VlmProgressFrame = luvo::ProgressFrame;
 class VlmResultsFrame;
 
 // File names as the windows show them; a run copies its window's labels in when it starts.
@@ -27,3 +30,7 @@ inline bool VlmDiscretisationOpen = false;
 // Each run makes new ones; the pointers name the latest.
 inline VlmProgressFrame* VlmProgressWindow = nullptr;
 inline VlmResultsFrame* VlmResultsWindow = nullptr;
+
+// Set from a run's progress window to its end: a second start does nothing meanwhile, and the
+// windows the run reads from refuse to close.
+inline bool VlmRunActive = false;

@@ -18,64 +18,14 @@
 #include "vlm/VlmGridInputFrame.h"
 #include "vlm/VlmMethodFrame.h"
 #include "vlm/VlmModule.h"
+#include "vlm/VlmWindowFixture.h"
 
 namespace {
 
 using namespace luvo::test;
+using namespace vlm_test;
 
 const double kDeg = std::acos(-1.0) / 180.0;
-
-void ResetModule() {
-    VlmGridInputWindow = nullptr;
-    VlmGridInputOpen = false;
-    VlmGeometryWindow = nullptr;
-    VlmGeometryOpen = false;
-    VlmDiscretisationWindow = nullptr;
-    VlmDiscretisationOpen = false;
-}
-
-// A value as a drag writes it.
-wxString Two(double v) { return wxString::FromUTF8(luvo::FormatNumber("%2.2f", v)); }
-
-wxString Status(wxFrame* f, int field = 0) { return f->GetStatusBar()->GetStatusText(field); }
-
-class VlmWindowTest : public GuiTest {
-  protected:
-    void SetUp() override {
-        GuiTest::SetUp();
-        ResetModule();
-    }
-    void TearDown() override {
-        GuiTest::TearDown();
-        ResetModule();
-    }
-    // The main window's way of opening the method.
-    static VlmMethodFrame* OpenMethod() {
-        auto* frame = dynamic_cast<VlmMethodFrame*>(OpenMethodWindow(4));
-        EXPECT_NE(frame, nullptr);
-        return frame;
-    }
-    static VlmGridInputFrame* OpenGridInput(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 0);
-        Click(method->okButton);
-        return VlmGridInputWindow;
-    }
-    static VlmGeometryFrame* OpenGeometry(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 1);
-        Click(method->okButton);
-        return VlmGeometryWindow;
-    }
-    static void Settle() {
-        for (int i = 0; i < 5; ++i) wxTheApp->ProcessIdle();
-    }
-    // The box that "&Starten" or "&Weiter" shows, or an empty caption when none appears.
-    static ShownBox BoxOf(wxButton* button) {
-        BoxRecorder boxes;
-        Click(button);
-        EXPECT_LE(boxes.boxes().size(), 1u);
-        return boxes.boxes().empty() ? ShownBox() : boxes.boxes().front();
-    }
-};
 
 TEST_F(VlmWindowTest, MethodWindowTextsStatusAndInfo) {
     VlmMethodFrame* method = OpenMethod();
