@@ -102,7 +102,7 @@ void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
         return;
     }
     // 1000 pixels per unit z/t, positive upwards.
-    if (const auto at = CamberDragMotion(*window, event, -0.001)) {
+    if (const auto at = DragMotion(*window, event, -0.001)) {
         CamberDragLinePoint(CamberLineFrame::camberPoints, at->x, at->v);
         window->Recalculate();
     }

@@ -119,7 +119,7 @@ void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
         return;
     }
     // 40 pixels per unit cp, positive downwards.
-    if (const auto at = CamberDragMotion(*window, event, 0.025)) {
+    if (const auto at = DragMotion(*window, event, 0.025)) {
         CamberDragPressurePoint(CamberPressureFrame::pressurePoints, at->x, at->v);
         window->RecalculateDragged();
     }

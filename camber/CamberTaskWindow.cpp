@@ -94,14 +94,23 @@ void CamberDrawMarkers(wxDC& dc, const CamberPointSet& points, bool pressure) {
     }
 }
 
-std::optional<CamberPoint> CamberDragMotion(wxFrame& window, wxMouseEvent& event,
-                                            double valuePerPixel) {
-    if (event.GetEventType() != wxEVT_MOTION) {
+std::optional<CamberPoint> CamberCanvas::DragMotion(wxFrame& window, wxMouseEvent& event,
+                                                    double valuePerPixel) {
+    const bool endsDrag = event.ButtonUp() && dragging_ && event.GetPosition() != lastStep_;
+    if (event.ButtonUp() || event.ButtonDown()) dragging_ = false;
+    if (event.GetEventType() != wxEVT_MOTION && !endsDrag) {
         event.Skip();
         return std::nullopt;
     }
     const CamberPoint at{(event.GetX() - 60) * 0.005, (event.GetY() - 160) * valuePerPixel};
-    const bool dragging = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    const bool dragging =
+        endsDrag || event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    if (endsDrag) {
+        event.Skip();
+    } else if (dragging) {
+        dragging_ = true;
+        lastStep_ = event.GetPosition();
+    }
     window.SetStatusText((dragging ? wxS("Drag-Position: ") : wxS("Position: ")) +
                          luvo::FormatWx("%f", at.x) + wxS(", ") + luvo::FormatWx("%f", at.v));
     if (!dragging) return std::nullopt;

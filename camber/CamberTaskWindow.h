@@ -76,18 +76,26 @@ void CamberRedrawCanvas(wxWindow* canvas, const std::function<void(wxDC&)>& draw
 class CamberCanvas : public wxWindow {
   public:
     CamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+
+  protected:
+    // A mouse event on the edit canvas of an interactive task, whose plot has its origin at
+    // pixel (60, 160), 200 pixels per chord and `valuePerPixel` downwards. A motion shows its
+    // plot values in the window's status line, "Position: x, v", or with a button held
+    // "Drag-Position: x, v" and then returns them for the drag. The release that ends a drag
+    // away from the last position handled is the drag's last step: while a step recalculates,
+    // the toolkit may merge the motions that follow and drop the last one. Any other event is
+    // passed on to the toolkit.
+    std::optional<CamberPoint> DragMotion(wxFrame& window, wxMouseEvent& event,
+                                          double valuePerPixel);
+
+  private:
+    bool dragging_ = false;
+    wxPoint lastStep_;
 };
 
 // Draws the 4 x 4 marker of each point, top-left corner at the point, with the red pen and
 // the context's brush.
 void CamberDrawMarkers(wxDC& dc, const CamberPointSet& points, bool pressure);
-
-// A mouse event on the edit canvas of an interactive task, whose plot has its origin at pixel
-// (60, 160), 200 pixels per chord and `valuePerPixel` downwards. A motion shows its plot values
-// in the window's status line, "Position: x, v", or with a button held "Drag-Position: x, v"
-// and then returns them for the drag. Any other event is passed on to the toolkit.
-std::optional<CamberPoint> CamberDragMotion(wxFrame& window, wxMouseEvent& event,
-                                            double valuePerPixel);
 
 // The angle of an interactive task: the field's value in degrees and in radians.
 CamberState CamberAngleState(const wxString& fieldText);

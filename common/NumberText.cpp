@@ -56,7 +56,10 @@ std::string FormatNumber(const char* fmt, double value) {
 }
 
 std::string FormatResult(const char* fmt, double value) {
-    return std::isfinite(value) ? FormatNumber(fmt, value) : std::string("---");
+    // Beyond 1e15 a double holds no digit after the point, and "%.3f" of 1e300 is 300 digits.
+    constexpr double kLargest = 1e15;
+    return std::isfinite(value) && std::fabs(value) < kLargest ? FormatNumber(fmt, value)
+                                                               : std::string("---");
 }
 
 }  // namespace luvo

@@ -14,7 +14,8 @@ double ParseLeadingNumber(std::string_view text);
 // printf-style formatting of one double with exactly one conversion in fmt ("%.3f", "%2.2f").
 std::string FormatNumber(const char* fmt, double value);
 
-// As FormatNumber, but a value that is not finite shows "---" (result labels).
+// As FormatNumber, but a value that is not finite, or so large (1e15 and more) that it would
+// print as a row of meaningless digits, shows "---" (result labels, plot labels).
 std::string FormatResult(const char* fmt, double value);
 
 }  // namespace luvo

@@ -12,6 +12,9 @@ class RunReporter {
     virtual ~RunReporter() = default;
     // The filled width of the progress bar in pixels (180 is the whole bar).
     virtual void SetProgress(int pixels) = 0;
+    // The bar at a percentage, for runs that report their progress in per cent; a window that
+    // draws pixels gets trunc(1.8 p) of them.
+    virtual void SetPercent(double percent) { SetProgress(static_cast<int>(1.8 * percent)); }
     // A text for a field of the starting window's status line, UTF-8.
     virtual void SetStatus(int field, const std::string& text) = 0;
 };
@@ -32,6 +35,14 @@ class RunProgress {
 
     // A percentage p drawn as trunc(1.8 p) pixels.
     void SetPercent(double percent) { SetProgress(static_cast<int>(1.8 * percent)); }
+
+    // The bar at p per cent, passed on as it is at every call: the panel run draws its bar
+    // afresh at each of its fixed points.
+    void ReportPercent(double percent) {
+        if (reporter_ != nullptr) {
+            reporter_->SetPercent(percent);
+        }
+    }
 
     void SetStatus(int field, const std::string& text) {
         if (reporter_ != nullptr) {

@@ -13,7 +13,7 @@ const wxPoint kTwistOrigin(45, 90);
 }  // namespace
 
 void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
-    if (!LltDragMotion(event)) return;
+    if (!IsDragStep(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once.
     WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y));
@@ -21,10 +21,10 @@ void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
-    // The twist plot is drawn by the recomputations of the other two plots only: a repaint of
-    // this plot alone leaves it white until the next recomputation.
-    wxPaintDC dc(this);
+    // The recomputations of the other two plots draw this one; its own repaint draws the last
+    // accepted result again, without recomputing or writing the file.
     ++paintCount;
+    Paint([this] { frame_.RedrawLastAccepted(); });
 }
 
 void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {

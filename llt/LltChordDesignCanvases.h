@@ -1,7 +1,7 @@
 #pragma once
 // The three plot areas of the chord design window. The circulation and chord plots run the
-// window's recomputation in their paint handlers, which redraws all three plots; the twist plot
-// is drawn only by those recomputations, its own paint handler draws nothing. On the circulation
+// window's recomputation in their paint handlers, which redraws all three plots; the twist plot's
+// own paint handler draws the last accepted result without recomputing. On the circulation
 // plot the user drags three red handles, which refits the circulation series; on the twist plot
 // the blue handles of the sections B, C and D. A drag writes the new values into the window's
 // fields, whose checks then recompute the window.
@@ -25,7 +25,7 @@ class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignFrame> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
-    int paintCount = 0;  // paint events handled (they draw nothing)
+    int paintCount = 0;  // paint events handled
 
   private:
     void OnPaint(wxPaintEvent& event);

@@ -25,7 +25,8 @@ std::optional<LltGridHeader> ReadLltGridHeader(const std::string& fileName);
 
 // The wing-file run on a new record: stations for the header's span, the 52 pairs of the file,
 // area, Multhopp solve with the header's lift-slope factor, local lift, lift, induced angles and
-// drag, mean chord. Null when the file (or text) cannot be read completely.
+// drag, mean chord. Null when the file (or text) cannot be read completely or holds a negative
+// chord.
 std::shared_ptr<LltSolver> SolveLltGridText(std::string_view fileText, const LltGridHeader& header);
 std::shared_ptr<LltSolver> SolveLltGridFile(const std::string& fileName,
                                             const LltGridHeader& header);

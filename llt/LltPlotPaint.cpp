@@ -412,7 +412,12 @@ void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chord
     p.Number("%2.1f", s.span / 4.0, 93, 4);
     p.Number("%2.1f", s.span / 2.0, 193, 4);
     p.Text("y", 215, 4);
-    p.Text("Profiltiefe [m]", -30, -105);
+    const double l = m / h;
+    // In true scale the top label's row (12 pixels high) climbs with the chord; where it would
+    // run into the caption, the caption stands just above it.
+    const double topRow = -200.0 * l - 7.0;
+    const bool captionInTheWay = chordScaling != 1.0 && topRow < -93.0 && topRow + 12.0 > -105.0;
+    p.Text("Profiltiefe [m]", -30, captionInTheWay ? topRow - 13.0 : -105.0);
 
     if (chordScaling == 1.0) {
         // Not to scale: the largest chord reaches 80 pixels.
@@ -424,7 +429,6 @@ void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chord
     }
 
     // True scale: the chord upwards in the scale of the span.
-    const double l = m / h;
     p.LeftTick(-200.0 * l);
     p.LeftTick(-150.0 * l);
     p.LeftTick(-100.0 * l);

@@ -112,15 +112,21 @@ void LltSolver::ComputeArea() {
 
 double LltSolver::LiftSlopeDenominator(int i) const { return chord[i] * liftSlopeFactor * 6.28; }
 
+double LltSolver::ZeroChordLimit() const {
+    double largest = 0.0;
+    for (double c : chord) largest = std::fmax(largest, std::fabs(c));
+    return 1e-12 * largest;
+}
+
 void LltSolver::BuildInfluenceMatrix(double b, double f) {
     span = b;
     liftSlopeFactor = f;
     luvo::MulthoppInfluence(theta, influence);
+    const double zeroChord = ZeroChordLimit();
     for (int i = kFirst; i <= kLastRow; ++i) {
         const auto& row = influence[i];
         // The literal 6.28 (not 2 pi) is the method's section lift slope.
-        const double denominator = LiftSlopeDenominator(i);
-        if (denominator == 0.0) {
+        if (CarriesNoCirculation(i, zeroChord)) {
             // Chord 0 or f = 0: the lift-slope term is infinite and the station carries no
             // circulation. A unit row (with a zero right-hand side in the solve) says exactly
             // that and keeps the factorisation finite.
@@ -129,7 +135,7 @@ void LltSolver::BuildInfluenceMatrix(double b, double f) {
             system[i][i] = 1.0;
             continue;
         }
-        diagonal[i][i] = row[i] + 2.0 * b / denominator;
+        diagonal[i][i] = row[i] + 2.0 * b / LiftSlopeDenominator(i);
         auto& systemRow = system[i];
         for (int j = kFirst; j <= kLastRow; ++j) {
             systemRow[j] = j == i ? diagonal[i][i] : -row[j];
@@ -138,10 +144,11 @@ void LltSolver::BuildInfluenceMatrix(double b, double f) {
 }
 
 void LltSolver::SolveCirculation() {
+    const double zeroChord = ZeroChordLimit();
     luvo::LuFactor(system, kLastRow);
     luvo::LuForward(
         system, kLastRow,
-        [this](int i) { return LiftSlopeDenominator(i) == 0.0 ? 0.0 : twistRad[i]; }, workVector);
+        [&](int i) { return CarriesNoCirculation(i, zeroChord) ? 0.0 : twistRad[i]; }, workVector);
     luvo::LuBackward(system, kLastRow, workVector, gamma);
     gamma[0] = 0.0;
     // The left half copies the right half (this also sets the left tip to 0).
@@ -150,9 +157,10 @@ void LltSolver::SolveCirculation() {
 }
 
 void LltSolver::ComputeLocalLift() {
+    const double zeroChord = ZeroChordLimit();
     for (int i = kFirst; i <= kLastRow; ++i) {
         // A station of zero chord carries no circulation and so no lift.
-        ca[i] = chord[i] == 0.0 ? 0.0 : 2.0 * span * gamma[i] / chord[i];
+        ca[i] = ZeroChord(i, zeroChord) ? 0.0 : 2.0 * span * gamma[i] / chord[i];
     }
     caMax = RunningExtreme(0.0, ca, kFirst, kRoot, std::greater_equal<>());
 }

@@ -163,8 +163,16 @@ class LltSolver {
     }
     // TrapezoidArea for the chords c[0..51] of the right half.
     double TrapezoidAreaOf(const double* c) const;
-    // c_i * f * 6.28: zero means the station carries no circulation (chord 0 or f = 0).
+    // c_i * f * 6.28, the lift-slope term's denominator.
     double LiftSlopeDenominator(int i) const;
+    // The largest chord that still counts as zero: 1e-12 of the wing's largest chord. A station
+    // on a breakpoint of chord 0 gets about 1e-15 from the interpolation, not 0.
+    double ZeroChordLimit() const;
+    bool ZeroChord(int i, double limit) const { return std::fabs(chord[i]) <= limit; }
+    // A station of zero chord, or any station when f = 0, carries no circulation.
+    bool CarriesNoCirculation(int i, double zeroChordLimit) const {
+        return ZeroChord(i, zeroChordLimit) || LiftSlopeDenominator(i) == 0.0;
+    }
     void TwistFromSeries(double b, double first, double coefA3, double coefA5, double f);
     void ChordFromSeries(double b, double first, double coefA3, double coefA5, double f);
 };

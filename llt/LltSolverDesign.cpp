@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 #include "common/LuFactor.h"
 #include "llt/LltSolver.h"
@@ -40,7 +41,14 @@ void LltSolver::SetSeriesCirculation(double firstCoefficient, double coefA3, dou
 
 void LltSolver::TwistFromSeries(double b, double first, double coefA3, double coefA5, double f) {
     const double twoPiF = KeepSeriesInputs(*this, b, coefA3, coefA5, f);
+    const double zeroChord = ZeroChordLimit();
     for (int i = kRoot; i >= 1; --i) {
+        if (ZeroChord(i, zeroChord)) {
+            // No section there, so no twist: not a number, which the file writes as 0 and the
+            // plot and its scale pass over.
+            twistDeg[i] = std::numeric_limits<double>::quiet_NaN();
+            continue;
+        }
         const auto [s1, s3, s5] = SinesAt(theta[i]);
         const double k = 4.0 * b * s1 / twoPiF / chord[i];
         twistDeg[i] = (180.0 / LltPi) *

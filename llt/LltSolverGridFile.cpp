@@ -66,6 +66,10 @@ bool LltSolver::ReadGridText(std::string_view fileText) {
         if (!in.Number(readTwist) || !in.Number(readChord)) {
             return false;
         }
+        // A negative chord describes no wing: an error like a span or factor not above 0.
+        if (readChord < 0.0) {
+            return false;
+        }
         twist[i] = readTwist;
         chords[i] = readChord;
     }

@@ -32,13 +32,30 @@ class LltTaskCanvas : public LltPlotCanvas {
         Paint([this] { frame_.Recompute(); });
     }
 
+    // True for a step of a drag: a motion with a button held, or the release that ends a drag
+    // away from the last position handled. While a step recomputes, the toolkit may merge the
+    // motions that follow and drop the last one before the release; the release's position is
+    // where the pointer ended.
+    bool IsDragStep(const wxMouseEvent& e) {
+        if (LltDragMotion(e)) {
+            dragging_ = true;
+            lastStep_ = e.GetPosition();
+            return true;
+        }
+        if (e.ButtonUp() && dragging_) {
+            dragging_ = false;
+            return e.GetPosition() != lastStep_;
+        }
+        if (e.ButtonDown()) dragging_ = false;
+        return false;
+    }
+
     // For a plot whose handles name their input in the status line: true for a drag step;
     // motion without a button shows `status` in the window's first status field, and every other
     // mouse event does nothing.
     bool DragStep(const wxMouseEvent& e, const wxString& status) {
-        if (e.GetEventType() != wxEVT_MOTION) return false;
-        if (LltDragMotion(e)) return true;
-        frame_.SetInputStatus(status);
+        if (IsDragStep(e)) return true;
+        if (e.GetEventType() == wxEVT_MOTION) frame_.SetInputStatus(status);
         return false;
     }
 
@@ -68,4 +85,8 @@ class LltTaskCanvas : public LltPlotCanvas {
     }
 
     Frame& frame_;
+
+  private:
+    bool dragging_ = false;
+    wxPoint lastStep_;
 };

@@ -24,7 +24,7 @@ LltTaskFrame::~LltTaskFrame() {
 void LltTaskFrame::Recompute() {
     if (!checks_.Accepted()) {
         // A rejected text never reaches the record or the result file.
-        if (drawAccepted_) drawAccepted_();
+        RedrawLastAccepted();
         return;
     }
     RecomputeAccepted();

@@ -56,6 +56,11 @@ class LltTaskFrame : public luvo::LuvoFrame, public LltResultLabels {
     // the plots are redrawn from the last accepted record and no file is written.
     void Recompute();
 
+    // Draws the plots of the last accepted recomputation again; nothing before the first one.
+    void RedrawLastAccepted() {
+        if (drawAccepted_) drawAccepted_();
+    }
+
     // The field that holds an input of the window's checks.
     wxTextCtrl* Field(LltInput input) const { return checks_.Field(input); }
 

@@ -11,7 +11,7 @@ const wxPoint kChordOrigin(50, 75);
 }  // namespace
 
 void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
-    if (!LltDragMotion(event)) return;
+    if (!IsDragStep(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once, the first three with only part of
     // the new coefficients in place.

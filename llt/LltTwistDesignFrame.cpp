@@ -84,7 +84,9 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(340, 5), wxSize(400, 350));
-    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(25, 370), wxSize(290, 210));
+    // Wider than the plot's place on the original platform by what its right-axis labels need
+    // in GTK's fonts.
+    new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(25, 370), wxSize(310, 210));
     // Ends above the status line, below the close button (310 high it would run under it).
     new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(340, 370), wxSize(400, 250));
     new wxStaticBox(panel, wxID_ANY, wxS("dimensionslose Zirkulation:"), wxPoint(350, 160),
@@ -139,7 +141,7 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     chordCanvas =
         new LltTwistDesignChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 165), wxSize(280, 185));
     twistCanvas =
-        new LltTwistDesignTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 385), wxSize(280, 180));
+        new LltTwistDesignTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 385), wxSize(300, 180));
 
     const wxString modes[] = {wxS("Gesamtauftriebsbeiwert"), wxS("1. Fourierkoeffizienten")};
     circulationModeRadio =
@@ -148,7 +150,8 @@ LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& p
     circulationModeRadio->SetSelection(0);
     a1Field->Enable(false);
     const wxString scalings[] = {wxS("Alfa-Verteilung skaliert   "), wxS("nicht skaliert")};
-    twistScalingRadio = new wxRadioBox(panel, kIdRadio, wxString(), wxPoint(25, 570),
+    // Below the results box, which GTK draws down to its full height.
+    twistScalingRadio = new wxRadioBox(panel, kIdRadio, wxString(), wxPoint(25, 583),
                                        wxSize(290, 36), 2, scalings, 2, wxRA_SPECIFY_COLS);
     twistScalingRadio->SetSelection(0);
     AddFileControls(kDefaultFileLabel, wxPoint(440, 555), kIdChooseFile, wxPoint(347, 549));

@@ -75,7 +75,6 @@ bool Panel3dModel::AllocateSolverArrays() {
             v->assign(n, 0.0);
         }
         influenceMatrix.assign(n * n, 0.0);
-        workMatrix.assign(n * n, 0.0);
     } catch (const std::bad_alloc&) {
         ReleaseSolverArrays();
         return false;
@@ -85,7 +84,7 @@ bool Panel3dModel::AllocateSolverArrays() {
 
 void Panel3dModel::ReleaseSolverArrays() {
     for (std::vector<double>* v :
-         {&rightHandSide, &solutionVector, &forwardVector, &influenceMatrix, &workMatrix}) {
+         {&rightHandSide, &solutionVector, &forwardVector, &influenceMatrix, &wakeColumns}) {
         std::vector<double>().swap(*v);
     }
 }

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DenseLu.h"
+#include "common/RunReporter.h"
 #include "panel3d/solver/Panel3dFreeWakePanel.h"
 #include "panel3d/solver/Panel3dPanel.h"
 #include "panel3d/solver/Panel3dTrailingEdgeWakePanel.h"
@@ -123,13 +125,41 @@ class Panel3dModel {
     // wing or its wake cannot be solved (nothing is built after a failed wing check).
     bool PrepareWing(double coreRadiusFactor);
 
+    // ---- solving: call after PrepareWing, on a model whose symmetry flag fits ----
+    // Where the bar and the phase texts of a run go (the starting window's); none headless.
+    luvo::RunReporter* reporter = nullptr;
+    // Right-hand side and influence matrix of the wing and the trailing-edge wake row with its
+    // Kutta terms: the full model (sf 0), or the half model with the mirror terms (sf 1). Both
+    // allocate the solver arrays when needed; they do nothing on a model of the other kind.
+    void AssembleSystem();
+    void AssembleSymmetricSystem();
+    // Flat wake: the free wake added, solved, the strengths of every wing and wake panel set.
+    // False, with no strength changed, when the matrix is singular, a strength is not finite
+    // or the system was not assembled for this kind of model.
+    bool SolveSystem();
+    bool SolveSymmetricSystem();
+    // One relaxation step: solved with the free wake where it lies now. The assembled matrix
+    // stays as it is and is factored once per assembly.
+    bool ResolveInIteration();
+    bool ResolveSymmetricInIteration();
+    // Re-aligns the free-wake rows with the local velocity at their nodes (the half model moves
+    // its own half and mirrors it). The caller then updates the free-wake panels' geometry.
+    void RelaxWake();
+    void RelaxSymmetricWake();
+    // Surface velocity, its magnitude and cp of every wing panel.
+    void ComputeSurfaceVelocity();
+    // Strip distributions and the wing's totals from cp.
+    void ComputeCoefficients();
+    // The 3D, spanwise and chordwise files under the module's names; the names of the files
+    // that could not be written come back (the others are written all the same).
+    std::vector<std::string> WriteResultFiles() const;
+
     // ---- records (the wing panels come first) ----
     std::vector<Panel3dPanel> wingPanels;                        // 4MN
     std::vector<Panel3dTrailingEdgeWakePanel> trailingEdgeWake;  // 2M
     std::vector<Panel3dFreeWakePanel> freeWake;                  // 2M*nw
-    // Row i of an n x n matrix starts at element i*n.
+    // n x n matrices in one column-major block: entry (i, j) at i + j*n (luvo::ColumnMajor).
     std::vector<double> influenceMatrix;     // wing and trailing-edge wake, with the Kutta terms
-    std::vector<double> workMatrix;          // its copy plus the free wake, decomposed
     std::vector<Panel3dWakeNode> wakeNodes;  // (2M+1)*nw
     std::vector<double> stripLift;           // local lift coefficient ca, 2M
     std::vector<double> stripCirculation;    // circulation for a free stream of 1 m/s, 2M
@@ -179,9 +209,23 @@ class Panel3dModel {
     double wakeLengthSum = 0;           // summed row lengths of the last fitting pass [m]
     double progressPercent = 0;         // last per cent drawn on the progress bar
 
+    // The free wake's share of the system, one column per solved strip j: the summed doublet
+    // potentials of its free-wake panels (and their mirror images) at every control point. It
+    // enters column 2N*j with a minus and column 2N(j+1)-1 with a plus.
+    std::vector<double> wakeColumns;  // n x (2M or M), column-major
+
   private:
+    bool Solve(bool symmetric, bool inIteration);
+    void Assemble(bool symmetric);
+    void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent);
+    void Relax(bool symmetric);
     // A panel the influence kernels can work with: a normal and four sides of finite length.
     static bool HasNormalAndSides(const Panel3dPanel& p);
 
     Panel3dModelSizes sizes_;
+    // The LU of the assembled matrix with the Kutta columns of the free wake, kept from one
+    // relaxation step to the next; reset by every assembly.
+    luvo::LowRankResolver resolver_;
+    bool resolverReady_ = false;
+    bool assembled_ = false;
 };

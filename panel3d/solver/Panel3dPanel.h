@@ -61,6 +61,26 @@ class Panel3dPanel {
     // relaxation, which only the doublet kernels read.
     void UpdateGeometry();
 
+    // ---- influence kernels: field point in global axes, nothing of the panel changes ----
+    // Potential of a unit source / unit doublet spread over the panel. `farField` selects the
+    // point-source and point-doublet forms, which callers choose from 5 mean diagonals on.
+    double SourcePotential(const Panel3dVector& p, bool farField) const;
+    double DoubletPotential(const Panel3dVector& p, bool farField) const;
+    // Velocity of a wing panel: its source sigma and its doublet as a closed vortex ring of
+    // strength -mu, so that the velocity is the gradient of sigma*S - mu*D, the potential the
+    // linear system makes vanish inside the wing. Segments inside the core radius are damped
+    // linearly.
+    Panel3dVector SourceVelocity(const Panel3dVector& p, double coreRadius) const;
+    // Trailing-edge wake panel: open ring of strength mu without its downstream edge.
+    Panel3dVector DoubletVelocity(const Panel3dVector& p, double coreRadius) const;
+    // Free-wake panel: its two streamwise sides of strength mu, core damping exponent 0.4.
+    Panel3dVector WakeDoubletVelocity(const Panel3dVector& p, double coreRadius) const;
+    // Distance from the field point to the centroid at which the far-field forms take over.
+    double FarFieldDistance() const { return 5.0 * meanDiagonal; }
+    bool IsFarField(const Panel3dVector& p) const {
+        return Length(p - Centroid()) >= FarFieldDistance();
+    }
+
     Panel3dVector Corner(int k) const { return {cornerX[k], cornerY[k], cornerZ[k]}; }
     Panel3dVector PlanarCorner(int k) const { return {planarX[k], planarY[k], planarZ[k]}; }
     void SetCorner(int k, const Panel3dVector& p);

@@ -71,6 +71,24 @@ TEST_F(ScreenCamberInput, RealDragMovesThePointOnTheScreen) {
     EXPECT_TRUE(IsRed(shot, corner + wxPoint(141 + 1, y)));
 }
 
+// A fast drag: the motions come faster than the window recalculates. The point ends at the
+// pointer's last position, 1000 pixels per unit z/t above the chord line at y = 160. (Steps stay
+// short enough that merged motions keep within the 6 pixels that hold the point.)
+TEST_F(ScreenCamberInput, FastRealDragEndsWhereThePointerEnds) {
+    CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    Present(f);
+    wxWindow* canvas = f->CamberCanvas();
+    int from = 160 - static_cast<int>(std::lround(CamberLineFrame::camberPoints[1].v * 1000));
+    for (int y : {130, 145, 125}) {
+        SCOPED_TRACE(y);
+        RealFastDrag(canvas, wxPoint(141, from), wxPoint(141, y));
+        EXPECT_NEAR(CamberLineFrame::camberPoints[1].v, (160 - y) * 0.001, 1e-12);
+        EXPECT_EQ(f->GetStatusBar()->GetStatusText(),
+                  wxS("Drag-Position: 0.405000, ") + luvo::FormatWx("%f", (160 - y) * 0.001));
+        from = y;
+    }
+}
+
 // For the flat plate the grey NACA line and the red approximation both run along the chord.
 // The recalculation draws the grey line first, so red stays on top; the paint handler always
 // draws red before grey.
@@ -186,21 +204,19 @@ TEST_F(ScreenCamberInput, ArrowKeysAndSpaceOnTheRadiosSwitchTheWholeMode) {
         WaitFor([&] { return f->LiftField()->GetValue() == wxS("0.5"); }, 2000);
         expectMode(false);
     }
-    {
-        SCOPED_TRACE("Up");
+    // From the lift radio: Up selects the angle radio, Space then the focused lift radio.
+    const struct {
+        const char* name;
+        int key;
+        bool angleMode;
+    } keys[] = {{"Up", WXK_UP, true}, {"Space", WXK_SPACE, false}};
+    for (const auto& k : keys) {
+        SCOPED_TRACE(k.name);
         f->LiftRadio()->SetFocus();
         ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
-        RealKey(WXK_UP);
-        ASSERT_TRUE(WaitFor([&] { return f->AngleRadio()->GetValue(); }, 2000));
-        expectMode(true);
-    }
-    {
-        SCOPED_TRACE("Space");
-        f->LiftRadio()->SetFocus();
-        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->LiftRadio(); }, 2000));
-        RealKey(WXK_SPACE);
-        ASSERT_TRUE(WaitFor([&] { return f->LiftRadio()->GetValue(); }, 2000));
-        expectMode(false);
+        RealKey(k.key);
+        ASSERT_TRUE(WaitFor([&] { return f->AngleRadio()->GetValue() == k.angleMode; }, 2000));
+        expectMode(k.angleMode);
     }
 }
 

@@ -36,6 +36,10 @@ TEST(NumberText, FormatsWithPrintfRules) {
     EXPECT_EQ(luvo::FormatResult("%.3f", std::numeric_limits<double>::infinity()), "---");
     EXPECT_EQ(luvo::FormatResult("%.3f", std::nan("")), "---");
     EXPECT_EQ(luvo::FormatResult("%.3f", 5.0), "5.000");
+    // Too large to show as a number: dashes, never hundreds of digits.
+    EXPECT_EQ(luvo::FormatResult("%.3f", 1e300), "---");
+    EXPECT_EQ(luvo::FormatResult("%2.1f", -1e15), "---");
+    EXPECT_EQ(luvo::FormatResult("%.3f", 123456789012.5), "123456789012.500");
 }
 
 // A German numeric locale (when the machine has one) must change neither direction.

@@ -2,6 +2,8 @@
 // search, the two radio boxes, dragging the circulation and the twist, a search that finds no
 // angle, rejected inputs, a chosen result file, the info box.
 
+#include <wx/dcclient.h>
+
 #include <filesystem>
 
 #include "common/WxNumber.h"
@@ -205,7 +207,7 @@ TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {
     EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
 }
 
-TEST_F(LltChordDesignTest, TwistPlotPaintDrawsNothingAndRecomputesNothing) {
+TEST_F(LltChordDesignTest, TwistPlotPaintRecomputesNothing) {
     LltChordDesignFrame* f = Open();
     // Another plot painted by a late expose of the X server would recompute by design; only
     // the twist plot's own paints are judged.
@@ -274,8 +276,7 @@ TEST_F(LltChordDesignTest, InfoBoxAndClosing) {
         f, [&] { SendMenu(f, luvo::kIdMenuClose); }, llt::chordDesignOpen);
 }
 
-// Pictures for the screenshot tour, and the twist plot, which only the other plots' repaints
-// draw, on screen.
+// Pictures for the screenshot tour, and the twist plot on screen.
 class ScreenLltChordDesign : public LltChordDesignTest {};
 
 TEST_F(ScreenLltChordDesign, ChordDesignWindow) {
@@ -296,6 +297,44 @@ TEST_F(ScreenLltChordDesign, ChordDesignWindow) {
     SelectRadio(f->circulationModeRadio, 0);
     SetText(f->liftCoefficientField, wxS("0.001"));
     SaveTourShot(f, "llt_chord_design_noangle");
+
+    // A wide chord in true scale: the top chord label climbs towards the caption.
+    SetText(f->liftCoefficientField, wxS("0.3"));
+    SetText(f->aspectRatioField, wxS("4.8"));
+    SelectRadio(f->chordScalingRadio, 0);
+    SaveTourShot(f, "llt_chord_design_wide_chord");
+}
+
+// When only the twist plot is uncovered, its own paint draws it: axes, curve and blue handles.
+TEST_F(ScreenLltChordDesign, TwistPlotRepaintedAloneShowsItsPlot) {
+    LltChordDesignFrame* f = Open();
+    CaptureFrame(f);
+    wxWindow* plot = f->twistCanvas;
+    const auto pixels = [plot](auto isWanted) {
+        const wxImage image = ReadScreen(plot);
+        int n = 0;
+        for (int y = 3; y < image.GetHeight() - 3; ++y) {
+            for (int x = 3; x < image.GetWidth() - 3; ++x) {
+                if (isWanted(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y))) ++n;
+            }
+        }
+        return n;
+    };
+    const auto dark = [](int r, int g, int b) { return r + g + b < 3 * 160; };
+    const auto blue = [](int r, int g, int b) { return r < 40 && g < 40 && b > 200; };
+    {
+        // Wipe it as a window lying over it would, then expose it alone.
+        wxClientDC dc(plot);
+        dc.SetBackground(*wxWHITE_BRUSH);
+        dc.Clear();
+    }
+    Pump(100);
+    ASSERT_LT(pixels(dark), 20);
+    plot->Refresh();
+    plot->Update();
+    Pump(200);
+    EXPECT_GT(pixels(dark), 300);
+    EXPECT_GT(pixels(blue), 10);
 }
 
 }  // namespace

@@ -9,7 +9,9 @@
 #include <cmath>
 
 #include "common/NumberText.h"
+#include "llt/LltFileLines.h"
 #include "llt/LltTestWings.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -108,6 +110,58 @@ TEST(LltTwistDesignRun, FirstCoefficientZeroShowsDashes) {
         EXPECT_EQ(t.lift, "0.00");
         EXPECT_EQ(t.inducedDrag, "---");
         EXPECT_EQ(t.kFactor, "---");
+    }
+}
+
+// A design station on a breakpoint of chord 0 (about 1e-15 after the interpolation) has no
+// twist: the file writes 0 there, and the twist scale comes from the other stations.
+TEST(LltTwistDesignRun, StationOnAChordOfZeroHasNoTwist) {
+    const struct {
+        const char* name;
+        double s1, s2, s3, chordB, chordC, chordD;
+    } cases[] = {
+        // Each breakpoint of chord 0 lies at y = b/4, on station 34.
+        {"B = 0", 50, 25, 25, 0, 1.3, 0.6},
+        {"C = 0", 25, 25, 50, 1.7, 0, 0.6},
+        {"D = 0", 20, 20, 10, 1.7, 1.3, 0},
+    };
+    luvo::test::ScopedWorkDir work;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LltTwistDesignInputs in = TwistDesignWindowInputs();
+        in.s1 = c.s1;
+        in.s2 = c.s2;
+        in.s3 = c.s3;
+        in.chordB = c.chordB;
+        in.chordC = c.chordC;
+        in.chordD = c.chordD;
+        const auto s = LltRunTwistDesign(in);
+        ASSERT_LT(std::fabs(s->chord[34]), 1e-12);
+        EXPECT_FALSE(std::isfinite(s->twistDeg[34]));
+        double largest = 0.01;  // the scales' starting values
+        double smallest = 370;
+        for (int i = 0; i <= 51; ++i) {
+            if (i == 34) continue;
+            ASSERT_TRUE(std::isfinite(s->twistDeg[i])) << i;
+            largest = std::fmax(largest, s->twistDeg[i]);
+            smallest = std::fmin(smallest, s->twistDeg[i]);
+        }
+        EXPECT_DOUBLE_EQ(s->twistMax, largest);
+        EXPECT_DOUBLE_EQ(s->twistMin, smallest);
+        EXPECT_LT(s->twistMax - s->twistMin, 1e4);
+
+        ASSERT_TRUE(s->WriteTwistFile("alfaGeom.dat"));
+        const std::vector<std::string> lines =
+            llt_test::Lines(luvo::test::ReadFileBytes("alfaGeom.dat"));
+        // Rows: station, y, chord, twist.
+        int rows = 0;
+        for (const std::string& line : lines) {
+            const std::vector<double> row = llt_test::Row(line);
+            if (row.size() != 4 || row[0] != 34) continue;
+            ++rows;
+            EXPECT_EQ(row[3], 0.0);
+        }
+        EXPECT_EQ(rows, 1);
     }
 }
 

@@ -233,6 +233,8 @@ TEST(LltGridFile, BrokenBodiesAreReadErrorsThatLeaveTheRecordAlone) {
         {"10000 digits", [](std::vector<std::string>& b) { b[9] = LongWord('7'); }},
         {"lone sign", [](std::vector<std::string>& b) { b[2] = "-"; }},
         {"lone point", [](std::vector<std::string>& b) { b[2] = "."; }},
+        {"negative chord", [](std::vector<std::string>& b) { b[41] = "-0.5"; }},
+        {"negative tip chord", [](std::vector<std::string>& b) { b[1] = "-1e-9"; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

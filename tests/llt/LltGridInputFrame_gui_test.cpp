@@ -18,10 +18,10 @@
 #include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
-#include "support/InfoBox.h"
 #include "llt/LltTestWings.h"
 #include "llt/LltWingFileText.h"
 #include "support/GuiHarness.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -195,6 +195,7 @@ TEST_F(LltGridInputTest, HeadersAndBodiesThatRunAndThoseThatFail) {
         {"word in the body", [](WingFileParts& p) { p.body[33] = "Tiefe"; }, false},
         {"body word of 10000 characters",
          [](WingFileParts& p) { p.body[60] = std::string(10000, 'x'); }, false},
+        {"negative chord", [](WingFileParts& p) { p.body[41] = "-0.5"; }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -231,6 +232,23 @@ TEST_F(LltGridInputTest, ErrorLeavesTheWindowReadyForAnotherStart) {
     LltResultsFrame* results = ExpectRun(f);
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->kFactorLabel->GetLabel(), wxS("1.086"));
+}
+
+// Chords of 1e300 overflow the area and the mean chord: the labels show dashes or short numbers,
+// never hundreds of digits.
+TEST_F(LltGridInputTest, OverflowingChordsShowDashes) {
+    WingFileParts parts = RectangularWing(10, 1, 5);
+    for (size_t k = 1; k < parts.body.size(); k += 2) parts.body[k] = "1e300";
+    WriteText(dir().file("grid.fdt"), parts.Text());
+    LltResultsFrame* results = ExpectRun(Open());
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->areaLabel->GetLabel(), wxS("---"));
+    EXPECT_EQ(results->meanChordLabel->GetLabel(), wxS("---"));
+    for (wxStaticText* label :
+         {results->areaLabel, results->meanChordLabel, results->aspectRatioLabel,
+          results->liftLabel, results->inducedDragLabel, results->kFactorLabel}) {
+        EXPECT_LE(label->GetLabel().length(), 10u) << label->GetLabel().utf8_string();
+    }
 }
 
 TEST_F(LltGridInputTest, EllipticWingRunsToUnitKFactorAndWritesItsCirculation) {
@@ -402,7 +420,7 @@ TEST_F(LltResultsFrameTest, ControlsTextsAndTheSixValues) {
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0]->GetLabel(), wxS("Ergebnisse:"));
     EXPECT_EQ(boxes[1]->GetLabel(), wxS("Geometrische Ergebnisse:"));
-    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 20, 270, 110));
+    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 28, 270, 102));  // below the heading's line
     EXPECT_EQ(boxes[2]->GetLabel(), wxS("Aerodynamische Beiwerte:"));
     EXPECT_EQ(boxes[2]->GetRect(), wxRect(350, 150, 270, 105));
 

@@ -339,19 +339,23 @@ TEST(LltPlotPaint, ChordResultInBothScalings) {
         std::vector<PlacedText> labels;  // of the chord axis
         std::vector<int> ticks;          // heights of its ticks
         double rootHeight;               // pixels above the axis for the chord m
+        int captionY;                    // "Profiltiefe [m]"
     };
     const Case cases[] = {
         // Not to scale: the largest chord 80 pixels high, labels "%2.1f" 20 pixels apart.
         {1.0,
          {{"3.2", -21, -87}, {"2.4", -21, -67}, {"1.6", -21, -47}, {"0.8", -21, -27}},
          {-80, -60, -40, -20},
-         80},
+         80,
+         -105},
         // True scale: a chord c is 200 c / h pixels high, as the span; l = m / h = 0.5, so the
-        // labels "%2.2f" stand at -200 l - 7 = -107, -150 l - 7, -100 l - 7 and -50 l - 7.
+        // labels "%2.2f" stand at -200 l - 7 = -107, -150 l - 7, -100 l - 7 and -50 l - 7. The
+        // top label's row would run into the caption's at -105: the caption stands above it.
         {0.0,
          {{"3.20", -28, -107}, {"2.40", -28, -82}, {"1.60", -28, -57}, {"0.80", -28, -32}},
          {-100, -75, -50, -25},
-         100},
+         100,
+         -120},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.scaling);
@@ -363,7 +367,7 @@ TEST(LltPlotPaint, ChordResultInBothScalings) {
         std::vector<PlacedText> expected = {{"3.2", 93, 4},
                                             {"6.4", 193, 4},
                                             {"y", 215, 4},
-                                            {"Profiltiefe [m]", -30, -105},
+                                            {"Profiltiefe [m]", -30, c.captionY},
                                             {"0", -16, -7}};
         expected.insert(expected.end(), c.labels.begin(), c.labels.end());
         EXPECT_EQ(Texts(p), Sorted(expected));

@@ -291,7 +291,8 @@ TEST(LltSolverAnalysis, StationsWithoutLiftSlopeCarryNoCirculation) {
             ASSERT_TRUE(std::isfinite(s->gamma[i])) << i;
             ASSERT_TRUE(std::isfinite(s->ca[i])) << i;
             ASSERT_TRUE(std::isfinite(s->alphaInd[i])) << i;
-            if (s->chord[i] == 0 || c.wing.liftSlope == 0) {
+            // Zero up to the rounding of the interpolation onto a station.
+            if (std::fabs(s->chord[i]) <= 1e-12 * c.wing.chordA || c.wing.liftSlope == 0) {
                 EXPECT_EQ(s->gamma[i], 0.0) << i;
                 EXPECT_EQ(s->ca[i], 0.0) << i;
                 ++withoutLift;
@@ -305,12 +306,43 @@ TEST(LltSolverAnalysis, StationsWithoutLiftSlopeCarryNoCirculation) {
     }
     // The zero chord is the limit of a vanishing chord.
     TrapezoidWing zero = cases[0].wing, tiny = zero;
-    tiny.chordB = tiny.chordC = tiny.chordD = 1e-12;
+    tiny.chordB = tiny.chordC = tiny.chordD = 1e-10;
     const auto a = RunAnalysis(zero);
     const auto b = RunAnalysis(tiny);
     EXPECT_NEAR(a->clSolved, b->clSolved, 1e-9);
     EXPECT_NEAR(a->cdi, b->cdi, 1e-9);
     EXPECT_NEAR(a->kFactor, b->kFactor, 1e-7);
+}
+
+// A breakpoint of chord 0 that falls on a station leaves about 1e-15 there after the
+// interpolation. That station still counts as chord 0: no circulation, no local lift, and the
+// lift scale comes from the stations that carry lift.
+TEST(LltSolverAnalysis, StationOnABreakpointOfChordZeroCarriesNoLift) {
+    struct Case {
+        const char* name;
+        TrapezoidWing wing;
+    };
+    // Every breakpoint of chord 0 lies at y = b/4, on station 34 (cos(pi/3) = 1/2).
+    const Case cases[] = {
+        {"B = 0", {8, 1, 50, 25, 25, 2.0, 0, 1.3, 0.6, 5.0, -0.5, -0.8, -1.5}},
+        {"C = 0", {8, 1, 25, 25, 50, 2.0, 1.7, 0, 0.6, 5.0, -0.5, -0.8, -1.5}},
+        {"D = 0", {8, 1, 20, 20, 10, 2.0, 1.7, 1.3, 0, 5.0, -0.5, -0.8, -1.5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto s = RunAnalysis(c.wing);
+        ASSERT_LT(std::fabs(s->chord[34]), 1e-12);
+        EXPECT_EQ(s->gamma[34], 0.0);
+        EXPECT_EQ(s->ca[34], 0.0);
+        EXPECT_EQ(s->ca[68], 0.0);  // its mirror
+        double largest = 0;
+        for (int i = 1; i <= 101; ++i) {
+            ASSERT_TRUE(std::isfinite(s->ca[i])) << i;
+            if (i != 34 && i != 68) largest = std::fmax(largest, s->ca[i]);
+        }
+        EXPECT_DOUBLE_EQ(s->caMax, largest);
+        EXPECT_LT(s->caMax, 1.0);
+    }
 }
 
 }  // namespace

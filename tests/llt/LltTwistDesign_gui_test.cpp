@@ -244,6 +244,13 @@ TEST_F(ScreenLltTwistDesign, TwistDesignWindow) {
     const wxPoint grey = InShot(f, f->chordCanvas, wxPoint(50 + 100 - 2, 75 + 63));
     EXPECT_EQ(shot.GetRed(grey.x, grey.y), 128);
     EXPECT_EQ(shot.GetBlue(grey.x, grey.y), 128);
+
+    // A large twist: a tiny tip chord, and the lift raised; the right-axis labels grow.
+    SetText(f->chordDField, wxS("0.05"));
+    SetText(f->liftCoefficientField, wxS("1.2"));
+    SaveTourShot(f, "llt_twist_design_large_twist");
+    SelectRadio(f->twistScalingRadio, 1);
+    SaveTourShot(f, "llt_twist_design_large_twist_unscaled");
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ TEST(Panel3dModelSizes, ArraysFollowTheCountsAndSolverArraysComeOnlyWithAllocati
         }
         // A preview builds the same model and never solves: no system arrays.
         for (const auto* a : {&model->rightHandSide, &model->solutionVector, &model->forwardVector,
-                              &model->influenceMatrix, &model->workMatrix}) {
+                              &model->influenceMatrix, &model->wakeColumns}) {
             EXPECT_TRUE(a->empty());
         }
         ASSERT_TRUE(model->AllocateSolverArrays());
@@ -54,7 +54,6 @@ TEST(Panel3dModelSizes, ArraysFollowTheCountsAndSolverArraysComeOnlyWithAllocati
         EXPECT_EQ(model->solutionVector.size(), n);
         EXPECT_EQ(model->forwardVector.size(), n);
         EXPECT_EQ(model->influenceMatrix.size(), n * n);
-        EXPECT_EQ(model->workMatrix.size(), n * n);
         model->ReleaseSolverArrays();
         EXPECT_TRUE(model->influenceMatrix.empty());
         EXPECT_TRUE(model->rightHandSide.empty());

@@ -12,13 +12,15 @@ namespace panel3d_test {
 
 // The geometry window's default wing (span 6 m, 32 deg sweep, 5 deg dihedral, 2.5/-2.5 deg
 // setting angles, NACA 4415 at root and tip, flap 50-80 % hinged at 75 % and half height) with
-// its default slider position, flaps not deflected.
-inline std::shared_ptr<Panel3dModel> DefaultWing(int n, int m) {
+// its default slider position, flaps not deflected; one free-wake row and the half model unless
+// asked otherwise.
+inline std::shared_ptr<Panel3dModel> DefaultWing(int n, int m, int wakeRows = 1,
+                                                 int symmetric = 1) {
     Panel3dModelSizes sizes;
     sizes.chordPanels = n;
     sizes.spanPanels = m;
-    sizes.wakeRows = 1;
-    sizes.symmetric = 1;
+    sizes.wakeRows = wakeRows;
+    sizes.symmetric = symmetric;
     sizes.trailingEdgeWakeFactor = 0.1;
     sizes.wakeLengthFactor = 5.0;
     auto w = Panel3dModel::Create(sizes);

@@ -1,0 +1,254 @@
+// The linear system of the doublet strengths: one equation per solved wing panel (the
+// perturbation potential vanishes just inside the wing at its centroid), the sources on the
+// right, the Kutta condition through the wake panels, which carry the lower minus the upper
+// trailing-edge strength of their strip. The free wake enters only the two trailing-edge
+// columns of each strip, so it is kept apart as a low-rank update of the assembled matrix:
+// the relaxation then factors that matrix once per operating point.
+//
+// Rows, columns and wake columns are filled on all cores; every entry is summed in one fixed
+// order, so the results do not depend on the number of threads.
+
+#include <cmath>
+#include <string>
+
+#include "panel3d/solver/Panel3dModel.h"
+#include "panel3d/solver/Panel3dModule.h"
+
+namespace {
+
+// The relaxation step count as the bar scale takes it: a flat run is one step.
+double BarScale() { return 1.0 / (Panel3dIterationCount + 1); }
+
+const char* const kRhsText = "Rechte Seite des Gls bestimmen...";
+const char* const kInfluenceText = "Einflusskoeffizienten bestimmen...";
+const char* const kSolveText = "Gleichungssystem lösen...";
+
+// Bar and status of a model's run.
+struct Progress {
+    Panel3dModel& model;
+    void Bar(double percent) {
+        model.progressPercent = percent;
+        luvo::RunProgress(model.reporter).ReportPercent(percent);
+    }
+    void Status(const char* text) { luvo::RunProgress(model.reporter).SetStatus(0, text); }
+};
+
+}  // namespace
+
+void Panel3dModel::AssembleSystem() {
+    if (Symmetric() == 0) {
+        Assemble(false);
+    }
+}
+
+void Panel3dModel::AssembleSymmetricSystem() {
+    if (Symmetric() == 1) {
+        Assemble(true);
+    }
+}
+
+void Panel3dModel::Assemble(bool symmetric) {
+    assembled_ = false;
+    resolverReady_ = false;
+    const int n = SystemSize();
+    const size_t size = static_cast<size_t>(n);
+    if (influenceMatrix.size() != size * size || rightHandSide.size() != size) {
+        if (!AllocateSolverArrays()) {
+            return;
+        }
+    }
+    const int chord = 2 * ChordPanels();
+    const int strips = StripCount();
+    const int wing = WingPanelCount();
+    const int solvedStrips = symmetric ? SpanPanels() : strips;
+    Progress progress{*this};
+
+    progress.Bar(10 * BarScale());
+    stepCount = n;
+    progress.Status(kRhsText);
+    // Every source of the wing, also those of the mirror half in the half model.
+#pragma omp parallel for schedule(dynamic, 8)
+    for (int i = 0; i < n; ++i) {
+        const Panel3dVector c = wingPanels[i].Centroid();
+        double sum = 0;
+        for (int j = 0; j < wing; ++j) {
+            const Panel3dPanel& p = wingPanels[j];
+            sum -= p.SourcePotential(c, p.IsFarField(c)) * p.sourceStrength;
+        }
+        rightHandSide[i] = sum;
+    }
+
+    progress.Bar(30 * BarScale());
+    progress.Status(kInfluenceText);
+#pragma omp parallel for schedule(dynamic, 8)
+    for (int j = 0; j < n; ++j) {
+        const Panel3dPanel& p = wingPanels[j];
+        double* column = influenceMatrix.data() + luvo::ColumnMajor(0, j, n);
+        for (int i = 0; i < n; ++i) {
+            const Panel3dVector c = wingPanels[i].Centroid();
+            column[i] = -p.DoubletPotential(c, p.IsFarField(c));
+        }
+    }
+
+    progress.Bar(45 * BarScale());
+    if (symmetric) {
+        progress.Status(kInfluenceText);
+        // Panel 2N j + k of the own half carries the strength of its mirror 2N(2M-1-j) + k.
+#pragma omp parallel for schedule(dynamic, 8)
+        for (int j = 0; j < n; ++j) {
+            const int strip = j / chord;
+            const Panel3dPanel& mirror = wingPanels[chord * (strips - 1 - strip) + j % chord];
+            double* column = influenceMatrix.data() + luvo::ColumnMajor(0, j, n);
+            for (int i = 0; i < n; ++i) {
+                const Panel3dVector c = wingPanels[i].Centroid();
+                column[i] -= mirror.DoubletPotential(c, mirror.IsFarField(c));
+            }
+        }
+    }
+
+    // Kutta condition: the trailing-edge wake panel behind each solved strip, in the half
+    // model also that behind its mirror strip, always with the closed form.
+#pragma omp parallel for schedule(dynamic, 1)
+    for (int j = 0; j < solvedStrips; ++j) {
+        double* upper = influenceMatrix.data() + luvo::ColumnMajor(0, chord * j, n);
+        double* lower = influenceMatrix.data() + luvo::ColumnMajor(0, chord * (j + 1) - 1, n);
+        const Panel3dPanel& own = trailingEdgeWake[j];
+        for (int i = 0; i < n; ++i) {
+            const double w = own.DoubletPotential(wingPanels[i].Centroid(), false);
+            upper[i] -= w;
+            lower[i] += w;
+        }
+        if (symmetric) {
+            const Panel3dPanel& mirror = trailingEdgeWake[strips - 1 - j];
+            for (int i = 0; i < n; ++i) {
+                const double w = mirror.DoubletPotential(wingPanels[i].Centroid(), false);
+                upper[i] -= w;
+                lower[i] += w;
+            }
+        }
+    }
+    assembled_ = true;
+}
+
+void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent) {
+    const int n = SystemSize();
+    const int strips = StripCount();
+    const int rows = WakeRows();
+    const int solvedStrips = symmetric ? SpanPanels() : strips;
+    const size_t entries = static_cast<size_t>(n) * static_cast<size_t>(solvedStrips);
+    wakeColumns.assign(entries, 0.0);
+    Progress progress{*this};
+    // One entry per control point and strip, summed over the wake rows from the wing down.
+    auto add = [&](bool mirror) {
+#pragma omp parallel for schedule(dynamic, 64)
+        for (long e = 0; e < static_cast<long>(entries); ++e) {
+            const int i = static_cast<int>(e % n);
+            const int j = static_cast<int>(e / n);
+            const int strip = mirror ? strips - 1 - j : j;
+            const Panel3dVector c = wingPanels[i].Centroid();
+            double sum = 0;
+            for (int r = 0; r < rows; ++r) {
+                sum += freeWake[strip + strips * r].DoubletPotential(c, false);
+            }
+            wakeColumns[e] += sum;
+        }
+    };
+    // A relaxation step draws no bars here (negative percentages).
+    add(false);
+    if (ownPercent >= 0) {
+        progress.Bar(ownPercent);
+    }
+    if (symmetric) {
+        add(true);
+        if (mirrorPercent >= 0) {
+            progress.Bar(mirrorPercent);
+        }
+    }
+}
+
+bool Panel3dModel::SolveSystem() { return Symmetric() == 0 && Solve(false, false); }
+
+bool Panel3dModel::SolveSymmetricSystem() { return Symmetric() == 1 && Solve(true, false); }
+
+bool Panel3dModel::ResolveInIteration() { return Symmetric() == 0 && Solve(false, true); }
+
+bool Panel3dModel::ResolveSymmetricInIteration() { return Symmetric() == 1 && Solve(true, true); }
+
+bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
+    if (!assembled_) {
+        return false;
+    }
+    const int n = SystemSize();
+    const int chord = 2 * ChordPanels();
+    const int strips = StripCount();
+    const int solvedStrips = symmetric ? SpanPanels() : strips;
+    const double scale = BarScale();
+    Progress progress{*this};
+
+    if (inIteration) {
+        // A count below 1 still runs one step: its share of the bar is then the whole.
+        const int count = Panel3dIterationCount >= 1 ? Panel3dIterationCount : 1;
+        progress.Bar(100 * scale + 100.0 / count * Panel3dIteration);
+    } else {
+        progress.Bar(65 * scale);
+    }
+    stepCount = n;
+    progress.Status(kInfluenceText);
+    if (inIteration) {
+        ComputeWakeColumns(symmetric, -1, -1);
+    } else if (symmetric) {
+        ComputeWakeColumns(true, 75 * scale, 80 * scale);
+    } else {
+        ComputeWakeColumns(false, 75 * scale, -1);
+    }
+    progress.Status(kSolveText);
+
+    if (!resolverReady_) {
+        std::vector<luvo::LowRankResolver::Entry> kutta;
+        kutta.reserve(2 * static_cast<size_t>(solvedStrips));
+        for (int j = 0; j < solvedStrips; ++j) {
+            kutta.push_back({chord * j, j, -1.0});
+            kutta.push_back({chord * (j + 1) - 1, j, 1.0});
+        }
+        try {
+            resolver_.Prepare(influenceMatrix.data(), n, rightHandSide.data(), std::move(kutta),
+                              solvedStrips);
+        } catch (const std::bad_alloc&) {
+            return false;
+        }
+        resolverReady_ = true;
+    }
+    if (!inIteration) {
+        progress.Bar(85 * scale);
+    }
+    std::vector<double> x(static_cast<size_t>(n));
+    if (!resolver_.Solve(wakeColumns.data(), x.data())) {
+        return false;
+    }
+    if (!inIteration) {
+        progress.Bar(95 * scale);
+    }
+    solutionVector = x;
+
+    for (int i = 0; i < n; ++i) {
+        wingPanels[i].doubletStrength = x[i];
+    }
+    if (symmetric) {
+        for (int i = 0; i < n; ++i) {
+            const int strip = i / chord;
+            wingPanels[chord * (strips - 1 - strip) + i % chord].doubletStrength = x[i];
+        }
+    }
+    for (int j = 0; j < strips; ++j) {
+        const double mu =
+            wingPanels[chord * (j + 1) - 1].doubletStrength - wingPanels[chord * j].doubletStrength;
+        trailingEdgeWake[j].doubletStrength = mu;
+        for (int r = 0; r < WakeRows(); ++r) {
+            freeWake[j + strips * r].doubletStrength = mu;
+        }
+    }
+    if (!inIteration) {
+        progress.Bar(99 * scale);
+    }
+    return true;
+}

@@ -1,0 +1,122 @@
+// Layout of the lifting-line windows in GTK's fonts: boxes, labels and plot texts keep clear of
+// each other and inside their canvases, also with unusual values.
+
+#include <wx/dcmemory.h>
+#include <wx/statbox.h>
+
+#include <string>
+#include <vector>
+
+#include "common/WxPlotPainter.h"
+#include "llt/LltChordDesignFrame.h"
+#include "llt/LltPlotPaint.h"
+#include "llt/LltResultsFrame.h"
+#include "llt/LltTwistDesignFrame.h"
+#include "support/GuiHarness.h"
+#include "support/RecordingPainter.h"
+
+namespace {
+
+using namespace luvo::test;
+
+// The boxes of a window with this label.
+std::vector<wxStaticBox*> BoxesLabelled(wxWindow* root, const wxString& label) {
+    std::vector<wxStaticBox*> out;
+    for (wxStaticBox* box : FindAll<wxStaticBox>(root)) {
+        if (box->GetLabel() == label) out.push_back(box);
+    }
+    return out;
+}
+
+// Where each text of a plot lands in its canvas, in the plots' small font.
+std::vector<std::pair<std::string, wxRect>> TextRects(const RecordingPainter& rec) {
+    wxBitmap bitmap(10, 10, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetFont(PlotSmallFont());
+    std::vector<std::pair<std::string, wxRect>> out;
+    wxPoint origin(0, 0);
+    for (const DrawStep& s : rec.steps) {
+        if (s.kind == DrawStep::Origin) origin = wxPoint(s.x1, s.y1);
+        if (s.kind != DrawStep::Text) continue;
+        const wxSize extent = dc.GetTextExtent(wxString::FromUTF8(s.text));
+        out.push_back({s.text, wxRect(origin + wxPoint(s.x1, s.y1), extent)});
+    }
+    return out;
+}
+
+class LltLayout : public GuiTest {};
+
+TEST_F(LltLayout, TwistDesignResultsBoxAndScalingRadioDoNotOverlap) {
+    auto* f = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                      wxDEFAULT_FRAME_STYLE);
+    wxStaticBox* results = nullptr;
+    for (wxStaticBox* box : BoxesLabelled(f->GetPanel(), wxS("Ergebnisse:"))) {
+        if (box->GetPosition().x == 25) results = box;
+    }
+    ASSERT_NE(results, nullptr);
+    EXPECT_FALSE(results->GetRect().Intersects(f->twistScalingRadio->GetRect()));
+    EXPECT_TRUE(results->GetRect().Contains(f->twistCanvas->GetRect()));
+    EXPECT_LE(f->twistScalingRadio->GetRect().GetBottom(), f->GetPanel()->GetClientSize().y);
+}
+
+TEST_F(LltLayout, ResultsWindowHeadingStandsAboveTheGeometryBox) {
+    auto* f = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390),
+                                  wxDEFAULT_FRAME_STYLE);
+    const std::vector<wxStaticBox*> heading = BoxesLabelled(f->GetPanel(), wxS("Ergebnisse:"));
+    const std::vector<wxStaticBox*> geometry =
+        BoxesLabelled(f->GetPanel(), wxS("Geometrische Ergebnisse:"));
+    ASSERT_EQ(heading.size(), 1u);
+    ASSERT_EQ(geometry.size(), 1u);
+    const int headingBottom =
+        heading[0]->GetPosition().y + heading[0]->GetTextExtent(heading[0]->GetLabel()).y;
+    EXPECT_LE(headingBottom, geometry[0]->GetPosition().y);
+}
+
+// The twist result plot of a large twist, both scalings: every label inside the canvas.
+TEST_F(LltLayout, TwistResultLabelsOfALargeTwistFitTheirCanvas) {
+    auto* f = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                      wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->twistCanvas->GetClientSize();
+    LltSolver s;
+    s.SetStations(8.0);
+    for (int i = 0; i <= 51; ++i) s.twistDeg[i] = -123.4 + 2.5 * i;  // root 4.1, tip -123.4
+    s.twistMax = s.twistDeg[51];
+    s.twistMin = s.twistDeg[0];
+    for (double scaling : {0.0, 1.0}) {
+        SCOPED_TRACE(scaling);
+        RecordingPainter rec;
+        PaintTwistResultPlot(rec, s, scaling);
+        for (const auto& [text, rect] : TextRects(rec)) {
+            if (rect.x > canvas.x / 2) EXPECT_LE(rect.GetRight(), canvas.x) << text;
+        }
+    }
+}
+
+// The chord result plot in true scale: "Profiltiefe [m]" keeps clear of the top label as the
+// largest chord grows towards half the half span, and stays inside the canvas.
+TEST_F(LltLayout, ChordResultCaptionKeepsClearOfTheTopLabel) {
+    auto* f = new LltChordDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(845, 700),
+                                      wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->chordCanvas->GetClientSize();
+    for (double ratio : {0.3, 0.44, 0.47, 0.49, 0.52}) {
+        SCOPED_TRACE(ratio);
+        LltSolver s;
+        s.SetStations(10.0);
+        s.chordMax = ratio * 5.0;
+        RecordingPainter rec;
+        PaintChordResultPlot(rec, s, 0.0);
+        const auto rects = TextRects(rec);
+        wxRect caption;
+        for (const auto& [text, rect] : rects) {
+            if (text == "Profiltiefe [m]") caption = rect;
+        }
+        ASSERT_FALSE(caption.IsEmpty());
+        EXPECT_GE(caption.GetTop(), 0);
+        for (const auto& [text, rect] : rects) {
+            if (text != "Profiltiefe [m]") EXPECT_FALSE(caption.Intersects(rect)) << text;
+        }
+        EXPECT_LE(caption.GetBottom(), canvas.y);
+    }
+}
+
+}  // namespace
