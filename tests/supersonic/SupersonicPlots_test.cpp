@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "support/RecordingPainter.h"
 #include "supersonic/SupersonicSettings.h"
+#include "support/RecordingPainter.h"
 
 namespace {
 
@@ -114,8 +114,8 @@ TEST(SupersonicPlotArrow, HeadIsHorizontalAtThreeDegrees) {
 }
 
 TEST(SupersonicPlotCanvases, CanvasesDrawWhatTheirOptionsAsk) {
-    SupersonicProfile profile =
-        SupersonicStartProfile(SupersonicWindow::Parts, SupersonicDefaultSettings(SupersonicWindow::Parts));
+    SupersonicProfile profile = SupersonicStartProfile(
+        SupersonicWindow::Parts, SupersonicDefaultSettings(SupersonicWindow::Parts));
     SupersonicPressureOptions none;
     for (bool& b : none.show) b = false;
     RecordingPainter frameOnly;
