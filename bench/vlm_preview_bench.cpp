@@ -44,11 +44,11 @@ void BM_VlmPreviewDragStep(benchmark::State& state) {
         DrawInto(planform, [&](PlotPainter& p) { PaintPlanformView(p, in); });
         DrawInto(front, [&](PlotPainter& p) { PaintFrontView(p, in, false, 0); });
         DrawInto(root, [&](PlotPainter& p) {
-            PaintProfileView(p, "Profil Flügelwurzel", in.rootCamber, in.rootCamberPosition,
+            PaintProfileView(p, "Profil Flügelwurzel", 0, in.rootCamber, in.rootCamberPosition,
                              in.rootIncidence, in.alpha);
         });
         DrawInto(tip, [&](PlotPainter& p) {
-            PaintProfileView(p, "Profil Randbogen", in.tipCamber, in.tipCamberPosition,
+            PaintProfileView(p, "Profil Randbogen", 0, in.tipCamber, in.tipCamberPosition,
                              in.tipIncidence, in.alpha);
         });
     }

@@ -103,10 +103,10 @@ void VlmProfileCanvas::OnPaint(wxPaintEvent&) {
     WxPlotPainter painter(dc);
     const VlmWingInputs in = frame->Inputs();
     if (tip_) {
-        PaintProfileView(painter, "Profil Randbogen", in.tipCamber, in.tipCamberPosition,
+        PaintProfileView(painter, "Profil Randbogen", 0, in.tipCamber, in.tipCamberPosition,
                          in.tipIncidence, in.alpha);
     } else {
-        PaintProfileView(painter, "Profil Flügelwurzel", in.rootCamber, in.rootCamberPosition,
+        PaintProfileView(painter, "Profil Flügelwurzel", 0, in.rootCamber, in.rootCamberPosition,
                          in.rootIncidence, in.alpha);
     }
 }

@@ -1,62 +1,10 @@
 #pragma once
-// The preview of the interactive trapezoid wing: top view, front view and the two camber lines,
-// as drawing steps, and the rules by which mouse drags on the two views change the inputs.
-//
-// The half span is always drawn 120 pixels long, so every length of the top view scales with
-// the span. Coordinates are computed in floating point and truncated toward zero; a primitive
-// with a coordinate that is not finite or beyond the range of a pixel is left out, so a span of
-// 0 or a camber position of 0 or 100 per cent, which the fields accept while the student types,
-// draws what it can and never fails.
+// The vortex-lattice geometry window draws the common wing preview; its sections are camber
+// lines without thickness and it shows no flap.
 
-#include <string>
-#include <vector>
+#include "common/WingPreview.h"
 
-#include "common/PlotPainter.h"
-
-// The thirteen inputs of the geometry window as read from its fields (metres, degrees, per cent).
-struct VlmWingInputs {
-    double span = 6;
-    double rootChord = 1.0;
-    double tipChord = 0.5;
-    double sweep = 32;
-    double rootIncidence = 2.5;
-    double tipIncidence = -2.5;
-    double rootCamber = 4;
-    double tipCamber = 4;
-    double rootCamberPosition = 40;
-    double tipCamberPosition = 40;
-    double dihedral = 5;
-    double alpha = 0;
-    double beta = 0;
-};
-
-// Each view draws its title at the canvas's own pixels, then moves the origin.
-void PaintPlanformView(PlotPainter& p, const VlmWingInputs& in);
-// `dragSquare`: the drag of the dihedral handle is in progress with the mouse at logical y
-// `dragMouseY`; a further square marks it.
-void PaintFrontView(PlotPainter& p, const VlmWingInputs& in, bool dragSquare, int dragMouseY);
-// Camber f and its position [%], incidence and angle of attack [deg].
-void PaintProfileView(PlotPainter& p, const std::string& title, double camber, double position,
-                      double incidence, double alpha);
-
-// The top view's pixels: root trailing edge at the origin, the root leading edge at yR, the tip
-// leading and trailing edges at yL and yT.
-struct VlmPlanformPixels {
-    double scale;  // pixels per metre
-    double yR, yL, yT;
-};
-VlmPlanformPixels PlanformPixels(const VlmWingInputs& in);
-
-enum class VlmDragField { RootChord, TipChord, Sweep, Dihedral };
-
-struct VlmDragWrite {
-    VlmDragField field;
-    std::string text;  // "%2.2f"
-};
-
-// What a motion with a button held at logical (x, y) of the top view writes, in this order; all
-// values come from the inputs as they were before the first write.
-std::vector<VlmDragWrite> PlanformDragWrites(const VlmWingInputs& in, int x, int y);
-// True when a motion with a button held at logical (x, y) of the front view moves the dihedral
-// handle; `text` then holds the new dihedral.
-bool FrontDragWrite(double dihedral, int x, int y, std::string* text);
+using VlmWingInputs = WingPreviewInputs;
+using VlmPlanformPixels = WingPlanformPixels;
+using VlmDragField = WingDragField;
+using VlmDragWrite = WingDragWrite;

@@ -126,7 +126,7 @@ TEST(VlmPreview, FrontViewDrawsTheDihedralAndTheDragSquare) {
 // column; the trailing edge lies 112 tan(incidence) below the leading edge.
 TEST(VlmPreview, CamberLineIs160SegmentsOver112Pixels) {
     RecordingPainter p;
-    PaintProfileView(p, "Profil Flügelwurzel", 4, 40, 2.5, 0);
+    PaintProfileView(p, "Profil Flügelwurzel", 0, 4, 40, 2.5, 0);
     const std::vector<DrawStep> camber = p.LinesIn(PlotPen::Axis());
     ASSERT_EQ(camber.size(), 29u + 160u);  // the chord's 29 dashes from 0 to 114 come first
     const std::vector<DrawStep> line(camber.begin() + 29, camber.end());
@@ -183,7 +183,7 @@ TEST(VlmPreview, DegenerateInputsDrawWhatTheyCan) {
     } positions[] = {{0, false}, {100, true}, {40, true}};
     for (const auto& c : positions) {
         RecordingPainter p;
-        PaintProfileView(p, "Profil Randbogen", 4, c.position, 0, 0);
+        PaintProfileView(p, "Profil Randbogen", 0, 4, c.position, 0, 0);
         EXPECT_TRUE(inRange(p));
         const std::size_t curve = p.LinesIn(PlotPen::Axis()).size() - 29;
         EXPECT_EQ(curve == 160u, c.wholeLine) << c.position;

@@ -28,6 +28,10 @@ class Panel3dInputTest : public luvo::test::GuiTest {
         Panel3dGridInputOpen = false;
         Panel3dGeometryWindow = nullptr;
         Panel3dGeometryOpen = false;
+        Panel3dDiscretisationWindow = nullptr;
+        Panel3dDiscretisationOpen = false;
+        Panel3dFlapWindow = nullptr;
+        Panel3dFlapOpen = false;
     }
 };
 

@@ -1,4 +1,4 @@
-#include "vlm/VlmPreview.h"
+#include "common/WingPreview.h"
 
 #include <cmath>
 
@@ -76,18 +76,43 @@ void AngleDot(PlotPixels& p, double x, double y) {
     p.Brush(PlotBrush::Solid(PlotColour::White()));
 }
 
+// Half the thickness of the NACA four-digit section of thickness d [%] at x (fractions of the
+// chord); the preview has always drawn it with 0.128117344 as the second coefficient.
+double HalfThickness(double d, double x) {
+    return 0.05 * d *
+           (0.2969 * std::sqrt(x) - 0.128117344 * x - 0.3516 * x * x + 0.2843 * x * x * x -
+            0.1015 * x * x * x * x);
+}
+
 // The camber line of the NACA four-digit section at x (fractions of the chord).
 double Camber(double f, double pos, double x) {
     if (x <= pos) return f / (pos * pos) * (2 * pos * x - x * x);
     return f / ((1 - pos) * (1 - pos)) * (1 - 2 * pos + 2 * pos * x - x * x);
 }
 
+// The flap's hinge line and its two spanwise ends on both halves of the top view.
+void FlapOutline(PlotPixels& p, const WingPreviewInputs& in, const WingPlanformPixels& px) {
+    const double x1 = 1.2 * in.flapInner;
+    const double x2 = 1.2 * in.flapOuter;
+    const double back = (100 - in.hingePosition) / 100;
+    const double h0 = px.yR * back;
+    const double h1 = px.yT + (px.yL - px.yT) * back;
+    auto edge = [&](double x) { return px.yT * x / 120; };
+    auto hinge = [&](double x) { return h0 + (h1 - h0) * x / 120; };
+    for (double side : {1.0, -1.0}) {
+        // The hinge line follows the right half's x; the left half mirrors it.
+        p.Line(side * x1, edge(x1), side * x1, hinge(x1));
+        p.Line(side * x1, hinge(x1), side * x2, hinge(x2));
+        p.Line(side * x2, hinge(x2), side * x2, edge(x2));
+    }
+}
+
 std::string TwoDecimals(double v) { return luvo::FormatNumber("%2.2f", v); }
 
 }  // namespace
 
-VlmPlanformPixels PlanformPixels(const VlmWingInputs& in) {
-    VlmPlanformPixels px;
+WingPlanformPixels PlanformPixels(const WingPreviewInputs& in) {
+    WingPlanformPixels px;
     px.scale = 120.0 / (in.span / 2.0);
     px.yR = -in.rootChord * px.scale;
     px.yL = 120.0 * Tan(in.sweep) - in.rootChord * px.scale;
@@ -95,9 +120,9 @@ VlmPlanformPixels PlanformPixels(const VlmWingInputs& in) {
     return px;
 }
 
-void PaintPlanformView(PlotPainter& painter, const VlmWingInputs& in) {
+void PaintPlanformView(PlotPainter& painter, const WingPreviewInputs& in) {
     PlotPixels p(painter, kPixelLimit);
-    const VlmPlanformPixels px = PlanformPixels(in);
+    const WingPlanformPixels px = PlanformPixels(in);
     const double yR = px.yR;
     const double yL = px.yL;
     const double yT = px.yT;
@@ -112,6 +137,7 @@ void PaintPlanformView(PlotPainter& painter, const VlmWingInputs& in) {
     p.Line(0, yR, 120, yL);
     p.Line(120, yL, 120, yT);
     p.Line(120, yT, 0, 0);
+    if (in.flapShown) FlapOutline(p, in, px);
     p.HorizontalDashes(-120, 122, yR);
 
     SweepMarker(p, in.sweep, yR);
@@ -156,7 +182,7 @@ void PaintPlanformView(PlotPainter& painter, const VlmWingInputs& in) {
     AngleDot(p, 80 * Cos(in.sweep), yR + 80 * Sin(in.sweep));
 }
 
-void PaintFrontView(PlotPainter& painter, const VlmWingInputs& in, bool dragSquare,
+void PaintFrontView(PlotPainter& painter, const WingPreviewInputs& in, bool dragSquare,
                     int dragMouseY) {
     PlotPixels p(painter, kPixelLimit);
     const double nu = in.dihedral;
@@ -188,8 +214,8 @@ void PaintFrontView(PlotPainter& painter, const VlmWingInputs& in, bool dragSqua
     if (dragSquare) p.Handle(118, dragMouseY - 2);
 }
 
-void PaintProfileView(PlotPainter& painter, const std::string& title, double camber,
-                      double position, double incidence, double alpha) {
+void PaintProfileView(PlotPainter& painter, const std::string& title, double thickness,
+                      double camber, double position, double incidence, double alpha) {
     PlotPixels p(painter, kPixelLimit);
     p.Origin(0, 0);
     p.SmallFont();
@@ -203,16 +229,20 @@ void PaintProfileView(PlotPainter& painter, const std::string& title, double cam
     const double f = camber / 100.0;
     const double pos = position / 100.0;
     const double shear = Tan(incidence);
-    auto pointY = [&](int i) {
+    const double d = thickness;
+    // side -1: upper contour, +1: lower contour, 0 without thickness: the camber line alone.
+    auto pointY = [&](int i, double side) {
         const double x = i / 160.0;
-        return 112.0 * (x * shear - Camber(f, pos, x));
+        return 112.0 * (x * shear - Camber(f, pos, x) + side * HalfThickness(d, x));
     };
     auto pointX = [](int i) { return static_cast<double>(static_cast<int>(1.4 * (i / 2))); };
-    double y0 = pointY(0);
     for (int i = 0; i < 160; ++i) {
-        const double y1 = pointY(i + 1);
-        p.Line(pointX(i), y0, pointX(i + 1), y1);
-        y0 = y1;
+        if (d == 0) {
+            p.Line(pointX(i), pointY(i, 0), pointX(i + 1), pointY(i + 1, 0));
+            continue;
+        }
+        p.Line(pointX(i), pointY(i, -1), pointX(i + 1), pointY(i + 1, -1));
+        p.Line(pointX(i), pointY(i, 1), pointX(i + 1), pointY(i + 1, 1));
     }
 
     // The oncoming flow at the angle of attack, its head at the leading edge.
@@ -222,29 +252,29 @@ void PaintProfileView(PlotPainter& painter, const std::string& title, double cam
     p.Line(0, 0, -12 * Cos(alpha - 45), 12 * Sin(alpha - 45));
 }
 
-std::vector<VlmDragWrite> PlanformDragWrites(const VlmWingInputs& in, int x, int y) {
-    const VlmPlanformPixels px = PlanformPixels(in);
+std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, int x, int y) {
+    const WingPlanformPixels px = PlanformPixels(in);
     const double b = in.span;
     const double tipPixels = in.tipChord * px.scale;
-    std::vector<VlmDragWrite> writes;
+    std::vector<WingDragWrite> writes;
     const bool nearRoot = x * x < 300;
     const bool nearTip = x > 100 && x < 140;
-    if (nearRoot && y < -3) writes.push_back({VlmDragField::RootChord, TwoDecimals(-y * b / 240)});
+    if (nearRoot && y < -3) writes.push_back({WingDragField::RootChord, TwoDecimals(-y * b / 240)});
     // At and behind the line 3 pixels ahead of the root trailing edge the chord only grows.
     if (nearRoot && y >= -3) {
-        writes.push_back({VlmDragField::RootChord, TwoDecimals(in.rootChord + 0.01)});
+        writes.push_back({WingDragField::RootChord, TwoDecimals(in.rootChord + 0.01)});
     }
     if (nearTip && y < px.yL + 5) {
-        writes.push_back({VlmDragField::Sweep,
+        writes.push_back({WingDragField::Sweep,
                           TwoDecimals(std::atan((y + in.rootChord * px.scale) / 120) / kDegree)});
     }
     if (nearTip && y > px.yT - 5 && tipPixels > 10) {
-        writes.push_back({VlmDragField::TipChord, TwoDecimals((y - px.yL) * b / 240)});
+        writes.push_back({WingDragField::TipChord, TwoDecimals((y - px.yL) * b / 240)});
     }
     // A tip chord drawn 10 pixels or shorter cannot be grabbed apart from the leading edge: any
     // drag lets it grow.
     if (tipPixels <= 10) {
-        writes.push_back({VlmDragField::TipChord, TwoDecimals(in.tipChord + 0.01)});
+        writes.push_back({WingDragField::TipChord, TwoDecimals(in.tipChord + 0.01)});
     }
     return writes;
 }

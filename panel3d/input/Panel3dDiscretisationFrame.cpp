@@ -1,0 +1,25 @@
+#include "panel3d/input/Panel3dDiscretisationFrame.h"
+
+#include "panel3d/input/Panel3dInputModule.h"
+
+Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(const wxString& title, const wxPoint& pos,
+                                                       const wxSize& size, long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style) {}
+
+void Panel3dDiscretisationFrame::CloseWindow() {
+    if (Panel3dDiscretisationWindow == this) {
+        Panel3dDiscretisationOpen = false;
+        Panel3dDiscretisationWindow = nullptr;
+    }
+    Destroy();
+}
+
+void Panel3dDiscretisationFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+
+void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, Panel3dDiscretisationFrame::OnCloseCommand)
+    EVT_CLOSE(Panel3dDiscretisationFrame::OnClose)
+wxEND_EVENT_TABLE()
