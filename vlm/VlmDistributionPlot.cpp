@@ -2,9 +2,10 @@
 
 #include <cmath>
 
+#include "vlm/VlmValues.h"
+
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr int kIntervals = 12;
 
 }  // namespace
@@ -18,7 +19,7 @@ VlmDistributionConstruction VlmDistributionFor(int k) {
     c.height = std::sqrt(c.radius * c.radius - e * e);
     // atan2 gives pi/2 for e = 0, where h / e has no value.
     c.phi0 = std::atan2(c.height, e);
-    c.deltaPhi = (kPi - c.phi0) / kIntervals;
+    c.deltaPhi = (VlmPi - c.phi0) / kIntervals;
     return c;
 }
 

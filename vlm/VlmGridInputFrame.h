@@ -7,8 +7,11 @@
 #include <wx/radiobox.h>
 #include <wx/stattext.h>
 
+#include <optional>
+
 #include "common/LuvoFrame.h"
 #include "common/NumericField.h"
+#include "vlm/VlmGridFile.h"
 
 // The plain numeric input field: checked only when an action starts.
 using VlmInputField = luvo::NumericField;
@@ -28,6 +31,9 @@ class VlmGridInputFrame : public luvo::LuvoFrame {
 
     // Reads the grid file, solves, writes the result files and shows the results.
     void RunFromGridFile();
+    // Reads the whole grid file named in the window into checkedGrid; headerError := 1 when it
+    // cannot be read or does not describe a lattice.
+    void CheckGridHeader();
 
     wxPanel* panel = nullptr;
     VlmInputField* alphaField = nullptr;
@@ -47,7 +53,8 @@ class VlmGridInputFrame : public luvo::LuvoFrame {
     wxStaticText* cpFileLabel = nullptr;
     wxStaticText* caFileLabel = nullptr;
     wxRadioBox* wakeRadioBox = nullptr;
-    int headerError = 0;  // 1 when the last header check of the grid file failed
+    int headerError = 0;                     // 1 when the last header check of the grid file failed
+    std::optional<VlmGridFile> checkedGrid;  // the file of the last check that passed
 
   private:
     void OnClose(wxCloseEvent& event);

@@ -1,0 +1,53 @@
+#include "vlm/VlmRunWindows.h"
+
+#include "vlm/VlmModule.h"
+#include "vlm/VlmResultsFrame.h"
+
+VlmRunScreen::VlmRunScreen() {
+    progress_ = luvo::ShowProgressWindow();
+    VlmProgressWindow = progress_;
+    active_ = std::make_unique<luvo::ActiveRun>(VlmRunActive, progress_);
+    luvo::PauseDispatchingEvents(1000);
+}
+
+VlmRunScreen::~VlmRunScreen() { End(); }
+
+void VlmRunScreen::End() {
+    if (progress_ == nullptr) return;
+    progress_->Destroy();
+    if (VlmProgressWindow == progress_) VlmProgressWindow = nullptr;
+    progress_ = nullptr;
+    active_.reset();
+}
+
+wxString VlmRunFailureText(VlmRunError error) {
+    switch (error) {
+        case VlmRunError::kWakeFit:
+            return wxS("Der Nachlauf lässt sich mit diesen Eingaben nicht aufteilen.\n");
+        case VlmRunError::kOutOfMemory:
+            return wxS("Für diese Wirbelzahl reicht der Arbeitsspeicher nicht aus.\n");
+        case VlmRunError::kSingularSystem:
+        case VlmRunError::kInvalidInput:
+        case VlmRunError::kGridFile:
+        case VlmRunError::kNone:
+            break;
+    }
+    return wxS("Das Gleichungssystem ist mit diesen Eingaben nicht lösbar.\n");
+}
+
+VlmResultsFrame* VlmOpenResultsWindow(std::shared_ptr<const VlmResults> results) {
+    auto* frame = new VlmResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 510),
+                                      wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
+    frame->ShowResults(std::move(results));
+    VlmResultsWindow = frame;
+    frame->Centre(wxBOTH);
+    frame->Show(true);
+    return frame;
+}
+
+void VlmReportUnwrittenFiles(VlmResultsFrame* results, const std::vector<std::string>& files) {
+    if (files.empty()) return;
+    wxString text = wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\n");
+    for (const std::string& name : files) text += wxString::FromUTF8(name) + wxS("\n");
+    luvo::ShowErrorBox(results, text, wxS("Fehler beim Schreiben der Datei"));
+}
