@@ -83,20 +83,25 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
     const bool buttonHeld = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
     SupersonicProfile& profile = window->Profile();
     const wxEventType type = event.GetEventType();
+    // Moves the picked point to (x, z); also run by the release, since motions merged while a
+    // recalculation ran would otherwise leave the point short of where the pointer stopped.
+    auto moveTo = [&](double px, double pz) {
+        if (px < 0) px = rules.thickness ? 0.001 : 0.0;
+        if (px > 1) px = 1.0;
+        if (rules.thickness && pz < 0) pz = 0.0;
+        SupersonicCurve& part = contour && dragSide == 0      ? profile.part2
+                                : contour || !rules.thickness ? profile.part1
+                                                              : profile.part2;
+        if (dragIndex >= 0 && dragIndex < part.capacity) part.supportPoints[dragIndex] = {px, pz};
+        window->Recalculate(rules.which);
+    };
     if (type == wxEVT_MOTION && buttonHeld) {
         if (!dragging) {
             window->SetStatus(wxS("No point found to drag!"));
             return;
         }
         window->SetStatus(PositionText("Drag-Position: ", x, z));
-        if (x < 0) x = rules.thickness ? 0.001 : 0.0;
-        if (x > 1) x = 1.0;
-        if (rules.thickness && z < 0) z = 0.0;
-        SupersonicCurve& part = contour && dragSide == 0      ? profile.part2
-                                : contour || !rules.thickness ? profile.part1
-                                                              : profile.part2;
-        if (dragIndex >= 0 && dragIndex < part.capacity) part.supportPoints[dragIndex] = {x, z};
-        window->Recalculate(rules.which);
+        moveTo(x, z);
         return;
     }
     if (event.ButtonDown()) {
@@ -123,6 +128,7 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
         return;
     }
     if (event.ButtonUp()) {
+        if (dragging && event.GetButton() == wxMOUSE_BTN_LEFT) moveTo(x, z);
         dragging = false;
         window->SetStatus(PositionText("Position: ", x, z));
         return;
