@@ -46,8 +46,7 @@ VlmResultsFrame* VlmOpenResultsWindow(std::shared_ptr<const VlmResults> results)
 }
 
 void VlmReportUnwrittenFiles(VlmResultsFrame* results, const std::vector<std::string>& files) {
-    if (files.empty()) return;
-    wxString text = wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\n");
-    for (const std::string& name : files) text += wxString::FromUTF8(name) + wxS("\n");
-    luvo::ShowErrorBox(results, text, wxS("Fehler beim Schreiben der Datei"));
+    std::vector<wxString> names;
+    for (const std::string& name : files) names.push_back(wxString::FromUTF8(name));
+    luvo::ShowUnwrittenFilesBox(results, names);
 }
