@@ -32,8 +32,9 @@ EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, cons
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style) {
     panel = GetPanel();
     new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(350, 10));
-    new wxStaticBox(panel, wxID_ANY, wxS("Geometrische Ergebnisse:"), wxPoint(350, 20),
-                    wxSize(270, 110));
+    // Below the line of "Ergebnisse:", which GTK's font makes taller than 10 pixels.
+    new wxStaticBox(panel, wxID_ANY, wxS("Geometrische Ergebnisse:"), wxPoint(350, 28),
+                    wxSize(270, 102));
     new wxStaticBox(panel, wxID_ANY, wxS("Aerodynamische Beiwerte:"), wxPoint(350, 150),
                     wxSize(270, 105));
     closeButton = new wxButton(panel, luvo::kIdButtonClose, wxS("S&chließen"), wxPoint(520, 265));

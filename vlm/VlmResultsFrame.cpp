@@ -79,8 +79,9 @@ VlmResultsFrame::VlmResultsFrame(const wxString& title, const wxPoint& pos, cons
     pressureCanvas->SetToolTip(wxS("cp über x"));
 
     new wxStaticBox(panel, wxID_ANY, wxS("Ergebnisse:"), wxPoint(350, 10));
-    new wxStaticBox(panel, wxID_ANY, wxS("Kraft- und Momentbeiwerte:"), wxPoint(350, 20),
-                    wxSize(270, 160));
+    // Below the line of "Ergebnisse:", which GTK's font makes taller than 10 pixels.
+    new wxStaticBox(panel, wxID_ANY, wxS("Kraft- und Momentbeiwerte:"), wxPoint(350, 28),
+                    wxSize(270, 152));
     new wxStaticBox(panel, wxID_ANY, wxS("Sonstige Werte:"), wxPoint(350, 193), wxSize(270, 115));
     const wxString names[8] = {wxS("cA gesamt  [-]:"),
                                wxS("cWi gesamt  [-]:"),

@@ -499,7 +499,7 @@ TEST_F(EtlResultsFrameTest, ControlsTextsInfoAndValues) {
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[0]->GetLabel(), wxS("Ergebnisse:"));
     EXPECT_EQ(boxes[0]->GetPosition(), wxPoint(350, 10));
-    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 20, 270, 110));
+    EXPECT_EQ(boxes[1]->GetRect(), wxRect(350, 28, 270, 102));  // below the heading's line
     EXPECT_EQ(boxes[2]->GetLabel(), wxS("Aerodynamische Beiwerte:"));
     EXPECT_EQ(boxes[2]->GetRect(), wxRect(350, 150, 270, 105));
 
