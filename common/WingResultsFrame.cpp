@@ -43,8 +43,10 @@ WingResultsFrame::WingResultsFrame(const wxString& title, const wxPoint& pos, co
     plotCanvas->SetToolTip(wxS("gamma und ca über y"));
 
     const int rows[] = {50, 75, 100, 173, 198, 223};
+    for (int y : rows) {
+        new wxStaticText(panel, wxID_ANY, wxS("="), wxPoint(545, y));
+    }
     for (int i = 0; i < 6; ++i) {
-        new wxStaticText(panel, wxID_ANY, wxS("="), wxPoint(545, rows[i]));
         valueLabels[i] =
             new wxStaticText(panel, wxID_ANY, i == 0 ? layout.areaText : layout.otherText,
                              wxPoint(layout.valueX, rows[i]));

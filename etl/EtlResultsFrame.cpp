@@ -3,25 +3,16 @@
 #include "common/WxNumber.h"
 #include "etl/EtlPlots.h"
 
-namespace {
-
-luvo::WingResultsLayout ResultsLayout() {
-    luvo::WingResultsLayout layout;
-    layout.valueX = 570;
-    layout.infoText =
-        wxS("Durch die Eingabe der Datei wurden die Flügelgeometrie \nund "
-            "Anstellwinkelverteilung eingegeben.\n\nAls Ausgabe entstehen somit die "
-            "Verteilungen der Zirkulation\nund des lokalen Auftriebsbeiwertes. Ferner werden "
-            "geometrische \nDaten und aerodynamische Beiwerte, sowie der k-Faktor ausge-\ngeben. "
-            "All diese werden auch in die Datei geschrieben.\n\n");
-    return layout;
-}
-
-}  // namespace
-
 EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                  long style)
-    : WingRecordResultsFrame(title, pos, size, style, ResultsLayout()) {}
+    : WingRecordResultsFrame(title, pos, size, style,
+                             {570, wxString(), wxString(),
+                              wxS("Durch die Eingabe der Datei wurden die Flügelgeometrie \nund "
+                                  "Anstellwinkelverteilung eingegeben.\n\nAls Ausgabe entstehen "
+                                  "somit die Verteilungen der Zirkulation\nund des lokalen "
+                                  "Auftriebsbeiwertes. Ferner werden geometrische \nDaten und "
+                                  "aerodynamische Beiwerte, sowie der k-Faktor ausge-\ngeben. All "
+                                  "diese werden auch in die Datei geschrieben.\n\n")}) {}
 
 void EtlResultsFrame::WriteValues() {
     if (!record_) return;
