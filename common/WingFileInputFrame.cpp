@@ -77,8 +77,7 @@ void WingFileInputFrame::ShowReadError() {
 void WingFileInputFrame::OnStart(wxCommandEvent&) {
     SetStatusText(wxS("Rechnung läuft"), 0);
     TakeInputs();
-    // The result file's name as the run copied it, for the write box after this window is gone.
-    const wxString resultName = resultFileLabel->GetLabel();
+    runResultName_ = resultFileLabel->GetLabel();
 
     errorFlag = 0;
     ReadGridHeader();
@@ -102,7 +101,7 @@ void WingFileInputFrame::OnStart(wxCommandEvent&) {
     results->Centre(wxBOTH);
     results->Show(true);
     // Parented to the results window, which stays on top of everything else.
-    if (!written) ShowUnwrittenFilesBox(results, {resultName});
+    if (!written) ShowUnwrittenFilesBox(results, {runResultName_});
     CloseWindow();
 }
 

@@ -7,8 +7,11 @@
 #include <wx/button.h>
 #include <wx/stattext.h>
 
+#include <memory>
+
 #include "common/LuvoFrame.h"
 #include "common/WingResultsFrame.h"
+#include "common/WxFileName.h"
 
 namespace luvo {
 
@@ -58,6 +61,8 @@ class WingFileInputFrame : public LuvoFrame {
 
     void CloseWindow();
 
+    wxString runResultName_;  // the result file's name as the running start copied it
+
   private:
     void OnClose(wxCloseEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
@@ -70,6 +75,32 @@ class WingFileInputFrame : public LuvoFrame {
     WingFileInputLayout layout_;
 
     wxDECLARE_EVENT_TABLE();
+};
+
+// The steps that only differ in the types: the record of the run writes its own result file and
+// goes to a results window of its own.
+template <class Record, class ResultsFrame>
+class WingFileRunFrame : public WingFileInputFrame {
+  public:
+    using WingFileInputFrame::WingFileInputFrame;
+
+  protected:
+    // Told of each new results window.
+    virtual void KeepResultsWindow(ResultsFrame*) {}
+
+    std::shared_ptr<Record> record_;  // of the running start
+
+  private:
+    bool WriteResultFile() override {
+        return record_->WriteCirculationFile(FileSystemName(runResultName_));
+    }
+
+    WingResultsFrame* CreateResultsFrame() override {
+        auto* results = new ResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
+        KeepResultsWindow(results);
+        results->ShowResults(record_);
+        return results;
+    }
 };
 
 }  // namespace luvo

@@ -10,14 +10,14 @@
 
 EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                      long style)
-    : WingFileInputFrame(title, pos, size, style,
-                         {wxS("grid.fde"), wxS("*.fde"), wxS("Zirkulation.dat"), 156, false,
-                          wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu "
-                              "ist die entsprechende Datei auszuwählen, sowie die "
-                              "Bezeichnung\nder Ergebnisdatei. Die Ergebnisse werden auch als "
-                              "ASCII Dateien\nausgegeben, die beispielsweise mit Tecplot "
-                              "ausgewertet werden können.\n\n"),
-                          wxS("Ergebnisse werden in Datei geschrieben..."), 0}) {
+    : WingFileRunFrame(title, pos, size, style,
+                       {wxS("grid.fde"), wxS("*.fde"), wxS("Zirkulation.dat"), 156, false,
+                        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu "
+                            "ist die entsprechende Datei auszuwählen, sowie die "
+                            "Bezeichnung\nder Ergebnisdatei. Die Ergebnisse werden auch als "
+                            "ASCII Dateien\nausgegeben, die beispielsweise mit Tecplot "
+                            "ausgewertet werden können.\n\n"),
+                        wxS("Ergebnisse werden in Datei geschrieben..."), 0}) {
     sideslipField =
         new EtlSideslipField(panel, wxID_ANY, wxS("0.0"), wxPoint(220, 110), wxSize(30, -1));
     sideslipField->SetToolTip(wxS("-30 < Schiebewinkel < 30"));
@@ -61,13 +61,4 @@ bool EtlGridInputFrame::SolveGridFile() {
     return true;
 }
 
-bool EtlGridInputFrame::WriteResultFile() {
-    return record_->WriteCirculationFile(luvo::FileSystemName(EtlGridResultFileName));
-}
-
-luvo::WingResultsFrame* EtlGridInputFrame::CreateResultsFrame() {
-    auto* results = new EtlResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
-    EtlResultsWindow = results;
-    results->ShowResults(record_);
-    return results;
-}
+void EtlGridInputFrame::KeepResultsWindow(EtlResultsFrame* results) { EtlResultsWindow = results; }

@@ -3,10 +3,9 @@
 // user picks the wing file "*.fde" and the result file and types a sideslip angle; "&Starten"
 // reads, solves, writes the result file, opens a results window of its own and closes this window.
 
-#include <memory>
-
 #include "common/NumericField.h"
 #include "common/WingFileInputFrame.h"
+#include "etl/EtlResultsFrame.h"
 #include "etl/EtlSolver.h"
 
 // The sideslip angle as typed [deg]; the run negates it.
@@ -15,7 +14,7 @@ class EtlSideslipField : public luvo::NumericField {
     using luvo::NumericField::NumericField;
 };
 
-class EtlGridInputFrame : public luvo::WingFileInputFrame {
+class EtlGridInputFrame : public luvo::WingFileRunFrame<EtlSolver, EtlResultsFrame> {
   public:
     EtlGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                       long style = wxDEFAULT_FRAME_STYLE);
@@ -27,10 +26,9 @@ class EtlGridInputFrame : public luvo::WingFileInputFrame {
     // Keeps the header's values in the module.
     void ReadGridHeader() override;
     bool SolveGridFile() override;
-    bool WriteResultFile() override;
-    luvo::WingResultsFrame* CreateResultsFrame() override;
     void ForgetWindow() override;
 
-    double beta_ = 0;                    // of the running start, as the sweep matrix takes it
-    std::shared_ptr<EtlSolver> record_;  // likewise
+    void KeepResultsWindow(EtlResultsFrame* results) override;
+
+    double beta_ = 0;  // of the running start, as the sweep matrix takes it
 };

@@ -9,14 +9,14 @@
 
 LltGridInputFrame::LltGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                      long style)
-    : WingFileInputFrame(title, pos, size, style,
-                         {wxS("grid.fdt"), wxS("*.fdt"), wxS("zirkulation.dat"), 136, true,
-                          wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu "
-                              "ist die entsprechende Datei auszuwählen, sowie die "
-                              "Bezeichnungen\nder Ergebnisdateien. Die Ergebnisse werden auch "
-                              "als ASCII Dateien\nausgegeben, die beispielsweise mit Tecplot "
-                              "ausgewertet werden können.\n\n"),
-                          wxS("Einlesen der Daten..."), 1}) {}
+    : WingFileRunFrame(title, pos, size, style,
+                       {wxS("grid.fdt"), wxS("*.fdt"), wxS("zirkulation.dat"), 136, true,
+                        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu "
+                            "ist die entsprechende Datei auszuwählen, sowie die "
+                            "Bezeichnungen\nder Ergebnisdateien. Die Ergebnisse werden auch "
+                            "als ASCII Dateien\nausgegeben, die beispielsweise mit Tecplot "
+                            "ausgewertet werden können.\n\n"),
+                        wxS("Einlesen der Daten..."), 1}) {}
 
 void LltGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
@@ -45,14 +45,4 @@ bool LltGridInputFrame::SolveGridFile() {
     if (!record_) return false;
     llt::currentSolver = record_;
     return true;
-}
-
-bool LltGridInputFrame::WriteResultFile() {
-    return record_->WriteCirculationFile(luvo::FileSystemName(llt::circulationFileName));
-}
-
-luvo::WingResultsFrame* LltGridInputFrame::CreateResultsFrame() {
-    auto* results = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
-    results->ShowResults(record_);
-    return results;
 }

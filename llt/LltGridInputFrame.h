@@ -4,12 +4,12 @@
 // the result file, opens a results window of its own and closes this window.
 
 #include <cstdint>
-#include <memory>
 
 #include "common/WingFileInputFrame.h"
+#include "llt/LltResultsFrame.h"
 #include "llt/LltSolver.h"
 
-class LltGridInputFrame : public luvo::WingFileInputFrame {
+class LltGridInputFrame : public luvo::WingFileRunFrame<LltSolver, LltResultsFrame> {
   public:
     LltGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                       long style = wxDEFAULT_FRAME_STYLE);
@@ -21,9 +21,5 @@ class LltGridInputFrame : public luvo::WingFileInputFrame {
     // Keeps the header's span and lift-slope factor in the module.
     void ReadGridHeader() override;
     bool SolveGridFile() override;
-    bool WriteResultFile() override;
-    luvo::WingResultsFrame* CreateResultsFrame() override;
     void ForgetWindow() override;
-
-    std::shared_ptr<LltSolver> record_;  // of the running start
 };
