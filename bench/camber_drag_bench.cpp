@@ -8,12 +8,11 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
-#include <cstdio>
 
+#include "bench/support/WindowBenchMain.h"
 #include "camber/CamberFields.h"
 #include "camber/CamberLineFrame.h"
 #include "camber/CamberMethodFrame.h"
@@ -21,17 +20,8 @@
 #include "camber/CamberPressureFrame.h"
 #include "camber/CamberTheory.h"
 #include "camber/CamberThreePoints.h"
-#include "common/Platform.h"
 
 namespace {
-
-class BenchApp : public wxApp {
-  public:
-    bool OnInit() override {
-        luvo::ApplyUiStyle();
-        return true;
-    }
-};
 
 void BM_CamberLineSolve(benchmark::State& state) {
     const double alpha = 5.0 * kCamberRadPerDeg;
@@ -140,28 +130,11 @@ void BM_CamberNacaAngleEdit(benchmark::State& state) {
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    luvo::PrepareDisplayBackend();
-    int wxArgc = 1;
-    const bool windows = wxEntryStart(wxArgc, argv) && wxTheApp->CallOnInit();
-    if (windows) {
-        const auto ms = benchmark::kMillisecond;
-        benchmark::RegisterBenchmark("BM_CamberLineDrawBitmaps", BM_CamberLineDrawBitmaps)
-            ->Unit(ms);
-        benchmark::RegisterBenchmark("BM_CamberPressureDrawBitmaps", BM_CamberPressureDrawBitmaps)
-            ->Unit(ms);
-        benchmark::RegisterBenchmark("BM_CamberLineDragMotion", BM_CamberLineDragMotion)->Unit(ms);
-        benchmark::RegisterBenchmark("BM_CamberPressureDragMotion", BM_CamberPressureDragMotion)
-            ->Unit(ms);
-        benchmark::RegisterBenchmark("BM_CamberNacaAngleEdit", BM_CamberNacaAngleEdit)->Unit(ms);
-    } else {
-        std::fprintf(stderr, "No X display: only the solves are measured (run under xvfb-run).\n");
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (windows) wxEntryCleanup();
-    return 0;
+void luvo::bench::RegisterWindowBenchmarks() {
+    luvo::bench::RegisterInMilliseconds("BM_CamberLineDrawBitmaps", BM_CamberLineDrawBitmaps);
+    luvo::bench::RegisterInMilliseconds("BM_CamberPressureDrawBitmaps",
+                                        BM_CamberPressureDrawBitmaps);
+    luvo::bench::RegisterInMilliseconds("BM_CamberLineDragMotion", BM_CamberLineDragMotion);
+    luvo::bench::RegisterInMilliseconds("BM_CamberPressureDragMotion", BM_CamberPressureDragMotion);
+    luvo::bench::RegisterInMilliseconds("BM_CamberNacaAngleEdit", BM_CamberNacaAngleEdit);
 }

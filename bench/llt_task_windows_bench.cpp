@@ -13,11 +13,10 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 
-#include <cstdio>
 #include <filesystem>
 
+#include "bench/support/WindowBenchMain.h"
 #include "common/NumberText.h"
 #include "llt/LltAnalysisPlots.h"
 #include "llt/LltAnalysisRun.h"
@@ -25,11 +24,6 @@
 #include "tests/llt/LltTestWings.h"
 
 namespace {
-
-class BenchApp : public wxApp {
-  public:
-    bool OnInit() override { return true; }
-};
 
 void BM_LltAnalysisWindowRecompute(benchmark::State& state) {
     const LltAnalysisInputs in = llt_test::AnalysisWindowInputs();
@@ -55,7 +49,6 @@ void BM_LltAnalysisWindowRecompute(benchmark::State& state) {
     }
     std::remove(file.c_str());
 }
-BENCHMARK(BM_LltAnalysisWindowRecompute)->Unit(benchmark::kMillisecond);
 
 // The chord design window's defaults with a lift coefficient for which no root angle fits.
 LltChordDesignInputs WorstCase() {
@@ -126,7 +119,6 @@ void BM_LltChordDesignRecomputeWorstCase(benchmark::State& state) {
         if (!window.CheckAndRecompute(in)) state.SkipWithError("the search should find no angle");
     }
 }
-BENCHMARK(BM_LltChordDesignRecomputeWorstCase)->Unit(benchmark::kMillisecond);
 
 void BM_LltChordDesignCirculationDragStepWorstCase(benchmark::State& state) {
     ChordDesignWindowModel window;
@@ -158,23 +150,14 @@ void BM_LltChordDesignCirculationDragStepWorstCase(benchmark::State& state) {
     state.counters["failed searches per step"] =
         benchmark::Counter(searchesFailed, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(BM_LltChordDesignCirculationDragStepWorstCase)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(wxArgc, wxArgv)) {
-        std::fprintf(stderr, "The window library did not start: run this under xvfb-run.\n");
-        return 1;
-    }
-    wxTheApp->CallOnInit();
-    benchmark::RunSpecifiedBenchmarks();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+void luvo::bench::RegisterWindowBenchmarks() {
+    luvo::bench::RegisterInMilliseconds("BM_LltAnalysisWindowRecompute",
+                                        BM_LltAnalysisWindowRecompute);
+    luvo::bench::RegisterInMilliseconds("BM_LltChordDesignRecomputeWorstCase",
+                                        BM_LltChordDesignRecomputeWorstCase);
+    luvo::bench::RegisterInMilliseconds("BM_LltChordDesignCirculationDragStepWorstCase",
+                                        BM_LltChordDesignCirculationDragStepWorstCase);
 }

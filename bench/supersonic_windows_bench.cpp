@@ -6,12 +6,10 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 
-#include <cstdio>
 #include <vector>
 
-#include "common/Platform.h"
+#include "bench/support/WindowBenchMain.h"
 #include "common/WxPlotPainter.h"
 #include "supersonic/SupersonicCanvases.h"
 #include "supersonic/SupersonicContourFrame.h"
@@ -20,14 +18,6 @@
 #include "supersonic/SupersonicPartsFrame.h"
 
 namespace {
-
-class BenchApp : public wxApp {
-  public:
-    bool OnInit() override {
-        luvo::ApplyUiStyle();
-        return true;
-    }
-};
 
 // One drag step on a support point, then every canvas of the window into its bitmap.
 void DragStep(benchmark::State& state, SupersonicDesignFrame* frame, SupersonicPoint& point,
@@ -69,24 +59,8 @@ void BM_SupersonicContourDragStep(benchmark::State& state) {
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    luvo::PrepareDisplayBackend();
-    int wxArgc = 1;
-    const bool windows = wxEntryStart(wxArgc, argv) && wxTheApp->CallOnInit();
-    if (windows) {
-        const auto ms = benchmark::kMillisecond;
-        benchmark::RegisterBenchmark("BM_SupersonicCamberDragStep", BM_SupersonicCamberDragStep)
-            ->Unit(ms);
-        benchmark::RegisterBenchmark("BM_SupersonicContourDragStep", BM_SupersonicContourDragStep)
-            ->Unit(ms);
-    } else {
-        std::fprintf(stderr, "No X display: nothing to measure (run under xvfb-run).\n");
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    if (windows) wxEntryCleanup();
-    return 0;
+void luvo::bench::RegisterWindowBenchmarks() {
+    luvo::bench::RegisterInMilliseconds("BM_SupersonicCamberDragStep", BM_SupersonicCamberDragStep);
+    luvo::bench::RegisterInMilliseconds("BM_SupersonicContourDragStep",
+                                        BM_SupersonicContourDragStep);
 }

@@ -6,20 +6,14 @@
 #include <wx/app.h>
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
-#include <wx/init.h>
 
-#include <cstdio>
 
+#include "bench/support/WindowBenchMain.h"
 #include "common/NumberText.h"
 #include "common/WxPlotPainter.h"
 #include "vlm/VlmPreview.h"
 
 namespace {
-
-class BenchApp : public wxApp {
-  public:
-    bool OnInit() override { return true; }
-};
 
 // A cleared bitmap context with a view drawn into it.
 template <class Paint>
@@ -53,23 +47,9 @@ void BM_VlmPreviewDragStep(benchmark::State& state) {
         });
     }
 }
-BENCHMARK(BM_VlmPreviewDragStep)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-wxIMPLEMENT_APP_NO_MAIN(BenchApp);
-
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    int wxArgc = 1;
-    char* wxArgv[] = {argv[0], nullptr};
-    if (!wxEntryStart(wxArgc, wxArgv)) {
-        std::fprintf(stderr, "The window library did not start: run this under xvfb-run.\n");
-        return 1;
-    }
-    wxTheApp->CallOnInit();
-    benchmark::RunSpecifiedBenchmarks();
-    wxTheApp->OnExit();
-    wxEntryCleanup();
-    return 0;
+void luvo::bench::RegisterWindowBenchmarks() {
+    luvo::bench::RegisterInMilliseconds("BM_VlmPreviewDragStep", BM_VlmPreviewDragStep);
 }
