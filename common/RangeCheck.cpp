@@ -10,6 +10,18 @@ bool InRange(const RangeCheck& check) {
     return std::isfinite(check.value) && check.value >= check.lower && check.value <= check.upper;
 }
 
+RangeCheck IterationCountCheck(double count) {
+    return {count, 1, 100,
+            "Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
+            "1 <= Anzahl der Iterationen <= 100\n"};
+}
+
+RangeCheck BirnbaumCountCheck(double count) {
+    return {count, 1, 21,
+            "Die Anzahl der Birnbaumkoeffizienten liegt in einem unzulässigen Bereich:\n\n"
+            "1 <= Anzahl Birnbaumkoeffizienten <= 21\n"};
+}
+
 const char* FirstRangeFailure(const std::vector<RangeCheck>& checks) {
     for (const RangeCheck& check : checks) {
         if (!InRange(check)) return check.message;

@@ -20,6 +20,13 @@ struct RangeCheck {
 // only come from a text that no student meant as a number.
 bool InRange(const RangeCheck& check);
 
+// The iteration count of a relaxed wake, checked alike by the run windows of both 3D methods;
+// each hands the count as it judges it (truncated or as read).
+RangeCheck IterationCountCheck(double count);
+
+// The Birnbaum coefficient count of the vortex-lattice run windows.
+RangeCheck BirnbaumCountCheck(double count);
+
 // The message of the first check that fails, nullptr when all pass.
 const char* FirstRangeFailure(const std::vector<RangeCheck>& checks);
 

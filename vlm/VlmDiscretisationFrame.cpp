@@ -174,15 +174,11 @@ bool VlmDiscretisationFrame::PassStartChecks() {
          "Die Wirbelzahl in y-Richtung ist zu hoch:\n\nWirbelzahl in y-Richtung <= 100\n"},
         {2 * nx * perHalf, -kOpen, 8000,
          "Die Gesamtzahl aller Wirbel ist zu hoch:\n\n2*nx*ny <= 8000\n"},
-        {std::trunc(birnbaumCountField->Number()), 1, 21,
-         "Die Anzahl der Birnbaumkoeffizienten liegt in einem unzulässigen Bereich:\n\n"
-         "1 <= Anzahl Birnbaumkoeffizienten <= 21\n"},
+        luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->Number())),
     };
     // A relaxed wake without iterations would report circulations that were never computed.
     if (wakeRadioBox->GetSelection() == 1) {
-        checks.push_back({std::trunc(iterationsField->Number()), 1, 100,
-                          "Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
-                          "1 <= Anzahl der Iterationen <= 100\n"});
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
     }
     if (!luvo::PassRangeChecks(this, checks)) return false;
     // The wing comes from the geometry window as it stands now, checked again: its fields may

@@ -49,7 +49,10 @@ void VlmPlanformCanvas::OnMouse(wxMouseEvent& event) {
     lastMouseX = x;
     lastMouseY = y;
     VlmGeometryFrame* frame = WindowOf(this);
-    if (frame == nullptr || !event.Dragging()) return;
+    if (frame == nullptr ||
+        !dragSteps.IsStep(event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y)) {
+        return;
+    }
     // Each write redraws the views at once through the field's change.
     for (const VlmDragWrite& write : PlanformDragWrites(frame->Inputs(), x, y)) {
         frame->FieldOf(write.field)->SetValue(wxString::FromUTF8(write.text));

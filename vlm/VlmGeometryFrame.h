@@ -7,6 +7,7 @@
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
+#include "common/DragSteps.h"
 #include "common/LuvoFrame.h"
 #include "common/NumericField.h"
 #include "vlm/VlmPreview.h"
@@ -33,6 +34,7 @@ class VlmPlanformCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
+    luvo::DragSteps dragSteps;
     wxDECLARE_EVENT_TABLE();
 };
 

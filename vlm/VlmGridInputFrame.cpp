@@ -142,15 +142,11 @@ void VlmGridInputFrame::OnStart(wxCommandEvent&) {
         {betaField->Number(), -30, 30,
          "Der Wert des Schiebewinkels liegt in einem unzulässigen Bereich:\n\n"
          "-30 <= Schiebewinkel <= 30\n"},
-        {birnbaumCountField->Number(), 1, 21,
-         "Die Anzahl der Birnbaumkoeffizienten liegt in einem unzulässigen Bereich:\n\n"
-         "1 <= Anzahl Birnbaumkoeffizienten <= 21\n"},
+        luvo::BirnbaumCountCheck(birnbaumCountField->Number()),
     };
     // A relaxed wake without iterations would report circulations that were never computed.
     if (wakeRadioBox->GetSelection() == 1) {
-        checks.push_back({std::trunc(iterationsField->Number()), 1, 100,
-                          "Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
-                          "1 <= Anzahl der Iterationen <= 100\n"});
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
     }
     if (!luvo::PassRangeChecks(this, checks)) return;
     RunFromGridFile();

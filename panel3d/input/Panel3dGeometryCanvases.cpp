@@ -74,11 +74,13 @@ void Panel3dTopViewCanvas::OnPaint(wxPaintEvent&) {
 void Panel3dTopViewCanvas::OnMouse(wxMouseEvent& event) {
     event.Skip();
     Panel3dGeometryFrame* frame = WindowOf(this);
-    if (frame == nullptr || !event.Dragging()) return;
+    if (frame == nullptr) return;
     // Logical pixels: the origin of the top view is the root trailing edge at (160, 160). Each
     // write redraws the views at once through the field's change.
-    const auto writes =
-        PlanformDragWrites(frame->PreviewInputs(), event.GetX() - 160, event.GetY() - 160);
+    const int x = event.GetX() - 160;
+    const int y = event.GetY() - 160;
+    if (!dragSteps.IsStep(event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y)) return;
+    const auto writes = PlanformDragWrites(frame->PreviewInputs(), x, y);
     for (const WingDragWrite& write : writes) {
         frame->FieldOf(write.field)->SetValue(wxString::FromUTF8(write.text));
     }

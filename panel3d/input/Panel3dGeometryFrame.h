@@ -10,6 +10,7 @@
 
 #include <memory>
 
+#include "common/DragSteps.h"
 #include "common/LuvoFrame.h"
 #include "common/NumericField.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
@@ -43,6 +44,7 @@ class Panel3dTopViewCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
+    luvo::DragSteps dragSteps;
     wxDECLARE_EVENT_TABLE();
 };
 

@@ -151,9 +151,7 @@ void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no
     // solution to report.
     if (wakeRadio->GetSelection() == 1) {
-        checks.push_back({iterationField->Number(), 1.0, 100.0,
-                          "Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
-                          "1 <= Anzahl der Iterationen <= 100\n"});
+        checks.push_back(luvo::IterationCountCheck(iterationField->Number()));
     }
     if (!luvo::PassRangeChecks(this, checks)) return;
     RunComputation();

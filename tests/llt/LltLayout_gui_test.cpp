@@ -87,7 +87,9 @@ TEST_F(LltLayout, TwistResultLabelsOfALargeTwistFitTheirCanvas) {
         RecordingPainter rec;
         PaintTwistResultPlot(rec, s, scaling);
         for (const auto& [text, rect] : TextRects(rec)) {
-            if (rect.x > canvas.x / 2) EXPECT_LE(rect.GetRight(), canvas.x) << text;
+            if (rect.x > canvas.x / 2) {
+                EXPECT_LE(rect.GetRight(), canvas.x) << text;
+            }
         }
     }
 }
@@ -113,7 +115,9 @@ TEST_F(LltLayout, ChordResultCaptionKeepsClearOfTheTopLabel) {
         ASSERT_FALSE(caption.IsEmpty());
         EXPECT_GE(caption.GetTop(), 0);
         for (const auto& [text, rect] : rects) {
-            if (text != "Profiltiefe [m]") EXPECT_FALSE(caption.Intersects(rect)) << text;
+            if (text != "Profiltiefe [m]") {
+                EXPECT_FALSE(caption.Intersects(rect)) << text;
+            }
         }
         EXPECT_LE(caption.GetBottom(), canvas.y);
     }

@@ -257,7 +257,9 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
         SetText(c.field, c.text);
         const ShownBox box = BoxOf(f->nextButton);
         EXPECT_EQ(box.message, c.message) << c.text;
-        if (!c.message.empty()) EXPECT_EQ(box.caption, wxS("Die Eingaben sind nicht korrekt!"));
+        if (!c.message.empty()) {
+            EXPECT_EQ(box.caption, wxS("Die Eingaben sind nicht korrekt!"));
+        }
         EXPECT_EQ(VlmDiscretisationOpen, c.message.empty()) << c.text;
         EXPECT_EQ(c.field->GetValue(), wxString(c.text));
         SetText(c.field, before);

@@ -3,6 +3,7 @@
 
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
+#include <wx/tooltip.h>
 #include <wx/uiaction.h>
 #include <wx/weakref.h>
 
@@ -268,6 +269,18 @@ TEST_F(Panel3dGeometryTest, DragsWriteTheirFieldsAndRedrawAllFourViews) {
 
 // The screenshot tour: one window at a time on the screen.
 class ScreenPanel3dGeometry : public Panel3dGeometryTest {};
+
+// A fast real drag of the root leading edge 20 pixels upstream ends where the pointer ends:
+// 60 pixels ahead of the root trailing edge at 240 pixels per 6 m of span.
+TEST_F(ScreenPanel3dGeometry, RealDragOfTheRootHandleSetsTheChord) {
+    wxToolTip::Enable(false);  // a tool tip popping up under load must not take the press
+    CaptureFrame(f);
+    RealFastDrag(f->planformCanvas, wxPoint(160, 120), wxPoint(160, 100));
+    const bool reached =
+        WaitFor([&] { return f->rootChordField->GetValue() == Two(60 * 6 / 240.0); }, 5000);
+    wxToolTip::Enable(true);
+    EXPECT_TRUE(reached) << f->rootChordField->GetValue();
+}
 
 TEST_F(ScreenPanel3dGeometry, Tour) {
     wxUIActionSimulator().MouseMove(1270, 1010);  // no tool tip over the shots

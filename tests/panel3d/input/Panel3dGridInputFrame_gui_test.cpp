@@ -110,7 +110,9 @@ TEST_F(Panel3dGridInputTest, WindowHoldsItsControls) {
         EXPECT_EQ(b.button->GetId(), b.id);
         EXPECT_EQ(b.button->GetLabel(), wxString(b.label));
         EXPECT_EQ(b.button->GetToolTipText(), wxString(b.tip));
-        if (b.fileLabel) EXPECT_EQ(b.fileLabel->GetLabel(), wxString(b.fileName));
+        if (b.fileLabel) {
+            EXPECT_EQ(b.fileLabel->GetLabel(), wxString(b.fileName));
+        }
     }
     std::vector<wxString> boxes;
     for (wxStaticBox* box : FindAll<wxStaticBox>(f->GetPanel())) boxes.push_back(box->GetLabel());

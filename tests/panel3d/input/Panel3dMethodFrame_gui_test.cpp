@@ -190,7 +190,9 @@ TEST_F(Panel3dMethodFrameTest, RefusedInputsShowTheirBoxAndChangeNothing) {
         wxTEST_DIALOG(Click(f->okButton), ExpectBox(&seen));
         EXPECT_EQ(seen.caption, wxString(kCheckCaption));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-        if (c.message) EXPECT_EQ(seen.message, wxString(c.message));
+        if (c.message) {
+            EXPECT_EQ(seen.message, wxString(c.message));
+        }
         EXPECT_EQ(Panel3dCurrentFlowState.taskMode, before.taskMode);
         EXPECT_EQ(Panel3dCurrentFlowState.pointCount, before.pointCount);
         EXPECT_EQ(evaluator->flowState, evaluatorBefore);

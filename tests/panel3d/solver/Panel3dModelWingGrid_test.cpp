@@ -369,7 +369,9 @@ TEST(Panel3dWingGridDeflection, EachHalfFollowsItsOwnDeflection) {
                     EXPECT_TRUE(Same(r, both->wingPanels[p].Corner(c)));
                     const bool moved = !Same(r, leftOnly->wingPanels[p].Corner(c));
                     changed += moved;
-                    if (!rightOnly->flapMarks[p]) EXPECT_FALSE(moved) << strip << " " << i;
+                    if (!rightOnly->flapMarks[p]) {
+                        EXPECT_FALSE(moved) << strip << " " << i;
+                    }
                 }
             }
         }

@@ -65,7 +65,9 @@ TEST(Panel3dTrailingEdgeWake, RowFollowsTheBisectorForLocalChordTimesFactor) {
             const Panel3dVector low = wing.Point(2 * n - 1, j);
             const double slope = (0.5 * (up.z + low.z) - edge.z) / (edge.x - up.x);
             EXPECT_NEAR(t.bisectorSlope, slope, 1e-12);
-            if (wing.camber == 0) EXPECT_NEAR(t.bisectorSlope, 0.0, 1e-15);
+            if (wing.camber == 0) {
+                EXPECT_NEAR(t.bisectorSlope, 0.0, 1e-15);
+            }
 
             const double lengthA = 0.1 * wing.StationChord(j);
             const double lengthB = 0.1 * wing.StationChord(j + 1);
@@ -124,7 +126,7 @@ TEST(Panel3dFreeWake, GrowthIsFittedToTheWakeLength) {
 
 TEST(Panel3dFreeWake, RowsRunAlongTheFreeStreamFromTheRowInFront) {
     const TestWing wing = WingForFirstRow(0.5, 5.0);
-    for (const auto [alpha, sideslip] :
+    for (const auto& [alpha, sideslip] :
          {std::pair{0.0, 0.0}, std::pair{7.0, 0.0}, std::pair{-4.0, 12.0}}) {
         SCOPED_TRACE(testing::Message() << "alpha " << alpha << " sideslip " << sideslip);
         const OperatingPoint point(alpha, sideslip);
