@@ -3,6 +3,7 @@
 #include <wx/stattext.h>
 
 #include "common/SingleWindow.h"
+#include "etl/EtlAnalysisFrame.h"
 #include "etl/EtlGridInputFrame.h"
 #include "etl/EtlModule.h"
 
@@ -40,6 +41,14 @@ void EtlMethodFrame::OnStart(wxCommandEvent&) {
         case 0:
             luvo::OpenSingleWindow(EtlGridInputWindow, EtlGridInputOpen,
                                    wxS("Daten über eine Datei einlesen"), wxSize(420, 285));
+            break;
+        case 1:
+            // A window already open is centred and shown but not raised.
+            luvo::ShowSingleWindow(EtlAnalysisWindow, EtlAnalysisOpen, false, [] {
+                return new EtlAnalysisFrame(
+                    wxS("Nachrechenaufgabe - Eingabe der Tiefen- und Schränkungsverteilung"),
+                    wxDefaultPosition, wxSize(860, 680));
+            });
             break;
     }
 }
