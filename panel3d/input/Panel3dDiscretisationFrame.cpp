@@ -1,5 +1,6 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 
+#include "panel3d/input/Panel3dFlapFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
 
 Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(const wxString& title, const wxPoint& pos,
@@ -7,6 +8,8 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(const wxString& title, co
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style) {}
 
 void Panel3dDiscretisationFrame::CloseWindow() {
+    // The flap view draws this window's model: it goes with it.
+    Panel3dCloseFlapView();
     if (Panel3dDiscretisationWindow == this) {
         Panel3dDiscretisationOpen = false;
         Panel3dDiscretisationWindow = nullptr;
