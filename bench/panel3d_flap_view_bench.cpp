@@ -12,6 +12,7 @@
 #include "bench/support/WindowBenchMain.h"
 #include "common/WxPlotPainter.h"
 #include "panel3d/input/Panel3dFlapSections.h"
+#include "tests/panel3d/input/Panel3dTestGeometry.h"
 #include "tests/panel3d/solver/Panel3dTestWings.h"
 
 namespace {
@@ -21,14 +22,7 @@ void BM_Panel3dFlapViewDrawing(benchmark::State& state) {
     const std::shared_ptr<Panel3dModel> w = panel3d_test::DefaultWing(30, 15);
     w->leftFlapDeflection = w->rightFlapDeflection = -10.0;
     if (!w->GenerateWingGrid()) state.SkipWithError("the default wing should build");
-    Panel3dGeometryInputs g;
-    g.span = 6;
-    g.sweep = 32;
-    g.rootChord = 1;
-    g.tipChord = 0.5;
-    g.flapInner = 50;
-    g.flapOuter = 80;
-    g.hingePosition = 75;
+    Panel3dGeometryInputs g = panel3d_test::DefaultGeometry();
     g.leftDeflection = g.rightDeflection = 10;
     Panel3dSectionView view;
     view.model = w.get();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "panel3d/input/Panel3dTestGeometry.h"
 #include "panel3d/solver/Panel3dTestWings.h"
 #include "support/RecordingPainter.h"
 
@@ -19,21 +20,6 @@ using luvo::test::RecordingPainter;
 
 constexpr int kN = 6;
 constexpr int kM = 4;
-
-// The geometry window's defaults.
-Panel3dGeometryInputs DefaultGeometry() {
-    Panel3dGeometryInputs g;
-    g.span = 6;
-    g.sweep = 32;
-    g.dihedral = 5;
-    g.rootChord = 1;
-    g.tipChord = 0.5;
-    g.flapInner = 50;
-    g.flapOuter = 80;
-    g.hingePosition = 75;
-    g.hingeHeight = 50;
-    return g;
-}
 
 class FlapSectionsTest : public ::testing::Test {
   protected:
@@ -52,7 +38,7 @@ class FlapSectionsTest : public ::testing::Test {
         return p;
     }
     std::shared_ptr<Panel3dModel> model;
-    Panel3dGeometryInputs geometry = DefaultGeometry();
+    Panel3dGeometryInputs geometry = panel3d_test::DefaultGeometry();
 };
 
 // The steps drawn after the origin was set to (x, y), up to the next origin.
