@@ -90,8 +90,6 @@ void EtlResultsFrame::PaintPlot(wxDC& dc) const {
     EtlDrawResultsCirculationLiftPlot(dc, *record_);
 }
 
-void EtlResultsFrame::OnClose(wxCommandEvent&) { Destroy(); }
-
 void EtlResultsFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));
     luvo::ShowInfoBox(
@@ -111,7 +109,7 @@ wxBEGIN_EVENT_TABLE(EtlResultsCanvas, wxWindow)
 wxEND_EVENT_TABLE()
 
 wxBEGIN_EVENT_TABLE(EtlResultsFrame, luvo::LuvoFrame)
-    EVT_MENU(luvo::kIdMenuClose, EtlResultsFrame::OnClose)
-    EVT_BUTTON(luvo::kIdButtonClose, EtlResultsFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, EtlResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()

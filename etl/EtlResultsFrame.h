@@ -45,7 +45,6 @@ class EtlResultsFrame : public luvo::LuvoFrame {
     wxStaticText* valueLabels[6] = {};
 
   private:
-    void OnClose(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
 
     std::shared_ptr<const EtlSolver> record_;

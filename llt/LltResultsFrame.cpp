@@ -78,8 +78,6 @@ void LltResultsFrame::PaintPlot(wxDC& dc) const {
     DrawResultsCirculationLiftPlot(dc, *record_);
 }
 
-void LltResultsFrame::OnClose(wxCommandEvent&) { Destroy(); }
-
 void LltResultsFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));
     luvo::ShowInfoBox(this,
@@ -98,7 +96,7 @@ wxBEGIN_EVENT_TABLE(LltResultsCanvas, wxWindow)
 wxEND_EVENT_TABLE()
 
 wxBEGIN_EVENT_TABLE(LltResultsFrame, luvo::LuvoFrame)
-    EVT_MENU(luvo::kIdMenuClose, LltResultsFrame::OnClose)
-    EVT_BUTTON(luvo::kIdButtonClose, LltResultsFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()

@@ -44,7 +44,6 @@ class LltResultsFrame : public luvo::LuvoFrame, public LltResultLabels {
     LltResultsCanvas* plotCanvas = nullptr;
 
   private:
-    void OnClose(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
 
     std::shared_ptr<const LltSolver> record_;
