@@ -24,8 +24,7 @@ int CpPlotScaledSteps(const CpPlotStrip& tip, const CpPlotStrip& root);
 
 // The whole plot ("cp über Flügeltiefe:", axes, ticks, labels, both strips and the legend)
 // with the origin at (160, 110) of a 330 by 200 canvas.
-void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip& root,
-                bool scaled);
+void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip& root, bool scaled);
 
 // Whether a k-factor asks for the warning: it is not 1 or more (also when it is no number).
 bool NeedsKFactorWarning(double kFactor);

@@ -1,10 +1,10 @@
 #include "vlm/VlmResultPlots.h"
 
-#include "common/CpPlot.h"
-
 #include <algorithm>
 #include <cmath>
 #include <vector>
+
+#include "common/CpPlot.h"
 
 namespace {
 

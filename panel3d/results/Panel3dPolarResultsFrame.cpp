@@ -14,12 +14,12 @@ const wxString kHint = wxS("Detailierte Widerstandsberechnung mit XFOIL ");
 }  // namespace
 
 Panel3dPolarResultsFrame::Panel3dPolarResultsFrame(const wxString& title, const wxPoint& pos,
-                                                   const wxSize& size, Panel3dRun run,
-                                                   long style)
+                                                   const wxSize& size, Panel3dRun run, long style)
     : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
     dragPolarCanvas = new Panel3dDragPolarCanvas(panel, kPanel3dUpperSlot, Run());
     liftAlphaCanvas = new Panel3dLiftAlphaCanvas(panel, kPanel3dLowerSlot, Run());
-    new wxStaticBox(panel, wxID_ANY, wxS("Neutralpunkt:"), wxPoint(350, 20), wxSize(270, 80));
+    // Below the line of "Ergebnisse:", which GTK's font makes taller than 10 pixels.
+    new wxStaticBox(panel, wxID_ANY, wxS("Neutralpunkt:"), wxPoint(350, 28), wxSize(270, 80));
     new wxStaticText(panel, wxID_ANY, wxS("Lage desNeutralpunkts l_NP [m]:"), wxPoint(370, 50));
     new wxStaticText(panel, wxID_ANY, wxS("(relativ zum Ursprung des Koordinatensystems)"),
                      wxPoint(370, 70));
@@ -27,8 +27,8 @@ Panel3dPolarResultsFrame::Panel3dPolarResultsFrame(const wxString& title, const 
     neutralPointText = new wxStaticText(panel, wxID_ANY, wxString(), wxPoint(570, 50));
 
     // Of this run's record, once: later runs do not change it.
-    const double lnp = Run().record ? Run().record->NeutralPoint()
-                                    : std::numeric_limits<double>::quiet_NaN();
+    const double lnp =
+        Run().record ? Run().record->NeutralPoint() : std::numeric_limits<double>::quiet_NaN();
     neutralPointText->SetLabel(luvo::FormatLabel("%1.3f", lnp));
 
     dragPolarCanvas->SetToolTip(wxS("cA über cW"));
@@ -43,14 +43,13 @@ void Panel3dPolarResultsFrame::OnInfo(wxCommandEvent&) {
 }
 
 Panel3dSpeedPolarResultsFrame::Panel3dSpeedPolarResultsFrame(const wxString& title,
-                                                             const wxPoint& pos,
-                                                             const wxSize& size, Panel3dRun run,
-                                                             long style)
+                                                             const wxPoint& pos, const wxSize& size,
+                                                             Panel3dRun run, long style)
     : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
     const wxString polars[] = {wxS("Leistungspolare"), wxS("Schubpolare")};
-    polarRadioBox = new wxRadioBox(panel, kIdRadioBox, wxString(), wxPoint(350, 400),
-                                   wxDefaultSize, 2, polars, 1, wxRA_SPECIFY_COLS,
-                                   wxDefaultValidator, wxS("radioBox"));
+    polarRadioBox =
+        new wxRadioBox(panel, kIdRadioBox, wxString(), wxPoint(350, 400), wxDefaultSize, 2, polars,
+                       1, wxRA_SPECIFY_COLS, wxDefaultValidator, wxS("radioBox"));
     speedPolarCanvas = new Panel3dSpeedPolarCanvas(panel, kPanel3dUpperSlot, Run());
     lowerCanvas = new Panel3dPowerPolarCanvas(panel, kPanel3dLowerSlot, Run());
     speedPolarCanvas->SetToolTip(wxS("Sinkflugpolare"));
@@ -83,4 +82,4 @@ wxBEGIN_EVENT_TABLE(Panel3dSpeedPolarResultsFrame, Panel3dResultsWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dSpeedPolarResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dSpeedPolarResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

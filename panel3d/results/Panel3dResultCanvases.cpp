@@ -66,8 +66,7 @@ void Panel3dThrustPolarXfoilCanvas::Plot(PlotPainter& p) const {
     DrawPanel3dPowerPolar(p, Panel3dPolarSeriesOf(Run()), true, true);
 }
 
-Panel3dPressureCanvas::Panel3dPressureCanvas(wxWindow* parent, const wxPoint& slot,
-                                             Panel3dRun run)
+Panel3dPressureCanvas::Panel3dPressureCanvas(wxWindow* parent, const wxPoint& slot, Panel3dRun run)
     : luvo::CpCanvas(parent, slot, kPanel3dCanvasSize), run_(std::move(run)) {}
 
 void Panel3dPressureCanvas::DrawPlot(PlotPainter& painter, bool scaled) {
@@ -86,4 +85,4 @@ Panel3dXfoilWarningCanvas::Panel3dXfoilWarningCanvas(wxWindow* parent, const wxP
 wxBEGIN_EVENT_TABLE(Panel3dPlotCanvas, wxWindow)
     EVT_PAINT(Panel3dPlotCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

@@ -237,8 +237,7 @@ void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, boo
     const double caMax = MaxAbs(0.0, {&s.ca});
     for (int c = 0; c < curves; ++c) {
         px.Pen(kModelPens[c]);
-        Polyline(px, sums[c], s.ca, 120 / cwMax, -60 / caMax, 0,
-                 static_cast<int>(s.ca.size()) - 1);
+        Polyline(px, sums[c], s.ca, 120 / cwMax, -60 / caMax, 0, static_cast<int>(s.ca.size()) - 1);
     }
 
     LeftLabels(px, "%1.3f", caMax, -157);

@@ -25,8 +25,9 @@ Panel3dResultsFrame::Panel3dResultsFrame(const wxString& title, const wxPoint& p
     for (int i = 0; i < 9; ++i) {
         valueTexts[i] = new wxStaticText(panel, wxID_ANY, wxString(), wxPoint(570, rows[i]));
     }
-    new wxStaticBox(panel, wxID_ANY, wxS("Kraft- und Momentbeiwerte:"), wxPoint(350, 20),
-                    wxSize(270, 180));
+    // Below the line of "Ergebnisse: ", which GTK's font makes taller than 10 pixels.
+    new wxStaticBox(panel, wxID_ANY, wxS("Kraft- und Momentbeiwerte:"), wxPoint(350, 28),
+                    wxSize(270, 172));
     const struct {
         const wchar_t* text;
         int y;
@@ -96,4 +97,4 @@ wxBEGIN_EVENT_TABLE(Panel3dResultsFrame, Panel3dResultsWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

@@ -4,6 +4,9 @@
 
 #include <utility>
 
+#include "panel3d/results/Panel3dPolarResultsFrame.h"
+#include "panel3d/results/Panel3dResultsFrame.h"
+
 namespace {
 
 const wxString kStatus = wxS("Ergebnisse");
@@ -19,7 +22,8 @@ Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint&
     new wxStaticBox(panel, wxID_ANY, box, wxPoint(350, 10));
     closeButton = new wxButton(panel, luvo::kIdButtonClose, wxS("S&chließen"), wxPoint(520, 410));
     closeButton->SetToolTip(wxS("Schließen"));
-    new wxStaticText(panel, wxID_ANY, hint, wxPoint(300, 465));
+    // GTK's font makes the hint about 222 pixels wide: it ends before the button.
+    new wxStaticText(panel, wxID_ANY, hint, wxPoint(292, 465));
     xfoilButton = new wxButton(panel, kIdXfoilButton, wxS("X&FOIL starten"), wxPoint(520, 460));
 }
 
@@ -31,10 +35,27 @@ void Panel3dResultsWindow::ShowInfo(const wxString& text) {
 
 void Panel3dResultsWindow::OnXfoil(wxCommandEvent&) {}
 
+Panel3dResultsWindow* Panel3dShowResultsWindow(int taskMode, Panel3dRun run) {
+    const wxSize size(640, 565);
+    Panel3dResultsWindow* frame = nullptr;
+    if (taskMode == 1) {
+        frame =
+            new Panel3dPolarResultsFrame(wxS("Polaren"), wxDefaultPosition, size, std::move(run));
+    } else if (taskMode == 2) {
+        frame = new Panel3dSpeedPolarResultsFrame(wxS("Polaren"), wxDefaultPosition, size,
+                                                  std::move(run));
+    } else {
+        frame = new Panel3dResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, size, std::move(run));
+    }
+    frame->Centre(wxBOTH);
+    frame->Show(true);
+    return frame;
+}
+
 // clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dResultsWindow, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(Panel3dResultsWindow::kIdXfoilButton, Panel3dResultsWindow::OnXfoil)
 wxEND_EVENT_TABLE()
-// clang-format on
+    // clang-format on

@@ -34,3 +34,7 @@ class Panel3dResultsWindow : public luvo::LuvoFrame {
     Panel3dRun run_;
     wxDECLARE_EVENT_TABLE();
 };
+
+// The results window of a finished run for its task mode: "Ergebnisse" (0) or "Polaren" (1 lift
+// polars, 2 speed polars), 640 by 565 pixels, centred and shown.
+Panel3dResultsWindow* Panel3dShowResultsWindow(int taskMode, Panel3dRun run);

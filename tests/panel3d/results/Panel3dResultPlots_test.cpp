@@ -263,7 +263,7 @@ TEST(Panel3dPolarPlots, LegendEntriesAtTheirPlaces) {
     const struct {
         int plot;
         const char* name;
-        int x, y;      // of the name
+        int x, y;           // of the name
         int lineX1, lineY;  // of its line
         PlotPen pen;
     } cases[] = {
@@ -300,8 +300,8 @@ TEST(Panel3dPolarPlots, LegendEntriesAtTheirPlaces) {
 
 TEST(Panel3dPolarPlots, OnePointZerosAndValuesWithoutNumberDrawOnlyTheFrame) {
     Panel3dPolarSeries zero = PolarRun();
-    for (auto* v : {&zero.alpha, &zero.ca, &zero.cwi, &zero.cwrEp, &zero.cwrInt, &zero.cwrXfoil,
-                    &zero.ldp}) {
+    for (auto* v :
+         {&zero.alpha, &zero.ca, &zero.cwi, &zero.cwrEp, &zero.cwrInt, &zero.cwrXfoil, &zero.ldp}) {
         v->assign(4, 0.0);
     }
     Panel3dPolarSeries none = zero;
@@ -314,7 +314,8 @@ TEST(Panel3dPolarPlots, OnePointZerosAndValuesWithoutNumberDrawOnlyTheFrame) {
     }
     const Panel3dPolarSeries one = Truncated(PolarRun(), 1);
     const Panel3dPolarSeries empty = Truncated(PolarRun(), 0);
-    for (const Panel3dPolarSeries* s : std::vector<const Panel3dPolarSeries*>{&one, &zero, &none, &empty}) {
+    for (const Panel3dPolarSeries* s :
+         std::vector<const Panel3dPolarSeries*>{&one, &zero, &none, &empty}) {
         RecordingPainter p[7];
         DrawEveryPolar(p, *s);
         for (int k = 0; k < 7; ++k) {
