@@ -12,7 +12,7 @@ class Panel3dPolarEvaluator;
 
 struct Panel3dRun {
     std::shared_ptr<Panel3dModel> model;               // solved
-    std::shared_ptr<Panel3dEvaluationRecord> record;   // its evaluation
+    std::shared_ptr<const Panel3dEvaluationRecord> record;  // its evaluation
     std::shared_ptr<Panel3dPolarEvaluator> evaluator;  // held by every panel window
 };
 

@@ -184,7 +184,9 @@ TEST_F(Panel3dResultsTest, LiftPolarsShowTheirNeutralPointOnce) {
     EXPECT_EQ(Status(f), wxS("Ergebnisse"));
 
     // Equal lifts at both ends have no neutral point.
-    run.record->pointCa[3] = run.record->pointCa[0];
+    auto equalEnds = std::make_shared<Panel3dEvaluationRecord>(*run.record);
+    equalEnds->pointCa[3] = equalEnds->pointCa[0];
+    run.record = equalEnds;
     auto* equal = dynamic_cast<Panel3dPolarResultsFrame*>(Panel3dShowResultsWindow(1, run));
     EXPECT_EQ(equal->neutralPointText->GetLabel(), wxS("---"));
 }
