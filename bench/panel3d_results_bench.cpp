@@ -60,13 +60,12 @@ void DrawWindow(benchmark::State& state, const Panel3dRun& run, const std::vecto
 
 void BM_Panel3dSingleStatePlots(benchmark::State& state) {
     static const Panel3dRun run = FourPointRun(0);
-    DrawWindow(state, run,
-               {[](PlotPainter& p, const Panel3dRun& r) {
-                    DrawPanel3dSpanLoad(p, Panel3dSpanSeriesOf(r));
-                },
-                [](PlotPainter& p, const Panel3dRun& r) {
-                    DrawPanel3dPressure(p, *r.model, true);
-                }});
+    DrawWindow(
+        state, run,
+        {[](PlotPainter& p, const Panel3dRun& r) {
+             DrawPanel3dSpanLoad(p, Panel3dSpanSeriesOf(r));
+         },
+         [](PlotPainter& p, const Panel3dRun& r) { DrawPanel3dPressure(p, *r.model, true); }});
 }
 
 void BM_Panel3dLiftPolarPlots(benchmark::State& state) {
