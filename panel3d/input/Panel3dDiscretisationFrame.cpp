@@ -1,10 +1,14 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 
+#include <utility>
+
 #include "panel3d/input/Panel3dInputModule.h"
 
-Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(const wxString& title, const wxPoint& pos,
-                                                       const wxSize& size, long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style) {}
+Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
+    const wxString& title, const wxPoint& pos, const wxSize& size, long style,
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style),
+      evaluator_(std::move(evaluator)) {}
 
 void Panel3dDiscretisationFrame::CloseWindow() {
     if (Panel3dDiscretisationWindow == this) {

@@ -19,6 +19,10 @@ namespace vlm_test {
 using namespace luvo::test;
 
 inline void ResetModule() {
+    VlmGridFileName.clear();
+    VlmResult3dFileName.clear();
+    VlmResultCpFileName.clear();
+    VlmResultCaFileName.clear();
     VlmGridInputWindow = nullptr;
     VlmGridInputOpen = false;
     VlmGeometryWindow = nullptr;
@@ -54,12 +58,12 @@ class VlmWindowTest : public GuiTest {
         return frame;
     }
     static VlmGridInputFrame* OpenGridInput(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 0);
+        SelectRadio(method->taskRadio, 0);
         Click(method->okButton);
         return VlmGridInputWindow;
     }
     static VlmGeometryFrame* OpenGeometry(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 1);
+        SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
         return VlmGeometryWindow;
     }
