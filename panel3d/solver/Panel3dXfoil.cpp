@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
@@ -23,8 +24,8 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr int kMaxSections = 1000;
 constexpr int kMaxPoints = 100;
 
-double At(const std::vector<double>& v, long i) {
-    return i >= 0 && static_cast<size_t>(i) < v.size() ? v[static_cast<size_t>(i)] : kNaN;
+void Set(std::vector<double>& v, int i, double value) {
+    if (i >= 0 && static_cast<size_t>(i) < v.size()) v[static_cast<size_t>(i)] = value;
 }
 
 std::string Digits(int value, int width, int modulo) {
@@ -142,7 +143,7 @@ Panel3dXfoilFileNames MakeXfoilFileNames(const Panel3dXfoilNames& names, int poi
     return built;
 }
 
-std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dXfoilRunData& run) {
+std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dEvaluationRecord& run) {
     for (const std::string* name :
          {&names.profileBase, &names.resultBase, &names.program, &names.commandFile,
           &names.coefficientFile, &names.logFile, &names.batchFile}) {
@@ -153,15 +154,14 @@ std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dXfoilRu
         return "Die Namen der Profildateien und der XFOIL Resultate (mit Laufnummer) dürfen "
                "höchstens 64 Zeichen lang sein.";
     }
-    if (run.sectionCount > kMaxSections || run.pointCount > kMaxPoints) {
+    if (run.StripCount() > kMaxSections || XfoilPointCount(run) > kMaxPoints) {
         return "XFOIL kann für höchstens 1000 Profilschnitte und 100 Betriebspunkte "
                "gerechnet werden,\nsonst wiederholen sich die Dateinamen.";
     }
-    for (int p = 0; p < run.pointCount; ++p) {
-        for (int s = 0; s < run.sectionCount; ++s) {
-            const long i = static_cast<long>(p) * run.sectionCount + s;
-            if (!std::isfinite(At(run.pointStripLift, i)) ||
-                !std::isfinite(At(run.sectionReynolds, i))) {
+    for (int p = 1; p <= XfoilPointCount(run); ++p) {
+        for (int s = 0; s < run.StripCount(); ++s) {
+            if (!std::isfinite(run.GetPointStripLift(p, s)) ||
+                !std::isfinite(run.GetSectionReynolds(p, s))) {
                 return "Auftriebsbeiwert oder Reynoldszahl eines Profilschnitts ist keine "
                        "endliche Zahl.";
             }
@@ -176,26 +176,24 @@ std::string XfoilBatchLine(const Panel3dXfoilNames& names) {
 }
 
 std::vector<std::string> WriteXfoilFiles(const Panel3dXfoilNames& names,
-                                         const Panel3dXfoilRunData& run) {
+                                         const Panel3dEvaluationRecord& run) {
     std::vector<std::string> unwritten;
     std::string commands;
-    for (int p = 0; p < run.pointCount; ++p) {
-        for (int s = 0; s < run.sectionCount; ++s) {
+    for (int p = 0; p < XfoilPointCount(run); ++p) {
+        for (int s = 0; s < run.StripCount(); ++s) {
             const Panel3dXfoilFileNames built = MakeXfoilFileNames(names, p, s);
             const std::string profile = luvo::CreatedFileName(built.profile);
             const std::string result = luvo::CreatedFileName(built.result);
             if (p == 0) {
                 std::string contour;
-                for (int i = 0; i < run.contourPoints; ++i) {
-                    const long k = static_cast<long>(run.contourPoints) * s + i;
-                    contour +=
-                        General(At(run.sectionX, k)) + " " + General(At(run.sectionZ, k)) + "\n";
+                for (int k = 0; k < run.ContourPointCount(); ++k) {
+                    contour += General(run.GetSectionX(s, k)) + " " +
+                               General(run.GetSectionZ(s, k)) + "\n";
                 }
                 if (!WriteText(profile, contour)) unwritten.push_back(profile);
             }
-            const long i = static_cast<long>(p) * run.sectionCount + s;
-            const std::string reynolds = General(At(run.sectionReynolds, i));
-            const std::string lift = General(At(run.pointStripLift, i));
+            const std::string reynolds = General(run.GetSectionReynolds(p + 1, s));
+            const std::string lift = General(run.GetPointStripLift(p + 1, s));
             commands += "LOAD " + profile + "\nLuvo-Profil\nPANE\nOPER\n";
             commands += (p == 0 && s == 0 ? "VISC " : "RE ") + reynolds + "\n";
             commands += "VPAR\nXTR\n0.05\n0.05\n\nPACC\n" + result + "\n\nITER\n100\n";
@@ -242,20 +240,19 @@ Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName) {
     return ParseXfoilResult(text);
 }
 
-Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names,
-                                     const Panel3dXfoilRunData& run) {
-    const int points = run.pointCount > 0 ? run.pointCount : 0;
-    const int sections = run.sectionCount > 0 ? run.sectionCount : 0;
+int XfoilPointCount(const Panel3dEvaluationRecord& run) {
+    const double count = run.GetPointCount();
+    return count >= 1.0 ? std::min(static_cast<int>(std::min(count, 1e9)), run.Points()) : 0;
+}
+
+Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEvaluationRecord& run) {
+    const int points = XfoilPointCount(run);
+    const int sections = run.StripCount();
     Panel3dXfoilResults out;
-    out.xfoilTotals.assign(static_cast<size_t>(3 * points), 0.0);
-    out.sectionCdXfoil.assign(static_cast<size_t>(sections) + 1, 0.0);
-    out.sectionCdfXfoil = out.sectionCdXfoil;
-    out.sectionCdpXfoil = out.sectionCdXfoil;
-    if (run.mode == 2) {
-        for (std::vector<double>* v :
-             {&out.sinkSpeedXfoil, &out.flightSpeedXfoil, &out.powerXfoil, &out.thrustXfoil}) {
-            v->assign(static_cast<size_t>(points), 0.0);
-        }
+    run.xfoilTotals.assign(static_cast<size_t>(3 * run.Points()), 0.0);
+    for (std::vector<double>* v :
+         {&run.sectionCdXfoil, &run.sectionCdfXfoil, &run.sectionCdpXfoil}) {
+        v->assign(static_cast<size_t>(run.StationCount()), 0.0);
     }
 
     std::string log =
@@ -290,9 +287,9 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names,
         // Span means weighted with the sections' extent in x.
         double area = 0.0, total = 0.0, friction = 0.0, pressure = 0.0;
         for (int k = 1; k < sections; ++k) {
-            const double dy = At(run.sectionLeadingEdgeY, k) - At(run.sectionLeadingEdgeY, k - 1);
-            const double c0 = At(run.sectionLengthX, k - 1);
-            const double c1 = At(run.sectionLengthX, k);
+            const double dy = run.GetSectionLeadingEdgeY(k) - run.GetSectionLeadingEdgeY(k - 1);
+            const double c0 = run.GetSectionLengthX(k - 1);
+            const double c1 = run.GetSectionLengthX(k);
             area += dy * (c0 + c1) / 2;
             total += dy * (c0 * cd[k - 1] + c1 * cd[k]) / 2;
             friction += dy * (c0 * cdf[k - 1] + c1 * cdf[k]) / 2;
@@ -300,56 +297,57 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names,
         }
         // A wing without extent has no mean.
         const bool spread = area != 0.0;
-        double* totals = &out.xfoilTotals[static_cast<size_t>(3 * p)];
+        double* totals = &run.xfoilTotals[static_cast<size_t>(3 * p)];
         totals[0] = spread ? total / area : kNaN;
         totals[1] = spread ? friction / area : kNaN;
         totals[2] = spread ? pressure / area : kNaN;
 
-        if (run.mode == 2) {
-            const double v = At(run.pointSpeed, p);
-            const double cw = totals[0] + At(run.pointCwi, p);
-            const double ca = At(run.pointCa, p);
+        if (run.GetMode() == 2) {
+            const double v = run.GetPointSpeed(p);
+            // A single point keeps its lift and induced drag only in the totals.
+            const double ca = points > 1 ? run.GetPointCa(p) : run.GetTotalCoefficient(3);
+            const double cw =
+                totals[0] + (points > 1 ? run.GetPointCwi(p) : run.GetTotalCoefficient(2));
             // Without lift the wing falls straight down.
             const double gamma = ca == 0.0 ? -kPi / 2 : std::atan(-cw / ca);
-            out.sinkSpeedXfoil[p] = v * std::sin(gamma);
-            out.flightSpeedXfoil[p] = v * std::cos(gamma);
-            out.powerXfoil[p] = v * v * v * cw * run.referenceArea * 1.225 / (2 * run.efficiency);
-            out.thrustXfoil[p] = v * v * cw * run.referenceArea * 0.6125;
+            const double area_ = run.referenceArea;
+            const double efficiency = run.FlowState()[8];
+            Set(run.sinkSpeedXfoil, p, v * std::sin(gamma));
+            Set(run.flightSpeedXfoil, p, v * std::cos(gamma));
+            Set(run.powerXfoil, p, v * v * v * cw * area_ * 1.225 / (2 * efficiency));
+            Set(run.thrustXfoil, p, v * v * cw * area_ * 0.6125);
         }
         for (int s = 0; s < sections; ++s) {
-            out.sectionCdXfoil[s] = cd[s];
-            out.sectionCdfXfoil[s] = cdf[s];
-            out.sectionCdpXfoil[s] = cdp[s];
+            run.sectionCdXfoil[s] = cd[s];
+            run.sectionCdfXfoil[s] = cdf[s];
+            run.sectionCdpXfoil[s] = cdp[s];
         }
     }
     out.logWritten = WriteText(luvo::CreatedFileName(names.logFile), log);
     return out;
 }
 
-bool WriteCoefficientFile(const std::string& fileName, const Panel3dXfoilRunData& run,
-                          const Panel3dXfoilResults& results) {
-    if (run.mode < 0 || run.mode > 2) return true;
-    const int points = run.pointCount > 0 ? run.pointCount : 0;
+bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRecord& run) {
+    const int mode = run.GetMode();
+    if (mode < 0 || mode > 2) return true;
+    const int points = XfoilPointCount(run);
     std::string text;
-    if (run.mode == 0) {
+    if (mode == 0) {
         text += "Gesamtbeiwerte:\n---------------\n\n";
-        text += "CWi     : " + luvo::FormatNumber("%7.5f", At(run.totals, 2)) + "\n";
-        text += "CWr_ep  : " + luvo::FormatNumber("%7.5f", At(run.totals, 0)) + "\n";
-        text += "CWr_int : " + luvo::FormatNumber("%7.5f", At(run.totals, 1)) + "\n";
-        text += "CWr_xf  : " + luvo::FormatNumber("%7.5f", At(results.xfoilTotals, 1)) + "\n";
+        text += "CWi     : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(2)) + "\n";
+        text += "CWr_ep  : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(0)) + "\n";
+        text += "CWr_int : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(1)) + "\n";
+        text += "CWr_xf  : " + luvo::FormatNumber("%7.5f", run.GetXfoilTotalCoefficient(1)) + "\n";
         text += "\nLokale Beiwerte:\n----------------\n\n";
         text += "eta      cwi      cf_ep    cf_int   cw_xf_r\n";
-        for (int s = 0; s < run.sectionCount; ++s) {
-            text +=
-                Row("%7.5f",
-                    {At(run.sectionEta, s), At(run.sectionCwi, s), At(run.sectionCfFlatPlate, s),
-                     At(run.sectionCfIntegral, s), At(results.sectionCdfXfoil, s)},
-                    "  ");
+        for (int s = 0; s < run.StripCount(); ++s) {
+            text += Row("%7.5f",
+                        {run.GetSectionEta(s), run.GetSectionCwi(s), run.GetSectionCfEp(s),
+                         run.GetSectionCfInt(s), run.GetSectionCwrXfoil(s)},
+                        "  ");
         }
-    } else if (run.mode == 1) {
-        const int n = points - 1;
-        const double neutral = (At(run.pointCmy, 0) - At(run.pointCmy, n)) * run.referenceChord /
-                               (At(run.pointCa, n) - At(run.pointCa, 0));
+    } else if (mode == 1) {
+        const double neutral = run.NeutralPoint();
         text += "Gesamtbeiwerte:\n---------------\n\n";
         // Equal end lifts have no neutral point.
         text += "Neutralpunktlage [m]:  " +
@@ -358,32 +356,28 @@ bool WriteCoefficientFile(const std::string& fileName, const Panel3dXfoilRunData
                 "\n\n";
         text += "ca       cwi      cf_ep    cf_int   cw_xf_r  alpha    ldp [m]\n";
         for (int i = 0; i < points; ++i) {
-            text += Row("%7.5f",
-                        {At(run.pointCa, i), At(run.pointCwi, i), At(run.pointCfFlatPlate, i),
-                         At(run.pointCfIntegral, i), At(results.xfoilTotals, 3L * i + 1),
-                         At(run.pointAlpha, i), At(run.pointPressurePoint, i)},
-                        "  ");
+            text += Row(
+                "%7.5f",
+                {run.GetPointCa(i), run.GetPointCwi(i), run.GetPointCfEp(i), run.GetPointCfInt(i),
+                 run.GetXfoilTotalCoefficient(3 * i + 1), run.GetPointAlpha(i), run.GetPointLdp(i)},
+                "  ");
         }
     } else {
+        using Get = double (Panel3dEvaluationRecord::*)(int) const;
         struct Table {
             const char* title;
-            const std::vector<double>* speed;
-            const std::vector<double>* sink;
-            const std::vector<double>* power;
-            const std::vector<double>* thrust;
+            Get speed, sink, power, thrust;
         };
+        using R = Panel3dEvaluationRecord;
         const Table tables[] = {
-            {"Induzierter Widerstand:", &run.flightSpeedInduced, &run.sinkSpeedInduced,
-             &run.powerInduced, &run.thrustInduced},
+            {"Induzierter Widerstand:", &R::GetVhInduced, &R::GetVvInduced, &R::GetPowerInduced,
+             &R::GetThrustInduced},
             {"Induzierter Widerstand + Reibungswiderstand nach Methode der ebenen Platte:",
-             &run.flightSpeedFlatPlate, &run.sinkSpeedFlatPlate, &run.powerFlatPlate,
-             &run.thrustFlatPlate},
-            {"Induzierter Widerstand + Reibungswiderstand nach Integralverfahren:",
-             &run.flightSpeedIntegral, &run.sinkSpeedIntegral, &run.powerIntegral,
-             &run.thrustIntegral},
-            {"Induzierter Widerstand + Reibungswiderstand nach XFOIL - Berechnung:",
-             &results.flightSpeedXfoil, &results.sinkSpeedXfoil, &results.powerXfoil,
-             &results.thrustXfoil},
+             &R::GetVhEp, &R::GetVvEp, &R::GetPowerEp, &R::GetThrustEp},
+            {"Induzierter Widerstand + Reibungswiderstand nach Integralverfahren:", &R::GetVhInt,
+             &R::GetVvInt, &R::GetPowerInt, &R::GetThrustInt},
+            {"Induzierter Widerstand + Reibungswiderstand nach XFOIL - Berechnung:", &R::GetVhXfoil,
+             &R::GetVvXfoil, &R::GetPowerXfoil, &R::GetThrustXfoil},
         };
         bool first = true;
         for (const Table& t : tables) {
@@ -393,11 +387,11 @@ bool WriteCoefficientFile(const std::string& fileName, const Panel3dXfoilRunData
             text += title + "\n" + std::string(title.size(), '-') + "\n\n";
             text += "alpha    vh [m/s] vv [m/s] P [W]    F [N]\n";
             for (int i = 0; i < points; ++i) {
-                text += luvo::FormatNumber("%7.3f", At(run.pointAlpha, i)) + "  " +
-                        luvo::FormatNumber("%7.3f", At(*t.speed, i)) + "  " +
-                        luvo::FormatNumber("%7.3f", At(*t.sink, i)) + "  " +
-                        luvo::FormatNumber("%7.1f", At(*t.power, i)) + "  " +
-                        luvo::FormatNumber("%7.1f", At(*t.thrust, i)) + "\n";
+                text += luvo::FormatNumber("%7.3f", run.GetPointAlpha(i)) + "  " +
+                        luvo::FormatNumber("%7.3f", (run.*t.speed)(i)) + "  " +
+                        luvo::FormatNumber("%7.3f", (run.*t.sink)(i)) + "  " +
+                        luvo::FormatNumber("%7.1f", (run.*t.power)(i)) + "  " +
+                        luvo::FormatNumber("%7.1f", (run.*t.thrust)(i)) + "\n";
             }
         }
     }

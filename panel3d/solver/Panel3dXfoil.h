@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "panel3d/solver/Panel3dEvaluationRecord.h"
+
 // The seven names of the XFOIL file window, in its order.
 struct Panel3dXfoilNames {
     std::string profileBase = "profil.pol";
@@ -19,43 +21,8 @@ struct Panel3dXfoilNames {
     std::string batchFile = "batch.bat";
 };
 
-// What XFOIL's coupling reads of one solved run (each array by the evaluator's name; index
-// s for a section, p for an operating point counted from 0).
-struct Panel3dXfoilRunData {
-    int mode = 0;             // 0 single state, 1 lift polars, 2 speed polars
-    int pointCount = 0;       // P
-    int sectionCount = 0;     // 2M, one section per spanwise strip
-    int contourPoints = 0;    // 2N+1 points per section contour
-    double efficiency = 1.0;  // propeller efficiency of the speed polars
-    double referenceArea = 0.0;
-    double referenceChord = 0.0;
-
-    // Contours normalised to x from 0 (leading edge) to 1, index contourPoints * s + i.
-    std::vector<double> sectionX, sectionZ;
-    // Reynolds number and local lift of section s at point p, index p * sectionCount + s.
-    std::vector<double> sectionReynolds, pointStripLift;
-    // Per section: extent in x (span weight), y of the leading edge, eta, and the panel
-    // method's drag estimates.
-    std::vector<double> sectionLengthX, sectionLeadingEdgeY, sectionEta, sectionCwi,
-        sectionCfFlatPlate, sectionCfIntegral;
-    // CWr_ep, CWr_int, CWi, cA, cMy, l_DP of the last point.
-    std::vector<double> totals;
-    // Per point.
-    std::vector<double> pointCa, pointCwi, pointCfFlatPlate, pointCfIntegral, pointAlpha,
-        pointPressurePoint, pointCmy, pointSpeed;
-    std::vector<double> flightSpeedInduced, sinkSpeedInduced, powerInduced, thrustInduced;
-    std::vector<double> flightSpeedFlatPlate, sinkSpeedFlatPlate, powerFlatPlate, thrustFlatPlate;
-    std::vector<double> flightSpeedIntegral, sinkSpeedIntegral, powerIntegral, thrustIntegral;
-};
-
-// One reading of XFOIL's results.
+// What a reading found besides the values it put into the record.
 struct Panel3dXfoilResults {
-    // cW_xf, cWr_xf, cWp_xf of point p at 3p, 3p+1, 3p+2.
-    std::vector<double> xfoilTotals;
-    // CD, CD - CDp and CDp of every section at the last point read.
-    std::vector<double> sectionCdXfoil, sectionCdfXfoil, sectionCdpXfoil;
-    // Speed polars with XFOIL's drag (mode 2 only; empty otherwise).
-    std::vector<double> sinkSpeedXfoil, flightSpeedXfoil, powerXfoil, thrustXfoil;
     // Code of every result file, index p * sectionCount + s.
     std::vector<int> codes;
     // Some result file was missing, empty or held a single line.
@@ -93,7 +60,7 @@ Panel3dXfoilFileNames MakeXfoilFileNames(const Panel3dXfoilNames& names, int poi
 
 // Why the files cannot be written for this run, as the German text of the refusal box; empty
 // when everything can go to XFOIL.
-std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dXfoilRunData& run);
+std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dEvaluationRecord& run);
 
 // The line of the batch file, its end included.
 std::string XfoilBatchLine(const Panel3dXfoilNames& names);
@@ -102,18 +69,20 @@ std::string XfoilBatchLine(const Panel3dXfoilNames& names);
 // it names, so that XFOIL never meets an old one. Returns the names of the files that could not
 // be written or removed.
 std::vector<std::string> WriteXfoilFiles(const Panel3dXfoilNames& names,
-                                         const Panel3dXfoilRunData& run);
+                                         const Panel3dEvaluationRecord& run);
 
 // One result file's text as XFOIL leaves it.
 Panel3dXfoilFileResult ParseXfoilResult(const std::string& text);
 // The same for the file of that name; a file that cannot be read is missing.
 Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName);
 
-// Reads every result file of the run, writes the error log and the span means.
-Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names,
-                                     const Panel3dXfoilRunData& run);
+// The operating points that XFOIL computes for the run: its count truncated, 0 for none.
+int XfoilPointCount(const Panel3dEvaluationRecord& run);
+
+// Reads every result file of the run into its XFOIL slots (span means per point, the sections
+// of the last point, in a speed polar its speeds, power and thrust) and writes the error log.
+Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEvaluationRecord& run);
 
 // The coefficient table of the run's mode; false when the file could not be written. Other
 // modes write nothing and return true.
-bool WriteCoefficientFile(const std::string& fileName, const Panel3dXfoilRunData& run,
-                          const Panel3dXfoilResults& results);
+bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRecord& run);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -40,17 +41,21 @@ void Write(const std::string& name, const std::string& text) {
     std::ofstream(name, std::ios::binary) << text;
 }
 
+// A record of `m` spanwise and `n` chordwise panels, `points` operating points.
+Panel3dEvaluationRecord Record(int n, int m, int mode, double points) {
+    std::array<double, 9> flowState{};
+    flowState[4] = points;
+    flowState[8] = 0.8;
+    return Panel3dEvaluationRecord(n, m, flowState, mode);
+}
+
 // A run of two sections of three contour points at two operating points.
-Panel3dXfoilRunData SmallRun() {
-    Panel3dXfoilRunData run;
-    run.mode = 1;
-    run.pointCount = 2;
-    run.sectionCount = 2;
-    run.contourPoints = 3;
-    run.sectionX = {1, 0, 1, 1, 0, 1, 0};
-    run.sectionZ = {0.01, 0, -0.01, 0.0125, 0, -1e-5, 0};
+Panel3dEvaluationRecord SmallRun() {
+    Panel3dEvaluationRecord run = Record(1, 1, 1, 2);
+    run.sectionX = {1, 0, 1, 1, 0, 1, 0, 0, 0};
+    run.sectionZ = {0.01, 0, -0.01, 0.0125, 0, -1e-5, 0, 0, 0};
     run.sectionReynolds = {2e6, 1.5e6, 2.5e6, 1875000.5};
-    run.pointStripLift = {0.1, 0.2, 0.35, 0.5};
+    run.pointStripLift = {{0.1, 0.2}, {0.35, 0.5}};
     return run;
 }
 
@@ -110,8 +115,8 @@ TEST(Panel3dXfoilWriter, DefaultsWriteProfilesCommandsAndBatchAndNoResultFile) {
 
 TEST(Panel3dXfoilWriter, NoPointWritesOnlyQuitAndTheBatchFile) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = SmallRun();
-    run.pointCount = 0;
+    Panel3dEvaluationRecord run = SmallRun();
+    run = Record(1, 1, 1, 0);
     EXPECT_TRUE(WriteXfoilFiles(Panel3dXfoilNames(), run).empty());
     EXPECT_EQ(ReadFileBytes("command.cmd"), "\nQUIT\n");
     EXPECT_FALSE(fs::exists("profil_000.pol"));
@@ -142,44 +147,54 @@ TEST(Panel3dXfoilWriter, ChecksRefuseWhatXfoilCannotTake) {
     EXPECT_EQ(fine, "");
     struct Case {
         const char* what;
-        void (*change)(Panel3dXfoilNames&, Panel3dXfoilRunData&);
+        void (*change)(Panel3dXfoilNames&, Panel3dEvaluationRecord&);
         bool refused;
     } cases[] = {
-        {"line break", [](Panel3dXfoilNames& n, Panel3dXfoilRunData&) { n.logFile = "a\nb"; },
+        {"line break", [](Panel3dXfoilNames& n, Panel3dEvaluationRecord&) { n.logFile = "a\nb"; },
          true},
         {"profile name of 64",
-         [](Panel3dXfoilNames& n, Panel3dXfoilRunData&) { n.profileBase = std::string(60, 'p'); },
-         false},
-        {"profile name of 65",
-         [](Panel3dXfoilNames& n, Panel3dXfoilRunData&) { n.profileBase = std::string(61, 'p'); },
-         true},
-        {"result name of 64",
-         [](Panel3dXfoilNames& n, Panel3dXfoilRunData&) { n.resultBase = std::string(54, 'r'); },
-         false},
-        {"result name of 65",
-         [](Panel3dXfoilNames& n, Panel3dXfoilRunData&) { n.resultBase = std::string(55, 'r'); },
-         true},
-        {"1000 sections",
-         [](Panel3dXfoilNames&, Panel3dXfoilRunData& r) {
-             r.sectionCount = 1000;
-             r.pointCount = 1;
-             r.sectionReynolds.assign(1000, 1e6);
-             r.pointStripLift.assign(1000, 0.2);
+         [](Panel3dXfoilNames& n, Panel3dEvaluationRecord&) {
+             n.profileBase = std::string(60, 'p');
          },
          false},
-        {"1002 sections", [](Panel3dXfoilNames&, Panel3dXfoilRunData& r) { r.sectionCount = 1002; },
+        {"profile name of 65",
+         [](Panel3dXfoilNames& n, Panel3dEvaluationRecord&) {
+             n.profileBase = std::string(61, 'p');
+         },
          true},
-        {"101 points", [](Panel3dXfoilNames&, Panel3dXfoilRunData& r) { r.pointCount = 101; },
+        {"result name of 64",
+         [](Panel3dXfoilNames& n, Panel3dEvaluationRecord&) {
+             n.resultBase = std::string(54, 'r');
+         },
+         false},
+        {"result name of 65",
+         [](Panel3dXfoilNames& n, Panel3dEvaluationRecord&) {
+             n.resultBase = std::string(55, 'r');
+         },
          true},
+        {"1000 sections",
+         [](Panel3dXfoilNames&, Panel3dEvaluationRecord& r) {
+             r = Record(1, 500, 0, 1);
+             r.sectionReynolds.assign(1000, 1e6);
+             r.pointStripLift = {std::vector<double>(1000, 0.2)};
+         },
+         false},
+        {"1002 sections",
+         [](Panel3dXfoilNames&, Panel3dEvaluationRecord& r) { r = Record(1, 501, 0, 1); }, true},
+        {"101 points",
+         [](Panel3dXfoilNames&, Panel3dEvaluationRecord& r) { r = Record(1, 1, 1, 101); }, true},
         {"lift nan",
-         [](Panel3dXfoilNames&, Panel3dXfoilRunData& r) { r.pointStripLift[3] = std::nan(""); },
+         [](Panel3dXfoilNames&, Panel3dEvaluationRecord& r) {
+             r.pointStripLift[1][1] = std::nan("");
+         },
          true},
         {"Reynolds inf",
-         [](Panel3dXfoilNames&, Panel3dXfoilRunData& r) { r.sectionReynolds[1] = INFINITY; }, true},
+         [](Panel3dXfoilNames&, Panel3dEvaluationRecord& r) { r.sectionReynolds[1] = INFINITY; },
+         true},
     };
     for (const Case& c : cases) {
         Panel3dXfoilNames names;
-        Panel3dXfoilRunData run = SmallRun();
+        Panel3dEvaluationRecord run = SmallRun();
         c.change(names, run);
         EXPECT_EQ(!CheckXfoilInput(names, run).empty(), c.refused) << c.what;
     }
@@ -238,11 +253,8 @@ TEST(Panel3dXfoilReader, ResultFileFixtures) {
 }
 
 // Four sections at y 1.5, 0.5, -0.5, -1.5 with the given extents in x.
-Panel3dXfoilRunData FourSections(int mode, int points) {
-    Panel3dXfoilRunData run;
-    run.mode = mode;
-    run.pointCount = points;
-    run.sectionCount = 4;
+Panel3dEvaluationRecord FourSections(int mode, int points) {
+    Panel3dEvaluationRecord run = Record(1, 2, mode, points);
     run.sectionLeadingEdgeY = {1.5, 0.5, -0.5, -1.5, 0};
     run.sectionLengthX = {0.5, 1.0, 2.0, 0.25, 0};
     return run;
@@ -257,7 +269,7 @@ std::string Polar(double cd, double cdp) {
 
 TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(0, 2);
+    Panel3dEvaluationRecord run = FourSections(0, 2);
     // XFOIL died in the third block of point 0: two files done, one header only, the rest never
     // written.
     Write("xfoil_results_000_00_00.dat", Polar(0.01, 0.002));
@@ -285,9 +297,9 @@ TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
               "0\t0\n1\t0\n2\t2\n3\t1\n"
               "0\t1\n1\t1\n2\t1\n3\t1\n");
     // Point 0 keeps what it read; the section values are those of the last point.
-    EXPECT_GT(r.xfoilTotals[0], 0.0);
-    EXPECT_EQ(r.xfoilTotals[3], 0.0);
-    EXPECT_EQ(r.sectionCdXfoil[0], 0.0);
+    EXPECT_GT(run.xfoilTotals[0], 0.0);
+    EXPECT_EQ(run.xfoilTotals[3], 0.0);
+    EXPECT_EQ(run.sectionCdXfoil[0], 0.0);
 
     // Every file fine: no flag.
     for (int p = 0; p < 2; ++p) {
@@ -307,52 +319,53 @@ TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
 TEST(Panel3dXfoilReader, ReadingRightAfterWritingFindsNoResult) {
     ScopedWorkDir work;
     Write("xfoil_results_000_00_00.dat", Converged());
-    Panel3dXfoilRunData run = SmallRun();
-    run.sectionLeadingEdgeY = {1, -1};
-    run.sectionLengthX = {1, 1};
+    Panel3dEvaluationRecord run = SmallRun();
+    run.sectionLeadingEdgeY = {1, -1, 0};
+    run.sectionLengthX = {1, 1, 0};
     ASSERT_TRUE(WriteXfoilFiles(Panel3dXfoilNames(), run).empty());
     const Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
     EXPECT_EQ(r.codes, (std::vector<int>(4, 1)));
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(r.xfoilTotals, (std::vector<double>(6, 0.0)));
+    EXPECT_EQ(run.xfoilTotals, (std::vector<double>(6, 0.0)));
 }
 
 TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(1, 1);
+    Panel3dEvaluationRecord run = FourSections(1, 1);
     const float cd = 0.0125f, cdp = 0.00375f;
     for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(cd, cdp));
-    Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
-    ASSERT_EQ(r.xfoilTotals.size(), 3u);
-    EXPECT_DOUBLE_EQ(r.xfoilTotals[0], cd);
-    EXPECT_DOUBLE_EQ(r.xfoilTotals[1], double(cd) - double(cdp));
-    EXPECT_DOUBLE_EQ(r.xfoilTotals[2], cdp);
-    EXPECT_DOUBLE_EQ(r.xfoilTotals[0], r.xfoilTotals[1] + r.xfoilTotals[2]);
-    EXPECT_EQ(r.sectionCdpXfoil[3], double(cdp));
+    ReadXfoilResults(Panel3dXfoilNames(), run);
+    const std::vector<double>& t = run.xfoilTotals;
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_DOUBLE_EQ(t[0], cd);
+    EXPECT_DOUBLE_EQ(t[1], double(cd) - double(cdp));
+    EXPECT_DOUBLE_EQ(t[2], cdp);
+    EXPECT_DOUBLE_EQ(t[0], t[1] + t[2]);
+    EXPECT_EQ(run.sectionCdpXfoil[3], double(cdp));
 
     // Section 3 lost: its share of the trapezoid next to it (half the interval, its extent).
     fs::remove(MakeXfoilFileNames({}, 0, 3).result);
-    r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    ReadXfoilResults(Panel3dXfoilNames(), run);
     // Weighted area of the three intervals: (0.5+1)/2 + (1+2)/2 + (2+0.25)/2 = 3.375.
     const double share = 0.25 / 2 / 3.375;
-    EXPECT_NEAR(r.xfoilTotals[0], cd * (1 - share), 1e-15);
-    EXPECT_NEAR(r.xfoilTotals[2], cdp * (1 - share), 1e-15);
-    EXPECT_DOUBLE_EQ(r.xfoilTotals[0], r.xfoilTotals[1] + r.xfoilTotals[2]);
-    EXPECT_EQ(r.sectionCdXfoil[3], 0.0);
+    EXPECT_NEAR(t[0], cd * (1 - share), 1e-15);
+    EXPECT_NEAR(t[2], cdp * (1 - share), 1e-15);
+    EXPECT_DOUBLE_EQ(t[0], t[1] + t[2]);
+    EXPECT_EQ(run.sectionCdXfoil[3], 0.0);
 }
 
 TEST(Panel3dXfoilReader, SpeedPolarsWithXfoilDrag) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(2, 2);
+    Panel3dEvaluationRecord run = FourSections(2, 2);
     run.pointSpeed = {20, 30};
     run.pointCa = {0.8, 0.0};
     run.pointCwi = {0.02, 0.001};
     run.referenceArea = 1.5;
-    run.efficiency = 0.8;
     for (int p = 0; p < 2; ++p) {
         for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, p, s).result, Polar(0.01, 0.002));
     }
-    const Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    ReadXfoilResults(Panel3dXfoilNames(), run);
+    const Panel3dEvaluationRecord& r = run;
     const double cw = double(0.01f) + 0.02;  // as XFOIL's column reads
     const double glide = std::atan2(cw, 0.8);
     EXPECT_NEAR(r.sinkSpeedXfoil[0], -20 * std::sin(glide), 1e-9);
@@ -364,26 +377,26 @@ TEST(Panel3dXfoilReader, SpeedPolarsWithXfoilDrag) {
     EXPECT_NEAR(r.flightSpeedXfoil[1], 0, 1e-12);
 }
 
-Panel3dXfoilResults HandResults() {
-    Panel3dXfoilResults r;
+// XFOIL's values as a reading leaves them.
+void HandResults(Panel3dEvaluationRecord& r) {
     r.xfoilTotals = {0.0123, 0.00456, 0.00774, 0.02, 0.0101, 0.0099};
     r.sectionCdfXfoil = {0.004, 0.0, 0.00512, 0.00498, 0};
     r.flightSpeedXfoil = {25.5, 31.25};
     r.sinkSpeedXfoil = {-0.75, -1.125};
     r.powerXfoil = {150.25, 123456.7};
     r.thrustXfoil = {5.5, 4.05};
-    return r;
 }
 
 TEST(Panel3dXfoilCoefficients, SingleStateTable) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(0, 1);
+    Panel3dEvaluationRecord run = FourSections(0, 1);
+    HandResults(run);
     run.totals = {0.00811, 0.00722, 0.01234, 0.45, -0.02, 0.1};
     run.sectionEta = {0.875, 0.375, -0.375, -0.875, 0};
     run.sectionCwi = {0.01, 0.012, 0.012, -0.001, 0};
     run.sectionCfFlatPlate = {0.008, 0.0081, 0.0081, 0.008, 0};
     run.sectionCfIntegral = {0.007, 0.0071, 0.0071, 0.007, 0};
-    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run, HandResults()));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run));
     EXPECT_EQ(ReadFileBytes("beiwerte.dat"),
               "Gesamtbeiwerte:\n"
               "---------------\n\n"
@@ -402,7 +415,8 @@ TEST(Panel3dXfoilCoefficients, SingleStateTable) {
 
 TEST(Panel3dXfoilCoefficients, LiftPolarTable) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(1, 2);
+    Panel3dEvaluationRecord run = FourSections(1, 2);
+    HandResults(run);
     run.referenceChord = 0.5;
     run.pointCa = {0.2, 0.6};
     run.pointCwi = {0.001, 0.009};
@@ -411,7 +425,7 @@ TEST(Panel3dXfoilCoefficients, LiftPolarTable) {
     run.pointAlpha = {-2, 2};
     run.pointPressurePoint = {0.31, 0.27};
     run.pointCmy = {-0.01, -0.05};
-    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run, HandResults()));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run));
     // l_NP = (-0.01 + 0.05) * 0.5 / 0.4 = 0.05.
     EXPECT_EQ(ReadFileBytes("beiwerte.dat"),
               "Gesamtbeiwerte:\n"
@@ -422,15 +436,15 @@ TEST(Panel3dXfoilCoefficients, LiftPolarTable) {
               "0.60000  0.00900  0.00820  0.00720  0.01010  2.00000  0.27000\n");
     // Equal end lifts have no neutral point.
     run.pointCa = {0.4, 0.4};
-    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run, HandResults()));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run));
     EXPECT_NE(ReadFileBytes("beiwerte.dat").find("Neutralpunktlage [m]:      nan\n\n"),
               std::string::npos);
 }
 
 TEST(Panel3dXfoilCoefficients, SpeedPolarTables) {
     ScopedWorkDir work;
-    Panel3dXfoilRunData run = FourSections(2, 0);
-    ASSERT_TRUE(WriteCoefficientFile("leer.dat", run, Panel3dXfoilResults()));
+    Panel3dEvaluationRecord run = FourSections(2, 0);
+    ASSERT_TRUE(WriteCoefficientFile("leer.dat", run));
     const std::string columns = "alpha    vh [m/s] vv [m/s] P [W]    F [N]\n";
     const std::string t1 = "Induzierter Widerstand:\n" + std::string(23, '-') + "\n\n";
     const std::string t2 =
@@ -444,7 +458,8 @@ TEST(Panel3dXfoilCoefficients, SpeedPolarTables) {
     EXPECT_EQ(ReadFileBytes("leer.dat"),
               t1 + columns + "\n\n" + t2 + columns + "\n\n" + t3 + columns + "\n\n" + t4 + columns);
 
-    run.pointCount = 2;
+    run = FourSections(2, 2);
+    HandResults(run);
     run.pointAlpha = {4.5, 2.25};
     run.flightSpeedInduced = {25, 30};
     run.sinkSpeedInduced = {-0.5, -0.625};
@@ -456,7 +471,7 @@ TEST(Panel3dXfoilCoefficients, SpeedPolarTables) {
           &run.powerIntegral, &run.thrustIntegral}) {
         *v = {1, 2};
     }
-    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run, HandResults()));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run));
     const std::string ones =
         "  4.500    1.000    1.000      1.0      1.0\n"
         "  2.250    2.000    2.000      2.0      2.0\n";
@@ -469,11 +484,9 @@ TEST(Panel3dXfoilCoefficients, SpeedPolarTables) {
                                                  "  2.250   31.250   -1.125  123456.7      4.0\n");
 
     // Another mode leaves the file as it was; a folder that is missing fails.
-    run.mode = 3;
-    EXPECT_TRUE(WriteCoefficientFile("beiwerte.dat", run, HandResults()));
+    EXPECT_TRUE(WriteCoefficientFile("beiwerte.dat", Record(1, 2, 3, 2)));
     EXPECT_NE(ReadFileBytes("beiwerte.dat"), "");
-    run.mode = 0;
-    EXPECT_FALSE(WriteCoefficientFile("fehlt/beiwerte.dat", run, HandResults()));
+    EXPECT_FALSE(WriteCoefficientFile("fehlt/beiwerte.dat", run));
 }
 
 }  // namespace
