@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "panel3d/input/Panel3dFlapFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
 
 Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
@@ -11,6 +12,8 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
       evaluator_(std::move(evaluator)) {}
 
 void Panel3dDiscretisationFrame::CloseWindow() {
+    // The flap view draws this window's model: it goes with it.
+    Panel3dCloseFlapView();
     if (Panel3dDiscretisationWindow == this) {
         Panel3dDiscretisationOpen = false;
         Panel3dDiscretisationWindow = nullptr;

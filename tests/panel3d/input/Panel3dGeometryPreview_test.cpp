@@ -9,6 +9,7 @@
 
 #include "common/WingPreview.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
+#include "panel3d/input/Panel3dTestGeometry.h"
 #include "support/RecordingPainter.h"
 
 namespace {
@@ -16,29 +17,6 @@ namespace {
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 using Segment = std::tuple<int, int, int, int>;
-
-// The window's initial texts.
-Panel3dGeometryInputs Defaults() {
-    Panel3dGeometryInputs in;
-    in.span = 6;
-    in.sweep = 32;
-    in.dihedral = 5;
-    in.rootChord = 1.0;
-    in.rootIncidence = 2.5;
-    in.rootThickness = 15;
-    in.rootCamber = 4;
-    in.rootCamberPosition = 40;
-    in.tipChord = 0.5;
-    in.tipIncidence = -2.5;
-    in.tipThickness = 15;
-    in.tipCamber = 4;
-    in.tipCamberPosition = 40;
-    in.flapInner = 50;
-    in.flapOuter = 80;
-    in.hingePosition = 75;
-    in.hingeHeight = 50;
-    return in;
-}
 
 std::vector<Segment> Lines(const RecordingPainter& p) {
     std::vector<Segment> out;
@@ -51,7 +29,7 @@ bool Has(const std::vector<Segment>& lines, const Segment& s) {
 }
 
 TEST(Panel3dGeometryPreview, FlapOutlineOnBothHalvesOnlyWhileActive) {
-    Panel3dGeometryInputs in = Defaults();
+    Panel3dGeometryInputs in = panel3d_test::DefaultGeometry();
     // 40 px/m: root leading edge -40, tip leading edge 34.98, tip trailing edge 54.98. The flap
     // from 60 to 96 pixels, its hinge 25 % of the chord ahead of the trailing edge.
     const std::vector<Segment> flap = {
@@ -98,7 +76,7 @@ TEST(Panel3dGeometryPreview, SectionHasUpperAndLowerContourAndTheFlowAngle) {
 }
 
 TEST(Panel3dGeometryPreview, ChecksOfNextStopAtTheFirstFailure) {
-    Panel3dGeometryInputs in = Defaults();
+    Panel3dGeometryInputs in = panel3d_test::DefaultGeometry();
     EXPECT_EQ(luvo::FirstRangeFailure(Panel3dGeometryChecks(in, 10)), nullptr);
     in.tipThickness = 21;
     in.beta = 40;
