@@ -46,9 +46,9 @@ void VlmDistributionCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     // Its own window's slider, so the preview never depends on the module pointer.
     if (auto* frame = dynamic_cast<VlmDiscretisationFrame*>(wxGetTopLevelParent(this))) {
-        frame->distribution = VlmDistributionFor(frame->distributionSlider->GetValue());
+        frame->distribution = ChordwiseSpacingSketchFor(frame->distributionSlider->GetValue());
         dc.Clear();
-        DrawOn(dc, DrawVlmDistribution, frame->distribution);
+        DrawOn(dc, DrawChordwiseSpacingSketch, frame->distribution);
     }
 }
 
@@ -66,7 +66,7 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
     new wxStaticText(panel, wxID_ANY, wxS("100: vorne fein, hinten grob"), wxPoint(28, 150));
     distributionCanvas = new VlmDistributionCanvas(panel, wxPoint(210, 40), wxSize(150, 140));
     distributionCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
-    distribution = VlmDistributionFor(distributionSlider->GetValue());
+    distribution = ChordwiseSpacingSketchFor(distributionSlider->GetValue());
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
                     wxSize(390, 120));
@@ -103,10 +103,10 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
 }
 
 void VlmDiscretisationFrame::DrawDistribution() {
-    distribution = VlmDistributionFor(distributionSlider->GetValue());
+    distribution = ChordwiseSpacingSketchFor(distributionSlider->GetValue());
     wxClientDC dc(distributionCanvas);
     dc.Clear();
-    DrawOn(dc, DrawVlmDistribution, distribution);
+    DrawOn(dc, DrawChordwiseSpacingSketch, distribution);
 }
 
 void VlmDiscretisationFrame::CloseWindow() {

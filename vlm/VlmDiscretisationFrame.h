@@ -8,8 +8,8 @@
 #include <wx/stattext.h>
 #include <wx/window.h>
 
+#include "common/ChordwiseSpacingSketch.h"
 #include "common/LuvoFrame.h"
-#include "vlm/VlmDistributionPlot.h"
 #include "vlm/VlmGridInputFrame.h"
 
 // The preview of the chordwise distribution; every paint redraws it from the slider.
@@ -54,7 +54,7 @@ class VlmDiscretisationFrame : public luvo::LuvoFrame {
     wxStaticText* cpFileLabel = nullptr;
     wxStaticText* caFileLabel = nullptr;
     // The construction last drawn.
-    VlmDistributionConstruction distribution;
+    ChordwiseSpacingSketch distribution;
 
   private:
     void OnClose(wxCloseEvent& event);
