@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "common/PlotPainter.h"
+#include "common/RangeCheck.h"
 
 // The inputs as read from a geometry window's fields (metres, degrees, per cent).
 struct WingPreviewInputs {
@@ -69,3 +70,9 @@ std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, int x
 // True when a motion with a button held at logical (x, y) of the front view moves the dihedral
 // handle; `text` then holds the new dihedral.
 bool FrontDragWrite(double dihedral, int x, int y, std::string* text);
+
+// The range checks of a geometry window's "&Weiter" in their order: span, chords, sweep,
+// incidences, then `sectionRows` (a method's own section values), cambers, camber positions,
+// dihedral, angle of attack, sideslip.
+std::vector<luvo::RangeCheck> WingGeometryChecks(
+    const WingPreviewInputs& in, const std::vector<luvo::RangeCheck>& sectionRows = {});

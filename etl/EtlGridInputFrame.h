@@ -3,11 +3,10 @@
 // user picks the wing file "*.fde" and the result file and types a sideslip angle; "&Starten"
 // reads, solves, writes the result file, opens a results window of its own and closes this window.
 
-#include <wx/button.h>
-#include <wx/stattext.h>
-
-#include "common/LuvoFrame.h"
 #include "common/NumericField.h"
+#include "common/WingFileInputFrame.h"
+#include "etl/EtlResultsFrame.h"
+#include "etl/EtlSolver.h"
 
 // The sideslip angle as typed [deg]; the run negates it.
 class EtlSideslipField : public luvo::NumericField {
@@ -15,36 +14,21 @@ class EtlSideslipField : public luvo::NumericField {
     using luvo::NumericField::NumericField;
 };
 
-class EtlGridInputFrame : public luvo::LuvoFrame {
+class EtlGridInputFrame : public luvo::WingFileRunFrame<EtlSolver, EtlResultsFrame> {
   public:
-    enum { kIdChooseGrid = 6, kIdChooseResult = 7 };
-
     EtlGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                       long style = wxDEFAULT_FRAME_STYLE);
 
-    wxPanel* panel = nullptr;
     EtlSideslipField* sideslipField = nullptr;
-    wxButton* chooseGridButton = nullptr;
-    wxButton* chooseResultButton = nullptr;
-    wxButton* startButton = nullptr;
-    wxButton* cancelButton = nullptr;
-    wxStaticText* gridFileLabel = nullptr;    // the only store of the chosen name until Start
-    wxStaticText* resultFileLabel = nullptr;  // likewise
-    int errorFlag = 0;                        // 1 when the last read of the file failed
 
   private:
-    void OnClose(wxCloseEvent& event);
-    void OnCloseCommand(wxCommandEvent& event);
-    void OnInfo(wxCommandEvent& event);
-    void OnChooseGridFile(wxCommandEvent& event);
-    void OnChooseResultFile(wxCommandEvent& event);
-    void OnStart(wxCommandEvent& event);
+    void TakeInputs() override;
+    // Keeps the header's values in the module.
+    void ReadGridHeader() override;
+    bool SolveGridFile() override;
+    void ForgetWindow() override;
 
-    // Checks the header of the module's wing file and keeps its values in the module; sets
-    // errorFlag to 1 when it does not pass.
-    void ReadGridHeader();
-    void ShowReadError();
-    void CloseWindow();
+    void KeepResultsWindow(EtlResultsFrame* results) override;
 
-    wxDECLARE_EVENT_TABLE();
+    double beta_ = 0;  // of the running start, as the sweep matrix takes it
 };

@@ -3,42 +3,23 @@
 // user picks the wing file "*.fdt" and the result file, and "&Starten" reads, solves, writes
 // the result file, opens a results window of its own and closes this window.
 
-#include <wx/button.h>
-#include <wx/stattext.h>
-
 #include <cstdint>
 
-#include "common/LuvoFrame.h"
+#include "common/WingFileInputFrame.h"
+#include "llt/LltResultsFrame.h"
+#include "llt/LltSolver.h"
 
-class LltGridInputFrame : public luvo::LuvoFrame {
+class LltGridInputFrame : public luvo::WingFileRunFrame<LltSolver, LltResultsFrame> {
   public:
-    enum { kIdChooseGrid = 6, kIdChooseResult = 7 };
-
     LltGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                       long style = wxDEFAULT_FRAME_STYLE);
 
-    wxPanel* panel = nullptr;
-    wxButton* chooseGridButton = nullptr;
-    wxButton* chooseResultButton = nullptr;
-    wxButton* startButton = nullptr;
-    wxButton* cancelButton = nullptr;
-    wxStaticText* gridFileLabel = nullptr;    // the only store of the chosen name until Start
-    wxStaticText* resultFileLabel = nullptr;  // likewise
-    std::int32_t readError = 0;               // 1 when the last read of the file failed
+    std::int32_t& readError = errorFlag;  // 1 when the last read of the file failed
 
   private:
-    void OnClose(wxCloseEvent& event);
-    void OnCloseCommand(wxCommandEvent& event);
-    void OnInfo(wxCommandEvent& event);
-    void OnChooseGridFile(wxCommandEvent& event);
-    void OnChooseResultFile(wxCommandEvent& event);
-    void OnStart(wxCommandEvent& event);
-
-    // Checks the header of the module's wing file and keeps its span and lift-slope factor in
-    // the module; sets readError to 1 when it does not pass.
-    void ReadGridHeader();
-    void ShowReadError();
-    void CloseWindow();
-
-    wxDECLARE_EVENT_TABLE();
+    void TakeInputs() override;
+    // Keeps the header's span and lift-slope factor in the module.
+    void ReadGridHeader() override;
+    bool SolveGridFile() override;
+    void ForgetWindow() override;
 };

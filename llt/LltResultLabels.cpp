@@ -23,6 +23,15 @@ void LltResultLabels::CreateResultLabels(wxWindow* panel, int x, const int (&y)[
     kFactorLabel = label(otherText, 5);
 }
 
+void LltResultLabels::UseResultLabels(wxStaticText* const (&labels)[6]) {
+    areaLabel = labels[0];
+    meanChordLabel = labels[1];
+    aspectRatioLabel = labels[2];
+    liftLabel = labels[3];
+    inducedDragLabel = labels[4];
+    kFactorLabel = labels[5];
+}
+
 void LltResultLabels::SetResultTexts(const wxString& area, const wxString& meanChord,
                                      const wxString& aspectRatio, const wxString& lift,
                                      const wxString& inducedDrag, const wxString& kFactor) {

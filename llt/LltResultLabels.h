@@ -21,6 +21,9 @@ class LltResultLabels {
     void CreateResultLabels(wxWindow* panel, int x, const int (&y)[6], const wxString& areaText,
                             const wxString& otherText);
 
+    // Takes six static texts made elsewhere, in the order above.
+    void UseResultLabels(wxStaticText* const (&labels)[6]);
+
     // Sets the six texts, in the order above. A repaint sets them again: an unchanged text need
     // not lay its label out anew.
     void SetResultTexts(const wxString& area, const wxString& meanChord,

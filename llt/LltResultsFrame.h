@@ -3,51 +3,17 @@
 // plot. Every run opens its own window, which keeps that run's record for its repaints while
 // later runs and task windows replace the module's current record.
 
-#include <wx/button.h>
-#include <wx/stattext.h>
-#include <wx/window.h>
-
-#include <memory>
-
-#include "common/LuvoFrame.h"
+#include "common/WingResultsFrame.h"
 #include "llt/LltResultLabels.h"
 #include "llt/LltSolver.h"
 
-// The plot area; it draws the results of the window it belongs to at every repaint.
-class LltResultsCanvas : public wxWindow {
-  public:
-    LltResultsCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+using LltResultsCanvas = luvo::WingResultsCanvas;
 
-  private:
-    void OnPaint(wxPaintEvent& event);
-    wxDECLARE_EVENT_TABLE();
-};
-
-class LltResultsFrame : public luvo::LuvoFrame, public LltResultLabels {
+class LltResultsFrame : public luvo::WingRecordResultsFrame<LltSolver>, public LltResultLabels {
   public:
     LltResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                     long style = wxDEFAULT_FRAME_STYLE);
 
-    // Shows the record of the run: the six values and the plot. The window holds on to it.
-    void ShowResults(std::shared_ptr<const LltSolver> record);
-
-    // The record this window shows (null before ShowResults).
-    const std::shared_ptr<const LltSolver>& GetRecord() const { return record_; }
-
-    // Clears the context, draws the plot's title and the plot of the window's own record.
-    void PaintPlot(wxDC& dc) const;
-    // Rewrites the six values from the window's own record.
-    void WriteValues();
-
-    wxPanel* panel = nullptr;
-    wxButton* closeButton = nullptr;
-    LltResultsCanvas* plotCanvas = nullptr;
-
-  private:
-    void OnClose(wxCommandEvent& event);
-    void OnInfo(wxCommandEvent& event);
-
-    std::shared_ptr<const LltSolver> record_;
-
-    wxDECLARE_EVENT_TABLE();
+    void PaintPlot(wxDC& dc) const override;
+    void WriteValues() override;
 };

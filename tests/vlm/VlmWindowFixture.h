@@ -19,6 +19,10 @@ namespace vlm_test {
 using namespace luvo::test;
 
 inline void ResetModule() {
+    VlmGridFileName.clear();
+    VlmResult3dFileName.clear();
+    VlmResultCpFileName.clear();
+    VlmResultCaFileName.clear();
     VlmGridInputWindow = nullptr;
     VlmGridInputOpen = false;
     VlmGeometryWindow = nullptr;
