@@ -3,23 +3,12 @@
 // file or building a trapezoid wing; "&OK" opens the chosen input window, or centres it again
 // when it is already open.
 
-#include <wx/button.h>
-#include <wx/radiobox.h>
+#include "common/TaskChoiceFrame.h"
 
-#include "common/LuvoFrame.h"
-
-class VlmMethodFrame : public luvo::LuvoFrame {
+class VlmMethodFrame : public luvo::TaskChoiceFrame {
   public:
     VlmMethodFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
 
-    wxButton* okButton = nullptr;
-    wxButton* cancelButton = nullptr;
-    wxRadioBox* choiceRadio = nullptr;
-
   private:
-    void OnStart(wxCommandEvent& event);
-    void OnInfo(wxCommandEvent& event);
-    void OnRadioBox(wxCommandEvent& event);
-    void OnClose(wxCommandEvent& event);
-    wxDECLARE_EVENT_TABLE();
+    void OpenTask(int task) override;
 };

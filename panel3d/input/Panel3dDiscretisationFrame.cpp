@@ -4,6 +4,7 @@
 #include <wx/statbox.h>
 
 #include <cmath>
+#include <utility>
 
 #include "common/FileChooser.h"
 #include "common/RangeCheckBox.h"
@@ -52,9 +53,11 @@ void Panel3dClusteringCanvas::OnPaint(wxPaintEvent&) {
     }
 }
 
-Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(const wxString& title, const wxPoint& pos,
-                                                       const wxSize& size, long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
+Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
+    const wxString& title, const wxPoint& pos, const wxSize& size, long style,
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
+      evaluator_(std::move(evaluator)) {
     panel = GetPanel();
     SetStatusText(kStatus, 0);
 

@@ -15,6 +15,7 @@
 #include "common/ChordwiseSpacingSketch.h"
 #include "common/LuvoFrame.h"
 #include "panel3d/input/Panel3dInputField.h"
+#include "panel3d/solver/Panel3dPolarEvaluator.h"
 
 class Panel3dModel;
 
@@ -39,8 +40,14 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
         kIdSlider = 15,
     };
 
-    Panel3dDiscretisationFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
-                               long style = wxDEFAULT_FRAME_STYLE);
+    Panel3dDiscretisationFrame(
+        const wxString& title, const wxPoint& pos, const wxSize& size,
+        long style = wxDEFAULT_FRAME_STYLE,
+        std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
+
+    // The evaluator this window keeps alive, taken from the window that opened it; runs and
+    // windows started here use it.
+    const std::shared_ptr<Panel3dPolarEvaluator>& Evaluator() const { return evaluator_; }
 
     // Closes the flap view, then destroys the window (delayed) and clears its open flag.
     void CloseWindow();
@@ -103,6 +110,8 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     void OnChooseCaFile(wxCommandEvent& event);
     void OnWakeRadioBox(wxCommandEvent& event);
     void OnStart(wxCommandEvent& event);
+
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator_;
 
     wxDECLARE_EVENT_TABLE();
 };

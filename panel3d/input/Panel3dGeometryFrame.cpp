@@ -186,7 +186,8 @@ void Panel3dGeometryFrame::OnNext(wxCommandEvent&) {
         return;
     }
     luvo::OpenSingleWindow(Panel3dDiscretisationWindow, Panel3dDiscretisationOpen,
-                           wxS("Diskretisierung"), wxSize(420, 590));
+                           wxS("Diskretisierung"), wxSize(420, 590), wxDEFAULT_FRAME_STYLE,
+                           evaluator_);
 }
 
 void Panel3dGeometryField::OnTextChanged(wxCommandEvent& event) {

@@ -1,5 +1,8 @@
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 
+#include "panel3d/solver/Panel3dModel.h"
+#include "panel3d/solver/Panel3dModule.h"
+
 namespace {
 std::shared_ptr<Panel3dPolarEvaluator> g_evaluator;
 }
@@ -17,4 +20,29 @@ void Panel3dPolarEvaluator::SetFlowState(double speed, double viscosity, int tas
     flowState = {speed,    viscosity, alphaStar,   alphaStep, pointCount,
                  speedMax, speedMin,  wingLoading, efficiency};
     mode = taskMode;
+}
+
+void Panel3dPolarEvaluator::SetXfoilFileNames(const std::string& profile, const std::string& result,
+                                              const std::string& program,
+                                              const std::string& command,
+                                              const std::string& coefficients,
+                                              const std::string& log, const std::string& batch) {
+    xfoilNames = {profile, result, program, command, coefficients, log, batch};
+}
+
+void Panel3dPolarEvaluator::SetOperatingPoint(double alpha, int point) {
+    currentAlpha = alpha;
+    currentPoint = point;
+}
+
+void Panel3dPolarEvaluator::SetSpeedPoint(int index, double speed, double requiredLift,
+                                          double alpha) {
+    speedPointIndex = index;
+    speedPoint = {speed, requiredLift, alpha};
+}
+
+void Panel3dPolarEvaluator::EvaluateProfileDrag() {
+    if (Panel3dPanelModel) {
+        EvaluateProfileDrag(*Panel3dPanelModel);
+    }
 }

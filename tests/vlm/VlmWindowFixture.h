@@ -58,12 +58,12 @@ class VlmWindowTest : public GuiTest {
         return frame;
     }
     static VlmGridInputFrame* OpenGridInput(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 0);
+        SelectRadio(method->taskRadio, 0);
         Click(method->okButton);
         return VlmGridInputWindow;
     }
     static VlmGeometryFrame* OpenGeometry(VlmMethodFrame* method) {
-        SelectRadio(method->choiceRadio, 1);
+        SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
         return VlmGeometryWindow;
     }

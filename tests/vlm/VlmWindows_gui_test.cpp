@@ -33,10 +33,10 @@ TEST_F(VlmWindowTest, MethodWindowTextsStatusAndInfo) {
     EXPECT_EQ(method->GetSize(), wxSize(420, 380));
     EXPECT_FALSE(method->GetWindowStyle() & wxSTAY_ON_TOP);
     EXPECT_EQ(Status(method), wxS("Gewählt: Einlesen der Daten aus Datei"));
-    EXPECT_EQ(method->choiceRadio->GetLabel(), wxS("3D Wirbelleiterverfahren"));
-    EXPECT_EQ(method->choiceRadio->GetString(1), wxS("Interaktive Erzeugung eines Tragflügels"));
+    EXPECT_EQ(method->taskRadio->GetLabel(), wxS("3D Wirbelleiterverfahren"));
+    EXPECT_EQ(method->taskRadio->GetString(1), wxS("Interaktive Erzeugung eines Tragflügels"));
     EXPECT_EQ(method->okButton->GetPosition(), wxPoint(110, 280));
-    SelectRadio(method->choiceRadio, 1);
+    SelectRadio(method->taskRadio, 1);
     EXPECT_EQ(Status(method), wxS("Gewählt: Interaktive Erzeugung eines Tragflügels"));
 
     ShownBox seen;

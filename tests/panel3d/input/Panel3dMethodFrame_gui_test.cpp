@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/MainFrame.h"
+#include "panel3d/input/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
@@ -302,6 +303,30 @@ TEST_F(Panel3dMethodFrameTest, PanelWindowsKeepTheEvaluatorAfterTheMainWindowQui
     EXPECT_FALSE(evaluator.expired());
     Panel3dGridInputWindow->Close(true);
     wxTheApp->ProcessIdle();
+    EXPECT_TRUE(evaluator.expired());
+}
+
+// The interactive chain hands the evaluator on from window to window, so "Diskretisierung"
+// opened after "&Beenden..." still has the one the method window's "&OK" set.
+TEST_F(Panel3dMethodFrameTest, DiscretisationTakesTheEvaluatorOfItsGeometryWindow) {
+    Panel3dMethodFrame* f = OpenMethod();
+    Click(f->okButton);
+    SelectRadio(Panel3dSourceWindow->sourceRadio, 1);
+    Click(Panel3dSourceWindow->okButton);
+    ASSERT_TRUE(Panel3dGeometryOpen);
+    std::weak_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared();
+    Panel3dPolarEvaluator::Release();
+    f->Close(true);
+    Panel3dSourceWindow->Close(true);
+    wxTheApp->ProcessIdle();
+    Click(Panel3dGeometryWindow->nextButton);
+    ASSERT_TRUE(Panel3dDiscretisationOpen);
+    ASSERT_FALSE(evaluator.expired());
+    EXPECT_EQ(Panel3dDiscretisationWindow->Evaluator(), evaluator.lock());
+    // The geometry window takes "Diskretisierung" with it, and with them the evaluator goes.
+    Panel3dGeometryWindow->Close(true);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(Panel3dDiscretisationOpen);
     EXPECT_TRUE(evaluator.expired());
 }
 
