@@ -1,6 +1,5 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 
-#include <wx/dcclient.h>
 #include <wx/statbox.h>
 
 #include <cmath>
@@ -8,7 +7,6 @@
 
 #include "common/FileChooser.h"
 #include "common/RangeCheckBox.h"
-#include "common/WxPlotPainter.h"
 #include "panel3d/input/Panel3dDiscretisation.h"
 #include "panel3d/input/Panel3dFlapView.h"
 #include "panel3d/input/Panel3dFlowState.h"
@@ -37,22 +35,6 @@ Panel3dModelSizes SizesFor(int chordPanels, int spanPanels) {
 
 }  // namespace
 
-Panel3dClusteringCanvas::Panel3dClusteringCanvas(wxWindow* parent, const wxPoint& pos,
-                                                 const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size) {
-    SetBackgroundColour(*wxWHITE);
-}
-
-void Panel3dClusteringCanvas::OnPaint(wxPaintEvent&) {
-    wxPaintDC dc(this);
-    // Its own window's slider, so the sketch never depends on the module pointer.
-    if (auto* frame = dynamic_cast<Panel3dDiscretisationFrame*>(wxGetTopLevelParent(this))) {
-        frame->clustering = ChordwiseSpacingSketchFor(frame->spacingSlider->GetValue());
-        dc.Clear();
-        DrawOn(dc, DrawChordwiseSpacingSketch, frame->clustering);
-    }
-}
-
 Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
     const wxString& title, const wxPoint& pos, const wxSize& size, long style,
     std::shared_ptr<Panel3dPolarEvaluator> evaluator)
@@ -67,9 +49,9 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
                                  wxSL_HORIZONTAL | wxSL_LABELS);
     new wxStaticText(panel, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(28, 130));
     new wxStaticText(panel, wxID_ANY, wxS("100: vorne fein, hinten grob"), wxPoint(28, 150));
-    clusteringCanvas = new Panel3dClusteringCanvas(panel, wxPoint(210, 40), wxSize(150, 140));
+    clusteringCanvas =
+        new Panel3dClusteringCanvas(panel, spacingSlider, wxPoint(210, 40), wxSize(150, 140));
     clusteringCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
-    clustering = ChordwiseSpacingSketchFor(spacingSlider->GetValue());
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
                     wxSize(390, 120));
@@ -107,13 +89,6 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
     caFileLabel = ca.label;
 
     startButton = new wxButton(panel, luvo::kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
-}
-
-void Panel3dDiscretisationFrame::DrawClustering() {
-    clustering = ChordwiseSpacingSketchFor(spacingSlider->GetValue());
-    wxClientDC dc(clusteringCanvas);
-    dc.Clear();
-    DrawOn(dc, DrawChordwiseSpacingSketch, clustering);
 }
 
 void Panel3dDiscretisationFrame::CloseWindow() {
@@ -201,7 +176,7 @@ void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(kStatus, 0);
 }
 
-void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { DrawClustering(); }
+void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->Redraw(); }
 
 void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) { ShowFlaps(); }
 
@@ -230,10 +205,6 @@ void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(Panel3dClusteringCanvas, wxWindow)
-    EVT_PAINT(Panel3dClusteringCanvas::OnPaint)
-wxEND_EVENT_TABLE()
-
 wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dDiscretisationFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dDiscretisationFrame::OnInfo)

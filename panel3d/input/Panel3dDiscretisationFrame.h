@@ -12,7 +12,7 @@
 
 #include <memory>
 
-#include "common/ChordwiseSpacingSketch.h"
+#include "common/ChordwiseSpacingCanvas.h"
 #include "common/LuvoFrame.h"
 #include "panel3d/input/Panel3dInputField.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
@@ -20,13 +20,9 @@
 class Panel3dModel;
 
 // The sketch of the chordwise spacing; every paint redraws it from its window's slider.
-class Panel3dClusteringCanvas : public wxWindow {
+class Panel3dClusteringCanvas : public luvo::ChordwiseSpacingCanvas {
   public:
-    Panel3dClusteringCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-
-  private:
-    void OnPaint(wxPaintEvent& event);
-    wxDECLARE_EVENT_TABLE();
+    using luvo::ChordwiseSpacingCanvas::ChordwiseSpacingCanvas;
 };
 
 class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
@@ -71,9 +67,6 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     // three result names and the iteration count's integer part.
     void StoreRunInputs() const;
 
-    // Redraws the spacing sketch for the slider's value, at once.
-    void DrawClustering();
-
     // The typed counts as numbers, before truncation.
     double ChordPanelsTyped() const { return chordPanelsField->Number(); }
     double SpanPanelsTyped() const { return spanPanelsField->Number(); }
@@ -96,8 +89,6 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
 
     // 0 flat, 1 relaxed, as last chosen.
     int wakeMode = 0;
-    // The slider value, start angle and angle step of the sketch last drawn.
-    ChordwiseSpacingSketch clustering;
 
   private:
     void OnClose(wxCloseEvent& event);

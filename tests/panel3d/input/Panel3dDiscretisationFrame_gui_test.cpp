@@ -418,9 +418,9 @@ TEST_F(ScreenPanel3dDiscretisation, SliderMovesAndRepaintsRedrawTheSketch) {
     wxUIActionSimulator().MouseMove(1270, 1010);
     CaptureFrame(d);
     MoveSlider(100);
-    EXPECT_EQ(d->clustering.k, 100);
-    EXPECT_DOUBLE_EQ(d->clustering.phi0, std::acos(-1.0) / 2);
-    EXPECT_DOUBLE_EQ(d->clustering.radius, 100.0);
+    EXPECT_EQ(d->clusteringCanvas->Sketch().k, 100);
+    EXPECT_DOUBLE_EQ(d->clusteringCanvas->Sketch().phi0, std::acos(-1.0) / 2);
+    EXPECT_DOUBLE_EQ(d->clusteringCanvas->Sketch().radius, 100.0);
     // At 100 the first ray stands upright over the trailing edge (20 + 100, 110).
     wxImage shot = ReadScreen(d->clusteringCanvas);
     EXPECT_GE(BlackInColumn(shot, 120, 12, 108), 90);
@@ -429,7 +429,7 @@ TEST_F(ScreenPanel3dDiscretisation, SliderMovesAndRepaintsRedrawTheSketch) {
     d->spacingSlider->SetValue(1);
     d->clusteringCanvas->Refresh();
     d->clusteringCanvas->Update();
-    EXPECT_EQ(d->clustering.k, 1);
+    EXPECT_EQ(d->clusteringCanvas->Sketch().k, 1);
     shot = ReadScreen(d->clusteringCanvas);
     EXPECT_LT(BlackInColumn(shot, 120, 12, 100), 10);
 }
@@ -444,7 +444,7 @@ TEST_F(ScreenPanel3dDiscretisation, RealSliderDragSetsTheChordwiseGrading) {
     const int y = size.y / 2;
     RealFastDrag(s, wxPoint(16, y), wxPoint(size.x + 60, y));
     ASSERT_TRUE(WaitFor([&] { return s->GetValue() == 100; }, 2000)) << s->GetValue();
-    ASSERT_TRUE(WaitFor([&] { return d->clustering.k == 100; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return d->clusteringCanvas->Sketch().k == 100; }, 2000));
     wxImage shot = ReadScreen(d->clusteringCanvas);
     EXPECT_GE(BlackInColumn(shot, 120, 12, 108), 90);
     std::shared_ptr<Panel3dModel> model = Show();
@@ -454,7 +454,7 @@ TEST_F(ScreenPanel3dDiscretisation, RealSliderDragSetsTheChordwiseGrading) {
     // And back beyond the left end: 1, fine at both edges.
     RealFastDrag(s, wxPoint(size.x - 16, y), wxPoint(-60, y));
     ASSERT_TRUE(WaitFor([&] { return s->GetValue() == 1; }, 2000)) << s->GetValue();
-    ASSERT_TRUE(WaitFor([&] { return d->clustering.k == 1; }, 2000));
+    ASSERT_TRUE(WaitFor([&] { return d->clusteringCanvas->Sketch().k == 1; }, 2000));
     model = Show();
     ASSERT_NE(model, nullptr);
     EXPECT_DOUBLE_EQ(model->chordwiseGrading, 0.505);

@@ -10,6 +10,7 @@
 #include <limits>
 #include <string>
 
+#include "panel3d/input/Panel3dGeometryDefaults.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
 
@@ -17,28 +18,7 @@ namespace {
 
 const double kDeg = std::acos(-1.0) / 180.0;
 
-// The geometry window's defaults.
-Panel3dGeometryInputs Defaults() {
-    Panel3dGeometryInputs in;
-    in.span = 6;
-    in.sweep = 32;
-    in.dihedral = 5;
-    in.rootChord = 1.0;
-    in.rootIncidence = 2.5;
-    in.rootThickness = 15;
-    in.rootCamber = 4;
-    in.rootCamberPosition = 40;
-    in.tipChord = 0.5;
-    in.tipIncidence = -2.5;
-    in.tipThickness = 15;
-    in.tipCamber = 4;
-    in.tipCamberPosition = 40;
-    in.flapInner = 50;
-    in.flapOuter = 80;
-    in.hingePosition = 75;
-    in.hingeHeight = 50;
-    return in;
-}
+Panel3dGeometryInputs Defaults() { return panel3d_test::GeometryDefaults(); }
 
 std::string FirstFailure(double n, double m, const Panel3dGeometryInputs& in, double alpha,
                          bool forRun) {

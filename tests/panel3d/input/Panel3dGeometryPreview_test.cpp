@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/WingPreview.h"
+#include "panel3d/input/Panel3dGeometryDefaults.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
 #include "support/RecordingPainter.h"
 
@@ -17,28 +18,7 @@ using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 using Segment = std::tuple<int, int, int, int>;
 
-// The window's initial texts.
-Panel3dGeometryInputs Defaults() {
-    Panel3dGeometryInputs in;
-    in.span = 6;
-    in.sweep = 32;
-    in.dihedral = 5;
-    in.rootChord = 1.0;
-    in.rootIncidence = 2.5;
-    in.rootThickness = 15;
-    in.rootCamber = 4;
-    in.rootCamberPosition = 40;
-    in.tipChord = 0.5;
-    in.tipIncidence = -2.5;
-    in.tipThickness = 15;
-    in.tipCamber = 4;
-    in.tipCamberPosition = 40;
-    in.flapInner = 50;
-    in.flapOuter = 80;
-    in.hingePosition = 75;
-    in.hingeHeight = 50;
-    return in;
-}
+Panel3dGeometryInputs Defaults() { return panel3d_test::GeometryDefaults(); }
 
 std::vector<Segment> Lines(const RecordingPainter& p) {
     std::vector<Segment> out;
