@@ -70,14 +70,25 @@ void LowRankResolver::Prepare(const double* a, int n, const double* b, std::vect
     if (!lu_.Factor(std::vector<double>(a, a + static_cast<size_t>(n) * n), n)) {
         return;  // every solve factorises A + W E^T itself
     }
-    std::copy(b_.begin(), b_.end(), x0_.begin());
-    lu_.Solve(x0_.data());
+    SetRightHandSide(b);
     for (const Entry& entry : e_) {
         y_[ColumnMajor(entry.row, entry.column, n)] += entry.weight;
+    }
+    lu_.Solve(y_.data(), r, true);
+}
+
+void LowRankResolver::SetRightHandSide(const double* b) {
+    b_.assign(b, b + n_);
+    if (!lu_.IsFactored()) {
+        return;
+    }
+    std::copy(b_.begin(), b_.end(), x0_.begin());
+    lu_.Solve(x0_.data());
+    std::fill(ex0_.begin(), ex0_.end(), 0.0);
+    for (const Entry& entry : e_) {
         ex0_[static_cast<size_t>(entry.column)] +=
             entry.weight * x0_[static_cast<size_t>(entry.row)];
     }
-    lu_.Solve(y_.data(), r, true);
 }
 
 bool LowRankResolver::Solve(const double* w, double* x) {

@@ -55,6 +55,10 @@ class LowRankResolver {
     // read. b has n entries. Throws std::bad_alloc when the work arrays do not fit.
     void Prepare(const double* a, int n, const double* b, std::vector<Entry> e, int r);
 
+    // A new b for the same A and E: the factors of A and Y are kept, so the next solves cost
+    // what they would after Prepare with this b, without its factorisation.
+    void SetRightHandSide(const double* b);
+
     // x (n entries) for W (n x r, column-major). False when A + W E^T is singular or the result
     // is not finite.
     bool Solve(const double* w, double* x);

@@ -80,6 +80,23 @@ ActiveRun::~ActiveRun() {
     runFlag_ = false;
 }
 
+RunScreen::RunScreen(bool& runFlag, ProgressFrame*& windowSlot) : windowSlot_(windowSlot) {
+    progress_ = ShowProgressWindow();
+    windowSlot_ = progress_;
+    active_ = std::make_unique<ActiveRun>(runFlag, progress_);
+    PauseDispatchingEvents(1000);
+}
+
+RunScreen::~RunScreen() { End(); }
+
+void RunScreen::End() {
+    if (progress_ == nullptr) return;
+    progress_->Destroy();
+    if (windowSlot_ == progress_) windowSlot_ = nullptr;
+    progress_ = nullptr;
+    active_.reset();
+}
+
 void WindowRunReporter::SetProgress(int pixels) { canvas_->SetWidth(pixels); }
 
 void WindowRunReporter::SetStatus(int field, const std::string& text) {

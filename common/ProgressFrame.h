@@ -65,6 +65,26 @@ class ActiveRun {
     std::unique_ptr<wxWindowDisabler> disabler_;
 };
 
+// A run from its progress window to its end, as both 3D methods drive it: opening it shows the
+// progress window (kept in `windowSlot`), starts an ActiveRun on `runFlag` and pauses one second
+// while events are dispatched.
+class RunScreen {
+  public:
+    RunScreen(bool& runFlag, ProgressFrame*& windowSlot);
+    ~RunScreen();
+    RunScreen(const RunScreen&) = delete;
+    RunScreen& operator=(const RunScreen&) = delete;
+
+    ProgressFrame* progress() const { return progress_; }
+    // Destroys the progress window and ends the run: the other windows take input again.
+    void End();
+
+  private:
+    ProgressFrame*& windowSlot_;
+    ProgressFrame* progress_ = nullptr;
+    std::unique_ptr<ActiveRun> active_;
+};
+
 // A solver's progress on the bar and its phase texts in the starting window's status line,
 // both shown at once although the run blocks the event loop.
 class WindowRunReporter : public RunReporter {

@@ -8,18 +8,26 @@
 
 namespace luvo {
 
-// `extra` goes to the window's constructor after the style.
-template <class Frame, class... Extra>
-Frame* OpenSingleWindow(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
-                        long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
+// `make` builds the window; with `raise` a window already open also comes to the front.
+template <class Frame, class Make>
+Frame* ShowSingleWindow(Frame*& frame, bool& open, bool raise, Make make) {
     if (!open) {
-        frame = new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
+        frame = make();
         open = true;
     }
     frame->Centre(wxBOTH);
     frame->Show(true);
-    frame->Raise();
+    if (raise) frame->Raise();
     return frame;
+}
+
+// `extra` goes to the window's constructor after the style.
+template <class Frame, class... Extra>
+Frame* OpenSingleWindow(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
+                        long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
+    return ShowSingleWindow(frame, open, true, [&] {
+        return new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
+    });
 }
 
 }  // namespace luvo

@@ -1,6 +1,7 @@
 #include "etl/EtlMethodFrame.h"
 
 #include "common/SingleWindow.h"
+#include "etl/EtlAnalysisFrame.h"
 #include "etl/EtlGridInputFrame.h"
 #include "etl/EtlModule.h"
 
@@ -30,6 +31,14 @@ void EtlMethodFrame::OpenTask(int task) {
         case 0:
             luvo::OpenSingleWindow(EtlGridInputWindow, EtlGridInputOpen,
                                    wxS("Daten über eine Datei einlesen"), wxSize(420, 285));
+            break;
+        case 1:
+            // A window already open is centred and shown but not raised.
+            luvo::ShowSingleWindow(EtlAnalysisWindow, EtlAnalysisOpen, false, [] {
+                return new EtlAnalysisFrame(
+                    wxS("Nachrechenaufgabe - Eingabe der Tiefen- und Schränkungsverteilung"),
+                    wxDefaultPosition, wxSize(860, 680));
+            });
             break;
     }
 }

@@ -1,6 +1,7 @@
 #include "etl/EtlResultsFrame.h"
 
 #include "common/WxNumber.h"
+#include "etl/EtlModule.h"
 #include "etl/EtlPlots.h"
 
 EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -13,6 +14,11 @@ EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, cons
                                   "Auftriebsbeiwertes. Ferner werden geometrische \nDaten und "
                                   "aerodynamische Beiwerte, sowie der k-Faktor ausge-\ngeben. All "
                                   "diese werden auch in die Datei geschrieben.\n\n")}) {}
+
+EtlResultsFrame::~EtlResultsFrame() {
+    // The module's pointer to the newest results window never outlives that window.
+    if (EtlResultsWindow == this) EtlResultsWindow = nullptr;
+}
 
 void EtlResultsFrame::WriteValues() {
     if (!record_) return;

@@ -57,17 +57,17 @@ void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltAnalysisChordCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltAnalysisChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltAnalysisChordCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltAnalysisChordCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltAnalysisTwistCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltAnalysisTwistCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltAnalysisTwistCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltAnalysisTwistCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltAnalysisCirculationCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltAnalysisCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltAnalysisCirculationCanvas::OnPaint)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -37,17 +37,17 @@ void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltChordDesignCirculationCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltChordDesignCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltChordDesignCirculationCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltChordDesignCirculationCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltChordDesignTwistCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltChordDesignTwistCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltChordDesignTwistCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltChordDesignTwistCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltChordDesignChordCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltChordDesignChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltChordDesignChordCanvas::OnPaint)
 wxEND_EVENT_TABLE()
     // clang-format on

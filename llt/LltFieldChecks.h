@@ -1,42 +1,18 @@
 #pragma once
-// The input checks of one task window of the simple lifting-line method on its text fields: the
-// window declares which field holds which input, and every change of any of its fields runs a
-// check pass (llt/LltInputChecks.h) with the modal error box, the write-back and, when all
-// inputs pass, the window's recomputation.
+// The input checks of one task window of the simple lifting-line method on its text fields
+// (common/FieldChecks.h), with the window's check order (llt/LltInputChecks.h).
 
-#include <wx/textctrl.h>
-
-#include <array>
-#include <functional>
-
+#include "common/FieldChecks.h"
 #include "llt/LltInputChecks.h"
 
-class LltFieldChecks {
+class LltFieldChecks : public luvo::FieldChecks {
   public:
-    LltFieldChecks(LltTaskWindow window, std::function<void()> recompute);
+    LltFieldChecks(LltTaskWindow window, std::function<void()> recompute)
+        : luvo::FieldChecks(LltCheckTable(window), std::move(recompute)) {}
 
     // The field that holds an input of the window's check order.
-    void Declare(LltInput input, wxTextCtrl* field);
-    wxTextCtrl* Field(LltInput input) const { return fields_[LltIndex(input)]; }
-
-    // The fields are created with their texts before any check may run: the window arms the
-    // checks once all of its fields exist, and disarms them before they go.
-    void Arm() { armed_ = true; }
-    void Disarm() { armed_ = false; }
-
-    // One check pass; its message boxes are parented to `boxParent`, the field that changed.
-    void RunPass(wxWindow* boxParent);
-
-    // True when no check box is open and every input passes: only then may a repaint compute
-    // and write anew.
-    bool Accepted() const;
-
-  private:
-    class Host;
-
-    LltTaskWindow window_;
-    std::function<void()> recompute_;
-    std::array<wxTextCtrl*, kLltInputCount> fields_{};
-    int boxesOpen_ = 0;
-    bool armed_ = false;
+    void Declare(LltInput input, wxTextCtrl* field) {
+        luvo::FieldChecks::Declare(LltIndex(input), field);
+    }
+    wxTextCtrl* Field(LltInput input) const { return luvo::FieldChecks::Field(LltIndex(input)); }
 };

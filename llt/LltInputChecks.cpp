@@ -338,21 +338,21 @@ luvo::CheckTable TableOf(LltTaskWindow window) {
     return table;
 }
 
-const luvo::CheckTable& CachedTable(LltTaskWindow window) {
+luvo::CheckTexts TextsOf(const LltTexts& texts) { return {texts.begin(), texts.end()}; }
+
+}  // namespace
+
+const luvo::CheckTable& LltCheckTable(LltTaskWindow window) {
     static const luvo::CheckTable tables[3] = {TableOf(LltTaskWindow::Analysis),
                                                TableOf(LltTaskWindow::TwistDesign),
                                                TableOf(LltTaskWindow::ChordDesign)};
     return tables[static_cast<int>(window)];
 }
 
-luvo::CheckTexts TextsOf(const LltTexts& texts) { return {texts.begin(), texts.end()}; }
-
-}  // namespace
-
 LltPassOutcome LltEvaluatePass(LltTaskWindow window, const LltTexts& texts) {
     using Kind = LltPassOutcome::Kind;
     using Common = luvo::PassOutcome::Kind;
-    const luvo::PassOutcome pass = luvo::EvaluatePass(CachedTable(window), TextsOf(texts));
+    const luvo::PassOutcome pass = luvo::EvaluatePass(LltCheckTable(window), TextsOf(texts));
     LltPassOutcome outcome;
     outcome.segmentCase = pass.sumCase;
     switch (pass.kind) {
@@ -406,5 +406,5 @@ void LltRunCheckPass(LltTaskWindow window, LltCheckHost& host) {
         LltCheckHost& h_;
     };
     Adapter adapter(host);
-    luvo::RunCheckPass(CachedTable(window), adapter);
+    luvo::RunCheckPass(LltCheckTable(window), adapter);
 }

@@ -97,6 +97,9 @@ LltPassOutcome LltEvaluatePass(LltTaskWindow window, const LltTexts& texts);
 // True when a pass over these texts would recompute the window.
 bool LltInputsAccepted(LltTaskWindow window, const LltTexts& texts);
 
+// The window's checks as a table of the common engine, inputs numbered by LltIndex.
+const luvo::CheckTable& LltCheckTable(LltTaskWindow window);
+
 // The window as the check pass sees it.
 class LltCheckHost {
   public:

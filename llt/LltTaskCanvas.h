@@ -1,71 +1,23 @@
 #pragma once
-// A plot area of one task window of the simple lifting-line method. It reaches its window
-// through the reference it is created with; the paint handler of a plot that recomputes runs the
-// window's recomputation, which redraws every plot of the window; a drag writes its texts into
-// the window's fields, whose checks then recompute the window.
-
-#include <wx/brush.h>
-#include <wx/dcclient.h>
-#include <wx/pen.h>
-#include <wx/textctrl.h>
+// A plot area of one task window of the simple lifting-line method (common/TaskCanvas.h), whose
+// drags write the texts the method's drag relations give (llt/LltDesignTasks.h).
 
 #include <vector>
 
+#include "common/TaskCanvas.h"
 #include "llt/LltDesignTasks.h"
-#include "llt/LltPlotCanvas.h"
-
-// A drag acts on pointer motion with the left, middle or right button held.
-inline bool LltDragMotion(const wxMouseEvent& e) {
-    return e.GetEventType() == wxEVT_MOTION &&
-           (e.LeftIsDown() || e.MiddleIsDown() || e.RightIsDown());
-}
 
 template <class Frame>
-class LltTaskCanvas : public LltPlotCanvas {
+class LltTaskCanvas : public luvo::TaskCanvas<Frame> {
   public:
-    LltTaskCanvas(wxWindow* parent, Frame& frame, wxWindowID id, const wxPoint& pos,
-                  const wxSize& size)
-        : LltPlotCanvas(parent, id, pos, size), frame_(frame) {}
+    using luvo::TaskCanvas<Frame>::TaskCanvas;
 
   protected:
-    void OnPaint(wxPaintEvent&) {
-        Paint([this] { frame_.Recompute(); });
-    }
-
-    // True for a step of a drag: a motion with a button held, or the release that ends a drag
-    // away from the last position handled. While a step recomputes, the toolkit may merge the
-    // motions that follow and drop the last one before the release; the release's position is
-    // where the pointer ended.
-    bool IsDragStep(const wxMouseEvent& e) {
-        if (LltDragMotion(e)) {
-            dragging_ = true;
-            lastStep_ = e.GetPosition();
-            return true;
-        }
-        if (e.ButtonUp() && dragging_) {
-            dragging_ = false;
-            return e.GetPosition() != lastStep_;
-        }
-        if (e.ButtonDown()) dragging_ = false;
-        return false;
-    }
-
-    // For a plot whose handles name their input in the status line: true for a drag step;
-    // motion without a button shows `status` in the window's first status field, and every other
-    // mouse event does nothing.
-    bool DragStep(const wxMouseEvent& e, const wxString& status) {
-        if (IsDragStep(e)) return true;
-        if (e.GetEventType() == wxEVT_MOTION) frame_.SetInputStatus(status);
-        return false;
-    }
-
     // Writes each text into its field, in order; every write runs the checks, and with them the
-    // window's recomputation, before the next one.
+    // window's recomputation, before the next one. A write that raises a check box ends the step.
     void WriteFields(const std::vector<LltWrite>& writes) {
         for (const LltWrite& w : writes) {
-            if (wxTextCtrl* field = frame_.Field(w.input)) {
-                field->SetValue(wxString::FromUTF8(w.text));
-            }
+            if (!this->WriteField(this->frame_.Field(w.input), wxString::FromUTF8(w.text))) return;
         }
     }
 
@@ -74,19 +26,11 @@ class LltTaskCanvas : public LltPlotCanvas {
     void MoveHandles(const std::vector<LltHandleMove>& moves, wxPoint origin, const wxPen& pen,
                      const wxBrush& brush) {
         for (const LltHandleMove& move : moves) {
-            WriteFields({move.write});
-            if (!IsShownOnScreen()) continue;
-            wxClientDC dc(this);
-            dc.SetDeviceOrigin(origin.x, origin.y);
-            dc.SetPen(pen);
-            dc.SetBrush(brush);
-            dc.DrawRectangle(move.markX, move.markY, 4, 4);
+            if (!this->WriteField(this->frame_.Field(move.write.input),
+                                  wxString::FromUTF8(move.write.text))) {
+                return;
+            }
+            this->DrawHandleMark({move.markX, move.markY}, origin, pen, brush);
         }
     }
-
-    Frame& frame_;
-
-  private:
-    bool dragging_ = false;
-    wxPoint lastStep_;
 };

@@ -1,81 +1,37 @@
 #include "llt/LltTaskFrame.h"
 
-#include <wx/filedlg.h>
-
-#include "common/WxFileName.h"
 #include "llt/LltModule.h"
 
+namespace {
+
+luvo::TaskFrameSetup CommonSetup(const LltTaskFrameSetup& s) {
+    luvo::TaskFrameSetup c;
+    c.checks = &LltCheckTable(s.window);
+    c.statusFields = s.statusFields;
+    c.status = s.status;
+    // The label's text is the name, blanks included.
+    c.fileName = s.fileName;
+    c.trimFileName = false;
+    c.dialogFile = s.dialogFile;
+    c.infoText = s.infoText;
+    c.infoCaption = s.infoCaption;
+    c.statusAfterInfo = s.statusAfterInfo;
+    c.open = s.open;
+    c.isModuleWindow = s.isModuleWindow;
+    return c;
+}
+
+}  // namespace
+
 LltTaskFrame::LltTaskFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
-                           long style, LltTaskFrameSetup setup)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, setup.statusFields, style),
-      setup_(std::move(setup)),
-      // A check pass recomputes once it has accepted every input: no need to check again.
-      checks_(setup_.window, [this] { RecomputeAccepted(); }) {
-    SetStatusText(setup_.status, 0);
-}
+                           long style, const LltTaskFrameSetup& setup)
+    : luvo::TaskFrame(title, pos, size, style, CommonSetup(setup)), writeFile_(setup.writeFile) {}
 
-LltTaskFrame::~LltTaskFrame() {
-    checks_.Disarm();
-    // The fields and canvases refer to this window's checks and results: they go first.
-    DestroyChildren();
-    Forget();
-}
-
-void LltTaskFrame::Recompute() {
-    if (!checks_.Accepted()) {
-        // A rejected text never reaches the record or the result file.
-        RedrawLastAccepted();
-        return;
-    }
-    RecomputeAccepted();
-}
-
-void LltTaskFrame::RecomputeAccepted() {
+luvo::TaskFrame::Result LltTaskFrame::ComputeResult() {
     Accepted accepted = ComputeAccepted();
     llt::currentSolver = accepted.record;
-    drawAccepted_ = std::move(accepted.drawPlots);
-    drawAccepted_();
-
-    // The label's text is the name, blanks included.
-    *setup_.fileName = fileNameLabel->GetLabelText();
-    ((*accepted.record).*setup_.writeFile)(luvo::FileSystemName(*setup_.fileName));
+    auto write = writeFile_;
+    std::shared_ptr<LltSolver> record = accepted.record;
+    return {std::move(accepted.drawPlots),
+            [record, write](const std::string& name) { ((*record).*write)(name); }};
 }
-
-void LltTaskFrame::SetInputStatus(const wxString& text) { SetStatusText(text, 0); }
-
-wxStaticText* LltTaskFrame::AddText(const wxString& label, int x, int y) {
-    return new wxStaticText(panel_, wxID_ANY, label, wxPoint(x, y));
-}
-
-void LltTaskFrame::AddFileControls(const wxString& label, wxPoint labelAt, int buttonId,
-                                   wxPoint buttonAt) {
-    fileNameLabel = AddText(label, labelAt.x, labelAt.y);
-    chooseFileButton = new wxButton(panel_, buttonId, wxS("Da&tei wählen"), buttonAt);
-}
-
-void LltTaskFrame::OnChooseFile(wxCommandEvent&) {
-    wxFileDialog dialog(this, wxS("Dateiname wählen"), wxString(), setup_.dialogFile, wxS("*.dat"),
-                        wxFD_SAVE);
-    // The new name takes effect at the next recomputation.
-    if (dialog.ShowModal() == wxID_OK) fileNameLabel->SetLabelText(dialog.GetPath());
-}
-
-void LltTaskFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Info"), 0);
-    luvo::ShowInfoBox(this, setup_.infoText, setup_.infoCaption);
-    SetInputStatus(setup_.statusAfterInfo);
-}
-
-void LltTaskFrame::Forget() {
-    // A window that the module no longer names leaves the flag to the one it names.
-    if (setup_.isModuleWindow()) *setup_.open = false;
-}
-
-void LltTaskFrame::CloseAndForget() {
-    Destroy();
-    Forget();
-}
-
-void LltTaskFrame::OnClose(wxCommandEvent&) { CloseAndForget(); }
-
-void LltTaskFrame::OnCloseWindow(wxCloseEvent&) { CloseAndForget(); }

@@ -29,17 +29,17 @@ void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(LltTwistDesignCirculationCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltTwistDesignCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltTwistDesignCirculationCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltTwistDesignCirculationCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltTwistDesignChordCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltTwistDesignChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltTwistDesignChordCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltTwistDesignChordCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(LltTwistDesignTwistCanvas, LltPlotCanvas)
+wxBEGIN_EVENT_TABLE(LltTwistDesignTwistCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltTwistDesignTwistCanvas::OnPaint)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -3,22 +3,7 @@
 #include "vlm/VlmModule.h"
 #include "vlm/VlmResultsFrame.h"
 
-VlmRunScreen::VlmRunScreen() {
-    progress_ = luvo::ShowProgressWindow();
-    VlmProgressWindow = progress_;
-    active_ = std::make_unique<luvo::ActiveRun>(VlmRunActive, progress_);
-    luvo::PauseDispatchingEvents(1000);
-}
-
-VlmRunScreen::~VlmRunScreen() { End(); }
-
-void VlmRunScreen::End() {
-    if (progress_ == nullptr) return;
-    progress_->Destroy();
-    if (VlmProgressWindow == progress_) VlmProgressWindow = nullptr;
-    progress_ = nullptr;
-    active_.reset();
-}
+VlmRunScreen::VlmRunScreen() : luvo::RunScreen(VlmRunActive, VlmProgressWindow) {}
 
 wxString VlmRunFailureText(VlmRunError error) {
     switch (error) {

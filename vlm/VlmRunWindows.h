@@ -15,20 +15,9 @@ class VlmResultsFrame;
 
 // A run from its progress window to its end. Opening it shows the progress window (kept in
 // VlmProgressWindow), sets VlmRunActive and pauses one second while events are dispatched.
-class VlmRunScreen {
+class VlmRunScreen : public luvo::RunScreen {
   public:
     VlmRunScreen();
-    ~VlmRunScreen();
-    VlmRunScreen(const VlmRunScreen&) = delete;
-    VlmRunScreen& operator=(const VlmRunScreen&) = delete;
-
-    luvo::ProgressFrame* progress() const { return progress_; }
-    // Destroys the progress window and ends the run: the other windows take input again.
-    void End();
-
-  private:
-    luvo::ProgressFrame* progress_ = nullptr;
-    std::unique_ptr<luvo::ActiveRun> active_;
 };
 
 // The message of a run that ended without results, after all checks had passed.

@@ -1,11 +1,9 @@
 #include "panel3d/input/Panel3dDiscretisation.h"
 
-#include <algorithm>
 #include <cmath>
 #include <limits>
 
-#include "panel3d/solver/Panel3dModel.h"
-#include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dGridHeader.h"
 
 namespace {
 
@@ -61,33 +59,4 @@ std::vector<luvo::RangeCheck> Panel3dDiscretisationChecks(double chordPanels, do
     const std::vector<luvo::RangeCheck> flaps = Panel3dFlapChecks(in);
     checks.insert(checks.end(), flaps.begin(), flaps.end());
     return checks;
-}
-
-void Panel3dSetWingInputs(Panel3dModel& model, const Panel3dGeometryInputs& in, int slider) {
-    const double deg = Panel3dPi / 180.0;
-    model.halfSpan = 0.5 * in.span;
-    model.rootChord = in.rootChord;
-    model.tipChord = in.tipChord;
-    model.leadingEdgeSweep = in.sweep;
-    // The leading-edge sweep shifted by a quarter of the chord change over the half span.
-    model.quarterChordSweep =
-        std::atan(std::tan(in.sweep * deg) + (in.tipChord - in.rootChord) / (2.0 * in.span)) / deg;
-    model.rootIncidence = in.rootIncidence;
-    model.tipIncidence = in.tipIncidence;
-    model.rootCamber = in.rootCamber;
-    model.tipCamber = in.tipCamber;
-    model.rootCamberPosition = in.rootCamberPosition;
-    model.tipCamberPosition = in.tipCamberPosition;
-    model.rootThickness = in.rootThickness;
-    model.tipThickness = in.tipThickness;
-    model.dihedral = in.dihedral;
-    model.chordwiseGrading = 0.5 + 0.005 * slider;
-    model.spanwiseGrading = 1.0 - (0.4 / 15.0) * std::min(std::abs(in.sweep), 18.0);
-    model.flapInnerEnd = 0.01 * in.flapInner;
-    model.flapOuterEnd = 0.01 * in.flapOuter;
-    model.hingePosition = 0.01 * in.hingePosition;
-    model.hingeHeight = 0.01 * in.hingeHeight;
-    model.leftFlapDeflection = -in.leftDeflection;
-    model.rightFlapDeflection = -in.rightDeflection;
-    model.interactiveGrid = true;
 }

@@ -1,16 +1,11 @@
 #pragma once
-// What "Diskretisierung" makes of its inputs and the geometry window's: the checks before a
-// wing grid is built or a run starts, and the wing inputs of a new model.
+// What "Diskretisierung" checks of its inputs and the geometry window's before a wing grid is
+// built or a run starts.
 
 #include <vector>
 
 #include "common/RangeCheck.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
-
-class Panel3dModel;
-
-// Largest wing of the window: 4*nx*ny panels.
-constexpr int kPanel3dMaxWingPanels = 6000;
 
 // The checks in their order: both panel counts as typed (at least 2), the total 4*nx*ny of the
 // truncated counts, the geometry window's checks and, when a flap deflection is set, the flap
@@ -24,8 +19,3 @@ std::vector<luvo::RangeCheck> Panel3dDiscretisationChecks(double chordPanels, do
 // hinge strictly inside the chord, its height within the thickness, both deflections within
 // 30 degrees. Empty when both deflections are 0, since the grid then ignores the flap fields.
 std::vector<luvo::RangeCheck> Panel3dFlapChecks(const Panel3dGeometryInputs& in);
-
-// The wing inputs of a model from the geometry window's values and the spacing slider (1..100):
-// half span, chords, sweeps, sections, dihedral, both gradings, the flap values as fractions and
-// the deflections with reversed sign. The flap values are taken whatever the "aktiv" box says.
-void Panel3dSetWingInputs(Panel3dModel& model, const Panel3dGeometryInputs& in, int slider);

@@ -7,11 +7,13 @@
 
 #include "common/FileChooser.h"
 #include "common/RangeCheckBox.h"
+#include "common/WxFileName.h"
 #include "panel3d/input/Panel3dDiscretisation.h"
 #include "panel3d/input/Panel3dFlapView.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
 
@@ -109,10 +111,14 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
             wxString::FromUTF8(luvo::kInvalidInputCaption));
         return false;
     }
-    return luvo::PassRangeChecks(
-        this, Panel3dDiscretisationChecks(ChordPanelsTyped(), SpanPanelsTyped(),
-                                          Panel3dGeometryWindow->Inputs(),
-                                          Panel3dCurrentFlowState.alphaStar, forRun));
+    std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
+        ChordPanelsTyped(), SpanPanelsTyped(), Panel3dGeometryWindow->Inputs(),
+        Panel3dCurrentFlowState.alphaStar, forRun);
+    // A relaxed wake is solved only inside its relaxation steps.
+    if (forRun && wakeMode == 1) {
+        checks.push_back(luvo::IterationCountCheck(iterationsField->Number()));
+    }
+    return luvo::PassRangeChecks(this, checks);
 }
 
 std::shared_ptr<Panel3dModel> Panel3dDiscretisationFrame::BuildWingModel() const {
@@ -145,23 +151,32 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
     return true;
 }
 
-void Panel3dDiscretisationFrame::StoreRunInputs() const {
-    Panel3dChordPanelCount = static_cast<int>(std::trunc(ChordPanelsTyped()));
-    Panel3dSpanPanelCount = static_cast<int>(std::trunc(SpanPanelsTyped()));
-    Panel3dChordPointCount = 2 * Panel3dChordPanelCount + 1;
-    Panel3dSpanPointCount = 2 * Panel3dSpanPanelCount + 1;
-    Panel3dResult3dFileName = result3dFileLabel->GetLabel().ToStdString(wxConvUTF8);
-    Panel3dResultCpFileName = cpFileLabel->GetLabel().ToStdString(wxConvUTF8);
-    Panel3dResultCaFileName = caFileLabel->GetLabel().ToStdString(wxConvUTF8);
-    // Relaxation repeats while the step counter is below the typed value; its whole part is the
-    // count. A value beyond int, which no check bounds, counts as the largest.
-    const double steps = std::trunc(iterationsField->Number());
-    Panel3dIterationCount = steps >= 2147483647.0 ? 2147483647 : steps > 0 ? int(steps) : 0;
+Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
+    Panel3dInteractiveRunSettings settings;
+    settings.flow = Panel3dCurrentFlowState;
+    if (Panel3dGeometryOpen && Panel3dGeometryWindow != nullptr) {
+        settings.wing = Panel3dGeometryWindow->Inputs();
+    }
+    settings.sideslip = settings.wing.beta;
+    settings.chordPanels = ChordPanelsTyped();
+    settings.spanPanels = SpanPanelsTyped();
+    settings.clustering = spacingSlider->GetValue();
+    settings.wakeMode = wakeMode;
+    settings.iterationCount = iterationsField->Number();
+    settings.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    settings.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
+    settings.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
+    return settings;
 }
 
-void Panel3dDiscretisationFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+void Panel3dDiscretisationFrame::OnClose(wxCloseEvent& event) {
+    // A run closes the window itself when it ends.
+    if (!Panel3dRefuseCloseDuringRun(event)) CloseWindow();
+}
 
-void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!Panel3dRunActive) CloseWindow();
+}
 
 void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"), 0);
@@ -178,7 +193,10 @@ void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
 
 void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->Redraw(); }
 
-void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) { ShowFlaps(); }
+void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) {
+    // The pause of a run dispatches events: no new model while one is being solved.
+    if (!Panel3dRunActive) ShowFlaps();
+}
 
 void Panel3dDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
     wakeMode = wakeRadioBox->GetSelection();
@@ -200,8 +218,8 @@ void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 }
 
 void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
+    if (Panel3dRunActive) return;
     if (!PassChecks(true)) return;
-    StoreRunInputs();
 }
 
 // clang-format off

@@ -16,6 +16,7 @@
 #include "common/LuvoFrame.h"
 #include "panel3d/input/Panel3dInputField.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
+#include "panel3d/solver/Panel3dRun.h"
 
 class Panel3dModel;
 
@@ -49,8 +50,9 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     void CloseWindow();
 
     // The checks of "A&nzeigen" (forRun false) or "Starte&n" (true) on this window's counts and
-    // the geometry window's fields, in their order; false after the box of the first failure,
-    // and when the geometry window is gone.
+    // the geometry window's fields, in their order, for a run then the iteration count of a
+    // relaxed wake; false after the box of the first failure, and when the geometry window is
+    // gone.
     bool PassChecks(bool forRun);
 
     // A new model for the window's counts with the wing inputs of the geometry window and the
@@ -63,9 +65,10 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     // a check fails or the model cannot be built.
     bool ShowFlaps();
 
-    // Stores what a run takes from this window into the module: the panel and point counts, the
-    // three result names and the iteration count's integer part.
-    void StoreRunInputs() const;
+    // What an interactive run takes from this window and the geometry window: the flow state,
+    // the wing with its sideslip, the counts as typed, the slider, the wake, the iteration count
+    // as typed and the three result names. Call after PassChecks.
+    Panel3dInteractiveRunSettings RunSettings() const;
 
     // The typed counts as numbers, before truncation.
     double ChordPanelsTyped() const { return chordPanelsField->Number(); }

@@ -8,6 +8,7 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
 
 namespace {
 
@@ -159,9 +160,14 @@ void Panel3dGeometryFrame::CloseWindow() {
     Destroy();
 }
 
-void Panel3dGeometryFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+void Panel3dGeometryFrame::OnClose(wxCloseEvent& event) {
+    // A run reads this window's fields.
+    if (!Panel3dRefuseCloseDuringRun(event)) CloseWindow();
+}
 
-void Panel3dGeometryFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+void Panel3dGeometryFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!Panel3dRunActive) CloseWindow();
+}
 
 void Panel3dGeometryFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));

@@ -9,7 +9,9 @@
 #include "common/WxFileName.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dRun.h"
 
 namespace {
 
@@ -95,9 +97,14 @@ void Panel3dGridInputFrame::CloseWindow() {
     Destroy();
 }
 
-void Panel3dGridInputFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+void Panel3dGridInputFrame::OnClose(wxCloseEvent& event) {
+    // A run destroys the window itself when it ends.
+    if (!Panel3dRefuseCloseDuringRun(event)) CloseWindow();
+}
 
-void Panel3dGridInputFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+void Panel3dGridInputFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!Panel3dRunActive) CloseWindow();
+}
 
 void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Gewählt: Info"), 0);
@@ -140,6 +147,7 @@ void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
 }
 
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
+    if (Panel3dRunActive) return;
     std::vector<luvo::RangeCheck> checks = {
         {Panel3dCurrentFlowState.alphaStar, -10.0, 10.0,
          "Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
@@ -158,7 +166,8 @@ void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
 }
 
 void Panel3dGridInputFrame::ReadGridHeader() {
-    const std::optional<Panel3dGridHeader> header = ReadPanel3dGridHeader(Panel3dGridFileName);
+    const std::optional<Panel3dGridHeader> header =
+        ReadPanel3dGridHeader(luvo::FileSystemName(gridFileLabel->GetLabel()));
     if (!header) {
         headerError = 1;
         return;
@@ -167,24 +176,46 @@ void Panel3dGridInputFrame::ReadGridHeader() {
 }
 
 void Panel3dGridInputFrame::RunComputation() {
+    Panel3dRunScreen screen;
     SetStatusText(wxS("Rechnung läuft"), 0);
-    Panel3dGridFileName = luvo::FileSystemName(gridFileLabel->GetLabel());
-    Panel3dResult3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
-    Panel3dResultCpFileName = luvo::FileSystemName(resultCpFileLabel->GetLabel());
-    Panel3dResultCaFileName = luvo::FileSystemName(resultCaFileLabel->GetLabel());
+    Panel3dGridRunSettings settings;
+    settings.flow = Panel3dCurrentFlowState;
+    settings.sideslip = sideslipField->Number();
+    settings.iterationCount = iterationField->Number();
+    settings.dampingFactor = coreRadiusField->Number();
+    settings.wakeMode = wakeRadio->GetSelection();
+    wakeMode = settings.wakeMode;
+    settings.gridFileName = luvo::FileSystemName(gridFileLabel->GetLabel());
+    settings.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    settings.resultCpFileName = luvo::FileSystemName(resultCpFileLabel->GetLabel());
+    settings.resultCaFileName = luvo::FileSystemName(resultCaFileLabel->GetLabel());
+
     headerError = 0;
     ReadGridHeader();
-    if (headerError == 1) {
+    Panel3dRunOutcome outcome;
+    if (headerError == 0) {
+        luvo::WindowRunReporter reporter(this, screen.progress()->progressCanvas);
+        outcome = RunPanel3dGridFile(settings, evaluator_.get(), &reporter);
+    }
+    if (headerError != 0 || outcome.error != Panel3dRunError::kNone) {
+        // A body that cannot be read or solved is a wrong file too; only a lack of memory
+        // says so.
+        screen.progress()->Hide();
         SetStatusText(wxS("Fehler!"), 0);
+        screen.End();
         luvo::ShowErrorBox(this,
-                           wxS("Fehler beim Einlesen der Datei!\nDateiformat falsch oder Datei "
-                               "nicht vorhanden.\n"),
+                           outcome.error == Panel3dRunError::kOutOfMemory
+                               ? Panel3dRunFailureText(outcome.error)
+                               : wxString(wxS("Fehler beim Einlesen der Datei!\nDateiformat "
+                                              "falsch oder Datei nicht vorhanden.\n")),
                            wxS("Fehler beim Einlesen der Datei"));
         SetStatusText(kReady, 0);
         return;
     }
-    // The model, its solution and the results window follow with the panel solver's run.
-    SetStatusText(kReady, 0);
+    wxFrame* results = Panel3dOpenResultsWindow(settings.flow.taskMode, outcome, evaluator_);
+    screen.End();
+    CloseWindow();
+    Panel3dReportUnwrittenFiles(results, outcome);
 }
 
 // clang-format off

@@ -18,3 +18,7 @@ inline Panel3dDiscretisationFrame* Panel3dDiscretisationWindow = nullptr;
 inline bool Panel3dDiscretisationOpen = false;
 inline Panel3dFlapFrame* Panel3dFlapWindow = nullptr;
 inline bool Panel3dFlapOpen = false;
+
+// Set while a run goes on, from its progress window to its end: the Start buttons, "A&nzeigen"
+// and the method window's "&OK" then do nothing, and the input windows refuse to close.
+inline bool Panel3dRunActive = false;

@@ -5,6 +5,7 @@
 
 #include "common/RangeCheckBox.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
 #include "panel3d/input/Panel3dSourceFrame.h"
 
 namespace {
@@ -57,6 +58,9 @@ constexpr int kRowHeight = 29;
 Panel3dMethodFrame::Panel3dMethodFrame(const wxString& title, const wxPoint& pos,
                                        const wxSize& size)
     : luvo::LuvoFrame(title, pos, size), evaluator_(Panel3dPolarEvaluator::Shared()) {
+    Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+        if (!Panel3dRefuseCloseDuringRun(event)) event.Skip();
+    });
     new wxStaticText(panel_, wxID_ANY,
                      wxS("Innerhalb des Panelverfahrens stehen die folgenden Möglich-\n"
                          "keiten zur Verfügung:"),
@@ -113,6 +117,8 @@ void Panel3dMethodFrame::OnInfo(wxCommandEvent& event) {
 }
 
 void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
+    // The flow state stays as the running run read it.
+    if (Panel3dRunActive) return;
     const int task = taskRadio->GetSelection();
     if (task < 0 || task > 2) return;
     Panel3dFlowInputs in{};
@@ -138,7 +144,9 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     chooser->Show(true);
 }
 
-void Panel3dMethodFrame::OnClose(wxCommandEvent&) { Close(true); }
+void Panel3dMethodFrame::OnClose(wxCommandEvent&) {
+    if (!Panel3dRunActive) Close(true);
+}
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dMethodFrame, luvo::LuvoFrame)

@@ -6,6 +6,7 @@
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
 
 namespace {
 
@@ -22,6 +23,9 @@ Panel3dSourceFrame::Panel3dSourceFrame(const wxString& title, const wxPoint& pos
                                        const wxSize& size,
                                        std::shared_ptr<Panel3dPolarEvaluator> evaluator)
     : luvo::LuvoFrame(title, pos, size), evaluator_(std::move(evaluator)) {
+    Bind(wxEVT_CLOSE_WINDOW, [](wxCloseEvent& event) {
+        if (!Panel3dRefuseCloseDuringRun(event)) event.Skip();
+    });
     SetStatusText(kSourceStatus[0]);
     new wxStaticText(panel_, wxID_ANY,
                      wxS("Innerhalb des Panelverfahrens stehen die folgenden Möglich-\n"
@@ -72,7 +76,9 @@ void Panel3dSourceFrame::OnStart(wxCommandEvent&) {
     }
 }
 
-void Panel3dSourceFrame::OnClose(wxCommandEvent&) { Close(true); }
+void Panel3dSourceFrame::OnClose(wxCommandEvent&) {
+    if (!Panel3dRunActive) Close(true);
+}
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dSourceFrame, luvo::LuvoFrame)

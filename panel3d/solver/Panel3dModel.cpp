@@ -69,6 +69,7 @@ Panel3dModel::Panel3dModel(const Panel3dModelSizes& sizes) : sizes_(sizes) {
 Panel3dModel::~Panel3dModel() { --g_liveModels; }
 
 bool Panel3dModel::AllocateSolverArrays() {
+    ForgetAssembly();
     const size_t n = static_cast<size_t>(SystemSize());
     try {
         for (std::vector<double>* v : {&rightHandSide, &solutionVector, &forwardVector}) {
@@ -83,6 +84,7 @@ bool Panel3dModel::AllocateSolverArrays() {
 }
 
 void Panel3dModel::ReleaseSolverArrays() {
+    ForgetAssembly();
     for (std::vector<double>* v :
          {&rightHandSide, &solutionVector, &forwardVector, &influenceMatrix, &wakeColumns}) {
         std::vector<double>().swap(*v);

@@ -131,6 +131,9 @@ class Panel3dModel {
     // Right-hand side and influence matrix of the wing and the trailing-edge wake row with its
     // Kutta terms: the full model (sf 0), or the half model with the mirror terms (sf 1). Both
     // allocate the solver arrays when needed; they do nothing on a model of the other kind.
+    // When wing and trailing-edge row are as at the last assembly (a further angle of a polar),
+    // the matrix and its factors stay and only the right-hand side is formed anew, from the
+    // source influences kept then: the same numbers as a full assembly.
     void AssembleSystem();
     void AssembleSymmetricSystem();
     // Flat wake: the free wake added, solved, the strengths of every wing and wake panel set.
@@ -219,6 +222,10 @@ class Panel3dModel {
     void Assemble(bool symmetric);
     void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent);
     void Relax(bool symmetric);
+    // The wing and trailing-edge row geometry that the matrix depends on, with n and sf.
+    std::vector<double> MatrixKey() const;
+    // Forgets the kept matrix, its factors and the source influences.
+    void ForgetAssembly();
     // A panel the influence kernels can work with: a normal and four sides of finite length.
     static bool HasNormalAndSides(const Panel3dPanel& p);
 
@@ -228,4 +235,8 @@ class Panel3dModel {
     luvo::LowRankResolver resolver_;
     bool resolverReady_ = false;
     bool assembled_ = false;
+    // What the assembled matrix was built from (empty: nothing kept), and the potentials of the
+    // unit sources of all wing panels at the n control points, row i at i * 4MN.
+    std::vector<double> matrixKey_;
+    std::vector<double> sourceInfluence_;
 };

@@ -9,6 +9,7 @@
 // order, so the results do not depend on the number of threads.
 
 #include <cmath>
+#include <new>
 #include <string>
 
 #include "panel3d/solver/Panel3dModel.h"
@@ -22,6 +23,9 @@ double BarScale() { return 1.0 / (Panel3dIterationCount + 1); }
 const char* const kRhsText = "Rechte Seite des Gls bestimmen...";
 const char* const kInfluenceText = "Einflusskoeffizienten bestimmen...";
 const char* const kSolveText = "Gleichungssystem lösen...";
+
+// Source influences kept between the angles of a polar, at most 128 MB.
+constexpr size_t kMaxKeptSourceEntries = size_t{1} << 24;
 
 // Bar and status of a model's run.
 struct Progress {
@@ -47,19 +51,57 @@ void Panel3dModel::AssembleSymmetricSystem() {
     }
 }
 
-void Panel3dModel::Assemble(bool symmetric) {
+std::vector<double> Panel3dModel::MatrixKey() const {
+    std::vector<double> key{static_cast<double>(SystemSize()), static_cast<double>(Symmetric())};
+    key.reserve(key.size() + wingPanels.size() * 22 + trailingEdgeWake.size() * 12);
+    auto add = [&key](const Panel3dPanel::Corners& c) {
+        key.insert(key.end(), c.begin(), c.end());
+    };
+    for (const Panel3dPanel& p : wingPanels) {
+        add(p.cornerX), add(p.cornerY), add(p.cornerZ);
+        add(p.planarX), add(p.planarY);
+        key.push_back(p.meanDiagonal);
+        key.push_back(p.area);
+    }
+    for (const Panel3dPanel& p : trailingEdgeWake) {
+        add(p.planarX), add(p.planarY), add(p.planarZ);
+    }
+    return key;
+}
+
+void Panel3dModel::ForgetAssembly() {
     assembled_ = false;
     resolverReady_ = false;
+    std::vector<double>().swap(matrixKey_);
+    std::vector<double>().swap(sourceInfluence_);
+}
+
+void Panel3dModel::Assemble(bool symmetric) {
     const int n = SystemSize();
     const size_t size = static_cast<size_t>(n);
-    if (influenceMatrix.size() != size * size || rightHandSide.size() != size) {
-        if (!AllocateSolverArrays()) {
-            return;
+    const int wing = WingPanelCount();
+    std::vector<double> key = MatrixKey();
+    const bool keep = assembled_ && key == matrixKey_ && influenceMatrix.size() == size * size &&
+                      sourceInfluence_.size() == size * static_cast<size_t>(wing);
+    if (!keep) {
+        ForgetAssembly();
+        if (influenceMatrix.size() != size * size || rightHandSide.size() != size) {
+            if (!AllocateSolverArrays()) {
+                return;
+            }
+        }
+        // The source influences are kept only where they fit beside the matrix.
+        if (size * static_cast<size_t>(wing) <= kMaxKeptSourceEntries) {
+            try {
+                sourceInfluence_.assign(size * static_cast<size_t>(wing), 0.0);
+            } catch (const std::bad_alloc&) {
+                std::vector<double>().swap(sourceInfluence_);
+            }
         }
     }
+    const bool keepSources = !sourceInfluence_.empty();
     const int chord = 2 * ChordPanels();
     const int strips = StripCount();
-    const int wing = WingPanelCount();
     const int solvedStrips = symmetric ? SpanPanels() : strips;
     Progress progress{*this};
 
@@ -70,16 +112,35 @@ void Panel3dModel::Assemble(bool symmetric) {
 #pragma omp parallel for schedule(dynamic, 8)
     for (int i = 0; i < n; ++i) {
         const Panel3dVector c = wingPanels[i].Centroid();
+        double* kept =
+            keepSources ? sourceInfluence_.data() + static_cast<size_t>(i) * wing : nullptr;
         double sum = 0;
         for (int j = 0; j < wing; ++j) {
             const Panel3dPanel& p = wingPanels[j];
-            sum -= p.SourcePotential(c, p.IsFarField(c)) * p.sourceStrength;
+            double potential;
+            if (keep) {
+                potential = kept[j];
+            } else {
+                potential = p.SourcePotential(c, p.IsFarField(c));
+                if (kept != nullptr) kept[j] = potential;
+            }
+            sum -= potential * p.sourceStrength;
         }
         rightHandSide[i] = sum;
     }
 
     progress.Bar(30 * BarScale());
     progress.Status(kInfluenceText);
+    if (keep) {
+        progress.Bar(45 * BarScale());
+        if (symmetric) {
+            progress.Status(kInfluenceText);
+        }
+        if (resolverReady_) {
+            resolver_.SetRightHandSide(rightHandSide.data());
+        }
+        return;
+    }
 #pragma omp parallel for schedule(dynamic, 8)
     for (int j = 0; j < n; ++j) {
         const Panel3dPanel& p = wingPanels[j];
@@ -128,6 +189,9 @@ void Panel3dModel::Assemble(bool symmetric) {
         }
     }
     assembled_ = true;
+    if (keepSources) {
+        matrixKey_ = std::move(key);
+    }
 }
 
 void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent) {

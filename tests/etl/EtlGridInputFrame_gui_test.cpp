@@ -394,6 +394,21 @@ TEST_F(EtlGridInputTest, UnwritableResultFileGivesOneBoxOverTheResultsWindow) {
     EXPECT_FALSE(EtlGridInputOpen);
 }
 
+TEST_F(EtlGridInputTest, StoredResultsWindowIsClearedOnlyWhenItCloses) {
+    WriteText(dir().file("grid.fde"), DefaultWing());
+    EtlResultsFrame* older = ExpectRun(Open());
+    EtlResultsFrame* newer = ExpectRun(Open());
+    ASSERT_NE(older, nullptr);
+    ASSERT_NE(newer, nullptr);
+    EXPECT_EQ(EtlResultsWindow, newer);
+    Click(older->closeButton);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(EtlResultsWindow, newer);
+    Click(newer->closeButton);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(EtlResultsWindow, nullptr);
+}
+
 TEST_F(EtlGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
     const std::function<void(EtlGridInputFrame*)> ways[] = {
         [](EtlGridInputFrame* f) { SendMenu(f, luvo::kIdMenuClose); },

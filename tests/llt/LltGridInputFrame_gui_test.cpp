@@ -347,6 +347,26 @@ TEST_F(LltGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
     EXPECT_FALSE(std::filesystem::exists(dir().file("zirkulation.dat")));
 }
 
+TEST_F(LltGridInputTest, UnwritableResultFileGivesOneBoxOverTheResultsWindow) {
+    WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
+    std::filesystem::create_directory(dir().file("ordner"));
+    LltGridInputFrame* f = Open();
+    f->resultFileLabel->SetLabel(wxS("ordner"));
+    ShownBox seen;
+    bool resultsShown = false;
+    wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen, [&] {
+                      for (LltResultsFrame* r : ResultsWindows()) resultsShown |= r->IsShown();
+                  }));
+    EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
+    EXPECT_EQ(seen.message,
+              wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\nordner\n"));
+    EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+    EXPECT_TRUE(resultsShown);
+    wxTheApp->ProcessIdle();
+    EXPECT_EQ(ResultsWindows().size(), 1u);
+    EXPECT_FALSE(llt::gridInputOpen);
+}
+
 TEST_F(LltGridInputTest, InfoBoxAndItsStatusTexts) {
     LltGridInputFrame* f = Open();
     wxString statusWhileOpen;

@@ -260,15 +260,23 @@ wxImage ReadScreen(wxWindow* window) {
     return image;
 }
 
-std::string SaveTourShot(wxTopLevelWindow* frame, const std::string& name) {
+std::string SaveTourImage(const wxImage& image, const std::string& name) {
     const char* dirName = std::getenv("LUVO_SCREENSHOT_DIR");
     if (dirName == nullptr || *dirName == '\0') return std::string();
     wxFileName::Mkdir(wxString::FromUTF8(dirName), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
     const std::string path = std::string(dirName) + "/" + name + ".png";
-    const bool saved = CaptureFrame(frame).SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
+    const bool saved = image.SaveFile(wxString::FromUTF8(path), wxBITMAP_TYPE_PNG);
     EXPECT_TRUE(saved) << path;
     return saved ? path : std::string();
+}
+
+std::string SaveTourShot(wxTopLevelWindow* frame, const std::string& name) {
+    if (const char* dirName = std::getenv("LUVO_SCREENSHOT_DIR");
+        dirName == nullptr || *dirName == '\0') {
+        return std::string();
+    }
+    return SaveTourImage(CaptureFrame(frame), name);
 }
 
 int ShowBoxOnScreen::OnInvoked(wxMessageDialogBase* dialog) const {

@@ -183,6 +183,9 @@ wxImage ReadScreen(wxWindow* window);
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.
 std::string SaveTourShot(wxTopLevelWindow* frame, const std::string& name);
+// The same for a picture already read from the screen, e.g. in the middle of a blocking run,
+// where nothing may be pumped.
+std::string SaveTourImage(const wxImage& image, const std::string& name);
 
 // wxTEST_DIALOG expectation for the screenshot tour: the message box is really shown, its
 // pixels are read from the screen into *shot (and saved as tour picture `name`), then it is

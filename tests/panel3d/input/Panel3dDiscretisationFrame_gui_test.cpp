@@ -18,6 +18,7 @@
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dRun.h"
 
 namespace {
 
@@ -50,10 +51,6 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
         Panel3dChordPanelCount = Panel3dSpanPanelCount = 0;
         Panel3dChordPointCount = Panel3dSpanPointCount = 0;
         Panel3dWakeRowCount = 25;
-        Panel3dIterationCount = 0;
-        Panel3dResult3dFileName.clear();
-        Panel3dResultCpFileName.clear();
-        Panel3dResultCaFileName.clear();
     }
     static void Settle() {
         for (int i = 0; i < 5; ++i) wxTheApp->ProcessIdle();
@@ -341,37 +338,49 @@ TEST_F(Panel3dDiscretisationTest, OnlyTheCurrentModelLivesAndAFailedBuildChanges
     EXPECT_EQ(Panel3dModel::LiveCount(), baseline + 1);
 }
 
-TEST_F(Panel3dDiscretisationTest, StartChecksAllInputsAndStoresTheWindowsValues) {
+TEST_F(Panel3dDiscretisationTest, StartChecksAllInputsAndReadsBothWindows) {
     // The run repeats the flow state's checks that the grid leaves out.
     Panel3dCurrentFlowState.alphaStar = 12;
     ShownBox box = BoxOf(d->startButton);
     EXPECT_EQ(box.message, wxS("Der Wert des Anströmwinkels liegt in einem unzulässigen "
                                "Bereich:\n\n-10 <= Anströmwinkel <= 10\n"));
     EXPECT_EQ(box.caption, kCaption);
-    EXPECT_EQ(Panel3dResult3dFileName, "");
     Panel3dCurrentFlowState.alphaStar = 2.5;
     SetText(d->chordPanelsField, wxS("1"));
     box = BoxOf(d->startButton);
     EXPECT_EQ(
         box.message,
         wxS("Die Panelzahl in x-Richtung ist zu niedrig:\n\n2 <= Panelzahl in x-Richtung \n"));
-
+    // A relaxed wake needs a relaxation step.
     SetText(d->chordPanelsField, wxS("12.7"));
-    SetText(d->spanPanelsField, wxS("9"));
     SelectRadio(d->wakeRadioBox, 1);
+    SetText(d->iterationsField, wxS("0"));
+    box = BoxOf(d->startButton);
+    EXPECT_EQ(box.message, wxS("Die Anzahl der Iterationen liegt in einem unzulässigen Bereich:\n\n"
+                               "1 <= Anzahl der Iterationen <= 100\n"));
+
+    SetText(d->spanPanelsField, wxS("9"));
     SetText(d->iterationsField, wxS("5.9"));
+    MoveSlider(37);
+    SetText(g->betaField, wxS("-4"));
+    SetText(g->leftDeflectionField, wxS("3"));
     const wxString path = wxString::FromUTF8(dir().file("ergebnis-ca.dat"));
     wxTEST_DIALOG(Click(d->chooseCaButton), ExpectFile(path));
-    d->StoreRunInputs();
-    EXPECT_EQ(Panel3dChordPanelCount, 12);
-    EXPECT_EQ(Panel3dSpanPanelCount, 9);
-    EXPECT_EQ(Panel3dChordPointCount, 25);
-    EXPECT_EQ(Panel3dSpanPointCount, 19);
-    EXPECT_EQ(Panel3dResult3dFileName, "3D.dat");
-    EXPECT_EQ(Panel3dResultCpFileName, "cp-x.dat");
-    EXPECT_EQ(Panel3dResultCaFileName, std::string(path.ToUTF8()));
-    EXPECT_EQ(Panel3dIterationCount, 5);
-    EXPECT_EQ(d->wakeMode, 1);
+    EXPECT_EQ(BoxOf(d->startButton).message, wxString());
+    const Panel3dInteractiveRunSettings settings = d->RunSettings();
+    EXPECT_DOUBLE_EQ(settings.chordPanels, 12.7);
+    EXPECT_DOUBLE_EQ(settings.spanPanels, 9);
+    EXPECT_EQ(settings.clustering, 37);
+    EXPECT_EQ(settings.wakeMode, 1);
+    EXPECT_DOUBLE_EQ(settings.iterationCount, 5.9);
+    EXPECT_DOUBLE_EQ(settings.flow.alphaStar, 2.5);
+    EXPECT_DOUBLE_EQ(settings.sideslip, -4);
+    EXPECT_DOUBLE_EQ(settings.wing.beta, -4);
+    EXPECT_DOUBLE_EQ(settings.wing.leftDeflection, 3);
+    EXPECT_DOUBLE_EQ(settings.wing.span, 6);
+    EXPECT_EQ(settings.result3dFileName, "3D.dat");
+    EXPECT_EQ(settings.resultCpFileName, "cp-x.dat");
+    EXPECT_EQ(settings.resultCaFileName, std::string(path.ToUTF8()));
 }
 
 TEST_F(Panel3dDiscretisationTest, ClosingKeepsTheGeometryWindowAndTheGeometryWindowTakesIt) {

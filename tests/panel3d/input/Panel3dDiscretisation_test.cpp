@@ -1,5 +1,5 @@
 // What "Diskretisierung" checks before it builds a wing grid or starts a run, and the wing inputs
-// it gives a model.
+// its fields give a model.
 
 #include "panel3d/input/Panel3dDiscretisation.h"
 
@@ -12,7 +12,7 @@
 
 #include "panel3d/input/Panel3dGeometryDefaults.h"
 #include "panel3d/solver/Panel3dModel.h"
-#include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dRun.h"
 
 namespace {
 

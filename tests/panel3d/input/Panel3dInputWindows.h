@@ -32,6 +32,7 @@ class Panel3dInputTest : public luvo::test::GuiTest {
         Panel3dDiscretisationOpen = false;
         Panel3dFlapWindow = nullptr;
         Panel3dFlapOpen = false;
+        Panel3dRunActive = false;
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "tests/panel3d/solver/Panel3dTestGrids.h"
 
 namespace {
 
@@ -28,16 +29,8 @@ std::shared_ptr<Panel3dModel> HandWing(int n, int m, const std::vector<Point2>& 
     auto point = [&](int i, int s) {
         return Panel3dVector{section[i].x, stations[s], section[i].z};
     };
-    for (int j = 0; j < 2 * m; ++j) {
-        for (int i = 0; i < 2 * n; ++i) {
-            Panel3dPanel& p = w->wingPanels[2 * n * j + i];
-            p.SetCorner(0, point(i + 1, j + 1));
-            p.SetCorner(1, point(i + 1, j));
-            p.SetCorner(2, point(i, j));
-            p.SetCorner(3, point(i, j + 1));
-            p.ComputeGeometry();
-        }
-    }
+    panel3d_test::SetWingCorners(*w, point);
+    for (Panel3dPanel& p : w->wingPanels) p.ComputeGeometry();
     w->halfSpan = 0.5 * (stations.front() - stations.back());
     return w;
 }

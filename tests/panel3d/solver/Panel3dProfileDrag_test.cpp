@@ -10,14 +10,15 @@
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "tests/panel3d/solver/Panel3dSolverFixtures.h"
+#include "tests/panel3d/solver/Panel3dTestGrids.h"
 
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A folded flat plate (z = 0) of N = 4: the contour runs x = 1, .75, .5, .25, 0 and back, so
-// every run length is a sum of quarter-chord steps. Strip j has chord chords[j] and lies
-// between stations[j] and stations[j+1]; speeds[j] holds the 8 panels' |V|.
+// A folded flat plate (z = 0) of N = 4: the contour runs x/c = 1, .75, .5, .25, 0 and back, so
+// every run length is a sum of quarter-chord steps of the strip's mean chord. Station s lies at
+// y = stations[s] with the chord chords[s]; speeds[j] holds the 8 panels' |V| of strip j.
 struct Strips {
     std::vector<double> chords;
     std::vector<double> stations;
@@ -26,19 +27,16 @@ struct Strips {
 
 std::shared_ptr<Panel3dModel> PlateWing(const Strips& in) {
     const int n = 4;
-    const int m = static_cast<int>(in.chords.size()) / 2;
+    const int m = static_cast<int>(in.stations.size()) / 2;
     Panel3dModelSizes sizes{n, m, 1, 0, 0.1, 5.0};
     auto w = Panel3dModel::Create(sizes);
     const double x[] = {1, 0.75, 0.5, 0.25, 0, 0.25, 0.5, 0.75, 1};
+    panel3d_test::SetWingCorners(*w, [&](int i, int s) {
+        return Panel3dVector{in.chords[s] * x[i], in.stations[s], 0.0};
+    });
     for (int j = 0; j < 2 * m; ++j) {
-        const double c = in.chords[j];
-        auto point = [&](int i, int s) { return Panel3dVector{c * x[i], in.stations[s], 0.0}; };
         for (int i = 0; i < 2 * n; ++i) {
             Panel3dPanel& p = w->wingPanels[2 * n * j + i];
-            p.SetCorner(0, point(i + 1, j + 1));
-            p.SetCorner(1, point(i + 1, j));
-            p.SetCorner(2, point(i, j));
-            p.SetCorner(3, point(i, j + 1));
             const Panel3dVector mid =
                 0.25 * (p.Corner(0) + p.Corner(1) + p.Corner(2) + p.Corner(3));
             p.centroid = {mid.x, mid.y, mid.z};
@@ -84,7 +82,7 @@ const std::vector<double> kProfile = {2.1, 1.1, 1.0, 0.1, 0.5, 0.9, 1.0, 1.05};
 TEST(Panel3dProfileDrag, EachFormulaOfOneSectionFromKnownSpeeds) {
     const double v = 10.0;
     const double nu = 0.525e-5;  // side 1: 10 * 2.1 * 0.25 / nu; side 2: 10 * 1.05 * 0.5 / nu
-    auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
     auto e = Evaluator(v, nu, 0, 1);
     e.SetOperatingPoint(3.0, 1);
     e.EvaluateProfileDrag(*w);
@@ -132,20 +130,22 @@ TEST(Panel3dProfileDrag, SpanMeansWeightSectionsByTheirLength) {
     const double v = 20.0;
     const double nu = 1.5e-5;
     {
-        auto w = PlateWing({{1.0, 3.0}, {2.0, 1.7, -1.0}, {kProfile, kProfile}});
+        // Strip chords 1 and 2: the mean of their stations' chords.
+        auto w = PlateWing({{1.0, 1.0, 3.0}, {2.0, 1.7, -1.0}, {kProfile, kProfile}});
         auto e = Evaluator(v, nu, 0, 1);
         e.SetOperatingPoint(0.0, 1);
         e.EvaluateProfileDrag(*w);
         const auto r = e.Record();
-        const double mean = (r->GetSectionCfEp(0) * 1.0 + r->GetSectionCfEp(1) * 3.0) / 4.0;
+        const double mean = (r->GetSectionCfEp(0) * 1.0 + r->GetSectionCfEp(1) * 2.0) / 3.0;
         EXPECT_NE(r->GetSectionCfEp(0), r->GetSectionCfEp(1));
         EXPECT_NEAR(r->GetTotalCoefficient(0), mean, 1e-15);
     }
     {
         // Trailing-edge speeds scaled by 1/chord keep Re_TE, and so the log law, equal.
-        const std::vector<double> chords = {0.5, 1.0, 2.0, 4.0};
+        const std::vector<double> chords = {0.5, 1.0, 2.0, 4.0, 8.0};
         Strips in{chords, {3.0, 2.9, 1.0, -0.5, -3.0}, {}};
-        for (double c : chords) {
+        for (int j = 0; j < 4; ++j) {
+            const double c = 0.5 * (chords[j] + chords[j + 1]);
             auto speeds = kProfile;
             speeds[0] /= c;
             speeds[7] /= c;
@@ -184,7 +184,7 @@ TEST(Panel3dProfileDrag, StagnationAtAStripEndStaysInsideTheStrip) {
         {{atLast, slow}, 0, 7, 6},
     };
     for (const Case& c : cases) {
-        auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, c.speeds});
+        auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, c.speeds});
         auto e = Evaluator(v, nu, 0, 1);
         e.SetOperatingPoint(0.0, 1);
         e.EvaluateProfileDrag(*w);
@@ -219,7 +219,7 @@ TEST(Panel3dProfileDrag, EqualSpeedsOnASegmentAddTheirCubeTimesLength) {
     const double nu = 1e-5;
     auto flat = kProfile;
     flat[1] = flat[2] = 1.0;  // segment 2-1 has equal ends
-    auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {flat, kProfile}});
+    auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {flat, kProfile}});
     auto e = Evaluator(v, nu, 0, 1);
     e.SetOperatingPoint(0.0, 1);
     e.EvaluateProfileDrag(*w);
@@ -239,7 +239,7 @@ TEST(Panel3dProfileDrag, EqualSpeedsOnASegmentAddTheirCubeTimesLength) {
 // The contour for the profile files: chord-normalised, leading edge at x = 0, trailing edge at
 // x = 1, z over the section's x length.
 TEST(Panel3dProfileDrag, SectionContoursAreNormalisedToTheChord) {
-    auto w = PlateWing({{2.0, 2.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto w = PlateWing({{2.0, 2.0, 2.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
     // Give the contour a thickness: raise the upper and lower middle points.
     for (Panel3dPanel& p : w->wingPanels) {
         for (int k = 0; k < 4; ++k) {
@@ -268,7 +268,7 @@ TEST(Panel3dProfileDrag, SectionContoursAreNormalisedToTheChord) {
 TEST(Panel3dProfileDrag, PointsFillTheirIndexOfThePolarSeries) {
     const double nu = 1.5e-5;
     {
-        auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+        auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
         auto e = Evaluator(30, nu, 0, 1);
         e.SetOperatingPoint(5.0, 1);
         e.EvaluateProfileDrag(*w);
@@ -281,7 +281,7 @@ TEST(Panel3dProfileDrag, PointsFillTheirIndexOfThePolarSeries) {
         EXPECT_DOUBLE_EQ(r->GetPointStripLift(1, 1), 0.2);
     }
     {
-        auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+        auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
         auto e = Evaluator(30, nu, 1, 4);
         for (int p = 1; p <= 4; ++p) {
             w->totalLift = 0.1 * p;
@@ -308,7 +308,7 @@ TEST(Panel3dProfileDrag, PointsFillTheirIndexOfThePolarSeries) {
         EXPECT_TRUE(std::isnan(r->GetPointCa(4)));
     }
     {
-        auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+        auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
         auto e = Evaluator(30, nu, 2, 5);
         for (int i = 0; i < 5; ++i) {
             const double v = 30 + 10 * i;
@@ -353,7 +353,7 @@ TEST(Panel3dProfileDrag, GettersAnswerNaNOutOfRange) {
     EXPECT_TRUE(std::isnan(empty.GetTotalCoefficient(0)));
     EXPECT_TRUE(std::isnan(empty.NeutralPoint()));
 
-    auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
     auto e = Evaluator(30, 1.5e-5, 2, 3);
     e.SetSpeedPoint(0, 30, 0.5, 2.0);
     e.SetOperatingPoint(2.0, 1);
@@ -400,7 +400,7 @@ TEST(Panel3dProfileDrag, GettersAnswerNaNOutOfRange) {
 // and the newest run's counts and flow state go with its own record.
 TEST(Panel3dProfileDrag, EachRunKeepsItsOwnRecord) {
     auto e = Evaluator(30, 1.5e-5, 1, 2);
-    auto small = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto small = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
     for (int p = 1; p <= 2; ++p) {
         small->totalLift = 0.5 * p;
         e.SetOperatingPoint(p, p);
@@ -410,7 +410,7 @@ TEST(Panel3dProfileDrag, EachRunKeepsItsOwnRecord) {
 
     e.SetFlowState(50, 1.5e-5, 0, 3, 0, 1, 0, 0, 0, 0, 0);
     auto large =
-        PlateWing({{1, 1, 1, 1}, {2, 1, 0, -1, -2}, {kProfile, kProfile, kProfile, kProfile}});
+        PlateWing({{1, 1, 1, 1, 1}, {2, 1, 0, -1, -2}, {kProfile, kProfile, kProfile, kProfile}});
     e.SetOperatingPoint(3, 1);
     e.EvaluateProfileDrag(*large);
 
@@ -431,7 +431,7 @@ TEST(Panel3dProfileDrag, EachRunKeepsItsOwnRecord) {
 
 // A polar whose end lifts agree, or of one point, has no neutral point.
 TEST(Panel3dProfileDrag, NeutralPointNeedsDifferentEndLifts) {
-    auto w = PlateWing({{1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
     auto e = Evaluator(30, 1.5e-5, 1, 3);
     for (int p = 1; p <= 3; ++p) {
         w->momentY = -0.1 * p;

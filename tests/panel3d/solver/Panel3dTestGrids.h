@@ -54,6 +54,22 @@ struct TestWing {
     }
 };
 
+// Sets the corners of every wing panel from the grid point (i, s) that `point` gives, in the
+// corner order of the wing panels.
+template <class PointOf>
+void SetWingCorners(Panel3dModel& w, PointOf point) {
+    const int n = w.ChordPanels();
+    for (int j = 0; j < w.StripCount(); ++j) {
+        for (int i = 0; i < 2 * n; ++i) {
+            Panel3dPanel& p = w.wingPanels[2 * n * j + i];
+            p.SetCorner(0, point(i + 1, j + 1));
+            p.SetCorner(1, point(i + 1, j));
+            p.SetCorner(2, point(i, j));
+            p.SetCorner(3, point(i, j + 1));
+        }
+    }
+}
+
 // The 27 header tokens of a grid file for these counts.
 inline std::vector<std::string> GridHeaderTokens(int chordPanels, int spanPanels) {
     return {"Fluegel",

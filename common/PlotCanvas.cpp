@@ -1,14 +1,15 @@
-#include "llt/LltPlotCanvas.h"
+#include "common/PlotCanvas.h"
 
 #include <wx/dcclient.h>
 
-LltPlotCanvas::LltPlotCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                             const wxSize& size)
+namespace luvo {
+
+PlotCanvas::PlotCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size)
     : wxWindow(parent, id, pos, size, wxSUNKEN_BORDER, wxS("panel")) {
     SetBackgroundColour(*wxWHITE);
 }
 
-void LltPlotCanvas::DrawWith(const std::function<void(wxDC&)>& draw) {
+void PlotCanvas::DrawWith(const std::function<void(wxDC&)>& draw) {
     if (paintDc_ != nullptr) {
         draw(*paintDc_);
         return;
@@ -18,9 +19,11 @@ void LltPlotCanvas::DrawWith(const std::function<void(wxDC&)>& draw) {
     draw(dc);
 }
 
-void LltPlotCanvas::Paint(const std::function<void()>& recompute) {
+void PlotCanvas::Paint(const std::function<void()>& recompute) {
     wxPaintDC dc(this);
     paintDc_ = &dc;
     recompute();
     paintDc_ = nullptr;
 }
+
+}  // namespace luvo

@@ -1,17 +1,19 @@
 #pragma once
-// A plot area of the lifting-line task windows. The windows redraw all of their plots at every
-// recomputation, and a recomputation may run inside the paint handler of one of them: that
-// canvas must then be drawn through its paint context, the others through client contexts.
+// A plot area of a task window that redraws all of its plots at every recomputation. A
+// recomputation may run inside the paint handler of one of them: that canvas must then be drawn
+// through its paint context, the others through client contexts.
 
 #include <wx/dc.h>
 #include <wx/window.h>
 
 #include <functional>
 
-class LltPlotCanvas : public wxWindow {
+namespace luvo {
+
+class PlotCanvas : public wxWindow {
   public:
     // Sunken border and a white background.
-    LltPlotCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
+    PlotCanvas(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size);
 
     // Runs `draw` on the canvas's context; nothing is drawn while the canvas is not on screen.
     void DrawWith(const std::function<void(wxDC&)>& draw);
@@ -23,3 +25,5 @@ class LltPlotCanvas : public wxWindow {
   private:
     wxDC* paintDc_ = nullptr;
 };
+
+}  // namespace luvo

@@ -1,0 +1,23 @@
+#pragma once
+// A validating input field: a numeric text field whose every change, typed, dragged or written
+// back by a check, runs the checks of its window (common/FieldChecks.h).
+
+#include "common/FieldChecks.h"
+#include "common/NumericField.h"
+
+namespace luvo {
+
+class CheckedField : public NumericField {
+  public:
+    // 34 pixels wide, the default height, Enter passed to the field.
+    CheckedField(wxWindow* parent, FieldChecks& checks, const wxString& value, const wxPoint& pos);
+
+  protected:
+    void OnTextChanged(wxCommandEvent& event);
+
+  private:
+    FieldChecks& checks_;
+    wxDECLARE_EVENT_TABLE();
+};
+
+}  // namespace luvo
