@@ -5,19 +5,10 @@
 namespace {
 
 luvo::TaskFrameSetup CommonSetup(const LltTaskFrameSetup& s) {
-    luvo::TaskFrameSetup c;
+    luvo::TaskFrameSetup c = s;
     c.checks = &LltCheckTable(s.window);
-    c.statusFields = s.statusFields;
-    c.status = s.status;
     // The label's text is the name, blanks included.
-    c.fileName = s.fileName;
     c.trimFileName = false;
-    c.dialogFile = s.dialogFile;
-    c.infoText = s.infoText;
-    c.infoCaption = s.infoCaption;
-    c.statusAfterInfo = s.statusAfterInfo;
-    c.open = s.open;
-    c.isModuleWindow = s.isModuleWindow;
     return c;
 }
 

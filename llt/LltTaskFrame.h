@@ -16,19 +16,11 @@
 template <class Frame, class FieldClass, class Inputs>
 using LltFieldRow = luvo::FieldRow<Frame, FieldClass, Inputs, LltInput>;
 
-// What sets one task window apart in what they share.
-struct LltTaskFrameSetup {
-    LltTaskWindow window = LltTaskWindow::Analysis;  // whose checks its fields run
-    int statusFields = 1;
-    wxString status;  // the status text at start
-    // The module's name of the result file, and the record's writer of that file.
-    wxString* fileName = nullptr;
+// What sets one task window apart in what they share: its check order, which names the checks,
+// and the record's writer of the result file, besides what every task window sets.
+struct LltTaskFrameSetup : luvo::TaskFrameSetup {
+    LltTaskWindow window = LltTaskWindow::Analysis;
     bool (LltSolver::*writeFile)(const std::string&) const = nullptr;
-    wxString dialogFile;  // the file dialog's default name
-    wxString infoText, infoCaption, statusAfterInfo;
-    // The module's open flag of the window, and whether the module's pointer names this window.
-    bool* open = nullptr;
-    std::function<bool()> isModuleWindow;
 };
 
 class LltTaskFrame : public luvo::TaskFrame, public LltResultLabels {

@@ -9,7 +9,7 @@
 #include "common/RangeCheckBox.h"
 #include "common/WxFileName.h"
 #include "panel3d/input/Panel3dDiscretisation.h"
-#include "panel3d/input/Panel3dFlapView.h"
+#include "panel3d/input/Panel3dFlapFrame.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
@@ -94,7 +94,7 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
 }
 
 void Panel3dDiscretisationFrame::CloseWindow() {
-    // The flap view shows this window's grid: it goes first.
+    // The flap view draws this window's model: it goes with it.
     Panel3dCloseFlapView();
     if (Panel3dDiscretisationWindow == this) {
         Panel3dDiscretisationOpen = false;

@@ -19,14 +19,16 @@ namespace {
 // place; it holds what they will show.
 class Panel3dRunResultsFrame : public luvo::LuvoFrame {
   public:
-    Panel3dRunResultsFrame(const wxString& title, std::shared_ptr<Panel3dModel> model,
+    Panel3dRunResultsFrame(const wxString& title, const Panel3dRunOutcome& outcome,
                            std::shared_ptr<Panel3dPolarEvaluator> evaluator)
         : luvo::LuvoFrame(title, wxDefaultPosition, wxSize(640, 565)),
-          model_(std::move(model)),
+          model_(outcome.model),
+          evaluation_(outcome.evaluation),
           evaluator_(std::move(evaluator)) {}
 
   private:
     std::shared_ptr<Panel3dModel> model_;
+    std::shared_ptr<const Panel3dEvaluationRecord> evaluation_;
     std::shared_ptr<Panel3dPolarEvaluator> evaluator_;
 };
 
@@ -35,7 +37,7 @@ class Panel3dRunResultsFrame : public luvo::LuvoFrame {
 wxFrame* Panel3dOpenResultsWindow(int taskMode, const Panel3dRunOutcome& outcome,
                                   std::shared_ptr<Panel3dPolarEvaluator> evaluator) {
     auto* frame = new Panel3dRunResultsFrame(taskMode == 0 ? wxS("Ergebnisse") : wxS("Polaren"),
-                                             outcome.model, std::move(evaluator));
+                                             outcome, std::move(evaluator));
     frame->Centre(wxBOTH);
     frame->Show(true);
     return frame;

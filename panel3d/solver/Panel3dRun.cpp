@@ -148,8 +148,8 @@ class Run {
     void StorePoint(int point, bool evaluate) {
         Status(0, kWriting);
         if (evaluator_ != nullptr) {
-            // The evaluation of the point follows here with the polar evaluator.
-            (void)point;
+            evaluator_->SetOperatingPoint(Panel3dRunAlpha, point);
+            if (evaluate) evaluator_->EvaluateProfileDrag(*model_);
         }
         if (!evaluate) return;
         for (const std::string& name : model_->WriteResultFiles()) {
@@ -184,7 +184,7 @@ class Run {
             const double liftRequired = 2.0 * flow.wingLoading / (1.225 * v * v);
             const double alpha = (liftRequired - lift0) / slope;
             if (!std::isfinite(alpha)) return false;
-            (void)liftRequired;
+            if (evaluator_ != nullptr) evaluator_->SetSpeedPoint(i, v, liftRequired, alpha);
             Panel3dRunAlpha = alpha;
             if (!SolveAt(i + 1, rebuild, true)) return false;
         }
@@ -205,6 +205,7 @@ class Run {
         Panel3dRunOutcome outcome;
         outcome.model = model_;
         outcome.unwrittenFiles = unwritten_;
+        if (evaluator_ != nullptr) outcome.evaluation = evaluator_->Record();
         return outcome;
     }
 

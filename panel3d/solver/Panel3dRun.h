@@ -15,6 +15,7 @@
 #include "common/RunReporter.h"
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
+#include "panel3d/solver/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/Panel3dModel.h"
 
 class Panel3dPolarEvaluator;
@@ -56,6 +57,8 @@ struct Panel3dRunOutcome {
     std::shared_ptr<Panel3dModel> model;
     // Result files that could not be written at some point, each named once.
     std::vector<std::string> unwrittenFiles;
+    // This run's evaluation, for the windows that show it; null without an evaluator.
+    std::shared_ptr<const Panel3dEvaluationRecord> evaluation;
 };
 
 // The wing inputs of the interactive wing into a model, as the windows enter them: per cent

@@ -276,6 +276,9 @@ TEST_F(EtlAnalysisFrameTest, EachInputsViolationsShowTheirBoxAndReset) {
     const std::shared_ptr<EtlSolver> before = EtlCurrentSolver;
     SetText(f->liftSlopeField, wxS(""));
     EXPECT_NE(EtlCurrentSolver, before);
+    // f = 0: a wing without lift, whose k-factor 0/0 shows as "---".
+    EXPECT_EQ(f->resultLabels[3]->GetLabel(), wxS("0.000"));
+    EXPECT_EQ(f->resultLabels[5]->GetLabel(), wxS("---"));
     EXPECT_TRUE(boxes.boxes().empty());
 }
 
@@ -612,6 +615,37 @@ TEST_F(ScreenEtlAnalysis, RealDragsEndWhereThePointerEnds) {
     f->twistCanvas->UnsetToolTip();
     Pump(300);
     SaveTourShot(f, "etl_analysis_dragged");
+}
+
+// Through the X server: with phi_VK1 = 0 the trailing edge of B lies at the span axis, so the
+// pointer at y = 0 writes the chord "0.00", which is rejected; the rest of that press writes
+// nothing, and the next press drags again.
+TEST_F(ScreenEtlAnalysis, RealDragIntoARejectedChordShowsOneBox) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    f->Move(0, 0);
+    Present(f);
+    SetText(f->sweepABField, wxS("0"));
+    const wxPoint origin(50, 55);
+    wxWindow* canvas = f->chordCanvas;
+    BoxRecorder boxes;
+    wxUIActionSimulator sim;
+    sim.MouseMove(canvas->ClientToScreen(origin + wxPoint(100, 10)));
+    Pump(30);
+    sim.MouseDown();
+    sim.MouseMove(canvas->ClientToScreen(origin + wxPoint(100, 0)));
+    Pump(200);
+    sim.MouseMove(canvas->ClientToScreen(origin + wxPoint(100, 30)));
+    Pump(200);
+    sim.MouseUp();
+    Pump(200);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Eingabe des Flügelschnitts in B"));
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("2.0"));
+    EXPECT_EQ(wxWindow::GetCapture(), nullptr);
+
+    RealFastDrag(canvas, origin + wxPoint(100, 40), origin + wxPoint(100, 30), 1);
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("1.00"));
+    EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
 }  // namespace

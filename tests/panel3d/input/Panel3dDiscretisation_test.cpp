@@ -10,7 +10,7 @@
 #include <limits>
 #include <string>
 
-#include "panel3d/input/Panel3dGeometryDefaults.h"
+#include "panel3d/input/Panel3dTestGeometry.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dRun.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 const double kDeg = std::acos(-1.0) / 180.0;
 
-Panel3dGeometryInputs Defaults() { return panel3d_test::GeometryDefaults(); }
+Panel3dGeometryInputs Defaults() { return panel3d_test::DefaultGeometry(); }
 
 std::string FirstFailure(double n, double m, const Panel3dGeometryInputs& in, double alpha,
                          bool forRun) {

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/WingPreview.h"
-#include "panel3d/input/Panel3dGeometryDefaults.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
+#include "panel3d/input/Panel3dTestGeometry.h"
 #include "support/RecordingPainter.h"
 
 namespace {
@@ -17,8 +17,6 @@ namespace {
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 using Segment = std::tuple<int, int, int, int>;
-
-Panel3dGeometryInputs Defaults() { return panel3d_test::GeometryDefaults(); }
 
 std::vector<Segment> Lines(const RecordingPainter& p) {
     std::vector<Segment> out;
@@ -31,7 +29,7 @@ bool Has(const std::vector<Segment>& lines, const Segment& s) {
 }
 
 TEST(Panel3dGeometryPreview, FlapOutlineOnBothHalvesOnlyWhileActive) {
-    Panel3dGeometryInputs in = Defaults();
+    Panel3dGeometryInputs in = panel3d_test::DefaultGeometry();
     // 40 px/m: root leading edge -40, tip leading edge 34.98, tip trailing edge 54.98. The flap
     // from 60 to 96 pixels, its hinge 25 % of the chord ahead of the trailing edge.
     const std::vector<Segment> flap = {
@@ -78,7 +76,7 @@ TEST(Panel3dGeometryPreview, SectionHasUpperAndLowerContourAndTheFlowAngle) {
 }
 
 TEST(Panel3dGeometryPreview, ChecksOfNextStopAtTheFirstFailure) {
-    Panel3dGeometryInputs in = Defaults();
+    Panel3dGeometryInputs in = panel3d_test::DefaultGeometry();
     EXPECT_EQ(luvo::FirstRangeFailure(Panel3dGeometryChecks(in, 10)), nullptr);
     in.tipThickness = 21;
     in.beta = 40;

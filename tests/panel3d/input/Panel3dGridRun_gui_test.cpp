@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -201,6 +202,26 @@ TEST_F(Panel3dGridRunTest, UnwrittenFilesGiveOneBoxOverTheOpenResultsWindow) {
     EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
     EXPECT_EQ(resultsWhileShown, 1u);
     EXPECT_FALSE(Panel3dGridInputOpen);
+}
+
+TEST_F(Panel3dGridRunTest, AWindowLeftOpenAfterQuitFinishesItsRunWithTheEvaluatorItHolds) {
+    Panel3dGridInputFrame* f = OpenWindow();
+    std::weak_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared();
+    evaluator.lock()->SetFlowState(30, 1.5e-5, 0, 4, 0, 1, 0, 0, 0, 0, 0.8);
+    // "&Beenden..." drops the module's reference.
+    Panel3dPolarEvaluator::Release();
+    Click(f->startButton);
+    ASSERT_FALSE(evaluator.expired());
+    ASSERT_TRUE(evaluator.lock()->Record());
+    EXPECT_EQ(evaluator.lock()->Record()->GetTotalCoefficient(3), Panel3dPanelModel->totalLift);
+    wxTheApp->ProcessIdle();
+    // The results window holds it now; with the last panel window it goes.
+    const std::vector<wxFrame*> results = FramesTitled(wxS("Ergebnisse"));
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_FALSE(evaluator.expired());
+    results[0]->Destroy();
+    wxTheApp->ProcessIdle();
+    EXPECT_TRUE(evaluator.expired());
 }
 
 class ScreenPanel3dGridRun : public Panel3dGridRunTest {};

@@ -17,6 +17,7 @@
 #include "common/NumberText.h"
 #include "common/TextScanner.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "support/TempDir.h"
 #include "tests/panel3d/solver/Panel3dSolverFixtures.h"
 #include "tests/panel3d/solver/Panel3dTestGrids.h"
@@ -55,6 +56,14 @@ Panel3dFlowState SingleState(double alpha) {
     f.angleCount = 1;
     f.pointCount = 1;
     return f;
+}
+
+// An evaluator as the method window's "&OK" leaves it for the flow state.
+std::shared_ptr<Panel3dPolarEvaluator> EvaluatorFor(const Panel3dFlowState& f) {
+    auto e = std::make_shared<Panel3dPolarEvaluator>();
+    e->SetFlowState(30, 1.5e-5, f.taskMode, f.alphaStar, f.alphaStep, f.pointCount, f.speedMax,
+                    f.speedMin, f.speedCount, f.wingLoading, 0.8);
+    return e;
 }
 
 class Panel3dRunTest : public ::testing::Test {
@@ -144,8 +153,14 @@ TEST_F(Panel3dRunTest, LiftPolarSolvesEachAngleAsASingleStateWouldAndWritesAfter
     flow.angleCount = 4;
     flow.pointCount = 4;
     Recorder rec;
-    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), nullptr, &rec);
+    const auto evaluator = EvaluatorFor(flow);
+    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), evaluator.get(), &rec);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
+    // Every angle evaluated into the run's record, at index p - 1.
+    ASSERT_TRUE(out.evaluation);
+    EXPECT_EQ(out.evaluation, evaluator->Record());
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(out.evaluation->GetPointAlpha(p), -4 + 2 * p);
+    EXPECT_EQ(out.evaluation->GetPointCa(3), out.model->totalLift);
     EXPECT_EQ(
         std::count(rec.texts.begin(), rec.texts.end(), "1:Eigeninduktion Flügel berechnen..."), 4);
     EXPECT_EQ(std::count(rec.texts.begin(), rec.texts.end(),
@@ -175,8 +190,18 @@ TEST_F(Panel3dRunTest, SpeedPolarSolvesEachSpeedAtTheAngleOfItsRequiredLift) {
     flow.speedCount = 5;
     flow.wingLoading = 300;
     Recorder rec;
-    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), nullptr, &rec);
+    const auto evaluator = EvaluatorFor(flow);
+    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), evaluator.get(), &rec);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
+    // The five speeds, each evaluated at the angle of its required lift.
+    ASSERT_TRUE(out.evaluation);
+    EXPECT_EQ(out.evaluation->EvaluatedPoints(), 5);
+    for (int p = 0; p < 5; ++p) EXPECT_EQ(out.evaluation->GetPointSpeed(p), 30 + 15 * p);
+    EXPECT_EQ(evaluator->speedPointIndex, 4);
+    EXPECT_EQ(evaluator->speedPoint[0], 90);
+    EXPECT_NEAR(evaluator->speedPoint[1] * 1.225 * 90 * 90 / 2, 300, 1e-9);
+    EXPECT_EQ(evaluator->speedPoint[2], Panel3dRunAlpha);
+    EXPECT_EQ(evaluator->currentPoint, 5);
     // Two angle points, then five speeds; only the speeds are written.
     EXPECT_EQ(
         std::count(rec.texts.begin(), rec.texts.end(), "1:Eigeninduktion Flügel berechnen..."), 7);
@@ -342,6 +367,21 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
     }
     EXPECT_EQ(Panel3dPanelModel, before);
     EXPECT_EQ(Panel3dChordPanelCount, 2);
+}
+
+TEST_F(Panel3dRunTest, EachRunKeepsItsOwnEvaluationRecord) {
+    const auto evaluator = EvaluatorFor(SingleState(2));
+    const Panel3dRunOutcome first =
+        RunPanel3dGridFile(GridSettings(SingleState(2)), evaluator.get(), nullptr);
+    const Panel3dRunOutcome second =
+        RunPanel3dGridFile(GridSettings(SingleState(6)), evaluator.get(), nullptr);
+    ASSERT_TRUE(first.evaluation && second.evaluation);
+    EXPECT_NE(first.evaluation, second.evaluation);
+    EXPECT_EQ(evaluator->Record(), second.evaluation);
+    // The older record still holds its own point.
+    EXPECT_EQ(first.evaluation->GetTotalCoefficient(3), first.model->totalLift);
+    EXPECT_EQ(second.evaluation->GetTotalCoefficient(3), second.model->totalLift);
+    EXPECT_NE(first.model->totalLift, second.model->totalLift);
 }
 
 TEST_F(Panel3dRunTest, UnwritableFilesAreNamedOnceAndTheRunGoesOn) {

@@ -1,11 +1,11 @@
 #pragma once
-// The geometry window's initial texts as the window reads them.
+// The geometry window's initial texts as numbers, for the drawing tests and benchmarks.
 
 #include "panel3d/input/Panel3dGeometryInputs.h"
 
 namespace panel3d_test {
 
-inline Panel3dGeometryInputs GeometryDefaults() {
+inline Panel3dGeometryInputs DefaultGeometry() {
     Panel3dGeometryInputs in;
     in.span = 6;
     in.sweep = 32;
