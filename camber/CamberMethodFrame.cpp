@@ -52,7 +52,7 @@ wxBEGIN_EVENT_TABLE(CamberMethodFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuInfo, CamberMethodFrame::OnInfo)
     EVT_RADIOBOX(kIdTaskBox, CamberMethodFrame::OnRadioBox)
     EVT_BUTTON(luvo::kIdButtonStart, CamberMethodFrame::OnStart)
-    EVT_BUTTON(luvo::kIdButtonClose, CamberMethodFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -91,8 +91,6 @@ void CamberMethodFrame::OnInfo(wxCommandEvent&) {
 void CamberMethodFrame::OnStart(wxCommandEvent&) { OpenCamberTask(taskBox_->GetSelection()); }
 
 void CamberMethodFrame::OnQuit(wxCommandEvent&) { Close(true); }
-
-void CamberMethodFrame::OnClose(wxCommandEvent&) { Destroy(); }
 
 wxFrame* OpenCamberTask(int index) {
     if (index < 0 || index >= kTaskCount) return nullptr;

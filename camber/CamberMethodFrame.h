@@ -23,7 +23,6 @@ class CamberMethodFrame : public luvo::LuvoFrame {
     void OnInfo(wxCommandEvent& event);
     void OnRadioBox(wxCommandEvent& event);
     void OnStart(wxCommandEvent& event);
-    void OnClose(wxCommandEvent& event);
 
     wxButton* startButton_ = nullptr;
     wxButton* cancelButton_ = nullptr;

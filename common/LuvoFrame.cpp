@@ -43,6 +43,8 @@ LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& si
                          wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
 }
 
+void LuvoFrame::OnClose(wxCommandEvent&) { Destroy(); }
+
 namespace {
 
 // GTK's own message dialogs draw no image; the generic one draws the icon that the style names.

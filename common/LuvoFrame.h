@@ -35,6 +35,10 @@ class LuvoFrame : public wxFrame {
 
     wxPanel* GetPanel() const { return panel_; }
 
+    // The close handler that windows bind to "&Schließen...", their close button and at times
+    // the close request: it destroys the frame and does nothing else.
+    void OnClose(wxCommandEvent& event);
+
   protected:
     wxPanel* panel_ = nullptr;
 };

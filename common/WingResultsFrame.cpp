@@ -76,8 +76,6 @@ void WingResultsFrame::StartResultsPlot(wxDC& dc) {
     ::StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
 }
 
-void WingResultsFrame::OnClose(wxCommandEvent&) { Destroy(); }
-
 void WingResultsFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));
     ShowInfoBox(this, infoText_, wxS("INFO Ausgabe der Ergebnisse"));
@@ -90,8 +88,8 @@ wxBEGIN_EVENT_TABLE(WingResultsCanvas, wxWindow)
 wxEND_EVENT_TABLE()
 
 wxBEGIN_EVENT_TABLE(WingResultsFrame, LuvoFrame)
-    EVT_MENU(kIdMenuClose, WingResultsFrame::OnClose)
-    EVT_BUTTON(kIdButtonClose, WingResultsFrame::OnClose)
+    EVT_MENU(kIdMenuClose, LuvoFrame::OnClose)
+    EVT_BUTTON(kIdButtonClose, LuvoFrame::OnClose)
     EVT_MENU(kIdMenuInfo, WingResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()
 

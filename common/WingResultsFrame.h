@@ -53,7 +53,6 @@ class WingResultsFrame : public LuvoFrame {
     static void StartResultsPlot(wxDC& dc);
 
   private:
-    void OnClose(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
 
     wxString infoText_;

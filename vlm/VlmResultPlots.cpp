@@ -4,6 +4,8 @@
 #include <cmath>
 #include <vector>
 
+#include "common/CpPlot.h"
+
 namespace {
 
 // Anything further out is not a pixel of these 330 by 200 canvases.
@@ -38,34 +40,27 @@ void SpanCurve(PlotPixels& px, const VlmResults& r, const std::vector<double>& v
     }
 }
 
-// Both sides of one strip: the upper side (points 0..nx-1) and the lower side (nx..2nx-1),
-// not joined at the leading edge.
-void CpCurve(PlotPixels& px, const std::vector<double>& x, const std::vector<double>& cp,
-             double leadingX, double trailingX, int nx, bool scaled, int n) {
-    const size_t count = std::min(x.size(), cp.size());
-    auto ax = [&](int i) { return (x[i] - leadingX) / (trailingX - leadingX) * 240 - 120; };
-    auto ay = [&](int i) { return scaled ? cp[i] * 120 / n + (1.0 - 2.0 / n) * 60 : cp[i] * 60; };
-    for (int side = 0; side < 2; ++side) {
-        for (int i = side * nx; i + 1 < (side + 1) * nx; ++i) {
-            if (static_cast<size_t>(i + 1) >= count) return;
-            px.Line(ax(i), ay(i), ax(i + 1), ay(i + 1));
-        }
-    }
+// The tip strip (red) or the root strip (green) in chord fractions.
+CpPlotStrip VlmCpStrip(const VlmResults& r, bool tip) {
+    CpPlotStrip s;
+    const std::vector<double>& x = tip ? r.cpTipX : r.cpRootX;
+    s.cp = tip ? r.cpTip : r.cpRoot;
+    const double leadingX = tip ? r.cpTipLeadingX : r.cpRootLeadingX;
+    const double chord = (tip ? r.cpTipTrailingX : r.cpRootTrailingX) - leadingX;
+    for (double xi : x) s.chordFraction.push_back((xi - leadingX) / chord);
+    s.sidePoints = r.chordwiseCount;
+    s.pen = tip ? PlotPen::Red() : PlotPen::Green();
+    return s;
 }
 
 }  // namespace
 
-bool VlmNeedsKFactorWarning(const VlmResults& results) { return !(results.kFactor >= 1.0); }
+bool VlmNeedsKFactorWarning(const VlmResults& results) {
+    return NeedsKFactorWarning(results.kFactor);
+}
 
 int VlmScaledCpSteps(const VlmResults& r) {
-    double m = 1.0;
-    for (const std::vector<double>* v : {&r.cpTip, &r.cpRoot}) {
-        for (double cp : *v) {
-            if (std::isfinite(cp)) m = std::min(m, cp);
-        }
-    }
-    // Beyond 120 steps the ticks would fall on one pixel and k = 120 / n would be 0.
-    return static_cast<int>(std::min(std::fabs(m) + 2.0, 120.0));
+    return CpPlotScaledSteps(VlmCpStrip(r, true), VlmCpStrip(r, false));
 }
 
 void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
@@ -126,63 +121,7 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
 }
 
 void DrawVlmPressure(PlotPainter& painter, const VlmResults& r, bool scaled) {
-    PlotPixels px(painter, kLimit);
-    px.SmallFont();
-    px.Pen(PlotPen::StockBlack());
-    px.Text("cp über Flügeltiefe:", 120, 10);
-    px.Origin(160, 110);
-
-    const int n = scaled ? VlmScaledCpSteps(r) : 1;
-    const int k = 120 / n;
-    const int y0 = scaled ? 60 - k : 0;
-
-    px.Line(-120, y0, 140, y0);
-    px.Line(140, y0, 135, y0 + 5);
-    px.Line(140, y0, 135, y0 - 5);
-    px.Text("cp", -140, -90);
-    px.Text("x / t_lokal", 116, y0 + 10);
-    px.Text("1", 117, y0 - 20);
-    px.Line(120, y0 + 5, 120, y0 - 5);
-
-    px.Line(-120, 80, -120, -80);
-    px.Line(-120, -80, -115, -75);
-    px.Line(-120, -80, -125, -75);
-    if (scaled) {
-        for (int i = 0; i <= n; ++i) {
-            const int y = 60 - (120 * i) / n;
-            px.Line(-115, y, -125, y);
-            if (i < n) {
-                const int yShort = static_cast<int>(y - 60.0 / n);
-                px.Line(-118, yShort, -122, yShort);
-            }
-        }
-        px.Number("%1.2f", 1.0 - n, -155, -69);
-        px.Number("%1.2f", 1.0, -152, 55);
-        px.Number("%1.2f", 0.0, -152, 55 - k);
-    } else {
-        for (int y : {-60, 0, 60}) px.Line(-115, y, -125, y);
-        for (int y : {-30, 30}) px.Line(-118, y, -122, y);
-        px.Number("%1.2f", -1.0, -155, -69);
-        px.Number("%1.2f", 1.0, -152, 55);
-        px.Number("%1.2f", 0.0, -152, -5);
-    }
-
-    const int nx = r.chordwiseCount;
-    px.Pen(PlotPen::Red());
-    CpCurve(px, r.cpTipX, r.cpTip, r.cpTipLeadingX, r.cpTipTrailingX, nx, scaled, n);
-    px.Pen(PlotPen::Green());
-    CpCurve(px, r.cpRootX, r.cpRoot, r.cpRootLeadingX, r.cpRootTrailingX, nx, scaled, n);
-
-    px.Line(20, 58, 40, 58);
-    px.Text("cp Wurzel", 48, 51);
-    px.Pen(PlotPen::Red());
-    px.Line(20, 75, 40, 75);
-    px.Text("cp Randbogen rechts", 48, 68);
+    DrawCpPlot(painter, VlmCpStrip(r, true), VlmCpStrip(r, false), scaled);
 }
 
-void DrawVlmWarning(PlotPainter& painter) {
-    PlotPixels px(painter, kLimit);
-    px.TextColour(PlotColour::Red());
-    px.Text("ACHTUNG: Der k-Faktor ist wegen zu", 5, 5);
-    px.Text("grober  Diskretisierung sehr ungenau", 5, 22);
-}
+void DrawVlmWarning(PlotPainter& painter) { DrawWarningText(painter, KFactorWarningLines()); }

@@ -3,6 +3,7 @@
 #include <wx/dcclient.h>
 #include <wx/statbox.h>
 
+#include "common/CpPlot.h"
 #include "common/WxNumber.h"
 #include "common/WxPlotPainter.h"
 #include "vlm/VlmResultPlots.h"
@@ -32,41 +33,14 @@ void VlmSpanLoadCanvas::OnPaint(wxPaintEvent&) {
 }
 
 VlmPressureCanvas::VlmPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size) {
-    SetBackgroundColour(*wxWHITE);
-}
+    : luvo::CpCanvas(parent, pos, size, 0) {}
 
-void VlmPressureCanvas::Draw(wxDC& dc, bool scaled) {
-    dc.Clear();
-    if (const VlmResults* r = ResultsOf(this)) DrawOn(dc, DrawVlmPressure, *r, scaled);
-}
-
-void VlmPressureCanvas::DrawScaled() {
-    wxClientDC dc(this);
-    Draw(dc, true);
-}
-
-void VlmPressureCanvas::DrawFixedScale() {
-    wxClientDC dc(this);
-    Draw(dc, false);
-}
-
-void VlmPressureCanvas::OnPaint(wxPaintEvent&) {
-    // A repaint always brings the scaled axis back, whatever the radio box shows.
-    wxPaintDC dc(this);
-    Draw(dc, true);
+void VlmPressureCanvas::DrawPlot(PlotPainter& painter, bool scaled) {
+    if (const VlmResults* r = ResultsOf(this)) DrawVlmPressure(painter, *r, scaled);
 }
 
 VlmWarningCanvas::VlmWarningCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size) {
-    SetBackgroundColour(*wxLIGHT_GREY);
-}
-
-void VlmWarningCanvas::OnPaint(wxPaintEvent&) {
-    wxPaintDC dc(this);
-    dc.Clear();
-    DrawOn(dc, DrawVlmWarning);
-}
+    : luvo::WarningCanvas(parent, pos, size, KFactorWarningLines(), 0) {}
 
 VlmResultsFrame::VlmResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                  long style)
@@ -118,8 +92,6 @@ void VlmResultsFrame::ShowResults(std::shared_ptr<const VlmResults> results) {
     pressureCanvas->Refresh();
 }
 
-void VlmResultsFrame::OnClose(wxCommandEvent&) { Destroy(); }
-
 void VlmResultsFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(wxS("Info"));
     luvo::ShowInfoBox(
@@ -150,17 +122,9 @@ wxBEGIN_EVENT_TABLE(VlmSpanLoadCanvas, wxWindow)
     EVT_PAINT(VlmSpanLoadCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(VlmPressureCanvas, wxWindow)
-    EVT_PAINT(VlmPressureCanvas::OnPaint)
-wxEND_EVENT_TABLE()
-
-wxBEGIN_EVENT_TABLE(VlmWarningCanvas, wxWindow)
-    EVT_PAINT(VlmWarningCanvas::OnPaint)
-wxEND_EVENT_TABLE()
-
 wxBEGIN_EVENT_TABLE(VlmResultsFrame, luvo::LuvoFrame)
-    EVT_MENU(luvo::kIdMenuClose, VlmResultsFrame::OnClose)
+    EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, VlmResultsFrame::OnInfo)
-    EVT_BUTTON(luvo::kIdButtonClose, VlmResultsFrame::OnClose)
+    EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_RADIOBOX(VlmResultsFrame::kIdCpScaleRadio, VlmResultsFrame::OnCpScaleRadioBox)
 wxEND_EVENT_TABLE()

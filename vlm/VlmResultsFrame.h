@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "common/LuvoFrame.h"
+#include "common/ResultCanvases.h"
 #include "vlm/VlmValues.h"
 
 class VlmResultsFrame;
@@ -25,26 +26,17 @@ class VlmSpanLoadCanvas : public wxWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
-class VlmPressureCanvas : public wxWindow {
+class VlmPressureCanvas : public luvo::CpCanvas {
   public:
     VlmPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    // Draw at once, on the axis fitted to the lowest cp or on the fixed axis from -1 to 1.
-    void DrawScaled();
-    void DrawFixedScale();
 
   private:
-    void OnPaint(wxPaintEvent& event);
-    void Draw(wxDC& dc, bool scaled);
-    wxDECLARE_EVENT_TABLE();
+    void DrawPlot(PlotPainter& painter, bool scaled) override;
 };
 
-class VlmWarningCanvas : public wxWindow {
+class VlmWarningCanvas : public luvo::WarningCanvas {
   public:
     VlmWarningCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-
-  private:
-    void OnPaint(wxPaintEvent& event);
-    wxDECLARE_EVENT_TABLE();
 };
 
 class VlmResultsFrame : public luvo::LuvoFrame {
@@ -69,7 +61,6 @@ class VlmResultsFrame : public luvo::LuvoFrame {
     wxStaticText* valueLabels[8] = {};
 
   private:
-    void OnClose(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
     void OnCpScaleRadioBox(wxCommandEvent& event);
 

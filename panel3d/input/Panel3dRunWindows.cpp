@@ -4,6 +4,7 @@
 
 #include "common/LuvoFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/results/Panel3dResultsWindow.h"
 
 Panel3dRunScreen::Panel3dRunScreen() : luvo::RunScreen(Panel3dRunActive, Panel3dProgressWindow) {}
 
@@ -13,34 +14,10 @@ bool Panel3dRefuseCloseDuringRun(wxCloseEvent& event) {
     return true;
 }
 
-namespace {
-
-// A plain frame of the results window's title and size, until the results windows take its
-// place; it holds what they will show.
-class Panel3dRunResultsFrame : public luvo::LuvoFrame {
-  public:
-    Panel3dRunResultsFrame(const wxString& title, const Panel3dRunOutcome& outcome,
-                           std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-        : luvo::LuvoFrame(title, wxDefaultPosition, wxSize(640, 565)),
-          model_(outcome.model),
-          evaluation_(outcome.evaluation),
-          evaluator_(std::move(evaluator)) {}
-
-  private:
-    std::shared_ptr<Panel3dModel> model_;
-    std::shared_ptr<const Panel3dEvaluationRecord> evaluation_;
-    std::shared_ptr<Panel3dPolarEvaluator> evaluator_;
-};
-
-}  // namespace
-
 wxFrame* Panel3dOpenResultsWindow(int taskMode, const Panel3dRunOutcome& outcome,
                                   std::shared_ptr<Panel3dPolarEvaluator> evaluator) {
-    auto* frame = new Panel3dRunResultsFrame(taskMode == 0 ? wxS("Ergebnisse") : wxS("Polaren"),
-                                             outcome, std::move(evaluator));
-    frame->Centre(wxBOTH);
-    frame->Show(true);
-    return frame;
+    return Panel3dShowResultsWindow(
+        taskMode, Panel3dRun{outcome.model, outcome.evaluation, std::move(evaluator)});
 }
 
 void Panel3dReportUnwrittenFiles(wxFrame* results, const Panel3dRunOutcome& outcome) {

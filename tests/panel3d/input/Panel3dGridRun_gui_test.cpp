@@ -8,14 +8,18 @@
 
 #include <cmath>
 #include <filesystem>
-#include <memory>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "common/WxNumber.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/input/Panel3dRunWindows.h"
+#include "panel3d/results/Panel3dPolarResultsFrame.h"
+#include "panel3d/results/Panel3dResultsFrame.h"
+#include "panel3d/solver/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dTestGrids.h"
 
@@ -112,6 +116,28 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
         ASSERT_EQ(results.size(), 1u);
         EXPECT_EQ(results[0]->GetSize(), wxSize(640, 565));
         EXPECT_EQ(results[0]->GetWindowStyle(), wxDEFAULT_FRAME_STYLE);
+        EXPECT_EQ(results[0]->GetStatusBar()->GetStatusText(0), wxS("Ergebnisse"));
+        // The task's window, on this run's model and evaluation.
+        auto* shown = dynamic_cast<Panel3dResultsWindow*>(results[0]);
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->Run().model, Panel3dPanelModel);
+        ASSERT_TRUE(shown->Run().record);
+        if (auto* single = dynamic_cast<Panel3dResultsFrame*>(shown)) {
+            EXPECT_EQ(c.taskMode, 0);
+            const Panel3dModel& m = *Panel3dPanelModel;
+            const double values[9] = {
+                m.totalLift,      m.totalInducedDrag, m.momentX,
+                m.momentY,        m.momentZ,          m.referenceArea,
+                m.referenceChord, m.kFactor,          shown->Run().record->GetTotalCoefficient(1)};
+            for (int i = 0; i < 9; ++i) {
+                EXPECT_EQ(single->valueTexts[i]->GetLabel(), luvo::FormatLabel("%1.3f", values[i]))
+                    << i;
+            }
+        } else if (c.taskMode == 1) {
+            EXPECT_NE(dynamic_cast<Panel3dPolarResultsFrame*>(shown), nullptr);
+        } else {
+            EXPECT_NE(dynamic_cast<Panel3dSpeedPolarResultsFrame*>(shown), nullptr);
+        }
         // Centred on the screen.
         const wxRect screen = wxGetClientDisplayRect();
         const wxRect r = results[0]->GetRect();

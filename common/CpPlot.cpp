@@ -1,0 +1,105 @@
+#include "common/CpPlot.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Anything further out does not fit the device's 16-bit coordinates.
+constexpr double kLimit = 32767;
+
+void Curves(PlotPixels& px, const CpPlotStrip& s, bool scaled, int n) {
+    px.Pen(s.pen);
+    const int count = static_cast<int>(std::min(s.chordFraction.size(), s.cp.size()));
+    if (s.sidePoints < 1) return;
+    auto ax = [&](int i) { return s.chordFraction[i] * 240 - 120; };
+    auto ay = [&](int i) {
+        return scaled ? (1.0 - 2.0 / n) * 60 + s.cp[i] * 120 / n : s.cp[i] * 60;
+    };
+    for (int first = 0; first < count; first += s.sidePoints) {
+        const int last = std::min(first + s.sidePoints, count);
+        for (int i = first; i + 1 < last; ++i) px.Line(ax(i), ay(i), ax(i + 1), ay(i + 1));
+    }
+}
+
+}  // namespace
+
+int CpPlotScaledSteps(const CpPlotStrip& tip, const CpPlotStrip& root) {
+    double m = 1.0;
+    for (const CpPlotStrip* s : {&tip, &root}) {
+        for (double cp : s->cp) {
+            if (std::isfinite(cp)) m = std::min(m, cp);
+        }
+    }
+    // Beyond 120 steps the ticks would share pixels and 120 / n would be 0.
+    return static_cast<int>(std::min(std::fabs(m) + 2.0, 120.0));
+}
+
+void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip& root,
+                bool scaled) {
+    PlotPixels px(painter, kLimit);
+    px.SmallFont();
+    px.Pen(PlotPen::StockBlack());
+    px.Text("cp über Flügeltiefe:", 120, 10);
+    px.Origin(160, 110);
+
+    const int n = scaled ? CpPlotScaledSteps(tip, root) : 1;
+    const int k = 120 / n;
+    const int y0 = scaled ? 60 - k : 0;
+
+    px.Line(-120, y0, 140, y0);
+    px.Text("cp", -140, -90);
+    px.Line(140, y0, 135, y0 + 5);
+    px.Line(140, y0, 135, y0 - 5);
+    px.Text("x / t_lokal", 116, y0 + 10);
+    px.Text("1", 117, y0 - 20);
+    px.Line(120, y0 + 5, 120, y0 - 5);
+
+    px.Line(-120, 80, -120, -80);
+    px.Line(-120, -80, -115, -75);
+    px.Line(-120, -80, -125, -75);
+    if (scaled) {
+        px.Number("%1.2f", 1.0 - n, -155, -69);
+        px.Number("%1.2f", 1.0, -152, 55);
+        px.Number("%1.2f", 0.0, -152, 55 - k);
+        for (int i = 0; i <= n; ++i) {
+            const int y = 60 - (120 * i) / n;
+            px.Line(-115, y, -125, y);
+            if (i < n) {
+                const int yShort = static_cast<int>(y - 60.0 / n);
+                px.Line(-118, yShort, -122, yShort);
+            }
+        }
+    } else {
+        for (int y : {-60, 60, 0}) px.Line(-115, y, -125, y);
+        for (int y : {-30, 30}) px.Line(-118, y, -122, y);
+        px.Number("%1.2f", -1.0, -155, -69);
+        px.Number("%1.2f", 1.0, -152, 55);
+        px.Number("%1.2f", 0.0, -152, -5);
+    }
+
+    Curves(px, tip, scaled, n);
+    Curves(px, root, scaled, n);
+
+    // The root's pen is still selected for the first legend line.
+    px.Line(20, 58, 40, 58);
+    px.Pen(tip.pen);
+    px.Line(20, 75, 40, 75);
+    px.Text("cp Randbogen rechts", 48, 68);
+    px.Text("cp Wurzel", 48, 51);
+}
+
+bool NeedsKFactorWarning(double kFactor) { return !(kFactor >= 1.0); }
+
+const std::vector<std::string>& KFactorWarningLines() {
+    static const std::vector<std::string> lines = {"ACHTUNG: Der k-Faktor ist wegen zu",
+                                                   "grober  Diskretisierung sehr ungenau"};
+    return lines;
+}
+
+void DrawWarningText(PlotPainter& painter, const std::vector<std::string>& lines) {
+    PlotPixels px(painter, kLimit);
+    px.Pen(PlotPen::StockRed());
+    px.TextColour(PlotColour::Red());
+    for (size_t i = 0; i < lines.size(); ++i) px.Text(lines[i], 5, 5 + 17 * static_cast<int>(i));
+}
