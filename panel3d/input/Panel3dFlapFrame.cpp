@@ -3,6 +3,7 @@
 #include <wx/dcclient.h>
 
 #include <optional>
+#include <utility>
 
 #include "common/WxNumber.h"
 #include "common/WxPlotPainter.h"
@@ -52,8 +53,9 @@ void Panel3dSectionChoice::OnComboBox(wxCommandEvent& event) {
 }
 
 Panel3dFlapFrame::Panel3dFlapFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
-                                   long style)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
+                                   long style, std::shared_ptr<Panel3dPolarEvaluator> evaluator)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
+      evaluator_(std::move(evaluator)) {
     panel = GetPanel();
     sectionCanvas = new Panel3dSectionCanvas(panel, wxPoint(10, 10), wxSize(760, 280));
 
@@ -136,10 +138,12 @@ void Panel3dFlapFrame::OnInfo(wxCommandEvent&) {
         wxS("Info Eingabe der Klappenausschläge"));
 }
 
-Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model) {
+Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model,
+                                      std::shared_ptr<Panel3dPolarEvaluator> evaluator) {
     if (!Panel3dFlapOpen || Panel3dFlapWindow == nullptr) {
         Panel3dFlapWindow =
-            new Panel3dFlapFrame(wxS("Klappenausschlag"), wxDefaultPosition, wxSize(800, 400));
+            new Panel3dFlapFrame(wxS("Klappenausschlag"), wxDefaultPosition, wxSize(800, 400),
+                                 wxDEFAULT_FRAME_STYLE, std::move(evaluator));
         Panel3dFlapOpen = true;
     }
     Panel3dFlapFrame* view = Panel3dFlapWindow;

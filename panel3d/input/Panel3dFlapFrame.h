@@ -13,6 +13,7 @@
 
 #include "common/LuvoFrame.h"
 #include "common/PlotPainter.h"
+#include "panel3d/solver/Panel3dPolarEvaluator.h"
 
 class Panel3dModel;
 
@@ -42,8 +43,13 @@ class Panel3dFlapFrame : public luvo::LuvoFrame {
     enum { kIdClose = 3 };
 
     // The chooser entries come from the module's span panel count as it stands now.
-    Panel3dFlapFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
-                     long style = wxDEFAULT_FRAME_STYLE);
+    Panel3dFlapFrame(
+        const wxString& title, const wxPoint& pos, const wxSize& size,
+        long style = wxDEFAULT_FRAME_STYLE,
+        std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
+
+    // The evaluator this window keeps alive, taken from the window that opened it.
+    const std::shared_ptr<Panel3dPolarEvaluator>& Evaluator() const { return evaluator_; }
 
     // Redraws the canvas at once from the model and the geometry window's fields, and empties
     // the label of each chooser with a cut.
@@ -69,12 +75,17 @@ class Panel3dFlapFrame : public luvo::LuvoFrame {
     void OnClose(wxCloseEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
     void OnInfo(wxCommandEvent& event);
+
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator_;
+
     wxDECLARE_EVENT_TABLE();
 };
 
 // Opens the flap view "Klappenausschlag" (800 x 400, not centred) if it is not open, hands it
-// the model, draws it and shows it.
-Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model);
+// the model, draws it and shows it. A new view keeps `evaluator`, that of the window opening it.
+Panel3dFlapFrame* Panel3dShowFlapView(
+    std::shared_ptr<const Panel3dModel> model,
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
 
 // Closes the flap view if it is open.
 void Panel3dCloseFlapView();

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/FileChooser.h"
+#include "common/RangeCheck.h"
 #include "common/RangeCheckBox.h"
 #include "common/WxFileName.h"
 #include "panel3d/input/Panel3dFlowState.h"
@@ -198,17 +199,23 @@ void Panel3dGridInputFrame::RunComputation() {
         outcome = RunPanel3dGridFile(settings, evaluator_.get(), &reporter);
     }
     if (headerError != 0 || outcome.error != Panel3dRunError::kNone) {
-        // A body that cannot be read or solved is a wrong file too; only a lack of memory
-        // says so.
         screen.progress()->Hide();
         SetStatusText(wxS("Fehler!"), 0);
         screen.End();
-        luvo::ShowErrorBox(this,
-                           outcome.error == Panel3dRunError::kOutOfMemory
-                               ? Panel3dRunFailureText(outcome.error)
-                               : wxString(wxS("Fehler beim Einlesen der Datei!\nDateiformat "
-                                              "falsch oder Datei nicht vorhanden.\n")),
-                           wxS("Fehler beim Einlesen der Datei"));
+        // A file that cannot be read or built, or too little memory, takes the file's path; a
+        // polar point that cannot be solved names its own reason.
+        const bool fileError = headerError != 0 || outcome.error == Panel3dRunError::kGridFile;
+        if (fileError || outcome.error == Panel3dRunError::kOutOfMemory) {
+            luvo::ShowErrorBox(this,
+                               fileError ? wxString(wxS("Fehler beim Einlesen der Datei!\n"
+                                                        "Dateiformat falsch oder Datei nicht "
+                                                        "vorhanden.\n"))
+                                         : Panel3dRunFailureText(outcome.error),
+                               wxS("Fehler beim Einlesen der Datei"));
+        } else {
+            luvo::ShowErrorBox(this, Panel3dRunFailureText(outcome.error),
+                               wxString::FromUTF8(luvo::kInvalidInputCaption));
+        }
         SetStatusText(kReady, 0);
         return;
     }

@@ -299,8 +299,10 @@ Panel3dRunOutcome RunPanel3dGridFile(const Panel3dGridRunSettings& settings,
     }
     Panel3dModel& m = run.model();
     m.interactiveGrid = false;
-    if (!m.ReadGridPointsText(text)) return run.Fail(Panel3dRunError::kGridFile);
-    if (!m.PrepareWing(settings.dampingFactor)) return run.Fail(Panel3dRunError::kUnsolvable);
+    // A wing whose panels or wake cannot be built is the file's fault too.
+    if (!m.ReadGridPointsText(text) || !m.PrepareWing(settings.dampingFactor)) {
+        return run.Fail(Panel3dRunError::kGridFile);
+    }
 
     // Wing and trailing-edge row stay; each further angle turns the free wake.
     return SolveAllPoints(

@@ -22,7 +22,8 @@ class Panel3dPolarEvaluator;
 
 enum class Panel3dRunError {
     kNone,
-    kGridFile,      // the grid file is missing, a tag is wrong, the body short or not numbers
+    kGridFile,      // the grid file is missing, a tag is wrong, the body short or not numbers,
+                    // or its wing cannot be built
     kOutOfMemory,   // the model or its linear system does not fit
     kInvalidInput,  // a count or iteration count the windows refuse
     kUnsolvable,    // the wing or its wake cannot be built, or a system is singular

@@ -145,6 +145,22 @@ TEST_F(Panel3dFlapViewTest, EachNewModelRefreshesTheOneViewAndTheOldModelsAreFre
     EXPECT_EQ(Panel3dModel::LiveCount(), liveBefore);
 }
 
+// A new view keeps the evaluator of the window that opens it, even once the module has let
+// its own go; a view already open keeps the one it has.
+TEST_F(Panel3dFlapViewTest, ANewViewKeepsTheEvaluatorOfItsOpener) {
+    std::weak_ptr<Panel3dPolarEvaluator> opener = Panel3dPolarEvaluator::Shared();
+    const std::shared_ptr<Panel3dPolarEvaluator> held = opener.lock();
+    Panel3dPolarEvaluator::Release();
+    const long holders = held.use_count();  // here and the geometry window
+    Panel3dFlapFrame* view = Panel3dShowFlapView(NewModel(), held);
+    EXPECT_EQ(view->Evaluator(), held);
+    Panel3dShowFlapView(NewModel(), std::make_shared<Panel3dPolarEvaluator>());
+    EXPECT_EQ(view->Evaluator(), held);
+    view->CloseWindow();
+    Pump(50);
+    EXPECT_EQ(held.use_count(), holders);
+}
+
 // A choice redraws the canvas at once and empties its label; the plan view reads the geometry
 // window's fields as they stand at each drawing.
 TEST_F(Panel3dFlapViewTest, ChoosingARowRedrawsAtOnceWithTheCurrentGeometry) {

@@ -323,12 +323,16 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
     std::string shortBody = text.substr(0, text.size() - 30);
     std::string notNumber = text;
     notNumber.replace(notNumber.rfind('\n', notNumber.size() - 2) + 1, 1, "x");
+    // Every point in one place: read, but no panel to build.
+    const std::string noWing = panel3d_test::GridText(
+        panel3d_test::GridHeaderTokens(2, 2), std::vector<Panel3dVector>(25, Panel3dVector{}));
     struct Case {
         const char* name;
         std::string content;  // empty: no file
     };
-    for (const Case& c : {Case{"wrong tag", wrongTag}, Case{"short body", shortBody},
-                          Case{"not a number", notNumber}, Case{"missing", ""}}) {
+    for (const Case& c :
+         {Case{"wrong tag", wrongTag}, Case{"short body", shortBody},
+          Case{"not a number", notNumber}, Case{"no wing", noWing}, Case{"missing", ""}}) {
         std::remove("bad.fdp");
         if (!c.content.empty()) std::ofstream("bad.fdp") << c.content;
         Panel3dGridRunSettings s = GridSettings(SingleState(7));
