@@ -24,8 +24,9 @@ bool ChooseFileInto(wxWindow* parent, wxStaticText* label, const FileChoice& cho
 
 FileChooserRow AddFileChooserRow(wxWindow* panel, int top, wxWindowID buttonId,
                                  const wxString& boxTitle, const wxString& buttonLabel,
-                                 const wxString& toolTip, const wxString& initialName) {
-    new wxStaticBox(panel, wxID_ANY, boxTitle, wxPoint(10, top), wxSize(390, 45));
+                                 const wxString& toolTip, const wxString& initialName,
+                                 int boxHeight) {
+    new wxStaticBox(panel, wxID_ANY, boxTitle, wxPoint(10, top), wxSize(390, boxHeight));
     FileChooserRow row;
     row.button = new wxButton(panel, buttonId, buttonLabel, wxPoint(20, top + 16));
     row.button->SetToolTip(toolTip);

@@ -31,10 +31,12 @@ struct FileChooserRow {
     wxStaticText* label = nullptr;
 };
 
-// A static box of 390 x 45 pixels at (10, top) holding the button at (20, top + 16) and the label
-// with the initial name at (120, top + 21), 270 pixels wide: a longer name shows its end.
+// A static box of 390 x `boxHeight` pixels at (10, top) holding the button at (20, top + 16) and
+// the label with the initial name at (120, top + 21), 270 pixels wide: a longer name shows its
+// end.
 FileChooserRow AddFileChooserRow(wxWindow* panel, int top, wxWindowID buttonId,
                                  const wxString& boxTitle, const wxString& buttonLabel,
-                                 const wxString& toolTip, const wxString& initialName);
+                                 const wxString& toolTip, const wxString& initialName,
+                                 int boxHeight = 45);
 
 }  // namespace luvo

@@ -18,18 +18,7 @@ Panel3dPolarResultsFrame::Panel3dPolarResultsFrame(const wxString& title, const 
     : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
     dragPolarCanvas = new Panel3dDragPolarCanvas(panel, kPanel3dUpperSlot, Run());
     liftAlphaCanvas = new Panel3dLiftAlphaCanvas(panel, kPanel3dLowerSlot, Run());
-    // Below the line of "Ergebnisse:", which GTK's font makes taller than 10 pixels.
-    new wxStaticBox(panel, wxID_ANY, wxS("Neutralpunkt:"), wxPoint(350, 28), wxSize(270, 80));
-    new wxStaticText(panel, wxID_ANY, wxS("Lage desNeutralpunkts l_NP [m]:"), wxPoint(370, 50));
-    new wxStaticText(panel, wxID_ANY, wxS("(relativ zum Ursprung des Koordinatensystems)"),
-                     wxPoint(370, 70));
-    new wxStaticText(panel, wxID_ANY, wxS("="), wxPoint(545, 50));
-    neutralPointText = new wxStaticText(panel, wxID_ANY, wxString(), wxPoint(570, 50));
-
-    // Of this run's record, once: later runs do not change it.
-    const double lnp =
-        Run().record ? Run().record->NeutralPoint() : std::numeric_limits<double>::quiet_NaN();
-    neutralPointText->SetLabel(luvo::FormatLabel("%1.3f", lnp));
+    neutralPointText = AddNeutralPointBox();
 
     dragPolarCanvas->SetToolTip(wxS("cA über cW"));
     liftAlphaCanvas->SetToolTip(wxS("cA über alpha"));

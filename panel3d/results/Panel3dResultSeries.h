@@ -11,9 +11,9 @@ class Panel3dEvaluationRecord;
 class Panel3dPolarEvaluator;
 
 struct Panel3dRun {
-    std::shared_ptr<Panel3dModel> model;               // solved
+    std::shared_ptr<Panel3dModel> model;                    // solved
     std::shared_ptr<const Panel3dEvaluationRecord> record;  // its evaluation
-    std::shared_ptr<Panel3dPolarEvaluator> evaluator;  // held by every panel window
+    std::shared_ptr<Panel3dPolarEvaluator> evaluator;       // held by every panel window
 };
 
 // The span plots' series of the run's model and record: 2M strips and sections; empty without

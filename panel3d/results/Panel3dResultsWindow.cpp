@@ -2,10 +2,14 @@
 
 #include <wx/statbox.h>
 
+#include <limits>
 #include <utility>
 
+#include "common/WxNumber.h"
 #include "panel3d/results/Panel3dPolarResultsFrame.h"
 #include "panel3d/results/Panel3dResultsFrame.h"
+#include "panel3d/results/XfoilFilesFrame.h"
+#include "panel3d/solver/Panel3dEvaluationRecord.h"
 
 namespace {
 
@@ -16,15 +20,36 @@ const wxString kStatus = wxS("Ergebnisse");
 Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint& pos,
                                            const wxSize& size, long style, Panel3dRun run,
                                            const wxString& box, const wxString& hint)
+    : Panel3dResultsWindow(title, pos, size, style, std::move(run), box) {
+    // GTK's font makes the hint about 222 pixels wide: it ends before the button.
+    new wxStaticText(panel, wxID_ANY, hint, wxPoint(292, 465));
+    xfoilButton = new wxButton(panel, kIdXfoilButton, wxS("X&FOIL starten"), wxPoint(520, 460));
+}
+
+Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint& pos,
+                                           const wxSize& size, long style, Panel3dRun run,
+                                           const wxString& box)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style), run_(std::move(run)) {
     panel = GetPanel();
     SetStatusText(kStatus);
     new wxStaticBox(panel, wxID_ANY, box, wxPoint(350, 10));
     closeButton = new wxButton(panel, luvo::kIdButtonClose, wxS("S&chließen"), wxPoint(520, 410));
     closeButton->SetToolTip(wxS("Schließen"));
-    // GTK's font makes the hint about 222 pixels wide: it ends before the button.
-    new wxStaticText(panel, wxID_ANY, hint, wxPoint(292, 465));
-    xfoilButton = new wxButton(panel, kIdXfoilButton, wxS("X&FOIL starten"), wxPoint(520, 460));
+}
+
+wxStaticText* Panel3dResultsWindow::AddNeutralPointBox() {
+    // Below the line of "Ergebnisse:", which GTK's font makes taller than 10 pixels.
+    new wxStaticBox(panel, wxID_ANY, wxS("Neutralpunkt:"), wxPoint(350, 28), wxSize(270, 80));
+    new wxStaticText(panel, wxID_ANY, wxS("Lage desNeutralpunkts l_NP [m]:"), wxPoint(370, 50));
+    new wxStaticText(panel, wxID_ANY, wxS("(relativ zum Ursprung des Koordinatensystems)"),
+                     wxPoint(370, 70));
+    new wxStaticText(panel, wxID_ANY, wxS("="), wxPoint(545, 50));
+    wxStaticText* value = new wxStaticText(panel, wxID_ANY, wxString(), wxPoint(570, 50));
+    // Of this run's record, once: later runs do not change it.
+    const double lnp =
+        run_.record ? run_.record->NeutralPoint() : std::numeric_limits<double>::quiet_NaN();
+    value->SetLabel(luvo::FormatLabel("%1.3f", lnp));
+    return value;
 }
 
 void Panel3dResultsWindow::ShowInfo(const wxString& text) {
@@ -33,7 +58,7 @@ void Panel3dResultsWindow::ShowInfo(const wxString& text) {
     SetStatusText(kStatus);
 }
 
-void Panel3dResultsWindow::OnXfoil(wxCommandEvent&) {}
+void Panel3dResultsWindow::OnXfoil(wxCommandEvent&) { OpenXfoilFilesFrame(run_); }
 
 Panel3dResultsWindow* Panel3dShowResultsWindow(int taskMode, Panel3dRun run) {
     const wxSize size(640, 565);

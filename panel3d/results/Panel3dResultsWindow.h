@@ -23,6 +23,12 @@ class Panel3dResultsWindow : public luvo::LuvoFrame {
     // `box` and `hint` as each window writes them.
     Panel3dResultsWindow(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                          Panel3dRun run, const wxString& box, const wxString& hint);
+    // A window that offers no XFOIL step (the XFOIL results windows).
+    Panel3dResultsWindow(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
+                         Panel3dRun run, const wxString& box);
+
+    // The box "Neutralpunkt:" with its texts; returns the value text, set to the run's l_NP.
+    wxStaticText* AddNeutralPointBox();
 
     // "Info" in the status line while the box is open, then "Ergebnisse" again.
     void ShowInfo(const wxString& text);

@@ -295,12 +295,13 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
             friction += dy * (c0 * cdf[k - 1] + c1 * cdf[k]) / 2;
             pressure += dy * (c0 * cdp[k - 1] + c1 * cdp[k]) / 2;
         }
-        // A wing without extent has no mean.
+        // A wing without extent has no mean. The stations run toward -y, so the area is
+        // negative: adding 0 keeps a zero drag from showing as "-0.000".
         const bool spread = area != 0.0;
         double* totals = &run.xfoilTotals[static_cast<size_t>(3 * p)];
-        totals[0] = spread ? total / area : kNaN;
-        totals[1] = spread ? friction / area : kNaN;
-        totals[2] = spread ? pressure / area : kNaN;
+        totals[0] = spread ? total / area + 0.0 : kNaN;
+        totals[1] = spread ? friction / area + 0.0 : kNaN;
+        totals[2] = spread ? pressure / area + 0.0 : kNaN;
 
         if (run.GetMode() == 2) {
             const double v = run.GetPointSpeed(p);

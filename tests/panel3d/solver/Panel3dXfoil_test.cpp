@@ -327,6 +327,8 @@ TEST(Panel3dXfoilReader, ReadingRightAfterWritingFindsNoResult) {
     EXPECT_EQ(r.codes, (std::vector<int>(4, 1)));
     EXPECT_TRUE(r.failed);
     EXPECT_EQ(run.xfoilTotals, (std::vector<double>(6, 0.0)));
+    // Written and shown as 0, not -0.
+    for (double v : run.xfoilTotals) EXPECT_FALSE(std::signbit(v));
 }
 
 TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {

@@ -1,0 +1,220 @@
+// The XFOIL windows on a small solved run: the file window writes and opens run windows, the run
+// window reads and opens the results window of the run's task, refusals write nothing, and the
+// installed XFOIL leaves no warning.
+#include <wx/app.h>
+#include <wx/uiaction.h>
+
+#include <array>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "panel3d/results/Panel3dPolarResultsFrame.h"
+#include "panel3d/results/XfoilFilesFrame.h"
+#include "panel3d/results/XfoilResultsFrames.h"
+#include "panel3d/results/XfoilRunFrame.h"
+#include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dPolarEvaluator.h"
+#include "panel3d/solver/Panel3dRun.h"
+#include "support/GuiHarness.h"
+
+namespace {
+
+using namespace luvo::test;
+namespace fs = std::filesystem;
+
+// A straight NACA 2412 wing (span 6 m, chord 1 m, 4 sections) at the given angles, each point
+// solved and evaluated: XFOIL converges on all its sections.
+Panel3dRun SolvedRun(const std::vector<double>& alphas) {
+    Panel3dWakeRowCount = 25;
+    Panel3dTrailingEdgeWakeFactor = 0.1;
+    Panel3dWakeLengthFactor = 5.0;
+    Panel3dRun run;
+    run.evaluator = std::make_shared<Panel3dPolarEvaluator>();
+    const int points = static_cast<int>(alphas.size());
+    run.evaluator->SetFlowState(30, 1.5e-5, points > 1 ? 1 : 0, alphas[0], 2, points, 0, 0, 0, 0,
+                                1);
+    for (int p = 0; p < points; ++p) {
+        Panel3dInteractiveRunSettings s;
+        s.flow.alphaStar = alphas[p];
+        s.flow.angleCount = s.flow.pointCount = 1;
+        Panel3dGeometryInputs& w = s.wing;
+        w.span = 6;
+        w.rootChord = w.tipChord = 1;
+        w.rootThickness = w.tipThickness = 12;
+        w.rootCamber = w.tipCamber = 2;
+        w.rootCamberPosition = w.tipCamberPosition = 40;
+        w.flapInner = 50;
+        w.flapOuter = 80;
+        w.hingePosition = 75;
+        w.hingeHeight = 50;
+        s.chordPanels = 8;
+        s.spanPanels = 2;
+        s.clustering = 4;
+        run.model = RunPanel3dInteractive(s, nullptr, nullptr).model;
+        EXPECT_TRUE(run.model);
+        run.evaluator->SetOperatingPoint(alphas[p], p + 1);
+        run.evaluator->EvaluateProfileDrag(*run.model);
+    }
+    run.record = run.evaluator->Record();
+    return run;
+}
+
+void Settle() {
+    wxTheApp->ProcessIdle();
+    Pump(20);
+}
+
+class XfoilWindowsTest : public GuiTest {};
+
+TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    EXPECT_EQ(files->GetTitle(), wxS("XFOIL Dateien"));
+    EXPECT_EQ(files->GetSize(), wxSize(420, 650));
+    EXPECT_EQ(files->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
+    const wxString defaults[] = {
+        wxS("profil.pol"),   wxS("xfoil_results.dat"),      wxS("xfoilP4.exe"), wxS("command.cmd"),
+        wxS("beiwerte.dat"), wxS("XFOIL_abnormalties.txt"), wxS("batch.bat")};
+    for (int i = 0; i < XfoilFilesFrame::kFileCount; ++i) {
+        EXPECT_EQ(files->nameTexts[i]->GetLabel(), defaults[i]);
+    }
+    EXPECT_EQ(files->fileButtons[XfoilFilesFrame::kProgram]->GetToolTipText(),
+              wxS("Pfad unter welchem XFOIL abgelegt ist"));
+
+    Click(files->startButton);
+    Click(files->startButton);
+    Settle();
+    std::vector<wxFrame*> runs;
+    for (wxFrame* f : OpenFrames()) {
+        if (f->GetTitle() == wxS("XFOIL ausfuehren")) runs.push_back(f);
+    }
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_TRUE(fs::exists("profil_003.pol"));
+    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< command.cmd\n");
+    EXPECT_FALSE(fs::exists("xfoil_results_000_00_00.dat"));
+
+    // Before XFOIL ran: every file missing, the warning, and no XFOIL drag.
+    Click(static_cast<XfoilRunFrame*>(runs[0])->startButton);
+    Settle();
+    auto* results = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(results, nullptr);
+    EXPECT_NE(results->warningCanvas, nullptr);
+    EXPECT_EQ(results->warningCanvas->GetPosition(), wxPoint(349, 350));
+    EXPECT_EQ(results->closeButton->GetPosition(), wxPoint(520, 450));
+    for (int i : {3, 4, 5}) EXPECT_EQ(results->valueTexts[i]->GetLabel(), wxS("0.000"));
+    EXPECT_NE(ReadFileBytes("XFOIL_abnormalties.txt").find("3\t1\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes("beiwerte.dat").find("CWr_xf  : 0.00000\n"), std::string::npos);
+
+    // "X&FOIL starten" of a results window opens a further file window each time.
+    Panel3dResultsWindow* polar = Panel3dShowResultsWindow(1, SolvedRun({2, 4}));
+    Click(polar->xfoilButton);
+    Click(polar->xfoilButton);
+    Settle();
+    int fileWindows = 0;
+    for (wxFrame* f : OpenFrames()) fileWindows += f->GetTitle() == wxS("XFOIL Dateien");
+    EXPECT_EQ(fileWindows, 3);
+}
+
+TEST_F(XfoilWindowsTest, RefusalsShowOneBoxAndWriteNothing) {
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    const wxString bad[] = {wxS("a\nb.pol"), wxString(61, 'p')};
+    for (const wxString& name : bad) {
+        files->nameTexts[XfoilFilesFrame::kProfile]->SetLabel(name);
+        ShownBox seen;
+        wxTEST_DIALOG(Click(files->startButton), ExpectBox(&seen));
+        EXPECT_EQ(seen.caption, wxS("Die Eingaben sind nicht korrekt!"));
+        EXPECT_TRUE(seen.style & wxICON_ERROR);
+    }
+    EXPECT_TRUE(fs::is_empty("."));
+    EXPECT_EQ(FindFrame(wxS("XFOIL ausfuehren")), nullptr);
+
+    // A command file in a missing folder: named in one box, and no run window.
+    files->nameTexts[XfoilFilesFrame::kProfile]->SetLabel(wxS("profil.pol"));
+    files->nameTexts[XfoilFilesFrame::kCommand]->SetLabel(wxS("fehlt/command.cmd"));
+    ShownBox seen;
+    wxTEST_DIALOG(Click(files->startButton), ExpectBox(&seen));
+    EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
+    EXPECT_NE(seen.message.Find(wxS("fehlt/command.cmd")), wxNOT_FOUND);
+    EXPECT_EQ(FindFrame(wxS("XFOIL ausfuehren")), nullptr);
+}
+
+TEST_F(XfoilWindowsTest, InstalledXfoilGivesTheLiftPolarsWithoutWarning) {
+    const Panel3dRun run = SolvedRun({2, 4});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    files->nameTexts[XfoilFilesFrame::kProgram]->SetLabel(wxS("/usr/bin/xfoil"));
+    Click(files->startButton);
+    Settle();
+    auto* runWindow = dynamic_cast<XfoilRunFrame*>(FindFrame(wxS("XFOIL ausfuehren")));
+    ASSERT_NE(runWindow, nullptr);
+    ASSERT_EQ(std::system("xvfb-run -a sh batch.bat > xfoil.out 2>&1"), 0);
+    Click(runWindow->startButton);
+    Settle();
+    auto* polar = dynamic_cast<XfoilPolarResultsFrame*>(FindFrame(wxS("XFOIL Polaren Ergebnisse")));
+    ASSERT_NE(polar, nullptr);
+    EXPECT_EQ(polar->warningCanvas, nullptr);
+    EXPECT_EQ(polar->dragPolarCanvas->GetToolTipText(), wxS("cA über cW "));
+    EXPECT_EQ(ReadFileBytes("XFOIL_abnormalties.txt").find("\t1\n"), std::string::npos);
+    const Panel3dEvaluationRecord& reading = *polar->Run().record;
+    EXPECT_NE(reading.GetXfoilTotalCoefficient(0), reading.GetXfoilTotalCoefficient(3));
+    EXPECT_GT(reading.GetXfoilTotalCoefficient(0), 0.003);
+}
+
+}  // namespace
+
+namespace {
+
+class ScreenXfoilWindows : public XfoilWindowsTest {};
+
+TEST_F(ScreenXfoilWindows, Tour) {
+    wxUIActionSimulator().MouseMove(1270, 1010);
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    SaveTourShot(files, "xfoil_files");
+    Click(files->startButton);
+    Settle();
+    auto* runWindow = dynamic_cast<XfoilRunFrame*>(FindFrame(wxS("XFOIL ausfuehren")));
+    ASSERT_NE(runWindow, nullptr);
+    SaveTourShot(runWindow, "xfoil_run");
+    // Before XFOIL ran: the single state with its warning.
+    Click(runWindow->startButton);
+    Settle();
+    wxFrame* single = FindFrame(wxS("XFOIL Ergebnisse"));
+    ASSERT_NE(single, nullptr);
+    SaveTourShot(single, "xfoil_results");
+
+    const Panel3dRun polars = SolvedRun({2, 4});
+    Panel3dEvaluationRecord reading = *polars.record;
+    ReadXfoilResults(Panel3dXfoilNames(), reading);
+    wxFrame* polar = OpenXfoilResultsWindow(
+        {polars.model, std::make_shared<Panel3dEvaluationRecord>(reading), polars.evaluator}, true);
+    SaveTourShot(polar, "xfoil_polar_results");
+
+    // A speed polar of two speeds, its series by hand.
+    std::array<double, 9> flow = polars.record->FlowState();
+    auto speed = std::make_shared<Panel3dEvaluationRecord>(8, 2, flow, 2);
+    for (auto* v : {&speed->flightSpeedFlatPlate, &speed->flightSpeedIntegral,
+                    &speed->flightSpeedInduced, &speed->flightSpeedXfoil}) {
+        *v = {30, 45};
+    }
+    for (auto* v : {&speed->sinkSpeedFlatPlate, &speed->sinkSpeedIntegral, &speed->sinkSpeedInduced,
+                    &speed->sinkSpeedXfoil}) {
+        *v = {-0.9, -1.2};
+    }
+    for (auto* v : {&speed->powerFlatPlate, &speed->powerIntegral, &speed->powerInduced,
+                    &speed->powerXfoil, &speed->thrustFlatPlate, &speed->thrustIntegral,
+                    &speed->thrustInduced, &speed->thrustXfoil}) {
+        *v = {300, 420};
+    }
+    auto* speedWindow = dynamic_cast<XfoilSpeedPolarResultsFrame*>(
+        OpenXfoilResultsWindow({polars.model, speed, polars.evaluator}, false));
+    ASSERT_NE(speedWindow, nullptr);
+    EXPECT_EQ(speedWindow->GetTitle(), wxS("XFOIL Geschw.-Polaren Ergebnisse"));
+    SaveTourShot(speedWindow, "xfoil_speed_polar_results");
+    SelectRadio(speedWindow->polarRadioBox, 1);
+    EXPECT_NE(dynamic_cast<Panel3dThrustPolarXfoilCanvas*>(speedWindow->lowerCanvas), nullptr);
+}
+
+}  // namespace
