@@ -220,6 +220,16 @@ void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
     if (Panel3dRunActive) return;
     if (!PassChecks(true)) return;
+    Panel3dDiscretisationValues values;
+    values.chordPanels = ChordPanelsTyped();
+    values.spanPanels = SpanPanelsTyped();
+    values.iterationCount = iterationsField->Number();
+    values.wakeMode = wakeRadioBox->GetSelection();
+    values.clustering = spacingSlider->GetValue();
+    values.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    values.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
+    values.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
+    Panel3dRunInteractive(*this, values, evaluator_, [this] { CloseWindow(); });
 }
 
 // clang-format off

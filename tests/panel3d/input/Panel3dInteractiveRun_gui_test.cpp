@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "common/LuvoFrame.h"
+#include "panel3d/input/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
 #include "panel3d/input/Panel3dRunWindows.h"
@@ -110,6 +111,57 @@ TEST_F(Panel3dInteractiveRunTest, AFailedRunShowsItsBoxAndKeepsTheStarter) {
     wxTheApp->ProcessIdle();
     EXPECT_EQ(FramesTitled(wxS("Rechnung läuft!")), 0);
     EXPECT_EQ(FramesTitled(wxS("Ergebnisse")), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// Through the window: "Starte&n" after "A&nzeigen".
+class Panel3dDiscretisationStartTest : public panel3d_test::Panel3dInputTest {
+  protected:
+    void TearDown() override {
+        Panel3dInputTest::TearDown();
+        Panel3dPanelModel.reset();
+        Panel3dWakeRowCount = 25;
+    }
+};
+
+TEST_F(Panel3dDiscretisationStartTest, TheRunClosesFlapViewAndDiscretisationAndKeepsTheGeometry) {
+    Panel3dWakeRowCount = 3;
+    Panel3dCurrentFlowState.alphaStar = 2.5;
+    Panel3dCurrentFlowState.angleCount = 1;
+    Panel3dCurrentFlowState.pointCount = 1;
+    auto* g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
+                                       wxDefaultPosition, wxSize(760, 730));
+    Panel3dGeometryWindow = g;
+    Panel3dGeometryOpen = true;
+    g->Show(true);
+    Click(g->nextButton);
+    Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
+    ASSERT_NE(d, nullptr);
+    SetText(d->chordPanelsField, wxS("4"));
+    SetText(d->spanPanelsField, wxS("3"));
+    Click(d->showFlapsButton);
+    ASSERT_TRUE(Panel3dFlapOpen);
+    Click(d->startButton);
+    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(Panel3dFlapOpen);
+    wxTheApp->ProcessIdle();
+    int results = 0, others = 0;
+    for (wxFrame* f : OpenFrames()) {
+        if (wxTheApp->IsScheduledForDestruction(f)) continue;
+        if (f->GetTitle() == wxS("Ergebnisse")) ++results;
+        if (f->GetTitle() == wxS("Klappenausschlag") || f->GetTitle() == wxS("Diskretisierung") ||
+            f->GetTitle() == wxS("Rechnung läuft!")) {
+            ++others;
+        }
+    }
+    EXPECT_EQ(results, 1);
+    EXPECT_EQ(others, 0);
+    EXPECT_TRUE(Panel3dGeometryOpen);
+    ASSERT_TRUE(Panel3dPanelModel);
+    EXPECT_EQ(Panel3dPanelModel->ChordPanels(), 4);
 }
 
 }  // namespace
