@@ -1,6 +1,5 @@
 #include "vlm/VlmDiscretisationFrame.h"
 
-#include <wx/dcclient.h>
 #include <wx/statbox.h>
 
 #include <cmath>
@@ -8,7 +7,6 @@
 
 #include "common/FileChooser.h"
 #include "common/RangeCheckBox.h"
-#include "common/WxPlotPainter.h"
 #include "vlm/VlmGeometryFrame.h"
 #include "vlm/VlmModule.h"
 
@@ -36,22 +34,6 @@ luvo::FileChooserRow AddFileRow(wxWindow* panel, int top, wxWindowID id, const w
 
 }  // namespace
 
-VlmDistributionCanvas::VlmDistributionCanvas(wxWindow* parent, const wxPoint& pos,
-                                             const wxSize& size)
-    : wxWindow(parent, wxID_ANY, pos, size) {
-    SetBackgroundColour(*wxWHITE);
-}
-
-void VlmDistributionCanvas::OnPaint(wxPaintEvent&) {
-    wxPaintDC dc(this);
-    // Its own window's slider, so the preview never depends on the module pointer.
-    if (auto* frame = dynamic_cast<VlmDiscretisationFrame*>(wxGetTopLevelParent(this))) {
-        frame->distribution = VlmDistributionFor(frame->distributionSlider->GetValue());
-        dc.Clear();
-        DrawOn(dc, DrawVlmDistribution, frame->distribution);
-    }
-}
-
 VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPoint& pos,
                                                const wxSize& size, long style)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
@@ -64,9 +46,9 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
                                       wxSL_HORIZONTAL | wxSL_LABELS);
     new wxStaticText(panel, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(28, 130));
     new wxStaticText(panel, wxID_ANY, wxS("100: vorne fein, hinten grob"), wxPoint(28, 150));
-    distributionCanvas = new VlmDistributionCanvas(panel, wxPoint(210, 40), wxSize(150, 140));
+    distributionCanvas =
+        new VlmDistributionCanvas(panel, distributionSlider, wxPoint(210, 40), wxSize(150, 140));
     distributionCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
-    distribution = VlmDistributionFor(distributionSlider->GetValue());
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
                     wxSize(390, 120));
@@ -102,13 +84,6 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
     startButton = new wxButton(panel, luvo::kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
 }
 
-void VlmDiscretisationFrame::DrawDistribution() {
-    distribution = VlmDistributionFor(distributionSlider->GetValue());
-    wxClientDC dc(distributionCanvas);
-    dc.Clear();
-    DrawOn(dc, DrawVlmDistribution, distribution);
-}
-
 void VlmDiscretisationFrame::CloseWindow() {
     if (VlmDiscretisationWindow == this) VlmDiscretisationOpen = false;
     Destroy();
@@ -139,7 +114,7 @@ void VlmDiscretisationFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(kStatus, 0);
 }
 
-void VlmDiscretisationFrame::OnSlider(wxCommandEvent&) { DrawDistribution(); }
+void VlmDiscretisationFrame::OnSlider(wxCommandEvent&) { distributionCanvas->Redraw(); }
 
 void VlmDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
     const bool relaxed = wakeRadioBox->GetSelection() == 1;
@@ -200,10 +175,6 @@ void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(VlmDistributionCanvas, wxWindow)
-    EVT_PAINT(VlmDistributionCanvas::OnPaint)
-wxEND_EVENT_TABLE()
-
 wxBEGIN_EVENT_TABLE(VlmDiscretisationFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, VlmDiscretisationFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, VlmDiscretisationFrame::OnInfo)

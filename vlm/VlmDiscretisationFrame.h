@@ -8,18 +8,14 @@
 #include <wx/stattext.h>
 #include <wx/window.h>
 
+#include "common/ChordwiseSpacingCanvas.h"
 #include "common/LuvoFrame.h"
-#include "vlm/VlmDistributionPlot.h"
 #include "vlm/VlmGridInputFrame.h"
 
 // The preview of the chordwise distribution; every paint redraws it from the slider.
-class VlmDistributionCanvas : public wxWindow {
+class VlmDistributionCanvas : public luvo::ChordwiseSpacingCanvas {
   public:
-    VlmDistributionCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-
-  private:
-    void OnPaint(wxPaintEvent& event);
-    wxDECLARE_EVENT_TABLE();
+    using luvo::ChordwiseSpacingCanvas::ChordwiseSpacingCanvas;
 };
 
 class VlmDiscretisationFrame : public luvo::LuvoFrame {
@@ -34,9 +30,6 @@ class VlmDiscretisationFrame : public luvo::LuvoFrame {
 
     VlmDiscretisationFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                            long style = wxDEFAULT_FRAME_STYLE);
-
-    // Redraws the construction of the chordwise distribution for the slider's value.
-    void DrawDistribution();
 
     wxPanel* panel = nullptr;
     VlmInputField* chordwiseCountField = nullptr;
@@ -53,8 +46,6 @@ class VlmDiscretisationFrame : public luvo::LuvoFrame {
     wxStaticText* result3dFileLabel = nullptr;
     wxStaticText* cpFileLabel = nullptr;
     wxStaticText* caFileLabel = nullptr;
-    // The construction last drawn.
-    VlmDistributionConstruction distribution;
 
   private:
     void OnClose(wxCloseEvent& event);

@@ -1,15 +1,97 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 
+#include <wx/statbox.h>
+
+#include <cmath>
 #include <utility>
 
+#include "common/FileChooser.h"
+#include "common/RangeCheckBox.h"
+#include "common/WxFileName.h"
+#include "panel3d/input/Panel3dDiscretisation.h"
 #include "panel3d/input/Panel3dFlapFrame.h"
+#include "panel3d/input/Panel3dFlowState.h"
+#include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
+#include "panel3d/input/Panel3dRunWindows.h"
+#include "panel3d/solver/Panel3dModel.h"
+#include "panel3d/solver/Panel3dModule.h"
+
+namespace {
+
+const wxString kStatus = wxS("Rechnung starten");
+
+// A parameter row: the label at (30, y + 3), the field 30 pixels wide at (258, y).
+Panel3dInputField* AddField(wxWindow* panel, int y, const wxString& label, const wxString& value) {
+    new wxStaticText(panel, wxID_ANY, label, wxPoint(30, y + 3));
+    return new Panel3dInputField(panel, wxID_ANY, value, wxPoint(258, y), wxSize(30, -1));
+}
+
+// The model sizes of the module with these counts.
+Panel3dModelSizes SizesFor(int chordPanels, int spanPanels) {
+    Panel3dModelSizes sizes = Panel3dModuleSizes();
+    sizes.chordPanels = chordPanels;
+    sizes.spanPanels = spanPanels;
+    return sizes;
+}
+
+}  // namespace
 
 Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
     const wxString& title, const wxPoint& pos, const wxSize& size, long style,
     std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style),
-      evaluator_(std::move(evaluator)) {}
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
+      evaluator_(std::move(evaluator)) {
+    panel = GetPanel();
+    SetStatusText(kStatus, 0);
+
+    new wxStaticBox(panel, wxID_ANY, wxS("Verteilung der Stützststellen in Tiefenrichtung:"),
+                    wxPoint(10, 10), wxSize(390, 190));
+    spacingSlider = new wxSlider(panel, kIdSlider, 4, 1, 100, wxPoint(28, 70), wxSize(155, -1),
+                                 wxSL_HORIZONTAL | wxSL_LABELS);
+    new wxStaticText(panel, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(28, 130));
+    new wxStaticText(panel, wxID_ANY, wxS("100: vorne fein, hinten grob"), wxPoint(28, 150));
+    clusteringCanvas =
+        new Panel3dClusteringCanvas(panel, spacingSlider, wxPoint(210, 40), wxSize(150, 140));
+    clusteringCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
+
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
+                    wxSize(390, 120));
+    chordPanelsField =
+        AddField(panel, 230, wxS("Panelzahl in x-Richtung pro Flügelseite:"), wxS("30"));
+    spanPanelsField =
+        AddField(panel, 255, wxS("Panelzahl in y-Richtung pro Halbspannweite:"), wxS("15"));
+    iterationsField = AddField(panel, 280, wxS("Anzahl der Iterationen:"), wxS("0"));
+    iterationsField->SetToolTip(wxS("Anzahl der Iterationen eingeben"));
+    iterationsField->Enable(false);
+    new wxStaticText(panel, wxID_ANY, wxS("Visualisierung des Klappenausschlages:"),
+                     wxPoint(30, 306));
+    showFlapsButton =
+        new wxButton(panel, kIdShowFlaps, wxS("A&nzeigen"), wxPoint(258, 300), wxSize(-1, 26));
+
+    const wxString wakes[] = {wxS("eben"), wxS("relaxiert")};
+    wakeRadioBox = new wxRadioBox(panel, kIdWakeRadio, wxS("Nachlauf:"), wxPoint(315, 225),
+                                  wxDefaultSize, 2, wakes, 1, wxRA_SPECIFY_COLS);
+    wakeRadioBox->SetSelection(0);
+
+    const luvo::FileChooserRow result3d = luvo::AddFileChooserRow(
+        panel, 338, kIdChoose3d, wxS("Auswahl der Ergebnisdatei 3D:"), wxS("D&atei wählen"),
+        wxS("Festlegen des Dateinamens für 3D-Ergebnisdaten"), wxS("3D.dat"));
+    const luvo::FileChooserRow cp = luvo::AddFileChooserRow(
+        panel, 388, kIdChooseCp, wxS("Auswahl der Ergebnisdatei cp über x:"), wxS("Da&tei wählen"),
+        wxS("Festlegen des Dateinamens für cp-Verlauf"), wxS("cp-x.dat"));
+    const luvo::FileChooserRow ca = luvo::AddFileChooserRow(
+        panel, 438, kIdChooseCa, wxS("Auswahl der Ergebnisdatei ca über y:"), wxS("Dat&ei wählen"),
+        wxS("Festlegen des Dateinamens für ca-Verlauf"), wxS("ca-y.dat"));
+    choose3dButton = result3d.button;
+    result3dFileLabel = result3d.label;
+    chooseCpButton = cp.button;
+    cpFileLabel = cp.label;
+    chooseCaButton = ca.button;
+    caFileLabel = ca.label;
+
+    startButton = new wxButton(panel, luvo::kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
+}
 
 void Panel3dDiscretisationFrame::CloseWindow() {
     // The flap view draws this window's model: it goes with it.
@@ -21,12 +103,135 @@ void Panel3dDiscretisationFrame::CloseWindow() {
     Destroy();
 }
 
-void Panel3dDiscretisationFrame::OnClose(wxCloseEvent&) { CloseWindow(); }
+bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
+    // The geometry window closes this one with it; this only guards a stale pointer.
+    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) {
+        luvo::ShowErrorBox(
+            this, wxS("Die Flügelgeometrie fehlt:\n\nDas Geometriefenster ist geschlossen.\n"),
+            wxString::FromUTF8(luvo::kInvalidInputCaption));
+        return false;
+    }
+    std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
+        ChordPanelsTyped(), SpanPanelsTyped(), Panel3dGeometryWindow->Inputs(),
+        Panel3dCurrentFlowState.alphaStar, forRun);
+    // A relaxed wake is solved only inside its relaxation steps.
+    if (forRun && wakeMode == 1) {
+        checks.push_back(luvo::IterationCountCheck(iterationsField->Number()));
+    }
+    return luvo::PassRangeChecks(this, checks);
+}
 
-void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) { CloseWindow(); }
+std::shared_ptr<Panel3dModel> Panel3dDiscretisationFrame::BuildWingModel() const {
+    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) return nullptr;
+    const int n = static_cast<int>(std::trunc(ChordPanelsTyped()));
+    const int m = static_cast<int>(std::trunc(SpanPanelsTyped()));
+    std::shared_ptr<Panel3dModel> model = Panel3dModel::Create(SizesFor(n, m));
+    if (!model) return nullptr;
+    Panel3dSetWingInputs(*model, Panel3dGeometryWindow->Inputs(), spacingSlider->GetValue());
+    if (!model->GenerateWingGrid()) return nullptr;
+    return model;
+}
+
+bool Panel3dDiscretisationFrame::ShowFlaps() {
+    if (!PassChecks(false)) return false;
+    std::shared_ptr<Panel3dModel> model = BuildWingModel();
+    if (!model) {
+        luvo::ShowErrorBox(this,
+                           wxS("Das Panelnetz konnte nicht erzeugt werden:\n\n"
+                               "Für diese Panelzahlen ist nicht genügend Speicher frei.\n"),
+                           wxS("Fehler!"));
+        return false;
+    }
+    Panel3dChordPanelCount = model->ChordPanels();
+    Panel3dSpanPanelCount = model->SpanPanels();
+    Panel3dChordPointCount = 2 * Panel3dChordPanelCount + 1;
+    Panel3dSpanPointCount = 2 * Panel3dSpanPanelCount + 1;
+    Panel3dPanelModel = model;
+    Panel3dShowFlapView(model);
+    return true;
+}
+
+Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
+    Panel3dInteractiveRunSettings settings;
+    settings.flow = Panel3dCurrentFlowState;
+    if (Panel3dGeometryOpen && Panel3dGeometryWindow != nullptr) {
+        settings.wing = Panel3dGeometryWindow->Inputs();
+    }
+    settings.sideslip = settings.wing.beta;
+    settings.chordPanels = ChordPanelsTyped();
+    settings.spanPanels = SpanPanelsTyped();
+    settings.clustering = spacingSlider->GetValue();
+    settings.wakeMode = wakeMode;
+    settings.iterationCount = iterationsField->Number();
+    settings.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    settings.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
+    settings.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
+    return settings;
+}
+
+void Panel3dDiscretisationFrame::OnClose(wxCloseEvent& event) {
+    // A run closes the window itself when it ends.
+    if (!Panel3dRefuseCloseDuringRun(event)) CloseWindow();
+}
+
+void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!Panel3dRunActive) CloseWindow();
+}
+
+void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
+    SetStatusText(wxS("Info"), 0);
+    luvo::ShowInfoBox(
+        this,
+        wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
+            "bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in x-Richtung bzw. in "
+            "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Panels in "
+            "Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels in Spannweitenrichtung "
+            "je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny"),
+        wxS("Info Eingabe der Diskretisierungsparameter"));
+    SetStatusText(kStatus, 0);
+}
+
+void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->Redraw(); }
+
+void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) {
+    // The pause of a run dispatches events: no new model while one is being solved.
+    if (!Panel3dRunActive) ShowFlaps();
+}
+
+void Panel3dDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
+    wakeMode = wakeRadioBox->GetSelection();
+    const bool relaxed = wakeMode == 1;
+    iterationsField->SetValue(relaxed ? wxS("8") : wxS("0"));
+    iterationsField->Enable(relaxed);
+}
+
+void Panel3dDiscretisationFrame::OnChoose3dFile(wxCommandEvent&) {
+    luvo::ChooseFileInto(this, result3dFileLabel, luvo::ResultFileChoice(wxS("3D.dat")));
+}
+
+void Panel3dDiscretisationFrame::OnChooseCpFile(wxCommandEvent&) {
+    luvo::ChooseFileInto(this, cpFileLabel, luvo::ResultFileChoice(wxS("cp-x.dat")));
+}
+
+void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
+    luvo::ChooseFileInto(this, caFileLabel, luvo::ResultFileChoice(wxS("ca-y.dat")));
+}
+
+void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
+    if (Panel3dRunActive) return;
+    if (!PassChecks(true)) return;
+}
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dDiscretisationFrame::OnCloseCommand)
+    EVT_MENU(luvo::kIdMenuInfo, Panel3dDiscretisationFrame::OnInfo)
+    EVT_SLIDER(Panel3dDiscretisationFrame::kIdSlider, Panel3dDiscretisationFrame::OnSlider)
+    EVT_BUTTON(Panel3dDiscretisationFrame::kIdShowFlaps, Panel3dDiscretisationFrame::OnShowFlaps)
+    EVT_BUTTON(Panel3dDiscretisationFrame::kIdChoose3d, Panel3dDiscretisationFrame::OnChoose3dFile)
+    EVT_BUTTON(Panel3dDiscretisationFrame::kIdChooseCp, Panel3dDiscretisationFrame::OnChooseCpFile)
+    EVT_BUTTON(Panel3dDiscretisationFrame::kIdChooseCa, Panel3dDiscretisationFrame::OnChooseCaFile)
+    EVT_RADIOBOX(Panel3dDiscretisationFrame::kIdWakeRadio, Panel3dDiscretisationFrame::OnWakeRadioBox)
+    EVT_BUTTON(luvo::kIdButtonStart, Panel3dDiscretisationFrame::OnStart)
     EVT_CLOSE(Panel3dDiscretisationFrame::OnClose)
 wxEND_EVENT_TABLE()

@@ -196,7 +196,7 @@ TEST_F(ScreenVlmDiscretisation, SliderMovesAndRepaintsRedrawTheConstruction) {
     wxUIActionSimulator().MouseMove(1270, 1010);
     CaptureFrame(d);
     MoveSlider(100);
-    EXPECT_EQ(d->distribution.k, 100);
+    EXPECT_EQ(d->distributionCanvas->Sketch().k, 100);
     // The vertical first ray from the trailing edge (20 + 100, 110) up to (120, 10).
     wxImage shot = ReadScreen(d->distributionCanvas);
     EXPECT_GE(BlackInColumn(shot, 120, 12, 108), 90);
@@ -205,7 +205,7 @@ TEST_F(ScreenVlmDiscretisation, SliderMovesAndRepaintsRedrawTheConstruction) {
     d->distributionSlider->SetValue(1);
     d->distributionCanvas->Refresh();
     d->distributionCanvas->Update();
-    EXPECT_EQ(d->distribution.k, 1);
+    EXPECT_EQ(d->distributionCanvas->Sketch().k, 1);
     shot = ReadScreen(d->distributionCanvas);
     EXPECT_LT(BlackInColumn(shot, 120, 12, 100), 10);
 

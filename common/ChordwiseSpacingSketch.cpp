@@ -1,17 +1,16 @@
-#include "vlm/VlmDistributionPlot.h"
+#include "common/ChordwiseSpacingSketch.h"
 
 #include <cmath>
-
-#include "vlm/VlmValues.h"
 
 namespace {
 
 constexpr int kIntervals = 12;
+const double kPi = std::acos(-1.0);
 
 }  // namespace
 
-VlmDistributionConstruction VlmDistributionFor(int k) {
-    VlmDistributionConstruction c;
+ChordwiseSpacingSketch ChordwiseSpacingSketchFor(int k) {
+    ChordwiseSpacingSketch c;
     c.k = k;
     const double s = 0.5 * k;
     c.radius = 50.0 + s;
@@ -19,11 +18,11 @@ VlmDistributionConstruction VlmDistributionFor(int k) {
     c.height = std::sqrt(c.radius * c.radius - e * e);
     // atan2 gives pi/2 for e = 0, where h / e has no value.
     c.phi0 = std::atan2(c.height, e);
-    c.deltaPhi = (VlmPi - c.phi0) / kIntervals;
+    c.deltaPhi = (kPi - c.phi0) / kIntervals;
     return c;
 }
 
-void DrawVlmDistribution(PlotPainter& painter, const VlmDistributionConstruction& c) {
+void DrawChordwiseSpacingSketch(PlotPainter& painter, const ChordwiseSpacingSketch& c) {
     PlotPixels px(painter, 1e5);
     px.Origin(20, 110);
     px.Pen(PlotPen::StockBlack());

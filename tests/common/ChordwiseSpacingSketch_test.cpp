@@ -1,6 +1,6 @@
 // The circle construction of the chordwise distribution preview.
 
-#include "vlm/VlmDistributionPlot.h"
+#include "common/ChordwiseSpacingSketch.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +24,7 @@ struct Construction {
 
 Construction Record(int k) {
     RecordingPainter p;
-    DrawVlmDistribution(p, VlmDistributionFor(k));
+    DrawChordwiseSpacingSketch(p, ChordwiseSpacingSketchFor(k));
     const auto lines = p.Of(DrawStep::Line);
     EXPECT_EQ(lines.size(), 1u + 12u + 12u + 200u);
     EXPECT_EQ(p.Of(DrawStep::Arc).size(), 1u);
@@ -38,8 +38,8 @@ Construction Record(int k) {
     return c;
 }
 
-TEST(VlmDistributionPlot, SliderAtHundredPutsTheCentreAtTheTrailingEdge) {
-    const VlmDistributionConstruction c = VlmDistributionFor(100);
+TEST(ChordwiseSpacingSketch, SliderAtHundredPutsTheCentreAtTheTrailingEdge) {
+    const ChordwiseSpacingSketch c = ChordwiseSpacingSketchFor(100);
     EXPECT_DOUBLE_EQ(c.phi0, kPi / 2);
     EXPECT_DOUBLE_EQ(c.radius, 100.0);
     EXPECT_DOUBLE_EQ(c.deltaPhi, kPi / 24);
@@ -59,7 +59,7 @@ TEST(VlmDistributionPlot, SliderAtHundredPutsTheCentreAtTheTrailingEdge) {
     EXPECT_EQ(d.rays[0].y2, -100);
 }
 
-TEST(VlmDistributionPlot, RaysAndFeetFollowTheCircle) {
+TEST(ChordwiseSpacingSketch, RaysAndFeetFollowTheCircle) {
     for (int k : {1, 4, 37, 100}) {
         const double r = 50.0 + 0.5 * k;
         const double e = 50.0 - 0.5 * k;
