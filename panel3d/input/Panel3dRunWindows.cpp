@@ -1,8 +1,13 @@
 #include "panel3d/input/Panel3dRunWindows.h"
 
+#include <wx/statusbr.h>
+
 #include <vector>
 
 #include "common/LuvoFrame.h"
+#include "common/RangeCheck.h"
+#include "panel3d/input/Panel3dFlowState.h"
+#include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/results/Panel3dResultsWindow.h"
 
@@ -33,4 +38,46 @@ wxString Panel3dRunFailureText(Panel3dRunError error) {
         return wxS("Für diese Panelzahl reicht der Arbeitsspeicher nicht aus.\n");
     }
     return wxS("Das Gleichungssystem ist mit diesen Eingaben nicht lösbar.\n");
+}
+
+void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& values,
+                           std::shared_ptr<Panel3dPolarEvaluator> evaluator,
+                           const std::function<void()>& closeWindow) {
+    const wxString readyText = window.GetStatusBar()->GetStatusText(0);
+    Panel3dRunScreen screen;
+    window.SetStatusText(wxS("Rechnung läuft"), 0);
+    // The geometry window refuses to close during the run; only a close that cannot be refused
+    // gets here.
+    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) {
+        screen.End();
+        window.SetStatusText(readyText, 0);
+        return;
+    }
+    Panel3dInteractiveRunSettings settings;
+    settings.flow = Panel3dCurrentFlowState;
+    settings.wing = Panel3dGeometryWindow->Inputs();
+    settings.sideslip = settings.wing.beta;
+    settings.chordPanels = values.chordPanels;
+    settings.spanPanels = values.spanPanels;
+    settings.iterationCount = values.iterationCount;
+    settings.wakeMode = values.wakeMode;
+    settings.clustering = values.clustering;
+    settings.result3dFileName = values.result3dFileName;
+    settings.resultCpFileName = values.resultCpFileName;
+    settings.resultCaFileName = values.resultCaFileName;
+
+    luvo::WindowRunReporter reporter(&window, screen.progress()->progressCanvas);
+    const Panel3dRunOutcome outcome = RunPanel3dInteractive(settings, evaluator.get(), &reporter);
+    if (outcome.error != Panel3dRunError::kNone) {
+        screen.End();
+        window.SetStatusText(wxS("Fehler!"), 0);
+        luvo::ShowErrorBox(&window, Panel3dRunFailureText(outcome.error),
+                           wxString::FromUTF8(luvo::kInvalidInputCaption));
+        window.SetStatusText(readyText, 0);
+        return;
+    }
+    wxFrame* results = Panel3dOpenResultsWindow(settings.flow.taskMode, outcome, evaluator);
+    screen.End();
+    closeWindow();
+    Panel3dReportUnwrittenFiles(results, outcome);
 }

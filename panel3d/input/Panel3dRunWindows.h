@@ -5,7 +5,9 @@
 
 #include <wx/frame.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "common/ProgressFrame.h"
 #include "panel3d/solver/Panel3dRun.h"
@@ -37,6 +39,26 @@ wxFrame* Panel3dOpenResultsWindow(int taskMode, const Panel3dRunOutcome& outcome
 // One error box over the results window naming the result files that could not be written;
 // none when all were written.
 void Panel3dReportUnwrittenFiles(wxFrame* results, const Panel3dRunOutcome& outcome);
+
+// What "Starte&n" of "Diskretisierung" reads from its window, as entered.
+struct Panel3dDiscretisationValues {
+    double chordPanels = 0;  // N per wing side
+    double spanPanels = 0;   // M per half span
+    double iterationCount = 0;
+    int wakeMode = 0;    // 0 flat, 1 relaxed
+    int clustering = 1;  // the slider, 1..100
+    std::string result3dFileName;
+    std::string resultCpFileName;
+    std::string resultCaFileName;
+};
+
+// The interactive run once "Starte&n" has passed its checks: the progress window and its pause,
+// the run with the geometry window's wing, its texts in `window`'s status line, the results
+// window; `closeWindow` then closes the starting window (and with it the flap view). A failed
+// run shows its box over `window`, which stays.
+void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& values,
+                           std::shared_ptr<Panel3dPolarEvaluator> evaluator,
+                           const std::function<void()>& closeWindow);
 
 // The message of a failed interactive run (the grid-file run has its file's box).
 wxString Panel3dRunFailureText(Panel3dRunError error);
