@@ -147,7 +147,7 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
     Panel3dChordPointCount = 2 * Panel3dChordPanelCount + 1;
     Panel3dSpanPointCount = 2 * Panel3dSpanPanelCount + 1;
     Panel3dPanelModel = model;
-    Panel3dShowFlapView(model);
+    Panel3dShowFlapView(model, evaluator_);
     return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "app/MainFrame.h"
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
+#include "panel3d/input/Panel3dFlapFrame.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dGridInputFrame.h"
 #include "panel3d/input/Panel3dInputWindows.h"
@@ -323,7 +324,11 @@ TEST_F(Panel3dMethodFrameTest, DiscretisationTakesTheEvaluatorOfItsGeometryWindo
     ASSERT_TRUE(Panel3dDiscretisationOpen);
     ASSERT_FALSE(evaluator.expired());
     EXPECT_EQ(Panel3dDiscretisationWindow->Evaluator(), evaluator.lock());
-    // The geometry window takes "Diskretisierung" with it, and with them the evaluator goes.
+    Click(Panel3dDiscretisationWindow->showFlapsButton);
+    ASSERT_TRUE(Panel3dFlapOpen);
+    EXPECT_EQ(Panel3dFlapWindow->Evaluator(), evaluator.lock());
+    // The geometry window takes "Diskretisierung" and the flap view with it, and with them the
+    // evaluator goes.
     Panel3dGeometryWindow->Close(true);
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(Panel3dDiscretisationOpen);

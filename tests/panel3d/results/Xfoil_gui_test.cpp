@@ -18,6 +18,7 @@
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "panel3d/solver/Panel3dRun.h"
 #include "support/GuiHarness.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -139,6 +140,48 @@ TEST_F(XfoilWindowsTest, RefusalsShowOneBoxAndWriteNothing) {
     EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
     EXPECT_NE(seen.message.Find(wxS("fehlt/command.cmd")), wxNOT_FOUND);
     EXPECT_EQ(FindFrame(wxS("XFOIL ausfuehren")), nullptr);
+}
+
+TEST_F(XfoilWindowsTest, InfoBoxesAndFileDialogs) {
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    wxString status;
+    ShownBox box = ShowInfoBox(files, &status);
+    EXPECT_EQ(box.caption, wxS("Info XFOIL Dateien"));
+    EXPECT_TRUE(box.message.StartsWith(wxS("Hier werden die Filnamen für die Profile")));
+    EXPECT_TRUE(box.style & wxICON_INFORMATION);
+    EXPECT_EQ(status, wxS("Gewählt: Info"));
+    EXPECT_EQ(files->GetStatusBar()->GetStatusText(0),
+              wxS("Auswahl XFOIL, Auswahl der Dateinamen"));
+
+    // The program dialog offers programs without extension and proposes the built-in name
+    // whatever the label shows; a cancelled dialog changes nothing.
+    wxButton* program = files->fileButtons[XfoilFilesFrame::kProgram];
+    ShownFileDialog seen;
+    wxTEST_DIALOG(Click(program), ExpectFile(wxS("/usr/bin/xfoil"), wxID_OK, &seen));
+    EXPECT_EQ(seen.message, wxS("XFOIL Pfad angeben"));
+    EXPECT_EQ(seen.wildcard, wxS("*.exe|*.exe|*|*"));
+    EXPECT_EQ(files->nameTexts[XfoilFilesFrame::kProgram]->GetLabel(), wxS("/usr/bin/xfoil"));
+    wxTEST_DIALOG(Click(program), ExpectFile(wxS("/anders"), wxID_CANCEL, &seen));
+    EXPECT_EQ(seen.proposedName, wxS("xfoilP4.exe"));
+    EXPECT_EQ(files->nameTexts[XfoilFilesFrame::kProgram]->GetLabel(), wxS("/usr/bin/xfoil"));
+
+    Click(files->startButton);
+    Settle();
+    auto* runWindow = dynamic_cast<XfoilRunFrame*>(FindFrame(wxS("XFOIL ausfuehren")));
+    ASSERT_NE(runWindow, nullptr);
+    box = ShowInfoBox(runWindow, &status);
+    EXPECT_EQ(box.caption, wxS("Info XFOIL Rechnung"));
+    EXPECT_TRUE(box.message.Contains(wxS("Diese läuft automtisch durch.")));
+    EXPECT_EQ(runWindow->GetStatusBar()->GetStatusText(0), wxS("Starten der XFOIL Rechnung"));
+    Click(runWindow->startButton);
+    Settle();
+    wxFrame* results = FindFrame(wxS("XFOIL Ergebnisse"));
+    ASSERT_NE(results, nullptr);
+    box = ShowInfoBox(results, &status);
+    EXPECT_EQ(box.caption, wxS("INFO Ausgabe der Ergebnisse"));
+    EXPECT_EQ(status, wxS("Info"));
+    EXPECT_EQ(results->GetStatusBar()->GetStatusText(0), wxS("Ergebnisse"));
 }
 
 TEST_F(XfoilWindowsTest, InstalledXfoilGivesTheLiftPolarsWithoutWarning) {
