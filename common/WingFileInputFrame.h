@@ -79,14 +79,14 @@ class WingFileInputFrame : public LuvoFrame {
 
 // The steps that only differ in the types: the record of the run writes its own result file and
 // goes to a results window of its own.
-template <class Record, class ResultsFrame>
+template <class Record, class Results>
 class WingFileRunFrame : public WingFileInputFrame {
   public:
     using WingFileInputFrame::WingFileInputFrame;
 
   protected:
     // Told of each new results window.
-    virtual void KeepResultsWindow(ResultsFrame*) {}
+    virtual void KeepResultsWindow(Results*) {}
 
     std::shared_ptr<Record> record_;  // of the running start
 
@@ -96,7 +96,7 @@ class WingFileRunFrame : public WingFileInputFrame {
     }
 
     WingResultsFrame* CreateResultsFrame() override {
-        auto* results = new ResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
+        auto* results = new Results(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390));
         KeepResultsWindow(results);
         results->ShowResults(record_);
         return results;

@@ -16,6 +16,7 @@
 
 #include "common/NumberText.h"
 #include "common/TextScanner.h"
+#include "panel3d/input/Panel3dTestGeometry.h"
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "support/TempDir.h"
@@ -25,29 +26,6 @@
 namespace {
 
 using panel3d_test::Recorder;
-
-// The geometry window's defaults with no flap deflection.
-Panel3dGeometryInputs DefaultWingInputs() {
-    Panel3dGeometryInputs w;
-    w.span = 6;
-    w.sweep = 32;
-    w.dihedral = 5;
-    w.rootChord = 1;
-    w.rootIncidence = 2.5;
-    w.rootThickness = 15;
-    w.rootCamber = 4;
-    w.rootCamberPosition = 40;
-    w.tipChord = 0.5;
-    w.tipIncidence = -2.5;
-    w.tipThickness = 15;
-    w.tipCamber = 4;
-    w.tipCamberPosition = 40;
-    w.flapInner = 50;
-    w.flapOuter = 80;
-    w.hingePosition = 75;
-    w.hingeHeight = 50;
-    return w;
-}
 
 Panel3dFlowState SingleState(double alpha) {
     Panel3dFlowState f;
@@ -268,7 +246,7 @@ TEST_F(Panel3dRunTest, HalfModelOnlyWithoutSideslipAndWithEqualDeflections) {
          {WingCase{0, 0, 0, 1}, WingCase{5, 5, 0, 1}, WingCase{5, 0, 0, 0}, WingCase{0, 0, 3, 0}}) {
         Panel3dInteractiveRunSettings s;
         s.flow = polar;
-        s.wing = DefaultWingInputs();
+        s.wing = panel3d_test::DefaultGeometry();
         s.wing.leftDeflection = c.left;
         s.wing.rightDeflection = c.right;
         s.wing.beta = c.beta;
@@ -287,7 +265,7 @@ TEST_F(Panel3dRunTest, HalfModelOnlyWithoutSideslipAndWithEqualDeflections) {
 TEST_F(Panel3dRunTest, InteractiveRunBuildsTheWindowsWingAndEmptiesThePhaseFieldAfterPointOne) {
     Panel3dInteractiveRunSettings s;
     s.flow = SingleState(3);
-    s.wing = DefaultWingInputs();
+    s.wing = panel3d_test::DefaultGeometry();
     s.chordPanels = 4.9;  // truncated
     s.spanPanels = 3;
     s.clustering = 4;
@@ -362,7 +340,7 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
     }
     Panel3dInteractiveRunSettings wing;
     wing.flow = SingleState(1);
-    wing.wing = DefaultWingInputs();
+    wing.wing = panel3d_test::DefaultGeometry();
     for (auto [n, m] : {std::pair{1.9, 3.0}, std::pair{3.0, 1.9}, std::pair{31.0, 50.0}}) {
         wing.chordPanels = n;
         wing.spanPanels = m;
