@@ -6,6 +6,8 @@
 // After msgdlg.h, which declares its base.
 #include <wx/generic/msgdlgg.h>
 
+#include <algorithm>
+
 #include "common/LuvoIcon.h"
 
 namespace luvo {
@@ -85,7 +87,12 @@ void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& captio
 void ShowUnwrittenFilesBox(wxWindow* parent, const std::vector<wxString>& files) {
     if (files.empty()) return;
     wxString text = wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\n");
-    for (const wxString& name : files) text += name + wxS("\n");
+    // A box of a hundred names would not fit on the screen.
+    const size_t shown = std::min<size_t>(files.size(), 20);
+    for (size_t i = 0; i < shown; ++i) text += files[i] + wxS("\n");
+    if (files.size() > shown) {
+        text += wxString::Format(wxS("… und %d weitere\n"), static_cast<int>(files.size() - shown));
+    }
     ShowErrorBox(parent, text, wxS("Fehler beim Schreiben der Datei"));
 }
 

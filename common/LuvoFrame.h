@@ -49,8 +49,8 @@ void ShowInfoBox(wxWindow* parent, const wxString& text, const wxString& caption
 // The modal error box of input checks: OK and the error icon.
 void ShowErrorBox(wxWindow* parent, const wxString& text, const wxString& caption);
 
-// After a run: one error box naming the result files that could not be written, one per line;
-// nothing when the list is empty.
+// After a run: one error box naming the result files that could not be written, one per line,
+// the first 20 and then how many more; nothing when the list is empty.
 void ShowUnwrittenFilesBox(wxWindow* parent, const std::vector<wxString>& files);
 
 }  // namespace luvo

@@ -115,7 +115,7 @@ void XfoilFilesFrame::OnChooseFile(wxCommandEvent& event) {
 
 void XfoilFilesFrame::OnStart(wxCommandEvent&) {
     if (!run_.record) return;
-    const Panel3dXfoilNames names = Names();
+    const Panel3dXfoilNames names = XfoilNamesInWorkingFolder(Names());
     const std::string refusal = CheckXfoilInput(names, *run_.record);
     if (!refusal.empty()) {
         luvo::ShowErrorBox(this, wxString::FromUTF8(refusal),

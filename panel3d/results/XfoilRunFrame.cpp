@@ -41,6 +41,15 @@ void XfoilRunFrame::OnStart(wxCommandEvent&) {
     // This reading belongs to the window it opens: the run's record stays as the run left it.
     auto reading = std::make_shared<Panel3dEvaluationRecord>(*run_.record);
     const Panel3dXfoilResults results = ReadXfoilResults(names_, *reading);
+    // The file names repeat from run to run; a later run's batch has replaced this run's files.
+    if (results.otherRunFiles > 0) {
+        luvo::ShowErrorBox(this,
+                           wxS("Die XFOIL-Ergebnisse gehören nicht zu dieser Rechnung. Bitte in "
+                               "XFOIL Dateien dieser Rechnung erneut Starten drücken und das "
+                               "Batchfile ausführen."),
+                           wxS("Fehler beim Einlesen der Datei"));
+        return;
+    }
     std::vector<wxString> unwritten;
     if (!results.logWritten) unwritten.push_back(wxString(names_.logFile.c_str(), *wxConvFileName));
     if (!WriteCoefficientFile(names_.coefficientFile, *reading)) {

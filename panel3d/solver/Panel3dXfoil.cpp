@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <limits>
 #include <locale>
@@ -68,28 +69,83 @@ std::string ShellWord(const std::string& word) {
     return quoted + "'";
 }
 
-// A whole word as a number that a float holds finitely, as XFOIL's columns are read.
-bool FloatWord(std::string_view word, double& value) {
+// A whole word as a finite number.
+bool NumberWord(std::string_view word, double& value) {
     if (!word.empty() && word.front() == '+') word.remove_prefix(1);
     if (word.empty()) return false;
     const char first = word.front();
     if (!(first == '-' || first == '.' || (first >= '0' && first <= '9'))) return false;
+    const auto r = std::from_chars(word.data(), word.data() + word.size(), value);
+    return r.ec == std::errc() && r.ptr == word.data() + word.size() && std::isfinite(value);
+}
+
+// A whole word as a number that a float holds finitely, as XFOIL's columns are read.
+bool FloatWord(std::string_view word, double& value) {
     double v = 0.0;
-    const auto r = std::from_chars(word.data(), word.data() + word.size(), v);
-    if (r.ec != std::errc() || r.ptr != word.data() + word.size()) return false;
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return false;
+    if (!NumberWord(word, v) || std::fabs(v) > std::numeric_limits<float>::max()) return false;
     value = static_cast<double>(static_cast<float>(v));
     return true;
 }
 
-// The first seven words of the line, when all are numbers.
-bool DataLine(std::string_view line, double (&values)[7]) {
+// One unit of the last digit of a number word as printed ("0.3124" -> 1e-4, "2" -> 1,
+// "1.5e-3" -> 1e-4).
+double LastDigit(std::string_view word) {
+    const size_t e = word.find_first_of("eE");
+    int exponent = 0;
+    if (e != std::string_view::npos) {
+        const std::string_view tail = word.substr(e + 1);
+        const char* first = tail.data() + (!tail.empty() && tail.front() == '+' ? 1 : 0);
+        std::from_chars(first, tail.data() + tail.size(), exponent);
+        word = word.substr(0, e);
+    }
+    const size_t point = word.find('.');
+    const int decimals =
+        point == std::string_view::npos ? 0 : static_cast<int>(word.size() - point - 1);
+    return std::pow(10.0, exponent - decimals);
+}
+
+// The first seven words of the line, when all are numbers; the second, CL, also as printed.
+bool DataLine(std::string_view line, double (&values)[7], std::string_view& liftWord) {
     luvo::TextScanner scanner(line);
     std::string_view word;
-    for (double& value : values) {
-        if (!scanner.Word(word) || !FloatWord(word, value)) return false;
+    for (int i = 0; i < 7; ++i) {
+        if (!scanner.Word(word) || !FloatWord(word, values[i])) return false;
+        if (i == 1) liftWord = word;
     }
     return true;
+}
+
+// The Reynolds number of a header line such as " Mach =   0.000     Re =     1.875 e 6 ...",
+// with one unit of its last printed digit.
+bool ReynoldsLine(std::string_view line, double& reynolds, double& digit) {
+    luvo::TextScanner scanner(line);
+    std::string_view word, previous;
+    while (scanner.Word(word)) {
+        if (previous == "Re" && word == "=") break;
+        previous = word;
+    }
+    if (previous != "Re" || word != "=") return false;
+    std::string_view mantissa;
+    double value = 0;
+    if (!scanner.Word(mantissa) || !NumberWord(mantissa, value)) return false;
+    int exponent = 0;
+    std::string_view e, power;
+    if (scanner.Word(e) && e == "e" && scanner.Word(power)) {
+        const auto r = std::from_chars(power.data(), power.data() + power.size(), exponent);
+        if (r.ec != std::errc() || r.ptr != power.data() + power.size() || exponent < -30 ||
+            exponent > 30) {
+            return false;
+        }
+    }
+    reynolds = value * std::pow(10.0, exponent);
+    digit = LastDigit(mantissa) * std::pow(10.0, exponent);
+    return std::isfinite(reynolds);
+}
+
+// |a - b| within `tolerance`, widened by a millionth of the values for what XFOIL's single
+// precision and our six written digits may add.
+bool Near(double a, double b, double tolerance) {
+    return std::fabs(a - b) <= tolerance + 1e-6 * std::max(std::fabs(a), std::fabs(b));
 }
 
 bool HasLineBreak(const std::string& name) {
@@ -110,18 +166,57 @@ bool RemoveResult(const std::string& fileName) {
     return ::unlink(fileName.c_str()) == 0 || errno == ENOENT;
 }
 
-std::string Row(const char* fmt, std::initializer_list<double> values, const char* gap) {
+// An XFOIL value of the coefficient table: "---" in the column's width where XFOIL gave none.
+std::string XfoilCell(const char* fmt, double value) {
+    if (std::isfinite(value)) return luvo::FormatNumber(fmt, value);
+    const std::string none = "---";
+    const size_t width = luvo::FormatNumber(fmt, 0.0).size();
+    return std::string(width > none.size() ? width - none.size() : 0, ' ') + none;
+}
+
+// A table row of "%7.5f" columns; column `xfoilColumn` (from 0) holds an XFOIL value.
+std::string Row(std::initializer_list<double> values, int xfoilColumn) {
     std::string row;
-    bool first = true;
+    int column = 0;
     for (double v : values) {
-        if (!first) row += gap;
-        row += luvo::FormatNumber(fmt, v);
-        first = false;
+        if (column > 0) row += "  ";
+        row += column == xfoilColumn ? XfoilCell("%7.5f", v) : luvo::FormatNumber("%7.5f", v);
+        ++column;
     }
     return row + "\n";
 }
 
+// The name relative to the working folder when it names a file in it or below it; otherwise,
+// and for a relative name, unchanged.
+std::string InWorkingFolder(const std::string& name) {
+    namespace fs = std::filesystem;
+    const fs::path path(name);
+    if (!path.is_absolute() || !path.has_filename() || path.filename() == "." ||
+        path.filename() == "..") {
+        return name;
+    }
+    std::error_code error;
+    // The folders as the system resolves them (links, ".."), as the working folder is given;
+    // the last part stays as written: a base name is no file.
+    const fs::path folder = fs::weakly_canonical(path.parent_path(), error);
+    if (error) return name;
+    const fs::path current = fs::current_path(error);
+    if (error) return name;
+    const fs::path work = fs::weakly_canonical(current, error);
+    if (error) return name;
+    const fs::path relative = folder.lexically_relative(work);
+    if (relative.empty() || *relative.begin() == "..") return name;
+    return (relative == "." ? path.filename() : relative / path.filename()).string();
+}
+
 }  // namespace
+
+Panel3dXfoilNames XfoilNamesInWorkingFolder(const Panel3dXfoilNames& names) {
+    Panel3dXfoilNames inWork = names;
+    inWork.profileBase = InWorkingFolder(names.profileBase);
+    inWork.resultBase = InWorkingFolder(names.resultBase);
+    return inWork;
+}
 
 Panel3dXfoilFileNames MakeXfoilFileNames(const Panel3dXfoilNames& names, int point, int section) {
     auto split = [](const std::string& base, std::string& stem, std::string& extension) {
@@ -223,10 +318,20 @@ Panel3dXfoilFileResult ParseXfoilResult(const std::string& text) {
         const std::string_view line = rest.substr(0, end);
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
         double values[7];
-        if (!DataLine(line, values)) continue;
+        std::string_view liftWord;
+        if (!DataLine(line, values, liftWord)) {
+            double reynolds = 0, digit = 0;
+            if (dataLines == 0 && ReynoldsLine(line, reynolds, digit)) {
+                result.reynolds = reynolds;
+                result.reynoldsDigit = digit;
+            }
+            continue;
+        }
         if (dataLines == 0) {
             result.cd = values[2];
             result.cdp = values[3];
+            result.lift = values[1];
+            result.liftDigit = LastDigit(liftWord);
         }
         ++dataLines;
     }
@@ -238,6 +343,13 @@ Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName) {
     std::string text;
     if (!luvo::ReadTextFile(luvo::CreatedFileName(fileName), text)) return {};
     return ParseXfoilResult(text);
+}
+
+bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, double reynolds, double lift) {
+    const bool results = file.code == kXfoilOk || file.code == kXfoilNotConverged;
+    if (std::isnan(file.reynolds)) return !results;
+    if (!Near(file.reynolds, reynolds, 0.5 * file.reynoldsDigit)) return false;
+    return !results || Near(file.lift, lift, file.liftDigit);
 }
 
 int XfoilPointCount(const Panel3dEvaluationRecord& run) {
@@ -273,12 +385,22 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
 
     std::vector<double> cd(static_cast<size_t>(sections)), cdp(cd.size()), cdf(cd.size());
     for (int p = 0; p < points; ++p) {
+        bool pointFailed = false;
         for (int s = 0; s < sections; ++s) {
-            const Panel3dXfoilFileResult file =
+            Panel3dXfoilFileResult file =
                 ReadXfoilResultFile(MakeXfoilFileNames(names, p, s).result);
-            cd[s] = file.cd;
-            cdp[s] = file.cdp;
-            cdf[s] = file.cd - file.cdp;
+            // The names repeat from run to run: a later run's batch overwrites this run's files.
+            if (!XfoilResultBelongsTo(file, run.GetSectionReynolds(p + 1, s),
+                                      run.GetPointStripLift(p + 1, s))) {
+                ++out.otherRunFiles;
+                file = Panel3dXfoilFileResult();
+            }
+            // A section without a result has no drag, not a drag of zero.
+            const bool read = file.code == kXfoilOk || file.code == kXfoilNotConverged;
+            pointFailed = pointFailed || !read;
+            cd[s] = read ? file.cd : kNaN;
+            cdp[s] = read ? file.cdp : kNaN;
+            cdf[s] = read ? file.cd - file.cdp : kNaN;
             out.codes.push_back(file.code);
             if (file.code != kXfoilOk) out.failed = true;
             log += std::to_string(s) + "\t" + std::to_string(file.code) + "\n";
@@ -295,9 +417,10 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
             friction += dy * (c0 * cdf[k - 1] + c1 * cdf[k]) / 2;
             pressure += dy * (c0 * cdp[k - 1] + c1 * cdp[k]) / 2;
         }
-        // A wing without extent has no mean. The stations run toward -y, so the area is
-        // negative: adding 0 keeps a zero drag from showing as "-0.000".
-        const bool spread = area != 0.0;
+        // A wing without extent has no mean, a point with a failed section none either. The
+        // stations run toward -y, so the area is negative: adding 0 keeps a zero drag from
+        // showing as "-0.000".
+        const bool spread = area != 0.0 && !pointFailed;
         double* totals = &run.xfoilTotals[static_cast<size_t>(3 * p)];
         totals[0] = spread ? total / area + 0.0 : kNaN;
         totals[1] = spread ? friction / area + 0.0 : kNaN;
@@ -309,8 +432,8 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
             const double ca = points > 1 ? run.GetPointCa(p) : run.GetTotalCoefficient(3);
             const double cw =
                 totals[0] + (points > 1 ? run.GetPointCwi(p) : run.GetTotalCoefficient(2));
-            // Without lift the wing falls straight down.
-            const double gamma = ca == 0.0 ? -kPi / 2 : std::atan(-cw / ca);
+            // Without lift the wing falls straight down; without a drag it flies nowhere.
+            const double gamma = std::isnan(cw) ? kNaN : ca == 0.0 ? -kPi / 2 : std::atan(-cw / ca);
             const double area_ = run.referenceArea;
             const double efficiency = run.FlowState()[8];
             Set(run.sinkSpeedXfoil, p, v * std::sin(gamma));
@@ -324,6 +447,8 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
             run.sectionCdpXfoil[s] = cdp[s];
         }
     }
+    // A reading that found another run's files is none: the log stays as it was.
+    if (out.otherRunFiles > 0) return out;
     out.logWritten = WriteText(luvo::CreatedFileName(names.logFile), log);
     return out;
 }
@@ -338,14 +463,13 @@ bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRe
         text += "CWi     : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(2)) + "\n";
         text += "CWr_ep  : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(0)) + "\n";
         text += "CWr_int : " + luvo::FormatNumber("%7.5f", run.GetTotalCoefficient(1)) + "\n";
-        text += "CWr_xf  : " + luvo::FormatNumber("%7.5f", run.GetXfoilTotalCoefficient(1)) + "\n";
+        text += "CWr_xf  : " + XfoilCell("%7.5f", run.GetXfoilTotalCoefficient(1)) + "\n";
         text += "\nLokale Beiwerte:\n----------------\n\n";
         text += "eta      cwi      cf_ep    cf_int   cw_xf_r\n";
         for (int s = 0; s < run.StripCount(); ++s) {
-            text += Row("%7.5f",
-                        {run.GetSectionEta(s), run.GetSectionCwi(s), run.GetSectionCfEp(s),
+            text += Row({run.GetSectionEta(s), run.GetSectionCwi(s), run.GetSectionCfEp(s),
                          run.GetSectionCfInt(s), run.GetSectionCwrXfoil(s)},
-                        "  ");
+                        4);
         }
     } else if (mode == 1) {
         const double neutral = run.NeutralPoint();
@@ -358,27 +482,27 @@ bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRe
         text += "ca       cwi      cf_ep    cf_int   cw_xf_r  alpha    ldp [m]\n";
         for (int i = 0; i < points; ++i) {
             text += Row(
-                "%7.5f",
                 {run.GetPointCa(i), run.GetPointCwi(i), run.GetPointCfEp(i), run.GetPointCfInt(i),
                  run.GetXfoilTotalCoefficient(3 * i + 1), run.GetPointAlpha(i), run.GetPointLdp(i)},
-                "  ");
+                4);
         }
     } else {
         using Get = double (Panel3dEvaluationRecord::*)(int) const;
         struct Table {
             const char* title;
             Get speed, sink, power, thrust;
+            bool xfoil;
         };
         using R = Panel3dEvaluationRecord;
         const Table tables[] = {
             {"Induzierter Widerstand:", &R::GetVhInduced, &R::GetVvInduced, &R::GetPowerInduced,
-             &R::GetThrustInduced},
+             &R::GetThrustInduced, false},
             {"Induzierter Widerstand + Reibungswiderstand nach Methode der ebenen Platte:",
-             &R::GetVhEp, &R::GetVvEp, &R::GetPowerEp, &R::GetThrustEp},
+             &R::GetVhEp, &R::GetVvEp, &R::GetPowerEp, &R::GetThrustEp, false},
             {"Induzierter Widerstand + Reibungswiderstand nach Integralverfahren:", &R::GetVhInt,
-             &R::GetVvInt, &R::GetPowerInt, &R::GetThrustInt},
+             &R::GetVvInt, &R::GetPowerInt, &R::GetThrustInt, false},
             {"Induzierter Widerstand + Reibungswiderstand nach XFOIL - Berechnung:", &R::GetVhXfoil,
-             &R::GetVvXfoil, &R::GetPowerXfoil, &R::GetThrustXfoil},
+             &R::GetVvXfoil, &R::GetPowerXfoil, &R::GetThrustXfoil, true},
         };
         bool first = true;
         for (const Table& t : tables) {
@@ -387,12 +511,14 @@ bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRe
             const std::string title(t.title);
             text += title + "\n" + std::string(title.size(), '-') + "\n\n";
             text += "alpha    vh [m/s] vv [m/s] P [W]    F [N]\n";
+            auto cell = [&](const char* fmt, double v) {
+                return t.xfoil ? XfoilCell(fmt, v) : luvo::FormatNumber(fmt, v);
+            };
             for (int i = 0; i < points; ++i) {
                 text += luvo::FormatNumber("%7.3f", run.GetPointAlpha(i)) + "  " +
-                        luvo::FormatNumber("%7.3f", (run.*t.speed)(i)) + "  " +
-                        luvo::FormatNumber("%7.3f", (run.*t.sink)(i)) + "  " +
-                        luvo::FormatNumber("%7.1f", (run.*t.power)(i)) + "  " +
-                        luvo::FormatNumber("%7.1f", (run.*t.thrust)(i)) + "\n";
+                        cell("%7.3f", (run.*t.speed)(i)) + "  " + cell("%7.3f", (run.*t.sink)(i)) +
+                        "  " + cell("%7.1f", (run.*t.power)(i)) + "  " +
+                        cell("%7.1f", (run.*t.thrust)(i)) + "\n";
             }
         }
     }

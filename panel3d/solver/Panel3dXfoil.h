@@ -5,6 +5,7 @@
 // back, logs what it found, averages the section drag over the span and writes the coefficient
 // table. Nothing here needs the window library.
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,9 @@ struct Panel3dXfoilResults {
     std::vector<int> codes;
     // Some result file was missing, empty or held a single line.
     bool failed = false;
+    // Result files that XFOIL computed for another run (they count as missing). When there is
+    // one, the reading is no reading of this run: the error log is not written.
+    int otherRunFiles = 0;
     // The error log could be written.
     bool logWritten = false;
 };
@@ -43,6 +47,13 @@ struct Panel3dXfoilFileResult {
     int code = kXfoilMissing;
     double cd = 0.0;
     double cdp = 0.0;
+    // What XFOIL says it solved for, and one unit of the last digit it printed of each: the
+    // Reynolds number of the header and the CL of the first line of results. NaN where the file
+    // does not say.
+    double reynolds = std::numeric_limits<double>::quiet_NaN();
+    double reynoldsDigit = std::numeric_limits<double>::quiet_NaN();
+    double lift = std::numeric_limits<double>::quiet_NaN();
+    double liftDigit = std::numeric_limits<double>::quiet_NaN();
 };
 
 struct Panel3dXfoilFileNames {
@@ -57,6 +68,11 @@ constexpr std::size_t kXfoilNameLimit = 64;
 // stem (all but its last four characters) with "_sss" or "_sss_pp_00", then its last four
 // characters. A base name under four characters is all stem.
 Panel3dXfoilFileNames MakeXfoilFileNames(const Panel3dXfoilNames& names, int point, int section);
+
+// The names with the profile and result base names that lie in the working folder (or below
+// it) made relative to it: XFOIL, which the batch file runs there, takes names of at most 64
+// characters, and a file dialog gives the full path. Other names stay as they are.
+Panel3dXfoilNames XfoilNamesInWorkingFolder(const Panel3dXfoilNames& names);
 
 // Why the files cannot be written for this run, as the German text of the refusal box; empty
 // when everything can go to XFOIL.
@@ -75,14 +91,21 @@ std::vector<std::string> WriteXfoilFiles(const Panel3dXfoilNames& names,
 Panel3dXfoilFileResult ParseXfoilResult(const std::string& text);
 // The same for the file of that name; a file that cannot be read is missing.
 Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName);
+// Whether the file was computed for a section of this Reynolds number and lift coefficient:
+// the Reynolds number to half a unit of its last printed digit, the lift (XFOIL converges on it
+// only to a few 1e-6) to one unit. A file that holds results but names no Reynolds number
+// cannot be told apart and belongs to none; one without anything belongs to any.
+bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, double reynolds, double lift);
 
 // The operating points that XFOIL computes for the run: its count truncated, 0 for none.
 int XfoilPointCount(const Panel3dEvaluationRecord& run);
 
 // Reads every result file of the run into its XFOIL slots (span means per point, the sections
-// of the last point, in a speed polar its speeds, power and thrust) and writes the error log.
+// of the last point, in a speed polar its speeds, power and thrust) and writes the error log,
+// unless it found files of another run. A section whose file is missing or unreadable has no drag:
+// its section values and every XFOIL value of its point are NaN.
 Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEvaluationRecord& run);
 
 // The coefficient table of the run's mode; false when the file could not be written. Other
-// modes write nothing and return true.
+// modes write nothing and return true. An XFOIL value that is not finite reads "---".
 bool WriteCoefficientFile(const std::string& fileName, const Panel3dEvaluationRecord& run);

@@ -1,5 +1,6 @@
 // Any bytes as one of XFOIL's polar files: the reader gives one of its four codes, zero drag
-// for a file without results, and values that a float holds for one with results.
+// for a file without results, and values that a float holds for one with results; what the
+// file says it was solved for is a finite number or none, and a lift only with results.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -28,5 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         default:
             std::abort();
     }
+    const bool results = r.code == kXfoilOk || r.code == kXfoilNotConverged;
+    if (!std::isnan(r.reynolds) && (!std::isfinite(r.reynolds) || !(r.reynoldsDigit >= 0))) {
+        std::abort();
+    }
+    if (results != !std::isnan(r.lift) || (results && !(r.liftDigit >= 0))) std::abort();
+    XfoilResultBelongsTo(r, 1e6, 0.3);
     return 0;
 }

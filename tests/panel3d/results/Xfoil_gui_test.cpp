@@ -5,11 +5,14 @@
 #include <wx/uiaction.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <vector>
 
+#include "common/WxNumber.h"
 #include "panel3d/results/Panel3dPolarResultsFrame.h"
 #include "panel3d/results/XfoilFilesFrame.h"
 #include "panel3d/results/XfoilResultsFrames.h"
@@ -17,6 +20,7 @@
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "panel3d/solver/Panel3dRun.h"
+#include "panel3d/solver/Panel3dXfoil.h"
 #include "support/GuiHarness.h"
 #include "support/InfoBox.h"
 
@@ -67,6 +71,67 @@ void Settle() {
     Pump(20);
 }
 
+bool XfoilInstalled() {
+    return fs::exists("/usr/bin/xfoil") && std::system("which xvfb-run > /dev/null 2>&1") == 0;
+}
+
+// Runs the batch file of the working folder as the README says.
+void RunBatch() {
+    ASSERT_EQ(std::system("xvfb-run -a sh batch.bat > xfoil.out 2>&1"), 0)
+        << ReadFileBytes("xfoil.out").substr(0, 2000);
+}
+
+// Result files as XFOIL leaves them for every section of the run at every point, skipping
+// section `skip`: the header with the section's Reynolds number, two lines at its lift.
+void WriteXfoilResults(const Panel3dRun& run, int skip = -1) {
+    const Panel3dEvaluationRecord& r = *run.record;
+    for (int p = 0; p < XfoilPointCount(r); ++p) {
+        for (int s = 0; s < r.StripCount(); ++s) {
+            if (s == skip) continue;
+            const double re = r.GetSectionReynolds(p + 1, s);
+            const int exponent = static_cast<int>(std::floor(std::log10(re)));
+            const std::string line =
+                wxString::Format("   2.000   %.4f   0.01000   0.00200  -0.0500   0.0500   0.0500\n",
+                                 r.GetPointStripLift(p + 1, s))
+                    .ToStdString();
+            std::ofstream(MakeXfoilFileNames(Panel3dXfoilNames(), p, s).result)
+                << "  \n       XFOIL         Version 6.99\n  \n"
+                << wxString::Format(" Mach =   0.000     Re =     %.3f e %d     Ncrit =   9.000\n",
+                                    re / std::pow(10.0, exponent), exponent)
+                       .ToStdString()
+                << "  \n   alpha    CL        CD       CDp       CM\n"
+                << line << line;
+        }
+    }
+}
+
+// Opens the file window of the run and presses "&Starten": the run window it opened.
+XfoilRunFrame* WriteXfoilInput(const Panel3dRun& run,
+                               const wxString& program = wxS("xfoilP4.exe")) {
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    files->nameTexts[XfoilFilesFrame::kProgram]->SetLabel(program);
+    g_xfoilRunFrame = nullptr;
+    Click(files->startButton);
+    Settle();
+    EXPECT_NE(g_xfoilRunFrame, nullptr);
+    return g_xfoilRunFrame;
+}
+
+// "&Starten" of a run window whose files another run's batch has replaced: one box, no
+// results window, and neither the error log nor the coefficient file written.
+void ExpectOtherRunsResults(XfoilRunFrame* window) {
+    ShownBox seen;
+    wxTEST_DIALOG(Click(window->startButton), ExpectBox(&seen));
+    Settle();
+    EXPECT_EQ(seen.message,
+              wxS("Die XFOIL-Ergebnisse gehören nicht zu dieser Rechnung. Bitte in XFOIL Dateien "
+                  "dieser Rechnung erneut Starten drücken und das Batchfile ausführen."));
+    EXPECT_TRUE(seen.style & wxICON_ERROR);
+    EXPECT_EQ(FindFrame(wxS("XFOIL Ergebnisse")), nullptr);
+    EXPECT_FALSE(fs::exists("beiwerte.dat"));
+    EXPECT_FALSE(fs::exists("XFOIL_abnormalties.txt"));
+}
+
 class XfoilWindowsTest : public GuiTest {};
 
 TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
@@ -96,7 +161,7 @@ TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
     EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< command.cmd\n");
     EXPECT_FALSE(fs::exists("xfoil_results_000_00_00.dat"));
 
-    // Before XFOIL ran: every file missing, the warning, and no XFOIL drag.
+    // Before XFOIL ran: every file missing, the warning, and no XFOIL drag (none, not zero).
     Click(static_cast<XfoilRunFrame*>(runs[0])->startButton);
     Settle();
     auto* results = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
@@ -104,9 +169,9 @@ TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
     EXPECT_NE(results->warningCanvas, nullptr);
     EXPECT_EQ(results->warningCanvas->GetPosition(), wxPoint(349, 350));
     EXPECT_EQ(results->closeButton->GetPosition(), wxPoint(520, 450));
-    for (int i : {3, 4, 5}) EXPECT_EQ(results->valueTexts[i]->GetLabel(), wxS("0.000"));
+    for (int i : {3, 4, 5}) EXPECT_EQ(results->valueTexts[i]->GetLabel(), wxS("---"));
     EXPECT_NE(ReadFileBytes("XFOIL_abnormalties.txt").find("3\t1\n"), std::string::npos);
-    EXPECT_NE(ReadFileBytes("beiwerte.dat").find("CWr_xf  : 0.00000\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes("beiwerte.dat").find("CWr_xf  :     ---\n"), std::string::npos);
 
     // "X&FOIL starten" of a results window opens a further file window each time.
     Panel3dResultsWindow* polar = Panel3dShowResultsWindow(1, SolvedRun({2, 4}));
@@ -203,6 +268,120 @@ TEST_F(XfoilWindowsTest, InstalledXfoilGivesTheLiftPolarsWithoutWarning) {
     const Panel3dEvaluationRecord& reading = *polar->Run().record;
     EXPECT_NE(reading.GetXfoilTotalCoefficient(0), reading.GetXfoilTotalCoefficient(3));
     EXPECT_GT(reading.GetXfoilTotalCoefficient(0), 0.003);
+}
+
+TEST_F(XfoilWindowsTest, ResultsOfALaterRunInTheSameFolderAreRefusedInOneBox) {
+    // Two runs in one folder; the second one's batch replaces the first one's files of point 0.
+    const Panel3dRun first = SolvedRun({2});
+    XfoilRunFrame* firstWindow = WriteXfoilInput(first);
+    const Panel3dRun second = SolvedRun({6});
+    XfoilRunFrame* secondWindow = WriteXfoilInput(second);
+    ASSERT_TRUE(firstWindow && secondWindow);
+    WriteXfoilResults(second);
+
+    ExpectOtherRunsResults(firstWindow);
+
+    // The second run's window reads them as its own.
+    Click(secondWindow->startButton);
+    Settle();
+    auto* results = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->warningCanvas, nullptr);
+    EXPECT_EQ(results->valueTexts[3]->GetLabel(), wxS("0.010"));
+}
+
+TEST_F(XfoilWindowsTest, InstalledXfoilTwoRunsInOneFolder) {
+    if (!XfoilInstalled()) GTEST_SKIP() << "xfoil or xvfb-run is not installed";
+    const wxString program = wxS("/usr/bin/xfoil");
+    const Panel3dRun single = SolvedRun({2});
+    XfoilRunFrame* singleWindow = WriteXfoilInput(single, program);
+    const Panel3dRun polars = SolvedRun({4, 6});
+    XfoilRunFrame* polarWindow = WriteXfoilInput(polars, program);
+    ASSERT_TRUE(singleWindow && polarWindow);
+    RunBatch();
+
+    // The single state's window finds the lift polar's point 0 under its names.
+    ExpectOtherRunsResults(singleWindow);
+    Click(polarWindow->startButton);
+    Settle();
+    auto* polar = dynamic_cast<XfoilPolarResultsFrame*>(FindFrame(wxS("XFOIL Polaren Ergebnisse")));
+    ASSERT_NE(polar, nullptr);
+    EXPECT_EQ(polar->warningCanvas, nullptr);
+    const double polarDrag = polar->Run().record->GetXfoilTotalCoefficient(0);
+
+    // As the box says: the single state's files once more, its batch, and its own drag.
+    XfoilRunFrame* again = WriteXfoilInput(single, program);
+    ASSERT_NE(again, nullptr);
+    RunBatch();
+    Click(again->startButton);
+    Settle();
+    auto* results = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->warningCanvas, nullptr);
+    const double drag = results->Run().record->GetXfoilTotalCoefficient(0);
+    EXPECT_GT(drag, 0.003);
+    EXPECT_LT(drag, polarDrag);  // 2 degrees against 4
+    EXPECT_EQ(results->valueTexts[3]->GetLabel(), luvo::FormatLabel("%1.3f", drag));
+    EXPECT_EQ(ReadFileBytes("beiwerte.dat").rfind("Gesamtbeiwerte:\n---------------\n\nCWi", 0),
+              0u);
+}
+
+TEST_F(XfoilWindowsTest, AFailedSectionShowsNoXfoilDrag) {
+    const Panel3dRun run = SolvedRun({2});
+    XfoilRunFrame* runWindow = WriteXfoilInput(run);
+    ASSERT_NE(runWindow, nullptr);
+    WriteXfoilResults(run, 2);
+    Click(runWindow->startButton);
+    Settle();
+    auto* results = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(results, nullptr);
+    EXPECT_NE(results->warningCanvas, nullptr);
+    for (int i : {3, 4, 5}) EXPECT_EQ(results->valueTexts[i]->GetLabel(), wxS("---")) << i;
+    EXPECT_NE(results->valueTexts[6]->GetLabel(), wxS("---"));
+    const std::string table = ReadFileBytes("beiwerte.dat");
+    EXPECT_NE(table.find("CWr_xf  :     ---\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("  0.00800\n"), std::string::npos) << table;  // the sections XFOIL did
+    EXPECT_NE(table.find("      ---\n"), std::string::npos) << table;  // and the one it did not
+}
+
+TEST_F(XfoilWindowsTest, AHundredUnwrittenFilesFitInOneBox) {
+    // A hand-made run of 100 sections, every profile file meant for a folder that is missing.
+    std::array<double, 9> flow{};
+    flow[4] = 1;
+    auto record = std::make_shared<Panel3dEvaluationRecord>(1, 50, flow, 0);
+    record->sectionReynolds.assign(100, 1e6);
+    record->pointStripLift = {std::vector<double>(100, 0.2)};
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(Panel3dRun{nullptr, record, nullptr});
+    files->nameTexts[XfoilFilesFrame::kProfile]->SetLabel(wxS("fehlt/profil.pol"));
+    ShownBox seen;
+    wxTEST_DIALOG(Click(files->startButton), ExpectBox(&seen));
+    EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
+    wxString expected = wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\n");
+    for (int s = 0; s < 20; ++s) expected += wxString::Format("fehlt/profil_%03d.pol\n", s);
+    expected += wxS("… und 80 weitere\n");
+    EXPECT_EQ(seen.message, expected);
+}
+
+TEST_F(XfoilWindowsTest, FilesChosenInALongWorkingFolderGoToXfoilWithShortNames) {
+    const fs::path deep = dir().path() / "ein_arbeitsordner_mit_einem_langen_namen" / "xfoil";
+    fs::create_directories(deep);
+    fs::current_path(deep);
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    const wxString profile = wxString((deep / "profil.pol").string());
+    const wxString results = wxString((deep / "xfoil_results.dat").string());
+    wxTEST_DIALOG(Click(files->fileButtons[XfoilFilesFrame::kProfile]), ExpectFile(profile));
+    wxTEST_DIALOG(Click(files->fileButtons[XfoilFilesFrame::kResult]), ExpectFile(results));
+    ASSERT_EQ(files->nameTexts[XfoilFilesFrame::kResult]->GetLabel(), results);
+    ASSERT_GT(results.length(), 64u);
+
+    Click(files->startButton);
+    Settle();
+    EXPECT_NE(FindFrame(wxS("XFOIL ausfuehren")), nullptr);
+    const std::string commands = ReadFileBytes("command.cmd");
+    EXPECT_EQ(commands.rfind("LOAD profil_000.pol\n", 0), 0u) << commands;
+    EXPECT_NE(commands.find("PACC\nxfoil_results_003_00_00.dat\n"), std::string::npos);
+    EXPECT_TRUE(fs::exists(deep / "profil_003.pol"));
 }
 
 }  // namespace

@@ -9,11 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "panel3d/results/Panel3dResultPlots.h"
+#include "panel3d/results/Panel3dResultSeries.h"
+#include "support/RecordingPainter.h"
 #include "support/TempDir.h"
 
 namespace {
 
+using luvo::test::DrawStep;
 using luvo::test::ReadFileBytes;
+using luvo::test::RecordingPainter;
 using luvo::test::ScopedWorkDir;
 
 namespace fs = std::filesystem;
@@ -252,20 +257,30 @@ TEST(Panel3dXfoilReader, ResultFileFixtures) {
     EXPECT_EQ(ReadXfoilResultFile("da.dat").code, 0);
 }
 
-// Four sections at y 1.5, 0.5, -0.5, -1.5 with the given extents in x.
+// Four sections at y 1.5, 0.5, -0.5, -1.5 with the given extents in x, every section at every
+// point at Re 2e6 and cl 0.3, as the polar files of kHeader and Polar() say.
 Panel3dEvaluationRecord FourSections(int mode, int points) {
     Panel3dEvaluationRecord run = Record(1, 2, mode, points);
     run.sectionLeadingEdgeY = {1.5, 0.5, -0.5, -1.5, 0};
     run.sectionLengthX = {0.5, 1.0, 2.0, 0.25, 0};
+    run.sectionReynolds.assign(run.sectionReynolds.size(), 2e6);
+    for (std::vector<double>& lifts : run.pointStripLift) lifts.assign(4, 0.3);
     return run;
 }
 
-std::string Polar(double cd, double cdp) {
+// XFOIL's polar file of a section at `reynolds` ("%.3f e %d" as XFOIL prints it) converged
+// twice at `cl` with the given drag.
+std::string PolarAt(const char* reynolds, const char* cl, double cd, double cdp) {
+    std::string header(kHeader);
+    const std::string re = "Re =     2.000 e 6";
+    header.replace(header.find(re), re.size(), std::string("Re =     ") + reynolds);
     char line[128];
-    std::snprintf(line, sizeof line, "   2.0   0.3000   %.5f   %.5f  -0.0002   0.05   0.05\n", cd,
+    std::snprintf(line, sizeof line, "   2.0   %s   %.5f   %.5f  -0.0002   0.05   0.05\n", cl, cd,
                   cdp);
-    return std::string(kHeader) + line + line;
+    return header + line + line;
 }
+
+std::string Polar(double cd, double cdp) { return PolarAt("2.000 e 6", "0.3000", cd, cdp); }
 
 TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
     ScopedWorkDir work;
@@ -296,10 +311,9 @@ TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
               "--------------------------------------------------------------------\n"
               "0\t0\n1\t0\n2\t2\n3\t1\n"
               "0\t1\n1\t1\n2\t1\n3\t1\n");
-    // Point 0 keeps what it read; the section values are those of the last point.
-    EXPECT_GT(run.xfoilTotals[0], 0.0);
-    EXPECT_EQ(run.xfoilTotals[3], 0.0);
-    EXPECT_EQ(run.sectionCdXfoil[0], 0.0);
+    // Neither point has a drag; the section values are those of the last point.
+    for (double v : run.xfoilTotals) EXPECT_TRUE(std::isnan(v));
+    EXPECT_TRUE(std::isnan(run.sectionCdXfoil[0]));
 
     // Every file fine: no flag.
     for (int p = 0; p < 2; ++p) {
@@ -326,9 +340,7 @@ TEST(Panel3dXfoilReader, ReadingRightAfterWritingFindsNoResult) {
     const Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
     EXPECT_EQ(r.codes, (std::vector<int>(4, 1)));
     EXPECT_TRUE(r.failed);
-    EXPECT_EQ(run.xfoilTotals, (std::vector<double>(6, 0.0)));
-    // Written and shown as 0, not -0.
-    for (double v : run.xfoilTotals) EXPECT_FALSE(std::signbit(v));
+    for (double v : run.xfoilTotals) EXPECT_TRUE(std::isnan(v));
 }
 
 TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {
@@ -345,15 +357,13 @@ TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {
     EXPECT_DOUBLE_EQ(t[0], t[1] + t[2]);
     EXPECT_EQ(run.sectionCdpXfoil[3], double(cdp));
 
-    // Section 3 lost: its share of the trapezoid next to it (half the interval, its extent).
-    fs::remove(MakeXfoilFileNames({}, 0, 3).result);
+    // A drag of its own per section: each weighted with its extent in x over its half of the
+    // neighbouring intervals. Weighted area: (0.5+1)/2 + (1+2)/2 + (2+0.25)/2 = 3.375.
+    const double cds[4] = {0.01, 0.02, 0.012, 0.03};
+    for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(cds[s], 0.001));
     ReadXfoilResults(Panel3dXfoilNames(), run);
-    // Weighted area of the three intervals: (0.5+1)/2 + (1+2)/2 + (2+0.25)/2 = 3.375.
-    const double share = 0.25 / 2 / 3.375;
-    EXPECT_NEAR(t[0], cd * (1 - share), 1e-15);
-    EXPECT_NEAR(t[2], cdp * (1 - share), 1e-15);
-    EXPECT_DOUBLE_EQ(t[0], t[1] + t[2]);
-    EXPECT_EQ(run.sectionCdXfoil[3], 0.0);
+    const double expected = (0.5 * 0.01 / 2 + 1.0 * 0.02 + 2.0 * 0.012 + 0.25 * 0.03 / 2) / 3.375;
+    EXPECT_NEAR(t[0], expected, 1e-7);
 }
 
 TEST(Panel3dXfoilReader, SpeedPolarsWithXfoilDrag) {
@@ -377,6 +387,212 @@ TEST(Panel3dXfoilReader, SpeedPolarsWithXfoilDrag) {
     // Without lift the glide path points straight down.
     EXPECT_NEAR(r.sinkSpeedXfoil[1], -30, 1e-12);
     EXPECT_NEAR(r.flightSpeedXfoil[1], 0, 1e-12);
+}
+
+TEST(Panel3dXfoilReader, AFileSaysWhatItWasSolvedFor) {
+    const Panel3dXfoilFileResult converged = ParseXfoilResult(Converged());
+    EXPECT_EQ(converged.reynolds, 2e6);
+    EXPECT_DOUBLE_EQ(converged.reynoldsDigit, 1000);
+    EXPECT_EQ(converged.lift, double(0.3f));
+    EXPECT_DOUBLE_EQ(converged.liftDigit, 1e-4);
+    const Panel3dXfoilFileResult small = ParseXfoilResult(PolarAt("9.870 e 4", "-0.125", 0, 0));
+    EXPECT_DOUBLE_EQ(small.reynolds, 98700);
+    EXPECT_DOUBLE_EQ(small.reynoldsDigit, 10);
+    EXPECT_DOUBLE_EQ(small.liftDigit, 1e-3);
+    EXPECT_TRUE(std::isnan(ParseXfoilResult(" 1 2 3 4 5 6 7\n").reynolds));
+
+    // Against the Reynolds number and lift of the section the reader asks for.
+    struct Case {
+        const char* what;
+        std::string text;
+        double reynolds, lift;
+        bool belongs;
+    } cases[] = {
+        {"same section", Converged(), 2e6, 0.3, true},
+        {"Reynolds number half a digit off", Converged(), 2000499, 0.3, true},
+        {"Reynolds number of another section", Converged(), 2000600, 0.3, false},
+        {"lift as XFOIL converged on it", Converged(), 2e6, 0.30009, true},
+        {"lift of another angle", Converged(), 2e6, 0.3002, false},
+        {"one line of this section", std::string(kHeader) + kLine + "\n", 2e6, 0.3, true},
+        {"one line of another lift", std::string(kHeader) + kLine + "\n", 2e6, 0.45, false},
+        {"header of this section", kHeader, 2e6, 0.45, true},
+        {"header of another section", kHeader, 1.5e6, 0.3, false},
+        {"results without a header", " 1 0.3 0.01 0.002 5 6 7\n 1 0.3 0.01 0.002 5 6 7\n", 2e6, 0.3,
+         false},
+        {"empty", "", 2e6, 0.3, true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(XfoilResultBelongsTo(ParseXfoilResult(c.text), c.reynolds, c.lift), c.belongs)
+            << c.what;
+    }
+    EXPECT_TRUE(XfoilResultBelongsTo(ReadXfoilResultFile("fehlt.dat"), 2e6, 0.3));
+}
+
+TEST(Panel3dXfoilReader, FilesOfAnotherRunCountAsMissingAndNothingIsWritten) {
+    ScopedWorkDir work;
+    // This run flies its sections at cl 0.3; a second run in the same folder, at a larger
+    // angle, had XFOIL write the same names for its sections at cl 0.4512.
+    Panel3dEvaluationRecord run = FourSections(0, 1);
+    for (int s = 0; s < 4; ++s) {
+        Write(MakeXfoilFileNames({}, 0, s).result, PolarAt("2.000 e 6", "0.4512", 0.00817, 0.001));
+    }
+    Write("XFOIL_abnormalties.txt", "alt");
+    Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    EXPECT_EQ(r.otherRunFiles, 4);
+    EXPECT_EQ(r.codes, std::vector<int>(4, kXfoilMissing));
+    EXPECT_FALSE(r.logWritten);
+    EXPECT_EQ(ReadFileBytes("XFOIL_abnormalties.txt"), "alt");
+    EXPECT_TRUE(std::isnan(run.xfoilTotals[0]));
+
+    // Half of them rewritten by this run's batch: the other half still belongs to none.
+    for (int s = 0; s < 2; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(0.00889, 0.001));
+    r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    EXPECT_EQ(r.otherRunFiles, 2);
+    EXPECT_EQ(r.codes, (std::vector<int>{0, 0, 1, 1}));
+
+    // All of this run's: read, and the log written.
+    for (int s = 2; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(0.00889, 0.001));
+    r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    EXPECT_EQ(r.otherRunFiles, 0);
+    EXPECT_TRUE(r.logWritten);
+    EXPECT_NEAR(run.xfoilTotals[0], 0.00889, 1e-9);
+}
+
+// The drag polar's lines of `pen`, without its legend entry at x -90.
+std::vector<DrawStep> DragPolarCurve(const RecordingPainter& p, const PlotPen& pen) {
+    std::vector<DrawStep> out;
+    for (const DrawStep& s : p.LinesIn(pen)) {
+        if (s.x1 != -90) out.push_back(s);
+    }
+    return out;
+}
+
+TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
+    ScopedWorkDir work;
+    const auto writeAll = [](int points) {
+        for (int p = 0; p < points; ++p) {
+            for (int s = 0; s < 4; ++s) {
+                Write(MakeXfoilFileNames({}, p, s).result, Polar(0.01, 0.002));
+            }
+        }
+    };
+
+    // Single state: section 2 never run, section 1 without a line of results.
+    Panel3dEvaluationRecord single = FourSections(0, 1);
+    single.sectionEta = {0.875, 0.375, -0.375, -0.875, 0};
+    single.sectionCwi = single.sectionCfFlatPlate = single.sectionCfIntegral = {0, 0, 0, 0, 0};
+    single.totals = {0, 0, 0, 0, 0, 0};
+    writeAll(1);
+    Write(MakeXfoilFileNames({}, 0, 1).result, kHeader);
+    fs::remove(MakeXfoilFileNames({}, 0, 2).result);
+    Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), single);
+    EXPECT_TRUE(r.failed);
+    for (int k = 0; k < 3; ++k) EXPECT_TRUE(std::isnan(single.GetXfoilTotalCoefficient(k))) << k;
+    EXPECT_TRUE(std::isnan(single.GetSectionCwrXfoil(1)));
+    EXPECT_TRUE(std::isnan(single.GetSectionCwrXfoil(2)));
+    EXPECT_EQ(single.GetSectionCwrXfoil(3), double(0.01f) - double(0.002f));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", single));
+    const std::string table = ReadFileBytes("beiwerte.dat");
+    EXPECT_NE(table.find("CWr_xf  :     ---\n"), std::string::npos) << table;
+    EXPECT_NE(table.find("0.87500  0.00000  0.00000  0.00000  0.00800\n"
+                         "0.37500  0.00000  0.00000  0.00000      ---\n"
+                         "-0.37500  0.00000  0.00000  0.00000      ---\n"
+                         "-0.87500  0.00000  0.00000  0.00000  0.00800\n"),
+              std::string::npos)
+        << table;
+
+    // Lift polar of four points, point 1 with a section missing: its row reads "---" and the
+    // curve "cWi + cWr_xf" leaves it out, the panel method's curves keep all four points.
+    Panel3dEvaluationRecord polar = FourSections(1, 4);
+    polar.pointCa = {0.1, 0.2, 0.3, 0.4};
+    polar.pointAlpha = {0, 2, 4, 6};
+    polar.pointCwi = polar.pointCfFlatPlate = polar.pointCfIntegral = {0.001, 0.002, 0.003, 0.004};
+    polar.pointPressurePoint = polar.pointCmy = {0, 0, 0, 0};
+    writeAll(4);
+    fs::remove(MakeXfoilFileNames({}, 1, 3).result);
+    ReadXfoilResults(Panel3dXfoilNames(), polar);
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", polar));
+    const std::string rows = ReadFileBytes("beiwerte.dat");
+    EXPECT_NE(rows.find("0.10000  0.00100  0.00100  0.00100  0.00800  0.00000"), std::string::npos);
+    EXPECT_NE(rows.find("0.20000  0.00200  0.00200  0.00200      ---  2.00000"), std::string::npos)
+        << rows;
+    const auto polarRecord = std::make_shared<const Panel3dEvaluationRecord>(polar);
+    RecordingPainter plot;
+    DrawPanel3dDragPolar(plot, Panel3dPolarSeriesOf({nullptr, polarRecord, nullptr}), true);
+    const auto xfoil = DragPolarCurve(plot, PlotPen::LightGrey());
+    ASSERT_EQ(xfoil.size(), 1u);  // points 2 to 3 only
+    EXPECT_EQ(xfoil[0].y1, -45);  // cA 0.3 of 0.4 at 60 px
+    EXPECT_EQ(DragPolarCurve(plot, PlotPen::StockGreen()).size(), 3u);
+
+    // Speed polar of two speeds, the first failed: its XFOIL speeds, power and thrust are none.
+    Panel3dEvaluationRecord speed = FourSections(2, 2);
+    speed.pointSpeed = {20, 30};
+    speed.pointCa = {0.8, 0.0};
+    speed.pointCwi = {0.02, 0.001};
+    speed.pointAlpha = {4.5, 2.25};
+    speed.referenceArea = 1.5;
+    writeAll(2);
+    fs::remove(MakeXfoilFileNames({}, 0, 0).result);
+    ReadXfoilResults(Panel3dXfoilNames(), speed);
+    for (const std::vector<double>* v :
+         {&speed.flightSpeedXfoil, &speed.sinkSpeedXfoil, &speed.powerXfoil, &speed.thrustXfoil}) {
+        EXPECT_TRUE(std::isnan((*v)[0]));
+        EXPECT_TRUE(std::isfinite((*v)[1]));
+    }
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", speed));
+    const std::string speeds = ReadFileBytes("beiwerte.dat");
+    const size_t xfoilTable = speeds.find("nach XFOIL - Berechnung:");
+    ASSERT_NE(xfoilTable, std::string::npos);
+    EXPECT_NE(speeds.find("  4.500      ---      ---      ---      ---\n", xfoilTable),
+              std::string::npos)
+        << speeds;
+}
+
+TEST(Panel3dXfoilNames, NamesInTheWorkingFolderBecomeRelative) {
+    ScopedWorkDir work;
+    // A working folder under a long path: XFOIL would refuse the full names.
+    const fs::path deep =
+        fs::current_path() / "ein_ordner_mit_einem_recht_langen_namen" / "und_noch_einer";
+    fs::create_directories(deep / "profile");
+    fs::current_path(deep);
+    const std::string here = deep.string();
+    struct Case {
+        std::string name;
+        std::string inWork;
+    } cases[] = {
+        {here + "/profil.pol", "profil.pol"},
+        {here + "/profile/profil.pol", "profile/profil.pol"},
+        {here + "/profile/../profil.pol", "profil.pol"},
+        {"profil.pol", "profil.pol"},
+        {"/opt/xfoil/profil.pol", "/opt/xfoil/profil.pol"},
+        // A folder whose name only begins like the working folder's.
+        {here + "x/profil.pol", here + "x/profil.pol"},
+        {here + "/..", here + "/.."},
+    };
+    for (const Case& c : cases) {
+        Panel3dXfoilNames names;
+        names.profileBase = c.name;
+        names.resultBase = c.name;
+        const Panel3dXfoilNames inWork = XfoilNamesInWorkingFolder(names);
+        EXPECT_EQ(inWork.profileBase, c.inWork) << c.name;
+        EXPECT_EQ(inWork.resultBase, c.inWork) << c.name;
+    }
+
+    // XFOIL takes the relative names; the program and the other files keep their paths.
+    Panel3dXfoilNames chosen;
+    chosen.profileBase = here + "/profil.pol";
+    chosen.resultBase = here + "/xfoil_results.dat";
+    chosen.program = here + "/xfoil";
+    chosen.commandFile = here + "/command.cmd";
+    EXPECT_NE(CheckXfoilInput(chosen, SmallRun()), "");
+    const Panel3dXfoilNames inWork = XfoilNamesInWorkingFolder(chosen);
+    EXPECT_EQ(CheckXfoilInput(inWork, SmallRun()), "");
+    EXPECT_EQ(inWork.program, chosen.program);
+    EXPECT_EQ(inWork.commandFile, chosen.commandFile);
+    ASSERT_TRUE(WriteXfoilFiles(inWork, SmallRun()).empty());
+    const std::string commands = ReadFileBytes("command.cmd");
+    EXPECT_EQ(commands.rfind("LOAD profil_000.pol\n", 0), 0u) << commands;
+    EXPECT_NE(commands.find("PACC\nxfoil_results_000_00_00.dat\n"), std::string::npos);
 }
 
 // XFOIL's values as a reading leaves them.
