@@ -50,38 +50,113 @@ void DenseLu::Solve(double* rightHandSides, int count, bool transposed) const {
                    Leading(n_), pivots_.data(), rightHandSides, Leading(n_));
 }
 
+void DenseLu::Multiply(double* x) const {
+    if (!factored_ || n_ == 0) {
+        return;
+    }
+    const int n = n_;
+    cblas_dtrmv(CblasColMajor, CblasUpper, CblasNoTrans, CblasNonUnit, n, factors_.data(), n, x, 1);
+    cblas_dtrmv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, n, factors_.data(), n, x, 1);
+    // The row interchanges undone, the last first.
+    LAPACKE_dlaswp(LAPACK_COL_MAJOR, 1, x, n, 1, n, pivots_.data(), -1);
+}
+
+std::vector<double> DenseLu::Release() {
+    factored_ = false;
+    return std::move(factors_);
+}
+
 void LowRankResolver::Prepare(const double* a, int n, const double* b, std::vector<Entry> e,
                               int r) {
-    a_ = a;
+    const size_t size = static_cast<size_t>(n) * static_cast<size_t>(n);
+    PrepareFrom(
+        std::vector<double>(a, a + size), n, b, std::move(e), r,
+        [a, size](double* out) { std::copy(a, a + size, out); }, false);
+}
+
+void LowRankResolver::Prepare(std::vector<double> a, int n, const double* b, std::vector<Entry> e,
+                              int r, Refill refill) {
+    PrepareFrom(std::move(a), n, b, std::move(e), r, std::move(refill), true);
+}
+
+std::vector<double> LowRankResolver::Release() {
+    base_ = Base::kSingular;
+    return lu_.Release();
+}
+
+void LowRankResolver::PrepareFrom(std::vector<double> a, int n, const double* b,
+                                  std::vector<Entry> e, int r, Refill refill, bool inPlace) {
     n_ = n;
     r_ = r;
+    refill_ = std::move(refill);
+    inPlace_ = inPlace;
     b_.assign(b, b + n);
     e_ = std::move(e);
     entriesOfRow_.assign(static_cast<size_t>(n), {});
+    touchedRows_.clear();
     for (const Entry& entry : e_) {
-        entriesOfRow_[static_cast<size_t>(entry.row)].push_back(entry);
+        std::vector<Entry>& entries = entriesOfRow_[static_cast<size_t>(entry.row)];
+        if (entries.empty()) {
+            touchedRows_.push_back(entry.row);
+        }
+        entries.push_back(entry);
     }
     x0_.assign(static_cast<size_t>(n), 0.0);
     y_.assign(static_cast<size_t>(n) * static_cast<size_t>(r), 0.0);
     ex0_.assign(static_cast<size_t>(r), 0.0);
     c_.assign(static_cast<size_t>(r) * static_cast<size_t>(r), 0.0);
     v_.assign(static_cast<size_t>(n), 0.0);
+    if (a.size() < static_cast<size_t>(n) * static_cast<size_t>(n)) {
+        base_ = Base::kSingular;
+        return;
+    }
+    NoteNorms(a.data());
+    FactorBase(std::move(a));  // when A is singular, every solve factorises A + W E^T itself
+}
 
-    if (!lu_.Factor(std::vector<double>(a, a + static_cast<size_t>(n) * n), n)) {
-        return;  // every solve factorises A + W E^T itself
+void LowRankResolver::NoteNorms(const double* a) {
+    const int n = n_;
+    const size_t touched = touchedRows_.size();
+    touchedColumns_.assign(static_cast<size_t>(n) * touched, 0.0);
+    for (size_t k = 0; k < touched; ++k) {
+        const double* column = a + ColumnMajor(0, touchedRows_[k], n);
+        std::copy(column, column + n, touchedColumns_.begin() + static_cast<long>(k) * n);
     }
-    SetRightHandSide(b);
+    otherRowAbs_.assign(static_cast<size_t>(n), 0.0);
+    for (int j = 0; j < n; ++j) {
+        if (!entriesOfRow_[static_cast<size_t>(j)].empty()) {
+            continue;
+        }
+        const double* column = a + ColumnMajor(0, j, n);
+        for (int i = 0; i < n; ++i) {
+            otherRowAbs_[static_cast<size_t>(i)] += std::fabs(column[i]);
+        }
+    }
+}
+
+bool LowRankResolver::FactorBase(std::vector<double> a) {
+    if (!lu_.Factor(std::move(a), n_)) {
+        base_ = Base::kSingular;
+        return false;
+    }
+    base_ = Base::kFactored;
+    std::fill(y_.begin(), y_.end(), 0.0);
     for (const Entry& entry : e_) {
-        y_[ColumnMajor(entry.row, entry.column, n)] += entry.weight;
+        y_[ColumnMajor(entry.row, entry.column, n_)] += entry.weight;
     }
-    lu_.Solve(y_.data(), r, true);
+    lu_.Solve(y_.data(), r_, true);
+    SolveForRightHandSide();
+    return true;
 }
 
 void LowRankResolver::SetRightHandSide(const double* b) {
     b_.assign(b, b + n_);
-    if (!lu_.IsFactored()) {
-        return;
+    if (base_ == Base::kFactored) {
+        SolveForRightHandSide();
     }
+}
+
+void LowRankResolver::SolveForRightHandSide() {
     std::copy(b_.begin(), b_.end(), x0_.begin());
     lu_.Solve(x0_.data());
     std::fill(ex0_.begin(), ex0_.end(), 0.0);
@@ -93,7 +168,14 @@ void LowRankResolver::SetRightHandSide(const double* b) {
 
 bool LowRankResolver::Solve(const double* w, double* x) {
     usedDirect_ = false;
-    if (!lu_.IsFactored()) {
+    if (base_ == Base::kReplaced) {
+        // The last solve was direct: A is factored again into the same block.
+        std::vector<double> a = lu_.Release();
+        a.resize(static_cast<size_t>(n_) * static_cast<size_t>(n_));
+        refill_(a.data());
+        FactorBase(std::move(a));
+    }
+    if (base_ != Base::kFactored) {
         return SolveDirect(w, x);
     }
     const int n = n_;
@@ -130,7 +212,17 @@ bool LowRankResolver::Solve(const double* w, double* x) {
 bool LowRankResolver::SolveDirect(const double* w, double* x) {
     usedDirect_ = true;
     const int n = n_;
-    std::vector<double> at(a_, a_ + static_cast<size_t>(n) * n);
+    const size_t size = static_cast<size_t>(n) * static_cast<size_t>(n);
+    // In place the factors of A give their block to A + W E^T; otherwise A's stay for the next
+    // low-rank solve.
+    DenseLu separate;
+    DenseLu& direct = inPlace_ ? lu_ : separate;
+    std::vector<double> at = inPlace_ ? lu_.Release() : std::vector<double>();
+    at.resize(size);
+    refill_(at.data());
+    if (inPlace_) {
+        base_ = Base::kReplaced;
+    }
     for (const Entry& entry : e_) {
         double* column = at.data() + ColumnMajor(0, entry.row, n);
         const double* wColumn = w + ColumnMajor(0, entry.column, n);
@@ -138,7 +230,6 @@ bool LowRankResolver::SolveDirect(const double* w, double* x) {
             column[i] += entry.weight * wColumn[i];
         }
     }
-    DenseLu direct;
     if (!direct.Factor(std::move(at), n)) {
         return false;
     }
@@ -148,28 +239,28 @@ bool LowRankResolver::SolveDirect(const double* w, double* x) {
 }
 
 double LowRankResolver::BackwardError(const double* w, const double* x) const {
-    // ||(A + W E^T) x - b|| / (||A + W E^T|| ||x|| + ||b||) in the maximum norm, in one pass over
-    // the columns of A.
+    // ||(A + W E^T) x - b|| / (||A + W E^T|| ||x|| + ||b||) in the maximum norm, with A x from the
+    // factors and the row sums of |A + W E^T| from the kept columns.
     const int n = n_;
-    std::vector<double> residual(static_cast<size_t>(n), 0.0);
-    std::vector<double> rowAbs(static_cast<size_t>(n), 0.0);
-    for (int j = 0; j < n; ++j) {
-        const double* column = a_ + ColumnMajor(0, j, n);
-        const double xj = x[j];
-        const std::vector<Entry>& entries = entriesOfRow_[static_cast<size_t>(j)];
-        if (entries.empty()) {
-            for (int i = 0; i < n; ++i) {
-                residual[static_cast<size_t>(i)] += column[i] * xj;
-                rowAbs[static_cast<size_t>(i)] += std::fabs(column[i]);
-            }
-            continue;
+    std::vector<double> residual(x, x + n);
+    lu_.Multiply(residual.data());
+    if (r_ > 0) {
+        std::vector<double> ex(static_cast<size_t>(r_), 0.0);
+        for (const Entry& entry : e_) {
+            ex[static_cast<size_t>(entry.column)] += entry.weight * x[entry.row];
         }
+        cblas_dgemv(CblasColMajor, CblasNoTrans, n, r_, 1.0, w, Leading(n), ex.data(), 1, 1.0,
+                    residual.data(), 1);
+    }
+    std::vector<double> rowAbs(otherRowAbs_);
+    for (size_t k = 0; k < touchedRows_.size(); ++k) {
+        const double* column = touchedColumns_.data() + static_cast<long>(k) * n;
+        const std::vector<Entry>& entries = entriesOfRow_[static_cast<size_t>(touchedRows_[k])];
         for (int i = 0; i < n; ++i) {
             double value = column[i];
             for (const Entry& entry : entries) {
                 value += entry.weight * w[ColumnMajor(i, entry.column, n)];
             }
-            residual[static_cast<size_t>(i)] += value * xj;
             rowAbs[static_cast<size_t>(i)] += std::fabs(value);
         }
     }

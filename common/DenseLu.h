@@ -4,6 +4,7 @@
 // at i + j * n, which is what LAPACK and BLAS take without copying.
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 namespace luvo {
@@ -28,6 +29,14 @@ class DenseLu {
     // A X = B (or of A^T X = B when `transposed`). Does nothing unless factored.
     void Solve(double* rightHandSides, int count = 1, bool transposed = false) const;
 
+    // Overwrites the n entries of x with A x, from the factors (P L U x). Does nothing unless
+    // factored.
+    void Multiply(double* x) const;
+
+    // Hands back the block that holds the factors, to be filled anew without a second n x n
+    // allocation; nothing is factored afterwards.
+    std::vector<double> Release();
+
   private:
     std::vector<double> factors_;
     std::vector<int> pivots_;
@@ -41,7 +50,9 @@ class DenseLu {
 // factorisation:
 //   C = I + Y^T W,  y = C^-1 E^T x0,  x = x0 - A^-1 (W y).
 // A result whose normwise backward error on A + W E^T exceeds 1e-10 (an ill-conditioned C), or a
-// singular A, makes the solve factorise A + W E^T itself.
+// singular A, makes the solve factorise A + W E^T itself. The backward error is measured from the
+// factors of A, the columns of A that E touches and the absolute row sums of the others, so A
+// itself is needed again only by such a direct solve.
 class LowRankResolver {
   public:
     // Entry E(row, column) = weight; entries of one place add up.
@@ -50,10 +61,21 @@ class LowRankResolver {
         int column;
         double weight;
     };
+    // Writes the n x n column-major A into the block it is given.
+    using Refill = std::function<void(double*)>;
 
     // A stays owned by the caller and must stay unchanged while the resolver is used; it is only
     // read. b has n entries. Throws std::bad_alloc when the work arrays do not fit.
     void Prepare(const double* a, int n, const double* b, std::vector<Entry> e, int r);
+    // The same with A factored in place: the resolver takes the block over, so that one n x n
+    // matrix is held. A direct solve gets A from `refill` into that block and afterwards
+    // factors A again from `refill` before the next low-rank solve.
+    void Prepare(std::vector<double> a, int n, const double* b, std::vector<Entry> e, int r,
+                 Refill refill);
+
+    // The block of the factors, handed back for the caller's next matrix; the resolver is then
+    // empty until the next Prepare.
+    std::vector<double> Release();
 
     // A new b for the same A and E: the factors of A and Y are kept, so the next solves cost
     // what they would after Prepare with this b, without its factorisation.
@@ -70,15 +92,34 @@ class LowRankResolver {
     static constexpr double kMaxBackwardError = 1e-10;
 
   private:
+    // What lu_ holds.
+    enum class Base {
+        kFactored,  // the factors of A
+        kSingular,  // nothing usable: A cannot be factored
+        kReplaced,  // the factors of the last direct solve's A + W E^T (in place only)
+    };
+
+    void PrepareFrom(std::vector<double> a, int n, const double* b, std::vector<Entry> e, int r,
+                     Refill refill, bool inPlace);
+    // The row sums and columns of A that the backward error needs, before A is factored.
+    void NoteNorms(const double* a);
+    // Factors A, then Y and x0; false when A is singular.
+    bool FactorBase(std::vector<double> a);
+    void SolveForRightHandSide();
     bool SolveDirect(const double* w, double* x);
     double BackwardError(const double* w, const double* x) const;
 
-    const double* a_ = nullptr;
     int n_ = 0;
     int r_ = 0;
     std::vector<double> b_;
     std::vector<Entry> e_;
     std::vector<std::vector<Entry>> entriesOfRow_;
+    Refill refill_;
+    bool inPlace_ = false;
+    Base base_ = Base::kSingular;
+    std::vector<int> touchedRows_;        // the rows of E: columns of A that W E^T changes
+    std::vector<double> touchedColumns_;  // those columns of A, n x touchedRows_.size()
+    std::vector<double> otherRowAbs_;     // per row of A, the sum of |a_ij| over the others
     DenseLu lu_;
     std::vector<double> x0_;
     std::vector<double> y_;    // A^-T E, n x r

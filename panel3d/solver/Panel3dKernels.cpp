@@ -16,26 +16,35 @@ struct LocalPoint {
     double r[4]{}, e[4]{}, h[4]{};
 };
 
-LocalPoint ToLocal(const Panel3dPanel& panel, const Panel3dVector& p, bool clampZ) {
+// The coordinates of the offset d from the centroid in the panel's axes; no corner terms yet.
+LocalPoint Transform(const Panel3dPanel& panel, const Panel3dVector& d) {
     LocalPoint q;
-    const Panel3dVector d = p - panel.Centroid();
     q.x = Dot(d, panel.AxisL());
     q.y = Dot(d, panel.AxisM());
     q.z = Dot(d, panel.Normal());
-    if (clampZ) {
-        // A point in the plane counts as lying on the side opposite the normal. A distance at
-        // the rounding level of the coordinates is taken as in the plane, so that a point and
-        // its mirror image fall on the same side of a panel and its mirror image.
-        if (std::fabs(q.z) <= 1e-13 * (std::fabs(q.x) + std::fabs(q.y) + panel.meanDiagonal)) {
-            q.z = 0;
-        }
-        const double eps = panel.minDistance;
-        if (q.z > 0 && q.z < eps) {
-            q.z = eps;
-        } else if (q.z > -eps && q.z <= 0) {
-            q.z = -eps;
-        }
+    return q;
+}
+
+// The normal distance as the doublet and the source velocity take it. A point in the plane
+// counts as lying on the side opposite the normal. A distance at the rounding level of the
+// coordinates is taken as in the plane, so that a point and its mirror image fall on the same
+// side of a panel and its mirror image.
+double ClampedZ(const Panel3dPanel& panel, const LocalPoint& q) {
+    double z = q.z;
+    if (std::fabs(z) <= 1e-13 * (std::fabs(q.x) + std::fabs(q.y) + panel.meanDiagonal)) {
+        z = 0;
     }
+    const double eps = panel.minDistance;
+    if (z > 0 && z < eps) {
+        z = eps;
+    } else if (z > -eps && z <= 0) {
+        z = -eps;
+    }
+    return z;
+}
+
+// The corner terms for the point's z as it stands.
+void AddCornerTerms(const Panel3dPanel& panel, LocalPoint& q) {
     for (int k = 0; k < 4; ++k) {
         const double dx = q.x - panel.localX[k];
         const double dy = q.y - panel.localY[k];
@@ -43,6 +52,14 @@ LocalPoint ToLocal(const Panel3dPanel& panel, const Panel3dVector& p, bool clamp
         q.e[k] = dx * dx + q.z * q.z;
         q.h[k] = dx * dy;
     }
+}
+
+LocalPoint ToLocal(const Panel3dPanel& panel, const Panel3dVector& p, bool clampZ) {
+    LocalPoint q = Transform(panel, p - panel.Centroid());
+    if (clampZ) {
+        q.z = ClampedZ(panel, q);
+    }
+    AddCornerTerms(panel, q);
     return q;
 }
 
@@ -74,6 +91,37 @@ double SideLog(const Panel3dPanel& panel, const LocalPoint& q, int k, bool inver
         quotient = panel.minDistance;
     }
     return std::log(quotient);
+}
+
+// The point source of the panel's area: (x, y, z) as they come.
+double FarSource(const Panel3dPanel& panel, const LocalPoint& q) {
+    return -Panel3dInv4pi * panel.area / std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+}
+
+// The point doublet of the panel's area, z clamped.
+double FarDoublet(const Panel3dPanel& panel, const LocalPoint& q) {
+    const double rho2 = q.x * q.x + q.y * q.y + q.z * q.z;
+    return -Panel3dInv4pi * panel.area * q.z / (rho2 * std::sqrt(rho2));
+}
+
+// The closed form of the source sheet from the corner terms of the unclamped point and its
+// arctangent sum t (0 for a point in the plane).
+double NearSource(const Panel3dPanel& panel, const LocalPoint& q, double t) {
+    double sum = 0;
+    for (int k = 0; k < 4; ++k) {
+        const int k1 = (k + 1) % 4;
+        const double d = panel.planarSideLength[k];
+        if (!(d > 0)) {
+            continue;  // a side of no length
+        }
+        const double g = ((q.x - panel.localX[k]) * (panel.localY[k1] - panel.localY[k]) -
+                          (q.y - panel.localY[k]) * (panel.localX[k1] - panel.localX[k])) /
+                         d;
+        if (g != 0) {  // a point on the side's line: the term tends to 0
+            sum += g * SideLog(panel, q, k, false);
+        }
+    }
+    return -Panel3dInv4pi * (sum - q.z * t);
 }
 
 // Velocity of the straight vortex segment from b to a of strength gamma at p, with the core
@@ -112,35 +160,46 @@ Panel3dVector Segment(const Panel3dVector& b, const Panel3dVector& a, double gam
 }  // namespace
 
 double Panel3dPanel::SourcePotential(const Panel3dVector& p, bool farField) const {
-    const LocalPoint q = ToLocal(*this, p, false);
     if (farField) {
-        return -Panel3dInv4pi * area / std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+        return FarSource(*this, Transform(*this, p - Centroid()));
     }
-    double sum = 0;
-    for (int k = 0; k < 4; ++k) {
-        const int k1 = (k + 1) % 4;
-        const double d = planarSideLength[k];
-        if (!(d > 0)) {
-            continue;  // a side of no length
-        }
-        const double g = ((q.x - localX[k]) * (localY[k1] - localY[k]) -
-                          (q.y - localY[k]) * (localX[k1] - localX[k])) /
-                         d;
-        if (g != 0) {  // a point on the side's line: the term tends to 0
-            sum += g * SideLog(*this, q, k, false);
-        }
-    }
-    const double zt = q.z == 0 ? 0.0 : q.z * ArctangentSum(*this, q);
-    return -Panel3dInv4pi * (sum - zt);
+    const LocalPoint q = ToLocal(*this, p, false);
+    return NearSource(*this, q, q.z == 0 ? 0.0 : ArctangentSum(*this, q));
 }
 
 double Panel3dPanel::DoubletPotential(const Panel3dVector& p, bool farField) const {
-    const LocalPoint q = ToLocal(*this, p, true);
     if (farField) {
-        const double rho2 = q.x * q.x + q.y * q.y + q.z * q.z;
-        return -Panel3dInv4pi * area * q.z / (rho2 * std::sqrt(rho2));
+        LocalPoint q = Transform(*this, p - Centroid());
+        q.z = ClampedZ(*this, q);
+        return FarDoublet(*this, q);
     }
-    return -Panel3dInv4pi * ArctangentSum(*this, q);
+    return -Panel3dInv4pi * ArctangentSum(*this, ToLocal(*this, p, true));
+}
+
+Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) const {
+    const Panel3dVector d = p - Centroid();
+    LocalPoint q = Transform(*this, d);
+    const double clamped = ClampedZ(*this, q);
+    Potentials out;
+    // The far-field test comes first: the point forms need no corner terms.
+    if (Length(d) >= FarFieldDistance()) {
+        out.source = FarSource(*this, q);
+        q.z = clamped;
+        out.doublet = FarDoublet(*this, q);
+        return out;
+    }
+    AddCornerTerms(*this, q);
+    const double t = q.z == 0 ? 0.0 : ArctangentSum(*this, q);
+    out.source = NearSource(*this, q, t);
+    if (clamped == q.z) {
+        out.doublet = -Panel3dInv4pi * t;
+        return out;
+    }
+    // Only a point at or very near the panel's plane sees the doublet from a clamped distance.
+    q.z = clamped;
+    AddCornerTerms(*this, q);
+    out.doublet = -Panel3dInv4pi * ArctangentSum(*this, q);
+    return out;
 }
 
 Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRadius) const {

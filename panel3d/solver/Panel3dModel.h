@@ -142,7 +142,7 @@ class Panel3dModel {
     bool SolveSystem();
     bool SolveSymmetricSystem();
     // One relaxation step: solved with the free wake where it lies now. The assembled matrix
-    // stays as it is and is factored once per assembly.
+    // is factored in place once per assembly, and its factors serve every step.
     bool ResolveInIteration();
     bool ResolveSymmetricInIteration();
     // Re-aligns the free-wake rows with the local velocity at their nodes (the half model moves
@@ -161,7 +161,8 @@ class Panel3dModel {
     std::vector<Panel3dPanel> wingPanels;                        // 4MN
     std::vector<Panel3dTrailingEdgeWakePanel> trailingEdgeWake;  // 2M
     std::vector<Panel3dFreeWakePanel> freeWake;                  // 2M*nw
-    // n x n matrices in one column-major block: entry (i, j) at i + j*n (luvo::ColumnMajor).
+    // n x n matrix in one column-major block: entry (i, j) at i + j*n (luvo::ColumnMajor). Empty
+    // from the first solve on, when the solver holds its factors in the same block.
     std::vector<double> influenceMatrix;     // wing and trailing-edge wake, with the Kutta terms
     std::vector<Panel3dWakeNode> wakeNodes;  // (2M+1)*nw
     std::vector<double> stripLift;           // local lift coefficient ca, 2M
@@ -220,6 +221,11 @@ class Panel3dModel {
   private:
     bool Solve(bool symmetric, bool inIteration);
     void Assemble(bool symmetric);
+    // The matrix of wing and trailing-edge row with the Kutta terms into `matrix` (n x n) and,
+    // where given, the right-hand side.
+    void FillSystem(bool symmetric, double* matrix, double* rhs) const;
+    // The unit source potentials of all wing panels at the n control points, row i at i * 4MN.
+    void FillSourceInfluence(double* kept) const;
     void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent);
     void Relax(bool symmetric);
     // The wing and trailing-edge row geometry that the matrix depends on, with n and sf.
@@ -230,13 +236,15 @@ class Panel3dModel {
     static bool HasNormalAndSides(const Panel3dPanel& p);
 
     Panel3dModelSizes sizes_;
-    // The LU of the assembled matrix with the Kutta columns of the free wake, kept from one
-    // relaxation step to the next; reset by every assembly.
+    // The LU of the assembled matrix, factored in place, with the Kutta columns of the free wake,
+    // kept from one relaxation step to the next; its block goes back to influenceMatrix when an
+    // assembly needs a new matrix.
     luvo::LowRankResolver resolver_;
     bool resolverReady_ = false;
     bool assembled_ = false;
-    // What the assembled matrix was built from (empty: nothing kept), and the potentials of the
-    // unit sources of all wing panels at the n control points, row i at i * 4MN.
+    // What the assembled matrix was built from (empty: nothing kept), and, from the second
+    // angle on, the potentials of the unit sources of all wing panels at the n control points,
+    // row i at i * 4MN.
     std::vector<double> matrixKey_;
     std::vector<double> sourceInfluence_;
 };

@@ -66,6 +66,14 @@ class Panel3dPanel {
     // point-source and point-doublet forms, which callers choose from 5 mean diagonals on.
     double SourcePotential(const Panel3dVector& p, bool farField) const;
     double DoubletPotential(const Panel3dVector& p, bool farField) const;
+    // Both potentials at once, with the far-field forms from FarFieldDistance on: what the
+    // assembly of the wing's own influences needs of each pair, from one transform into the
+    // panel's axes. The same numbers as the two calls above with IsFarField.
+    struct Potentials {
+        double source = 0;
+        double doublet = 0;
+    };
+    Potentials UnitPotentials(const Panel3dVector& p) const;
     // Velocity of a wing panel: its source sigma and its doublet as a closed vortex ring of
     // strength -mu, so that the velocity is the gradient of sigma*S - mu*D, the potential the
     // linear system makes vanish inside the wing. Segments inside the core radius are damped

@@ -3,7 +3,7 @@
 // right, the Kutta condition through the wake panels, which carry the lower minus the upper
 // trailing-edge strength of their strip. The free wake enters only the two trailing-edge
 // columns of each strip, so it is kept apart as a low-rank update of the assembled matrix:
-// the relaxation then factors that matrix once per operating point.
+// the relaxation then factors that matrix, in place, once per operating point.
 //
 // Rows, columns and wake columns are filled on all cores; every entry is summed in one fixed
 // order, so the results do not depend on the number of threads.
@@ -71,6 +71,10 @@ std::vector<double> Panel3dModel::MatrixKey() const {
 
 void Panel3dModel::ForgetAssembly() {
     assembled_ = false;
+    if (resolverReady_) {
+        // The block of the factors serves the next matrix.
+        influenceMatrix = resolver_.Release();
+    }
     resolverReady_ = false;
     std::vector<double>().swap(matrixKey_);
     std::vector<double>().swap(sourceInfluence_);
@@ -79,10 +83,12 @@ void Panel3dModel::ForgetAssembly() {
 void Panel3dModel::Assemble(bool symmetric) {
     const int n = SystemSize();
     const size_t size = static_cast<size_t>(n);
-    const int wing = WingPanelCount();
+    const size_t wing = static_cast<size_t>(WingPanelCount());
     std::vector<double> key = MatrixKey();
-    const bool keep = assembled_ && key == matrixKey_ && influenceMatrix.size() == size * size &&
-                      sourceInfluence_.size() == size * static_cast<size_t>(wing);
+    // The matrix is kept as assembled until the first solve, as factors after it.
+    const bool held = resolverReady_ || influenceMatrix.size() == size * size;
+    const bool keep = assembled_ && key == matrixKey_ && held && rightHandSide.size() == size;
+    Progress progress{*this};
     if (!keep) {
         ForgetAssembly();
         if (influenceMatrix.size() != size * size || rightHandSide.size() != size) {
@@ -90,48 +96,39 @@ void Panel3dModel::Assemble(bool symmetric) {
                 return;
             }
         }
-        // The source influences are kept only where they fit beside the matrix.
-        if (size * static_cast<size_t>(wing) <= kMaxKeptSourceEntries) {
-            try {
-                sourceInfluence_.assign(size * static_cast<size_t>(wing), 0.0);
-            } catch (const std::bad_alloc&) {
-                std::vector<double>().swap(sourceInfluence_);
-            }
-        }
     }
-    const bool keepSources = !sourceInfluence_.empty();
-    const int chord = 2 * ChordPanels();
-    const int strips = StripCount();
-    const int solvedStrips = symmetric ? SpanPanels() : strips;
-    Progress progress{*this};
 
     progress.Bar(10 * BarScale());
     stepCount = n;
     progress.Status(kRhsText);
-    // Every source of the wing, also those of the mirror half in the half model.
-#pragma omp parallel for schedule(dynamic, 8)
-    for (int i = 0; i < n; ++i) {
-        const Panel3dVector c = wingPanels[i].Centroid();
-        double* kept =
-            keepSources ? sourceInfluence_.data() + static_cast<size_t>(i) * wing : nullptr;
-        double sum = 0;
-        for (int j = 0; j < wing; ++j) {
-            const Panel3dPanel& p = wingPanels[j];
-            double potential;
-            if (keep) {
-                potential = kept[j];
-            } else {
-                potential = p.SourcePotential(c, p.IsFarField(c));
-                if (kept != nullptr) kept[j] = potential;
-            }
-            sum -= potential * p.sourceStrength;
-        }
-        rightHandSide[i] = sum;
-    }
-
-    progress.Bar(30 * BarScale());
-    progress.Status(kInfluenceText);
     if (keep) {
+        // The matrix and its factors stay: only the sources have new strengths. Their unit
+        // potentials are kept from the second angle on (a single state never needs them), where
+        // they fit beside the matrix.
+        if (sourceInfluence_.size() != size * wing && size * wing <= kMaxKeptSourceEntries) {
+            try {
+                sourceInfluence_.resize(size * wing);
+                FillSourceInfluence(sourceInfluence_.data());
+            } catch (const std::bad_alloc&) {
+                std::vector<double>().swap(sourceInfluence_);
+            }
+        }
+        const bool kept = sourceInfluence_.size() == size * wing;
+#pragma omp parallel for schedule(dynamic, 8)
+        for (int i = 0; i < n; ++i) {
+            const double* row = kept ? sourceInfluence_.data() + i * wing : nullptr;
+            const Panel3dVector c = wingPanels[i].Centroid();
+            double sum = 0;
+            for (size_t j = 0; j < wing; ++j) {
+                const Panel3dPanel& p = wingPanels[j];
+                const double potential =
+                    row != nullptr ? row[j] : p.SourcePotential(c, p.IsFarField(c));
+                sum -= potential * p.sourceStrength;
+            }
+            rightHandSide[i] = sum;
+        }
+        progress.Bar(30 * BarScale());
+        progress.Status(kInfluenceText);
         progress.Bar(45 * BarScale());
         if (symmetric) {
             progress.Status(kInfluenceText);
@@ -141,56 +138,73 @@ void Panel3dModel::Assemble(bool symmetric) {
         }
         return;
     }
-#pragma omp parallel for schedule(dynamic, 8)
-    for (int j = 0; j < n; ++j) {
-        const Panel3dPanel& p = wingPanels[j];
-        double* column = influenceMatrix.data() + luvo::ColumnMajor(0, j, n);
-        for (int i = 0; i < n; ++i) {
-            const Panel3dVector c = wingPanels[i].Centroid();
-            column[i] = -p.DoubletPotential(c, p.IsFarField(c));
-        }
-    }
-
+    // Right-hand side and matrix come from one pass over the panel pairs; the bar and the texts
+    // still tell the phases in their order.
+    FillSystem(symmetric, influenceMatrix.data(), rightHandSide.data());
+    progress.Bar(30 * BarScale());
+    progress.Status(kInfluenceText);
     progress.Bar(45 * BarScale());
     if (symmetric) {
         progress.Status(kInfluenceText);
-        // Panel 2N j + k of the own half carries the strength of its mirror 2N(2M-1-j) + k.
-#pragma omp parallel for schedule(dynamic, 8)
-        for (int j = 0; j < n; ++j) {
-            const int strip = j / chord;
-            const Panel3dPanel& mirror = wingPanels[chord * (strips - 1 - strip) + j % chord];
-            double* column = influenceMatrix.data() + luvo::ColumnMajor(0, j, n);
-            for (int i = 0; i < n; ++i) {
-                const Panel3dVector c = wingPanels[i].Centroid();
-                column[i] -= mirror.DoubletPotential(c, mirror.IsFarField(c));
-            }
-        }
-    }
-
-    // Kutta condition: the trailing-edge wake panel behind each solved strip, in the half
-    // model also that behind its mirror strip, always with the closed form.
-#pragma omp parallel for schedule(dynamic, 1)
-    for (int j = 0; j < solvedStrips; ++j) {
-        double* upper = influenceMatrix.data() + luvo::ColumnMajor(0, chord * j, n);
-        double* lower = influenceMatrix.data() + luvo::ColumnMajor(0, chord * (j + 1) - 1, n);
-        const Panel3dPanel& own = trailingEdgeWake[j];
-        for (int i = 0; i < n; ++i) {
-            const double w = own.DoubletPotential(wingPanels[i].Centroid(), false);
-            upper[i] -= w;
-            lower[i] += w;
-        }
-        if (symmetric) {
-            const Panel3dPanel& mirror = trailingEdgeWake[strips - 1 - j];
-            for (int i = 0; i < n; ++i) {
-                const double w = mirror.DoubletPotential(wingPanels[i].Centroid(), false);
-                upper[i] -= w;
-                lower[i] += w;
-            }
-        }
     }
     assembled_ = true;
-    if (keepSources) {
-        matrixKey_ = std::move(key);
+    matrixKey_ = std::move(key);
+}
+
+void Panel3dModel::FillSourceInfluence(double* kept) const {
+    const int n = SystemSize();
+    const size_t wing = static_cast<size_t>(WingPanelCount());
+#pragma omp parallel for schedule(dynamic, 8)
+    for (int i = 0; i < n; ++i) {
+        const Panel3dVector c = wingPanels[i].Centroid();
+        double* row = kept + i * wing;
+        for (size_t j = 0; j < wing; ++j) {
+            const Panel3dPanel& p = wingPanels[j];
+            row[j] = p.SourcePotential(c, p.IsFarField(c));
+        }
+    }
+}
+
+void Panel3dModel::FillSystem(bool symmetric, double* matrix, double* rhs) const {
+    const int n = SystemSize();
+    const int wing = WingPanelCount();
+    const int chord = 2 * ChordPanels();
+    const int strips = StripCount();
+    const int solvedStrips = symmetric ? SpanPanels() : strips;
+    // Row by row: each row's right-hand side sums all sources of the wing (also those of the
+    // mirror half) in panel order; an own panel j sets column j, and in the half model a panel
+    // of the other half, the mirror of own panel 2N(2M-1-s) + k, is subtracted from that column
+    // afterwards, as the own panels come first.
+#pragma omp parallel for schedule(dynamic, 8)
+    for (int i = 0; i < n; ++i) {
+        const Panel3dVector c = wingPanels[i].Centroid();
+        double sum = 0;
+        for (int j = 0; j < wing; ++j) {
+            const Panel3dPanel& p = wingPanels[j];
+            const Panel3dPanel::Potentials u = p.UnitPotentials(c);
+            sum -= u.source * p.sourceStrength;
+            if (j < n) {
+                matrix[luvo::ColumnMajor(i, j, n)] = -u.doublet;
+            } else {
+                const int column = chord * (strips - 1 - j / chord) + j % chord;
+                matrix[luvo::ColumnMajor(i, column, n)] -= u.doublet;
+            }
+        }
+        if (rhs != nullptr) rhs[i] = sum;
+        // Kutta condition: the trailing-edge wake panel behind each solved strip, in the half
+        // model also that behind its mirror strip, always with the closed form.
+        for (int j = 0; j < solvedStrips; ++j) {
+            double& upper = matrix[luvo::ColumnMajor(i, chord * j, n)];
+            double& lower = matrix[luvo::ColumnMajor(i, chord * (j + 1) - 1, n)];
+            const double w = trailingEdgeWake[j].DoubletPotential(c, false);
+            upper -= w;
+            lower += w;
+            if (symmetric) {
+                const double m = trailingEdgeWake[strips - 1 - j].DoubletPotential(c, false);
+                upper -= m;
+                lower += m;
+            }
+        }
     }
 }
 
@@ -274,10 +288,15 @@ bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
             kutta.push_back({chord * j, j, -1.0});
             kutta.push_back({chord * (j + 1) - 1, j, 1.0});
         }
+        // Factored in place: the model then holds one n x n matrix. Only a re-solve that the
+        // low-rank update cannot give to full accuracy needs the matrix again, from the wing.
         try {
-            resolver_.Prepare(influenceMatrix.data(), n, rightHandSide.data(), std::move(kutta),
-                              solvedStrips);
+            resolver_.Prepare(std::move(influenceMatrix), n, rightHandSide.data(), std::move(kutta),
+                              solvedStrips,
+                              [this, symmetric](double* a) { FillSystem(symmetric, a, nullptr); });
         } catch (const std::bad_alloc&) {
+            std::vector<double>().swap(influenceMatrix);
+            assembled_ = false;
             return false;
         }
         resolverReady_ = true;

@@ -90,6 +90,43 @@ TEST(Panel3dKernels, ClosedFormsMatchQuadrature) {
     }
 }
 
+// The one-pass kernel of the assembly against the two potentials it stands for, each with the
+// far-field rule: every region where the pass takes a shortcut (point forms, one set of corner
+// terms for both, a second set for a clamped distance).
+TEST(Panel3dKernels, BothPotentialsInOnePassEqualTheSeparateKernels) {
+    Panel3dPanel skewed;
+    skewed.SetCorner(0, {0.1, 0.0, 0.05});
+    skewed.SetCorner(1, {0.0, 1.2, 0.3});
+    skewed.SetCorner(2, {0.9, 1.0, 0.35});
+    skewed.SetCorner(3, {1.1, -0.1, 0.05});
+    skewed.ComputeGeometry();
+    const Panel3dPanel square = UnitSquare();
+    const double d = 5 * square.meanDiagonal;
+    const Panel3dVector points[] = {
+        {0.5, 0.5, 0.0},                       // its own centroid (z clamped to -eps)
+        {0.2, 0.7, 3e-9},                      // just above the plane, inside the clamp
+        {0.3, 0.6, -1e-17},                    // at the rounding level of the plane
+        {2.0, 0.5, 0.0},                       // in its plane beside it
+        {0.3, 0.6, 0.3},                       // near, above
+        {0.7, 0.2, -0.4},                      // near, below
+        {0.5 + 0.6 * d, 0.5, 0.8 * d},         // exactly 5 mean diagonals away: far
+        {0.5 + 0.6 * d, 0.5, 0.8 * d * 0.99},  // just inside
+        {9.0, -4.0, 1e-12},                    // far, in the plane
+        {3.0, -2.0, 4.0},                      // far
+    };
+    for (const Panel3dPanel* p : {&square, static_cast<const Panel3dPanel*>(&skewed)}) {
+        for (const Panel3dVector& q : points) {
+            const bool far = p->IsFarField(q);
+            const Panel3dPanel::Potentials u = p->UnitPotentials(q);
+            EXPECT_EQ(u.source, p->SourcePotential(q, far)) << q.x << " " << q.y << " " << q.z;
+            EXPECT_EQ(u.doublet, p->DoubletPotential(q, far)) << q.x << " " << q.y << " " << q.z;
+        }
+    }
+    EXPECT_TRUE(square.IsFarField(points[6]));
+    EXPECT_FALSE(square.IsFarField(points[7]));
+    EXPECT_NEAR(square.UnitPotentials(points[0]).doublet, 0.5, 1e-8);
+}
+
 TEST(Panel3dKernels, ClosedBoxDoubletsSumToOneInsideAndZeroOutside) {
     const Panel3dVector x{1, 0, 0}, y{0, 1, 0}, z{0, 0, 1};
     const std::vector<Panel3dPanel> box = {
