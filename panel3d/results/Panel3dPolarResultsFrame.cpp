@@ -3,6 +3,7 @@
 #include <wx/statbox.h>
 
 #include <limits>
+#include <vector>
 
 #include "common/WxNumber.h"
 #include "panel3d/solver/Panel3dEvaluationRecord.h"
@@ -10,6 +11,26 @@
 namespace {
 
 const wxString kHint = wxS("Detailierte Widerstandsberechnung mit XFOIL ");
+
+// The status text of a speed polar: "Ergebnisse", and the speeds whose demanded lift lies
+// beyond the wing's reach, which were flown with the closest lift found.
+wxString SpeedPolarStatus(const Panel3dRun& run) {
+    std::vector<double> missed;
+    if (run.record) {
+        const Panel3dEvaluationRecord& r = *run.record;
+        for (int p = 0; p < r.EvaluatedPoints(); ++p) {
+            if (!r.PointLiftReached(p)) missed.push_back(r.GetPointSpeed(p));
+        }
+    }
+    if (missed.empty()) return wxS("Ergebnisse");
+    const wxString text = wxS("Ergebnisse - geforderter Auftrieb nicht erreicht bei ");
+    if (missed.size() == 1)
+        return text + wxS("v = ") + luvo::FormatLabel("%.1f", missed[0]) + wxS(" m/s");
+    return text +
+           wxString::Format(wxS("%d Geschwindigkeiten (v = "), static_cast<int>(missed.size())) +
+           luvo::FormatLabel("%.1f", missed.front()) + wxS(" bis ") +
+           luvo::FormatLabel("%.1f", missed.back()) + wxS(" m/s)");
+}
 
 }  // namespace
 
@@ -43,6 +64,7 @@ Panel3dSpeedPolarResultsFrame::Panel3dSpeedPolarResultsFrame(const wxString& tit
     lowerCanvas = new Panel3dPowerPolarCanvas(panel, kPanel3dLowerSlot, Run());
     speedPolarCanvas->SetToolTip(wxS("Sinkflugpolare"));
     lowerCanvas->SetToolTip(wxS("Leistungspolare"));
+    SetResultsStatus(SpeedPolarStatus(Run()));
 }
 
 void Panel3dSpeedPolarResultsFrame::OnInfo(wxCommandEvent&) {

@@ -31,7 +31,7 @@ Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint&
                                            const wxString& box)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style), run_(std::move(run)) {
     panel = GetPanel();
-    SetStatusText(kStatus);
+    SetResultsStatus(kStatus);
     new wxStaticBox(panel, wxID_ANY, box, wxPoint(350, 10));
     closeButton = new wxButton(panel, luvo::kIdButtonClose, wxS("S&chließen"), wxPoint(520, 410));
     closeButton->SetToolTip(wxS("Schließen"));
@@ -55,7 +55,12 @@ wxStaticText* Panel3dResultsWindow::AddNeutralPointBox() {
 void Panel3dResultsWindow::ShowInfo(const wxString& text) {
     SetStatusText(wxS("Info"));
     luvo::ShowInfoBox(this, text, wxS("INFO Ausgabe der Ergebnisse"));
-    SetStatusText(kStatus);
+    SetStatusText(status_);
+}
+
+void Panel3dResultsWindow::SetResultsStatus(const wxString& text) {
+    status_ = text;
+    SetStatusText(status_);
 }
 
 void Panel3dResultsWindow::OnXfoil(wxCommandEvent&) { OpenXfoilFilesFrame(run_); }

@@ -30,14 +30,17 @@ class Panel3dResultsWindow : public luvo::LuvoFrame {
     // The box "Neutralpunkt:" with its texts; returns the value text, set to the run's l_NP.
     wxStaticText* AddNeutralPointBox();
 
-    // "Info" in the status line while the box is open, then "Ergebnisse" again.
+    // "Info" in the status line while the box is open, then the window's status text again.
     void ShowInfo(const wxString& text);
+    // The status text in place of "Ergebnisse", also after the info box.
+    void SetResultsStatus(const wxString& text);
 
   private:
     // Opens a further XFOIL file window on this window's run.
     void OnXfoil(wxCommandEvent& event);
 
     Panel3dRun run_;
+    wxString status_;
     wxDECLARE_EVENT_TABLE();
 };
 

@@ -141,3 +141,24 @@ double Panel3dEvaluationRecord::NeutralPoint() const {
     }
     return (GetPointCmy(0) - GetPointCmy(q)) * referenceChord / liftRise;
 }
+
+double Panel3dEvaluationRecord::RequiredLift(double speed, double wingLoading) {
+    return 2.0 * wingLoading / (1.225 * speed * speed);
+}
+
+bool Panel3dEvaluationRecord::LiftMeetsDemand(double lift, double required) {
+    return std::fabs(lift - required) <= std::max(0.005 * std::fabs(required), 1e-6);
+}
+
+bool Panel3dEvaluationRecord::PointLiftReached(int p) const {
+    if (mode_ != 2) {
+        return true;
+    }
+    const double lift = p == 0 && points_ == 1 ? totals[3] : GetPointCa(p);
+    const double speed = GetPointSpeed(p);
+    // A point not evaluated claims nothing.
+    if (!std::isfinite(lift) || !std::isfinite(speed)) {
+        return true;
+    }
+    return LiftMeetsDemand(lift, RequiredLift(speed, flowState_[7]));
+}

@@ -94,6 +94,15 @@ class Panel3dEvaluationRecord {
     // two points or equal end lifts.
     double NeutralPoint() const;
 
+    // ---- speed polar: the lift each speed demands ----
+    // cA = 2 (m g / S) / (rho v^2) for the wing loading m g / S [N/m^2] at the speed v [m/s].
+    static double RequiredLift(double speed, double wingLoading);
+    // Whether a lift meets its demand: within half a per cent (and 1e-6 for a demand of 0).
+    static bool LiftMeetsDemand(double lift, double required);
+    // False when speed-polar point p (from 0) flew with a lift that misses what its speed
+    // demands (beyond the wing's reach); true for every point of the other modes.
+    bool PointLiftReached(int p) const;
+
     // ---- the arrays (NaN until written) ----
     std::vector<double> sectionLengthX;       // K: x(trailing edge) - x(leading edge) [m]
     std::vector<double> sectionLeadingEdgeY;  // K [m]

@@ -15,6 +15,10 @@ namespace {
 
 // Highest relaxation step count the windows accept.
 constexpr double kMaxIterations = 100;
+// Corrections of a speed-polar point's angle towards its demanded lift, and the largest angle
+// [deg] it may take.
+constexpr int kMaxLiftSteps = 5;
+constexpr double kMaxSpeedPolarAngle = 90;
 
 // Every module value a run writes, to put back when it fails.
 struct ModuleSnapshot {
@@ -180,15 +184,63 @@ class Run {
             flow.speedCount > 1 ? (flow.speedMax - flow.speedMin) / (flow.speedCount - 1) : 0.0;
         for (int i = 0; i < flow.speedCount; ++i) {
             const double v = flow.speedMin + i * step;
-            // The wing loading is already per area: cA = 2 (m g / S) / (rho v^2).
-            const double liftRequired = 2.0 * flow.wingLoading / (1.225 * v * v);
+            // The wing loading is already per area.
+            const double liftRequired = Panel3dEvaluationRecord::RequiredLift(v, flow.wingLoading);
             const double alpha = (liftRequired - lift0) / slope;
             if (!std::isfinite(alpha)) return false;
-            if (evaluator_ != nullptr) evaluator_->SetSpeedPoint(i, v, liftRequired, alpha);
-            Panel3dRunAlpha = alpha;
-            if (!SolveAt(i + 1, rebuild, true)) return false;
+            if (!FlyAtLift(liftRequired, alpha, slope, rebuild)) return false;
+            // The angle and the lift the point is flown with.
+            if (evaluator_ != nullptr) {
+                evaluator_->SetSpeedPoint(i, v, model_->totalLift, Panel3dRunAlpha);
+            }
+            StorePoint(i + 1, true);
         }
         return true;
+    }
+
+    // Solves the point at the angle whose lift is `required`: first at the straight-line
+    // estimate, then with secant steps on the computed lift (the first with the line's slope),
+    // at most kMaxLiftSteps, until the lift meets the demand. The lift curve bends, so the line
+    // alone misses it. The angles stay within +-90 deg, where the flow still comes from ahead; a
+    // demand beyond the wing's reach is flown at the angle that came closest. The wing and its
+    // trailing-edge row stay, so each step reuses the factored matrix (only the sources and the
+    // free wake are new).
+    template <typename Rebuild>
+    bool FlyAtLift(double required, double alpha, double slope, Rebuild rebuild) {
+        auto solve = [&](double angle) {
+            Panel3dRunAlpha = angle;
+            model_->SetSourceStrengths();
+            return rebuild() && SolvePoint();
+        };
+        alpha = std::clamp(alpha, -kMaxSpeedPolarAngle, kMaxSpeedPolarAngle);
+        if (!solve(alpha)) return false;
+        double lift = model_->totalLift;
+        double bestAlpha = alpha;
+        double bestMiss = std::fabs(lift - required);
+        double previousAlpha = alpha;
+        double previousLift = lift;
+        for (int step = 0; step < kMaxLiftSteps; ++step) {
+            if (Panel3dEvaluationRecord::LiftMeetsDemand(lift, required)) return true;
+            const double secant =
+                step == 0 ? slope : (lift - previousLift) / (alpha - previousAlpha);
+            const double next = std::clamp(alpha + (required - lift) / secant, -kMaxSpeedPolarAngle,
+                                           kMaxSpeedPolarAngle);
+            // No slope to follow, or no new angle within reach.
+            if (!std::isfinite(next) || next == alpha) break;
+            previousAlpha = alpha;
+            previousLift = lift;
+            alpha = next;
+            if (!solve(alpha)) return false;
+            lift = model_->totalLift;
+            if (std::fabs(lift - required) < bestMiss) {
+                bestMiss = std::fabs(lift - required);
+                bestAlpha = alpha;
+            }
+        }
+        if (Panel3dEvaluationRecord::LiftMeetsDemand(lift, required) || alpha == bestAlpha) {
+            return true;
+        }
+        return solve(bestAlpha);
     }
 
     template <typename Rebuild>

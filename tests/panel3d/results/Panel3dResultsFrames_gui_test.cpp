@@ -223,6 +223,43 @@ TEST_F(Panel3dResultsTest, SpeedPolarChoiceReplacesTheLowerCanvas) {
     EXPECT_EQ(Status(f), wxS("Ergebnisse"));
 }
 
+TEST_F(Panel3dResultsTest, SpeedPolarStatusNamesTheSpeedsFlownShortOfTheirDemandedLift) {
+    struct Case {
+        std::vector<double> liftFactor;  // flown lift over the demand, per speed 30 .. 90 m/s
+        wxString status;
+    };
+    const Case cases[] = {
+        {{1.0, 1.004, 0.996, 1.0, 1.0}, wxS("Ergebnisse")},
+        {{0.5, 1.0, 1.0, 1.0, 1.0},
+         wxS("Ergebnisse - geforderter Auftrieb nicht erreicht bei v = 30.0 m/s")},
+        {{0.2, 0.7, 1.0, 1.006, 1.0},
+         wxS("Ergebnisse - geforderter Auftrieb nicht erreicht bei 3 Geschwindigkeiten (v = 30.0 "
+             "bis 75.0 m/s)")},
+    };
+    for (const Case& c : cases) {
+        Panel3dRun run = SpeedPolar();
+        auto r = std::make_shared<Panel3dEvaluationRecord>(*run.record);
+        ASSERT_EQ(r->FlowState()[7], 300);  // the wing loading [N/m^2]
+        r->pointSpeed = {30, 45, 60, 75, 90};
+        for (int p = 0; p < 5; ++p) {
+            const double v = r->pointSpeed[p];
+            r->pointCa[p] = c.liftFactor[p] * 2 * 300 / (1.225 * v * v);
+        }
+        r->evaluatedPoints = 5;
+        run.record = r;
+        auto* f = dynamic_cast<Panel3dSpeedPolarResultsFrame*>(Panel3dShowResultsWindow(2, run));
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(Status(f), c.status);
+        // The info box borrows the line and gives it back.
+        wxString statusWhileOpen;
+        ShowInfoBox(f, &statusWhileOpen);
+        EXPECT_EQ(statusWhileOpen, wxS("Info"));
+        EXPECT_EQ(Status(f), c.status);
+        f->Destroy();
+        Settle();
+    }
+}
+
 TEST_F(Panel3dResultsTest, OlderWindowKeepsItsRunAfterARunWithOtherCounts) {
     auto* first = dynamic_cast<Panel3dResultsFrame*>(Panel3dShowResultsWindow(0, SingleState()));
     const wxString lift = first->valueTexts[0]->GetLabel();

@@ -156,7 +156,7 @@ TEST_F(Panel3dRunTest, LiftPolarSolvesEachAngleAsASingleStateWouldAndWritesAfter
     EXPECT_NEAR(last, SingleLift(2), 1e-9);
 }
 
-TEST_F(Panel3dRunTest, SpeedPolarSolvesEachSpeedAtTheAngleOfItsRequiredLift) {
+TEST_F(Panel3dRunTest, SpeedPolarFliesEachSpeedAtTheLiftItsWingLoadingDemands) {
     Panel3dFlowState flow;
     flow.taskMode = 2;
     flow.alphaStar = -10;
@@ -167,33 +167,79 @@ TEST_F(Panel3dRunTest, SpeedPolarSolvesEachSpeedAtTheAngleOfItsRequiredLift) {
     flow.speedMax = 90;
     flow.speedCount = 5;
     flow.wingLoading = 300;
-    Recorder rec;
+    // The lift curve bends: the straight line through -10 and +10 deg alone misses the demand
+    // at every speed, most at the highest.
+    for (const int wakeMode : {0, 1}) {
+        Panel3dGridRunSettings s = GridSettings(flow);
+        s.wakeMode = wakeMode;
+        s.iterationCount = 2;
+        Recorder rec;
+        const auto evaluator = EvaluatorFor(flow);
+        const Panel3dRunOutcome out = RunPanel3dGridFile(s, evaluator.get(), &rec);
+        ASSERT_EQ(out.error, Panel3dRunError::kNone);
+        ASSERT_TRUE(out.evaluation);
+        const Panel3dEvaluationRecord& r = *out.evaluation;
+        EXPECT_EQ(r.EvaluatedPoints(), 5);
+        const double firstLift = Panel3dFirstLift;
+        const double slope = (Panel3dLastLift - firstLift) / 20;
+        const double lift0 = (firstLift + Panel3dLastLift) / 2;
+        for (int p = 0; p < 5; ++p) {
+            const double v = 30 + 15 * p;
+            EXPECT_EQ(r.GetPointSpeed(p), v);
+            const double required = 2 * 300.0 / (1.225 * v * v);
+            EXPECT_NEAR(r.GetPointCa(p), required, 0.005 * required) << wakeMode << " v " << v;
+            EXPECT_TRUE(r.PointLiftReached(p));
+            // Not the line's angle: the correction moved it.
+            EXPECT_GT(std::fabs(r.GetPointAlpha(p) - (required - lift0) / slope), 1e-6);
+        }
+        // The evaluator got the angle and the lift of the last point as flown.
+        EXPECT_EQ(evaluator->speedPointIndex, 4);
+        EXPECT_EQ(evaluator->speedPoint[0], 90);
+        EXPECT_EQ(evaluator->speedPoint[1], r.GetPointCa(4));
+        EXPECT_EQ(evaluator->speedPoint[2], r.GetPointAlpha(4));
+        EXPECT_EQ(evaluator->speedPoint[2], Panel3dRunAlpha);
+        EXPECT_EQ(evaluator->currentPoint, 5);
+        // The files hold the last point as flown.
+        EXPECT_NE(Read("ca-y.dat").find("#cA_ges= " + luvo::FormatNumber("%.8g", r.GetPointCa(4))),
+                  std::string::npos);
+        // Each lift is what a fresh run at its angle gives: the reused factors change nothing.
+        const double lastAlpha = Panel3dRunAlpha;
+        const double lastLift = r.GetPointCa(4);
+        auto freshLift = [&](double alpha) {
+            Panel3dGridRunSettings single = GridSettings(SingleState(alpha));
+            single.wakeMode = wakeMode;
+            single.iterationCount = 2;
+            const Panel3dRunOutcome fresh = RunPanel3dGridFile(single, nullptr, nullptr);
+            return fresh.model ? fresh.model->totalLift : NAN;
+        };
+        EXPECT_NEAR(freshLift(lastAlpha), lastLift, 1e-9);
+        EXPECT_NEAR(freshLift(-10), firstLift, 1e-9);
+    }
+}
+
+TEST_F(Panel3dRunTest, SpeedPolarFliesADemandBeyondReachAtTheClosestAngle) {
+    Panel3dFlowState flow;
+    flow.taskMode = 2;
+    flow.alphaStar = -10;
+    flow.alphaStep = 20;
+    flow.angleCount = 2;
+    flow.pointCount = 3;
+    flow.speedMin = 2;  // cA 122 demanded: no angle gives it
+    flow.speedMax = 60;
+    flow.speedCount = 3;
+    flow.wingLoading = 300;
     const auto evaluator = EvaluatorFor(flow);
-    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), evaluator.get(), &rec);
+    const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), evaluator.get(), nullptr);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
-    // The five speeds, each evaluated at the angle of its required lift.
-    ASSERT_TRUE(out.evaluation);
-    EXPECT_EQ(out.evaluation->EvaluatedPoints(), 5);
-    for (int p = 0; p < 5; ++p) EXPECT_EQ(out.evaluation->GetPointSpeed(p), 30 + 15 * p);
-    EXPECT_EQ(evaluator->speedPointIndex, 4);
-    EXPECT_EQ(evaluator->speedPoint[0], 90);
-    EXPECT_NEAR(evaluator->speedPoint[1] * 1.225 * 90 * 90 / 2, 300, 1e-9);
-    EXPECT_EQ(evaluator->speedPoint[2], Panel3dRunAlpha);
-    EXPECT_EQ(evaluator->currentPoint, 5);
-    // Two angle points, then five speeds; only the speeds are written.
-    EXPECT_EQ(
-        std::count(rec.texts.begin(), rec.texts.end(), "1:Eigeninduktion Flügel berechnen..."), 7);
-    const double firstLift = Panel3dFirstLift;
-    const double lastLift = Panel3dLastLift;
-    const double lastAlpha = Panel3dRunAlpha;
-    const double low = SingleLift(-10);
-    const double high = SingleLift(10);
-    EXPECT_NEAR(firstLift, low, 1e-9);
-    EXPECT_NEAR(lastLift, high, 1e-9);
-    // The last speed, 90 m/s: cA_req 1.225 v^2 / 2 is the wing loading.
-    const double required = 2 * 300.0 / (1.225 * 90 * 90);
-    const double slope = (high - low) / 20;
-    EXPECT_NEAR(lastAlpha, (required - (low + high) / 2) / slope, 1e-9);
+    const Panel3dEvaluationRecord& r = *out.evaluation;
+    EXPECT_FALSE(r.PointLiftReached(0));
+    EXPECT_TRUE(r.PointLiftReached(1));
+    EXPECT_TRUE(r.PointLiftReached(2));
+    // Flown with the flow still from ahead, at the most lift found there.
+    const double alpha = r.GetPointAlpha(0);
+    EXPECT_LE(std::fabs(alpha), 90.0);
+    EXPECT_GT(r.GetPointCa(0), SingleLift(10));
+    EXPECT_NEAR(r.GetPointCa(0), SingleLift(alpha), 1e-9);
 }
 
 TEST_F(Panel3dRunTest, RelaxedWakeCountsItsStepsAsADoubleAndScalesTheBarForTheWholeSteps) {
