@@ -108,6 +108,7 @@ void LowRankResolver::PrepareFrom(std::vector<double> a, int n, const double* b,
     v_.assign(static_cast<size_t>(n), 0.0);
     if (a.size() < static_cast<size_t>(n) * static_cast<size_t>(n)) {
         base_ = Base::kSingular;
+        singular_ = true;
         return;
     }
     NoteNorms(a.data());
@@ -137,8 +138,10 @@ void LowRankResolver::NoteNorms(const double* a) {
 bool LowRankResolver::FactorBase(std::vector<double> a) {
     if (!lu_.Factor(std::move(a), n_)) {
         base_ = Base::kSingular;
+        singular_ = true;
         return false;
     }
+    singular_ = false;
     base_ = Base::kFactored;
     std::fill(y_.begin(), y_.end(), 0.0);
     for (const Entry& entry : e_) {
@@ -168,7 +171,7 @@ void LowRankResolver::SolveForRightHandSide() {
 
 bool LowRankResolver::Solve(const double* w, double* x) {
     usedDirect_ = false;
-    if (base_ == Base::kReplaced) {
+    if (base_ == Base::kReplaced && !singular_) {
         // The last solve was direct: A is factored again into the same block.
         std::vector<double> a = lu_.Release();
         a.resize(static_cast<size_t>(n_) * static_cast<size_t>(n_));

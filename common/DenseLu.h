@@ -117,7 +117,8 @@ class LowRankResolver {
     Refill refill_;
     bool inPlace_ = false;
     Base base_ = Base::kSingular;
-    std::vector<int> touchedRows_;        // the rows of E: columns of A that W E^T changes
+    bool singular_ = true;          // A itself cannot be factored: no low-rank solve to go back to
+    std::vector<int> touchedRows_;  // the rows of E: columns of A that W E^T changes
     std::vector<double> touchedColumns_;  // those columns of A, n x touchedRows_.size()
     std::vector<double> otherRowAbs_;     // per row of A, the sum of |a_ij| over the others
     DenseLu lu_;

@@ -51,6 +51,26 @@ TEST(DenseLu, SolvesWithRowExchangesAndTransposed) {
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(c[i], x[i], 1e-14);
 }
 
+TEST(DenseLu, MultipliesFromItsFactorsAndHandsItsBlockBack) {
+    std::mt19937 rng(3);
+    const std::vector<double> exchanges = {0.0, 2.0, 1.0, 1.0, 1.0, 0.0, 3.0, 0.0, 1.0};
+    for (const std::vector<double>& a : {exchanges, RandomMatrix(40, rng, 0.5)}) {
+        const int n = static_cast<int>(std::lround(std::sqrt(static_cast<double>(a.size()))));
+        std::vector<double> x(static_cast<size_t>(n));
+        std::uniform_real_distribution<double> u(-1.0, 1.0);
+        for (double& v : x) v = u(rng);
+        DenseLu lu;
+        ASSERT_TRUE(lu.Factor(a, n));
+        std::vector<double> y = x;
+        lu.Multiply(y.data());
+        const std::vector<double> expected = Multiply(a, x);
+        for (int i = 0; i < n; ++i) EXPECT_NEAR(y[i], expected[i], 1e-13) << n << " " << i;
+        const std::vector<double> block = lu.Release();
+        EXPECT_EQ(block.size(), a.size());
+        EXPECT_FALSE(lu.IsFactored());
+    }
+}
+
 TEST(DenseLu, RefusesSingularAndNonFiniteMatrices) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const std::vector<std::vector<double>> refused = {
@@ -151,6 +171,99 @@ TEST(LowRankResolver, SingularBaseOrIllConditionedUpdateSolvesDirectly) {
     EXPECT_TRUE(resolver.UsedDirectSolve());
     const std::vector<double> reference = DirectSolution(tiny, lift, e, b);
     for (int i = 0; i < n; ++i) EXPECT_NEAR(x[i], reference[i], 1e-14);
+}
+
+// In place: the resolver holds A's factors in A's own block, so A comes back only through
+// `refill`, which a low-rank solve never needs.
+TEST(LowRankResolver, InPlaceMatchesTheAssembledSystemWithoutTheMatrix) {
+    std::mt19937 rng(7);
+    const int n = 60, r = 5;
+    const std::vector<double> a = RandomMatrix(n, rng, 20.0);
+    std::vector<double> b(n), b2(n);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    for (double& v : b) v = u(rng);
+    for (double& v : b2) v = u(rng);
+    const auto e = Groups(r, 10);
+
+    int refills = 0;
+    LowRankResolver inPlace;
+    inPlace.Prepare(std::vector<double>(a), n, b.data(), e, r, [&](double* out) {
+        ++refills;
+        std::copy(a.begin(), a.end(), out);
+    });
+    LowRankResolver copying;
+    copying.Prepare(a.data(), n, b.data(), e, r);
+    for (int step = 0; step < 6; ++step) {
+        // A new right-hand side half way, as a further angle of a polar brings.
+        const std::vector<double>& rhs = step < 3 ? b : b2;
+        if (step == 3) {
+            inPlace.SetRightHandSide(b2.data());
+            copying.SetRightHandSide(b2.data());
+        }
+        std::vector<double> w(static_cast<size_t>(n) * r);
+        for (double& v : w) v = 0.3 * step * u(rng);
+        std::vector<double> x(n), y(n);
+        ASSERT_TRUE(inPlace.Solve(w.data(), x.data()));
+        ASSERT_TRUE(copying.Solve(w.data(), y.data()));
+        EXPECT_FALSE(inPlace.UsedDirectSolve()) << "step " << step;
+        const std::vector<double> reference = DirectSolution(a, w, e, rhs);
+        for (int i = 0; i < n; ++i) {
+            EXPECT_NEAR(x[i], reference[i], 1e-10) << "step " << step;
+            EXPECT_EQ(x[i], y[i]) << "step " << step;
+        }
+    }
+    EXPECT_EQ(refills, 0);
+    // The block goes back to the caller in one piece.
+    EXPECT_EQ(inPlace.Release().size(), a.size());
+}
+
+TEST(LowRankResolver, InPlaceDirectSolveRefillsTheBlockAndTheNextStepFactorsAAgain) {
+    const int n = 3, r = 1;
+    const std::vector<double> b = {1.0, 2.0, 3.0};
+    const std::vector<LowRankResolver::Entry> e = {{0, 0, 1.0}};
+    const std::vector<double> zero = {0.0, 0.0, 0.0};
+    const std::vector<double> lift = {1.3, 0.0, 0.0};
+    int refills = 0;
+    auto resolverOf = [&](const std::vector<double>& a, LowRankResolver& resolver) {
+        refills = 0;
+        resolver.Prepare(std::vector<double>(a), n, b.data(), e, r, [&refills, a](double* out) {
+            ++refills;
+            std::copy(a.begin(), a.end(), out);
+        });
+    };
+    std::vector<double> x(n);
+
+    // A nearly singular: the update that cancels x0 needs the direct solve, the step after it
+    // (no wake term) the low-rank one again, on A factored anew.
+    const std::vector<double> tiny = {1e-15, 0.0, 0.0, 0.0, 1.0, 0.0, 0.0, 0.0, 1.0};
+    LowRankResolver resolver;
+    resolverOf(tiny, resolver);
+    struct Step {
+        const std::vector<double>* w;
+        bool direct;
+        int refills;  // after the step
+    };
+    for (const Step& step : {Step{&lift, true, 1}, Step{&zero, false, 2}, Step{&lift, true, 3}}) {
+        ASSERT_TRUE(resolver.Solve(step.w->data(), x.data()));
+        EXPECT_EQ(resolver.UsedDirectSolve(), step.direct);
+        EXPECT_EQ(refills, step.refills);
+        const std::vector<double> reference = DirectSolution(tiny, *step.w, e, b);
+        for (int i = 0; i < n; ++i) EXPECT_NEAR(x[i] / reference[i], 1.0, 1e-14);
+    }
+
+    // A singular on its own (first column zero): every solve is direct, from a refilled block;
+    // and A + W E^T singular is no solution.
+    const std::vector<double> singular = {0.0, 0.0, 0.0, 0.0, 2.0, 0.0, 0.0, 0.0, 3.0};
+    resolverOf(singular, resolver);
+    const std::vector<double> fill = {4.0, 0.0, 0.0};
+    for (int step = 1; step <= 2; ++step) {
+        ASSERT_TRUE(resolver.Solve(fill.data(), x.data()));
+        EXPECT_TRUE(resolver.UsedDirectSolve());
+        EXPECT_EQ(refills, step);
+        EXPECT_NEAR(x[0], 0.25, 1e-15);
+        EXPECT_NEAR(x[1], 1.0, 1e-15);
+    }
+    EXPECT_FALSE(resolver.Solve(zero.data(), x.data()));
 }
 
 }  // namespace
