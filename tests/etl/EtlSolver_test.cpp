@@ -22,8 +22,8 @@ constexpr double kDeg = 3.14159265358979323846 / 180.0;
 
 // What the windows show and the files hold: the wing's values and the distributions.
 bool AllFinite(const EtlSolver& s) {
-    for (double v : {s.area, s.aspectRatio, s.meanChord, s.liftCoefficient,
-                     s.inducedDragCoefficient}) {
+    for (double v :
+         {s.area, s.aspectRatio, s.meanChord, s.liftCoefficient, s.inducedDragCoefficient}) {
         if (!std::isfinite(v)) return false;
     }
     for (int k = 1; k <= 101; ++k) {
