@@ -41,6 +41,12 @@ build() {
 }
 
 run_program() {
+  # The program reads and writes its files in its working folder: the user's, never the checkout.
+  # A relative LUVO_WORK_DIR counts from where the command was given ($OLDPWD, before the cd above).
+  local work="${LUVO_WORK_DIR:-${HOME:?neither LUVO_WORK_DIR nor HOME is set}/Luvo}"
+  case "$work" in /*) ;; *) work="$OLDPWD/$work" ;; esac
+  mkdir -p -- "$work" && cd -- "$work" || { echo "Cannot use the working folder $work" >&2; exit 1; }
+  echo "Luvo works in $(pwd): its files are read and written there (LUVO_WORK_DIR chooses another folder)."
   if [ -n "${DISPLAY:-}" ]; then
     exec "$BUILD/app/luvo"
   fi

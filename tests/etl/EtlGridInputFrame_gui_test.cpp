@@ -321,6 +321,9 @@ TEST_F(EtlGridInputTest, FilesThatFailTakeTheErrorPath) {
         {"short table", firstTokens(40)},
         {"non-number in the table", replace("\n0.5 ", "\nhalb ")},
         {"span 0", replace("#b 10", "#b 0")},
+        {"span 1e300", replace("#b 10", "#b 1e300")},
+        {"root angle 1e300", replace("#al 10", "#al 1e300")},
+        {"decimal comma in the last token", good.substr(0, good.rfind(' ')) + " 0,5\n"},
         {"word of 10000 characters in the table",
          replace("\n0.5 ", "\n" + std::string(10000, '7') + "x ")},
     };
