@@ -55,10 +55,20 @@ std::string FormatNumber(const char* fmt, double value) {
     return out;
 }
 
+std::string FormatShown(const char* fmt, double value) {
+    std::string out = FormatNumber(fmt, value);
+    if (!std::isfinite(value) || out.find('-') == std::string::npos) return out;
+    for (char c : out) {
+        if (c >= '1' && c <= '9') return out;
+    }
+    // Only zeros behind the sign: the same text as a zero without one.
+    return FormatNumber(fmt, 0.0);
+}
+
 std::string FormatResult(const char* fmt, double value) {
     // Beyond 1e15 a double holds no digit after the point, and "%.3f" of 1e300 is 300 digits.
     constexpr double kLargest = 1e15;
-    return std::isfinite(value) && std::fabs(value) < kLargest ? FormatNumber(fmt, value)
+    return std::isfinite(value) && std::fabs(value) < kLargest ? FormatShown(fmt, value)
                                                                : std::string("---");
 }
 

@@ -107,7 +107,7 @@ void FlapOutline(PlotPixels& p, const WingPreviewInputs& in, const WingPlanformP
     }
 }
 
-std::string TwoDecimals(double v) { return luvo::FormatNumber("%2.2f", v); }
+std::string TwoDecimals(double v) { return luvo::FormatShown("%2.2f", v); }
 
 }  // namespace
 

@@ -7,7 +7,7 @@ namespace luvo {
 double ToNumber(const wxString& text) { return ParseLeadingNumber(std::string(text.utf8_str())); }
 
 wxString FormatWx(const char* fmt, double value) {
-    return wxString::FromUTF8(FormatNumber(fmt, value));
+    return wxString::FromUTF8(FormatShown(fmt, value));
 }
 
 wxString FormatLabel(const char* fmt, double value) {

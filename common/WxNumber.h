@@ -8,7 +8,8 @@ namespace luvo {
 // Leading number of a field's text, 0 when it begins with none.
 double ToNumber(const wxString& text);
 
-// printf-style formatting of one double ("%.3f", "%2.2f").
+// printf-style formatting of one double ("%.3f", "%2.2f") for a window's text: a zero shows
+// without a minus sign.
 wxString FormatWx(const char* fmt, double value);
 
 // As FormatWx, "---" for a value that is not finite (result labels).

@@ -41,7 +41,7 @@ void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
     // 150 pixels for a chord of half the span, chords downwards.
     const double b = frame_.spanField->Number();
     MoveHandles(SectionMoves(frame_, at, {LltInput::ChordB, LltInput::ChordC, LltInput::ChordD},
-                             luvo::FormatNumber("%2.2f", 0.5 * b * at.y / 150.0), false),
+                             luvo::FormatShown("%2.2f", 0.5 * b * at.y / 150.0), false),
                 kChordOrigin, wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
@@ -52,7 +52,7 @@ void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
     // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00". D's handle stays at
     // the tip.
     MoveHandles(SectionMoves(frame_, at, {LltInput::AngleB, LltInput::AngleC, LltInput::AngleD},
-                             luvo::FormatNumber("%2.2f", -0.05 * at.y), true),
+                             luvo::FormatShown("%2.2f", -0.05 * at.y), true),
                 kTwistOrigin, wxPen(wxColour(wxS("blue")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 

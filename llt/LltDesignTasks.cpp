@@ -32,7 +32,7 @@ void FitThroughHandles(LltSolver& s, double first, double mode, int x, int y) {
 }
 
 LltWrite Write(LltInput input, const char* format, double value) {
-    return {input, luvo::FormatNumber(format, value)};
+    return {input, luvo::FormatShown(format, value)};
 }
 
 // One circulation drag step on the working record of either design window: the series of the

@@ -309,8 +309,8 @@ LltSegmentDecision LltDecideSegments(LltTaskWindow window, const LltValues& valu
             // Chord fields only in the analysis and twist design windows, angle fields only in
             // the analysis and chord design windows.
             if (!LltWindowChecks(window, w.target)) continue;
-            decision.writes.push_back({w.target, luvo::FormatNumber(FormatOf(window, w.format),
-                                                                    ValueOf(w.source, values))});
+            decision.writes.push_back({w.target, luvo::FormatShown(FormatOf(window, w.format),
+                                                                   ValueOf(w.source, values))});
         }
         break;
     }

@@ -218,6 +218,23 @@ TEST_F(EtlAnalysisFrameTest, RelativeAnglesAndSideslipReachTheRecordAsTyped) {
     EXPECT_EQ(DataRows(FileBytes()).back()[2], 2.0);  // the root row
 }
 
+// A piece with no leading-edge sweep between equal chords has a quarter-chord sweep of -atan(0),
+// a negative zero: it shows as "0.0". A negative sweep keeps its sign.
+TEST_F(EtlAnalysisFrameTest, UnsweptPiecesShowASweepOfZeroWithoutSign) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+        SetText(sweep, wxS("0"));
+    }
+    for (wxStaticText* label : f->sweepLabels) EXPECT_EQ(label->GetLabel(), wxS("0.0"));
+
+    // D half as deep as C over CD = 10 % of b/2 = 0.5 m: the quarter-chord line runs forward.
+    SetText(f->chordDField, wxS("1"));
+    const double expected = -std::atan((2.0 / 4 - 1.0 / 4) / 0.5) * 180.0 / kPi;
+    EXPECT_EQ(f->sweepLabels[2]->GetLabel(),
+              wxString::FromUTF8(luvo::FormatNumber("%.1f", expected)));
+    EXPECT_EQ(f->sweepLabels[1]->GetLabel(), wxS("0.0"));
+}
+
 // Every checked input through its field: the range and the length violation each show their
 // box on the field with the rule's caption and message, and the field takes the reset text.
 TEST_F(EtlAnalysisFrameTest, EachInputsViolationsShowTheirBoxAndReset) {

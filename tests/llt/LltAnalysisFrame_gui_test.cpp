@@ -103,11 +103,11 @@ TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.50"));
     Drag(f->twistCanvas, wxPoint(245, 100), wxPoint(245, 130), 2);  // D at the tip, y = 40
     EXPECT_EQ(f->angleDField->GetValue(), wxS("-2.00"));
-    // On the axis, y = 0: -0.05 * 0 is a negative zero, written "-0.00"; it passes the checks
-    // and the window recomputes with B level with the root.
+    // On the axis, y = 0: -0.05 * 0 is a negative zero, written "0.00"; the window recomputes
+    // with B level with the root.
     std::filesystem::remove(DefaultFile());
     SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(145, 90), true);
-    EXPECT_EQ(f->angleBField->GetValue(), wxS("-0.00"));
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
     EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
     EXPECT_DOUBLE_EQ(llt::currentSolver->twistB, llt::currentSolver->twistA);
     SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 140), true);  // C, but below y = 40

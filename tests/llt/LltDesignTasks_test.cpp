@@ -350,8 +350,8 @@ TEST(LltDesignDrag, TwistHandlesOfTheChordDesign) {
         {152, -10, LltInput::AngleC, "0.50", 148},
         {200, 40, LltInput::AngleD, "-2.00", 198},
         {202, -30, LltInput::AngleD, "1.50", 198},
-        // On the axis the angle is 0 * -0.05, a negative zero, and "%2.2f" keeps its sign.
-        {100, 0, LltInput::AngleB, "-0.00", 98},
+        // On the axis the angle is 0 * -0.05, a negative zero, written without its sign.
+        {100, 0, LltInput::AngleB, "0.00", 98},
     };
     for (const Case& c : cases) {
         const std::vector<LltHandleMove> moves = LltChordDesignTwistDrag(50, 25, 25, c.x, c.y);

@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "SupersonicGuiFixture.h"
 
 namespace {
@@ -86,6 +88,37 @@ TEST_F(ScreenSupersonicInput, RealClicksAndKeysToggleExactlyOnce) {
     EXPECT_TRUE(f->linearRadio->GetValue());
     EXPECT_FALSE(f->splineRadio->GetValue());
     EXPECT_FALSE(f->curvatureEndField->IsEnabled());
+}
+
+// A click on a check box or radio button leaves the focus there, although their handlers
+// consume the press: the next Space acts on the clicked control, not on the field typed into
+// before.
+TEST_F(ScreenSupersonicInput, ClickedBoxOrRadioTakesTheFocusAndTheNextSpace) {
+    SupersonicPartsFrame* f = Shown(OpenSupersonicPartsFrame(wxEmptyString));
+    const struct {
+        const char* name;
+        wxWindow* control;
+        std::function<bool()> state;
+    } cases[] = {
+        {"option box", f->showShockUpperCheckBox,
+         [f] { return f->showShockUpperCheckBox->GetValue(); }},
+        {"coefficient box", f->coefficientCheckBox,
+         [f] { return f->coefficientCheckBox->GetValue(); }},
+        {"mode radio", f->linearRadio, [f] { return f->splineRadio->GetValue(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RealClick(f->machField, wxPoint(5, 5));
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->machField; }, 2000));
+        const wxString mach = f->machField->GetValue();
+        const bool before = c.state();
+        RealClick(c.control, wxPoint(6, 6));
+        ASSERT_TRUE(WaitFor([&] { return c.state() != before; }, 2000));
+        EXPECT_EQ(wxWindow::FindFocus(), c.control);
+        RealKey(WXK_SPACE);
+        EXPECT_TRUE(WaitFor([&] { return c.state() == before; }, 2000));
+        EXPECT_EQ(f->machField->GetValue(), mach);
+    }
 }
 
 // A real drag of the camber point: it ends where the pointer ends, 2500 pixels per unit z above
