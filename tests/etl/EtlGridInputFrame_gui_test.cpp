@@ -18,6 +18,7 @@
 #include "common/NumberText.h"
 #include "common/WxPlotPainter.h"
 #include "etl/EtlGridInputFrame.h"
+#include "etl/EtlGridModule.h"
 #include "etl/EtlMethodFrame.h"
 #include "etl/EtlModule.h"
 #include "etl/EtlPlots.h"
@@ -76,14 +77,7 @@ class EtlGridInputTest : public GuiTest {
         GuiTest::TearDown();
         ResetModule();
     }
-    static void ResetModule() {
-        EtlCurrentSolver.reset();
-        EtlGridInputWindow = nullptr;
-        EtlGridInputOpen = false;
-        EtlResultsWindow = nullptr;
-        EtlGridFileName.clear();
-        EtlGridResultFileName.clear();
-    }
+    static void ResetModule() { etl_test::ResetGridModule(); }
 
     // Opens the window as the method window does.
     static RecordingGridInputFrame* Open() {

@@ -179,6 +179,13 @@ wxImage CaptureFrame(wxTopLevelWindow* frame);
 
 // The pixels of the window as the X server holds them now, without any repaint.
 wxImage ReadScreen(wxWindow* window);
+// The pixels of this area of the X root window as the server holds them now: the desktop and
+// the windows over it.
+wxImage ReadRoot(const wxRect& area);
+
+// How many pixels of `area` in the image show this colour drawn on white: the colour itself, or
+// its blend with white at the smoothed edge of a slanted line.
+int CountPixels(const wxImage& image, const wxColour& colour, const wxRect& area);
 
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.
