@@ -503,7 +503,8 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     for (const Case& c : {Case{-60, "3.00"}, Case{40, "-2.00"}, Case{-61, "-2.00"},
                           Case{41, "-2.00"}, Case{-17, "0.85"}}) {
         SCOPED_TRACE(c.y);
-        SendMouse(f->twistCanvas, wxEVT_MOTION, origin + wxPoint(100, c.y), true);
+        // A press and a motion at the same place.
+        Drag(f->twistCanvas, origin + wxPoint(100, c.y), origin + wxPoint(100, c.y), 1);
         EXPECT_EQ(Utf8(f->angleBField->GetValue()), c.angleB);
         EXPECT_EQ(f->angleCField->GetValue(), wxS("0.00"));
         EXPECT_EQ(f->angleDField->GetValue(), wxS("0.00"));
@@ -513,7 +514,7 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     // With BC = 0 the handles of B and C share a column and move together.
     f->lengthBCField->ChangeValue(wxS("0"));
     SetText(f->lengthCDField, wxS("50"));
-    SendMouse(f->twistCanvas, wxEVT_MOTION, origin + wxPoint(100, -20), true);
+    Drag(f->twistCanvas, origin + wxPoint(100, -20), origin + wxPoint(100, -20), 1);
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.00"));
     EXPECT_EQ(f->angleCField->GetValue(), wxS("1.00"));
     EXPECT_EQ(f->angleDField->GetValue(), wxS("0.00"));
@@ -526,6 +527,39 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(100, 30), true);
     SendMouse(f->twistCanvas, wxEVT_LEFT_UP, origin + wxPoint(100, 30), false);
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.00"));
+}
+
+// The handle that the press picked follows the pointer until the release, also into the column
+// of another handle and beyond its own, and only within its drag window; a press beside the
+// handles moves none.
+TEST_F(EtlAnalysisFrameTest, APressHoldsItsHandleUntilTheRelease) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    const wxPoint chord(50, 55);
+    const wxPoint twist(45, 90);
+    // The trailing edge of B lies o = 100 tan 15 degrees behind the root's (equal chords).
+    const double o = 100.0 * std::tan(15.0 * kPi / 180.0);
+    SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, chord + wxPoint(100, 60), true);
+    SendMouse(f->chordCanvas, wxEVT_MOTION, chord + wxPoint(180, 70), true);
+    EXPECT_EQ(Utf8(f->chordBField->GetValue()), luvo::FormatNumber("%2.2f", 5.0 * (70 - o) / 150));
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("2.00"));
+    const wxString b = f->chordBField->GetValue();
+    SendMouse(f->chordCanvas, wxEVT_MOTION, chord + wxPoint(100, 81), true);  // below the window
+    SendMouse(f->chordCanvas, wxEVT_LEFT_UP, chord + wxPoint(100, 81), false);
+    EXPECT_EQ(f->chordBField->GetValue(), b);
+
+    // D dragged across B's column; the release away from the last motion is the last step.
+    SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, twist + wxPoint(200, 10), true);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, twist + wxPoint(100, -40), true);
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("2.00"));
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    SendMouse(f->twistCanvas, wxEVT_LEFT_UP, twist + wxPoint(100, 20), false);
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-1.00"));
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, twist + wxPoint(140, -40), true);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, twist + wxPoint(100, -20), true);
+    SendMouse(f->twistCanvas, wxEVT_LEFT_UP, twist + wxPoint(100, -20), false);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-1.00"));
 }
 
 // A drag step whose write is rejected shows one box; the press then writes nothing more until

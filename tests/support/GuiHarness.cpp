@@ -1,5 +1,7 @@
 #include "support/GuiHarness.h"
 
+#include <X11/extensions/XTest.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -161,6 +163,30 @@ void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps) {
         sim.MouseMove(window->ClientToScreen(p));
     }
     sim.MouseUp();
+    SettleRealInput();
+}
+
+void RealBriskDrag(wxWindow* window, wxPoint from, wxPoint to, int steps, int msApart) {
+    // Straight through XTest: the simulator's own moves let the window handle each one before
+    // the next, which a busy window does not.
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    const auto moveTo = [&](wxPoint client) {
+        const wxPoint p = window->ClientToScreen(client);
+        XTestFakeMotionEvent(display, -1, p.x, p.y, CurrentTime);
+        XSync(display, False);
+    };
+    moveTo(from);
+    Pump(30);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XSync(display, False);
+    Pump(30);
+    for (int i = 1; i <= steps; ++i) {
+        wxMilliSleep(msApart);
+        moveTo(wxPoint(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps));
+    }
+    wxMilliSleep(msApart);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XSync(display, False);
     SettleRealInput();
 }
 

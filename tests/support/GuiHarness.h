@@ -92,6 +92,11 @@ void RealClick(wxWindow* window, wxPoint at);
 // Press at `from`, move to `to` in `steps` motions sent as fast as the server takes them, and
 // release there without a pause: the motions arrive faster than the window handles them.
 void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 12);
+// A brisk drag as a student's hand makes it while the window is busy redrawing: press at
+// `from` (handled at once), then `steps` moves to `to`, `msApart` milliseconds apart, and the
+// release, all sent while the window handles nothing, so that the toolkit merges the motions as
+// it does while a repaint runs.
+void RealBriskDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 8, int msApart = 8);
 // A key press and release (wxKeyCode, with wxMOD_* modifiers) to the window with the focus.
 void RealKey(int keyCode, int modifiers = wxMOD_NONE);
 // Shows the frame on top and lets it paint, before real input reaches it.
