@@ -16,11 +16,12 @@ namespace {
 
 bool Refused(wxUniChar c) { return wxString(kNumericFieldCharacters).Find(c) == wxNOT_FOUND; }
 
-bool HoldsRefused(const wxString& text) {
+int RefusedCount(const wxString& text) {
+    int count = 0;
     for (wxUniChar c : text) {
-        if (Refused(c)) return true;
+        if (Refused(c)) ++count;
     }
-    return false;
+    return count;
 }
 
 }  // namespace
@@ -110,7 +111,7 @@ void NumericField::OnPaste(wxClipboardTextEvent& event) {
         }
         wxTheClipboard->Close();
     }
-    if (HoldsRefused(text)) return;
+    if (RefusedCount(text) > 0) return;
     event.Skip();
 }
 
@@ -122,9 +123,10 @@ void NumericField::OnText(wxCommandEvent& event) {
         event.Skip();
         return;
     }
-    if (HoldsRefused(text)) {
+    if (RefusedCount(text) > RefusedCount(lastText_)) {
         // Text that came in past the key and paste filters (the middle mouse button, a drop):
-        // refused whole, as if it had never arrived.
+        // refused whole, as if it had never arrived. Refused characters the program wrote (from
+        // a file) may still be deleted.
         const long at = std::min(GetInsertionPoint(), static_cast<long>(lastText_.length()));
         const bool pending = pending_;
         const wxString settled = settled_;

@@ -174,6 +174,20 @@ TEST_F(ScreenSupersonicTyping, ARefusedKeyOnASelectionChangesNothing) {
     }
 }
 
+// A configuration file may have put a character there that no key could: deleting it is no
+// refused change.
+TEST_F(ScreenSupersonicTyping, ARefusedCharacterFromAFileCanBeDeleted) {
+    SupersonicPartsFrame* f = Open();
+    f->alphaField->SetQuietly(wxS("7ab"));
+    Focus(f->alphaField);
+    f->alphaField->SetInsertionPointEnd();
+    RealKey(WXK_BACK);
+    EXPECT_EQ(f->alphaField->GetValue(), wxS("7a"));
+    RealKey(WXK_BACK);
+    EXPECT_EQ(f->alphaField->GetValue(), wxS("7"));
+    EXPECT_DOUBLE_EQ(f->Profile().alpha, 7.0);
+}
+
 TEST_F(ScreenSupersonicTyping, APasteWithRefusedCharactersIsRefusedWhole) {
     SupersonicPartsFrame* f = Open();
     // Selects the alpha* field's text and pastes `clip` over it; returns the state before.
