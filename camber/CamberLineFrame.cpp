@@ -46,7 +46,7 @@ CamberLineFrame::CamberLineFrame(const wxString& title, const wxPoint& pos, cons
 }
 
 CamberState CamberLineFrame::CurrentState() const {
-    CamberState s = CamberAngleState(angleField_->GetValue());
+    CamberState s = CamberAngleState(angleField_->SettledText());
     const CamberLineSolution line = CamberSolveLinePoints(camberPoints);
     s.A0 = line.c0 + s.alpha;
     s.A1 = line.A1;

@@ -44,7 +44,7 @@ CamberPressureFrame::CamberPressureFrame(const wxString& title, const wxPoint& p
 }
 
 CamberState CamberPressureFrame::DraggedState() const {
-    CamberState s = CamberAngleState(angleField_->GetValue());
+    CamberState s = CamberAngleState(angleField_->SettledText());
     const CamberPressureSolution solution = CamberSolvePressurePoints(pressurePoints);
     s.A0 = solution.A0;
     s.A1 = solution.A1;

@@ -4,7 +4,11 @@
 
 namespace luvo {
 
-double ToNumber(const wxString& text) { return ParseLeadingNumber(std::string(text.utf8_str())); }
+double ToNumber(const wxString& text) { return ParseFieldNumber(std::string(text.utf8_str())); }
+
+std::string PointText(const wxString& fieldText) {
+    return CommaAsPoint(std::string(fieldText.utf8_str()));
+}
 
 wxString FormatWx(const char* fmt, double value) {
     return wxString::FromUTF8(FormatShown(fmt, value));

@@ -397,6 +397,9 @@ void LltRunCheckPass(LltTaskWindow window, LltCheckHost& host) {
         void Write(int input, const std::string& text) override {
             h_.Write(static_cast<LltInput>(input), text);
         }
+        void WriteQuietly(int input, const std::string& text) override {
+            h_.WriteQuietly(static_cast<LltInput>(input), text);
+        }
         void ShowBox(const std::string& caption, const std::string& message) override {
             h_.ShowBox(caption, message);
         }

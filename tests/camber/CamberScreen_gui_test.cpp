@@ -238,6 +238,43 @@ TEST_F(ScreenCamberInput, RealClicksSwitchToLiftModeAndTypeIntoTheField) {
     EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("1.000"));
 }
 
+// A minus sign begins a negative angle: the window keeps its last angle until a digit follows,
+// and a sign left alone gets the range box when the field is left.
+TEST_F(ScreenCamberInput, ALoneMinusWaitsForItsDigits) {
+    CamberNacaFrame* f = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Present(f);
+    wxTextCtrl* field = f->AngleField();
+    wxStaticText* alpha = f->ResultTexts()[kResultAlpha];
+    wxUIActionSimulator sim;
+    BoxRecorder boxes;
+    auto typeOver = [&](const char* text) {
+        field->SetFocus();
+        WaitFor([&] { return wxWindow::FindFocus() == field; }, 1000);
+        field->SelectAll();
+        sim.Text(text);
+        WaitFor([&] { return field->GetValue() == wxString(text); }, 2000);
+        Pump(100);
+    };
+    typeOver("-");
+    EXPECT_EQ(alpha->GetLabel(), wxS("5.000"));
+    sim.Text("7");
+    WaitFor([&] { return field->GetValue() == wxS("-7"); }, 2000);
+    Pump(100);
+    EXPECT_EQ(alpha->GetLabel(), wxS("-7.000"));
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    typeOver("-");
+    EXPECT_EQ(alpha->GetLabel(), wxS("-7.000"));
+    RealKey(WXK_TAB);
+    WaitFor([&] { return !boxes.boxes().empty(); }, 2000);
+    Pump(100);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Eingabe des Winkels"));
+    // Emptied, as after any rejected angle: the empty field reads as 0.
+    EXPECT_EQ(field->GetValue(), wxEmptyString);
+    EXPECT_EQ(alpha->GetLabel(), wxS("0.000"));
+}
+
 // The zero-lift angle of NACA 2412 in degrees from Glauert's integral, computed here on its own:
 // alpha0 = -1/pi * integral over theta of dz/dx * (cos(theta) - 1).
 double Naca2412ZeroLiftDegrees() {

@@ -384,6 +384,28 @@ TEST_F(EtlAnalysisFrameTest, LengthSumRule) {
     }
 }
 
+// 100 into AB with the initial BC 40 and CD 10: the correction writes BC, CD and the sections at
+// C and D, and only then are the lengths checked, on 100, 0, 0; the half-way 100, 0, 10 shows
+// no box.
+TEST_F(EtlAnalysisFrameTest, ACorrectionIsCheckedOnItsFinalLengths) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    SetText(f->chordBField, wxS("1.50"));
+    SetText(f->angleBField, wxS("1.00"));
+    BoxRecorder boxes;
+    SetText(f->lengthABField, wxS("100"));
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+    const std::vector<std::string> after = {
+        Utf8(f->lengthABField->GetValue()), Utf8(f->lengthBCField->GetValue()),
+        Utf8(f->lengthCDField->GetValue()), Utf8(f->chordCField->GetValue()),
+        Utf8(f->chordDField->GetValue()),   Utf8(f->angleCField->GetValue()),
+        Utf8(f->angleDField->GetValue())};
+    EXPECT_EQ(after, (std::vector<std::string>{"100", "0.0", "0.0", "1.5", "1.5", "1.0", "1.0"}));
+    ASSERT_TRUE(EtlCurrentSolver);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[1], 1.0, 1e-12);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[2], 0.0, 1e-12);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[3], 0.0, 1e-12);
+}
+
 // AB = 33.33 with AB + BC above 100: the correction writes BC "66.7", whose sum still misses
 // 100; the chain ends with one box, no computation and the file as it was.
 TEST_F(EtlAnalysisFrameTest, LengthCorrectionThatCannotSettle) {

@@ -465,6 +465,27 @@ TEST_F(ScreenVlmGeometry, BriskDragOfTheSweepHandleKeepsTheSweep) {
     EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.0"));
 }
 
+// "1,5" is how a German student writes 1.5: the wing gets a root chord of 1.5 m, and the preview
+// draws the root handle where a drag to 1.50 m puts it.
+TEST_F(ScreenVlmGeometry, ARootChordTypedWithADecimalCommaIsOneAndAHalfMetres) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    wxToolTip::Enable(false);
+    CaptureFrame(f);
+    f->rootChordField->SetFocus();
+    WaitFor([&] { return wxWindow::FindFocus() == f->rootChordField; }, 1000);
+    f->rootChordField->SelectAll();
+    wxUIActionSimulator().Text("1,5");
+    const bool typed = WaitFor([&] { return f->rootChordField->GetValue() == wxS("1,5"); }, 3000);
+    wxToolTip::Enable(true);
+    ASSERT_TRUE(typed) << f->rootChordField->GetValue();
+    EXPECT_DOUBLE_EQ(f->Inputs().rootChord, 1.5);
+    const wxImage shot = CaptureFrame(f);
+    const wxPoint at = f->planformCanvas->GetScreenPosition() - f->GetScreenPosition() +
+                       wxPoint(160 - 2, 160 - 60 - 2);
+    EXPECT_EQ(shot.GetRed(at.x, at.y), 255);
+    EXPECT_EQ(shot.GetGreen(at.x, at.y), 0);
+}
+
 TEST_F(ScreenVlmGeometry, Tour) {
     wxUIActionSimulator().MouseMove(1270, 1010);  // no tool tip over the shots
     VlmMethodFrame* method = OpenMethod();
