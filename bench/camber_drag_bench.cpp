@@ -11,7 +11,6 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
-
 #include "bench/support/WindowBenchMain.h"
 #include "camber/CamberFields.h"
 #include "camber/CamberLineFrame.h"
@@ -85,10 +84,11 @@ void BM_CamberPressureDrawBitmaps(benchmark::State& state) {
     DrawBothPlots<CamberPressureFrame>(state, 2);
 }
 
-// A motion with the left button held, up and down by a pixel over point 2, sent to the shown
-// window: the point moves, the system is solved, the labels are set and both plots redrawn.
-void SendDragMotion(wxWindow* canvas, wxPoint at) {
-    wxMouseEvent event(wxEVT_MOTION);
+// After a press on point 2, a motion with the left button held, up and down by a pixel, sent to
+// the shown window: the point moves, the system is solved, the labels are set and both plots
+// redrawn.
+void SendDragEvent(wxWindow* canvas, wxEventType type, wxPoint at) {
+    wxMouseEvent event(type);
     event.SetPosition(at);
     event.m_leftDown = true;
     event.SetEventObject(canvas);
@@ -100,9 +100,10 @@ void DragMotion(benchmark::State& state, int task, wxPoint point) {
     auto* frame = dynamic_cast<Frame*>(OpenCamberTask(task));
     Pump(300);
     wxWindow* canvas = EditCanvas(*frame);
+    SendDragEvent(canvas, wxEVT_LEFT_DOWN, point);
     int step = 0;
     for (auto _ : state) {
-        SendDragMotion(canvas, point + wxPoint(0, (step++ % 2) ? 1 : 0));
+        SendDragEvent(canvas, wxEVT_MOTION, point + wxPoint(0, (step++ % 2) ? 1 : 0));
     }
     frame->Destroy();
     wxTheApp->ProcessIdle();

@@ -128,7 +128,8 @@ void BM_LltChordDesignCirculationDragStepWorstCase(benchmark::State& state) {
         // The root handle dragged to half its height; each write changes one input and
         // recomputes with the inputs written so far.
         LltChordDesignInputs in = start;
-        for (const LltWrite& w : LltChordDesignCirculationDrag(in, 0, -30)) {
+        for (const LltWrite& w :
+             LltChordDesignCirculationDrag(in, LltCirculationHandle::Root, -30)) {
             const double v = luvo::ParseLeadingNumber(w.text);
             switch (w.input) {
                 case LltInput::TotalLift:

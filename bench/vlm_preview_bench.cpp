@@ -7,7 +7,6 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 
-
 #include "bench/support/WindowBenchMain.h"
 #include "common/NumberText.h"
 #include "common/WxPlotPainter.h"
@@ -32,7 +31,8 @@ void BM_VlmPreviewDragStep(benchmark::State& state) {
     int y = -40;
     for (auto _ : state) {
         y = y == -60 ? -40 : y - 1;
-        for (const VlmDragWrite& w : PlanformDragWrites(in, 0, y)) {
+        for (const VlmDragWrite& w :
+             PlanformDragWrites(in, luvo::DragHandle(kWingRootHandle), 0, y)) {
             if (w.field == VlmDragField::RootChord) in.rootChord = luvo::ParseLeadingNumber(w.text);
         }
         DrawInto(planform, [&](PlotPainter& p) { PaintPlanformView(p, in); });

@@ -63,6 +63,16 @@ void CamberField::Reject(const wxString& message, const wxString& caption) {
     luvo::ShowErrorBox(this, message, caption);
 }
 
+luvo::FieldTextState CamberField::JudgeTyped(const wxString& text) const {
+    return luvo::JudgeTypedText(std::string(text.utf8_str()), Range());
+}
+
+bool CamberField::InRange() const {
+    luvo::FieldRange range = Range();
+    range.maxLength = 0;  // the length has a message of its own
+    return luvo::FieldTextAccepted(std::string(GetValue().utf8_str()), range);
+}
+
 void CamberField::RecalculateWindow() {
     if (auto* window = CamberWindowOf<CamberTaskWindow>(this)) window->Recalculate();
 }
@@ -98,12 +108,14 @@ CamberRangeField::CamberRangeField(wxWindow* parent, const wxString& value, cons
                                    const wxString& statusText, const CamberRangeRule& rule)
     : CamberField(parent, value, pos, size, toolTip, selectCount, statusText), rule_(rule) {}
 
+luvo::FieldRange CamberRangeField::Range() const {
+    return {rule_.lo, true, rule_.hi, true, static_cast<int>(rule_.maxLength)};
+}
+
 void CamberRangeField::CheckText() {
-    const wxString text = GetValue();
-    const double v = CamberFieldNumber(text);
-    if (text.length() > rule_.maxLength) {
+    if (GetValue().length() > rule_.maxLength) {
         Reject(rule_.lengthMessage, rule_.caption);
-    } else if (rule_.lo <= v && v <= rule_.hi) {
+    } else if (InRange()) {
         RecalculateWindow();
     } else {
         Reject(rule_.rangeMessage, rule_.caption);
@@ -141,13 +153,15 @@ CamberNacaCamberField::CamberNacaCamberField(wxWindow* parent, const wxPoint& po
     : CamberField(parent, wxS("2"), pos, size, wxS("Wölbung in % eingeben"), 1,
                   wxS("Eingabe der Wölbung")) {}
 
+luvo::FieldRange CamberNacaCamberField::Range() const { return {0, true, 5, true, 1}; }
+
 void CamberNacaCamberField::CheckText() {
     auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     const wxString caption = wxS("Eingabe der Wölbung");
     const wxString text = GetValue();
     const long m = CamberFieldInteger(text);
-    const long p = CamberFieldInteger(window->PositionField()->GetValue());
+    const long p = CamberFieldInteger(window->PositionField()->SettledText());
     if (text.length() > 1) {
         Reject(wxS("Ungültige Eingabe!\n\nDie Wölbung darf maximal 5 Prozent betragen,\n"
                    "Nachkommastellen sind nicht zulässig.\n\n"
@@ -155,7 +169,7 @@ void CamberNacaCamberField::CheckText() {
                caption);
         return;
     }
-    if (m < 0 || m > 5) {
+    if (!InRange()) {
         Reject(wxS("Ungültige Eingabe!\n\nDie Wölbung darf maximal 5 Prozent betragen.\n\n"
                    "Bitte wiederholen Sie die Eingabe der Wölbung.\n\n"),
                caption);
@@ -180,13 +194,15 @@ CamberNacaPositionField::CamberNacaPositionField(wxWindow* parent, const wxPoint
     : CamberField(parent, wxS("4"), pos, size, wxS("Wölbungsrücklage in %:10 eingeben"), 1,
                   wxS("Eingabe der Wölbungsrücklage")) {}
 
+luvo::FieldRange CamberNacaPositionField::Range() const { return {0, true, 9, true, 1}; }
+
 void CamberNacaPositionField::CheckText() {
     auto* window = CamberWindowOf<CamberNacaFrame>(this);
     if (window == nullptr) return;
     const wxString text = GetValue();
-    const long m = CamberFieldInteger(window->CamberDigitField()->GetValue());
+    const long m = CamberFieldInteger(window->CamberDigitField()->SettledText());
     const long p = CamberFieldInteger(text);
-    if (text.length() > 1 || p < 0 || p > 9) {
+    if (text.length() > 1 || !InRange()) {
         Reject(wxS("Ungültige Eingabe!\n\nDie Wölbungsrücklage darf maximal 90 Prozent "
                    "betragen,\nNachkommastellen sind nicht zulässig.\n\n"
                    "Bitte wiederholen Sie die Eingabe der Wölbungsrücklage.\n\n"),

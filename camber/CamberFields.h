@@ -2,8 +2,9 @@
 // The validating fields of the thin-airfoil task windows. A field checks only its own text:
 // an accepted edit recalculates its window at once; a rejected one empties the field (which
 // is itself an edit, so the window recalculates with 0) and then explains the limit in a
-// message box. Clicking into a field, or tabbing into it, selects its leading characters and
-// names the input in the status line.
+// message box. A typed text on its way to an accepted one waits for Enter or for the field to be
+// left (common/NumericField.h). Clicking into a field, or tabbing into it, selects its leading
+// characters and names the input in the status line.
 
 #include "common/NumericField.h"
 
@@ -17,6 +18,11 @@ class CamberField : public luvo::NumericField {
   protected:
     // The check of the field's text after every change.
     virtual void CheckText() = 0;
+    // The values and length the check accepts.
+    virtual luvo::FieldRange Range() const = 0;
+    luvo::FieldTextState JudgeTyped(const wxString& text) const override;
+    // Whether the field's text passes the check's range (a text without a number does not).
+    bool InRange() const;
     // Extra action when the TAB key that brought the focus here is released.
     virtual void OnTabArrived() {}
     // Empties the field (its own check runs again, for the empty text) and then shows the box.
@@ -52,6 +58,7 @@ class CamberRangeField : public CamberField {
 
   protected:
     void CheckText() override;
+    luvo::FieldRange Range() const override;
 
   private:
     CamberRangeRule rule_;
@@ -82,6 +89,7 @@ class CamberNacaCamberField : public CamberField {
 
   protected:
     void CheckText() override;
+    luvo::FieldRange Range() const override;
 };
 
 // Camber-position digit of the NACA task, tenths of the chord.
@@ -91,6 +99,7 @@ class CamberNacaPositionField : public CamberField {
 
   protected:
     void CheckText() override;
+    luvo::FieldRange Range() const override;
 };
 
 // Angle alpha* [deg] of the interactive camber-line task.

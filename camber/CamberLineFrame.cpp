@@ -46,7 +46,7 @@ CamberLineFrame::CamberLineFrame(const wxString& title, const wxPoint& pos, cons
 }
 
 CamberState CamberLineFrame::CurrentState() const {
-    CamberState s = CamberAngleState(angleField_->GetValue());
+    CamberState s = CamberAngleState(angleField_->SettledText());
     const CamberLineSolution line = CamberSolveLinePoints(camberPoints);
     s.A0 = line.c0 + s.alpha;
     s.A1 = line.A1;
@@ -102,8 +102,11 @@ void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
         return;
     }
     // 1000 pixels per unit z/t, positive upwards.
-    if (const auto at = DragMotion(*window, event, -0.001)) {
-        CamberDragLinePoint(CamberLineFrame::camberPoints, at->x, at->v);
+    const auto pick = [](CamberPoint at) {
+        return CamberPickLinePoint(CamberLineFrame::camberPoints, at.x, at.v);
+    };
+    if (const auto at = DragMotion(*window, event, -0.001, pick)) {
+        CamberMoveLinePoint(CamberLineFrame::camberPoints, HeldPoint(), at->x, at->v);
         window->Recalculate();
     }
 }

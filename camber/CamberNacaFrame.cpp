@@ -82,10 +82,10 @@ CamberNacaFrame::CamberNacaFrame(const wxString& title, const wxPoint& pos, cons
 }
 
 CamberNacaFrame::Inputs CamberNacaFrame::ReadInputs() const {
-    const double alphaIn = CamberFieldNumber(angleField_->GetValue());
-    const double caIn = CamberFieldNumber(liftField_->GetValue());
-    const long camber = CamberFieldInteger(camberField_->GetValue());
-    const long position = CamberFieldInteger(positionField_->GetValue());
+    const double alphaIn = CamberFieldNumber(angleField_->SettledText());
+    const double caIn = CamberFieldNumber(liftField_->SettledText());
+    const long camber = CamberFieldInteger(camberField_->SettledText());
+    const long position = CamberFieldInteger(positionField_->SettledText());
     Inputs in;
     in.terms = CamberNacaLineTerms(camber * 0.01, position * 0.1);
     const bool angleMode = angleRadio_->GetValue() && !liftRadio_->GetValue();

@@ -44,7 +44,7 @@ CamberPressureFrame::CamberPressureFrame(const wxString& title, const wxPoint& p
 }
 
 CamberState CamberPressureFrame::DraggedState() const {
-    CamberState s = CamberAngleState(angleField_->GetValue());
+    CamberState s = CamberAngleState(angleField_->SettledText());
     const CamberPressureSolution solution = CamberSolvePressurePoints(pressurePoints);
     s.A0 = solution.A0;
     s.A1 = solution.A1;
@@ -119,8 +119,11 @@ void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
         return;
     }
     // 40 pixels per unit cp, positive downwards.
-    if (const auto at = DragMotion(*window, event, 0.025)) {
-        CamberDragPressurePoint(CamberPressureFrame::pressurePoints, at->x, at->v);
+    const auto pick = [](CamberPoint at) {
+        return CamberPickPressurePoint(CamberPressureFrame::pressurePoints, at.x, at.v);
+    };
+    if (const auto at = DragMotion(*window, event, 0.025, pick)) {
+        CamberMovePressurePoint(CamberPressureFrame::pressurePoints, HeldPoint(), at->x, at->v);
         window->RecalculateDragged();
     }
 }

@@ -95,26 +95,32 @@ void CamberDrawMarkers(wxDC& dc, const CamberPointSet& points, bool pressure) {
 }
 
 std::optional<CamberPoint> CamberCanvas::DragMotion(wxFrame& window, wxMouseEvent& event,
-                                                    double valuePerPixel) {
-    const bool endsDrag = event.ButtonUp() && dragging_ && event.GetPosition() != lastStep_;
-    if (event.ButtonUp() || event.ButtonDown()) dragging_ = false;
-    if (event.GetEventType() != wxEVT_MOTION && !endsDrag) {
-        event.Skip();
-        return std::nullopt;
-    }
+                                                    double valuePerPixel,
+                                                    const std::function<int(CamberPoint)>& pick) {
     const CamberPoint at{(event.GetX() - 60) * 0.005, (event.GetY() - 160) * valuePerPixel};
-    const bool dragging =
-        endsDrag || event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
-    if (endsDrag) {
-        event.Skip();
-    } else if (dragging) {
-        dragging_ = true;
-        lastStep_ = event.GetPosition();
+    if (event.ButtonDown()) {
+        const int k = pick(at);
+        steps_.Press(k < 0 ? 0 : luvo::DragHandle(k));
     }
-    window.SetStatusText((dragging ? wxS("Drag-Position: ") : wxS("Position: ")) +
+    const bool motion = event.GetEventType() == wxEVT_MOTION;
+    const bool buttonHeld = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    const bool step =
+        steps_.IsStep(motion && buttonHeld, event.ButtonUp(), event.GetX(), event.GetY());
+    if (!motion) {
+        event.Skip();
+        if (!step) return std::nullopt;
+    }
+    window.SetStatusText((step ? wxS("Drag-Position: ") : wxS("Position: ")) +
                          luvo::FormatWx("%f", at.x) + wxS(", ") + luvo::FormatWx("%f", at.v));
-    if (!dragging) return std::nullopt;
+    if (!step) return std::nullopt;
     return at;
+}
+
+int CamberCanvas::HeldPoint() const {
+    for (int k = 0; k < 3; ++k) {
+        if (steps_.Holds(k)) return k;
+    }
+    return -1;
 }
 
 CamberState CamberAngleState(const wxString& fieldText) {

@@ -11,6 +11,7 @@
 
 #include "camber/CamberTheory.h"
 #include "camber/CamberThreePoints.h"
+#include "common/DragSteps.h"
 
 // Event-table entries for the mouse events the thin-airfoil controls and canvases take: press,
 // release and double click of the three buttons, motion, entering and leaving.
@@ -79,18 +80,21 @@ class CamberCanvas : public wxWindow {
 
   protected:
     // A mouse event on the edit canvas of an interactive task, whose plot has its origin at
-    // pixel (60, 160), 200 pixels per chord and `valuePerPixel` downwards. A motion shows its
+    // pixel (60, 160), 200 pixels per chord and `valuePerPixel` downwards. A press holds the
+    // point that `pick` finds at its plot values (-1: none) until the release. A motion shows its
     // plot values in the window's status line, "Position: x, v", or with a button held
     // "Drag-Position: x, v" and then returns them for the drag. The release that ends a drag
     // away from the last position handled is the drag's last step: while a step recalculates,
     // the toolkit may merge the motions that follow and drop the last one. Any other event is
     // passed on to the toolkit.
     std::optional<CamberPoint> DragMotion(wxFrame& window, wxMouseEvent& event,
-                                          double valuePerPixel);
+                                          double valuePerPixel,
+                                          const std::function<int(CamberPoint)>& pick);
+    // The point that the drag step holds, -1 when its press picked none.
+    int HeldPoint() const;
 
   private:
-    bool dragging_ = false;
-    wxPoint lastStep_;
+    luvo::DragSteps steps_;
 };
 
 // Draws the 4 x 4 marker of each point, top-left corner at the point, with the red pen and

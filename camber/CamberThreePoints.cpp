@@ -45,8 +45,8 @@ int CandidateNear(const CamberPointSet& points, double x) {
     return -1;
 }
 
-// The values a dragged point may take: within the plot's range [lo, hi], and at most `less`
-// less and `more` more than the point's own value.
+// The values of a point's drag: within the plot's range [lo, hi], and for the press that picks
+// it at most `less` less and `more` more than the point's own value.
 struct ValueBand {
     double lo;
     double hi;
@@ -54,17 +54,33 @@ struct ValueBand {
     double more;
 };
 
-// Moves the first point near x to (x, v) if v lies in the band; the others are not tried.
-int MoveCandidate(CamberPointSet& points, double x, double v, const ValueBand& band) {
+// The first point near x if v lies in its band; the others are not tried.
+int PickCandidate(const CamberPointSet& points, double x, double v, const ValueBand& band) {
     const int k = CandidateNear(points, x);
     if (k < 0) return -1;
-    CamberPoint& point = points[k];
+    const CamberPoint& point = points[k];
     if (v < band.lo || v > band.hi) return -1;
     if (v < point.v - band.less || v > point.v + band.more) return -1;
-    if (!KeepsItsOwnColumn(points, k, x)) return -1;
-    point = {x, v};
     return k;
 }
+
+// Moves point k to (x, v) if v lies in the plot's range and no other point keeps that column.
+bool MoveWithin(CamberPointSet& points, int k, double x, double v, const ValueBand& band) {
+    if (k < 0 || k > 2) return false;
+    if (v < band.lo || v > band.hi) return false;
+    if (!KeepsItsOwnColumn(points, k, x)) return false;
+    points[k] = {x, v};
+    return true;
+}
+
+// Within the plot's height and 6 pixels of the point.
+constexpr ValueBand kLineBand{-0.04, 0.1, 0.006, 0.006};
+// From 4 pixels above to 8 pixels below the point (cp grows downwards), within the plot's range.
+constexpr ValueBand kPressureBand{-2.5, 1.0, 0.1, 0.2};
+
+// The chord range of each task: 0 < x < 1 keeps the square roots of the pressure model finite.
+bool OnLineChord(double x) { return x >= 0.0 && x <= 1.0; }
+bool OnPressureChord(double x) { return x > 0.0 && x < 1.0; }
 
 }  // namespace
 
@@ -93,16 +109,18 @@ double CamberUpperPressure(double x, double A0, double A1, double A2) {
     return -CamberApproxPressure(x, A0, A1, A2);
 }
 
-int CamberDragLinePoint(CamberPointSet& points, double x, double z) {
-    if (x < 0.0 || x > 1.0) return -1;
-    // Within the plot's height and 6 pixels of the point.
-    return MoveCandidate(points, x, z, {-0.04, 0.1, 0.006, 0.006});
+int CamberPickLinePoint(const CamberPointSet& points, double x, double z) {
+    return OnLineChord(x) ? PickCandidate(points, x, z, kLineBand) : -1;
 }
 
-int CamberDragPressurePoint(CamberPointSet& points, double x, double p) {
-    // 0 < x < 1 keeps the square roots of the model finite.
-    if (x <= 0.0 || x >= 1.0) return -1;
-    // From 4 pixels above to 8 pixels below the point (cp grows downwards), within the plot's
-    // range.
-    return MoveCandidate(points, x, p, {-2.5, 1.0, 0.1, 0.2});
+bool CamberMoveLinePoint(CamberPointSet& points, int k, double x, double z) {
+    return OnLineChord(x) && MoveWithin(points, k, x, z, kLineBand);
+}
+
+int CamberPickPressurePoint(const CamberPointSet& points, double x, double p) {
+    return OnPressureChord(x) ? PickCandidate(points, x, p, kPressureBand) : -1;
+}
+
+bool CamberMovePressurePoint(CamberPointSet& points, int k, double x, double p) {
+    return OnPressureChord(x) && MoveWithin(points, k, x, p, kPressureBand);
 }

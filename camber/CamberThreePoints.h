@@ -1,7 +1,7 @@
 #pragma once
 // The two interactive tasks of the thin-airfoil theory: three points fix the three Birnbaum
 // coefficients, either as samples of the camber line or of the upper-side pressure. The 3 x 3
-// systems are solved by Cramer's rule; a drag moves at most one point.
+// systems are solved by Cramer's rule; a drag moves at most one point, the one its press picked.
 
 #include <array>
 
@@ -44,7 +44,13 @@ double CamberUpperPressure(double x, double A0, double A1, double A2);
 // one column would make the system singular.
 inline constexpr double kCamberMinPointGap = 0.0025;
 
-// A drag motion at the plot values (x, value) with a button held. Returns the index of the
-// point that moved to (x, value), or -1 when none did.
-int CamberDragLinePoint(CamberPointSet& points, double x, double z);
-int CamberDragPressurePoint(CamberPointSet& points, double x, double p);
+// A drag: the press at the plot values (x, value) picks the first point whose column lies
+// within 10 pixels of x, if the value lies within the plot's range and close enough to the
+// point (camber line: 6 pixels either side; pressure: 4 pixels above to 8 below); -1 when it
+// picks none. Until the release the picked point follows the pointer: each motion with a button
+// held moves it to (x, value) while that lies on the chord and within the plot's range and no
+// other point keeps that column; true when it moved.
+int CamberPickLinePoint(const CamberPointSet& points, double x, double z);
+bool CamberMoveLinePoint(CamberPointSet& points, int k, double x, double z);
+int CamberPickPressurePoint(const CamberPointSet& points, double x, double p);
+bool CamberMovePressurePoint(CamberPointSet& points, int k, double x, double p);

@@ -9,6 +9,10 @@ CheckedField::CheckedField(wxWindow* parent, FieldChecks& checks, const wxString
 
 void CheckedField::OnTextChanged(wxCommandEvent&) { checks_.RunPass(this); }
 
+FieldTextState CheckedField::JudgeTyped(const wxString& text) const {
+    return checks_.JudgeTyped(this, text);
+}
+
 // clang-format off
 wxBEGIN_EVENT_TABLE(CheckedField, NumericField)
     EVT_TEXT(wxID_ANY, CheckedField::OnTextChanged)

@@ -1,6 +1,8 @@
 #pragma once
 // A validating input field: a numeric text field whose every change, typed, dragged or written
-// back by a check, runs the checks of its window (common/FieldChecks.h).
+// back by a check, runs the checks of its window (common/FieldChecks.h). A typed text that is
+// still on its way to an accepted value waits for Enter or for the field to be left
+// (common/NumericField.h).
 
 #include "common/FieldChecks.h"
 #include "common/NumericField.h"
@@ -14,6 +16,7 @@ class CheckedField : public NumericField {
 
   protected:
     void OnTextChanged(wxCommandEvent& event);
+    FieldTextState JudgeTyped(const wxString& text) const override;
 
   private:
     FieldChecks& checks_;

@@ -15,6 +15,9 @@ ChordwiseSpacingCanvas::ChordwiseSpacingCanvas(wxWindow* parent, wxSlider* slide
 }
 
 void ChordwiseSpacingCanvas::Redraw() {
+    // A client context of a window that is not on screen would draw onto the desktop; the
+    // paint at its showing draws the slider's value.
+    if (!IsShownOnScreen()) return;
     wxClientDC dc(this);
     Draw(dc);
 }

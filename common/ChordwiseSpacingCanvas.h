@@ -15,7 +15,8 @@ class ChordwiseSpacingCanvas : public wxWindow {
     ChordwiseSpacingCanvas(wxWindow* parent, wxSlider* slider, const wxPoint& pos,
                            const wxSize& size);
 
-    // Draws the sketch for the slider's value now, outside a paint.
+    // Draws the sketch for the slider's value now, outside a paint; nothing while the canvas is
+    // not on screen.
     void Redraw();
 
     // The slider value, start angle and angle step of the sketch last drawn.

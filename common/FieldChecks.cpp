@@ -24,6 +24,14 @@ class FieldChecks::Host : public CheckHost {
         if (wxTextCtrl* field = checks_.Field(input)) field->SetValue(wxString::FromUTF8(text));
     }
 
+    void WriteQuietly(int input, const std::string& text) override {
+        wxTextCtrl* field = checks_.Field(input);
+        if (field == nullptr) return;
+        checks_.writingQuietly_ = true;
+        field->SetValue(wxString::FromUTF8(text));
+        checks_.writingQuietly_ = false;
+    }
+
     void ShowBox(const std::string& caption, const std::string& message) override {
         ++checks_.boxesOpen_;
         ++checks_.boxesShown_;
@@ -48,9 +56,17 @@ wxTextCtrl* FieldChecks::Field(int input) const {
 }
 
 void FieldChecks::RunPass(wxWindow* boxParent) {
-    if (!armed_) return;
+    if (!armed_ || writingQuietly_) return;
     Host host(*this, boxParent);
     RunCheckPass(table_, host);
+}
+
+FieldTextState FieldChecks::JudgeTyped(const wxTextCtrl* field, const wxString& text) const {
+    if (!armed_) return FieldTextState::Accepted;
+    for (int input : table_.order) {
+        if (Field(input) == field) return JudgeTypedText(Utf8(text), RangeOf(table_.rule(input)));
+    }
+    return FieldTextState::Accepted;
 }
 
 bool FieldChecks::Accepted() const {

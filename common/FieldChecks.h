@@ -2,7 +2,8 @@
 // The input checks of one window on its text fields: the window declares which field holds which
 // input of its check table (common/InputChecks.h), and every change of any of its fields runs a
 // check pass with the modal error box, the write-back and, when all inputs pass, the window's
-// recomputation.
+// recomputation. A typed text that can still become an accepted value of its input runs no pass
+// until it is finished (common/NumericField.h).
 
 #include <wx/textctrl.h>
 
@@ -29,6 +30,10 @@ class FieldChecks {
     // One check pass; its message boxes are parented to `boxParent`, the field that changed.
     void RunPass(wxWindow* boxParent);
 
+    // How the checks judge a text typed into `field`: by the range and length of its input. A
+    // field that holds no checked input takes every text.
+    FieldTextState JudgeTyped(const wxTextCtrl* field, const wxString& text) const;
+
     // True when no check box is open and every input passes: only then may a repaint compute
     // and write anew.
     bool Accepted() const;
@@ -45,6 +50,7 @@ class FieldChecks {
     int boxesOpen_ = 0;
     int boxesShown_ = 0;
     bool armed_ = false;
+    bool writingQuietly_ = false;  // a correction's write: no pass of its own
 };
 
 }  // namespace luvo

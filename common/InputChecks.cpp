@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "common/NumberText.h"
-
 namespace luvo {
 
 bool InRange(const InputRule& rule, double value) {
@@ -11,6 +9,10 @@ bool InRange(const InputRule& rule, double value) {
     const bool aboveLower = rule.lowerIncluded ? value >= rule.lower : value > rule.lower;
     const bool belowUpper = rule.upperIncluded ? value <= rule.upper : value < rule.upper;
     return aboveLower && belowUpper;
+}
+
+FieldRange RangeOf(const InputRule& rule) {
+    return {rule.lower, rule.lowerIncluded, rule.upper, rule.upperIncluded, rule.maxLength};
 }
 
 int TextLength(std::string_view text) {
@@ -24,7 +26,7 @@ int TextLength(std::string_view text) {
 
 CheckValues ReadCheckValues(const CheckTable& table, const CheckTexts& texts) {
     CheckValues values(table.inputCount, 0.0);
-    for (int input : table.order) values[input] = ParseLeadingNumber(texts[input]);
+    for (int input : table.order) values[input] = FieldCheckValue(texts[input]);
     return values;
 }
 
@@ -86,8 +88,16 @@ void RunCheckPass(const CheckTable& table, CheckHost& host) {
             return;
         case Kind::SumCorrection:
             changed = false;
-            for (const InputWrite& w : outcome.writes) write(w.input, w.text);
-            if (!changed) host.ShowBox(table.sumCaption, table.sumMessage);
+            for (const InputWrite& w : outcome.writes) {
+                if (host.Text(w.input) == w.text) continue;
+                changed = true;
+                host.WriteQuietly(w.input, w.text);
+            }
+            if (!changed) {
+                host.ShowBox(table.sumCaption, table.sumMessage);
+                return;
+            }
+            RunCheckPass(table, host);
             return;
     }
 }

@@ -7,12 +7,15 @@
 // recomputes the window.
 //
 // Writing a text into a field is a change like typing and runs a new pass nested inside the
-// write; `CheckHost` is the window as the engine sees it. Inputs are numbered by the window.
+// write; only a sum correction, which writes several fields, is checked once on its final texts.
+// `CheckHost` is the window as the engine sees it. Inputs are numbered by the window.
 
 #include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/FieldText.h"
 
 namespace luvo {
 
@@ -33,6 +36,9 @@ struct InputRule {
 
 // A value that is not finite is out of any range.
 bool InRange(const InputRule& rule, double value);
+
+// The rule's bounds and length as the field judges a typed text.
+FieldRange RangeOf(const InputRule& rule);
 
 // Number of characters of a UTF-8 text.
 int TextLength(std::string_view text);
@@ -85,7 +91,7 @@ struct PassOutcome {
     std::vector<InputWrite> writes;  // the sum correction
 };
 
-// The values as the checks read them: each text's leading number (0 without one).
+// The values as the checks read them (FieldCheckValue: a text without a number is none).
 CheckValues ReadCheckValues(const CheckTable& table, const CheckTexts& texts);
 
 PassOutcome EvaluatePass(const CheckTable& table, const CheckTexts& texts);
@@ -98,14 +104,17 @@ class CheckHost {
     // Replaces the field's whole text; the field's change handling runs a new pass nested inside
     // this call. Only called with a text that differs from the field's.
     virtual void Write(int input, const std::string& text) = 0;
+    // Replaces the field's whole text without a pass: one write of a correction of several
+    // fields, whose half-way state must not be checked.
+    virtual void WriteQuietly(int input, const std::string& text) = 0;
     // The modal error box (OK, error icon).
     virtual void ShowBox(const std::string& caption, const std::string& message) = 0;
     virtual void Recompute() = 0;
 };
 
 // One check pass over the host's texts. A write that would leave a field's text as it is raises
-// no further pass; a sum correction none of whose writes changes a text cannot settle: it shows
-// the sum box and stops without recomputing.
+// no further pass. A sum correction is written whole and then checked by one pass; one none of
+// whose writes changes a text cannot settle: it shows the sum box and stops without recomputing.
 void RunCheckPass(const CheckTable& table, CheckHost& host);
 
 }  // namespace luvo

@@ -1,7 +1,14 @@
 #include "common/LuvoFrame.h"
 
+#include <wx/accel.h>
+#include <wx/checkbox.h>
+#include <wx/display.h>
+#include <wx/eventfilter.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+
+#include <algorithm>
 
 // After msgdlg.h, which declares its base.
 #include <wx/generic/msgdlgg.h>
@@ -11,6 +18,52 @@
 #include "common/LuvoIcon.h"
 
 namespace luvo {
+
+namespace {
+
+// The id of the menu entry whose shortcut the key is, wxNOT_FOUND when there is none.
+int MenuShortcutId(const wxMenuBar* bar, const wxKeyEvent& key) {
+    if (bar == nullptr) return wxNOT_FOUND;
+    int flags = wxACCEL_NORMAL;
+    if (key.AltDown()) flags |= wxACCEL_ALT;
+    if (key.ControlDown()) flags |= wxACCEL_CTRL;
+    if (key.ShiftDown()) flags |= wxACCEL_SHIFT;
+    for (size_t m = 0; m < bar->GetMenuCount(); ++m) {
+        for (const wxMenuItem* item : bar->GetMenu(m)->GetMenuItems()) {
+            const std::unique_ptr<wxAcceleratorEntry> accel(item->GetAccel());
+            if (accel && accel->GetFlags() == flags && accel->GetKeyCode() == key.GetKeyCode()) {
+                return item->GetId();
+            }
+        }
+    }
+    return wxNOT_FOUND;
+}
+
+// Check boxes and radio buttons whose handlers consume the mouse press never get the focus from
+// the toolkit, and the next key would go to the field that had it. The focus moves here, before
+// any handler sees the press, so that whatever the handler does, the clicked control has it.
+class FocusOnPress : public wxEventFilter {
+  public:
+    explicit FocusOnPress(wxWindow* frame) : frame_(frame) { wxEvtHandler::AddFilter(this); }
+    ~FocusOnPress() override { wxEvtHandler::RemoveFilter(this); }
+
+    int FilterEvent(wxEvent& event) override {
+        if (event.GetEventType() != wxEVT_LEFT_DOWN) return Event_Skip;
+        auto* control = dynamic_cast<wxWindow*>(event.GetEventObject());
+        if (control == nullptr || wxGetTopLevelParent(control) != frame_) return Event_Skip;
+        if (dynamic_cast<wxCheckBox*>(control) == nullptr &&
+            dynamic_cast<wxRadioButton*>(control) == nullptr) {
+            return Event_Skip;
+        }
+        control->SetFocus();
+        return Event_Skip;
+    }
+
+  private:
+    wxWindow* frame_;
+};
+
+}  // namespace
 
 LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      FileMenu fileMenu, int statusFields, long style)
@@ -37,15 +90,40 @@ LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& si
         bar->Append(file, wxS("&Datei"));
         bar->Append(help, wxS("&Hilfe"));
         SetMenuBar(bar);
+        Bind(wxEVT_CHAR_HOOK, &LuvoFrame::OnMenuShortcut, this);
     }
     if (statusFields > 0) {
         CreateStatusBar(statusFields, wxSTB_DEFAULT_STYLE, wxID_ANY, wxS("status_line"));
     }
     panel_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
                          wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
+    focusOnPress_ = std::make_unique<FocusOnPress>(this);
 }
 
+LuvoFrame::~LuvoFrame() = default;
+
 void LuvoFrame::OnClose(wxCommandEvent&) { Destroy(); }
+
+void LuvoFrame::OnMenuShortcut(wxKeyEvent& event) {
+    // The key reaches the frame before the focused control and before GTK looks for mnemonics.
+    const int id = MenuShortcutId(GetMenuBar(), event);
+    if (id == wxNOT_FOUND) {
+        event.Skip();
+        return;
+    }
+    ProcessCommand(id);
+}
+
+void LuvoFrame::DoCentre(int direction) {
+    wxFrame::DoCentre(direction);
+    // The library moves a window that does not fit until its bottom-right corner shows, which
+    // puts the top, with the menu bar, off screen. Keep the size; show the top-left corner.
+    const wxRect area = wxDisplay(this).GetClientArea();
+    wxRect r = GetRect();
+    r.x = std::max(area.x, std::min(r.x, area.GetRight() + 1 - r.width));
+    r.y = std::max(area.y, std::min(r.y, area.GetBottom() + 1 - r.height));
+    if (r.GetPosition() != GetPosition()) Move(r.GetPosition());
+}
 
 namespace {
 

@@ -6,7 +6,10 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 
+#include <memory>
 #include <vector>
+
+class wxEventFilter;
 
 namespace luvo {
 
@@ -32,6 +35,7 @@ class LuvoFrame : public wxFrame {
     LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
               FileMenu fileMenu = FileMenu::Close, int statusFields = 1,
               long style = wxDEFAULT_FRAME_STYLE);
+    ~LuvoFrame() override;
 
     wxPanel* GetPanel() const { return panel_; }
 
@@ -40,7 +44,18 @@ class LuvoFrame : public wxFrame {
     void OnClose(wxCommandEvent& event);
 
   protected:
+    // Centred as the library does it, but a window larger than the display keeps its top-left
+    // corner on screen, so that its menu bar and title stay reachable.
+    void DoCentre(int direction) override;
+
     wxPanel* panel_ = nullptr;
+
+  private:
+    // The menu shortcuts ("Alt-S", "Alt-I", "Alt-B") run their entries before GTK offers the key
+    // to a button mnemonic such as "&Starten".
+    void OnMenuShortcut(wxKeyEvent& event);
+
+    std::unique_ptr<wxEventFilter> focusOnPress_;
 };
 
 // The modal info box: OK and the information icon.

@@ -10,6 +10,11 @@
 namespace luvo {
 
 double ParseLeadingNumber(std::string_view text) {
+    double value = 0.0;
+    return ReadLeadingNumber(text, value) ? value : 0.0;
+}
+
+bool ReadLeadingNumber(std::string_view text, double& result) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' ||
                                text[i] == '\r' || text[i] == '\v' || text[i] == '\f')) {
@@ -23,7 +28,7 @@ double ParseLeadingNumber(std::string_view text) {
     // Only digits or a point may start the number: from_chars would also take "inf" and "nan".
     if (i >= text.size() ||
         !(std::isdigit(static_cast<unsigned char>(text[i])) || text[i] == '.')) {
-        return 0.0;
+        return false;
     }
     double value = 0.0;
     const char* first = text.data() + i;
@@ -33,10 +38,21 @@ double ParseLeadingNumber(std::string_view text) {
         // Too large or too small for a double: keep the sign and the magnitude class.
         value = std::strtod(std::string(first, last).c_str(), nullptr);
     } else if (r.ec != std::errc()) {
-        return 0.0;
+        return false;
     }
-    return negative ? -value : value;
+    result = negative ? -value : value;
+    return true;
 }
+
+std::string CommaAsPoint(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) {
+        if (c == ',') c = '.';
+    }
+    return out;
+}
+
+double ParseFieldNumber(std::string_view text) { return ParseLeadingNumber(CommaAsPoint(text)); }
 
 std::string FormatNumber(const char* fmt, double value) {
     char buffer[512];
@@ -55,10 +71,20 @@ std::string FormatNumber(const char* fmt, double value) {
     return out;
 }
 
+std::string FormatShown(const char* fmt, double value) {
+    std::string out = FormatNumber(fmt, value);
+    if (!std::isfinite(value) || out.find('-') == std::string::npos) return out;
+    for (char c : out) {
+        if (c >= '1' && c <= '9') return out;
+    }
+    // Only zeros behind the sign: the same text as a zero without one.
+    return FormatNumber(fmt, 0.0);
+}
+
 std::string FormatResult(const char* fmt, double value) {
     // Beyond 1e15 a double holds no digit after the point, and "%.3f" of 1e300 is 300 digits.
     constexpr double kLargest = 1e15;
-    return std::isfinite(value) && std::fabs(value) < kLargest ? FormatNumber(fmt, value)
+    return std::isfinite(value) && std::fabs(value) < kLargest ? FormatShown(fmt, value)
                                                                : std::string("---");
 }
 

@@ -24,7 +24,9 @@ void PlotPixels::Rectangle(double x, double y, int width, int height) {
 }
 
 void PlotPixels::Dot(double x, double y, int size) {
-    if (Drawable(x) && Drawable(y)) p_.Ellipse(Px(x) - size / 2, Px(y) - size / 2, size, size);
+    if (size > 0 && Drawable(x) && Drawable(y)) {
+        p_.Ellipse(Px(x) - size / 2, Px(y) - size / 2, size, size);
+    }
 }
 
 void PlotPixels::Arc(double x1, double y1, double x2, double y2, double xc, double yc) {
@@ -36,10 +38,17 @@ void PlotPixels::Arc(double x1, double y1, double x2, double y2, double xc, doub
 
 void PlotPixels::EllipticArc(double x, double y, double width, double height, double start,
                              double end) {
-    if (Drawable(x) && Drawable(y) && Drawable(width) && Drawable(height) && std::isfinite(start) &&
-        std::isfinite(end)) {
+    if (Drawable(x) && Drawable(y) && Drawable(width) && Drawable(height) && Px(width) > 0 &&
+        Px(height) > 0 && std::isfinite(start) && std::isfinite(end)) {
         p_.EllipticArc(Px(x), Px(y), Px(width), Px(height), start, end);
     }
+}
+
+void PlotPixels::HalfEllipseOverAxis(double left, double width, double peak) {
+    const double up = std::fabs(peak);
+    if (!Drawable(up) || Px(up) < 1) return;
+    const double start = peak > 0 ? 0 : 180;  // the upper or the lower half
+    EllipticArc(left, -up, width, 2 * up, start, start + 180);
 }
 
 void PlotPixels::Text(const std::string& text, double x, double y) {

@@ -5,7 +5,7 @@
 //
 // `PlotPixels` is the side that the plot routines use: coordinates computed in floating point,
 // truncated toward zero, and any primitive with a coordinate that is not finite or lies beyond a
-// limit left out, so no input can make a plot fail.
+// limit, or an ellipse without extent, left out, so no input can make a plot fail.
 
 #include <string>
 
@@ -118,7 +118,12 @@ class PlotPixels {
     // A filled dot of the given size centred at (x, y) (centre truncated first).
     void Dot(double x, double y, int size);
     void Arc(double x1, double y1, double x2, double y2, double xc, double yc);
+    // Nothing when the box, truncated, is not at least a pixel wide and high.
     void EllipticArc(double x, double y, double width, double height, double start, double end);
+    // The half of the ellipse on the axis y = 0 from x = left, `width` wide, whose peak lies
+    // `peak` pixels above the axis; a negative peak gives its mirror image below the axis.
+    // Nothing where the curve would be less than a pixel high.
+    void HalfEllipseOverAxis(double left, double width, double peak);
     void Text(const std::string& text, double x, double y);
     // A number label; a value that is not finite reads "---".
     void Number(const char* fmt, double value, double x, double y);

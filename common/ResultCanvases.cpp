@@ -22,14 +22,16 @@ void CpCanvas::Draw(wxDC& dc, bool scaled) {
     DrawPlot(painter, scaled);
 }
 
-void CpCanvas::DrawScaled() {
-    wxClientDC dc(this);
-    Draw(dc, true);
-}
+void CpCanvas::DrawScaled() { DrawNow(true); }
 
-void CpCanvas::DrawFixedScale() {
+void CpCanvas::DrawFixedScale() { DrawNow(false); }
+
+void CpCanvas::DrawNow(bool scaled) {
+    // A client context of a window that is not on screen would draw onto the desktop; the
+    // paint at its showing draws the fitted scale.
+    if (!IsShownOnScreen()) return;
     wxClientDC dc(this);
-    Draw(dc, false);
+    Draw(dc, scaled);
 }
 
 void CpCanvas::OnPaint(wxPaintEvent&) {

@@ -18,7 +18,8 @@ class CpCanvas : public wxWindow {
     CpCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size,
              long style = wxSUNKEN_BORDER);
 
-    // Draw at once, on the axis fitted to the lowest cp or on the fixed axis from -1 to 1.
+    // Draw at once, on the axis fitted to the lowest cp or on the fixed axis from -1 to 1;
+    // nothing while the canvas is not on screen.
     void DrawScaled();
     void DrawFixedScale();
 
@@ -27,6 +28,7 @@ class CpCanvas : public wxWindow {
     virtual void DrawPlot(PlotPainter& painter, bool scaled) = 0;
 
   private:
+    void DrawNow(bool scaled);
     void Draw(wxDC& dc, bool scaled);
     void OnPaint(wxPaintEvent& event);
     wxDECLARE_EVENT_TABLE();

@@ -2,13 +2,14 @@
 // A plot area of one task window. It reaches its window through the reference it is created
 // with; its paint handler runs the window's recomputation, which redraws every plot of the
 // window; a drag writes its texts into the window's fields, whose checks then recompute the
-// window.
+// window. The handles that a press picks follow the pointer until the release.
 
 #include <wx/brush.h>
 #include <wx/dcclient.h>
 #include <wx/pen.h>
 #include <wx/textctrl.h>
 
+#include "common/DragSteps.h"
 #include "common/PlotCanvas.h"
 
 namespace luvo {
@@ -33,6 +34,10 @@ class TaskCanvas : public PlotCanvas {
         Paint([this] { frame_.Recompute(); });
     }
 
+    // The handles a press at `at` picks by the plot's pick rules; they follow the pointer until
+    // the release. A plot without handles picks none.
+    virtual DragHandles PickHandles(wxPoint /*at*/) { return 0; }
+
     // True for a step of a drag: a motion with a button held, or the release that ends a drag
     // away from the last position handled. While a step recomputes, the toolkit may merge the
     // motions that follow and drop the last one before the release; the release's position is
@@ -40,8 +45,8 @@ class TaskCanvas : public PlotCanvas {
     // more until its button is released.
     bool IsDragStep(const wxMouseEvent& e) {
         if (e.ButtonDown()) {
-            dragging_ = false;
             stopped_ = false;
+            steps_.Press(PickHandles(e.GetPosition()));
             return false;
         }
         if (stopped_) {
@@ -51,17 +56,12 @@ class TaskCanvas : public PlotCanvas {
             }
             return false;
         }
-        if (DragMotion(e)) {
-            dragging_ = true;
-            lastStep_ = e.GetPosition();
-            return true;
-        }
-        if (e.ButtonUp() && dragging_) {
-            dragging_ = false;
-            return e.GetPosition() != lastStep_;
-        }
-        return false;
+        return steps_.IsStep(DragMotion(e), e.ButtonUp(), e.GetX(), e.GetY());
     }
+
+    // The handles that the drag step just reported moves.
+    DragHandles Held() const { return steps_.Held(); }
+    bool Holds(int k) const { return steps_.Holds(k); }
 
     // For a plot whose handles name their input in the status line: true for a drag step;
     // motion without a button shows `status` in the window's first status field, and every other
@@ -81,7 +81,7 @@ class TaskCanvas : public PlotCanvas {
         field->SetValue(text);
         if (frame_.BoxesShown() == boxesBefore) return true;
         if (HasCapture()) ReleaseMouse();
-        dragging_ = false;
+        steps_.Stop();
         stopped_ = true;
         return false;
     }
@@ -103,9 +103,8 @@ class TaskCanvas : public PlotCanvas {
     Frame& frame_;
 
   private:
-    bool dragging_ = false;
+    DragSteps steps_;
     bool stopped_ = false;
-    wxPoint lastStep_;
 };
 
 }  // namespace luvo

@@ -54,6 +54,10 @@ bool TextScanner::Number(double& value) {
             end = exponent;
         }
     }
+    // Whatever is glued to the number makes the token a word.
+    if (end < text_.size() && !IsWhite(text_[end])) {
+        return false;
+    }
     double parsed = 0.0;
     const char* first = text_.data() + mantissa;
     const char* last = text_.data() + end;

@@ -1,8 +1,8 @@
 #pragma once
 // Reading of white-space separated input files (wing files and the like). The text is scanned in
-// place: a word is any run of non-white characters, however long, and a number is the longest
-// decimal number at the current position (what follows it is the next token, so "10m" reads 10
-// and then "m"). Always a decimal point, whatever the locale.
+// place: a word is any run of non-white characters, however long, and a number is a word that is
+// one decimal number from its first to its last character ("10m" or "0,5" is none, so a file
+// cannot be read as something it does not say). Always a decimal point, whatever the locale.
 
 #include <cstddef>
 #include <string>
@@ -17,8 +17,8 @@ class TextScanner {
     // The next word; false at the end of the text.
     bool Word(std::string_view& word);
 
-    // The next number; false, leaving the token unread, when the next token does not begin
-    // with one (or none is left), or when its value lies outside the range of a double. Words
+    // The next number; false, leaving the token unread, when the next token is not entirely a
+    // number (or none is left), or when its value lies outside the range of a double. Words
     // such as "inf" or "nan" are none.
     bool Number(double& value);
 

@@ -107,7 +107,7 @@ void FlapOutline(PlotPixels& p, const WingPreviewInputs& in, const WingPlanformP
     }
 }
 
-std::string TwoDecimals(double v) { return luvo::FormatNumber("%2.2f", v); }
+std::string TwoDecimals(double v) { return luvo::FormatShown("%2.2f", v); }
 
 }  // namespace
 
@@ -252,23 +252,39 @@ void PaintProfileView(PlotPainter& painter, const std::string& title, double thi
     p.Line(0, 0, -12 * Cos(alpha - 45), 12 * Sin(alpha - 45));
 }
 
-std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, int x, int y) {
+luvo::DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y) {
+    const WingPlanformPixels px = PlanformPixels(in);
+    const bool nearTip = x > 100 && x < 140;
+    // Ahead of the line 3 pixels upstream of the root trailing edge.
+    if (x * x < 300 && y < -3) return luvo::DragHandle(kWingRootHandle);
+    if (nearTip && y < px.yL + 5) return luvo::DragHandle(kWingSweepHandle);
+    // A tip chord drawn 10 pixels or shorter cannot be grabbed apart from the leading edge.
+    if (nearTip && y > px.yT - 5 && in.tipChord * px.scale > 10) {
+        return luvo::DragHandle(kWingTipHandle);
+    }
+    return 0;
+}
+
+std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, luvo::DragHandles held,
+                                              int x, int y) {
     const WingPlanformPixels px = PlanformPixels(in);
     const double b = in.span;
     const double tipPixels = in.tipChord * px.scale;
+    const auto holds = [held](WingPlanformHandle h) { return (held & luvo::DragHandle(h)) != 0; };
     std::vector<WingDragWrite> writes;
     const bool nearRoot = x * x < 300;
-    const bool nearTip = x > 100 && x < 140;
-    if (nearRoot && y < -3) writes.push_back({WingDragField::RootChord, TwoDecimals(-y * b / 240)});
+    if (holds(kWingRootHandle) && y < -3) {
+        writes.push_back({WingDragField::RootChord, TwoDecimals(-y * b / 240)});
+    }
     // At and behind the line 3 pixels ahead of the root trailing edge the chord only grows.
     if (nearRoot && y >= -3) {
         writes.push_back({WingDragField::RootChord, TwoDecimals(in.rootChord + 0.01)});
     }
-    if (nearTip && y < px.yL + 5) {
+    if (holds(kWingSweepHandle)) {
         writes.push_back({WingDragField::Sweep,
                           TwoDecimals(std::atan((y + in.rootChord * px.scale) / 120) / kDegree)});
     }
-    if (nearTip && y > px.yT - 5 && tipPixels > 10) {
+    if (holds(kWingTipHandle) && tipPixels > 10) {
         writes.push_back({WingDragField::TipChord, TwoDecimals((y - px.yL) * b / 240)});
     }
     // A tip chord drawn 10 pixels or shorter cannot be grabbed apart from the leading edge: any
@@ -279,12 +295,26 @@ std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, int x
     return writes;
 }
 
-bool FrontDragWrite(double dihedral, int x, int y, std::string* text) {
+bool PickDihedralHandle(double dihedral, int x, int y) {
     const double dx = x - 120.0;
     const double dy = y + 120.0 * Tan(dihedral);
-    if (!(dx * dx + dy * dy < 300)) return false;
-    *text = TwoDecimals(-std::atan(y / 120.0) / kDegree);
-    return true;
+    return dx * dx + dy * dy < 300;
+}
+
+std::string DihedralDragText(int y) { return TwoDecimals(-std::atan(y / 120.0) / kDegree); }
+
+std::vector<WingDragWrite> WingPlanformDrag::Handle(const WingPreviewInputs& in,
+                                                    const WingPointerEvent& e) {
+    if (e.pressed) steps_.Press(PickPlanformHandle(in, e.x, e.y));
+    if (!steps_.IsStep(e.dragging, e.released, e.x, e.y)) return {};
+    return PlanformDragWrites(in, steps_.Held(), e.x, e.y);
+}
+
+std::string WingDihedralDrag::Handle(double dihedral, const WingPointerEvent& e) {
+    if (e.pressed) steps_.Press(PickDihedralHandle(dihedral, e.x, e.y) ? luvo::DragHandle(0) : 0);
+    const bool step = steps_.IsStep(e.dragging, e.released, e.x, e.y) && steps_.Holds(0);
+    dragging_ = step && e.dragging;
+    return step ? DihedralDragText(e.y) : std::string();
 }
 
 std::vector<luvo::RangeCheck> WingGeometryChecks(const WingPreviewInputs& in,

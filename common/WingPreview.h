@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "common/DragSteps.h"
 #include "common/PlotPainter.h"
 #include "common/RangeCheck.h"
 
@@ -64,12 +65,57 @@ struct WingDragWrite {
     std::string text;  // "%2.2f"
 };
 
-// What a motion with a button held at logical (x, y) of the top view writes, in this order; all
-// values come from the inputs as they were before the first write.
-std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, int x, int y);
-// True when a motion with a button held at logical (x, y) of the front view moves the dihedral
-// handle; `text` then holds the new dihedral.
-bool FrontDragWrite(double dihedral, int x, int y, std::string* text);
+// The handles of the top view: the root leading edge (root chord), the tip leading edge (sweep)
+// and the tip trailing edge (tip chord).
+enum WingPlanformHandle { kWingRootHandle, kWingSweepHandle, kWingTipHandle };
+
+// The handle that a press at logical (x, y) of the top view picks, none when the press is not
+// near one.
+luvo::DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y);
+// What a motion with a button held at logical (x, y) of the top view writes, in this order, with
+// the `held` handle following the pointer; all values come from the inputs as they were before
+// the first write. The rules that let a chord grow by 0.01 act at every motion by the pointer's
+// position, whatever is held.
+std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, luvo::DragHandles held,
+                                              int x, int y);
+// True when a press at logical (x, y) of the front view picks the dihedral handle.
+bool PickDihedralHandle(double dihedral, int x, int y);
+// The dihedral ("%2.2f", degrees) of the handle dragged to logical height y.
+std::string DihedralDragText(int y);
+
+// A mouse event of a view at its logical pixel (x, y): a press of any button, a motion with a
+// button held, or the release of the left button.
+struct WingPointerEvent {
+    bool pressed;
+    bool dragging;
+    bool released;
+    int x;
+    int y;
+};
+
+// The drags of the top view: the handle picked at the press follows the pointer until the
+// release.
+class WingPlanformDrag {
+  public:
+    // The writes of the event, none when it is no drag step; `in` as the fields stand now.
+    std::vector<WingDragWrite> Handle(const WingPreviewInputs& in, const WingPointerEvent& e);
+
+  private:
+    luvo::DragSteps steps_;
+};
+
+// The drag of the front view's dihedral handle, from the press near it until the release.
+class WingDihedralDrag {
+  public:
+    // The dihedral text that the event writes, empty when it writes none.
+    std::string Handle(double dihedral, const WingPointerEvent& e);
+    // True while a motion with a button held moves the handle: the view then marks the pointer.
+    bool Dragging() const { return dragging_; }
+
+  private:
+    luvo::DragSteps steps_;
+    bool dragging_ = false;
+};
 
 // The range checks of a geometry window's "&Weiter" in their order: span, chords, sweep,
 // incidences, then `sectionRows` (a method's own section values), cambers, camber positions,

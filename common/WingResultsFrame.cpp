@@ -68,8 +68,8 @@ WingResultsFrame::WingResultsFrame(const wxString& title, const wxPoint& pos, co
 
 void WingResultsFrame::ShowNow() {
     WriteValues();
-    wxClientDC dc(plotCanvas);
-    PaintPlot(dc);
+    // A client context of a window that is not on screen yet draws onto the desktop.
+    plotCanvas->Refresh();
 }
 
 void WingResultsFrame::StartResultsPlot(wxDC& dc) {

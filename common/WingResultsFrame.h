@@ -47,7 +47,7 @@ class WingResultsFrame : public LuvoFrame {
     wxStaticText* valueLabels[6] = {};
 
   protected:
-    // Writes the values and draws the plot at once, not at the next repaint.
+    // Writes the values and has the plot repainted; only the canvas's own paint handler draws.
     void ShowNow();
     // Clears the context and draws the plot's title.
     static void StartResultsPlot(wxDC& dc);

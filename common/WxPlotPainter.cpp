@@ -4,9 +4,26 @@
 #include <wx/colour.h>
 #include <wx/pen.h>
 
+#include <cmath>
+#include <initializer_list>
+
 namespace {
 
 wxColour ToWx(PlotColour c) { return wxColour(c.red, c.green, c.blue); }
+
+// Beyond this the device's own arithmetic (offset by the origin, rounded to int) fails its
+// range checks; no canvas is anywhere near as large.
+constexpr int kDeviceLimit = 1000000;
+
+bool OnDevice(std::initializer_list<int> coordinates) {
+    for (int v : coordinates) {
+        if (v < -kDeviceLimit || v > kDeviceLimit) return false;
+    }
+    return true;
+}
+
+// The device fails on an ellipse that has no extent, so such a box draws nothing.
+bool HasExtent(int width, int height) { return width > 0 && height > 0; }
 
 wxPenStyle ToWx(PlotPenStyle style) {
     switch (style) {
@@ -55,24 +72,32 @@ void WxPlotPainter::UseSmallFont() {
     dc_.SetTextBackground(*wxWHITE);
 }
 
-void WxPlotPainter::Line(int x1, int y1, int x2, int y2) { dc_.DrawLine(x1, y1, x2, y2); }
+void WxPlotPainter::Line(int x1, int y1, int x2, int y2) {
+    if (OnDevice({x1, y1, x2, y2})) dc_.DrawLine(x1, y1, x2, y2);
+}
 
 void WxPlotPainter::Rectangle(int x, int y, int width, int height) {
-    dc_.DrawRectangle(x, y, width, height);
+    if (OnDevice({x, y, width, height})) dc_.DrawRectangle(x, y, width, height);
 }
 
 void WxPlotPainter::Ellipse(int x, int y, int width, int height) {
-    dc_.DrawEllipse(x, y, width, height);
+    if (HasExtent(width, height) && OnDevice({x, y, width, height})) {
+        dc_.DrawEllipse(x, y, width, height);
+    }
 }
 
 void WxPlotPainter::Arc(int x1, int y1, int x2, int y2, int xc, int yc) {
-    dc_.DrawArc(x1, y1, x2, y2, xc, yc);
+    if (OnDevice({x1, y1, x2, y2, xc, yc})) dc_.DrawArc(x1, y1, x2, y2, xc, yc);
 }
 
 void WxPlotPainter::EllipticArc(int x, int y, int width, int height, double start, double end) {
-    dc_.DrawEllipticArc(x, y, width, height, start, end);
+    // Angles that are no number stop the drawing library itself, not only a check.
+    if (HasExtent(width, height) && OnDevice({x, y, width, height}) && std::isfinite(start) &&
+        std::isfinite(end)) {
+        dc_.DrawEllipticArc(x, y, width, height, start, end);
+    }
 }
 
 void WxPlotPainter::Text(const std::string& text, int x, int y) {
-    dc_.DrawText(wxString::FromUTF8(text), x, y);
+    if (OnDevice({x, y})) dc_.DrawText(wxString::FromUTF8(text), x, y);
 }

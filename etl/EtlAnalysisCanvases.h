@@ -15,6 +15,7 @@ class EtlAnalysisChordCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
     using TaskCanvas::TaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };
@@ -24,6 +25,7 @@ class EtlAnalysisTwistCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
     using TaskCanvas::TaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -178,7 +178,7 @@ luvo::SumDecision EtlDecideLengths(const luvo::CheckValues& v) {
     luvo::SumDecision d;
     if (std::fabs(((cd + bc) + ab) - 100.0) <= kEtlLengthSumTolerance) return d;
     auto write = [&](In input, const char* fmt, double value) {
-        d.writes.push_back({EtlIndex(input), luvo::FormatNumber(fmt, value)});
+        d.writes.push_back({EtlIndex(input), luvo::FormatShown(fmt, value)});
     };
     auto box = [&](int sumCase) {
         d.sumCase = sumCase;

@@ -43,6 +43,8 @@ std::shared_ptr<EtlSolver> SolveGrid(const EtlGridHeader& header, double beta,
     s->SolveCirculation();
     s->ComputeInducedAngles();
     s->ComputeCoefficients();
+    // A wing whose numbers overflow has no results to show, only "---".
+    if (!s->HasFiniteResults()) return nullptr;
     return s;
 }
 

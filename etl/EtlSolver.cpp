@@ -219,7 +219,12 @@ void EtlSolver::BuildSweepMatrix(double beta, const Pieces& pieces, double f) {
             }
             const double w = (y[i] - y[j]) / s;
             const double d = (a + (absY[i] - absY[j]) * (tanSweep[j] - sinBeta)) / s;
-            row[j] = sinKernel[j] * (1.0 - d / std::sqrt(d * d + w * w)) * kKernelFactor / (w * w);
+            // (1 - d/sqrt(d^2 + w^2)) / w^2 without squaring d: hypot cannot overflow for a large
+            // lift slope, and for d > 0 the form 1/(h (h + d)) keeps the digits the difference
+            // would cancel; both tend to 0 as d grows.
+            const double h = std::hypot(d, w);
+            const double kernel = d > 0.0 ? 1.0 / h / (h + d) : (1.0 - d / h) / (w * w);
+            row[j] = sinKernel[j] * kernel * kKernelFactor;
         }
     }
 }
@@ -290,6 +295,20 @@ void EtlSolver::ComputeCoefficients() {
     inducedDragCoefficient = factor * drag;
     // A wing without lift has no k-factor: 0/0 stays NaN and the windows show "---".
     kFactor = inducedDragCoefficient / (liftCoefficient * liftCoefficient / (EtlPi * aspectRatio));
+}
+
+bool EtlSolver::HasFiniteResults() const {
+    for (double v :
+         {area, aspectRatio, meanChord, liftCoefficient, inducedDragCoefficient, gammaMax, caMax}) {
+        if (!std::isfinite(v)) return false;
+    }
+    for (int k = kFirst; k <= kLastRow; ++k) {
+        if (!std::isfinite(gamma[k]) || !std::isfinite(ca[k]) || !std::isfinite(alphaInduced[k]) ||
+            !std::isfinite(chord[k]) || !std::isfinite(y[k])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void EtlSolver::SetSegmentSweep(double b) {

@@ -84,6 +84,11 @@ class EtlSolver {
     void BuildSweepMatrixSegments(double beta, double f);
     void SetSegmentTwist(double b);
 
+    // Whether the wing's values and distributions (stations 1..101) are all finite; a wing beyond
+    // what a double holds (a span or root angle of 1e300) overflows on the way. The k-factor is
+    // not asked: a wing without lift has none.
+    bool HasFiniteResults() const;
+
     // ---- result files (Latin-1, LF line ends); false when the file cannot be written ----
     bool WriteCirculationDistributionFile(const std::string& fileName) const;  // GammaUndCa.dat
     bool WriteCirculationFile(const std::string& fileName) const;              // Zirkulation.dat

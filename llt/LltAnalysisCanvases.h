@@ -15,6 +15,7 @@ class LltAnalysisChordCanvas : public LltTaskCanvas<LltAnalysisFrame> {
     using LltTaskCanvas::LltTaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };
@@ -24,6 +25,7 @@ class LltAnalysisTwistCanvas : public LltTaskCanvas<LltAnalysisFrame> {
     using LltTaskCanvas::LltTaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -12,11 +12,15 @@ const wxPoint kTwistOrigin(45, 90);
 
 }  // namespace
 
+luvo::DragHandles LltChordDesignCirculationCanvas::PickHandles(wxPoint at) {
+    return PickCirculationHandle(at - kCirculationOrigin);
+}
+
 void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
     if (!IsDragStep(event)) return;
     const wxPoint at = event.GetPosition() - kCirculationOrigin;
     // Up to four writes, each checked and recomputed at once.
-    WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), at.x, at.y));
+    WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), HeldCirculationHandle(), at.y));
     frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
 }
 
@@ -27,12 +31,18 @@ void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
     Paint([this] { frame_.RedrawLastAccepted(); });
 }
 
+luvo::DragHandles LltChordDesignTwistCanvas::PickHandles(wxPoint at) {
+    const LltChordDesignInputs in = frame_.ReadInputs();
+    const wxPoint p = at - kTwistOrigin;
+    return LltPickSectionHandles(in.s1, in.s2, in.s3, kLltTwistRows, p.x, p.y);
+}
+
 void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
     if (!DragStep(event, wxS("Eingabe der Parameter"))) return;
     const LltChordDesignInputs in = frame_.ReadInputs();
     const wxPoint at = event.GetPosition() - kTwistOrigin;
-    // B, C and D each on its own: coinciding handles all move with one event.
-    MoveHandles(LltChordDesignTwistDrag(in.s1, in.s2, in.s3, at.x, at.y), kTwistOrigin,
+    // Handles that share a column were picked, and move, together.
+    MoveHandles(LltChordDesignTwistDrag(in.s1, in.s2, in.s3, Held(), at.y), kTwistOrigin,
                 *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))));
 }
 

@@ -17,6 +17,7 @@ class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignFrame
     using LltTaskCanvas::LltTaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };
@@ -28,6 +29,7 @@ class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignFrame> {
     int paintCount = 0;  // paint events handled
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();

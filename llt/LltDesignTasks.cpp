@@ -8,14 +8,19 @@ namespace {
 
 bool A1Given(double circulationMode) { return circulationMode == 1.0; }
 
-// The fit as the circulation drags run it: the handle under the pointer takes -y A / 60 (the
-// plot shows gamma / A at 60 pixels per unit upwards), the others keep the series' values.
-void FitThroughHandles(LltSolver& s, double first, double mode, int x, int y) {
+// The circulation handles take the pointer within the plot's height above the axis.
+constexpr LltHandleRows kCirculationRows{-110, 0};
+
+// The fit as the circulation drags run it: the held handle takes -y A / 60 (the plot shows
+// gamma / A at 60 pixels per unit upwards) while the pointer is within the plot's height above
+// the axis, the others keep the series' values.
+void FitThroughHandles(LltSolver& s, double first, double mode, LltCirculationHandle held, int y) {
     double g51 = s.seriesGamma[51];
     double g41 = s.seriesGamma[41];
     double g30 = s.seriesGamma[30];
     const double moved = static_cast<double>(y) * first * -0.016666666666666666;
-    switch (LltPickCirculationHandle(x, y)) {
+    if (!kCirculationRows.Contain(y)) held = LltCirculationHandle::None;
+    switch (held) {
         case LltCirculationHandle::Root:
             g51 = moved;
             break;
@@ -32,7 +37,7 @@ void FitThroughHandles(LltSolver& s, double first, double mode, int x, int y) {
 }
 
 LltWrite Write(LltInput input, const char* format, double value) {
-    return {input, luvo::FormatNumber(format, value)};
+    return {input, luvo::FormatShown(format, value)};
 }
 
 // One circulation drag step on the working record of either design window: the series of the
@@ -40,7 +45,8 @@ LltWrite Write(LltInput input, const char* format, double value) {
 // record's aspect ratio, refitted through the handles after the step. Returns the texts of the
 // fit, in this order: the lift coefficient (when `withLift`), a1, a3, a5.
 template <class Inputs>
-std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, int x, int y, bool withLift) {
+std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, LltCirculationHandle held, int y,
+                                  bool withLift) {
     double first = 0;
     if (A1Given(in.circulationMode)) {
         first = in.a1;
@@ -53,7 +59,7 @@ std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, int x, int y, 
     s.a3 = in.a3;
     s.a5 = in.a5;
     s.SetSeriesCirculation(first, in.a3, in.a5);
-    FitThroughHandles(s, first, in.circulationMode, x, y);
+    FitThroughHandles(s, first, in.circulationMode, held, y);
     std::vector<LltWrite> writes;
     if (withLift) writes.push_back(Write(LltInput::TotalLift, "%2.2f", s.cl));
     writes.push_back(Write(LltInput::A1, "%2.2f", s.fitCoefficients[1]));
@@ -155,72 +161,80 @@ LltChordDesignResult LltRunChordDesign(const LltChordDesignInputs& in) {
 }
 
 LltCirculationHandle LltPickCirculationHandle(int x, int y) {
-    if (y < -110 || y > 0) return LltCirculationHandle::None;
+    if (!kCirculationRows.Contain(y)) return LltCirculationHandle::None;
     if (x >= -10 && x <= 10) return LltCirculationHandle::Root;
     if (x >= 50 && x <= 70) return LltCirculationHandle::Station41;
     if (x >= 110 && x <= 130) return LltCirculationHandle::Station30;
     return LltCirculationHandle::None;
 }
 
-std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in, int x, int y) {
+std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in,
+                                                    LltCirculationHandle held, int y) {
     // The working record knows the wing, so the lift coefficient of the fit uses its aspect
     // ratio in both modes.
     LltSolver s;
     s.SetStations(in.span);
     s.SetTrapezoidChord(in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
     s.ComputeArea();
-    return RefitSeries(s, in, x, y, true);
+    return RefitSeries(s, in, held, y, true);
 }
 
-std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in, int x, int y) {
+std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in,
+                                                    LltCirculationHandle held, int y) {
     // The working record knows no wing: the lift mode gives it the prescribed aspect ratio.
     LltSolver s;
     s.SetStations(in.span);
     const bool a1Given = A1Given(in.circulationMode);
     if (!a1Given) s.aspectRatio = in.aspectRatio;
-    return RefitSeries(s, in, x, y, !a1Given);
+    return RefitSeries(s, in, held, y, !a1Given);
 }
 
-std::vector<LltHandleMove> LltTwistDesignChordDrag(double span, double s1, double s2, double s3,
-                                                   int x, int y) {
+std::array<double, 3> LltSectionColumns(double s1, double s2, double s3) {
     const double p1 = s1 * 0.01;
     const double p2 = p1 + s2 * 0.01;
     const double p3 = p2 + s3 * 0.01;
-    const std::pair<LltInput, double> handles[] = {
-        {LltInput::ChordB, p1}, {LltInput::ChordC, p2}, {LltInput::ChordD, p3}};
+    return {200.0 * p1, 200.0 * p2, 200.0 * p3};
+}
+
+luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHandleRows rows, int x,
+                                        int y) {
+    if (!rows.Contain(y)) return 0;
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    luvo::DragHandles picked = 0;
+    for (int k = 0; k < 3; ++k) {
+        if (columns[k] - 2.0 <= x && x <= columns[k] + 2.0) picked |= luvo::DragHandle(k);
+    }
+    return picked;
+}
+
+std::vector<LltHandleMove> LltTwistDesignChordDrag(double span, double s1, double s2, double s3,
+                                                   luvo::DragHandles held, int y) {
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    const LltInput inputs[] = {LltInput::ChordB, LltInput::ChordC, LltInput::ChordD};
     std::vector<LltHandleMove> moves;
-    for (const auto& [input, p] : handles) {
-        const double at = 200.0 * p;
-        if (at - 2.0 <= x && x <= at + 2.0 && y >= 0 && y <= 90) {
-            const double chord = span * 0.5 * y * 0.006666666666666667;
-            moves.push_back({Write(input, "%2.2f", chord), static_cast<int>(at - 2.0),
-                             static_cast<int>(static_cast<double>(y) - 2.0)});
-        }
+    if (!kLltChordRows.Contain(y)) return moves;
+    for (int k = 0; k < 3; ++k) {
+        if ((held & luvo::DragHandle(k)) == 0) continue;
+        const double chord = span * 0.5 * y * 0.006666666666666667;
+        moves.push_back({Write(inputs[k], "%2.2f", chord), static_cast<int>(columns[k] - 2.0),
+                         static_cast<int>(static_cast<double>(y) - 2.0)});
     }
     return moves;
 }
 
-std::vector<LltHandleMove> LltChordDesignTwistDrag(double s1, double s2, double s3, int x, int y) {
-    const double f1 = s1 * 0.01;
-    const double f2 = s2 * 0.01;
-    const double f3 = s3 * 0.01;
-    struct Handle {
-        LltInput input;
-        double at;
-        bool markAtTip;
-    };
-    const Handle handles[] = {{LltInput::AngleB, 200.0 * f1, false},
-                              {LltInput::AngleC, 200.0 * (f1 + f2), false},
-                              {LltInput::AngleD, 200.0 * (f1 + f2 + f3), true}};
+std::vector<LltHandleMove> LltChordDesignTwistDrag(double s1, double s2, double s3,
+                                                   luvo::DragHandles held, int y) {
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    const LltInput inputs[] = {LltInput::AngleB, LltInput::AngleC, LltInput::AngleD};
     std::vector<LltHandleMove> moves;
-    for (const Handle& h : handles) {
-        if (h.at - 2.0 <= x && x <= h.at + 2.0 && y >= -60 && y <= 40) {
-            // The handle of D always stands at the tip, whatever the lengths add up to.
-            const int markX = h.markAtTip ? 198 : static_cast<int>(h.at - 2.0);
-            // 20 pixels per degree, upwards; the axis itself (y = 0) writes "-0.00".
-            const double angle = static_cast<double>(y) * -0.05;
-            moves.push_back({Write(h.input, "%2.2f", angle), markX, y - 2});
-        }
+    if (!kLltTwistRows.Contain(y)) return moves;
+    for (int k = 0; k < 3; ++k) {
+        if ((held & luvo::DragHandle(k)) == 0) continue;
+        // The handle of D always stands at the tip, whatever the lengths add up to.
+        const int markX = k == 2 ? 198 : static_cast<int>(columns[k] - 2.0);
+        // 20 pixels per degree, upwards; the axis itself (y = 0) writes "0.00".
+        const double angle = static_cast<double>(y) * -0.05;
+        moves.push_back({Write(inputs[k], "%2.2f", angle), markX, y - 2});
     }
     return moves;
 }

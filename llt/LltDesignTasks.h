@@ -11,10 +11,12 @@
 // Both windows keep the choice of their circulation radio box as a number: 1.0 means a1 given,
 // any other value the lift coefficient.
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "common/DragSteps.h"
 #include "llt/LltInputChecks.h"
 #include "llt/LltRootAngleResult.h"
 #include "llt/LltSolver.h"
@@ -77,21 +79,27 @@ LltChordDesignResult LltRunChordDesign(const LltChordDesignInputs& in);
 extern const char* const kLltNoRootAngleStatus;
 
 // ---- drags ----
+// A press picks the handles by the rules below; they follow the pointer until the release.
 
 // The three red handles of a circulation plot, in the plot's logical pixels (device origin
 // (50, 110), y downwards): the root (station 51), station 41 and station 30.
 enum class LltCirculationHandle { None, Root, Station41, Station30 };
+// The handle whose box holds a press at (x, y): the plot's height above the axis, within ten
+// pixels of the handle's column.
 LltCirculationHandle LltPickCirculationHandle(int x, int y);
 
 // One motion step with a button held over the circulation plot: the texts ("%2.2f") written, in
-// this order, into the lift coefficient, a1, a3 and a5 fields. The handle under the pointer
-// takes the circulation -y A / 60 and the series is refitted through the three handles; with no
-// handle under the pointer the unchanged values are refitted.
-std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in, int x, int y);
+// this order, into the lift coefficient, a1, a3 and a5 fields. The held handle takes the
+// circulation -y A / 60 while the pointer is within the plot's height above the axis, and the
+// series is refitted through the three handles; with no handle held, or the pointer beyond that
+// height, the unchanged values are refitted.
+std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in,
+                                                    LltCirculationHandle held, int y);
 // As above for the chord design. In the a1 variant the lift coefficient field is not written:
 // the working record knows no aspect ratio there, and the field is neither used nor shown in
 // that mode.
-std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in, int x, int y);
+std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in,
+                                                    LltCirculationHandle held, int y);
 
 // A handle that a drag moved: the text for its field, and the top-left corner of the 4 x 4 mark
 // that the drag draws at the pointer after the write.
@@ -101,10 +109,29 @@ struct LltHandleMove {
     int markY = 0;
 };
 
-// Twist design, chord plot (device origin (50, 75)): the grey handles of B, C and D, each
-// tested on its own, take the chord (b/2) y / 150.
+// The rows of a plot in which the section handles B, C and D take the pointer: chords from the
+// axis down to 90 pixels, relative angles from 3 degrees (y = -60) down to -2 degrees (y = 40).
+struct LltHandleRows {
+    int top;
+    int bottom;
+    bool Contain(int y) const { return top <= y && y <= bottom; }
+};
+inline constexpr LltHandleRows kLltChordRows{0, 90};
+inline constexpr LltHandleRows kLltTwistRows{-60, 40};
+
+// The columns of the section handles B, C and D (segment lengths in % of b/2): the half span is
+// 200 pixels wide.
+std::array<double, 3> LltSectionColumns(double s1, double s2, double s3);
+// The handles B, C, D (0, 1, 2) that a press at (x, y) picks: within the rows, each whose column
+// lies within two pixels of x, so that handles sharing a column are picked together.
+luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHandleRows rows, int x,
+                                        int y);
+
+// Twist design, chord plot (device origin (50, 75)): the held grey handles of B, C and D take the
+// chord (b/2) y / 150 while the pointer is within the chord rows.
 std::vector<LltHandleMove> LltTwistDesignChordDrag(double span, double s1, double s2, double s3,
-                                                   int x, int y);
-// Chord design, twist plot (device origin (45, 90)): the blue handles of B, C and D, each tested
-// on its own, take the angle relative to the root -y / 20.
-std::vector<LltHandleMove> LltChordDesignTwistDrag(double s1, double s2, double s3, int x, int y);
+                                                   luvo::DragHandles held, int y);
+// Chord design, twist plot (device origin (45, 90)): the held blue handles of B, C and D take the
+// angle relative to the root -y / 20 while the pointer is within the twist rows.
+std::vector<LltHandleMove> LltChordDesignTwistDrag(double s1, double s2, double s3,
+                                                   luvo::DragHandles held, int y);

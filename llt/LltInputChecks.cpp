@@ -309,8 +309,8 @@ LltSegmentDecision LltDecideSegments(LltTaskWindow window, const LltValues& valu
             // Chord fields only in the analysis and twist design windows, angle fields only in
             // the analysis and chord design windows.
             if (!LltWindowChecks(window, w.target)) continue;
-            decision.writes.push_back({w.target, luvo::FormatNumber(FormatOf(window, w.format),
-                                                                    ValueOf(w.source, values))});
+            decision.writes.push_back({w.target, luvo::FormatShown(FormatOf(window, w.format),
+                                                                   ValueOf(w.source, values))});
         }
         break;
     }
@@ -396,6 +396,9 @@ void LltRunCheckPass(LltTaskWindow window, LltCheckHost& host) {
         std::string Text(int input) const override { return h_.Text(static_cast<LltInput>(input)); }
         void Write(int input, const std::string& text) override {
             h_.Write(static_cast<LltInput>(input), text);
+        }
+        void WriteQuietly(int input, const std::string& text) override {
+            h_.WriteQuietly(static_cast<LltInput>(input), text);
         }
         void ShowBox(const std::string& caption, const std::string& message) override {
             h_.ShowBox(caption, message);

@@ -7,7 +7,8 @@
 // then text length), reports the first violation and writes a reset text back, or corrects the
 // three segment lengths so that they add up to 100 per cent, or, when everything passes,
 // recomputes the window. Writing a text into a field is a change like typing and runs a new pass
-// nested inside the write; `LltCheckHost` is the window as the engine sees it.
+// nested inside the write, except that the segment correction is written whole and then checked
+// once; `LltCheckHost` is the window as the engine sees it.
 
 #include <array>
 #include <string>
@@ -108,12 +109,15 @@ class LltCheckHost {
     // Replaces the field's whole text; the field's change handling runs a new pass nested inside
     // this call. Only called with a text that differs from the field's.
     virtual void Write(LltInput input, const std::string& text) = 0;
+    // Replaces the field's whole text without a pass (a write of the segment correction).
+    virtual void WriteQuietly(LltInput input, const std::string& text) = 0;
     // The modal error box (OK, error icon).
     virtual void ShowBox(const std::string& caption, const std::string& message) = 0;
     virtual void Recompute() = 0;
 };
 
 // One check pass. A write that would leave a field's text as it is raises no further pass; a
-// segment correction none of whose writes changes a text cannot settle (its lengths, read back,
-// still miss 100): it shows the segment-sum box and stops without recomputing.
+// segment correction is checked by one pass on its final texts, and one none of whose writes
+// changes a text cannot settle (its lengths, read back, still miss 100): it shows the segment-sum
+// box and stops without recomputing.
 void LltRunCheckPass(LltTaskWindow window, LltCheckHost& host);

@@ -60,6 +60,13 @@ void LltSolver::SetTrapezoidChord(double b, double s1, double s2, double s3, dou
         chord[i] = planform.At(y[i]);
     }
     MirrorToLeftHalf(chord);
+    // A station where the chord is 0 (a section of chord 0 on it, a tip chord of 0) keeps a
+    // residue of about 1e-15 of either sign from the interpolation; it is the zero chord the
+    // solver already takes it for, and the files write it as 0.
+    const double zeroChord = ZeroChordLimit();
+    for (double& c : chord) {
+        if (std::fabs(c) <= zeroChord) c = 0.0;
+    }
 }
 
 void LltSolver::SetTrapezoidTwist(double b, double alphaA, double deltaB, double deltaC,

@@ -166,7 +166,8 @@ class LltSolver {
     // c_i * f * 6.28, the lift-slope term's denominator.
     double LiftSlopeDenominator(int i) const;
     // The largest chord that still counts as zero: 1e-12 of the wing's largest chord. A station
-    // on a breakpoint of chord 0 gets about 1e-15 from the interpolation, not 0.
+    // on a breakpoint of chord 0 gets about 1e-15 from the interpolation, not 0 (the trapezoid
+    // chord clears it; a chord set otherwise may still hold it).
     double ZeroChordLimit() const;
     bool ZeroChord(int i, double limit) const { return std::fabs(chord[i]) <= limit; }
     // A station of zero chord, or any station when f = 0, carries no circulation.

@@ -1,6 +1,7 @@
 #pragma once
 // A plot area of one task window of the simple lifting-line method (common/TaskCanvas.h), whose
-// drags write the texts the method's drag relations give (llt/LltDesignTasks.h).
+// drags write the texts the method's drag relations give (llt/LltDesignTasks.h) for the handles
+// that their press picked.
 
 #include <vector>
 
@@ -13,6 +14,21 @@ class LltTaskCanvas : public luvo::TaskCanvas<Frame> {
     using luvo::TaskCanvas<Frame>::TaskCanvas;
 
   protected:
+    // On a circulation plot: the handle that a press at the plot's logical pixel `at` picks,
+    // and the one that the drag step holds.
+    static luvo::DragHandles PickCirculationHandle(wxPoint at) {
+        const LltCirculationHandle h = LltPickCirculationHandle(at.x, at.y);
+        return h == LltCirculationHandle::None ? 0 : luvo::DragHandle(static_cast<int>(h));
+    }
+    LltCirculationHandle HeldCirculationHandle() const {
+        for (const LltCirculationHandle h :
+             {LltCirculationHandle::Root, LltCirculationHandle::Station41,
+              LltCirculationHandle::Station30}) {
+            if (this->Holds(static_cast<int>(h))) return h;
+        }
+        return LltCirculationHandle::None;
+    }
+
     // Writes each text into its field, in order; every write runs the checks, and with them the
     // window's recomputation, before the next one. A write that raises a check box ends the step.
     void WriteFields(const std::vector<LltWrite>& writes) {

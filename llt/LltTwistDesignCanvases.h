@@ -16,6 +16,7 @@ class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignFrame
     using LltTaskCanvas::LltTaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };
@@ -25,6 +26,7 @@ class LltTwistDesignChordCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
     using LltTaskCanvas::LltTaskCanvas;
 
   private:
+    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -11,7 +11,7 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libwxgtk3.2-dev libgtk-3-dev xvfb xauth x11-utils xdotool imagemagick
           fonts-dejavu-core fonts-liberation2 locales clang-14 libclang-rt-14-dev
-          liblapacke-dev libopenblas-dev libx11-dev xfoil xfonts-base)
+          liblapacke-dev libopenblas-dev libx11-dev libxtst-dev xfoil xfonts-base)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -41,6 +41,12 @@ build() {
 }
 
 run_program() {
+  # The program reads and writes its files in its working folder: the user's, never the checkout.
+  # A relative LUVO_WORK_DIR counts from where the command was given ($OLDPWD, before the cd above).
+  local work="${LUVO_WORK_DIR:-${HOME:?neither LUVO_WORK_DIR nor HOME is set}/Luvo}"
+  case "$work" in /*) ;; *) work="$OLDPWD/$work" ;; esac
+  mkdir -p -- "$work" && cd -- "$work" || { echo "Cannot use the working folder $work" >&2; exit 1; }
+  echo "Luvo works in $(pwd): its files are read and written there (LUVO_WORK_DIR chooses another folder)."
   if [ -n "${DISPLAY:-}" ]; then
     exec "$BUILD/app/luvo"
   fi

@@ -10,8 +10,8 @@
 namespace {
 
 wxString PositionText(const char* prefix, double x, double z) {
-    return wxString::FromUTF8(std::string(prefix) + luvo::FormatNumber("%f", x) + ", " +
-                              luvo::FormatNumber("%f", z));
+    return wxString::FromUTF8(std::string(prefix) + luvo::FormatShown("%f", x) + ", " +
+                              luvo::FormatShown("%f", z));
 }
 
 }  // namespace

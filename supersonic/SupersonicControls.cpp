@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kMaxSupportCount = 4;
 constexpr long kFieldStyle = wxTE_PROCESS_ENTER;
+const luvo::FieldRange kCountRange{0, true, kMaxSupportCount, true};
+
+std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
 
 // The parts window when the control lies in it.
 SupersonicPartsFrame* PartsFrameOf(wxWindow* control) {
@@ -62,11 +65,15 @@ wxEND_EVENT_TABLE()
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
       lastValid(luvo::ToNumber(value)) {}
 
+luvo::FieldTextState SupersonicCountField::JudgeTyped(const wxString& text) const {
+    return luvo::JudgeTypedText(Utf8(text), kCountRange);
+}
+
 void SupersonicCountField::OnTextChanged(wxCommandEvent&) {
     if (!armed) return;
     SupersonicDesignFrame* window = DesignFrameOf(this);
     if (window == nullptr) return;
-    const double v = Number();
+    const double v = CheckValue();
     if (v >= 0 && v <= kMaxSupportCount) {
         window->Recalculate('b');
         lastValid = v;
@@ -110,6 +117,11 @@ bool SupersonicRangeField::Accepts(double v) const {
            (upperInclusive || v != upperBound);
 }
 
+luvo::FieldTextState SupersonicRangeField::JudgeTyped(const wxString& text) const {
+    return luvo::JudgeTypedText(Utf8(text),
+                                {lowerBound, lowerInclusive, upperBound, upperInclusive});
+}
+
 void SupersonicRangeField::SetQuietly(const wxString& text) {
     armed = false;
     ChangeValue(text);
@@ -120,7 +132,7 @@ void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
     if (!armed) return;
     SupersonicDesignFrame* window = DesignFrameOf(this);
     if (window == nullptr) return;
-    const double v = Number();
+    const double v = CheckValue();
     if (Accepts(v)) {
         errorShown = false;
         SupersonicProfile& profile = window->Profile();

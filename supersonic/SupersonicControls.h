@@ -17,6 +17,9 @@ class SupersonicCountField : public luvo::NumericField {
     // The box and status text of a count that was not taken.
     void ReportInvalid();
 
+  protected:
+    luvo::FieldTextState JudgeTyped(const wxString& text) const override;
+
   private:
     void OnTextChanged(wxCommandEvent& event);
     bool armed = true;
@@ -36,6 +39,9 @@ class SupersonicRangeField : public luvo::NumericField {
     // Sets the text without running the change handling.
     void SetQuietly(const wxString& text);
     bool Accepts(double v) const;
+
+  protected:
+    luvo::FieldTextState JudgeTyped(const wxString& text) const override;
 
   private:
     void OnTextChanged(wxCommandEvent& event);

@@ -276,9 +276,9 @@ void SupersonicDesignFrame::CreateWarning(const wxPoint& pos) {
 
 SupersonicSettings SupersonicDesignFrame::FlowSettings() const {
     SupersonicSettings s;
-    s.machText = machField->GetValue().ToStdString(wxConvUTF8);
-    s.alphaText = alphaField->GetValue().ToStdString(wxConvUTF8);
-    s.kappaText = kappaField->GetValue().ToStdString(wxConvUTF8);
+    s.machText = luvo::PointText(machField->GetValue());
+    s.alphaText = luvo::PointText(alphaField->GetValue());
+    s.kappaText = luvo::PointText(kappaField->GetValue());
     s.mach = profile_->mach;
     s.alpha = profile_->alpha;
     s.kappa = profile_->kappa;
@@ -293,15 +293,15 @@ int SupersonicDesignFrame::SupportCount(const luvo::NumericField* field) {
 
 void SupersonicDesignFrame::FillSide(SupersonicSide& side, const SupersonicCurve& curve,
                                      const wxTextCtrl* count, const SupersonicModePair* pair) {
-    side.countText = count->GetValue().ToStdString(wxConvUTF8);
+    side.countText = luvo::PointText(count->GetValue());
     side.count = curve.supportCount;
     for (int i = 0; i < curve.capacity && i < SupersonicProfile::kSupportSlots; ++i) {
         side.supportPoints[i] = curve.supportPoints[i];
     }
     if (pair != nullptr) {
         side.spline = pair->spline->GetValue();
-        side.curvatureStartText = pair->start->GetValue().ToStdString(wxConvUTF8);
-        side.curvatureEndText = pair->end->GetValue().ToStdString(wxConvUTF8);
+        side.curvatureStartText = luvo::PointText(pair->start->GetValue());
+        side.curvatureEndText = luvo::PointText(pair->end->GetValue());
     }
 }
 

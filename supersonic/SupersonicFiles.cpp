@@ -1,5 +1,6 @@
 #include "supersonic/SupersonicFiles.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -52,7 +53,12 @@ bool ConfigEntry(std::string_view line, std::string_view& key, std::string_view&
     return true;
 }
 
-double Number(std::string_view text) { return luvo::ParseLeadingNumber(text); }
+// The number a value begins with: its first word must be a number from its first to its last
+// character ("2.5 # Kommentar" is 2.5; "zz", "2,5" or an empty value is none).
+bool Number(std::string_view text, double& value) {
+    luvo::TextScanner in(text);
+    return in.Number(value);
+}
 
 // The one index character after a key's prefix as a number; -1 when it is missing or no digit
 // (such a line addresses no slot).
@@ -62,11 +68,16 @@ int IndexAfter(std::string_view key, std::string_view prefix) {
     return c >= '0' && c <= '9' ? c - '0' : -1;
 }
 
-// A point value "x | z": x from the text before the blank in front of the "|", z after it.
-SupersonicPoint PointValue(std::string_view value) {
+// A point value "x | z": x from the text before the blank in front of the "|", z after it; without
+// a "|" z is 0. False when either is no number.
+bool PointValue(std::string_view value, SupersonicPoint& point) {
     const size_t bar = value.find('|');
-    if (bar == std::string_view::npos) return {Number(value), 0.0};
-    return {Number(value.substr(0, bar == 0 ? 0 : bar - 1)), Number(value.substr(bar + 1))};
+    if (bar == std::string_view::npos) {
+        point.z = 0.0;
+        return Number(value, point.x);
+    }
+    return Number(value.substr(0, bar == 0 ? 0 : bar - 1), point.x) &&
+           Number(value.substr(bar + 1), point.z);
 }
 
 enum class KeyKind { Mach, Alpha, Kappa, Count, Point, Flag, Value, Coefficient };
@@ -119,7 +130,9 @@ std::vector<KeySpec> KeyTable(SupersonicWindow window, SupersonicSettings& s) {
 // Applies one entry; false when its value is not taken.
 bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
                 SupersonicSettings& s) {
-    const double v = Number(value);
+    double v = 0.0;
+    // A value that is no number is refused like one outside its range; a point reads its own.
+    if (k.kind != KeyKind::Point && !Number(value, v)) return false;
     // A flow value or count outside what its field accepts keeps the field's text and value.
     auto flow = [&](std::string& text, double& number, bool inRange) {
         if (!inRange) return false;
@@ -141,8 +154,8 @@ bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
             return true;
         case KeyKind::Point: {
             const int slot = IndexAfter(key, k.name);
-            const SupersonicPoint p = PointValue(value);
-            if (slot < 1 || slot > SupersonicProfile::kSupportSlots || !std::isfinite(p.z) ||
+            SupersonicPoint p;
+            if (!PointValue(value, p) || slot < 1 || slot > SupersonicProfile::kSupportSlots ||
                 !(p.x >= -1.0 && p.x <= 2.0)) {
                 return false;
             }
@@ -404,13 +417,15 @@ bool ReadSupersonicContourText(std::string_view text, SupersonicContour& contour
     LineReader lines(text);
     std::string_view line;
     while (lines.Next(line)) {
-        // x before the first blank or tab, z after it.
-        const size_t split = line.find_first_of(" \t");
-        const std::string_view xText = TrimLeft(line.substr(0, split));
-        const std::string_view zText =
-            split == std::string_view::npos ? std::string_view() : TrimLeft(line.substr(split + 1));
-        const SupersonicPoint p{Number(xText), Number(zText)};
-        if (!std::isfinite(p.x) || !std::isfinite(p.z)) return false;
+        // Empty lines and comments hold no point; every other line is x and z and nothing else.
+        const std::string_view content = TrimLeft(line);
+        if (content.empty() || content.front() == '#') continue;
+        luvo::TextScanner in(content);
+        SupersonicPoint p;
+        std::string_view rest;
+        if (!in.Number(p.x) || !in.Number(p.z) || in.Word(rest)) return false;
+        // Both sides lie on the chord from the leading edge (x 0) to the trailing edge (x 1).
+        if (!(p.x >= 0.0 && p.x <= 1.0)) return false;
         if (p.x == 0.0) leadingEdge = points.size();
         points.push_back(p);
         // Both sides share the leading edge: more lines than this make one side too long.
@@ -420,6 +435,14 @@ bool ReadSupersonicContourText(std::string_view text, SupersonicContour& contour
     const size_t upperCount = leadingEdge + 1;
     const size_t lowerCount = points.size() - leadingEdge;
     if (upperCount < 2 || lowerCount < 2 || upperCount > kMaxSide || lowerCount > kMaxSide) {
+        return false;
+    }
+    // A side that stops short of the trailing edge is a cut-off file, not a profile.
+    auto reachesTrailingEdge = [](auto first, auto last) {
+        return std::any_of(first, last, [](const SupersonicPoint& q) { return q.x == 1.0; });
+    };
+    if (!reachesTrailingEdge(points.begin(), points.begin() + upperCount) ||
+        !reachesTrailingEdge(points.begin() + leadingEdge, points.end())) {
         return false;
     }
     contour.upper.assign(points.begin(), points.begin() + upperCount);

@@ -25,9 +25,9 @@ SupersonicFileType SupersonicOpenFileType(std::string_view path);
 SupersonicWindow SupersonicProbeConfigText(std::string_view text);
 SupersonicWindow SupersonicProbeConfigFile(const std::string& path);
 
-// Lines of a configuration whose value the reader did not take: a count outside 0-4, a flow value
-// outside its field's range, a slot or coefficient index that addresses nothing, a point with a
-// coordinate that is not finite or an x outside [-1, 2].
+// Lines of a configuration whose value the reader did not take: a value whose first word is not a
+// number ("zz", "2,5", nothing), a count outside 0-4, a flow value outside its field's range, a
+// slot or coefficient index that addresses nothing, a point with an x outside [-1, 2].
 struct SupersonicConfigReport {
     std::vector<std::string> rejectedLines;
 };
@@ -53,8 +53,10 @@ bool WriteSupersonicResultFile(const std::string& path, const SupersonicProfile&
 // trailing edge, without repeating the leading edge.
 bool WriteSupersonicCoordinateFile(const std::string& path, const SupersonicProfile& profile);
 
-// Splits a coordinate file at its last line whose x reads exactly 0 (the leading edge, the last
-// upper and first lower point) and sorts both sides by x. False when either side has fewer than
-// two points or more than 100000, or a number is not finite.
+// Splits a coordinate file at its last line whose x is exactly 0 (the leading edge, the last upper
+// and first lower point) and sorts both sides by x. Empty lines and lines that begin with "#" are
+// skipped; every other line must hold two numbers, x within [0, 1], and nothing else. False, with
+// the contour unchanged, when a line does not, when either side has fewer than two points or more
+// than 100000, or when either side does not reach the trailing edge (x 1).
 bool ReadSupersonicContourText(std::string_view text, SupersonicContour& contour);
 bool ReadSupersonicContourFile(const std::string& path, SupersonicContour& contour);

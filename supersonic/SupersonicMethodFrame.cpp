@@ -147,9 +147,17 @@ void SupersonicMethodFrame::OnStart(wxCommandEvent&) {
     if (dialog.ShowModal() != wxID_OK) return;
     const wxString path = dialog.GetPath();
     switch (SupersonicOpenFileType(std::string(path.utf8_str()))) {
-        case SupersonicFileType::Coordinates:
+        case SupersonicFileType::Coordinates: {
+            // A file that is not a whole contour opens nothing, and the open window stays.
+            SupersonicContour contour;
+            if (!ReadSupersonicContourFile(luvo::FileSystemName(path), contour)) {
+                luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht gelesen werden!\n\n"),
+                                   wxS("Datei-Fehler"));
+                return;
+            }
             OpenSupersonicContourFrame(path);
             return;
+        }
         case SupersonicFileType::Config:
             if (SupersonicProbeConfigFile(luvo::FileSystemName(path)) == SupersonicWindow::Parts) {
                 OpenSupersonicPartsFrame(path);

@@ -146,7 +146,7 @@ SupersonicSettings SupersonicPartsFrame::CurrentSettings() const {
     FillSide(s.part2, profile_->part2, symmetricCountField, &pairs_.front());
     s.coefficientMode = coefficientCheckBox->GetValue();
     for (int k = 0; k < 6; ++k) {
-        s.coefficientTexts[k] = coefficientFields[k]->GetValue().ToStdString(wxConvUTF8);
+        s.coefficientTexts[k] = luvo::PointText(coefficientFields[k]->GetValue());
         s.coefficients[k] = coefficientFields[k]->Number();
     }
     return s;

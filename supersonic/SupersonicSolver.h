@@ -64,7 +64,7 @@ class SupersonicSolver {
     static double MaxDeflection(double mach, double kappa);
     // Prandtl-Meyer angle [rad].
     static double PrandtlMeyer(double mach, double kappa);
-    // Mach number behind an expansion to the Prandtl-Meyer angle nuTarget [rad], searched upwards
-    // from the upstream Mach number; ends at mach + 10 when the target lies beyond.
+    // Mach number behind an expansion to the Prandtl-Meyer angle nuTarget [rad], to 1e-12 rad,
+    // between the upstream Mach number and mach + 10, where it ends when the target lies beyond.
     static SupersonicSearch ExpansionSearch(double mach, double kappa, double nuTarget);
 };

@@ -203,12 +203,14 @@ SupersonicSearch SupersonicSolver::ShockAngleSearch(double mach, double kappa,
     const double target = std::tan(deltaDegrees * kDegToRad);
     SupersonicSearch search;
     search.value = high;
+    // To full precision, like the expansions: a compressing surface turns at every panel, and a
+    // wave angle that stops short there adds up along it.
     while (search.evaluations < kMaxEvaluations) {
         const double beta = 0.5 * (low + high);
         const double f = DeflectionTangent(mach, kappa, beta);
         ++search.evaluations;
         search.value = beta;
-        if (std::fabs(f - target) <= 1e-8 || high - low <= 1e-10) break;
+        if (f == target || high - low <= 1e-12) break;
         if (f > target) {
             high = beta;
         } else {
@@ -231,24 +233,35 @@ double SupersonicSolver::PrandtlMeyer(double mach, double kappa) {
 SupersonicSearch SupersonicSolver::ExpansionSearch(double mach, double kappa, double nuTarget) {
     SupersonicSearch search;
     search.value = mach;
-    if (!std::isfinite(mach) || !std::isfinite(kappa) || !std::isfinite(nuTarget)) return search;
-    constexpr double kTolerance = 1e-5;  // rad
-    double base = mach;
-    double step = 1.0;
-    int k = 1;
+    if (!std::isfinite(mach) || !std::isfinite(kappa) || !std::isfinite(nuTarget) || mach < 1.0 ||
+        kappa <= 1.0) {
+        return search;
+    }
+    // Newton on nu(M) to full precision: a search that stops short of the target leaves an error
+    // at every expansion, which adds up along the surface and makes the results jump with the
+    // last digits of the contour. Each step stays inside the bracket that holds the root, and
+    // falls back to halving it where Newton would leave it.
+    constexpr double kTolerance = 1e-12;  // rad
+    double low = mach;
+    double high = mach + 10.0;
+    ++search.evaluations;
+    if (PrandtlMeyer(high, kappa) <= nuTarget) {
+        // Beyond ten Mach numbers more (or beyond the largest turn there is) the search ends.
+        search.value = high;
+        return search;
+    }
+    const double k1 = (kappa - 1.0) / 2.0;
+    double m = mach;
     while (search.evaluations < kMaxEvaluations) {
-        const double m = base + k * step;
-        const double nu = PrandtlMeyer(m, kappa);
+        const double f = PrandtlMeyer(m, kappa) - nuTarget;
         ++search.evaluations;
         search.value = m;
-        if (std::fabs(nu - nuTarget) <= kTolerance) break;
-        if (nu > nuTarget) {
-            base = base + (k - 1) * step;
-            step *= 0.1;
-            k = 1;
-        } else if (++k > 10) {
-            break;
-        }
+        if (std::fabs(f) <= kTolerance) break;
+        (f < 0.0 ? low : high) = m;
+        if (!(high - low > 4.0 * std::numeric_limits<double>::epsilon() * high)) break;
+        const double slope = std::sqrt(m * m - 1.0) / (m * (1.0 + k1 * m * m));
+        const double next = m - f / slope;
+        m = next > low && next < high ? next : 0.5 * (low + high);
     }
     return search;
 }

@@ -49,12 +49,10 @@ void VlmPlanformCanvas::OnMouse(wxMouseEvent& event) {
     lastMouseX = x;
     lastMouseY = y;
     VlmGeometryFrame* frame = WindowOf(this);
-    if (frame == nullptr ||
-        !dragSteps.IsStep(event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y)) {
-        return;
-    }
+    if (frame == nullptr) return;
     // Each write redraws the views at once through the field's change.
-    for (const VlmDragWrite& write : PlanformDragWrites(frame->Inputs(), x, y)) {
+    const WingPointerEvent pointer{event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y};
+    for (const VlmDragWrite& write : drag.Handle(frame->Inputs(), pointer)) {
         frame->FieldOf(write.field)->SetValue(wxString::FromUTF8(write.text));
     }
 }
@@ -82,10 +80,11 @@ void VlmFrontViewCanvas::OnMouse(wxMouseEvent& event) {
     lastMouseY = y;
     VlmGeometryFrame* frame = WindowOf(this);
     if (frame == nullptr) return;
-    std::string text;
     const bool wasDragging = draggingDihedral;
-    draggingDihedral = event.Dragging() && FrontDragWrite(frame->Inputs().dihedral, x, y, &text);
-    if (draggingDihedral) {
+    const std::string text = drag.Handle(
+        frame->Inputs().dihedral, {event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y});
+    draggingDihedral = drag.Dragging();
+    if (!text.empty()) {
         frame->dihedralField->SetValue(wxString::FromUTF8(text));
     } else if (wasDragging) {
         frame->DrawViews();  // the drag's square goes

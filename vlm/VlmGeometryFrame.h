@@ -7,7 +7,6 @@
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
-#include "common/DragSteps.h"
 #include "common/LuvoFrame.h"
 #include "common/NumericField.h"
 #include "vlm/VlmPreview.h"
@@ -34,7 +33,7 @@ class VlmPlanformCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-    luvo::DragSteps dragSteps;
+    WingPlanformDrag drag;
     wxDECLARE_EVENT_TABLE();
 };
 
@@ -49,6 +48,7 @@ class VlmFrontViewCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
+    WingDihedralDrag drag;
     wxDECLARE_EVENT_TABLE();
 };
 

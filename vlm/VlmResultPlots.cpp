@@ -97,12 +97,11 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     const double mGamma = ScaleOf(r.spanCirculation, 0.00001);
     SpanCurve(px, r, r.spanCirculation, -60 / mGamma, PlotPen::Green());
 
-    // Gamma0 * sqrt(1 - (2y/b)^2) with Gamma0 = 4 L / (pi b) per unit of L/b, on the Gamma scale.
+    // Gamma0 * sqrt(1 - (2y/b)^2) with Gamma0 = 4 L / (pi b) per unit of L/b, on the Gamma scale;
+    // below the axis for a wing with negative lift.
     px.Brush(PlotBrush::Transparent());
     px.Pen(PlotPen::LightGrey());
-    const double y0 = -240 * r.liftPerSpan / (VlmPi * mGamma);
-    const double h = 480 * r.liftPerSpan / (VlmPi * mGamma);
-    px.EllipticArc(-120, y0, 240, h, 0, 180);
+    px.HalfEllipseOverAxis(-120, 240, 240 * r.liftPerSpan / (VlmPi * mGamma));
 
     px.Pen(PlotPen::Red());
     px.Line(-20, 35, 0, 35);

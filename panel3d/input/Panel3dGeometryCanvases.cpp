@@ -79,9 +79,8 @@ void Panel3dTopViewCanvas::OnMouse(wxMouseEvent& event) {
     // write redraws the views at once through the field's change.
     const int x = event.GetX() - 160;
     const int y = event.GetY() - 160;
-    if (!dragSteps.IsStep(event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y)) return;
-    const auto writes = PlanformDragWrites(frame->PreviewInputs(), x, y);
-    for (const WingDragWrite& write : writes) {
+    const WingPointerEvent pointer{event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y};
+    for (const WingDragWrite& write : drag.Handle(frame->PreviewInputs(), pointer)) {
         frame->FieldOf(write.field)->SetValue(wxString::FromUTF8(write.text));
     }
 }
@@ -108,12 +107,13 @@ void Panel3dFrontViewCanvas::OnMouse(wxMouseEvent& event) {
     // Logical pixels: the origin of the front view is the wing root at (160, 110).
     const int x = event.GetX() - 160;
     const int y = event.GetY() - 110;
-    std::string text;
     const bool wasDragging = draggingDihedral;
-    draggingDihedral =
-        event.Dragging() && FrontDragWrite(frame->dihedralField->Number(), x, y, &text);
+    const std::string text =
+        drag.Handle(frame->dihedralField->Number(),
+                    {event.ButtonDown(), event.Dragging(), event.LeftUp(), x, y});
+    draggingDihedral = drag.Dragging();
     dragMouseY = y;
-    if (draggingDihedral) {
+    if (!text.empty()) {
         frame->dihedralField->SetValue(wxString::FromUTF8(text));
     } else if (wasDragging) {
         frame->DrawPreview();  // the drag's square goes

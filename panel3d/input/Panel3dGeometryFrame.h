@@ -10,7 +10,6 @@
 
 #include <memory>
 
-#include "common/DragSteps.h"
 #include "common/LuvoFrame.h"
 #include "common/NumericField.h"
 #include "panel3d/input/Panel3dGeometryInputs.h"
@@ -44,7 +43,7 @@ class Panel3dTopViewCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
-    luvo::DragSteps dragSteps;
+    WingPlanformDrag drag;
     wxDECLARE_EVENT_TABLE();
 };
 
@@ -58,6 +57,7 @@ class Panel3dFrontViewCanvas : public wxWindow {
   private:
     void OnPaint(wxPaintEvent& event);
     void OnMouse(wxMouseEvent& event);
+    WingDihedralDrag drag;
     wxDECLARE_EVENT_TABLE();
 };
 

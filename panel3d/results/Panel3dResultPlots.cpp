@@ -160,12 +160,12 @@ void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
     Polyline(px, x, s.stripCirculation, 1.0, -60 / gammaMax, 1,
              static_cast<int>(s.stripCirculation.size()) - 2);
 
-    // Gamma_0 = 2 I / (pi s): the peak of the elliptic loading with the same integral I.
+    // Gamma_0 = 2 I / (pi s): the peak of the elliptic loading with the same integral I, below
+    // the axis for a wing with negative lift.
     px.Brush(PlotBrush::Transparent());
     px.Pen(PlotPen::LightGrey());
     const double i = s.totalLiftCirculation;
-    px.EllipticArc(-120, -120 / gammaMax * 2 / kPi * i / s.halfSpan * 0.5, 240,
-                   120 / gammaMax * 4 / kPi * i / s.halfSpan * 0.5, 0, 180);
+    px.HalfEllipseOverAxis(-120, 240, 120 / gammaMax * 2 / kPi * i / s.halfSpan * 0.5);
 
     LegendEntry(px, PlotPen::StockRed(), -20, 0, 35, "ca_lokal", 8, 28);
     LegendEntry(px, PlotPen::StockGreen(), -20, 0, 55, "Gamma_lokal", 8, 48);

@@ -102,8 +102,9 @@ double AngleAt(const Panel3dVector& corner, const Panel3dVector& a, const Panel3
     return std::acos(Dot(u, w) / (Length(u) * Length(w)));
 }
 
-// Moment coefficients this small are rounding noise of a symmetric load.
-double DropNoise(double coefficient) { return std::fabs(coefficient) < 1e-7 ? 0.0 : coefficient; }
+double DropNoise(double coefficient) {
+    return std::fabs(coefficient) < Panel3dModel::kCoefficientNoise ? 0.0 : coefficient;
+}
 
 }  // namespace
 

@@ -153,6 +153,9 @@ class Panel3dModel {
     void ComputeSurfaceVelocity();
     // Strip distributions and the wing's totals from cp.
     void ComputeCoefficients();
+    // Totals this small are rounding noise of a symmetric load: the moments drop them to 0, and
+    // a lift this small gives the pressure point no position.
+    static constexpr double kCoefficientNoise = 1e-7;
     // The 3D, spanwise and chordwise files under the module's names; the names of the files
     // that could not be written come back (the others are written all the same).
     std::vector<std::string> WriteResultFiles() const;

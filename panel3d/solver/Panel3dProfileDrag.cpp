@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstddef>
+#include <limits>
 #include <vector>
 
 #include "panel3d/solver/Panel3dModel.h"
@@ -215,7 +216,11 @@ void Panel3dPolarEvaluator::EvaluateProfileDrag(const Panel3dModel& model) {
     r.totals[2] = model.totalInducedDrag;
     r.totals[3] = model.totalLift;
     r.totals[4] = model.momentY;
-    r.totals[5] = -model.referenceChord * model.momentY / model.totalLift;
+    // Without lift there is no pressure point: a noise-level lift over a moment dropped to 0
+    // would put it at 0, over any other moment beyond every scale.
+    r.totals[5] = std::fabs(model.totalLift) < Panel3dModel::kCoefficientNoise
+                      ? std::numeric_limits<double>::quiet_NaN()
+                      : -model.referenceChord * model.momentY / model.totalLift;
 
     if (p >= 1 && p <= r.Points()) {
         r.pointStripLift[Index(p - 1)].assign(model.stripLift.begin(),

@@ -174,7 +174,8 @@ TEST_F(MainFrameTest, NumbersKeepTheirPointUnderTheToolkitsLocale) {
     // The window tests run under de_DE when the machine has it; the conversion must not care.
     EXPECT_DOUBLE_EQ(luvo::ToNumber(wxS("")), 0.0);
     EXPECT_DOUBLE_EQ(luvo::ToNumber(wxS("-")), 0.0);
-    EXPECT_DOUBLE_EQ(luvo::ToNumber(wxS("1,5")), 1.0);
+    // A field's decimal comma is a point, also where the locale's is a comma.
+    EXPECT_DOUBLE_EQ(luvo::ToNumber(wxS("1,5")), 1.5);
     EXPECT_DOUBLE_EQ(luvo::ToNumber(wxS("12.5x")), 12.5);
     EXPECT_EQ(luvo::FormatWx("%.3f", 0.0827), wxS("0.083"));
     EXPECT_EQ(wxString::Format("%.3f", 0.0827), wxS("0.083"));

@@ -1,5 +1,6 @@
 // The built program itself, started as a user starts it: a process of its own on the X server.
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,9 +105,13 @@ class ScreenProgram : public GuiTest {};
 TEST_F(ScreenProgram, StartsWithItsMainWindowAndExitsWithZeroWhenItIsClosed) {
     XConnection x;
     ASSERT_NE(x.get(), nullptr);
+    // The program writes a failed check of the toolkit to standard error: none may appear.
+    const std::string errors = dir().file("stderr.txt");
     const pid_t pid = fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {
+        const int fd = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (fd >= 0) dup2(fd, 2);
         execl(LUVO_PROGRAM, "luvo", static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -127,6 +132,8 @@ TEST_F(ScreenProgram, StartsWithItsMainWindowAndExitsWithZeroWhenItIsClosed) {
     ASSERT_TRUE(ended) << "the program did not end after its main window was closed";
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+    const std::string written = ReadFileBytes(errors);
+    EXPECT_EQ(written.find("failed check"), std::string::npos) << written;
 }
 
 }  // namespace

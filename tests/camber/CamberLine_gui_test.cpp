@@ -142,6 +142,27 @@ TEST_F(CamberLineFrameTest, DraggingMovesThePointInItsBandOnly) {
     EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("x"));
 }
 
+// The point picked at the press follows the pointer until the release: in one motion point 2
+// goes 20 pixels up and then into point 1's column, near enough to point 1 that a press there
+// would pick point 1; point 1 stays.
+TEST_F(CamberLineFrameTest, ThePressedPointFollowsThePointerUntilTheRelease) {
+    CamberLineFrame* f = Open();
+    wxWindow* canvas = f->CamberCanvas();
+    SendMouse(canvas, wxEVT_LEFT_DOWN, wxPoint(140, 144), true);
+    SendMouse(canvas, wxEVT_MOTION, wxPoint(140, 124), true);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].v, 0.036);
+    SendMouse(canvas, wxEVT_MOTION, wxPoint(110, 149), true);
+    SendMouse(canvas, wxEVT_LEFT_UP, wxPoint(110, 149), false);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].x, 0.25);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].v, 0.011);
+    EXPECT_EQ(CamberLineFrame::camberPoints[0].x, kDefaultCamberPoints[0].x);
+    EXPECT_EQ(CamberLineFrame::camberPoints[0].v, kDefaultCamberPoints[0].v);
+    // After the release a motion with a button held, without a press, moves nothing.
+    SendMouse(canvas, wxEVT_MOTION, wxPoint(110, 140), true);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].v, 0.011);
+    EXPECT_EQ(Markers(f)[1].y, 149);
+}
+
 TEST_F(CamberLineFrameTest, WindowsOfTheTaskShareTheirPoints) {
     CamberLineFrame* older = Open();
     CamberLineFrame* newer = Open();

@@ -122,6 +122,21 @@ TEST_F(CamberPressureFrameTest, DraggingMovesThePointAndTheCamberLineFollows) {
     EXPECT_DOUBLE_EQ(CamberPressureFrame::pressurePoints[0].x, 0.55);
 }
 
+// The point picked at the press follows the pointer until the release: point 2 dragged in one
+// motion into point 1's column, where a press would pick point 1; point 1 stays.
+TEST_F(CamberPressureFrameTest, ThePressedPointFollowsThePointerUntilTheRelease) {
+    CamberPressureFrame* f = Open();
+    wxWindow* canvas = f->PressureCanvas();
+    SendMouse(canvas, wxEVT_LEFT_DOWN, wxPoint(160, 147), true);
+    SendMouse(canvas, wxEVT_MOTION, wxPoint(108, 141), true);
+    SendMouse(canvas, wxEVT_LEFT_UP, wxPoint(108, 141), false);
+    EXPECT_DOUBLE_EQ(CamberPressureFrame::pressurePoints[1].x, 0.24);
+    EXPECT_DOUBLE_EQ(CamberPressureFrame::pressurePoints[1].v, -0.475);
+    EXPECT_EQ(CamberPressureFrame::pressurePoints[0].x, kDefaultPressurePoints[0].x);
+    EXPECT_EQ(CamberPressureFrame::pressurePoints[0].v, kDefaultPressurePoints[0].v);
+    EXPECT_EQ(Status(f), wxS("Drag-Position: 0.240000, -0.475000"));
+}
+
 TEST_F(CamberPressureFrameTest, WindowsShareThePointsAndTheirAngle) {
     CamberPressureFrame* older = Open();
     CamberPressureFrame* newer = Open();

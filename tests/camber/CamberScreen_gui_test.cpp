@@ -4,8 +4,10 @@
 #include <wx/app.h>
 #include <wx/uiaction.h>
 
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 
 #include "CamberGuiHelpers.h"
 #include "app/MainFrame.h"
@@ -15,6 +17,7 @@
 #include "camber/CamberNacaFrame.h"
 #include "camber/CamberPressureFrame.h"
 #include "camber/CamberRadios.h"
+#include "camber/CamberThreePoints.h"
 
 namespace {
 
@@ -72,8 +75,7 @@ TEST_F(ScreenCamberInput, RealDragMovesThePointOnTheScreen) {
 }
 
 // A fast drag: the motions come faster than the window recalculates. The point ends at the
-// pointer's last position, 1000 pixels per unit z/t above the chord line at y = 160. (Steps stay
-// short enough that merged motions keep within the 6 pixels that hold the point.)
+// pointer's last position, 1000 pixels per unit z/t above the chord line at y = 160.
 TEST_F(ScreenCamberInput, FastRealDragEndsWhereThePointerEnds) {
     CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
     Present(f);
@@ -87,6 +89,91 @@ TEST_F(ScreenCamberInput, FastRealDragEndsWhereThePointerEnds) {
                   wxS("Drag-Position: 0.405000, ") + luvo::FormatWx("%f", (160 - y) * 0.001));
         from = y;
     }
+}
+
+// The coefficients that put a model through three points, each point giving the row `row(x)`
+// of its equation row . s = value; solved by Gaussian elimination with partial pivoting, a way of
+// its own beside the window's rule of Cramer.
+using Row = std::array<double, 3>;
+Row SolveThroughPoints(const CamberPointSet& points, const std::function<Row(double)>& row) {
+    std::array<Row, 3> m{};
+    Row rhs{};
+    for (int k = 0; k < 3; ++k) {
+        m[k] = row(points[k].x);
+        rhs[k] = points[k].v;
+    }
+    for (int col = 0; col < 3; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < 3; ++r) {
+            if (std::fabs(m[r][col]) > std::fabs(m[pivot][col])) pivot = r;
+        }
+        std::swap(m[col], m[pivot]);
+        std::swap(rhs[col], rhs[pivot]);
+        for (int r = col + 1; r < 3; ++r) {
+            const double f = m[r][col] / m[col][col];
+            for (int k = col; k < 3; ++k) m[r][k] -= f * m[col][k];
+            rhs[r] -= f * rhs[col];
+        }
+    }
+    Row s{};
+    for (int r = 2; r >= 0; --r) {
+        double sum = rhs[r];
+        for (int k = r + 1; k < 3; ++k) sum -= m[r][k] * s[k];
+        s[r] = sum / m[r][r];
+    }
+    return s;
+}
+
+// The shown coefficients and lift, to the three decimals of the texts.
+template <class Window>
+void ExpectCoefficients(Window* f, double a0, double a1, double a2) {
+    EXPECT_NEAR(Value(f, kResultA0), a0, 0.00051);
+    EXPECT_NEAR(Value(f, kResultA1), a1, 0.00051);
+    EXPECT_NEAR(Value(f, kResultA2), a2, 0.00051);
+    EXPECT_NEAR(Value(f, kResultCa), (2 * a0 + a1) * M_PI, 0.00051);
+}
+
+// A brisk drag, eight moves 8 ms apart (about 300 pixels per second) while the window is busy:
+// the toolkit merges the motions, and the point picked at the press must still end at the
+// pointer's last position, far outside the 6 pixels in which a press picks it. The results are
+// those of the camber line z = c0 (1 - x) + A1 x (1 - x) - A2 x (1 - 4x + 8/3 x^2) through the
+// points, solved here on its own.
+TEST_F(ScreenCamberInput, BriskDragOfACamberPointEndsAtThePointer) {
+    CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    Present(f);
+    // Point 2 (0.4, 0.015902) has its square's corner at (140, 144); up 20 pixels, right 10.
+    const wxPoint to(150, 124);
+    RealBriskDrag(f->CamberCanvas(), wxPoint(140, 144), to);
+    CamberPointSet points = kDefaultCamberPoints;
+    points[1] = {(to.x - 60) / 200.0, (160 - to.y) / 1000.0};
+    EXPECT_NEAR(CamberLineFrame::camberPoints[1].x, points[1].x, 1e-12);
+    EXPECT_NEAR(CamberLineFrame::camberPoints[1].v, points[1].v, 1e-12);
+    const auto [c0, a1, a2] = SolveThroughPoints(points, [](double x) {
+        return Row{1 - x, x * (1 - x), -x * (1 - 4 * x + 8.0 / 3.0 * x * x)};
+    });
+    ExpectCoefficients(f, c0 + 5 * M_PI / 180, a1, a2);
+    EXPECT_NEAR(Value(f, kResultCamber), a1 / 4, 0.00051);
+}
+
+// The same for the pressure task: point 2 (0.5, -0.328538), its square's corner at (160, 146),
+// dragged 20 pixels up (more suction) and 6 to the right, where the press's window of 4 pixels
+// above the point no longer reaches. The coefficients put the upper-side pressure
+// p(x) = -(2 A0 sqrt((1 - x)/x) + 4 A1 sqrt(x (1 - x)) + 8 A2 (2x - 1) sqrt(x (1 - x)))
+// through the points.
+TEST_F(ScreenCamberInput, BriskDragOfAPressurePointEndsAtThePointer) {
+    CamberPressureFrame* f = dynamic_cast<CamberPressureFrame*>(OpenCamberTask(2));
+    Present(f);
+    const wxPoint to(166, 127);
+    RealBriskDrag(f->PressureCanvas(), wxPoint(160, 147), to);
+    CamberPointSet points = kDefaultPressurePoints;
+    points[1] = {(to.x - 60) / 200.0, (to.y - 160) / 40.0};
+    EXPECT_NEAR(CamberPressureFrame::pressurePoints[1].x, points[1].x, 1e-12);
+    EXPECT_NEAR(CamberPressureFrame::pressurePoints[1].v, points[1].v, 1e-12);
+    const auto [a0, a1, a2] = SolveThroughPoints(points, [](double x) {
+        const double root = std::sqrt(x * (1 - x));
+        return Row{-2 * std::sqrt((1 - x) / x), -4 * root, -8 * (2 * x - 1) * root};
+    });
+    ExpectCoefficients(f, a0, a1, a2);
 }
 
 // For the flat plate the grey NACA line and the red approximation both run along the chord.
@@ -149,6 +236,43 @@ TEST_F(ScreenCamberInput, RealClicksSwitchToLiftModeAndTypeIntoTheField) {
     WaitFor([&] { return f->LiftField()->GetValue() == wxS("1"); }, 2000);
     EXPECT_EQ(f->LiftField()->GetValue(), wxS("1"));
     EXPECT_EQ(f->ResultTexts()[kResultCa]->GetLabel(), wxS("1.000"));
+}
+
+// A minus sign begins a negative angle: the window keeps its last angle until a digit follows,
+// and a sign left alone gets the range box when the field is left.
+TEST_F(ScreenCamberInput, ALoneMinusWaitsForItsDigits) {
+    CamberNacaFrame* f = dynamic_cast<CamberNacaFrame*>(OpenCamberTask(0));
+    Present(f);
+    wxTextCtrl* field = f->AngleField();
+    wxStaticText* alpha = f->ResultTexts()[kResultAlpha];
+    wxUIActionSimulator sim;
+    BoxRecorder boxes;
+    auto typeOver = [&](const char* text) {
+        field->SetFocus();
+        WaitFor([&] { return wxWindow::FindFocus() == field; }, 1000);
+        field->SelectAll();
+        sim.Text(text);
+        WaitFor([&] { return field->GetValue() == wxString(text); }, 2000);
+        Pump(100);
+    };
+    typeOver("-");
+    EXPECT_EQ(alpha->GetLabel(), wxS("5.000"));
+    sim.Text("7");
+    WaitFor([&] { return field->GetValue() == wxS("-7"); }, 2000);
+    Pump(100);
+    EXPECT_EQ(alpha->GetLabel(), wxS("-7.000"));
+    EXPECT_TRUE(boxes.boxes().empty());
+
+    typeOver("-");
+    EXPECT_EQ(alpha->GetLabel(), wxS("-7.000"));
+    RealKey(WXK_TAB);
+    WaitFor([&] { return !boxes.boxes().empty(); }, 2000);
+    Pump(100);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Eingabe des Winkels"));
+    // Emptied, as after any rejected angle: the empty field reads as 0.
+    EXPECT_EQ(field->GetValue(), wxEmptyString);
+    EXPECT_EQ(alpha->GetLabel(), wxS("0.000"));
 }
 
 // The zero-lift angle of NACA 2412 in degrees from Glauert's integral, computed here on its own:

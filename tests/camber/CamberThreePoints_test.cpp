@@ -5,6 +5,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "camber/CamberTheory.h"
 #include "common/NumberText.h"
@@ -102,12 +103,21 @@ struct DragCase {
     int moved;  // index of the point that moves to (x, value), -1: none
 };
 
-void CheckDrags(const DragCase* cases, size_t count, int (*drag)(CamberPointSet&, double, double)) {
+using PickPoint = int (*)(const CamberPointSet&, double, double);
+using MovePoint = bool (*)(CamberPointSet&, int, double, double);
+
+// A press and a motion at the same place: the point that moves there, -1 when none does.
+int PressAndMove(CamberPointSet& points, double x, double v, PickPoint pick, MovePoint move) {
+    const int k = pick(points, x, v);
+    return k >= 0 && move(points, k, x, v) ? k : -1;
+}
+
+void CheckDrags(const DragCase* cases, size_t count, PickPoint pick, MovePoint move) {
     for (size_t i = 0; i < count; ++i) {
         const DragCase& c = cases[i];
         SCOPED_TRACE(c.what);
         CamberPointSet points = c.before;
-        EXPECT_EQ(drag(points, c.x, c.value), c.moved);
+        EXPECT_EQ(PressAndMove(points, c.x, c.value, pick, move), c.moved);
         for (int k = 0; k < 3; ++k) {
             if (k == c.moved) {
                 EXPECT_EQ(points[k].x, c.x);
@@ -141,7 +151,7 @@ TEST(CamberThreePoints, LineDragMovesOnlyTheFirstPointInItsColumnAndBand) {
         {"onto the column of another point", close, 0.24, 0.012, -1},
         {"one pixel beside another point", close, 0.235, 0.012, 0},
     };
-    CheckDrags(cases, sizeof cases / sizeof cases[0], CamberDragLinePoint);
+    CheckDrags(cases, sizeof cases / sizeof cases[0], CamberPickLinePoint, CamberMoveLinePoint);
 }
 
 TEST(CamberThreePoints, PressureDragMovesOnlyTheFirstPointInItsColumnAndBand) {
@@ -161,7 +171,76 @@ TEST(CamberThreePoints, PressureDragMovesOnlyTheFirstPointInItsColumnAndBand) {
         {"near two points the first decides", close, 0.21, -1.0, -1},
         {"onto the column of another point", close, 0.22, -0.5, -1},
     };
-    CheckDrags(cases, sizeof cases / sizeof cases[0], CamberDragPressurePoint);
+    CheckDrags(cases, sizeof cases / sizeof cases[0], CamberPickPressurePoint,
+               CamberMovePressurePoint);
+}
+
+// Once picked, a point follows the pointer beyond the window its press needed, also into the
+// column of another point; only the chord, the plot's range and another point's own column
+// (which would make the system singular) stop it.
+TEST(CamberThreePoints, HeldPointFollowsThePointerBeyondItsPickWindow) {
+    struct Move {
+        const char* what;
+        double x, value;
+        bool moves;
+    };
+    const struct Task {
+        const char* name;
+        CamberPointSet start;
+        PickPoint pick;
+        MovePoint move;
+        double pressX, pressValue;  // on point 2
+        std::vector<Move> moves;
+    } tasks[] = {
+        {"camber line",
+         kDefaultCamberPoints,
+         CamberPickLinePoint,
+         CamberMoveLinePoint,
+         0.4,
+         0.016,
+         {{"20 pixels up", 0.45, 0.036, true},
+          {"into the column of point 1", 0.25, 0.012, true},
+          {"above the plot", 0.3, 0.101, false},
+          {"below the plot", 0.3, -0.041, false},
+          {"left of the chord", -0.005, 0.01, false},
+          {"right of the chord", 1.005, 0.01, false},
+          {"onto point 3's column", 0.7, 0.01, false},
+          {"the trailing edge", 1.0, 0.0, true}}},
+        {"pressure",
+         kDefaultPressurePoints,
+         CamberPickPressurePoint,
+         CamberMovePressurePoint,
+         0.5,
+         -0.325,
+         {{"20 pixels up", 0.53, -0.825, true},
+          {"into the column of point 3", 0.76, -0.1, true},
+          {"above the plot", 0.5, -2.55, false},
+          {"below the plot", 0.5, 1.05, false},
+          {"at the leading edge", 0.0, -0.5, false},
+          {"at the trailing edge", 1.0, -0.5, false},
+          {"onto point 1's column", 0.2, -0.5, false},
+          {"just behind the leading edge", 0.005, -2.4, true}}},
+    };
+    for (const Task& t : tasks) {
+        SCOPED_TRACE(t.name);
+        CamberPointSet points = t.start;
+        const int k = t.pick(points, t.pressX, t.pressValue);
+        ASSERT_EQ(k, 1);
+        for (const Move& m : t.moves) {
+            SCOPED_TRACE(m.what);
+            const CamberPointSet before = points;
+            EXPECT_EQ(t.move(points, k, m.x, m.value), m.moves);
+            const CamberPoint expected = m.moves ? CamberPoint{m.x, m.value} : before[1];
+            EXPECT_EQ(points[1].x, expected.x);
+            EXPECT_EQ(points[1].v, expected.v);
+            for (int j : {0, 2}) {
+                EXPECT_EQ(points[j].x, before[j].x);
+                EXPECT_EQ(points[j].v, before[j].v);
+            }
+        }
+        // A press that picked nothing moves nothing.
+        EXPECT_FALSE(t.move(points, -1, 0.5, 0.0));
+    }
 }
 
 // Many drags anywhere on the plot, also across the other points' columns: the solution
@@ -170,18 +249,27 @@ TEST(CamberThreePoints, RandomDragsKeepTheSolutionsFinite) {
     std::mt19937 random(1234);
     std::uniform_int_distribution<int> column(40, 290);
     std::uniform_int_distribution<int> jitter(-5, 5);
+    std::uniform_int_distribution<int> row(0, 260);
     CamberPointSet line = kDefaultCamberPoints;
     CamberPointSet pressure = kDefaultPressurePoints;
     int lineMoves = 0;
     int pressureMoves = 0;
     for (int i = 0; i < 20000; ++i) {
-        const int mx = column(random);
+        // A press beside one of the points, then a motion anywhere on the plot.
         const int k = i % 3;
+        const int lineColumn = static_cast<int>(line[k].x * 200 + 60) + jitter(random);
+        const int pressureColumn = static_cast<int>(pressure[k].x * 200 + 60) + jitter(random);
         const int zPixel = static_cast<int>(160 - line[k].v * 1000) + jitter(random);
         const int pPixel = static_cast<int>(pressure[k].v * 40 + 160) + jitter(random);
-        lineMoves += CamberDragLinePoint(line, (mx - 60) * 0.005, (zPixel - 160) * -0.001) >= 0;
+        const int lineHeld =
+            CamberPickLinePoint(line, (lineColumn - 60) * 0.005, (zPixel - 160) * -0.001);
+        const int pressureHeld = CamberPickPressurePoint(pressure, (pressureColumn - 60) * 0.005,
+                                                         (pPixel - 160) * 0.025);
+        const int mx = column(random);
+        const int my = row(random);
+        lineMoves += CamberMoveLinePoint(line, lineHeld, (mx - 60) * 0.005, (my - 160) * -0.001);
         pressureMoves +=
-            CamberDragPressurePoint(pressure, (mx - 60) * 0.005, (pPixel - 160) * 0.025) >= 0;
+            CamberMovePressurePoint(pressure, pressureHeld, (mx - 60) * 0.005, (my - 160) * 0.025);
         const CamberLineSolution ls = CamberSolveLinePoints(line);
         const CamberPressureSolution ps = CamberSolvePressurePoints(pressure);
         ASSERT_TRUE(std::isfinite(ls.c0) && std::isfinite(ls.A1) && std::isfinite(ls.A2)) << i;

@@ -60,6 +60,52 @@ TEST(PlotPixels, TruncatesTowardZeroAndLeavesOutWhatCannotBeDrawn) {
               std::make_tuple(77, -2, 4, 4));
 }
 
+// An ellipse without a pixel of width or height is what the device cannot draw: left out.
+TEST(PlotPixels, EllipsesWithoutExtentAreLeftOut) {
+    RecordingPainter p;
+    PlotPixels px(p, 32767);
+    px.EllipticArc(-120, 0, 240, 0, 0, 180);
+    px.EllipticArc(-120, 0, 240, 0.9, 0, 180);
+    px.EllipticArc(-120, 0, 0.5, 80, 0, 180);
+    px.EllipticArc(-120, 40, 240, -80, 0, 180);
+    px.Dot(10, 10, 0);
+    EXPECT_TRUE(p.steps.empty());
+    px.EllipticArc(-120, 0, 240, 1, 0, 180);
+    EXPECT_EQ(p.Of(DrawStep::EllipticArc).size(), 1u);
+}
+
+// The comparison curve of a span load: above the axis for positive lift, its mirror image
+// below for negative lift, nothing where its peak is not a whole pixel off the axis.
+TEST(PlotPixels, HalfEllipseAboveOrMirroredBelowTheAxis) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        double peak;
+        bool drawn;
+        int top, height;
+        double start, end;
+    };
+    const Case cases[] = {
+        {57.3, true, -57, 114, 0, 180}, {-57.3, true, -57, 114, 180, 360},
+        {1.0, true, -1, 2, 0, 180},     {-1.0, true, -1, 2, 180, 360},
+        {0.99, false, 0, 0, 0, 0},      {-0.99, false, 0, 0, 0, 0},
+        {0.0, false, 0, 0, 0, 0},       {-0.0, false, 0, 0, 0, 0},
+        {1e-17, false, 0, 0, 0, 0},     {nan, false, 0, 0, 0, 0},
+        {40000.0, false, 0, 0, 0, 0},  // beyond the limit
+    };
+    for (const Case& c : cases) {
+        RecordingPainter p;
+        PlotPixels(p, 32767).HalfEllipseOverAxis(-120, 240, c.peak);
+        const std::vector<DrawStep> arcs = p.Of(DrawStep::EllipticArc);
+        ASSERT_EQ(arcs.size(), c.drawn ? 1u : 0u) << c.peak;
+        EXPECT_EQ(p.steps.size(), arcs.size()) << c.peak;
+        if (!c.drawn) continue;
+        EXPECT_EQ(std::make_tuple(arcs[0].x1, arcs[0].y1, arcs[0].x2, arcs[0].y2, arcs[0].start,
+                                  arcs[0].end),
+                  std::make_tuple(-120, c.top, 240, c.height, c.start, c.end))
+            << c.peak;
+    }
+}
+
 // Dashes are 2-pixel lines every 4 pixels between the first and the last pixel of the run.
 TEST(PlotPixels, DashRunsInEitherDirection) {
     RecordingPainter right;

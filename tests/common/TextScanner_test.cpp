@@ -25,11 +25,17 @@ TEST(TextScanner, NumberFormsAndWhatIsLeftForTheNextWord) {
         {"+4", true, 4.0, ""},
         {".5e1", true, 5.0, ""},
         {"5.", true, 5.0, ""},
-        {"1e-3m", true, 0.001, "m"},
-        {"10m", true, 10.0, "m"},
-        {"2e", true, 2.0, "e"},      // no exponent digits: "e" is the next word
-        {"3e+x", true, 3.0, "e+x"},  // likewise with a sign
-        {"1,5", true, 1.0, ",5"},
+        {"1e-3\tm", true, 0.001, "m"},
+        {"7\r\n8", true, 7.0, "8"},
+        // A token with anything glued to its number is a word, left whole for the next read.
+        {"1e-3m", false, 0.0, "1e-3m"},
+        {"10m", false, 0.0, "10m"},
+        {"2e", false, 0.0, "2e"},
+        {"3e+x", false, 0.0, "3e+x"},
+        {"1,5", false, 0.0, "1,5"},
+        {"0,5", false, 0.0, "0,5"},
+        {"1.5.2", false, 0.0, "1.5.2"},
+        {"1-2", false, 0.0, "1-2"},
         {"-", false, 0.0, "-"},
         {".", false, 0.0, "."},
         {"inf", false, 0.0, "inf"},

@@ -4,6 +4,8 @@
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 
+#include <cmath>
+#include <functional>
 #include <string>
 
 #include "common/WxPlotPainter.h"
@@ -74,6 +76,41 @@ TEST(WxPlotPainter, DrawsWithTheChosenPenBrushAndTextColour) {
             redInText += img.GetRed(x, y) > 200 && img.GetGreen(x, y) < 120 ? 1 : 0;
     }
     EXPECT_GT(redInText, 10);
+}
+
+// What the device cannot draw (an ellipse without extent, angles without number, coordinates
+// that overflow its arithmetic once the plot's origin is added) draws nothing instead of failing a
+// check of the library or stopping the drawing library.
+TEST(WxPlotPainter, WhatTheDeviceCannotDrawDrawsNothing) {
+    const int far = 2147483000;
+    const double nan = std::nan("");
+    const struct {
+        const char* what;
+        std::function<void(PlotPainter&)> draw;
+    } cases[] = {
+        {"arc of no height", [](PlotPainter& p) { p.EllipticArc(-40, 0, 80, 0, 0, 180); }},
+        {"arc of no width", [](PlotPainter& p) { p.EllipticArc(0, -40, 0, 80, 0, 180); }},
+        {"arc of no size", [](PlotPainter& p) { p.EllipticArc(0, 0, 0, 0, 0, 180); }},
+        {"arc of negative height", [](PlotPainter& p) { p.EllipticArc(-40, 20, 80, -40, 0, 180); }},
+        {"arc without angle", [nan](PlotPainter& p) { p.EllipticArc(-20, -20, 40, 40, nan, 180); }},
+        {"ellipse of no height", [](PlotPainter& p) { p.Ellipse(-10, 0, 20, 0); }},
+        {"line far out", [far](PlotPainter& p) { p.Line(-far, 0, far, 0); }},
+        {"text far out", [far](PlotPainter& p) { p.Text("WWW", far, 0); }},
+        {"rectangle far out", [far](PlotPainter& p) { p.Rectangle(far, far, 4, 4); }},
+    };
+    for (const auto& c : cases) {
+        const wxImage img = Render([&](PlotPainter& p) {
+            p.SetOrigin(50, 50);
+            p.SetPen(PlotPen::StockBlack());
+            p.SetBrush(PlotBrush::Transparent());
+            c.draw(p);
+        });
+        int drawn = 0;
+        for (int y = 0; y < 100; ++y) {
+            for (int x = 0; x < 100; ++x) drawn += img.GetRed(x, y) < 250;
+        }
+        EXPECT_EQ(drawn, 0) << c.what;
+    }
 }
 
 TEST(WxPlotPainter, DottedPenLeavesGapsWhereASolidOneDoesNot) {

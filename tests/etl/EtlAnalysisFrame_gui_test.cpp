@@ -218,6 +218,23 @@ TEST_F(EtlAnalysisFrameTest, RelativeAnglesAndSideslipReachTheRecordAsTyped) {
     EXPECT_EQ(DataRows(FileBytes()).back()[2], 2.0);  // the root row
 }
 
+// A piece with no leading-edge sweep between equal chords has a quarter-chord sweep of -atan(0),
+// a negative zero: it shows as "0.0". A negative sweep keeps its sign.
+TEST_F(EtlAnalysisFrameTest, UnsweptPiecesShowASweepOfZeroWithoutSign) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+        SetText(sweep, wxS("0"));
+    }
+    for (wxStaticText* label : f->sweepLabels) EXPECT_EQ(label->GetLabel(), wxS("0.0"));
+
+    // D half as deep as C over CD = 10 % of b/2 = 0.5 m: the quarter-chord line runs forward.
+    SetText(f->chordDField, wxS("1"));
+    const double expected = -std::atan((2.0 / 4 - 1.0 / 4) / 0.5) * 180.0 / kPi;
+    EXPECT_EQ(f->sweepLabels[2]->GetLabel(),
+              wxString::FromUTF8(luvo::FormatNumber("%.1f", expected)));
+    EXPECT_EQ(f->sweepLabels[1]->GetLabel(), wxS("0.0"));
+}
+
 // Every checked input through its field: the range and the length violation each show their
 // box on the field with the rule's caption and message, and the field takes the reset text.
 TEST_F(EtlAnalysisFrameTest, EachInputsViolationsShowTheirBoxAndReset) {
@@ -367,6 +384,28 @@ TEST_F(EtlAnalysisFrameTest, LengthSumRule) {
     }
 }
 
+// 100 into AB with the initial BC 40 and CD 10: the correction writes BC, CD and the sections at
+// C and D, and only then are the lengths checked, on 100, 0, 0; the half-way 100, 0, 10 shows
+// no box.
+TEST_F(EtlAnalysisFrameTest, ACorrectionIsCheckedOnItsFinalLengths) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    SetText(f->chordBField, wxS("1.50"));
+    SetText(f->angleBField, wxS("1.00"));
+    BoxRecorder boxes;
+    SetText(f->lengthABField, wxS("100"));
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+    const std::vector<std::string> after = {
+        Utf8(f->lengthABField->GetValue()), Utf8(f->lengthBCField->GetValue()),
+        Utf8(f->lengthCDField->GetValue()), Utf8(f->chordCField->GetValue()),
+        Utf8(f->chordDField->GetValue()),   Utf8(f->angleCField->GetValue()),
+        Utf8(f->angleDField->GetValue())};
+    EXPECT_EQ(after, (std::vector<std::string>{"100", "0.0", "0.0", "1.5", "1.5", "1.0", "1.0"}));
+    ASSERT_TRUE(EtlCurrentSolver);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[1], 1.0, 1e-12);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[2], 0.0, 1e-12);
+    EXPECT_NEAR(EtlCurrentSolver->sectionLength[3], 0.0, 1e-12);
+}
+
 // AB = 33.33 with AB + BC above 100: the correction writes BC "66.7", whose sum still misses
 // 100; the chain ends with one box, no computation and the file as it was.
 TEST_F(EtlAnalysisFrameTest, LengthCorrectionThatCannotSettle) {
@@ -486,7 +525,8 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     for (const Case& c : {Case{-60, "3.00"}, Case{40, "-2.00"}, Case{-61, "-2.00"},
                           Case{41, "-2.00"}, Case{-17, "0.85"}}) {
         SCOPED_TRACE(c.y);
-        SendMouse(f->twistCanvas, wxEVT_MOTION, origin + wxPoint(100, c.y), true);
+        // A press and a motion at the same place.
+        Drag(f->twistCanvas, origin + wxPoint(100, c.y), origin + wxPoint(100, c.y), 1);
         EXPECT_EQ(Utf8(f->angleBField->GetValue()), c.angleB);
         EXPECT_EQ(f->angleCField->GetValue(), wxS("0.00"));
         EXPECT_EQ(f->angleDField->GetValue(), wxS("0.00"));
@@ -496,7 +536,7 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     // With BC = 0 the handles of B and C share a column and move together.
     f->lengthBCField->ChangeValue(wxS("0"));
     SetText(f->lengthCDField, wxS("50"));
-    SendMouse(f->twistCanvas, wxEVT_MOTION, origin + wxPoint(100, -20), true);
+    Drag(f->twistCanvas, origin + wxPoint(100, -20), origin + wxPoint(100, -20), 1);
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.00"));
     EXPECT_EQ(f->angleCField->GetValue(), wxS("1.00"));
     EXPECT_EQ(f->angleDField->GetValue(), wxS("0.00"));
@@ -509,6 +549,39 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
     SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(100, 30), true);
     SendMouse(f->twistCanvas, wxEVT_LEFT_UP, origin + wxPoint(100, 30), false);
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.00"));
+}
+
+// The handle that the press picked follows the pointer until the release, also into the column
+// of another handle and beyond its own, and only within its drag window; a press beside the
+// handles moves none.
+TEST_F(EtlAnalysisFrameTest, APressHoldsItsHandleUntilTheRelease) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    const wxPoint chord(50, 55);
+    const wxPoint twist(45, 90);
+    // The trailing edge of B lies o = 100 tan 15 degrees behind the root's (equal chords).
+    const double o = 100.0 * std::tan(15.0 * kPi / 180.0);
+    SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, chord + wxPoint(100, 60), true);
+    SendMouse(f->chordCanvas, wxEVT_MOTION, chord + wxPoint(180, 70), true);
+    EXPECT_EQ(Utf8(f->chordBField->GetValue()), luvo::FormatNumber("%2.2f", 5.0 * (70 - o) / 150));
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("2.00"));
+    const wxString b = f->chordBField->GetValue();
+    SendMouse(f->chordCanvas, wxEVT_MOTION, chord + wxPoint(100, 81), true);  // below the window
+    SendMouse(f->chordCanvas, wxEVT_LEFT_UP, chord + wxPoint(100, 81), false);
+    EXPECT_EQ(f->chordBField->GetValue(), b);
+
+    // D dragged across B's column; the release away from the last motion is the last step.
+    SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, twist + wxPoint(200, 10), true);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, twist + wxPoint(100, -40), true);
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("2.00"));
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    SendMouse(f->twistCanvas, wxEVT_LEFT_UP, twist + wxPoint(100, 20), false);
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-1.00"));
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, twist + wxPoint(140, -40), true);
+    SendMouse(f->twistCanvas, wxEVT_MOTION, twist + wxPoint(100, -20), true);
+    SendMouse(f->twistCanvas, wxEVT_LEFT_UP, twist + wxPoint(100, -20), false);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
+    EXPECT_EQ(f->angleDField->GetValue(), wxS("-1.00"));
 }
 
 // A drag step whose write is rejected shows one box; the press then writes nothing more until

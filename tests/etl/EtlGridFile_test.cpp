@@ -104,6 +104,12 @@ TEST(EtlGridFile, WhichTextsPass) {
         {"negative length", With(23, "-0.1"), Outcome::TableFails},
         {"negative chord", With(21, "-0.01"), Outcome::TableFails},
         {"all lengths 0", Join(allLengthsZero), Outcome::TableFails},
+        // A token is a number only when it is one from its first to its last character.
+        {"decimal comma as the last token", With(58, "0,5"), Outcome::TableFails},
+        {"unit glued to the last token", With(58, "5deg"), Outcome::TableFails},
+        {"exponent without digits", With(58, "5e"), Outcome::TableFails},
+        {"decimal comma in the span", With(12, "12,5"), Outcome::HeaderFails},
+        {"unit glued to the root angle", With(18, "-1.5deg"), Outcome::HeaderFails},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -18,6 +18,7 @@
 #include "common/NumberText.h"
 #include "common/WxPlotPainter.h"
 #include "etl/EtlGridInputFrame.h"
+#include "etl/EtlGridModule.h"
 #include "etl/EtlMethodFrame.h"
 #include "etl/EtlModule.h"
 #include "etl/EtlPlots.h"
@@ -76,14 +77,7 @@ class EtlGridInputTest : public GuiTest {
         GuiTest::TearDown();
         ResetModule();
     }
-    static void ResetModule() {
-        EtlCurrentSolver.reset();
-        EtlGridInputWindow = nullptr;
-        EtlGridInputOpen = false;
-        EtlResultsWindow = nullptr;
-        EtlGridFileName.clear();
-        EtlGridResultFileName.clear();
-    }
+    static void ResetModule() { etl_test::ResetGridModule(); }
 
     // Opens the window as the method window does.
     static RecordingGridInputFrame* Open() {
@@ -321,6 +315,9 @@ TEST_F(EtlGridInputTest, FilesThatFailTakeTheErrorPath) {
         {"short table", firstTokens(40)},
         {"non-number in the table", replace("\n0.5 ", "\nhalb ")},
         {"span 0", replace("#b 10", "#b 0")},
+        {"span 1e300", replace("#b 10", "#b 1e300")},
+        {"root angle 1e300", replace("#al 10", "#al 1e300")},
+        {"decimal comma in the last token", good.substr(0, good.rfind(' ')) + " 0,5\n"},
         {"word of 10000 characters in the table",
          replace("\n0.5 ", "\n" + std::string(10000, '7') + "x ")},
     };

@@ -20,6 +20,24 @@ using etl_test::AnalysisWindowInputs;
 
 constexpr double kDeg = 3.14159265358979323846 / 180.0;
 
+// What the windows show and the files hold: the wing's values and the distributions.
+bool AllFinite(const EtlSolver& s) {
+    for (double v :
+         {s.area, s.aspectRatio, s.meanChord, s.liftCoefficient, s.inducedDragCoefficient}) {
+        if (!std::isfinite(v)) return false;
+    }
+    for (int k = 1; k <= 101; ++k) {
+        if (!std::isfinite(s.gamma[k]) || !std::isfinite(s.ca[k])) return false;
+    }
+    return true;
+}
+
+struct FileSegmentsCase {
+    const char* name;
+    EtlGridHeader header;
+    bool solves;
+};
+
 // |a - b| within a relative tolerance of the larger magnitude.
 ::testing::AssertionResult NearRelative(double a, double b, double rel) {
     const double scale = std::max(std::fabs(a), std::fabs(b));
@@ -359,6 +377,50 @@ TEST(EtlSolverPieces, StationsOfChordZeroCarryNothing) {
     EXPECT_GT(without, 50);  // pieces BC and CD
     EXPECT_GT(s->liftCoefficient, 0.0);
     EXPECT_GE(s->kFactor, 1 - 1e-9);
+}
+
+// The sweep matrix vanishes as the lift slope grows; the kernel must reach that limit and not
+// overflow on the way (the square of D does beyond a factor of about 1e154).
+TEST(EtlSolverCoefficients, LargeLiftSlopeFactorsReachTheirLimit) {
+    EtlAnalysisInputs in = AnalysisWindowInputs();
+    in.sideslip = 5.0;
+    in.liftSlopeFactor = 1e6;
+    const auto reference = EtlSolveAnalysis(in);
+    ASSERT_GT(reference->liftCoefficient, 1.0);
+    for (double f : {1e12, 1e100, 1e160, 1e200, 1e300}) {
+        SCOPED_TRACE(f);
+        in.liftSlopeFactor = f;
+        const auto s = EtlSolveAnalysis(in);
+        ASSERT_TRUE(AllFinite(*s));
+        EXPECT_TRUE(NearRelative(s->liftCoefficient, reference->liftCoefficient, 1e-10));
+        EXPECT_TRUE(
+            NearRelative(s->inducedDragCoefficient, reference->inducedDragCoefficient, 1e-10));
+        for (int k = 1; k <= 101; ++k) {
+            ASSERT_TRUE(NearRelative(s->gamma[k], reference->gamma[k], 1e-10)) << k;
+        }
+    }
+}
+
+// A wing file whose numbers overflow on the way has no results: the run is refused like a file
+// that cannot be read, instead of showing "---" everywhere.
+TEST(EtlSolverPieces, WingFilesBeyondADoubleGiveNoResults) {
+    const std::vector<FileSegmentsCase> cases = {
+        {"span 1e300", {1e300, 1, 2.0, 5.0}, false},
+        {"root angle 1e300", {10, 1, 2.0, 1e300}, false},
+        {"root chord 1e300", {10, 1, 1e300, 5.0}, false},
+        {"factor 1e300", {10, 1e300, 2.0, 5.0}, true},
+        {"span 1e-300", {1e-300, 1, 2.0, 5.0}, true},
+    };
+    for (const FileSegmentsCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto s = EtlSolveGridText(
+            etl_test::WingFileText(c.header, {{0.6, 4.0, 1.5, 10.0}, {0.4, 3.0, 1.0, 30.0}}),
+            c.header, 0.0);
+        EXPECT_EQ(s != nullptr, c.solves);
+        if (s) {
+            EXPECT_TRUE(AllFinite(*s));
+        }
+    }
 }
 
 // A pointed tip (chord 0 at the last segment's end) solves to finite values everywhere.

@@ -103,16 +103,16 @@ TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
     EXPECT_EQ(f->angleBField->GetValue(), wxS("1.50"));
     Drag(f->twistCanvas, wxPoint(245, 100), wxPoint(245, 130), 2);  // D at the tip, y = 40
     EXPECT_EQ(f->angleDField->GetValue(), wxS("-2.00"));
-    // On the axis, y = 0: -0.05 * 0 is a negative zero, written "-0.00"; it passes the checks
-    // and the window recomputes with B level with the root.
+    // On the axis, y = 0: -0.05 * 0 is a negative zero, written "0.00"; the window recomputes
+    // with B level with the root.
     std::filesystem::remove(DefaultFile());
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(145, 90), true);
-    EXPECT_EQ(f->angleBField->GetValue(), wxS("-0.00"));
+    Drag(f->twistCanvas, wxPoint(145, 90), wxPoint(145, 90), 1);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("0.00"));
     EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
     EXPECT_DOUBLE_EQ(llt::currentSolver->twistB, llt::currentSolver->twistA);
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 140), true);  // C, but below y = 40
+    Drag(f->twistCanvas, wxPoint(195, 140), wxPoint(195, 140), 1);  // C, but below y = 40
     EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.8"));
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(170, 80), true);      // between two columns
+    Drag(f->twistCanvas, wxPoint(170, 80), wxPoint(170, 80), 1);          // between two columns
     SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, wxPoint(195, 100), true);  // no motion
     EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.8"));
     EXPECT_EQ(f->chordCField->GetValue(), wxS("1.30"));
@@ -126,9 +126,68 @@ TEST_F(LltAnalysisFrameTest, DraggingTheHandlesWritesIntoTheFields) {
     // B and C coincide when BC is 0: one drag step writes both (y = 30: 0.5 * 8 * 30 / 150).
     f->segmentBCField->ChangeValue(wxS("0"));
     f->segmentCDField->ChangeValue(wxS("50"));
-    SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(145, 85), true);
+    Drag(f->chordCanvas, wxPoint(145, 85), wxPoint(145, 85), 1);
     EXPECT_EQ(f->chordBField->GetValue(), wxS("0.80"));
     EXPECT_EQ(f->chordCField->GetValue(), wxS("0.80"));
+}
+
+// The handles that the press picked follow the pointer until the release, out of their column,
+// into another handle's column, and back into the drag window after leaving it; a motion with a
+// button held but no press on a handle moves nothing.
+TEST_F(LltAnalysisFrameTest, APressHoldsItsHandlesUntilTheRelease) {
+    LltAnalysisFrame* f = Open();
+    const wxPoint chord(45, 55);
+    const wxPoint twist(45, 90);
+    const auto texts = [&] {
+        return std::vector<wxString>{f->chordBField->GetValue(), f->chordCField->GetValue(),
+                                     f->angleBField->GetValue(), f->angleDField->GetValue()};
+    };
+    struct Step {
+        wxEventType type;
+        wxPoint at;                         // logical pixels of the plot
+        std::vector<const wchar_t*> texts;  // chord B, chord C, angle B, angle D
+    };
+    const struct Case {
+        const char* what;
+        bool chordPlot;
+        std::vector<Step> steps;
+    } cases[] = {
+        {"chord B",
+         true,
+         {{wxEVT_LEFT_DOWN, {100, 30}, {L"1.70", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_MOTION, {130, 45}, {L"1.20", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_MOTION, {150, 60}, {L"1.60", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_MOTION, {150, 95}, {L"1.60", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_LEFT_UP, {10, 75}, {L"2.00", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_MOTION, {100, 45}, {L"2.00", L"1.30", L"-0.5", L"-1.5"}}}},
+        {"twist D across B's column",
+         false,
+         {{wxEVT_LEFT_DOWN, {200, 20}, {L"2.00", L"1.30", L"-0.5", L"-1.5"}},
+          {wxEVT_MOTION, {100, -40}, {L"2.00", L"1.30", L"-0.5", L"2.00"}},
+          {wxEVT_LEFT_UP, {100, -40}, {L"2.00", L"1.30", L"-0.5", L"2.00"}}}},
+        {"a press beside every column",
+         false,
+         {{wxEVT_LEFT_DOWN, {125, -20}, {L"2.00", L"1.30", L"-0.5", L"2.00"}},
+          {wxEVT_MOTION, {100, -20}, {L"2.00", L"1.30", L"-0.5", L"2.00"}},
+          {wxEVT_LEFT_UP, {200, -20}, {L"2.00", L"1.30", L"-0.5", L"2.00"}}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        wxWindow* plot = c.chordPlot ? static_cast<wxWindow*>(f->chordCanvas) : f->twistCanvas;
+        const wxPoint origin = c.chordPlot ? chord : twist;
+        for (const Step& step : c.steps) {
+            SendMouse(plot, step.type, origin + step.at, step.type != wxEVT_LEFT_UP);
+            EXPECT_EQ(texts(), std::vector<wxString>(step.texts.begin(), step.texts.end()))
+                << step.at.x << ", " << step.at.y;
+        }
+    }
+    // B and C share a column when BC is 0: the press picks both, and both follow.
+    f->segmentBCField->ChangeValue(wxS("0"));
+    f->segmentCDField->ChangeValue(wxS("50"));
+    SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, chord + wxPoint(101, 40), true);
+    SendMouse(f->chordCanvas, wxEVT_MOTION, chord + wxPoint(160, 15), true);
+    EXPECT_EQ(f->chordBField->GetValue(), wxS("0.40"));
+    EXPECT_EQ(f->chordCField->GetValue(), wxS("0.40"));
 }
 
 TEST_F(LltAnalysisFrameTest, DragsActWithinTwoPixelsOfAColumnAndInsideTheDragWindow) {
@@ -155,7 +214,8 @@ TEST_F(LltAnalysisFrameTest, DragsActWithinTwoPixelsOfAColumnAndInsideTheDragWin
             const std::shared_ptr<LltSolver> before = llt::currentSolver;
             const wxPoint origin = c.chordPlot ? wxPoint(45, 55) : wxPoint(45, 90);
             wxWindow* plot = c.chordPlot ? static_cast<wxWindow*>(f->chordCanvas) : f->twistCanvas;
-            SendMouse(plot, wxEVT_MOTION, origin + wxPoint(c.x, c.y), true);
+            // A press and a motion at the same place.
+            Drag(plot, origin + wxPoint(c.x, c.y), origin + wxPoint(c.x, c.y), 1);
             std::vector<wxString> expected = start;
             for (size_t i = 0; i < start.size(); ++i) {
                 if (dragged[i] == c.field) expected[i] = c.text;

@@ -3,6 +3,7 @@
 #include <wx/uiaction.h>
 
 #include <filesystem>
+#include <string>
 
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltMethodFrame.h"
@@ -56,6 +57,45 @@ TEST_F(ScreenLltAnalysisTyping, ReplacingASelectionByTyping) {
     TypeOver(sim, f->spanField, "9");
     EXPECT_EQ(f->spanField->GetValue(), wxS("9"));
     for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+}
+
+// Every chord below 1 m begins with "0" or ".", which the chord at A does not take: on the way
+// to 0.8 the window keeps its last chord, and no box comes.
+TEST_F(ScreenLltAnalysisTyping, AChordBelowOneMetreRaisesNoBoxOnTheWay) {
+    LltAnalysisFrame* f = Open();
+    BoxRecorder boxes;
+    wxUIActionSimulator sim;
+    for (const char* chord : {"0.8", ".75"}) {
+        SCOPED_TRACE(chord);
+        TypeOver(sim, f->chordAField, chord);
+        for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+        EXPECT_EQ(f->chordAField->GetValue(), wxString(chord));
+        EXPECT_DOUBLE_EQ(llt::currentSolver->chordA, std::stod(chord));
+    }
+}
+
+// A pending text that is left unfinished gets the range box and the reset when the field is
+// left; until then the window keeps computing with the last chord.
+TEST_F(ScreenLltAnalysisTyping, LeavingAPendingChordChecksIt) {
+    LltAnalysisFrame* f = Open();
+    BoxRecorder boxes;
+    wxUIActionSimulator sim;
+    TypeOver(sim, f->chordAField, "0.");
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordA, 2.0);
+    // A repaint meanwhile draws the last accepted wing again and writes no file.
+    std::filesystem::remove(dir().file(" GammaUndCa.dat"));
+    f->Refresh();
+    f->Update();
+    Pump(100);
+    EXPECT_FALSE(std::filesystem::exists(dir().file(" GammaUndCa.dat")));
+    RealKey(WXK_TAB);
+    WaitFor([&] { return !boxes.boxes().empty(); }, 2000);
+    Pump(100);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Eingabe der Tiefe an der Wurzel"));
+    EXPECT_EQ(f->chordAField->GetValue(), wxS("2.0"));
+    EXPECT_DOUBLE_EQ(llt::currentSolver->chordA, 2.0);
 }
 
 TEST_F(ScreenLltAnalysisTyping, TypingPastTheLengthWritesTheResetBack) {

@@ -141,18 +141,18 @@ TEST_F(LltChordDesignTest, TwistDragWritesTheRelativeAngles) {
     // D at the tip, y = 40: 2 degrees below the root.
     Drag(f->twistCanvas, wxPoint(245, 110), wxPoint(245, 130), 2);
     EXPECT_EQ(f->angleDField->GetValue(), wxS("-2.00"));
-    // On the axis, y = 0: "-0.00", which passes the checks and recomputes with C level with the
-    // root.
+    // On the axis, y = 0: -0.05 * 0 is a negative zero, written as "0.00"; C is then level with
+    // the root.
     std::filesystem::remove(DefaultFile());
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 90), true);
-    EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.00"));
+    Drag(f->twistCanvas, wxPoint(195, 90), wxPoint(195, 90), 1);
+    EXPECT_EQ(f->angleCField->GetValue(), wxS("0.00"));
     EXPECT_TRUE(std::filesystem::exists(DefaultFile()));
     EXPECT_DOUBLE_EQ(llt::currentSolver->twistC, llt::currentSolver->twistA);
     // Beyond the accepted band, between the columns, or without motion: nothing.
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(195, 131), true);
-    SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(170, 80), true);
+    Drag(f->twistCanvas, wxPoint(195, 131), wxPoint(195, 131), 1);
+    Drag(f->twistCanvas, wxPoint(170, 80), wxPoint(170, 80), 1);
     SendMouse(f->twistCanvas, wxEVT_LEFT_DOWN, wxPoint(195, 80), true);
-    EXPECT_EQ(f->angleCField->GetValue(), wxS("-0.00"));
+    EXPECT_EQ(f->angleCField->GetValue(), wxS("0.00"));
 
     // Moving without a button names the input in the status line.
     f->SetStatusText(wxS(""), 0);
@@ -177,11 +177,47 @@ TEST_F(LltChordDesignTest, CirculationDragWritesTheCoefficients) {
     SelectRadio(f->circulationModeRadio, 1);
     SetText(f->a1Field, wxS("0.5"));
     f->liftCoefficientField->ChangeValue(wxS("0.7"));
-    SendMouse(f->circulationCanvas, wxEVT_MOTION, wxPoint(50, 80), true);
+    Drag(f->circulationCanvas, wxPoint(50, 80), wxPoint(50, 80), 1);
     EXPECT_EQ(f->liftCoefficientField->GetValue(), wxS("0.7"));
     EXPECT_NE(f->a1Field->GetValue(), wxS("0.50"));
     EXPECT_TRUE(TwoDecimals(f->a1Field->GetValue()));
     EXPECT_DOUBLE_EQ(llt::currentSolver->a1, luvo::ToNumber(f->a1Field->GetValue()));
+}
+
+// The handle that the press picked follows the pointer until the release: the root handle
+// dragged into the box of station 41 writes what the same height writes in its own column, and
+// the twist handle of B dragged into C's column moves B alone. A press beside all handles moves
+// none, and the series is refitted unchanged.
+TEST_F(LltChordDesignTest, APressHoldsItsHandleUntilTheRelease) {
+    LltChordDesignFrame* f = Open();
+    const auto coefficients = [&] {
+        return std::vector<wxString>{f->liftCoefficientField->GetValue(), f->a1Field->GetValue(),
+                                     f->a3Field->GetValue(), f->a5Field->GetValue()};
+    };
+    const auto restore = [&](const std::vector<wxString>& texts) {
+        wxTextCtrl* const fields[] = {f->liftCoefficientField, f->a1Field, f->a3Field, f->a5Field};
+        for (int i = 0; i < 4; ++i) SetText(fields[i], texts[i]);
+    };
+    // Plot origin (50, 110): the root's box is -10 <= x <= 10, station 41's 50 <= x <= 70.
+    const std::vector<wxString> start = coefficients();
+    Drag(f->circulationCanvas, wxPoint(50, 60), wxPoint(50, 60), 1);
+    const std::vector<wxString> rootAt50 = coefficients();
+    ASSERT_NE(rootAt50, start);
+    restore(start);
+    Drag(f->circulationCanvas, wxPoint(200, 60), wxPoint(200, 60), 1);
+    const std::vector<wxString> refitted = coefficients();
+    restore(start);
+    Drag(f->circulationCanvas, wxPoint(50, 80), wxPoint(115, 60), 1);
+    EXPECT_EQ(coefficients(), rootAt50);
+    restore(start);
+    Drag(f->circulationCanvas, wxPoint(85, 80), wxPoint(50, 60), 1);
+    EXPECT_EQ(coefficients(), refitted);
+
+    // Twist plot, origin (45, 90): B at x = 100, C at 150.
+    const wxString c = f->angleCField->GetValue();
+    Drag(f->twistCanvas, wxPoint(145, 80), wxPoint(195, 50), 4);
+    EXPECT_EQ(f->angleBField->GetValue(), wxS("2.00"));
+    EXPECT_EQ(f->angleCField->GetValue(), c);
 }
 
 TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {

@@ -242,6 +242,14 @@ TEST(LltDesignDrag, CirculationHandleBoxes) {
     }
 }
 
+// A press and a motion at the same place of a circulation plot.
+std::vector<LltWrite> TwistDesignCirculationAt(const LltTwistDesignInputs& in, int x, int y) {
+    return LltTwistDesignCirculationDrag(in, LltPickCirculationHandle(x, y), y);
+}
+std::vector<LltWrite> ChordDesignCirculationAt(const LltChordDesignInputs& in, int x, int y) {
+    return LltChordDesignCirculationDrag(in, LltPickCirculationHandle(x, y), y);
+}
+
 TEST(LltDesignDrag, CirculationDragRefitsThroughTheMovedHandle) {
     // a1 mode with a first coefficient large enough that two decimals show the fit.
     LltTwistDesignInputs in = TwistDesignWindowInputs();
@@ -263,7 +271,7 @@ TEST(LltDesignDrag, CirculationDragRefitsThroughTheMovedHandle) {
         const std::vector<std::string> expected = {
             FormatNumber("%2.2f", LltPi * aspectRatio * fit[0] / 2), FormatNumber("%2.2f", fit[0]),
             FormatNumber("%2.2f", fit[1]), FormatNumber("%2.2f", fit[2])};
-        const std::vector<LltWrite> writes = LltTwistDesignCirculationDrag(in, c.x, c.y);
+        const std::vector<LltWrite> writes = TwistDesignCirculationAt(in, c.x, c.y);
         ASSERT_EQ(writes.size(), 4u);
         EXPECT_EQ(writes[0].input, LltInput::TotalLift);
         EXPECT_EQ(writes[1].input, LltInput::A1);
@@ -279,20 +287,20 @@ TEST(LltDesignDrag, CirculationDragOutsideTheHandlesRewritesTheSameSeries) {
     LltTwistDesignInputs twist = TwistDesignWindowInputs();
     twist.a3 = 0.004;
     const double a1FromCl = 2 * 0.3 / (LltPi * (64.0 / 12.3));
-    EXPECT_EQ(TextsOf(LltTwistDesignCirculationDrag(twist, 200, -50)),
+    EXPECT_EQ(TextsOf(TwistDesignCirculationAt(twist, 200, -50)),
               (std::vector<std::string>{"0.30", FormatNumber("%2.2f", a1FromCl), "0.00", "0.00"}));
     // With a3 = a5 = 0 the root handle at 60 pixels is gamma = a1FromCl, the value it already
     // has; any other height changes the coefficients.
     twist.a3 = 0;
-    EXPECT_EQ(TextsOf(LltTwistDesignCirculationDrag(twist, 0, -60)),
-              TextsOf(LltTwistDesignCirculationDrag(twist, 200, -50)));
-    EXPECT_NE(TextsOf(LltTwistDesignCirculationDrag(twist, 0, -80)),
-              TextsOf(LltTwistDesignCirculationDrag(twist, 200, -50)));
+    EXPECT_EQ(TextsOf(TwistDesignCirculationAt(twist, 0, -60)),
+              TextsOf(TwistDesignCirculationAt(twist, 200, -50)));
+    EXPECT_NE(TextsOf(TwistDesignCirculationAt(twist, 0, -80)),
+              TextsOf(TwistDesignCirculationAt(twist, 200, -50)));
 
     // Chord design, lift variant: Lambda is the prescribed aspect ratio.
     LltChordDesignInputs chord = ChordDesignWindowInputs();
     chord.liftCoefficient = 0.8;
-    EXPECT_EQ(TextsOf(LltChordDesignCirculationDrag(chord, -20, -50)),
+    EXPECT_EQ(TextsOf(ChordDesignCirculationAt(chord, -20, -50)),
               (std::vector<std::string>{"0.80", FormatNumber("%2.2f", 1.6 / (LltPi * 6)), "0.00",
                                         "0.00"}));
 
@@ -301,10 +309,20 @@ TEST(LltDesignDrag, CirculationDragOutsideTheHandlesRewritesTheSameSeries) {
     chord.circulationMode = 1.0;
     chord.a1 = 0.5;
     chord.a5 = -0.25;
-    const std::vector<LltWrite> writes = LltChordDesignCirculationDrag(chord, 300, -50);
+    const std::vector<LltWrite> writes = ChordDesignCirculationAt(chord, 300, -50);
     ASSERT_EQ(writes.size(), 3u);
     EXPECT_EQ(writes[0].input, LltInput::A1);
     EXPECT_EQ(TextsOf(writes), (std::vector<std::string>{"0.50", "0.00", "-0.25"}));
+}
+
+// A press and a motion at the same place of a section handle plot.
+std::vector<LltHandleMove> ChordDragAt(double span, double s1, double s2, double s3, int x, int y) {
+    return LltTwistDesignChordDrag(span, s1, s2, s3,
+                                   LltPickSectionHandles(s1, s2, s3, kLltChordRows, x, y), y);
+}
+std::vector<LltHandleMove> TwistDragAt(double s1, double s2, double s3, int x, int y) {
+    return LltChordDesignTwistDrag(s1, s2, s3,
+                                   LltPickSectionHandles(s1, s2, s3, kLltTwistRows, x, y), y);
 }
 
 TEST(LltDesignDrag, ChordHandlesOfTheTwistDesign) {
@@ -315,22 +333,18 @@ TEST(LltDesignDrag, ChordHandlesOfTheTwistDesign) {
         return out;
     };
     using P = std::vector<std::pair<LltInput, std::string>>;
-    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 25, 25, 100, 45)),
-              (P{{LltInput::ChordB, "1.20"}}));
-    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 25, 25, 98, 90)),
-              (P{{LltInput::ChordB, "2.40"}}));
-    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 25, 25, 152, 0)),
-              (P{{LltInput::ChordC, "0.00"}}));
-    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 25, 25, 202, 30)),
-              (P{{LltInput::ChordD, "0.80"}}));
+    EXPECT_EQ(texts(ChordDragAt(8, 50, 25, 25, 100, 45)), (P{{LltInput::ChordB, "1.20"}}));
+    EXPECT_EQ(texts(ChordDragAt(8, 50, 25, 25, 98, 90)), (P{{LltInput::ChordB, "2.40"}}));
+    EXPECT_EQ(texts(ChordDragAt(8, 50, 25, 25, 152, 0)), (P{{LltInput::ChordC, "0.00"}}));
+    EXPECT_EQ(texts(ChordDragAt(8, 50, 25, 25, 202, 30)), (P{{LltInput::ChordD, "0.80"}}));
     for (auto [x, y] : {std::pair{97, 45}, {103, 45}, {100, -1}, {100, 91}, {125, 45}}) {
-        EXPECT_TRUE(LltTwistDesignChordDrag(8, 50, 25, 25, x, y).empty()) << x << ", " << y;
+        EXPECT_TRUE(ChordDragAt(8, 50, 25, 25, x, y).empty()) << x << ", " << y;
     }
     // BC of length 0: B and C coincide and one motion moves both.
-    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 0, 50, 100, 15)),
+    EXPECT_EQ(texts(ChordDragAt(8, 50, 0, 50, 100, 15)),
               (P{{LltInput::ChordB, "0.40"}, {LltInput::ChordC, "0.40"}}));
     // The mark stands at the handle's column and the pointer's height.
-    const std::vector<LltHandleMove> moves = LltTwistDesignChordDrag(8, 33.3, 33.3, 33.4, 67, 45);
+    const std::vector<LltHandleMove> moves = ChordDragAt(8, 33.3, 33.3, 33.4, 67, 45);
     ASSERT_EQ(moves.size(), 1u);
     EXPECT_EQ(moves[0].markX, 64);  // 66.6 - 2, truncated
     EXPECT_EQ(moves[0].markY, 43);
@@ -350,11 +364,11 @@ TEST(LltDesignDrag, TwistHandlesOfTheChordDesign) {
         {152, -10, LltInput::AngleC, "0.50", 148},
         {200, 40, LltInput::AngleD, "-2.00", 198},
         {202, -30, LltInput::AngleD, "1.50", 198},
-        // On the axis the angle is 0 * -0.05, a negative zero, and "%2.2f" keeps its sign.
-        {100, 0, LltInput::AngleB, "-0.00", 98},
+        // On the axis the angle is 0 * -0.05, a negative zero, written without its sign.
+        {100, 0, LltInput::AngleB, "0.00", 98},
     };
     for (const Case& c : cases) {
-        const std::vector<LltHandleMove> moves = LltChordDesignTwistDrag(50, 25, 25, c.x, c.y);
+        const std::vector<LltHandleMove> moves = TwistDragAt(50, 25, 25, c.x, c.y);
         ASSERT_EQ(moves.size(), 1u) << c.x << ", " << c.y;
         EXPECT_EQ(moves[0].write.input, c.input);
         EXPECT_EQ(moves[0].write.text, c.text);
@@ -362,15 +376,53 @@ TEST(LltDesignDrag, TwistHandlesOfTheChordDesign) {
         EXPECT_EQ(moves[0].markY, c.y - 2);
     }
     for (auto [x, y] : {std::pair{100, -61}, {100, 41}, {97, 0}, {125, 0}}) {
-        EXPECT_TRUE(LltChordDesignTwistDrag(50, 25, 25, x, y).empty()) << x << ", " << y;
+        EXPECT_TRUE(TwistDragAt(50, 25, 25, x, y).empty()) << x << ", " << y;
     }
     // The mark of D stays at the tip when the lengths do not reach it.
-    const std::vector<LltHandleMove> d = LltChordDesignTwistDrag(50, 25, 20, 190, 10);
+    const std::vector<LltHandleMove> d = TwistDragAt(50, 25, 20, 190, 10);
     ASSERT_EQ(d.size(), 1u);
     EXPECT_EQ(d[0].write.input, LltInput::AngleD);
     EXPECT_EQ(d[0].markX, 198);
     // BC of length 0: B and C move together.
-    EXPECT_EQ(LltChordDesignTwistDrag(50, 0, 50, 100, 20).size(), 2u);
+    EXPECT_EQ(TwistDragAt(50, 0, 50, 100, 20).size(), 2u);
+}
+
+// The handles picked at the press move to the pointer's height wherever the pointer is across
+// the plot, together when they share a column, and only while it stays within their rows; the
+// circulation handle likewise takes the pointer only within the plot's height above the axis.
+TEST(LltDesignDrag, HeldHandlesFollowThePointerWithinTheirRows) {
+    using P = std::vector<std::pair<LltInput, std::string>>;
+    auto texts = [](const std::vector<LltHandleMove>& moves) {
+        P out;
+        for (const LltHandleMove& m : moves) out.push_back({m.write.input, m.write.text});
+        return out;
+    };
+    const luvo::DragHandles b = LltPickSectionHandles(50, 25, 25, kLltChordRows, 101, 30);
+    ASSERT_EQ(b, luvo::DragHandle(0));
+    EXPECT_EQ(texts(LltTwistDesignChordDrag(8, 50, 25, 25, b, 75)),
+              (P{{LltInput::ChordB, "2.00"}}));
+    EXPECT_TRUE(LltTwistDesignChordDrag(8, 50, 25, 25, b, 91).empty());
+    EXPECT_TRUE(LltTwistDesignChordDrag(8, 50, 25, 25, 0, 45).empty());
+    // B and C share a column when BC is 0: one press picks both.
+    const luvo::DragHandles bc = LltPickSectionHandles(50, 0, 50, kLltTwistRows, 99, -10);
+    EXPECT_EQ(bc, luvo::DragHandle(0) | luvo::DragHandle(1));
+    EXPECT_EQ(texts(LltChordDesignTwistDrag(50, 0, 50, bc, -40)),
+              (P{{LltInput::AngleB, "2.00"}, {LltInput::AngleC, "2.00"}}));
+    EXPECT_TRUE(LltChordDesignTwistDrag(50, 0, 50, bc, -61).empty());
+    // A press beside every column or outside the rows picks nothing.
+    EXPECT_EQ(LltPickSectionHandles(50, 25, 25, kLltTwistRows, 125, 0), 0u);
+    EXPECT_EQ(LltPickSectionHandles(50, 25, 25, kLltTwistRows, 100, 41), 0u);
+
+    LltTwistDesignInputs in = TwistDesignWindowInputs();
+    in.circulationMode = 1.0;
+    in.a1 = 0.6;
+    const auto unchanged =
+        TextsOf(LltTwistDesignCirculationDrag(in, LltCirculationHandle::None, -30));
+    EXPECT_NE(TextsOf(LltTwistDesignCirculationDrag(in, LltCirculationHandle::Root, -90)),
+              unchanged);
+    EXPECT_EQ(TextsOf(LltTwistDesignCirculationDrag(in, LltCirculationHandle::Root, 5)), unchanged);
+    EXPECT_EQ(TextsOf(LltTwistDesignCirculationDrag(in, LltCirculationHandle::Root, -111)),
+              unchanged);
 }
 
 }  // namespace

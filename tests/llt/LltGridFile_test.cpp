@@ -227,6 +227,8 @@ TEST(LltGridFile, BrokenBodiesAreReadErrorsThatLeaveTheRecordAlone) {
         {"10000-character word", [](std::vector<std::string>& b) { b[7] = LongWord('x'); }},
         {"number with a word glued", [](std::vector<std::string>& b) { b[10] = "1.5cm"; }},
         {"decimal comma", [](std::vector<std::string>& b) { b[11] = "1,5"; }},
+        {"decimal comma in the last chord", [](std::vector<std::string>& b) { b.back() = "0,5"; }},
+        {"unit glued to the last chord", [](std::vector<std::string>& b) { b.back() = "2m"; }},
         {"nan", [](std::vector<std::string>& b) { b[0] = "nan"; }},
         {"inf", [](std::vector<std::string>& b) { b[3] = "-inf"; }},
         {"beyond a double", [](std::vector<std::string>& b) { b[5] = "1e400"; }},

@@ -15,6 +15,7 @@
 #include "llt/LltAnalysisFrame.h"
 #include "llt/LltFileLines.h"
 #include "llt/LltGridInputFrame.h"
+#include "llt/LltGridModule.h"
 #include "llt/LltModule.h"
 #include "llt/LltPlots.h"
 #include "llt/LltResultsFrame.h"
@@ -47,15 +48,7 @@ class LltGridInputTest : public GuiTest {
         ResetModule();
     }
     // The module's state as at program start.
-    static void ResetModule() {
-        llt::currentSolver.reset();
-        llt::gridInputFrame = nullptr;
-        llt::gridInputOpen = false;
-        llt::gridFileName.clear();
-        llt::circulationFileName.clear();
-        llt::gridSpan = 0;
-        llt::gridLiftSlopeFactor = 0;
-    }
+    static void ResetModule() { llt_test::ResetGridModule(); }
 
     // Opens the window as the method window does.
     static LltGridInputFrame* Open() {

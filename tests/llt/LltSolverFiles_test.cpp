@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <limits>
 #include <locale>
 #include <sstream>
@@ -185,6 +186,50 @@ TEST(LltResultFiles, AnalysisDefaultsWriteTheExpectedSummary) {
     // The twist file of a span of 8 m starts at the tip itself.
     ASSERT_TRUE(s->WriteTwistFile("alfaGeom.dat"));
     EXPECT_EQ(Lines(ReadFileBytes("alfaGeom.dat"))[11].substr(0, 6), "0  4  ");
+}
+
+// Where the trapezoid's chord is 0 on a station (a section of chord 0 there, or a tip chord of
+// 0), the interpolation leaves a residue of about 1e-15 of either sign; the record holds 0 and
+// both files write the depth "0". The other stations keep their chords.
+TEST(LltResultFiles, StationsOfZeroChordWriteZeroDepth) {
+    struct Case {
+        const char* name;
+        LltAnalysisInputs wing;
+        int station;  // of chord 0; its mirror is 102 - station
+    };
+    const Case cases[] = {
+        // B at y = b/4, on station 34 (cos(pi/3) = 1/2).
+        {"B = 0", {8, 1, 50, 25, 25, 2.0, 0, 1.3, 0.6, 5.0, -0.5, -0.8, -1.5}, 34},
+        // Lengths whose fractions do not add up to 1 exactly.
+        {"tip D = 0", {12.3, 1, 33.3, 33.3, 33.4, 1.7, 1.1, 0.7, 0, 5.0, -0.5, -0.8, -1.5}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScopedWorkDir work;
+        const auto s = llt_test::RunAnalysis(c.wing);
+        EXPECT_EQ(s->chord[c.station], 0.0);
+        EXPECT_EQ(s->chord[102 - c.station], 0.0);
+        ASSERT_TRUE(s->WriteCirculationDistributionFile("GammaUndCa.dat"));
+        ASSERT_TRUE(s->WriteTwistFile("alfaGeom.dat"));
+        for (const char* file : {"GammaUndCa.dat", "alfaGeom.dat"}) {
+            SCOPED_TRACE(file);
+            int rows = 0;
+            for (const std::string& line : Lines(ReadFileBytes(file))) {
+                std::istringstream in(line);
+                const std::vector<std::string> words{std::istream_iterator<std::string>(in), {}};
+                // Data rows: station, y, depth, ... and nothing but numbers.
+                if (words.size() < 4 || llt_test::Row(line).size() != words.size()) continue;
+                ++rows;
+                const int station = std::stoi(words[0]);
+                if (station == c.station) {
+                    EXPECT_EQ(words[2], "0");
+                } else {
+                    EXPECT_GT(std::stod(words[2]), 0.0) << station;
+                }
+            }
+            EXPECT_EQ(rows, file == std::string("alfaGeom.dat") ? 52 : 51);
+        }
+    }
 }
 
 TEST(LltResultFiles, NameTakenAsHandedAndFileReplaced) {

@@ -167,8 +167,10 @@ TEST_F(LltTwistDesignTest, ChordDragWritesTheSectionChord) {
     // message, then the field's reset text.
     SetText(f->spanField, wxS("40"));
     ShownBox seen;
+    SendMouse(f->chordCanvas, wxEVT_LEFT_DOWN, wxPoint(250, 165), true);
     wxTEST_DIALOG(SendMouse(f->chordCanvas, wxEVT_MOTION, wxPoint(250, 165), true),
                   ExpectBox(&seen));
+    SendMouse(f->chordCanvas, wxEVT_LEFT_UP, wxPoint(250, 165), false);
     EXPECT_EQ(seen.caption, wxS("Eingabe der Tiefe an der Flügelspitze"));
     EXPECT_TRUE(seen.message.Contains(wxS("maximal 4 Stellen")));
     EXPECT_EQ(f->chordDField->GetValue(), wxS("2.0"));

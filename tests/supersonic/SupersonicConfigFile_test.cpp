@@ -95,6 +95,11 @@ TEST(SupersonicConfigReader, LineRules) {
         {"mach: 1", "3.0", 3.0, true},
         {"mach: 5.01", "3.0", 3.0, true},
         {"mach: 1e999", "3.0", 3.0, true},
+        // A value whose first word is not entirely a number is refused the same way.
+        {"mach: zz", "3.0", 3.0, true},
+        {"mach: 2,5", "3.0", 3.0, true},
+        {"mach: 2.5x", "3.0", 3.0, true},
+        {"mach: x 2.5", "3.0", 3.0, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -146,13 +151,45 @@ TEST(SupersonicConfigReader, PartsKeys) {
     EXPECT_EQ(s.part2.curvatureStartText, "-1.5");
     EXPECT_EQ(s.part2.curvatureEnd, 2.0);
     EXPECT_EQ(s.machText, "3.0");
-    // Flags are the number truncated toward zero.
+    // Flags are the number truncated toward zero; a flag that is no number is refused.
     for (const auto& [line, on] : std::vector<std::pair<std::string, bool>>{
-             {"bbk_aktiv: 0.9", false}, {"bbk_aktiv: -1", true}, {"bbk_aktiv: ja", false}}) {
+             {"bbk_aktiv: 0.9", false}, {"bbk_aktiv: -1", true}}) {
         s.coefficientMode = !on;
         ReadSupersonicConfigText(line, Window::Parts, s);
         EXPECT_EQ(s.coefficientMode, on) << line;
     }
+    for (bool before : {false, true}) {
+        s.coefficientMode = before;
+        EXPECT_EQ(ReadSupersonicConfigText("bbk_aktiv: ja", Window::Parts, s).rejectedLines.size(),
+                  1u);
+        EXPECT_EQ(s.coefficientMode, before);
+    }
+}
+
+TEST(SupersonicConfigReader, ValuesThatAreNoNumberKeepTheDefaults) {
+    const std::vector<std::string> bad = {
+        "anzahl_sym: zz",  "anzahl_asym:",  "anzahl_asym: 2,5", "sym_1: zz | 0.01",
+        "sym_2: 0.5 | zz", "sym_3: | 0.01", "asym_1: 0.5x",     "bbk_A1: zz",
+        "k_x0: zz",        "k_x1: 1,5",     "spline: ein",      "kappa: 1.3.1",
+    };
+    std::string all;
+    for (const std::string& line : bad) all += line + "\n";
+    const SupersonicSettings defaults = SupersonicDefaultSettings(Window::Parts);
+    SupersonicSettings s = defaults;
+    const SupersonicConfigReport r = ReadSupersonicConfigText(all, Window::Parts, s);
+    EXPECT_EQ(r.rejectedLines, bad);
+    EXPECT_EQ(s.part2.countText, "1");
+    EXPECT_EQ(s.part2.count, 1);
+    EXPECT_EQ(s.part1.countText, defaults.part1.countText);
+    EXPECT_EQ(s.part1.count, defaults.part1.count);
+    EXPECT_EQ(s.part1.supportPoints, defaults.part1.supportPoints);
+    EXPECT_EQ(s.part2.supportPoints, defaults.part2.supportPoints);
+    EXPECT_EQ(s.coefficientTexts, defaults.coefficientTexts);
+    EXPECT_EQ(s.coefficients, defaults.coefficients);
+    EXPECT_EQ(s.part2.curvatureStartText, defaults.part2.curvatureStartText);
+    EXPECT_EQ(s.part2.curvatureEndText, defaults.part2.curvatureEndText);
+    EXPECT_EQ(s.part2.spline, defaults.part2.spline);
+    EXPECT_EQ(s.kappaText, defaults.kappaText);
 }
 
 TEST(SupersonicConfigReader, ContourKeysAndWhatAddressesNothing) {
@@ -204,7 +241,7 @@ TEST(SupersonicConfigReader, ContourKeysAndWhatAddressesNothing) {
 }
 
 TEST(SupersonicConfigReader, LongLinesAndCrlf) {
-    const std::string longValue = "2.5" + std::string(10000, 'x');
+    const std::string longValue = "2.5 " + std::string(10000, 'x');
     std::string text = "k_x0: " + longValue + "\n" + std::string(10000, 'k') + ": 1\nmach: 4\n";
     SupersonicSettings s = SupersonicDefaultSettings(Window::Parts);
     ReadSupersonicConfigText(text, Window::Parts, s);

@@ -115,11 +115,16 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
         int window;  // 1 parts, 2 contour, 0 the read box
     };
     const Row rows[] = {
-        {"a.cfg", "mode: asym_sym\n", 1},     {"b.cfg", "mode:asym_sym\n", 1},
-        {"c.cfg", "mode:    asym_sym\n", 1},  {"d.cfg", "mode: asym_sym \n", 2},
-        {"e.cfg", "mode: ASYM_SYM\n", 2},     {"f.cfg", "mode: profile\nmode: asym_sym\n", 2},
-        {"g.cfg", " mode: asym_sym\n", 2},    {"h.cfg", "\tmode: asym_sym\n", 1},
-        {"i.cfg.pol", "mode: asym_sym\n", 2}, {"j.CFG", "mode: asym_sym\n", 0},
+        {"a.cfg", "mode: asym_sym\n", 1},
+        {"b.cfg", "mode:asym_sym\n", 1},
+        {"c.cfg", "mode:    asym_sym\n", 1},
+        {"d.cfg", "mode: asym_sym \n", 2},
+        {"e.cfg", "mode: ASYM_SYM\n", 2},
+        {"f.cfg", "mode: profile\nmode: asym_sym\n", 2},
+        {"g.cfg", " mode: asym_sym\n", 2},
+        {"h.cfg", "\tmode: asym_sym\n", 1},
+        {"i.cfg.pol", "1 0\n0.5 0.04\n0 0\n0.5 -0.04\n1 0\n", 2},
+        {"j.CFG", "mode: asym_sym\n", 0},
     };
     SupersonicMethodFrame* m = OpenMethod();
     for (const Row& row : rows) {
@@ -136,15 +141,7 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
             EXPECT_FALSE(g_partsFrameOpen || g_contourFrameOpen);
             continue;
         }
-        if (row.name == std::string("i.cfg.pol")) {
-            // A coordinate file that holds no contour opens the defaults and says so.
-            wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)),
-                          ExpectBox(&seen));
-            EXPECT_EQ(seen.message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
-            EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
-        } else {
-            wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
-        }
+        wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
         EXPECT_EQ(g_partsFrameOpen, row.window == 1);
         EXPECT_EQ(g_contourFrameOpen, row.window == 2);
         wxTheApp->ProcessIdle();
@@ -153,6 +150,39 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
     wxFrame* open = CurrentDesignFrame();
     wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxS("x.cfg"), wxID_CANCEL));
     EXPECT_EQ(CurrentDesignFrame(), open);
+}
+
+// A coordinate file that is not a whole contour is refused: the box, and the open window stays
+// with its profile.
+TEST_F(SupersonicMethodTest, ACoordinateFileThatIsNoContourOpensNothing) {
+    const std::vector<std::pair<const char*, const char*>> files = {
+        {"abgeschnitten.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.3"},
+        {"text.pol", "hello world\nfoo bar\n1 2\n"},
+        {"kurz.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.31 -0.02\n"},
+    };
+    SupersonicMethodFrame* m = OpenMethod();
+    SelectRadio(m->choiceBox, 1);
+    Click(m->okButton);
+    ASSERT_TRUE(g_partsFrameOpen);
+    SupersonicPartsFrame* parts = g_partsFrame;
+    const SupersonicProfile* profile = g_profile;
+    const double drag = profile->seDrag;
+    SelectRadio(m->choiceBox, 0);
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = Write(name, text);
+        ShownBox seen;
+        wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)), ExpectBox(&seen));
+        EXPECT_EQ(seen.message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
+        EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
+        EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+        wxTheApp->ProcessIdle();
+        EXPECT_TRUE(g_partsFrameOpen);
+        EXPECT_FALSE(g_contourFrameOpen);
+        EXPECT_EQ(g_partsFrame, parts);
+        EXPECT_EQ(g_profile, profile);
+        EXPECT_EQ(g_profile->seDrag, drag);
+    }
 }
 
 TEST_F(SupersonicMethodTest, AParametersFileReplacesAnOpenContourWindow) {

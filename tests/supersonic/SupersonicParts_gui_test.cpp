@@ -220,16 +220,19 @@ TEST_F(SupersonicPartsTest, SaveRoutesByTypeAndAConfigurationReopensTheSameWindo
 }
 
 TEST_F(SupersonicPartsTest, FileProblemsShowTheirBoxesOnceTheWindowIsShown) {
-    const std::string path =
-        Write("falsch.cfg", "mode: asym_sym\nmach: 7\nanzahl_asym: 9\nbbk_aktiv: 1\n");
+    const std::string path = Write(
+        "falsch.cfg", "mode: asym_sym\nmach: 7\nanzahl_asym: 9\nbbk_aktiv: 1\nanzahl_sym: zz\n");
     BoxRecorder boxes;
     SupersonicPartsFrame* f = Open(wxString::FromUTF8(path));
-    ASSERT_EQ(boxes.boxes().size(), 2u);
+    ASSERT_EQ(boxes.boxes().size(), 3u);
     EXPECT_EQ(boxes.boxes()[0].caption, wxS("Fehler"));
     EXPECT_TRUE(boxes.boxes()[0].message.Contains(wxS("Machzahl")));
     EXPECT_TRUE(boxes.boxes()[1].message.Contains(wxS("Anzahl der Stützpunkte")));
+    EXPECT_TRUE(boxes.boxes()[2].message.Contains(wxS("Anzahl der Stützpunkte")));
     EXPECT_EQ(f->machField->GetValue(), wxS("3.0"));
     EXPECT_EQ(f->antimetricCountField->GetValue(), wxS("1"));
+    EXPECT_EQ(f->symmetricCountField->GetValue(), wxS("1"));
+    EXPECT_EQ(f->Profile().part2.supportCount, 1);
     EXPECT_TRUE(f->coefficientCheckBox->GetValue());
     EXPECT_FALSE(f->antimetricCountField->IsEnabled());
     EXPECT_TRUE(f->coefficientFields[3]->IsEnabled());

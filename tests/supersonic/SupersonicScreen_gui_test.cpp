@@ -1,3 +1,7 @@
+#include <functional>
+#include <wx/clipbrd.h>
+#include <wx/uiaction.h>
+
 #include "SupersonicGuiFixture.h"
 
 namespace {
@@ -88,6 +92,37 @@ TEST_F(ScreenSupersonicInput, RealClicksAndKeysToggleExactlyOnce) {
     EXPECT_FALSE(f->curvatureEndField->IsEnabled());
 }
 
+// A click on a check box or radio button leaves the focus there, although their handlers
+// consume the press: the next Space acts on the clicked control, not on the field typed into
+// before.
+TEST_F(ScreenSupersonicInput, ClickedBoxOrRadioTakesTheFocusAndTheNextSpace) {
+    SupersonicPartsFrame* f = Shown(OpenSupersonicPartsFrame(wxEmptyString));
+    const struct {
+        const char* name;
+        wxWindow* control;
+        std::function<bool()> state;
+    } cases[] = {
+        {"option box", f->showShockUpperCheckBox,
+         [f] { return f->showShockUpperCheckBox->GetValue(); }},
+        {"coefficient box", f->coefficientCheckBox,
+         [f] { return f->coefficientCheckBox->GetValue(); }},
+        {"mode radio", f->linearRadio, [f] { return f->splineRadio->GetValue(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RealClick(f->machField, wxPoint(5, 5));
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->machField; }, 2000));
+        const wxString mach = f->machField->GetValue();
+        const bool before = c.state();
+        RealClick(c.control, wxPoint(6, 6));
+        ASSERT_TRUE(WaitFor([&] { return c.state() != before; }, 2000));
+        EXPECT_EQ(wxWindow::FindFocus(), c.control);
+        RealKey(WXK_SPACE);
+        EXPECT_TRUE(WaitFor([&] { return c.state() == before; }, 2000));
+        EXPECT_EQ(f->machField->GetValue(), mach);
+    }
+}
+
 // A real drag of the camber point: it ends where the pointer ends, 2500 pixels per unit z above
 // the chord at y = 140, and the labels show the recomputed profile.
 TEST_F(ScreenSupersonicInput, RealDragMovesTheCamberPoint) {
@@ -104,6 +139,188 @@ TEST_F(ScreenSupersonicInput, RealDragMovesTheCamberPoint) {
     const SupersonicPoint q = c->Profile().part1.supportPoints[0];
     EXPECT_NEAR(q.x, 152 / 380.0, 1e-12);
     EXPECT_NEAR(q.z, 0.04, 1e-12);
+}
+
+// Real keys into the range and count fields, as a student types them.
+class ScreenSupersonicTyping : public SupersonicGuiTest {
+  protected:
+    SupersonicPartsFrame* Open() {
+        SupersonicPartsFrame* f = OpenSupersonicPartsFrame(wxEmptyString);
+        Present(f);
+        return f;
+    }
+    static void Focus(wxTextCtrl* field) {
+        field->SetFocus();
+        WaitFor([&] { return wxWindow::FindFocus() == field; }, 1000);
+    }
+    // What a refused key or paste must leave as it was.
+    struct Snapshot {
+        wxString text;
+        long from = 0, to = 0;
+        double mach = 0, alpha = 0, kappa = 0;
+        wxString lift, thickness;
+        bool operator==(const Snapshot& o) const {
+            return text == o.text && from == o.from && to == o.to && mach == o.mach &&
+                   alpha == o.alpha && kappa == o.kappa && lift == o.lift &&
+                   thickness == o.thickness;
+        }
+    };
+    static Snapshot Take(SupersonicPartsFrame* f, wxTextCtrl* field) {
+        Snapshot s;
+        s.text = field->GetValue();
+        field->GetSelection(&s.from, &s.to);
+        s.mach = f->Profile().mach;
+        s.alpha = f->Profile().alpha;
+        s.kappa = f->Profile().kappa;
+        s.lift = f->liftShockText->GetLabel();
+        s.thickness = f->thicknessText->GetLabel();
+        return s;
+    }
+};
+
+TEST_F(ScreenSupersonicTyping, ARefusedKeyOnASelectionChangesNothing) {
+    SupersonicPartsFrame* f = Open();
+    struct Field {
+        wxTextCtrl* field;
+        const char* name;
+    };
+    struct Key {
+        int code;
+        const char* name;
+    };
+    for (const Field& c : {Field{f->alphaField, "alpha*"}, Field{f->kappaField, "kappa"},
+                           Field{f->symmetricCountField, "symmetric count"}}) {
+        for (const Key& k : {Key{'x', "x"}, Key{WXK_SPACE, "blank"}}) {
+            SCOPED_TRACE(std::string(c.name) + ", key " + k.name);
+            Focus(c.field);
+            c.field->SelectAll();
+            const Snapshot before = Take(f, c.field);
+            ASSERT_GT(before.to, before.from);
+            BoxRecorder boxes;
+            RealKey(k.code);
+            Pump(100);
+            EXPECT_TRUE(Take(f, c.field) == before) << "text now \"" << c.field->GetValue()
+                                                    << "\", lift " << f->liftShockText->GetLabel();
+            for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+        }
+    }
+}
+
+// A configuration file may have put a character there that no key could: deleting it is no
+// refused change.
+TEST_F(ScreenSupersonicTyping, ARefusedCharacterFromAFileCanBeDeleted) {
+    SupersonicPartsFrame* f = Open();
+    f->alphaField->SetQuietly(wxS("7ab"));
+    Focus(f->alphaField);
+    f->alphaField->SetInsertionPointEnd();
+    RealKey(WXK_BACK);
+    EXPECT_EQ(f->alphaField->GetValue(), wxS("7a"));
+    RealKey(WXK_BACK);
+    EXPECT_EQ(f->alphaField->GetValue(), wxS("7"));
+    EXPECT_DOUBLE_EQ(f->Profile().alpha, 7.0);
+}
+
+TEST_F(ScreenSupersonicTyping, APasteWithRefusedCharactersIsRefusedWhole) {
+    SupersonicPartsFrame* f = Open();
+    // Selects the alpha* field's text and pastes `clip` over it; returns the state before.
+    auto pasteOver = [&](const char* clip) {
+        if (wxTheClipboard->Open()) {
+            wxTheClipboard->SetData(new wxTextDataObject(wxString::FromUTF8(clip)));
+            wxTheClipboard->Close();
+        }
+        Focus(f->alphaField);
+        f->alphaField->SelectAll();
+        const Snapshot before = Take(f, f->alphaField);
+        RealKey('v', wxMOD_CONTROL);
+        Pump(100);
+        return before;
+    };
+    BoxRecorder boxes;
+    for (const char* clip : {"2x5", "3 ", "-"}) {
+        SCOPED_TRACE(clip);
+        const Snapshot before = pasteOver(clip);
+        if (std::string(clip) == "-") {
+            // Only characters the field takes: pasted, and pending like a typed "-".
+            EXPECT_EQ(f->alphaField->GetValue(), wxS("-"));
+            EXPECT_DOUBLE_EQ(f->Profile().alpha, before.alpha);
+        } else {
+            EXPECT_TRUE(Take(f, f->alphaField) == before) << f->alphaField->GetValue();
+        }
+    }
+    // A paste of what the field accepts goes in, with its decimal comma read as a point.
+    pasteOver("2,5");
+    EXPECT_EQ(f->alphaField->GetValue(), wxS("2,5"));
+    EXPECT_DOUBLE_EQ(f->Profile().alpha, 2.5);
+
+    // The middle button pastes the primary selection without a paste event: refused whole too.
+    wxTheClipboard->UsePrimarySelection(true);
+    if (wxTheClipboard->Open()) {
+        wxTheClipboard->SetData(new wxTextDataObject(wxS("4x")));
+        wxTheClipboard->Close();
+    }
+    wxTheClipboard->UsePrimarySelection(false);
+    f->alphaField->SetInsertionPointEnd();
+    const Snapshot before = Take(f, f->alphaField);
+    wxUIActionSimulator sim;
+    sim.MouseMove(f->alphaField->ClientToScreen(wxPoint(4, 4)));
+    Pump(30);
+    sim.MouseClick(wxMOUSE_BTN_MIDDLE);
+    Pump(200);
+    EXPECT_EQ(f->alphaField->GetValue(), before.text);
+    EXPECT_DOUBLE_EQ(f->Profile().alpha, 2.5);
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+}
+
+// Every Mach number below 2 begins with "1", which is out of range: it is pending, not refused.
+TEST_F(ScreenSupersonicTyping, AMachNumberTypedKeyByKeyRaisesNoBox) {
+    SupersonicPartsFrame* f = Open();
+    Focus(f->machField);
+    f->machField->SelectAll();
+    const wxString lift = f->liftShockText->GetLabel();
+    BoxRecorder boxes;
+    wxUIActionSimulator().Text("1.64");
+    WaitFor([&] { return f->machField->GetValue() == wxS("1.64"); }, 2000);
+    Pump(100);
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+    EXPECT_EQ(f->machField->GetValue(), wxS("1.64"));
+    EXPECT_DOUBLE_EQ(f->Profile().mach, 1.64);
+    EXPECT_NE(f->liftShockText->GetLabel(), lift);
+    EXPECT_EQ(Status(f), wxEmptyString);
+}
+
+// A text that no typing can make valid is reported at once; a pending one when the field is
+// left, once, and it stays in the field while the profile keeps the last Mach number taken.
+TEST_F(ScreenSupersonicTyping, UnfinishedAndImpossibleMachNumbers) {
+    SupersonicPartsFrame* f = Open();
+    auto typeOver = [&](const char* text) {
+        Focus(f->machField);
+        f->machField->SelectAll();
+        wxUIActionSimulator().Text(text);
+        WaitFor([&] { return f->machField->GetValue() == wxString(text); }, 2000);
+        Pump(100);
+    };
+    {
+        BoxRecorder boxes;
+        typeOver("6");
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].message,
+                  wxS("Ungültige Eingabe!\n\nBereich für Machzahl : 1 < Ma <= 5 \n\n"));
+    }
+    typeOver("2");
+    EXPECT_DOUBLE_EQ(f->Profile().mach, 2.0);
+    BoxRecorder boxes;
+    typeOver("1");
+    EXPECT_TRUE(boxes.boxes().empty());
+    EXPECT_DOUBLE_EQ(f->Profile().mach, 2.0);
+    RealKey(WXK_TAB);
+    WaitFor([&] { return !boxes.boxes().empty(); }, 2000);
+    Pump(100);
+    ASSERT_EQ(boxes.boxes().size(), 1u);
+    EXPECT_EQ(boxes.boxes()[0].message,
+              wxS("Ungültige Eingabe!\n\nBereich für Machzahl : 1 < Ma <= 5 \n\n"));
+    EXPECT_EQ(f->machField->GetValue(), wxS("1"));
+    EXPECT_DOUBLE_EQ(f->Profile().mach, 2.0);
+    EXPECT_EQ(Status(f), wxS(" Ungültige Eingabe für Machzahl (Bereich: 1 < Ma <= 5 )"));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "support/GuiHarness.h"
 
+#include <X11/extensions/XTest.h>
+#include <gdk/gdkx.h>
 #include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/dcmemory.h>
@@ -12,6 +14,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace luvo::test {
@@ -163,6 +166,30 @@ void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps) {
     SettleRealInput();
 }
 
+void RealBriskDrag(wxWindow* window, wxPoint from, wxPoint to, int steps, int msApart) {
+    // Straight through XTest: the simulator's own moves let the window handle each one before
+    // the next, which a busy window does not.
+    Display* display = GDK_DISPLAY_XDISPLAY(gdk_display_get_default());
+    const auto moveTo = [&](wxPoint client) {
+        const wxPoint p = window->ClientToScreen(client);
+        XTestFakeMotionEvent(display, -1, p.x, p.y, CurrentTime);
+        XSync(display, False);
+    };
+    moveTo(from);
+    Pump(30);
+    XTestFakeButtonEvent(display, 1, True, CurrentTime);
+    XSync(display, False);
+    Pump(30);
+    for (int i = 1; i <= steps; ++i) {
+        wxMilliSleep(msApart);
+        moveTo(wxPoint(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps));
+    }
+    wxMilliSleep(msApart);
+    XTestFakeButtonEvent(display, 1, False, CurrentTime);
+    XSync(display, False);
+    SettleRealInput();
+}
+
 void RealKey(int keyCode, int modifiers) {
     wxUIActionSimulator sim;
     sim.Char(keyCode, modifiers);
@@ -240,9 +267,10 @@ wxImage CaptureFrame(wxTopLevelWindow* frame) {
     return ReadScreen(frame);
 }
 
-wxImage ReadScreen(wxWindow* window) {
+wxImage ReadScreen(wxWindow* window) { return ReadRoot(window->GetScreenRect()); }
+
+wxImage ReadRoot(const wxRect& rect) {
     // Read the pixels from the X server itself; a wxScreenDC can hand back stale content.
-    const wxRect rect = window->GetScreenRect();
     GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y,
                                                    rect.width, rect.height);
     wxImage image(rect.width, rect.height);
@@ -258,6 +286,39 @@ wxImage ReadScreen(wxWindow* window) {
     }
     g_object_unref(pixbuf);
     return image;
+}
+
+namespace {
+
+// Whether the pixel is `colour` laid over white with a coverage of at least a third, as the
+// smoothed edges of slanted lines are.
+bool CoveredBy(const wxImage& image, int x, int y, const wxColour& colour) {
+    const int pixel[3] = {image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y)};
+    const int pure[3] = {colour.Red(), colour.Green(), colour.Blue()};
+    int deepest = 0;
+    for (int c = 1; c < 3; ++c) {
+        if (pure[c] < pure[deepest]) deepest = c;
+    }
+    if (pure[deepest] == 255) return pixel[0] == 255 && pixel[1] == 255 && pixel[2] == 255;
+    const double coverage = (255.0 - pixel[deepest]) / (255.0 - pure[deepest]);
+    if (coverage < 1.0 / 3.0 || coverage > 1.05) return false;
+    for (int c = 0; c < 3; ++c) {
+        if (std::abs(255.0 - coverage * (255.0 - pure[c]) - pixel[c]) > 12) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int CountPixels(const wxImage& image, const wxColour& colour, const wxRect& area) {
+    const wxRect inside = area.Intersect(wxRect(0, 0, image.GetWidth(), image.GetHeight()));
+    int n = 0;
+    for (int y = inside.GetTop(); y <= inside.GetBottom(); ++y) {
+        for (int x = inside.GetLeft(); x <= inside.GetRight(); ++x) {
+            n += CoveredBy(image, x, y, colour);
+        }
+    }
+    return n;
 }
 
 std::string SaveTourImage(const wxImage& image, const std::string& name) {

@@ -92,6 +92,11 @@ void RealClick(wxWindow* window, wxPoint at);
 // Press at `from`, move to `to` in `steps` motions sent as fast as the server takes them, and
 // release there without a pause: the motions arrive faster than the window handles them.
 void RealFastDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 12);
+// A brisk drag as a student's hand makes it while the window is busy redrawing: press at
+// `from` (handled at once), then `steps` moves to `to`, `msApart` milliseconds apart, and the
+// release, all sent while the window handles nothing, so that the toolkit merges the motions as
+// it does while a repaint runs.
+void RealBriskDrag(wxWindow* window, wxPoint from, wxPoint to, int steps = 8, int msApart = 8);
 // A key press and release (wxKeyCode, with wxMOD_* modifiers) to the window with the focus.
 void RealKey(int keyCode, int modifiers = wxMOD_NONE);
 // Shows the frame on top and lets it paint, before real input reaches it.
@@ -179,6 +184,13 @@ wxImage CaptureFrame(wxTopLevelWindow* frame);
 
 // The pixels of the window as the X server holds them now, without any repaint.
 wxImage ReadScreen(wxWindow* window);
+// The pixels of this area of the X root window as the server holds them now: the desktop and
+// the windows over it.
+wxImage ReadRoot(const wxRect& area);
+
+// How many pixels of `area` in the image show this colour drawn on white: the colour itself, or
+// its blend with white at the smoothed edge of a slanted line.
+int CountPixels(const wxImage& image, const wxColour& colour, const wxRect& area);
 
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.

@@ -26,8 +26,18 @@ class TestApp : public wxApp {
     }
 };
 
+// Set by a wx assert that fires while no test runs (start-up, clean-up): the run then fails,
+// since GoogleTest no longer counts a failure added after the tests.
+bool assertOutsideTests = false;
+
 void GtestAssertHandler(const wxString& file, int line, const wxString& func, const wxString& cond,
                         const wxString& msg) {
+    if (::testing::UnitTest::GetInstance()->current_test_info() == nullptr) {
+        std::fprintf(stderr, "wx assert outside the tests in %s (%s:%d): %s %s\n",
+                     func.utf8_str().data(), file.utf8_str().data(), line, cond.utf8_str().data(),
+                     msg.utf8_str().data());
+        assertOutsideTests = true;
+    }
     ADD_FAILURE_AT(file.utf8_str(), line)
         << "wx assert in " << func.utf8_str() << ": " << cond.utf8_str() << " " << msg.utf8_str();
 }
@@ -66,11 +76,12 @@ int main(int argc, char** argv) {
     // window test also checks that numbers keep their decimal point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) setenv("LC_ALL", "de_DE.UTF-8", 1);
     luvo::PrepareDisplayBackend();
+    // Before the toolkit starts, so that not even its start can show the assert box.
+    wxSetAssertHandler(GtestAssertHandler);
     if (!WaitForDisplay(argc, argv) || !wxEntryStart(argc, argv)) {
         std::fprintf(stderr, "wxEntryStart failed: no X display? Run under xvfb-run.\n");
         return 1;
     }
-    wxSetAssertHandler(GtestAssertHandler);
     delete wxLog::SetActiveTarget(new wxLogStderr);
     if (!wxTheApp->CallOnInit()) {
         wxEntryCleanup();
@@ -82,5 +93,5 @@ int main(int argc, char** argv) {
     guard.Unregister();
     wxTheApp->OnExit();
     wxEntryCleanup();
-    return rc;
+    return assertOutsideTests ? 1 : rc;
 }

@@ -113,6 +113,22 @@ TEST(VlmGridFile, RefusesFilesThatDoNotDescribeALattice) {
     EXPECT_TRUE(ParseVlmGridText(Join(tokens)));
 }
 
+TEST(VlmGridFile, ValuesAreWholeTokens) {
+    // The last token is the one whose rest no later read would trip over.
+    for (const char* last : {"0,5", "0.5x", "5e", "1.0.0", "1-2"}) {
+        auto tokens = RectangleGridTokens(2, 4, 3, 4.0, 1.0, 0.05);
+        tokens.back() = last;
+        EXPECT_FALSE(ParseVlmGridText(Join(tokens))) << last;
+    }
+    for (const char* last : {"0.5", "-5e-1", "+.5", ".50"}) {
+        auto tokens = RectangleGridTokens(2, 4, 3, 4.0, 1.0, 0.05);
+        tokens.back() = last;
+        const auto grid = ParseVlmGridText(Join(tokens));
+        ASSERT_TRUE(grid) << last;
+        EXPECT_EQ(std::fabs(grid->tables.stationBirnbaum[20].back()), 0.5) << last;
+    }
+}
+
 TEST(VlmGridFile, RefusedOrMissingFileRunsNothing) {
     luvo::test::ScopedWorkDir work;
     auto tokens = RectangleGridTokens(2, 4, 3, 4.0, 1.0, 0.05);

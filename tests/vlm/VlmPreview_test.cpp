@@ -192,10 +192,14 @@ TEST(VlmPreview, DegenerateInputsDrawWhatTheyCan) {
 }
 
 using Writes = std::vector<std::tuple<VlmDragField, std::string>>;
-Writes PlanformDrag(const VlmWingInputs& in, int x, int y) {
+Writes Of(const std::vector<VlmDragWrite>& writes) {
     Writes out;
-    for (const VlmDragWrite& w : PlanformDragWrites(in, x, y)) out.emplace_back(w.field, w.text);
+    for (const VlmDragWrite& w : writes) out.emplace_back(w.field, w.text);
     return out;
+}
+// A press and a motion at the same place.
+Writes PlanformDrag(const VlmWingInputs& in, int x, int y) {
+    return Of(PlanformDragWrites(in, PickPlanformHandle(in, x, y), x, y));
 }
 
 TEST(VlmPreview, PlanformDragRules) {
@@ -226,15 +230,84 @@ TEST(VlmPreview, PlanformDragRules) {
 }
 
 TEST(VlmPreview, FrontDragMovesOnlyTheNearbyDihedralHandle) {
-    std::string text;
     // The handle of the default wing stands 10.5 pixels up; 10 pixels above it: 9.46 degrees.
-    ASSERT_TRUE(FrontDragWrite(5, 120, -20, &text));
-    EXPECT_EQ(text, "9.46");
-    ASSERT_TRUE(FrontDragWrite(5, 120, -10, &text));
-    EXPECT_EQ(text, "4.76");
-    EXPECT_FALSE(FrontDragWrite(5, 120, -31, &text));  // 20 pixels away
-    EXPECT_FALSE(FrontDragWrite(5, 100, -10, &text));
-    EXPECT_FALSE(FrontDragWrite(std::nan(""), 120, -10, &text));
+    EXPECT_TRUE(PickDihedralHandle(5, 120, -20));
+    EXPECT_EQ(DihedralDragText(-20), "9.46");
+    EXPECT_TRUE(PickDihedralHandle(5, 120, -10));
+    EXPECT_EQ(DihedralDragText(-10), "4.76");
+    EXPECT_FALSE(PickDihedralHandle(5, 120, -31));  // 20 pixels away
+    EXPECT_FALSE(PickDihedralHandle(5, 100, -10));
+    EXPECT_FALSE(PickDihedralHandle(std::nan(""), 120, -10));
+}
+
+// The handle picked at the press follows the pointer until the release, wherever the press
+// rules would pick another handle or none; the chords still grow by 0.01 at every motion where
+// those rules say so, whatever is held.
+TEST(VlmPreview, HeldPlanformHandleFollowsThePointer) {
+    const VlmWingInputs in;  // yL = 34.98, yT = 54.98 below the root trailing edge
+    const auto held = [](WingPlanformHandle h) { return luvo::DragHandle(h); };
+    EXPECT_EQ(PickPlanformHandle(in, 120, 34), held(kWingSweepHandle));
+    EXPECT_EQ(PickPlanformHandle(in, 120, 55), held(kWingTipHandle));
+    EXPECT_EQ(PickPlanformHandle(in, 0, -40), held(kWingRootHandle));
+    EXPECT_EQ(PickPlanformHandle(in, 60, -40), 0u);
+    const struct {
+        const char* what;
+        WingPlanformHandle handle;
+        int x, y;
+        Writes writes;
+    } cases[] = {
+        // atan((53 + 40) / 120): where a press would pick the tip trailing edge.
+        {"sweep 19 pixels down", kWingSweepHandle, 120, 53, {{VlmDragField::Sweep, "37.78"}}},
+        {"sweep far beside the tip", kWingSweepHandle, 60, -40, {{VlmDragField::Sweep, "0.00"}}},
+        {"tip chord up to the leading edge",
+         kWingTipHandle,
+         120,
+         40,
+         {{VlmDragField::TipChord, "0.13"}}},
+        {"root beside its column", kWingRootHandle, 60, -50, {{VlmDragField::RootChord, "1.25"}}},
+        {"root behind the line 3 pixels ahead", kWingRootHandle, 60, 0, {}},
+        {"sweep held, the root chord grows",
+         kWingSweepHandle,
+         0,
+         0,
+         {{VlmDragField::RootChord, "1.01"}, {VlmDragField::Sweep, "18.43"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(Of(PlanformDragWrites(in, held(c.handle), c.x, c.y)), c.writes);
+    }
+    // A tip chord of 10 pixels or less is not dragged but grows, also while it is held.
+    VlmWingInputs shortTip;
+    shortTip.tipChord = 0.25;
+    EXPECT_EQ(Of(PlanformDragWrites(shortTip, held(kWingTipHandle), 120, 80)),
+              Writes({{VlmDragField::TipChord, "0.26"}}));
+}
+
+// The mouse events of a drag in the order the toolkit gives them.
+TEST(VlmPreview, ViewDragsHoldTheirHandleFromPressToRelease) {
+    const VlmWingInputs in;
+    WingPlanformDrag planform;
+    EXPECT_TRUE(planform.Handle(in, {true, false, false, 120, 34}).empty());
+    EXPECT_EQ(Of(planform.Handle(in, {false, true, false, 120, 53})),
+              Writes({{VlmDragField::Sweep, "37.78"}}));
+    // The release where the last motion was adds nothing; one beyond it is the last step.
+    EXPECT_TRUE(planform.Handle(in, {false, false, true, 120, 53}).empty());
+    EXPECT_TRUE(planform.Handle(in, {false, true, false, 120, 70}).empty());
+    EXPECT_TRUE(planform.Handle(in, {true, false, false, 0, -40}).empty());
+    EXPECT_EQ(Of(planform.Handle(in, {false, true, false, 0, -44})),
+              Writes({{VlmDragField::RootChord, "1.10"}}));
+    EXPECT_EQ(Of(planform.Handle(in, {false, false, true, 0, -60})),
+              Writes({{VlmDragField::RootChord, "1.50"}}));
+
+    WingDihedralDrag dihedral;
+    EXPECT_EQ(dihedral.Handle(5, {true, false, false, 120, -31}), "");  // 20 pixels away
+    EXPECT_EQ(dihedral.Handle(5, {false, true, false, 120, -10}), "");
+    EXPECT_FALSE(dihedral.Dragging());
+    EXPECT_EQ(dihedral.Handle(5, {true, false, false, 120, -10}), "");
+    EXPECT_EQ(dihedral.Handle(5, {false, true, false, 120, -40}), "18.43");
+    EXPECT_TRUE(dihedral.Dragging());
+    EXPECT_EQ(dihedral.Handle(5, {false, false, true, 120, -60}), "26.57");
+    EXPECT_FALSE(dihedral.Dragging());
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
+#include <utility>
 
 #include "support/RecordingPainter.h"
 
@@ -137,6 +139,24 @@ TEST(VlmSpanLoadPlot, CurvesOnTheirScalesAndTheEllipse) {
     EXPECT_TRUE(ellipse[0].brush.transparent);
 }
 
+// Negative lift draws the comparison ellipse as the mirror image below the axis.
+TEST(VlmSpanLoadPlot, EllipseOfNegativeLiftLiesBelowTheAxis) {
+    VlmResults r = SmallRun();
+    for (auto* v : {&r.spanCa, &r.spanCirculation}) {
+        for (double& x : *v) x = -x;
+    }
+    r.liftPerSpan = -r.liftPerSpan;
+    RecordingPainter p;
+    DrawVlmSpanLoad(p, r);
+    const auto ellipse = p.Of(DrawStep::EllipticArc);
+    ASSERT_EQ(ellipse.size(), 1u);
+    EXPECT_EQ(std::make_tuple(ellipse[0].x1, ellipse[0].y1, ellipse[0].x2, ellipse[0].y2),
+              std::make_tuple(-120, static_cast<int>(-240 * 0.3 / (VlmPi * 0.2)), 240,
+                              static_cast<int>(480 * 0.3 / (VlmPi * 0.2))));
+    EXPECT_EQ(std::make_pair(ellipse[0].start, ellipse[0].end), std::make_pair(180.0, 360.0));
+    EXPECT_EQ(p.LinesIn(PlotPen::Green())[1].y1, 60);
+}
+
 TEST(VlmSpanLoadPlot, WingWithoutLiftStillDrawsBothAxes) {
     VlmResults r = SmallRun();
     r.spanCa.assign(4, 0.0);
@@ -152,6 +172,13 @@ TEST(VlmSpanLoadPlot, WingWithoutLiftStillDrawsBothAxes) {
     const auto ca = p.LinesIn(PlotPen::Red());
     ASSERT_EQ(ca.size(), 3u + 1u);
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(ca[i].y1, 0);
+
+    // Its comparison ellipse has no height: none is drawn, also for a lift of rounding noise.
+    EXPECT_TRUE(p.Of(DrawStep::EllipticArc).empty());
+    r.liftPerSpan = 1e-17;
+    RecordingPainter noise;
+    DrawVlmSpanLoad(noise, r);
+    EXPECT_TRUE(noise.Of(DrawStep::EllipticArc).empty());
 
     // A value without number is left out and does not set the scale.
     VlmResults holes = SmallRun();

@@ -6,6 +6,8 @@
 
 #include <limits>
 
+#include "common/WxPlotPainter.h"
+#include "vlm/VlmResultPlots.h"
 #include "vlm/VlmResultsFrame.h"
 #include "vlm/VlmRunWindows.h"
 #include "vlm/VlmWindowFixture.h"
@@ -94,6 +96,41 @@ TEST_F(VlmResultsFrameTest, LayoutInfoAndClose) {
     Click(f->closeButton);
     Settle();
     EXPECT_FALSE(ref);
+}
+
+// Lift of 0, of rounding noise and negative lift: the span plot paints in its own handler
+// without a failed check; the elliptic comparison is left out without lift and drawn below the
+// axis, with the circulation, for negative lift.
+TEST_F(VlmResultsFrameTest, SpanPlotOfAWingWithoutAndWithNegativeLift) {
+    const wxColour grey(192, 192, 192);
+    const wxColour green(0, 128, 0);
+    // Canvas pixels around the origin (160, 110): above the axis (between the arrow heads and
+    // the labels of the x axis), and below it left of the legend.
+    const wxRect above(41, 40, 238, 46);
+    const wxRect belowLeft(41, 113, 94, 65);
+    const struct {
+        double factor;  // of the default loads
+        bool below;
+    } cases[] = {{0.0, false}, {1e-17, false}, {-1.0, true}};
+    for (const auto& c : cases) {
+        auto r = Results(-1.0);
+        r->spanCirculation = {0.05, 0.2, 0.2, 0.05};  // apart from the ca curve
+        for (auto* v : {&r->spanCa, &r->spanCirculation}) {
+            for (double& x : *v) x *= c.factor;
+        }
+        r->liftPerSpan *= c.factor;
+        VlmResultsFrame* f = VlmOpenResultsWindow(r);
+        Pump();
+        f->spanLoadCanvas->Refresh();
+        f->spanLoadCanvas->Update();
+        const wxImage img =
+            RenderToImage(330, 200, [&](wxDC& dc) { DrawOn(dc, DrawVlmSpanLoad, *f->Results()); });
+        EXPECT_EQ(CountPixels(img, grey, above), 0) << c.factor;
+        EXPECT_EQ(CountPixels(img, green, above), 0) << c.factor;
+        EXPECT_EQ(CountPixels(img, grey, belowLeft) > 20, c.below) << c.factor;
+        EXPECT_EQ(CountPixels(img, green, belowLeft) > 20, c.below) << c.factor;
+        f->Destroy();
+    }
 }
 
 // The plots on the screen: the cp axis's zero line lies 110 pixels down the canvas on the fixed

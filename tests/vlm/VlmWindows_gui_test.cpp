@@ -358,29 +358,47 @@ TEST_F(VlmGeometryDragTest, PlanformHandlesFollowTheMouse) {
     EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.0"));
     EXPECT_EQ(f->planformCanvas->lastMouseY, -50);
 
+    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(0, -40), true);
     Move(f->planformCanvas, wxPoint(0, -40), origin, true);
     EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.00"));
     // Along the root trailing edge the chord grows by 0.01 per motion event.
     for (int i = 0; i < 5; ++i) Move(f->planformCanvas, wxPoint(i - 2, 0), origin, true);
     EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.05"));
 
+    SendMouse(f->planformCanvas, wxEVT_LEFT_UP, origin + wxPoint(2, 0), false);
+
     // The tip trailing edge handle to y = 60: the tip chord from the sweep line, in metres.
     SetText(f->rootChordField, wxS("1.0"));
     const double yL = 120 * std::tan(32 * kDeg) - 40;
+    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(120, 55), true);
     Move(f->planformCanvas, wxPoint(120, 60), origin, true);
     EXPECT_EQ(f->tipChordField->GetValue(), Two((60 - yL) * 6 / 240));
+    SendMouse(f->planformCanvas, wxEVT_LEFT_UP, origin + wxPoint(120, 60), false);
+    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(121, 30), true);
     Move(f->planformCanvas, wxPoint(121, 0), origin, true);
     EXPECT_EQ(f->sweepField->GetValue(), Two(std::atan(40 / 120.0) / kDeg));
+    // Held, the sweep handle follows the pointer down to where a press would pick the tip
+    // trailing edge, and the tip chord stays.
+    const wxString tipChord = f->tipChordField->GetValue();
+    Move(f->planformCanvas, wxPoint(121, 80), origin, true);
+    EXPECT_EQ(f->sweepField->GetValue(), Two(std::atan(120 / 120.0) / kDeg));
+    EXPECT_EQ(f->tipChordField->GetValue(), tipChord);
 }
 
 TEST_F(VlmGeometryDragTest, DihedralHandleAndRedrawsOfAllFourViews) {
     const wxPoint origin(160, 110);
     const double handleY = -120 * std::tan(5 * kDeg);
     const int up = static_cast<int>(handleY) - 10;
-    Move(f->frontViewCanvas, wxPoint(120, static_cast<int>(handleY) - 20), origin, true);
-    EXPECT_EQ(f->dihedralField->GetValue(), wxS("5"));  // 20 pixels away: nothing
+    // A press 20 pixels away picks nothing, and the drag moves nothing.
+    SendMouse(f->frontViewCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(120, up - 10), true);
+    Move(f->frontViewCanvas, wxPoint(120, static_cast<int>(handleY)), origin, true);
+    EXPECT_EQ(f->dihedralField->GetValue(), wxS("5"));
+    SendMouse(f->frontViewCanvas, wxEVT_LEFT_UP, origin + wxPoint(120, static_cast<int>(handleY)),
+              false);
 
     const int before[4] = {paints[0], paints[1], paints[2], paints[3]};
+    SendMouse(f->frontViewCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(120, static_cast<int>(handleY)),
+              true);
     Move(f->frontViewCanvas, wxPoint(120, up), origin, true);
     const double dihedral = -std::atan(up / 120.0) / kDeg;
     EXPECT_GT(dihedral, 5);
@@ -423,6 +441,44 @@ TEST_F(ScreenVlmGeometry, RealDragOfTheRootHandleSetsTheChordAndShowsIt) {
     ASSERT_TRUE(reached) << f->rootChordField->GetValue() << " at "
                          << f->planformCanvas->lastMouseY;
     // The handle is drawn red at its new place, 60 pixels above the root trailing edge.
+    const wxImage shot = CaptureFrame(f);
+    const wxPoint at = f->planformCanvas->GetScreenPosition() - f->GetScreenPosition() +
+                       wxPoint(160 - 2, 160 - 60 - 2);
+    EXPECT_EQ(shot.GetRed(at.x, at.y), 255);
+    EXPECT_EQ(shot.GetGreen(at.x, at.y), 0);
+}
+
+// The tip leading-edge handle of the default wing (120, 34) dragged briskly 19 pixels
+// downstream, eight moves 8 ms apart while the window is busy: the toolkit merges the motions,
+// and the sweep picked at the press follows the pointer to y = 53, where a press would pick the
+// tip trailing edge. The sweep is the angle of the leading edge from the root leading edge
+// (40 pixels ahead of the origin) to the pointer; the tip chord stays.
+TEST_F(ScreenVlmGeometry, BriskDragOfTheSweepHandleKeepsTheSweep) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    wxToolTip::Enable(false);
+    CaptureFrame(f);
+    const wxPoint origin(160, 160);
+    RealBriskDrag(f->planformCanvas, origin + wxPoint(120, 34), origin + wxPoint(120, 53));
+    wxToolTip::Enable(true);
+    EXPECT_EQ(f->sweepField->GetValue(), Two(std::atan((53 + 40) / 120.0) / kDeg));
+    EXPECT_EQ(f->tipChordField->GetValue(), wxS("0.5"));
+    EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.0"));
+}
+
+// "1,5" is how a German student writes 1.5: the wing gets a root chord of 1.5 m, and the preview
+// draws the root handle where a drag to 1.50 m puts it.
+TEST_F(ScreenVlmGeometry, ARootChordTypedWithADecimalCommaIsOneAndAHalfMetres) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    wxToolTip::Enable(false);
+    CaptureFrame(f);
+    f->rootChordField->SetFocus();
+    WaitFor([&] { return wxWindow::FindFocus() == f->rootChordField; }, 1000);
+    f->rootChordField->SelectAll();
+    wxUIActionSimulator().Text("1,5");
+    const bool typed = WaitFor([&] { return f->rootChordField->GetValue() == wxS("1,5"); }, 3000);
+    wxToolTip::Enable(true);
+    ASSERT_TRUE(typed) << f->rootChordField->GetValue();
+    EXPECT_DOUBLE_EQ(f->Inputs().rootChord, 1.5);
     const wxImage shot = CaptureFrame(f);
     const wxPoint at = f->planformCanvas->GetScreenPosition() - f->GetScreenPosition() +
                        wxPoint(160 - 2, 160 - 60 - 2);

@@ -236,11 +236,12 @@ TEST_F(Panel3dGeometryTest, DragsWriteTheirFieldsAndRedrawAllFourViews) {
     const wxPoint top(160, 160);
     // Tip leading-edge handle raised to the root leading edge's height: no sweep.
     const int tipLe = static_cast<int>(120 * std::tan(32 * kDeg) - 40);
-    SendMouse(f->planformCanvas, wxEVT_MOTION, top + wxPoint(120, tipLe), true);
+    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, top + wxPoint(120, tipLe), true);
     SendMouse(f->planformCanvas, wxEVT_MOTION, top + wxPoint(120, -40), true);
+    SendMouse(f->planformCanvas, wxEVT_LEFT_UP, top + wxPoint(120, -40), false);
     EXPECT_EQ(f->sweepField->GetValue(), wxS("0.00"));
-    // Now the tip runs from -40 to -20: below its trailing edge the tip chord follows.
-    SendMouse(f->planformCanvas, wxEVT_MOTION, top + wxPoint(120, 0), true);
+    // Now the tip runs from -40 to -20: pressed below its trailing edge, the tip chord follows.
+    Drag(f->planformCanvas, top + wxPoint(120, -18), top + wxPoint(120, 0), 2);
     EXPECT_EQ(f->tipChordField->GetValue(), Two(40 * 6 / 240.0));
     // At the root, at or behind y = -3, each motion adds 0.01.
     for (int i = 0; i < 3; ++i) {
@@ -253,8 +254,9 @@ TEST_F(Panel3dGeometryTest, DragsWriteTheirFieldsAndRedrawAllFourViews) {
 
     const wxPoint front(160, 110);
     const int before[4] = {paints[0], paints[1], paints[2], paints[3]};
-    // From the handle upward in steps of less than 17 pixels to y = -100.
+    // Pressed on the handle, then upward in steps to y = -100.
     int y = static_cast<int>(-120 * std::tan(5 * kDeg));
+    SendMouse(f->frontViewCanvas, wxEVT_LEFT_DOWN, front + wxPoint(120, y), true);
     while (y > -100) {
         y = std::max(y - 10, -100);
         SendMouse(f->frontViewCanvas, wxEVT_MOTION, front + wxPoint(120, y), true);

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <tuple>
+#include <utility>
 
 #include "panel3d/solver/Panel3dModel.h"
 #include "support/RecordingPainter.h"
@@ -93,6 +95,50 @@ TEST(Panel3dSpanLoadPlot, CurvesScalesAndTheEllipse) {
     EXPECT_EQ(ellipse[0].end, 180);
     EXPECT_EQ(ellipse[0].pen, PlotPen::LightGrey());
     EXPECT_TRUE(ellipse[0].brush.transparent);
+}
+
+// Negative lift: the loads and the elliptic comparison below the axis, the ellipse the mirror
+// image of the one of the opposite lift; without lift (a symmetric wing at zero incidence,
+// rounding noise) there is no ellipse to draw.
+TEST(Panel3dSpanLoadPlot, EllipseOfNegativeLiftIsMirroredAndOfNoLiftLeftOut) {
+    const Panel3dSpanSeries up = SpanRun();
+    Panel3dSpanSeries down = up;
+    for (auto* v : {&down.stripLift, &down.stripCirculation}) {
+        for (double& x : *v) x = -x;
+    }
+    down.totalLiftCirculation = -up.totalLiftCirculation;
+    RecordingPainter above, below;
+    DrawPanel3dSpanLoad(above, up);
+    DrawPanel3dSpanLoad(below, down);
+    const auto a = above.Of(DrawStep::EllipticArc);
+    const auto b = below.Of(DrawStep::EllipticArc);
+    ASSERT_EQ(a.size(), 1u);
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(std::make_tuple(b[0].x1, b[0].y1, b[0].x2, b[0].y2),
+              std::make_tuple(a[0].x1, a[0].y1, a[0].x2, a[0].y2));
+    EXPECT_EQ(std::make_pair(b[0].start, b[0].end), std::make_pair(180.0, 360.0));
+    const auto gamma = CurveLines(below, PlotPen::StockGreen(), -20);
+    ASSERT_EQ(gamma.size(), 5u);
+    EXPECT_EQ(gamma[0].y1, 45);
+
+    for (double lift : {0.0, -0.0, 1e-17, -1e-17}) {
+        Panel3dSpanSeries none = SpanRun();
+        for (auto* v : {&none.stripLift, &none.stripCirculation}) {
+            for (double& x : *v) x = lift;
+        }
+        none.totalLiftCirculation = lift;
+        RecordingPainter p;
+        DrawPanel3dSpanLoad(p, none);
+        EXPECT_TRUE(p.Of(DrawStep::EllipticArc).empty()) << lift;
+        EXPECT_NE(p.FindText("Gamma_elliptisch"), nullptr);
+        // ca and Gamma lie on the axis, against their floors.
+        for (const PlotPen& pen : {PlotPen::StockRed(), PlotPen::StockGreen()}) {
+            const auto lines = CurveLines(p, pen, -20);
+            ASSERT_EQ(lines.size(), 5u) << lift;
+            for (const DrawStep& l : lines)
+                EXPECT_EQ(std::make_pair(l.y1, l.y2), std::make_pair(0, 0));
+        }
+    }
 }
 
 TEST(Panel3dSpanLoadPlot, SmallMaximaAreDrawnAgainstTheFloors) {

@@ -11,6 +11,7 @@
 #include <limits>
 
 #include "common/CpPlot.h"
+#include "common/WxPlotPainter.h"
 #include "panel3d/results/Panel3dPolarResultsFrame.h"
 #include "panel3d/results/Panel3dResultsFrame.h"
 #include "panel3d/solver/Panel3dEvaluationRecord.h"
@@ -30,15 +31,16 @@ void Settle() {
     Pump(20);
 }
 
-// The default wing with N chordwise and M spanwise panels solved at each angle (flat wake, half
-// model), evaluated in the task mode as a run does it.
-Panel3dRun SolvedRun(int n, int m, int mode, std::vector<double> alphas) {
+// The default wing (changed by `change` when given) with N chordwise and M spanwise panels
+// solved at each angle (flat wake, half model), evaluated in the task mode as a run does it.
+Panel3dRun SolvedRun(int n, int m, int mode, std::vector<double> alphas,
+                     void (*change)(Panel3dModel&) = nullptr) {
     Panel3dRun run;
     run.evaluator = std::make_shared<Panel3dPolarEvaluator>();
     run.evaluator->SetFlowState(30, 1.5e-5, mode, alphas.front(), 2, alphas.size(), 90, 30, 5, 300,
                                 0.8);
     for (size_t p = 0; p < alphas.size(); ++p) {
-        run.model = panel3d_test::PreparedWing(n, m, 5, 1, alphas[p]);
+        run.model = panel3d_test::PreparedWing(n, m, 5, 1, alphas[p], change);
         EXPECT_TRUE(run.model && panel3d_test::SolveRun(*run.model, 0));
         run.evaluator->SetOperatingPoint(alphas[p], static_cast<int>(p) + 1);
         run.evaluator->EvaluateProfileDrag(*run.model);
@@ -76,7 +78,80 @@ Panel3dRun SpeedPolar() {
     return run;
 }
 
+// Repaints the canvas through its own paint handler, as uncovering the window does.
+void Repaint(wxWindow* canvas) {
+    canvas->Refresh();
+    canvas->Update();
+}
+
+const wxColour kCurveRed(255, 0, 0);
+const wxColour kCurveGreen(0, 255, 0);
+const wxColour kEllipseGrey(192, 192, 192);
+// Canvas pixels of the centred plots (origin 160, 110): the plot above its x axis (between the
+// arrow heads and the labels of the x axis), the axis row, and the part below the axis left of
+// the legend.
+const wxRect kAboveAxis(41, 40, 238, 46);
+const wxRect kAxisRow(41, 110, 238, 1);
+const wxRect kBelowAxisLeft(41, 113, 94, 65);
+
 class Panel3dResultsTest : public GuiTest {};
+
+// A symmetric wing at 0 degrees has no lift, at -4 degrees negative lift. The window's plots
+// paint in their own handlers without a failed check; without lift ca and Gamma lie on the axis
+// and there is no elliptic comparison, with negative lift it is drawn below the axis.
+TEST_F(Panel3dResultsTest, SpanPlotOfAWingWithoutAndWithNegativeLift) {
+    const struct {
+        double alpha;
+        bool below;
+    } cases[] = {{0.0, false}, {-4.0, true}};
+    for (const auto& c : cases) {
+        const Panel3dRun run = SolvedRun(4, 4, 0, {c.alpha}, panel3d_test::MakeSymmetric);
+        EXPECT_EQ(std::fabs(run.model->totalLift) < 1e-12, !c.below) << run.model->totalLift;
+        auto* f = dynamic_cast<Panel3dResultsFrame*>(Panel3dShowResultsWindow(0, run));
+        ASSERT_NE(f, nullptr);
+        Pump();
+        Repaint(f->spanLoadCanvas);
+        Repaint(f->pressureCanvas);
+        const wxImage img = RenderToImage(330, 200, [&](wxDC& dc) {
+            DrawOn(dc, DrawPanel3dSpanLoad, Panel3dSpanSeriesOf(f->Run()));
+        });
+        EXPECT_EQ(CountPixels(img, kEllipseGrey, kAboveAxis), 0) << c.alpha;
+        for (const wxColour& colour : {kCurveRed, kCurveGreen}) {
+            EXPECT_EQ(CountPixels(img, colour, kAboveAxis), 0) << c.alpha;
+        }
+        if (c.below) {
+            EXPECT_GT(CountPixels(img, kEllipseGrey, kBelowAxisLeft), 20);
+            EXPECT_GT(CountPixels(img, kCurveGreen, kBelowAxisLeft), 20);
+        } else {
+            EXPECT_EQ(CountPixels(img, kEllipseGrey, kBelowAxisLeft), 0);
+            EXPECT_EQ(CountPixels(img, kCurveGreen, kBelowAxisLeft), 0);
+            EXPECT_GT(CountPixels(img, kCurveGreen, kAxisRow), 100);
+        }
+        f->Destroy();
+    }
+}
+
+// A lift polar of a symmetric wing through zero lift: the window paints without a failed check,
+// and the pressure-point curve leaves out the point at 0 degrees, which has no position, instead
+// of dipping to the axis there.
+TEST_F(Panel3dResultsTest, LiftPolarThroughZeroLiftLeavesOutThePressurePointThere) {
+    const Panel3dRun run = SolvedRun(4, 3, 1, {-4, -2, 0, 2, 4}, panel3d_test::MakeSymmetric);
+    auto* f = dynamic_cast<Panel3dPolarResultsFrame*>(Panel3dShowResultsWindow(1, run));
+    ASSERT_NE(f, nullptr);
+    Pump();
+    Repaint(f->liftAlphaCanvas);
+    Repaint(f->dragPolarCanvas);
+    const wxImage img = RenderToImage(330, 200, [&](wxDC& dc) {
+        DrawOn(dc, DrawPanel3dLiftAlpha, Panel3dPolarSeriesOf(f->Run()));
+    });
+    // alpha -4 to 4 spans x 40 to 280, the point at 0 degrees lies at x 160; the legend is
+    // further down.
+    EXPECT_EQ(CountPixels(img, kCurveGreen, wxRect(105, 0, 111, 140)), 0);
+    EXPECT_GT(CountPixels(img, kCurveGreen, wxRect(41, 0, 58, 140)), 10);
+    EXPECT_GT(CountPixels(img, kCurveGreen, wxRect(222, 0, 58, 140)), 10);
+    // cA runs straight through zero at 0 degrees.
+    EXPECT_GT(CountPixels(img, kCurveRed, wxRect(105, 0, 111, 140)), 50);
+}
 
 TEST_F(Panel3dResultsTest, SingleStateShowsItsRunsValues) {
     const Panel3dRun run = SingleState();
@@ -321,6 +396,11 @@ TEST_F(ScreenPanel3dResults, Tour) {
     auto* single = dynamic_cast<Panel3dResultsFrame*>(Panel3dShowResultsWindow(0, SingleState()));
     SaveTourShot(single, "panel3d_results");
     single->Destroy();
+    // A symmetric wing at 0 degrees: no lift, so no elliptic comparison curve.
+    auto* zeroLift =
+        Panel3dShowResultsWindow(0, SolvedRun(4, 4, 0, {0.0}, panel3d_test::MakeSymmetric));
+    SaveTourShot(zeroLift, "panel3d_results_zero_lift");
+    zeroLift->Destroy();
     auto* coarse =
         dynamic_cast<Panel3dResultsFrame*>(Panel3dShowResultsWindow(0, SingleState(0.95)));
     CaptureFrame(coarse);

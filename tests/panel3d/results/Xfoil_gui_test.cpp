@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -389,6 +390,25 @@ TEST_F(XfoilWindowsTest, FilesChosenInALongWorkingFolderGoToXfoilWithShortNames)
 namespace {
 
 class ScreenXfoilWindows : public XfoilWindowsTest {};
+
+// Alt+S in the file window does what its menu says and closes it; the mnemonic of "&Starten"
+// must not get the key, which would rewrite the inputs and delete the run's XFOIL results.
+TEST_F(ScreenXfoilWindows, AltSClosesTheFileWindowAndTouchesNoFile) {
+    const Panel3dRun run = SolvedRun({2});
+    XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
+    const std::string result = MakeXfoilFileNames(files->Names(), 0, 0).result;
+    std::ofstream(result) << "XFOIL polar\n";
+    Present(files);
+    // The focus where a click or Tab leaves it; there GTK gave Alt+S to the button's mnemonic.
+    files->startButton->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == files->startButton; }, 2000));
+    RealKey('s', wxMOD_ALT);
+    Settle();
+    EXPECT_EQ(FindFrame(wxS("XFOIL Dateien")), nullptr);
+    EXPECT_EQ(FindFrame(wxS("XFOIL ausfuehren")), nullptr);
+    EXPECT_EQ(ReadFileBytes(result), "XFOIL polar\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+}
 
 TEST_F(ScreenXfoilWindows, Tour) {
     wxUIActionSimulator().MouseMove(1270, 1010);

@@ -115,6 +115,9 @@ TEST(Panel3dGridPoints, BrokenBodiesFailAndLeaveTheCornersAsTheyWere) {
     auto replaceFirstBodyNumber = [&](const std::string& token) {
         return header + token + good.substr(good.find(' ', header.size()));
     };
+    auto replaceLastNumber = [&](const std::string& token) {
+        return good.substr(0, good.find_last_of(' ') + 1) + token;
+    };
     const struct {
         const char* what;
         std::string text;
@@ -129,6 +132,8 @@ TEST(Panel3dGridPoints, BrokenBodiesFailAndLeaveTheCornersAsTheyWere) {
         {"inf", replaceFirstBodyNumber("-inf")},
         {"beyond a double", replaceFirstBodyNumber("1e999")},
         {"lone sign", replaceFirstBodyNumber("-")},
+        {"decimal comma as the last token", replaceLastNumber("0,5")},
+        {"unit glued to the last token", replaceLastNumber("0.5m")},
     };
     ASSERT_TRUE(NewModel(2, 2)->ReadGridPointsText(good));
     for (const auto& c : cases) {

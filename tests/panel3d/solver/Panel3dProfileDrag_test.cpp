@@ -2,13 +2,18 @@
 
 #include <cmath>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "panel3d/solver/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
+#include "panel3d/solver/Panel3dXfoil.h"
+#include "support/TempDir.h"
 #include "tests/panel3d/solver/Panel3dSolverFixtures.h"
 #include "tests/panel3d/solver/Panel3dTestGrids.h"
 
@@ -439,6 +444,71 @@ TEST(Panel3dProfileDrag, NeutralPointNeedsDifferentEndLifts) {
         e.EvaluateProfileDrag(*w);  // totalLift 0.4 at every point
     }
     EXPECT_TRUE(std::isnan(e.NeutralPoint()));
+}
+
+// l_DP = -l_ref cMy / cA has no value without lift: a lift of rounding noise, with its moment
+// dropped as noise or not, leaves the pressure point without a position instead of placing it
+// at 0 or beyond every scale.
+TEST(Panel3dProfileDrag, PressurePointNeedsLift) {
+    const struct {
+        double lift, moment, pressurePoint;  // NaN: none
+    } cases[] = {
+        {0.4, -0.1, 0.8 * 0.1 / 0.4}, {-0.2, 0.05, 0.8 * 0.05 / 0.2}, {2e-7, -1e-7, 0.4},
+        {1e-17, 0.0, std::nan("")},   {-1e-17, -0.0, std::nan("")},   {0.0, 0.0, std::nan("")},
+        {1e-17, -0.05, std::nan("")}, {-9e-8, 0.02, std::nan("")},
+    };
+    auto w = PlateWing({{1.0, 1.0, 1.0}, {1.0, 0.0, -1.0}, {kProfile, kProfile}});
+    auto e = Evaluator(30, 1.5e-5, 1, std::size(cases));
+    for (size_t k = 0; k < std::size(cases); ++k) {
+        w->totalLift = cases[k].lift;
+        w->momentY = cases[k].moment;
+        e.SetOperatingPoint(static_cast<double>(k), static_cast<int>(k) + 1);
+        e.EvaluateProfileDrag(*w);
+        const auto r = e.Record();
+        const double expected = cases[k].pressurePoint;
+        for (double ldp : {r->GetTotalCoefficient(5), r->GetPointLdp(static_cast<int>(k))}) {
+            if (std::isnan(expected)) {
+                EXPECT_TRUE(std::isnan(ldp)) << k << ": " << ldp;
+            } else {
+                EXPECT_NEAR(ldp, expected, 1e-12) << k;
+            }
+        }
+    }
+}
+
+// A symmetric wing solved at -4 to 4 degrees: no pressure point at 0 degrees, the same one at
+// opposite angles (by symmetry), and the coefficient file says so instead of showing l_DP = 0.
+TEST(Panel3dProfileDrag, SymmetricWingWithoutLiftHasNoPressurePointInRecordOrFile) {
+    luvo::test::ScopedWorkDir work;
+    const double alphas[] = {-4, -2, 0, 2, 4};
+    auto e = Evaluator(30, 1.5e-5, 1, 5);
+    for (int p = 0; p < 5; ++p) {
+        auto w = panel3d_test::PreparedWing(4, 3, 1, 1, alphas[p], panel3d_test::MakeSymmetric);
+        ASSERT_NE(w, nullptr);
+        ASSERT_TRUE(panel3d_test::SolveRun(*w, 0));
+        e.SetOperatingPoint(alphas[p], p + 1);
+        e.EvaluateProfileDrag(*w);
+    }
+    const auto r = e.Record();
+    EXPECT_LT(std::fabs(r->GetPointCa(2)), 1e-12);
+    EXPECT_GT(r->GetPointCa(4), 0.1);
+    EXPECT_TRUE(std::isnan(r->GetPointLdp(2))) << r->GetPointLdp(2);
+    for (int p : {0, 1}) {
+        EXPECT_GT(r->GetPointLdp(p), 0.1) << p;
+        EXPECT_NEAR(r->GetPointLdp(p), r->GetPointLdp(4 - p), 1e-9) << p;
+    }
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", *r));
+    std::istringstream file(luvo::test::ReadFileBytes("beiwerte.dat"));
+    std::vector<std::string> ldpColumn;
+    for (std::string line; std::getline(file, line);) {
+        std::istringstream words(line);
+        std::vector<std::string> row{std::istream_iterator<std::string>(words), {}};
+        if (row.size() == 7 && row[0] != "ca") ldpColumn.push_back(row[6]);
+    }
+    ASSERT_EQ(ldpColumn.size(), 5u);
+    EXPECT_EQ(ldpColumn[2], "nan");
+    EXPECT_EQ(ldpColumn[0], ldpColumn[4]);
+    EXPECT_NE(ldpColumn[0], "nan");
 }
 
 // The default wing solved: every section finite, the stagnation near the leading edge, the

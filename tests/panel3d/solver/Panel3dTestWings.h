@@ -47,4 +47,12 @@ inline std::shared_ptr<Panel3dModel> DefaultWing(int n, int m, int wakeRows = 1,
     return w;
 }
 
+// Changes the default wing into one without camber and twist: at zero angle of attack it has
+// no lift.
+inline void MakeSymmetric(Panel3dModel& w) {
+    w.rootCamber = w.tipCamber = 0.0;
+    w.rootIncidence = w.tipIncidence = 0.0;
+    w.dihedral = 0.0;
+}
+
 }  // namespace panel3d_test
