@@ -44,7 +44,14 @@ void Run(benchmark::State& state, int steps) {
 void BM_Panel3dFlatRun(benchmark::State& state) { Run(state, 0); }
 void BM_Panel3dRelaxedRun8(benchmark::State& state) { Run(state, 8); }
 
-std::vector<double> DominantMatrix(int order);
+std::vector<double> DominantMatrix(int order) {
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::vector<double> a(static_cast<size_t>(order) * order);
+    for (double& v : a) v = value(random);
+    for (int i = 0; i < order; ++i) a[luvo::ColumnMajor(i, i, order)] += order;
+    return a;
+}
 
 void BM_Panel3dFactorOfTheSameOrder(benchmark::State& state) {
     const int order = static_cast<int>(2 * state.range(0) * state.range(1));
@@ -54,15 +61,6 @@ void BM_Panel3dFactorOfTheSameOrder(benchmark::State& state) {
         benchmark::DoNotOptimize(lu.Factor(a, order));
     }
     state.counters["unknowns"] = order;
-}
-
-std::vector<double> DominantMatrix(int order) {
-    std::mt19937 random(7);
-    std::uniform_real_distribution<double> value(-1.0, 1.0);
-    std::vector<double> a(static_cast<size_t>(order) * order);
-    for (double& v : a) v = value(random);
-    for (int i = 0; i < order; ++i) a[luvo::ColumnMajor(i, i, order)] += order;
-    return a;
 }
 
 double Seconds(std::chrono::steady_clock::duration d) {

@@ -22,6 +22,17 @@ Panel3dPanel Face(const Panel3dVector& c, const Panel3dVector& a, const Panel3dV
 // The unit square c0 = (0,0,0), c1 = (0,1,0), c2 = (1,1,0), c3 = (1,0,0), normal +z.
 Panel3dPanel UnitSquare() { return Face({0.5, 0.5, 0}, {1, 0, 0}, {0, 1, 0}); }
 
+// A skewed planar quadrilateral, tilted out of every axis plane.
+Panel3dPanel Skewed() {
+    Panel3dPanel p;
+    p.SetCorner(0, {0.1, 0.0, 0.05});
+    p.SetCorner(1, {0.0, 1.2, 0.3});
+    p.SetCorner(2, {0.9, 1.0, 0.35});
+    p.SetCorner(3, {1.1, -0.1, 0.05});
+    p.ComputeGeometry();
+    return p;
+}
+
 // A panel whose planar corners alone are set: the velocity kernels read nothing else.
 Panel3dPanel Segments(const Panel3dVector (&c)[4], double mu) {
     Panel3dPanel p;
@@ -94,12 +105,7 @@ TEST(Panel3dKernels, ClosedFormsMatchQuadrature) {
 // far-field rule: every region where the pass takes a shortcut (point forms, one set of corner
 // terms for both, a second set for a clamped distance).
 TEST(Panel3dKernels, BothPotentialsInOnePassEqualTheSeparateKernels) {
-    Panel3dPanel skewed;
-    skewed.SetCorner(0, {0.1, 0.0, 0.05});
-    skewed.SetCorner(1, {0.0, 1.2, 0.3});
-    skewed.SetCorner(2, {0.9, 1.0, 0.35});
-    skewed.SetCorner(3, {1.1, -0.1, 0.05});
-    skewed.ComputeGeometry();
+    const Panel3dPanel skewed = Skewed();
     const Panel3dPanel square = UnitSquare();
     const double d = 5 * square.meanDiagonal;
     const Panel3dVector points[] = {
@@ -114,7 +120,7 @@ TEST(Panel3dKernels, BothPotentialsInOnePassEqualTheSeparateKernels) {
         {9.0, -4.0, 1e-12},                    // far, in the plane
         {3.0, -2.0, 4.0},                      // far
     };
-    for (const Panel3dPanel* p : {&square, static_cast<const Panel3dPanel*>(&skewed)}) {
+    for (const Panel3dPanel* p : {&square, &skewed}) {
         for (const Panel3dVector& q : points) {
             const bool far = p->IsFarField(q);
             const Panel3dPanel::Potentials u = p->UnitPotentials(q);
@@ -154,13 +160,7 @@ TEST(Panel3dKernels, ClosedBoxDoubletsSumToOneInsideAndZeroOutside) {
 }
 
 TEST(Panel3dKernels, SourceVelocityIsTheGradientOfThePotential) {
-    // A skewed planar quadrilateral, tilted out of every axis plane.
-    Panel3dPanel p;
-    p.SetCorner(0, {0.1, 0.0, 0.05});
-    p.SetCorner(1, {0.0, 1.2, 0.3});
-    p.SetCorner(2, {0.9, 1.0, 0.35});
-    p.SetCorner(3, {1.1, -0.1, 0.05});
-    p.ComputeGeometry();
+    Panel3dPanel p = Skewed();
     p.sourceStrength = 0.7;
     p.doubletStrength = -1.3;
     const double core = 0.01;

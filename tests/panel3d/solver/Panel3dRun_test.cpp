@@ -36,6 +36,21 @@ Panel3dFlowState SingleState(double alpha) {
     return f;
 }
 
+// A speed polar as the method window sets it: the two angles -10 and +10 deg, then the speeds.
+Panel3dFlowState SpeedPolar(double speedMin, double speedMax, int speeds) {
+    Panel3dFlowState f;
+    f.taskMode = 2;
+    f.alphaStar = -10;
+    f.alphaStep = 20;
+    f.angleCount = 2;
+    f.pointCount = speeds;
+    f.speedMin = speedMin;
+    f.speedMax = speedMax;
+    f.speedCount = speeds;
+    f.wingLoading = 300;
+    return f;
+}
+
 // An evaluator as the method window's "&OK" leaves it for the flow state.
 std::shared_ptr<Panel3dPolarEvaluator> EvaluatorFor(const Panel3dFlowState& f) {
     auto e = std::make_shared<Panel3dPolarEvaluator>();
@@ -157,16 +172,7 @@ TEST_F(Panel3dRunTest, LiftPolarSolvesEachAngleAsASingleStateWouldAndWritesAfter
 }
 
 TEST_F(Panel3dRunTest, SpeedPolarFliesEachSpeedAtTheLiftItsWingLoadingDemands) {
-    Panel3dFlowState flow;
-    flow.taskMode = 2;
-    flow.alphaStar = -10;
-    flow.alphaStep = 20;
-    flow.angleCount = 2;
-    flow.pointCount = 5;
-    flow.speedMin = 30;
-    flow.speedMax = 90;
-    flow.speedCount = 5;
-    flow.wingLoading = 300;
+    const Panel3dFlowState flow = SpeedPolar(30, 90, 5);
     // The lift curve bends: the straight line through -10 and +10 deg alone misses the demand
     // at every speed, most at the highest.
     for (const int wakeMode : {0, 1}) {
@@ -218,16 +224,8 @@ TEST_F(Panel3dRunTest, SpeedPolarFliesEachSpeedAtTheLiftItsWingLoadingDemands) {
 }
 
 TEST_F(Panel3dRunTest, SpeedPolarFliesADemandBeyondReachAtTheClosestAngle) {
-    Panel3dFlowState flow;
-    flow.taskMode = 2;
-    flow.alphaStar = -10;
-    flow.alphaStep = 20;
-    flow.angleCount = 2;
-    flow.pointCount = 3;
-    flow.speedMin = 2;  // cA 122 demanded: no angle gives it
-    flow.speedMax = 60;
-    flow.speedCount = 3;
-    flow.wingLoading = 300;
+    // At 2 m/s the wing loading demands cA 122: no angle gives it.
+    const Panel3dFlowState flow = SpeedPolar(2, 60, 3);
     const auto evaluator = EvaluatorFor(flow);
     const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(flow), evaluator.get(), nullptr);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
