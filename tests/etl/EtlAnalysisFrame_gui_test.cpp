@@ -586,36 +586,20 @@ TEST_F(EtlAnalysisFrameTest, ControlsDoNotOverlap) {
 // leading edges swept -45 degrees, the chord shrinking outwards).
 TEST_F(EtlAnalysisFrameTest, QuarterChordSweepsStayInsideTheirBox) {
     EtlAnalysisFrame* f = OpenAnalysis();
-    wxStaticBox* box = nullptr;
-    for (wxStaticBox* b : FindAll<wxStaticBox>(f->GetPanel())) {
-        if (b->GetLabel() == wxS("t/4-Linie")) box = b;
-    }
+    wxStaticBox* box = FindBox(f->GetPanel(), wxS("t/4-Linie"));
     ASSERT_NE(box, nullptr);
-    const wxRect inside = box->GetRect().Deflate(2);
-    auto check = [&](const char* what) {
-        SCOPED_TRACE(what);
-        std::vector<wxStaticText*> texts;
-        for (wxStaticText* t : FindAll<wxStaticText>(f->GetPanel())) {
-            if (box->GetRect().Contains(t->GetPosition())) texts.push_back(t);
-        }
-        ASSERT_EQ(texts.size(), 9u);
-        for (size_t i = 0; i < texts.size(); ++i) {
-            EXPECT_TRUE(inside.Contains(texts[i]->GetRect())) << Utf8(texts[i]->GetLabel());
-            for (size_t j = i + 1; j < texts.size(); ++j) {
-                EXPECT_FALSE(texts[i]->GetRect().Intersects(texts[j]->GetRect()))
-                    << Utf8(texts[i]->GetLabel()) << " / " << Utf8(texts[j]->GetLabel());
-            }
-        }
-    };
-    check("defaults");
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>()) << "defaults";
     for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
         SetText(sweep, wxS("-45"));
     }
     SetText(f->chordBField, wxS("1.5"));
     SetText(f->chordCField, wxS("1.0"));
     SetText(f->chordDField, wxS("0.5"));
-    for (wxStaticText* value : f->sweepLabels) EXPECT_EQ(value->GetLabel().length(), 5u);
-    check("five characters");
+    for (wxStaticText* value : f->sweepLabels) {
+        EXPECT_EQ(value->GetLabel().length(), 5u);
+        EXPECT_TRUE(box->GetRect().Contains(value->GetPosition()));
+    }
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>()) << "five characters";
 }
 
 class ScreenEtlAnalysis : public EtlAnalysisFrameTest {};

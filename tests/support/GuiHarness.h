@@ -14,6 +14,7 @@
 #include <wx/msgdlg.h>
 #include <wx/radiobox.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -62,6 +63,13 @@ wxButton* FindButton(wxWindow* root, const wxString& label);
 
 // Labels of every static text of the window, in creation order.
 std::vector<wxString> StaticTexts(wxWindow* root);
+
+// What crowds a static box: of the controls beside it (other boxes aside) whose top-left corner
+// lies in it, each pair that overlaps ("a / b") and each that reaches the box's border ("a: at
+// the border"), named by their labels; empty when all keep clear.
+std::vector<std::string> CrowdingInBox(wxStaticBox* box);
+// The box of this label under `root`, nullptr when there is none.
+wxStaticBox* FindBox(wxWindow* root, const wxString& label);
 
 // Top-level frames that are open (not scheduled for destruction), oldest first.
 std::vector<wxFrame*> OpenFrames();
