@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include "common/NumberText.h"
+#include "common/PlotTextLayout.h"
 
 namespace {
 
@@ -51,7 +55,18 @@ void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip&
     px.Text("cp", -140, -90);
     px.Line(140, y0, 135, y0 + 5);
     px.Line(140, y0, 135, y0 - 5);
-    px.Text("x / t_lokal", 116, y0 + 10);
+    // A deep suction peak brings the chord axis down to the legend: its name moves aside.
+    PlotTextLayout axisName(px.Area());
+    for (const auto& [text, y] :
+         {std::pair("cp Wurzel", 51), std::pair("cp Randbogen rechts", 68)}) {
+        const PlotSize size = px.TextSize(text);
+        axisName.Keep({48, y, size.width, size.height});
+    }
+    axisName.KeepLine(-120, y0, 140, y0);
+    axisName.KeepLine(120, y0 + 5, 120, y0 - 5);
+    const PlotSize one = px.TextSize("1");
+    axisName.Keep({117, y0 - 20, one.width, one.height});
+    PlaceText(px, axisName, "x / t_lokal", 116, y0 + 10);
     px.Text("1", 117, y0 - 20);
     px.Line(120, y0 + 5, 120, y0 - 5);
 
@@ -59,9 +74,23 @@ void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip&
     px.Line(-120, -80, -115, -75);
     px.Line(-120, -80, -125, -75);
     if (scaled) {
-        px.Number("%1.2f", 1.0 - n, -155, -69);
-        px.Number("%1.2f", 1.0, -152, 55);
-        px.Number("%1.2f", 0.0, -152, 55 - k);
+        // Only the labels that fit: the top and the zero line always, the bottom one (1.00) when
+        // the zero line is far enough above it. Steps of a few pixels put them on each other.
+        PlotTextLayout labels(px.Area());
+        const auto fits = [&](const char* text, int x, int y) {
+            const PlotSize size = px.TextSize(text);
+            const PlotRect box{x, y, size.width, size.height};
+            if (!labels.Free(box)) return false;
+            labels.Keep({x, y - 1, size.width, size.height + 2});  // a pixel clear above and below
+            return true;
+        };
+        const std::string top = luvo::FormatResult("%1.2f", 1.0 - n);
+        fits(top.c_str(), -155, -69);
+        fits("0.00", -152, 55 - k);
+        const bool bottomFits = fits("1.00", -152, 55);
+        px.Text(top, -155, -69);
+        if (bottomFits) px.Text("1.00", -152, 55);
+        px.Text("0.00", -152, 55 - k);
         for (int i = 0; i <= n; ++i) {
             const int y = 60 - (120 * i) / n;
             px.Line(-115, y, -125, y);

@@ -1,0 +1,85 @@
+#include "common/PlotTextLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/NumberText.h"
+
+namespace {
+
+struct Offset {
+    int dx;
+    int dy;
+};
+
+// Every offset of at most kReach pixels along each axis, nearest first; among equally near ones
+// the smaller vertical move first, then left before right and up before down.
+const std::vector<Offset>& OffsetsNearestFirst() {
+    static const std::vector<Offset> offsets = [] {
+        const int reach = PlotTextLayout::kReach;
+        std::vector<Offset> all;
+        for (int dy = -reach; dy <= reach; ++dy) {
+            for (int dx = -reach; dx <= reach; ++dx) all.push_back({dx, dy});
+        }
+        std::sort(all.begin(), all.end(), [](const Offset& a, const Offset& b) {
+            const int da = a.dx * a.dx + a.dy * a.dy;
+            const int db = b.dx * b.dx + b.dy * b.dy;
+            if (da != db) return da < db;
+            if (std::abs(a.dy) != std::abs(b.dy)) return std::abs(a.dy) < std::abs(b.dy);
+            if (a.dx != b.dx) return a.dx < b.dx;
+            return a.dy < b.dy;
+        });
+        return all;
+    }();
+    return offsets;
+}
+
+}  // namespace
+
+void PlotTextLayout::KeepLine(int x1, int y1, int x2, int y2) {
+    const int left = std::min(x1, x2);
+    const int top = std::min(y1, y2);
+    Keep({left, top, std::max(x1, x2) - left + 1, std::max(y1, y2) - top + 1});
+}
+
+bool PlotTextLayout::Free(const PlotRect& r) const {
+    if (!area_.Contains(r)) return false;
+    for (const PlotRect& k : kept_) {
+        if (k.Intersects(r)) return false;
+    }
+    return true;
+}
+
+PlotRect PlotTextLayout::Place(PlotSize size, int x, int y) {
+    PlotRect box{x, y, size.width, size.height};
+    bool found = false;
+    for (const Offset& o : OffsetsNearestFirst()) {
+        const PlotRect candidate{x + o.dx, y + o.dy, size.width, size.height};
+        if (Free(candidate)) {
+            box = candidate;
+            found = true;
+            break;
+        }
+    }
+    if (!found) {
+        // Nothing free nearby: at least the whole text inside the area.
+        box.x = std::max(area_.x, std::min(box.x, area_.Right() - box.width));
+        box.y = std::max(area_.y, std::min(box.y, area_.Bottom() - box.height));
+    }
+    kept_.push_back(box);
+    return box;
+}
+
+PlotRect PlaceText(PlotPixels& px, PlotTextLayout& layout, const std::string& text, double x,
+                   double y) {
+    if (!px.Drawable(x) || !px.Drawable(y)) return {};
+    const PlotRect box = layout.Place(px.TextSize(text), static_cast<int>(x), static_cast<int>(y));
+    px.Text(text, box.x, box.y);
+    return box;
+}
+
+PlotRect PlaceNumber(PlotPixels& px, PlotTextLayout& layout, const char* fmt, double value,
+                     double x, double y) {
+    return PlaceText(px, layout, luvo::FormatResult(fmt, value), x, y);
+}
