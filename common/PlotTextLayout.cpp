@@ -44,7 +44,6 @@ void PlotTextLayout::KeepLine(int x1, int y1, int x2, int y2) {
 }
 
 bool PlotTextLayout::Free(const PlotRect& r) const {
-    if (!area_.Contains(r)) return false;
     for (const PlotRect& k : kept_) {
         if (k.Intersects(r)) return false;
     }
@@ -56,7 +55,7 @@ PlotRect PlotTextLayout::Place(PlotSize size, int x, int y) {
     bool found = false;
     for (const Offset& o : OffsetsNearestFirst()) {
         const PlotRect candidate{x + o.dx, y + o.dy, size.width, size.height};
-        if (Free(candidate)) {
+        if (area_.Contains(candidate) && Free(Spaced(candidate))) {
             box = candidate;
             found = true;
             break;
@@ -67,8 +66,17 @@ PlotRect PlotTextLayout::Place(PlotSize size, int x, int y) {
         box.x = std::max(area_.x, std::min(box.x, area_.Right() - box.width));
         box.y = std::max(area_.y, std::min(box.y, area_.Bottom() - box.height));
     }
-    kept_.push_back(box);
+    kept_.push_back(Spaced(box));
     return box;
+}
+
+void KeepTexts(PlotPixels& px, PlotTextLayout& layout, const std::vector<PlotText>& texts) {
+    for (const PlotText& t : texts) {
+        if (!px.Drawable(t.x) || !px.Drawable(t.y)) continue;
+        const PlotSize size = px.TextSize(t.text);
+        layout.Keep(PlotTextLayout::Spaced(
+            {static_cast<int>(t.x), static_cast<int>(t.y), size.width, size.height}));
+    }
 }
 
 PlotRect PlaceText(PlotPixels& px, PlotTextLayout& layout, const std::string& text, double x,

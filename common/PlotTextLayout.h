@@ -8,6 +8,13 @@
 
 #include "common/PlotPainter.h"
 
+// A text and the place of its top-left corner.
+struct PlotText {
+    std::string text;
+    double x = 0;
+    double y = 0;
+};
+
 class PlotTextLayout {
   public:
     // The farthest a text moves along each axis.
@@ -21,18 +28,29 @@ class PlotTextLayout {
     // A horizontal or vertical line from (x1, y1) to (x2, y2), both ends included.
     void KeepLine(int x1, int y1, int x2, int y2);
 
-    // The box of this size at the corner (x, y) when it lies inside the area and clear of all that
-    // is kept; else at the nearest corner where it does (fewest pixels moved), or, when there is
-    // none within kReach, at (x, y) moved into the area. The box is kept from then on.
+    // The box of this size at the corner (x, y) when it lies inside the area and, with its
+    // spacing, clear of all that is kept; else at the nearest corner where it does (fewest pixels
+    // moved), or, when there is none within kReach, at (x, y) moved into the area. The box is
+    // kept from then on, with its spacing.
     PlotRect Place(PlotSize size, int x, int y);
 
-    // Whether a box lies inside the area and clear of all that is kept.
+    // Whether a box is clear of all that is kept.
     bool Free(const PlotRect& r) const;
+
+    // A text's box with the room that keeps it from reading as one word with a neighbour on its
+    // left or right.
+    static PlotRect Spaced(const PlotRect& r) {
+        return r.width > 0 ? PlotRect{r.x - 2, r.y, r.width + 4, r.height} : r;
+    }
 
   private:
     PlotRect area_;
     std::vector<PlotRect> kept_;
 };
+
+// Keeps the boxes of texts drawn (or to be drawn) where they are; places that are not finite are
+// left out.
+void KeepTexts(PlotPixels& px, PlotTextLayout& layout, const std::vector<PlotText>& texts);
 
 // Draws the text at the place that the layout gives it (nothing for a place that is not finite)
 // and returns the box it took.

@@ -206,10 +206,13 @@ EtlAnalysisFrame::EtlAnalysisFrame(const wxString& title, const wxPoint& pos, co
         AddText(subscript, 360 + panel->GetTextExtent(line.Left(gapAt)).x, y + 4);
     }
 
+    // The plan form is 20 pixels taller than the fixed layout had it, so that the trailing edge
+    // of the default wing (swept 15 degrees) stays on the canvas; the twist plot below gives up
+    // 3 pixels and moves down within its box.
     chordCanvas =
-        new EtlAnalysisChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 20), wxSize(280, 155));
+        new EtlAnalysisChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 20), wxSize(280, 175));
     twistCanvas =
-        new EtlAnalysisTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 185), wxSize(280, 155));
+        new EtlAnalysisTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 198), wxSize(280, 152));
     circulationCanvas = new EtlAnalysisCirculationCanvas(panel, *this, wxID_ANY, wxPoint(30, 385),
                                                          wxSize(280, 170));
     AddFileControls(wxS(" GammaUndCa.dat "), wxPoint(440, 550), kIdChooseFile, wxPoint(347, 544));

@@ -15,7 +15,7 @@ std::tuple<int, int, int, int> Of(const PlotRect& r) {
 
 // A 20 x 10 text preferred at (x, y) in the area (0, 0)-(99, 49), where a box (40, 20, 10, 10)
 // and a vertical line at x = 70 are kept: it stays where it is free and otherwise moves by the
-// fewest pixels to a free place inside the area.
+// fewest pixels to a free place inside the area, 2 pixels clear of things left and right of it.
 TEST(PlotTextLayout, EachTextTakesTheFreePlaceNearestToItsOwn) {
     const struct {
         int x, y;
@@ -23,8 +23,8 @@ TEST(PlotTextLayout, EachTextTakesTheFreePlaceNearestToItsOwn) {
     } cases[] = {
         {5, 5, 5, 5},      // free
         {35, 15, 35, 10},  // overlaps the box by 5 rows: up 5
-        {45, 22, 50, 22},  // into the box from the right: right 5
-        {60, 30, 50, 30},  // across the line: left of it (10 pixels) rather than right (11)
+        {45, 22, 45, 30},  // into the box: down 8 (7 to the right would touch the line)
+        {60, 30, 48, 30},  // across the line: left of it (12 pixels) rather than right (13)
         {90, -3, 80, 0},   // beyond two edges: down 3, left 10
     };
     for (const auto& c : cases) {

@@ -50,10 +50,15 @@ class RecordingPainter : public PlotPainter {
         Add(DrawStep::Text, x, y, 0, 0).text = text;
     }
     PlotSize TextSize(const std::string& text) override { return measure(text); }
-    PlotRect Area() override { return {-originX_, -originY_, canvas.width, canvas.height}; }
+    PlotRect Area() override {
+        return {canvas.x - originX_, canvas.y - originY_, canvas.width, canvas.height};
+    }
     void Clip(const PlotRect& r) override { Add(DrawStep::Clip, r.x, r.y, r.width, r.height); }
     void Unclip() override { Add(DrawStep::Unclip, 0, 0, 0, 0); }
 
+    // Texts that take no room: nothing ever has to make way for them, so every text stays at the
+    // place the plot gives it.
+    static PlotSize NoRoom(const std::string&) { return {0, 0}; }
     // Without a display: 6 pixels per character and 13 pixels high, about the plots' small font.
     static PlotSize EstimatedTextSize(const std::string& text) {
         int characters = 0;
@@ -94,8 +99,8 @@ class RecordingPainter : public PlotPainter {
     int smallFontSelections = 0;
     // What TextSize answers; window tests put the real font's extents here.
     std::function<PlotSize(const std::string&)> measure = EstimatedTextSize;
-    // The size of the drawing area that Area() reports.
-    PlotSize canvas{10000, 10000};
+    // The drawing area that Area() reports, in device pixels; by default far around the origin.
+    PlotRect canvas{-5000, -5000, 10000, 10000};
 
   private:
     DrawStep& Add(DrawStep::Kind kind, int x1, int y1, int x2, int y2) {
