@@ -51,20 +51,24 @@ bool PlotTextLayout::Free(const PlotRect& r) const {
 }
 
 PlotRect PlotTextLayout::Place(PlotSize size, int x, int y) {
-    PlotRect box{x, y, size.width, size.height};
-    bool found = false;
-    for (const Offset& o : OffsetsNearestFirst()) {
-        const PlotRect candidate{x + o.dx, y + o.dy, size.width, size.height};
-        if (area_.Contains(candidate) && Free(Spaced(candidate))) {
-            box = candidate;
-            found = true;
-            break;
+    const auto nearestFree = [&](int x0, int y0, PlotRect& found) {
+        for (const Offset& o : OffsetsNearestFirst()) {
+            const PlotRect candidate{x0 + o.dx, y0 + o.dy, size.width, size.height};
+            if (area_.Contains(candidate) && Free(Spaced(candidate))) {
+                found = candidate;
+                return true;
+            }
         }
-    }
-    if (!found) {
-        // Nothing free nearby: at least the whole text inside the area.
-        box.x = std::max(area_.x, std::min(box.x, area_.Right() - box.width));
-        box.y = std::max(area_.y, std::min(box.y, area_.Bottom() - box.height));
+        return false;
+    };
+    PlotRect box{x, y, size.width, size.height};
+    if (!nearestFree(x, y, box)) {
+        // Far outside the area: the free place nearest to where it enters the area, or that
+        // place itself, so that at least the whole text is on the canvas.
+        const int inX = std::max(area_.x, std::min(x, area_.Right() - size.width));
+        const int inY = std::max(area_.y, std::min(y, area_.Bottom() - size.height));
+        box = {inX, inY, size.width, size.height};
+        nearestFree(inX, inY, box);
     }
     kept_.push_back(Spaced(box));
     return box;

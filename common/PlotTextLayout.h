@@ -30,8 +30,9 @@ class PlotTextLayout {
 
     // The box of this size at the corner (x, y) when it lies inside the area and, with its
     // spacing, clear of all that is kept; else at the nearest corner where it does (fewest pixels
-    // moved), or, when there is none within kReach, at (x, y) moved into the area. The box is
-    // kept from then on, with its spacing.
+    // moved). When there is none within kReach, the same search starts from (x, y) moved into the
+    // area, and the box stays there when it finds nothing either. The box is kept from then on,
+    // with its spacing.
     PlotRect Place(PlotSize size, int x, int y);
 
     // Whether a box is clear of all that is kept.

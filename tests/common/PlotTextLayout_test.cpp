@@ -37,12 +37,14 @@ TEST(PlotTextLayout, EachTextTakesTheFreePlaceNearestToItsOwn) {
     }
 }
 
-// A placed text is kept: the next one moves around it. Without any free place within reach a
-// text stays at its own place, moved inside the area.
+// A placed text is kept: the next one moves around it. A text far outside the area goes to the
+// free place nearest to where it enters the area; without any free place it stays there.
 TEST(PlotTextLayout, PlacedTextsAreKeptAndAFullAreaLeavesTheTextInside) {
     PlotTextLayout layout({0, 0, 100, 50});
     EXPECT_EQ(Of(layout.Place({20, 10}, 10, 10)), std::make_tuple(10, 10, 20, 10));
     EXPECT_EQ(Of(layout.Place({20, 10}, 12, 12)), std::make_tuple(12, 20, 20, 10));
+    layout.Keep({80, 0, 20, 15});
+    EXPECT_EQ(Of(layout.Place({20, 10}, 90, -200)), std::make_tuple(80, 15, 20, 10));
 
     PlotTextLayout full({0, 0, 100, 50});
     full.Keep({0, 0, 100, 50});

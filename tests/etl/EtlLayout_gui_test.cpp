@@ -119,6 +119,7 @@ TEST_F(EtlLayout, PlanformTextsKeepClearAndTheDefaultWingFits) {
         const wxRect titleBox(kEtlChordTitle.x, kEtlChordTitle.y, title.width, title.height);
         EXPECT_EQ(CrowdedTexts(rec, canvas, {{"title", titleBox}}), std::vector<std::string>());
         EXPECT_EQ(TextsOnLines(rec, PlotPen::StockBlack()), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, PlotPen::StockRed()), std::vector<std::string>());  // arrow
         EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
     }
 
