@@ -24,7 +24,8 @@ CpPlotStrip Strip(double cpMin) {
 
 // Steps of 1 to 60 pixels: from a gentle peak to one of cp -37 (39 steps 3 pixels apart) and
 // beyond the 120 steps of the deepest axis. The top and zero-line labels stay; the bottom one
-// only while it keeps clear of the zero line's.
+// only while it keeps clear of the zero line's. The zero line, low on a deep axis, runs through
+// no text (the legend moves above it).
 TEST(CpPlotLabels, ScaledAxisLabelsOnlyWhatFits) {
     const struct {
         double cpMin;
@@ -38,6 +39,7 @@ TEST(CpPlotLabels, ScaledAxisLabelsOnlyWhatFits) {
         RecordingPainter p = MeasuringPainter(wxSize(330, 200));
         DrawCpPlot(p, Strip(c.cpMin), Strip(0.0), true);
         EXPECT_EQ(CrowdedTexts(p, wxSize(330, 200)), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(p, PlotPen::StockBlack()), std::vector<std::string>());
         EXPECT_NE(p.FindText(c.top), nullptr);
         EXPECT_NE(p.FindText("0.00"), nullptr);
         EXPECT_EQ(p.FindText("1.00") != nullptr, c.bottomLabelled);
