@@ -636,6 +636,15 @@ TEST_F(ScreenEtlAnalysis, RealDragsEndWhereThePointerEnds) {
     f->twistCanvas->UnsetToolTip();
     Pump(300);
     SaveTourShot(f, "etl_analysis_dragged");
+    // Leading edges swept forward by 45 degrees, the chord shrinking outwards: quarter-chord
+    // sweeps of five characters, a plan form that climbs out of the canvas.
+    for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+        SetText(sweep, wxS("-45"));
+    }
+    SetText(f->chordBField, wxS("1.5"));
+    SetText(f->chordCField, wxS("1.0"));
+    SetText(f->chordDField, wxS("0.5"));
+    SaveTourShot(f, "etl_analysis_negative_sweeps");
 }
 
 // Through the X server: with phi_VK1 = 0 the trailing edge of B lies at the span axis, so the

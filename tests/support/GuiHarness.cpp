@@ -269,9 +269,12 @@ wxImage CaptureFrame(wxTopLevelWindow* frame) {
     return ReadScreen(frame);
 }
 
-wxImage ReadScreen(wxWindow* window) {
+wxImage ReadScreen(wxWindow* window) { return ReadScreenRect(window->GetScreenRect()); }
+
+wxImage ReadWholeScreen() { return ReadScreenRect(wxRect(wxPoint(0, 0), wxGetDisplaySize())); }
+
+wxImage ReadScreenRect(const wxRect& rect) {
     // Read the pixels from the X server itself; a wxScreenDC can hand back stale content.
-    const wxRect rect = window->GetScreenRect();
     GdkPixbuf* pixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rect.x, rect.y,
                                                    rect.width, rect.height);
     wxImage image(rect.width, rect.height);

@@ -187,6 +187,10 @@ wxImage CaptureFrame(wxTopLevelWindow* frame);
 
 // The pixels of the window as the X server holds them now, without any repaint.
 wxImage ReadScreen(wxWindow* window);
+// The whole screen as the X server holds it now.
+wxImage ReadWholeScreen();
+// A rectangle of the screen (screen coordinates) as the X server holds it now.
+wxImage ReadScreenRect(const wxRect& rect);
 
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.
