@@ -1,6 +1,27 @@
 #include "common/TwistPlotLabels.h"
 
+#include <cmath>
+
 #include "common/NumberText.h"
+
+void AddTwistAngleLabels(TwistPlotFrame& frame, double alphaA, double negativeX) {
+    static const char* const kLeft[6] = {"3.0", "2.0", "1.0", "0.0", "-1.0", "-2.0"};
+    for (int k = 0; k < 6; ++k) {
+        frame.fixed.push_back({kLeft[k], k < 4 ? -21.0 : negativeX, -67.0 + 20 * k});
+        frame.fixed.push_back({luvo::FormatResult("%2.1f", alphaA + 3 - k), 208, -67.0 + 20 * k});
+    }
+}
+
+void AddTwistTitle(TwistPlotFrame& frame, const PlotText& title) {
+    if (!title.text.empty()) frame.window.push_back({title.text, title.x - 45, title.y - 90});
+}
+
+void AddTwistHandle(TwistPlotFrame& frame, double x, double y) {
+    constexpr double kFar = 1.0e6;
+    if (std::isfinite(x) && std::isfinite(y) && std::fabs(x) < kFar && std::fabs(y) < kFar) {
+        frame.handles.push_back({static_cast<int>(x), static_cast<int>(y), 4, 4});
+    }
+}
 
 std::vector<std::string> TwistPlotSpanLabels(double span) {
     return {luvo::FormatResult("%2.1f", span * 0.25), luvo::FormatResult("%2.1f", span * 0.5)};

@@ -20,6 +20,16 @@ struct TwistPlotFrame {
     double span = 0;                // b [m], labelled "%2.1f" at b/4 and b/2
 };
 
+// The tick labels: the angles relative to the root, "3.0" to "-2.0" (the negative ones at
+// negativeX), on the left, and the absolute angles about the root angle alphaA ("%2.1f") at
+// x = 208 on the right, 20 pixels apart from y = -67.
+void AddTwistAngleLabels(TwistPlotFrame& frame, double alphaA, double negativeX);
+// The window's title, given in canvas pixels; the plots have their origin at (45, 90).
+void AddTwistTitle(TwistPlotFrame& frame, const PlotText& title);
+// A handle square with its top-left corner at (x, y); one that is no number or far off the
+// canvas is left out.
+void AddTwistHandle(TwistPlotFrame& frame, double x, double y);
+
 // The texts of the span labels, b/4 first.
 std::vector<std::string> TwistPlotSpanLabels(double span);
 

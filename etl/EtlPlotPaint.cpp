@@ -398,19 +398,11 @@ TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, doub
                {"alfa", 188, -84},
                {"g", 206, -81},
                {"[\xc2\xb0]", 213, -86}};
-    static const char* const kLeft[6] = {"3.0", "2.0", "1.0", "0.0", "-1.0", "-2.0"};
-    for (int k = 0; k < 6; ++k) {
-        f.fixed.push_back({kLeft[k], k < 4 ? -21.0 : -24.0, -67.0 + 20 * k});
-        f.fixed.push_back({luvo::FormatResult("%2.1f", alphaA + 3 - k), 208, -67.0 + 20 * k});
-    }
-    if (!title.text.empty()) f.window.push_back({title.text, title.x - 45, title.y - 90});
-    const double corners[3][2] = {{xB - 2, yB}, {xC - 2, yC}, {198, yD}};
-    for (const auto& c : corners) {
-        if (std::isfinite(c[0]) && std::isfinite(c[1]) && std::fabs(c[0]) < kFarAway &&
-            std::fabs(c[1]) < kFarAway) {
-            f.handles.push_back({static_cast<int>(c[0]), static_cast<int>(c[1]), 4, 4});
-        }
-    }
+    AddTwistAngleLabels(f, alphaA, -24);
+    AddTwistTitle(f, title);
+    AddTwistHandle(f, xB - 2, yB);
+    AddTwistHandle(f, xC - 2, yC);
+    AddTwistHandle(f, 198, yD);
     return f;
 }
 

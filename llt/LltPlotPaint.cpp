@@ -117,22 +117,15 @@ void DrawTexts(Plot& p, const std::vector<PlotText>& texts) {
 TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB, double yC,
                           double yD, const PlotText& title) {
     TwistPlotFrame f;
-    if (!title.text.empty()) f.window.push_back({title.text, title.x - 45, title.y - 90});
     f.leftAxisBottom = 45;
     f.span = span;
     f.fixed = TwistCaptionTexts(-84);
-    const char* const left[6] = {"3.0", "2.0", "1.0", "0.0", "-1.0", "-2.0"};
-    for (int k = 0; k < 6; ++k) {
-        f.fixed.push_back({left[k], k < 4 ? -21.0 : -25.0, -67.0 + 20 * k});
-        f.fixed.push_back({luvo::FormatResult("%2.1f", alphaA + 3 - k), 208, -67.0 + 20 * k});
-    }
-    const double corners[4][2] = {{-2, -2}, {xB - 2, yB}, {xC - 2, yC}, {198, yD}};
-    for (const auto& c : corners) {
-        if (std::isfinite(c[0]) && std::isfinite(c[1]) && std::fabs(c[0]) < kFarAway &&
-            std::fabs(c[1]) < kFarAway) {
-            f.handles.push_back({static_cast<int>(c[0]), static_cast<int>(c[1]), 4, 4});
-        }
-    }
+    AddTwistAngleLabels(f, alphaA, -25);
+    AddTwistTitle(f, title);
+    AddTwistHandle(f, -2, -2);
+    AddTwistHandle(f, xB - 2, yB);
+    AddTwistHandle(f, xC - 2, yC);
+    AddTwistHandle(f, 198, yD);
     return f;
 }
 
