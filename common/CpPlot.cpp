@@ -87,12 +87,12 @@ void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip&
         const std::string top = luvo::FormatResult("%1.2f", 1.0 - n);
         const PlotSize topSize = px.TextSize(top);
         const PlotRect topBox = labels.Place(topSize, -155, -69);
-        labels.Keep({topBox.x, topBox.y - 1, topSize.width, topSize.height + 2});
+        labels.Keep(topBox);
         const auto fits = [&](const char* text, int x, int y) {
             const PlotSize size = px.TextSize(text);
             const PlotRect box{x, y, size.width, size.height};
             if (!labels.Free(box)) return false;
-            labels.Keep({x, y - 1, size.width, size.height + 2});  // a pixel clear above and below
+            labels.Keep(box);
             return true;
         };
         fits("0.00", -152, 55 - k);

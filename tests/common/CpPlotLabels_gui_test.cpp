@@ -31,8 +31,8 @@ TEST(CpPlotLabels, ScaledAxisLabelsOnlyWhatFits) {
         double cpMin;
         const char* top;
         bool bottomLabelled;
-    } cases[] = {{-0.5, "-1.00", true},   {-3.4, "-4.00", true},    {-6.5, "-7.00", true},
-                 {-7.0, "-8.00", false},  {-10.5, "-11.00", false}, {-37.0, "-38.00", false},
+    } cases[] = {{-0.5, "-1.00", true},   {-3.4, "-4.00", true},    {-7.5, "-8.00", true},
+                 {-8.0, "-9.00", false},  {-10.5, "-11.00", false}, {-37.0, "-38.00", false},
                  {-1e9, "-119.00", false}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cpMin);
