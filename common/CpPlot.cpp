@@ -87,7 +87,6 @@ void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip&
         const std::string top = luvo::FormatResult("%1.2f", 1.0 - n);
         const PlotSize topSize = px.TextSize(top);
         const PlotRect topBox = labels.Place(topSize, -155, -69);
-        labels.Keep(topBox);
         const auto fits = [&](const char* text, int x, int y) {
             const PlotSize size = px.TextSize(text);
             const PlotRect box{x, y, size.width, size.height};
