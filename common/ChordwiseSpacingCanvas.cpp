@@ -1,6 +1,9 @@
 #include "common/ChordwiseSpacingCanvas.h"
 
 #include <wx/dcclient.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
 
 #include "common/WxPlotPainter.h"
 
@@ -38,5 +41,16 @@ void ChordwiseSpacingCanvas::Draw(wxDC& dc) {
 wxBEGIN_EVENT_TABLE(ChordwiseSpacingCanvas, wxWindow)
     EVT_PAINT(ChordwiseSpacingCanvas::OnPaint)
 wxEND_EVENT_TABLE()
+
+wxSlider* AddSpacingSlider(wxWindow* parent, wxWindowID id, const wxPoint& at) {
+    auto* slider = new wxSlider(parent, id, 4, 1, 100, at, wxSize(155, -1),
+                                wxSL_HORIZONTAL | wxSL_LABELS);
+    // The toolkit draws the range labels "1" and "100" inside the slider's own rectangle.
+    const int top = std::max(130, slider->GetRect().GetBottom() + 2);
+    new wxStaticText(parent, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(at.x, top));
+    new wxStaticText(parent, wxID_ANY, wxS("100: vorne fein, hinten grob"),
+                     wxPoint(at.x, top + 20));
+    return slider;
+}
 
 }  // namespace luvo

@@ -31,4 +31,9 @@ class ChordwiseSpacingCanvas : public wxWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
+// The spacing slider (1 to 100, starting at 4, its value and range labels shown), 155 pixels wide
+// at `at`, and below it the two texts that explain its ends: at y = 130 and 150 when the slider
+// ends above them, else moved down just below its range labels.
+wxSlider* AddSpacingSlider(wxWindow* parent, wxWindowID id, const wxPoint& at);
+
 }  // namespace luvo

@@ -59,6 +59,13 @@ void PlotPixels::Number(const char* fmt, double value, double x, double y) {
     Text(luvo::FormatResult(fmt, value), x, y);
 }
 
+void PlotPixels::ClipTo(double x1, double y1, double x2, double y2) {
+    if (!Drawable(x1) || !Drawable(y1) || !Drawable(x2) || !Drawable(y2)) return;
+    const int left = Px(std::fmin(x1, x2));
+    const int top = Px(std::fmin(y1, y2));
+    p_.Clip({left, top, Px(std::fmax(x1, x2)) - left + 1, Px(std::fmax(y1, y2)) - top + 1});
+}
+
 void PlotPixels::HorizontalDashes(double x1, double x2, double y0) {
     if (!Drawable(x1) || !Drawable(x2) || !Drawable(y0)) return;
     const int y = Px(y0);

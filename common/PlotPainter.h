@@ -33,6 +33,28 @@ struct PlotColour {
     static constexpr PlotColour GreenByName() { return {0, 128, 0}; }
 };
 
+// Sizes and rectangles in pixels; a rectangle covers x .. x + width - 1 and y .. y + height - 1.
+struct PlotSize {
+    int width = 0;
+    int height = 0;
+};
+
+struct PlotRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    int Right() const { return x + width; }  // first column after it
+    int Bottom() const { return y + height; }
+    bool Intersects(const PlotRect& o) const {
+        return x < o.Right() && o.x < Right() && y < o.Bottom() && o.y < Bottom();
+    }
+    bool Contains(const PlotRect& o) const {
+        return o.x >= x && o.y >= y && o.Right() <= Right() && o.Bottom() <= Bottom();
+    }
+};
+
 enum class PlotPenStyle { Solid, Dot, ShortDash, LongDash };
 
 struct PlotPen {
@@ -95,6 +117,13 @@ class PlotPainter {
     virtual void EllipticArc(int x, int y, int width, int height, double start, double end) = 0;
     // Top-left corner at (x, y); UTF-8 text.
     virtual void Text(const std::string& text, int x, int y) = 0;
+    // The extent of a text in the current font.
+    virtual PlotSize TextSize(const std::string& text) = 0;
+    // The whole drawing area, in the coordinates of the current origin.
+    virtual PlotRect Area() = 0;
+    // Until Unclip(), nothing is drawn outside this rectangle (coordinates of the current origin).
+    virtual void Clip(const PlotRect& rect) = 0;
+    virtual void Unclip() = 0;
 };
 
 // Floating-point coordinates onto a painter: truncated toward zero, and every primitive that has
@@ -127,6 +156,13 @@ class PlotPixels {
     void Text(const std::string& text, double x, double y);
     // A number label; a value that is not finite reads "---".
     void Number(const char* fmt, double value, double x, double y);
+    PlotSize TextSize(const std::string& text) { return p_.TextSize(text); }
+    PlotRect Area() { return p_.Area(); }
+
+    // Curves drawn from here on stay inside the rectangle from (x1, y1) to (x2, y2), both
+    // included, until Unclip(); a rectangle that cannot be drawn leaves everything unclipped.
+    void ClipTo(double x1, double y1, double x2, double y2);
+    void Unclip() { p_.Unclip(); }
 
     // Runs of 2-pixel dashes that start every 4 pixels, from the first to the last pixel they
     // cover, along y = y0 (x from x1 to x2) or along x = x0 (y from y1 to y2), either direction.

@@ -101,3 +101,22 @@ void WxPlotPainter::EllipticArc(int x, int y, int width, int height, double star
 void WxPlotPainter::Text(const std::string& text, int x, int y) {
     if (OnDevice({x, y})) dc_.DrawText(wxString::FromUTF8(text), x, y);
 }
+
+PlotSize WxPlotPainter::TextSize(const std::string& text) {
+    const wxSize extent = dc_.GetTextExtent(wxString::FromUTF8(text));
+    return {extent.x, extent.y};
+}
+
+PlotRect WxPlotPainter::Area() {
+    const wxPoint origin = dc_.GetDeviceOrigin();
+    const wxSize size = dc_.GetSize();
+    return {-origin.x, -origin.y, size.x, size.y};
+}
+
+void WxPlotPainter::Clip(const PlotRect& rect) {
+    // A new region replaces the last one instead of narrowing it.
+    dc_.DestroyClippingRegion();
+    dc_.SetClippingRegion(rect.x, rect.y, rect.width, rect.height);
+}
+
+void WxPlotPainter::Unclip() { dc_.DestroyClippingRegion(); }

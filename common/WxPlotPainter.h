@@ -23,6 +23,10 @@ class WxPlotPainter : public PlotPainter {
     void Arc(int x1, int y1, int x2, int y2, int xc, int yc) override;
     void EllipticArc(int x, int y, int width, int height, double start, double end) override;
     void Text(const std::string& text, int x, int y) override;
+    PlotSize TextSize(const std::string& text) override;
+    PlotRect Area() override;
+    void Clip(const PlotRect& rect) override;
+    void Unclip() override;
 
   private:
     wxDC& dc_;

@@ -2,6 +2,7 @@
 
 #include <wx/statbox.h>
 
+#include <algorithm>
 #include <iterator>
 #include <tuple>
 
@@ -12,6 +13,8 @@
 namespace {
 
 enum { kIdCancel = 5, kIdChooseFile = 16 };
+
+constexpr int kSweepBoxWidth = 102;  // the "t/4-Linie" box
 
 // `self`: the window being built, which the module's pointer may name.
 luvo::TaskFrameSetup Setup(const EtlAnalysisFrame* self) {
@@ -100,17 +103,17 @@ const FieldLabel kFieldLabels[] = {
     {wxS("phi_VK1 [°]:"), 356},
     {wxS("phi_VK2 [°]:"), 356},
     {wxS("phi_VK3 [°]:"), 356},
-    {wxS("Länge des Abschnitts AB [% von b/2]:"), 576},
-    {wxS("Länge des Abschnitts BC [% von b/2]:"), 576},
-    {wxS("Länge des Abschnitts CD [% von b/2]:"), 576},
+    {wxS("Länge des Abschnitts AB [% von b/2]:"), 586},
+    {wxS("Länge des Abschnitts BC [% von b/2]:"), 586},
+    {wxS("Länge des Abschnitts CD [% von b/2]:"), 586},
     {wxS("Tiefe in A [m]:"), 356},
     {wxS("Tiefe in B [m]:"), 356},
     {wxS("Tiefe in C [m]:"), 356},
     {wxS("Tiefe in D [m]:"), 356},
-    {wxS("Geom. Anstellwinkel in A [°]:"), 576},
-    {wxS("rel. Geom. Anstellwinkel in B [°]:"), 576},
-    {wxS("rel. Geom. Anstellwinkel in C [°]:"), 576},
-    {wxS("rel. Geom. Anstellwinkel in D [°]:"), 576},
+    {wxS("Geom. Anstellwinkel in A [°]:"), 586},
+    {wxS("rel. Geom. Anstellwinkel in B [°]:"), 586},
+    {wxS("rel. Geom. Anstellwinkel in C [°]:"), 586},
+    {wxS("rel. Geom. Anstellwinkel in D [°]:"), 586},
 };
 
 bool SameInputs(const In& a, const In& b) {
@@ -138,10 +141,13 @@ EtlAnalysisFrame::EtlAnalysisFrame(const wxString& title, const wxPoint& pos, co
     box(wxS("Ergebnisse:"), 25, 370, 290, 200);
     box(wxS("Ergebnisse:"), 340, 370, 490, 200);
     box(wxS("Pfeilwinkel Vorderkante"), 350, 120, 122, 95);
-    box(wxS("t/4-Linie"), 475, 120, 92, 95);
-    box(wxS("Länge der Trapeze:"), 570, 120, 250, 95);
-    box(wxS("Tiefenverteilung:"), 350, 225, 215, 115);
-    box(wxS("Schränkungsverteilung:"), 570, 225, 250, 115);
+    // The quarter-chord sweeps need room for five characters ("-46.2"): their box and the one
+    // below it reach 10 pixels further right than the fixed layout had them, the two boxes on
+    // the right and their labels start 10 pixels later.
+    box(wxS("t/4-Linie"), 475, 120, kSweepBoxWidth, 95);
+    box(wxS("Länge der Trapeze:"), 580, 120, 240, 95);
+    box(wxS("Tiefenverteilung:"), 350, 225, 227, 115);
+    box(wxS("Schränkungsverteilung:"), 580, 225, 240, 115);
 
     AddFields(kFields);
 
@@ -153,16 +159,28 @@ EtlAnalysisFrame::EtlAnalysisFrame(const wxString& title, const wxPoint& pos, co
     }
     AddText(wxS("Multiplikator von 2PI"), 355, 89);
 
-    // The quarter-chord sweeps in the "t/4-Linie" box, right of the leading-edge sweeps.
+    // The quarter-chord sweeps in the "t/4-Linie" box, right of the leading-edge sweeps: label,
+    // "=" and value each where the fixed layout has them, unless the one before reaches it or the
+    // widest sweep (five characters, "-89.9") would reach the box's border.
+    const int boxInnerRight = 475 + kSweepBoxWidth - 3;
+    const int widestValue = panel->GetTextExtent(wxS("-88.8")).x;
     for (int k = 0; k < 3; ++k) {
         const int y = 139 + 25 * k;
-        // A point smaller: the label has only the room between the field and the value.
-        wxStaticText* label = AddText(wxString::Format(wxS(" => phi_%d [°]:"), k + 1), 476, y);
+        // A point smaller where the toolkit allows it: the label has only the room between the
+        // field and the value.
+        wxStaticText* label = AddText(wxString::Format(wxS(" => phi_%d [°]:"), k + 1), 478, y);
         wxFont font = label->GetFont();
         font.SetPointSize(font.GetPointSize() - 1);
         label->SetFont(font);
-        AddText(wxS("="), 537, y);
-        sweepLabels[k] = AddText(wxS("16.0"), 545, y);
+        label->SetSize(label->GetBestSize());
+        wxStaticText* equals = AddText(wxS("="), 537, y);
+        const int equalsWidth = equals->GetSize().x;
+        int valueX = std::min(545, boxInnerRight - widestValue);
+        const int equalsX =
+            std::max(label->GetRect().GetRight() + 1, std::min(537, valueX - equalsWidth - 1));
+        valueX = std::max(valueX, equalsX + equalsWidth + 1);
+        equals->Move(equalsX, y);
+        sweepLabels[k] = AddText(wxS("16.0"), valueX, y);
     }
 
     // The results: label, "=" and value; the subscripts of c sit in the label's gap.
@@ -188,10 +206,13 @@ EtlAnalysisFrame::EtlAnalysisFrame(const wxString& title, const wxPoint& pos, co
         AddText(subscript, 360 + panel->GetTextExtent(line.Left(gapAt)).x, y + 4);
     }
 
+    // The plan form is 20 pixels taller than the fixed layout had it, so that the trailing edge
+    // of the default wing (swept 15 degrees) stays on the canvas; the twist plot below gives up
+    // 3 pixels and moves down within its box.
     chordCanvas =
-        new EtlAnalysisChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 20), wxSize(280, 155));
+        new EtlAnalysisChordCanvas(panel, *this, wxID_ANY, wxPoint(30, 20), wxSize(280, 175));
     twistCanvas =
-        new EtlAnalysisTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 185), wxSize(280, 155));
+        new EtlAnalysisTwistCanvas(panel, *this, wxID_ANY, wxPoint(30, 198), wxSize(280, 152));
     circulationCanvas = new EtlAnalysisCirculationCanvas(panel, *this, wxID_ANY, wxPoint(30, 385),
                                                          wxSize(280, 170));
     AddFileControls(wxS(" GammaUndCa.dat "), wxPoint(440, 550), kIdChooseFile, wxPoint(347, 544));

@@ -4,18 +4,22 @@
 #include "etl/EtlPlots.h"
 
 void EtlPaintAnalysisChord(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in) {
-    StartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
-    EtlDrawPlanform(dc, s);
+    const PlotText& title = kEtlChordTitle;
+    StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+              static_cast<int>(title.y));
+    EtlDrawPlanform(dc, s, title);
     EtlDrawChordHandles(dc, in.span, in.lengthAB, in.lengthBC, in.lengthCD, in.chordA, in.chordB,
-                        in.chordC, in.chordD, in.sweep1, in.sweep2, in.sweep3);
+                        in.chordC, in.chordD, in.sweep1, in.sweep2, in.sweep3, title);
 }
 
 void EtlPaintAnalysisTwist(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in) {
-    StartPlot(dc, wxS("Schränkungsverteilung"), 85, 20);
-    EtlDrawTwistPlot(dc, s);
+    const PlotText& title = kEtlTwistTitle;
+    StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+              static_cast<int>(title.y));
+    EtlDrawTwistPlot(dc, s, title);
     // The handles take the absolute angles.
-    EtlDrawTwistHandles(dc, in.angleA, in.angleB + in.angleA, in.angleC + in.angleA,
-                        in.angleD + in.angleA, in.lengthAB, in.lengthBC, in.lengthCD);
+    EtlDrawTwistHandles(dc, in.span, in.angleA, in.angleB + in.angleA, in.angleC + in.angleA,
+                        in.angleD + in.angleA, in.lengthAB, in.lengthBC, in.lengthCD, title);
 }
 
 void EtlPaintAnalysisCirculation(wxDC& dc, const EtlSolver& s) {

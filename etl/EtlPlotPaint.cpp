@@ -2,6 +2,10 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
+
+#include "common/NumberText.h"
+#include "common/PlotTextLayout.h"
 
 namespace {
 
@@ -115,9 +119,91 @@ void CirculationLift(Plot& p, const EtlSolver& s, double gammaLabelX) {
     p.Text("ca [-]", 115, 23);
 }
 
+constexpr const char* kFlowText = "Str\xc3\xb6mungsrichtung";
+
+// The plan form's texts that stay where they are: the labels of both axes and the chord axis's
+// caption, for a root chord that reaches q pixels ahead of the quarter-chord point. Labels of the
+// chord axis that a short root chord would put on each other are left out, "0" and the root
+// chord's last.
+std::vector<PlotText> PlanformFixedTexts(Plot& p, double span, double cA, double q) {
+    std::vector<PlotText> t = {{luvo::FormatResult("%2.1f", span * 0.25), 93, 4 - q},
+                               {luvo::FormatResult("%2.1f", span * 0.5), 185, 4 - q},
+                               {"y", 215, 4 - q}};
+    // The chord axis reads the distance from the root leading edge: "0" at its tick, then a
+    // quarter of the root chord per tick.
+    std::vector<PlotText> chord = {{"0", -28, -q - 7}};
+    for (int k = 0; k < 4; ++k) {
+        chord.push_back({luvo::FormatResult("%2.2f", cA * (k + 1) / 4.0), -32, k * q - 7});
+    }
+    bool shown[5] = {false, false, false, false, false};
+    PlotTextLayout fit(p.Area());
+    for (int k : {0, 4, 2, 1, 3}) {
+        if (!p.Drawable(chord[k].y)) continue;
+        const PlotSize size = p.TextSize(chord[k].text);
+        const PlotRect box{static_cast<int>(chord[k].x), static_cast<int>(chord[k].y), size.width,
+                           size.height};
+        if (!fit.Free({box.x, box.y - 1, box.width, box.height + 2})) continue;
+        fit.Keep(box);
+        shown[k] = true;
+    }
+    for (int k = 0; k < 5; ++k) {
+        if (shown[k]) t.push_back(chord[k]);
+    }
+    t.push_back({"Profiltiefe [m]", -40, -55});
+    return t;
+}
+
+// Where the plan form's movable texts went: the flow direction's name and the sweep labels of
+// the swept trapezoids (1..3).
+struct PlanformLabels {
+    PlotRect flow;
+    PlotRect sweep[4] = {};
+    bool shown[4] = {false, false, false, false};
+};
+
+// The plan form's canvas with its axes, ticks, fixed texts, flow arrow and the window's title
+// kept, then the flow direction's name and the sweep labels placed, each at the free place
+// nearest to its own. `lengths`: the trapezoids' fractions of b/2 (1..3); `swept`: whether a
+// trapezoid's leading edge is swept.
+PlotTextLayout PlanformLayout(Plot& p, double span, double cA, const double (&lengths)[4],
+                              const bool (&swept)[4], const PlotText& title, PlanformLabels& out) {
+    const double q = cA * 50.0 / (span / 2.0);
+    PlotTextLayout layout(p.Area());
+    layout.KeepLine(0, -40, 0, 90);
+    layout.Keep({-5, 85, 11, 6});
+    if (p.Drawable(q) && std::fabs(q) < 1000) {
+        const int axis = static_cast<int>(-q);
+        layout.KeepLine(-3, axis, 215, axis);
+        layout.Keep({210, axis - 5, 6, 11});
+        for (int k = -1; k <= 3; ++k) {
+            const int tick = static_cast<int>(k * q);
+            layout.KeepLine(-3, tick, 3, tick);
+        }
+        for (int x = 50; x <= 200; x += 50) layout.KeepLine(x, axis - 3, x, axis + 3);
+    }
+    KeepTexts(p, layout, PlanformFixedTexts(p, span, cA, q));
+    if (!title.text.empty()) KeepTexts(p, layout, {{title.text, title.x - 50, title.y - 55}});
+    // The flow arrow with its dashed reference, turned by up to 30 degrees of sideslip.
+    layout.Keep({194, -55, 33, 17});
+    out.flow = layout.Place(p.TextSize(kFlowText), 150, -70);
+    static const char* const kLabels[4] = {"", "phi_VK1", "phi_VK2", "phi_VK3"};
+    double start = 0;
+    for (int m = 1; m <= 3; ++m) {
+        out.shown[m] = swept[m] && (m == 1 || lengths[m] != 0.0);
+        if (out.shown[m]) {
+            out.sweep[m] =
+                layout.Place(p.TextSize(kLabels[m]),
+                             static_cast<int>(start * 200.0 + 10.0 * std::cos(5.0 * kDeg)),
+                             static_cast<int>(-25.0 * std::sin(5.0 * kDeg) - 35.0));
+        }
+        start += lengths[m];
+    }
+    return layout;
+}
+
 }  // namespace
 
-void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
+void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
     Plot p(painter);
     const double h = s.span / 2.0;
     const double scale = 200.0 / h;  // pixels per metre, both directions
@@ -137,13 +223,21 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
     p.SpanTicks(-q);
 
     p.SmallFont();
-    p.Number("%2.1f", s.span * 0.25, 93, 4 - q);
-    p.Number("%2.1f", s.span * 0.5, 185, 4 - q);
-    p.Text("y", 215, 4 - q);
-    p.Text("0", -28, -q - 7);
-    // The chord axis reads the distance from the root leading edge.
-    for (int k = 0; k < 4; ++k) p.Number("%2.2f", cA * (k + 1) / 4.0, -32, k * q - 7);
-    p.Text("Profiltiefe [m]", -40, -55);
+    for (const PlotText& text : PlanformFixedTexts(p, s.span, cA, q)) {
+        p.Text(text.text, text.x, text.y);
+    }
+    const double lengths[4] = {0.0, s.sectionLength[1], s.sectionLength[2], s.sectionLength[3]};
+    bool swept[4] = {false, false, false, false};
+    for (int m = 1; m <= 3; ++m) {
+        const double sweep = s.trapezoidLeadingEdgeSweep[m];
+        swept[m] = sweep > 0.0 || sweep < 0.0;
+    }
+    PlanformLabels labels;
+    PlanformLayout(p, s.span, cA, lengths, swept, title, labels);
+
+    // The wing's lines stay below the title row.
+    const PlotRect area = p.Area();
+    p.ClipTo(area.x, -42, area.Right() - 1, area.Bottom() - 1);
 
     // Quarter-chord line, trapezoid by trapezoid.
     p.Pen(PlotPen::Axis());
@@ -198,10 +292,12 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
         p.Line(tip * 200.0, le(tip, c), tip * 200.0, te(tip, c));
     }
 
+    p.Unclip();
+
     // Flow direction.
     const double beta = s.sideslip;
     p.Pen(PlotPen::StockRed());
-    p.Text("Str\xc3\xb6mungsrichtung", 150, -70);
+    p.Text(kFlowText, labels.flow.x, labels.flow.y);
     for (int y = -55; y <= -43; y += 4) p.Line(210, y, 210, y + 2);
     const double xe = 210.0 + 15.0 * std::sin(-beta);
     const double ye = -55.0 + 15.0 * std::cos(-beta);
@@ -213,11 +309,11 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
     static const char* const kLabels[4] = {"", "phi_VK1", "phi_VK2", "phi_VK3"};
     for (int m = 1; m <= 3; ++m) {
         const double sweep = s.trapezoidLeadingEdgeSweep[m];
-        if (!(sweep > 0.0 || sweep < 0.0)) continue;
-        if (m > 1 && t.length[m] == 0.0) continue;
+        if (!labels.shown[m]) continue;
         const double start = t.bound[m - 1];
         const double xv = start * 200.0;
         const double yv = m == 1 ? -q : le(start, s.sectionChord[m - 1]);
+        p.ClipTo(area.x, -42, area.Right() - 1, area.Bottom() - 1);
         if (m > 1) {
             const double reach = (m == 2 ? t.length[2] : 1.0 - t.length[1] - t.length[2]) * 200.0;
             p.SlopedDashes(xv, yv, 0.0, 0.75 * reach);
@@ -230,8 +326,9 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
         p.Pen(PlotPen::Red());
         p.Arc(xv + r * std::cos(high), yv + r * std::sin(high), xv + r * std::cos(low),
               yv + r * std::sin(low), xv, yv);
+        p.Unclip();
         p.Pen(PlotPen::StockRed());
-        p.Text(kLabels[m], xv + 10.0 * std::cos(5.0 * kDeg), -25.0 * std::sin(5.0 * kDeg) - 35.0);
+        p.Text(kLabels[m], labels.sweep[m].x, labels.sweep[m].y);
     }
     p.Pen(PlotPen::Axis());
     p.Pen(PlotPen::StockBlack());
@@ -239,7 +336,7 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s) {
 
 void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC, double lCD,
                           double cA, double cB, double cC, double cD, double phiVK1, double phiVK2,
-                          double phiVK3) {
+                          double phiVK3, const PlotText& title) {
     Plot p(painter);
     const double h = b / 2.0;
     const EtlSolver::TrapezoidArray sweeps = EtlSolver::TrapezoidQuarterChordSweeps(
@@ -253,28 +350,73 @@ void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC
     const double teC = (t.X25(t.bound[2]) + 0.75 * cC) * 200.0 / h;
     const double teD = (t.X25(t.bound[3]) + 0.75 * cD) * 200.0 / h;
 
+    // The labels keep clear of the plan form's texts and axes and of the handles.
+    const bool swept[4] = {false, phiVK1 != 0.0, phiVK2 != 0.0, phiVK3 != 0.0};
+    PlanformLabels planform;
+    PlotTextLayout layout = PlanformLayout(p, b, cA, lengths, swept, title, planform);
+    const bool onlyB = lengths[1] == 1.0;
+    const bool withD = !onlyB && lengths[3] != 0.0;
+    auto keepHandle = [&](double x, double y) {
+        if (p.Drawable(x) && p.Drawable(y)) {
+            layout.Keep({static_cast<int>(x), static_cast<int>(y), 4, 4});
+        }
+    };
+    keepHandle(xB - 2, teB - 1);
+    if (!onlyB) keepHandle(xC - 2, teC - 2);
+    if (withD) keepHandle(xD - 2, teD - 2);
+
     p.Pen(PlotPen::Grey());
-    p.Text(" A ", 4, cA * 150.0 / h + 3);
-    if (lengths[1] == 1.0) {
-        p.Text(" B ", xB - 2, teB + 1 + 2.0 / h);
+    PlaceText(p, layout, " A ", 4, cA * 150.0 / h + 3);
+    if (onlyB) {
+        PlaceText(p, layout, " B ", xB - 2, teB + 1 + 2.0 / h);
         p.Handle(xB - 2, teB - 1);
         return;
     }
     // B and C in one column: their labels move apart to stay readable.
     const bool together = lengths[2] == 0.0;
-    p.Text(" B ", together ? xB - 20 : xB - 2, teB + 1 + 2.0 / h);
-    p.Text(" C ", together ? xC + 10 : xC - 2, teC + 3);
-    if (lengths[3] != 0.0) p.Text(" D ", xD - 2, teD + 3);
+    PlaceText(p, layout, " B ", together ? xB - 20 : xB - 2, teB + 1 + 2.0 / h);
+    PlaceText(p, layout, " C ", together ? xC + 10 : xC - 2, teC + 3);
+    if (withD) PlaceText(p, layout, " D ", xD - 2, teD + 3);
     p.Handle(xB - 2, teB - 1);
     p.Handle(xC - 2, teC - 2);
-    if (lengths[3] != 0.0) p.Handle(xD - 2, teD - 2);
+    if (withD) p.Handle(xD - 2, teD - 2);
 }
 
-void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s) {
+namespace {
+
+// The twist plot's captions and tick labels, the right ones the absolute angles about the root
+// angle alphaA, the handle squares B, C and D (tops yB, yC, yD; B and C in the columns xB and
+// xC, D at the tip) and the window's title.
+TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB, double yC,
+                          double yD, const PlotText& title) {
+    TwistPlotFrame f;
+    f.leftAxisBottom = 55;
+    f.span = span;
+    f.fixed = {{"alfa", -40, -84},
+               {"rel              g_y          g_y=0", -22, -81},
+               {"[\xc2\xb0] = alfa       - alfa", -8, -84},
+               {"alfa", 188, -84},
+               {"g", 206, -81},
+               {"[\xc2\xb0]", 213, -86}};
+    AddTwistAngleLabels(f, alphaA, -24);
+    AddTwistTitle(f, title);
+    AddTwistHandle(f, xB - 2, yB);
+    AddTwistHandle(f, xC - 2, yC);
+    AddTwistHandle(f, 198, yD);
+    return f;
+}
+
+}  // namespace
+
+void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
     Plot p(painter);
     const double aA = s.sectionTwist[0];
     const double f1 = s.sectionLength[1];
     const double f2 = s.sectionLength[2];
+    // 20 pixels per degree relative to the root, upwards.
+    const double yB = -20.0 * (s.sectionTwist[1] - aA);
+    const double yC = -20.0 * (s.sectionTwist[2] - aA);
+    const double yD = -20.0 * (s.sectionTwist[3] - aA);
     p.Origin(45, 90);
     p.Pen(PlotPen::Axis());
     p.UpAxis(0, -70, 55);
@@ -285,32 +427,27 @@ void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s) {
     p.SpanTicks(0);
 
     p.SmallFont();
-    p.Number("%2.1f", s.span * 0.25, 93, 4);
-    p.Number("%2.1f", s.span * 0.5, 180, 4);
-    p.Text("alfa", -40, -84);
-    p.Text("rel              g_y          g_y=0", -22, -81);
-    p.Text("[\xc2\xb0] = alfa       - alfa", -8, -84);
-    p.Text("alfa", 188, -84);
-    p.Text("g", 206, -81);
-    p.Text("[\xc2\xb0]", 213, -86);
-    static const char* const kLeft[6] = {"3.0", "2.0", "1.0", "0.0", "-1.0", "-2.0"};
-    for (int k = 0; k < 6; ++k) {
-        p.Text(kLeft[k], k < 4 ? -21 : -24, -67 + 20 * k);
-        p.Number("%2.1f", aA + 3 - k, 208, -67 + 20 * k);
-    }
+    // The span labels make room for the handles that the handle routine draws at these angles.
+    const TwistPlotFrame frame =
+        TwistFrame(s.span, aA, f1 * 200.0, (f1 + f2) * 200.0, yB - 2, yC - 2, yD - 2, title);
+    std::vector<PlotRect> spanBoxes;
+    TwistPlotLayout(p, frame, spanBoxes);
+    const std::vector<std::string> spanTexts = TwistPlotSpanLabels(s.span);
+    for (int k = 0; k < 2; ++k) p.Text(spanTexts[k], spanBoxes[k].x, spanBoxes[k].y);
+    for (const PlotText& t : frame.fixed) p.Text(t.text, t.x, t.y);
 
-    // 20 pixels per degree relative to the root, upwards.
+    // The curve stays in the range of the angle labels.
     p.Pen(PlotPen::Blue());
-    const double yB = -20.0 * (s.sectionTwist[1] - aA);
-    const double yC = -20.0 * (s.sectionTwist[2] - aA);
-    const double yD = -20.0 * (s.sectionTwist[3] - aA);
+    p.ClipTo(0, -60, 200, 40);
     p.Line(0, 0, f1 * 200.0, yB);
     p.Line(f1 * 200.0, yB, (f1 + f2) * 200.0, yC);
     p.Line((f1 + f2) * 200.0, yC, 200, yD);
+    p.Unclip();
 }
 
-void EtlPaintTwistHandles(PlotPainter& painter, double alphaA, double alphaB, double alphaC,
-                          double alphaD, double lAB, double lBC, double lCD) {
+void EtlPaintTwistHandles(PlotPainter& painter, double b, double alphaA, double alphaB,
+                          double alphaC, double alphaD, double lAB, double lBC, double lCD,
+                          const PlotText& title) {
     Plot p(painter);
     const double f1 = Fraction(lAB);
     const double f2 = Fraction(lBC);
@@ -325,17 +462,21 @@ void EtlPaintTwistHandles(PlotPainter& painter, double alphaA, double alphaB, do
     p.Handle(xB - 2, yB);
     p.Handle(xC - 2, yC);
     p.Handle(198, yD);  // D always stands at the tip
-    p.Text(" A ", 5, -15);
+    // Each label clear of the plot's texts, axes and handles.
+    std::vector<PlotRect> spanBoxes;
+    PlotTextLayout layout =
+        TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
+    PlaceText(p, layout, " A ", 5, -15);
     if (f1 == 1.0) {
-        p.Text(" B ", xB - 2, yB - 13);
+        PlaceText(p, layout, " B ", xB - 2, yB - 13);
     } else if (f2 == 0.0) {
-        p.Text(" B ", xB - 20, yB - 13);
-        p.Text(" C ", xC + 10, yC - 13);
-        p.Text(" D ", 190, yD - 13);
+        PlaceText(p, layout, " B ", xB - 20, yB - 13);
+        PlaceText(p, layout, " C ", xC + 10, yC - 13);
+        PlaceText(p, layout, " D ", 190, yD - 13);
     } else {
-        p.Text(" B ", xB - 2, yB - 13);
-        p.Text(" C ", xC - 2, yC - 13);
-        if (f3 != 0.0) p.Text(" D ", 190, yD - 13);
+        PlaceText(p, layout, " B ", xB - 2, yB - 13);
+        PlaceText(p, layout, " C ", xC - 2, yC - 13);
+        if (f3 != 0.0) PlaceText(p, layout, " D ", 190, yD - 13);
     }
 }
 

@@ -11,17 +11,24 @@
 // the painter, and a curve whose scale is 0 or not finite is left out.
 
 #include "common/PlotPainter.h"
+#include "common/TwistPlotLabels.h"
 #include "etl/EtlSolver.h"
 
-void EtlPaintPlanform(PlotPainter& p, const EtlSolver& s);
+// `title`: what the window writes on the canvas above the plot (canvas pixels), which the
+// plot's movable texts keep clear of.
+void EtlPaintPlanform(PlotPainter& p, const EtlSolver& s, const PlotText& title = {});
 // Field values as read by the caller: span [m], lengths [% of b/2], chords [m], leading-edge
 // sweeps [deg].
 void EtlPaintChordHandles(PlotPainter& p, double b, double lAB, double lBC, double lCD, double cA,
                           double cB, double cC, double cD, double phiVK1, double phiVK2,
-                          double phiVK3);
-void EtlPaintTwistPlot(PlotPainter& p, const EtlSolver& s);
-// Absolute angles [deg] and lengths [% of b/2].
-void EtlPaintTwistHandles(PlotPainter& p, double alphaA, double alphaB, double alphaC,
-                          double alphaD, double lAB, double lBC, double lCD);
+                          double phiVK3, const PlotText& title = {});
+// `title`: what the window writes on the canvas above the plot (canvas pixels), which the
+// plot's movable texts keep clear of.
+void EtlPaintTwistPlot(PlotPainter& p, const EtlSolver& s, const PlotText& title = {});
+// Span [m] (for the plot's span labels, which the handle labels keep clear of), absolute angles
+// [deg] and lengths [% of b/2].
+void EtlPaintTwistHandles(PlotPainter& p, double b, double alphaA, double alphaB, double alphaC,
+                          double alphaD, double lAB, double lBC, double lCD,
+                          const PlotText& title = {});
 void EtlPaintCirculationLiftPlot(PlotPainter& p, const EtlSolver& s);
 void EtlPaintResultsCirculationLiftPlot(PlotPainter& p, const EtlSolver& s);

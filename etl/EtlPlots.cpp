@@ -3,19 +3,24 @@
 #include "common/WxPlotPainter.h"
 #include "etl/EtlPlotPaint.h"
 
-void EtlDrawPlanform(wxDC& dc, const EtlSolver& s) { DrawOn(dc, EtlPaintPlanform, s); }
+void EtlDrawPlanform(wxDC& dc, const EtlSolver& s, const PlotText& title) {
+    DrawOn(dc, EtlPaintPlanform, s, title);
+}
 
 void EtlDrawChordHandles(wxDC& dc, double b, double lAB, double lBC, double lCD, double cA,
                          double cB, double cC, double cD, double phiVK1, double phiVK2,
-                         double phiVK3) {
-    DrawOn(dc, EtlPaintChordHandles, b, lAB, lBC, lCD, cA, cB, cC, cD, phiVK1, phiVK2, phiVK3);
+                         double phiVK3, const PlotText& title) {
+    DrawOn(dc, EtlPaintChordHandles, b, lAB, lBC, lCD, cA, cB, cC, cD, phiVK1, phiVK2, phiVK3,
+           title);
 }
 
-void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s) { DrawOn(dc, EtlPaintTwistPlot, s); }
+void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s, const PlotText& title) {
+    DrawOn(dc, EtlPaintTwistPlot, s, title);
+}
 
-void EtlDrawTwistHandles(wxDC& dc, double alphaA, double alphaB, double alphaC, double alphaD,
-                         double lAB, double lBC, double lCD) {
-    DrawOn(dc, EtlPaintTwistHandles, alphaA, alphaB, alphaC, alphaD, lAB, lBC, lCD);
+void EtlDrawTwistHandles(wxDC& dc, double b, double alphaA, double alphaB, double alphaC,
+                         double alphaD, double lAB, double lBC, double lCD, const PlotText& title) {
+    DrawOn(dc, EtlPaintTwistHandles, b, alphaA, alphaB, alphaC, alphaD, lAB, lBC, lCD, title);
 }
 
 void EtlDrawCirculationLiftPlot(wxDC& dc, const EtlSolver& s) {

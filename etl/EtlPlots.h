@@ -5,14 +5,16 @@
 
 #include <wx/dc.h>
 
+#include "etl/EtlPlotPaint.h"
 #include "etl/EtlSolver.h"
 
-void EtlDrawPlanform(wxDC& dc, const EtlSolver& s);
+void EtlDrawPlanform(wxDC& dc, const EtlSolver& s, const PlotText& title = {});
 void EtlDrawChordHandles(wxDC& dc, double b, double lAB, double lBC, double lCD, double cA,
                          double cB, double cC, double cD, double phiVK1, double phiVK2,
-                         double phiVK3);
-void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s);
-void EtlDrawTwistHandles(wxDC& dc, double alphaA, double alphaB, double alphaC, double alphaD,
-                         double lAB, double lBC, double lCD);
+                         double phiVK3, const PlotText& title = {});
+void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s, const PlotText& title = {});
+void EtlDrawTwistHandles(wxDC& dc, double b, double alphaA, double alphaB, double alphaC,
+                         double alphaD, double lAB, double lBC, double lCD,
+                         const PlotText& title = {});
 void EtlDrawCirculationLiftPlot(wxDC& dc, const EtlSolver& s);
 void EtlDrawResultsCirculationLiftPlot(wxDC& dc, const EtlSolver& s);

@@ -11,9 +11,12 @@ void LltPaintAnalysisChord(wxDC& dc, const LltSolver& s, const LltAnalysisInputs
 }
 
 void LltPaintAnalysisTwist(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {
-    LltStartPlot(dc, wxS("Schränkungsverteilung"), 95, 23);
-    DrawTwistPlot(dc, s);
-    DrawTwistHandles(dc, in.angleA, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3);
+    const PlotText& title = kLltAnalysisTwistTitle;
+    LltStartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+                 static_cast<int>(title.y));
+    DrawTwistPlot(dc, s, title);
+    DrawTwistHandles(dc, in.span, in.angleA, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3,
+                     title);
 }
 
 void LltPaintAnalysisCirculation(wxDC& dc, const LltSolver& s) {

@@ -21,9 +21,12 @@ void LltPaintTwistDesignTwist(wxDC& dc, const LltSolver& s, double twistScaling)
 
 void LltPaintChordDesignTwist(wxDC& dc, const LltSolver& s, double rootAngle,
                               const LltChordDesignInputs& in) {
-    LltStartPlot(dc, wxS("Schränkungsverteilung"), 85, 20);
-    DrawTwistPlot(dc, s);
-    DrawTwistHandles(dc, rootAngle, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3);
+    const PlotText& title = kLltChordDesignTwistTitle;
+    LltStartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+                 static_cast<int>(title.y));
+    DrawTwistPlot(dc, s, title);
+    DrawTwistHandles(dc, in.span, rootAngle, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3,
+                     title);
 }
 
 void LltPaintChordDesignChord(wxDC& dc, const LltSolver& s, double chordScaling) {

@@ -1,6 +1,11 @@
 #include "llt/LltPlotPaint.h"
 
 #include <cmath>
+#include <string>
+#include <vector>
+
+#include "common/NumberText.h"
+#include "common/TwistPlotLabels.h"
 
 namespace {
 
@@ -92,13 +97,36 @@ void CirculationLift(Plot& p, const LltSolver& s) {
 }
 
 // The captions of both twist plots; the left one has its top at leftTop.
-void TwistCaptions(Plot& p, double leftTop) {
-    p.Text("alfa", -30, leftTop);
-    p.Text("rel              g_y          g_y=0", -12, leftTop + 3);
-    p.Text("[°] = alfa       - alfa", 2, leftTop);
-    p.Text("alfa", 188, -84);
-    p.Text("g", 206, -81);
-    p.Text("[°]", 213, -86);
+std::vector<PlotText> TwistCaptionTexts(double leftTop) {
+    return {{"alfa", -30, leftTop},
+            {"rel              g_y          g_y=0", -12, leftTop + 3},
+            {"[°] = alfa       - alfa", 2, leftTop},
+            {"alfa", 188, -84},
+            {"g", 206, -81},
+            {"[°]", 213, -86}};
+}
+
+void DrawTexts(Plot& p, const std::vector<PlotText>& texts) {
+    for (const PlotText& t : texts) p.Text(t.text, t.x, t.y);
+}
+
+// The twist plot of the analysis and chord design windows: its captions and tick labels, the
+// right ones the absolute angles about the root angle alphaA, and the handle squares (tops yB,
+// yC, yD, 20 pixels per degree; B and C in the columns xB and xC, D at the tip, the root's at
+// the origin).
+TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB, double yC,
+                          double yD, const PlotText& title) {
+    TwistPlotFrame f;
+    f.leftAxisBottom = 45;
+    f.span = span;
+    f.fixed = TwistCaptionTexts(-84);
+    AddTwistAngleLabels(f, alphaA, -25);
+    AddTwistTitle(f, title);
+    AddTwistHandle(f, -2, -2);
+    AddTwistHandle(f, xB - 2, yB);
+    AddTwistHandle(f, xC - 2, yC);
+    AddTwistHandle(f, 198, yD);
+    return f;
 }
 
 }  // namespace
@@ -246,11 +274,15 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     }
 }
 
-void PaintTwistPlot(PlotPainter& painter, const LltSolver& s) {
+void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& title) {
     Plot p(painter);
     const double aA = s.twistA;
     const double f1 = s.twistSegment1;
     const double f2 = s.twistSegment2;
+    // 20 pixels per degree relative to the root, upwards.
+    const double yB = -20.0 * (s.twistB - aA);
+    const double yC = -20.0 * (s.twistC - aA);
+    const double yD = -20.0 * (s.twistD - aA);
     p.Origin(45, 90);
     p.Pen(PlotPen::Axis());
     p.UpAxis(0, -70, 45);
@@ -261,30 +293,27 @@ void PaintTwistPlot(PlotPainter& painter, const LltSolver& s) {
     p.SpanTicks();
 
     p.SmallFont();
-    p.Number("%2.1f", s.span * 0.25, 93, 4);
-    p.Number("%2.1f", s.span * 0.5, 180, 4);
-    TwistCaptions(p, -84);
-    // Left axis: angles relative to the root; right axis: the absolute angles.
-    p.Text("3.0", -21, -67);
-    p.Text("2.0", -21, -47);
-    p.Text("1.0", -21, -27);
-    p.Text("0.0", -21, -7);
-    p.Text("-1.0", -25, 13);
-    p.Text("-2.0", -25, 33);
-    for (int k = 0; k < 6; ++k) p.Number("%2.1f", aA + 3 - k, 208, -67 + 20 * k);
+    // Left axis: angles relative to the root; right axis: the absolute angles. The span labels
+    // make room for the handles that the handle routine draws at the same angles.
+    const TwistPlotFrame frame =
+        TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), yB - 2, yC - 2, yD - 2, title);
+    DrawTexts(p, frame.fixed);
+    std::vector<PlotRect> spanBoxes;
+    TwistPlotLayout(p, frame, spanBoxes);
+    const std::vector<std::string> spanTexts = TwistPlotSpanLabels(s.span);
+    for (int k = 0; k < 2; ++k) p.Text(spanTexts[k], spanBoxes[k].x, spanBoxes[k].y);
 
-    // 20 pixels per degree relative to the root, upwards.
+    // The curve stays in the range of the angle labels.
     p.Pen(PlotPen::Blue());
-    const double yB = -20.0 * (s.twistB - aA);
-    const double yC = -20.0 * (s.twistC - aA);
-    const double yD = -20.0 * (s.twistD - aA);
+    p.ClipTo(0, -60, 200, 40);
     p.Line(0, 0, 200.0 * f1, yB);
     p.Line(200.0 * f1, yB, 200.0 * (f1 + f2), yC);
     p.Line(200.0 * (f1 + f2), yC, 200, yD);
+    p.Unclip();
 }
 
-void PaintTwistHandles(PlotPainter& painter, double alphaA, double deltaB, double deltaC,
-                       double deltaD, double s1, double s2, double s3) {
+void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double deltaB, double deltaC,
+                       double deltaD, double s1, double s2, double s3, const PlotText& title) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -303,13 +332,16 @@ void PaintTwistHandles(PlotPainter& painter, double alphaA, double deltaB, doubl
     auto handleB = [&] { p.Handle(xB - 2, yB); };
     auto handleC = [&] { p.Handle(xC - 2, yC); };
     auto handleD = [&] { p.Handle(198, yD); };  // D always stands at the tip
-    // The labels of A and of the first `count` of B, C and D (B and C moved by dxB and dxC), then
-    // the root's handle and theirs again on top.
+    // The labels of A and of the first `count` of B, C and D (B and C moved by dxB and dxC), each
+    // clear of the plot's texts, axes and handles, then the root's handle and theirs again on top.
+    std::vector<PlotRect> spanBoxes;
+    PlotTextLayout layout =
+        TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
     auto labelled = [&](int count, double dxB, double dxC) {
-        p.Text(" A ", 5, -15);
-        p.Text(" B ", xB + dxB, yB - 13);
-        if (count > 1) p.Text(" C ", xC + dxC, yC - 13);
-        if (count > 2) p.Text(" D ", 190, yD - 13);
+        PlaceText(p, layout, " A ", 5, -15);
+        PlaceText(p, layout, " B ", xB + dxB, yB - 13);
+        if (count > 1) PlaceText(p, layout, " C ", xC + dxC, yC - 13);
+        if (count > 2) PlaceText(p, layout, " D ", 190, yD - 13);
         p.Handle(-2, -2);
         handleB();
         if (count > 1) handleC();
@@ -340,7 +372,7 @@ void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twist
     for (int h = -60; h <= 60; h += 20) p.RightTick(h);
 
     p.SmallFont();
-    TwistCaptions(p, -90);
+    DrawTexts(p, TwistCaptionTexts(-90));
 
     if (twistScaling == 1.0) {
         p.Line(-3, 0, 200, 0);
@@ -357,10 +389,12 @@ void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twist
         p.Text("-3.0", -25, 53);
         for (int k = 0; k < 7; ++k) p.Number("%2.1f", tau + 3 - k, 208, -67 + 20 * k);
         p.Pen(PlotPen::Red());
+        p.ClipTo(0, -60, 200, 60);  // the labelled angles, clear of the title above
         for (int i = 0; i <= 50; ++i) {
             p.Line(StationX(s, i), -20.0 * (s.twistDeg[i] - tau), StationX(s, i + 1),
                    -20.0 * (s.twistDeg[i + 1] - tau));
         }
+        p.Unclip();
         return;
     }
 
@@ -373,16 +407,21 @@ void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twist
 
     p.Line(-3, y0, 200, y0);
     p.Text("0", -16, y0 - 7);
-    // Labels above and below the root's axis as long as they stay inside the plot.
+    // Labels above and below the root's axis as long as they stay inside the plot; a wide one
+    // ("132.2") ends before the ticks and the arrow head.
+    auto leftLabel = [&](double value, double x, double y) {
+        const std::string text = luvo::FormatResult("%2.1f", value);
+        p.Text(text, std::fmin(x, -6.0 - p.TextSize(text).width), y);
+    };
     const bool up[6] = {y0 >= -50, y0 > -30, y0 > -10, y0 > 10, y0 > 30, y0 > 50};
     for (int k = 1; k <= 6 && up[k - 1]; ++k) {
         p.LeftTick(y0 - 20.0 * k);
-        p.Number("%2.1f", k * range / 6.0, -27, y0 - 20.0 * k - 7);
+        leftLabel(k * range / 6.0, -27, y0 - 20.0 * k - 7);
     }
     const bool down[6] = {y0 <= 50, y0 < 30, y0 < 10, y0 < -10, y0 < -30, y0 < -50};
     for (int k = 1; k <= 6 && down[k - 1]; ++k) {
         p.LeftTick(y0 + 20.0 * k);
-        p.Number("%2.1f", -k * range / 6.0, -30, y0 + 20.0 * k - 7);
+        leftLabel(-k * range / 6.0, -30, y0 + 20.0 * k - 7);
     }
     for (int k = 0; k < 6; ++k) p.Number("%2.1f", s.twistMax - k * range / 6.0, 208, -67 + 20 * k);
     p.Number("%2.1f", s.twistMin, 208, 53);
@@ -392,10 +431,12 @@ void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twist
 
     p.Pen(PlotPen::Red());
     if (!scaled) return;
+    p.ClipTo(0, -60, 200, 60);
     for (int i = 0; i <= 50; ++i) {
         p.Line(StationX(s, i), height(s.twistDeg[i]), StationX(s, i + 1),
                height(s.twistDeg[i + 1]));
     }
+    p.Unclip();
 }
 
 void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chordScaling) {

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "common/PlotPainter.h"
+#include "common/TwistPlotLabels.h"
 #include "llt/LltSolver.h"
 
 // Which window draws the chord planform: the two place it differently.
@@ -25,10 +26,13 @@ void PaintChordPlot(PlotPainter& p, const LltSolver& s, LltChordPlotLayout layou
 // Field values as read by the caller: span [m], segment lengths [%], chords [m].
 void PaintChordHandles(PlotPainter& p, double b, double s1, double s2, double s3, double cA,
                        double cB, double cC, double cD);
-void PaintTwistPlot(PlotPainter& p, const LltSolver& s);
-// Root angle and angles relative to it [deg], segment lengths [%].
-void PaintTwistHandles(PlotPainter& p, double alphaA, double deltaB, double deltaC, double deltaD,
-                       double s1, double s2, double s3);
+// `title`: what the window writes on the canvas above the plot (canvas pixels), which the plot's
+// movable texts keep clear of.
+void PaintTwistPlot(PlotPainter& p, const LltSolver& s, const PlotText& title = {});
+// Span [m] (for the plot's span labels, which the handle labels keep clear of), root angle and
+// angles relative to it [deg], segment lengths [%].
+void PaintTwistHandles(PlotPainter& p, double b, double alphaA, double deltaB, double deltaC,
+                       double deltaD, double s1, double s2, double s3, const PlotText& title = {});
 // Scaling 1.0: fixed axis ("nicht skaliert"); any other value: the axis follows the range.
 void PaintTwistResultPlot(PlotPainter& p, const LltSolver& s, double twistScaling);
 // Scaling 1.0: "nicht maßstäblich"; any other value: true scale.

@@ -2,9 +2,7 @@
 
 #include "common/WxPlotPainter.h"
 
-void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) {
-    StartPlot(dc, title, x, y);
-}
+void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) { StartPlot(dc, title, x, y); }
 
 void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode) {
     DrawOn(dc, PaintCirculationPlot, s, inputMode);
@@ -23,11 +21,13 @@ void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, doubl
     DrawOn(dc, PaintChordHandles, b, s1, s2, s3, cA, cB, cC, cD);
 }
 
-void DrawTwistPlot(wxDC& dc, const LltSolver& s) { DrawOn(dc, PaintTwistPlot, s); }
+void DrawTwistPlot(wxDC& dc, const LltSolver& s, const PlotText& title) {
+    DrawOn(dc, PaintTwistPlot, s, title);
+}
 
-void DrawTwistHandles(wxDC& dc, double alphaA, double deltaB, double deltaC, double deltaD,
-                      double s1, double s2, double s3) {
-    DrawOn(dc, PaintTwistHandles, alphaA, deltaB, deltaC, deltaD, s1, s2, s3);
+void DrawTwistHandles(wxDC& dc, double b, double alphaA, double deltaB, double deltaC,
+                      double deltaD, double s1, double s2, double s3, const PlotText& title) {
+    DrawOn(dc, PaintTwistHandles, b, alphaA, deltaB, deltaC, deltaD, s1, s2, s3, title);
 }
 
 void DrawTwistResultPlot(wxDC& dc, const LltSolver& s, double twistScaling) {

@@ -12,13 +12,18 @@ void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode);
 void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout);
 void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
                       double cC, double cD);
-void DrawTwistPlot(wxDC& dc, const LltSolver& s);
-void DrawTwistHandles(wxDC& dc, double alphaA, double deltaB, double deltaC, double deltaD,
-                      double s1, double s2, double s3);
+void DrawTwistPlot(wxDC& dc, const LltSolver& s, const PlotText& title = {});
+void DrawTwistHandles(wxDC& dc, double b, double alphaA, double deltaB, double deltaC,
+                      double deltaD, double s1, double s2, double s3, const PlotText& title = {});
 void DrawTwistResultPlot(wxDC& dc, const LltSolver& s, double twistScaling);
 void DrawChordResultPlot(wxDC& dc, const LltSolver& s, double chordScaling);
 void DrawCirculationLiftPlot(wxDC& dc, const LltSolver& s);
 void DrawResultsCirculationLiftPlot(wxDC& dc, const LltSolver& s);
+
+// The titles that the analysis and the chord design window write above their twist plot
+// (canvas pixels): below the captions of the angle axes.
+inline const PlotText kLltAnalysisTwistTitle{"Schränkungsverteilung", 95, 23};
+inline const PlotText kLltChordDesignTwistTitle{"Schränkungsverteilung", 85, 22};
 
 // Clears the context with white, selects the small font and draws a plot's title at (x, y) in
 // the canvas's own pixels: what every task window does before it calls a plot routine.

@@ -3,6 +3,8 @@
 #include <wx/filedlg.h>
 #include <wx/statbox.h>
 
+#include <algorithm>
+
 #include "common/TextScanner.h"
 #include "common/WxFileName.h"
 #include "common/WxNumber.h"
@@ -147,6 +149,7 @@ void SupersonicDesignFrame::ShowResults() {
     set(liftLinearText, t.liftLinear);
     set(momentLinearText, t.momentLinear);
     set(pressurePointLinearText, t.pressurePointLinear);
+    LayoutResultColumns();
 }
 
 void SupersonicDesignFrame::RedrawCanvas(SupersonicPlotCanvas* canvas) {
@@ -190,17 +193,29 @@ void SupersonicDesignFrame::CreateResultRows(int boxX, int boxY, int boxHeight, 
     new wxStaticBox(panel, wxID_ANY, wxS("Ausgabe"), wxPoint(boxX, boxY), wxSize(300, boxHeight));
     const int labelX = boxX + 15;
     const int shapeUnitX = linX + 35;
+    ResultColumns& c = resultColumns_;
+    c = ResultColumns{};
+    c.boxRight = boxX + 300;
+    c.linX = linX;
+    c.shapeUnitX = shapeUnitX;
+    c.shockX = shockX;
+    c.unitX = unitX;
+    auto rowLabel = [&](const wxString& text, int x, int y) {
+        c.rowLabels.push_back(Label(panel, text, x, y));
+    };
     int y = boxY + 20;
-    Label(panel, wxS("Wölbung f/t:"), labelX, y);
+    rowLabel(wxS("Wölbung f/t:"), labelX, y);
     camberText = Label(panel, wxS("0"), linX, y);
-    Label(panel, wxS("[ % ]"), shapeUnitX, y);
+    c.shapeValues.push_back(camberText);
+    c.shapeUnits.push_back(Label(panel, wxS("[ % ]"), shapeUnitX, y));
     y += 20;
-    Label(panel, wxS("Dicke d/t:"), labelX, y);
+    rowLabel(wxS("Dicke d/t:"), labelX, y);
     thicknessText = Label(panel, wxS("0"), linX, y);
-    Label(panel, wxS("[ % ]"), shapeUnitX, y);
+    c.shapeValues.push_back(thicknessText);
+    c.shapeUnits.push_back(Label(panel, wxS("[ % ]"), shapeUnitX, y));
     y += 20;
-    Label(panel, wxS("lin. Theorie"), linX - 15, y);
-    Label(panel, wxS("Stoss/Exp."), shockX, y);
+    c.linHead = Label(panel, wxS("lin. Theorie"), linX - 15, y);
+    c.shockHead = Label(panel, wxS("Stoss/Exp."), shockX, y);
     struct Row {
         const wxChar* name;
         int indent;
@@ -217,24 +232,75 @@ void SupersonicDesignFrame::CreateResultRows(int boxX, int boxY, int boxHeight, 
     };
     for (const Row& row : rows) {
         y += 20;
-        Label(panel, row.name, labelX + row.indent, y);
+        rowLabel(row.name, labelX + row.indent, y);
         *row.lin = Label(panel, wxS("0"), linX, y);
+        c.linValues.push_back(*row.lin);
         if (row.shock != nullptr) {
             *row.shock = Label(panel, wxS("0"), shockX, y);
+            c.shockColumn.push_back(*row.shock);
         } else {
-            Label(panel, wxS(" - "), shockX, y);
+            c.shockColumn.push_back(Label(panel, wxS(" - "), shockX, y));
         }
-        Label(panel, wxS("[ - ]"), unitX, y);
+        c.units.push_back(Label(panel, wxS("[ - ]"), unitX, y));
     }
     y += 20;
-    Label(panel, wxS("Neutralpunkt xn/t:"), labelX, y);
-    Label(panel, wxS("0.5"), linX, y);
+    rowLabel(wxS("Neutralpunkt xn/t:"), labelX, y);
+    wxStaticText* neutral = Label(panel, wxS("0.5"), linX, y);
     if (neutralBothColumns) {
-        Label(panel, wxS("0.5"), shockX, y);
-        Label(panel, wxS("[ - ]"), unitX, y);
+        c.linValues.push_back(neutral);
+        c.shockColumn.push_back(Label(panel, wxS("0.5"), shockX, y));
+        c.units.push_back(Label(panel, wxS("[ - ]"), unitX, y));
     } else {
-        Label(panel, wxS("[ - ]"), shapeUnitX, y);
+        c.shapeValues.push_back(neutral);
+        c.shapeUnits.push_back(Label(panel, wxS("[ - ]"), shapeUnitX, y));
     }
+}
+
+void SupersonicDesignFrame::LayoutResultColumns() {
+    const ResultColumns& c = resultColumns_;
+    if (c.linHead == nullptr) return;
+    constexpr int kGap = 4;  // between the widest text of a column and the next column
+    auto widest = [](const std::vector<wxStaticText*>& texts) {
+        int w = 0;
+        for (const wxStaticText* t : texts) w = std::max(w, t->GetSize().x);
+        return w;
+    };
+    int labelsRight = 0;
+    for (const wxStaticText* t : c.rowLabels)
+        labelsRight = std::max(labelsRight, t->GetRect().GetRight() + 1);
+
+    struct Places {
+        int lin, shapeUnit, shock, unit, right;
+    };
+    // The columns with every place moved `left` pixels to the left.
+    auto placesFor = [&](int left) {
+        Places p{};
+        p.lin = c.linX - left;
+        p.shapeUnit = std::max(c.shapeUnitX - left, p.lin + widest(c.shapeValues) + kGap);
+        p.shock = std::max({c.shockX - left, p.lin + widest(c.linValues) + kGap,
+                            p.lin - 15 + c.linHead->GetSize().x + kGap});
+        p.unit = std::max(c.unitX - left, p.shock + widest(c.shockColumn) + kGap);
+        p.right = std::max({p.shapeUnit + widest(c.shapeUnits), p.unit + widest(c.units),
+                            p.shock + c.shockHead->GetSize().x});
+        return p;
+    };
+    Places p = placesFor(0);
+    const int room = c.boxRight - kGap;
+    if (p.right > room) {
+        p = placesFor(std::min(p.right - room, c.linX - (labelsRight + kGap)));
+    }
+    auto moveTo = [](const std::vector<wxStaticText*>& texts, int x) {
+        for (wxStaticText* t : texts) {
+            if (t->GetPosition().x != x) t->Move(x, t->GetPosition().y);
+        }
+    };
+    moveTo(c.shapeValues, p.lin);
+    moveTo(c.linValues, p.lin);
+    moveTo({c.linHead}, p.lin - 15);
+    moveTo(c.shapeUnits, p.shapeUnit);
+    moveTo(c.shockColumn, p.shock);
+    moveTo({c.shockHead}, p.shock);
+    moveTo(c.units, p.unit);
 }
 
 void SupersonicDesignFrame::CreateOptions(int boxY, int boxHeight, int linLabelY, int linY,

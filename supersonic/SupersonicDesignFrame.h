@@ -126,6 +126,28 @@ class SupersonicDesignFrame : public luvo::LuvoFrame {
     SupersonicWindow window_;
 
   private:
+    // The "Ausgabe" box's columns as the window places them and the texts in each.
+    struct ResultColumns {
+        int boxRight = 0;
+        int linX = 0;
+        int shapeUnitX = 0;
+        int shockX = 0;
+        int unitX = 0;
+        std::vector<wxStaticText*> rowLabels;
+        wxStaticText* linHead = nullptr;         // 15 pixels left of the linearised column
+        std::vector<wxStaticText*> shapeValues;  // rows whose unit stands in the shape-unit column
+        std::vector<wxStaticText*> shapeUnits;
+        std::vector<wxStaticText*> linValues;  // rows with a shock-expansion column
+        wxStaticText* shockHead = nullptr;
+        std::vector<wxStaticText*> shockColumn;  // values and fixed texts
+        std::vector<wxStaticText*> units;
+    };
+    // Each column stays at its place unless the widest text of the column before it reaches
+    // it; then it moves right just far enough. When the last column would leave the box, all
+    // value columns move left instead, no further than the row labels allow.
+    void LayoutResultColumns();
+
+    ResultColumns resultColumns_;
     bool built_ = false;
     bool detached_ = false;
 };

@@ -71,6 +71,22 @@ void MarkSupportPoints(PlotPixels& px, const SupersonicCurve& curve,
     }
 }
 
+// The curves of a plot stay in the range that its axes show: x from 0 to the last tick, z from
+// the lowest to the highest tick; titles, legends and letters lie outside it.
+class ClipToPlot {
+  public:
+    ClipToPlot(PlotPainter& painter, const SupersonicPlotParameters& p)
+        : px_(painter, kPixelLimit) {
+        px_.ClipTo(p.x0, p.y0 - p.zs * p.nu, p.x0 + p.xs * p.nx, p.y0 + p.zs * p.nd);
+    }
+    ~ClipToPlot() { px_.Unclip(); }
+    ClipToPlot(const ClipToPlot&) = delete;
+    ClipToPlot& operator=(const ClipToPlot&) = delete;
+
+  private:
+    PlotPixels px_;
+};
+
 void Curve(PlotPainter& painter, const SupersonicProfile& profile,
            const std::vector<SupersonicPoint>& points, int count, const SupersonicPlotParameters& p,
            bool mirrored, bool closed) {
@@ -215,6 +231,7 @@ void PaintCamberCanvas(PlotPainter& painter, const SupersonicProfile& profile,
     painter.SetPen(PlotPen::StockRed());
     PlotPixels px(painter, kPixelLimit);
     if (!profile.part1.coefficientMode) MarkSupportPoints(px, profile.part1, p);
+    const ClipToPlot clip(painter, p);
     Curve(painter, profile, profile.part1.points, profile.part1.pointCount, p, false, false);
 }
 
@@ -226,6 +243,7 @@ void PaintThicknessCanvas(PlotPainter& painter, const SupersonicProfile& profile
     painter.SetPen(PlotPen::StockRed());
     PlotPixels px(painter, kPixelLimit);
     MarkSupportPoints(px, part, p);
+    const ClipToPlot clip(painter, p);
     if (part.curved) {
         Curve(painter, profile, part.points, part.pointCount, p, true, true);
     } else {
@@ -239,6 +257,7 @@ void PaintResultCanvas(PlotPainter& painter, const SupersonicProfile& profile, b
     painter.SetOrigin(0, 0);
     DrawResultFrame(painter, p, 0.02, kSupersonicResultCpPerTick, 2, "Profil / cp Verlauf");
     painter.SetPen(PlotPen::StockRed());
+    const ClipToPlot clip(painter, p);
     if (showParts) {
         Curve(painter, profile, profile.upper, static_cast<int>(profile.upper.size()), p, false,
               false);
@@ -261,6 +280,7 @@ void PaintContourCanvas(PlotPainter& painter, const SupersonicProfile& profile,
     PlotPixels px(painter, kPixelLimit);
     MarkSupportPoints(px, profile.part1, p);
     MarkSupportPoints(px, profile.part2, p);
+    const ClipToPlot clip(painter, p);
     for (const SupersonicCurve* side : {&profile.part1, &profile.part2}) {
         if (side->curved) {
             Curve(painter, profile, side->points, side->pointCount, p, false, false);
@@ -275,6 +295,7 @@ void PaintPressureCanvas(PlotPainter& painter, const SupersonicProfile& profile,
     const SupersonicPlotParameters& p = kSupersonicPressurePlot;
     painter.SetOrigin(0, 0);
     DrawPlotFrame(painter, p, "cp Verlauf", true);
+    const ClipToPlot clip(painter, p);
     Pressures(painter, profile, options, p);
 }
 

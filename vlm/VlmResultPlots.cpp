@@ -85,7 +85,10 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     px.Text("ca", -130, -100);
     ValueAxis(px, -120, 5, 3);
     const double mCa = ScaleOf(r.spanCa, 0.01);
+    // The curves stay between the value axes, below the title and the axis names.
+    px.ClipTo(-120, -80, 120, 80);
     SpanCurve(px, r, r.spanCa, -60 / mCa, PlotPen::Red());
+    px.Unclip();
     px.Number("%1.2f", mCa, -152, -69);
     px.Number("%1.2f", mCa / 2, -152, -36);
     px.Number("%1.2f", -mCa, -155, 55);
@@ -95,6 +98,7 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     px.Pen(PlotPen::Axis());
     ValueAxis(px, 120, 5, 3);
     const double mGamma = ScaleOf(r.spanCirculation, 0.00001);
+    px.ClipTo(-120, -80, 120, 80);
     SpanCurve(px, r, r.spanCirculation, -60 / mGamma, PlotPen::Green());
 
     // Gamma0 * sqrt(1 - (2y/b)^2) with Gamma0 = 4 L / (pi b) per unit of L/b, on the Gamma scale;
@@ -102,6 +106,7 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     px.Brush(PlotBrush::Transparent());
     px.Pen(PlotPen::LightGrey());
     px.HalfEllipseOverAxis(-120, 240, 240 * r.liftPerSpan / (VlmPi * mGamma));
+    px.Unclip();
 
     px.Pen(PlotPen::Red());
     px.Line(-20, 35, 0, 35);

@@ -47,10 +47,7 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
 
     new wxStaticBox(panel, wxID_ANY, wxS("Verteilung der Stützststellen in Tiefenrichtung:"),
                     wxPoint(10, 10), wxSize(390, 190));
-    spacingSlider = new wxSlider(panel, kIdSlider, 4, 1, 100, wxPoint(28, 70), wxSize(155, -1),
-                                 wxSL_HORIZONTAL | wxSL_LABELS);
-    new wxStaticText(panel, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(28, 130));
-    new wxStaticText(panel, wxID_ANY, wxS("100: vorne fein, hinten grob"), wxPoint(28, 150));
+    spacingSlider = luvo::AddSpacingSlider(panel, kIdSlider, wxPoint(28, 70));
     clusteringCanvas =
         new Panel3dClusteringCanvas(panel, spacingSlider, wxPoint(210, 40), wxSize(150, 140));
     clusteringCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));

@@ -654,6 +654,27 @@ TEST_F(EtlAnalysisFrameTest, ControlsDoNotOverlap) {
     }
 }
 
+// The quarter-chord sweeps, their labels and "=" stay inside the "t/4-Linie" box, clear of its
+// border and of each other: at the defaults ("15.0") and with five characters ("-46.4": the
+// leading edges swept -45 degrees, the chord shrinking outwards).
+TEST_F(EtlAnalysisFrameTest, QuarterChordSweepsStayInsideTheirBox) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    wxStaticBox* box = FindBox(f->GetPanel(), wxS("t/4-Linie"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>()) << "defaults";
+    for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+        SetText(sweep, wxS("-45"));
+    }
+    SetText(f->chordBField, wxS("1.5"));
+    SetText(f->chordCField, wxS("1.0"));
+    SetText(f->chordDField, wxS("0.5"));
+    for (wxStaticText* value : f->sweepLabels) {
+        EXPECT_EQ(value->GetLabel().length(), 5u);
+        EXPECT_TRUE(box->GetRect().Contains(value->GetPosition()));
+    }
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>()) << "five characters";
+}
+
 class ScreenEtlAnalysis : public EtlAnalysisFrameTest {};
 
 // Real drags through the X server: handle B of the plan form pressed at y = 70 and moved to 45
@@ -688,6 +709,15 @@ TEST_F(ScreenEtlAnalysis, RealDragsEndWhereThePointerEnds) {
     f->twistCanvas->UnsetToolTip();
     Pump(300);
     SaveTourShot(f, "etl_analysis_dragged");
+    // Leading edges swept forward by 45 degrees, the chord shrinking outwards: quarter-chord
+    // sweeps of five characters, a plan form that climbs out of the canvas.
+    for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+        SetText(sweep, wxS("-45"));
+    }
+    SetText(f->chordBField, wxS("1.5"));
+    SetText(f->chordCField, wxS("1.0"));
+    SetText(f->chordDField, wxS("0.5"));
+    SaveTourShot(f, "etl_analysis_negative_sweeps");
 }
 
 // Through the X server: with phi_VK1 = 0 the trailing edge of B lies at the span axis, so the

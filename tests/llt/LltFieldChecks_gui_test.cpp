@@ -4,8 +4,8 @@
 #include "common/LuvoFrame.h"
 #include "llt/LltCheckedField.h"
 #include "llt/LltPlots.h"
-#include "support/InfoBox.h"
 #include "support/GuiHarness.h"
+#include "support/InfoBox.h"
 
 namespace {
 
@@ -141,7 +141,7 @@ TEST_F(LltFieldChecksTest, HandlesAreDrawnInTheirColoursWhereThePlotPutsThem) {
     const wxImage twist = RenderToImage(280, 155, [&](wxDC& dc) {
         LltStartPlot(dc, wxS("Schränkungsverteilung"), 95, 23);
         DrawTwistPlot(dc, s);
-        DrawTwistHandles(dc, 5.0, -0.5, -0.8, -1.5, 50, 25, 25);
+        DrawTwistHandles(dc, 8, 5.0, -0.5, -0.8, -1.5, 50, 25, 25);
     });
     const wxColour blue(wxS("blue"));
     EXPECT_EQ(PixelAt(twist, 45 + 198 + 2, 90 + 28), Html(blue));  // D at the tip

@@ -87,7 +87,8 @@ TEST(LltPlotPaint, TwistHandlesOfTheDefaultSegments) {
     // 20 pixels per degree relative to the root, upwards; D always at the tip. The angle at C
     // is formed as (5 + -0.8) - 5 = -0.7999999999999998, so its handle truncates to 13, not 14.
     RecordingPainter p;
-    PaintTwistHandles(p, 5.0, -0.5, -0.8, -1.5, 50, 25, 25);
+    p.measure = RecordingPainter::NoRoom;  // the places the plot gives
+    PaintTwistHandles(p, 10, 5.0, -0.5, -0.8, -1.5, 50, 25, 25);
     using C = std::tuple<int, int>;
     const std::vector<C> expected = {C{98, 8}, C{148, 13}, C{198, 28}, C{-2, -2},
                                      C{98, 8}, C{148, 13}, C{198, 28}};
@@ -107,7 +108,8 @@ TEST(LltPlotPaint, CoincidingSectionsKeepTheirLabelsApart) {
     ExpectText(chord, " C ", 110, 48);
     ExpectText(chord, " D ", 198, 33);
     RecordingPainter twist;
-    PaintTwistHandles(twist, 2, 1, 1, 0, 50, 0, 50);
+    twist.measure = RecordingPainter::NoRoom;  // the places the plot gives
+    PaintTwistHandles(twist, 10, 2, 1, 1, 0, 50, 0, 50);
     ExpectText(twist, " B ", 80, -35);  // -2 - 20 - 13
     ExpectText(twist, " C ", 110, -35);
     ExpectText(twist, " D ", 190, -15);
@@ -282,6 +284,7 @@ TEST(LltPlotPaint, TwistPlotShowsRelativeAnglesLeftAndAbsoluteAnglesRight) {
         s.SetStations(c.span);
         s.SetTrapezoidTwist(c.span, c.alphaA, c.dB, c.dC, c.dD, c.s1, c.s2, c.s3);
         RecordingPainter p;
+        p.measure = RecordingPainter::NoRoom;  // the places the plot gives
         PaintTwistPlot(p, s);
 
         const DrawStep& origin = p.steps.front();
@@ -320,7 +323,13 @@ TEST(LltPlotPaint, TwistPlotShowsRelativeAnglesLeftAndAbsoluteAnglesRight) {
         EXPECT_EQ(Segments(p, PlotPen::Axis()), axes);
 
         EXPECT_EQ(Segments(p, PlotPen::Blue(), false), c.blue);
-        EXPECT_EQ(p.steps.size(), 1 + expected.size() + axes.size() + c.blue.size());
+        // The curve clipped to the labelled angles, 3.0 down to -2.0.
+        const std::vector<DrawStep> clips = p.Of(DrawStep::Clip);
+        ASSERT_EQ(clips.size(), 1u);
+        EXPECT_EQ(std::make_tuple(clips[0].x1, clips[0].y1, clips[0].x2, clips[0].y2),
+                  std::make_tuple(0, -60, 201, 101));
+        EXPECT_EQ(p.Of(DrawStep::Unclip).size(), 1u);
+        EXPECT_EQ(p.steps.size(), 1 + expected.size() + axes.size() + c.blue.size() + 2);
     }
 }
 

@@ -31,6 +31,18 @@ TEST_F(ScreenSupersonicTour, MethodPartsAndContourWindows) {
     ASSERT_TRUE(parts->subsonicWarningText->IsShown());
     EXPECT_TRUE(CaptureFrame(parts).IsOk());
     SaveTourShot(parts, "supersonic_parts_subsonic");
+    // A flat plate at Mach 1.61: the cp curves reach far beyond the plotted range.
+    SetText(parts->antimetricCountField, wxS("0"));
+    SetText(parts->symmetricCountField, wxS("0"));
+    SetText(parts->machField, wxS("1.61"));
+    SaveTourShot(parts, "supersonic_parts_flat_plate");
+    // Coefficients of the camber part typed large: results of up to 13 characters.
+    SetText(parts->machField, wxS("3"));
+    SetText(parts->alphaField, wxS("3"));
+    parts->coefficientCheckBox->Action();
+    SetText(parts->coefficientFields[0], wxS("3000"));
+    SetText(parts->coefficientFields[1], wxS("1000"));
+    SaveTourShot(parts, "supersonic_parts_large_values");
 
     SupersonicContourFrame* contour = OpenSupersonicContourFrame(wxEmptyString);
     EXPECT_TRUE(CaptureFrame(contour).IsOk());

@@ -53,6 +53,35 @@ std::vector<wxString> StaticTexts(wxWindow* root) {
     return out;
 }
 
+std::vector<std::string> CrowdingInBox(wxStaticBox* box) {
+    const wxRect inside = box->GetRect().Deflate(2);
+    std::vector<wxWindow*> controls;
+    for (wxWindow* w : box->GetParent()->GetChildren()) {
+        if (dynamic_cast<wxStaticBox*>(w) == nullptr && box->GetRect().Contains(w->GetPosition())) {
+            controls.push_back(w);
+        }
+    }
+    auto name = [](wxWindow* w) { return std::string(w->GetLabel().utf8_str()); };
+    std::vector<std::string> out;
+    for (size_t i = 0; i < controls.size(); ++i) {
+        if (!inside.Contains(controls[i]->GetRect()))
+            out.push_back(name(controls[i]) + ": at the border");
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->GetRect().Intersects(controls[j]->GetRect())) {
+                out.push_back(name(controls[i]) + " / " + name(controls[j]));
+            }
+        }
+    }
+    return out;
+}
+
+wxStaticBox* FindBox(wxWindow* root, const wxString& label) {
+    for (wxStaticBox* b : FindAll<wxStaticBox>(root)) {
+        if (b->GetLabel() == label) return b;
+    }
+    return nullptr;
+}
+
 std::vector<wxFrame*> OpenFrames() {
     std::vector<wxFrame*> out;
     for (wxWindow* w : wxTopLevelWindows) {
@@ -268,6 +297,8 @@ wxImage CaptureFrame(wxTopLevelWindow* frame) {
 }
 
 wxImage ReadScreen(wxWindow* window) { return ReadRoot(window->GetScreenRect()); }
+
+wxImage ReadWholeScreen() { return ReadRoot(wxRect(wxPoint(0, 0), wxGetDisplaySize())); }
 
 wxImage ReadRoot(const wxRect& rect) {
     // Read the pixels from the X server itself; a wxScreenDC can hand back stale content.

@@ -14,6 +14,7 @@
 #include <wx/msgdlg.h>
 #include <wx/radiobox.h>
 #include <wx/radiobut.h>
+#include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/testing.h>
 #include <wx/textctrl.h>
@@ -62,6 +63,13 @@ wxButton* FindButton(wxWindow* root, const wxString& label);
 
 // Labels of every static text of the window, in creation order.
 std::vector<wxString> StaticTexts(wxWindow* root);
+
+// What crowds a static box: of the controls beside it (other boxes aside) whose top-left corner
+// lies in it, each pair that overlaps ("a / b") and each that reaches the box's border ("a: at
+// the border"), named by their labels; empty when all keep clear.
+std::vector<std::string> CrowdingInBox(wxStaticBox* box);
+// The box of this label under `root`, nullptr when there is none.
+wxStaticBox* FindBox(wxWindow* root, const wxString& label);
 
 // Top-level frames that are open (not scheduled for destruction), oldest first.
 std::vector<wxFrame*> OpenFrames();
@@ -191,6 +199,8 @@ wxImage ReadRoot(const wxRect& area);
 // How many pixels of `area` in the image show this colour drawn on white: the colour itself, or
 // its blend with white at the smoothed edge of a slanted line.
 int CountPixels(const wxImage& image, const wxColour& colour, const wxRect& area);
+// The whole screen as the X server holds it now.
+wxImage ReadWholeScreen();
 
 // Saves the frame's picture as <dir>/<name>.png when LUVO_SCREENSHOT_DIR names a folder;
 // returns the file written, or "" when no folder is set.

@@ -2,6 +2,7 @@
 // A plot painter that records every drawing step with the pen, brush and text colour active at
 // that step, so the plots' coordinates can be checked without a display.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,12 +11,12 @@
 namespace luvo::test {
 
 struct DrawStep {
-    enum Kind { Origin, Line, Rect, Ellipse, Arc, EllipticArc, Text } kind;
+    enum Kind { Origin, Line, Rect, Ellipse, Arc, EllipticArc, Text, Clip, Unclip } kind;
     PlotPen pen;                // the pen active at this step
     PlotBrush brush;            // the brush active at this step
     PlotColour textColour;      // the text colour active at this step
-    int x1, y1, x2, y2;         // Line: both ends; Rect, Ellipse, EllipticArc: corner and size;
-                                // Arc: both ends; Text, Origin: (x1, y1)
+    int x1, y1, x2, y2;         // Line: both ends; Rect, Ellipse, EllipticArc, Clip: corner and
+                                // size; Arc: both ends; Text, Origin: (x1, y1)
     int xc = 0, yc = 0;         // Arc: centre
     double start = 0, end = 0;  // EllipticArc: angles in degrees
     std::string text;
@@ -23,7 +24,11 @@ struct DrawStep {
 
 class RecordingPainter : public PlotPainter {
   public:
-    void SetOrigin(int x, int y) override { Add(DrawStep::Origin, x, y, 0, 0); }
+    void SetOrigin(int x, int y) override {
+        originX_ = x;
+        originY_ = y;
+        Add(DrawStep::Origin, x, y, 0, 0);
+    }
     void SetPen(const PlotPen& pen) override { pen_ = pen; }
     void SetBrush(const PlotBrush& brush) override { brush_ = brush; }
     void SetTextColour(PlotColour colour) override { textColour_ = colour; }
@@ -43,6 +48,22 @@ class RecordingPainter : public PlotPainter {
     }
     void Text(const std::string& text, int x, int y) override {
         Add(DrawStep::Text, x, y, 0, 0).text = text;
+    }
+    PlotSize TextSize(const std::string& text) override { return measure(text); }
+    PlotRect Area() override {
+        return {canvas.x - originX_, canvas.y - originY_, canvas.width, canvas.height};
+    }
+    void Clip(const PlotRect& r) override { Add(DrawStep::Clip, r.x, r.y, r.width, r.height); }
+    void Unclip() override { Add(DrawStep::Unclip, 0, 0, 0, 0); }
+
+    // Texts that take no room: nothing ever has to make way for them, so every text stays at the
+    // place the plot gives it.
+    static PlotSize NoRoom(const std::string&) { return {0, 0}; }
+    // Without a display: 6 pixels per character and 13 pixels high, about the plots' small font.
+    static PlotSize EstimatedTextSize(const std::string& text) {
+        int characters = 0;
+        for (unsigned char c : text) characters += (c & 0xC0) != 0x80;
+        return {6 * characters, 13};
     }
 
     std::vector<DrawStep> Of(DrawStep::Kind kind) const {
@@ -76,6 +97,10 @@ class RecordingPainter : public PlotPainter {
 
     std::vector<DrawStep> steps;
     int smallFontSelections = 0;
+    // What TextSize answers; window tests put the real font's extents here.
+    std::function<PlotSize(const std::string&)> measure = EstimatedTextSize;
+    // The drawing area that Area() reports, in device pixels; by default far around the origin.
+    PlotRect canvas{-5000, -5000, 10000, 10000};
 
   private:
     DrawStep& Add(DrawStep::Kind kind, int x1, int y1, int x2, int y2) {
@@ -84,6 +109,8 @@ class RecordingPainter : public PlotPainter {
         return steps.back();
     }
 
+    int originX_ = 0;
+    int originY_ = 0;
     // A fresh device context's defaults.
     PlotPen pen_ = PlotPen::StockBlack();
     PlotBrush brush_ = PlotBrush::Solid(PlotColour::White());

@@ -66,6 +66,13 @@ TEST_F(VlmDiscretisationTest, ControlsAndDefaults) {
     EXPECT_EQ(FindAll<wxButton>(d).size(), 4u);
 }
 
+// The slider's range labels "1" and "100" keep clear of the two texts that explain its ends.
+TEST_F(VlmDiscretisationTest, SliderKeepsClearOfItsTexts) {
+    wxStaticBox* box = FindBox(d, wxS("Verteilung der Stützststellen in Tiefenrichtung:"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>());
+}
+
 TEST_F(VlmDiscretisationTest, WakeChoiceInfoAndFileDialog) {
     SelectRadio(d->wakeRadioBox, 1);
     EXPECT_EQ(d->iterationsField->GetValue(), wxS("8"));

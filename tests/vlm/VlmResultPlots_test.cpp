@@ -51,6 +51,7 @@ TEST(VlmPressurePlot, ScaledAxisFollowsTheLowestCp) {
     const VlmResults r = SmallRun();
     EXPECT_EQ(VlmScaledCpSteps(r), 5);
     RecordingPainter p;
+    p.measure = RecordingPainter::NoRoom;  // the places the plot gives
     DrawVlmPressure(p, r, true);
     // 1.00 at the bottom, -4.00 at the top, 0.00 at the zero line 24 pixels above 1.
     ASSERT_NE(p.FindText("-4.00"), nullptr);

@@ -191,6 +191,8 @@ TEST_F(ScreenVlmResults, Tour) {
     SaveTourShot(VlmResultsWindow, "vlm_results");
     VlmResultsFrame* coarse = VlmOpenResultsWindow(Results(-3.4, 0.95));
     SaveTourShot(coarse, "vlm_results_warning");
+    // A suction peak of cp -37: 39 steps of 3 pixels on the scaled axis.
+    SaveTourShot(VlmOpenResultsWindow(Results(-37.0)), "vlm_results_suction_peak");
 }
 
 }  // namespace

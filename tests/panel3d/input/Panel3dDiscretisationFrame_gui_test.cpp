@@ -146,6 +146,13 @@ TEST_F(Panel3dDiscretisationTest, ControlsAndDefaults) {
     EXPECT_EQ(FindAll<wxButton>(d).size(), 5u);
 }
 
+// The slider's range labels "1" and "100" keep clear of the two texts that explain its ends.
+TEST_F(Panel3dDiscretisationTest, SliderKeepsClearOfItsTexts) {
+    wxStaticBox* box = FindBox(d, wxS("Verteilung der Stützststellen in Tiefenrichtung:"));
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>());
+}
+
 TEST_F(Panel3dDiscretisationTest, WakeChoiceAndInfo) {
     SelectRadio(d->wakeRadioBox, 1);
     EXPECT_EQ(d->wakeMode, 1);
