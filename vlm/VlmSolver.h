@@ -76,8 +76,10 @@ class VlmSolver {
     void ComputeLoads();
     void ComputeForcesSymmetric() { ComputeForces(true); }
     void ComputeForcesFull() { ComputeForces(false); }
-    // Writes the three result files; returns the names of those that could not be written.
-    std::vector<std::string> WriteResultFiles() const;
+    // Writes the three result files with `digits` significant digits per value; returns the
+    // names of those that could not be written.
+    std::vector<std::string> WriteResultFiles(int digits = kResultDigits) const;
+    static constexpr int kResultDigits = 8;
 
     // The solve sequence of a built lattice: system, wake, loads and files, with the progress
     // widths and status texts. kNone or kSingularSystem.

@@ -153,9 +153,11 @@ class Panel3dModel {
     void ComputeSurfaceVelocity();
     // Strip distributions and the wing's totals from cp.
     void ComputeCoefficients();
-    // The 3D, spanwise and chordwise files under the module's names; the names of the files
-    // that could not be written come back (the others are written all the same).
-    std::vector<std::string> WriteResultFiles() const;
+    // The 3D, spanwise and chordwise files under the module's names, `digits` significant
+    // digits per value; the names of the files that could not be written come back (the others
+    // are written all the same).
+    std::vector<std::string> WriteResultFiles(int digits = kResultDigits) const;
+    static constexpr int kResultDigits = 8;
 
     // ---- records (the wing panels come first) ----
     std::vector<Panel3dPanel> wingPanels;                        // 4MN
