@@ -8,28 +8,13 @@
 #include <map>
 #include <string>
 
-#include "panel3d/input/Panel3dTestGeometry.h"
 #include "panel3d/solver/Panel3dModule.h"
 #include "panel3d/solver/Panel3dRun.h"
 #include "support/ReferenceFiles.h"
 #include "support/TempDir.h"
+#include "tests/panel3d/solver/Panel3dSolverFixtures.h"
 
 namespace {
-
-// The interactive run as the windows start it with their initial entries.
-Panel3dInteractiveRunSettings DefaultRun() {
-    Panel3dInteractiveRunSettings s;
-    s.flow.taskMode = 0;
-    s.flow.alphaStar = 2.5;
-    s.flow.alphaStep = 1;
-    s.flow.angleCount = 1;
-    s.flow.pointCount = 1;
-    s.wing = panel3d_test::DefaultGeometry();
-    s.chordPanels = 30;
-    s.spanPanels = 15;
-    s.clustering = 4;
-    return s;
-}
 
 Panel3dInteractiveRunSettings Relaxed(Panel3dInteractiveRunSettings s) {
     s.wakeMode = 1;
@@ -38,7 +23,7 @@ Panel3dInteractiveRunSettings Relaxed(Panel3dInteractiveRunSettings s) {
 }
 
 Panel3dInteractiveRunSettings InSideslip() {
-    Panel3dInteractiveRunSettings s = DefaultRun();
+    Panel3dInteractiveRunSettings s = panel3d_test::DefaultRunSettings();
     s.flow.alphaStar = 4;
     s.wing.beta = 5;
     s.chordPanels = 8;
@@ -48,8 +33,8 @@ Panel3dInteractiveRunSettings InSideslip() {
 
 TEST(Panel3dReferenceResults, EveryNumberOfTheResultFilesMatchesTheReferenceWithAnyThreadCount) {
     const std::map<std::string, Panel3dInteractiveRunSettings> cases = {
-        {"panel-default-flat", DefaultRun()},
-        {"panel-default-relaxed", Relaxed(DefaultRun())},
+        {"panel-default-flat", panel3d_test::DefaultRunSettings()},
+        {"panel-default-relaxed", Relaxed(panel3d_test::DefaultRunSettings())},
         {"panel-sideslip-flat", InSideslip()},
         {"panel-sideslip-relaxed", Relaxed(InSideslip())}};
     luvo::test::ScopedWorkDir work;
