@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -13,6 +14,8 @@
 namespace luvo {
 
 namespace {
+
+std::atomic<int> assumed{0};
 
 int AvailableCpus() {
     cpu_set_t set;
@@ -76,6 +79,9 @@ int FreeCores() {
         return 1;
     }
     const int cpus = AvailableCpus();
+    if (assumed.load() > 0) {
+        return std::min(assumed.load(), cpus);
+    }
     const int all = RunnableThreads();
     if (all < 0) {
         return 1;  // nothing known about the load: the safe count
@@ -84,6 +90,8 @@ int FreeCores() {
     const int others = std::max(0, all - OwnRunnableThreads());
     return std::clamp(cpus - others, 1, cpus);
 }
+
+void AssumeFreeCores(int cores) { assumed.store(std::max(0, cores)); }
 
 int LoopThreads() { return std::max(1, std::min(omp_get_max_threads(), FreeCores())); }
 

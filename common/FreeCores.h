@@ -16,4 +16,8 @@ int FreeCores();
 // (OMP_NUM_THREADS or omp_set_num_threads).
 int LoopThreads();
 
+// Counts `cores` as free whatever the load (0: measure again), for tests that must run the
+// loops on a given number of threads on a busy machine too.
+void AssumeFreeCores(int cores);
+
 }  // namespace luvo

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "common/FreeCores.h"
+
 namespace luvo::test {
 
 // Significant digits of the reference files and of the files compared with them.
@@ -113,15 +115,16 @@ inline const std::vector<std::string>& ResultFileNames() {
     return names;
 }
 
-// For 1 and all threads (once when writing the references): `run(name, prefix)` runs case
-// `name` and writes its three files as prefix + "3D.dat" and so on into the working folder,
-// with kReferenceDigits; then every file is compared with its reference, every number within
-// 1e-9 relative or 1e-12 absolute.
+// For 1 and all threads (once when writing the references), all of them taken whatever the
+// machine's load: `run(name, prefix)` runs case `name` and writes its three files as
+// prefix + "3D.dat" and so on into the working folder, with kReferenceDigits; then every file is
+// compared with its reference, every number within 1e-9 relative or 1e-12 absolute.
 template <class Run>
 void CheckResultFiles(const std::vector<std::string>& cases, Run run) {
     const int most = std::max(2, omp_get_num_procs());
     const std::vector<int> threadCounts =
         WritingReferences() ? std::vector<int>{1} : std::vector<int>{1, most};
+    luvo::AssumeFreeCores(most);
     for (const int threads : threadCounts) {
         omp_set_num_threads(threads);
         for (const std::string& name : cases) {
@@ -140,6 +143,7 @@ void CheckResultFiles(const std::vector<std::string>& cases, Run run) {
         }
     }
     omp_set_num_threads(omp_get_num_procs());
+    luvo::AssumeFreeCores(0);
 }
 
 }  // namespace luvo::test
