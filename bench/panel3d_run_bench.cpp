@@ -1,13 +1,12 @@
 // The whole interactive panel run, with the evaluation of its points, against the solver steps
 // it drives: the default wing at N 30, M 15 with 25 flat free-wake rows, half model, alpha
-// 2.5 deg, one BLAS thread. The run adds its module values, the model's creation, the status
-// texts and the evaluation of the point; budget: under 5 % over the steps alone. A lift polar of
-// 1, 2 and 4 angles shows what each further angle costs; budget: at most half of the first,
-// since the matrix of the wing and its source influences are built once per polar (measured on
-// a loaded machine: about a quarter).
+// 2.5 deg, BLAS threads as the program sets them. The run adds its module values, the model's
+// creation, the status texts and the evaluation of the point; budget: under 5 % over the steps
+// alone. A lift polar of 1, 2 and 4 angles shows what each further angle costs; budget: at most
+// half of the first, since the matrix of the wing and its source influences are built once per
+// polar (measured on a loaded machine: about a quarter).
 
 #include <benchmark/benchmark.h>
-#include <cblas.h>
 
 #include <filesystem>
 #include <memory>
@@ -27,32 +26,11 @@ void ResultNames() {
 }
 
 Panel3dInteractiveRunSettings DefaultRun(int angles) {
-    Panel3dInteractiveRunSettings s;
+    Panel3dInteractiveRunSettings s = panel3d_test::DefaultRunSettings();
     s.flow.taskMode = angles > 1 ? 1 : 0;
-    s.flow.alphaStar = 2.5;
     s.flow.alphaStep = 2;
     s.flow.angleCount = angles;
     s.flow.pointCount = angles;
-    s.wing.span = 6;
-    s.wing.sweep = 32;
-    s.wing.dihedral = 5;
-    s.wing.rootChord = 1;
-    s.wing.rootIncidence = 2.5;
-    s.wing.rootThickness = 15;
-    s.wing.rootCamber = 4;
-    s.wing.rootCamberPosition = 40;
-    s.wing.tipChord = 0.5;
-    s.wing.tipIncidence = -2.5;
-    s.wing.tipThickness = 15;
-    s.wing.tipCamber = 4;
-    s.wing.tipCamberPosition = 40;
-    s.wing.flapInner = 50;
-    s.wing.flapOuter = 80;
-    s.wing.hingePosition = 75;
-    s.wing.hingeHeight = 50;
-    s.chordPanels = 30;
-    s.spanPanels = 15;
-    s.clustering = 4;
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     s.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     s.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
@@ -61,7 +39,6 @@ Panel3dInteractiveRunSettings DefaultRun(int angles) {
 }
 
 void BM_Panel3dSolverStepsAlone(benchmark::State& state) {
-    openblas_set_num_threads(1);
     ResultNames();
     for (auto _ : state) {
         auto w = panel3d_test::PreparedWing(30, 15, 25, 1, 2.5);
@@ -74,7 +51,6 @@ void BM_Panel3dSolverStepsAlone(benchmark::State& state) {
 }
 
 void BM_Panel3dInteractiveRun(benchmark::State& state) {
-    openblas_set_num_threads(1);
     const int angles = static_cast<int>(state.range(0));
     const Panel3dInteractiveRunSettings settings = DefaultRun(angles);
     Panel3dWakeRowCount = 25;

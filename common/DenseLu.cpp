@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/DenseThreads.h"
+
 namespace luvo {
 
 namespace {
@@ -35,6 +37,7 @@ bool DenseLu::Factor(std::vector<double> matrix, int n) {
         factored_ = true;
         return true;
     }
+    SetDenseThreads(DenseThreadsFor(n));
     // LAPACKE checks the input for NaN itself and then refuses it with a negative code.
     const lapack_int info =
         LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, factors_.data(), Leading(n), pivots_.data());
@@ -46,6 +49,7 @@ void DenseLu::Solve(double* rightHandSides, int count, bool transposed) const {
     if (!factored_ || n_ == 0 || count <= 0) {
         return;
     }
+    SetDenseThreads(DenseThreadsFor(n_, count));
     LAPACKE_dgetrs(LAPACK_COL_MAJOR, transposed ? 'T' : 'N', n_, count, factors_.data(),
                    Leading(n_), pivots_.data(), rightHandSides, Leading(n_));
 }
@@ -184,6 +188,7 @@ bool LowRankResolver::Solve(const double* w, double* x) {
     const int n = n_;
     const int r = r_;
     if (r > 0) {
+        SetDenseThreads(1);  // products of r columns: small work
         // C = I + Y^T W
         cblas_dgemm(CblasColMajor, CblasTrans, CblasNoTrans, r, r, n, 1.0, y_.data(), Leading(n), w,
                     Leading(n), 0.0, c_.data(), Leading(r));

@@ -26,6 +26,9 @@ class RunProgress {
   public:
     explicit RunProgress(RunReporter* reporter) : reporter_(reporter) {}
 
+    // Whether anything is shown: a headless run need not stop at the bar's steps.
+    bool Reports() const { return reporter_ != nullptr; }
+
     void SetProgress(int pixels) {
         if (reporter_ != nullptr && pixels != lastPixels_) {
             lastPixels_ = pixels;

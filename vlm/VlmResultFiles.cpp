@@ -9,18 +9,16 @@
 
 namespace {
 
-constexpr int kDigits = 8;
-
-void Row(luvo::ResultFile& out, std::initializer_list<double> values) {
+void Row(luvo::ResultFile& out, int digits, std::initializer_list<double> values) {
     size_t k = 0;
     for (double v : values) {
-        out.RowValue(v, kDigits, ++k == values.size() ? "\n" : " ");
+        out.RowValue(v, digits, ++k == values.size() ? "\n" : " ");
     }
 }
 
 }  // namespace
 
-std::vector<std::string> VlmSolver::WriteResultFiles() const {
+std::vector<std::string> VlmSolver::WriteResultFiles(int digits) const {
     std::vector<std::string> unwritten;
     const size_t n = gamma.size();
 
@@ -36,16 +34,16 @@ std::vector<std::string> VlmSolver::WriteResultFiles() const {
         }
         out.Out() << '\n';
         for (size_t e = 0; e < n; ++e) {
-            Row(out,
+            Row(out, digits,
                 {colloc.x[e], colloc.y[e], colloc.z[e], gamma[e], 2.0 * pressureDifference[e]});
         }
         out.Out() << "\nZONE T=\"Nachlauf\", I=" << nw_ + 1 << ", J=" << ny_ + 1 << ", F=POINT\n\n";
         for (int k = 0; k <= ny_; ++k) {
             for (int r = 0; r <= nw_; ++r) {
-                out.RowValue(wakeRows[r].x[k], kDigits, " ");
-                out.RowValue(wakeRows[r].y[k], kDigits, " ");
-                out.RowValue(wakeRows[r].z[k], kDigits, " ");
-                out.RowValue(trailingGamma[k], kDigits, " 0\n");
+                out.RowValue(wakeRows[r].x[k], digits, " ");
+                out.RowValue(wakeRows[r].y[k], digits, " ");
+                out.RowValue(wakeRows[r].z[k], digits, " ");
+                out.RowValue(trailingGamma[k], digits, " 0\n");
             }
         }
         if (!out.Finish()) {
@@ -66,11 +64,11 @@ std::vector<std::string> VlmSolver::WriteResultFiles() const {
             auto dp = [&](int i) { return pressureDifference[static_cast<size_t>(i + nx_ * j)]; };
             out.Out() << head << "ZONE T=\"Oberseite Rippe " << j + 1 << "\"\n\n";
             for (int i = nx_ - 1; i >= 0; --i) {
-                Row(out, {relative(i), -dp(i)});
+                Row(out, digits, {relative(i), -dp(i)});
             }
             out.Out() << '\n' << head << "ZONE T=\"Unterseite Rippe " << j + 1 << "\"\n\n";
             for (int i = 0; i < nx_; ++i) {
-                Row(out, {relative(i), dp(i)});
+                Row(out, digits, {relative(i), dp(i)});
             }
             out.Out() << '\n';
         }
@@ -81,18 +79,19 @@ std::vector<std::string> VlmSolver::WriteResultFiles() const {
 
     {
         luvo::ResultFile out(values_.resultCaFileName);
-        out.SummaryLine("#Area_ges= ", results.refArea, kDigits);
-        out.SummaryLine("#k_factor= ", results.kFactor, kDigits);
-        out.SummaryLine("#refl= ", results.refChord, kDigits);
-        out.SummaryLine("#cA_ges= ", results.ca, kDigits);
-        out.SummaryLine("#cWi_ges= ", results.cwi, kDigits);
-        out.SummaryLine("#cMx= ", results.cmx, kDigits);
-        out.SummaryLine("#cMy= ", results.cmy, kDigits);
-        out.SummaryLine("#cMz= ", results.cmz, kDigits);
+        out.SummaryLine("#Area_ges= ", results.refArea, digits);
+        out.SummaryLine("#k_factor= ", results.kFactor, digits);
+        out.SummaryLine("#refl= ", results.refChord, digits);
+        out.SummaryLine("#cA_ges= ", results.ca, digits);
+        out.SummaryLine("#cWi_ges= ", results.cwi, digits);
+        out.SummaryLine("#cMx= ", results.cmx, digits);
+        out.SummaryLine("#cMy= ", results.cmy, digits);
+        out.SummaryLine("#cMz= ", results.cmz, digits);
         out.Out() << "\nTITLE=\"D-Daten\"\nVARIABLES=\"y\", \"ca(y)\", \"Gamma(y)\"\n\n";
         for (int j = 0; j < ny_; ++j) {
-            Row(out, {colloc.y[static_cast<size_t>(j * nx_)], stripLiftCoefficient[j],
-                      stripCirculation[j]});
+            Row(out, digits,
+                {colloc.y[static_cast<size_t>(j * nx_)], stripLiftCoefficient[j],
+                 stripCirculation[j]});
         }
         if (!out.Finish()) {
             unwritten.push_back(values_.resultCaFileName);

@@ -6,8 +6,6 @@
 
 VlmRunError VlmSolver::Solve() {
     const bool half = UsesHalfSystem();
-    const int size = half ? elementCount() / 2 : elementCount();
-    (half ? halfMatrix : fullMatrix).Resize(size);
 
     if (values_.wakeModel == 0) {
         progress_.SetStatus(0, "Einflusskoeffizienten bestimmen...");

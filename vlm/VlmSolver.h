@@ -76,8 +76,10 @@ class VlmSolver {
     void ComputeLoads();
     void ComputeForcesSymmetric() { ComputeForces(true); }
     void ComputeForcesFull() { ComputeForces(false); }
-    // Writes the three result files; returns the names of those that could not be written.
-    std::vector<std::string> WriteResultFiles() const;
+    // Writes the three result files with `digits` significant digits per value; returns the
+    // names of those that could not be written.
+    std::vector<std::string> WriteResultFiles(int digits = kResultDigits) const;
+    static constexpr int kResultDigits = 8;
 
     // The solve sequence of a built lattice: system, wake, loads and files, with the progress
     // widths and status texts. kNone or kSingularSystem.
@@ -155,7 +157,10 @@ class VlmSolver {
     void ComputeForces(bool half);
     // Velocity of the lattice, the wake and the free stream at p, the segments damped within
     // `radius` (0: only those on p's line left out), with the strengths of SegmentStrengths().
-    VlmPoint InducedVelocity(const VlmPoint& p, double radius) const;
+    VlmPoint InducedVelocity(const VlmPoint& p, double radius, VlmSegmentWork& work) const;
+    // The same undamped at two points in one pass over the segments.
+    void InducedVelocities(const VlmPoint& p, const VlmPoint& q, VlmPoint& atP,
+                           VlmPoint& atQ) const;
     // (cos a cos b, cos a sin b, sin a): the free stream's direction, also the flat wake's.
     VlmPoint FreeStreamDirection() const;
 

@@ -1,9 +1,11 @@
 // Influence coefficients, right-hand side and solution of the vortex-lattice system, for the
 // flat wake (the wake added into the matrix once) and the relaxed wake (the wing matrix kept and
-// each iteration's wake taken in as a low-rank update).
+// each iteration's wake taken in as a low-rank update). Rows are independent: they are filled
+// on the free cores, each entry summed in the same order whatever the number of threads.
 
 #include <cmath>
 
+#include "common/FreeCores.h"
 #include "vlm/VlmSolver.h"
 
 void VlmSolver::ComputeInfluence(bool half) {
@@ -11,28 +13,34 @@ void VlmSolver::ComputeInfluence(bool half) {
     const int size = half ? n / 2 : n;
     VlmMatrix& a = half ? halfMatrix : fullMatrix;
     a.Resize(size);
-    const double* vx = wingSegments_.vx();
-    const double* vy = wingSegments_.vy();
-    const double* vz = wingSegments_.vz();
-    for (int m = 0; m < size; ++m) {
-        // The velocity of each of the three segments of every horseshoe at collocation point m,
-        // projected on its normal.
-        wingSegments_.UnitVelocities(colloc.At(m));
-        const double nx = normal.x[m], ny = normal.y[m], nz = normal.z[m];
-        auto influence = [&](size_t e) {
-            const size_t s = 3 * e;
-            return (vx[s] + vx[s + 1] + vx[s + 2]) * nx + (vy[s] + vy[s + 1] + vy[s + 2]) * ny +
-                   (vz[s] + vz[s + 1] + vz[s + 2]) * nz;
-        };
-        for (int col = 0; col < size; ++col) {
-            double w = influence(static_cast<size_t>(col));
-            if (half) {
-                // The mirror element of the other half carries the same circulation.
-                const int i = col % nx_;
-                const int j = col / nx_;
-                w += influence(static_cast<size_t>(i + nx_ * (ny_ - 1 - j)));
+#pragma omp parallel num_threads(luvo::LoopThreads())
+    {
+        VlmSegmentWork work;
+        // Rows in blocks of 8, so that threads rarely share a cache line of a column.
+#pragma omp for schedule(dynamic, 8)
+        for (int m = 0; m < size; ++m) {
+            // The velocity of each of the three segments of every horseshoe at collocation point
+            // m, projected on its normal.
+            wingSegments_.UnitVelocities(colloc.At(m), work);
+            const double* vx = work.vx.data();
+            const double* vy = work.vy.data();
+            const double* vz = work.vz.data();
+            const double nx = normal.x[m], ny = normal.y[m], nz = normal.z[m];
+            auto influence = [&](size_t e) {
+                const size_t s = 3 * e;
+                return (vx[s] + vx[s + 1] + vx[s + 2]) * nx + (vy[s] + vy[s + 1] + vy[s + 2]) * ny +
+                       (vz[s] + vz[s + 1] + vz[s + 2]) * nz;
+            };
+            for (int col = 0; col < size; ++col) {
+                double w = influence(static_cast<size_t>(col));
+                if (half) {
+                    // The mirror element of the other half carries the same circulation.
+                    const int i = col % nx_;
+                    const int j = col / nx_;
+                    w += influence(static_cast<size_t>(i + nx_ * (ny_ - 1 - j)));
+                }
+                a(m, col) = w;
             }
-            a(m, col) = w;
         }
     }
 }
@@ -53,26 +61,31 @@ void VlmSolver::ComputeWakeColumns(bool half, std::vector<double>& w) {
     const int r = half ? ny_ / 2 : ny_;
     w.assign(static_cast<size_t>(size) * r, 0.0);
     PackWakeSegments();
-    std::vector<double> filament(static_cast<size_t>(ny_) + 1);
-    const double* vx = wakeSegments_.vx();
-    const double* vy = wakeSegments_.vy();
-    const double* vz = wakeSegments_.vz();
-    for (int m = 0; m < size; ++m) {
-        wakeSegments_.UnitVelocities(colloc.At(m));
-        // Each filament once: it is edge B of strip p and edge A of strip p-1.
-        for (int p = 0; p <= ny_; ++p) {
-            double ux = 0.0, uy = 0.0, uz = 0.0;
-            for (int k = 0; k < nw_; ++k) {
-                const size_t s = static_cast<size_t>(p) * nw_ + k;
-                ux += vx[s];
-                uy += vy[s];
-                uz += vz[s];
+#pragma omp parallel num_threads(luvo::LoopThreads())
+    {
+        VlmSegmentWork work;
+        std::vector<double> filament(static_cast<size_t>(ny_) + 1);
+#pragma omp for schedule(dynamic, 8)
+        for (int m = 0; m < size; ++m) {
+            wakeSegments_.UnitVelocities(colloc.At(m), work);
+            const double* vx = work.vx.data();
+            const double* vy = work.vy.data();
+            const double* vz = work.vz.data();
+            // Each filament once: it is edge B of strip p and edge A of strip p-1.
+            for (int p = 0; p <= ny_; ++p) {
+                double ux = 0.0, uy = 0.0, uz = 0.0;
+                for (int k = 0; k < nw_; ++k) {
+                    const size_t s = static_cast<size_t>(p) * nw_ + k;
+                    ux += vx[s];
+                    uy += vy[s];
+                    uz += vz[s];
+                }
+                filament[p] = ux * normal.x[m] + uy * normal.y[m] + uz * normal.z[m];
             }
-            filament[p] = ux * normal.x[m] + uy * normal.y[m] + uz * normal.z[m];
-        }
-        for (int j = 0; j < ny_; ++j) {
-            const int group = (half && j >= ny_ / 2) ? ny_ - 1 - j : j;
-            w[luvo::ColumnMajor(m, group, size)] += filament[j] - filament[j + 1];
+            for (int j = 0; j < ny_; ++j) {
+                const int group = (half && j >= ny_ / 2) ? ny_ - 1 - j : j;
+                w[luvo::ColumnMajor(m, group, size)] += filament[j] - filament[j + 1];
+            }
         }
     }
 }
@@ -92,9 +105,12 @@ void VlmSolver::AddWakeInfluence(bool half) {
     VlmMatrix& a = half ? halfMatrix : fullMatrix;
     std::vector<double> w;
     ComputeWakeColumns(half, w);
-    for (const auto& mark : WakeColumnMarks(half)) {
+    const std::vector<luvo::LowRankResolver::Entry> marks = WakeColumnMarks(half);
+    // Each mark is a column of its own.
+#pragma omp parallel for schedule(static) num_threads(luvo::LoopThreads())
+    for (size_t k = 0; k < marks.size(); ++k) {
         for (int m = 0; m < a.n; ++m) {
-            a(m, mark.row) += w[luvo::ColumnMajor(m, mark.column, a.n)];
+            a(m, marks[k].row) += w[luvo::ColumnMajor(m, marks[k].column, a.n)];
         }
     }
 }

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "common/FreeCores.h"
 #include "vlm/VlmSolver.h"
 
 void VlmSolver::SegmentStrengths() {
@@ -19,23 +20,41 @@ void VlmSolver::SegmentStrengths() {
     }
 }
 
-VlmPoint VlmSolver::InducedVelocity(const VlmPoint& p, double radius) const {
-    const VlmPoint wing = wingSegments_.DampedSum(p, wingStrength_.data(), radius);
-    const VlmPoint wake = wakeSegments_.DampedSum(p, wakeStrength_.data(), radius);
+VlmPoint VlmSolver::InducedVelocity(const VlmPoint& p, double radius, VlmSegmentWork& work) const {
+    const VlmPoint wing = wingSegments_.DampedSum(p, wingStrength_.data(), radius, work);
+    const VlmPoint wake = wakeSegments_.DampedSum(p, wakeStrength_.data(), radius, work);
     const VlmPoint dir = FreeStreamDirection();
     const double v = values_.freeStreamSpeed;
     return {wing[0] + wake[0] + v * dir[0], wing[1] + wake[1] + v * dir[1],
             wing[2] + wake[2] + v * dir[2]};
 }
 
+void VlmSolver::InducedVelocities(const VlmPoint& p, const VlmPoint& q, VlmPoint& atP,
+                                  VlmPoint& atQ) const {
+    VlmPoint wingP, wingQ, wakeP, wakeQ;
+    wingSegments_.SumsAtTwoPoints(p, q, wingStrength_.data(), wingP, wingQ);
+    wakeSegments_.SumsAtTwoPoints(p, q, wakeStrength_.data(), wakeP, wakeQ);
+    const VlmPoint dir = FreeStreamDirection();
+    const double v = values_.freeStreamSpeed;
+    for (int c = 0; c < 3; ++c) {
+        atP[c] = wingP[c] + wakeP[c] + v * dir[c];
+        atQ[c] = wingQ[c] + wakeQ[c] + v * dir[c];
+    }
+}
+
 void VlmSolver::ComputeWakeVelocities(bool half) {
-    const int last = half ? ny_ / 2 : ny_;
+    const int points = (half ? ny_ / 2 : ny_) + 1;
     SegmentStrengths();
-    for (int k = 0; k < nw_; ++k) {
-        VlmWakeWorkRow& row = wakeWorkRows[k];
-        for (int p = 0; p <= last; ++p) {
+    // Every midpoint on its own: the wake moves only after all of them are known.
+#pragma omp parallel num_threads(luvo::LoopThreads())
+    {
+        VlmSegmentWork work;
+#pragma omp for schedule(dynamic, 4)
+        for (int kp = 0; kp < nw_ * points; ++kp) {
+            VlmWakeWorkRow& row = wakeWorkRows[kp / points];
+            const int p = kp % points;
             const VlmPoint vel =
-                InducedVelocity({row.midX[p], row.midY[p], row.midZ[p]}, dampingRadius);
+                InducedVelocity({row.midX[p], row.midY[p], row.midZ[p]}, dampingRadius, work);
             row.velX[p] = vel[0];
             row.velY[p] = vel[1];
             row.velZ[p] = vel[2];

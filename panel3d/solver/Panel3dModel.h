@@ -156,9 +156,11 @@ class Panel3dModel {
     // Totals this small are rounding noise of a symmetric load: the moments drop them to 0, and
     // a lift this small gives the pressure point no position.
     static constexpr double kCoefficientNoise = 1e-7;
-    // The 3D, spanwise and chordwise files under the module's names; the names of the files
-    // that could not be written come back (the others are written all the same).
-    std::vector<std::string> WriteResultFiles() const;
+    // The 3D, spanwise and chordwise files under the module's names, `digits` significant
+    // digits per value; the names of the files that could not be written come back (the others
+    // are written all the same).
+    std::vector<std::string> WriteResultFiles(int digits = kResultDigits) const;
+    static constexpr int kResultDigits = 8;
 
     // ---- records (the wing panels come first) ----
     std::vector<Panel3dPanel> wingPanels;                        // 4MN

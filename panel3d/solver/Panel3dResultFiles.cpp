@@ -10,28 +10,26 @@
 
 namespace {
 
-constexpr int kDigits = 8;
-
 // x, y, z, sigma, mu, |V|, cp of a panel: one row of the 3D file.
-void PanelRow(luvo::ResultFile& file, const Panel3dPanel& p) {
+void PanelRow(luvo::ResultFile& file, int digits, const Panel3dPanel& p) {
     const double values[] = {p.centroid[0],        p.centroid[1],     p.centroid[2],
                              p.sourceStrength,     p.doubletStrength, p.velocityMagnitude,
                              p.pressureCoefficient};
     for (size_t k = 0; k < 7; ++k) {
-        file.RowValue(values[k], kDigits, k + 1 < 7 ? "  " : "\n");
+        file.RowValue(values[k], digits, k + 1 < 7 ? "  " : "\n");
     }
 }
 
-void Row(luvo::ResultFile& file, std::initializer_list<double> values) {
+void Row(luvo::ResultFile& file, int digits, std::initializer_list<double> values) {
     size_t k = 0;
     for (double v : values) {
-        file.RowValue(v, kDigits, ++k < values.size() ? "  " : "\n");
+        file.RowValue(v, digits, ++k < values.size() ? "  " : "\n");
     }
 }
 
 }  // namespace
 
-std::vector<std::string> Panel3dModel::WriteResultFiles() const {
+std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
     std::vector<std::string> failed;
     const int chord = 2 * ChordPanels();
     const int strips = StripCount();
@@ -51,14 +49,14 @@ std::vector<std::string> Panel3dModel::WriteResultFiles() const {
             file.Out() << "ZONE T=\"Network Wing\", I=" << chord << ", J=" << strips
                        << ", F=POINT\n\n";
             for (const Panel3dPanel& p : wingPanels) {
-                PanelRow(file, p);
+                PanelRow(file, digits, p);
             }
             file.Out() << "\nZONE T=\"Network Wake\", I=" << rows + 1 << ", J=" << strips
                        << ", F=POINT\n\n";
             for (int j = 0; j < strips; ++j) {
-                PanelRow(file, trailingEdgeWake[j]);
+                PanelRow(file, digits, trailingEdgeWake[j]);
                 for (int r = 0; r < rows; ++r) {
-                    PanelRow(file, freeWake[j + strips * r]);
+                    PanelRow(file, digits, freeWake[j + strips * r]);
                 }
             }
         }
@@ -68,20 +66,21 @@ std::vector<std::string> Panel3dModel::WriteResultFiles() const {
     {
         luvo::ResultFile file(Panel3dResultCaFileName);
         if (file.IsOpen()) {
-            file.SummaryLine("#Area_ges= ", referenceArea, kDigits);
-            file.SummaryLine("#k_factor= ", kFactor, kDigits);
-            file.SummaryLine("#refl= ", referenceChord, kDigits);
-            file.SummaryLine("#cA_ges= ", totalLift, kDigits);
-            file.SummaryLine("#cWi_ges= ", totalInducedDrag, kDigits);
-            file.SummaryLine("#cMx= ", momentX, kDigits);
-            file.SummaryLine("#cMy= ", momentY, kDigits);
-            file.SummaryLine("#cMz= ", momentZ, kDigits);
+            file.SummaryLine("#Area_ges= ", referenceArea, digits);
+            file.SummaryLine("#k_factor= ", kFactor, digits);
+            file.SummaryLine("#refl= ", referenceChord, digits);
+            file.SummaryLine("#cA_ges= ", totalLift, digits);
+            file.SummaryLine("#cWi_ges= ", totalInducedDrag, digits);
+            file.SummaryLine("#cMx= ", momentX, digits);
+            file.SummaryLine("#cMy= ", momentY, digits);
+            file.SummaryLine("#cMz= ", momentZ, digits);
             file.Text(
                 "\nTITLE = \"ca, cWi und Gamma über Y\"\nVARIABLES = \"Y\", \"ca\", \"cWi\", "
                 "\"Gamma\"\n\n");
             for (int j = 0; j < strips; ++j) {
-                Row(file, {trailingEdgeWake[j].centroid[1], stripLift[j], stripInducedDrag[j],
-                           stripCirculation[j]});
+                Row(file, digits,
+                    {trailingEdgeWake[j].centroid[1], stripLift[j], stripInducedDrag[j],
+                     stripCirculation[j]});
             }
             file.Text("\n\n");
         }
@@ -96,11 +95,12 @@ std::vector<std::string> Panel3dModel::WriteResultFiles() const {
                 "\"source_strength\", \"velocity_absolute\"\n");
             for (int j = 0; j < strips; ++j) {
                 file.Text("\nZONE T=\"cp-Verlauf bei Y= ");
-                file.RowValue(wingPanels[chord * j].centroid[1], kDigits, "\"\n");
+                file.RowValue(wingPanels[chord * j].centroid[1], digits, "\"\n");
                 for (int i = 0; i < chord; ++i) {
                     const Panel3dPanel& p = wingPanels[chord * j + i];
-                    Row(file, {p.centroid[0], p.pressureCoefficient, p.doubletStrength,
-                               p.sourceStrength, p.velocityMagnitude});
+                    Row(file, digits,
+                        {p.centroid[0], p.pressureCoefficient, p.doubletStrength, p.sourceStrength,
+                         p.velocityMagnitude});
                 }
             }
         }

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <gtk/gtk.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <wx/app.h>
 #include <wx/init.h>
@@ -13,6 +15,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 #include "common/Platform.h"
 
@@ -64,6 +67,43 @@ bool WaitForDisplay(int& argc, char** argv) {
     return false;
 }
 
+// An X server of this process's own, for the tests that read the screen or send real input
+// (LUVO_OWN_DISPLAY set): with one server each they can run side by side. The server picks a
+// free display number itself and reports it once it accepts connections.
+class OwnDisplay {
+  public:
+    bool Start() {
+        int fds[2];
+        if (pipe(fds) != 0) return false;
+        pid_ = fork();
+        if (pid_ < 0) return false;
+        if (pid_ == 0) {
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        char c;
+        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        close(fds[0]);
+        if (number.empty()) return false;
+        setenv("DISPLAY", (":" + number).c_str(), 1);
+        return true;
+    }
+    ~OwnDisplay() {
+        if (pid_ > 0) {
+            kill(pid_, SIGTERM);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+
+  private:
+    pid_t pid_ = -1;
+};
+
 }  // namespace
 
 wxIMPLEMENT_APP_NO_MAIN(TestApp);
@@ -71,10 +111,16 @@ wxIMPLEMENT_APP_NO_MAIN(TestApp);
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (::testing::GTEST_FLAG(list_tests)) return RUN_ALL_TESTS();  // discovery needs no X
+    OwnDisplay ownDisplay;
+    if (std::getenv("LUVO_OWN_DISPLAY") != nullptr && !ownDisplay.Start()) {
+        std::fprintf(stderr, "No X server of its own: Xvfb could not be started.\n");
+        return 1;
+    }
 
     // Run the windows under a German numeric locale when the machine has one, so that every
     // window test also checks that numbers keep their decimal point.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr) setenv("LC_ALL", "de_DE.UTF-8", 1);
+    setenv("NO_AT_BRIDGE", "1", 1);  // no accessibility bus under Xvfb: no warnings about it
     luvo::PrepareDisplayBackend();
     // Before the toolkit starts, so that not even its start can show the assert box.
     wxSetAssertHandler(GtestAssertHandler);

@@ -38,17 +38,18 @@ TEST(VlmSegments, VelocityAndDamping) {
     VlmSegments one;
     one.Resize(1);
     one.Set(0, {-l, 0, 0}, {l, 0, 0});
-    one.UnitVelocities({0, d, 0});
+    VlmSegmentWork work;
+    one.UnitVelocities({0, d, 0}, work);
     const double full = 1 / (4 * VlmPi * d) * 2 * l / std::sqrt(l * l + d * d);
-    EXPECT_NEAR(one.vz()[0], full, 1e-15);
-    EXPECT_EQ(one.vx()[0], 0.0);
-    EXPECT_EQ(one.vy()[0], 0.0);
+    EXPECT_NEAR(work.vz[0], full, 1e-15);
+    EXPECT_EQ(work.vx[0], 0.0);
+    EXPECT_EQ(work.vy[0], 0.0);
     const VlmPoint off = {0.3, -0.7, 1.1};
-    one.UnitVelocities(off);
+    one.UnitVelocities(off, work);
     const VlmPoint reference = Segment(off, {-l, 0, 0}, {l, 0, 0});
-    EXPECT_NEAR(one.vx()[0], reference[0], 1e-15);
-    EXPECT_NEAR(one.vy()[0], reference[1], 1e-15);
-    EXPECT_NEAR(one.vz()[0], reference[2], 1e-15);
+    EXPECT_NEAR(work.vx[0], reference[0], 1e-15);
+    EXPECT_NEAR(work.vy[0], reference[1], 1e-15);
+    EXPECT_NEAR(work.vz[0], reference[2], 1e-15);
 
     struct Case {
         double radius;
@@ -57,13 +58,62 @@ TEST(VlmSegments, VelocityAndDamping) {
     // Within the radius the velocity falls with (d/R)^1.4; a radius of 0 or below damps nothing.
     for (const Case c :
          {Case{2 * d, 0.378929}, Case{d / 2, 1.0}, Case{0.0, 1.0}, Case{-1.0, 1.0}}) {
-        const VlmPoint damped = one.DampedSum({0, d, 0}, &g, c.radius);
+        const VlmPoint damped = one.DampedSum({0, d, 0}, &g, c.radius, work);
         EXPECT_NEAR(damped[2] / (g * full), c.factor, 1e-6) << c.radius;
     }
     // On the segment's line (or within 1e-8 of it) nothing, whatever the radius.
     for (double radius : {0.0, 1e-9, 1.0, -1.0}) {
-        const VlmPoint on = one.DampedSum({3, 5e-9, 0}, &g, radius);
+        const VlmPoint on = one.DampedSum({3, 5e-9, 0}, &g, radius, work);
         EXPECT_EQ(on[0] + on[1] + on[2], 0.0) << radius;
+    }
+}
+
+TEST(VlmSegments, SumsAtTwoPointsAddEverySegmentOffThePointsLines) {
+    // Segments in several directions with different strengths, more than one block of the
+    // summation and a remainder; some lie on the x axis through p, one has no length.
+    const VlmPoint p = {0.25, 0.0, 0.0};
+    const VlmPoint q = {-0.4, 0.9, 0.35};
+    VlmSegments set;
+    std::vector<VlmPoint> a, b;
+    std::vector<double> g;
+    for (int s = 0; s < 21; ++s) {
+        const double t = 0.37 * s;
+        if (s % 7 == 3) {
+            a.push_back({1.0 + s, 0.0, 0.0});  // on p's line
+            b.push_back({2.0 + s, 0.0, 0.0});
+        } else if (s == 11) {
+            a.push_back({0.5, 0.5, 0.5});  // no length
+            b.push_back({0.5, 0.5, 0.5});
+        } else {
+            a.push_back({std::cos(t), std::sin(t), 0.2 * s - 1.0});
+            b.push_back({std::cos(t) + 0.3, std::sin(2 * t) - 0.5, 0.1 * s});
+        }
+        g.push_back(1.0 + 0.25 * s * (s % 2 == 0 ? 1 : -1));
+    }
+    set.Resize(a.size());
+    for (size_t s = 0; s < a.size(); ++s) set.Set(s, a[s], b[s]);
+    VlmPoint expectP = {0, 0, 0}, expectQ = {0, 0, 0};
+    for (size_t s = 0; s < a.size(); ++s) {
+        if (s == 11) continue;
+        const VlmPoint vp = Segment(p, a[s], b[s]);
+        const VlmPoint vq = Segment(q, a[s], b[s]);
+        for (int c = 0; c < 3; ++c) {
+            if (s % 7 != 3) expectP[c] += g[s] * vp[c];
+            expectQ[c] += g[s] * vq[c];
+        }
+    }
+    // The segments on p's line are left out for p only, in either argument order.
+    for (const bool swapped : {false, true}) {
+        VlmPoint atP, atQ;
+        set.SumsAtTwoPoints(swapped ? q : p, swapped ? p : q, g.data(), atP, atQ);
+        if (swapped) std::swap(atP, atQ);
+        VlmSegmentWork work;
+        const VlmPoint damped = set.DampedSum(q, g.data(), 0.0, work);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_NEAR(atP[c], expectP[c], 1e-13 * (1 + std::fabs(expectP[c]))) << c;
+            EXPECT_NEAR(atQ[c], expectQ[c], 1e-13 * (1 + std::fabs(expectQ[c]))) << c;
+            EXPECT_NEAR(atQ[c], damped[c], 1e-13 * (1 + std::fabs(expectQ[c]))) << c;
+        }
     }
 }
 

@@ -9,6 +9,8 @@
 #include "common/RunReporter.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
+#include "panel3d/solver/Panel3dRun.h"
+#include "tests/panel3d/input/Panel3dTestGeometry.h"
 #include "tests/panel3d/solver/Panel3dTestWings.h"
 
 namespace panel3d_test {
@@ -47,6 +49,22 @@ inline bool SolveRun(Panel3dModel& w, int steps) {
     w.ComputeSurfaceVelocity();
     w.ComputeCoefficients();
     return true;
+}
+
+// The interactive run as the windows start it with their initial entries: a single state at
+// alpha* 2.5 deg, N 30, M 15, slider 4, flat wake; no result files unless named.
+inline Panel3dInteractiveRunSettings DefaultRunSettings() {
+    Panel3dInteractiveRunSettings s;
+    s.flow.taskMode = 0;
+    s.flow.alphaStar = 2.5;
+    s.flow.alphaStep = 1;
+    s.flow.angleCount = 1;
+    s.flow.pointCount = 1;
+    s.wing = DefaultGeometry();
+    s.chordPanels = 30;
+    s.spanPanels = 15;
+    s.clustering = 4;
+    return s;
 }
 
 struct Recorder : luvo::RunReporter {
