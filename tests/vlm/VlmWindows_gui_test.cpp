@@ -275,9 +275,9 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
 TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
     // Thirteen fields 40 pixels wide at x = 680, each with its "=" at x = 668.
-    const std::vector<VlmGeometryField*> fields = FindAll<VlmGeometryField>(f);
+    const std::vector<WingGeometryField*> fields = FindAll<WingGeometryField>(f);
     ASSERT_EQ(fields.size(), 13u);
-    for (VlmGeometryField* field : fields) {
+    for (WingGeometryField* field : fields) {
         EXPECT_EQ(field->GetPosition().x, 680);
         EXPECT_EQ(field->GetSize().x, 40);
     }

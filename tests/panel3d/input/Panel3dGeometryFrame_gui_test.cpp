@@ -61,9 +61,9 @@ class Panel3dGeometryTest : public panel3d_test::Panel3dInputTest {
 
 TEST_F(Panel3dGeometryTest, FieldsLayoutStatusAndInfo) {
     EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Eingabe geometrischer Daten"));
-    const std::vector<Panel3dGeometryField*> fields = FindAll<Panel3dGeometryField>(f);
+    const std::vector<WingGeometryField*> fields = FindAll<WingGeometryField>(f);
     ASSERT_EQ(fields.size(), 20u);
-    for (Panel3dGeometryField* field : fields) EXPECT_EQ(field->GetSize().x, 40);
+    for (WingGeometryField* field : fields) EXPECT_EQ(field->GetSize().x, 40);
     int equals = 0;
     for (wxStaticText* t : FindAll<wxStaticText>(f)) {
         if (t->GetLabel() == wxS("=")) {
