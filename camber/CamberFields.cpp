@@ -2,8 +2,7 @@
 
 #include <wx/radiobut.h>
 
-#include "camber/CamberNacaFrame.h"
-#include "camber/CamberRadios.h"
+#include "camber/CamberNacaHost.h"
 #include "camber/CamberTaskWindow.h"
 #include "common/LuvoFrame.h"
 
@@ -127,7 +126,7 @@ CamberNacaAngleField::CamberNacaAngleField(wxWindow* parent, const wxPoint& pos,
                        wxS("Gewählt: Eingabe des Winkels"), kAngleRule) {}
 
 void CamberNacaAngleField::OnTabArrived() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
         window->LiftRadio()->SetValue(false);
@@ -140,7 +139,7 @@ CamberNacaLiftField::CamberNacaLiftField(wxWindow* parent, const wxPoint& pos, c
                        wxS("Gewählt: Eingabe des Auftriebsbeiwertes"), kLiftRule) {}
 
 void CamberNacaLiftField::OnTabArrived() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     if (window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue()) {
         window->AngleRadio()->SetValue(false);
@@ -156,7 +155,7 @@ CamberNacaCamberField::CamberNacaCamberField(wxWindow* parent, const wxPoint& po
 luvo::FieldRange CamberNacaCamberField::Range() const { return {0, true, 5, true, 1}; }
 
 void CamberNacaCamberField::CheckText() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     const wxString caption = wxS("Eingabe der Wölbung");
     const wxString text = GetValue();
@@ -197,7 +196,7 @@ CamberNacaPositionField::CamberNacaPositionField(wxWindow* parent, const wxPoint
 luvo::FieldRange CamberNacaPositionField::Range() const { return {0, true, 9, true, 1}; }
 
 void CamberNacaPositionField::CheckText() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     const wxString text = GetValue();
     const long m = CamberFieldInteger(window->CamberDigitField()->SettledText());

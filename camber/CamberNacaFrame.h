@@ -6,21 +6,18 @@
 
 #include <wx/dc.h>
 
+#include "camber/CamberFields.h"
+#include "camber/CamberNacaHost.h"
+#include "camber/CamberRadios.h"
 #include "camber/CamberTaskWindow.h"
 #include "camber/CamberTheory.h"
 #include "common/LuvoFrame.h"
 
-class CamberAngleRadio;
-class CamberLiftRadio;
-class CamberNacaAngleField;
-class CamberNacaLiftField;
-class CamberNacaCamberField;
-class CamberNacaPositionField;
 class CamberNacaLineCanvas;
 class CamberNacaPressureCanvas;
 class CamberNacaCloseButton;
 
-class CamberNacaFrame : public luvo::LuvoFrame, public CamberTaskWindow {
+class CamberNacaFrame : public luvo::LuvoFrame, public CamberNacaHost {
   public:
     CamberNacaFrame(const wxString& title, const wxPoint& pos, const wxSize& size);
 
@@ -39,15 +36,15 @@ class CamberNacaFrame : public luvo::LuvoFrame, public CamberTaskWindow {
     void PaintPressurePlot(wxDC& dc) const;
 
     // Writes the camber and position digits of the designation "NACA xy00".
-    void SetDesignationDigits(const wxString& camber, const wxString& position);
+    void SetDesignationDigits(const wxString& camber, const wxString& position) override;
     wxString Designation() const;
 
-    CamberAngleRadio* AngleRadio() const { return angleRadio_; }
-    CamberLiftRadio* LiftRadio() const { return liftRadio_; }
-    CamberNacaAngleField* AngleField() const { return angleField_; }
-    CamberNacaLiftField* LiftField() const { return liftField_; }
-    CamberNacaCamberField* CamberDigitField() const { return camberField_; }
-    CamberNacaPositionField* PositionField() const { return positionField_; }
+    CamberAngleRadio* AngleRadio() const override { return angleRadio_; }
+    CamberLiftRadio* LiftRadio() const override { return liftRadio_; }
+    CamberNacaAngleField* AngleField() const override { return angleField_; }
+    CamberNacaLiftField* LiftField() const override { return liftField_; }
+    CamberNacaCamberField* CamberDigitField() const override { return camberField_; }
+    CamberNacaPositionField* PositionField() const override { return positionField_; }
     CamberNacaLineCanvas* LineCanvas() const { return lineCanvas_; }
     CamberNacaPressureCanvas* PressureCanvas() const { return pressureCanvas_; }
     const CamberResultTexts& ResultTexts() const { return results_; }

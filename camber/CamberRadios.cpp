@@ -1,14 +1,13 @@
 #include "camber/CamberRadios.h"
 
-#include "camber/CamberFields.h"
-#include "camber/CamberNacaFrame.h"
+#include "camber/CamberNacaHost.h"
 #include "camber/CamberTaskWindow.h"
 
 namespace {
 
 // Both radio values and the enabled field of one mode. A native change has already set the
 // radio values, but never the fields.
-void SetMode(CamberNacaFrame* window, bool angleMode) {
+void SetMode(CamberNacaHost* window, bool angleMode) {
     window->AngleRadio()->SetValue(angleMode);
     window->LiftRadio()->SetValue(!angleMode);
     window->AngleField()->Enable(angleMode);
@@ -47,14 +46,14 @@ void CamberAngleRadio::OnKeyUp(wxKeyEvent& event) {
 }
 
 void CamberAngleRadio::OnNativeChange(wxCommandEvent&) {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     SetMode(window, true);
     Choose();
 }
 
 void CamberAngleRadio::Choose() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     if (!window->AngleRadio()->GetValue() && window->LiftRadio()->GetValue()) {
         SetMode(window, true);
@@ -77,7 +76,7 @@ CamberLiftRadio::CamberLiftRadio(wxWindow* parent, const wxPoint& pos)
 }
 
 bool CamberLiftRadio::SwitchToLift() {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return false;
     if (!(window->AngleRadio()->GetValue() && !window->LiftRadio()->GetValue())) return false;
     SetMode(window, false);
@@ -85,7 +84,7 @@ bool CamberLiftRadio::SwitchToLift() {
 }
 
 void CamberLiftRadio::OnNativeChange(wxCommandEvent&) {
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     SetMode(window, false);
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
@@ -101,7 +100,7 @@ void CamberLiftRadio::OnMouse(wxMouseEvent& event) {
     // In lift mode already, a click changes nothing at all.
     if (!SwitchToLift()) return;
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));
-    CamberWindowOf<CamberNacaFrame>(this)->Recalculate();
+    CamberWindowOf<CamberNacaHost>(this)->Recalculate();
 }
 
 void CamberLiftRadio::OnKeyUp(wxKeyEvent& event) {
@@ -109,7 +108,7 @@ void CamberLiftRadio::OnKeyUp(wxKeyEvent& event) {
         event.Skip();
         return;
     }
-    auto* window = CamberWindowOf<CamberNacaFrame>(this);
+    auto* window = CamberWindowOf<CamberNacaHost>(this);
     if (window == nullptr) return;
     SwitchToLift();
     CamberShowStatus(this, wxS("Gewählt: Eingabe des Auftriebsbeiwertes"));

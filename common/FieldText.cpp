@@ -5,7 +5,6 @@
 #include <limits>
 #include <string>
 
-#include "common/InputChecks.h"
 #include "common/NumberText.h"
 
 namespace luvo {
@@ -117,6 +116,15 @@ bool SomeCompletionAccepted(const TypedNumber& n, int typedLength, const FieldRa
 }
 
 }  // namespace
+
+int TextLength(std::string_view text) {
+    int count = 0;
+    for (char c : text) {
+        // Continuation bytes of a UTF-8 sequence do not start a character.
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    }
+    return count;
+}
 
 double FieldCheckValue(std::string_view text) {
     if (text.empty()) return 0.0;

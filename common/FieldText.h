@@ -31,6 +31,9 @@ enum class FieldTextState {
 // empty text, NaN (outside every range) for any other text that does not begin with a number.
 double FieldCheckValue(std::string_view text);
 
+// Number of characters of a UTF-8 text: what the field's length limit counts.
+int TextLength(std::string_view text);
+
 bool FieldTextAccepted(std::string_view text, const FieldRange& range);
 
 // The state of a text as typed so far. Leading zeros do not count as a way on ("0" cannot become

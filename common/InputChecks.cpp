@@ -15,15 +15,6 @@ FieldRange RangeOf(const InputRule& rule) {
     return {rule.lower, rule.lowerIncluded, rule.upper, rule.upperIncluded, rule.maxLength};
 }
 
-int TextLength(std::string_view text) {
-    int count = 0;
-    for (char c : text) {
-        // Continuation bytes of a UTF-8 sequence do not start a character.
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-    }
-    return count;
-}
-
 CheckValues ReadCheckValues(const CheckTable& table, const CheckTexts& texts) {
     CheckValues values(table.inputCount, 0.0);
     for (int input : table.order) values[input] = FieldCheckValue(texts[input]);

@@ -40,9 +40,6 @@ bool InRange(const InputRule& rule, double value);
 // The rule's bounds and length as the field judges a typed text.
 FieldRange RangeOf(const InputRule& rule);
 
-// Number of characters of a UTF-8 text.
-int TextLength(std::string_view text);
-
 struct InputWrite {
     int input;
     std::string text;

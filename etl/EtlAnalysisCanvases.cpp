@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "common/WxNumber.h"
-#include "etl/EtlAnalysisFrame.h"
 
 namespace {
 
@@ -74,8 +73,8 @@ void EtlAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
     double offsets[3];
     HandleColumns(in, columns);
     ChordOffsets(in, offsets);
-    EtlAnalysisField* const fields[3] = {frame_.chordBField, frame_.chordCField,
-                                         frame_.chordDField};
+    wxTextCtrl* const fields[3] = {frame_.Field(EtlInput::ChordB), frame_.Field(EtlInput::ChordC),
+                                   frame_.Field(EtlInput::ChordD)};
 
     const wxPoint at = event.GetPosition() - kChordOrigin;
     const wxPen pen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID);
@@ -106,8 +105,8 @@ void EtlAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
     if (!DragStep(event, wxS("Eingabe der Parameter"))) return;
     double columns[3];
     HandleColumns(frame_.ReadInputs(), columns);
-    EtlAnalysisField* const fields[3] = {frame_.angleBField, frame_.angleCField,
-                                         frame_.angleDField};
+    wxTextCtrl* const fields[3] = {frame_.Field(EtlInput::AngleB), frame_.Field(EtlInput::AngleC),
+                                   frame_.Field(EtlInput::AngleD)};
 
     const wxPoint at = event.GetPosition() - kTwistOrigin;
     if (!InTwistRows(at.y)) return;

@@ -7,10 +7,9 @@
 #include <wx/event.h>
 
 #include "common/TaskCanvas.h"
+#include "etl/EtlAnalysisHost.h"
 
-class EtlAnalysisFrame;
-
-class EtlAnalysisChordCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
+class EtlAnalysisChordCanvas : public luvo::TaskCanvas<EtlAnalysisHost> {
   public:
     using TaskCanvas::TaskCanvas;
 
@@ -20,7 +19,7 @@ class EtlAnalysisChordCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
     wxDECLARE_EVENT_TABLE();
 };
 
-class EtlAnalysisTwistCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
+class EtlAnalysisTwistCanvas : public luvo::TaskCanvas<EtlAnalysisHost> {
   public:
     using TaskCanvas::TaskCanvas;
 
@@ -30,7 +29,7 @@ class EtlAnalysisTwistCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
     wxDECLARE_EVENT_TABLE();
 };
 
-class EtlAnalysisCirculationCanvas : public luvo::TaskCanvas<EtlAnalysisFrame> {
+class EtlAnalysisCirculationCanvas : public luvo::TaskCanvas<EtlAnalysisHost> {
   public:
     using TaskCanvas::TaskCanvas;
 

@@ -131,7 +131,7 @@ bool SameInputs(const In& a, const In& b) {
 
 EtlAnalysisFrame::EtlAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                    long style)
-    : luvo::TaskFrame(title, pos, size, style, Setup(this)) {
+    : EtlAnalysisHost(title, pos, size, style, Setup(this)) {
     wxPanel* panel = panel_;
     auto box = [&](const wxString& label, int x, int y, int w, int h) {
         new wxStaticBox(panel, wxID_ANY, label, wxPoint(x, y), wxSize(w, h));

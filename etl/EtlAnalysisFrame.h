@@ -7,22 +7,17 @@
 
 #include <memory>
 
-#include "common/TaskFrame.h"
 #include "etl/EtlAnalysisCanvases.h"
-#include "etl/EtlAnalysisChecks.h"
 #include "etl/EtlAnalysisField.h"
-#include "etl/EtlRuns.h"
+#include "etl/EtlAnalysisHost.h"
 
-class EtlAnalysisFrame : public luvo::TaskFrame {
+class EtlAnalysisFrame : public EtlAnalysisHost {
   public:
     EtlAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      long style = wxDEFAULT_FRAME_STYLE);
 
     // The seventeen fields as numbers (a text without a leading number reads as 0).
-    EtlAnalysisInputs ReadInputs() const;
-
-    // The field that holds an input.
-    wxTextCtrl* Field(EtlInput input) const { return TaskFrame::Field(EtlIndex(input)); }
+    EtlAnalysisInputs ReadInputs() const override;
 
     // The record shown, null before the first accepted recomputation.
     const std::shared_ptr<EtlSolver>& Record() const { return record_; }

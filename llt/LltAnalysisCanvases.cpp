@@ -4,7 +4,6 @@
 #include <string>
 
 #include "common/NumberText.h"
-#include "llt/LltAnalysisFrame.h"
 
 namespace {
 
@@ -13,19 +12,18 @@ const wxPoint kChordOrigin(45, 55);
 const wxPoint kTwistOrigin(45, 90);
 
 // The section handles B, C and D that a press at `at` (logical pixels) picks within `rows`.
-luvo::DragHandles PickSections(const LltAnalysisFrame& frame, wxPoint at, LltHandleRows rows) {
-    return LltPickSectionHandles(frame.segmentABField->Number(), frame.segmentBCField->Number(),
-                                 frame.segmentCDField->Number(), rows, at.x, at.y);
+luvo::DragHandles PickSections(const LltAnalysisHost& frame, wxPoint at, LltHandleRows rows) {
+    const LltAnalysisInputs in = frame.ReadInputs();
+    return LltPickSectionHandles(in.s1, in.s2, in.s3, rows, at.x, at.y);
 }
 
 // The held handles, each on its own: each takes `text` into its field, and its 4 x 4 handle is
 // drawn at the pointer's height y in its column, D's at the tip when `dAtTip`.
-std::vector<LltHandleMove> SectionMoves(const LltAnalysisFrame& frame, luvo::DragHandles held,
+std::vector<LltHandleMove> SectionMoves(const LltAnalysisHost& frame, luvo::DragHandles held,
                                         int y, const LltInput (&fields)[3], const std::string& text,
                                         bool dAtTip) {
-    const std::array<double, 3> columns =
-        LltSectionColumns(frame.segmentABField->Number(), frame.segmentBCField->Number(),
-                          frame.segmentCDField->Number());
+    const LltAnalysisInputs in = frame.ReadInputs();
+    const std::array<double, 3> columns = LltSectionColumns(in.s1, in.s2, in.s3);
     std::vector<LltHandleMove> moves;
     for (int k = 0; k < 3; ++k) {
         if ((held & luvo::DragHandle(k)) == 0) continue;
@@ -46,7 +44,7 @@ void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
     const wxPoint at = event.GetPosition() - kChordOrigin;
     if (!kLltChordRows.Contain(at.y)) return;
     // 150 pixels for a chord of half the span, chords downwards.
-    const double b = frame_.spanField->Number();
+    const double b = frame_.ReadInputs().span;
     MoveHandles(
         SectionMoves(frame_, Held(), at.y, {LltInput::ChordB, LltInput::ChordC, LltInput::ChordD},
                      luvo::FormatShown("%2.2f", 0.5 * b * at.y / 150.0), false),

@@ -6,11 +6,10 @@
 
 #include <wx/event.h>
 
+#include "llt/LltAnalysisHost.h"
 #include "llt/LltTaskCanvas.h"
 
-class LltAnalysisFrame;
-
-class LltAnalysisChordCanvas : public LltTaskCanvas<LltAnalysisFrame> {
+class LltAnalysisChordCanvas : public LltTaskCanvas<LltAnalysisHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -20,7 +19,7 @@ class LltAnalysisChordCanvas : public LltTaskCanvas<LltAnalysisFrame> {
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltAnalysisTwistCanvas : public LltTaskCanvas<LltAnalysisFrame> {
+class LltAnalysisTwistCanvas : public LltTaskCanvas<LltAnalysisHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -30,7 +29,7 @@ class LltAnalysisTwistCanvas : public LltTaskCanvas<LltAnalysisFrame> {
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltAnalysisCirculationCanvas : public LltTaskCanvas<LltAnalysisFrame> {
+class LltAnalysisCirculationCanvas : public LltTaskCanvas<LltAnalysisHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 

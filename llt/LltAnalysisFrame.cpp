@@ -74,7 +74,7 @@ const LltFieldRow<F, LltAnalysisField, In> kFields[] = {
 
 LltAnalysisFrame::LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                    long style)
-    : LltTaskFrame(title, pos, size, style, Setup(this)) {
+    : LltAnalysisHost(title, pos, size, style, Setup(this)) {
     wxPanel* panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));

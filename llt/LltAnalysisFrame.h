@@ -6,18 +6,17 @@
 // solution, six coefficients, three plots and the result file.
 
 #include "llt/LltAnalysisCanvases.h"
-#include "llt/LltAnalysisRun.h"
+#include "llt/LltAnalysisHost.h"
 #include "llt/LltCheckedField.h"
-#include "llt/LltTaskFrame.h"
 
 // Recompute, the result labels, the file controls and the handlers come with LltTaskFrame.
-class LltAnalysisFrame : public LltTaskFrame {
+class LltAnalysisFrame : public LltAnalysisHost {
   public:
     LltAnalysisFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      long style = wxDEFAULT_FRAME_STYLE);
 
     // The thirteen fields as numbers (a text without a leading number reads as 0).
-    LltAnalysisInputs ReadInputs() const;
+    LltAnalysisInputs ReadInputs() const override;
 
     LltAnalysisField* segmentABField = nullptr;
     LltAnalysisField* segmentBCField = nullptr;

@@ -2,8 +2,6 @@
 
 #include <wx/dcclient.h>
 
-#include "llt/LltChordDesignFrame.h"
-
 namespace {
 
 // Device origins of the plots: the pointer's logical coordinates are relative to them.

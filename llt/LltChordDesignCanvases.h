@@ -8,11 +8,10 @@
 
 #include <wx/event.h>
 
+#include "llt/LltChordDesignHost.h"
 #include "llt/LltTaskCanvas.h"
 
-class LltChordDesignFrame;
-
-class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignFrame> {
+class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -22,7 +21,7 @@ class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignFrame
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignFrame> {
+class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -36,7 +35,7 @@ class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignFrame> {
 };
 
 // Shows the computed chord; takes no input.
-class LltChordDesignChordCanvas : public LltTaskCanvas<LltChordDesignFrame> {
+class LltChordDesignChordCanvas : public LltTaskCanvas<LltChordDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 

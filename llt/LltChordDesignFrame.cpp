@@ -82,7 +82,7 @@ const LltFieldRow<F, LltChordDesignField, In> kFields[] = {
 
 LltChordDesignFrame::LltChordDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : LltTaskFrame(title, pos, size, style, Setup(this)) {
+    : LltChordDesignHost(title, pos, size, style, Setup(this)) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 325));

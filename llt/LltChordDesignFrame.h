@@ -11,12 +11,11 @@
 
 #include "llt/LltCheckedField.h"
 #include "llt/LltChordDesignCanvases.h"
-#include "llt/LltDesignTasks.h"
-#include "llt/LltTaskFrame.h"
+#include "llt/LltChordDesignHost.h"
 
 // Recompute, the result labels, the file controls and the handlers but OnRadioBox come with
 // LltTaskFrame.
-class LltChordDesignFrame : public LltTaskFrame {
+class LltChordDesignFrame : public LltChordDesignHost {
   public:
     enum { kIdRadio = 1, kIdClose = 5, kIdChooseFile = 14 };
 
@@ -24,7 +23,7 @@ class LltChordDesignFrame : public LltTaskFrame {
                         long style = wxDEFAULT_FRAME_STYLE);
 
     // The fourteen fields as numbers (a text without a leading number reads as 0) and the mode.
-    LltChordDesignInputs ReadInputs() const;
+    LltChordDesignInputs ReadInputs() const override;
 
     // Sets the first status field, unless the results shown belong to a root-angle search that
     // failed: then the failure text stays.

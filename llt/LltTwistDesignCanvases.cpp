@@ -1,7 +1,5 @@
 #include "llt/LltTwistDesignCanvases.h"
 
-#include "llt/LltTwistDesignFrame.h"
-
 namespace {
 
 // Device origins of the plots: the pointer's logical coordinates are relative to them.

@@ -7,11 +7,10 @@
 
 #include <wx/event.h>
 
+#include "llt/LltTwistDesignHost.h"
 #include "llt/LltTaskCanvas.h"
 
-class LltTwistDesignFrame;
-
-class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
+class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -21,7 +20,7 @@ class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignFrame
     wxDECLARE_EVENT_TABLE();
 };
 
-class LltTwistDesignChordCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
+class LltTwistDesignChordCanvas : public LltTaskCanvas<LltTwistDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
@@ -32,7 +31,7 @@ class LltTwistDesignChordCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
 };
 
 // Shows the computed twist; takes no input.
-class LltTwistDesignTwistCanvas : public LltTaskCanvas<LltTwistDesignFrame> {
+class LltTwistDesignTwistCanvas : public LltTaskCanvas<LltTwistDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 

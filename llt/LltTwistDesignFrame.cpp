@@ -79,7 +79,7 @@ const LltFieldRow<F, LltTwistDesignField, In> kFields[] = {
 
 LltTwistDesignFrame::LltTwistDesignFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, long style)
-    : LltTaskFrame(title, pos, size, style, Setup(this)) {
+    : LltTwistDesignHost(title, pos, size, style, Setup(this)) {
     panel = panel_;
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe:"), wxPoint(25, 5), wxSize(290, 350));

@@ -9,13 +9,12 @@
 #include <wx/radiobox.h>
 
 #include "llt/LltCheckedField.h"
-#include "llt/LltDesignTasks.h"
-#include "llt/LltTaskFrame.h"
 #include "llt/LltTwistDesignCanvases.h"
+#include "llt/LltTwistDesignHost.h"
 
 // Recompute, the result labels, the file controls and the handlers but OnRadioBox come with
 // LltTaskFrame.
-class LltTwistDesignFrame : public LltTaskFrame {
+class LltTwistDesignFrame : public LltTwistDesignHost {
   public:
     enum { kIdRadio = 1, kIdClose = 5, kIdChooseFile = 13 };
 
@@ -23,7 +22,7 @@ class LltTwistDesignFrame : public LltTaskFrame {
                         long style = wxDEFAULT_FRAME_STYLE);
 
     // The thirteen fields as numbers (a text without a leading number reads as 0) and the mode.
-    LltTwistDesignInputs ReadInputs() const;
+    LltTwistDesignInputs ReadInputs() const override;
 
     wxPanel* panel = nullptr;
     wxButton* closeButton = nullptr;

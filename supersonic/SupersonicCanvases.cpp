@@ -4,8 +4,6 @@
 
 #include "common/NumberText.h"
 #include "common/WxPlotPainter.h"
-#include "supersonic/SupersonicDesignFrame.h"
-#include "supersonic/SupersonicPartsFrame.h"
 
 namespace {
 
@@ -47,14 +45,14 @@ wxEND_EVENT_TABLE()
 
 void SupersonicPlotCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     WxPlotPainter painter(dc);
     Paint(painter, *window);
 }
 
 void SupersonicPlotCanvas::Redraw() {
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     if (!IsShownOnScreen()) {
         Refresh();
@@ -69,7 +67,7 @@ void SupersonicPlotCanvas::Redraw() {
 }
 
 void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rules, bool contour) {
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) {
         event.Skip();
         return;
@@ -146,7 +144,7 @@ SupersonicCamberCanvas::SupersonicCamberCanvas(wxWindow* parent, const wxPoint& 
                                                const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicCamberPlot) {}
 
-void SupersonicCamberCanvas::Paint(PlotPainter& painter, SupersonicDesignFrame& window) {
+void SupersonicCamberCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
     PaintCamberCanvas(painter, window.Profile(), window.ArrowAlpha());
 }
 
@@ -158,7 +156,7 @@ SupersonicThicknessCanvas::SupersonicThicknessCanvas(wxWindow* parent, const wxP
                                                      const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicThicknessPlot) {}
 
-void SupersonicThicknessCanvas::Paint(PlotPainter& painter, SupersonicDesignFrame& window) {
+void SupersonicThicknessCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
     PaintThicknessCanvas(painter, window.Profile());
 }
 
@@ -170,9 +168,8 @@ SupersonicResultCanvas::SupersonicResultCanvas(wxWindow* parent, const wxPoint& 
                                                const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicResultPlot) {}
 
-void SupersonicResultCanvas::Paint(PlotPainter& painter, SupersonicDesignFrame& window) {
-    auto* parts = dynamic_cast<SupersonicPartsFrame*>(&window);
-    const bool showParts = parts != nullptr && parts->showPartsCheckBox->GetValue();
+void SupersonicResultCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    const bool showParts = window.ShowsParts();
     PaintResultCanvas(painter, window.Profile(), showParts, window.PressureOptions());
 }
 
@@ -182,7 +179,7 @@ SupersonicContourCanvas::SupersonicContourCanvas(wxWindow* parent, const wxPoint
                                                  const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicContourPlot) {}
 
-void SupersonicContourCanvas::Paint(PlotPainter& painter, SupersonicDesignFrame& window) {
+void SupersonicContourCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
     PaintContourCanvas(painter, window.Profile(), window.ArrowAlpha());
 }
 
@@ -196,6 +193,6 @@ SupersonicPressureCanvas::SupersonicPressureCanvas(wxWindow* parent, const wxPoi
                                                    const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicPressurePlot) {}
 
-void SupersonicPressureCanvas::Paint(PlotPainter& painter, SupersonicDesignFrame& window) {
+void SupersonicPressureCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
     PaintPressureCanvas(painter, window.Profile(), window.PressureOptions());
 }

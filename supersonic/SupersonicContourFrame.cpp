@@ -118,6 +118,10 @@ void SupersonicContourFrame::ReadInputs() {
     }
 }
 
+bool SupersonicContourFrame::IsCurrent() const {
+    return !g_partsFrameOpen && g_contourFrameOpen && g_contourFrame == this;
+}
+
 void SupersonicContourFrame::Recalculate(char) {
     if (!IsLive()) return;
     ReadInputs();

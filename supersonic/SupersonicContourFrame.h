@@ -33,6 +33,7 @@ class SupersonicContourFrame : public SupersonicDesignFrame {
     SupersonicLowerModeRadio* lowerSplineRadio = nullptr;
 
   protected:
+    bool IsCurrent() const override;
     SupersonicCountField* CountFieldForKey(const std::string& key) override;
     SupersonicSettings CurrentSettings() const override;
 

@@ -2,8 +2,7 @@
 
 #include "common/LuvoFrame.h"
 #include "common/WxNumber.h"
-#include "supersonic/SupersonicDesignFrame.h"
-#include "supersonic/SupersonicPartsFrame.h"
+#include "supersonic/SupersonicControlHost.h"
 
 namespace {
 
@@ -12,11 +11,6 @@ constexpr long kFieldStyle = wxTE_PROCESS_ENTER;
 const luvo::FieldRange kCountRange{0, true, kMaxSupportCount, true};
 
 std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
-
-// The parts window when the control lies in it.
-SupersonicPartsFrame* PartsFrameOf(wxWindow* control) {
-    return dynamic_cast<SupersonicPartsFrame*>(DesignFrameOf(control));
-}
 
 // A key that leaves the control to the toolkit: Tab moves the focus, Alt and Ctrl reach the menus.
 bool PassesKey(const wxKeyEvent& event) {
@@ -71,7 +65,7 @@ luvo::FieldTextState SupersonicCountField::JudgeTyped(const wxString& text) cons
 
 void SupersonicCountField::OnTextChanged(wxCommandEvent&) {
     if (!armed) return;
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     const double v = CheckValue();
     if (v >= 0 && v <= kMaxSupportCount) {
@@ -91,7 +85,7 @@ void SupersonicCountField::ReportInvalid() {
         wxString::Format(wxS("Ungültige Eingabe!\n\nAnzahl der Stützpunkte: 0-%i\n\n"),
                          kMaxSupportCount),
         wxS("Fehler"));
-    if (SupersonicDesignFrame* window = DesignFrameOf(this)) {
+    if (SupersonicControlHost* window = ControlHostOf(this)) {
         window->SetStatus(wxS(" Ungültige Anzahl"));
     }
 }
@@ -130,7 +124,7 @@ void SupersonicRangeField::SetQuietly(const wxString& text) {
 
 void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
     if (!armed) return;
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     const double v = CheckValue();
     if (Accepts(v)) {
@@ -162,7 +156,7 @@ void SupersonicRangeField::ReportInvalid() {
                                             "%d \n\n"),
                                         displayName, lower, lowerSign, key, upperSign, upper),
                        wxS("Fehler"));
-    if (SupersonicDesignFrame* window = DesignFrameOf(this)) {
+    if (SupersonicControlHost* window = ControlHostOf(this)) {
         window->SetStatus(wxString::Format(wxS(" Ungültige Eingabe für %s (Bereich: %d %s %s %s "
                                                "%d )"),
                                            displayName, lower, lowerSign, key, upperSign, upper));
@@ -177,7 +171,7 @@ SupersonicValueField::SupersonicValueField(wxWindow* parent, const wxString& val
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}
 
 void SupersonicValueField::OnTextChanged(wxCommandEvent&) {
-    if (SupersonicDesignFrame* window = DesignFrameOf(this)) window->Recalculate('s');
+    if (SupersonicControlHost* window = ControlHostOf(this)) window->Recalculate('s');
 }
 
 SupersonicCoefficientField::SupersonicCoefficientField(wxWindow* parent, const wxString& value,
@@ -185,8 +179,8 @@ SupersonicCoefficientField::SupersonicCoefficientField(wxWindow* parent, const w
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}
 
 void SupersonicCoefficientField::OnTextChanged(wxCommandEvent&) {
-    SupersonicPartsFrame* window = PartsFrameOf(this);
-    if (window == nullptr || !window->coefficientCheckBox->GetValue()) return;
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr || !window->CoefficientsEntered()) return;
     window->Recalculate('a');
 }
 
@@ -197,7 +191,7 @@ SupersonicModeRadio::SupersonicModeRadio(wxWindow* parent, const wxString& label
     : wxRadioButton(parent, wxID_ANY, label, pos, wxDefaultSize, style) {}
 
 void SupersonicModeRadio::Action() {
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     SupersonicModePair* pair = window->PairOf(this);
     if (pair == nullptr) return;
@@ -232,7 +226,7 @@ void SupersonicModeRadio::OnKeyUp(wxKeyEvent& event) {
 
 void SupersonicModeRadio::OnNativeChange(wxCommandEvent&) {
     // The toolkit selected this button on its own: undo that, then switch as a click would.
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     SupersonicModePair* pair = window != nullptr ? window->PairOf(this) : nullptr;
     if (pair == nullptr) return;
     const bool linearWas = this != pair->linear;
@@ -273,19 +267,17 @@ void SupersonicToggleBox::OnNativeChange(wxCommandEvent&) {
 }
 
 void SupersonicCoefficientCheckBox::Action() {
-    SupersonicPartsFrame* window = PartsFrameOf(this);
-    if (window == nullptr) return;
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr || !window->HasCoefficientInputs()) return;
     const bool on = !GetValue();
     SetValue(on);
-    window->antimetricCountField->Enable(!on);
-    window->alphaField->Enable(!on);
-    for (SupersonicCoefficientField* field : window->coefficientFields) field->Enable(on);
+    window->EnableCoefficientInputs(on);
     window->SetStatus(wxEmptyString);
     window->Recalculate('a');
 }
 
 void SupersonicOptionCheckBox::Action() {
-    SupersonicDesignFrame* window = DesignFrameOf(this);
+    SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     SetValue(!GetValue());
     window->Recalculate('b');

@@ -104,6 +104,14 @@ class SupersonicLowerModeRadio : public SupersonicModeRadio {
     using SupersonicModeRadio::SupersonicModeRadio;
 };
 
+// One "Linear"/"Spline" pair with the end-value fields that "Spline" enables.
+struct SupersonicModePair {
+    SupersonicModeRadio* linear = nullptr;
+    SupersonicModeRadio* spline = nullptr;
+    SupersonicValueField* start = nullptr;
+    SupersonicValueField* end = nullptr;
+};
+
 // A check box that only its action toggles.
 class SupersonicToggleBox : public wxCheckBox {
   public:

@@ -9,38 +9,10 @@
 #include "common/WxFileName.h"
 #include "common/WxNumber.h"
 #include "supersonic/SupersonicCanvases.h"
-#include "supersonic/SupersonicContourFrame.h"
 #include "supersonic/SupersonicControls.h"
 #include "supersonic/SupersonicModule.h"
-#include "supersonic/SupersonicPartsFrame.h"
 #include "supersonic/SupersonicResultTexts.h"
 #include "supersonic/SupersonicSolver.h"
-
-// ---- module state ----
-
-SupersonicPartsFrame* g_partsFrame = nullptr;
-bool g_partsFrameOpen = false;
-SupersonicContourFrame* g_contourFrame = nullptr;
-bool g_contourFrameOpen = false;
-SupersonicProfile* g_profile = nullptr;
-namespace {
-SupersonicSolver g_theSolver;
-}
-SupersonicSolver* g_solver = &g_theSolver;
-
-SupersonicDesignFrame* CurrentDesignFrame() {
-    if (g_partsFrameOpen) return g_partsFrame;
-    if (g_contourFrameOpen) return g_contourFrame;
-    return nullptr;
-}
-
-void ReadInputs() {
-    if (SupersonicDesignFrame* window = CurrentDesignFrame()) window->ReadInputs();
-}
-
-void ShowResults() {
-    if (SupersonicDesignFrame* window = CurrentDesignFrame()) window->ShowResults();
-}
 
 SupersonicDesignFrame* DesignFrameOf(wxWindow* control) {
     auto* window = dynamic_cast<SupersonicDesignFrame*>(wxGetTopLevelParent(control));
@@ -57,7 +29,7 @@ SupersonicDesignFrame::SupersonicDesignFrame(const wxString& title, const wxPoin
 }
 
 bool SupersonicDesignFrame::IsLive() const {
-    return built_ && !detached_ && profile_ != nullptr && CurrentDesignFrame() == this;
+    return built_ && !detached_ && profile_ != nullptr && IsCurrent();
 }
 
 void SupersonicDesignFrame::Detach() {

@@ -1,7 +1,7 @@
 #pragma once
 // What the parts window and the contour window share: the profile they own, the flow fields,
-// the result labels, the display options, the "Linear"/"Spline" pairs, and the handlers their
-// controls and canvases call.
+// the result labels, the display options, the "Linear"/"Spline" pairs, and what their controls
+// and canvases call (SupersonicControlHost).
 
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "common/LuvoFrame.h"
+#include "supersonic/SupersonicControlHost.h"
 #include "supersonic/SupersonicControls.h"
 #include "supersonic/SupersonicFiles.h"
 #include "supersonic/SupersonicPlots.h"
@@ -20,31 +21,20 @@
 
 class SupersonicPlotCanvas;
 
-// One "Linear"/"Spline" pair with the end-value fields that "Spline" enables.
-struct SupersonicModePair {
-    SupersonicModeRadio* linear = nullptr;
-    SupersonicModeRadio* spline = nullptr;
-    SupersonicValueField* start = nullptr;
-    SupersonicValueField* end = nullptr;
-};
-
-class SupersonicDesignFrame : public luvo::LuvoFrame {
+class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHost {
   public:
     SupersonicDesignFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                           SupersonicWindow window);
 
-    // Reads the inputs, computes, shows the results and redraws the canvases that `which` names
-    // ('a' camber, 's' thickness, 'b' both) and every other canvas of the window.
-    virtual void Recalculate(char which) = 0;
+    void Recalculate(char which) override = 0;
     // Field values into the profile (only what the fields own; flow values are stored by their
     // fields, support points by drags).
     virtual void ReadInputs() = 0;
     void ShowResults();
 
-    SupersonicProfile& Profile() { return *profile_; }
+    SupersonicProfile& Profile() override { return *profile_; }
     SupersonicWindow Window() const { return window_; }
-    // Built, and still the window the module state names.
-    bool IsLive() const;
+    bool IsLive() const override;
     // Ends the window at once: no handler of it runs afterwards, its profile is freed.
     void Detach();
 
@@ -52,12 +42,10 @@ class SupersonicDesignFrame : public luvo::LuvoFrame {
     // the method window once this window is shown.
     void ReportFileProblems();
 
-    void SetStatus(const wxString& text) { SetStatusText(text, 0); }
-    SupersonicPressureOptions PressureOptions() const;
-    // The pair a radio button belongs to, null when none.
-    SupersonicModePair* PairOf(const SupersonicModeRadio* radio);
-    // The alpha* that the arrow shows: what the field reads now.
-    double ArrowAlpha() const;
+    void SetStatus(const wxString& text) override { SetStatusText(text, 0); }
+    SupersonicPressureOptions PressureOptions() const override;
+    SupersonicModePair* PairOf(const SupersonicModeRadio* radio) override;
+    double ArrowAlpha() const override;
 
     SupersonicRangeField* machField = nullptr;
     SupersonicRangeField* alphaField = nullptr;
@@ -87,6 +75,8 @@ class SupersonicDesignFrame : public luvo::LuvoFrame {
     // The settings and profile the window starts with: defaults, then what the file gives.
     SupersonicSettings StartSettings(const wxString& fileName);
     void MarkBuilt() { built_ = true; }
+    // The module state names this window as the open design window.
+    virtual bool IsCurrent() const { return false; }
 
     // The three flow fields in their box: labels at labelX from firstY down in steps of 22,
     // fields 3 pixels higher at fieldX, units at unitX.

@@ -5,6 +5,7 @@
 
 #include "common/WxFileName.h"
 #include "supersonic/SupersonicContourFrame.h"
+#include "supersonic/SupersonicDesignWindows.h"
 #include "supersonic/SupersonicFiles.h"
 #include "supersonic/SupersonicModule.h"
 #include "supersonic/SupersonicPartsFrame.h"

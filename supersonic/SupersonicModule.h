@@ -5,7 +5,6 @@
 
 class SupersonicPartsFrame;
 class SupersonicContourFrame;
-class SupersonicDesignFrame;
 class SupersonicProfile;
 class SupersonicSolver;
 
@@ -17,10 +16,3 @@ extern bool g_contourFrameOpen;
 extern SupersonicProfile* g_profile;
 // The numerics hold no data: one object for the whole program, valid as long as it runs.
 extern SupersonicSolver* g_solver;
-
-// The design window the module state names, null when none is open.
-SupersonicDesignFrame* CurrentDesignFrame();
-
-// The fields of the current design window into its profile, and the results into its labels.
-void ReadInputs();
-void ShowResults();

@@ -112,6 +112,18 @@ void SupersonicPartsFrame::ReadInputs() {
     p.part2.curved = splineRadio->GetValue();
 }
 
+bool SupersonicPartsFrame::IsCurrent() const { return g_partsFrameOpen && g_partsFrame == this; }
+
+bool SupersonicPartsFrame::CoefficientsEntered() const { return coefficientCheckBox->GetValue(); }
+
+void SupersonicPartsFrame::EnableCoefficientInputs(bool on) {
+    antimetricCountField->Enable(!on);
+    alphaField->Enable(!on);
+    for (SupersonicCoefficientField* field : coefficientFields) field->Enable(on);
+}
+
+bool SupersonicPartsFrame::ShowsParts() const { return showPartsCheckBox->GetValue(); }
+
 void SupersonicPartsFrame::Recalculate(char which) {
     if (!IsLive()) return;
     ReadInputs();

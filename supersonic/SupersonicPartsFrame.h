@@ -34,7 +34,13 @@ class SupersonicPartsFrame : public SupersonicDesignFrame {
     SupersonicCountField* antimetricCountField = nullptr;
     SupersonicCountField* symmetricCountField = nullptr;
 
+    bool HasCoefficientInputs() const override { return true; }
+    bool CoefficientsEntered() const override;
+    void EnableCoefficientInputs(bool on) override;
+    bool ShowsParts() const override;
+
   protected:
+    bool IsCurrent() const override;
     void ShowComputedInputs() override;
     SupersonicCountField* CountFieldForKey(const std::string& key) override;
     SupersonicSettings CurrentSettings() const override;

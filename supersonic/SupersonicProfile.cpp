@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "supersonic/SupersonicCurveBuilder.h"
 #include "supersonic/SupersonicSolver.h"
 
 SupersonicCurve::SupersonicCurve(int capacityIn, int pointCountIn, bool curvedIn, bool lagrangeIn)
@@ -15,36 +16,32 @@ SupersonicCurve::SupersonicCurve(int capacityIn, int pointCountIn, bool curvedIn
 
 void SupersonicCurve::Build(double& alphaDegrees) {
     if (coefficientMode) {
-        SupersonicSolver::BirnbaumCamber(*this, alphaDegrees);
+        SupersonicCurveBuilder::BirnbaumCamber(*this, alphaDegrees);
     } else if (!curved) {
         // The straight-line rule always gives the grid's 191 points.
-        SupersonicSolver::LinearCurve(supportCount, supportPoints, points, true);
+        SupersonicCurveBuilder::LinearCurve(supportCount, supportPoints, points, true);
         pointCount = SupersonicProfile::kGridPoints;
     } else if (lagrange) {
-        SupersonicSolver::LagrangeCurve(supportCount, supportPoints, pointCount, points, true);
-        SupersonicSolver::BirnbaumCoefficients(*this, alphaDegrees);
+        SupersonicCurveBuilder::LagrangeCurve(supportCount, supportPoints, pointCount, points,
+                                              true);
+        SupersonicCurveBuilder::BirnbaumCoefficients(*this, alphaDegrees);
     } else {
-        SupersonicSolver::CurvatureSpline(supportCount, supportPoints, endCurvature0, endCurvature1,
-                                          pointCount, points, true);
+        SupersonicCurveBuilder::CurvatureSpline(supportCount, supportPoints, endCurvature0,
+                                                endCurvature1, pointCount, points, true);
     }
 }
 
 SupersonicProfile::SupersonicProfile(bool partsModeIn, int part1PointCount, int part2PointCount)
-    : partsMode(partsModeIn),
-      part1(kSupportSlots, part1PointCount, true, partsModeIn),
-      part2(kSupportSlots, part2PointCount, false, false),
-      camberLine(kGridPoints),
-      thickness(kGridPoints),
-      upper(kGridPoints),
-      lower(kGridPoints),
-      rows(kGridPoints + 1) {}
+    : SupersonicProfileRecord(partsModeIn, part1PointCount, part2PointCount) {}
 
 void SupersonicProfile::Compute() {
     if (partsMode) {
         part1.Build(alpha);
         part2.Build(alpha);
-        SupersonicSolver::ResampleCurve(part1.points, part1.pointCount, camberLine, pointCount);
-        SupersonicSolver::ResampleCurve(part2.points, part2.pointCount, thickness, pointCount);
+        SupersonicCurveBuilder::ResampleCurve(part1.points, part1.pointCount, camberLine,
+                                              pointCount);
+        SupersonicCurveBuilder::ResampleCurve(part2.points, part2.pointCount, thickness,
+                                              pointCount);
         for (int i = 0; i < pointCount; ++i) {
             upper[i] = {camberLine[i].x, camberLine[i].z + thickness[i].z};
             lower[i] = {camberLine[i].x, camberLine[i].z - thickness[i].z};
@@ -52,8 +49,8 @@ void SupersonicProfile::Compute() {
     } else {
         if (part1.rebuild) part1.Build(alpha);
         if (part2.rebuild) part2.Build(alpha);
-        SupersonicSolver::ResampleCurve(part1.points, part1.pointCount, upper, pointCount);
-        SupersonicSolver::ResampleCurve(part2.points, part2.pointCount, lower, pointCount);
+        SupersonicCurveBuilder::ResampleCurve(part1.points, part1.pointCount, upper, pointCount);
+        SupersonicCurveBuilder::ResampleCurve(part2.points, part2.pointCount, lower, pointCount);
         for (int i = 0; i < pointCount; ++i) {
             camberLine[i] = {upper[i].x, 0.5 * (upper[i].z + lower[i].z)};
             thickness[i] = {upper[i].x, 0.5 * (upper[i].z - lower[i].z)};

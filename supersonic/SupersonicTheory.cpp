@@ -53,7 +53,7 @@ struct SurfaceMarch {
 // Follows one surface panel by panel from the leading edge; sign +1 the upper, -1 the lower
 // surface. Adds the panels' forces to drag and lift (upward for the lower surface, downward for
 // the upper).
-SurfaceMarch MarchSurface(const SupersonicProfile& profile, const std::vector<SupersonicPoint>& z,
+SurfaceMarch MarchSurface(const SupersonicProfileRecord& profile, const std::vector<SupersonicPoint>& z,
                           double sign, double& drag, double& lift) {
     const int n = profile.pointCount;
     const double dx = 1.0 / (n - 1);
@@ -112,7 +112,7 @@ SurfaceMarch MarchSurface(const SupersonicProfile& profile, const std::vector<Su
 
 }  // namespace
 
-void SupersonicSolver::LinearTheory(SupersonicProfile& profile) {
+void SupersonicSolver::LinearTheory(SupersonicProfileRecord& profile) {
     const int n = profile.pointCount;
     if (n < 2) return;
     const double a = profile.alpha * kDegToRad;
@@ -145,7 +145,7 @@ void SupersonicSolver::LinearTheory(SupersonicProfile& profile) {
     if (profile.linLift != 0.0) profile.linPressurePoint = -profile.linMoment / profile.linLift;
 }
 
-void SupersonicSolver::ShockExpansion(SupersonicProfile& profile) {
+void SupersonicSolver::ShockExpansion(SupersonicProfileRecord& profile) {
     const int n = profile.pointCount;
     if (n < 2) return;
     const double dx = 1.0 / (n - 1);

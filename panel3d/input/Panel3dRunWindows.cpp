@@ -9,7 +9,7 @@
 #include "panel3d/input/Panel3dFlowState.h"
 #include "panel3d/input/Panel3dGeometryFrame.h"
 #include "panel3d/input/Panel3dInputModule.h"
-#include "panel3d/results/Panel3dResultsWindow.h"
+#include "panel3d/results/Panel3dShowResultsWindow.h"
 
 Panel3dRunScreen::Panel3dRunScreen() : luvo::RunScreen(Panel3dRunActive, Panel3dProgressWindow) {}
 

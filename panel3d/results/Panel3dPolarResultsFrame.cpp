@@ -36,7 +36,7 @@ wxString SpeedPolarStatus(const Panel3dRun& run) {
 
 Panel3dPolarResultsFrame::Panel3dPolarResultsFrame(const wxString& title, const wxPoint& pos,
                                                    const wxSize& size, Panel3dRun run, long style)
-    : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
+    : Panel3dXfoilStepWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
     dragPolarCanvas = new Panel3dDragPolarCanvas(panel, kPanel3dUpperSlot, Run());
     liftAlphaCanvas = new Panel3dLiftAlphaCanvas(panel, kPanel3dLowerSlot, Run());
     neutralPointText = AddNeutralPointBox();
@@ -55,7 +55,7 @@ void Panel3dPolarResultsFrame::OnInfo(wxCommandEvent&) {
 Panel3dSpeedPolarResultsFrame::Panel3dSpeedPolarResultsFrame(const wxString& title,
                                                              const wxPoint& pos, const wxSize& size,
                                                              Panel3dRun run, long style)
-    : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
+    : Panel3dXfoilStepWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse:"), kHint) {
     const wxString polars[] = {wxS("Leistungspolare"), wxS("Schubpolare")};
     polarRadioBox =
         new wxRadioBox(panel, kIdRadioBox, wxString(), wxPoint(350, 400), wxDefaultSize, 2, polars,
@@ -85,11 +85,11 @@ void Panel3dSpeedPolarResultsFrame::OnRadioBox(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(Panel3dPolarResultsFrame, Panel3dResultsWindow)
+wxBEGIN_EVENT_TABLE(Panel3dPolarResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dPolarResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()
 
-wxBEGIN_EVENT_TABLE(Panel3dSpeedPolarResultsFrame, Panel3dResultsWindow)
+wxBEGIN_EVENT_TABLE(Panel3dSpeedPolarResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dSpeedPolarResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dSpeedPolarResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()

@@ -6,9 +6,9 @@
 #include <wx/stattext.h>
 
 #include "panel3d/results/Panel3dResultCanvases.h"
-#include "panel3d/results/Panel3dResultsWindow.h"
+#include "panel3d/results/Panel3dXfoilStepWindow.h"
 
-class Panel3dPolarResultsFrame : public Panel3dResultsWindow {
+class Panel3dPolarResultsFrame : public Panel3dXfoilStepWindow {
   public:
     Panel3dPolarResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                              Panel3dRun run, long style = wxDEFAULT_FRAME_STYLE);
@@ -22,7 +22,7 @@ class Panel3dPolarResultsFrame : public Panel3dResultsWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
-class Panel3dSpeedPolarResultsFrame : public Panel3dResultsWindow {
+class Panel3dSpeedPolarResultsFrame : public Panel3dXfoilStepWindow {
   public:
     Panel3dSpeedPolarResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                   Panel3dRun run, long style = wxDEFAULT_FRAME_STYLE);

@@ -11,7 +11,7 @@
 
 Panel3dResultsFrame::Panel3dResultsFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, Panel3dRun run, long style)
-    : Panel3dResultsWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse: "),
+    : Panel3dXfoilStepWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse: "),
                            wxS("Detaillierte Widerstandsberechnung mit XFOIL ")) {
     const wxString scales[] = {wxS("cp-Skala passend skaliert"), wxS("cp-Skala nicht skaliert")};
     cpScaleRadioBox = new wxRadioBox(panel, kIdRadioBox, wxString(), wxPoint(350, 400),
@@ -93,7 +93,7 @@ void Panel3dResultsFrame::OnRadioBox(wxCommandEvent&) {
 }
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(Panel3dResultsFrame, Panel3dResultsWindow)
+wxBEGIN_EVENT_TABLE(Panel3dResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()

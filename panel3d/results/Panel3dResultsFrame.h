@@ -7,9 +7,9 @@
 #include <wx/stattext.h>
 
 #include "panel3d/results/Panel3dResultCanvases.h"
-#include "panel3d/results/Panel3dResultsWindow.h"
+#include "panel3d/results/Panel3dXfoilStepWindow.h"
 
-class Panel3dResultsFrame : public Panel3dResultsWindow {
+class Panel3dResultsFrame : public Panel3dXfoilStepWindow {
   public:
     Panel3dResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                         Panel3dRun run, long style = wxDEFAULT_FRAME_STYLE);

@@ -6,9 +6,6 @@
 #include <utility>
 
 #include "common/WxNumber.h"
-#include "panel3d/results/Panel3dPolarResultsFrame.h"
-#include "panel3d/results/Panel3dResultsFrame.h"
-#include "panel3d/results/XfoilFilesFrame.h"
 #include "panel3d/solver/Panel3dEvaluationRecord.h"
 
 namespace {
@@ -16,15 +13,6 @@ namespace {
 const wxString kStatus = wxS("Ergebnisse");
 
 }  // namespace
-
-Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint& pos,
-                                           const wxSize& size, long style, Panel3dRun run,
-                                           const wxString& box, const wxString& hint)
-    : Panel3dResultsWindow(title, pos, size, style, std::move(run), box) {
-    // GTK's font makes the hint about 222 pixels wide: it ends before the button.
-    new wxStaticText(panel, wxID_ANY, hint, wxPoint(292, 465));
-    xfoilButton = new wxButton(panel, kIdXfoilButton, wxS("X&FOIL starten"), wxPoint(520, 460));
-}
 
 Panel3dResultsWindow::Panel3dResultsWindow(const wxString& title, const wxPoint& pos,
                                            const wxSize& size, long style, Panel3dRun run,
@@ -63,29 +51,9 @@ void Panel3dResultsWindow::SetResultsStatus(const wxString& text) {
     SetStatusText(status_);
 }
 
-void Panel3dResultsWindow::OnXfoil(wxCommandEvent&) { OpenXfoilFilesFrame(run_); }
-
-Panel3dResultsWindow* Panel3dShowResultsWindow(int taskMode, Panel3dRun run) {
-    const wxSize size(640, 565);
-    Panel3dResultsWindow* frame = nullptr;
-    if (taskMode == 1) {
-        frame =
-            new Panel3dPolarResultsFrame(wxS("Polaren"), wxDefaultPosition, size, std::move(run));
-    } else if (taskMode == 2) {
-        frame = new Panel3dSpeedPolarResultsFrame(wxS("Polaren"), wxDefaultPosition, size,
-                                                  std::move(run));
-    } else {
-        frame = new Panel3dResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, size, std::move(run));
-    }
-    frame->Centre(wxBOTH);
-    frame->Show(true);
-    return frame;
-}
-
 // clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dResultsWindow, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
-    EVT_BUTTON(Panel3dResultsWindow::kIdXfoilButton, Panel3dResultsWindow::OnXfoil)
 wxEND_EVENT_TABLE()
     // clang-format on

@@ -1,7 +1,8 @@
 #pragma once
-// What the three results windows of the panel method share: the run they show, the box
-// "Ergebnisse:", "S&chließen", the hint and button to start the XFOIL drag computation, the
-// status text "Ergebnisse" and the info box.
+// What every results window of the panel method shares: the run it shows, the box
+// "Ergebnisse:", "S&chließen", the status text "Ergebnisse" and the info box. The three windows
+// of a panel run add the XFOIL step (Panel3dXfoilStepWindow); the XFOIL results windows build
+// on this base directly.
 
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -17,13 +18,10 @@ class Panel3dResultsWindow : public luvo::LuvoFrame {
 
     wxPanel* panel = nullptr;
     wxButton* closeButton = nullptr;
-    wxButton* xfoilButton = nullptr;
+    wxButton* xfoilButton = nullptr;  // null in a window without the XFOIL step
 
   protected:
-    // `box` and `hint` as each window writes them.
-    Panel3dResultsWindow(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
-                         Panel3dRun run, const wxString& box, const wxString& hint);
-    // A window that offers no XFOIL step (the XFOIL results windows).
+    // `box` as each window writes it.
     Panel3dResultsWindow(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                          Panel3dRun run, const wxString& box);
 
@@ -36,14 +34,7 @@ class Panel3dResultsWindow : public luvo::LuvoFrame {
     void SetResultsStatus(const wxString& text);
 
   private:
-    // Opens a further XFOIL file window on this window's run.
-    void OnXfoil(wxCommandEvent& event);
-
     Panel3dRun run_;
     wxString status_;
     wxDECLARE_EVENT_TABLE();
 };
-
-// The results window of a finished run for its task mode: "Ergebnisse" (0) or "Polaren" (1 lift
-// polars, 2 speed polars), 640 by 565 pixels, centred and shown.
-Panel3dResultsWindow* Panel3dShowResultsWindow(int taskMode, Panel3dRun run);

@@ -14,6 +14,7 @@
 #include "supersonic/SupersonicCanvases.h"
 #include "supersonic/SupersonicContourFrame.h"
 #include "supersonic/SupersonicControls.h"
+#include "supersonic/SupersonicDesignWindows.h"
 #include "supersonic/SupersonicMethodFrame.h"
 #include "supersonic/SupersonicModule.h"
 #include "supersonic/SupersonicPartsFrame.h"

@@ -14,6 +14,7 @@
 #include "common/WxPlotPainter.h"
 #include "panel3d/results/Panel3dPolarResultsFrame.h"
 #include "panel3d/results/Panel3dResultsFrame.h"
+#include "panel3d/results/Panel3dShowResultsWindow.h"
 #include "panel3d/solver/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/Panel3dPolarEvaluator.h"
 #include "support/GuiHarness.h"

@@ -15,6 +15,7 @@
 
 #include "common/WxNumber.h"
 #include "panel3d/results/Panel3dPolarResultsFrame.h"
+#include "panel3d/results/Panel3dShowResultsWindow.h"
 #include "panel3d/results/XfoilFilesFrame.h"
 #include "panel3d/results/XfoilResultsFrames.h"
 #include "panel3d/results/XfoilRunFrame.h"

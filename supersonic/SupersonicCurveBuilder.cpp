@@ -1,9 +1,11 @@
 // Curve construction and resampling of the supersonic method.
 
+#include "supersonic/SupersonicCurveBuilder.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "supersonic/SupersonicSolver.h"
+#include "supersonic/SupersonicProfileRecord.h"
 
 namespace {
 
@@ -43,7 +45,7 @@ double Theta(double x) { return std::acos(std::clamp(2.0 * x - 1.0, -1.0, 1.0));
 
 }  // namespace
 
-void SupersonicSolver::SortByX(int count, std::vector<SupersonicPoint>& points) {
+void SupersonicCurveBuilder::SortByX(int count, std::vector<SupersonicPoint>& points) {
     count = Clamped(count, points.size());
     const std::vector<SupersonicPoint> copy(points.begin(), points.begin() + count);
     double last = -1.0;
@@ -65,9 +67,10 @@ void SupersonicSolver::SortByX(int count, std::vector<SupersonicPoint>& points) 
     }
 }
 
-void SupersonicSolver::LinearCurve(int supportCount, const std::vector<SupersonicPoint>& support,
-                                   std::vector<SupersonicPoint>& target, bool withEnds) {
-    constexpr int kPoints = SupersonicProfile::kGridPoints;
+void SupersonicCurveBuilder::LinearCurve(int supportCount,
+                                         const std::vector<SupersonicPoint>& support,
+                                         std::vector<SupersonicPoint>& target, bool withEnds) {
+    constexpr int kPoints = SupersonicProfileRecord::kGridPoints;
     std::vector<SupersonicPoint> copy =
         WithEnds(Clamped(supportCount, support.size()), support, withEnds);
     const int n = static_cast<int>(copy.size());
@@ -81,9 +84,10 @@ void SupersonicSolver::LinearCurve(int supportCount, const std::vector<Supersoni
     }
 }
 
-void SupersonicSolver::LagrangeCurve(int supportCount, const std::vector<SupersonicPoint>& support,
-                                     int targetCount, std::vector<SupersonicPoint>& target,
-                                     bool withEnds) {
+void SupersonicCurveBuilder::LagrangeCurve(int supportCount,
+                                           const std::vector<SupersonicPoint>& support,
+                                           int targetCount, std::vector<SupersonicPoint>& target,
+                                           bool withEnds) {
     // A support point on the x of an end point or of a lower slot would make the basis divide by
     // zero; it is left out and the polynomial goes through the others.
     std::vector<SupersonicPoint> nodes;
@@ -113,11 +117,11 @@ void SupersonicSolver::LagrangeCurve(int supportCount, const std::vector<Superso
     }
 }
 
-void SupersonicSolver::CurvatureSpline(int supportCount,
-                                       const std::vector<SupersonicPoint>& support,
-                                       double endCurvature0, double endCurvature1,
-                                       double targetCount, std::vector<SupersonicPoint>& target,
-                                       bool withEnds) {
+void SupersonicCurveBuilder::CurvatureSpline(int supportCount,
+                                             const std::vector<SupersonicPoint>& support,
+                                             double endCurvature0, double endCurvature1,
+                                             double targetCount,
+                                             std::vector<SupersonicPoint>& target, bool withEnds) {
     const int last = static_cast<int>(std::min(targetCount, static_cast<double>(target.size())));
     if (supportCount <= 0) {
         for (int j = 0; j < last; ++j) target[j] = {GridX(j, targetCount), 0.0};
@@ -169,7 +173,7 @@ void SupersonicSolver::CurvatureSpline(int supportCount,
     }
 }
 
-bool SupersonicSolver::GaussSolve(GaussMatrix& A, int n, double* solution) {
+bool SupersonicCurveBuilder::GaussSolve(GaussMatrix& A, int n, double* solution) {
     if (n < 1 || n > 7) return n == 0;
     for (int i = 0; i <= std::max(n - 2, 0); ++i) {
         int pivot = i;
@@ -192,7 +196,7 @@ bool SupersonicSolver::GaussSolve(GaussMatrix& A, int n, double* solution) {
     return true;
 }
 
-void SupersonicSolver::BirnbaumCoefficients(SupersonicCurve& camber, double alphaDegrees) {
+void SupersonicCurveBuilder::BirnbaumCoefficients(SupersonicCurve& camber, double alphaDegrees) {
     const int n = Clamped(camber.pointCount, camber.points.size());
     const int M = Clamped(camber.capacity, camber.coefficients.size());
     std::fill(camber.coefficients.begin(), camber.coefficients.begin() + M, 0.0);
@@ -217,7 +221,7 @@ void SupersonicSolver::BirnbaumCoefficients(SupersonicCurve& camber, double alph
     }
 }
 
-void SupersonicSolver::BirnbaumCamber(SupersonicCurve& camber, double& alphaDegrees) {
+void SupersonicCurveBuilder::BirnbaumCamber(SupersonicCurve& camber, double& alphaDegrees) {
     const int n = Clamped(camber.pointCount, camber.points.size());
     const int M = Clamped(camber.capacity, camber.coefficients.size());
     const std::vector<double>& A = camber.coefficients;
@@ -241,8 +245,9 @@ void SupersonicSolver::BirnbaumCamber(SupersonicCurve& camber, double& alphaDegr
     alphaDegrees = (a0 - a2 / 3.0) * kRadToDeg;
 }
 
-void SupersonicSolver::ResampleCurve(const std::vector<SupersonicPoint>& source, int sourceCount,
-                                     std::vector<SupersonicPoint>& target, int targetCount) {
+void SupersonicCurveBuilder::ResampleCurve(const std::vector<SupersonicPoint>& source,
+                                           int sourceCount, std::vector<SupersonicPoint>& target,
+                                           int targetCount) {
     sourceCount = Clamped(sourceCount, source.size());
     targetCount = Clamped(targetCount, target.size());
     // Both theories assume the uniform grid: a source is copied only when it already lies on it.

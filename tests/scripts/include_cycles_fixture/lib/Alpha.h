@@ -1,0 +1,5 @@
+#pragma once
+class Alpha {
+  public:
+    int Value() const;
+};

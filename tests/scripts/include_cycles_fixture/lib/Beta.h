@@ -1,0 +1,6 @@
+#pragma once
+#include "lib/Gamma.h"
+
+struct Beta {
+    int Value() const { return Gamma().Count(); }
+};

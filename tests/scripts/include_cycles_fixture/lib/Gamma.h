@@ -1,0 +1,8 @@
+#pragma once
+class Alpha;
+
+class Gamma {
+  public:
+    int Count() const;
+    int Twice() const;
+};

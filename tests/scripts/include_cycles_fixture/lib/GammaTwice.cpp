@@ -1,0 +1,4 @@
+#include "Alpha.h"
+#include "lib/Gamma.h"
+
+int Gamma::Twice() const { return 2 * Count() + Alpha().Value() * 0; }
