@@ -18,7 +18,7 @@ namespace luvo {
 // One "label + field" row of a parameter box.
 struct ParameterRow {
     wxString label;
-    wxString value;    // the field's text at start
+    wxString value;                 // the field's text at start
     wxString toolTip = wxString();  // none when empty
     bool enabled = true;
 };

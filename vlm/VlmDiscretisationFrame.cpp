@@ -10,6 +10,13 @@
 
 namespace {
 
+const wxString kInfo =
+    wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
+        "bzw. der Endkante \neingestellt werden.\n\nMit der Wirbelzahl in x-Richtung bzw. in "
+        "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Wirbel in "
+        "Flugrichtung\nny: Zahl der Wirbel in Spannweitenrichtung je Flügelhälfte\n\n"
+        "Gesamtzahl aller Wirbel = 2*nx*ny");
+
 const wxString kStatus = wxS("Rechnung starten");
 constexpr double kOpen = std::numeric_limits<double>::infinity();
 
@@ -71,15 +78,7 @@ void VlmDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
     if (!VlmRunActive) CloseWindow();
 }
 
-void VlmDiscretisationFrame::OnInfo(wxCommandEvent&) {
-    luvo::ShowDiscretisationInfo(
-        this,
-        wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
-            "bzw. der Endkante \neingestellt werden.\n\nMit der Wirbelzahl in x-Richtung bzw. in "
-            "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Wirbel in "
-            "Flugrichtung\nny: Zahl der Wirbel in Spannweitenrichtung je Flügelhälfte\n\n"
-            "Gesamtzahl aller Wirbel = 2*nx*ny"));
-}
+void VlmDiscretisationFrame::OnInfo(wxCommandEvent&) { luvo::ShowDiscretisationInfo(this, kInfo); }
 
 void VlmDiscretisationFrame::OnSlider(wxCommandEvent&) { distributionCanvas->Redraw(); }
 

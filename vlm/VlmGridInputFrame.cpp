@@ -6,6 +6,19 @@
 #include "common/RangeCheckBox.h"
 #include "vlm/VlmModule.h"
 
+namespace {
+
+const wxString kInfo =
+    wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
+        "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. Die "
+        "Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise mit "
+        "Tecplot ausgewertet werden können.\n\nÜber die Eingabefelder werden die "
+        "aerodynamischen Daten eingegeben\nsowie Angaben zur Relaxation gemacht. Der "
+        "Dämpfungsradius wird als\nVielfaches der größten Elementarflügeldiagonale des "
+        "Flügels eingegeben.\n");
+
+}  // namespace
+
 VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                      long style)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
@@ -65,17 +78,7 @@ void VlmGridInputFrame::OnCloseCommand(wxCommandEvent&) {
     if (!VlmRunActive) CloseWindow();
 }
 
-void VlmGridInputFrame::OnInfo(wxCommandEvent&) {
-    luvo::ShowGridInputInfo(
-        this,
-        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
-            "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. Die "
-            "Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise mit "
-            "Tecplot ausgewertet werden können.\n\nÜber die Eingabefelder werden die "
-            "aerodynamischen Daten eingegeben\nsowie Angaben zur Relaxation gemacht. Der "
-            "Dämpfungsradius wird als\nVielfaches der größten Elementarflügeldiagonale des "
-            "Flügels eingegeben.\n"));
-}
+void VlmGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
 
 void VlmGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
     luvo::ApplyWakeChoice(wakeRadioBox->GetSelection(), iterationsField, dampingFactorField);

@@ -17,6 +17,13 @@
 
 namespace {
 
+const wxString kInfo =
+    wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
+        "bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in x-Richtung bzw. in "
+        "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Panels in "
+        "Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels in Spannweitenrichtung "
+        "je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny");
+
 const wxString kStatus = wxS("Rechnung starten");
 
 luvo::ChordwiseSpacingCanvas* MakeCanvas(wxWindow* panel, wxSlider* slider, const wxPoint& at,
@@ -155,13 +162,7 @@ void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
 }
 
 void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
-    luvo::ShowDiscretisationInfo(
-        this,
-        wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
-            "bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in x-Richtung bzw. in "
-            "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Panels in "
-            "Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels in Spannweitenrichtung "
-            "je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny"));
+    luvo::ShowDiscretisationInfo(this, kInfo);
 }
 
 void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->Redraw(); }

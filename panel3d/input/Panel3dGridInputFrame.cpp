@@ -14,6 +14,15 @@
 
 namespace {
 
+const wxString kInfo =
+    wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\n"
+        "Dazu ist die entsprechende Datei auszuwählen, sowie die Bezeichnungen\n"
+        "der Ergebnisdateien. Die Ergebnisse werden als ASCII Dateien\n"
+        "ausgegeben, die beispielsweise mit Tecplot ausgewertet werden können.\n\n"
+        "Über die Eingabefelder werden die aerodynamischen Daten eingegeben,\n"
+        "sowie Angaben zur Relaxation gemacht. Der Dämpfungsradius wird als\n"
+        "Vielfaches der größten Paneldiagonalen des Flügels eingegeben.\n");
+
 const wxString kReady = wxS("Rechnung starten");
 
 }  // namespace
@@ -71,16 +80,7 @@ void Panel3dGridInputFrame::OnCloseCommand(wxCommandEvent&) {
     if (!Panel3dRunActive) CloseWindow();
 }
 
-void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) {
-    luvo::ShowGridInputInfo(
-        this, wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\n"
-                  "Dazu ist die entsprechende Datei auszuwählen, sowie die Bezeichnungen\n"
-                  "der Ergebnisdateien. Die Ergebnisse werden als ASCII Dateien\n"
-                  "ausgegeben, die beispielsweise mit Tecplot ausgewertet werden können.\n\n"
-                  "Über die Eingabefelder werden die aerodynamischen Daten eingegeben,\n"
-                  "sowie Angaben zur Relaxation gemacht. Der Dämpfungsradius wird als\n"
-                  "Vielfaches der größten Paneldiagonalen des Flügels eingegeben.\n"));
-}
+void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
 
 void Panel3dGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
     luvo::ChooseGridFile(this, gridFileLabel, wxS("grid.fdp"));
