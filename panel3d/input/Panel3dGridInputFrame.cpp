@@ -46,10 +46,11 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
     spec.columns = {230, 28, 20, 4, 250, 140};
     spec.boxHeight = 24 + 3 * 28;
     spec.wakeId = kIdWakeRadio;
-    spec.wakeAt = wxPoint(10, 324);
+    const int below = 210 + spec.boxHeight + 6;
+    spec.wakeAt = wxPoint(10, below);
     spec.wakeSize = wxSize(190, -1);
-    spec.startAt = wxPoint(215, 346);
-    spec.cancelAt = wxPoint(310, 346);
+    spec.startAt = wxPoint(215, below + 22);
+    spec.cancelAt = wxPoint(310, below + 22);
     const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel_, spec);
 
     chooseGridButton = controls.grid.button;
