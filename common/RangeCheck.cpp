@@ -16,6 +16,17 @@ RangeCheck IterationCountCheck(double count) {
             "1 <= Anzahl der Iterationen <= 100\n"};
 }
 
+std::vector<RangeCheck> FlowAngleChecks(double alpha, double beta) {
+    return {
+        {alpha, -10, 10,
+         "Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
+         "-10 <= Anströmwinkel <= 10\n"},
+        {beta, -30, 30,
+         "Der Wert des Schiebewinkels liegt in einem unzulässigen Bereich:\n\n"
+         "-30 <= Schiebewinkel <= 30\n"},
+    };
+}
+
 RangeCheck BirnbaumCountCheck(double count) {
     return {count, 1, 21,
             "Die Anzahl der Birnbaumkoeffizienten liegt in einem unzulässigen Bereich:\n\n"

@@ -24,6 +24,9 @@ bool InRange(const RangeCheck& check);
 // each hands the count as it judges it (truncated or as read).
 RangeCheck IterationCountCheck(double count);
 
+// The flow angles of the grid runs of both 3D methods: angle of attack, then sideslip.
+std::vector<RangeCheck> FlowAngleChecks(double alpha, double beta);
+
 // The Birnbaum coefficient count of the vortex-lattice run windows.
 RangeCheck BirnbaumCountCheck(double count);
 

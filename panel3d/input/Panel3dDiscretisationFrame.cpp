@@ -1,11 +1,9 @@
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 
-#include <wx/statbox.h>
-
 #include <cmath>
 #include <utility>
 
-#include "common/FileChooser.h"
+#include "common/DiscretisationLayout.h"
 #include "common/RangeCheckBox.h"
 #include "common/WxFileName.h"
 #include "panel3d/input/Panel3dDiscretisation.h"
@@ -19,12 +17,18 @@
 
 namespace {
 
+const wxString kInfo =
+    wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
+        "bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in x-Richtung bzw. in "
+        "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Panels in "
+        "Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels in Spannweitenrichtung "
+        "je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny");
+
 const wxString kStatus = wxS("Rechnung starten");
 
-// A parameter row: the label at (30, y + 3), the field 30 pixels wide at (258, y).
-Panel3dInputField* AddField(wxWindow* panel, int y, const wxString& label, const wxString& value) {
-    new wxStaticText(panel, wxID_ANY, label, wxPoint(30, y + 3));
-    return new Panel3dInputField(panel, wxID_ANY, value, wxPoint(258, y), wxSize(30, -1));
+luvo::ChordwiseSpacingCanvas* MakeCanvas(wxWindow* panel, wxSlider* slider, const wxPoint& at,
+                                         const wxSize& size) {
+    return new Panel3dClusteringCanvas(panel, slider, at, size);
 }
 
 // The model sizes of the module with these counts.
@@ -45,49 +49,33 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
     panel = GetPanel();
     SetStatusText(kStatus, 0);
 
-    new wxStaticBox(panel, wxID_ANY, wxS("Verteilung der Stützststellen in Tiefenrichtung:"),
-                    wxPoint(10, 10), wxSize(390, 190));
-    spacingSlider = luvo::AddSpacingSlider(panel, kIdSlider, wxPoint(28, 70));
-    clusteringCanvas =
-        new Panel3dClusteringCanvas(panel, spacingSlider, wxPoint(210, 40), wxSize(150, 140));
-    clusteringCanvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
+    luvo::DiscretisationSpec spec;
+    spec.sliderId = kIdSlider;
+    spec.sliderTop = 70;
+    spec.makeCanvas = MakeCanvas;
+    spec.counts = {
+        {wxS("Panelzahl in x-Richtung pro Flügelseite:"), wxS("30")},
+        {wxS("Panelzahl in y-Richtung pro Halbspannweite:"), wxS("15")},
+        {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
+    };
+    spec.buttonRowText = wxS("Visualisierung des Klappenausschlages:");
+    spec.buttonRowId = kIdShowFlaps;
+    spec.buttonRowLabel = wxS("A&nzeigen");
+    spec.wakeId = kIdWakeRadio;
+    spec.wakeTop = 225;
+    spec.firstFileId = kIdChoose3d;
+    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, spec);
 
-    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
-                    wxSize(390, 120));
-    chordPanelsField =
-        AddField(panel, 230, wxS("Panelzahl in x-Richtung pro Flügelseite:"), wxS("30"));
-    spanPanelsField =
-        AddField(panel, 255, wxS("Panelzahl in y-Richtung pro Halbspannweite:"), wxS("15"));
-    iterationsField = AddField(panel, 280, wxS("Anzahl der Iterationen:"), wxS("0"));
-    iterationsField->SetToolTip(wxS("Anzahl der Iterationen eingeben"));
-    iterationsField->Enable(false);
-    new wxStaticText(panel, wxID_ANY, wxS("Visualisierung des Klappenausschlages:"),
-                     wxPoint(30, 306));
-    showFlapsButton =
-        new wxButton(panel, kIdShowFlaps, wxS("A&nzeigen"), wxPoint(258, 300), wxSize(-1, 26));
-
-    const wxString wakes[] = {wxS("eben"), wxS("relaxiert")};
-    wakeRadioBox = new wxRadioBox(panel, kIdWakeRadio, wxS("Nachlauf:"), wxPoint(315, 225),
-                                  wxDefaultSize, 2, wakes, 1, wxRA_SPECIFY_COLS);
-    wakeRadioBox->SetSelection(0);
-
-    const luvo::FileChooserRow result3d = luvo::AddFileChooserRow(
-        panel, 338, kIdChoose3d, wxS("Auswahl der Ergebnisdatei 3D:"), wxS("D&atei wählen"),
-        wxS("Festlegen des Dateinamens für 3D-Ergebnisdaten"), wxS("3D.dat"));
-    const luvo::FileChooserRow cp = luvo::AddFileChooserRow(
-        panel, 388, kIdChooseCp, wxS("Auswahl der Ergebnisdatei cp über x:"), wxS("Da&tei wählen"),
-        wxS("Festlegen des Dateinamens für cp-Verlauf"), wxS("cp-x.dat"));
-    const luvo::FileChooserRow ca = luvo::AddFileChooserRow(
-        panel, 438, kIdChooseCa, wxS("Auswahl der Ergebnisdatei ca über y:"), wxS("Dat&ei wählen"),
-        wxS("Festlegen des Dateinamens für ca-Verlauf"), wxS("ca-y.dat"));
-    choose3dButton = result3d.button;
-    result3dFileLabel = result3d.label;
-    chooseCpButton = cp.button;
-    cpFileLabel = cp.label;
-    chooseCaButton = ca.button;
-    caFileLabel = ca.label;
-
-    startButton = new wxButton(panel, luvo::kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
+    spacingSlider = controls.slider;
+    clusteringCanvas = static_cast<Panel3dClusteringCanvas*>(controls.canvas);
+    chordPanelsField = controls.counts[0];
+    spanPanelsField = controls.counts[1];
+    iterationsField = controls.counts[2];
+    showFlapsButton = controls.rowButton;
+    wakeRadioBox = controls.wake;
+    luvo::Unpack(controls.files, choose3dButton, result3dFileLabel, chooseCpButton, cpFileLabel,
+                 chooseCaButton, caFileLabel);
+    startButton = controls.start;
 }
 
 void Panel3dDiscretisationFrame::CloseWindow() {
@@ -103,9 +91,7 @@ void Panel3dDiscretisationFrame::CloseWindow() {
 bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
     // The geometry window closes this one with it; this only guards a stale pointer.
     if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) {
-        luvo::ShowErrorBox(
-            this, wxS("Die Flügelgeometrie fehlt:\n\nDas Geometriefenster ist geschlossen.\n"),
-            wxString::FromUTF8(luvo::kInvalidInputCaption));
+        luvo::ShowGeometryMissing(this);
         return false;
     }
     std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
@@ -176,16 +162,7 @@ void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
 }
 
 void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Info"), 0);
-    luvo::ShowInfoBox(
-        this,
-        wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
-            "bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in x-Richtung bzw. in "
-            "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Panels in "
-            "Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels in Spannweitenrichtung "
-            "je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny"),
-        wxS("Info Eingabe der Diskretisierungsparameter"));
-    SetStatusText(kStatus, 0);
+    luvo::ShowDiscretisationInfo(this, kInfo);
 }
 
 void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->Redraw(); }
@@ -197,21 +174,19 @@ void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) {
 
 void Panel3dDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
     wakeMode = wakeRadioBox->GetSelection();
-    const bool relaxed = wakeMode == 1;
-    iterationsField->SetValue(relaxed ? wxS("8") : wxS("0"));
-    iterationsField->Enable(relaxed);
+    luvo::ApplyWakeChoice(wakeMode, iterationsField);
 }
 
 void Panel3dDiscretisationFrame::OnChoose3dFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, result3dFileLabel, luvo::ResultFileChoice(wxS("3D.dat")));
+    luvo::ChooseResultFile(this, result3dFileLabel, luvo::ResultFile::Wing3d);
 }
 
 void Panel3dDiscretisationFrame::OnChooseCpFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, cpFileLabel, luvo::ResultFileChoice(wxS("cp-x.dat")));
+    luvo::ChooseResultFile(this, cpFileLabel, luvo::ResultFile::CpOverX);
 }
 
 void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, caFileLabel, luvo::ResultFileChoice(wxS("ca-y.dat")));
+    luvo::ChooseResultFile(this, caFileLabel, luvo::ResultFile::CaOverY);
 }
 
 void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {

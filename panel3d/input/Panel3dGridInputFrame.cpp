@@ -1,10 +1,8 @@
 #include "panel3d/input/Panel3dGridInputFrame.h"
 
-#include <wx/statbox.h>
-
 #include <vector>
 
-#include "common/FileChooser.h"
+#include "common/GridInputLayout.h"
 #include "common/RangeCheck.h"
 #include "common/RangeCheckBox.h"
 #include "common/WxFileName.h"
@@ -16,6 +14,15 @@
 
 namespace {
 
+const wxString kInfo =
+    wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\n"
+        "Dazu ist die entsprechende Datei auszuwählen, sowie die Bezeichnungen\n"
+        "der Ergebnisdateien. Die Ergebnisse werden als ASCII Dateien\n"
+        "ausgegeben, die beispielsweise mit Tecplot ausgewertet werden können.\n\n"
+        "Über die Eingabefelder werden die aerodynamischen Daten eingegeben,\n"
+        "sowie Angaben zur Relaxation gemacht. Der Dämpfungsradius wird als\n"
+        "Vielfaches der größten Paneldiagonalen des Flügels eingegeben.\n");
+
 const wxString kReady = wxS("Rechnung starten");
 
 }  // namespace
@@ -25,70 +32,37 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
                                              std::shared_ptr<Panel3dPolarEvaluator> evaluator)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
       evaluator_(std::move(evaluator)) {
-    struct FileRow {
-        const wchar_t* box;
-        int id;
-        const wchar_t* button;
-        const wchar_t* tip;
-        const wchar_t* name;
-        wxButton** buttonOut;
-        wxStaticText** labelOut;
+    luvo::GridInputSpec spec;
+    spec.firstFileId = kIdChooseGrid;
+    spec.gridFileName = wxS("grid.fdp");
+    spec.fields = {
+        {wxS("Schiebewinkel beta [°]:"), wxS("0.0"), wxS("-30 < Schiebewinkel < 30")},
+        {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
+        {wxS("Dämpfungsradius:"), wxS("1.0"),
+         wxS("Dämpfradius als Vielfaches der größten Paneldiagonale"), false},
     };
-    const FileRow files[] = {
-        {L"Auswahl der Flügelnetzdatei:", kIdChooseGrid, L"&Datei wählen", L"Netzdatei auswählen",
-         L"grid.fdp", &chooseGridButton, &gridFileLabel},
-        {L"Auswahl der Ergebnisdatei 3D:", kIdChoose3d, L"D&atei wählen",
-         L"Festlegen des Dateinamens für 3D-Ergebnisdaten", L"3D.dat", &choose3dButton,
-         &result3dFileLabel},
-        {L"Auswahl der Ergebnisdatei cp über x:", kIdChooseCp, L"Da&tei wählen",
-         L"Festlegen des Dateinamens für cp-Verlauf", L"cp-x.dat", &chooseCpButton,
-         &resultCpFileLabel},
-        {L"Auswahl der Ergebnisdatei ca über y:", kIdChooseCa, L"Dat&ei wählen",
-         L"Festlegen des Dateinamens für ca-Verlauf", L"ca-y.dat", &chooseCaButton,
-         &resultCaFileLabel},
-    };
-    int y = 10;
-    for (const FileRow& row : files) {
-        const luvo::FileChooserRow chooser =
-            luvo::AddFileChooserRow(panel_, y, row.id, row.box, row.button, row.tip, row.name);
-        *row.buttonOut = chooser.button;
-        *row.labelOut = chooser.label;
-        y += 50;
-    }
+    // Wide fields 28 pixels apart in a box that just holds them; the radio box and the buttons
+    // share the row below it.
+    spec.columns = {230, 28, 20, 4, 250, 140};
+    spec.boxHeight = 24 + 3 * 28;
+    spec.wakeId = kIdWakeRadio;
+    const int below = 210 + spec.boxHeight + 6;
+    spec.wakeAt = wxPoint(10, below);
+    spec.wakeSize = wxSize(190, -1);
+    spec.startAt = wxPoint(215, below + 22);
+    spec.cancelAt = wxPoint(310, below + 22);
+    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel_, spec);
 
-    struct FieldRow {
-        const wchar_t* label;
-        const wchar_t* initial;
-        const wchar_t* tip;
-        Panel3dInputField** out;
-    };
-    const FieldRow fieldRows[] = {
-        {L"Schiebewinkel beta [°]:", L"0.0", L"-30 < Schiebewinkel < 30", &sideslipField},
-        {L"Anzahl der Iterationen:", L"0", L"Anzahl der Iterationen eingeben", &iterationField},
-        {L"Dämpfungsradius:", L"1.0", L"Dämpfradius als Vielfaches der größten Paneldiagonale",
-         &coreRadiusField},
-    };
-    new wxStaticBox(panel_, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, y),
-                    wxSize(390, 24 + 3 * 28));
-    for (int k = 0; k < 3; ++k) {
-        const int rowY = y + 20 + 28 * k;
-        new wxStaticText(panel_, wxID_ANY, fieldRows[k].label, wxPoint(20, rowY + 4));
-        *fieldRows[k].out = new Panel3dInputField(panel_, wxID_ANY, fieldRows[k].initial,
-                                                  wxPoint(250, rowY), wxSize(140, -1));
-        (*fieldRows[k].out)->SetToolTip(fieldRows[k].tip);
-    }
-    iterationField->Enable(false);
-    coreRadiusField->Enable(false);
-    y += 24 + 3 * 28 + 6;
-
-    const wxString wakes[] = {wxS("Nachlauf eben"), wxS("Nachlauf relaxiert")};
-    wakeRadio = new wxRadioBox(panel_, kIdWakeRadio, wxS("Nachlauf:"), wxPoint(10, y),
-                               wxSize(190, -1), 2, wakes, 1, wxRA_SPECIFY_COLS);
-    wakeRadio->SetSelection(0);
-    startButton = new wxButton(panel_, luvo::kIdButtonStart, wxS("&Starten"), wxPoint(215, y + 22));
-    cancelButton =
-        new wxButton(panel_, luvo::kIdButtonClose, wxS("A&bbrechen"), wxPoint(310, y + 22));
-    cancelButton->SetToolTip(wxS("Abbrechen"));
+    chooseGridButton = controls.grid.button;
+    gridFileLabel = controls.grid.label;
+    luvo::Unpack(controls.results, choose3dButton, result3dFileLabel, chooseCpButton,
+                 resultCpFileLabel, chooseCaButton, resultCaFileLabel);
+    sideslipField = controls.fields[0];
+    iterationField = controls.fields[1];
+    coreRadiusField = controls.fields[2];
+    wakeRadio = controls.wake;
+    startButton = controls.start;
+    cancelButton = controls.cancel;
     SetStatusText(kReady, 0);
 }
 
@@ -107,56 +81,34 @@ void Panel3dGridInputFrame::OnCloseCommand(wxCommandEvent&) {
     if (!Panel3dRunActive) CloseWindow();
 }
 
-void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) {
-    SetStatusText(wxS("Gewählt: Info"), 0);
-    luvo::ShowInfoBox(
-        this,
-        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\n"
-            "Dazu ist die entsprechende Datei auszuwählen, sowie die Bezeichnungen\n"
-            "der Ergebnisdateien. Die Ergebnisse werden als ASCII Dateien\n"
-            "ausgegeben, die beispielsweise mit Tecplot ausgewertet werden können.\n\n"
-            "Über die Eingabefelder werden die aerodynamischen Daten eingegeben,\n"
-            "sowie Angaben zur Relaxation gemacht. Der Dämpfungsradius wird als\n"
-            "Vielfaches der größten Paneldiagonalen des Flügels eingegeben.\n"),
-        wxS("Info Datei einlesen"));
-    SetStatusText(wxS("Festlegen der Strömung, Auswahl der Dateinamen"), 0);
-}
+void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
 
 void Panel3dGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, gridFileLabel, luvo::GridFileChoice(wxS("grid.fdp"), wxS("*.fdp")));
+    luvo::ChooseGridFile(this, gridFileLabel, wxS("grid.fdp"));
 }
 
 void Panel3dGridInputFrame::OnChoose3dFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, result3dFileLabel, luvo::ResultFileChoice(wxS("3D.dat")));
+    luvo::ChooseResultFile(this, result3dFileLabel, luvo::ResultFile::Wing3d);
 }
 
 void Panel3dGridInputFrame::OnChooseCpFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, resultCpFileLabel, luvo::ResultFileChoice(wxS("cp-x.dat")));
+    luvo::ChooseResultFile(this, resultCpFileLabel, luvo::ResultFile::CpOverX);
 }
 
 void Panel3dGridInputFrame::OnChooseCaFile(wxCommandEvent&) {
-    luvo::ChooseFileInto(this, resultCaFileLabel, luvo::ResultFileChoice(wxS("ca-y.dat")));
+    luvo::ChooseResultFile(this, resultCaFileLabel, luvo::ResultFile::CaOverY);
 }
 
 void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
     wakeMode = wakeRadio->GetSelection();
-    const bool relaxed = wakeMode == 1;
     // The core-radius factor keeps its text either way.
-    iterationField->SetValue(relaxed ? wxS("8") : wxS("0"));
-    iterationField->Enable(relaxed);
-    coreRadiusField->Enable(relaxed);
+    luvo::ApplyWakeChoice(wakeMode, iterationField, coreRadiusField);
 }
 
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
     if (Panel3dRunActive) return;
-    std::vector<luvo::RangeCheck> checks = {
-        {Panel3dCurrentFlowState.alphaStar, -10.0, 10.0,
-         "Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
-         "-10 <= Anströmwinkel <= 10\n"},
-        {sideslipField->Number(), -30.0, 30.0,
-         "Der Wert des Schiebewinkels liegt in einem unzulässigen Bereich:\n\n"
-         "-30 <= Schiebewinkel <= 30\n"},
-    };
+    std::vector<luvo::RangeCheck> checks =
+        luvo::FlowAngleChecks(Panel3dCurrentFlowState.alphaStar, sideslipField->Number());
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no
     // solution to report.
     if (wakeRadio->GetSelection() == 1) {
