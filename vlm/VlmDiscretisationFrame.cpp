@@ -5,7 +5,7 @@
 
 #include "common/DiscretisationLayout.h"
 #include "common/RangeCheckBox.h"
-#include "vlm/VlmGeometryFrame.h"
+#include "vlm/VlmGeometrySource.h"
 #include "vlm/VlmModule.h"
 
 namespace {
@@ -122,11 +122,11 @@ bool VlmDiscretisationFrame::PassStartChecks() {
     if (!luvo::PassRangeChecks(this, checks)) return false;
     // The wing comes from the geometry window as it stands now, checked again: its fields may
     // have changed since "&Weiter".
-    if (!VlmGeometryOpen || VlmGeometryWindow == nullptr) {
+    if (!VlmOpenGeometryInputs()) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
-    return VlmGeometryWindow->PassChecks(this);
+    return VlmOpenGeometryPassesChecks(this);
 }
 
 void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {

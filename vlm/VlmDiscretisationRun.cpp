@@ -4,7 +4,7 @@
 
 #include "common/RangeCheck.h"
 #include "vlm/VlmDiscretisationFrame.h"
-#include "vlm/VlmGeometryFrame.h"
+#include "vlm/VlmGeometrySource.h"
 #include "vlm/VlmModule.h"
 #include "vlm/VlmResultsFrame.h"
 #include "vlm/VlmRun.h"
@@ -14,14 +14,15 @@ void VlmDiscretisationFrame::Run() {
     VlmRunScreen screen;
     SetStatusText(wxS("Rechnung läuft"), 0);
     // Closing is refused during the run; only a close that cannot be refused gets here.
-    if (!VlmGeometryOpen || VlmGeometryWindow == nullptr) {
+    const std::optional<VlmWingInputs> openWing = VlmOpenGeometryInputs();
+    if (!openWing) {
         screen.End();
         SetStatusText(wxS("Rechnung starten"), 0);
         return;
     }
 
     VlmInteractiveInputs in;
-    const VlmWingInputs wing = VlmGeometryWindow->Inputs();
+    const VlmWingInputs& wing = *openWing;
     in.span = wing.span;
     in.rootChord = wing.rootChord;
     in.tipChord = wing.tipChord;

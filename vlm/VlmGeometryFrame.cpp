@@ -3,6 +3,7 @@
 #include "common/RangeCheckBox.h"
 #include "common/SingleWindow.h"
 #include "vlm/VlmDiscretisationFrame.h"
+#include "vlm/VlmGeometrySource.h"
 #include "vlm/VlmModule.h"
 
 VlmGeometryFrame::VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -59,3 +60,12 @@ wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)
     EVT_BUTTON(VlmGeometryFrame::kIdCancel, VlmGeometryFrame::OnCloseCommand)
     EVT_CLOSE(VlmGeometryFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+std::optional<VlmWingInputs> VlmOpenGeometryInputs() {
+    if (!VlmGeometryOpen || VlmGeometryWindow == nullptr) return std::nullopt;
+    return VlmGeometryWindow->Inputs();
+}
+
+bool VlmOpenGeometryPassesChecks(wxWindow* parent) {
+    return VlmGeometryOpen && VlmGeometryWindow != nullptr && VlmGeometryWindow->PassChecks(parent);
+}

@@ -9,7 +9,7 @@
 #include "panel3d/input/Panel3dDiscretisation.h"
 #include "panel3d/input/Panel3dFlapFrame.h"
 #include "panel3d/input/Panel3dFlowState.h"
-#include "panel3d/input/Panel3dGeometryFrame.h"
+#include "panel3d/input/Panel3dGeometrySource.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/input/Panel3dRunWindows.h"
 #include "panel3d/solver/Panel3dModel.h"
@@ -90,12 +90,13 @@ void Panel3dDiscretisationFrame::CloseWindow() {
 
 bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
     // The geometry window closes this one with it; this only guards a stale pointer.
-    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) {
+    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
+    if (!wing) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
     std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
-        ChordPanelsTyped(), SpanPanelsTyped(), Panel3dGeometryWindow->Inputs(),
+        ChordPanelsTyped(), SpanPanelsTyped(), *wing,
         Panel3dCurrentFlowState.alphaStar, forRun);
     // A relaxed wake is solved only inside its relaxation steps.
     if (forRun && wakeMode == 1) {
@@ -105,12 +106,13 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
 }
 
 std::shared_ptr<Panel3dModel> Panel3dDiscretisationFrame::BuildWingModel() const {
-    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) return nullptr;
+    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
+    if (!wing) return nullptr;
     const int n = static_cast<int>(std::trunc(ChordPanelsTyped()));
     const int m = static_cast<int>(std::trunc(SpanPanelsTyped()));
     std::shared_ptr<Panel3dModel> model = Panel3dModel::Create(SizesFor(n, m));
     if (!model) return nullptr;
-    Panel3dSetWingInputs(*model, Panel3dGeometryWindow->Inputs(), spacingSlider->GetValue());
+    Panel3dSetWingInputs(*model, *wing, spacingSlider->GetValue());
     if (!model->GenerateWingGrid()) return nullptr;
     return model;
 }
@@ -137,8 +139,8 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
 Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
     Panel3dInteractiveRunSettings settings;
     settings.flow = Panel3dCurrentFlowState;
-    if (Panel3dGeometryOpen && Panel3dGeometryWindow != nullptr) {
-        settings.wing = Panel3dGeometryWindow->Inputs();
+    if (const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs()) {
+        settings.wing = *wing;
     }
     settings.sideslip = settings.wing.beta;
     settings.chordPanels = ChordPanelsTyped();

@@ -8,7 +8,7 @@
 #include "common/WxNumber.h"
 #include "common/WxPlotPainter.h"
 #include "panel3d/input/Panel3dFlapSections.h"
-#include "panel3d/input/Panel3dGeometryFrame.h"
+#include "panel3d/input/Panel3dGeometrySource.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/solver/Panel3dModel.h"
 #include "panel3d/solver/Panel3dModule.h"
@@ -82,11 +82,8 @@ void Panel3dFlapFrame::PaintSections(PlotPainter& painter) const {
     view.model = panelModel.get();
     // The geometry window closes this view with it; until the deferred destruction ends it
     // the plan view is left out.
-    std::optional<Panel3dGeometryInputs> geometry;
-    if (Panel3dGeometryOpen && Panel3dGeometryWindow != nullptr) {
-        geometry = Panel3dGeometryWindow->Inputs();
-        view.geometry = &*geometry;
-    }
+    const std::optional<Panel3dGeometryInputs> geometry = Panel3dOpenGeometryInputs();
+    if (geometry) view.geometry = &*geometry;
     view.width = sectionCanvas->canvasWidth;
     view.height = sectionCanvas->canvasHeight;
     view.firstChoice = ChoiceValue(firstSectionChoice);

@@ -7,6 +7,7 @@
 #include "common/SingleWindow.h"
 #include "panel3d/input/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/Panel3dFlowState.h"
+#include "panel3d/input/Panel3dGeometrySource.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/input/Panel3dRunWindows.h"
 
@@ -124,3 +125,8 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(Panel3dFlapCheckBox, wxCheckBox)
     EVT_CHECKBOX(wxID_ANY, Panel3dFlapCheckBox::OnCheckBox)
 wxEND_EVENT_TABLE()
+
+std::optional<Panel3dGeometryInputs> Panel3dOpenGeometryInputs() {
+    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) return std::nullopt;
+    return Panel3dGeometryWindow->Inputs();
+}

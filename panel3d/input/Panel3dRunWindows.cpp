@@ -7,7 +7,7 @@
 #include "common/LuvoFrame.h"
 #include "common/RangeCheck.h"
 #include "panel3d/input/Panel3dFlowState.h"
-#include "panel3d/input/Panel3dGeometryFrame.h"
+#include "panel3d/input/Panel3dGeometrySource.h"
 #include "panel3d/input/Panel3dInputModule.h"
 #include "panel3d/results/Panel3dShowResultsWindow.h"
 
@@ -48,14 +48,15 @@ void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& v
     window.SetStatusText(wxS("Rechnung läuft"), 0);
     // The geometry window refuses to close during the run; only a close that cannot be refused
     // gets here.
-    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) {
+    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
+    if (!wing) {
         screen.End();
         window.SetStatusText(readyText, 0);
         return;
     }
     Panel3dInteractiveRunSettings settings;
     settings.flow = Panel3dCurrentFlowState;
-    settings.wing = Panel3dGeometryWindow->Inputs();
+    settings.wing = *wing;
     settings.sideslip = settings.wing.beta;
     settings.chordPanels = values.chordPanels;
     settings.spanPanels = values.spanPanels;
