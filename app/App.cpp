@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/MainFrame.h"
-#include "common/Platform.h"
+#include "common/gui/Platform.h"
 
 bool App::OnInit() {
     luvo::ApplyUiStyle();

@@ -2,13 +2,13 @@
 
 #include <wx/stattext.h>
 
-#include "camber/CamberMethodFrame.h"
-#include "etl/EtlMethodFrame.h"
-#include "llt/LltMethodFrame.h"
-#include "panel3d/input/Panel3dMethodFrame.h"
-#include "panel3d/solver/Panel3dPolarEvaluator.h"
-#include "supersonic/SupersonicMethodFrame.h"
-#include "vlm/VlmMethodFrame.h"
+#include "camber/gui/CamberMethodFrame.h"
+#include "etl/gui/EtlMethodFrame.h"
+#include "llt/gui/LltMethodFrame.h"
+#include "panel3d/input/gui/Panel3dMethodFrame.h"
+#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "supersonic/gui/SupersonicMethodFrame.h"
+#include "vlm/gui/VlmMethodFrame.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <wx/button.h>
 #include <wx/radiobox.h>
 
-#include "common/LuvoFrame.h"
+#include "common/gui/LuvoFrame.h"
 
 class MainFrame : public luvo::LuvoFrame {
   public:

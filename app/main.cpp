@@ -4,7 +4,7 @@
 #include <wx/init.h>
 
 #include "app/App.h"
-#include "common/Platform.h"
+#include "common/gui/Platform.h"
 
 wxIMPLEMENT_APP_NO_MAIN(App);
 

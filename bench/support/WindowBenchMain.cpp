@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "common/Platform.h"
+#include "common/gui/Platform.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 
 #include "app/App.h"
-#include "support/GuiHarness.h"
+#include "tests/support/GuiHarness.h"
 
 namespace {
 

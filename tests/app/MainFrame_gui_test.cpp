@@ -4,11 +4,11 @@
 #include <wx/statusbr.h>
 
 #include "app/MainFrame.h"
-#include "common/NumericField.h"
-#include "common/WxNumber.h"
-#include "panel3d/input/Panel3dMethodFrame.h"
-#include "panel3d/solver/Panel3dPolarEvaluator.h"
-#include "support/GuiHarness.h"
+#include "common/gui/NumericField.h"
+#include "common/gui/WxNumber.h"
+#include "panel3d/input/gui/Panel3dMethodFrame.h"
+#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "tests/support/GuiHarness.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <thread>
 
-#include "support/GuiHarness.h"
+#include "tests/support/GuiHarness.h"
 
 // Last: Xlib's macros (None, Bool, Status) must not reach the headers above.
 #include <X11/Xatom.h>

@@ -4,10 +4,10 @@
 #include <wx/display.h>
 
 #include "app/MainFrame.h"
-#include "etl/EtlAnalysisFrame.h"
-#include "etl/EtlMethodFrame.h"
-#include "etl/EtlModule.h"
-#include "support/GuiHarness.h"
+#include "etl/gui/EtlAnalysisFrame.h"
+#include "etl/gui/EtlMethodFrame.h"
+#include "etl/gui/EtlModule.h"
+#include "tests/support/GuiHarness.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "etl/EtlGridFile.h"
-#include "etl/EtlRuns.h"
+#include "etl/core/EtlGridFile.h"
+#include "etl/core/EtlRuns.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "supersonic/SupersonicFiles.h"
+#include "supersonic/core/SupersonicFiles.h"
 
 namespace {
 

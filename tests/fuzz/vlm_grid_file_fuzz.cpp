@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "vlm/VlmGridFile.h"
-#include "vlm/VlmRun.h"
+#include "vlm/core/VlmGridFile.h"
+#include "vlm/core/VlmRun.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

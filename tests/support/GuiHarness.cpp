@@ -1,4 +1,4 @@
-#include "support/GuiHarness.h"
+#include "tests/support/GuiHarness.h"
 
 #include <X11/extensions/XTest.h>
 #include <gdk/gdkx.h>

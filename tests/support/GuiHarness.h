@@ -26,7 +26,7 @@
 #include <utility>
 #include <vector>
 
-#include "support/TempDir.h"
+#include "tests/support/TempDir.h"
 
 namespace luvo::test {
 

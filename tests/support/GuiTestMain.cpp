@@ -17,7 +17,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "common/Platform.h"
+#include "common/gui/Platform.h"
 
 namespace {
 

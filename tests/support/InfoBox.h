@@ -3,8 +3,8 @@
 
 #include <wx/frame.h>
 
-#include "common/LuvoFrame.h"
-#include "support/GuiHarness.h"
+#include "common/gui/LuvoFrame.h"
+#include "tests/support/GuiHarness.h"
 
 namespace luvo::test {
 

@@ -12,8 +12,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/WxPlotPainter.h"
-#include "support/RecordingPainter.h"
+#include "common/gui/WxPlotPainter.h"
+#include "tests/support/RecordingPainter.h"
 
 namespace luvo::test {
 

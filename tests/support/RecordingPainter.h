@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/PlotPainter.h"
+#include "common/core/PlotPainter.h"
 
 namespace luvo::test {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "common/FreeCores.h"
+#include "common/core/FreeCores.h"
 
 namespace luvo::test {
 

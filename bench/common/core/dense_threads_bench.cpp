@@ -1,0 +1,164 @@
+// The BLAS threads of the dense solves, as the program ships them (no thread variables: the
+// dense layer chooses per call, common/core/DenseThreads.h).
+//
+// BM_LuOnThreads/order/threads/load: dgetrf and dgetrs of one right-hand side on a fixed number
+// of BLAS threads (0: the program's choice), on idle cores (load 0) and with half of the cores
+// kept busy by other processes (load 1): the measurement behind kParallelDenseOrder. Measured on the 8-core
+// development machine while other programs ran (load average 6 to 15), best of several runs:
+//
+//   order   1 thread   2       4       8        (idle: the benchmark's own load off)
+//    450     2.2 ms   1.9     1.3     1105
+//    900    11.8 ms   8.6     5.1     1129
+//   1200    34 ms     18      61      1353
+//   1800    95 ms     52      100     1196
+//   2500   236 ms     153     207     2406
+//
+// Below an order of about 1000 more threads save a few milliseconds at best, while one core
+// taken away by another program costs a hundred times that; from about 1500 on they save tens
+// of milliseconds and more, provided they get cores of their own.
+//
+// BM_DefaultRunAsShipped/method/load: the default vortex-lattice run (method 0) and the default
+// panel run (method 1) as the program runs them, each iteration beside the same run with BLAS
+// limited to one thread; the counter "ratio" is the shipped run's time over that one's (target at
+// most 1.3, idle and loaded).
+
+#include <benchmark/benchmark.h>
+#include <lapacke.h>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+#include "bench/support/BackgroundLoad.h"
+#include "common/core/DenseLu.h"
+#include "common/core/DenseThreads.h"
+#include "panel3d/solver/core/Panel3dModule.h"
+#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "panel3d/solver/core/Panel3dRun.h"
+#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
+#include "tests/vlm/core/VlmTestWings.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// A random matrix with a dominant diagonal, column-major.
+std::vector<double> TestMatrix(int n) {
+    std::mt19937 rng(1);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    std::vector<double> a(static_cast<size_t>(n) * n);
+    for (double& x : a) x = u(rng);
+    for (int i = 0; i < n; ++i) a[luvo::ColumnMajor(i, i, n)] += n;
+    return a;
+}
+
+void BM_LuOnThreads(benchmark::State& state) {
+    const int n = static_cast<int>(state.range(0));
+    const int threads = static_cast<int>(state.range(1));
+    std::optional<luvo::bench::BackgroundLoad> load;
+    if (state.range(2) != 0) load.emplace(luvo::bench::HalfTheCores());
+    const std::vector<double> a0 = TestMatrix(n);
+    std::vector<int> pivots(static_cast<size_t>(n));
+    for (auto _ : state) {
+        std::vector<double> b(static_cast<size_t>(n), 1.0);
+        if (threads == 0) {
+            luvo::DenseLu lu;
+            lu.Factor(a0, n);
+            lu.Solve(b.data());
+        } else {
+            std::vector<double> a = a0;
+            luvo::SetDenseThreads(threads);
+            LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
+            LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
+        }
+        benchmark::DoNotOptimize(b.data());
+    }
+    state.counters["program_threads"] = luvo::DenseThreadsFor(n);
+}
+BENCHMARK(BM_LuOnThreads)
+    ->ArgNames({"order", "threads", "load"})
+    ->ArgsProduct({{450, 900, 1200, 1500, 2000, 3000}, {0, 1, 2, 4, 8}, {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A reporter as the progress window's, without drawing.
+struct SilentReporter : luvo::RunReporter {
+    void SetProgress(int) override {}
+    void SetStatus(int, const std::string&) override {}
+};
+
+void RunDefaultVlm() {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path();
+    VlmInteractiveInputs in = vlm_test::DefaultInputs();
+    in.result3dFileName = (dir / "luvo-bench-3D.dat").string();
+    in.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
+    in.resultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
+    SilentReporter reporter;
+    const VlmRunOutcome out = RunVlmInteractive(VlmInteractiveRunValues(in), &reporter);
+    benchmark::DoNotOptimize(out.results);
+}
+
+void RunDefaultPanel() {
+    Panel3dInteractiveRunSettings s = panel3d_test::DefaultRunSettings();
+    const std::filesystem::path dir = std::filesystem::temp_directory_path();
+    s.result3dFileName = (dir / "luvo-bench-3D.dat").string();
+    s.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
+    s.resultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
+    Panel3dWakeRowCount = 25;
+    Panel3dTrailingEdgeWakeFactor = 0.1;
+    Panel3dWakeLengthFactor = 5.0;
+    Panel3dPolarEvaluator evaluator;
+    evaluator.SetFlowState(100, 17.08e-6, 0, 2.5, 1, 1, 1, 1, 1, 1, 0.95);
+    SilentReporter reporter;
+    const Panel3dRunOutcome out = RunPanel3dInteractive(s, &evaluator, &reporter);
+    benchmark::DoNotOptimize(out.model);
+    Panel3dPanelModel.reset();
+}
+
+void BM_DefaultRunAsShipped(benchmark::State& state) {
+    void (*run)() = state.range(0) == 0 ? RunDefaultVlm : RunDefaultPanel;
+    std::optional<luvo::bench::BackgroundLoad> load;
+    if (state.range(1) != 0) load.emplace(luvo::bench::HalfTheCores());
+    // One untimed run of each first: the first run of a process starts the thread pools and
+    // touches its memory for the first time, which no later run pays.
+    for (int limit : {0, 1}) {
+        luvo::LimitDenseThreads(limit);
+        run();
+    }
+    luvo::LimitDenseThreads(0);
+    double shipped = 0.0, oneThread = 0.0;
+    bool shippedFirst = true;
+    for (auto _ : state) {
+        // Alternating which goes first, so that a change of load meets both alike.
+        for (int k = 0; k < 2; ++k) {
+            const bool asShipped = (k == 0) == shippedFirst;
+            luvo::LimitDenseThreads(asShipped ? 0 : 1);
+            const Clock::time_point start = Clock::now();
+            run();
+            (asShipped ? shipped : oneThread) += Seconds(start);
+        }
+        luvo::LimitDenseThreads(0);
+        shippedFirst = !shippedFirst;
+    }
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["shipped_ms"] = 1e3 * shipped / iterations;
+    state.counters["one_blas_thread_ms"] = 1e3 * oneThread / iterations;
+    state.counters["ratio"] = shipped / oneThread;
+}
+BENCHMARK(BM_DefaultRunAsShipped)
+    ->ArgNames({"method", "load"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,61 @@
+#include "common/core/DenseThreads.h"
+
+#include <cblas.h>
+
+#include <algorithm>
+#include <atomic>
+
+#include "common/core/FreeCores.h"
+
+namespace luvo {
+
+namespace {
+
+std::atomic<int> startThreads{0};  // OpenBLAS's count before this layer first set one
+std::atomic<int> limit{0};         // 0: the start count
+
+int StartThreads() {
+    int start = startThreads.load();
+    if (start == 0) {
+        start = std::max(1, openblas_get_num_threads());
+        int expected = 0;
+        if (!startThreads.compare_exchange_strong(expected, start)) {
+            start = expected;
+        }
+    }
+    return start;
+}
+
+}  // namespace
+
+void LimitDenseThreads(int threads) { limit.store(threads > 0 ? threads : 0); }
+
+int DenseThreadLimit() {
+    const int start = StartThreads();
+    const int set = limit.load();
+    return set > 0 ? std::min(set, start) : start;
+}
+
+int DenseThreadsFor(int order, int columns) {
+    const double n = order;
+    const double work = columns > 0 ? n * n * columns : n * n * n / 3.0;
+    const double threshold = static_cast<double>(kParallelDenseOrder);
+    if (order < kParallelDenseOrder || work < threshold * threshold * threshold / 3.0) {
+        return 1;
+    }
+    const int most = std::min(DenseThreadLimit(), std::max(1, order / kRowsPerDenseThread));
+    if (most <= 1) {
+        return 1;
+    }
+    return std::min(most, FreeCores());
+}
+
+void SetDenseThreads(int threads) {
+    threads = std::max(1, threads);
+    StartThreads();  // before the first change
+    if (openblas_get_num_threads() != threads) {
+        openblas_set_num_threads(threads);
+    }
+}
+
+}  // namespace luvo

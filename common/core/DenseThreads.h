@@ -1,0 +1,39 @@
+#pragma once
+// How many threads the dense algebra (OpenBLAS under LAPACK) may use for one call. BLAS threads
+// only pay where a factorisation or block solve is large; below that they cost more to wake and
+// to synchronise than they save. On a busy machine they are far worse: a thread that the kernel
+// takes away holds up the others at every step of the factorisation, and a factorisation of
+// order 900 that takes 12 ms on one thread took up to seconds on eight. So every call runs on one
+// thread unless it is large enough, and then on no more threads than there are cores that
+// neither other programs nor this program's own parallel loops occupy at that moment.
+//
+// All BLAS and LAPACK calls of the program go through DenseLu.cpp, which sets the count before
+// each of them.
+
+namespace luvo {
+
+// Order from which a factorisation (and a solve with as much work) may use more than one BLAS
+// thread. Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores, other programs
+// busy): below about 1000 more threads save at most a few milliseconds even on idle cores, and
+// any core taken away meanwhile costs many times that; from 1500 on the gain is tens of
+// milliseconds and more.
+inline constexpr int kParallelDenseOrder = 1500;
+
+// Rows per BLAS thread at least: a factorisation of order 1500 gets up to 6 threads.
+inline constexpr int kRowsPerDenseThread = 250;
+
+// The most BLAS threads any call may use: what OpenBLAS started with (OPENBLAS_NUM_THREADS, or
+// one per core) unless set lower. A limit of 1 gives the one-thread runs that benchmarks compare
+// with; 0 or less restores the start value.
+void LimitDenseThreads(int threads);
+int DenseThreadLimit();
+
+// Threads for one call on an n x n matrix: a factorisation (columns = 0) or a solve with
+// `columns` right-hand sides, which counts once its work matches a factorisation's. Never more
+// than the free cores (common/core/FreeCores.h), so 1 inside a parallel loop.
+int DenseThreadsFor(int order, int columns = 0);
+
+// Sets the BLAS thread count for the calls that follow (at least 1).
+void SetDenseThreads(int threads);
+
+}  // namespace luvo

@@ -1,0 +1,49 @@
+#include "common/gui/DiscretisationLayout.h"
+
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "common/gui/LuvoFrame.h"
+
+namespace luvo {
+
+namespace {
+
+// The count rows: labels at x = 30, fields 30 pixels wide at x = 258, 25 pixels apart.
+constexpr ParameterColumns kCountColumns{230, 25, 30, 3, 258, 30};
+
+}  // namespace
+
+DiscretisationControls BuildDiscretisationWindow(wxWindow* panel, const DiscretisationSpec& spec) {
+    DiscretisationControls controls;
+    new wxStaticBox(panel, wxID_ANY, wxS("Verteilung der Stützststellen in Tiefenrichtung:"),
+                    wxPoint(10, 10), wxSize(390, 190));
+    controls.slider = AddSpacingSlider(panel, spec.sliderId, wxPoint(28, spec.sliderTop));
+    controls.canvas = spec.makeCanvas(panel, controls.slider, wxPoint(210, 40), wxSize(150, 140));
+    controls.canvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
+
+    new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
+                    wxSize(390, 120));
+    controls.counts = AddParameterRows(panel, kCountColumns, spec.counts);
+    if (!spec.buttonRowText.empty()) {
+        // The button is taller than a field: it starts above the row so that the text beside
+        // it lines up with the labels above.
+        const int y = kCountColumns.top + kCountColumns.step * static_cast<int>(spec.counts.size());
+        new wxStaticText(panel, wxID_ANY, spec.buttonRowText, wxPoint(kCountColumns.labelX, y + 1));
+        controls.rowButton = new wxButton(panel, spec.buttonRowId, spec.buttonRowLabel,
+                                          wxPoint(kCountColumns.fieldX, y - 5), wxSize(-1, 26));
+    }
+    controls.wake = AddWakeRadioBox(panel, spec.wakeId, wxS("eben"), wxS("relaxiert"),
+                                    wxPoint(315, spec.wakeTop));
+
+    controls.files = AddResultFileRows(panel, 338, spec.firstFileId, spec.fileRowDrop);
+    controls.start = new wxButton(panel, kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
+    return controls;
+}
+
+void ShowDiscretisationInfo(wxFrame* frame, const wxString& text) {
+    ShowRunInputInfo(frame, text, wxS("Info Eingabe der Diskretisierungsparameter"), wxS("Info"),
+                     wxS("Rechnung starten"));
+}
+
+}  // namespace luvo

@@ -1,0 +1,64 @@
+#include "etl/gui/EtlGridInputFrame.h"
+
+#include <optional>
+
+#include "common/gui/WxFileName.h"
+#include "etl/core/EtlGridFile.h"
+#include "etl/gui/EtlModule.h"
+#include "etl/gui/EtlResultsFrame.h"
+#include "etl/core/EtlRuns.h"
+
+EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                     long style)
+    : WingFileRunFrame(title, pos, size, style,
+                       {wxS("grid.fde"), wxS("*.fde"), wxS("Zirkulation.dat"), 156, false,
+                        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu "
+                            "ist die entsprechende Datei auszuwählen, sowie die "
+                            "Bezeichnung\nder Ergebnisdatei. Die Ergebnisse werden auch als "
+                            "ASCII Dateien\nausgegeben, die beispielsweise mit Tecplot "
+                            "ausgewertet werden können.\n\n"),
+                        wxS("Ergebnisse werden in Datei geschrieben..."), 0}) {
+    sideslipField =
+        new EtlSideslipField(panel, wxID_ANY, wxS("0.0"), wxPoint(220, 110), wxSize(30, -1));
+    sideslipField->SetToolTip(wxS("-30 < Schiebewinkel < 30"));
+    // The field comes before the buttons when tabbing, as it stands above them.
+    sideslipField->MoveBeforeInTabOrder(startButton);
+    new wxStaticText(panel, wxID_ANY, wxS("Schiebewinkel beta [°]:"), wxPoint(30, 114));
+}
+
+void EtlGridInputFrame::ForgetWindow() {
+    // Only the module's own window is the open one.
+    if (EtlGridInputWindow == this) EtlGridInputOpen = false;
+}
+
+void EtlGridInputFrame::TakeInputs() {
+    // The sweep matrix takes the sideslip with the opposite sign of the typed one.
+    beta_ = -sideslipField->Number();
+    EtlGridFileName = gridFileLabel->GetLabel();
+    EtlGridResultFileName = resultFileLabel->GetLabel();
+}
+
+void EtlGridInputFrame::ReadGridHeader() {
+    const std::optional<EtlGridHeader> header =
+        ReadEtlGridHeader(luvo::FileSystemName(EtlGridFileName));
+    if (!header) {
+        errorFlag = 1;
+        return;
+    }
+    EtlGridSpan = header->span;
+    EtlGridLiftSlopeFactor = header->liftSlopeFactor;
+    EtlGridRootChord = header->rootChord;
+    EtlGridRootAngle = header->rootAngle;
+}
+
+bool EtlGridInputFrame::SolveGridFile() {
+    record_ = EtlSolveGridFile(
+        luvo::FileSystemName(EtlGridFileName),
+        EtlGridHeader{EtlGridSpan, EtlGridLiftSlopeFactor, EtlGridRootChord, EtlGridRootAngle},
+        beta_);
+    if (!record_) return false;
+    EtlCurrentSolver = record_;
+    return true;
+}
+
+void EtlGridInputFrame::KeepResultsWindow(EtlResultsFrame* results) { EtlResultsWindow = results; }

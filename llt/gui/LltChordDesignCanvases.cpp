@@ -1,0 +1,61 @@
+#include "llt/gui/LltChordDesignCanvases.h"
+
+#include <wx/dcclient.h>
+
+namespace {
+
+// Device origins of the plots: the pointer's logical coordinates are relative to them.
+const wxPoint kCirculationOrigin(50, 110);
+const wxPoint kTwistOrigin(45, 90);
+
+}  // namespace
+
+luvo::DragHandles LltChordDesignCirculationCanvas::PickHandles(wxPoint at) {
+    return PickCirculationHandle(at - kCirculationOrigin);
+}
+
+void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
+    if (!IsDragStep(event)) return;
+    const wxPoint at = event.GetPosition() - kCirculationOrigin;
+    // Up to four writes, each checked and recomputed at once.
+    WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), HeldCirculationHandle(), at.y));
+    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+}
+
+void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
+    // The recomputations of the other two plots draw this one; its own repaint draws the last
+    // accepted result again, without recomputing or writing the file.
+    ++paintCount;
+    Paint([this] { frame_.RedrawLastAccepted(); });
+}
+
+luvo::DragHandles LltChordDesignTwistCanvas::PickHandles(wxPoint at) {
+    const LltChordDesignInputs in = frame_.ReadInputs();
+    const wxPoint p = at - kTwistOrigin;
+    return LltPickSectionHandles(in.s1, in.s2, in.s3, kLltTwistRows, p.x, p.y);
+}
+
+void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
+    if (!DragStep(event, wxS("Eingabe der Parameter"))) return;
+    const LltChordDesignInputs in = frame_.ReadInputs();
+    const wxPoint at = event.GetPosition() - kTwistOrigin;
+    // Handles that share a column were picked, and move, together.
+    MoveHandles(LltChordDesignTwistDrag(in.s1, in.s2, in.s3, Held(), at.y), kTwistOrigin,
+                *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))));
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltChordDesignCirculationCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltChordDesignCirculationCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltChordDesignCirculationCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltChordDesignTwistCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltChordDesignTwistCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltChordDesignTwistCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltChordDesignChordCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltChordDesignChordCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+    // clang-format on

@@ -1,0 +1,16 @@
+#pragma once
+// The chord design window of the simple lifting-line method as its canvases see it: the method's
+// task window (recomputation, the last accepted plots, status line, the field of each input, into
+// which a drag writes) and the inputs that its fields and radio boxes hold.
+
+#include "llt/core/LltDesignTasks.h"
+#include "llt/gui/LltTaskFrame.h"
+
+class LltChordDesignHost : public LltTaskFrame {
+  public:
+    // The fourteen fields as numbers (a text without a leading number reads as 0) and the mode.
+    virtual LltChordDesignInputs ReadInputs() const = 0;
+
+  protected:
+    using LltTaskFrame::LltTaskFrame;
+};

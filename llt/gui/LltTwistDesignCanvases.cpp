@@ -1,0 +1,53 @@
+#include "llt/gui/LltTwistDesignCanvases.h"
+
+namespace {
+
+// Device origins of the plots: the pointer's logical coordinates are relative to them.
+const wxPoint kCirculationOrigin(50, 110);
+const wxPoint kChordOrigin(50, 75);
+
+}  // namespace
+
+luvo::DragHandles LltTwistDesignCirculationCanvas::PickHandles(wxPoint at) {
+    return PickCirculationHandle(at - kCirculationOrigin);
+}
+
+void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
+    if (!IsDragStep(event)) return;
+    const wxPoint at = event.GetPosition() - kCirculationOrigin;
+    // Up to four writes, each checked and recomputed at once, the first three with only part of
+    // the new coefficients in place.
+    WriteFields(LltTwistDesignCirculationDrag(frame_.ReadInputs(), HeldCirculationHandle(), at.y));
+    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+}
+
+luvo::DragHandles LltTwistDesignChordCanvas::PickHandles(wxPoint at) {
+    const LltTwistDesignInputs in = frame_.ReadInputs();
+    const wxPoint p = at - kChordOrigin;
+    return LltPickSectionHandles(in.s1, in.s2, in.s3, kLltChordRows, p.x, p.y);
+}
+
+void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
+    if (!DragStep(event, wxS("Eingabe der Tiefenverteilung"))) return;
+    const LltTwistDesignInputs in = frame_.ReadInputs();
+    const wxPoint at = event.GetPosition() - kChordOrigin;
+    // Handles that share a column were picked, and move, together.
+    MoveHandles(LltTwistDesignChordDrag(in.span, in.s1, in.s2, in.s3, Held(), at.y), kChordOrigin,
+                wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(LltTwistDesignCirculationCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltTwistDesignCirculationCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltTwistDesignCirculationCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltTwistDesignChordCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltTwistDesignChordCanvas::OnPaint)
+    EVT_MOUSE_EVENTS(LltTwistDesignChordCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+
+wxBEGIN_EVENT_TABLE(LltTwistDesignTwistCanvas, luvo::PlotCanvas)
+    EVT_PAINT(LltTwistDesignTwistCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+    // clang-format on

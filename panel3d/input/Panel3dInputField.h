@@ -1,7 +1,0 @@
-#pragma once
-// The plain numeric field of the panel method's input windows: they check their inputs only
-// when an action starts.
-
-#include "common/NumericField.h"
-
-using Panel3dInputField = luvo::NumericField;

@@ -1,0 +1,198 @@
+#include "supersonic/gui/SupersonicCanvases.h"
+
+#include <wx/dcclient.h>
+
+#include "common/core/NumberText.h"
+#include "common/gui/WxPlotPainter.h"
+
+namespace {
+
+wxString PositionText(const char* prefix, double x, double z) {
+    return wxString::FromUTF8(std::string(prefix) + luvo::FormatShown("%f", x) + ", " +
+                              luvo::FormatShown("%f", z));
+}
+
+}  // namespace
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(SupersonicPlotCanvas, wxWindow)
+    EVT_PAINT(SupersonicPlotCanvas::OnPaint)
+wxEND_EVENT_TABLE()
+
+#define SUPERSONIC_CANVAS_MOUSE(func) \
+    EVT_LEFT_DOWN(func) EVT_LEFT_UP(func) EVT_LEFT_DCLICK(func) \
+    EVT_MIDDLE_DOWN(func) EVT_MIDDLE_UP(func) EVT_MIDDLE_DCLICK(func) \
+    EVT_RIGHT_DOWN(func) EVT_RIGHT_UP(func) EVT_RIGHT_DCLICK(func) \
+    EVT_MOTION(func) EVT_ENTER_WINDOW(func) EVT_LEAVE_WINDOW(func)
+
+wxBEGIN_EVENT_TABLE(SupersonicCamberCanvas, SupersonicPlotCanvas)
+    SUPERSONIC_CANVAS_MOUSE(SupersonicCamberCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicThicknessCanvas, SupersonicPlotCanvas)
+    SUPERSONIC_CANVAS_MOUSE(SupersonicThicknessCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicContourCanvas, SupersonicPlotCanvas)
+    SUPERSONIC_CANVAS_MOUSE(SupersonicContourCanvas::OnMouse)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    SupersonicPlotCanvas::SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos,
+                                               const wxSize& size,
+                                               const SupersonicPlotParameters& parameters)
+    : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER), plotParameters(parameters) {
+    SetBackgroundColour(*wxWHITE);
+}
+
+void SupersonicPlotCanvas::OnPaint(wxPaintEvent&) {
+    wxPaintDC dc(this);
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    WxPlotPainter painter(dc);
+    Paint(painter, *window);
+}
+
+void SupersonicPlotCanvas::Redraw() {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    if (!IsShownOnScreen()) {
+        Refresh();
+        return;
+    }
+    wxClientDC dc(this);
+    dc.SetDeviceOrigin(0, 0);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    WxPlotPainter painter(dc);
+    Paint(painter, *window);
+}
+
+void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rules, bool contour) {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) {
+        event.Skip();
+        return;
+    }
+    const SupersonicPlotParameters& p = plotParameters;
+    // Logical coordinates about the plot origin, whole pixels as the device takes them.
+    const double lx = event.GetX() - static_cast<int>(p.x0);
+    const double ly = event.GetY() - static_cast<int>(p.y0);
+    double x = contour ? lx / (p.nx * p.xs) : lx / (p.xs / p.xv);
+    double z = -ly / (p.zs / p.zv);
+    const bool buttonHeld = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    SupersonicProfile& profile = window->Profile();
+    const wxEventType type = event.GetEventType();
+    // Moves the picked point to (x, z); also run by the release, since motions merged while a
+    // recalculation ran would otherwise leave the point short of where the pointer stopped.
+    auto moveTo = [&](double px, double pz) {
+        if (px < 0) px = rules.thickness ? 0.001 : 0.0;
+        if (px > 1) px = 1.0;
+        if (rules.thickness && pz < 0) pz = 0.0;
+        SupersonicCurve& part = contour && dragSide == 0      ? profile.part2
+                                : contour || !rules.thickness ? profile.part1
+                                                              : profile.part2;
+        if (dragIndex >= 0 && dragIndex < part.capacity) part.supportPoints[dragIndex] = {px, pz};
+        window->Recalculate(rules.which);
+    };
+    if (type == wxEVT_MOTION && buttonHeld) {
+        if (!dragging) {
+            window->SetStatus(wxS("No point found to drag!"));
+            return;
+        }
+        window->SetStatus(PositionText("Drag-Position: ", x, z));
+        moveTo(x, z);
+        return;
+    }
+    if (event.ButtonDown()) {
+        if (x < 0 || x > 1 || z < rules.zLow || z > rules.zHigh) return;
+        if (contour) {
+            for (const int side : {1, 0}) {
+                const SupersonicCurve& part = side == 1 ? profile.part1 : profile.part2;
+                const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
+                if (hit >= 0) {
+                    dragging = true;
+                    dragSide = side;
+                    dragIndex = hit;
+                    return;
+                }
+            }
+            return;
+        }
+        const SupersonicCurve& part = rules.thickness ? profile.part2 : profile.part1;
+        const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
+        if (hit >= 0) {
+            dragging = true;
+            dragIndex = hit;
+        }
+        return;
+    }
+    if (event.ButtonUp()) {
+        if (dragging && event.GetButton() == wxMOUSE_BTN_LEFT) moveTo(x, z);
+        dragging = false;
+        window->SetStatus(PositionText("Position: ", x, z));
+        return;
+    }
+    if (type == wxEVT_MOTION) {
+        window->SetStatus(PositionText("Position: ", x, z));
+        return;
+    }
+    event.Skip();
+}
+
+// ---- parts window ----
+
+SupersonicCamberCanvas::SupersonicCamberCanvas(wxWindow* parent, const wxPoint& pos,
+                                               const wxSize& size)
+    : SupersonicPlotCanvas(parent, pos, size, kSupersonicCamberPlot) {}
+
+void SupersonicCamberCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    PaintCamberCanvas(painter, window.Profile(), window.ArrowAlpha());
+}
+
+void SupersonicCamberCanvas::OnMouse(wxMouseEvent& event) {
+    HandleMouse(event, {-0.04, 0.07, 0.25 * 0.1, 0.25 * 0.01, false, 'b'}, false);
+}
+
+SupersonicThicknessCanvas::SupersonicThicknessCanvas(wxWindow* parent, const wxPoint& pos,
+                                                     const wxSize& size)
+    : SupersonicPlotCanvas(parent, pos, size, kSupersonicThicknessPlot) {}
+
+void SupersonicThicknessCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    PaintThicknessCanvas(painter, window.Profile());
+}
+
+void SupersonicThicknessCanvas::OnMouse(wxMouseEvent& event) {
+    HandleMouse(event, {-0.04, 0.1, 0.25 * 0.1, 0.25 * 0.02, true, 's'}, false);
+}
+
+SupersonicResultCanvas::SupersonicResultCanvas(wxWindow* parent, const wxPoint& pos,
+                                               const wxSize& size)
+    : SupersonicPlotCanvas(parent, pos, size, kSupersonicResultPlot) {}
+
+void SupersonicResultCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    const bool showParts = window.ShowsParts();
+    PaintResultCanvas(painter, window.Profile(), showParts, window.PressureOptions());
+}
+
+// ---- contour window ----
+
+SupersonicContourCanvas::SupersonicContourCanvas(wxWindow* parent, const wxPoint& pos,
+                                                 const wxSize& size)
+    : SupersonicPlotCanvas(parent, pos, size, kSupersonicContourPlot) {}
+
+void SupersonicContourCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    PaintContourCanvas(painter, window.Profile(), window.ArrowAlpha());
+}
+
+void SupersonicContourCanvas::OnMouse(wxMouseEvent& event) {
+    const SupersonicPlotParameters& p = plotParameters;
+    HandleMouse(
+        event, {-(p.nd + 1) * p.zv, (p.nu + 1) * p.zv, 0.25 * p.xv, 0.25 * p.zv, false, 'b'}, true);
+}
+
+SupersonicPressureCanvas::SupersonicPressureCanvas(wxWindow* parent, const wxPoint& pos,
+                                                   const wxSize& size)
+    : SupersonicPlotCanvas(parent, pos, size, kSupersonicPressurePlot) {}
+
+void SupersonicPressureCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+    PaintPressureCanvas(painter, window.Profile(), window.PressureOptions());
+}

@@ -1,0 +1,81 @@
+#pragma once
+// The plots of the design windows. Each paints the current state of its window's profile; the
+// camber, thickness and contour canvases also let a support point be dragged.
+
+#include <wx/window.h>
+
+#include "supersonic/gui/SupersonicControlHost.h"
+#include "supersonic/core/SupersonicPlots.h"
+
+class PlotPainter;
+
+class SupersonicPlotCanvas : public wxWindow {
+  public:
+    SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size,
+                         const SupersonicPlotParameters& parameters);
+    // The canvas's picture of its window's state.
+    virtual void Paint(PlotPainter& painter, SupersonicControlHost& window) = 0;
+    // Clears the canvas and draws it at once (outside a paint event).
+    void Redraw();
+
+    const SupersonicPlotParameters plotParameters;
+
+  protected:
+    void OnPaint(wxPaintEvent& event);
+    // The mouse on an editable canvas: picks within the window (zLow..zHigh), drags with the
+    // tolerances, clamps with `clamp`, and recalculates with `which`.
+    struct DragRules {
+        double zLow, zHigh;
+        double toleranceX, toleranceZ;
+        bool thickness;  // x below 0 becomes 0.001 and z below 0 becomes 0
+        char which;
+    };
+    void HandleMouse(wxMouseEvent& event, const DragRules& rules, bool contour);
+
+    bool dragging = false;
+    int dragIndex = 0;
+    int dragSide = 1;  // contour canvas: 1 upper, 0 lower
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicCamberCanvas : public SupersonicPlotCanvas {
+  public:
+    SupersonicCamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+
+  private:
+    void OnMouse(wxMouseEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicThicknessCanvas : public SupersonicPlotCanvas {
+  public:
+    SupersonicThicknessCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+
+  private:
+    void OnMouse(wxMouseEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicResultCanvas : public SupersonicPlotCanvas {
+  public:
+    SupersonicResultCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+};
+
+class SupersonicContourCanvas : public SupersonicPlotCanvas {
+  public:
+    SupersonicContourCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+
+  private:
+    void OnMouse(wxMouseEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicPressureCanvas : public SupersonicPlotCanvas {
+  public:
+    SupersonicPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
+    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+};

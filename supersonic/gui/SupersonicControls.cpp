@@ -1,0 +1,284 @@
+#include "supersonic/gui/SupersonicControls.h"
+
+#include "common/gui/LuvoFrame.h"
+#include "common/gui/WxNumber.h"
+#include "supersonic/gui/SupersonicControlHost.h"
+
+namespace {
+
+constexpr int kMaxSupportCount = 4;
+constexpr long kFieldStyle = wxTE_PROCESS_ENTER;
+const luvo::FieldRange kCountRange{0, true, kMaxSupportCount, true};
+
+std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
+
+// A key that leaves the control to the toolkit: Tab moves the focus, Alt and Ctrl reach the menus.
+bool PassesKey(const wxKeyEvent& event) {
+    return event.GetKeyCode() == WXK_TAB || event.AltDown() || event.ControlDown();
+}
+
+}  // namespace
+
+// clang-format off
+#define SUPERSONIC_EVT_MOUSE(func) \
+    EVT_LEFT_DOWN(func) EVT_LEFT_UP(func) EVT_LEFT_DCLICK(func) \
+    EVT_MIDDLE_DOWN(func) EVT_MIDDLE_UP(func) EVT_MIDDLE_DCLICK(func) \
+    EVT_RIGHT_DOWN(func) EVT_RIGHT_UP(func) EVT_RIGHT_DCLICK(func) \
+    EVT_MOTION(func) EVT_ENTER_WINDOW(func) EVT_LEAVE_WINDOW(func)
+
+wxBEGIN_EVENT_TABLE(SupersonicCountField, luvo::NumericField)
+    EVT_TEXT(wxID_ANY, SupersonicCountField::OnTextChanged)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicRangeField, luvo::NumericField)
+    EVT_TEXT(wxID_ANY, SupersonicRangeField::OnTextChanged)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicValueField, luvo::NumericField)
+    EVT_TEXT(wxID_ANY, SupersonicValueField::OnTextChanged)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicCoefficientField, luvo::NumericField)
+    EVT_TEXT(wxID_ANY, SupersonicCoefficientField::OnTextChanged)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicModeRadio, wxRadioButton)
+    SUPERSONIC_EVT_MOUSE(SupersonicModeRadio::OnMouse)
+    EVT_KEY_DOWN(SupersonicModeRadio::OnKeyDown)
+    EVT_KEY_UP(SupersonicModeRadio::OnKeyUp)
+    EVT_RADIOBUTTON(wxID_ANY, SupersonicModeRadio::OnNativeChange)
+wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(SupersonicToggleBox, wxCheckBox)
+    SUPERSONIC_EVT_MOUSE(SupersonicToggleBox::OnMouse)
+    EVT_KEY_DOWN(SupersonicToggleBox::OnKeyDown)
+    EVT_KEY_UP(SupersonicToggleBox::OnKeyUp)
+    EVT_CHECKBOX(wxID_ANY, SupersonicToggleBox::OnNativeChange)
+wxEND_EVENT_TABLE()
+    // clang-format on
+
+    // ---- count field ----
+
+    SupersonicCountField::SupersonicCountField(wxWindow* parent, const wxString& value,
+                                               const wxPoint& pos, const wxSize& size)
+    : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
+      lastValid(luvo::ToNumber(value)) {}
+
+luvo::FieldTextState SupersonicCountField::JudgeTyped(const wxString& text) const {
+    return luvo::JudgeTypedText(Utf8(text), kCountRange);
+}
+
+void SupersonicCountField::OnTextChanged(wxCommandEvent&) {
+    if (!armed) return;
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    const double v = CheckValue();
+    if (v >= 0 && v <= kMaxSupportCount) {
+        window->Recalculate('b');
+        lastValid = v;
+        return;
+    }
+    armed = false;
+    ChangeValue(luvo::FormatWx("%.0f", lastValid));
+    armed = true;
+    ReportInvalid();
+}
+
+void SupersonicCountField::ReportInvalid() {
+    luvo::ShowErrorBox(
+        this,
+        wxString::Format(wxS("Ungültige Eingabe!\n\nAnzahl der Stützpunkte: 0-%i\n\n"),
+                         kMaxSupportCount),
+        wxS("Fehler"));
+    if (SupersonicControlHost* window = ControlHostOf(this)) {
+        window->SetStatus(wxS(" Ungültige Anzahl"));
+    }
+}
+
+// ---- range field ----
+
+SupersonicRangeField::SupersonicRangeField(wxWindow* parent, const wxString& value,
+                                           const wxPoint& pos, const wxSize& size,
+                                           double lowerBound, double upperBound,
+                                           bool lowerInclusive, bool upperInclusive,
+                                           const wxString& displayName, const wxString& key)
+    : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
+      lastValid(luvo::ToNumber(value)),
+      upperBound(upperBound),
+      upperInclusive(upperInclusive),
+      lowerBound(lowerBound),
+      lowerInclusive(lowerInclusive),
+      displayName(displayName),
+      key(key) {}
+
+bool SupersonicRangeField::Accepts(double v) const {
+    return lowerBound <= v && v <= upperBound && (lowerInclusive || v != lowerBound) &&
+           (upperInclusive || v != upperBound);
+}
+
+luvo::FieldTextState SupersonicRangeField::JudgeTyped(const wxString& text) const {
+    return luvo::JudgeTypedText(Utf8(text),
+                                {lowerBound, lowerInclusive, upperBound, upperInclusive});
+}
+
+void SupersonicRangeField::SetQuietly(const wxString& text) {
+    armed = false;
+    ChangeValue(text);
+    armed = true;
+}
+
+void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
+    if (!armed) return;
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    const double v = CheckValue();
+    if (Accepts(v)) {
+        errorShown = false;
+        SupersonicProfile& profile = window->Profile();
+        if (key == wxS("Ma")) {
+            profile.mach = v;
+        } else if (key == wxS("kappa")) {
+            profile.kappa = v;
+        } else {
+            profile.alpha = v;
+        }
+        window->Recalculate('b');
+        lastValid = v;
+        window->SetStatus(wxEmptyString);
+        return;
+    }
+    if (errorShown) return;
+    ReportInvalid();
+}
+
+void SupersonicRangeField::ReportInvalid() {
+    const wxString lowerSign = lowerInclusive ? wxS("<=") : wxS("<");
+    const wxString upperSign = upperInclusive ? wxS("<=") : wxS("<");
+    const int lower = static_cast<int>(lowerBound);
+    const int upper = static_cast<int>(upperBound);
+    luvo::ShowErrorBox(this,
+                       wxString::Format(wxS("Ungültige Eingabe!\n\nBereich für %s : %d %s %s %s "
+                                            "%d \n\n"),
+                                        displayName, lower, lowerSign, key, upperSign, upper),
+                       wxS("Fehler"));
+    if (SupersonicControlHost* window = ControlHostOf(this)) {
+        window->SetStatus(wxString::Format(wxS(" Ungültige Eingabe für %s (Bereich: %d %s %s %s "
+                                               "%d )"),
+                                           displayName, lower, lowerSign, key, upperSign, upper));
+    }
+    errorShown = true;
+}
+
+// ---- value and coefficient fields ----
+
+SupersonicValueField::SupersonicValueField(wxWindow* parent, const wxString& value,
+                                           const wxPoint& pos, const wxSize& size)
+    : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}
+
+void SupersonicValueField::OnTextChanged(wxCommandEvent&) {
+    if (SupersonicControlHost* window = ControlHostOf(this)) window->Recalculate('s');
+}
+
+SupersonicCoefficientField::SupersonicCoefficientField(wxWindow* parent, const wxString& value,
+                                                       const wxPoint& pos, const wxSize& size)
+    : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}
+
+void SupersonicCoefficientField::OnTextChanged(wxCommandEvent&) {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr || !window->CoefficientsEntered()) return;
+    window->Recalculate('a');
+}
+
+// ---- Linear / Spline ----
+
+SupersonicModeRadio::SupersonicModeRadio(wxWindow* parent, const wxString& label,
+                                         const wxPoint& pos, long style)
+    : wxRadioButton(parent, wxID_ANY, label, pos, wxDefaultSize, style) {}
+
+void SupersonicModeRadio::Action() {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    SupersonicModePair* pair = window->PairOf(this);
+    if (pair == nullptr) return;
+    const bool toSpline = pair->linear->GetValue();
+    pair->spline->SetValue(toSpline);
+    pair->linear->SetValue(!toSpline);
+    pair->start->Enable(toSpline);
+    pair->end->Enable(toSpline);
+    window->Recalculate('s');
+    window->SetStatus(toSpline ? wxS("Gewählt: Spline Methode") : wxS("Gewählt: Lineare Methode"));
+}
+
+void SupersonicModeRadio::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() == wxEVT_MOTION) {
+        event.Skip();
+        return;
+    }
+    if (event.GetEventType() == wxEVT_LEFT_DOWN) Action();
+}
+
+void SupersonicModeRadio::OnKeyDown(wxKeyEvent& event) {
+    if (PassesKey(event)) event.Skip();
+}
+
+void SupersonicModeRadio::OnKeyUp(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_TAB) {
+        event.Skip();
+        return;
+    }
+    Action();
+}
+
+void SupersonicModeRadio::OnNativeChange(wxCommandEvent&) {
+    // The toolkit selected this button on its own: undo that, then switch as a click would.
+    SupersonicControlHost* window = ControlHostOf(this);
+    SupersonicModePair* pair = window != nullptr ? window->PairOf(this) : nullptr;
+    if (pair == nullptr) return;
+    const bool linearWas = this != pair->linear;
+    pair->linear->SetValue(linearWas);
+    pair->spline->SetValue(!linearWas);
+    Action();
+}
+
+// ---- check boxes ----
+
+SupersonicToggleBox::SupersonicToggleBox(wxWindow* parent, wxWindowID id, const wxString& label,
+                                         const wxPoint& pos)
+    : wxCheckBox(parent, id, label, pos, wxDefaultSize, 0, wxDefaultValidator, wxS("check")) {}
+
+void SupersonicToggleBox::OnMouse(wxMouseEvent& event) {
+    if (event.GetEventType() == wxEVT_MOTION) {
+        event.Skip();
+        return;
+    }
+    if (event.GetEventType() == wxEVT_LEFT_DOWN) Action();
+}
+
+void SupersonicToggleBox::OnKeyDown(wxKeyEvent& event) {
+    if (PassesKey(event)) event.Skip();
+}
+
+void SupersonicToggleBox::OnKeyUp(wxKeyEvent& event) {
+    if (event.GetKeyCode() == WXK_TAB) {
+        event.Skip();
+        return;
+    }
+    Action();
+}
+
+void SupersonicToggleBox::OnNativeChange(wxCommandEvent&) {
+    SetValue(!GetValue());
+    Action();
+}
+
+void SupersonicCoefficientCheckBox::Action() {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr || !window->HasCoefficientInputs()) return;
+    const bool on = !GetValue();
+    SetValue(on);
+    window->EnableCoefficientInputs(on);
+    window->SetStatus(wxEmptyString);
+    window->Recalculate('a');
+}
+
+void SupersonicOptionCheckBox::Action() {
+    SupersonicControlHost* window = ControlHostOf(this);
+    if (window == nullptr) return;
+    SetValue(!GetValue());
+    window->Recalculate('b');
+}

@@ -1,0 +1,141 @@
+#pragma once
+// The input controls of the design windows. The fields check what is typed and recalculate their
+// window; the radio buttons and check boxes never change by themselves: a click, or any key but
+// Tab, runs their action, and a change the toolkit made on its own is turned into that action.
+
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+
+#include <string>
+
+#include "common/gui/NumericField.h"
+
+class SupersonicCountField : public luvo::NumericField {
+  public:
+    SupersonicCountField(wxWindow* parent, const wxString& value, const wxPoint& pos,
+                         const wxSize& size);
+    // The box and status text of a count that was not taken.
+    void ReportInvalid();
+
+  protected:
+    luvo::FieldTextState JudgeTyped(const wxString& text) const override;
+
+  private:
+    void OnTextChanged(wxCommandEvent& event);
+    bool armed = true;
+    double lastValid;
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicRangeField : public luvo::NumericField {
+  public:
+    // key "Ma" edits the Mach number, "kappa" kappa, any other alpha*.
+    SupersonicRangeField(wxWindow* parent, const wxString& value, const wxPoint& pos,
+                         const wxSize& size, double lowerBound, double upperBound,
+                         bool lowerInclusive, bool upperInclusive, const wxString& displayName,
+                         const wxString& key);
+    // The box and status text of a value out of range; shown once until a value is taken.
+    void ReportInvalid();
+    // Sets the text without running the change handling.
+    void SetQuietly(const wxString& text);
+    bool Accepts(double v) const;
+
+  protected:
+    luvo::FieldTextState JudgeTyped(const wxString& text) const override;
+
+  private:
+    void OnTextChanged(wxCommandEvent& event);
+    bool armed = true;
+    double lastValid = 0.0;
+    double upperBound;
+    bool upperInclusive;
+    double lowerBound;
+    bool lowerInclusive;
+    wxString displayName;
+    wxString key;
+    bool errorShown = false;
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicValueField : public luvo::NumericField {
+  public:
+    SupersonicValueField(wxWindow* parent, const wxString& value, const wxPoint& pos,
+                         const wxSize& size);
+
+  private:
+    void OnTextChanged(wxCommandEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicCoefficientField : public luvo::NumericField {
+  public:
+    SupersonicCoefficientField(wxWindow* parent, const wxString& value, const wxPoint& pos,
+                               const wxSize& size);
+
+  private:
+    void OnTextChanged(wxCommandEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+// Both buttons of a "Linear"/"Spline" pair switch the pair to the other method.
+class SupersonicModeRadio : public wxRadioButton {
+  public:
+    SupersonicModeRadio(wxWindow* parent, const wxString& label, const wxPoint& pos, long style);
+    void Action();
+
+  private:
+    void OnMouse(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnNativeChange(wxCommandEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+class SupersonicPartsModeRadio : public SupersonicModeRadio {
+  public:
+    using SupersonicModeRadio::SupersonicModeRadio;
+};
+class SupersonicUpperModeRadio : public SupersonicModeRadio {
+  public:
+    using SupersonicModeRadio::SupersonicModeRadio;
+};
+class SupersonicLowerModeRadio : public SupersonicModeRadio {
+  public:
+    using SupersonicModeRadio::SupersonicModeRadio;
+};
+
+// One "Linear"/"Spline" pair with the end-value fields that "Spline" enables.
+struct SupersonicModePair {
+    SupersonicModeRadio* linear = nullptr;
+    SupersonicModeRadio* spline = nullptr;
+    SupersonicValueField* start = nullptr;
+    SupersonicValueField* end = nullptr;
+};
+
+// A check box that only its action toggles.
+class SupersonicToggleBox : public wxCheckBox {
+  public:
+    SupersonicToggleBox(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos);
+    virtual void Action() = 0;
+
+  private:
+    void OnMouse(wxMouseEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
+    void OnNativeChange(wxCommandEvent& event);
+    wxDECLARE_EVENT_TABLE();
+};
+
+// "Koeffizienten eingeben?": the camber part from its six Birnbaum coefficients.
+class SupersonicCoefficientCheckBox : public SupersonicToggleBox {
+  public:
+    using SupersonicToggleBox::SupersonicToggleBox;
+    void Action() override;
+};
+
+// A display option of the plots.
+class SupersonicOptionCheckBox : public SupersonicToggleBox {
+  public:
+    using SupersonicToggleBox::SupersonicToggleBox;
+    void Action() override;
+};

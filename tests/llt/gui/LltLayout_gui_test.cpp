@@ -1,0 +1,215 @@
+// Layout of the lifting-line windows in GTK's fonts: boxes, labels and plot texts keep clear of
+// each other and inside their canvases, also with unusual values.
+
+#include <wx/dcmemory.h>
+#include <wx/statbox.h>
+
+#include <string>
+#include <vector>
+
+#include "common/gui/WxPlotPainter.h"
+#include "llt/gui/LltAnalysisFrame.h"
+#include "llt/gui/LltChordDesignFrame.h"
+#include "llt/core/LltPlotPaint.h"
+#include "llt/gui/LltPlots.h"
+#include "llt/gui/LltResultsFrame.h"
+#include "llt/gui/LltTwistDesignFrame.h"
+#include "tests/support/GuiHarness.h"
+#include "tests/support/PlotTexts.h"
+#include "tests/support/RecordingPainter.h"
+
+namespace {
+
+using namespace luvo::test;
+
+// The boxes of a window with this label.
+std::vector<wxStaticBox*> BoxesLabelled(wxWindow* root, const wxString& label) {
+    std::vector<wxStaticBox*> out;
+    for (wxStaticBox* box : FindAll<wxStaticBox>(root)) {
+        if (box->GetLabel() == label) out.push_back(box);
+    }
+    return out;
+}
+
+// Where each text of a plot lands in its canvas, in the plots' small font.
+std::vector<std::pair<std::string, wxRect>> TextRects(const RecordingPainter& rec) {
+    wxBitmap bitmap(10, 10, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetFont(PlotSmallFont());
+    std::vector<std::pair<std::string, wxRect>> out;
+    wxPoint origin(0, 0);
+    for (const DrawStep& s : rec.steps) {
+        if (s.kind == DrawStep::Origin) origin = wxPoint(s.x1, s.y1);
+        if (s.kind != DrawStep::Text) continue;
+        const wxSize extent = dc.GetTextExtent(wxString::FromUTF8(s.text));
+        out.push_back({s.text, wxRect(origin + wxPoint(s.x1, s.y1), extent)});
+    }
+    return out;
+}
+
+class LltLayout : public GuiTest {};
+
+TEST_F(LltLayout, TwistDesignResultsBoxAndScalingRadioDoNotOverlap) {
+    auto* f = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                      wxDEFAULT_FRAME_STYLE);
+    wxStaticBox* results = nullptr;
+    for (wxStaticBox* box : BoxesLabelled(f->GetPanel(), wxS("Ergebnisse:"))) {
+        if (box->GetPosition().x == 25) results = box;
+    }
+    ASSERT_NE(results, nullptr);
+    EXPECT_FALSE(results->GetRect().Intersects(f->twistScalingRadio->GetRect()));
+    EXPECT_TRUE(results->GetRect().Contains(f->twistCanvas->GetRect()));
+    EXPECT_LE(f->twistScalingRadio->GetRect().GetBottom(), f->GetPanel()->GetClientSize().y);
+}
+
+TEST_F(LltLayout, ResultsWindowHeadingStandsAboveTheGeometryBox) {
+    auto* f = new LltResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 390),
+                                  wxDEFAULT_FRAME_STYLE);
+    const std::vector<wxStaticBox*> heading = BoxesLabelled(f->GetPanel(), wxS("Ergebnisse:"));
+    const std::vector<wxStaticBox*> geometry =
+        BoxesLabelled(f->GetPanel(), wxS("Geometrische Ergebnisse:"));
+    ASSERT_EQ(heading.size(), 1u);
+    ASSERT_EQ(geometry.size(), 1u);
+    const int headingBottom =
+        heading[0]->GetPosition().y + heading[0]->GetTextExtent(heading[0]->GetLabel()).y;
+    EXPECT_LE(headingBottom, geometry[0]->GetPosition().y);
+}
+
+// The twist result plot of a large twist, both scalings: every label inside the canvas.
+TEST_F(LltLayout, TwistResultLabelsOfALargeTwistFitTheirCanvas) {
+    auto* f = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                      wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->twistCanvas->GetClientSize();
+    LltSolver s;
+    s.SetStations(8.0);
+    for (int i = 0; i <= 51; ++i) s.twistDeg[i] = -123.4 + 2.5 * i;  // root 4.1, tip -123.4
+    s.twistMax = s.twistDeg[51];
+    s.twistMin = s.twistDeg[0];
+    for (double scaling : {0.0, 1.0}) {
+        SCOPED_TRACE(scaling);
+        RecordingPainter rec;
+        PaintTwistResultPlot(rec, s, scaling);
+        for (const auto& [text, rect] : TextRects(rec)) {
+            if (rect.x > canvas.x / 2) {
+                EXPECT_LE(rect.GetRight(), canvas.x) << text;
+            }
+        }
+    }
+}
+
+// The chord result plot in true scale: "Profiltiefe [m]" keeps clear of the top label as the
+// largest chord grows towards half the half span, and stays inside the canvas.
+TEST_F(LltLayout, ChordResultCaptionKeepsClearOfTheTopLabel) {
+    auto* f = new LltChordDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(845, 700),
+                                      wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->chordCanvas->GetClientSize();
+    for (double ratio : {0.3, 0.44, 0.47, 0.49, 0.52}) {
+        SCOPED_TRACE(ratio);
+        LltSolver s;
+        s.SetStations(10.0);
+        s.chordMax = ratio * 5.0;
+        RecordingPainter rec;
+        PaintChordResultPlot(rec, s, 0.0);
+        const auto rects = TextRects(rec);
+        wxRect caption;
+        for (const auto& [text, rect] : rects) {
+            if (text == "Profiltiefe [m]") caption = rect;
+        }
+        ASSERT_FALSE(caption.IsEmpty());
+        EXPECT_GE(caption.GetTop(), 0);
+        for (const auto& [text, rect] : rects) {
+            if (text != "Profiltiefe [m]") {
+                EXPECT_FALSE(caption.Intersects(rect)) << text;
+            }
+        }
+        EXPECT_LE(caption.GetBottom(), canvas.y);
+    }
+}
+
+// The left caption of the twist plots: "alfa" with the subscripts written over its gaps.
+const CaptionPieces kCaption = {"alfa", "rel              g_y          g_y=0",
+                                "[°] = alfa       - alfa"};
+
+// The twist plots of the analysis and chord design windows with their handles, in the small
+// font on the canvas: at both windows' defaults, with a handle right under or above the span
+// labels, with coinciding sections and with AB over the whole half span, no text covers
+// another (the title the window writes included), a handle, an axis or a tick, or leaves the
+// canvas.
+TEST_F(LltLayout, TwistInputPlotTextsKeepClear) {
+    auto* analysis = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
+                                          wxDEFAULT_FRAME_STYLE);
+    auto* design = new LltChordDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(845, 700),
+                                           wxDEFAULT_FRAME_STYLE);
+    const struct {
+        const char* name;
+        wxSize canvas;
+        PlotText title;
+        double b, alphaA, dB, dC, dD, s1, s2, s3;
+    } cases[] = {
+        {"analysis defaults", analysis->twistCanvas->GetClientSize(), kLltAnalysisTwistTitle, 8,
+         5.0, -0.5, -0.8, -1.5, 50, 25, 25},
+        {"chord design defaults", design->twistCanvas->GetClientSize(), kLltChordDesignTwistTitle,
+         15, 5.0, -0.4, -0.75, -1.5, 50, 25, 25},
+        {"B under the span label", design->twistCanvas->GetClientSize(), kLltChordDesignTwistTitle,
+         15, 5.0, -1.0, -0.75, -1.5, 50, 25, 25},
+        {"everything at 3 degrees", design->twistCanvas->GetClientSize(), kLltChordDesignTwistTitle,
+         15, 5.0, 3.0, 3.0, 3.0, 50, 25, 25},
+        {"B and C in one column", design->twistCanvas->GetClientSize(), kLltChordDesignTwistTitle,
+         10, 2.0, -0.2, -0.2, -1.0, 50, 0, 50},
+        {"AB over the half span", design->twistCanvas->GetClientSize(), kLltChordDesignTwistTitle,
+         10, 2.0, -0.1, -0.1, -0.1, 100, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        LltSolver s;
+        s.SetStations(c.b);
+        s.SetTrapezoidTwist(c.b, c.alphaA, c.dB, c.dC, c.dD, c.s1, c.s2, c.s3);
+        RecordingPainter rec = MeasuringPainter(c.canvas);
+        PaintTwistPlot(rec, s, c.title);
+        PaintTwistHandles(rec, c.b, c.alphaA, c.dB, c.dC, c.dD, c.s1, c.s2, c.s3, c.title);
+        const PlotSize title = SmallFontTextSize(c.title.text);
+        const wxRect titleBox(c.title.x, c.title.y, title.width, title.height);
+        EXPECT_EQ(CrowdedTexts(rec, c.canvas, {{"title", titleBox}}, kCaption),
+                  std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
+        EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
+    }
+}
+
+// The twist design's result plot of a twist spread over 793 degrees (a sixth: "132.2"): its
+// left labels, five and six characters wide, end before the ticks and the axis in both
+// scalings, and the curve, on the fixed axis far beyond it, stays below the title.
+TEST_F(LltLayout, TwistResultOfALargeTwistKeepsLabelsAndCurveInPlace) {
+    auto* f = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                      wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->twistCanvas->GetClientSize();
+    LltSolver s;
+    s.SetStations(8.0);
+    // Root -700, tip 93.2: on the fixed axis the curve climbs far above the plot.
+    for (int i = 0; i <= 51; ++i) s.twistDeg[i] = -700.0 + 793.2 * (51 - i) / 51.0;
+    s.twistMax = s.twistDeg[0];
+    s.twistMin = s.twistDeg[51];
+    for (double scaling : {0.0, 1.0}) {
+        SCOPED_TRACE(scaling);
+        RecordingPainter rec = MeasuringPainter(canvas);
+        PaintTwistResultPlot(rec, s, scaling);
+        if (scaling == 0.0) ASSERT_NE(rec.FindText("132.2"), nullptr);
+        EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
+        EXPECT_EQ(CrowdedTexts(rec, canvas, {}, kCaption), std::vector<std::string>());
+
+        // No red above the top tick (30 pixels down the canvas), where the title stands.
+        const wxImage image = RenderToImage(canvas.x, canvas.y, [&](wxDC& dc) {
+            LltStartPlot(dc, wxS("Schränkungsverteilung"), 85, 17);
+            DrawTwistResultPlot(dc, s, scaling);
+        });
+        int red = 0;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < canvas.x; ++x) {
+                red += image.GetRed(x, y) > 200 && image.GetGreen(x, y) < 100;
+            }
+        }
+        EXPECT_EQ(red, 0);
+    }
+}
+
+}  // namespace

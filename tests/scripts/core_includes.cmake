@@ -1,0 +1,25 @@
+# Fails when a file in a core/ folder includes a wx or GTK header, or a file of a gui/ folder
+# (which would bring the window library in behind it).
+#   cmake -DROOT=<folder> -P core_includes.cmake
+if(NOT ROOT)
+  message(FATAL_ERROR "ROOT not set")
+endif()
+file(GLOB_RECURSE files RELATIVE ${ROOT} ${ROOT}/*.h ${ROOT}/*.cpp)
+set(found "")
+foreach(f IN LISTS files)
+  # Only the sources' core/ folders; build trees and this check's own fixtures are not sources.
+  if(NOT f MATCHES "(^|/)core/" OR f MATCHES "^(build[^/]*|\\.git|tests/scripts)/")
+    continue()
+  endif()
+  file(STRINGS ${ROOT}/${f} lines REGEX "^[ \t]*#[ \t]*include")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "<(wx|gtk|gdk|glib)[/.-]" OR line MATCHES "\"([^\"]*/)?gui/[^\"]*\"")
+      string(STRIP "${line}" line)
+      string(APPEND found "\n  ${f}: ${line}")
+    endif()
+  endforeach()
+endforeach()
+if(found)
+  message(FATAL_ERROR "core files include window headers:${found}")
+endif()
+message(STATUS "core files free of window headers")

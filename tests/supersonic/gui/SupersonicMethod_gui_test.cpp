@@ -1,0 +1,205 @@
+#include <wx/menu.h>
+
+#include "tests/supersonic/gui/SupersonicGuiFixture.h"
+
+namespace {
+
+using namespace luvo::test;
+using namespace supersonic_test;
+
+class SupersonicMethodTest : public SupersonicGuiTest {};
+
+TEST_F(SupersonicMethodTest, OpensWithItsChoicesTextsAndInfo) {
+    SupersonicMethodFrame* m = OpenMethod();
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->GetTitle(), wxS(" Luvo - Überschallverfahren"));
+    EXPECT_EQ(m->GetSize(), wxSize(420, 380));
+    EXPECT_EQ(Status(m), wxS("Überschallberechnung"));
+    EXPECT_EQ(m->choiceBox->GetLabel(), wxS("Möglichkeiten"));
+    EXPECT_EQ(m->choiceBox->GetId(), 1);
+    EXPECT_EQ(m->choiceBox->GetSelection(), 0);
+    EXPECT_EQ(m->choiceBox->GetString(1), wxS("Erzeugung eines Profils durch antim./sym. Anteil"));
+    EXPECT_EQ(m->okButton->GetId(), 5100);
+    EXPECT_EQ(m->cancelButton->GetLabel(), wxS("&Abbrechen"));
+    EXPECT_EQ(StaticTexts(m).front(), wxS("Es stehen folgende Möglichkeiten zur Berechnung\nvon "
+                                          "Profilumströmungen im Überschall zur Verfügung.\n\n"));
+    const wxChar* statuses[] = {
+        wxS("Gewählt: Einlesen der Daten aus Datei"),
+        wxS("Gewählt: Interaktive Erzeugung eines Profils mit Hilfe antim./sym. Anteile"),
+        wxS("Gewählt: Interaktive Erzeugung durch direkte Modellierung der Profilkontur")};
+    for (int i = 2; i >= 0; --i) {
+        SelectRadio(m->choiceBox, i);
+        EXPECT_EQ(Status(m), statuses[i]);
+    }
+    SelectRadio(m->choiceBox, 2);
+    ShownBox seen;
+    wxString whileShown;
+    wxTEST_DIALOG(SendMenu(m, luvo::kIdMenuInfo), ExpectBoxNotingStatus(&seen, &whileShown, m));
+    EXPECT_EQ(seen.caption, wxS("Info Überschallberechnung"));
+    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
+    EXPECT_TRUE(seen.message.StartsWith(wxS("Es werden Widerstands- und Auftriebsbeiwerte")));
+    EXPECT_EQ(whileShown, wxS("Gewählt: Info"));
+    EXPECT_EQ(Status(m), statuses[2]);
+}
+
+TEST_F(SupersonicMethodTest, InteractiveChoicesOpenOneDesignWindowAndThenOnlyRaiseIt) {
+    struct Row {
+        int choice;
+        wxSize size;
+        bool parts;
+    };
+    for (const Row& row : {Row{1, wxSize(830, 810), true}, Row{2, wxSize(830, 670), false}}) {
+        SCOPED_TRACE(row.choice);
+        SupersonicMethodFrame* m = OpenMethod();
+        SelectRadio(m->choiceBox, row.choice);
+        Click(m->okButton);
+        wxFrame* design =
+            row.parts ? static_cast<wxFrame*>(g_partsFrame) : static_cast<wxFrame*>(g_contourFrame);
+        ASSERT_TRUE(row.parts ? g_partsFrameOpen : g_contourFrameOpen);
+        EXPECT_FALSE(row.parts ? g_contourFrameOpen : g_partsFrameOpen);
+        EXPECT_EQ(design->GetTitle(), wxS("Interaktives Erstellen eines Profils"));
+        EXPECT_EQ(design->GetSize(), row.size);
+        EXPECT_TRUE(design->IsShown());
+        auto* d = dynamic_cast<SupersonicDesignFrame*>(design);
+        EXPECT_EQ(g_profile, &d->Profile());
+        // The opener fills the labels.
+        EXPECT_NE(d->liftLinearText->GetLabel(), wxS("0"));
+        const size_t frames = OpenFrames().size();
+        for (int other : {1, 2}) {
+            SelectRadio(m->choiceBox, other);
+            Click(m->okButton);
+        }
+        EXPECT_EQ(OpenFrames().size(), frames);
+        EXPECT_EQ(CurrentDesignFrame(), d);
+        Click(m->cancelButton);
+        wxTheApp->ProcessIdle();
+        EXPECT_FALSE(g_partsFrameOpen || g_contourFrameOpen);
+        EXPECT_EQ(g_profile, nullptr);
+    }
+}
+
+TEST_F(SupersonicMethodTest, CancelInOneMethodWindowLeavesTheOtherWorking) {
+    SupersonicMethodFrame* first = OpenMethod();
+    SupersonicMethodFrame* second = OpenMethod();
+    SelectRadio(first->choiceBox, 1);
+    Click(first->okButton);
+    ASSERT_TRUE(g_partsFrameOpen);
+    Click(first->cancelButton);
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(g_partsFrameOpen);
+    SelectRadio(second->choiceBox, 2);
+    Click(second->okButton);
+    ASSERT_TRUE(g_contourFrameOpen);
+    SetText(g_contourFrame->machField, wxS("2"));
+    EXPECT_DOUBLE_EQ(g_contourFrame->Profile().mach, 2.0);
+    EXPECT_NE(g_contourFrame->waveDragLinearText->GetLabel(), wxS("0"));
+}
+
+TEST_F(SupersonicMethodTest, TitleBarCloseLeavesTheDesignWindowUsable) {
+    SupersonicMethodFrame* m = OpenMethod();
+    SelectRadio(m->choiceBox, 1);
+    Click(m->okButton);
+    m->Close(true);
+    wxTheApp->ProcessIdle();
+    ASSERT_TRUE(g_partsFrameOpen);
+    const SupersonicPoint before = g_partsFrame->Profile().part2.supportPoints[0];
+    Drag(g_partsFrame->thicknessCanvas, wxPoint(240, 60), wxPoint(240, 40));
+    EXPECT_NE(g_partsFrame->Profile().part2.supportPoints[0].z, before.z);
+}
+
+// The file way: the path decides the window; a configuration is probed for its mode line.
+TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
+    struct Row {
+        const char* name;
+        const char* text;
+        int window;  // 1 parts, 2 contour, 0 the read box
+    };
+    const Row rows[] = {
+        {"a.cfg", "mode: asym_sym\n", 1},
+        {"b.cfg", "mode:asym_sym\n", 1},
+        {"c.cfg", "mode:    asym_sym\n", 1},
+        {"d.cfg", "mode: asym_sym \n", 2},
+        {"e.cfg", "mode: ASYM_SYM\n", 2},
+        {"f.cfg", "mode: profile\nmode: asym_sym\n", 2},
+        {"g.cfg", " mode: asym_sym\n", 2},
+        {"h.cfg", "\tmode: asym_sym\n", 1},
+        {"i.cfg.pol", "1 0\n0.5 0.04\n0 0\n0.5 -0.04\n1 0\n", 2},
+        {"j.CFG", "mode: asym_sym\n", 0},
+    };
+    SupersonicMethodFrame* m = OpenMethod();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string path = Write(row.name, row.text);
+        ShownBox seen;
+        if (row.window == 0) {
+            CloseSupersonicDesignFrame();
+            wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)),
+                          ExpectBox(&seen));
+            EXPECT_EQ(seen.message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
+            EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
+            EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+            EXPECT_FALSE(g_partsFrameOpen || g_contourFrameOpen);
+            continue;
+        }
+        wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
+        EXPECT_EQ(g_partsFrameOpen, row.window == 1);
+        EXPECT_EQ(g_contourFrameOpen, row.window == 2);
+        wxTheApp->ProcessIdle();
+    }
+    // Cancel changes nothing.
+    wxFrame* open = CurrentDesignFrame();
+    wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxS("x.cfg"), wxID_CANCEL));
+    EXPECT_EQ(CurrentDesignFrame(), open);
+}
+
+// A coordinate file that is not a whole contour is refused: the box, and the open window stays
+// with its profile.
+TEST_F(SupersonicMethodTest, ACoordinateFileThatIsNoContourOpensNothing) {
+    const std::vector<std::pair<const char*, const char*>> files = {
+        {"abgeschnitten.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.3"},
+        {"text.pol", "hello world\nfoo bar\n1 2\n"},
+        {"kurz.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.31 -0.02\n"},
+    };
+    SupersonicMethodFrame* m = OpenMethod();
+    SelectRadio(m->choiceBox, 1);
+    Click(m->okButton);
+    ASSERT_TRUE(g_partsFrameOpen);
+    SupersonicPartsFrame* parts = g_partsFrame;
+    const SupersonicProfile* profile = g_profile;
+    const double drag = profile->seDrag;
+    SelectRadio(m->choiceBox, 0);
+    for (const auto& [name, text] : files) {
+        SCOPED_TRACE(name);
+        const std::string path = Write(name, text);
+        ShownBox seen;
+        wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)), ExpectBox(&seen));
+        EXPECT_EQ(seen.message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
+        EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
+        EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+        wxTheApp->ProcessIdle();
+        EXPECT_TRUE(g_partsFrameOpen);
+        EXPECT_FALSE(g_contourFrameOpen);
+        EXPECT_EQ(g_partsFrame, parts);
+        EXPECT_EQ(g_profile, profile);
+        EXPECT_EQ(g_profile->seDrag, drag);
+    }
+}
+
+TEST_F(SupersonicMethodTest, AParametersFileReplacesAnOpenContourWindow) {
+    SupersonicMethodFrame* m = OpenMethod();
+    SelectRadio(m->choiceBox, 2);
+    Click(m->okButton);
+    ASSERT_TRUE(g_contourFrameOpen);
+    wxWeakRef<wxFrame> contour(g_contourFrame);
+    const std::string path = Write("teile.cfg", "mode: asym_sym\nmach: 2.5\n");
+    SelectRadio(m->choiceBox, 0);
+    wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
+    wxTheApp->ProcessIdle();
+    EXPECT_FALSE(contour);
+    EXPECT_TRUE(g_partsFrameOpen);
+    EXPECT_FALSE(g_contourFrameOpen);
+    EXPECT_EQ(g_partsFrame->machField->GetValue(), wxS("2.5"));
+    EXPECT_DOUBLE_EQ(g_profile->mach, 2.5);
+}
+
+}  // namespace

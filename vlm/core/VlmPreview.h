@@ -1,0 +1,10 @@
+#pragma once
+// The vortex-lattice geometry window draws the common wing preview; its sections are camber
+// lines without thickness and it shows no flap.
+
+#include "common/core/WingPreview.h"
+
+using VlmWingInputs = WingPreviewInputs;
+using VlmPlanformPixels = WingPlanformPixels;
+using VlmDragField = WingDragField;
+using VlmDragWrite = WingDragWrite;

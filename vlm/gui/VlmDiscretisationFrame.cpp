@@ -1,0 +1,150 @@
+#include "vlm/gui/VlmDiscretisationFrame.h"
+
+#include <cmath>
+#include <limits>
+
+#include "common/gui/DiscretisationLayout.h"
+#include "common/gui/RangeCheckBox.h"
+#include "vlm/gui/VlmGeometrySource.h"
+#include "vlm/gui/VlmModule.h"
+
+namespace {
+
+const wxString kInfo =
+    wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der Vorderkante "
+        "bzw. der Endkante \neingestellt werden.\n\nMit der Wirbelzahl in x-Richtung bzw. in "
+        "y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: Zahl der Wirbel in "
+        "Flugrichtung\nny: Zahl der Wirbel in Spannweitenrichtung je Flügelhälfte\n\n"
+        "Gesamtzahl aller Wirbel = 2*nx*ny");
+
+const wxString kStatus = wxS("Rechnung starten");
+constexpr double kOpen = std::numeric_limits<double>::infinity();
+
+luvo::ChordwiseSpacingCanvas* MakeCanvas(wxWindow* panel, wxSlider* slider, const wxPoint& at,
+                                         const wxSize& size) {
+    return new VlmDistributionCanvas(panel, slider, at, size);
+}
+
+}  // namespace
+
+VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPoint& pos,
+                                               const wxSize& size, long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
+    panel = GetPanel();
+    SetStatusText(kStatus, 0);
+
+    luvo::DiscretisationSpec spec;
+    spec.sliderId = kIdSlider;
+    spec.sliderTop = 90;
+    spec.makeCanvas = MakeCanvas;
+    spec.counts = {
+        {wxS("Wirbelzahl in x-Richtung:"), wxS("30")},
+        {wxS("Wirbelzahl in y-Richtung pro Halbspannweite:"), wxS("15")},
+        {wxS("Anzahl an Birnbaumkoeffizienten:"), wxS("21")},
+        {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
+    };
+    spec.wakeId = kIdWakeRadio;
+    spec.wakeTop = 240;
+    spec.firstFileId = kIdChoose3d;
+    spec.fileRowDrop = 1;
+    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, spec);
+
+    distributionSlider = controls.slider;
+    distributionCanvas = static_cast<VlmDistributionCanvas*>(controls.canvas);
+    chordwiseCountField = controls.counts[0];
+    spanwiseCountField = controls.counts[1];
+    birnbaumCountField = controls.counts[2];
+    iterationsField = controls.counts[3];
+    wakeRadioBox = controls.wake;
+    luvo::Unpack(controls.files, choose3dButton, result3dFileLabel, chooseCpButton, cpFileLabel,
+                 chooseCaButton, caFileLabel);
+    startButton = controls.start;
+}
+
+void VlmDiscretisationFrame::CloseWindow() {
+    if (VlmDiscretisationWindow == this) VlmDiscretisationOpen = false;
+    Destroy();
+}
+
+void VlmDiscretisationFrame::OnClose(wxCloseEvent& event) {
+    if (VlmRunActive && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    CloseWindow();
+}
+
+void VlmDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!VlmRunActive) CloseWindow();
+}
+
+void VlmDiscretisationFrame::OnInfo(wxCommandEvent&) { luvo::ShowDiscretisationInfo(this, kInfo); }
+
+void VlmDiscretisationFrame::OnSlider(wxCommandEvent&) { distributionCanvas->Redraw(); }
+
+void VlmDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
+    luvo::ApplyWakeChoice(wakeRadioBox->GetSelection(), iterationsField);
+}
+
+void VlmDiscretisationFrame::OnChoose3dFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, result3dFileLabel, luvo::ResultFile::Wing3d);
+}
+
+void VlmDiscretisationFrame::OnChooseCpFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, cpFileLabel, luvo::ResultFile::CpOverX);
+}
+
+void VlmDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, caFileLabel, luvo::ResultFile::CaOverY);
+}
+
+bool VlmDiscretisationFrame::PassStartChecks() {
+    // Counts are whole numbers before anything is derived from them (15.5 per half is 15).
+    const double nx = std::trunc(chordwiseCountField->Number());
+    const double perHalf = std::trunc(spanwiseCountField->Number());
+    std::vector<luvo::RangeCheck> checks = {
+        {nx, 2, kOpen,
+         "Die Wirbelzahl in x-Richtung ist zu niedrig:\n\n2 <= Wirbelzahl in x-Richtung \n"},
+        {perHalf, 2, kOpen,
+         "Die Wirbelzahl in y-Richtung ist zu niedrig:\n\n2 <= Wirbelzahl in y-Richtung \n"},
+        {nx, -kOpen, 100,
+         "Die Wirbelzahl in x-Richtung ist zu hoch:\n\nWirbelzahl in x-Richtung <= 100\n"},
+        {perHalf, -kOpen, 100,
+         "Die Wirbelzahl in y-Richtung ist zu hoch:\n\nWirbelzahl in y-Richtung <= 100\n"},
+        {2 * nx * perHalf, -kOpen, 8000,
+         "Die Gesamtzahl aller Wirbel ist zu hoch:\n\n2*nx*ny <= 8000\n"},
+        luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->Number())),
+    };
+    // A relaxed wake without iterations would report circulations that were never computed.
+    if (wakeRadioBox->GetSelection() == 1) {
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
+    }
+    if (!luvo::PassRangeChecks(this, checks)) return false;
+    // The wing comes from the geometry window as it stands now, checked again: its fields may
+    // have changed since "&Weiter".
+    if (!VlmOpenGeometryInputs()) {
+        luvo::ShowGeometryMissing(this);
+        return false;
+    }
+    return VlmOpenGeometryPassesChecks(this);
+}
+
+void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {
+    // A start while a run is under way (its pause dispatches events) does nothing.
+    if (VlmRunActive) return;
+    if (!PassStartChecks()) return;
+    Run();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(VlmDiscretisationFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, VlmDiscretisationFrame::OnCloseCommand)
+    EVT_MENU(luvo::kIdMenuInfo, VlmDiscretisationFrame::OnInfo)
+    EVT_SLIDER(VlmDiscretisationFrame::kIdSlider, VlmDiscretisationFrame::OnSlider)
+    EVT_BUTTON(luvo::kIdButtonStart, VlmDiscretisationFrame::OnStart)
+    EVT_BUTTON(VlmDiscretisationFrame::kIdChoose3d, VlmDiscretisationFrame::OnChoose3dFile)
+    EVT_BUTTON(VlmDiscretisationFrame::kIdChooseCp, VlmDiscretisationFrame::OnChooseCpFile)
+    EVT_BUTTON(VlmDiscretisationFrame::kIdChooseCa, VlmDiscretisationFrame::OnChooseCaFile)
+    EVT_RADIOBOX(VlmDiscretisationFrame::kIdWakeRadio, VlmDiscretisationFrame::OnWakeRadioBox)
+    EVT_CLOSE(VlmDiscretisationFrame::OnClose)
+wxEND_EVENT_TABLE()

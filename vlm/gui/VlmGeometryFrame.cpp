@@ -1,0 +1,71 @@
+#include "vlm/gui/VlmGeometryFrame.h"
+
+#include "common/gui/RangeCheckBox.h"
+#include "common/gui/SingleWindow.h"
+#include "vlm/gui/VlmDiscretisationFrame.h"
+#include "vlm/gui/VlmGeometrySource.h"
+#include "vlm/gui/VlmModule.h"
+
+VlmGeometryFrame::VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                   long style)
+    : WingGeometryWindow(title, pos, size, style,
+                         {/*sectionThickness=*/false,
+                          /*angleOfAttack=*/true}) {
+    AddFields();
+    AddPreviewAndButtons();
+}
+
+VlmWingInputs VlmGeometryFrame::Inputs() const {
+    VlmWingInputs in;
+    ReadWing(in);
+    in.alpha = alphaField->Number();
+    return in;
+}
+
+void VlmGeometryFrame::CloseWindow() {
+    if (VlmGeometryWindow == this) {
+        VlmGeometryOpen = false;
+        VlmGeometryWindow = nullptr;
+    }
+    Destroy();
+}
+
+void VlmGeometryFrame::OnClose(wxCloseEvent& event) {
+    if (VlmRunActive && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    CloseWindow();
+}
+
+void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!VlmRunActive) CloseWindow();
+}
+
+bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
+    return luvo::PassRangeChecks(parent, WingGeometryChecks(Inputs()));
+}
+
+void VlmGeometryFrame::OnNext(wxCommandEvent&) {
+    if (!PassChecks(this)) return;
+    luvo::OpenSingleWindow(VlmDiscretisationWindow, VlmDiscretisationOpen, wxS("Diskretisierung"),
+                           wxSize(420, 585), wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)
+    EVT_MENU(luvo::kIdMenuClose, VlmGeometryFrame::OnCloseCommand)
+    EVT_MENU(luvo::kIdMenuInfo, VlmGeometryFrame::OnInfo)
+    EVT_BUTTON(VlmGeometryFrame::kIdNext, VlmGeometryFrame::OnNext)
+    EVT_BUTTON(VlmGeometryFrame::kIdCancel, VlmGeometryFrame::OnCloseCommand)
+    EVT_CLOSE(VlmGeometryFrame::OnClose)
+wxEND_EVENT_TABLE()
+
+std::optional<VlmWingInputs> VlmOpenGeometryInputs() {
+    if (!VlmGeometryOpen || VlmGeometryWindow == nullptr) return std::nullopt;
+    return VlmGeometryWindow->Inputs();
+}
+
+bool VlmOpenGeometryPassesChecks(wxWindow* parent) {
+    return VlmGeometryOpen && VlmGeometryWindow != nullptr && VlmGeometryWindow->PassChecks(parent);
+}

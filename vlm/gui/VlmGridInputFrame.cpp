@@ -1,0 +1,129 @@
+#include "vlm/gui/VlmGridInputFrame.h"
+
+#include <cmath>
+
+#include "common/gui/GridInputLayout.h"
+#include "common/gui/RangeCheckBox.h"
+#include "vlm/gui/VlmModule.h"
+
+namespace {
+
+const wxString kInfo =
+    wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
+        "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. Die "
+        "Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise mit "
+        "Tecplot ausgewertet werden können.\n\nÜber die Eingabefelder werden die "
+        "aerodynamischen Daten eingegeben\nsowie Angaben zur Relaxation gemacht. Der "
+        "Dämpfungsradius wird als\nVielfaches der größten Elementarflügeldiagonale des "
+        "Flügels eingegeben.\n");
+
+}  // namespace
+
+VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
+                                     long style)
+    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style) {
+    panel = GetPanel();
+    SetStatusText(wxS("Rechnung starten"), 0);
+
+    luvo::GridInputSpec spec;
+    spec.firstFileId = kIdChooseGrid;
+    spec.gridFileName = wxS("grid.fdw");
+    // The flat wake is chosen at start: the relaxation inputs wait for the relaxed one.
+    spec.fields = {
+        {wxS("Anströmwinkel alfa* [°]:"), wxS("2.5"), wxS("-10 < Anströmwinkel < 10")},
+        {wxS("Schiebewinkel beta [°]:"), wxS("0.0"), wxS("-30 < Schiebewinkel < 30")},
+        {wxS("Anzahl der Birnbaumkoeffizienten [-]:"), wxS("21")},
+        {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
+        {wxS("Dämpfungsradius:"), wxS("1"),
+         wxS("Dämpfradius als Vielfaches der größten Elementarflügeldiagonale"), false},
+    };
+    spec.columns = {230, 25, 30, 3, 220, 30};
+    spec.boxHeight = 150;
+    spec.wakeId = kIdWakeRadio;
+    spec.wakeAt = wxPoint(275, 240);
+    spec.startAt = wxPoint(100, 375);
+    spec.cancelAt = wxPoint(220, 375);
+    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel, spec);
+
+    chooseGridButton = controls.grid.button;
+    gridFileLabel = controls.grid.label;
+    luvo::Unpack(controls.results, choose3dButton, result3dFileLabel, chooseCpButton, cpFileLabel,
+                 chooseCaButton, caFileLabel);
+    alphaField = controls.fields[0];
+    betaField = controls.fields[1];
+    birnbaumCountField = controls.fields[2];
+    iterationsField = controls.fields[3];
+    dampingFactorField = controls.fields[4];
+    wakeRadioBox = controls.wake;
+    startButton = controls.start;
+    cancelButton = controls.cancel;
+    headerError = 0;
+}
+
+void VlmGridInputFrame::CloseWindow() {
+    // Only the module's own window is the open one.
+    if (VlmGridInputWindow == this) VlmGridInputOpen = false;
+    Destroy();
+}
+
+void VlmGridInputFrame::OnClose(wxCloseEvent& event) {
+    if (VlmRunActive && event.CanVeto()) {
+        event.Veto();
+        return;
+    }
+    CloseWindow();
+}
+
+void VlmGridInputFrame::OnCloseCommand(wxCommandEvent&) {
+    if (!VlmRunActive) CloseWindow();
+}
+
+void VlmGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
+
+void VlmGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
+    luvo::ApplyWakeChoice(wakeRadioBox->GetSelection(), iterationsField, dampingFactorField);
+}
+
+void VlmGridInputFrame::OnChooseGridFile(wxCommandEvent&) {
+    luvo::ChooseGridFile(this, gridFileLabel, wxS("grid.fdw"));
+}
+
+void VlmGridInputFrame::OnChoose3dFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, result3dFileLabel, luvo::ResultFile::Wing3d);
+}
+
+void VlmGridInputFrame::OnChooseCpFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, cpFileLabel, luvo::ResultFile::CpOverX);
+}
+
+void VlmGridInputFrame::OnChooseCaFile(wxCommandEvent&) {
+    luvo::ChooseResultFile(this, caFileLabel, luvo::ResultFile::CaOverY);
+}
+
+void VlmGridInputFrame::OnStart(wxCommandEvent&) {
+    // A start while a run is under way (its pause dispatches events) does nothing.
+    if (VlmRunActive) return;
+    std::vector<luvo::RangeCheck> checks =
+        luvo::FlowAngleChecks(alphaField->Number(), betaField->Number());
+    checks.push_back(luvo::BirnbaumCountCheck(birnbaumCountField->Number()));
+    // A relaxed wake without iterations would report circulations that were never computed.
+    if (wakeRadioBox->GetSelection() == 1) {
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
+    }
+    if (!luvo::PassRangeChecks(this, checks)) return;
+    RunFromGridFile();
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(VlmGridInputFrame, luvo::LuvoFrame)
+    EVT_MENU(luvo::kIdMenuClose, VlmGridInputFrame::OnCloseCommand)
+    EVT_MENU(luvo::kIdMenuInfo, VlmGridInputFrame::OnInfo)
+    EVT_BUTTON(VlmGridInputFrame::kIdChooseGrid, VlmGridInputFrame::OnChooseGridFile)
+    EVT_BUTTON(VlmGridInputFrame::kIdChoose3d, VlmGridInputFrame::OnChoose3dFile)
+    EVT_BUTTON(VlmGridInputFrame::kIdChooseCp, VlmGridInputFrame::OnChooseCpFile)
+    EVT_BUTTON(VlmGridInputFrame::kIdChooseCa, VlmGridInputFrame::OnChooseCaFile)
+    EVT_BUTTON(luvo::kIdButtonClose, VlmGridInputFrame::OnCloseCommand)
+    EVT_BUTTON(luvo::kIdButtonStart, VlmGridInputFrame::OnStart)
+    EVT_RADIOBOX(VlmGridInputFrame::kIdWakeRadio, VlmGridInputFrame::OnWakeRadioBox)
+    EVT_CLOSE(VlmGridInputFrame::OnClose)
+wxEND_EVENT_TABLE()
