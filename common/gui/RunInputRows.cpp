@@ -99,12 +99,11 @@ wxRadioBox* AddWakeRadioBox(wxWindow* panel, wxWindowID id, const wxString& flat
     return box;
 }
 
-bool ApplyWakeChoice(int selection, NumericField* iterations, wxWindow* alsoRelaxed) {
+void ApplyWakeChoice(int selection, NumericField* iterations, wxWindow* alsoRelaxed) {
     const bool relaxed = selection == 1;
     iterations->SetValue(relaxed ? wxS("8") : wxS("0"));
     iterations->Enable(relaxed);
     if (alsoRelaxed != nullptr) alsoRelaxed->Enable(relaxed);
-    return relaxed;
 }
 
 void ShowRunInputInfo(wxFrame* frame, const wxString& text, const wxString& caption,

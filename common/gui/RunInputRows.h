@@ -72,8 +72,8 @@ wxRadioBox* AddWakeRadioBox(wxWindow* panel, wxWindowID id, const wxString& flat
                             const wxSize& size = wxDefaultSize);
 
 // A wake choice: the relaxed wake (1) writes "8" into `iterations` and enables it with
-// `alsoRelaxed`; the flat one writes "0" and disables them. True for the relaxed wake.
-bool ApplyWakeChoice(int selection, NumericField* iterations, wxWindow* alsoRelaxed = nullptr);
+// `alsoRelaxed`; the flat one writes "0" and disables them.
+void ApplyWakeChoice(int selection, NumericField* iterations, wxWindow* alsoRelaxed = nullptr);
 
 // The info box of a run-input window: status field 0 shows `during` while it is open and
 // `after` when it has closed.

@@ -39,7 +39,6 @@ void WingPlanformCanvas::OnMouse(wxMouseEvent& event) {
     // Logical pixels: the origin of the top view is the root trailing edge at (160, 160).
     const int x = event.GetX() - 160;
     const int y = event.GetY() - 160;
-    lastMouseX = x;
     lastMouseY = y;
     WingGeometryWindow* frame = WindowOf(this);
     if (frame == nullptr) return;
@@ -69,7 +68,6 @@ void WingFrontViewCanvas::OnMouse(wxMouseEvent& event) {
     // Logical pixels: the origin of the front view is the wing root at (160, 110).
     const int x = event.GetX() - 160;
     const int y = event.GetY() - 110;
-    lastMouseX = x;
     lastMouseY = y;
     WingGeometryWindow* frame = WindowOf(this);
     if (frame == nullptr) return;

@@ -33,8 +33,7 @@ WingGeometryField* NewWingGeometryField(wxWindow* panel, wxPoint at, const wxStr
 class WingPlanformCanvas : public wxWindow {
   public:
     WingPlanformCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    double lastMouseX = 0;  // logical position of the latest mouse event
-    double lastMouseY = 0;
+    double lastMouseY = 0;  // logical height of the latest mouse event
 
   private:
     void OnPaint(wxPaintEvent& event);
@@ -46,7 +45,6 @@ class WingPlanformCanvas : public wxWindow {
 class WingFrontViewCanvas : public wxWindow {
   public:
     WingFrontViewCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    double lastMouseX = 0;
     double lastMouseY = 0;
     // True while the latest mouse event moved the dihedral handle with a button held; the view
     // then marks the pointer's height.

@@ -20,12 +20,6 @@ class SupersonicCurve {
     // Allocates `capacity` support slots and coefficients and `pointCount` curve points, all 0.
     SupersonicCurve(int capacity, int pointCount, bool curved, bool lagrange);
 
-    // Builds `points` from the support points by the curve's rule: the coefficient series (this
-    // is then the camber part, and the angle of attack is an output), straight lines, Lagrange
-    // interpolation followed by the coefficients (reads the angle of attack), or the curvature
-    // spline. `alphaDegrees` is the profile's angle of attack.
-    void Build(double& alphaDegrees);
-
     int capacity;
     int supportCount = 0;        // slots in use; set by the windows and the configuration reader
     int pointCount;              // 191, or the number of points read from a coordinate file

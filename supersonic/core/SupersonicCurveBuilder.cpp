@@ -267,3 +267,20 @@ void SupersonicCurveBuilder::ResampleCurve(const std::vector<SupersonicPoint>& s
         if (j >= 0) target[i].z = Interpolate(source[j], source[j + 1], x);
     }
 }
+
+void SupersonicCurveBuilder::Build(SupersonicCurve& curve, double& alphaDegrees) {
+    if (curve.coefficientMode) {
+        BirnbaumCamber(curve, alphaDegrees);
+    } else if (!curve.curved) {
+        // The straight-line rule always gives the grid's 191 points.
+        LinearCurve(curve.supportCount, curve.supportPoints, curve.points, true);
+        curve.pointCount = SupersonicProfileRecord::kGridPoints;
+    } else if (curve.lagrange) {
+        LagrangeCurve(curve.supportCount, curve.supportPoints, curve.pointCount, curve.points,
+                      true);
+        BirnbaumCoefficients(curve, alphaDegrees);
+    } else {
+        CurvatureSpline(curve.supportCount, curve.supportPoints, curve.endCurvature0,
+                        curve.endCurvature1, curve.pointCount, curve.points, true);
+    }
+}

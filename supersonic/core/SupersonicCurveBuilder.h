@@ -32,6 +32,11 @@ class SupersonicCurveBuilder {
     // when a pivot is below 0.001 (the last one is not tested for n >= 2); the solution is then
     // left as it was.
     static bool GaussSolve(GaussMatrix& matrix, int n, double* solution);
+    // Builds the curve's `points` from its support points by its rule: the coefficient series
+    // (the curve is then the camber part, and the angle of attack is an output), straight lines,
+    // Lagrange interpolation followed by the coefficients (reads the angle of attack), or the
+    // curvature spline. `alphaDegrees` is the profile's angle of attack.
+    static void Build(SupersonicCurve& curve, double& alphaDegrees);
     // The six coefficients of a camber line on the uniform grid; alpha in degrees.
     static void BirnbaumCoefficients(SupersonicCurve& camber, double alphaDegrees);
     // Camber line from the coefficients; sets alpha* [deg] = A0 - A2/3 in degrees.

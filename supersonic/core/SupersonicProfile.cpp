@@ -1,43 +1,15 @@
 #include "supersonic/core/SupersonicProfile.h"
 
-#include <algorithm>
-
 #include "supersonic/core/SupersonicCurveBuilder.h"
 #include "supersonic/core/SupersonicSolver.h"
-
-SupersonicCurve::SupersonicCurve(int capacityIn, int pointCountIn, bool curvedIn, bool lagrangeIn)
-    : capacity(std::max(capacityIn, 0)),
-      pointCount(std::max(pointCountIn, 0)),
-      curved(curvedIn),
-      supportPoints(static_cast<size_t>(capacity)),
-      points(static_cast<size_t>(pointCount)),
-      coefficients(static_cast<size_t>(capacity), 0.0),
-      lagrange(lagrangeIn) {}
-
-void SupersonicCurve::Build(double& alphaDegrees) {
-    if (coefficientMode) {
-        SupersonicCurveBuilder::BirnbaumCamber(*this, alphaDegrees);
-    } else if (!curved) {
-        // The straight-line rule always gives the grid's 191 points.
-        SupersonicCurveBuilder::LinearCurve(supportCount, supportPoints, points, true);
-        pointCount = SupersonicProfile::kGridPoints;
-    } else if (lagrange) {
-        SupersonicCurveBuilder::LagrangeCurve(supportCount, supportPoints, pointCount, points,
-                                              true);
-        SupersonicCurveBuilder::BirnbaumCoefficients(*this, alphaDegrees);
-    } else {
-        SupersonicCurveBuilder::CurvatureSpline(supportCount, supportPoints, endCurvature0,
-                                                endCurvature1, pointCount, points, true);
-    }
-}
 
 SupersonicProfile::SupersonicProfile(bool partsModeIn, int part1PointCount, int part2PointCount)
     : SupersonicProfileRecord(partsModeIn, part1PointCount, part2PointCount) {}
 
 void SupersonicProfile::Compute() {
     if (partsMode) {
-        part1.Build(alpha);
-        part2.Build(alpha);
+        SupersonicCurveBuilder::Build(part1, alpha);
+        SupersonicCurveBuilder::Build(part2, alpha);
         SupersonicCurveBuilder::ResampleCurve(part1.points, part1.pointCount, camberLine,
                                               pointCount);
         SupersonicCurveBuilder::ResampleCurve(part2.points, part2.pointCount, thickness,
@@ -47,8 +19,8 @@ void SupersonicProfile::Compute() {
             lower[i] = {camberLine[i].x, camberLine[i].z - thickness[i].z};
         }
     } else {
-        if (part1.rebuild) part1.Build(alpha);
-        if (part2.rebuild) part2.Build(alpha);
+        if (part1.rebuild) SupersonicCurveBuilder::Build(part1, alpha);
+        if (part2.rebuild) SupersonicCurveBuilder::Build(part2, alpha);
         SupersonicCurveBuilder::ResampleCurve(part1.points, part1.pointCount, upper, pointCount);
         SupersonicCurveBuilder::ResampleCurve(part2.points, part2.pointCount, lower, pointCount);
         for (int i = 0; i < pointCount; ++i) {

@@ -9,9 +9,6 @@
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/core/SupersonicProfile.h"
 
-class SupersonicModeRadio;
-struct SupersonicModePair;
-
 class SupersonicControlHost {
   public:
     virtual ~SupersonicControlHost() = default;
@@ -24,8 +21,11 @@ class SupersonicControlHost {
     virtual void SetStatus(const wxString& text) = 0;
     virtual SupersonicProfile& Profile() = 0;
     virtual SupersonicPressureOptions PressureOptions() const = 0;
-    // The pair a radio button belongs to, null when none.
-    virtual SupersonicModePair* PairOf(const SupersonicModeRadio* radio) = 0;
+    // Switches the "Linear"/"Spline" pair that `radio` belongs to over to the other method,
+    // enables or disables its end values, recomputes and names the method in the status line.
+    // `selectedByToolkit`: the toolkit has just selected `radio` on its own, which is undone
+    // first. Nothing happens for a radio button of no pair.
+    virtual void SwitchMode(const wxWindow* radio, bool selectedByToolkit) = 0;
     // The alpha* that the arrow shows: what the field reads now.
     virtual double ArrowAlpha() const = 0;
 

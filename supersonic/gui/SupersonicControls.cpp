@@ -191,17 +191,7 @@ SupersonicModeRadio::SupersonicModeRadio(wxWindow* parent, const wxString& label
     : wxRadioButton(parent, wxID_ANY, label, pos, wxDefaultSize, style) {}
 
 void SupersonicModeRadio::Action() {
-    SupersonicControlHost* window = ControlHostOf(this);
-    if (window == nullptr) return;
-    SupersonicModePair* pair = window->PairOf(this);
-    if (pair == nullptr) return;
-    const bool toSpline = pair->linear->GetValue();
-    pair->spline->SetValue(toSpline);
-    pair->linear->SetValue(!toSpline);
-    pair->start->Enable(toSpline);
-    pair->end->Enable(toSpline);
-    window->Recalculate('s');
-    window->SetStatus(toSpline ? wxS("Gewählt: Spline Methode") : wxS("Gewählt: Lineare Methode"));
+    if (SupersonicControlHost* window = ControlHostOf(this)) window->SwitchMode(this, false);
 }
 
 void SupersonicModeRadio::OnMouse(wxMouseEvent& event) {
@@ -226,13 +216,7 @@ void SupersonicModeRadio::OnKeyUp(wxKeyEvent& event) {
 
 void SupersonicModeRadio::OnNativeChange(wxCommandEvent&) {
     // The toolkit selected this button on its own: undo that, then switch as a click would.
-    SupersonicControlHost* window = ControlHostOf(this);
-    SupersonicModePair* pair = window != nullptr ? window->PairOf(this) : nullptr;
-    if (pair == nullptr) return;
-    const bool linearWas = this != pair->linear;
-    pair->linear->SetValue(linearWas);
-    pair->spline->SetValue(!linearWas);
-    Action();
+    if (SupersonicControlHost* window = ControlHostOf(this)) window->SwitchMode(this, true);
 }
 
 // ---- check boxes ----

@@ -90,11 +90,28 @@ SupersonicPressureOptions SupersonicDesignFrame::PressureOptions() const {
     return options;
 }
 
-SupersonicModePair* SupersonicDesignFrame::PairOf(const SupersonicModeRadio* radio) {
+SupersonicModePair* SupersonicDesignFrame::PairOf(const wxWindow* radio) {
     for (SupersonicModePair& pair : pairs_) {
         if (pair.linear == radio || pair.spline == radio) return &pair;
     }
     return nullptr;
+}
+
+void SupersonicDesignFrame::SwitchMode(const wxWindow* radio, bool selectedByToolkit) {
+    SupersonicModePair* pair = PairOf(radio);
+    if (pair == nullptr) return;
+    if (selectedByToolkit) {
+        const bool linearWas = radio != pair->linear;
+        pair->linear->SetValue(linearWas);
+        pair->spline->SetValue(!linearWas);
+    }
+    const bool toSpline = pair->linear->GetValue();
+    pair->spline->SetValue(toSpline);
+    pair->linear->SetValue(!toSpline);
+    pair->start->Enable(toSpline);
+    pair->end->Enable(toSpline);
+    Recalculate('s');
+    SetStatus(toSpline ? wxS("Gewählt: Spline Methode") : wxS("Gewählt: Lineare Methode"));
 }
 
 double SupersonicDesignFrame::ArrowAlpha() const {

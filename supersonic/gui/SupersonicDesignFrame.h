@@ -44,7 +44,7 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
 
     void SetStatus(const wxString& text) override { SetStatusText(text, 0); }
     SupersonicPressureOptions PressureOptions() const override;
-    SupersonicModePair* PairOf(const SupersonicModeRadio* radio) override;
+    void SwitchMode(const wxWindow* radio, bool selectedByToolkit) override;
     double ArrowAlpha() const override;
 
     SupersonicRangeField* machField = nullptr;
@@ -116,6 +116,8 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     SupersonicWindow window_;
 
   private:
+    // The pair a radio button belongs to, null when none.
+    SupersonicModePair* PairOf(const wxWindow* radio);
     // The "Ausgabe" box's columns as the window places them and the texts in each.
     struct ResultColumns {
         int boxRight = 0;

@@ -1,11 +1,11 @@
 #include "vlm/gui/VlmDiscretisationFrame.h"
 
 #include <cmath>
-#include <limits>
 
 #include "common/gui/DiscretisationLayout.h"
 #include "common/gui/RangeCheckBox.h"
-#include "vlm/gui/VlmGeometrySource.h"
+#include "vlm/core/VlmInputChecks.h"
+#include "vlm/gui/VlmWingSource.h"
 #include "vlm/gui/VlmModule.h"
 
 namespace {
@@ -18,7 +18,6 @@ const wxString kInfo =
         "Gesamtzahl aller Wirbel = 2*nx*ny");
 
 const wxString kStatus = wxS("Rechnung starten");
-constexpr double kOpen = std::numeric_limits<double>::infinity();
 
 luvo::ChordwiseSpacingCanvas* MakeCanvas(wxWindow* panel, wxSlider* slider, const wxPoint& at,
                                          const wxSize& size) {
@@ -99,22 +98,9 @@ void VlmDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 }
 
 bool VlmDiscretisationFrame::PassStartChecks() {
-    // Counts are whole numbers before anything is derived from them (15.5 per half is 15).
-    const double nx = std::trunc(chordwiseCountField->Number());
-    const double perHalf = std::trunc(spanwiseCountField->Number());
-    std::vector<luvo::RangeCheck> checks = {
-        {nx, 2, kOpen,
-         "Die Wirbelzahl in x-Richtung ist zu niedrig:\n\n2 <= Wirbelzahl in x-Richtung \n"},
-        {perHalf, 2, kOpen,
-         "Die Wirbelzahl in y-Richtung ist zu niedrig:\n\n2 <= Wirbelzahl in y-Richtung \n"},
-        {nx, -kOpen, 100,
-         "Die Wirbelzahl in x-Richtung ist zu hoch:\n\nWirbelzahl in x-Richtung <= 100\n"},
-        {perHalf, -kOpen, 100,
-         "Die Wirbelzahl in y-Richtung ist zu hoch:\n\nWirbelzahl in y-Richtung <= 100\n"},
-        {2 * nx * perHalf, -kOpen, 8000,
-         "Die Gesamtzahl aller Wirbel ist zu hoch:\n\n2*nx*ny <= 8000\n"},
-        luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->Number())),
-    };
+    std::vector<luvo::RangeCheck> checks =
+        VlmLatticeCountChecks(chordwiseCountField->Number(), spanwiseCountField->Number());
+    checks.push_back(luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->Number())));
     // A relaxed wake without iterations would report circulations that were never computed.
     if (wakeRadioBox->GetSelection() == 1) {
         checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
@@ -122,11 +108,12 @@ bool VlmDiscretisationFrame::PassStartChecks() {
     if (!luvo::PassRangeChecks(this, checks)) return false;
     // The wing comes from the geometry window as it stands now, checked again: its fields may
     // have changed since "&Weiter".
-    if (!VlmOpenGeometryInputs()) {
+    const VlmWingSource* wing = VlmWingSource::Open();
+    if (wing == nullptr) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
-    return VlmOpenGeometryPassesChecks(this);
+    return wing->PassChecks(this);
 }
 
 void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {

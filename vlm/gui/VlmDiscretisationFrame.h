@@ -10,7 +10,7 @@
 
 #include "common/gui/ChordwiseSpacingCanvas.h"
 #include "common/gui/LuvoFrame.h"
-#include "vlm/gui/VlmGridInputFrame.h"
+#include "vlm/gui/VlmInputField.h"
 
 // The preview of the chordwise distribution; every paint redraws it from the slider.
 class VlmDistributionCanvas : public luvo::ChordwiseSpacingCanvas {

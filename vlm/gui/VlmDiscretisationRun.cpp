@@ -4,7 +4,7 @@
 
 #include "common/core/RangeCheck.h"
 #include "vlm/gui/VlmDiscretisationFrame.h"
-#include "vlm/gui/VlmGeometrySource.h"
+#include "vlm/gui/VlmWingSource.h"
 #include "vlm/gui/VlmModule.h"
 #include "vlm/gui/VlmResultsFrame.h"
 #include "vlm/core/VlmRun.h"
@@ -14,15 +14,15 @@ void VlmDiscretisationFrame::Run() {
     VlmRunScreen screen;
     SetStatusText(wxS("Rechnung läuft"), 0);
     // Closing is refused during the run; only a close that cannot be refused gets here.
-    const std::optional<VlmWingInputs> openWing = VlmOpenGeometryInputs();
-    if (!openWing) {
+    const VlmWingSource* source = VlmWingSource::Open();
+    if (source == nullptr) {
         screen.End();
         SetStatusText(wxS("Rechnung starten"), 0);
         return;
     }
 
     VlmInteractiveInputs in;
-    const VlmWingInputs& wing = *openWing;
+    const VlmWingInputs wing = source->Inputs();
     in.span = wing.span;
     in.rootChord = wing.rootChord;
     in.tipChord = wing.tipChord;

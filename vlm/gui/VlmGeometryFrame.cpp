@@ -3,7 +3,6 @@
 #include "common/gui/RangeCheckBox.h"
 #include "common/gui/SingleWindow.h"
 #include "vlm/gui/VlmDiscretisationFrame.h"
-#include "vlm/gui/VlmGeometrySource.h"
 #include "vlm/gui/VlmModule.h"
 
 VlmGeometryFrame::VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -23,6 +22,7 @@ VlmWingInputs VlmGeometryFrame::Inputs() const {
 }
 
 void VlmGeometryFrame::CloseWindow() {
+    Withdraw();
     if (VlmGeometryWindow == this) {
         VlmGeometryOpen = false;
         VlmGeometryWindow = nullptr;
@@ -60,12 +60,3 @@ wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)
     EVT_BUTTON(VlmGeometryFrame::kIdCancel, VlmGeometryFrame::OnCloseCommand)
     EVT_CLOSE(VlmGeometryFrame::OnClose)
 wxEND_EVENT_TABLE()
-
-std::optional<VlmWingInputs> VlmOpenGeometryInputs() {
-    if (!VlmGeometryOpen || VlmGeometryWindow == nullptr) return std::nullopt;
-    return VlmGeometryWindow->Inputs();
-}
-
-bool VlmOpenGeometryPassesChecks(wxWindow* parent) {
-    return VlmGeometryOpen && VlmGeometryWindow != nullptr && VlmGeometryWindow->PassChecks(parent);
-}

@@ -5,19 +5,20 @@
 
 #include "common/gui/WingGeometryWindow.h"
 #include "vlm/core/VlmPreview.h"
+#include "vlm/gui/VlmWingSource.h"
 
-class VlmGeometryFrame : public WingGeometryWindow {
+class VlmGeometryFrame : public WingGeometryWindow, public VlmWingSource {
   public:
     VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      long style = wxDEFAULT_FRAME_STYLE);
 
     // The fields' values as the preview and the checks read them.
-    VlmWingInputs Inputs() const;
+    VlmWingInputs Inputs() const override;
     WingPreviewInputs PreviewInputs() const override { return Inputs(); }
 
     // The thirteen range checks of the fields in their order; the first failure shows its box
     // with parent `parent` and the result is false.
-    bool PassChecks(wxWindow* parent) const;
+    bool PassChecks(wxWindow* parent) const override;
 
   private:
     void OnClose(wxCloseEvent& event);

@@ -10,11 +10,8 @@
 #include <optional>
 
 #include "common/gui/LuvoFrame.h"
-#include "common/gui/NumericField.h"
 #include "vlm/core/VlmGridFile.h"
-
-// The plain numeric input field: checked only when an action starts.
-using VlmInputField = luvo::NumericField;
+#include "vlm/gui/VlmInputField.h"
 
 class VlmGridInputFrame : public luvo::LuvoFrame {
   public:

@@ -9,7 +9,7 @@
 #include "panel3d/input/core/Panel3dDiscretisation.h"
 #include "panel3d/input/gui/Panel3dFlapFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
-#include "panel3d/input/gui/Panel3dGeometrySource.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
 #include "panel3d/solver/core/Panel3dModel.h"
@@ -90,13 +90,13 @@ void Panel3dDiscretisationFrame::CloseWindow() {
 
 bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
     // The geometry window closes this one with it; this only guards a stale pointer.
-    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
-    if (!wing) {
+    const Panel3dWingSource* source = Panel3dWingSource::Open();
+    if (source == nullptr) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
     std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
-        ChordPanelsTyped(), SpanPanelsTyped(), *wing,
+        ChordPanelsTyped(), SpanPanelsTyped(), source->Inputs(),
         Panel3dCurrentFlowState.alphaStar, forRun);
     // A relaxed wake is solved only inside its relaxation steps.
     if (forRun && wakeMode == 1) {
@@ -106,13 +106,13 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
 }
 
 std::shared_ptr<Panel3dModel> Panel3dDiscretisationFrame::BuildWingModel() const {
-    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
-    if (!wing) return nullptr;
+    const Panel3dWingSource* source = Panel3dWingSource::Open();
+    if (source == nullptr) return nullptr;
     const int n = static_cast<int>(std::trunc(ChordPanelsTyped()));
     const int m = static_cast<int>(std::trunc(SpanPanelsTyped()));
     std::shared_ptr<Panel3dModel> model = Panel3dModel::Create(SizesFor(n, m));
     if (!model) return nullptr;
-    Panel3dSetWingInputs(*model, *wing, spacingSlider->GetValue());
+    Panel3dSetWingInputs(*model, source->Inputs(), spacingSlider->GetValue());
     if (!model->GenerateWingGrid()) return nullptr;
     return model;
 }
@@ -139,8 +139,8 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
 Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
     Panel3dInteractiveRunSettings settings;
     settings.flow = Panel3dCurrentFlowState;
-    if (const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs()) {
-        settings.wing = *wing;
+    if (const Panel3dWingSource* source = Panel3dWingSource::Open()) {
+        settings.wing = source->Inputs();
     }
     settings.sideslip = settings.wing.beta;
     settings.chordPanels = ChordPanelsTyped();

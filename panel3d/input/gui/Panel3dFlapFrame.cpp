@@ -8,7 +8,7 @@
 #include "common/gui/WxNumber.h"
 #include "common/gui/WxPlotPainter.h"
 #include "panel3d/input/core/Panel3dFlapSections.h"
-#include "panel3d/input/gui/Panel3dGeometrySource.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
@@ -82,8 +82,11 @@ void Panel3dFlapFrame::PaintSections(PlotPainter& painter) const {
     view.model = panelModel.get();
     // The geometry window closes this view with it; until the deferred destruction ends it
     // the plan view is left out.
-    const std::optional<Panel3dGeometryInputs> geometry = Panel3dOpenGeometryInputs();
-    if (geometry) view.geometry = &*geometry;
+    std::optional<Panel3dGeometryInputs> geometry;
+    if (const Panel3dWingSource* source = Panel3dWingSource::Open()) {
+        geometry = source->Inputs();
+        view.geometry = &*geometry;
+    }
     view.width = sectionCanvas->canvasWidth;
     view.height = sectionCanvas->canvasHeight;
     view.firstChoice = ChoiceValue(firstSectionChoice);

@@ -7,7 +7,6 @@
 #include "common/gui/SingleWindow.h"
 #include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
-#include "panel3d/input/gui/Panel3dGeometrySource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
 
@@ -76,6 +75,7 @@ Panel3dGeometryInputs Panel3dGeometryFrame::Inputs() const {
 }
 
 void Panel3dGeometryFrame::CloseWindow() {
+    Withdraw();
     if (Panel3dGeometryWindow == this) {
         Panel3dGeometryOpen = false;
         Panel3dGeometryWindow = nullptr;
@@ -125,8 +125,3 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(Panel3dFlapCheckBox, wxCheckBox)
     EVT_CHECKBOX(wxID_ANY, Panel3dFlapCheckBox::OnCheckBox)
 wxEND_EVENT_TABLE()
-
-std::optional<Panel3dGeometryInputs> Panel3dOpenGeometryInputs() {
-    if (!Panel3dGeometryOpen || Panel3dGeometryWindow == nullptr) return std::nullopt;
-    return Panel3dGeometryWindow->Inputs();
-}

@@ -10,6 +10,7 @@
 
 #include "common/gui/WingGeometryWindow.h"
 #include "panel3d/input/core/Panel3dGeometryInputs.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/solver/core/Panel3dPolarEvaluator.h"
 
 // Enables the six flap fields while set and redraws the preview.
@@ -22,7 +23,7 @@ class Panel3dFlapCheckBox : public wxCheckBox {
     wxDECLARE_EVENT_TABLE();
 };
 
-class Panel3dGeometryFrame : public WingGeometryWindow {
+class Panel3dGeometryFrame : public WingGeometryWindow, public Panel3dWingSource {
   public:
     Panel3dGeometryFrame(
         const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -30,7 +31,7 @@ class Panel3dGeometryFrame : public WingGeometryWindow {
         std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
 
     // The fields' texts as numbers (a text without a leading number is 0) and the flap box.
-    Panel3dGeometryInputs Inputs() const;
+    Panel3dGeometryInputs Inputs() const override;
 
     // What the preview draws from the fields and the flow state's angle of attack.
     WingPreviewInputs PreviewInputs() const override;

@@ -7,7 +7,7 @@
 #include "common/gui/LuvoFrame.h"
 #include "common/core/RangeCheck.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
-#include "panel3d/input/gui/Panel3dGeometrySource.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/results/gui/Panel3dShowResultsWindow.h"
 
@@ -48,15 +48,15 @@ void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& v
     window.SetStatusText(wxS("Rechnung läuft"), 0);
     // The geometry window refuses to close during the run; only a close that cannot be refused
     // gets here.
-    const std::optional<Panel3dGeometryInputs> wing = Panel3dOpenGeometryInputs();
-    if (!wing) {
+    const Panel3dWingSource* source = Panel3dWingSource::Open();
+    if (source == nullptr) {
         screen.End();
         window.SetStatusText(readyText, 0);
         return;
     }
     Panel3dInteractiveRunSettings settings;
     settings.flow = Panel3dCurrentFlowState;
-    settings.wing = *wing;
+    settings.wing = source->Inputs();
     settings.sideslip = settings.wing.beta;
     settings.chordPanels = values.chordPanels;
     settings.spanPanels = values.spanPanels;

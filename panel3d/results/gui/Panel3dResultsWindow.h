@@ -12,13 +12,12 @@
 
 class Panel3dResultsWindow : public luvo::LuvoFrame {
   public:
-    enum { kIdXfoilButton = 17, kIdRadioBox = 16 };
+    enum { kIdRadioBox = 16 };
 
     const Panel3dRun& Run() const { return run_; }
 
     wxPanel* panel = nullptr;
     wxButton* closeButton = nullptr;
-    wxButton* xfoilButton = nullptr;  // null in a window without the XFOIL step
 
   protected:
     // `box` as each window writes it.

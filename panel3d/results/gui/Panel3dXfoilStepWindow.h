@@ -6,6 +6,11 @@
 #include "panel3d/results/gui/Panel3dResultsWindow.h"
 
 class Panel3dXfoilStepWindow : public Panel3dResultsWindow {
+  public:
+    enum { kIdXfoilButton = 17 };
+
+    wxButton* xfoilButton = nullptr;
+
   protected:
     // `box` and `hint` as each window writes them.
     Panel3dXfoilStepWindow(const wxString& title, const wxPoint& pos, const wxSize& size,

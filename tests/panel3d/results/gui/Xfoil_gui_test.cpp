@@ -176,7 +176,9 @@ TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
     EXPECT_NE(ReadFileBytes("beiwerte.dat").find("CWr_xf  :     ---\n"), std::string::npos);
 
     // "X&FOIL starten" of a results window opens a further file window each time.
-    Panel3dResultsWindow* polar = Panel3dShowResultsWindow(1, SolvedRun({2, 4}));
+    auto* polar =
+        dynamic_cast<Panel3dXfoilStepWindow*>(Panel3dShowResultsWindow(1, SolvedRun({2, 4})));
+    ASSERT_NE(polar, nullptr);
     Click(polar->xfoilButton);
     Click(polar->xfoilButton);
     Settle();
