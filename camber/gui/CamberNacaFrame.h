@@ -6,11 +6,11 @@
 
 #include <wx/dc.h>
 
+#include "camber/core/CamberTheory.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberNacaHost.h"
 #include "camber/gui/CamberRadios.h"
 #include "camber/gui/CamberTaskWindow.h"
-#include "camber/core/CamberTheory.h"
 #include "common/gui/LuvoFrame.h"
 
 class CamberNacaLineCanvas;

@@ -6,8 +6,8 @@
 
 #include <wx/dc.h>
 
-#include "camber/gui/CamberTaskWindow.h"
 #include "camber/core/CamberThreePoints.h"
+#include "camber/gui/CamberTaskWindow.h"
 #include "common/gui/LuvoFrame.h"
 
 class CamberPressureAngleField;

@@ -13,9 +13,9 @@
 namespace luvo {
 
 // Order from which a factorisation (and a solve with as much work) may use more than one BLAS
-// thread. Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores, other programs
-// busy): below about 1000 more threads save at most a few milliseconds even on idle cores, and
-// any core taken away meanwhile costs many times that; from 1500 on the gain is tens of
+// thread. Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores, other
+// programs busy): below about 1000 more threads save at most a few milliseconds even on idle cores,
+// and any core taken away meanwhile costs many times that; from 1500 on the gain is tens of
 // milliseconds and more.
 inline constexpr int kParallelDenseOrder = 1500;
 

@@ -1,7 +1,7 @@
 #pragma once
 // The input checks of one window on its text fields: the window declares which field holds which
-// input of its check table (common/core/InputChecks.h), and every change of any of its fields runs a
-// check pass with the modal error box, the write-back and, when all inputs pass, the window's
+// input of its check table (common/core/InputChecks.h), and every change of any of its fields runs
+// a check pass with the modal error box, the write-back and, when all inputs pass, the window's
 // recomputation. A typed text that can still become an accepted value of its input runs no pass
 // until it is finished (common/gui/NumericField.h).
 

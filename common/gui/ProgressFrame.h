@@ -9,8 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "common/gui/LuvoFrame.h"
 #include "common/core/RunReporter.h"
+#include "common/gui/LuvoFrame.h"
 
 namespace luvo {
 

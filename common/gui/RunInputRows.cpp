@@ -2,8 +2,8 @@
 
 #include <wx/stattext.h>
 
-#include "common/gui/LuvoFrame.h"
 #include "common/core/RangeCheck.h"
+#include "common/gui/LuvoFrame.h"
 
 namespace luvo {
 

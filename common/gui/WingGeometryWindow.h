@@ -11,9 +11,9 @@
 #include <wx/textctrl.h>
 #include <wx/window.h>
 
+#include "common/core/WingPreview.h"
 #include "common/gui/LuvoFrame.h"
 #include "common/gui/NumericField.h"
-#include "common/core/WingPreview.h"
 
 // A geometry field: every change of its text, typed or written by a drag, redraws the preview.
 class WingGeometryField : public luvo::NumericField {

@@ -1,7 +1,7 @@
 #pragma once
 // The input checks of the extended lifting-line analysis window on the common check engine
-// (common/core/InputChecks.h): the rules of its 17 inputs, the order in which the window tests 16 of
-// them (the lift-slope factor is never checked), and the rule that makes the three trapezoid
+// (common/core/InputChecks.h): the rules of its 17 inputs, the order in which the window tests 16
+// of them (the lift-slope factor is never checked), and the rule that makes the three trapezoid
 // lengths add up to 100 per cent. The first four checks go on after a violation.
 
 #include <string>

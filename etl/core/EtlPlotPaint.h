@@ -4,11 +4,11 @@
 // twist, the circulation with the local lift coefficient (for the analysis window and, moved, for
 // the results window), and the handles that the analysis canvases let the user drag.
 //
-// The routines draw into a `PlotPainter` (common/core/PlotPainter.h); etl/gui/EtlPlots.h runs them on the
-// window library's device contexts. Coordinates are logical pixels after the routine has set the
-// device origin (the handle routines draw in the origin of the plot drawn just before them): the
-// half span is 200 pixels wide, y grows downwards. A coordinate that is not finite never reaches
-// the painter, and a curve whose scale is 0 or not finite is left out.
+// The routines draw into a `PlotPainter` (common/core/PlotPainter.h); etl/gui/EtlPlots.h runs them
+// on the window library's device contexts. Coordinates are logical pixels after the routine has set
+// the device origin (the handle routines draw in the origin of the plot drawn just before them):
+// the half span is 200 pixels wide, y grows downwards. A coordinate that is not finite never
+// reaches the painter, and a curve whose scale is 0 or not finite is left out.
 
 #include "common/core/PlotPainter.h"
 #include "common/core/TwistPlotLabels.h"

@@ -4,9 +4,9 @@
 
 #include "common/gui/WxFileName.h"
 #include "etl/core/EtlGridFile.h"
+#include "etl/core/EtlRuns.h"
 #include "etl/gui/EtlModule.h"
 #include "etl/gui/EtlResultsFrame.h"
-#include "etl/core/EtlRuns.h"
 
 EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                      long style)

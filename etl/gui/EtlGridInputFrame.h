@@ -5,8 +5,8 @@
 
 #include "common/gui/NumericField.h"
 #include "common/gui/WingFileInputFrame.h"
-#include "etl/gui/EtlResultsFrame.h"
 #include "etl/core/EtlSolver.h"
+#include "etl/gui/EtlResultsFrame.h"
 
 // The sideslip angle as typed [deg]; the run negates it.
 class EtlSideslipField : public luvo::NumericField {

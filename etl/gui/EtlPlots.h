@@ -1,7 +1,7 @@
 #pragma once
 // The plot routines of the extended lifting-line method on the window library's device contexts
-// (see etl/core/EtlPlotPaint.h for what each one draws). They change nothing but the context's origin,
-// pen, font and text background.
+// (see etl/core/EtlPlotPaint.h for what each one draws). They change nothing but the context's
+// origin, pen, font and text background.
 
 #include <wx/dc.h>
 

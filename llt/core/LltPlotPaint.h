@@ -3,12 +3,12 @@
 // circulation, the chord planform, the twist, the two design results and the circulation with
 // the local lift coefficient, and the coloured 4 x 4 handles that the canvases let the user drag.
 //
-// The routines draw into a `PlotPainter` (common/core/PlotPainter.h); llt/gui/LltPlots.h runs them on the
-// window library's device contexts.
-// Coordinates are logical pixels after the routine has set the device origin: the half span is
-// 200 pixels wide (root at x = 0, tip at x = 200), y grows downwards. Every coordinate is
-// computed in floating point and truncated toward zero; one that is not finite never reaches
-// the painter, and a plot whose scale is 0 or not finite draws its axes and labels only.
+// The routines draw into a `PlotPainter` (common/core/PlotPainter.h); llt/gui/LltPlots.h runs them
+// on the window library's device contexts. Coordinates are logical pixels after the routine has set
+// the device origin: the half span is 200 pixels wide (root at x = 0, tip at x = 200), y grows
+// downwards. Every coordinate is computed in floating point and truncated toward zero; one that is
+// not finite never reaches the painter, and a plot whose scale is 0 or not finite draws its axes
+// and labels only.
 
 #include <string>
 

@@ -19,8 +19,8 @@ luvo::DragHandles PickSections(const LltAnalysisHost& frame, wxPoint at, LltHand
 
 // The held handles, each on its own: each takes `text` into its field, and its 4 x 4 handle is
 // drawn at the pointer's height y in its column, D's at the tip when `dAtTip`.
-std::vector<LltHandleMove> SectionMoves(const LltAnalysisHost& frame, luvo::DragHandles held,
-                                        int y, const LltInput (&fields)[3], const std::string& text,
+std::vector<LltHandleMove> SectionMoves(const LltAnalysisHost& frame, luvo::DragHandles held, int y,
+                                        const LltInput (&fields)[3], const std::string& text,
                                         bool dAtTip) {
     const LltAnalysisInputs in = frame.ReadInputs();
     const std::array<double, 3> columns = LltSectionColumns(in.s1, in.s2, in.s3);

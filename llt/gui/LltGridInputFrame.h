@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "common/gui/WingFileInputFrame.h"
-#include "llt/gui/LltResultsFrame.h"
 #include "llt/core/LltSolver.h"
+#include "llt/gui/LltResultsFrame.h"
 
 class LltGridInputFrame : public luvo::WingFileRunFrame<LltSolver, LltResultsFrame> {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 // The plot routines of the simple lifting-line method, drawing into the device context they are
-// given (see llt/core/LltPlotPaint.h for what each one draws). They change nothing but the context's
-// origin, pen, font and text background.
+// given (see llt/core/LltPlotPaint.h for what each one draws). They change nothing but the
+// context's origin, pen, font and text background.
 
 #include <wx/dc.h>
 

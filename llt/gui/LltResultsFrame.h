@@ -4,8 +4,8 @@
 // later runs and task windows replace the module's current record.
 
 #include "common/gui/WingResultsFrame.h"
-#include "llt/gui/LltResultLabels.h"
 #include "llt/core/LltSolver.h"
+#include "llt/gui/LltResultLabels.h"
 
 using LltResultsCanvas = luvo::WingResultsCanvas;
 

@@ -1,7 +1,7 @@
 #pragma once
 // A plot area of one task window of the simple lifting-line method (common/gui/TaskCanvas.h), whose
-// drags write the texts the method's drag relations give (llt/core/LltDesignTasks.h) for the handles
-// that their press picked.
+// drags write the texts the method's drag relations give (llt/core/LltDesignTasks.h) for the
+// handles that their press picked.
 
 #include <vector>
 

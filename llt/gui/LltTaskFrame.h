@@ -9,9 +9,9 @@
 #include <string>
 
 #include "common/gui/TaskFrame.h"
+#include "llt/core/LltSolver.h"
 #include "llt/gui/LltFieldChecks.h"
 #include "llt/gui/LltResultLabels.h"
-#include "llt/core/LltSolver.h"
 
 template <class Frame, class FieldClass, class Inputs>
 using LltFieldRow = luvo::FieldRow<Frame, FieldClass, Inputs, LltInput>;

@@ -7,8 +7,8 @@
 
 #include <wx/event.h>
 
-#include "llt/gui/LltTwistDesignHost.h"
 #include "llt/gui/LltTaskCanvas.h"
+#include "llt/gui/LltTwistDesignHost.h"
 
 class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignHost> {
   public:

@@ -1,7 +1,7 @@
 #pragma once
 // The numerics of the supersonic method: curve construction and resampling onto the chord grid
-// (SupersonicCurveBuilder), linearised theory and shock-expansion theory. The class holds no data; the windows keep one
-// instance, and every operation takes what it works on as an argument.
+// (SupersonicCurveBuilder), linearised theory and shock-expansion theory. The class holds no data;
+// the windows keep one instance, and every operation takes what it works on as an argument.
 
 #include <vector>
 

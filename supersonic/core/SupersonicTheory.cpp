@@ -53,8 +53,9 @@ struct SurfaceMarch {
 // Follows one surface panel by panel from the leading edge; sign +1 the upper, -1 the lower
 // surface. Adds the panels' forces to drag and lift (upward for the lower surface, downward for
 // the upper).
-SurfaceMarch MarchSurface(const SupersonicProfileRecord& profile, const std::vector<SupersonicPoint>& z,
-                          double sign, double& drag, double& lift) {
+SurfaceMarch MarchSurface(const SupersonicProfileRecord& profile,
+                          const std::vector<SupersonicPoint>& z, double sign, double& drag,
+                          double& lift) {
     const int n = profile.pointCount;
     const double dx = 1.0 / (n - 1);
     const double a = profile.alpha;

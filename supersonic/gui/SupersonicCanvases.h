@@ -4,8 +4,8 @@
 
 #include <wx/window.h>
 
-#include "supersonic/gui/SupersonicControlHost.h"
 #include "supersonic/core/SupersonicPlots.h"
+#include "supersonic/gui/SupersonicControlHost.h"
 
 class PlotPainter;
 

@@ -8,11 +8,11 @@
 #include "common/core/TextScanner.h"
 #include "common/gui/WxFileName.h"
 #include "common/gui/WxNumber.h"
+#include "supersonic/core/SupersonicResultTexts.h"
+#include "supersonic/core/SupersonicSolver.h"
 #include "supersonic/gui/SupersonicCanvases.h"
 #include "supersonic/gui/SupersonicControls.h"
 #include "supersonic/gui/SupersonicModule.h"
-#include "supersonic/core/SupersonicResultTexts.h"
-#include "supersonic/core/SupersonicSolver.h"
 
 SupersonicDesignFrame* DesignFrameOf(wxWindow* control) {
     auto* window = dynamic_cast<SupersonicDesignFrame*>(wxGetTopLevelParent(control));

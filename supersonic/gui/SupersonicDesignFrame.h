@@ -12,12 +12,12 @@
 #include <vector>
 
 #include "common/gui/LuvoFrame.h"
-#include "supersonic/gui/SupersonicControlHost.h"
-#include "supersonic/gui/SupersonicControls.h"
 #include "supersonic/core/SupersonicFiles.h"
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/core/SupersonicProfile.h"
 #include "supersonic/core/SupersonicSettings.h"
+#include "supersonic/gui/SupersonicControlHost.h"
+#include "supersonic/gui/SupersonicControls.h"
 
 class SupersonicPlotCanvas;
 

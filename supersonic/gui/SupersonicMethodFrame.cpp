@@ -4,9 +4,9 @@
 #include <wx/stattext.h>
 
 #include "common/gui/WxFileName.h"
+#include "supersonic/core/SupersonicFiles.h"
 #include "supersonic/gui/SupersonicContourFrame.h"
 #include "supersonic/gui/SupersonicDesignWindows.h"
-#include "supersonic/core/SupersonicFiles.h"
 #include "supersonic/gui/SupersonicModule.h"
 #include "supersonic/gui/SupersonicPartsFrame.h"
 

@@ -5,8 +5,8 @@
 #include "common/gui/DiscretisationLayout.h"
 #include "common/gui/RangeCheckBox.h"
 #include "vlm/core/VlmInputChecks.h"
-#include "vlm/gui/VlmWingSource.h"
 #include "vlm/gui/VlmModule.h"
+#include "vlm/gui/VlmWingSource.h"
 
 namespace {
 

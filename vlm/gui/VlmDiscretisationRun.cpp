@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "common/core/RangeCheck.h"
+#include "vlm/core/VlmRun.h"
 #include "vlm/gui/VlmDiscretisationFrame.h"
-#include "vlm/gui/VlmWingSource.h"
 #include "vlm/gui/VlmModule.h"
 #include "vlm/gui/VlmResultsFrame.h"
-#include "vlm/core/VlmRun.h"
 #include "vlm/gui/VlmRunWindows.h"
+#include "vlm/gui/VlmWingSource.h"
 
 void VlmDiscretisationFrame::Run() {
     VlmRunScreen screen;

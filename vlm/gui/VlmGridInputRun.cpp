@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "vlm/core/VlmRun.h"
 #include "vlm/gui/VlmGridInputFrame.h"
 #include "vlm/gui/VlmModule.h"
 #include "vlm/gui/VlmResultsFrame.h"
-#include "vlm/core/VlmRun.h"
 #include "vlm/gui/VlmRunWindows.h"
 
 void VlmGridInputFrame::CheckGridHeader() {

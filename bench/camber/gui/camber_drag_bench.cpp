@@ -12,13 +12,13 @@
 #include <wx/utils.h>
 
 #include "bench/support/WindowBenchMain.h"
+#include "camber/core/CamberTheory.h"
+#include "camber/core/CamberThreePoints.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberLineFrame.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberNacaFrame.h"
 #include "camber/gui/CamberPressureFrame.h"
-#include "camber/core/CamberTheory.h"
-#include "camber/core/CamberThreePoints.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 //
 // BM_LuOnThreads/order/threads/load: dgetrf and dgetrs of one right-hand side on a fixed number
 // of BLAS threads (0: the program's choice), on idle cores (load 0) and with half of the cores
-// kept busy by other processes (load 1): the measurement behind kParallelDenseOrder. Measured on the 8-core
-// development machine while other programs ran (load average 6 to 15), best of several runs:
+// kept busy by other processes (load 1): the measurement behind kParallelDenseOrder. Measured on
+// the 8-core development machine while other programs ran (load average 6 to 15), best of several
+// runs:
 //
 //   order   1 thread   2       4       8        (idle: the benchmark's own load off)
 //    450     2.2 ms   1.9     1.3     1105

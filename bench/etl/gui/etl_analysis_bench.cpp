@@ -20,8 +20,8 @@
 #include "bench/support/WindowBenchMain.h"
 #include "common/core/NumberText.h"
 #include "etl/core/EtlAnalysisChecks.h"
-#include "etl/gui/EtlAnalysisPlots.h"
 #include "etl/core/EtlRuns.h"
+#include "etl/gui/EtlAnalysisPlots.h"
 #include "tests/etl/core/EtlTestWings.h"
 
 namespace {

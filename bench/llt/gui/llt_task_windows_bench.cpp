@@ -18,8 +18,8 @@
 
 #include "bench/support/WindowBenchMain.h"
 #include "common/core/NumberText.h"
-#include "llt/gui/LltAnalysisPlots.h"
 #include "llt/core/LltAnalysisRun.h"
+#include "llt/gui/LltAnalysisPlots.h"
 #include "llt/gui/LltDesignPlots.h"
 #include "tests/llt/core/LltTestWings.h"
 

@@ -7,11 +7,11 @@
 #include "common/gui/RangeCheckBox.h"
 #include "common/gui/WxFileName.h"
 #include "panel3d/input/core/Panel3dDiscretisation.h"
-#include "panel3d/input/gui/Panel3dFlapFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
-#include "panel3d/input/gui/Panel3dWingSource.h"
+#include "panel3d/input/gui/Panel3dFlapFrame.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 
@@ -95,9 +95,9 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
-    std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
-        ChordPanelsTyped(), SpanPanelsTyped(), source->Inputs(),
-        Panel3dCurrentFlowState.alphaStar, forRun);
+    std::vector<luvo::RangeCheck> checks =
+        Panel3dDiscretisationChecks(ChordPanelsTyped(), SpanPanelsTyped(), source->Inputs(),
+                                    Panel3dCurrentFlowState.alphaStar, forRun);
     // A relaxed wake is solved only inside its relaxation steps.
     if (forRun && wakeMode == 1) {
         checks.push_back(luvo::IterationCountCheck(iterationsField->Number()));

@@ -8,8 +8,8 @@
 #include "common/gui/WxNumber.h"
 #include "common/gui/WxPlotPainter.h"
 #include "panel3d/input/core/Panel3dFlapSections.h"
-#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 

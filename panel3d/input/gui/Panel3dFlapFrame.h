@@ -11,8 +11,8 @@
 
 #include <memory>
 
-#include "common/gui/LuvoFrame.h"
 #include "common/core/PlotPainter.h"
+#include "common/gui/LuvoFrame.h"
 #include "panel3d/solver/core/Panel3dPolarEvaluator.h"
 
 class Panel3dModel;

@@ -5,8 +5,8 @@
 
 #include "common/gui/RangeCheckBox.h"
 #include "common/gui/SingleWindow.h"
-#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
+#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "common/gui/GridInputLayout.h"
 #include "common/core/RangeCheck.h"
+#include "common/gui/GridInputLayout.h"
 #include "common/gui/RangeCheckBox.h"
 #include "common/gui/WxFileName.h"
 #include "panel3d/input/core/Panel3dFlowState.h"

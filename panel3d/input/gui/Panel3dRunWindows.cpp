@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "common/gui/LuvoFrame.h"
 #include "common/core/RangeCheck.h"
+#include "common/gui/LuvoFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
-#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
+#include "panel3d/input/gui/Panel3dWingSource.h"
 #include "panel3d/results/gui/Panel3dShowResultsWindow.h"
 
 Panel3dRunScreen::Panel3dRunScreen() : luvo::RunScreen(Panel3dRunActive, Panel3dProgressWindow) {}

@@ -12,7 +12,7 @@
 Panel3dResultsFrame::Panel3dResultsFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size, Panel3dRun run, long style)
     : Panel3dXfoilStepWindow(title, pos, size, style, std::move(run), wxS("Ergebnisse: "),
-                           wxS("Detaillierte Widerstandsberechnung mit XFOIL ")) {
+                             wxS("Detaillierte Widerstandsberechnung mit XFOIL ")) {
     const wxString scales[] = {wxS("cp-Skala passend skaliert"), wxS("cp-Skala nicht skaliert")};
     cpScaleRadioBox = new wxRadioBox(panel, kIdRadioBox, wxString(), wxPoint(350, 400),
                                      wxDefaultSize, 2, scales, 1, wxRA_SPECIFY_COLS);

@@ -3,11 +3,11 @@
 
 #include <cmath>
 
-#include "tests/camber/gui/CamberGuiHelpers.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberLineFrame.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "common/gui/WxNumber.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

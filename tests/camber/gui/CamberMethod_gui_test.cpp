@@ -2,7 +2,6 @@
 #include <wx/display.h>
 #include <wx/menu.h>
 
-#include "tests/camber/gui/CamberGuiHelpers.h"
 #include "app/MainFrame.h"
 #include "camber/gui/CamberButtons.h"
 #include "camber/gui/CamberFields.h"
@@ -10,6 +9,7 @@
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberNacaFrame.h"
 #include "camber/gui/CamberPressureFrame.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

@@ -2,16 +2,16 @@
 #include <wx/menu.h>
 #include <wx/tooltip.h>
 
-#include "tests/camber/gui/CamberGuiHelpers.h"
+#include "camber/core/CamberPlotGeometry.h"
 #include "camber/gui/CamberButtons.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberLineFrame.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberNacaFrame.h"
 #include "camber/gui/CamberPlot.h"
-#include "camber/core/CamberPlotGeometry.h"
 #include "camber/gui/CamberPressureFrame.h"
 #include "camber/gui/CamberRadios.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

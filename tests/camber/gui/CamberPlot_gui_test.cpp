@@ -1,7 +1,7 @@
-#include "tests/camber/gui/CamberGuiHelpers.h"
-#include "camber/gui/CamberPlot.h"
 #include "camber/core/CamberPlotGeometry.h"
 #include "camber/core/CamberTheory.h"
+#include "camber/gui/CamberPlot.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "tests/camber/gui/CamberGuiHelpers.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberPressureFrame.h"
 #include "common/gui/WxNumber.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

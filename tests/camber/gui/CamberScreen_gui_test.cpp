@@ -9,15 +9,15 @@
 #include <cstdlib>
 #include <functional>
 
-#include "tests/camber/gui/CamberGuiHelpers.h"
 #include "app/MainFrame.h"
+#include "camber/core/CamberThreePoints.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberLineFrame.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberNacaFrame.h"
 #include "camber/gui/CamberPressureFrame.h"
 #include "camber/gui/CamberRadios.h"
-#include "camber/core/CamberThreePoints.h"
+#include "tests/camber/gui/CamberGuiHelpers.h"
 
 namespace {
 

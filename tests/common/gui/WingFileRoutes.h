@@ -11,11 +11,11 @@
 
 #include "common/gui/WingResultsFrame.h"
 #include "etl/gui/EtlGridInputFrame.h"
-#include "tests/etl/gui/EtlGridModule.h"
-#include "tests/etl/core/EtlTestWings.h"
 #include "llt/gui/LltGridInputFrame.h"
-#include "tests/llt/gui/LltGridModule.h"
+#include "tests/etl/core/EtlTestWings.h"
+#include "tests/etl/gui/EtlGridModule.h"
 #include "tests/llt/core/LltWingFileText.h"
+#include "tests/llt/gui/LltGridModule.h"
 #include "tests/support/GuiHarness.h"
 
 namespace wing_routes {

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "etl/core/EtlRuns.h"
-#include "tests/support/RecordingPainter.h"
 #include "tests/etl/core/EtlTestWings.h"
+#include "tests/support/RecordingPainter.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/etl/core/EtlTestWings.h"
+#include "etl/core/EtlPlotPaint.h"
 #include "etl/gui/EtlAnalysisFrame.h"
 #include "etl/gui/EtlAnalysisPlots.h"
-#include "etl/core/EtlPlotPaint.h"
+#include "tests/etl/core/EtlTestWings.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/PlotTexts.h"
 

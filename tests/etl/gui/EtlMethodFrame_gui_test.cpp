@@ -5,8 +5,8 @@
 
 #include "app/MainFrame.h"
 #include "etl/gui/EtlMethodFrame.h"
-#include "tests/support/InfoBox.h"
 #include "tests/support/GuiHarness.h"
+#include "tests/support/InfoBox.h"
 
 namespace {
 

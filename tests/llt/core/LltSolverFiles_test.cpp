@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "common/core/NumberText.h"
-#include "tests/llt/core/LltFileLines.h"
 #include "llt/core/LltSolver.h"
+#include "tests/llt/core/LltFileLines.h"
 #include "tests/llt/core/LltTestWings.h"
 #include "tests/support/TempDir.h"
 

@@ -13,14 +13,14 @@
 
 #include "common/core/NumberText.h"
 #include "llt/gui/LltAnalysisFrame.h"
-#include "tests/llt/core/LltFileLines.h"
 #include "llt/gui/LltGridInputFrame.h"
-#include "tests/llt/gui/LltGridModule.h"
 #include "llt/gui/LltModule.h"
 #include "llt/gui/LltPlots.h"
 #include "llt/gui/LltResultsFrame.h"
+#include "tests/llt/core/LltFileLines.h"
 #include "tests/llt/core/LltTestWings.h"
 #include "tests/llt/core/LltWingFileText.h"
+#include "tests/llt/gui/LltGridModule.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "common/gui/WxPlotPainter.h"
+#include "llt/core/LltPlotPaint.h"
 #include "llt/gui/LltAnalysisFrame.h"
 #include "llt/gui/LltChordDesignFrame.h"
-#include "llt/core/LltPlotPaint.h"
 #include "llt/gui/LltPlots.h"
 #include "llt/gui/LltResultsFrame.h"
 #include "llt/gui/LltTwistDesignFrame.h"

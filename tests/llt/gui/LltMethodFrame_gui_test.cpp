@@ -11,9 +11,9 @@
 #include "llt/gui/LltGridInputFrame.h"
 #include "llt/gui/LltMethodFrame.h"
 #include "llt/gui/LltModule.h"
-#include "tests/support/InfoBox.h"
 #include "llt/gui/LltTwistDesignFrame.h"
 #include "tests/support/GuiHarness.h"
+#include "tests/support/InfoBox.h"
 
 namespace {
 

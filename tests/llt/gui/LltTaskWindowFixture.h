@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "tests/llt/core/LltFileLines.h"
 #include "llt/gui/LltModule.h"
+#include "tests/llt/core/LltFileLines.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 

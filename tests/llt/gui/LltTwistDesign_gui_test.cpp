@@ -5,8 +5,8 @@
 
 #include "common/gui/WxNumber.h"
 #include "llt/gui/LltModule.h"
-#include "tests/llt/gui/LltTaskWindowFixture.h"
 #include "llt/gui/LltTwistDesignFrame.h"
+#include "tests/llt/gui/LltTaskWindowFixture.h"
 
 namespace {
 

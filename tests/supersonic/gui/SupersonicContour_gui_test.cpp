@@ -1,5 +1,5 @@
-#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 #include "supersonic/core/SupersonicFiles.h"
+#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 
 namespace {
 

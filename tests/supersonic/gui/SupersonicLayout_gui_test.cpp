@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 #include "common/gui/WxPlotPainter.h"
+#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 #include "supersonic/core/SupersonicFiles.h"
+#include "tests/supersonic/gui/SupersonicGuiFixture.h"
 
 namespace {
 

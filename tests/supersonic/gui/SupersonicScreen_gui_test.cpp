@@ -1,6 +1,7 @@
-#include <functional>
 #include <wx/clipbrd.h>
 #include <wx/uiaction.h>
+
+#include <functional>
 
 #include "tests/supersonic/gui/SupersonicGuiFixture.h"
 

@@ -7,10 +7,10 @@
 #include <limits>
 
 #include "common/gui/WxPlotPainter.h"
+#include "tests/vlm/gui/VlmWindowFixture.h"
 #include "vlm/core/VlmResultPlots.h"
 #include "vlm/gui/VlmResultsFrame.h"
 #include "vlm/gui/VlmRunWindows.h"
-#include "tests/vlm/gui/VlmWindowFixture.h"
 
 namespace {
 

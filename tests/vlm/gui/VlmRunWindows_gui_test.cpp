@@ -12,9 +12,9 @@
 
 #include "common/gui/ProgressFrame.h"
 #include "common/gui/WxNumber.h"
-#include "vlm/gui/VlmResultsFrame.h"
 #include "tests/vlm/core/VlmTestWings.h"
 #include "tests/vlm/gui/VlmWindowFixture.h"
+#include "vlm/gui/VlmResultsFrame.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include "app/MainFrame.h"
 #include "common/core/NumberText.h"
 #include "tests/support/GuiHarness.h"
+#include "tests/vlm/gui/VlmWindowFixture.h"
 #include "vlm/gui/VlmDiscretisationFrame.h"
 #include "vlm/gui/VlmGeometryFrame.h"
 #include "vlm/gui/VlmGridInputFrame.h"
 #include "vlm/gui/VlmMethodFrame.h"
 #include "vlm/gui/VlmModule.h"
-#include "tests/vlm/gui/VlmWindowFixture.h"
 
 namespace {
 

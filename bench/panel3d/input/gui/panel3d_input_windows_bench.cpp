@@ -10,8 +10,8 @@
 
 #include "bench/support/WindowBenchMain.h"
 #include "common/gui/SingleWindow.h"
-#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/core/Panel3dFlowState.h"
+#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/gui/Panel3dGeometryFrame.h"
 #include "panel3d/input/gui/Panel3dInputModule.h"
 #include "panel3d/solver/core/Panel3dModule.h"

@@ -10,9 +10,9 @@
 #include <limits>
 #include <string>
 
-#include "tests/panel3d/input/core/Panel3dTestGeometry.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dRun.h"
+#include "tests/panel3d/input/core/Panel3dTestGeometry.h"
 
 namespace {
 

@@ -16,10 +16,10 @@
 #include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/gui/Panel3dFlapFrame.h"
 #include "panel3d/input/gui/Panel3dGeometryFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 #include "panel3d/solver/core/Panel3dRun.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 
 namespace {
 

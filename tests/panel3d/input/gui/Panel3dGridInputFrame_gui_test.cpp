@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "panel3d/input/gui/Panel3dGridInputFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/solver/core/Panel3dModule.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "tests/panel3d/solver/core/Panel3dTestGrids.h"
 #include "tests/support/InfoBox.h"
 

@@ -15,12 +15,12 @@
 
 #include "common/gui/WxNumber.h"
 #include "panel3d/input/gui/Panel3dGridInputFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
 #include "panel3d/results/gui/Panel3dPolarResultsFrame.h"
 #include "panel3d/results/gui/Panel3dResultsFrame.h"
 #include "panel3d/solver/core/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/core/Panel3dModule.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "tests/panel3d/solver/core/Panel3dTestGrids.h"
 
 namespace {

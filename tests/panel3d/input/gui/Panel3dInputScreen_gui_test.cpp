@@ -6,9 +6,9 @@
 
 #include "app/MainFrame.h"
 #include "panel3d/input/gui/Panel3dGridInputFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/input/gui/Panel3dMethodFrame.h"
 #include "panel3d/input/gui/Panel3dSourceFrame.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 
 namespace {
 

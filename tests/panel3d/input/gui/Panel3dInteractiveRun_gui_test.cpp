@@ -10,10 +10,10 @@
 #include "common/gui/LuvoFrame.h"
 #include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/input/gui/Panel3dGeometryFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/input/gui/Panel3dRunWindows.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 
 namespace {
 

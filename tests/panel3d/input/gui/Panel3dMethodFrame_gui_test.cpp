@@ -14,9 +14,9 @@
 #include "panel3d/input/gui/Panel3dFlapFrame.h"
 #include "panel3d/input/gui/Panel3dGeometryFrame.h"
 #include "panel3d/input/gui/Panel3dGridInputFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "panel3d/input/gui/Panel3dMethodFrame.h"
 #include "panel3d/input/gui/Panel3dSourceFrame.h"
+#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
 #include "tests/support/InfoBox.h"
 
 namespace {

@@ -17,9 +17,9 @@
 #include "panel3d/results/gui/Panel3dShowResultsWindow.h"
 #include "panel3d/solver/core/Panel3dEvaluationRecord.h"
 #include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
-#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
-#include "tests/support/TempDir.h"
 #include "tests/panel3d/solver/core/Panel3dTestGrids.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include "panel3d/solver/core/Panel3dModule.h"
 #include "panel3d/solver/core/Panel3dPolarEvaluator.h"
 #include "panel3d/solver/core/Panel3dXfoil.h"
-#include "tests/support/TempDir.h"
 #include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 #include "tests/panel3d/solver/core/Panel3dTestGrids.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 
 #include "panel3d/solver/core/Panel3dModule.h"
 #include "panel3d/solver/core/Panel3dRun.h"
+#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 #include "tests/support/ReferenceFiles.h"
 #include "tests/support/TempDir.h"
-#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 
 namespace {
 

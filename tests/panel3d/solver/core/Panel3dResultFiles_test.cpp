@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/TempDir.h"
 #include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 

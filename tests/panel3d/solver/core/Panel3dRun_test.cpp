@@ -16,12 +16,12 @@
 
 #include "common/core/NumberText.h"
 #include "common/core/TextScanner.h"
-#include "tests/panel3d/input/core/Panel3dTestGeometry.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 #include "panel3d/solver/core/Panel3dPolarEvaluator.h"
-#include "tests/support/TempDir.h"
+#include "tests/panel3d/input/core/Panel3dTestGeometry.h"
 #include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
 #include "tests/panel3d/solver/core/Panel3dTestGrids.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
