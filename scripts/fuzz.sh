@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds
-# (default 60), starting from its seed corpus. The fuzzers run side by side, as many at a time as
-# there are cores, each on one. Finds are saved in build-fuzz/findings/.
+# (default 60), starting from its seed corpus; "--build-only" only builds them. The fuzzers run
+# side by side, up to two per core (each gets at least half a core for its whole time). Finds are
+# saved in build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
+BUILD_ONLY=0
+if [ "${1:-}" = --build-only ]; then BUILD_ONLY=1; shift; fi
 SECONDS_EACH=${1:-60}
 CORES=$(nproc 2>/dev/null || echo 2)
+AT_ONCE=$((2 * CORES))
 BUILD="$ROOT/build-fuzz"
 CXX_FUZZ=$(command -v clang++-14 || command -v clang++)
 CXX="$CXX_FUZZ" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLUVO_BUILD_FUZZ=ON -DLUVO_BUILD_GUI=OFF -DLUVO_BUILD_BENCH=OFF >/dev/null
 cmake --build "$BUILD" -j"$CORES"
+if ((BUILD_ONLY)); then exit 0; fi
 mkdir -p "$BUILD/findings"
 
 # One fuzzer for its time; its exit status says whether it found something.
@@ -28,12 +33,12 @@ names=()
 for source in "$ROOT"/tests/fuzz/*_fuzz.cpp; do
   names+=("$(basename "$source" _fuzz.cpp)")
 done
-echo "Fuzzing ${#names[@]} targets for ${SECONDS_EACH}s each, $CORES at a time"
+echo "Fuzzing ${#names[@]} targets for ${SECONDS_EACH}s each, up to $AT_ONCE at a time"
 declare -A pid_of
 failed=()
 running=0
 for name in "${names[@]}"; do
-  if ((running >= CORES)); then
+  if ((running >= AT_ONCE)); then
     wait -n || true  # the statuses are read below, per fuzzer
     running=$((running - 1))
   fi

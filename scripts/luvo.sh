@@ -74,23 +74,37 @@ run_program() {
   fi
 }
 
-run_tests() {
-  export LUVO_SCREENSHOT_DIR="$BUILD/screenshots"
-  rm -rf "$LUVO_SCREENSHOT_DIR"
-  xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --test-dir "$BUILD" --output-on-failure -j"$JOBS" --timeout 600
-  echo "Window pictures: $LUVO_SCREENSHOT_DIR"
-
-  # The numerical cores once more under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The numerical cores once more, under AddressSanitizer and UndefinedBehaviorSanitizer, and the
+# file readers' fuzzers.
+build_checked() {
   cmake -S "$ROOT" -B "$ROOT/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DLUVO_BUILD_GUI=OFF -DLUVO_SANITIZE=ON -DLUVO_BUILD_BENCH=OFF >/dev/null
   cmake --build "$ROOT/build-sanitize" -j"$JOBS"
+  "$ROOT/scripts/fuzz.sh" --build-only
+}
+
+run_tests() {
+  export LUVO_SCREENSHOT_DIR="$BUILD/screenshots"
+  rm -rf "$LUVO_SCREENSHOT_DIR"
+  # The sanitizer and fuzzer builds compile while the window tests run, which mostly wait for the
+  # X server and for their own pauses.
+  local checked_log="$BUILD/checked-builds.log"
+  build_checked >"$checked_log" 2>&1 &
+  local checked=$!
+  local windows=0
+  xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --test-dir "$BUILD" --output-on-failure -j"$JOBS" --timeout 600 || windows=$?
+  echo "Window pictures: $LUVO_SCREENSHOT_DIR"
+  if ! wait "$checked"; then
+    cat "$checked_log" >&2
+    echo "The sanitizer or fuzzer build failed." >&2
+    exit 1
+  fi
+  if ((windows != 0)); then exit "$windows"; fi
+
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir "$ROOT/build-sanitize" --output-on-failure -j"$JOBS" --timeout 600
-
-  if [ -x "$ROOT/scripts/fuzz.sh" ]; then
-    "$ROOT/scripts/fuzz.sh" 60
-  fi
+  "$ROOT/scripts/fuzz.sh" 60
 }
 
 case "${1:-}" in
