@@ -35,8 +35,12 @@ install_missing() {
   fi
 }
 
-build() {
+configure() {
   cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+}
+
+build() {
+  configure
   cmake --build "$BUILD" -j"$JOBS"
 }
 
@@ -74,9 +78,16 @@ run_program() {
   fi
 }
 
-# The numerical cores once more, under AddressSanitizer and UndefinedBehaviorSanitizer, and the
-# file readers' fuzzers.
+# What the tests run: the program and the two test programs.
+build_tested() {
+  configure
+  cmake --build "$BUILD" -j"$JOBS" --target luvo core_tests gui_tests
+}
+
+# The rest: the benchmarks, the numerical cores once more under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and the file readers' fuzzers.
 build_checked() {
+  cmake --build "$BUILD" -j"$JOBS"
   cmake -S "$ROOT" -B "$ROOT/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
     -DLUVO_BUILD_GUI=OFF -DLUVO_SANITIZE=ON -DLUVO_BUILD_BENCH=OFF >/dev/null
   cmake --build "$ROOT/build-sanitize" -j"$JOBS"
@@ -86,8 +97,8 @@ build_checked() {
 run_tests() {
   export LUVO_SCREENSHOT_DIR="$BUILD/screenshots"
   rm -rf "$LUVO_SCREENSHOT_DIR"
-  # The sanitizer and fuzzer builds compile while the window tests run, which mostly wait for the
-  # X server and for their own pauses.
+  # The benchmarks, sanitizer and fuzzer builds compile while the window tests run, which mostly
+  # wait for the X server and for their own pauses.
   local checked_log="$BUILD/checked-builds.log"
   build_checked >"$checked_log" 2>&1 &
   local checked=$!
@@ -97,18 +108,25 @@ run_tests() {
   echo "Window pictures: $LUVO_SCREENSHOT_DIR"
   if ! wait "$checked"; then
     cat "$checked_log" >&2
-    echo "The sanitizer or fuzzer build failed." >&2
+    echo "The benchmark, sanitizer or fuzzer build failed." >&2
     exit 1
   fi
   if ((windows != 0)); then exit "$windows"; fi
 
+  # The fuzzers run for a fixed time beside the sanitizer tests.
+  "$ROOT/scripts/fuzz.sh" 60 &
+  local fuzz=$!
+  local sanitized=0
   ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir "$ROOT/build-sanitize" --output-on-failure -j"$JOBS" --timeout 600
-  "$ROOT/scripts/fuzz.sh" 60
+    ctest --test-dir "$ROOT/build-sanitize" --output-on-failure -j"$JOBS" --timeout 600 || sanitized=$?
+  local fuzzed=0
+  wait "$fuzz" || fuzzed=$?
+  if ((sanitized != 0)); then exit "$sanitized"; fi
+  if ((fuzzed != 0)); then exit "$fuzzed"; fi
 }
 
 case "${1:-}" in
   run) install_missing; build; run_program ;;
-  test) install_missing; build; run_tests ;;
+  test) install_missing; build_tested; run_tests ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
