@@ -14,29 +14,32 @@ constexpr ParameterColumns kCountColumns{230, 25, 30, 3, 258, 30};
 
 }  // namespace
 
-DiscretisationControls BuildDiscretisationWindow(wxWindow* panel, const DiscretisationSpec& spec) {
+DiscretisationControls BuildDiscretisationWindow(wxWindow* panel,
+                                                 const DiscretisationLayout& layout) {
     DiscretisationControls controls;
     new wxStaticBox(panel, wxID_ANY, wxS("Verteilung der Stützststellen in Tiefenrichtung:"),
                     wxPoint(10, 10), wxSize(390, 190));
-    controls.slider = AddSpacingSlider(panel, spec.sliderId, wxPoint(28, spec.sliderTop));
-    controls.canvas = spec.makeCanvas(panel, controls.slider, wxPoint(210, 40), wxSize(150, 140));
+    controls.slider = AddSpacingSlider(panel, layout.sliderId, wxPoint(28, layout.sliderTop));
+    controls.canvas = layout.makeCanvas(panel, controls.slider, wxPoint(210, 40), wxSize(150, 140));
     controls.canvas->SetToolTip(wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
                     wxSize(390, 120));
-    controls.counts = AddParameterRows(panel, kCountColumns, spec.counts);
-    if (!spec.buttonRowText.empty()) {
+    controls.counts = AddParameterRows(panel, kCountColumns, layout.counts);
+    if (!layout.buttonRowText.empty()) {
         // The button is taller than a field: it starts above the row so that the text beside
         // it lines up with the labels above.
-        const int y = kCountColumns.top + kCountColumns.step * static_cast<int>(spec.counts.size());
-        new wxStaticText(panel, wxID_ANY, spec.buttonRowText, wxPoint(kCountColumns.labelX, y + 1));
-        controls.rowButton = new wxButton(panel, spec.buttonRowId, spec.buttonRowLabel,
+        const int y =
+            kCountColumns.top + kCountColumns.step * static_cast<int>(layout.counts.size());
+        new wxStaticText(panel, wxID_ANY, layout.buttonRowText,
+                         wxPoint(kCountColumns.labelX, y + 1));
+        controls.rowButton = new wxButton(panel, layout.buttonRowId, layout.buttonRowLabel,
                                           wxPoint(kCountColumns.fieldX, y - 5), wxSize(-1, 26));
     }
-    controls.wake = AddWakeRadioBox(panel, spec.wakeId, wxS("eben"), wxS("relaxiert"),
-                                    wxPoint(315, spec.wakeTop));
+    controls.wake = AddWakeRadioBox(panel, layout.wakeId, wxS("eben"), wxS("relaxiert"),
+                                    wxPoint(315, layout.wakeTop));
 
-    controls.files = AddResultFileRows(panel, 338, spec.firstFileId, spec.fileRowDrop);
+    controls.files = AddResultFileRows(panel, 338, layout.firstFileId, layout.fileRowDrop);
     controls.start = new wxButton(panel, kIdButtonStart, wxS("Starte&n"), wxPoint(170, 487));
     return controls;
 }

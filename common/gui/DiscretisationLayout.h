@@ -14,7 +14,7 @@
 
 namespace luvo {
 
-struct DiscretisationSpec {
+struct DiscretisationLayout {
     wxWindowID sliderId;
     int sliderTop;  // the slider's top edge inside the spacing box
     // Makes the method's sketch; called once, right after the slider.
@@ -34,14 +34,15 @@ struct DiscretisationSpec {
 struct DiscretisationControls {
     wxSlider* slider = nullptr;
     ChordwiseSpacingCanvas* canvas = nullptr;
-    std::vector<NumericField*> counts;  // in the order of the spec's rows
+    std::vector<NumericField*> counts;  // in the order of the layout's rows
     wxButton* rowButton = nullptr;      // null without a button row
     wxRadioBox* wake = nullptr;
     ResultFileRows files;
     wxButton* start = nullptr;
 };
 
-DiscretisationControls BuildDiscretisationWindow(wxWindow* panel, const DiscretisationSpec& spec);
+DiscretisationControls BuildDiscretisationWindow(wxWindow* panel,
+                                                 const DiscretisationLayout& layout);
 
 // The info box of a discretisation window, with the status texts around it.
 void ShowDiscretisationInfo(wxFrame* frame, const wxString& text);

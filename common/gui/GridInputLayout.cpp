@@ -6,19 +6,19 @@
 
 namespace luvo {
 
-GridInputControls BuildGridInputWindow(wxWindow* panel, const GridInputSpec& spec) {
+GridInputControls BuildGridInputWindow(wxWindow* panel, const GridInputLayout& layout) {
     GridInputControls controls;
-    controls.grid = AddGridFileRow(panel, spec.firstFileId, spec.gridFileName);
-    controls.results = AddResultFileRows(panel, 60, spec.firstFileId + 1);
+    controls.grid = AddGridFileRow(panel, layout.firstFileId, layout.gridFileName);
+    controls.results = AddResultFileRows(panel, 60, layout.firstFileId + 1);
 
     new wxStaticBox(panel, wxID_ANY, wxS("Eingabe weiterer Parameter:"), wxPoint(10, 210),
-                    wxSize(390, spec.boxHeight));
-    controls.fields = AddParameterRows(panel, spec.columns, spec.fields);
-    controls.wake = AddWakeRadioBox(panel, spec.wakeId, wxS("Nachlauf eben"),
-                                    wxS("Nachlauf relaxiert"), spec.wakeAt, spec.wakeSize);
+                    wxSize(390, layout.boxHeight));
+    controls.fields = AddParameterRows(panel, layout.columns, layout.fields);
+    controls.wake = AddWakeRadioBox(panel, layout.wakeId, wxS("Nachlauf eben"),
+                                    wxS("Nachlauf relaxiert"), layout.wakeAt, layout.wakeSize);
 
-    controls.start = new wxButton(panel, kIdButtonStart, wxS("&Starten"), spec.startAt);
-    controls.cancel = new wxButton(panel, kIdButtonClose, wxS("A&bbrechen"), spec.cancelAt);
+    controls.start = new wxButton(panel, kIdButtonStart, wxS("&Starten"), layout.startAt);
+    controls.cancel = new wxButton(panel, kIdButtonClose, wxS("A&bbrechen"), layout.cancelAt);
     controls.cancel->SetToolTip(wxS("Abbrechen"));
     return controls;
 }

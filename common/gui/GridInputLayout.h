@@ -12,7 +12,7 @@
 
 namespace luvo {
 
-struct GridInputSpec {
+struct GridInputLayout {
     wxWindowID firstFileId;  // the grid file's button; the result files' buttons follow it
     wxString gridFileName;   // the name at start, whose extension the dialog shows
     std::vector<ParameterRow> fields;
@@ -28,13 +28,13 @@ struct GridInputSpec {
 struct GridInputControls {
     FileChooserRow grid;
     ResultFileRows results;
-    std::vector<NumericField*> fields;  // in the order of the spec's fields
+    std::vector<NumericField*> fields;  // in the order of the layout's fields
     wxRadioBox* wake = nullptr;
     wxButton* start = nullptr;
     wxButton* cancel = nullptr;
 };
 
-GridInputControls BuildGridInputWindow(wxWindow* panel, const GridInputSpec& spec);
+GridInputControls BuildGridInputWindow(wxWindow* panel, const GridInputLayout& layout);
 
 // The info box of a grid-input window, with the status texts around it.
 void ShowGridInputInfo(wxFrame* frame, const wxString& text);

@@ -32,21 +32,21 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
     panel = GetPanel();
     SetStatusText(kStatus, 0);
 
-    luvo::DiscretisationSpec spec;
-    spec.sliderId = kIdSlider;
-    spec.sliderTop = 90;
-    spec.makeCanvas = MakeCanvas;
-    spec.counts = {
+    luvo::DiscretisationLayout layout;
+    layout.sliderId = kIdSlider;
+    layout.sliderTop = 90;
+    layout.makeCanvas = MakeCanvas;
+    layout.counts = {
         {wxS("Wirbelzahl in x-Richtung:"), wxS("30")},
         {wxS("Wirbelzahl in y-Richtung pro Halbspannweite:"), wxS("15")},
         {wxS("Anzahl an Birnbaumkoeffizienten:"), wxS("21")},
         {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
     };
-    spec.wakeId = kIdWakeRadio;
-    spec.wakeTop = 240;
-    spec.firstFileId = kIdChoose3d;
-    spec.fileRowDrop = 1;
-    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, spec);
+    layout.wakeId = kIdWakeRadio;
+    layout.wakeTop = 240;
+    layout.firstFileId = kIdChoose3d;
+    layout.fileRowDrop = 1;
+    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, layout);
 
     distributionSlider = controls.slider;
     distributionCanvas = static_cast<VlmDistributionCanvas*>(controls.canvas);

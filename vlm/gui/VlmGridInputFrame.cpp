@@ -25,11 +25,11 @@ VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, 
     panel = GetPanel();
     SetStatusText(wxS("Rechnung starten"), 0);
 
-    luvo::GridInputSpec spec;
-    spec.firstFileId = kIdChooseGrid;
-    spec.gridFileName = wxS("grid.fdw");
+    luvo::GridInputLayout layout;
+    layout.firstFileId = kIdChooseGrid;
+    layout.gridFileName = wxS("grid.fdw");
     // The flat wake is chosen at start: the relaxation inputs wait for the relaxed one.
-    spec.fields = {
+    layout.fields = {
         {wxS("Anströmwinkel alfa* [°]:"), wxS("2.5"), wxS("-10 < Anströmwinkel < 10")},
         {wxS("Schiebewinkel beta [°]:"), wxS("0.0"), wxS("-30 < Schiebewinkel < 30")},
         {wxS("Anzahl der Birnbaumkoeffizienten [-]:"), wxS("21")},
@@ -37,13 +37,13 @@ VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, 
         {wxS("Dämpfungsradius:"), wxS("1"),
          wxS("Dämpfradius als Vielfaches der größten Elementarflügeldiagonale"), false},
     };
-    spec.columns = {230, 25, 30, 3, 220, 30};
-    spec.boxHeight = 150;
-    spec.wakeId = kIdWakeRadio;
-    spec.wakeAt = wxPoint(275, 240);
-    spec.startAt = wxPoint(100, 375);
-    spec.cancelAt = wxPoint(220, 375);
-    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel, spec);
+    layout.columns = {230, 25, 30, 3, 220, 30};
+    layout.boxHeight = 150;
+    layout.wakeId = kIdWakeRadio;
+    layout.wakeAt = wxPoint(275, 240);
+    layout.startAt = wxPoint(100, 375);
+    layout.cancelAt = wxPoint(220, 375);
+    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel, layout);
 
     chooseGridButton = controls.grid.button;
     gridFileLabel = controls.grid.label;

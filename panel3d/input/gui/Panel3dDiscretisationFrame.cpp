@@ -49,22 +49,22 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
     panel = GetPanel();
     SetStatusText(kStatus, 0);
 
-    luvo::DiscretisationSpec spec;
-    spec.sliderId = kIdSlider;
-    spec.sliderTop = 70;
-    spec.makeCanvas = MakeCanvas;
-    spec.counts = {
+    luvo::DiscretisationLayout layout;
+    layout.sliderId = kIdSlider;
+    layout.sliderTop = 70;
+    layout.makeCanvas = MakeCanvas;
+    layout.counts = {
         {wxS("Panelzahl in x-Richtung pro Flügelseite:"), wxS("30")},
         {wxS("Panelzahl in y-Richtung pro Halbspannweite:"), wxS("15")},
         {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
     };
-    spec.buttonRowText = wxS("Visualisierung des Klappenausschlages:");
-    spec.buttonRowId = kIdShowFlaps;
-    spec.buttonRowLabel = wxS("A&nzeigen");
-    spec.wakeId = kIdWakeRadio;
-    spec.wakeTop = 225;
-    spec.firstFileId = kIdChoose3d;
-    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, spec);
+    layout.buttonRowText = wxS("Visualisierung des Klappenausschlages:");
+    layout.buttonRowId = kIdShowFlaps;
+    layout.buttonRowLabel = wxS("A&nzeigen");
+    layout.wakeId = kIdWakeRadio;
+    layout.wakeTop = 225;
+    layout.firstFileId = kIdChoose3d;
+    const luvo::DiscretisationControls controls = luvo::BuildDiscretisationWindow(panel, layout);
 
     spacingSlider = controls.slider;
     clusteringCanvas = static_cast<Panel3dClusteringCanvas*>(controls.canvas);

@@ -32,10 +32,10 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
                                              std::shared_ptr<Panel3dPolarEvaluator> evaluator)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 2, style),
       evaluator_(std::move(evaluator)) {
-    luvo::GridInputSpec spec;
-    spec.firstFileId = kIdChooseGrid;
-    spec.gridFileName = wxS("grid.fdp");
-    spec.fields = {
+    luvo::GridInputLayout layout;
+    layout.firstFileId = kIdChooseGrid;
+    layout.gridFileName = wxS("grid.fdp");
+    layout.fields = {
         {wxS("Schiebewinkel beta [°]:"), wxS("0.0"), wxS("-30 < Schiebewinkel < 30")},
         {wxS("Anzahl der Iterationen:"), wxS("0"), wxS("Anzahl der Iterationen eingeben"), false},
         {wxS("Dämpfungsradius:"), wxS("1.0"),
@@ -43,15 +43,15 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
     };
     // Wide fields 28 pixels apart in a box that just holds them; the radio box and the buttons
     // share the row below it.
-    spec.columns = {230, 28, 20, 4, 250, 140};
-    spec.boxHeight = 24 + 3 * 28;
-    spec.wakeId = kIdWakeRadio;
-    const int below = 210 + spec.boxHeight + 6;
-    spec.wakeAt = wxPoint(10, below);
-    spec.wakeSize = wxSize(190, -1);
-    spec.startAt = wxPoint(215, below + 22);
-    spec.cancelAt = wxPoint(310, below + 22);
-    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel_, spec);
+    layout.columns = {230, 28, 20, 4, 250, 140};
+    layout.boxHeight = 24 + 3 * 28;
+    layout.wakeId = kIdWakeRadio;
+    const int below = 210 + layout.boxHeight + 6;
+    layout.wakeAt = wxPoint(10, below);
+    layout.wakeSize = wxSize(190, -1);
+    layout.startAt = wxPoint(215, below + 22);
+    layout.cancelAt = wxPoint(310, below + 22);
+    const luvo::GridInputControls controls = luvo::BuildGridInputWindow(panel_, layout);
 
     chooseGridButton = controls.grid.button;
     gridFileLabel = controls.grid.label;
