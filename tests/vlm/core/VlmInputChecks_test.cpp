@@ -17,6 +17,10 @@ TEST(VlmLatticeCountChecks, FirstFailureAtTheBoundsOfTheTruncatedCounts) {
         {2, 2, nullptr},
         {2.9, 2.9, nullptr},
         {1.99, 50, "Die Wirbelzahl in x-Richtung ist zu niedrig"},
+        {0, 0, "Die Wirbelzahl in x-Richtung ist zu niedrig"},
+        {-5, 1e9, "Die Wirbelzahl in x-Richtung ist zu niedrig"},
+        {10, -3, "Die Wirbelzahl in y-Richtung ist zu niedrig"},
+        {1e300, 1e300, "Die Wirbelzahl in x-Richtung ist zu hoch"},
         {50, 1.5, "Die Wirbelzahl in y-Richtung ist zu niedrig"},
         {100.9, 40, nullptr},  // 100 x 40 per half: exactly 8000 vortices
         {101, 2, "Die Wirbelzahl in x-Richtung ist zu hoch"},
