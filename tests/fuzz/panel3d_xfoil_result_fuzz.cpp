@@ -34,6 +34,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     }
     if (results != !std::isnan(r.lift) || (results && !(r.liftDigit >= 0))) std::abort();
-    XfoilResultBelongsTo(r, 1e6, 0.3);
+    XfoilResultBelongsTo(r, "Luvo-Profil 0123456789abcdef", 1e6, 0.3);
     return 0;
 }

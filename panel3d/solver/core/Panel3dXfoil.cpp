@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -142,6 +143,38 @@ bool ReynoldsLine(std::string_view line, double& reynolds, double& digit) {
     return std::isfinite(reynolds);
 }
 
+// The profile name of a header line such as " Calculated polar for: Luvo-Profil 0123   ".
+bool ProfileNameLine(std::string_view line, std::string& name) {
+    static constexpr std::string_view kTag = "Calculated polar for:";
+    const size_t at = line.find(kTag);
+    if (at == std::string_view::npos) return false;
+    std::string_view rest = line.substr(at + kTag.size());
+    const char* blanks = " \t\r";
+    const size_t first = rest.find_first_not_of(blanks);
+    rest = first == std::string_view::npos ? std::string_view() : rest.substr(first);
+    rest = rest.substr(0, rest.find_last_not_of(blanks) + 1);
+    name = std::string(rest);
+    return true;
+}
+
+// The lines of section s's profile file.
+std::string ContourText(const Panel3dEvaluationRecord& run, int s) {
+    std::string contour;
+    for (int k = 0; k < run.ContourPointCount(); ++k) {
+        contour += General(run.GetSectionX(s, k)) + " " + General(run.GetSectionZ(s, k)) + "\n";
+    }
+    return contour;
+}
+
+// 64-bit FNV-1a: the same text gives the same mark on every machine.
+std::uint64_t Fnv1a(std::string_view text, std::uint64_t hash) {
+    for (unsigned char c : text) {
+        hash ^= c;
+        hash *= 1099511628211ull;
+    }
+    return hash;
+}
+
 // |a - b| within `tolerance`, widened by a millionth of the values for what XFOIL's single
 // precision and our six written digits may add.
 bool Near(double a, double b, double tolerance) {
@@ -265,31 +298,41 @@ std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dEvaluat
     return std::string();
 }
 
+std::string XfoilProfileName(const Panel3dEvaluationRecord& run) {
+    // What XFOIL computes from: equal marks mean equal results.
+    std::uint64_t hash = 14695981039346656037ull;
+    for (int s = 0; s < run.StripCount(); ++s) hash = Fnv1a(ContourText(run, s) + "\n", hash);
+    for (int p = 0; p < XfoilPointCount(run); ++p) {
+        for (int s = 0; s < run.StripCount(); ++s) {
+            hash = Fnv1a(General(run.GetSectionReynolds(p + 1, s)) + " " +
+                             General(run.GetPointStripLift(p + 1, s)) + "\n",
+                         hash);
+        }
+    }
+    char mark[17];
+    std::snprintf(mark, sizeof mark, "%016llx", static_cast<unsigned long long>(hash));
+    return std::string("Luvo-Profil ") + mark;
+}
+
 std::string XfoilBatchLine(const Panel3dXfoilNames& names) {
-    return ShellWord(names.program) + " /< " + ShellWord(luvo::CreatedFileName(names.commandFile)) +
+    return ShellWord(names.program) + " < " + ShellWord(luvo::CreatedFileName(names.commandFile)) +
            "\n";
 }
 
 std::vector<std::string> WriteXfoilFiles(const Panel3dXfoilNames& names,
                                          const Panel3dEvaluationRecord& run) {
     std::vector<std::string> unwritten;
+    const std::string profileName = XfoilProfileName(run);
     std::string commands;
     for (int p = 0; p < XfoilPointCount(run); ++p) {
         for (int s = 0; s < run.StripCount(); ++s) {
             const Panel3dXfoilFileNames built = MakeXfoilFileNames(names, p, s);
             const std::string profile = luvo::CreatedFileName(built.profile);
             const std::string result = luvo::CreatedFileName(built.result);
-            if (p == 0) {
-                std::string contour;
-                for (int k = 0; k < run.ContourPointCount(); ++k) {
-                    contour += General(run.GetSectionX(s, k)) + " " +
-                               General(run.GetSectionZ(s, k)) + "\n";
-                }
-                if (!WriteText(profile, contour)) unwritten.push_back(profile);
-            }
+            if (p == 0 && !WriteText(profile, ContourText(run, s))) unwritten.push_back(profile);
             const std::string reynolds = General(run.GetSectionReynolds(p + 1, s));
             const std::string lift = General(run.GetPointStripLift(p + 1, s));
-            commands += "LOAD " + profile + "\nLuvo-Profil\nPANE\nOPER\n";
+            commands += "LOAD " + profile + "\n" + profileName + "\nPANE\nOPER\n";
             commands += (p == 0 && s == 0 ? "VISC " : "RE ") + reynolds + "\n";
             commands += "VPAR\nXTR\n0.05\n0.05\n\nPACC\n" + result + "\n\nITER\n100\n";
             commands += "cl " + lift + "\ncl " + lift + "\nPACC\nPDEL\n0\n\n";
@@ -324,6 +367,8 @@ Panel3dXfoilFileResult ParseXfoilResult(const std::string& text) {
             if (dataLines == 0 && ReynoldsLine(line, reynolds, digit)) {
                 result.reynolds = reynolds;
                 result.reynoldsDigit = digit;
+            } else if (dataLines == 0 && ProfileNameLine(line, result.profileName)) {
+                result.named = true;
             }
             continue;
         }
@@ -345,9 +390,16 @@ Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName) {
     return ParseXfoilResult(text);
 }
 
-bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, double reynolds, double lift) {
+bool XfoilResultWithoutHeader(const Panel3dXfoilFileResult& file) {
     const bool results = file.code == kXfoilOk || file.code == kXfoilNotConverged;
-    if (std::isnan(file.reynolds)) return !results;
+    return results && !file.named && std::isnan(file.reynolds);
+}
+
+bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, const std::string& profileName,
+                          double reynolds, double lift) {
+    const bool results = file.code == kXfoilOk || file.code == kXfoilNotConverged;
+    if (!results && !file.named && std::isnan(file.reynolds)) return true;
+    if (!file.named || file.profileName != profileName || std::isnan(file.reynolds)) return false;
     if (!Near(file.reynolds, reynolds, 0.5 * file.reynoldsDigit)) return false;
     return !results || Near(file.lift, lift, file.liftDigit);
 }
@@ -383,15 +435,20 @@ Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEval
         "Nr.\tError code\n"
         "--------------------------------------------------------------------\n";
 
+    const std::string profileName = XfoilProfileName(run);
     std::vector<double> cd(static_cast<size_t>(sections)), cdp(cd.size()), cdf(cd.size());
     for (int p = 0; p < points; ++p) {
         bool pointFailed = false;
         for (int s = 0; s < sections; ++s) {
             Panel3dXfoilFileResult file =
                 ReadXfoilResultFile(MakeXfoilFileNames(names, p, s).result);
-            // The names repeat from run to run: a later run's batch overwrites this run's files.
-            if (!XfoilResultBelongsTo(file, run.GetSectionReynolds(p + 1, s),
-                                      run.GetPointStripLift(p + 1, s))) {
+            if (XfoilResultWithoutHeader(file)) {
+                // Numbers that do not say what they were solved for are no section's results.
+                file = Panel3dXfoilFileResult();
+            } else if (!XfoilResultBelongsTo(file, profileName, run.GetSectionReynolds(p + 1, s),
+                                             run.GetPointStripLift(p + 1, s))) {
+                // The names repeat from run to run: a later run's batch overwrites this run's
+                // files.
                 ++out.otherRunFiles;
                 file = Panel3dXfoilFileResult();
             }

@@ -54,6 +54,10 @@ struct Panel3dXfoilFileResult {
     double reynoldsDigit = std::numeric_limits<double>::quiet_NaN();
     double lift = std::numeric_limits<double>::quiet_NaN();
     double liftDigit = std::numeric_limits<double>::quiet_NaN();
+    // The profile name of the header ("Calculated polar for: ..."), without the blanks around
+    // it; `named` is false when the header has no such line.
+    std::string profileName;
+    bool named = false;
 };
 
 struct Panel3dXfoilFileNames {
@@ -78,6 +82,12 @@ Panel3dXfoilNames XfoilNamesInWorkingFolder(const Panel3dXfoilNames& names);
 // when everything can go to XFOIL.
 std::string CheckXfoilInput(const Panel3dXfoilNames& names, const Panel3dEvaluationRecord& run);
 
+// The profile name of every command block of the run: "Luvo-Profil" and a mark of what the run
+// hands XFOIL (section contours, Reynolds numbers and lifts as written). XFOIL writes it into
+// the header of each result file, so that a run's files are told apart from those of another
+// run in the same folder even when Reynolds numbers and lifts agree.
+std::string XfoilProfileName(const Panel3dEvaluationRecord& run);
+
 // The line of the batch file, its end included.
 std::string XfoilBatchLine(const Panel3dXfoilNames& names);
 
@@ -91,19 +101,25 @@ std::vector<std::string> WriteXfoilFiles(const Panel3dXfoilNames& names,
 Panel3dXfoilFileResult ParseXfoilResult(const std::string& text);
 // The same for the file of that name; a file that cannot be read is missing.
 Panel3dXfoilFileResult ReadXfoilResultFile(const std::string& fileName);
-// Whether the file was computed for a section of this Reynolds number and lift coefficient:
-// the Reynolds number to half a unit of its last printed digit, the lift (XFOIL converges on it
-// only to a few 1e-6) to one unit. A file that holds results but names no Reynolds number
-// cannot be told apart and belongs to none; one without anything belongs to any.
-bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, double reynolds, double lift);
+// Whether the file holds results without a header that says what they were solved for: no
+// profile name and no Reynolds number. The reader counts such a file as unreadable.
+bool XfoilResultWithoutHeader(const Panel3dXfoilFileResult& file);
+// Whether the file was computed for a section of the run of this profile name, Reynolds number
+// and lift coefficient: the name exactly, the Reynolds number to half a unit of its last
+// printed digit, the lift (XFOIL converges on it only to a few 1e-6) to one unit. A file that
+// holds results but lacks the name or the Reynolds number belongs to none; one without
+// anything belongs to any.
+bool XfoilResultBelongsTo(const Panel3dXfoilFileResult& file, const std::string& profileName,
+                          double reynolds, double lift);
 
 // The operating points that XFOIL computes for the run: its count truncated, 0 for none.
 int XfoilPointCount(const Panel3dEvaluationRecord& run);
 
 // Reads every result file of the run into its XFOIL slots (span means per point, the sections
 // of the last point, in a speed polar its speeds, power and thrust) and writes the error log,
-// unless it found files of another run. A section whose file is missing or unreadable has no drag:
-// its section values and every XFOIL value of its point are NaN.
+// unless it found files of another run. A section whose file is missing or unreadable (results
+// without a header among them) has no drag: its section values and every XFOIL value of its
+// point are NaN.
 Panel3dXfoilResults ReadXfoilResults(const Panel3dXfoilNames& names, Panel3dEvaluationRecord& run);
 
 // The coefficient table of the run's mode; false when the file could not be written. Other

@@ -32,8 +32,8 @@ using namespace luvo::test;
 namespace fs = std::filesystem;
 
 // A straight NACA 2412 wing (span 6 m, chord 1 m, 4 sections) at the given angles, each point
-// solved and evaluated: XFOIL converges on all its sections.
-Panel3dRun SolvedRun(const std::vector<double>& alphas) {
+// solved and evaluated: XFOIL converges on all its sections. Thickness and camber in per cent.
+Panel3dRun SolvedRun(const std::vector<double>& alphas, double thickness = 12, double camber = 2) {
     Panel3dWakeRowCount = 25;
     Panel3dTrailingEdgeWakeFactor = 0.1;
     Panel3dWakeLengthFactor = 5.0;
@@ -49,8 +49,8 @@ Panel3dRun SolvedRun(const std::vector<double>& alphas) {
         Panel3dGeometryInputs& w = s.wing;
         w.span = 6;
         w.rootChord = w.tipChord = 1;
-        w.rootThickness = w.tipThickness = 12;
-        w.rootCamber = w.tipCamber = 2;
+        w.rootThickness = w.tipThickness = thickness;
+        w.rootCamber = w.tipCamber = camber;
         w.rootCamberPosition = w.tipCamberPosition = 40;
         w.flapInner = 50;
         w.flapOuter = 80;
@@ -84,7 +84,8 @@ void RunBatch() {
 }
 
 // Result files as XFOIL leaves them for every section of the run at every point, skipping
-// section `skip`: the header with the section's Reynolds number, two lines at its lift.
+// section `skip`: the header with the run's profile name and the section's Reynolds number, two
+// lines at its lift.
 void WriteXfoilResults(const Panel3dRun& run, int skip = -1) {
     const Panel3dEvaluationRecord& r = *run.record;
     for (int p = 0; p < XfoilPointCount(r); ++p) {
@@ -97,7 +98,8 @@ void WriteXfoilResults(const Panel3dRun& run, int skip = -1) {
                                  r.GetPointStripLift(p + 1, s))
                     .ToStdString();
             std::ofstream(MakeXfoilFileNames(Panel3dXfoilNames(), p, s).result)
-                << "  \n       XFOIL         Version 6.99\n  \n"
+                << "  \n       XFOIL         Version 6.99\n  \n Calculated polar for: "
+                << XfoilProfileName(r) << "\n  \n"
                 << wxString::Format(" Mach =   0.000     Re =     %.3f e %d     Ncrit =   9.000\n",
                                     re / std::pow(10.0, exponent), exponent)
                        .ToStdString()
@@ -160,7 +162,7 @@ TEST_F(XfoilWindowsTest, DefaultsWriteTheFilesAndEveryStartOpensOneMoreWindow) {
     }
     ASSERT_EQ(runs.size(), 2u);
     EXPECT_TRUE(fs::exists("profil_003.pol"));
-    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< command.cmd\n");
+    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe < command.cmd\n");
     EXPECT_FALSE(fs::exists("xfoil_results_000_00_00.dat"));
 
     // Before XFOIL ran: every file missing, the warning, and no XFOIL drag (none, not zero).
@@ -328,6 +330,43 @@ TEST_F(XfoilWindowsTest, InstalledXfoilTwoRunsInOneFolder) {
     EXPECT_EQ(results->valueTexts[3]->GetLabel(), luvo::FormatLabel("%1.3f", drag));
     EXPECT_EQ(ReadFileBytes("beiwerte.dat").rfind("Gesamtbeiwerte:\n---------------\n\nCWi", 0),
               0u);
+}
+
+TEST_F(XfoilWindowsTest, InstalledXfoilTellsApartRunsOfEqualLift) {
+    if (!XfoilInstalled()) GTEST_SKIP() << "xfoil or xvfb-run is not installed";
+    const wxString program = wxS("/usr/bin/xfoil");
+    // Symmetric sections at 0 degrees: no lift, and both runs give XFOIL the same Reynolds
+    // numbers and lifts; only the thickness differs.
+    const Panel3dRun thick = SolvedRun({0}, 15, 0);
+    XfoilRunFrame* thickWindow = WriteXfoilInput(thick, program);
+    ASSERT_NE(thickWindow, nullptr);
+    RunBatch();
+    const Panel3dRun thin = SolvedRun({0}, 10, 0);
+    XfoilRunFrame* thinWindow = WriteXfoilInput(thin, program);
+    ASSERT_NE(thinWindow, nullptr);
+    RunBatch();
+
+    ExpectOtherRunsResults(thickWindow);
+    Click(thinWindow->startButton);
+    Settle();
+    auto* thinResults = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(thinResults, nullptr);
+    EXPECT_EQ(thinResults->warningCanvas, nullptr);
+    const double thinDrag = thinResults->Run().record->GetXfoilTotalCoefficient(0);
+    thinResults->Destroy();
+    Settle();
+
+    XfoilRunFrame* again = WriteXfoilInput(thick, program);
+    ASSERT_NE(again, nullptr);
+    RunBatch();
+    Click(again->startButton);
+    Settle();
+    auto* thickResults = dynamic_cast<XfoilResultsFrame*>(FindFrame(wxS("XFOIL Ergebnisse")));
+    ASSERT_NE(thickResults, nullptr);
+    const double thickDrag = thickResults->Run().record->GetXfoilTotalCoefficient(0);
+    // The thicker section has the larger profile drag.
+    EXPECT_GT(thinDrag, 0.003);
+    EXPECT_GT(thickDrag, thinDrag * 1.03);
 }
 
 TEST_F(XfoilWindowsTest, AFailedSectionShowsNoXfoilDrag) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -41,6 +42,14 @@ const char* const kLine =
     "   2.651   0.3000   0.00977   0.00107  -0.0002   0.0500   0.0500  63.1311  97.8689";
 
 std::string Converged() { return std::string(kHeader) + kLine + "\n" + kLine + "\n"; }
+
+// The text with the profile name of the header replaced by the one XFOIL was given for `run`.
+std::string Named(std::string text, const Panel3dEvaluationRecord& run) {
+    const std::string name = "Luvo-Profil";
+    const size_t at = text.find(name);
+    if (at != std::string::npos) text.replace(at, name.size(), XfoilProfileName(run));
+    return text;
+}
 
 void Write(const std::string& name, const std::string& text) {
     std::ofstream(name, std::ios::binary) << text;
@@ -99,9 +108,10 @@ TEST(Panel3dXfoilWriter, DefaultsWriteProfilesCommandsAndBatchAndNoResultFile) {
 
     EXPECT_EQ(ReadFileBytes("profil_000.pol"), "1 0.01\n0 0\n1 -0.01\n");
     EXPECT_EQ(ReadFileBytes("profil_001.pol"), "1 0.0125\n0 0\n1 -1e-05\n");
-    auto block = [](const std::string& profile, const std::string& re, const std::string& result,
-                    const std::string& cl) {
-        return "LOAD " + profile + "\nLuvo-Profil\nPANE\nOPER\n" + re +
+    const std::string name = XfoilProfileName(SmallRun());
+    auto block = [&](const std::string& profile, const std::string& re, const std::string& result,
+                     const std::string& cl) {
+        return "LOAD " + profile + "\n" + name + "\nPANE\nOPER\n" + re +
                "\nVPAR\nXTR\n0.05\n0.05\n\nPACC\n" + result + "\n\nITER\n100\ncl " + cl + "\ncl " +
                cl + "\nPACC\nPDEL\n0\n\n";
     };
@@ -111,7 +121,7 @@ TEST(Panel3dXfoilWriter, DefaultsWriteProfilesCommandsAndBatchAndNoResultFile) {
                   block("profil_000.pol", "RE 2.5e+06", "xfoil_results_000_01_00.dat", "0.35") +
                   block("profil_001.pol", "RE 1.875e+06", "xfoil_results_001_01_00.dat", "0.5") +
                   "\nQUIT\n");
-    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< command.cmd\n");
+    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe < command.cmd\n");
     for (const auto& entry : fs::directory_iterator(".")) {
         EXPECT_EQ(entry.path().filename().string().rfind("xfoil_results", 0), std::string::npos)
             << entry.path();
@@ -125,7 +135,7 @@ TEST(Panel3dXfoilWriter, NoPointWritesOnlyQuitAndTheBatchFile) {
     EXPECT_TRUE(WriteXfoilFiles(Panel3dXfoilNames(), run).empty());
     EXPECT_EQ(ReadFileBytes("command.cmd"), "\nQUIT\n");
     EXPECT_FALSE(fs::exists("profil_000.pol"));
-    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< command.cmd\n");
+    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe < command.cmd\n");
 }
 
 TEST(Panel3dXfoilWriter, BatchLineQuotesWhatShWouldSplit) {
@@ -134,10 +144,10 @@ TEST(Panel3dXfoilWriter, BatchLineQuotesWhatShWouldSplit) {
         const char* command;
         const char* line;
     } cases[] = {
-        {"xfoilP4.exe", "command.cmd", "xfoilP4.exe /< command.cmd\n"},
-        {"/usr/bin/xfoil", "/tmp/a-b_c+d/cmd.cmd", "/usr/bin/xfoil /< /tmp/a-b_c+d/cmd.cmd\n"},
-        {"/opt/my xfoil/xfoil", "mein befehl.cmd", "'/opt/my xfoil/xfoil' /< 'mein befehl.cmd'\n"},
-        {"it's;rm", "a$b.cmd", "'it'\\''s;rm' /< 'a$b.cmd'\n"},
+        {"xfoilP4.exe", "command.cmd", "xfoilP4.exe < command.cmd\n"},
+        {"/usr/bin/xfoil", "/tmp/a-b_c+d/cmd.cmd", "/usr/bin/xfoil < /tmp/a-b_c+d/cmd.cmd\n"},
+        {"/opt/my xfoil/xfoil", "mein befehl.cmd", "'/opt/my xfoil/xfoil' < 'mein befehl.cmd'\n"},
+        {"it's;rm", "a$b.cmd", "'it'\\''s;rm' < 'a$b.cmd'\n"},
     };
     for (const Case& c : cases) {
         Panel3dXfoilNames names;
@@ -145,6 +155,22 @@ TEST(Panel3dXfoilWriter, BatchLineQuotesWhatShWouldSplit) {
         names.commandFile = c.command;
         EXPECT_EQ(XfoilBatchLine(names), c.line);
     }
+}
+
+// sh runs the batch line as written: the program gets no argument and the command file on its
+// standard input.
+TEST(Panel3dXfoilWriter, BatchFileHandsTheProgramOnlyItsCommands) {
+    ScopedWorkDir work;
+    // A stand-in for XFOIL that notes its arguments and its input.
+    Write("programm",
+          "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$@\" > argumente.txt\ncat > eingabe.txt\n");
+    Panel3dXfoilNames names;
+    names.program = (fs::current_path() / "programm").string();
+    fs::permissions(names.program, fs::perms::owner_all);
+    ASSERT_TRUE(WriteXfoilFiles(names, SmallRun()).empty());
+    ASSERT_EQ(std::system("sh batch.bat"), 0);
+    EXPECT_EQ(ReadFileBytes("argumente.txt"), "0\n");
+    EXPECT_EQ(ReadFileBytes("eingabe.txt"), ReadFileBytes("command.cmd"));
 }
 
 TEST(Panel3dXfoilWriter, ChecksRefuseWhatXfoilCannotTake) {
@@ -215,7 +241,7 @@ TEST(Panel3dXfoilWriter, NamesWhatCannotBeWrittenAndKeepsAFolder) {
               (std::vector<std::string>{"xfoil_results_000_00_00.dat", "fehlt/command.cmd"}));
     EXPECT_TRUE(fs::is_directory("xfoil_results_000_00_00.dat"));
     EXPECT_TRUE(fs::exists("profil_001.pol"));
-    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe /< fehlt/command.cmd\n");
+    EXPECT_EQ(ReadFileBytes("batch.bat"), "xfoilP4.exe < fehlt/command.cmd\n");
 }
 
 TEST(Panel3dXfoilReader, ResultFileFixtures) {
@@ -268,10 +294,11 @@ Panel3dEvaluationRecord FourSections(int mode, int points) {
     return run;
 }
 
-// XFOIL's polar file of a section at `reynolds` ("%.3f e %d" as XFOIL prints it) converged
-// twice at `cl` with the given drag.
-std::string PolarAt(const char* reynolds, const char* cl, double cd, double cdp) {
-    std::string header(kHeader);
+// XFOIL's polar file of a section of `run` at `reynolds` ("%.3f e %d" as XFOIL prints it)
+// converged twice at `cl` with the given drag.
+std::string PolarAt(const Panel3dEvaluationRecord& run, const char* reynolds, const char* cl,
+                    double cd, double cdp) {
+    std::string header = Named(kHeader, run);
     const std::string re = "Re =     2.000 e 6";
     header.replace(header.find(re), re.size(), std::string("Re =     ") + reynolds);
     char line[128];
@@ -280,16 +307,18 @@ std::string PolarAt(const char* reynolds, const char* cl, double cd, double cdp)
     return header + line + line;
 }
 
-std::string Polar(double cd, double cdp) { return PolarAt("2.000 e 6", "0.3000", cd, cdp); }
+std::string Polar(const Panel3dEvaluationRecord& run, double cd, double cdp) {
+    return PolarAt(run, "2.000 e 6", "0.3000", cd, cdp);
+}
 
 TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
     ScopedWorkDir work;
     Panel3dEvaluationRecord run = FourSections(0, 2);
     // XFOIL died in the third block of point 0: two files done, one header only, the rest never
     // written.
-    Write("xfoil_results_000_00_00.dat", Polar(0.01, 0.002));
-    Write("xfoil_results_001_00_00.dat", Polar(0.01, 0.002));
-    Write("xfoil_results_002_00_00.dat", kHeader);
+    Write("xfoil_results_000_00_00.dat", Polar(run, 0.01, 0.002));
+    Write("xfoil_results_001_00_00.dat", Polar(run, 0.01, 0.002));
+    Write("xfoil_results_002_00_00.dat", Named(kHeader, run));
     const Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
     EXPECT_EQ(r.codes, (std::vector<int>{0, 0, 2, 1, 1, 1, 1, 1}));
     EXPECT_TRUE(r.failed);
@@ -318,14 +347,14 @@ TEST(Panel3dXfoilReader, CrashedRunCodesFlagAndLog) {
     // Every file fine: no flag.
     for (int p = 0; p < 2; ++p) {
         for (int s = 0; s < 4; ++s) {
-            Write(MakeXfoilFileNames(Panel3dXfoilNames(), p, s).result, Polar(0.01, 0.002));
+            Write(MakeXfoilFileNames(Panel3dXfoilNames(), p, s).result, Polar(run, 0.01, 0.002));
         }
     }
     EXPECT_FALSE(ReadXfoilResults(Panel3dXfoilNames(), run).failed);
     // Only the last one not converged, then only the first.
-    Write("xfoil_results_003_01_00.dat", std::string(kHeader) + kLine);
+    Write("xfoil_results_003_01_00.dat", Named(kHeader, run) + kLine);
     EXPECT_TRUE(ReadXfoilResults(Panel3dXfoilNames(), run).failed);
-    Write("xfoil_results_003_01_00.dat", Polar(0.01, 0.002));
+    Write("xfoil_results_003_01_00.dat", Polar(run, 0.01, 0.002));
     fs::remove("xfoil_results_000_00_00.dat");
     EXPECT_TRUE(ReadXfoilResults(Panel3dXfoilNames(), run).failed);
 }
@@ -347,7 +376,7 @@ TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {
     ScopedWorkDir work;
     Panel3dEvaluationRecord run = FourSections(1, 1);
     const float cd = 0.0125f, cdp = 0.00375f;
-    for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(cd, cdp));
+    for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(run, cd, cdp));
     ReadXfoilResults(Panel3dXfoilNames(), run);
     const std::vector<double>& t = run.xfoilTotals;
     ASSERT_EQ(t.size(), 3u);
@@ -360,7 +389,8 @@ TEST(Panel3dXfoilReader, SpanMeansWeightTheSectionsByTheirExtent) {
     // A drag of its own per section: each weighted with its extent in x over its half of the
     // neighbouring intervals. Weighted area: (0.5+1)/2 + (1+2)/2 + (2+0.25)/2 = 3.375.
     const double cds[4] = {0.01, 0.02, 0.012, 0.03};
-    for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(cds[s], 0.001));
+    for (int s = 0; s < 4; ++s)
+        Write(MakeXfoilFileNames({}, 0, s).result, Polar(run, cds[s], 0.001));
     ReadXfoilResults(Panel3dXfoilNames(), run);
     const double expected = (0.5 * 0.01 / 2 + 1.0 * 0.02 + 2.0 * 0.012 + 0.25 * 0.03 / 2) / 3.375;
     EXPECT_NEAR(t[0], expected, 1e-7);
@@ -374,7 +404,8 @@ TEST(Panel3dXfoilReader, SpeedPolarsWithXfoilDrag) {
     run.pointCwi = {0.02, 0.001};
     run.referenceArea = 1.5;
     for (int p = 0; p < 2; ++p) {
-        for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, p, s).result, Polar(0.01, 0.002));
+        for (int s = 0; s < 4; ++s)
+            Write(MakeXfoilFileNames({}, p, s).result, Polar(run, 0.01, 0.002));
     }
     ReadXfoilResults(Panel3dXfoilNames(), run);
     const Panel3dEvaluationRecord& r = run;
@@ -395,37 +426,56 @@ TEST(Panel3dXfoilReader, AFileSaysWhatItWasSolvedFor) {
     EXPECT_DOUBLE_EQ(converged.reynoldsDigit, 1000);
     EXPECT_EQ(converged.lift, double(0.3f));
     EXPECT_DOUBLE_EQ(converged.liftDigit, 1e-4);
-    const Panel3dXfoilFileResult small = ParseXfoilResult(PolarAt("9.870 e 4", "-0.125", 0, 0));
+    EXPECT_TRUE(converged.named);
+    EXPECT_EQ(converged.profileName, "Luvo-Profil");
+    const Panel3dXfoilFileResult small =
+        ParseXfoilResult(PolarAt(SmallRun(), "9.870 e 4", "-0.125", 0, 0));
+    EXPECT_EQ(small.profileName, XfoilProfileName(SmallRun()));
     EXPECT_DOUBLE_EQ(small.reynolds, 98700);
     EXPECT_DOUBLE_EQ(small.reynoldsDigit, 10);
     EXPECT_DOUBLE_EQ(small.liftDigit, 1e-3);
     EXPECT_TRUE(std::isnan(ParseXfoilResult(" 1 2 3 4 5 6 7\n").reynolds));
 
-    // Against the Reynolds number and lift of the section the reader asks for.
+    // Against the profile name of the run and the Reynolds number and lift of the section the
+    // reader asks for.
+    std::string unnamed = Converged();
+    unnamed.erase(unnamed.find(" Calculated"),
+                  unnamed.find("  \n 1 1") - unnamed.find(" Calculated"));
+    const std::string headerless = " 1 0.3 0.01 0.002 5 6 7\n 1 0.3 0.01 0.002 5 6 7\n";
     struct Case {
         const char* what;
         std::string text;
+        const char* name;
         double reynolds, lift;
-        bool belongs;
+        bool belongs, headerMissing;
     } cases[] = {
-        {"same section", Converged(), 2e6, 0.3, true},
-        {"Reynolds number half a digit off", Converged(), 2000499, 0.3, true},
-        {"Reynolds number of another section", Converged(), 2000600, 0.3, false},
-        {"lift as XFOIL converged on it", Converged(), 2e6, 0.30009, true},
-        {"lift of another angle", Converged(), 2e6, 0.3002, false},
-        {"one line of this section", std::string(kHeader) + kLine + "\n", 2e6, 0.3, true},
-        {"one line of another lift", std::string(kHeader) + kLine + "\n", 2e6, 0.45, false},
-        {"header of this section", kHeader, 2e6, 0.45, true},
-        {"header of another section", kHeader, 1.5e6, 0.3, false},
-        {"results without a header", " 1 0.3 0.01 0.002 5 6 7\n 1 0.3 0.01 0.002 5 6 7\n", 2e6, 0.3,
+        {"same section", Converged(), "Luvo-Profil", 2e6, 0.3, true, false},
+        {"Reynolds number half a digit off", Converged(), "Luvo-Profil", 2000499, 0.3, true, false},
+        {"Reynolds number of another section", Converged(), "Luvo-Profil", 2000600, 0.3, false,
          false},
-        {"empty", "", 2e6, 0.3, true},
+        {"lift as XFOIL converged on it", Converged(), "Luvo-Profil", 2e6, 0.30009, true, false},
+        {"lift of another angle", Converged(), "Luvo-Profil", 2e6, 0.3002, false, false},
+        {"another run's name, lift and Reynolds number alike", Converged(),
+         "Luvo-Profil 0123456789abcdef", 2e6, 0.3, false, false},
+        {"a header without the name", unnamed, "Luvo-Profil", 2e6, 0.3, false, false},
+        {"one line of this section", std::string(kHeader) + kLine + "\n", "Luvo-Profil", 2e6, 0.3,
+         true, false},
+        {"one line of another lift", std::string(kHeader) + kLine + "\n", "Luvo-Profil", 2e6, 0.45,
+         false, false},
+        {"header of this section", kHeader, "Luvo-Profil", 2e6, 0.45, true, false},
+        {"header of another section", kHeader, "Luvo-Profil", 1.5e6, 0.3, false, false},
+        {"header of another run", kHeader, "Luvo-Profil 1", 2e6, 0.3, false, false},
+        {"results without a header", headerless, "Luvo-Profil", 2e6, 0.3, false, true},
+        {"results after other lines", "x\n XFOIL 6.99\n" + headerless, "Luvo-Profil", 2e6, 0.3,
+         false, true},
+        {"empty", "", "Luvo-Profil", 2e6, 0.3, true, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(XfoilResultBelongsTo(ParseXfoilResult(c.text), c.reynolds, c.lift), c.belongs)
-            << c.what;
+        const Panel3dXfoilFileResult file = ParseXfoilResult(c.text);
+        EXPECT_EQ(XfoilResultBelongsTo(file, c.name, c.reynolds, c.lift), c.belongs) << c.what;
+        EXPECT_EQ(XfoilResultWithoutHeader(file), c.headerMissing) << c.what;
     }
-    EXPECT_TRUE(XfoilResultBelongsTo(ReadXfoilResultFile("fehlt.dat"), 2e6, 0.3));
+    EXPECT_TRUE(XfoilResultBelongsTo(ReadXfoilResultFile("fehlt.dat"), "Luvo-Profil", 2e6, 0.3));
 }
 
 TEST(Panel3dXfoilReader, FilesOfAnotherRunCountAsMissingAndNothingIsWritten) {
@@ -434,7 +484,8 @@ TEST(Panel3dXfoilReader, FilesOfAnotherRunCountAsMissingAndNothingIsWritten) {
     // angle, had XFOIL write the same names for its sections at cl 0.4512.
     Panel3dEvaluationRecord run = FourSections(0, 1);
     for (int s = 0; s < 4; ++s) {
-        Write(MakeXfoilFileNames({}, 0, s).result, PolarAt("2.000 e 6", "0.4512", 0.00817, 0.001));
+        Write(MakeXfoilFileNames({}, 0, s).result,
+              PolarAt(run, "2.000 e 6", "0.4512", 0.00817, 0.001));
     }
     Write("XFOIL_abnormalties.txt", "alt");
     Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
@@ -445,17 +496,91 @@ TEST(Panel3dXfoilReader, FilesOfAnotherRunCountAsMissingAndNothingIsWritten) {
     EXPECT_TRUE(std::isnan(run.xfoilTotals[0]));
 
     // Half of them rewritten by this run's batch: the other half still belongs to none.
-    for (int s = 0; s < 2; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(0.00889, 0.001));
+    for (int s = 0; s < 2; ++s)
+        Write(MakeXfoilFileNames({}, 0, s).result, Polar(run, 0.00889, 0.001));
     r = ReadXfoilResults(Panel3dXfoilNames(), run);
     EXPECT_EQ(r.otherRunFiles, 2);
     EXPECT_EQ(r.codes, (std::vector<int>{0, 0, 1, 1}));
 
     // All of this run's: read, and the log written.
-    for (int s = 2; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(0.00889, 0.001));
+    for (int s = 2; s < 4; ++s)
+        Write(MakeXfoilFileNames({}, 0, s).result, Polar(run, 0.00889, 0.001));
     r = ReadXfoilResults(Panel3dXfoilNames(), run);
     EXPECT_EQ(r.otherRunFiles, 0);
     EXPECT_TRUE(r.logWritten);
     EXPECT_NEAR(run.xfoilTotals[0], 0.00889, 1e-9);
+}
+
+TEST(Panel3dXfoilNames, ProfileNameMarksWhatXfoilComputes) {
+    const Panel3dEvaluationRecord run = SmallRun();
+    const std::string name = XfoilProfileName(run);
+    EXPECT_EQ(name.rfind("Luvo-Profil ", 0), 0u);
+    // XFOIL keeps 48 characters of a name.
+    EXPECT_LE(name.size(), 48u);
+    EXPECT_EQ(XfoilProfileName(Panel3dEvaluationRecord(run)), name);
+    struct Case {
+        const char* what;
+        void (*change)(Panel3dEvaluationRecord&);
+        bool same;
+    } cases[] = {
+        {"a thinner section", [](Panel3dEvaluationRecord& r) { r.sectionZ[3] = 0.01; }, false},
+        {"a contour point moved", [](Panel3dEvaluationRecord& r) { r.sectionX[4] = 0.001; }, false},
+        {"another Reynolds number",
+         [](Panel3dEvaluationRecord& r) { r.sectionReynolds[2] = 2.4e6; }, false},
+        {"another lift at the last point",
+         [](Panel3dEvaluationRecord& r) { r.pointStripLift[1][1] = 0.50001; }, false},
+        // XFOIL gets six digits: what it cannot see gives the same results.
+        {"a lift beyond the written digits",
+         [](Panel3dEvaluationRecord& r) { r.pointStripLift[1][1] = 0.5 + 1e-9; }, true},
+        {"the drag results of a reading",
+         [](Panel3dEvaluationRecord& r) { r.xfoilTotals.assign(6, 0.01); }, true},
+    };
+    for (const Case& c : cases) {
+        Panel3dEvaluationRecord changed = SmallRun();
+        c.change(changed);
+        EXPECT_EQ(XfoilProfileName(changed) == name, c.same) << c.what;
+    }
+}
+
+TEST(Panel3dXfoilReader, RunsWithEqualLiftsAreToldApartByTheProfileName) {
+    ScopedWorkDir work;
+    // Two runs of a wing without lift, the second one's sections thinner: the same Reynolds
+    // numbers and lifts. XFOIL has just computed the second run's files.
+    Panel3dEvaluationRecord thick = FourSections(0, 1);
+    for (std::vector<double>& lifts : thick.pointStripLift) lifts.assign(4, 1e-14);
+    thick.sectionX.assign(thick.sectionX.size(), 1.0);
+    thick.sectionZ.assign(thick.sectionZ.size(), 0.075);
+    Panel3dEvaluationRecord thin = thick;
+    thin.sectionZ.assign(thin.sectionZ.size(), 0.05);
+    ASSERT_NE(XfoilProfileName(thick), XfoilProfileName(thin));
+    for (int s = 0; s < 4; ++s) {
+        Write(MakeXfoilFileNames({}, 0, s).result,
+              PolarAt(thin, "2.000 e 6", "0.0000", 0.00741, 0.001));
+    }
+    Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), thick);
+    EXPECT_EQ(r.otherRunFiles, 4);
+    EXPECT_FALSE(r.logWritten);
+    EXPECT_TRUE(std::isnan(thick.xfoilTotals[0]));
+    r = ReadXfoilResults(Panel3dXfoilNames(), thin);
+    EXPECT_EQ(r.otherRunFiles, 0);
+    EXPECT_NEAR(thin.xfoilTotals[0], 0.00741, 1e-8);
+}
+
+TEST(Panel3dXfoilReader, ResultsWithoutAHeaderAreAFailedSectionOfThisRun) {
+    ScopedWorkDir work;
+    Panel3dEvaluationRecord run = FourSections(0, 1);
+    for (int s = 0; s < 4; ++s) Write(MakeXfoilFileNames({}, 0, s).result, Polar(run, 0.01, 0.002));
+    const std::string line = " 2.0   0.3000   0.01000   0.00200  -0.0002   0.05   0.05\n";
+    Write(MakeXfoilFileNames({}, 0, 2).result, " \n" + line + line);
+    const Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), run);
+    EXPECT_EQ(r.otherRunFiles, 0);
+    EXPECT_EQ(r.codes, (std::vector<int>{0, 0, kXfoilMissing, 0}));
+    EXPECT_TRUE(r.failed);
+    EXPECT_TRUE(r.logWritten);
+    EXPECT_TRUE(std::isnan(run.GetSectionCwrXfoil(2)));
+    EXPECT_TRUE(std::isnan(run.xfoilTotals[0]));
+    ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", run));
+    EXPECT_NE(ReadFileBytes("beiwerte.dat").find("CWr_xf  :     ---\n"), std::string::npos);
 }
 
 // The drag polar's lines of `pen`, without its legend entry at x -90.
@@ -469,10 +594,10 @@ std::vector<DrawStep> DragPolarCurve(const RecordingPainter& p, const PlotPen& p
 
 TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     ScopedWorkDir work;
-    const auto writeAll = [](int points) {
+    const auto writeAll = [](const Panel3dEvaluationRecord& run, int points) {
         for (int p = 0; p < points; ++p) {
             for (int s = 0; s < 4; ++s) {
-                Write(MakeXfoilFileNames({}, p, s).result, Polar(0.01, 0.002));
+                Write(MakeXfoilFileNames({}, p, s).result, Polar(run, 0.01, 0.002));
             }
         }
     };
@@ -482,8 +607,8 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     single.sectionEta = {0.875, 0.375, -0.375, -0.875, 0};
     single.sectionCwi = single.sectionCfFlatPlate = single.sectionCfIntegral = {0, 0, 0, 0, 0};
     single.totals = {0, 0, 0, 0, 0, 0};
-    writeAll(1);
-    Write(MakeXfoilFileNames({}, 0, 1).result, kHeader);
+    writeAll(single, 1);
+    Write(MakeXfoilFileNames({}, 0, 1).result, Named(kHeader, single));
     fs::remove(MakeXfoilFileNames({}, 0, 2).result);
     Panel3dXfoilResults r = ReadXfoilResults(Panel3dXfoilNames(), single);
     EXPECT_TRUE(r.failed);
@@ -508,7 +633,7 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     polar.pointAlpha = {0, 2, 4, 6};
     polar.pointCwi = polar.pointCfFlatPlate = polar.pointCfIntegral = {0.001, 0.002, 0.003, 0.004};
     polar.pointPressurePoint = polar.pointCmy = {0, 0, 0, 0};
-    writeAll(4);
+    writeAll(polar, 4);
     fs::remove(MakeXfoilFileNames({}, 1, 3).result);
     ReadXfoilResults(Panel3dXfoilNames(), polar);
     ASSERT_TRUE(WriteCoefficientFile("beiwerte.dat", polar));
@@ -531,7 +656,7 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     speed.pointCwi = {0.02, 0.001};
     speed.pointAlpha = {4.5, 2.25};
     speed.referenceArea = 1.5;
-    writeAll(2);
+    writeAll(speed, 2);
     fs::remove(MakeXfoilFileNames({}, 0, 0).result);
     ReadXfoilResults(Panel3dXfoilNames(), speed);
     for (const std::vector<double>* v :
