@@ -378,6 +378,59 @@ TEST(Panel3dWingGridDeflection, EachHalfFollowsItsOwnDeflection) {
     EXPECT_GT(changed, 0);
 }
 
+// Equal deflections on both halves: everything but the turned flap points is the mirror image
+// of the other half, and every flap strip, on either half, turns about the axis from the hinge
+// of its first station to the first flap point of its second. The stations run from the right
+// tip to the left one, so that axis leans the other way on the left half than the mirror image
+// of the right half's: the two flaps are not mirror images.
+TEST(Panel3dWingGridDeflection, EqualDeflectionsTurnEveryStripAboutItsOwnAxisOnBothHalves) {
+    const int n = 8, m = 8;  // hinge at 75 %: nf = 3, no transition curve
+    auto make = [&](double left, double right) {
+        auto w = DefaultWing(n, m);
+        w->flapInnerEnd = 0.3;
+        w->flapOuterEnd = 0.7;
+        Deflect(*w, left, right);
+        return Built(w);
+    };
+    const auto both = make(10.0, 10.0);
+    // Undeflected flap grids of the right and of the left half.
+    const auto right = make(10.0, 0.0);
+    const auto left = make(0.0, 10.0);
+    const int nf = Panel3dFlapPanelCount(n, 0.75);
+    ASSERT_EQ(nf, 3);
+    static constexpr int kMirrored[4] = {1, 0, 3, 2};
+    int flapStrips = 0;
+    for (int strip = 0; strip < 2 * m; ++strip) {
+        for (int i = 0; i < 2 * n; ++i) {
+            const int p = 2 * n * strip + i;
+            if (both->flapMarks[p]) continue;
+            for (int c = 0; c < 4; ++c) {
+                Panel3dVector v =
+                    both->wingPanels[2 * n * (2 * m - 1 - strip) + i].Corner(kMirrored[c]);
+                v.y = -v.y;
+                EXPECT_TRUE(Same(both->wingPanels[p].Corner(c), v)) << strip << " " << i;
+            }
+        }
+        if (!both->flapMarks[2 * n * strip]) continue;
+        ++flapStrips;
+        FlapStripPair f;
+        f.wing = both;
+        f.reference = strip < m ? right : left;
+        f.n = n;
+        f.nf = nf;
+        f.strip = strip;
+        f.theta = -Rad(10.0);
+        for (bool upper : {true, false})
+            for (int station : {0, 1}) {
+                SCOPED_TRACE(testing::Message() << strip << " " << upper << " " << station);
+                EXPECT_TRUE(Same(f.Deflected(upper, station, 0), f.Undeflected(upper, station, 0)));
+                for (int k = 1; k <= nf; ++k)
+                    ExpectNear(f.Deflected(upper, station, k), f.Rotated(upper, station, k), 1e-12);
+            }
+    }
+    EXPECT_EQ(flapStrips, 2 * Panel3dFlapStripCounts(m, 0.3, 0.7).flap);
+}
+
 TEST(Panel3dWingGridDeflection, ThreeFlapPanelsTurnAndSnapBackAtTheHinge) {
     // N = 8, hinge at 75 %: nf = ceil(3) = 3, so no transition curve.
     const FlapStripPair f = MakePair(8, 0.75, 15.0);
