@@ -122,10 +122,14 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     const int task = taskRadio->GetSelection();
     if (task < 0 || task > 2) return;
     Panel3dFlowInputs in{};
-    for (int i = 0; i < kPanel3dFlowFieldCount; ++i) in[i] = fields[i]->Number();
+    Panel3dFlowInputs checked{};
+    for (int i = 0; i < kPanel3dFlowFieldCount; ++i) {
+        in[i] = fields[i]->Number();
+        checked[i] = fields[i]->CheckValue();
+    }
 
     // A refused "&OK" changes and opens nothing.
-    if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, in))) return;
+    if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, checked))) return;
     const Panel3dFlowState state = MakePanel3dFlowState(task, in);
     Panel3dCurrentFlowState = state;
     if (evaluator_) {
