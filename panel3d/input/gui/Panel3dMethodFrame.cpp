@@ -122,14 +122,10 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     const int task = taskRadio->GetSelection();
     if (task < 0 || task > 2) return;
     Panel3dFlowInputs in{};
-    Panel3dFlowInputs checked{};
-    for (int i = 0; i < kPanel3dFlowFieldCount; ++i) {
-        in[i] = fields[i]->Number();
-        checked[i] = fields[i]->CheckValue();
-    }
+    for (int i = 0; i < kPanel3dFlowFieldCount; ++i) in[i] = fields[i]->Number();
 
     // A refused "&OK" changes and opens nothing.
-    if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, checked))) return;
+    if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, in))) return;
     const Panel3dFlowState state = MakePanel3dFlowState(task, in);
     Panel3dCurrentFlowState = state;
     if (evaluator_) {

@@ -5,11 +5,13 @@
 #include <wx/app.h>
 #include <wx/uiaction.h>
 
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <string>
 
 #include "app/MainFrame.h"
+#include "camber/gui/CamberLineFrame.h"
 #include "camber/gui/CamberMethodFrame.h"
 #include "camber/gui/CamberNacaFrame.h"
 #include "camber/gui/CamberRadios.h"
@@ -160,6 +162,21 @@ TEST_F(ScreenPendingText, APressOnAPlotHandleChecksThePendingTextOnce) {
     EXPECT_EQ(f->chordBField->GetValue(), chordB);
     ASSERT_TRUE(llt::currentSolver);
     EXPECT_DOUBLE_EQ(llt::currentSolver->chordA, 2.0);
+
+    // The camber-line window, whose canvas takes the focus on a press: one box, no drag either.
+    auto* camber = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    ASSERT_NE(camber, nullptr);
+    Present(camber);
+    const CamberPoint point = CamberLineFrame::camberPoints[1];
+    BoxRecorder camberBoxes;
+    TypeOver(camber->AngleField(), "-");
+    EXPECT_TRUE(camberBoxes.boxes().empty());
+    const int y = 160 - static_cast<int>(std::lround(point.v * 1000));
+    RealFastDrag(camber->CamberCanvas(), wxPoint(141, y), wxPoint(141, y - 30));
+    Pump(200);
+    EXPECT_EQ(camberBoxes.boxes().size(), 1u);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].v, point.v);
+    EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].x, point.x);
 }
 
 // Alt+I with a pending text: a refused text gets its box and no info box; a text whose

@@ -161,11 +161,6 @@ TEST_F(Panel3dMethodFrameTest, RefusedInputsShowTheirBoxAndChangeNothing) {
         {1, {{kPanel3dPointCount, L"1.9"}}, points},
         {1, {{kPanel3dPointCount, L""}}, points},
         {1, {{kPanel3dPointCount, L"100"}}, points},
-        {1, {{kPanel3dPointCount, L"."}}, points},
-        {0,
-         {{kPanel3dSpeed, L"-"}},
-         L"Der Wert der Geschwindigkeit liegt in einem unzulässigen Bereich:\n\n"
-         L"0 < Geschwindigkeit\n"},
         {2, {{kPanel3dSpeedMin, L"90"}, {kPanel3dSpeedMax, L"30"}}, speeds},
         {2,
          {{kPanel3dSpeedCount, L"1"}},
