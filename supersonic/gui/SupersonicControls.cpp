@@ -239,7 +239,7 @@ void SupersonicModeRadio::OnKeyUp(wxKeyEvent& event) {
         event.Skip();
         return;
     }
-    Action();
+    if (luvo::SettlePendingText(this)) Action();
 }
 
 void SupersonicModeRadio::OnNativeChange(wxCommandEvent&) {
@@ -270,7 +270,7 @@ void SupersonicToggleBox::OnKeyUp(wxKeyEvent& event) {
         event.Skip();
         return;
     }
-    Action();
+    if (luvo::SettlePendingText(this)) Action();
 }
 
 void SupersonicToggleBox::OnNativeChange(wxCommandEvent&) {

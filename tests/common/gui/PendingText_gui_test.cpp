@@ -201,6 +201,14 @@ TEST_F(ScreenPendingText, AMenuShortcutChecksThePendingTextFirst) {
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_TRUE(boxes.boxes()[0].caption.StartsWith(wxS("Info")));
     EXPECT_EQ(f->segmentCDField->GetValue(), wxS("49.50"));
+
+    // Closing drops a pending text without a word.
+    BoxRecorder closing;
+    TypeOver(f->chordAField, "0.");
+    RealKey('s', wxMOD_ALT);
+    Pump(200);
+    EXPECT_TRUE(closing.boxes().empty());
+    EXPECT_FALSE(llt::analysisOpen);
 }
 
 // A pending Mach number that cannot be taken, then "Speichern": the Mach box, and neither a file
