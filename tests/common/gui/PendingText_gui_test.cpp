@@ -19,7 +19,10 @@
 #include "etl/gui/EtlAnalysisFrame.h"
 #include "etl/gui/EtlModule.h"
 #include "llt/gui/LltAnalysisFrame.h"
+#include "llt/gui/LltChordDesignFrame.h"
 #include "llt/gui/LltModule.h"
+#include "llt/gui/LltTwistDesignFrame.h"
+#include "supersonic/gui/SupersonicCanvases.h"
 #include "supersonic/gui/SupersonicMethodFrame.h"
 #include "supersonic/gui/SupersonicPartsFrame.h"
 #include "tests/support/GuiHarness.h"
@@ -54,7 +57,8 @@ void FailOnBoxes(const BoxRecorder& boxes) {
 struct SegmentWindow {
     const char* name;
     std::function<wxFrame*()> open;
-    std::function<wxTextCtrl*(int)> field;  // 0 AB, 1 BC, 2 CD, 3 chord D, 4 angle D
+    // 0 AB, 1 BC, 2 CD, 3 chord D, 4 angle D; null for an input the window does not have
+    std::function<wxTextCtrl*(int)> field;
 };
 
 class ScreenPendingText : public GuiTest {
@@ -90,6 +94,12 @@ class ScreenPendingText : public GuiTest {
         EtlAnalysisOpen = true;
         return Shown(EtlAnalysisWindow, "GammaUndCa.dat");
     }
+    template <class Frame>
+    Frame* OpenLltTask(Frame*& moduleWindow, bool& open, wxSize size, const char* file) {
+        moduleWindow = new Frame(wxS("Probe"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
+        open = true;
+        return Shown(moduleWindow, file);
+    }
     std::vector<SegmentWindow> SegmentWindows() {
         return {
             {"simple lifting line", [this] { return OpenLlt(); },
@@ -97,6 +107,28 @@ class ScreenPendingText : public GuiTest {
                  LltAnalysisFrame* f = llt::analysisFrame;
                  wxTextCtrl* fields[] = {f->segmentABField, f->segmentBCField, f->segmentCDField,
                                          f->chordDField, f->angleDField};
+                 return fields[k];
+             }},
+            {"twist design",
+             [this] {
+                 return OpenLltTask(llt::twistDesignFrame, llt::twistDesignOpen, wxSize(775, 680),
+                                    "alfaGeom.dat");
+             },
+             [](int k) -> wxTextCtrl* {
+                 LltTwistDesignFrame* f = llt::twistDesignFrame;
+                 wxTextCtrl* fields[] = {f->segmentABField, f->segmentBCField, f->segmentCDField,
+                                         f->chordDField, nullptr};
+                 return fields[k];
+             }},
+            {"chord design",
+             [this] {
+                 return OpenLltTask(llt::chordDesignFrame, llt::chordDesignOpen, wxSize(845, 700),
+                                    " tiefe.dat");
+             },
+             [](int k) -> wxTextCtrl* {
+                 LltChordDesignFrame* f = llt::chordDesignFrame;
+                 wxTextCtrl* fields[] = {f->segmentABField, f->segmentBCField, f->segmentCDField,
+                                         nullptr, f->angleDField};
                  return fields[k];
              }},
             {"extended lifting line", [this] { return OpenEtl(); },
@@ -116,8 +148,19 @@ TEST_F(ScreenPendingText, ASegmentLengthTypedKeyByKeyRewritesNothingOnTheWay) {
     for (const SegmentWindow& w : SegmentWindows()) {
         SCOPED_TRACE(w.name);
         w.open();
-        SetText(w.field(3), wxS("1.5"));
-        SetText(w.field(4), wxS("-3.0"));
+        // The tip's chord and angle differ from those at C.
+        const struct {
+            wxTextCtrl* field;
+            wxString text;
+        } tip[] = {{w.field(3), wxS("1.5")}, {w.field(4), wxS("-3.0")}};
+        for (const auto& t : tip) {
+            if (t.field) SetText(t.field, t.text);
+        }
+        auto expectTipKept = [&] {
+            for (const auto& t : tip) {
+                if (t.field) EXPECT_EQ(t.field->GetValue(), t.text);
+            }
+        };
         Pump(100);
         const double ab = NumberOf(w.field(0));
         const wxString cd = w.field(2)->GetValue();
@@ -125,15 +168,13 @@ TEST_F(ScreenPendingText, ASegmentLengthTypedKeyByKeyRewritesNothingOnTheWay) {
         TypeOver(w.field(1), "0.5");
         EXPECT_EQ(w.field(1)->GetValue(), wxS("0.5"));
         EXPECT_EQ(w.field(2)->GetValue(), cd);
-        EXPECT_EQ(w.field(3)->GetValue(), wxS("1.5"));
-        EXPECT_EQ(w.field(4)->GetValue(), wxS("-3.0"));
+        expectTipKept();
 
         RealKey(WXK_RETURN);
         Pump(100);
         EXPECT_EQ(w.field(1)->GetValue(), wxS("0.5"));
         EXPECT_DOUBLE_EQ(NumberOf(w.field(2)), 100.0 - ab - 0.5);
-        EXPECT_EQ(w.field(3)->GetValue(), wxS("1.5"));
-        EXPECT_EQ(w.field(4)->GetValue(), wxS("-3.0"));
+        expectTipKept();
         FailOnBoxes(boxes);
         wxWindow* top = wxGetTopLevelParent(w.field(0));
         top->Destroy();
@@ -177,6 +218,19 @@ TEST_F(ScreenPendingText, APressOnAPlotHandleChecksThePendingTextOnce) {
     EXPECT_EQ(camberBoxes.boxes().size(), 1u);
     EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].v, point.v);
     EXPECT_DOUBLE_EQ(CamberLineFrame::camberPoints[1].x, point.x);
+
+    // The supersonic parts window: a pending Mach number, then the camber point.
+    SupersonicPartsFrame* parts = OpenSupersonicPartsFrame(wxEmptyString);
+    Present(parts);
+    const SupersonicPoint support = parts->Profile().part1.supportPoints[0];
+    BoxRecorder partsBoxes;
+    TypeOver(parts->machField, "1");
+    EXPECT_TRUE(partsBoxes.boxes().empty());
+    RealFastDrag(parts->camberCanvas, wxPoint(240, 90), wxPoint(259, 80));
+    Pump(200);
+    EXPECT_EQ(partsBoxes.boxes().size(), 1u);
+    EXPECT_DOUBLE_EQ(parts->Profile().part1.supportPoints[0].x, support.x);
+    EXPECT_DOUBLE_EQ(parts->Profile().part1.supportPoints[0].z, support.z);
 }
 
 // Alt+I with a pending text: a refused text gets its box and no info box; a text whose
