@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "camber/core/CamberPlotGeometry.h"
+#include "common/gui/NumericField.h"
 #include "common/gui/WxNumber.h"
 
 void CamberShowStatus(wxWindow* control, const wxString& text) {
@@ -99,7 +100,9 @@ std::optional<CamberPoint> CamberCanvas::DragMotion(wxFrame& window, wxMouseEven
                                                     const std::function<int(CamberPoint)>& pick) {
     const CamberPoint at{(event.GetX() - 60) * 0.005, (event.GetY() - 160) * valuePerPixel};
     if (event.ButtonDown()) {
-        const int k = pick(at);
+        int k = pick(at);
+        // A pending text is checked before the drag; a refused one stops it.
+        if (k >= 0 && !luvo::SettlePendingText(this)) k = -1;
         steps_.Press(k < 0 ? 0 : luvo::DragHandle(k));
     }
     const bool motion = event.GetEventType() == wxEVT_MOTION;

@@ -64,7 +64,19 @@ void FieldChecks::RunPass(wxWindow* boxParent) {
 FieldTextState FieldChecks::JudgeTyped(const wxTextCtrl* field, const wxString& text) const {
     if (!armed_) return FieldTextState::Accepted;
     for (int input : table_.order) {
-        if (Field(input) == field) return JudgeTypedText(Utf8(text), RangeOf(table_.rule(input)));
+        if (Field(input) != field) continue;
+        const FieldTextState own = JudgeTypedText(Utf8(text), RangeOf(table_.rule(input)));
+        if (own != FieldTextState::Accepted) return own;
+        // A value on the way to another ("0" of "0.5") must not rewrite other fields: a
+        // correction waits for the finished text.
+        CheckTexts texts(table_.inputCount);
+        for (int other : table_.order) {
+            if (wxTextCtrl* f = Field(other)) texts[other] = Utf8(f->GetValue());
+        }
+        texts[input] = Utf8(text);
+        return EvaluatePass(table_, texts).kind == PassOutcome::Kind::SumCorrection
+                   ? FieldTextState::Pending
+                   : FieldTextState::Accepted;
     }
     return FieldTextState::Accepted;
 }

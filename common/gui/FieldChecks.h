@@ -30,8 +30,9 @@ class FieldChecks {
     // One check pass; its message boxes are parented to `boxParent`, the field that changed.
     void RunPass(wxWindow* boxParent);
 
-    // How the checks judge a text typed into `field`: by the range and length of its input. A
-    // field that holds no checked input takes every text.
+    // How the checks judge a text typed into `field`: by the range and length of its input, and
+    // pending while the text would make the sum rule rewrite other fields. A field that holds no
+    // checked input takes every text.
     FieldTextState JudgeTyped(const wxTextCtrl* field, const wxString& text) const;
 
     // True when no check box is open and every input passes: only then may a repaint compute

@@ -1,6 +1,7 @@
 #include "common/gui/LuvoFrame.h"
 
 #include <wx/accel.h>
+#include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/display.h>
 #include <wx/eventfilter.h>
@@ -16,6 +17,7 @@
 #include <algorithm>
 
 #include "common/gui/LuvoIcon.h"
+#include "common/gui/NumericField.h"
 
 namespace luvo {
 
@@ -63,6 +65,51 @@ class FocusOnPress : public wxEventFilter {
     wxWindow* frame_;
 };
 
+// A pending text is checked once, before the action that ends it: a menu entry or shortcut, a
+// button, a check box or radio button. A refused text stops the action. Closing the window
+// drops a pending text without a word.
+class PendingTextGate : public wxEventFilter {
+  public:
+    explicit PendingTextGate(wxWindow* frame) : frame_(frame) { wxEvtHandler::AddFilter(this); }
+    ~PendingTextGate() override { wxEvtHandler::RemoveFilter(this); }
+
+    int FilterEvent(wxEvent& event) override {
+        const wxEventType type = event.GetEventType();
+        wxWindow* control = nullptr;
+        if (type == wxEVT_MENU) {
+            if (event.GetId() == kIdMenuClose || event.GetId() == kIdMenuQuit) return Event_Skip;
+            if (auto* menu = dynamic_cast<wxMenu*>(event.GetEventObject())) {
+                control = menu->GetWindow();
+            } else {
+                control = dynamic_cast<wxWindow*>(event.GetEventObject());
+            }
+        } else if (type == wxEVT_BUTTON) {
+            auto* button = dynamic_cast<wxButton*>(event.GetEventObject());
+            if (button == nullptr || ClosesWindow(*button)) return Event_Skip;
+            control = button;
+        } else if (type == wxEVT_CHECKBOX || type == wxEVT_RADIOBUTTON || type == wxEVT_RADIOBOX ||
+                   type == wxEVT_LEFT_DOWN) {
+            control = dynamic_cast<wxWindow*>(event.GetEventObject());
+            if (type == wxEVT_LEFT_DOWN && dynamic_cast<wxCheckBox*>(control) == nullptr &&
+                dynamic_cast<wxRadioButton*>(control) == nullptr) {
+                return Event_Skip;
+            }
+        } else {
+            return Event_Skip;
+        }
+        if (control == nullptr || wxGetTopLevelParent(control) != frame_) return Event_Skip;
+        return SettlePendingText(control) ? Event_Skip : Event_Processed;
+    }
+
+  private:
+    static bool ClosesWindow(const wxButton& button) {
+        const wxString label = button.GetLabelText();
+        return label == wxS("Schließen") || label == wxS("Abbrechen");
+    }
+
+    wxWindow* frame_;
+};
+
 }  // namespace
 
 LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -98,6 +145,8 @@ LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& si
     panel_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
                          wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
     focusOnPress_ = std::make_unique<FocusOnPress>(this);
+    // Added last, so that it sees a press before the focus moves.
+    pendingTextGate_ = std::make_unique<PendingTextGate>(this);
 }
 
 LuvoFrame::~LuvoFrame() = default;

@@ -56,6 +56,7 @@ class LuvoFrame : public wxFrame {
     void OnMenuShortcut(wxKeyEvent& event);
 
     std::unique_ptr<wxEventFilter> focusOnPress_;
+    std::unique_ptr<wxEventFilter> pendingTextGate_;
 };
 
 // The modal info box: OK and the information icon.

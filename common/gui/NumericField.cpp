@@ -2,9 +2,12 @@
 
 #include <wx/app.h>
 #include <wx/clipbrd.h>
+#include <wx/modalhook.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "common/gui/WxNumber.h"
 
@@ -23,6 +26,21 @@ int RefusedCount(const wxString& text) {
     }
     return count;
 }
+
+// Counts the modal boxes shown while it lives, whoever answers them.
+class BoxCounter : public wxModalDialogHook {
+  public:
+    BoxCounter() { Register(); }
+    ~BoxCounter() override { Unregister(); }
+    int count = 0;
+
+  protected:
+    int Enter(wxDialog*) override {
+        ++count;
+        return wxID_NONE;
+    }
+    void Exit(wxDialog*) override {}
+};
 
 }  // namespace
 
@@ -111,8 +129,16 @@ void NumericField::OnPaste(wxClipboardTextEvent& event) {
         }
         wxTheClipboard->Close();
     }
-    if (RefusedCount(text) > 0) return;
-    event.Skip();
+    // Blanks and line ends around a number copied from a terminal, a table or a document are
+    // no part of it; a refused character inside it refuses the paste whole.
+    const wxString number = wxString(text).Trim(true).Trim(false);
+    if (number.empty() || RefusedCount(number) > 0) return;
+    if (number == text) {
+        event.Skip();
+        return;
+    }
+    // Inserted as typing would insert it: the base's write, not this field's program write.
+    wxTextCtrl::WriteText(number);
 }
 
 void NumericField::OnText(wxCommandEvent& event) {
@@ -163,6 +189,35 @@ void NumericField::OnKillFocus(wxFocusEvent& event) {
         }
         FinishTyping();
     });
+}
+
+bool NumericField::SettlePending() {
+    if (!pending_) return true;
+    BoxCounter boxes;
+    FinishTyping();
+    if (boxes.count > 0) return false;
+    if (JudgeTyped(GetValue()) == FieldTextState::Accepted) return true;
+    ReportRefused();
+    return false;
+}
+
+bool SettlePendingText(wxWindow* control) {
+    wxWindow* top = control != nullptr ? wxGetTopLevelParent(control) : nullptr;
+    if (top == nullptr) return true;
+    std::vector<NumericField*> pending;
+    std::function<void(wxWindow*)> walk = [&](wxWindow* w) {
+        for (wxWindow* child : w->GetChildren()) {
+            if (auto* field = dynamic_cast<NumericField*>(child); field && field->IsPending()) {
+                pending.push_back(field);
+            }
+            if (!child->IsTopLevel()) walk(child);
+        }
+    };
+    walk(top);
+    for (NumericField* field : pending) {
+        if (!field->SettlePending()) return false;
+    }
+    return true;
 }
 
 void NumericField::FinishTyping() {

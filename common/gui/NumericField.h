@@ -9,8 +9,8 @@
 // A field with checks says how they judge a text the student is typing (JudgeTyped). A typed
 // text that can still become acceptable is pending: the field's own change handling does not see
 // it, and the window keeps working with the text before it, until the student presses Enter or
-// leaves the field; then the handling runs on the text as it stands. A text the program writes
-// is always handled at once.
+// leaves the field, or until an action of the window ends it (SettlePendingText); then the
+// handling runs on the text as it stands. A text the program writes is always handled at once.
 
 #include <wx/textctrl.h>
 #include <wx/valtext.h>
@@ -46,7 +46,14 @@ class NumericField : public wxTextCtrl {
     wxString SettledText() const { return pending_ ? settled_ : GetValue(); }
     // The text's value as the checks see it (FieldCheckValue: NaN for a text without a number).
     double CheckValue() const;
+    // Number(), or for a check CheckValue(): a lone "-" or "." fails its check instead of
+    // passing as 0.
+    double Value(bool forCheck) const { return forCheck ? CheckValue() : Number(); }
     bool IsPending() const { return pending_; }
+
+    // Before an action of the window: runs the change handling on a pending text. False when
+    // the text is refused (its box has been shown once) and the action must not happen.
+    bool SettlePending();
 
     // Texts the program writes: handled at once, never pending.
     void WriteText(const wxString& text) override;
@@ -55,6 +62,9 @@ class NumericField : public wxTextCtrl {
   protected:
     // How the field's checks judge a typed text; a field without checks takes every text.
     virtual FieldTextState JudgeTyped(const wxString& text) const;
+    // The box of a finished text that the field keeps although its checks refuse it, for when
+    // its change handling showed none (it reports such a text only once).
+    virtual void ReportRefused() {}
     void DoSetValue(const wxString& value, int flags) override;
 
   private:
@@ -73,5 +83,10 @@ class NumericField : public wxTextCtrl {
     wxString settled_;   // the text before a pending one
     wxString lastText_;  // the text at the last change
 };
+
+// Settles the pending text of any numeric field of the window that `control` lies in, before
+// an action of that window (a menu entry, a button, a check box or radio button, a press on a
+// plot handle). False when a text was refused: the action must not happen.
+bool SettlePendingText(wxWindow* control);
 
 }  // namespace luvo

@@ -10,6 +10,7 @@
 #include <wx/textctrl.h>
 
 #include "common/core/DragSteps.h"
+#include "common/gui/NumericField.h"
 #include "common/gui/PlotCanvas.h"
 
 namespace luvo {
@@ -46,7 +47,11 @@ class TaskCanvas : public PlotCanvas {
     bool IsDragStep(const wxMouseEvent& e) {
         if (e.ButtonDown()) {
             stopped_ = false;
-            steps_.Press(PickHandles(e.GetPosition()));
+            DragHandles picked = PickHandles(e.GetPosition());
+            // A pending text is checked before the drag; the check may redraw the plot.
+            if (picked != 0 && !SettlePendingText(this)) picked = 0;
+            if (picked != 0) picked = PickHandles(e.GetPosition());
+            steps_.Press(picked);
             return false;
         }
         if (stopped_) {

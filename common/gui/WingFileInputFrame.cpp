@@ -75,6 +75,7 @@ void WingFileInputFrame::ShowReadError() {
 }
 
 void WingFileInputFrame::OnStart(wxCommandEvent&) {
+    if (!PassStartChecks()) return;
     SetStatusText(wxS("Rechnung läuft"), 0);
     TakeInputs();
     runResultName_ = resultFileLabel->GetLabel();

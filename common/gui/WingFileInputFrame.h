@@ -43,6 +43,8 @@ class WingFileInputFrame : public LuvoFrame {
     int errorFlag = 0;                        // 1 when the last read of the file failed
 
   protected:
+    // Before the run: false, after its box, when an input cannot start it.
+    virtual bool PassStartChecks() { return true; }
     // The run's steps, in this order. The inputs (names, fields) are copied into the method's
     // state first; they stand from then on, also when the run fails.
     virtual void TakeInputs() = 0;

@@ -90,24 +90,24 @@ class WingGeometryWindow : public luvo::LuvoFrame {
     wxTextCtrl* FieldOf(WingDragField field) const;
 
     // Converts the texts of the rows that both methods have, and the thicknesses where the
-    // window has them, into the like-named members of `in`.
+    // window has them, into the like-named members of `in`; `forCheck`: as the checks judge them.
     template <class Inputs>
-    void ReadWing(Inputs& in) const {
-        in.span = spanField->Number();
-        in.sweep = sweepField->Number();
-        in.dihedral = dihedralField->Number();
-        in.rootChord = rootChordField->Number();
-        in.rootIncidence = rootIncidenceField->Number();
-        in.rootCamber = rootCamberField->Number();
-        in.rootCamberPosition = rootCamberPositionField->Number();
-        in.tipChord = tipChordField->Number();
-        in.tipIncidence = tipIncidenceField->Number();
-        in.tipCamber = tipCamberField->Number();
-        in.tipCamberPosition = tipCamberPositionField->Number();
-        in.beta = betaField->Number();
+    void ReadWing(Inputs& in, bool forCheck = false) const {
+        in.span = spanField->Value(forCheck);
+        in.sweep = sweepField->Value(forCheck);
+        in.dihedral = dihedralField->Value(forCheck);
+        in.rootChord = rootChordField->Value(forCheck);
+        in.rootIncidence = rootIncidenceField->Value(forCheck);
+        in.rootCamber = rootCamberField->Value(forCheck);
+        in.rootCamberPosition = rootCamberPositionField->Value(forCheck);
+        in.tipChord = tipChordField->Value(forCheck);
+        in.tipIncidence = tipIncidenceField->Value(forCheck);
+        in.tipCamber = tipCamberField->Value(forCheck);
+        in.tipCamberPosition = tipCamberPositionField->Value(forCheck);
+        in.beta = betaField->Value(forCheck);
         if (rows_.sectionThickness) {
-            in.rootThickness = rootThicknessField->Number();
-            in.tipThickness = tipThicknessField->Number();
+            in.rootThickness = rootThicknessField->Value(forCheck);
+            in.tipThickness = tipThicknessField->Value(forCheck);
         }
     }
 

@@ -1,7 +1,10 @@
 #include "etl/gui/EtlGridInputFrame.h"
 
+#include <cmath>
 #include <optional>
 
+#include "common/core/RangeCheck.h"
+#include "common/gui/LuvoFrame.h"
 #include "common/gui/WxFileName.h"
 #include "etl/core/EtlGridFile.h"
 #include "etl/core/EtlRuns.h"
@@ -29,6 +32,16 @@ EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, 
 void EtlGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
     if (EtlGridInputWindow == this) EtlGridInputOpen = false;
+}
+
+bool EtlGridInputFrame::PassStartChecks() {
+    // The angle's range is the student's to choose; only a text without a number is no angle.
+    if (std::isfinite(sideslipField->CheckValue())) return true;
+    luvo::ShowErrorBox(this,
+                       wxS("Der Schiebewinkel ist keine Zahl.\n\nBitte wiederholen Sie die Eingabe "
+                           "des Schiebewinkels.\n"),
+                       wxString::FromUTF8(luvo::kInvalidInputCaption));
+    return false;
 }
 
 void EtlGridInputFrame::TakeInputs() {

@@ -22,6 +22,7 @@ class EtlGridInputFrame : public luvo::WingFileRunFrame<EtlSolver, EtlResultsFra
     EtlSideslipField* sideslipField = nullptr;
 
   private:
+    bool PassStartChecks() override;
     void TakeInputs() override;
     // Keeps the header's values in the module.
     void ReadGridHeader() override;

@@ -3,6 +3,7 @@
 #include <wx/dcclient.h>
 
 #include "common/core/NumberText.h"
+#include "common/gui/NumericField.h"
 #include "common/gui/WxPlotPainter.h"
 
 namespace {
@@ -109,7 +110,7 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
                 const SupersonicCurve& part = side == 1 ? profile.part1 : profile.part2;
                 const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
                 if (hit >= 0) {
-                    dragging = true;
+                    dragging = luvo::SettlePendingText(this);
                     dragSide = side;
                     dragIndex = hit;
                     return;
@@ -120,7 +121,8 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
         const SupersonicCurve& part = rules.thickness ? profile.part2 : profile.part1;
         const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
         if (hit >= 0) {
-            dragging = true;
+            // A pending text is checked before the drag; a refused one stops it.
+            dragging = luvo::SettlePendingText(this);
             dragIndex = hit;
         }
         return;

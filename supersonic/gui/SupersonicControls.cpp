@@ -12,12 +12,40 @@ const luvo::FieldRange kCountRange{0, true, kMaxSupportCount, true};
 
 std::string Utf8(const wxString& text) { return std::string(text.utf8_str()); }
 
-// A key that leaves the control to the toolkit: Tab moves the focus, Alt and Ctrl reach the menus.
-bool PassesKey(const wxKeyEvent& event) {
-    return event.GetKeyCode() == WXK_TAB || event.AltDown() || event.ControlDown();
+bool IsModifierKey(int code) {
+    switch (code) {
+        case WXK_SHIFT:
+        case WXK_ALT:
+        case WXK_CONTROL:
+        case WXK_WINDOWS_LEFT:
+        case WXK_WINDOWS_RIGHT:
+        case WXK_WINDOWS_MENU:
+        case WXK_NONE:
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace
+
+bool SupersonicActionKeys::PassesDown(const wxKeyEvent& event) {
+    const int code = event.GetKeyCode();
+    if (event.AltDown() || event.ControlDown()) {
+        if (!IsModifierKey(code)) pressedWithModifier_ = code;
+        return true;
+    }
+    return code == WXK_TAB || IsModifierKey(code);
+}
+
+bool SupersonicActionKeys::ActsOnUp(const wxKeyEvent& event) {
+    const int code = event.GetKeyCode();
+    if (code == pressedWithModifier_) {
+        pressedWithModifier_ = WXK_NONE;
+        return false;
+    }
+    return code != WXK_TAB && !IsModifierKey(code) && !event.AltDown() && !event.ControlDown();
+}
 
 // clang-format off
 #define SUPERSONIC_EVT_MOUSE(func) \
@@ -203,15 +231,15 @@ void SupersonicModeRadio::OnMouse(wxMouseEvent& event) {
 }
 
 void SupersonicModeRadio::OnKeyDown(wxKeyEvent& event) {
-    if (PassesKey(event)) event.Skip();
+    if (keys_.PassesDown(event)) event.Skip();
 }
 
 void SupersonicModeRadio::OnKeyUp(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_TAB) {
+    if (!keys_.ActsOnUp(event)) {
         event.Skip();
         return;
     }
-    Action();
+    if (luvo::SettlePendingText(this)) Action();
 }
 
 void SupersonicModeRadio::OnNativeChange(wxCommandEvent&) {
@@ -234,15 +262,15 @@ void SupersonicToggleBox::OnMouse(wxMouseEvent& event) {
 }
 
 void SupersonicToggleBox::OnKeyDown(wxKeyEvent& event) {
-    if (PassesKey(event)) event.Skip();
+    if (keys_.PassesDown(event)) event.Skip();
 }
 
 void SupersonicToggleBox::OnKeyUp(wxKeyEvent& event) {
-    if (event.GetKeyCode() == WXK_TAB) {
+    if (!keys_.ActsOnUp(event)) {
         event.Skip();
         return;
     }
-    Action();
+    if (luvo::SettlePendingText(this)) Action();
 }
 
 void SupersonicToggleBox::OnNativeChange(wxCommandEvent&) {

@@ -77,6 +77,20 @@ class SupersonicCoefficientField : public luvo::NumericField {
     wxDECLARE_EVENT_TABLE();
 };
 
+// Which keys the radio buttons and check boxes act on: the release of any key but Tab, a
+// modifier key on its own, or a key pressed together with Alt or Ctrl.
+class SupersonicActionKeys {
+  public:
+    // For the key-down: true when the toolkit takes the key (Tab moves the focus, Alt and Ctrl
+    // reach the menus, modifiers reach both).
+    bool PassesDown(const wxKeyEvent& event);
+    // For the key-up: true when the release performs the control's action.
+    bool ActsOnUp(const wxKeyEvent& event);
+
+  private:
+    int pressedWithModifier_ = WXK_NONE;
+};
+
 // Both buttons of a "Linear"/"Spline" pair switch the pair to the other method.
 class SupersonicModeRadio : public wxRadioButton {
   public:
@@ -88,6 +102,7 @@ class SupersonicModeRadio : public wxRadioButton {
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnNativeChange(wxCommandEvent& event);
+    SupersonicActionKeys keys_;
     wxDECLARE_EVENT_TABLE();
 };
 
@@ -123,6 +138,7 @@ class SupersonicToggleBox : public wxCheckBox {
     void OnKeyDown(wxKeyEvent& event);
     void OnKeyUp(wxKeyEvent& event);
     void OnNativeChange(wxCommandEvent& event);
+    SupersonicActionKeys keys_;
     wxDECLARE_EVENT_TABLE();
 };
 

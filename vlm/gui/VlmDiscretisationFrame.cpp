@@ -99,11 +99,11 @@ void VlmDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 
 bool VlmDiscretisationFrame::PassStartChecks() {
     std::vector<luvo::RangeCheck> checks =
-        VlmLatticeCountChecks(chordwiseCountField->Number(), spanwiseCountField->Number());
-    checks.push_back(luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->Number())));
+        VlmLatticeCountChecks(chordwiseCountField->CheckValue(), spanwiseCountField->CheckValue());
+    checks.push_back(luvo::BirnbaumCountCheck(std::trunc(birnbaumCountField->CheckValue())));
     // A relaxed wake without iterations would report circulations that were never computed.
     if (wakeRadioBox->GetSelection() == 1) {
-        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->CheckValue())));
     }
     if (!luvo::PassRangeChecks(this, checks)) return false;
     // The wing comes from the geometry window as it stands now, checked again: its fields may

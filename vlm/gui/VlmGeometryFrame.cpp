@@ -14,10 +14,10 @@ VlmGeometryFrame::VlmGeometryFrame(const wxString& title, const wxPoint& pos, co
     AddPreviewAndButtons();
 }
 
-VlmWingInputs VlmGeometryFrame::Inputs() const {
+VlmWingInputs VlmGeometryFrame::Read(bool forCheck) const {
     VlmWingInputs in;
-    ReadWing(in);
-    in.alpha = alphaField->Number();
+    ReadWing(in, forCheck);
+    in.alpha = alphaField->Value(forCheck);
     return in;
 }
 
@@ -43,7 +43,7 @@ void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) {
 }
 
 bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
-    return luvo::PassRangeChecks(parent, WingGeometryChecks(Inputs()));
+    return luvo::PassRangeChecks(parent, WingGeometryChecks(Read(true)));
 }
 
 void VlmGeometryFrame::OnNext(wxCommandEvent&) {

@@ -13,7 +13,7 @@ class VlmGeometryFrame : public WingGeometryWindow, public VlmWingSource {
                      long style = wxDEFAULT_FRAME_STYLE);
 
     // The fields' values as the preview and the checks read them.
-    VlmWingInputs Inputs() const override;
+    VlmWingInputs Inputs() const override { return Read(false); }
     WingPreviewInputs PreviewInputs() const override { return Inputs(); }
 
     // The thirteen range checks of the fields in their order; the first failure shows its box
@@ -21,6 +21,8 @@ class VlmGeometryFrame : public WingGeometryWindow, public VlmWingSource {
     bool PassChecks(wxWindow* parent) const override;
 
   private:
+    // `forCheck`: as the checks judge the texts (NumericField::Value).
+    VlmWingInputs Read(bool forCheck) const;
     void OnClose(wxCloseEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
     void OnNext(wxCommandEvent& event);

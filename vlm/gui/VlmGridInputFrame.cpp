@@ -104,11 +104,11 @@ void VlmGridInputFrame::OnStart(wxCommandEvent&) {
     // A start while a run is under way (its pause dispatches events) does nothing.
     if (VlmRunActive) return;
     std::vector<luvo::RangeCheck> checks =
-        luvo::FlowAngleChecks(alphaField->Number(), betaField->Number());
-    checks.push_back(luvo::BirnbaumCountCheck(birnbaumCountField->Number()));
+        luvo::FlowAngleChecks(alphaField->CheckValue(), betaField->CheckValue());
+    checks.push_back(luvo::BirnbaumCountCheck(birnbaumCountField->CheckValue()));
     // A relaxed wake without iterations would report circulations that were never computed.
     if (wakeRadioBox->GetSelection() == 1) {
-        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->Number())));
+        checks.push_back(luvo::IterationCountCheck(std::trunc(iterationsField->CheckValue())));
     }
     if (!luvo::PassRangeChecks(this, checks)) return;
     RunFromGridFile();

@@ -95,12 +95,12 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
         luvo::ShowGeometryMissing(this);
         return false;
     }
-    std::vector<luvo::RangeCheck> checks =
-        Panel3dDiscretisationChecks(ChordPanelsTyped(), SpanPanelsTyped(), source->Inputs(),
-                                    Panel3dCurrentFlowState.alphaStar, forRun);
+    std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
+        chordPanelsField->CheckValue(), spanPanelsField->CheckValue(), source->CheckedInputs(),
+        Panel3dCurrentFlowState.alphaStar, forRun);
     // A relaxed wake is solved only inside its relaxation steps.
     if (forRun && wakeMode == 1) {
-        checks.push_back(luvo::IterationCountCheck(iterationsField->Number()));
+        checks.push_back(luvo::IterationCountCheck(iterationsField->CheckValue()));
     }
     return luvo::PassRangeChecks(this, checks);
 }

@@ -61,16 +61,16 @@ WingPreviewInputs Panel3dGeometryFrame::PreviewInputs() const {
     return Panel3dPreviewInputs(Inputs(), Panel3dCurrentFlowState.alphaStar);
 }
 
-Panel3dGeometryInputs Panel3dGeometryFrame::Inputs() const {
+Panel3dGeometryInputs Panel3dGeometryFrame::Read(bool forCheck) const {
     Panel3dGeometryInputs in;
-    ReadWing(in);
+    ReadWing(in, forCheck);
     in.flapActive = flapCheckBox->GetValue();
-    in.flapInner = flapInnerField->Number();
-    in.flapOuter = flapOuterField->Number();
-    in.hingePosition = hingePositionField->Number();
-    in.hingeHeight = hingeHeightField->Number();
-    in.leftDeflection = leftDeflectionField->Number();
-    in.rightDeflection = rightDeflectionField->Number();
+    in.flapInner = flapInnerField->Value(forCheck);
+    in.flapOuter = flapOuterField->Value(forCheck);
+    in.hingePosition = hingePositionField->Value(forCheck);
+    in.hingeHeight = hingeHeightField->Value(forCheck);
+    in.leftDeflection = leftDeflectionField->Value(forCheck);
+    in.rightDeflection = rightDeflectionField->Value(forCheck);
     return in;
 }
 
@@ -96,7 +96,7 @@ void Panel3dGeometryFrame::OnCloseCommand(wxCommandEvent&) {
 
 void Panel3dGeometryFrame::OnNext(wxCommandEvent&) {
     if (!luvo::PassRangeChecks(
-            this, Panel3dGeometryChecks(Inputs(), Panel3dCurrentFlowState.alphaStar))) {
+            this, Panel3dGeometryChecks(CheckedInputs(), Panel3dCurrentFlowState.alphaStar))) {
         return;
     }
     luvo::OpenSingleWindow(Panel3dDiscretisationWindow, Panel3dDiscretisationOpen,

@@ -31,7 +31,8 @@ class Panel3dGeometryFrame : public WingGeometryWindow, public Panel3dWingSource
         std::shared_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared());
 
     // The fields' texts as numbers (a text without a leading number is 0) and the flap box.
-    Panel3dGeometryInputs Inputs() const override;
+    Panel3dGeometryInputs Inputs() const override { return Read(false); }
+    Panel3dGeometryInputs CheckedInputs() const override { return Read(true); }
 
     // What the preview draws from the fields and the flow state's angle of attack.
     WingPreviewInputs PreviewInputs() const override;
@@ -48,6 +49,8 @@ class Panel3dGeometryFrame : public WingGeometryWindow, public Panel3dWingSource
     WingGeometryField* rightDeflectionField = nullptr;
 
   private:
+    // `forCheck`: as the checks judge the texts (NumericField::Value).
+    Panel3dGeometryInputs Read(bool forCheck) const;
     void OnClose(wxCloseEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
     void OnNext(wxCommandEvent& event);

@@ -108,11 +108,11 @@ void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
     if (Panel3dRunActive) return;
     std::vector<luvo::RangeCheck> checks =
-        luvo::FlowAngleChecks(Panel3dCurrentFlowState.alphaStar, sideslipField->Number());
+        luvo::FlowAngleChecks(Panel3dCurrentFlowState.alphaStar, sideslipField->CheckValue());
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no
     // solution to report.
     if (wakeRadio->GetSelection() == 1) {
-        checks.push_back(luvo::IterationCountCheck(iterationField->Number()));
+        checks.push_back(luvo::IterationCountCheck(iterationField->CheckValue()));
     }
     if (!luvo::PassRangeChecks(this, checks)) return;
     RunComputation();

@@ -10,6 +10,8 @@ class Panel3dWingSource {
   public:
     // The fields' texts as numbers and the flap box, as they stand now.
     virtual Panel3dGeometryInputs Inputs() const = 0;
+    // The same as the start checks judge them: a text without a number is none, not 0.
+    virtual Panel3dGeometryInputs CheckedInputs() const = 0;
 
     // The open geometry window, or null while none is open.
     static const Panel3dWingSource* Open() { return open_; }

@@ -259,7 +259,7 @@ TEST_F(EtlGridInputTest, TypedSideslipEntersNegated) {
     };
     // Beyond 90 degrees the field is still taken as typed: a wing without lift, k "---".
     for (const Case& c :
-         {Case{L"10", -10.0}, Case{L"abc", 0.0}, Case{L"-5.5x", 5.5}, Case{L"120", -120.0}}) {
+         {Case{L"10", -10.0}, Case{L"", 0.0}, Case{L"-5.5x", 5.5}, Case{L"120", -120.0}}) {
         SCOPED_TRACE(wxString(c.typed).utf8_string());
         WriteText(dir().file("grid.fde"), DefaultWing());
         EtlGridInputFrame* f = Open();
@@ -343,6 +343,28 @@ TEST_F(EtlGridInputTest, FailedStartKeepsLabelsAndFieldForAnotherTry) {
     WriteText(dir().file("grid.fde"), DefaultWing());
     EXPECT_NE(ExpectRun(f), nullptr);
     EXPECT_NEAR(EtlCurrentSolver->sideslip, -7 * EtlPi / 180, 1e-12);
+}
+
+// A sideslip without a number ("-" on the way to a negative angle) is no angle: a box, and
+// nothing is read, solved or written. Its range is not checked (see above).
+TEST_F(EtlGridInputTest, SideslipWithoutANumberStopsTheStart) {
+    WriteText(dir().file("grid.fde"), DefaultWing());
+    EtlGridInputFrame* f = Open();
+    for (const wchar_t* text : {L"-", L".", L"-.", L"abc"}) {
+        SCOPED_TRACE(wxString(text).utf8_string());
+        f->sideslipField->ChangeValue(text);
+        ShownBox seen;
+        wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen));
+        EXPECT_EQ(seen.caption, wxS("Die Eingaben sind nicht korrekt!"));
+        EXPECT_EQ(seen.message,
+                  wxS("Der Schiebewinkel ist keine Zahl.\n\nBitte wiederholen Sie die "
+                      "Eingabe des Schiebewinkels.\n"));
+        EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+        EXPECT_FALSE(EtlCurrentSolver);
+        EXPECT_FALSE(std::filesystem::exists(dir().file("Zirkulation.dat")));
+        EXPECT_EQ(OpenFrames().size(), 1u);
+        EXPECT_EQ(f->sideslipField->GetValue(), wxString(text));
+    }
 }
 
 TEST_F(EtlGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {

@@ -136,6 +136,40 @@ TEST_F(ScreenSupersonicInput, ClickedBoxOrRadioTakesTheFocusAndTheNextSpace) {
     }
 }
 
+// Shift+Tab from the field "x/t=0" back into the "Spline" radio moves the focus and nothing
+// else; a modifier key on its own does nothing on an option box either.
+TEST_F(ScreenSupersonicInput, ModifierKeysAloneLeaveRadiosAndBoxesAsTheyAre) {
+    SupersonicContourFrame* c = Shown(OpenSupersonicContourFrame(wxEmptyString));
+    ASSERT_TRUE(c->upperSplineRadio->GetValue());
+    const wxString status = Status(c);
+    c->upperCurvatureStartField->SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == c->upperCurvatureStartField; }));
+    BoxRecorder boxes;
+    RealKey(WXK_TAB, wxMOD_SHIFT);
+    EXPECT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == c->upperSplineRadio; }, 2000));
+    Pump(100);
+    EXPECT_TRUE(c->upperSplineRadio->GetValue());
+    EXPECT_FALSE(c->upperLinearRadio->GetValue());
+    EXPECT_TRUE(c->upperCurvatureStartField->IsEnabled());
+    EXPECT_EQ(Status(c), status);
+
+    SupersonicPartsFrame* f = Shown(OpenSupersonicPartsFrame(wxEmptyString));
+    struct Key {
+        int code;
+        const char* name;
+    };
+    for (const Key& k : {Key{WXK_SHIFT, "Shift"}, Key{WXK_CONTROL, "Ctrl"}, Key{WXK_ALT, "Alt"}}) {
+        SCOPED_TRACE(k.name);
+        f->showShockLowerCheckBox->SetFocus();
+        ASSERT_TRUE(WaitFor([&] { return wxWindow::FindFocus() == f->showShockLowerCheckBox; }));
+        const bool before = f->showShockLowerCheckBox->GetValue();
+        RealKey(k.code);
+        Pump(100);
+        EXPECT_EQ(f->showShockLowerCheckBox->GetValue(), before);
+    }
+    for (const ShownBox& b : boxes.boxes()) ADD_FAILURE() << b.message.utf8_str();
+}
+
 // A real drag of the camber point: it ends where the pointer ends, 2500 pixels per unit z above
 // the chord at y = 140, and the labels show the recomputed profile.
 TEST_F(ScreenSupersonicInput, RealDragMovesTheCamberPoint) {
@@ -249,7 +283,7 @@ TEST_F(ScreenSupersonicTyping, APasteWithRefusedCharactersIsRefusedWhole) {
         return before;
     };
     BoxRecorder boxes;
-    for (const char* clip : {"2x5", "3 ", "-"}) {
+    for (const char* clip : {"2x5", "2 5", "-"}) {
         SCOPED_TRACE(clip);
         const Snapshot before = pasteOver(clip);
         if (std::string(clip) == "-") {
@@ -260,10 +294,20 @@ TEST_F(ScreenSupersonicTyping, APasteWithRefusedCharactersIsRefusedWhole) {
             EXPECT_TRUE(Take(f, f->alphaField) == before) << f->alphaField->GetValue();
         }
     }
-    // A paste of what the field accepts goes in, with its decimal comma read as a point.
-    pasteOver("2,5");
-    EXPECT_EQ(f->alphaField->GetValue(), wxS("2,5"));
-    EXPECT_DOUBLE_EQ(f->Profile().alpha, 2.5);
+    // A paste of what the field accepts goes in, with its decimal comma read as a point, and
+    // without the blanks, tabs and line ends around it.
+    struct Pasted {
+        const char* clip;
+        const char* text;
+        double alpha;
+    };
+    for (const Pasted& p : {Pasted{"3 ", "3", 3.0}, Pasted{" 2.5\n", "2.5", 2.5},
+                            Pasted{"\t-1.5\r\n", "-1.5", -1.5}, Pasted{"2,5", "2,5", 2.5}}) {
+        SCOPED_TRACE(p.clip);
+        pasteOver(p.clip);
+        EXPECT_EQ(f->alphaField->GetValue(), wxString(p.text));
+        EXPECT_DOUBLE_EQ(f->Profile().alpha, p.alpha);
+    }
 
     // The middle button pastes the primary selection without a paste event: refused whole too.
     wxTheClipboard->UsePrimarySelection(true);

@@ -158,6 +158,11 @@ TEST_F(VlmWindowTest, GridInputChecksOnStart) {
         {L"0", L"0", L"21", 1, L"100.5", wxString()},
         {L"0", L"0", L"21", 1, L"1", wxString()},
         {L"20", L"0", L"21", 1, L"0", alphaMessage},  // the iterations come last
+        // A text without a number is no value, not 0.
+        {L"-", L"0", L"21", 0, L"0", alphaMessage},
+        {L"0", L".", L"21", 0, L"0", betaMessage},
+        {L"0", L"0", L"-", 0, L"0", countMessage},
+        {L"0", L"0", L"21", 1, L".", iterationMessage},
     };
     for (const auto& c : cases) {
         SetText(f->alphaField, c.alpha);
@@ -484,6 +489,33 @@ TEST_F(ScreenVlmGeometry, ARootChordTypedWithADecimalCommaIsOneAndAHalfMetres) {
                        wxPoint(160 - 2, 160 - 60 - 2);
     EXPECT_EQ(shot.GetRed(at.x, at.y), 255);
     EXPECT_EQ(shot.GetGreen(at.x, at.y), 0);
+}
+
+// A lone "-" or "." in alpha* holds no angle: "&Weiter" shows the angle's box and opens nothing,
+// as when the angle is out of range.
+TEST_F(ScreenVlmGeometry, AlphaWithoutANumberStopsWeiter) {
+    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
+    wxToolTip::Enable(false);
+    CaptureFrame(f);
+    for (const char* text : {"-", "."}) {
+        SCOPED_TRACE(text);
+        f->alphaField->SetFocus();
+        WaitFor([&] { return wxWindow::FindFocus() == f->alphaField; }, 1000);
+        f->alphaField->SelectAll();
+        wxUIActionSimulator().Text(text);
+        WaitFor([&] { return f->alphaField->GetValue() == wxString(text); }, 3000);
+        BoxRecorder boxes;
+        RealClick(f->nextButton, wxPoint(8, 8));
+        WaitFor([&] { return !boxes.boxes().empty(); }, 3000);
+        Pump(100);
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].caption, wxS("Die Eingaben sind nicht korrekt!"));
+        EXPECT_EQ(boxes.boxes()[0].message,
+                  wxS("Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
+                      "-10 <= Anströmwinkel <= 10\n"));
+        EXPECT_FALSE(VlmDiscretisationOpen);
+    }
+    wxToolTip::Enable(true);
 }
 
 TEST_F(ScreenVlmGeometry, Tour) {

@@ -144,6 +144,9 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
         {f->spanField, L"0.5", wxString()},
         {f->spanField, L"100", wxString()},
         {f->spanField, L"0.49", spanMessage},
+        // A text without a number is no value, not 0.
+        {f->spanField, L".", spanMessage},
+        {f->dihedralField, L"-", dihedralMessage},
         {f->dihedralField, L"30", wxString()},
         {f->dihedralField, L"30.01", dihedralMessage},
         {f->tipThicknessField, L"5.9",

@@ -190,13 +190,23 @@ TEST_F(Panel3dGridInputTest, StartChecksTheAnglesThenTheIterationsOfARelaxedWake
         const wchar_t* message;  // the check's box, or nullptr for the file error of the run
     };
     const Case cases[] = {
-        {10.0, L"0", 0, nullptr, nullptr},      {-10.0, L"-30", 0, nullptr, nullptr},
-        {10.1, L"45", 0, nullptr, kAngleText},  {-10.5, L"0", 0, nullptr, kAngleText},
-        {2.5, L"30", 0, nullptr, nullptr},      {2.5, L"30.5", 0, nullptr, kSideslipText},
-        {2.5, L"-31", 1, L"0", kSideslipText},  {2.5, L"0", 0, L"0", nullptr},
-        {2.5, L"0", 1, L"0", kIterationText},   {2.5, L"0", 1, L"", kIterationText},
-        {2.5, L"0", 1, L"0.5", kIterationText}, {2.5, L"0", 1, L"1", nullptr},
-        {2.5, L"0", 1, L"100", nullptr},        {2.5, L"0", 1, L"100.5", kIterationText},
+        {10.0, L"0", 0, nullptr, nullptr},
+        {-10.0, L"-30", 0, nullptr, nullptr},
+        {10.1, L"45", 0, nullptr, kAngleText},
+        {-10.5, L"0", 0, nullptr, kAngleText},
+        {2.5, L"30", 0, nullptr, nullptr},
+        {2.5, L"30.5", 0, nullptr, kSideslipText},
+        {2.5, L"-31", 1, L"0", kSideslipText},
+        {2.5, L"0", 0, L"0", nullptr},
+        {2.5, L"0", 1, L"0", kIterationText},
+        {2.5, L"0", 1, L"", kIterationText},
+        {2.5, L"0", 1, L"0.5", kIterationText},
+        {2.5, L"0", 1, L"1", nullptr},
+        {2.5, L"0", 1, L"100", nullptr},
+        {2.5, L"0", 1, L"100.5", kIterationText},
+        // A text without a number is no value, not 0.
+        {2.5, L"-", 0, nullptr, kSideslipText},
+        {2.5, L".", 0, nullptr, kSideslipText},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
