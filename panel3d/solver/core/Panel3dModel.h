@@ -231,7 +231,10 @@ class Panel3dModel {
     void FillSystem(bool symmetric, double* matrix, double* rhs) const;
     // The unit source potentials of all wing panels at the n control points, row i at i * 4MN.
     void FillSourceInfluence(double* kept) const;
-    void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent);
+    // The free wake's columns. A relaxation step takes the paired arctangents of the potentials
+    // (several times faster); the flat solve sums them term by term like the assembly, so that
+    // its results do not depend on the processor's vector maths.
+    void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent, bool relaxing);
     void Relax(bool symmetric);
     // The wing and trailing-edge row geometry that the matrix depends on, with n and sf.
     std::vector<double> MatrixKey() const;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "panel3d/solver/core/Panel3dInducedVelocity.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 
@@ -56,6 +57,8 @@ void Panel3dModel::Relax(bool symmetric) {
         }
     };
 
+    const Panel3dInducedVelocity induced(wingPanels, trailingEdgeWake, freeWake, coreRadius);
+
     const long nodes = static_cast<long>(movedStations) * rows;
 #pragma omp parallel for schedule(dynamic, 1)
     for (long e = 0; e < nodes; ++e) {
@@ -64,16 +67,7 @@ void Panel3dModel::Relax(bool symmetric) {
         Panel3dVector from, to;
         side(s, r, from, to);
         const Panel3dVector at = Midpoint(from, to);
-        Panel3dVector v = freeStream;
-        for (const Panel3dPanel& p : wingPanels) {
-            v = v + p.SourceVelocity(at, coreRadius);
-        }
-        for (const Panel3dPanel& p : trailingEdgeWake) {
-            v = v + p.DoubletVelocity(at, coreRadius);
-        }
-        for (const Panel3dPanel& p : freeWake) {
-            v = v + p.WakeDoubletVelocity(at, coreRadius);
-        }
+        const Panel3dVector v = induced.Add(freeStream, at);
         Panel3dWakeNode& node = wakeNodes[s + stations * r];
         node.position = ToArray(at);
         node.velocity = ToArray(v);
