@@ -1,15 +1,56 @@
 #include "panel3d/solver/core/Panel3dInducedVelocity.h"
 
 #include <cmath>
+#include <limits>
 
 #include "panel3d/solver/core/Panel3dModule.h"
 #include "panel3d/solver/core/Panel3dPairedArctangents.h"
 
+using panel3d_kernels::M2;
+using panel3d_kernels::Next;
+using panel3d_kernels::Select;
+using panel3d_kernels::Splat;
+using panel3d_kernels::V2;
+
+// Pairs of lanes: corners, sides or segments 0 and 1 in [0], 2 and 3 in [1].
+struct Panel3dInducedVelocity::Sheet {
+    // s = sigma / 4pi; no sheet when sigma is 0.
+    bool hasSource = false;
+    double s = 0;
+    Panel3dVector centroid, axisL, axisM, normal;
+    double meanDiagonal = 0;
+    double minDistance = 0;
+    V2 localX[2]{}, localY[2]{};  // corners in the panel's axes
+    V2 sideLength[2]{};           // in the local x-y plane
+    V2 sideU[2]{}, sideV[2]{};    // dy/d and -dx/d of each side of length d > 0, else 0
+    V2 slope[2]{};
+};
+
+// Straight vortex segments k from corner k+1 to corner k, each of strength gamma, damped with the
+// exponent inside the core radius.
+struct Panel3dInducedVelocity::Ring {
+    double gamma = 0;
+    double exponent = 1;
+    double coreRadius = 0;
+    V2 cornerX[2]{}, cornerY[2]{}, cornerZ[2]{};
+    V2 r0x[2]{}, r0y[2]{}, r0z[2]{};  // corner k - corner k+1
+    // (smallest distance * length)^2: a point closer to the segment's line gets nothing from it;
+    // infinite for a segment of no length or one the panel does not have.
+    V2 least[2]{};
+    V2 core[2]{};  // (core radius * length)^2: closer, the damped form
+};
+
 namespace {
 
-// Velocity of the straight vortex segment from b to a of strength gamma at p, with the core
-// radius R and the damping exponent inside the core: inside the core the velocity at the core
-// radius, damped towards the line.
+using Sheet = Panel3dInducedVelocity::Sheet;
+using Ring = Panel3dInducedVelocity::Ring;
+
+Panel3dVector Corner(const Ring& t, int k) {
+    return {t.cornerX[k / 2][k % 2], t.cornerY[k / 2][k % 2], t.cornerZ[k / 2][k % 2]};
+}
+
+// Velocity of the straight vortex segment from b to a of strength gamma at p inside the core
+// radius: the velocity at the core radius, damped towards the line.
 Panel3dVector CoreSegment(const Panel3dVector& b, const Panel3dVector& a, double gamma,
                           const Panel3dVector& p, double coreRadius, double exponent) {
     const Panel3dVector r0 = a - b;
@@ -28,53 +69,51 @@ Panel3dVector CoreSegment(const Panel3dVector& b, const Panel3dVector& a, double
     return (exponent == 1.0 ? ratio : std::pow(ratio, exponent)) * (k * cr);
 }
 
-// The field point's offsets from the corners, and their inverse lengths.
-struct Corners {
-    Panel3dVector d[4];
-    double inverse[4];
-};
-
-[[gnu::always_inline]] inline Corners CornerOffsets(const Panel3dVelocityTerms& t,
-                                                    const Panel3dVector& p) {
-    Corners c;
+// Adds the segments' velocities at p to v. With r1 = p - b and r2 = p - a, |r1 x r2| is the
+// distance from the segment's line times its length.
+void AddSegments(const Ring& t, const Panel3dVector& p, Panel3dVector& v) {
+    V2 dx[2], dy[2], dz[2], inverse[2];
+    for (int i = 0; i < 2; ++i) {
+        dx[i] = Splat(p.x) - t.cornerX[i];
+        dy[i] = Splat(p.y) - t.cornerY[i];
+        dz[i] = Splat(p.z) - t.cornerZ[i];
+        inverse[i] = 1 / panel3d_kernels::Sqrt(dx[i] * dx[i] + dy[i] * dy[i] + dz[i] * dz[i]);
+    }
+    const V2 factor = Splat(t.gamma * Panel3dInv4pi);
+    V2 sx = Splat(0), sy = Splat(0), sz = Splat(0);
+    M2 inCore[2];
+    for (int i = 0; i < 2; ++i) {
+        const int o = 1 - i;
+        const V2 r1x = Next(dx[i], dx[o]), r1y = Next(dy[i], dy[o]), r1z = Next(dz[i], dz[o]);
+        const V2 inverse1 = Next(inverse[i], inverse[o]);
+        const V2 crx = r1y * dz[i] - r1z * dy[i];
+        const V2 cry = r1z * dx[i] - r1x * dz[i];
+        const V2 crz = r1x * dy[i] - r1y * dx[i];
+        const V2 square = crx * crx + cry * cry + crz * crz;
+        const M2 valid = square > t.least[i];
+        const M2 outside = square > t.core[i];
+        inCore[i] = valid & ~outside;
+        const V2 dot1 = t.r0x[i] * r1x + t.r0y[i] * r1y + t.r0z[i] * r1z;
+        const V2 dot2 = t.r0x[i] * dx[i] + t.r0y[i] * dy[i] + t.r0z[i] * dz[i];
+        const V2 f = Select(valid & outside,
+                            factor * (dot1 * inverse1 - dot2 * inverse[i]) / square, Splat(0));
+        sx += f * crx;
+        sy += f * cry;
+        sz += f * crz;
+    }
+    v = v + Panel3dVector{sx[0] + sx[1], sy[0] + sy[1], sz[0] + sz[1]};
+    // Inside the core (near the wake's own lines and the trailing edge) one by one.
     for (int k = 0; k < 4; ++k) {
-        c.d[k] = p - t.corner[k];
-        c.inverse[k] = 1 / Length(c.d[k]);
+        if (inCore[k / 2][k % 2]) {
+            v = v + CoreSegment(Corner(t, (k + 1) % 4), Corner(t, k), t.gamma, p, t.coreRadius,
+                                t.exponent);
+        }
     }
-    return c;
-}
-
-// Segment k from corner b to corner a, with r1 = p - b and r2 = p - a. |r1 x r2| is the
-// distance from the segment's line times its length: nothing on the line and its extension
-// (below the smallest distance), the damped form inside the core.
-[[gnu::always_inline]] inline Panel3dVector Segment(const Panel3dVelocityTerms& t, int k, int b,
-                                                    int a, const Corners& c, const Panel3dVector& p,
-                                                    double coreRadius, double exponent) {
-    const double length = t.segmentLength[k];
-    if (!(length > 0)) {
-        return {};
-    }
-    const Panel3dVector& r1 = c.d[b];
-    const Panel3dVector& r2 = c.d[a];
-    const Panel3dVector cr = Cross(r1, r2);
-    const double square = Dot(cr, cr);
-    const double least = t.minDistance * length;
-    if (!(square > least * least)) {
-        return {};
-    }
-    const double core = coreRadius * length;
-    if (!(square > core * core)) {
-        return CoreSegment(t.corner[b], t.corner[a], t.gamma, p, coreRadius, exponent);
-    }
-    const Panel3dVector r0 = t.corner[a] - t.corner[b];
-    const double f = t.gamma * Panel3dInv4pi *
-                     (Dot(r0, r1) * c.inverse[b] - Dot(r0, r2) * c.inverse[a]) / square;
-    return f * cr;
 }
 
 // The source sheet's velocity: the tangential parts from the logarithms of the side terms, the
 // normal part from the arctangent sum.
-Panel3dVector Source(const Panel3dVelocityTerms& t, const Panel3dVector& p) {
+Panel3dVector Source(const Sheet& t, const Panel3dVector& p) {
     const Panel3dVector d = p - t.centroid;
     const double x = Dot(d, t.axisL);
     const double y = Dot(d, t.axisM);
@@ -90,51 +129,60 @@ Panel3dVector Source(const Panel3dVelocityTerms& t, const Panel3dVector& p) {
     } else if (z > -eps && z <= 0) {
         z = -eps;
     }
-    double r[4], e[4], h[4];
-    for (int k = 0; k < 4; ++k) {
-        const double dx = x - t.localX[k];
-        const double dy = y - t.localY[k];
-        r[k] = std::sqrt(dx * dx + dy * dy + z * z);
-        e[k] = dx * dx + z * z;
-        h[k] = dx * dy;
+    const panel3d_kernels::CornerTerms c =
+        panel3d_kernels::LocalCornerTerms(x, y, z, t.localX, t.localY);
+    V2 logs[2];
+    for (int i = 0; i < 2; ++i) {
+        const V2 sum = c.r[i] + Next(c.r[i], c.r[1 - i]);
+        const V2 length = t.sideLength[i];
+        const V2 quotient = Select(length > 0, (sum - length) / (sum + length), Splat(1));
+        logs[i] = panel3d_kernels::Log(Select(quotient > eps, quotient, Splat(eps)));
     }
-    double logs[4];
-    for (int k = 0; k < 4; ++k) {
-        const int k1 = (k + 1) % 4;
-        const double sum = r[k] + r[k1];
-        const double length = t.sideLength[k];
-        double quotient = length > 0 ? (sum - length) / (sum + length) : 1.0;
-        if (!(quotient > eps)) {
-            quotient = eps;
-        }
-        logs[k] = quotient;
-    }
-    panel3d_kernels::Log4(logs);
-    double u = 0, v = 0;
-    for (int k = 0; k < 4; ++k) {
-        u += t.sideU[k] * logs[k];
-        v += t.sideV[k] * logs[k];
-    }
-    const double sum = panel3d_kernels::PairedArctangentSum(z, r, e, h, t.slope);
+    const double u =
+        ((t.sideU[0][0] * logs[0][0] + t.sideU[0][1] * logs[0][1]) + t.sideU[1][0] * logs[1][0]) +
+        t.sideU[1][1] * logs[1][1];
+    const double v =
+        ((t.sideV[0][0] * logs[0][0] + t.sideV[0][1] * logs[0][1]) + t.sideV[1][0] * logs[1][0]) +
+        t.sideV[1][1] * logs[1][1];
+    const double sum = panel3d_kernels::PairedArctangentSum(z, c, t.slope);
     const double s = t.s;
     return (s * u) * t.axisL + (s * v) * t.axisM + (s * sum) * t.normal;
 }
 
-Panel3dVelocityTerms SegmentTerms(const Panel3dPanel& panel, double gamma) {
-    Panel3dVelocityTerms t;
+// The segments among 0..3 that `used` marks, of strength gamma.
+Ring RingTerms(const Panel3dPanel& panel, double gamma, double exponent, double coreRadius,
+               const bool (&used)[4]) {
+    Ring t;
     t.gamma = gamma;
-    t.minDistance = panel.minDistance;
-    for (int k = 0; k < 4; ++k) t.corner[k] = panel.PlanarCorner(k);
+    t.exponent = exponent;
+    t.coreRadius = coreRadius;
     for (int k = 0; k < 4; ++k) {
-        t.segmentLength[k] = gamma == 0 ? 0.0 : Length(t.corner[k] - t.corner[(k + 1) % 4]);
+        const int i = k / 2, j = k % 2;
+        const Panel3dVector c = panel.PlanarCorner(k);
+        t.cornerX[i][j] = c.x;
+        t.cornerY[i][j] = c.y;
+        t.cornerZ[i][j] = c.z;
+        const Panel3dVector r0 = c - panel.PlanarCorner((k + 1) % 4);
+        t.r0x[i][j] = r0.x;
+        t.r0y[i][j] = r0.y;
+        t.r0z[i][j] = r0.z;
+        const double length = Length(r0);
+        const double least = panel.minDistance * length;
+        t.least[i][j] =
+            used[k] && length > 0 ? least * least : std::numeric_limits<double>::infinity();
+        const double core = coreRadius * length;
+        t.core[i][j] = core * core;
     }
     return t;
 }
 
-}  // namespace
+Ring WingRing(const Panel3dPanel& panel, double coreRadius) {
+    static const bool kRing[4] = {true, true, true, true};
+    return RingTerms(panel, -panel.doubletStrength, 1.0, coreRadius, kRing);
+}
 
-Panel3dVelocityTerms Panel3dWingVelocityTerms(const Panel3dPanel& panel) {
-    Panel3dVelocityTerms t = SegmentTerms(panel, -panel.doubletStrength);
+Sheet WingSheet(const Panel3dPanel& panel) {
+    Sheet t;
     t.hasSource = panel.sourceStrength != 0;
     t.s = panel.sourceStrength * Panel3dInv4pi;
     t.centroid = panel.Centroid();
@@ -142,94 +190,82 @@ Panel3dVelocityTerms Panel3dWingVelocityTerms(const Panel3dPanel& panel) {
     t.axisM = panel.AxisM();
     t.normal = panel.Normal();
     t.meanDiagonal = panel.meanDiagonal;
+    t.minDistance = panel.minDistance;
     for (int k = 0; k < 4; ++k) {
-        const int k1 = (k + 1) % 4;
-        t.localX[k] = panel.localX[k];
-        t.localY[k] = panel.localY[k];
+        const int i = k / 2, j = k % 2, k1 = (k + 1) % 4;
+        t.localX[i][j] = panel.localX[k];
+        t.localY[i][j] = panel.localY[k];
         const double d = panel.planarSideLength[k];
-        t.sideLength[k] = d;
+        t.sideLength[i][j] = d;
         if (d > 0) {
-            t.sideU[k] = (panel.localY[k1] - panel.localY[k]) / d;
-            t.sideV[k] = (panel.localX[k] - panel.localX[k1]) / d;
+            t.sideU[i][j] = (panel.localY[k1] - panel.localY[k]) / d;
+            t.sideV[i][j] = (panel.localX[k] - panel.localX[k1]) / d;
         }
-        t.slope[k] = panel.sideSlope[k];
+        t.slope[i][j] = panel.sideSlope[k];
     }
     return t;
 }
 
-Panel3dVelocityTerms Panel3dWakeVelocityTerms(const Panel3dPanel& panel) {
-    return SegmentTerms(panel, panel.doubletStrength);
+// The open ring of a trailing-edge wake panel: without its downstream side 3-2.
+Ring TrailingEdgeRing(const Panel3dPanel& panel, double coreRadius) {
+    static const bool kOpenRing[4] = {true, true, false, true};
+    return RingTerms(panel, panel.doubletStrength, 1.0, coreRadius, kOpenRing);
 }
 
-Panel3dVector Panel3dWingVelocity(const Panel3dVelocityTerms& t, const Panel3dVector& p,
-                                  double coreRadius) {
-    Panel3dVector result = t.hasSource ? Source(t, p) : Panel3dVector{};
-    if (t.gamma == 0) {
-        return result;
-    }
-    const Corners c = CornerOffsets(t, p);
-    result = result + Segment(t, 0, 1, 0, c, p, coreRadius, 1.0);
-    result = result + Segment(t, 1, 2, 1, c, p, coreRadius, 1.0);
-    result = result + Segment(t, 2, 3, 2, c, p, coreRadius, 1.0);
-    result = result + Segment(t, 3, 0, 3, c, p, coreRadius, 1.0);
-    return result;
+// The streamwise sides 2-1 and 0-3 of a free-wake panel, with the wake's softer damping.
+Ring FreeWakeRing(const Panel3dPanel& panel, double coreRadius) {
+    static const bool kSides[4] = {false, true, false, true};
+    return RingTerms(panel, panel.doubletStrength, 0.4, coreRadius, kSides);
 }
 
-Panel3dVector Panel3dTrailingEdgeVelocity(const Panel3dVelocityTerms& t, const Panel3dVector& p,
-                                          double coreRadius) {
-    if (t.gamma == 0) {
-        return {};
+Panel3dVector Velocity(const Sheet* sheet, const Ring& ring, const Panel3dVector& p) {
+    Panel3dVector v = sheet != nullptr && sheet->hasSource ? Source(*sheet, p) : Panel3dVector{};
+    if (ring.gamma != 0) {
+        AddSegments(ring, p, v);
     }
-    const Corners c = CornerOffsets(t, p);
-    Panel3dVector v = Segment(t, 0, 1, 0, c, p, coreRadius, 1.0);
-    v = v + Segment(t, 1, 2, 1, c, p, coreRadius, 1.0);
-    v = v + Segment(t, 3, 0, 3, c, p, coreRadius, 1.0);
     return v;
 }
 
-Panel3dVector Panel3dFreeWakeVelocity(const Panel3dVelocityTerms& t, const Panel3dVector& p,
-                                      double coreRadius) {
-    if (t.gamma == 0) {
-        return {};
-    }
-    const Corners c = CornerOffsets(t, p);
-    Panel3dVector v = Segment(t, 1, 2, 1, c, p, coreRadius, 0.4);
-    v = v + Segment(t, 3, 0, 3, c, p, coreRadius, 0.4);
-    return v;
-}
+}  // namespace
 
 Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRadius) const {
-    return Panel3dWingVelocity(Panel3dWingVelocityTerms(*this), p, coreRadius);
+    const Sheet sheet = WingSheet(*this);
+    return Velocity(&sheet, WingRing(*this, coreRadius), p);
 }
 
 Panel3dVector Panel3dPanel::DoubletVelocity(const Panel3dVector& p, double coreRadius) const {
-    return Panel3dTrailingEdgeVelocity(Panel3dWakeVelocityTerms(*this), p, coreRadius);
+    return Velocity(nullptr, TrailingEdgeRing(*this, coreRadius), p);
 }
 
 Panel3dVector Panel3dPanel::WakeDoubletVelocity(const Panel3dVector& p, double coreRadius) const {
-    return Panel3dFreeWakeVelocity(Panel3dWakeVelocityTerms(*this), p, coreRadius);
+    return Velocity(nullptr, FreeWakeRing(*this, coreRadius), p);
 }
 
 Panel3dInducedVelocity::Panel3dInducedVelocity(
     const std::vector<Panel3dPanel>& wing,
     const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
-    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius)
-    : coreRadius_(coreRadius) {
-    wing_.reserve(wing.size());
-    for (const Panel3dPanel& p : wing) wing_.push_back(Panel3dWingVelocityTerms(p));
-    trailingEdge_.reserve(trailingEdgeWake.size());
-    for (const Panel3dPanel& p : trailingEdgeWake) {
-        trailingEdge_.push_back(Panel3dWakeVelocityTerms(p));
+    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius) {
+    wingSheets_.reserve(wing.size());
+    wingRings_.reserve(wing.size());
+    for (const Panel3dPanel& p : wing) {
+        wingSheets_.push_back(WingSheet(p));
+        wingRings_.push_back(WingRing(p, coreRadius));
     }
-    free_.reserve(freeWake.size());
-    for (const Panel3dPanel& p : freeWake) free_.push_back(Panel3dWakeVelocityTerms(p));
+    trailingEdgeRings_.reserve(trailingEdgeWake.size());
+    for (const Panel3dPanel& p : trailingEdgeWake) {
+        trailingEdgeRings_.push_back(TrailingEdgeRing(p, coreRadius));
+    }
+    freeWakeRings_.reserve(freeWake.size());
+    for (const Panel3dPanel& p : freeWake) freeWakeRings_.push_back(FreeWakeRing(p, coreRadius));
 }
 
+Panel3dInducedVelocity::~Panel3dInducedVelocity() = default;
+
 Panel3dVector Panel3dInducedVelocity::Add(Panel3dVector v, const Panel3dVector& p) const {
-    for (const Panel3dVelocityTerms& t : wing_) v = v + Panel3dWingVelocity(t, p, coreRadius_);
-    for (const Panel3dVelocityTerms& t : trailingEdge_) {
-        v = v + Panel3dTrailingEdgeVelocity(t, p, coreRadius_);
+    for (size_t k = 0; k < wingRings_.size(); ++k) {
+        v = v + Velocity(&wingSheets_[k], wingRings_[k], p);
     }
-    for (const Panel3dVelocityTerms& t : free_) v = v + Panel3dFreeWakeVelocity(t, p, coreRadius_);
+    for (const Ring& t : trailingEdgeRings_) v = v + Velocity(nullptr, t, p);
+    for (const Ring& t : freeWakeRings_) v = v + Velocity(nullptr, t, p);
     return v;
 }

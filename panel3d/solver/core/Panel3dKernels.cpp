@@ -145,9 +145,15 @@ double Panel3dPanel::DoubletPotential(const Panel3dVector& p, bool farField) con
 }
 
 double Panel3dPanel::PairedDoubletPotential(const Panel3dVector& p) const {
-    const LocalPoint q = ToLocal(*this, p, true);
+    using panel3d_kernels::V2;
+    LocalPoint q = Transform(*this, p - Centroid());
+    q.z = ClampedZ(*this, q);
+    const V2 x[2] = {{localX[0], localX[1]}, {localX[2], localX[3]}};
+    const V2 y[2] = {{localY[0], localY[1]}, {localY[2], localY[3]}};
+    const V2 slope[2] = {{sideSlope[0], sideSlope[1]}, {sideSlope[2], sideSlope[3]}};
     return -Panel3dInv4pi *
-           panel3d_kernels::PairedArctangentSum(q.z, q.r, q.e, q.h, sideSlope.data());
+           panel3d_kernels::PairedArctangentSum(
+               q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
 }
 
 Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) const {

@@ -1,69 +1,121 @@
 #pragma once
-// The arctangent sum of a panel's sides (the solid angle it fills seen from a point) with each
-// side's pair atan(a) - atan(b) taken as one arctangent of (a - b)/(1 + ab), plus pi on the far
-// branch, the four sides at once through the C library's two-wide vector maths: half the
-// arctangents of the term-by-term sum at a fraction of their cost. The vector maths may round
-// the last bit differently from one processor to the next. For the solver's own sources, which
-// link the vector maths.
+// The corner terms of a panel and its arctangent sum (the solid angle it fills seen from a
+// point), two corners or two sides at a time, with each side's pair atan(a) - atan(b) taken as
+// one arctangent of (a - b)/(1 + ab), plus pi on the far branch: half the arctangents of the
+// term-by-term sum, all four through the C library's two-wide vector maths where it has them.
+// The vector maths may round the last bit differently from one processor to the next. For the
+// solver's own sources, which link the vector maths.
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
-#ifdef LUVO_HAVE_LIBMVEC
+#ifdef __SSE2__
 #include <emmintrin.h>
-
-extern "C" __m128d _ZGVbN2v_atan(__m128d);
-extern "C" __m128d _ZGVbN2v_log(__m128d);
 #endif
 
 namespace panel3d_kernels {
 
-inline void Atan4(double (&x)[4]) {
+// Two doubles: corners (or sides) 0 and 1, or 2 and 3.
+using V2 = double __attribute__((vector_size(16)));
+// A lane mask of two comparisons (all bits set where true).
+using M2 = std::int64_t __attribute__((vector_size(16)));
+
+}  // namespace panel3d_kernels
+
 #ifdef LUVO_HAVE_LIBMVEC
-    _mm_storeu_pd(x, _ZGVbN2v_atan(_mm_loadu_pd(x)));
-    _mm_storeu_pd(x + 2, _ZGVbN2v_atan(_mm_loadu_pd(x + 2)));
+extern "C" panel3d_kernels::V2 _ZGVbN2v_atan(panel3d_kernels::V2);
+extern "C" panel3d_kernels::V2 _ZGVbN2v_log(panel3d_kernels::V2);
+#endif
+
+namespace panel3d_kernels {
+
+inline V2 Splat(double x) { return V2{x, x}; }
+
+inline V2 Sqrt(V2 a) {
+#ifdef __SSE2__
+    return _mm_sqrt_pd(a);
 #else
-    for (double& v : x) v = std::atan(v);
+    return V2{std::sqrt(a[0]), std::sqrt(a[1])};
 #endif
 }
 
-inline void Log4(double (&x)[4]) {
+inline V2 Atan(V2 a) {
 #ifdef LUVO_HAVE_LIBMVEC
-    _mm_storeu_pd(x, _ZGVbN2v_log(_mm_loadu_pd(x)));
-    _mm_storeu_pd(x + 2, _ZGVbN2v_log(_mm_loadu_pd(x + 2)));
+    return _ZGVbN2v_atan(a);
 #else
-    for (double& v : x) v = std::log(v);
+    return V2{std::atan(a[0]), std::atan(a[1])};
 #endif
+}
+
+inline V2 Log(V2 a) {
+#ifdef LUVO_HAVE_LIBMVEC
+    return _ZGVbN2v_log(a);
+#else
+    return V2{std::log(a[0]), std::log(a[1])};
+#endif
+}
+
+// The bits of the lanes, for their sign bits.
+inline M2 Bits(V2 a) {
+    M2 m;
+    std::memcpy(&m, &a, sizeof m);
+    return m;
+}
+
+// Lanes of `a` where the mask is set, else of `b`.
+inline V2 Select(M2 mask, V2 a, V2 b) { return mask ? a : b; }
+
+// The lanes after a pair: {a1, b0} (corners 1, 2 after 0, 1; corners 3, 0 after 2, 3 with a, b
+// swapped).
+inline V2 Next(V2 a, V2 b) { return V2{a[1], b[0]}; }
+
+// r_k = |p - corner k|, e_k = dx^2 + z^2, h_k = dx dy, for corners k, k+1 as lanes; dx, dy in
+// the panel's axes.
+struct CornerTerms {
+    V2 r[2], e[2], h[2];
+};
+
+inline CornerTerms LocalCornerTerms(double x, double y, double z, const V2 (&localX)[2],
+                                    const V2 (&localY)[2]) {
+    CornerTerms c;
+    const V2 zz = Splat(z * z);
+    for (int i = 0; i < 2; ++i) {
+        const V2 dx = Splat(x) - localX[i];
+        const V2 dy = Splat(y) - localY[i];
+        c.r[i] = Sqrt(dx * dx + dy * dy + zz);
+        c.e[i] = dx * dx + zz;
+        c.h[i] = dx * dy;
+    }
+    return c;
 }
 
 // The sum over the sides k (corner k to k+1) of atan((m e_k - h_k)/(z r_k)) -
 // atan((m e_k1 - h_k1)/(z r_k1)), m the side's slope; a side of infinite slope adds nothing (both
 // arctangents tend to the same right angle). Needs z != 0 and r_k > 0.
-inline double PairedArctangentSum(double z, const double* r, const double* e, const double* h,
-                                  const double* slope) {
+inline double PairedArctangentSum(double z, const CornerTerms& c, const V2 (&slope)[2]) {
     static const double kPi = std::acos(-1.0);
-    double angles[4], branch[4];
-    for (int k = 0; k < 4; ++k) {
-        const int k1 = (k + 1) % 4;
-        angles[k] = 0;
-        branch[k] = 0;
-        const double m = slope[k];
-        if (std::isfinite(m)) {
-            // a = A/(z r_k) and b = B/(z r_k1); both fractions scaled by z^2 r_k r_k1 > 0 keep
-            // the signs of sin and cos of the difference.
-            const double A = m * e[k] - h[k];
-            const double B = m * e[k1] - h[k1];
-            const double num = z * (A * r[k1] - B * r[k]);
-            const double den = z * z * r[k] * r[k1] + A * B;
-            angles[k] = num / den;
-            if (std::signbit(den)) {
-                branch[k] = std::copysign(kPi, num);
-            }
-        }
+    const V2 zv = Splat(z);
+    V2 w[2];
+    for (int i = 0; i < 2; ++i) {
+        const V2 rNext = i == 0 ? Next(c.r[0], c.r[1]) : Next(c.r[1], c.r[0]);
+        const V2 eNext = i == 0 ? Next(c.e[0], c.e[1]) : Next(c.e[1], c.e[0]);
+        const V2 hNext = i == 0 ? Next(c.h[0], c.h[1]) : Next(c.h[1], c.h[0]);
+        const V2 m = slope[i];
+        // a = A/(z r_k) and b = B/(z r_k1); both fractions scaled by z^2 r_k r_k1 > 0 keep the
+        // signs of sin and cos of the difference.
+        const V2 A = m * c.e[i] - c.h[i];
+        const V2 B = m * eNext - hNext;
+        const V2 num = zv * (A * rNext - B * c.r[i]);
+        const V2 den = zv * zv * c.r[i] * rNext + A * B;
+        const M2 finite = (m - m) == 0;
+        const V2 angle = Atan(Select(finite, num / den, Splat(0)));
+        // The far branch where the sign bit of the cosine is set (1 + ab < 0, or -0).
+        const M2 far = finite & (Bits(den) < 0);
+        const V2 pi = Select(Bits(num) < 0, Splat(-kPi), Splat(kPi));
+        w[i] = angle + Select(far, pi, Splat(0));
     }
-    Atan4(angles);
-    double t = 0;
-    for (int k = 0; k < 4; ++k) t += angles[k] + branch[k];
-    return t;
+    return ((w[0][0] + w[0][1]) + w[1][0]) + w[1][1];
 }
 
 }  // namespace panel3d_kernels
