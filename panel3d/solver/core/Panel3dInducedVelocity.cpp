@@ -1,6 +1,8 @@
 #include "panel3d/solver/core/Panel3dInducedVelocity.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "panel3d/solver/core/Panel3dModule.h"
@@ -111,15 +113,13 @@ void AddSegments(const Ring& t, const Panel3dVector& p, Panel3dVector& v) {
     }
 }
 
-// The source sheet's velocity: the tangential parts from the logarithms of the side terms, the
-// normal part from the arctangent sum.
-Panel3dVector Source(const Sheet& t, const Panel3dVector& p) {
+// The point in the sheet's axes. A point in the plane counts as lying on the side opposite the
+// normal; a distance at the rounding level of the coordinates is taken as in the plane.
+inline void ToLocal(const Sheet& t, const Panel3dVector& p, double& x, double& y, double& z) {
     const Panel3dVector d = p - t.centroid;
-    const double x = Dot(d, t.axisL);
-    const double y = Dot(d, t.axisM);
-    double z = Dot(d, t.normal);
-    // A point in the plane counts as lying on the side opposite the normal; a distance at the
-    // rounding level of the coordinates is taken as in the plane.
+    x = Dot(d, t.axisL);
+    y = Dot(d, t.axisM);
+    z = Dot(d, t.normal);
     if (std::fabs(z) <= 1e-13 * (std::fabs(x) + std::fabs(y) + t.meanDiagonal)) {
         z = 0;
     }
@@ -129,6 +129,14 @@ Panel3dVector Source(const Sheet& t, const Panel3dVector& p) {
     } else if (z > -eps && z <= 0) {
         z = -eps;
     }
+}
+
+// The source sheet's velocity: the tangential parts from the logarithms of the side terms, the
+// normal part from the arctangent sum.
+Panel3dVector Source(const Sheet& t, const Panel3dVector& p) {
+    double x, y, z;
+    ToLocal(t, p, x, y, z);
+    const double eps = t.minDistance;
     const panel3d_kernels::CornerTerms c =
         panel3d_kernels::LocalCornerTerms(x, y, z, t.localX, t.localY);
     V2 logs[2];
@@ -226,6 +234,85 @@ Panel3dVector Velocity(const Sheet* sheet, const Ring& ring, const Panel3dVector
     return v;
 }
 
+#ifdef LUVO_WIDE_KERNELS
+// The same kernels four lanes wide: corners, sides and segments 0 to 3 at once.
+#pragma GCC push_options
+#pragma GCC target("avx2")
+
+using panel3d_kernels::Load4;
+using panel3d_kernels::M4;
+using panel3d_kernels::Rotate;
+using panel3d_kernels::Splat4;
+using panel3d_kernels::Sum4;
+using panel3d_kernels::V4;
+
+Panel3dVector WideSource(const Sheet& t, const Panel3dVector& p) {
+    double x, y, z;
+    ToLocal(t, p, x, y, z);
+    const double eps = t.minDistance;
+    const panel3d_kernels::CornerTerms4 c =
+        panel3d_kernels::LocalCornerTerms4(x, y, z, Load4(t.localX), Load4(t.localY));
+    const V4 length = Load4(t.sideLength);
+    const V4 sum = c.r + Rotate(c.r);
+    V4 quotient = length > 0 ? (sum - length) / (sum + length) : Splat4(1);
+    quotient = quotient > eps ? quotient : Splat4(eps);
+    const V4 logs = _ZGVdN4v_log(quotient);
+    const double u = Sum4(Load4(t.sideU) * logs);
+    const double v = Sum4(Load4(t.sideV) * logs);
+    const double solid = panel3d_kernels::PairedArctangentSum4(z, c, Load4(t.slope));
+    const double s = t.s;
+    return (s * u) * t.axisL + (s * v) * t.axisM + (s * solid) * t.normal;
+}
+
+void WideAddSegments(const Ring& t, const Panel3dVector& p, Panel3dVector& v) {
+    const V4 dx = Splat4(p.x) - Load4(t.cornerX);
+    const V4 dy = Splat4(p.y) - Load4(t.cornerY);
+    const V4 dz = Splat4(p.z) - Load4(t.cornerZ);
+    const V4 inverse = 1 / _mm256_sqrt_pd(dx * dx + dy * dy + dz * dz);
+    const V4 r1x = Rotate(dx), r1y = Rotate(dy), r1z = Rotate(dz);
+    const V4 crx = r1y * dz - r1z * dy;
+    const V4 cry = r1z * dx - r1x * dz;
+    const V4 crz = r1x * dy - r1y * dx;
+    const V4 square = crx * crx + cry * cry + crz * crz;
+    const M4 valid = square > Load4(t.least);
+    const M4 outside = square > Load4(t.core);
+    const V4 r0x = Load4(t.r0x), r0y = Load4(t.r0y), r0z = Load4(t.r0z);
+    const V4 dot1 = r0x * r1x + r0y * r1y + r0z * r1z;
+    const V4 dot2 = r0x * dx + r0y * dy + r0z * dz;
+    const V4 f = (valid & outside) ? Splat4(t.gamma * Panel3dInv4pi) *
+                                         (dot1 * Rotate(inverse) - dot2 * inverse) / square
+                                   : Splat4(0);
+    v = v + Panel3dVector{Sum4(f * crx), Sum4(f * cry), Sum4(f * crz)};
+    const M4 inCore = valid & ~outside;
+    for (int k = 0; k < 4; ++k) {
+        if (inCore[k]) {
+            v = v + CoreSegment(Corner(t, (k + 1) % 4), Corner(t, k), t.gamma, p, t.coreRadius,
+                                t.exponent);
+        }
+    }
+}
+
+Panel3dVector WideVelocity(const Sheet* sheet, const Ring& ring, const Panel3dVector& p) {
+    Panel3dVector v =
+        sheet != nullptr && sheet->hasSource ? WideSource(*sheet, p) : Panel3dVector{};
+    if (ring.gamma != 0) {
+        WideAddSegments(ring, p, v);
+    }
+    return v;
+}
+
+Panel3dVector WideAdd(const std::vector<Sheet>& sheets, const std::vector<Ring>& wing,
+                      const std::vector<Ring>& trailingEdge, const std::vector<Ring>& freeWake,
+                      Panel3dVector v, const Panel3dVector& p) {
+    for (size_t k = 0; k < wing.size(); ++k) v = v + WideVelocity(&sheets[k], wing[k], p);
+    for (const Ring& t : trailingEdge) v = v + WideVelocity(nullptr, t, p);
+    for (const Ring& t : freeWake) v = v + WideVelocity(nullptr, t, p);
+    return v;
+}
+
+#pragma GCC pop_options
+#endif
+
 }  // namespace
 
 Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRadius) const {
@@ -244,7 +331,8 @@ Panel3dVector Panel3dPanel::WakeDoubletVelocity(const Panel3dVector& p, double c
 Panel3dInducedVelocity::Panel3dInducedVelocity(
     const std::vector<Panel3dPanel>& wing,
     const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
-    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius) {
+    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius, bool wide)
+    : wide_(wide && WideAvailable()) {
     wingSheets_.reserve(wing.size());
     wingRings_.reserve(wing.size());
     for (const Panel3dPanel& p : wing) {
@@ -261,7 +349,20 @@ Panel3dInducedVelocity::Panel3dInducedVelocity(
 
 Panel3dInducedVelocity::~Panel3dInducedVelocity() = default;
 
+bool Panel3dInducedVelocity::WideAvailable() {
+#ifdef LUVO_WIDE_KERNELS
+    return panel3d_kernels::Wide();
+#else
+    return false;
+#endif
+}
+
 Panel3dVector Panel3dInducedVelocity::Add(Panel3dVector v, const Panel3dVector& p) const {
+#ifdef LUVO_WIDE_KERNELS
+    if (wide_) {
+        return WideAdd(wingSheets_, wingRings_, trailingEdgeRings_, freeWakeRings_, v, p);
+    }
+#endif
     for (size_t k = 0; k < wingRings_.size(); ++k) {
         v = v + Velocity(&wingSheets_[k], wingRings_[k], p);
     }

@@ -13,10 +13,13 @@
 
 class Panel3dInducedVelocity {
   public:
-    // The terms of every panel as the panels stand now; the panels may change afterwards.
+    // The terms of every panel as the panels stand now; the panels may change afterwards. The
+    // kernels take four lanes at once where the processor has AVX2 and `wide` is set,
+    // else two.
     Panel3dInducedVelocity(const std::vector<Panel3dPanel>& wing,
                            const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
-                           const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius);
+                           const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius,
+                           bool wide = true);
     ~Panel3dInducedVelocity();
     Panel3dInducedVelocity(const Panel3dInducedVelocity&) = delete;
     Panel3dInducedVelocity& operator=(const Panel3dInducedVelocity&) = delete;
@@ -31,7 +34,11 @@ class Panel3dInducedVelocity {
     struct Sheet;
     struct Ring;
 
+    // Whether this processor runs the four-lane kernels.
+    static bool WideAvailable();
+
   private:
+    bool wide_ = false;
     std::vector<Sheet> wingSheets_;
     std::vector<Ring> wingRings_, trailingEdgeRings_, freeWakeRings_;
 };

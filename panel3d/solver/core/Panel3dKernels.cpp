@@ -144,16 +144,38 @@ double Panel3dPanel::DoubletPotential(const Panel3dVector& p, bool farField) con
     return -Panel3dInv4pi * ArctangentSum(*this, ToLocal(*this, p, true));
 }
 
+#ifdef LUVO_WIDE_KERNELS
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace {
+
+double WideArctangentSum(const Panel3dPanel& panel, const LocalPoint& q) {
+    using panel3d_kernels::Load4;
+    return panel3d_kernels::PairedArctangentSum4(
+        q.z,
+        panel3d_kernels::LocalCornerTerms4(q.x, q.y, q.z, Load4(panel.localX.data()),
+                                           Load4(panel.localY.data())),
+        Load4(panel.sideSlope.data()));
+}
+
+}  // namespace
+#pragma GCC pop_options
+#endif
+
 double Panel3dPanel::PairedDoubletPotential(const Panel3dVector& p) const {
     using panel3d_kernels::V2;
     LocalPoint q = Transform(*this, p - Centroid());
     q.z = ClampedZ(*this, q);
+#ifdef LUVO_WIDE_KERNELS
+    if (panel3d_kernels::Wide()) {
+        return -Panel3dInv4pi * WideArctangentSum(*this, q);
+    }
+#endif
     const V2 x[2] = {{localX[0], localX[1]}, {localX[2], localX[3]}};
     const V2 y[2] = {{localY[0], localY[1]}, {localY[2], localY[3]}};
     const V2 slope[2] = {{sideSlope[0], sideSlope[1]}, {sideSlope[2], sideSlope[3]}};
-    return -Panel3dInv4pi *
-           panel3d_kernels::PairedArctangentSum(
-               q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
+    return -Panel3dInv4pi * panel3d_kernels::PairedArctangentSum(
+                                q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
 }
 
 Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) const {

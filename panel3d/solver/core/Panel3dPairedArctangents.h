@@ -119,3 +119,82 @@ inline double PairedArctangentSum(double z, const CornerTerms& c, const V2 (&slo
 }
 
 }  // namespace panel3d_kernels
+
+#if defined(LUVO_HAVE_LIBMVEC) && defined(__x86_64__) && defined(__GNUC__)
+// The same four lanes wide (corners or sides 0 to 3 at once), for processors with AVX2. No fused
+// multiply-add: every lane rounds as the two-lane and the term-by-term forms do, which matters
+// where the closed forms amplify rounding (a point in a panel's plane on a side's line).
+// Callers check Wide() first.
+#define LUVO_WIDE_KERNELS
+#include <immintrin.h>
+
+namespace panel3d_kernels {
+
+inline bool Wide() {
+    static const bool available = __builtin_cpu_supports("avx2");
+    return available;
+}
+
+using V4 = double __attribute__((vector_size(32)));
+using M4 = std::int64_t __attribute__((vector_size(32)));
+
+}  // namespace panel3d_kernels
+
+#pragma GCC push_options
+#pragma GCC target("avx2")
+
+extern "C" panel3d_kernels::V4 _ZGVdN4v_atan(panel3d_kernels::V4);
+extern "C" panel3d_kernels::V4 _ZGVdN4v_log(panel3d_kernels::V4);
+
+namespace panel3d_kernels {
+
+// Four doubles from memory, e.g. a pair of pairs.
+inline V4 Load4(const void* p) {
+    V4 v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+inline V4 Splat4(double x) { return V4{x, x, x, x}; }
+
+// Lane k + 1 in lane k.
+inline V4 Rotate(V4 a) { return __builtin_shufflevector(a, a, 1, 2, 3, 0); }
+
+inline M4 Bits4(V4 a) {
+    M4 m;
+    std::memcpy(&m, &a, sizeof m);
+    return m;
+}
+
+inline double Sum4(V4 a) { return ((a[0] + a[1]) + a[2]) + a[3]; }
+
+struct CornerTerms4 {
+    V4 r, e, h;
+};
+
+inline CornerTerms4 LocalCornerTerms4(double x, double y, double z, V4 localX, V4 localY) {
+    const V4 dx = Splat4(x) - localX;
+    const V4 dy = Splat4(y) - localY;
+    const V4 zz = Splat4(z * z);
+    return {_mm256_sqrt_pd(dx * dx + dy * dy + zz), dx * dx + zz, dx * dy};
+}
+
+inline double PairedArctangentSum4(double z, const CornerTerms4& c, V4 slope) {
+    static const double kPi = std::acos(-1.0);
+    const V4 zv = Splat4(z);
+    const V4 rNext = Rotate(c.r);
+    const V4 A = slope * c.e - c.h;
+    const V4 B = slope * Rotate(c.e) - Rotate(c.h);
+    const V4 num = zv * (A * rNext - B * c.r);
+    const V4 den = zv * zv * c.r * rNext + A * B;
+    const M4 finite = (slope - slope) == 0;
+    const V4 angle = _ZGVdN4v_atan(finite ? num / den : Splat4(0));
+    const M4 far = finite & (Bits4(den) < 0);
+    const V4 pi = Bits4(num) < 0 ? Splat4(-kPi) : Splat4(kPi);
+    return Sum4(angle + (far ? pi : Splat4(0)));
+}
+
+}  // namespace panel3d_kernels
+
+#pragma GCC pop_options
+#endif

@@ -88,8 +88,13 @@ double Tolerance(const Panel3dVector& v, const Panel3dPanel& p) {
 
 TEST(Panel3dInducedVelocity, EveryKernelMatchesTheTermByTermClosedForms) {
     const double core = 0.05;
+    const Panel3dVector zero{};
     for (const NamedPanel& np : Panels()) {
         const Panel3dPanel& p = np.panel;
+        Panel3dTrailingEdgeWakePanel edgePanel;
+        static_cast<Panel3dPanel&>(edgePanel) = p;
+        Panel3dFreeWakePanel wakePanel;
+        static_cast<Panel3dPanel&>(wakePanel) = p;
         for (const Panel3dVector& q : Points(p)) {
             const std::string where = np.name + " at " + std::to_string(q.x) + " " +
                                       std::to_string(q.y) + " " + std::to_string(q.z);
@@ -100,6 +105,15 @@ TEST(Panel3dInducedVelocity, EveryKernelMatchesTheTermByTermClosedForms) {
             EXPECT_LE(Gap(p.SourceVelocity(q, core), wing), Tolerance(wing, p)) << where;
             EXPECT_LE(Gap(p.DoubletVelocity(q, core), edge), Tolerance(edge, p)) << where;
             EXPECT_LE(Gap(p.WakeDoubletVelocity(q, core), wake), Tolerance(wake, p)) << where;
+            // The sums of a model, two and (where the processor has them) four lanes wide.
+            for (bool wide : {false, true}) {
+                const Panel3dInducedVelocity w({p}, {}, {}, core, wide);
+                const Panel3dInducedVelocity e({}, {edgePanel}, {}, core, wide);
+                const Panel3dInducedVelocity f({}, {}, {wakePanel}, core, wide);
+                EXPECT_LE(Gap(w.Add(zero, q), wing), Tolerance(wing, p)) << where << wide;
+                EXPECT_LE(Gap(e.Add(zero, q), edge), Tolerance(edge, p)) << where << wide;
+                EXPECT_LE(Gap(f.Add(zero, q), wake), Tolerance(wake, p)) << where << wide;
+            }
             // The term-by-term sum of eight arctangents carries a rounding error of a few units
             // of the last place of pi, so far away the paired form is compared to that.
             const double doublet = p.DoubletPotential(q, false);
