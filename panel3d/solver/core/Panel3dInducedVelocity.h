@@ -3,7 +3,7 @@
 // at every wake node. What a panel's velocity kernel needs apart from the field point (its axes,
 // corners, side lengths and slopes, its vortex segments) is worked out once per step; per point
 // each corner's distance serves both segments that meet there, and the corners, sides and
-// segments go two at a time, the arctangents and logarithms through the vector maths.
+// segments go two or four at a time, the arctangents and logarithms through the vector maths.
 
 #include <vector>
 

@@ -94,7 +94,7 @@ inline CornerTerms LocalCornerTerms(double x, double y, double z, const V2 (&loc
 // atan((m e_k1 - h_k1)/(z r_k1)), m the side's slope; a side of infinite slope adds nothing (both
 // arctangents tend to the same right angle). Needs z != 0 and r_k > 0.
 inline double PairedArctangentSum(double z, const CornerTerms& c, const V2 (&slope)[2]) {
-    static const double kPi = std::acos(-1.0);
+    constexpr double kPi = 3.14159265358979323846;
     const V2 zv = Splat(z);
     V2 w[2];
     for (int i = 0; i < 2; ++i) {
@@ -120,8 +120,9 @@ inline double PairedArctangentSum(double z, const CornerTerms& c, const V2 (&slo
 
 }  // namespace panel3d_kernels
 
-#if defined(LUVO_HAVE_LIBMVEC) && defined(__x86_64__) && defined(__GNUC__)
-// The same four lanes wide (corners or sides 0 to 3 at once), for processors with AVX2. No fused
+#if defined(LUVO_HAVE_LIBMVEC) && defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// The same four lanes wide (corners or sides 0 to 3 at once), for processors with AVX2, in GCC
+// builds (the target pragmas are GCC's; other compilers take the two lanes). No fused
 // multiply-add: every lane rounds as the two-lane and the term-by-term forms do, which matters
 // where the closed forms amplify rounding (a point in a panel's plane on a side's line).
 // Callers check Wide() first.
@@ -180,7 +181,7 @@ inline CornerTerms4 LocalCornerTerms4(double x, double y, double z, V4 localX, V
 }
 
 inline double PairedArctangentSum4(double z, const CornerTerms4& c, V4 slope) {
-    static const double kPi = std::acos(-1.0);
+    constexpr double kPi = 3.14159265358979323846;
     const V4 zv = Splat4(z);
     const V4 rNext = Rotate(c.r);
     const V4 A = slope * c.e - c.h;
