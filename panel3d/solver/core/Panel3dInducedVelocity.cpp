@@ -328,23 +328,34 @@ Panel3dVector Panel3dPanel::WakeDoubletVelocity(const Panel3dVector& p, double c
     return Velocity(nullptr, FreeWakeRing(*this, coreRadius), p);
 }
 
+Panel3dInducedVelocity::Panel3dInducedVelocity() = default;
+
 Panel3dInducedVelocity::Panel3dInducedVelocity(
     const std::vector<Panel3dPanel>& wing,
     const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
-    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius, bool wide)
-    : wide_(wide && WideAvailable()) {
-    wingSheets_.reserve(wing.size());
-    wingRings_.reserve(wing.size());
-    for (const Panel3dPanel& p : wing) {
-        wingSheets_.push_back(WingSheet(p));
-        wingRings_.push_back(WingRing(p, coreRadius));
+    const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius, bool wide) {
+    Set(wing, trailingEdgeWake, freeWake, coreRadius, wide);
+}
+
+void Panel3dInducedVelocity::Set(const std::vector<Panel3dPanel>& wing,
+                                 const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
+                                 const std::vector<Panel3dFreeWakePanel>& freeWake,
+                                 double coreRadius, bool wide) {
+    wide_ = wide && WideAvailable();
+    wingSheets_.resize(wing.size());
+    wingRings_.resize(wing.size());
+    for (size_t k = 0; k < wing.size(); ++k) {
+        wingSheets_[k] = WingSheet(wing[k]);
+        wingRings_[k] = WingRing(wing[k], coreRadius);
     }
-    trailingEdgeRings_.reserve(trailingEdgeWake.size());
-    for (const Panel3dPanel& p : trailingEdgeWake) {
-        trailingEdgeRings_.push_back(TrailingEdgeRing(p, coreRadius));
+    trailingEdgeRings_.resize(trailingEdgeWake.size());
+    for (size_t k = 0; k < trailingEdgeWake.size(); ++k) {
+        trailingEdgeRings_[k] = TrailingEdgeRing(trailingEdgeWake[k], coreRadius);
     }
-    freeWakeRings_.reserve(freeWake.size());
-    for (const Panel3dPanel& p : freeWake) freeWakeRings_.push_back(FreeWakeRing(p, coreRadius));
+    freeWakeRings_.resize(freeWake.size());
+    for (size_t k = 0; k < freeWake.size(); ++k) {
+        freeWakeRings_[k] = FreeWakeRing(freeWake[k], coreRadius);
+    }
 }
 
 Panel3dInducedVelocity::~Panel3dInducedVelocity() = default;

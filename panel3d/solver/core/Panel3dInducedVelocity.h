@@ -13,14 +13,22 @@
 
 class Panel3dInducedVelocity {
   public:
-    // The terms of every panel as the panels stand now; the panels may change afterwards. The
-    // kernels take four lanes at once where the processor has AVX2 and `wide` is set,
-    // else two.
+    // No panels: Add returns v as it is.
+    Panel3dInducedVelocity();
+    // The terms of every panel as the panels stand now, see Set.
     Panel3dInducedVelocity(const std::vector<Panel3dPanel>& wing,
                            const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
                            const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius,
                            bool wide = true);
     ~Panel3dInducedVelocity();
+
+    // The terms of every panel as the panels stand now, in place of the last ones (whose memory
+    // serves again: every relaxation step sets them anew); the panels may change afterwards. The
+    // kernels take four lanes at once where the processor has AVX2 and `wide` is set, else two.
+    void Set(const std::vector<Panel3dPanel>& wing,
+             const std::vector<Panel3dTrailingEdgeWakePanel>& trailingEdgeWake,
+             const std::vector<Panel3dFreeWakePanel>& freeWake, double coreRadius,
+             bool wide = true);
     Panel3dInducedVelocity(const Panel3dInducedVelocity&) = delete;
     Panel3dInducedVelocity& operator=(const Panel3dInducedVelocity&) = delete;
 

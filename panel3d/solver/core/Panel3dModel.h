@@ -19,6 +19,7 @@
 #include "common/core/DenseLu.h"
 #include "common/core/RunReporter.h"
 #include "panel3d/solver/core/Panel3dFreeWakePanel.h"
+#include "panel3d/solver/core/Panel3dInducedVelocity.h"
 #include "panel3d/solver/core/Panel3dPanel.h"
 #include "panel3d/solver/core/Panel3dTrailingEdgeWakePanel.h"
 #include "panel3d/solver/core/Panel3dWakeNode.h"
@@ -248,6 +249,8 @@ class Panel3dModel {
     // kept from one relaxation step to the next; its block goes back to influenceMatrix when an
     // assembly needs a new matrix.
     luvo::LowRankResolver resolver_;
+    // The panels' velocity terms of the last relaxation step.
+    Panel3dInducedVelocity induced_;
     bool resolverReady_ = false;
     bool assembled_ = false;
     // What the assembled matrix was built from (empty: nothing kept), and, from the second

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "panel3d/solver/core/Panel3dInducedVelocity.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 
@@ -57,7 +56,7 @@ void Panel3dModel::Relax(bool symmetric) {
         }
     };
 
-    const Panel3dInducedVelocity induced(wingPanels, trailingEdgeWake, freeWake, coreRadius);
+    induced_.Set(wingPanels, trailingEdgeWake, freeWake, coreRadius);
 
     const long nodes = static_cast<long>(movedStations) * rows;
 #pragma omp parallel for schedule(dynamic, 1)
@@ -67,7 +66,7 @@ void Panel3dModel::Relax(bool symmetric) {
         Panel3dVector from, to;
         side(s, r, from, to);
         const Panel3dVector at = Midpoint(from, to);
-        const Panel3dVector v = induced.Add(freeStream, at);
+        const Panel3dVector v = induced_.Add(freeStream, at);
         Panel3dWakeNode& node = wakeNodes[s + stations * r];
         node.position = ToArray(at);
         node.velocity = ToArray(v);
