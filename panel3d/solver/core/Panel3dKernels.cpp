@@ -1,11 +1,12 @@
 // Influence of one flat quadrilateral panel of constant strength at a field point: the classic
-// closed forms for the potentials of a source and a doublet sheet, and the velocities of the
-// doublets as straight vortex segments with a core. Every intermediate value is local, so the
-// kernels can run on many threads over the same panels.
+// closed forms for the potentials of a source and a doublet sheet (the velocities are in
+// Panel3dInducedVelocity.cpp). Every intermediate value is local, so the kernels can run on many
+// threads over the same panels.
 
 #include <cmath>
 
 #include "panel3d/solver/core/Panel3dModule.h"
+#include "panel3d/solver/core/Panel3dPairedArctangents.h"
 #include "panel3d/solver/core/Panel3dPanel.h"
 
 namespace {
@@ -124,39 +125,6 @@ double NearSource(const Panel3dPanel& panel, const LocalPoint& q, double t) {
     return -Panel3dInv4pi * (sum - q.z * t);
 }
 
-// Velocity of the straight vortex segment from b to a of strength gamma at p, with the core
-// radius R and the damping exponent inside the core.
-Panel3dVector Segment(const Panel3dVector& b, const Panel3dVector& a, double gamma,
-                      const Panel3dVector& p, double coreRadius, double exponent, double eps) {
-    const Panel3dVector r0 = a - b;
-    const double length = Length(r0);
-    if (!(length > 0) || gamma == 0) {
-        return {};
-    }
-    const double delta = Length(Cross(p - b, r0)) / length;
-    if (!(delta > eps)) {
-        return {};  // on the segment's line, also on its extension
-    }
-    auto induced = [&](const Panel3dVector& at) {
-        const Panel3dVector r1 = at - b;
-        const Panel3dVector r2 = at - a;
-        const Panel3dVector cr = Cross(r1, r2);
-        const double k = gamma * Panel3dInv4pi *
-                         (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) / Dot(cr, cr);
-        return k * cr;
-    };
-    if (delta > coreRadius) {
-        return induced(p);
-    }
-    // Inside the core: the velocity at the core radius, damped towards the line.
-    const double t = Dot(p - b, r0) / (length * length);
-    const Panel3dVector foot = b + t * r0;
-    const Panel3dVector d = p - foot;
-    const double distance = Length(d);
-    const Panel3dVector moved = foot + (coreRadius / distance) * d;
-    return std::pow(distance / coreRadius, exponent) * induced(moved);
-}
-
 }  // namespace
 
 double Panel3dPanel::SourcePotential(const Panel3dVector& p, bool farField) const {
@@ -174,6 +142,40 @@ double Panel3dPanel::DoubletPotential(const Panel3dVector& p, bool farField) con
         return FarDoublet(*this, q);
     }
     return -Panel3dInv4pi * ArctangentSum(*this, ToLocal(*this, p, true));
+}
+
+#ifdef LUVO_WIDE_KERNELS
+#pragma GCC push_options
+#pragma GCC target("avx2")
+namespace {
+
+double WideArctangentSum(const Panel3dPanel& panel, const LocalPoint& q) {
+    using panel3d_kernels::Load4;
+    return panel3d_kernels::PairedArctangentSum4(
+        q.z,
+        panel3d_kernels::LocalCornerTerms4(q.x, q.y, q.z, Load4(panel.localX.data()),
+                                           Load4(panel.localY.data())),
+        Load4(panel.sideSlope.data()));
+}
+
+}  // namespace
+#pragma GCC pop_options
+#endif
+
+double Panel3dPanel::PairedDoubletPotential(const Panel3dVector& p) const {
+    using panel3d_kernels::V2;
+    LocalPoint q = Transform(*this, p - Centroid());
+    q.z = ClampedZ(*this, q);
+#ifdef LUVO_WIDE_KERNELS
+    if (panel3d_kernels::Wide()) {
+        return -Panel3dInv4pi * WideArctangentSum(*this, q);
+    }
+#endif
+    const V2 x[2] = {{localX[0], localX[1]}, {localX[2], localX[3]}};
+    const V2 y[2] = {{localY[0], localY[1]}, {localY[2], localY[3]}};
+    const V2 slope[2] = {{sideSlope[0], sideSlope[1]}, {sideSlope[2], sideSlope[3]}};
+    return -Panel3dInv4pi * panel3d_kernels::PairedArctangentSum(
+                                q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
 }
 
 Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) const {
@@ -200,51 +202,4 @@ Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) co
     AddCornerTerms(*this, q);
     out.doublet = -Panel3dInv4pi * ArctangentSum(*this, q);
     return out;
-}
-
-Panel3dVector Panel3dPanel::SourceVelocity(const Panel3dVector& p, double coreRadius) const {
-    Panel3dVector result;
-    if (sourceStrength != 0) {
-        const LocalPoint q = ToLocal(*this, p, true);
-        double u = 0;
-        double v = 0;
-        for (int k = 0; k < 4; ++k) {
-            const int k1 = (k + 1) % 4;
-            const double d = planarSideLength[k];
-            if (!(d > 0)) {
-                continue;
-            }
-            const double log = SideLog(*this, q, k, true);
-            u += (localY[k1] - localY[k]) / d * log;
-            v += (localX[k] - localX[k1]) / d * log;
-        }
-        const double s = sourceStrength * Panel3dInv4pi;
-        const double normal = s * ArctangentSum(*this, q);
-        result = (s * u) * AxisL() + (s * v) * AxisM() + normal * Normal();
-    }
-    const double gamma = -doubletStrength;
-    const double eps = minDistance;
-    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2), PlanarCorner(3)};
-    result = result + Segment(c[1], c[0], gamma, p, coreRadius, 1.0, eps);
-    result = result + Segment(c[2], c[1], gamma, p, coreRadius, 1.0, eps);
-    result = result + Segment(c[3], c[2], gamma, p, coreRadius, 1.0, eps);
-    result = result + Segment(c[0], c[3], gamma, p, coreRadius, 1.0, eps);
-    return result;
-}
-
-Panel3dVector Panel3dPanel::DoubletVelocity(const Panel3dVector& p, double coreRadius) const {
-    const double eps = minDistance;
-    const Panel3dVector c[4] = {PlanarCorner(0), PlanarCorner(1), PlanarCorner(2), PlanarCorner(3)};
-    Panel3dVector v = Segment(c[1], c[0], doubletStrength, p, coreRadius, 1.0, eps);
-    v = v + Segment(c[2], c[1], doubletStrength, p, coreRadius, 1.0, eps);
-    v = v + Segment(c[0], c[3], doubletStrength, p, coreRadius, 1.0, eps);
-    return v;
-}
-
-Panel3dVector Panel3dPanel::WakeDoubletVelocity(const Panel3dVector& p, double coreRadius) const {
-    const double eps = minDistance;
-    Panel3dVector v =
-        Segment(PlanarCorner(2), PlanarCorner(1), doubletStrength, p, coreRadius, 0.4, eps);
-    v = v + Segment(PlanarCorner(0), PlanarCorner(3), doubletStrength, p, coreRadius, 0.4, eps);
-    return v;
 }

@@ -19,6 +19,7 @@
 #include "common/core/DenseLu.h"
 #include "common/core/RunReporter.h"
 #include "panel3d/solver/core/Panel3dFreeWakePanel.h"
+#include "panel3d/solver/core/Panel3dInducedVelocity.h"
 #include "panel3d/solver/core/Panel3dPanel.h"
 #include "panel3d/solver/core/Panel3dTrailingEdgeWakePanel.h"
 #include "panel3d/solver/core/Panel3dWakeNode.h"
@@ -231,7 +232,10 @@ class Panel3dModel {
     void FillSystem(bool symmetric, double* matrix, double* rhs) const;
     // The unit source potentials of all wing panels at the n control points, row i at i * 4MN.
     void FillSourceInfluence(double* kept) const;
-    void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent);
+    // The free wake's columns. A relaxation step takes the paired arctangents of the potentials
+    // (several times faster); the flat solve sums them term by term like the assembly, so that
+    // its results do not depend on the processor's vector maths.
+    void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent, bool relaxing);
     void Relax(bool symmetric);
     // The wing and trailing-edge row geometry that the matrix depends on, with n and sf.
     std::vector<double> MatrixKey() const;
@@ -245,6 +249,8 @@ class Panel3dModel {
     // kept from one relaxation step to the next; its block goes back to influenceMatrix when an
     // assembly needs a new matrix.
     luvo::LowRankResolver resolver_;
+    // The panels' velocity terms of the last relaxation step.
+    Panel3dInducedVelocity induced_;
     bool resolverReady_ = false;
     bool assembled_ = false;
     // What the assembled matrix was built from (empty: nothing kept), and, from the second

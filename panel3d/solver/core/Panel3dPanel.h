@@ -66,6 +66,10 @@ class Panel3dPanel {
     // point-source and point-doublet forms, which callers choose from 5 mean diagonals on.
     double SourcePotential(const Panel3dVector& p, bool farField) const;
     double DoubletPotential(const Panel3dVector& p, bool farField) const;
+    // DoubletPotential(p, false) with the arctangents of each side paired through the vector
+    // maths: equal to rounding and several times faster, but its last bit may depend on the
+    // processor.
+    double PairedDoubletPotential(const Panel3dVector& p) const;
     // Both potentials at once, with the far-field forms from FarFieldDistance on: what the
     // assembly of the wing's own influences needs of each pair, from one transform into the
     // panel's axes. The same numbers as the two calls above with IsFarField.

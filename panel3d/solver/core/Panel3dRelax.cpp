@@ -56,6 +56,8 @@ void Panel3dModel::Relax(bool symmetric) {
         }
     };
 
+    induced_.Set(wingPanels, trailingEdgeWake, freeWake, coreRadius);
+
     const long nodes = static_cast<long>(movedStations) * rows;
 #pragma omp parallel for schedule(dynamic, 1)
     for (long e = 0; e < nodes; ++e) {
@@ -64,16 +66,7 @@ void Panel3dModel::Relax(bool symmetric) {
         Panel3dVector from, to;
         side(s, r, from, to);
         const Panel3dVector at = Midpoint(from, to);
-        Panel3dVector v = freeStream;
-        for (const Panel3dPanel& p : wingPanels) {
-            v = v + p.SourceVelocity(at, coreRadius);
-        }
-        for (const Panel3dPanel& p : trailingEdgeWake) {
-            v = v + p.DoubletVelocity(at, coreRadius);
-        }
-        for (const Panel3dPanel& p : freeWake) {
-            v = v + p.WakeDoubletVelocity(at, coreRadius);
-        }
+        const Panel3dVector v = induced_.Add(freeStream, at);
         Panel3dWakeNode& node = wakeNodes[s + stations * r];
         node.position = ToArray(at);
         node.velocity = ToArray(v);

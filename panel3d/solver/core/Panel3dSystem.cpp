@@ -208,7 +208,8 @@ void Panel3dModel::FillSystem(bool symmetric, double* matrix, double* rhs) const
     }
 }
 
-void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent) {
+void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent,
+                                      bool relaxing) {
     const int n = SystemSize();
     const int strips = StripCount();
     const int rows = WakeRows();
@@ -226,7 +227,8 @@ void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double 
             const Panel3dVector c = wingPanels[i].Centroid();
             double sum = 0;
             for (int r = 0; r < rows; ++r) {
-                sum += freeWake[strip + strips * r].DoubletPotential(c, false);
+                const Panel3dPanel& w = freeWake[strip + strips * r];
+                sum += relaxing ? w.PairedDoubletPotential(c) : w.DoubletPotential(c, false);
             }
             wakeColumns[e] += sum;
         }
@@ -273,11 +275,11 @@ bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
     stepCount = n;
     progress.Status(kInfluenceText);
     if (inIteration) {
-        ComputeWakeColumns(symmetric, -1, -1);
+        ComputeWakeColumns(symmetric, -1, -1, true);
     } else if (symmetric) {
-        ComputeWakeColumns(true, 75 * scale, 80 * scale);
+        ComputeWakeColumns(true, 75 * scale, 80 * scale, false);
     } else {
-        ComputeWakeColumns(false, 75 * scale, -1);
+        ComputeWakeColumns(false, 75 * scale, -1, false);
     }
     progress.Status(kSolveText);
 
