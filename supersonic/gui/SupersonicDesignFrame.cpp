@@ -75,6 +75,10 @@ void SupersonicDesignFrame::ReportRefusedText(const std::string& key) {
         } else {
             ReportNoNumber(field);
         }
+    } else {
+        // No field holds it (the drags keep every support point readable): still never silent.
+        luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht geschrieben werden!\n\n"),
+                           wxS("Datei-Fehler"));
     }
 }
 
