@@ -43,8 +43,8 @@ std::shared_ptr<EtlSolver> SolveGrid(const EtlGridHeader& header, double beta,
     s->SolveCirculation();
     s->ComputeInducedAngles();
     s->ComputeCoefficients();
-    // A wing whose numbers overflow has no results to show, only "---".
-    if (!s->HasFiniteResults()) return nullptr;
+    // A wing whose numbers overflow or vanish has no results to show, only "---" or 0.
+    if (!s->HasShowableResults()) return nullptr;
     return s;
 }
 

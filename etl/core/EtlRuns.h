@@ -25,7 +25,7 @@ std::shared_ptr<EtlSolver> EtlSolveAnalysis(const EtlAnalysisInputs& in);
 
 // The wing-file sequence for a header that passed, with `beta` [deg] the angle handed to the sweep
 // matrix (the wing-file window negates the typed value). Null when the file (or text) does not
-// pass the reader, or when its wing gives results that are not finite.
+// pass the reader, or when its wing has no results to show (EtlSolver::HasShowableResults).
 std::shared_ptr<EtlSolver> EtlSolveGridText(std::string_view fileText, const EtlGridHeader& header,
                                             double beta);
 std::shared_ptr<EtlSolver> EtlSolveGridFile(const std::string& fileName,

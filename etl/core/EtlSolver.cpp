@@ -2,6 +2,7 @@
 
 #include "common/core/LuFactor.h"
 #include "common/core/Multhopp.h"
+#include "common/core/NumberText.h"
 
 namespace {
 
@@ -297,11 +298,14 @@ void EtlSolver::ComputeCoefficients() {
     kFactor = inducedDragCoefficient / (liftCoefficient * liftCoefficient / (EtlPi * aspectRatio));
 }
 
-bool EtlSolver::HasFiniteResults() const {
+bool EtlSolver::HasShowableResults() const {
+    auto shown = [](double v) { return luvo::FormatResult("%.3f", v); };
     for (double v :
          {area, aspectRatio, meanChord, liftCoefficient, inducedDragCoefficient, gammaMax, caMax}) {
-        if (!std::isfinite(v)) return false;
+        if (shown(v) == "---") return false;
     }
+    if (area == 0.0 || aspectRatio == 0.0) return false;
+    if (shown(liftCoefficient) != "0.000" && shown(kFactor) == "---") return false;
     for (int k = kFirst; k <= kLastRow; ++k) {
         if (!std::isfinite(gamma[k]) || !std::isfinite(ca[k]) || !std::isfinite(alphaInduced[k]) ||
             !std::isfinite(chord[k]) || !std::isfinite(y[k])) {

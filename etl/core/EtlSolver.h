@@ -84,10 +84,11 @@ class EtlSolver {
     void BuildSweepMatrixSegments(double beta, double f);
     void SetSegmentTwist(double b);
 
-    // Whether the wing's values and distributions (stations 1..101) are all finite; a wing beyond
-    // what a double holds (a span or root angle of 1e300) overflows on the way. The k-factor is
-    // not asked: a wing without lift has none.
-    bool HasFiniteResults() const;
+    // Whether the wing has results to show: its distributions (stations 1..101) finite, a wing
+    // area and aspect ratio that are not 0, and every value the results window shows a number
+    // there, not "---" (a wing of a huge span or root angle overflows on the way). The k-factor
+    // of a wing whose lift coefficient shows as 0 is not asked: such a wing has none.
+    bool HasShowableResults() const;
 
     // ---- result files (Latin-1, LF line ends); false when the file cannot be written ----
     bool WriteCirculationDistributionFile(const std::string& fileName) const;  // GammaUndCa.dat

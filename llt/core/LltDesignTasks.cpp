@@ -70,8 +70,8 @@ std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, LltCirculation
 
 }  // namespace
 
-const char* const kLltNoRootAngleStatus =
-    "Kein Anstellwinkel a.d. Wurzel zu Auftriebsbeiwert und Streckung gefunden!";
+const char* const kLltAreaMissedStatus =
+    "Mit dieser Schränkung ist die Bezugsflügelfläche nicht erreichbar!";
 
 std::shared_ptr<LltSolver> LltRunTwistDesign(const LltTwistDesignInputs& in) {
     auto s = std::make_shared<LltSolver>();
@@ -141,7 +141,7 @@ LltChordDesignResult LltRunChordDesign(const LltChordDesignInputs& in) {
         s.a3 = in.a3;
         s.a5 = in.a5;
         s.SetSeriesCirculation(s.a1FromCl, in.a3, in.a5);
-        // Leaves the twist and the chord of the angle found (or of -90 degrees) in the record.
+        // Leaves the twist and the chord of the angle found in the record.
         r.search = s.SearchRootAngle(b, in.angleB, in.angleC, in.angleD, in.s1, in.s2, in.s3, in.a3,
                                      in.a5, in.liftSlope);
         r.rootAngle = r.search.rootAngle;
@@ -149,8 +149,10 @@ LltChordDesignResult LltRunChordDesign(const LltChordDesignInputs& in) {
         s.ComputeMeanChord();
         s.ComputeSeriesCoefficients(s.a1FromCl);
         r.lift = FormatResult("%.3f", s.cl);
-        // The label shows the target area; the file's summary holds the computed one.
-        r.area = FormatResult("%.3f", std::pow(b, 2) / in.aspectRatio);
+        // The label shows the target area the wing meets, or the wing's own area when it misses
+        // it; the file's summary holds the computed one.
+        r.area = FormatResult("%.3f",
+                              r.search.reached ? std::pow(b, 2) / in.aspectRatio : r.search.area);
         r.meanChord = FormatResult("%.3f", s.meanChord);
         r.aspectRatio = FormatResult("%.3f", in.aspectRatio);
         r.rootAngleText = FormatResult("%.2f", r.rootAngle);

@@ -62,21 +62,21 @@ struct LltChordDesignResult {
     std::shared_ptr<LltSolver> record;
     bool liftMode = true;
     // The root angle of the wing [deg]: the field's in the a1 mode, the one searched in the lift
-    // mode (-90 when the search found none).
+    // mode.
     double rootAngle = 0;
     LltRootAngleResult search;  // lift mode only
     // Texts of the result labels; `rootAngle` is written in the lift mode only.
     std::string area, meanChord, aspectRatio, rootAngleText, lift, inducedDrag, kFactor;
 
-    // True when the lift mode found no root angle for the lift coefficient and aspect ratio: the
-    // results then belong to -90 degrees, and the window must say so.
-    bool RootAngleMissing() const { return liftMode && !search.found; }
+    // True when in the lift mode no root angle gives the twist the area b²/Lambda: the area label
+    // then shows the wing's own area, and the window must say so.
+    bool AreaMissed() const { return liftMode && !search.reached; }
 };
 
 LltChordDesignResult LltRunChordDesign(const LltChordDesignInputs& in);
 
-// What the chord design's first status field says when the search found no root angle.
-extern const char* const kLltNoRootAngleStatus;
+// What the chord design's first status field says when no root angle gives the area.
+extern const char* const kLltAreaMissedStatus;
 
 // ---- drags ----
 // A press picks the handles by the rules below; they follow the pointer until the release.

@@ -21,7 +21,7 @@ const LltInputRule kRules[kLltInputCount] = {
     // TotalLift
     {-1, kOut, 3, kIn, 8, "0.3", "0.3", "Eingabe des Gesamtauftriebs",
      "Eingabe des Gesamtauftriebs",
-     "Ungültige Eingabe!\n\nFür den Gesamtauftrieb gilt:\n-1 < Auftriebsgradient <= 3\n\n"
+     "Ungültige Eingabe!\n\nFür den Gesamtauftrieb gilt:\n-1 < Gesamtauftriebsbeiwert <= 3\n\n"
      "Bitte wiederholen Sie die Eingabe des Gesamtauftriebs.\n\n",
      "Ungültige Eingabe!\n\nEs sind maximal 8 Ziffern inklusive Punkt zulässig.\n\n"
      "Bitte wiederholen Sie die Eingabe des Gesamtauftriebs.\n\n"},

@@ -1,13 +1,15 @@
 #pragma once
 // Outcome of the chord design's root-angle search (LltSolver::SearchRootAngle).
 
+// How far the area of the wing found may miss b²/Lambda, relative to it, and still count as met.
+inline constexpr double kLltAreaTolerance = 0.005;
+
 struct LltRootAngleResult {
-    // Root angle [deg] on the 0.05-degree grid; -90 when no angle met any tolerance.
-    double rootAngle = -90.0;
-    // Tolerance [m²] of the pass that succeeded (1 .. 9), 0 when none did.
-    double tolerance = 0.0;
+    // Root angle [deg] whose wing's trapezoid-rule area lies closest to b²/Lambda.
+    double rootAngle = 90.0;
     // Trapezoid-rule area [m²] of the wing at rootAngle.
     double area = 0.0;
-    // False when all nine passes failed: the caller must say that no angle was found.
-    bool found = false;
+    // False when that area misses b²/Lambda by more than kLltAreaTolerance: no root angle gives
+    // this twist the area, and the caller must say so.
+    bool reached = false;
 };

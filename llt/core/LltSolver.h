@@ -64,9 +64,10 @@ class LltSolver {
     void FitFourierCoefficients(double gamma51, double gamma41, double gamma30, double mode);
 
     // Root-angle search of the chord design's lift mode: scans the root angle from 90 down to
-    // -90 degrees in steps of 0.05 for a wing whose trapezoid-rule area lies within 1, 2, ... 9 m²
-    // of b²/aspectRatio. Reads `theta`, `y`, `a1FromCl` and the prescribed `aspectRatio`; on
-    // return twist and chord hold the distributions of the angle returned (-90 when nothing fits).
+    // -90 degrees in steps of 0.05 for the wing whose trapezoid-rule area lies closest to
+    // b²/aspectRatio (the first such angle), then refines between that angle's two neighbours to
+    // 1e-6 of the target. Reads `theta`, `y`, `a1FromCl` and the prescribed `aspectRatio`; on
+    // return twist and chord hold the distributions of the angle returned.
     LltRootAngleResult SearchRootAngle(double b, double deltaB, double deltaC, double deltaD,
                                        double s1, double s2, double s3, double coefA3,
                                        double coefA5, double f);

@@ -162,25 +162,78 @@ LltRootAngleResult LltSolver::SearchRootAngle(double b, double deltaB, double de
         return TrapezoidAreaOf(c.data());
     };
 
-    // A pass with a larger tolerance sees the same areas again, so the first pass keeps them.
+    // How far an area lies from the target; an area that is no number is as far as can be.
+    auto miss = [target](double area) {
+        return std::isnan(area) ? std::numeric_limits<double>::infinity()
+                                : std::fabs(area - target);
+    };
     std::array<double, kLastStep + 1> areas{};
-    LltRootAngleResult result;
-    int foundStep = -1;
-    for (double tolerance = 1.0; tolerance < 10.0 && foundStep < 0; tolerance += 1.0) {
-        const bool firstPass = tolerance == 1.0;
-        for (int q = 0; q <= kLastStep; ++q) {
-            if (firstPass) {
-                areas[q] = areaAt(angleOf(q));
+    int bestStep = 0;
+    double bestMiss = std::numeric_limits<double>::infinity();
+    for (int q = 0; q <= kLastStep; ++q) {
+        areas[q] = areaAt(angleOf(q));
+        if (miss(areas[q]) < bestMiss) {
+            bestMiss = miss(areas[q]);
+            bestStep = q;
+        }
+    }
+    double bestAngle = angleOf(bestStep);
+    auto evaluate = [&](double alphaA) {
+        const double m = miss(areaAt(alphaA));
+        if (m < bestMiss) {
+            bestMiss = m;
+            bestAngle = alphaA;
+        }
+        return m;
+    };
+
+    // Refine between the best grid angle and each neighbour: by bisection where the area crosses
+    // the target there, else by a golden-section search for the closest area.
+    const double wanted = 1e-6 * target;
+    for (const int neighbour : {bestStep - 1, bestStep + 1}) {
+        if (neighbour < 0 || neighbour > kLastStep || bestMiss <= wanted) continue;
+        double lo = angleOf(bestStep);
+        double hi = angleOf(neighbour);
+        const double below = areas[bestStep] - target;
+        const double beyond = areas[neighbour] - target;
+        if (std::isfinite(below) && std::isfinite(beyond) && (below < 0) != (beyond < 0)) {
+            for (int i = 0; i < 200 && bestMiss > wanted; ++i) {
+                const double mid = 0.5 * (lo + hi);
+                if (mid == lo || mid == hi) break;
+                const double area = areaAt(mid);
+                evaluate(mid);
+                if (!std::isfinite(area)) break;
+                ((area - target < 0) == (below < 0) ? lo : hi) = mid;
             }
-            if (std::fabs(target - areas[q]) < tolerance) {
-                foundStep = q;
-                result.tolerance = tolerance;
-                break;
+            continue;
+        }
+        const double golden = 0.5 * (std::sqrt(5.0) - 1.0);
+        double a = std::fmin(lo, hi);
+        double d = std::fmax(lo, hi);
+        double b = d - golden * (d - a);
+        double c = a + golden * (d - a);
+        double missB = evaluate(b);
+        double missC = evaluate(c);
+        for (int i = 0; i < 200 && bestMiss > wanted && b < c; ++i) {
+            if (missB < missC) {
+                d = c;
+                c = b;
+                missC = missB;
+                b = d - golden * (d - a);
+                missB = evaluate(b);
+            } else {
+                a = b;
+                b = c;
+                missB = missC;
+                c = a + golden * (d - a);
+                missC = evaluate(c);
             }
         }
     }
-    result.found = foundStep >= 0;
-    result.rootAngle = result.found ? angleOf(foundStep) : angleOf(kLastStep);
+
+    LltRootAngleResult result;
+    result.rootAngle = bestAngle;
+    result.reached = bestMiss <= kLltAreaTolerance * target;
 
     SetTrapezoidTwist(b, result.rootAngle, deltaB, deltaC, deltaD, s1, s2, s3);
     ChordFromFourierCl(b, coefA3, coefA5, f);

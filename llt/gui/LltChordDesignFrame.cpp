@@ -10,7 +10,7 @@ namespace {
 
 const wxString kInputStatus = wxS("Eingabe der Parameter");
 
-wxString NoRootAngleStatus() { return wxString::FromUTF8(kLltNoRootAngleStatus); }
+wxString AreaMissedStatus() { return wxString::FromUTF8(kLltAreaMissedStatus); }
 
 // `self`: the window being built, which the module's pointer may name.
 LltTaskFrameSetup Setup(const LltChordDesignFrame* self) {
@@ -177,22 +177,22 @@ LltChordDesignInputs LltChordDesignFrame::ReadInputs() const {
 }
 
 void LltChordDesignFrame::SetInputStatus(const wxString& text) {
-    SetStatusText(rootAngleMissing_ ? NoRootAngleStatus() : text, 0);
+    SetStatusText(areaMissed_ ? AreaMissedStatus() : text, 0);
 }
 
 LltTaskFrame::Accepted LltChordDesignFrame::ComputeAccepted() {
     const LltChordDesignInputs in = ReadInputs();
     const LltChordDesignResult r = LltRunChordDesign(in);
-    rootAngleMissing_ = r.RootAngleMissing();
+    areaMissed_ = r.AreaMissed();
 
     SetResultTexts(wxString::FromUTF8(r.area), wxString::FromUTF8(r.meanChord),
                    wxString::FromUTF8(r.aspectRatio), wxString::FromUTF8(r.lift),
                    wxString::FromUTF8(r.inducedDrag), wxString::FromUTF8(r.kFactor));
     if (r.liftMode) rootAngleLabel->SetLabel(wxString::FromUTF8(r.rootAngleText));
-    // The results of a failed search belong to -90 degrees: never show them without saying so.
-    if (rootAngleMissing_) {
-        SetStatusText(NoRootAngleStatus(), 0);
-    } else if (GetStatusBar()->GetStatusText(0) == NoRootAngleStatus()) {
+    // A wing that misses its area is never shown without saying so.
+    if (areaMissed_) {
+        SetStatusText(AreaMissedStatus(), 0);
+    } else if (GetStatusBar()->GetStatusText(0) == AreaMissedStatus()) {
         SetStatusText(kInputStatus, 0);
     }
 

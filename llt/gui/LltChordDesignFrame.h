@@ -65,8 +65,8 @@ class LltChordDesignFrame : public LltChordDesignHost {
     void DrawPlots(const LltSolver& s, const LltChordDesignInputs& in, double rootAngle,
                    double scaling);
 
-    // The results shown belong to a root-angle search that found no angle.
-    bool rootAngleMissing_ = false;
+    // The wing shown misses the area its aspect ratio asks for.
+    bool areaMissed_ = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -27,7 +27,10 @@ std::string_view TrimLeft(std::string_view s) {
 // final LF.
 class LineReader {
   public:
-    explicit LineReader(std::string_view text) : text_(text) {}
+    // A UTF-8 byte order mark, as some editors write one, is no part of the first line.
+    explicit LineReader(std::string_view text)
+        : text_(luvo::StartsWith(text, kByteOrderMark) ? text.substr(kByteOrderMark.size())
+                                                       : text) {}
 
     bool Next(std::string_view& line) {
         if (pos_ >= text_.size()) return false;
@@ -40,6 +43,7 @@ class LineReader {
     }
 
   private:
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::string_view text_;
     size_t pos_ = 0;
 };
@@ -53,31 +57,29 @@ bool ConfigEntry(std::string_view line, std::string_view& key, std::string_view&
     return true;
 }
 
-// The number a value begins with: its first word must be a number from its first to its last
-// character ("2.5 # Kommentar" is 2.5; "zz", "2,5" or an empty value is none).
-bool Number(std::string_view text, double& value) {
+// A value that is one number and nothing else (blanks after it aside): "2.5 # Kommentar", "zz",
+// "2,5" or an empty value is none.
+bool WholeNumber(std::string_view text, double& value) {
     luvo::TextScanner in(text);
-    return in.Number(value);
+    std::string_view rest;
+    return in.Number(value) && !in.Word(rest);
 }
 
-// The one index character after a key's prefix as a number; -1 when it is missing or no digit
+// The index of a key that is the prefix and one digit; -1 for any other key with the prefix
 // (such a line addresses no slot).
 int IndexAfter(std::string_view key, std::string_view prefix) {
-    if (key.size() <= prefix.size()) return -1;
+    if (key.size() != prefix.size() + 1) return -1;
     const char c = key[prefix.size()];
     return c >= '0' && c <= '9' ? c - '0' : -1;
 }
 
-// A point value "x | z": x from the text before the blank in front of the "|", z after it; without
-// a "|" z is 0. False when either is no number.
+// A point value "x | z": a number on either side of the one "|". A value without one is a line
+// cut short, not a point on the chord.
 bool PointValue(std::string_view value, SupersonicPoint& point) {
     const size_t bar = value.find('|');
-    if (bar == std::string_view::npos) {
-        point.z = 0.0;
-        return Number(value, point.x);
-    }
-    return Number(value.substr(0, bar == 0 ? 0 : bar - 1), point.x) &&
-           Number(value.substr(bar + 1), point.z);
+    if (bar == std::string_view::npos) return false;
+    return WholeNumber(value.substr(0, bar), point.x) &&
+           WholeNumber(value.substr(bar + 1), point.z);
 }
 
 enum class KeyKind { Mach, Alpha, Kappa, Count, Point, Flag, Value, Coefficient };
@@ -90,15 +92,16 @@ struct KeySpec {
     bool* flag = nullptr;
     std::string* text = nullptr;
     double* value = nullptr;
+    double zLow = -kSupersonicSupportZLimit;  // lowest height of a support point
 };
 
 std::vector<KeySpec> KeyTable(SupersonicWindow window, SupersonicSettings& s) {
     std::vector<KeySpec> keys = {{"mach", KeyKind::Mach, false},
                                  {"alpha*", KeyKind::Alpha, false},
                                  {"kappa", KeyKind::Kappa, false}};
-    auto side = [&keys](const char* count, const char* point, SupersonicSide& part) {
+    auto side = [&keys](const char* count, const char* point, SupersonicSide& part, double zLow) {
         keys.push_back({count, KeyKind::Count, false, &part});
-        keys.push_back({point, KeyKind::Point, true, &part});
+        keys.push_back({point, KeyKind::Point, true, &part, nullptr, nullptr, nullptr, zLow});
     };
     auto value = [&keys](const char* name, std::string& text, double& number) {
         keys.push_back({name, KeyKind::Value, false, nullptr, nullptr, &text, &number});
@@ -106,17 +109,19 @@ std::vector<KeySpec> KeyTable(SupersonicWindow window, SupersonicSettings& s) {
     auto flag = [&keys](const char* name, bool& on) {
         keys.push_back({name, KeyKind::Flag, false, nullptr, &on});
     };
+    const double below = -kSupersonicSupportZLimit;
     if (window == SupersonicWindow::Parts) {
-        side("anzahl_asym", "asym_", s.part1);
+        side("anzahl_asym", "asym_", s.part1, below);
         flag("bbk_aktiv", s.coefficientMode);
         keys.push_back({"bbk_A", KeyKind::Coefficient, true});
-        side("anzahl_sym", "sym_", s.part2);
+        // The thickness part's drag keeps its points on or above the chord.
+        side("anzahl_sym", "sym_", s.part2, 0.0);
         flag("spline", s.part2.spline);
         value("k_x0", s.part2.curvatureStartText, s.part2.curvatureStart);
         value("k_x1", s.part2.curvatureEndText, s.part2.curvatureEnd);
     } else {
-        side("anzahl_os", "os_", s.part1);
-        side("anzahl_us", "us_", s.part2);
+        side("anzahl_os", "os_", s.part1, below);
+        side("anzahl_us", "us_", s.part2, below);
         flag("spline_os", s.part1.spline);
         flag("spline_us", s.part2.spline);
         value("k_x0_o", s.part1.curvatureStartText, s.part1.curvatureStart);
@@ -127,13 +132,11 @@ std::vector<KeySpec> KeyTable(SupersonicWindow window, SupersonicSettings& s) {
     return keys;
 }
 
-// Applies one entry; false when its value is not taken.
+// Applies one entry; false when its value is not one the window's field or drag could give.
 bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
                 SupersonicSettings& s) {
     double v = 0.0;
-    // A value that is no number is refused like one outside its range; a point reads its own.
-    if (k.kind != KeyKind::Point && !Number(value, v)) return false;
-    // A flow value or count outside what its field accepts keeps the field's text and value.
+    if (k.kind != KeyKind::Point && !WholeNumber(value, v)) return false;
     auto flow = [&](std::string& text, double& number, bool inRange) {
         if (!inRange) return false;
         text = std::string(value);
@@ -148,6 +151,7 @@ bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
         case KeyKind::Kappa:
             return flow(s.kappaText, s.kappa, v > 1.0 && v <= 2.0);
         case KeyKind::Count:
+            // The count field takes a fractional count and truncates it.
             if (!(v >= 0.0 && v <= 4.0)) return false;
             k.side->countText = std::string(value);
             k.side->count = static_cast<int>(v);
@@ -155,16 +159,17 @@ bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
         case KeyKind::Point: {
             const int slot = IndexAfter(key, k.name);
             SupersonicPoint p;
-            if (!PointValue(value, p) || slot < 1 || slot > SupersonicProfile::kSupportSlots ||
-                !(p.x >= -1.0 && p.x <= 2.0)) {
+            if (slot < 1 || slot > SupersonicProfile::kSupportSlots || !PointValue(value, p) ||
+                !(p.x >= 0.0 && p.x <= 1.0) ||
+                !(p.z >= k.zLow && p.z <= kSupersonicSupportZLimit)) {
                 return false;
             }
             k.side->supportPoints[slot - 1] = p;
             return true;
         }
         case KeyKind::Flag:
-            // The number truncated toward zero and not 0.
-            *k.flag = std::fabs(v) >= 1.0;
+            if (v != 0.0 && v != 1.0) return false;
+            *k.flag = v == 1.0;
             return true;
         case KeyKind::Value:
             *k.text = std::string(value);
@@ -183,12 +188,19 @@ bool ApplyEntry(const KeySpec& k, std::string_view key, std::string_view value,
 
 // ---- writing ----
 
+// A configuration's text, built whole before it is checked and written.
+struct ConfigText {
+    std::string text;
+    void Text(std::string_view utf8) { text += utf8; }
+};
+
 std::string Fixed8(double v) { return luvo::FormatNumber("%.8f", v); }
 
 std::string PointText(const SupersonicPoint& p) { return Fixed8(p.x) + " | " + Fixed8(p.z); }
 
 // Lines 2 to 7 of every file: the shock-expansion results as the window shows them.
-void ResultHeader(luvo::ResultFile& f, const SupersonicShockTexts& shock) {
+template <class Out>
+void ResultHeader(Out& f, const SupersonicShockTexts& shock) {
     f.Text("# \n");
     f.Text("# cWw:   " + shock.waveDrag + " \n");
     f.Text("# cA:    " + shock.lift + " \n");
@@ -197,7 +209,8 @@ void ResultHeader(luvo::ResultFile& f, const SupersonicShockTexts& shock) {
     f.Text("\n");
 }
 
-void FlowLines(luvo::ResultFile& f, const SupersonicSettings& s) {
+template <class Out>
+void FlowLines(Out& f, const SupersonicSettings& s) {
     f.Text("\n");
     f.Text("mach: " + s.machText + "\n");
     f.Text("alpha*: " + s.alphaText + "\n");
@@ -206,16 +219,17 @@ void FlowLines(luvo::ResultFile& f, const SupersonicSettings& s) {
 }
 
 // The count line and always the first four support slots.
-void SideLines(luvo::ResultFile& f, const char* countKey, const char* pointKey,
-               const SupersonicSide& side) {
+template <class Out>
+void SideLines(Out& f, const char* countKey, const char* pointKey, const SupersonicSide& side) {
     f.Text(std::string(countKey) + ": " + side.countText + "\n");
     for (int k = 1; k <= 4; ++k) {
         f.Text(pointKey + std::to_string(k) + ": " + PointText(side.supportPoints[k - 1]) + "\n");
     }
 }
 
-void SplineLines(luvo::ResultFile& f, const char* splineKey, const char* startKey,
-                 const char* endKey, const SupersonicSide& side) {
+template <class Out>
+void SplineLines(Out& f, const char* splineKey, const char* startKey, const char* endKey,
+                 const SupersonicSide& side) {
     f.Text(std::string(splineKey) + ": " + (side.spline ? "1" : "0") + "\n");
     f.Text(std::string(startKey) + ": " + side.curvatureStartText + "\n");
     f.Text(std::string(endKey) + ": " + side.curvatureEndText + "\n");
@@ -266,10 +280,11 @@ SupersonicWindow SupersonicProbeConfigFile(const std::string& path) {
     return SupersonicProbeConfigText(text);
 }
 
-SupersonicConfigReport ReadSupersonicConfigText(std::string_view text, SupersonicWindow window,
-                                                SupersonicSettings& settings) {
-    SupersonicConfigReport report;
-    const std::vector<KeySpec> keys = KeyTable(window, settings);
+bool ReadSupersonicConfigText(std::string_view text, SupersonicWindow window,
+                              SupersonicSettings& settings, std::string* refusedKey) {
+    // Read into a copy: a file refused anywhere changes nothing.
+    SupersonicSettings read = settings;
+    const std::vector<KeySpec> keys = KeyTable(window, read);
     LineReader lines(text);
     std::string_view line, key, value;
     while (lines.Next(line)) {
@@ -277,26 +292,27 @@ SupersonicConfigReport ReadSupersonicConfigText(std::string_view text, Supersoni
         for (const KeySpec& k : keys) {
             const bool match = k.prefix ? luvo::StartsWith(key, k.name) : key == k.name;
             if (!match) continue;
-            if (!ApplyEntry(k, key, value, settings)) report.rejectedLines.emplace_back(line);
+            if (!ApplyEntry(k, key, value, read)) {
+                if (refusedKey != nullptr) *refusedKey = std::string(key);
+                return false;
+            }
             break;
         }
     }
-    return report;
-}
-
-bool ReadSupersonicConfigFile(const std::string& path, SupersonicWindow window,
-                              SupersonicSettings& settings, SupersonicConfigReport* report) {
-    std::string text;
-    if (!luvo::ReadTextFile(path, text)) return false;
-    SupersonicConfigReport r = ReadSupersonicConfigText(text, window, settings);
-    if (report != nullptr) *report = std::move(r);
+    settings = std::move(read);
     return true;
 }
 
+bool ReadSupersonicConfigFile(const std::string& path, SupersonicWindow window,
+                              SupersonicSettings& settings) {
+    std::string text;
+    return luvo::ReadTextFile(path, text) && ReadSupersonicConfigText(text, window, settings);
+}
+
 bool WriteSupersonicConfig(const std::string& path, SupersonicWindow window,
-                           const SupersonicSettings& s, const SupersonicShockTexts& shock) {
-    luvo::ResultFile f(path);
-    if (!f.IsOpen()) return false;
+                           const SupersonicSettings& s, const SupersonicShockTexts& shock,
+                           std::string* refusedKey) {
+    ConfigText f;
     if (window == SupersonicWindow::Parts) {
         f.Text("# Luvo - Überschallberechnung - ANTIM/SYM\n");
         ResultHeader(f, shock);
@@ -327,7 +343,17 @@ bool WriteSupersonicConfig(const std::string& path, SupersonicWindow window,
         SideLines(f, "anzahl_us", "us_", s.part2);
         SplineLines(f, "spline_us", "k_x0_u", "k_x1_u", s.part2);
     }
-    return f.Finish();
+    // Only a configuration that reads back is written: a file the reader refuses is no file.
+    SupersonicSettings back = s;
+    std::string key;
+    if (!ReadSupersonicConfigText(f.text, window, back, &key)) {
+        if (refusedKey != nullptr) *refusedKey = key;
+        return false;
+    }
+    luvo::ResultFile file(path);
+    if (!file.IsOpen()) return false;
+    file.Text(f.text);
+    return file.Finish();
 }
 
 bool WriteSupersonicResultFile(const std::string& path, const SupersonicProfile& p,

@@ -25,24 +25,26 @@ SupersonicFileType SupersonicOpenFileType(std::string_view path);
 SupersonicWindow SupersonicProbeConfigText(std::string_view text);
 SupersonicWindow SupersonicProbeConfigFile(const std::string& path);
 
-// Lines of a configuration whose value the reader did not take: a value whose first word is not a
-// number ("zz", "2,5", nothing), a count outside 0-4, a flow value outside its field's range, a
-// slot or coefficient index that addresses nothing, a point with an x outside [-1, 2].
-struct SupersonicConfigReport {
-    std::vector<std::string> rejectedLines;
-};
-
 // Reads the keys of the window's table; each key found replaces the text and the value it names.
-SupersonicConfigReport ReadSupersonicConfigText(std::string_view text, SupersonicWindow window,
-                                                SupersonicSettings& settings);
-// False, with the settings unchanged, when the file cannot be read.
+// Every line of a key in the table must hold one value the window's field or drag could give:
+// a number and nothing else, flow values and counts within their fields' ranges, flags 0 or 1, a
+// slot or coefficient index that addresses one, support points "x | z" with x within [0, 1] and
+// z within the height limits. Otherwise the whole text is refused: false, the settings unchanged,
+// and `refusedKey` (when given) the key of the first line refused. Comment lines, empty lines and
+// other keys are ignored; a UTF-8 byte order mark at the start is skipped.
+bool ReadSupersonicConfigText(std::string_view text, SupersonicWindow window,
+                              SupersonicSettings& settings, std::string* refusedKey = nullptr);
+// Also false, with the settings unchanged, when the file cannot be read.
 bool ReadSupersonicConfigFile(const std::string& path, SupersonicWindow window,
-                              SupersonicSettings& settings, SupersonicConfigReport* report);
+                              SupersonicSettings& settings);
 
 // The window's configuration: flow texts, counts, four support slots per part whatever the
 // counts, the spline choices and end values, in the parts window the coefficient mode and texts.
+// Nothing is written, and false returned, when the file cannot be written or when the reader
+// would refuse the configuration; then `refusedKey` (when given) names the key it refuses.
 bool WriteSupersonicConfig(const std::string& path, SupersonicWindow window,
-                           const SupersonicSettings& settings, const SupersonicShockTexts& shock);
+                           const SupersonicSettings& settings, const SupersonicShockTexts& shock,
+                           std::string* refusedKey = nullptr);
 
 // Contour, camber and thickness, and the pressure distributions of both theories, in blocks and
 // as a commented table of points; the parts window's layout when the profile is in parts mode.
@@ -55,8 +57,9 @@ bool WriteSupersonicCoordinateFile(const std::string& path, const SupersonicProf
 
 // Splits a coordinate file at its last line whose x is exactly 0 (the leading edge, the last upper
 // and first lower point) and sorts both sides by x. Empty lines and lines that begin with "#" are
-// skipped; every other line must hold two numbers, x within [0, 1], and nothing else. False, with
-// the contour unchanged, when a line does not, when either side has fewer than two points or more
-// than 100000, or when either side does not reach the trailing edge (x 1).
+// skipped, as is a UTF-8 byte order mark at the start; every other line must hold two numbers, x
+// within [0, 1], and nothing else. False, with the contour unchanged, when a line does not, when
+// either side has fewer than two points or more than 100000, or when either side does not reach the
+// trailing edge (x 1).
 bool ReadSupersonicContourText(std::string_view text, SupersonicContour& contour);
 bool ReadSupersonicContourFile(const std::string& path, SupersonicContour& contour);

@@ -11,6 +11,10 @@
 // The design window a configuration belongs to: camber and thickness parts, or the contours.
 enum class SupersonicWindow { Parts, Contour };
 
+// How far a support point may lie above or below the chord line [chord lengths]: the drags stop
+// there, and a configuration file holds no point beyond.
+inline constexpr double kSupersonicSupportZLimit = 1.0;
+
 // One curve part's inputs: the camber or thickness part, or the upper or lower contour.
 struct SupersonicSide {
     std::string countText;

@@ -2,9 +2,12 @@
 
 #include <wx/dcclient.h>
 
+#include <algorithm>
+
 #include "common/core/NumberText.h"
 #include "common/gui/NumericField.h"
 #include "common/gui/WxPlotPainter.h"
+#include "supersonic/core/SupersonicSettings.h"
 
 namespace {
 
@@ -88,6 +91,8 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
         if (px < 0) px = rules.thickness ? 0.001 : 0.0;
         if (px > 1) px = 1.0;
         if (rules.thickness && pz < 0) pz = 0.0;
+        // Beyond this height a configuration file could not hold the point.
+        pz = std::clamp(pz, -kSupersonicSupportZLimit, kSupersonicSupportZLimit);
         SupersonicCurve& part = contour && dragSide == 0      ? profile.part2
                                 : contour || !rules.thickness ? profile.part1
                                                               : profile.part2;

@@ -131,9 +131,13 @@ void SupersonicContourFrame::Recalculate(char) {
     RedrawCanvas(pressureCanvas);
 }
 
-SupersonicCountField* SupersonicContourFrame::CountFieldForKey(const std::string& key) {
+luvo::NumericField* SupersonicContourFrame::FieldForKey(const std::string& key) {
     if (key == "anzahl_os") return upperCountField;
     if (key == "anzahl_us") return lowerCountField;
+    if (key == "k_x0_o") return upperCurvatureStartField;
+    if (key == "k_x1_o") return upperCurvatureEndField;
+    if (key == "k_x0_u") return lowerCurvatureStartField;
+    if (key == "k_x1_u") return lowerCurvatureEndField;
     return nullptr;
 }
 

@@ -34,7 +34,7 @@ class SupersonicContourFrame : public SupersonicDesignFrame {
 
   protected:
     bool IsCurrent() const override;
-    SupersonicCountField* CountFieldForKey(const std::string& key) override;
+    luvo::NumericField* FieldForKey(const std::string& key) override;
     SupersonicSettings CurrentSettings() const override;
 
   private:

@@ -194,6 +194,14 @@ void SupersonicRangeField::ReportInvalid() {
 
 // ---- value and coefficient fields ----
 
+void ReportNoNumber(luvo::NumericField* field) {
+    luvo::ShowErrorBox(field, wxS("Ungültige Eingabe!\n\nHier ist nur eine Zahl zulässig.\n\n"),
+                       wxS("Fehler"));
+    if (SupersonicControlHost* window = ControlHostOf(field)) {
+        window->SetStatus(wxS(" Ungültige Eingabe"));
+    }
+}
+
 SupersonicValueField::SupersonicValueField(wxWindow* parent, const wxString& value,
                                            const wxPoint& pos, const wxSize& size)
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}

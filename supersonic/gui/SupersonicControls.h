@@ -57,6 +57,10 @@ class SupersonicRangeField : public luvo::NumericField {
     wxDECLARE_EVENT_TABLE();
 };
 
+// The box and status text of an end-value or coefficient field whose text is no number, which a
+// configuration file cannot hold.
+void ReportNoNumber(luvo::NumericField* field);
+
 class SupersonicValueField : public luvo::NumericField {
   public:
     SupersonicValueField(wxWindow* parent, const wxString& value, const wxPoint& pos,

@@ -47,15 +47,9 @@ void SupersonicDesignFrame::CloseWindow(bool& openFlag) {
 SupersonicSettings SupersonicDesignFrame::StartSettings(const wxString& fileName) {
     SupersonicSettings settings = SupersonicDefaultSettings(window_);
     if (fileName.empty()) return settings;
-    SupersonicConfigReport report;
-    if (!ReadSupersonicConfigFile(luvo::FileSystemName(fileName), window_, settings, &report)) {
+    // A file refused anywhere leaves the defaults whole.
+    if (!ReadSupersonicConfigFile(luvo::FileSystemName(fileName), window_, settings)) {
         fileUnreadable_ = true;
-        return settings;
-    }
-    for (const std::string& line : report.rejectedLines) {
-        std::string key = line.substr(0, line.find(':'));
-        key.erase(0, key.find_first_not_of(" \t"));
-        rejectedKeys_.push_back(key);
     }
     return settings;
 }
@@ -65,20 +59,27 @@ void SupersonicDesignFrame::ReportFileProblems() {
         luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht gelesen werden!\n\n"),
                            wxS("Datei-Fehler"));
     }
-    for (const std::string& key : rejectedKeys_) {
-        if (!IsLive()) return;
-        if (key == "mach") {
-            machField->ReportInvalid();
-        } else if (key == "alpha*") {
-            alphaField->ReportInvalid();
-        } else if (key == "kappa") {
-            kappaField->ReportInvalid();
-        } else if (SupersonicCountField* field = CountFieldForKey(key)) {
-            field->ReportInvalid();
-        }
-    }
-    rejectedKeys_.clear();
     fileUnreadable_ = false;
+}
+
+void SupersonicDesignFrame::ReportRefusedText(const std::string& key) {
+    if (key == "mach") {
+        machField->ReportInvalid();
+    } else if (key == "alpha*") {
+        alphaField->ReportInvalid();
+    } else if (key == "kappa") {
+        kappaField->ReportInvalid();
+    } else if (luvo::NumericField* field = FieldForKey(key)) {
+        if (auto* count = dynamic_cast<SupersonicCountField*>(field)) {
+            count->ReportInvalid();
+        } else {
+            ReportNoNumber(field);
+        }
+    } else {
+        // No field holds it (the drags keep every support point readable): still never silent.
+        luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht geschrieben werden!\n\n"),
+                           wxS("Datei-Fehler"));
+    }
 }
 
 SupersonicPressureOptions SupersonicDesignFrame::PressureOptions() const {
@@ -375,9 +376,17 @@ void SupersonicDesignFrame::Save(const wxString& wildcard) {
     const std::string name = luvo::FileSystemName(path);
     bool written = false;
     switch (SupersonicSaveFileType(std::string(path.utf8_str()))) {
-        case SupersonicFileType::Config:
-            written = WriteSupersonicConfig(name, window_, CurrentSettings(), ShockTexts());
+        case SupersonicFileType::Config: {
+            // A text the reader would refuse gets its field's box, and no file is written.
+            std::string refused;
+            written =
+                WriteSupersonicConfig(name, window_, CurrentSettings(), ShockTexts(), &refused);
+            if (!refused.empty()) {
+                ReportRefusedText(refused);
+                return;
+            }
             break;
+        }
         case SupersonicFileType::Result:
             written = WriteSupersonicResultFile(name, *profile_, ShockTexts());
             break;

@@ -38,8 +38,8 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     // Ends the window at once: no handler of it runs afterwards, its profile is freed.
     void Detach();
 
-    // Shows the boxes of what the file could not give (read errors, rejected values); called by
-    // the method window once this window is shown.
+    // Shows the box of a file that could not be read; called by the method window once this
+    // window is shown.
     void ReportFileProblems();
 
     void SetStatus(const wxString& text) override { SetStatusText(text, 0); }
@@ -92,8 +92,10 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     void CreateWarning(const wxPoint& pos);
     // What a window shows of its computed inputs (the parts window's coefficients or alpha*).
     virtual void ShowComputedInputs() {}
-    // The count field a configuration key fills, null for other keys.
-    virtual SupersonicCountField* CountFieldForKey(const std::string& key) = 0;
+    // The count, end-value or coefficient field a configuration key fills, null for other keys.
+    virtual luvo::NumericField* FieldForKey(const std::string& key) = 0;
+    // The box of the field whose text a configuration line of `key` would hold.
+    void ReportRefusedText(const std::string& key);
     // A count field's value as the curve takes it: truncated, and never more than four slots.
     static int SupportCount(const luvo::NumericField* field);
     static void FillSide(SupersonicSide& side, const SupersonicCurve& curve,
@@ -112,7 +114,6 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     std::vector<SupersonicModePair> pairs_;
     // File problems waiting for the window to be shown.
     bool fileUnreadable_ = false;
-    std::vector<std::string> rejectedKeys_;
     SupersonicWindow window_;
 
   private:

@@ -159,13 +159,24 @@ void SupersonicMethodFrame::OnStart(wxCommandEvent&) {
             OpenSupersonicContourFrame(path);
             return;
         }
-        case SupersonicFileType::Config:
-            if (SupersonicProbeConfigFile(luvo::FileSystemName(path)) == SupersonicWindow::Parts) {
+        case SupersonicFileType::Config: {
+            // A configuration its window's reader refuses opens nothing, and the open window
+            // stays.
+            const std::string name = luvo::FileSystemName(path);
+            const SupersonicWindow window = SupersonicProbeConfigFile(name);
+            SupersonicSettings settings = SupersonicDefaultSettings(window);
+            if (!ReadSupersonicConfigFile(name, window, settings)) {
+                luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht gelesen werden!\n\n"),
+                                   wxS("Datei-Fehler"));
+                return;
+            }
+            if (window == SupersonicWindow::Parts) {
                 OpenSupersonicPartsFrame(path);
             } else {
                 OpenSupersonicContourFrame(path);
             }
             return;
+        }
         default:
             luvo::ShowErrorBox(this, wxS("Die Datei konnte nicht gelesen werden!\n\n"),
                                wxS("Datei-Fehler"));

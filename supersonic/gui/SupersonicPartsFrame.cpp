@@ -146,9 +146,14 @@ void SupersonicPartsFrame::ShowComputedInputs() {
     }
 }
 
-SupersonicCountField* SupersonicPartsFrame::CountFieldForKey(const std::string& key) {
+luvo::NumericField* SupersonicPartsFrame::FieldForKey(const std::string& key) {
     if (key == "anzahl_asym") return antimetricCountField;
     if (key == "anzahl_sym") return symmetricCountField;
+    if (key == "k_x0") return curvatureStartField;
+    if (key == "k_x1") return curvatureEndField;
+    for (int k = 0; k < 6; ++k) {
+        if (key == "bbk_A" + std::to_string(k)) return coefficientFields[k];
+    }
     return nullptr;
 }
 

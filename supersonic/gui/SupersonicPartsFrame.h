@@ -42,7 +42,7 @@ class SupersonicPartsFrame : public SupersonicDesignFrame {
   protected:
     bool IsCurrent() const override;
     void ShowComputedInputs() override;
-    SupersonicCountField* CountFieldForKey(const std::string& key) override;
+    luvo::NumericField* FieldForKey(const std::string& key) override;
     SupersonicSettings CurrentSettings() const override;
 
   private:

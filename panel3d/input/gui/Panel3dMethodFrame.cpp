@@ -30,7 +30,7 @@ const FieldRow kFieldRows[kPanel3dFlowFieldCount] = {
     {L"Anströmwinkelinkrement delta_alfa [°]:", L"2.0"},
     {L"Anzahl Punkte:", L"4"},
     {L"Anströmgeschwindigkeit [m/s]:", L"100"},
-    {L"Kinematische Viskosität [mikro Pa*s]:", L"17.08"},
+    {L"Kinematische Viskosität [10^-6 m²/s]:", L"17.08"},
     {L"Minimale Anströmgeschwindigkeit [m/s]:", L"30"},
     {L"Maximale Anströmgeschwindigkeit [m/s]:", L"90"},
     {L"Anzahl Punkte:", L"5"},

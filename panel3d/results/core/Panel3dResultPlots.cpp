@@ -43,6 +43,26 @@ void Polyline(PlotPixels& px, const Series& x, const Series& y, double fx, doubl
     }
 }
 
+// A polar: its segments, and a small cross on every point between two failed ones (or at an end
+// next to one), which no segment would show.
+void PolarLine(PlotPixels& px, const Series& x, const Series& y, double fx, double fy, int last) {
+    Polyline(px, x, y, fx, fy, 0, last);
+    if (!std::isfinite(fx) || !std::isfinite(fy)) return;
+    last = std::min<int>(last, static_cast<int>(std::min(x.size(), y.size())) - 1);
+    auto valid = [&](int i) {
+        return i >= 0 && i <= last && std::isfinite(x[i]) && std::isfinite(y[i]);
+    };
+    // A polar of one point has no failed neighbour either.
+    if (last < 1) return;
+    for (int i = 0; i <= last; ++i) {
+        if (!valid(i) || valid(i - 1) || valid(i + 1)) continue;
+        const double px0 = x[i] * fx;
+        const double py0 = y[i] * fy;
+        px.Line(px0 - 2, py0, px0 + 3, py0);
+        px.Line(px0, py0 - 2, px0, py0 + 3);
+    }
+}
+
 void LegendEntry(PlotPixels& px, const PlotPen& pen, int x1, int x2, int y, const char* name,
                  int tx, int ty) {
     px.Pen(pen);
@@ -211,9 +231,9 @@ void DrawPanel3dLiftAlpha(PlotPainter& painter, const Panel3dPolarSeries& s) {
     const double caMax = MaxAbs(0.0, {&s.ca});
     const double ldpMax = MaxAbs(0.0, {&s.ldp});
     px.Pen(PlotPen::StockRed());
-    Polyline(px, s.alpha, s.ca, 120 / alphaMax, -60 / caMax, 0, n - 1);
+    PolarLine(px, s.alpha, s.ca, 120 / alphaMax, -60 / caMax, n - 1);
     px.Pen(PlotPen::StockGreen());
-    Polyline(px, s.alpha, s.ldp, 120 / alphaMax, -60 / ldpMax, 0, n - 1);
+    PolarLine(px, s.alpha, s.ldp, 120 / alphaMax, -60 / ldpMax, n - 1);
 
     LeftLabels(px, "%1.3f", caMax, -157);
     SymmetricXLabels(px, alphaMax);
@@ -237,7 +257,7 @@ void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, boo
     const double caMax = MaxAbs(0.0, {&s.ca});
     for (int c = 0; c < curves; ++c) {
         px.Pen(kModelPens[c]);
-        Polyline(px, sums[c], s.ca, 120 / cwMax, -60 / caMax, 0, static_cast<int>(s.ca.size()) - 1);
+        PolarLine(px, sums[c], s.ca, 120 / cwMax, -60 / caMax, static_cast<int>(s.ca.size()) - 1);
     }
 
     LeftLabels(px, "%1.3f", caMax, -157);
@@ -271,7 +291,7 @@ void DrawPanel3dSpeedPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bo
     for (int c = 0; c < curves; ++c) {
         const Panel3dSpeedCurve& k = s.speed[c];
         px.Pen(kModelPens[c]);
-        Polyline(px, k.vh, k.vv, 240 / vhMax, -120 / vvMax, 0, static_cast<int>(k.vh.size()) - 1);
+        PolarLine(px, k.vh, k.vv, 240 / vhMax, -120 / vvMax, static_cast<int>(k.vh.size()) - 1);
     }
 
     px.Pen(PlotPen::StockBlack());
@@ -314,8 +334,8 @@ void DrawPanel3dPowerPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bo
     }
     for (int c = 0; c < curves; ++c) {
         px.Pen(kModelPens[c]);
-        Polyline(px, s.speed[c].vh, values(c), 240 / vhMax, -120 / max, 0,
-                 static_cast<int>(s.speed[c].vh.size()) - 1);
+        PolarLine(px, s.speed[c].vh, values(c), 240 / vhMax, -120 / max,
+                  static_cast<int>(s.speed[c].vh.size()) - 1);
     }
 
     px.Pen(PlotPen::StockBlack());

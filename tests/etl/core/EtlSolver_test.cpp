@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/NumberText.h"
 #include "etl/core/EtlRuns.h"
 #include "tests/etl/core/EtlTestWings.h"
 
@@ -401,15 +402,18 @@ TEST(EtlSolverCoefficients, LargeLiftSlopeFactorsReachTheirLimit) {
     }
 }
 
-// A wing file whose numbers overflow on the way has no results: the run is refused like a file
-// that cannot be read, instead of showing "---" everywhere.
-TEST(EtlSolverPieces, WingFilesBeyondADoubleGiveNoResults) {
+// A wing file whose numbers overflow or vanish on the way has no results to show (labels of
+// "---", an area or aspect ratio of 0): the run is refused like a file that cannot be read.
+TEST(EtlSolverPieces, WingFilesWithoutResultsToShowGiveNone) {
     const std::vector<FileSegmentsCase> cases = {
         {"span 1e300", {1e300, 1, 2.0, 5.0}, false},
+        {"span 1e150", {1e150, 1, 2.0, 5.0}, false},
+        {"span 1e-300", {1e-300, 1, 2.0, 5.0}, false},
         {"root angle 1e300", {10, 1, 2.0, 1e300}, false},
+        {"root angle 1e10", {10, 1, 2.0, 1e10}, false},
         {"root chord 1e300", {10, 1, 1e300, 5.0}, false},
         {"factor 1e300", {10, 1e300, 2.0, 5.0}, true},
-        {"span 1e-300", {1e-300, 1, 2.0, 5.0}, true},
+        {"span 1e6", {1e6, 1, 2.0, 5.0}, true},
     };
     for (const FileSegmentsCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -419,8 +423,19 @@ TEST(EtlSolverPieces, WingFilesBeyondADoubleGiveNoResults) {
         EXPECT_EQ(s != nullptr, c.solves);
         if (s) {
             EXPECT_TRUE(AllFinite(*s));
+            for (double v : {s->area, s->aspectRatio, s->meanChord, s->liftCoefficient,
+                             s->inducedDragCoefficient, s->kFactor}) {
+                EXPECT_NE(luvo::FormatResult("%.3f", v), "---");
+            }
         }
     }
+    // A wing without lift has no k-factor, and still runs.
+    const EtlGridHeader flat{10, 1, 2.0, 0.0};
+    const auto s = EtlSolveGridText(
+        etl_test::WingFileText(flat, {{0.6, 0.0, 1.5, 10.0}, {0.4, 0.0, 1.0, 30.0}}), flat, 0.0);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->liftCoefficient, 0.0);
+    EXPECT_EQ(luvo::FormatResult("%.3f", s->kFactor), "---");
 }
 
 // A pointed tip (chord 0 at the last segment's end) solves to finite values everywhere.

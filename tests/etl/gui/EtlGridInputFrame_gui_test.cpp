@@ -316,7 +316,10 @@ TEST_F(EtlGridInputTest, FilesThatFailTakeTheErrorPath) {
         {"non-number in the table", replace("\n0.5 ", "\nhalb ")},
         {"span 0", replace("#b 10", "#b 0")},
         {"span 1e300", replace("#b 10", "#b 1e300")},
+        {"span 1e150", replace("#b 10", "#b 1e150")},
+        {"span 1e-300", replace("#b 10", "#b 1e-300")},
         {"root angle 1e300", replace("#al 10", "#al 1e300")},
+        {"root angle 1e10", replace("#al 10", "#al 1e10")},
         {"decimal comma in the last token", good.substr(0, good.rfind(' ')) + " 0,5\n"},
         {"word of 10000 characters in the table",
          replace("\n0.5 ", "\n" + std::string(10000, '7') + "x ")},
@@ -332,6 +335,14 @@ TEST_F(EtlGridInputTest, FilesThatFailTakeTheErrorPath) {
     // A long free word passes.
     WriteText(dir().file("grid.fde"), replace("Fluegelnetz", std::string(10000, 'W')));
     EXPECT_NE(ExpectRun(Open()), nullptr);
+    // So does a wing without lift, whose k-factor alone shows "---".
+    const EtlGridHeader flat{10, 1, 2.0, 0.0};
+    WriteText(dir().file("grid.fde"),
+              etl_test::WingFileText(flat, {{0.6, 0.0, 1.5, 10.0}, {0.4, 0.0, 1.0, 30.0}}));
+    EtlResultsFrame* r = ExpectRun(Open());
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(r->valueLabels[3]->GetLabel(), wxS("0.000"));
+    EXPECT_EQ(r->valueLabels[5]->GetLabel(), wxS("---"));
 }
 
 TEST_F(EtlGridInputTest, FailedStartKeepsLabelsAndFieldForAnotherTry) {

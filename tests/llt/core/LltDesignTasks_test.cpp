@@ -169,22 +169,24 @@ TEST(LltChordDesignRun, DefaultsInBothModes) {
     LltChordDesignInputs in = ChordDesignWindowInputs();
     const LltChordDesignResult lift = LltRunChordDesign(in);
     EXPECT_TRUE(lift.liftMode);
-    EXPECT_FALSE(lift.RootAngleMissing());
-    EXPECT_EQ(lift.area, "37.500");  // b² / Lambda, not the computed area
-    EXPECT_EQ(lift.meanChord, "2.542");
+    EXPECT_FALSE(lift.AreaMissed());
+    // b² / Lambda, which the wing found has.
+    EXPECT_EQ(lift.area, "37.500");
+    EXPECT_NEAR(lift.record->area, 37.5, 37.5e-6);
+    EXPECT_EQ(lift.meanChord, "2.583");
     EXPECT_EQ(lift.aspectRatio, "6.000");
-    EXPECT_EQ(lift.rootAngleText, "4.15");
+    EXPECT_EQ(lift.rootAngleText, "4.10");
     EXPECT_EQ(lift.lift, "0.300");
-    EXPECT_EQ(lift.inducedDrag, "0.005");
+    // cdi = CL² / (pi Lambda) for the elliptic loading.
+    EXPECT_EQ(lift.inducedDrag, FormatNumber("%.3f", 0.09 / (LltPi * 6)));
     EXPECT_EQ(lift.kFactor, "1.000");
     EXPECT_EQ(lift.rootAngle, lift.record->twistA);
-    EXPECT_EQ(FormatNumber("%.3f", lift.record->area), "36.879");
     EXPECT_EQ(lift.record->aspectRatio, 6.0);
 
     in.circulationMode = 1.0;
     const LltChordDesignResult a1 = LltRunChordDesign(in);
     EXPECT_FALSE(a1.liftMode);
-    EXPECT_FALSE(a1.RootAngleMissing());
+    EXPECT_FALSE(a1.AreaMissed());
     EXPECT_EQ(a1.area, "26.152");
     EXPECT_EQ(a1.meanChord, "1.821");
     EXPECT_EQ(a1.aspectRatio, "8.603");
@@ -196,20 +198,61 @@ TEST(LltChordDesignRun, DefaultsInBothModes) {
     EXPECT_EQ(a1.record->twistA, 5.0);
 }
 
-TEST(LltChordDesignRun, SearchThatFindsNoAngleIsReported) {
-    LltChordDesignInputs in = ChordDesignWindowInputs();
-    in.liftCoefficient = 0.001;
-    const LltChordDesignResult r = LltRunChordDesign(in);
-    EXPECT_TRUE(r.RootAngleMissing());
-    EXPECT_EQ(r.rootAngle, -90.0);
-    EXPECT_EQ(r.rootAngleText, "-90.00");
-    EXPECT_EQ(r.record->twistA, -90.0);
-    EXPECT_EQ(r.area, "37.500");
-    EXPECT_EQ(r.lift, "0.001");
+// The chord design meets its area b²/Lambda, or says that it cannot and shows the area it has.
+TEST(LltChordDesignRun, AreaMetOrReported) {
+    struct Case {
+        const char* name;
+        double span, lift, aspectRatio;
+        bool missed;
+        const char* area;
+    };
+    const Case cases[] = {
+        {"defaults", 15, 0.3, 6, false, "37.500"},
+        {"span 2", 2, 0.6, 8, false, "0.500"},
+        {"no lift", 15, 0.0, 6, true, "0.000"},
+    };
+    luvo::test::TempDir dir;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LltChordDesignInputs in = ChordDesignWindowInputs();
+        in.span = c.span;
+        in.liftCoefficient = c.lift;
+        in.aspectRatio = c.aspectRatio;
+        const LltChordDesignResult r = LltRunChordDesign(in);
+        EXPECT_EQ(r.AreaMissed(), c.missed);
+        EXPECT_EQ(r.area, c.area);
+        EXPECT_EQ(r.lift, FormatNumber("%.3f", c.lift));
+        // The chord file holds the wing shown: its summary's area, and the chord rows that
+        // integrate to it.
+        const std::string path = dir.file("tiefe.dat");
+        ASSERT_TRUE(r.record->WriteChordFile(path));
+        const std::vector<std::string> lines = llt_test::Lines(luvo::test::ReadFileBytes(path));
+        const double target = c.span * c.span / c.aspectRatio;
+        double half = 0, lastY = 0, lastChord = 0;  // the tip: y = b/2, chord 0
+        bool first = true;
+        for (const std::string& line : lines) {
+            const std::vector<double> row = llt_test::Row(line);
+            if (row.size() != 4) continue;
+            if (first) {
+                lastY = c.span / 2;
+                first = false;
+            }
+            half += 0.5 * (row[2] + lastChord) * (lastY - row[1]);
+            lastY = row[1];
+            lastChord = row[2];
+        }
+        if (!c.missed) {
+            EXPECT_NEAR(2 * half, target, 0.005 * target);
+        } else {
+            EXPECT_EQ(2 * half, 0.0);
+        }
+    }
 
     // The same inputs in the a1 mode search nothing.
+    LltChordDesignInputs in = ChordDesignWindowInputs();
+    in.liftCoefficient = 0;
     in.circulationMode = 1.0;
-    EXPECT_FALSE(LltRunChordDesign(in).RootAngleMissing());
+    EXPECT_FALSE(LltRunChordDesign(in).AreaMissed());
 }
 
 TEST(LltChordDesignRun, FirstCoefficientZeroShowsDashes) {

@@ -158,7 +158,7 @@ TEST(LltInputChecks, ViolationsShowTheirBoxAndWriteTheirResetText) {
          "Bitte wiederholen Sie die Eingabe der Tiefe an der Flügelspitze.\n\n",
          "2.0"},
         {LltTaskWindow::TwistDesign, In::TotalLift, "-1", "Eingabe des Gesamtauftriebs",
-         "Ungültige Eingabe!\n\nFür den Gesamtauftrieb gilt:\n-1 < Auftriebsgradient <= 3\n\n"
+         "Ungültige Eingabe!\n\nFür den Gesamtauftrieb gilt:\n-1 < Gesamtauftriebsbeiwert <= 3\n\n"
          "Bitte wiederholen Sie die Eingabe des Gesamtauftriebs.\n\n",
          "0.3"},
         {LltTaskWindow::ChordDesign, In::A1, "-1", "Eingabe des 1. Fourierkoeffizienten ",

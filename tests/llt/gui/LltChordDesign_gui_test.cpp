@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "common/core/NumberText.h"
 #include "common/gui/WxNumber.h"
 #include "llt/gui/LltChordDesignFrame.h"
 #include "llt/gui/LltModule.h"
@@ -20,7 +21,7 @@ using llt_test::TwoDecimals;
 
 const wxString kTitle =
     wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung");
-const wxString kNoAngle = wxString::FromUTF8(kLltNoRootAngleStatus);
+const wxString kAreaMissed = wxString::FromUTF8(kLltAreaMissedStatus);
 
 class LltChordDesignTest : public llt_test::TaskWindowTest<LltChordDesignFrame> {
   public:
@@ -67,7 +68,7 @@ TEST_F(LltChordDesignTest, FirstPaintingSearchesTheRootAngleAndWritesTheChordFil
     EXPECT_EQ(f->GetTitle(), kTitle);
     EXPECT_EQ(f->GetStatusBar()->GetFieldsCount(), 2);
     EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
-    const std::vector<wxString> expected = {wxS("37.500"), wxS("2.542"), wxS("6.000"), wxS("4.15"),
+    const std::vector<wxString> expected = {wxS("37.500"), wxS("2.583"), wxS("6.000"), wxS("4.10"),
                                             wxS("0.300"),  wxS("0.005"), wxS("1.000")};
     EXPECT_EQ(Results(f), expected);
 
@@ -83,17 +84,18 @@ TEST_F(LltChordDesignTest, FirstPaintingSearchesTheRootAngleAndWritesTheChordFil
     EXPECT_EQ(f->fileNameLabel->GetLabel(), wxS(" tiefe.dat "));
     EXPECT_EQ(llt::chordFileName, wxS(" tiefe.dat "));
     ASSERT_TRUE(llt::currentSolver);
-    EXPECT_DOUBLE_EQ(llt::currentSolver->twistA, 90 - 1717 * 0.05);
+    EXPECT_NEAR(llt::currentSolver->area, 37.5, 37.5e-6);
 
-    // 61 lines; the summary holds the computed area, not the target b² / Lambda.
+    // 61 lines; the summary holds the computed area, which is the target b² / Lambda.
     const std::vector<std::string> lines = Lines(FileBytes());
     ASSERT_EQ(lines.size(), 61u);
-    EXPECT_EQ(lines[2], "#S      = 36.9");
+    EXPECT_EQ(lines[2], "#S      = 37.5");
     EXPECT_EQ(lines[4], "#Lambda = 6");
     const std::vector<double> root = Row(lines.back());
     ASSERT_EQ(root.size(), 4u);
     EXPECT_EQ(root[0], 51);
-    EXPECT_NEAR(root[3], 4.15, 1e-9);
+    EXPECT_NEAR(root[3], llt::currentSolver->twistA, 1e-6);
+    EXPECT_EQ(luvo::FormatNumber("%.2f", root[3]), "4.10");
 }
 
 TEST_F(LltChordDesignTest, SwitchingTheModeChangesNoTextAndRecomputesThroughTheChordPlot) {
@@ -109,7 +111,7 @@ TEST_F(LltChordDesignTest, SwitchingTheModeChangesNoTextAndRecomputesThroughTheC
     EXPECT_TRUE(f->a1Field->IsEnabled());
     EXPECT_TRUE(f->rootAngleField->IsEnabled());
     // a1 = 0.03 at the root angle 5.0; the root-angle label keeps its last text.
-    const std::vector<wxString> a1Mode = {wxS("26.152"), wxS("1.821"), wxS("8.603"), wxS("4.15"),
+    const std::vector<wxString> a1Mode = {wxS("26.152"), wxS("1.821"), wxS("8.603"), wxS("4.10"),
                                           wxS("0.405"),  wxS("0.006"), wxS("1.000")};
     EXPECT_EQ(Results(f), a1Mode);
     EXPECT_EQ(Lines(FileBytes())[2], "#S      = 26.2");
@@ -127,7 +129,7 @@ TEST_F(LltChordDesignTest, SwitchingTheModeChangesNoTextAndRecomputesThroughTheC
     EXPECT_TRUE(RootAngleRowShown(f));
     EXPECT_TRUE(f->liftCoefficientField->IsEnabled());
     EXPECT_FALSE(f->rootAngleField->IsEnabled());
-    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.15"));
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.10"));
     EXPECT_EQ(f->areaLabel->GetLabel(), wxS("37.500"));
     EXPECT_EQ(f->rootAngleField->GetValue(), wxS("6.0"));
 }
@@ -220,13 +222,29 @@ TEST_F(LltChordDesignTest, APressHoldsItsHandleUntilTheRelease) {
     EXPECT_EQ(f->angleCField->GetValue(), c);
 }
 
-TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {
+// A small wing meets its area as a large one does: the chord file's wing has b² / Lambda.
+TEST_F(LltChordDesignTest, ChordFileHoldsTheAreaOfASmallWing) {
     LltChordDesignFrame* f = Open();
-    // Span 15, Lambda 6, CL 0.001: no root angle gives an area within 9 m² of 37.5 m².
-    SetText(f->liftCoefficientField, wxS("0.001"));
-    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("-90.00"));
-    EXPECT_EQ(Status(f), kNoAngle);
-    EXPECT_EQ(llt::currentSolver->twistA, -90.0);
+    SetText(f->spanField, wxS("2"));
+    SetText(f->liftCoefficientField, wxS("0.6"));
+    SetText(f->aspectRatioField, wxS("8"));
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("0.500"));
+    EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
+    const std::vector<std::string> lines = Lines(FileBytes());
+    ASSERT_GE(lines.size(), 3u);
+    ASSERT_EQ(lines[2].rfind("#S      = ", 0), 0u);
+    EXPECT_NEAR(std::stod(lines[2].substr(10)), 0.5, 0.0025);
+    EXPECT_NEAR(llt::currentSolver->area, 0.5, 0.5e-6);
+}
+
+TEST_F(LltChordDesignTest, AreaOutOfReachSaysSo) {
+    LltChordDesignFrame* f = Open();
+    // Without lift the chord vanishes at every root angle: no wing has 37.5 m².
+    SetText(f->liftCoefficientField, wxS("0"));
+    EXPECT_EQ(Status(f), kAreaMissed);
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("0.000"));
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("90.00"));
+    EXPECT_EQ(llt::currentSolver->twistA, 90.0);
     EXPECT_EQ(Lines(FileBytes()).size(), 61u);
     Repaint(f);
     f->twistCanvas->Refresh();
@@ -234,12 +252,13 @@ TEST_F(LltChordDesignTest, SearchThatFindsNoRootAngleSaysSo) {
 
     // Drags and the info box do not hide the failure while its results are shown.
     SendMouse(f->twistCanvas, wxEVT_MOTION, wxPoint(20, 20), false);
-    EXPECT_EQ(Status(f), kNoAngle);
-    ExpectInfoBox(f, wxS("INFO 2. Entwurfsaufgabe"), kNoAngle);
+    EXPECT_EQ(Status(f), kAreaMissed);
+    ExpectInfoBox(f, wxS("INFO 2. Entwurfsaufgabe"), kAreaMissed);
 
-    // A lift coefficient that fits again finds its angle and clears the text.
+    // A lift coefficient that reaches the area again clears the text.
     SetText(f->liftCoefficientField, wxS("0.3"));
-    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.15"));
+    EXPECT_EQ(f->rootAngleLabel->GetLabel(), wxS("4.10"));
+    EXPECT_EQ(f->areaLabel->GetLabel(), wxS("37.500"));
     EXPECT_EQ(Status(f), wxS("Eingabe der Parameter"));
 }
 

@@ -208,13 +208,15 @@ TEST(SupersonicCoordinateFile, SidesSplitAtTheLastLeadingEdgeLine) {
     EXPECT_EQ(commented.upper, upper);
     EXPECT_EQ(commented.lower, lower);
 
-    // Windows line ends read the same.
+    // Windows line ends, and an editor's byte order mark, read the same.
     std::string crlf;
     for (char ch : five) crlf += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
-    SupersonicContour fromCrlf;
-    ASSERT_TRUE(ReadSupersonicContourText(crlf, fromCrlf));
-    EXPECT_EQ(fromCrlf.upper, upper);
-    EXPECT_EQ(fromCrlf.lower, lower);
+    for (const std::string& text : {crlf, "\xEF\xBB\xBF" + five}) {
+        SupersonicContour read;
+        ASSERT_TRUE(ReadSupersonicContourText(text, read));
+        EXPECT_EQ(read.upper, upper);
+        EXPECT_EQ(read.lower, lower);
+    }
 }
 
 TEST(SupersonicCoordinateFile, NotAContour) {

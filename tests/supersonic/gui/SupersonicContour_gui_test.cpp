@@ -112,6 +112,19 @@ TEST_F(SupersonicContourTest, DragsPickUpperFirstAndClampTheChord) {
     SendMouse(f->contourCanvas, wxEVT_LEFT_DOWN, wxPoint(45, 100), true);
     SendMouse(f->contourCanvas, wxEVT_MOTION, wxPoint(60, 100), true);
     EXPECT_EQ(Status(f), wxS("No point found to drag!"));
+    SendMouse(f->contourCanvas, wxEVT_LEFT_UP, wxPoint(60, 100), false);
+    // Far above or below the plot a point stops one chord from the chord line, so a saved
+    // configuration holds it and reads back.
+    Drag(f->contourCanvas, Pixel(0.333, 0.052), Pixel(0.333, 1.3));
+    EXPECT_EQ(p.part1.supportPoints[0].z, 1.0);
+    Drag(f->contourCanvas, Pixel(0.25, -0.02), Pixel(0.25, -1.5));
+    EXPECT_EQ(p.part2.supportPoints[1].z, -1.0);
+    const std::string cfg = dir().file("hoch.cfg");
+    wxTEST_DIALOG(Click(FindButton(f, wxS("S&peichern"))), ExpectFile(wxString::FromUTF8(cfg)));
+    SupersonicSettings back = SupersonicDefaultSettings(SupersonicWindow::Contour);
+    ASSERT_TRUE(ReadSupersonicConfigFile(cfg, SupersonicWindow::Contour, back));
+    EXPECT_EQ(back.part1.supportPoints[0].z, 1.0);
+    EXPECT_EQ(back.part2.supportPoints[1].z, -1.0);
 }
 
 TEST_F(SupersonicContourTest, SaveWritesTheContourConfigurationAndCoordinates) {

@@ -124,6 +124,7 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
         {"g.cfg", " mode: asym_sym\n", 2},
         {"h.cfg", "\tmode: asym_sym\n", 1},
         {"i.cfg.pol", "1 0\n0.5 0.04\n0 0\n0.5 -0.04\n1 0\n", 2},
+        {"bom.cfg", "\xEF\xBB\xBFmode: asym_sym\nmach: 2.5\n", 1},
         {"j.CFG", "mode: asym_sym\n", 0},
     };
     SupersonicMethodFrame* m = OpenMethod();
@@ -152,13 +153,17 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
     EXPECT_EQ(CurrentDesignFrame(), open);
 }
 
-// A coordinate file that is not a whole contour is refused: the box, and the open window stays
-// with its profile.
-TEST_F(SupersonicMethodTest, ACoordinateFileThatIsNoContourOpensNothing) {
+// A coordinate file that is not a whole contour, or a configuration its window's reader refuses,
+// is refused: the box, and the open window stays with its profile.
+TEST_F(SupersonicMethodTest, AFileTheReaderRefusesOpensNothing) {
     const std::vector<std::pair<const char*, const char*>> files = {
         {"abgeschnitten.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.3"},
         {"text.pol", "hello world\nfoo bar\n1 2\n"},
         {"kurz.pol", "1 0\n0.5 0.04\n0 0\n0.25 -0.02\n0.31 -0.02\n"},
+        {"woelbung.cfg", "mode: asym_sym\nbbk_aktiv: 1\nbbk_A1: abc\n"},
+        {"abgeschnitten.cfg", "mode: profile\nanzahl_os: 3\nos_1: 0.3 | 0.05\nos_2: 0.0550"},
+        {"hoch.cfg", "mode: profile\nos_1: 0.3 | 5.2\n"},
+        {"mach.cfg", "mode: asym_sym\nmach: 7\n"},
     };
     SupersonicMethodFrame* m = OpenMethod();
     SelectRadio(m->choiceBox, 1);

@@ -219,29 +219,62 @@ TEST_F(SupersonicPartsTest, SaveRoutesByTypeAndAConfigurationReopensTheSameWindo
     EXPECT_EQ(again->liftLinearText->GetLabel(), lift);
 }
 
-TEST_F(SupersonicPartsTest, FileProblemsShowTheirBoxesOnceTheWindowIsShown) {
-    const std::string path = Write(
-        "falsch.cfg", "mode: asym_sym\nmach: 7\nanzahl_asym: 9\nbbk_aktiv: 1\nanzahl_sym: zz\n");
-    BoxRecorder boxes;
-    SupersonicPartsFrame* f = Open(wxString::FromUTF8(path));
-    ASSERT_EQ(boxes.boxes().size(), 3u);
-    EXPECT_EQ(boxes.boxes()[0].caption, wxS("Fehler"));
-    EXPECT_TRUE(boxes.boxes()[0].message.Contains(wxS("Machzahl")));
-    EXPECT_TRUE(boxes.boxes()[1].message.Contains(wxS("Anzahl der Stützpunkte")));
-    EXPECT_TRUE(boxes.boxes()[2].message.Contains(wxS("Anzahl der Stützpunkte")));
-    EXPECT_EQ(f->machField->GetValue(), wxS("3.0"));
-    EXPECT_EQ(f->antimetricCountField->GetValue(), wxS("1"));
-    EXPECT_EQ(f->symmetricCountField->GetValue(), wxS("1"));
-    EXPECT_EQ(f->Profile().part2.supportCount, 1);
-    EXPECT_TRUE(f->coefficientCheckBox->GetValue());
-    EXPECT_FALSE(f->antimetricCountField->IsEnabled());
-    EXPECT_TRUE(f->coefficientFields[3]->IsEnabled());
+// A file its reader refuses (here: a Mach number out of range and a count that is no number)
+// gives the reading box once the window is shown, and the window starts with its defaults.
+TEST_F(SupersonicPartsTest, AFileTheReaderRefusesOpensTheDefaultsWithTheReadingBox) {
+    const std::string path =
+        Write("falsch.cfg", "mode: asym_sym\nmach: 2.5\nbbk_aktiv: 1\nmach: 7\nanzahl_sym: zz\n");
+    for (const std::string& file : {path, dir().file("fehlt.cfg")}) {
+        SCOPED_TRACE(file);
+        BoxRecorder boxes;
+        SupersonicPartsFrame* f = Open(wxString::FromUTF8(file));
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
+        EXPECT_EQ(boxes.boxes()[0].caption, wxS("Datei-Fehler"));
+        EXPECT_EQ(f->machField->GetValue(), wxS("3.0"));
+        EXPECT_DOUBLE_EQ(f->Profile().mach, 3.0);
+        EXPECT_EQ(f->symmetricCountField->GetValue(), wxS("1"));
+        EXPECT_FALSE(f->coefficientCheckBox->GetValue());
+        EXPECT_TRUE(f->antimetricCountField->IsEnabled());
+    }
+}
 
-    BoxRecorder missing;
-    Open(wxString::FromUTF8(dir().file("fehlt.cfg")));
-    ASSERT_EQ(missing.boxes().size(), 1u);
-    EXPECT_EQ(missing.boxes()[0].message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
-    EXPECT_EQ(missing.boxes()[0].caption, wxS("Datei-Fehler"));
+// A configuration is saved only when its reader takes it back: a field text it would refuse gets
+// that field's box, and no file is written.
+TEST_F(SupersonicPartsTest, SaveRefusesATextTheReaderWouldRefuse) {
+    SupersonicPartsFrame* f = Open();
+    const std::string cfg = dir().file("teile.cfg");
+    struct Row {
+        wxTextCtrl* field;
+        wxString text;
+        wxString box;  // the start of the box's text
+    };
+    const Row rows[] = {
+        {f->coefficientFields[2], wxS("-"), wxS("Ungültige Eingabe!\n\nHier ist nur eine Zahl")},
+        {f->curvatureEndField, wxS(""), wxS("Ungültige Eingabe!\n\nHier ist nur eine Zahl")},
+        {f->symmetricCountField, wxS("2-"), wxS("Ungültige Eingabe!\n\nAnzahl der Stützpunkte")},
+        {f->alphaField, wxS("2.5-"), wxS("Ungültige Eingabe!\n\nBereich für Anstellwinkel")},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.text);
+        const wxString before = row.field->GetValue();
+        {
+            BoxRecorder quiet;  // whatever the field says while the text is set
+            SetText(row.field, row.text);
+        }
+        ShownBox seen;
+        wxTEST_DIALOG(Click(FindButton(f, wxS("S&peichern"))), ExpectFile(wxString::FromUTF8(cfg)),
+                      ExpectBox(&seen));
+        EXPECT_TRUE(seen.message.StartsWith(row.box)) << seen.message;
+        EXPECT_EQ(seen.caption, wxS("Fehler"));
+        EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
+        EXPECT_FALSE(std::filesystem::exists(cfg));
+        SetText(row.field, before);
+    }
+    // With every text a number again the file is written and reads back.
+    wxTEST_DIALOG(Click(FindButton(f, wxS("S&peichern"))), ExpectFile(wxString::FromUTF8(cfg)));
+    SupersonicSettings back = SupersonicDefaultSettings(SupersonicWindow::Parts);
+    EXPECT_TRUE(ReadSupersonicConfigFile(cfg, SupersonicWindow::Parts, back));
 }
 
 }  // namespace

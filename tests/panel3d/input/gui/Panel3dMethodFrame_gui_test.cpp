@@ -60,6 +60,11 @@ TEST_F(Panel3dMethodFrameTest, EachTaskEnablesItsFieldsAndHandsItsDefaultsOver) 
         EXPECT_EQ(f->fields[i]->GetValue(), wxString(initial[i])) << i;
         EXPECT_EQ(f->fields[i]->GetToolTipText(), wxString()) << i;
     }
+    // The viscosity is entered in 10^-6 m²/s (17.08 is air's 1.708e-5 m²/s).
+    const std::vector<wxString> texts = StaticTexts(f);
+    EXPECT_NE(
+        std::find(texts.begin(), texts.end(), wxString(L"Kinematische Viskosität [10^-6 m²/s]:")),
+        texts.end());
 
     struct Row {
         int task;

@@ -243,10 +243,15 @@ TEST(Panel3dPolarPlots, LiftCurveAndPressurePointOnTheirAxes) {
     EXPECT_EQ(ca[0].y1, 30);
     EXPECT_EQ(ca[2].x2, 60);
     EXPECT_EQ(ca[2].y2, -60);
-    // l_DP: the point without number leaves out both its segments.
+    // l_DP: the point without number leaves out both its segments; the first point, left
+    // without a neighbour, is marked by a cross instead.
     const auto ldp = CurveLines(p, PlotPen::StockGreen(), -20);
-    ASSERT_EQ(ldp.size(), 1u);
+    ASSERT_EQ(ldp.size(), 3u);
     EXPECT_EQ(ldp[0].y1, static_cast<int>(0.3 * (-60 / 0.5)));
+    EXPECT_EQ(ldp[1].x1, -122);
+    EXPECT_EQ(ldp[1].y1, -60);
+    EXPECT_EQ(ldp[2].x1, -120);
+    EXPECT_EQ(ldp[2].y1, -62);
     EXPECT_EQ(p.FindText("4.000")->x1, 93);
     EXPECT_EQ(p.FindText("-4.000")->x1, -117);
     EXPECT_EQ(p.TextsAtX(132).front().text, "0.50");
@@ -272,6 +277,57 @@ TEST(Panel3dPolarPlots, DragPolarSumsOnASymmetricAxis) {
     EXPECT_NE(q.FindText("0.016"), nullptr);
     EXPECT_TRUE(q.LinesIn(PlotPen::LightGrey()).empty());
     EXPECT_EQ(q.FindText("cWi + cWr_xf"), nullptr);
+}
+
+// The small cross that marks a point whose neighbours failed, centred at (x, y).
+bool HasCross(const std::vector<DrawStep>& lines, int x, int y) {
+    bool across = false, down = false;
+    for (const DrawStep& s : lines) {
+        across = across || (s.x1 == x - 2 && s.x2 == x + 3 && s.y1 == y && s.y2 == y);
+        down = down || (s.x1 == x && s.x2 == x && s.y1 == y - 2 && s.y2 == y + 3);
+    }
+    return across && down;
+}
+
+// Points of a failed XFOIL section have no drag: a valid point between two of them, or at an end
+// next to one, is drawn as a cross; points with a valid neighbour keep their segments only.
+TEST(Panel3dPolarPlots, PointsBetweenFailedXfoilPointsAreMarked) {
+    struct Case {
+        const char* name;
+        std::vector<double> cwrXfoil;
+        std::vector<int> marked;  // points with a cross
+        size_t segments;
+    };
+    const Case cases[] = {
+        {"every other point failed", {kNaN, 0.012, kNaN, 0.012}, {1, 3}, 0},
+        {"first point alone", {0.012, kNaN, 0.012, 0.012}, {0}, 1},
+        {"none failed", {0.012, 0.012, 0.012, 0.012}, {}, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel3dPolarSeries s = PolarRun();
+        s.cwrXfoil = c.cwrXfoil;
+        RecordingPainter p;
+        DrawPanel3dDragPolar(p, s, true);
+        const auto xf = CurveLines(p, PlotPen::LightGrey(), -90);
+        EXPECT_EQ(xf.size(), c.segments + 2 * c.marked.size());
+        // The largest sum is 0.008 + 0.012 = 0.02 (120 px); cA 0.4 is 60 px up.
+        for (int i : c.marked) {
+            const double cw = s.cwi[i] + s.cwrXfoil[i];
+            EXPECT_TRUE(HasCross(xf, static_cast<int>(cw * 120 / 0.02),
+                                 static_cast<int>(s.ca[i] * -60 / 0.4)))
+                << i;
+        }
+    }
+    // The speed polar's XFOIL curve the same way: sink speed 2.5 is 120 px down, vh 75 is 240 px.
+    Panel3dPolarSeries s = PolarRun();
+    s.speed[3].vv = {kNaN, -1.2, kNaN, kNaN};
+    RecordingPainter speed;
+    DrawPanel3dSpeedPolar(speed, s, true);
+    const auto xf = CurveLines(speed, PlotPen::LightGrey(), 10);
+    ASSERT_EQ(xf.size(), 2u);
+    EXPECT_TRUE(
+        HasCross(xf, static_cast<int>(42.0 * 240 / 75), static_cast<int>(-1.2 * -120 / 2.5)));
 }
 
 TEST(Panel3dPolarPlots, SinkSpeedsBelowTheAxisPowerAndThrustAbove) {

@@ -627,7 +627,8 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
         << table;
 
     // Lift polar of four points, point 1 with a section missing: its row reads "---" and the
-    // curve "cWi + cWr_xf" leaves it out, the panel method's curves keep all four points.
+    // curve "cWi + cWr_xf" leaves it out (point 0, left alone, is marked by a cross), the panel
+    // method's curves keep all four points.
     Panel3dEvaluationRecord polar = FourSections(1, 4);
     polar.pointCa = {0.1, 0.2, 0.3, 0.4};
     polar.pointAlpha = {0, 2, 4, 6};
@@ -645,8 +646,11 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     RecordingPainter plot;
     DrawPanel3dDragPolar(plot, Panel3dPolarSeriesOf({nullptr, polarRecord, nullptr}), true);
     const auto xfoil = DragPolarCurve(plot, PlotPen::LightGrey());
-    ASSERT_EQ(xfoil.size(), 1u);  // points 2 to 3 only
+    ASSERT_EQ(xfoil.size(), 3u);  // points 2 to 3, and the two strokes of point 0's cross
     EXPECT_EQ(xfoil[0].y1, -45);  // cA 0.3 of 0.4 at 60 px
+    EXPECT_EQ(xfoil[1].y1, -15);  // cA 0.1
+    EXPECT_EQ(xfoil[1].y2, -15);
+    EXPECT_EQ(xfoil[2].x1, xfoil[2].x2);
     EXPECT_EQ(DragPolarCurve(plot, PlotPen::StockGreen()).size(), 3u);
 
     // Speed polar of two speeds, the first failed: its XFOIL speeds, power and thrust are none.
