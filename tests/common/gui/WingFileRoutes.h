@@ -6,12 +6,15 @@
 #include <wx/app.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "common/gui/WingResultsFrame.h"
 #include "etl/gui/EtlGridInputFrame.h"
+#include "etl/gui/EtlModule.h"
 #include "llt/gui/LltGridInputFrame.h"
+#include "llt/gui/LltModule.h"
 #include "tests/etl/core/EtlTestWings.h"
 #include "tests/etl/gui/EtlGridModule.h"
 #include "tests/llt/core/LltWingFileText.h"
@@ -22,39 +25,94 @@ namespace wing_routes {
 
 struct WingFileRoute {
     const char* method;
+    const char* id;               // the method in test names
     std::string fileName;         // the input window's default wing file
     std::string wing;             // a wing file of a lifting wing
     std::string wingWithoutLift;  // a wing file whose wing has no lift
     std::function<luvo::WingFileInputFrame*()> open;
     std::function<void()> reset;  // the method's module as at program start
+    // The window as the method window makes it and what its layout sets.
+    wxSize size;
+    std::string resultName;  // the default result file
+    int buttonRow = 0;
+    bool emptyParameterBox = false;
+    wxString infoText;
+    wxString kFactorOfWing;  // the results window's k-factor text of `wing`
+    // The module's state: the open flag, whether a record is current, the names Start took.
+    std::function<bool()> inputOpen;
+    std::function<bool()> hasRecord;
+    std::function<wxString()> gridFileName;
+    std::function<wxString()> resultFileName;
+    const char* tourName;  // of the screenshots of the input and the results window
 };
+
+// The method's id in the messages of a failing parameterised test.
+inline void PrintTo(const WingFileRoute& route, std::ostream* os) { *os << route.id; }
 
 inline std::vector<WingFileRoute> Routes() {
     EtlGridHeader header;
     const EtlGridHeader flat{10, 1, 2.0, 0.0};
-    return {
-        {"Traglinie", "grid.fdt", llt_test::RectangularWing(10, 1, 5).Text(),
-         llt_test::RectangularWing(10, 1, 0).Text(),
-         [] {
-             auto* f = new LltGridInputFrame(wxS("Daten über eine Datei einlesen"),
-                                             wxDefaultPosition, wxSize(420, 250));
-             llt::gridInputFrame = f;
-             llt::gridInputOpen = true;
-             return f;
-         },
-         llt_test::ResetGridModule},
-        {"erweiterte Traglinie", "grid.fde",
-         etl_test::AnalysisWingAsFile(etl_test::AnalysisWindowInputs(), header),
-         etl_test::WingFileText(flat, {{0.5, 0.0, 2.0, 0.0}, {0.5, 0.0, 2.0, 0.0}}),
-         [] {
-             auto* f = new EtlGridInputFrame(wxS("Daten über eine Datei einlesen"),
-                                             wxDefaultPosition, wxSize(420, 285));
-             EtlGridInputWindow = f;
-             EtlGridInputOpen = true;
-             return f;
-         },
-         etl_test::ResetGridModule},
+    WingFileRoute llt;
+    llt.method = "Traglinie";
+    llt.id = "Llt";
+    llt.fileName = "grid.fdt";
+    llt.wing = llt_test::RectangularWing(10, 1, 5).Text();
+    llt.wingWithoutLift = llt_test::RectangularWing(10, 1, 0).Text();
+    llt.open = [] {
+        auto* f = new LltGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
+                                        wxSize(420, 250));
+        llt::gridInputFrame = f;
+        llt::gridInputOpen = true;
+        return f;
     };
+    llt.reset = llt_test::ResetGridModule;
+    llt.size = wxSize(420, 250);
+    llt.resultName = "zirkulation.dat";
+    llt.buttonRow = 136;
+    llt.emptyParameterBox = true;
+    llt.infoText =
+        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
+            "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. "
+            "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
+            "mit Tecplot ausgewertet werden können.\n\n");
+    llt.kFactorOfWing = wxS("1.086");
+    llt.inputOpen = [] { return llt::gridInputOpen; };
+    llt.hasRecord = [] { return llt::currentSolver != nullptr; };
+    llt.gridFileName = [] { return llt::gridFileName; };
+    llt.resultFileName = [] { return llt::circulationFileName; };
+    llt.tourName = "llt";
+
+    WingFileRoute etl;
+    etl.method = "erweiterte Traglinie";
+    etl.id = "Etl";
+    etl.fileName = "grid.fde";
+    etl.wing = etl_test::AnalysisWingAsFile(etl_test::AnalysisWindowInputs(), header);
+    etl.wingWithoutLift =
+        etl_test::WingFileText(flat, {{0.5, 0.0, 2.0, 0.0}, {0.5, 0.0, 2.0, 0.0}});
+    etl.open = [] {
+        auto* f = new EtlGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
+                                        wxSize(420, 285));
+        EtlGridInputWindow = f;
+        EtlGridInputOpen = true;
+        return f;
+    };
+    etl.reset = etl_test::ResetGridModule;
+    etl.size = wxSize(420, 285);
+    etl.resultName = "Zirkulation.dat";
+    etl.buttonRow = 156;
+    etl.emptyParameterBox = false;
+    etl.infoText =
+        wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
+            "entsprechende Datei auszuwählen, sowie die Bezeichnung\nder Ergebnisdatei. "
+            "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
+            "mit Tecplot ausgewertet werden können.\n\n");
+    etl.kFactorOfWing = wxS("1.021");
+    etl.inputOpen = [] { return EtlGridInputOpen; };
+    etl.hasRecord = [] { return EtlCurrentSolver != nullptr; };
+    etl.gridFileName = [] { return EtlGridFileName; };
+    etl.resultFileName = [] { return EtlGridResultFileName; };
+    etl.tourName = "etl";
+    return {llt, etl};
 }
 
 // Opens the route's input window, centred and shown, with `wing` as its wing file in the working

@@ -1,5 +1,6 @@
 // The plots of the extended lifting-line method, checked step by step against values computed
-// here from the wing's geometry.
+// here from the wing's geometry. The circulation-lift curves are tested with the simple lifting
+// line's in tests/common/core/WingCirculationLiftPlot_test.cpp.
 
 #include "etl/core/EtlPlotPaint.h"
 
@@ -164,29 +165,6 @@ TEST(EtlPlotPaint, SweepAnglesOfTheInitialWing) {
     // From +5 degrees to -15 degrees on the radius 50 about the root leading edge (0, -20).
     EXPECT_EQ(std::make_tuple(first.x1, first.y1, first.x2, first.y2),
               std::make_tuple(49, -15, 48, -32));
-}
-
-TEST(EtlPlotPaint, CurvesPeakEightyPixelsAboveTheAxis) {
-    const auto s = EtlSolveAnalysis(etl_test::AnalysisWindowInputs());
-    RecordingPainter p;
-    EtlPaintCirculationLiftPlot(p, *s);
-    for (const PlotPen& pen : {PlotPen::Red(), PlotPen::Green()}) {
-        const auto lines = p.LinesIn(pen);
-        ASSERT_EQ(lines.size(), 51u);  // 50 pieces and the legend
-        int top = 0;
-        for (size_t k = 0; k + 1 < lines.size(); ++k)
-            top = std::min({top, lines[k].y1, lines[k].y2});
-        EXPECT_EQ(top, -80);
-        EXPECT_EQ(lines[0].x1, 199);  // from the station next to the tip
-        EXPECT_EQ(lines[49].x2, 0);   // to the root
-    }
-    char label[32];
-    std::snprintf(label, sizeof label, "%2.4f", s->gammaMax * 0.5);
-    ExpectText(p, label, -37, -47);
-    std::snprintf(label, sizeof label, "%2.2f", s->caMax);
-    ExpectText(p, label, 210, -87);
-    EXPECT_EQ(p.steps.front().kind, DrawStep::Origin);
-    EXPECT_EQ(std::make_tuple(p.steps.front().x1, p.steps.front().y1), std::make_tuple(40, 120));
 }
 
 TEST(EtlPlotPaint, ResultsPlotIsTheAnalysisPlotMoved) {

@@ -1,6 +1,7 @@
-// Result files of the extended lifting-line method, byte for byte: "GammaUndCa.dat" of the
-// analysis and "Zirkulation.dat" of the wing-file run; non-finite values, a wing without lift
-// and names that cannot be written.
+// Result files of the extended lifting-line method: "GammaUndCa.dat" of the analysis byte for
+// byte and a wing without lift. "Zirkulation.dat", non-finite values and names that cannot be
+// written are tested with the simple lifting line's files in
+// tests/common/core/WingCirculationFiles_test.cpp.
 
 #include <gtest/gtest.h>
 
@@ -68,42 +69,6 @@ TEST(EtlResultFiles, GammaUndCaByteForByte) {
     EXPECT_EQ(Lines(bytes).size(), 61u);
 }
 
-TEST(EtlResultFiles, ZirkulationByteForByte) {
-    TempDir dir;
-    const auto s = HandRecord();
-    ASSERT_TRUE(s->WriteCirculationFile(dir.file("Zirkulation.dat")));
-    std::string expected =
-        "TITLE = \" Verteilung der Tiefe\"\n"
-        " VARIABLES = \"depth\" , \"geom. angle\" , \"Zirkulation\" , \"Auftriebsbeiwert\" \n"
-        "\n"
-        "1.Zeile ist an der Fl\xFCgelspitze, letzte Zeile an der Wurzel\n";
-    for (int i = 1; i <= 51; ++i) {
-        expected += G8(s->chord[i]) + "  " + G8(s->twistDeg[i]) + "  " + G8(s->gamma[i]) + "  " +
-                    G8(s->ca[i]) + "  \n";
-    }
-    const std::string bytes = ReadFileBytes(dir.file("Zirkulation.dat"));
-    EXPECT_EQ(bytes, expected);
-    EXPECT_EQ(Lines(bytes).size(), 55u);
-}
-
-TEST(EtlResultFiles, NonFiniteValuesReadNanInSummaryAndZeroInRows) {
-    TempDir dir;
-    auto s = HandRecord();
-    const double inf = std::numeric_limits<double>::infinity();
-    s->aspectRatio = inf;
-    s->kFactor = std::numeric_limits<double>::quiet_NaN();
-    s->gamma[2] = -inf;
-    s->ca[2] = std::numeric_limits<double>::quiet_NaN();
-    ASSERT_TRUE(s->WriteCirculationDistributionFile(dir.file("g.dat")));
-    ASSERT_TRUE(s->WriteCirculationFile(dir.file("z.dat")));
-    const auto g = Lines(ReadFileBytes(dir.file("g.dat")));
-    EXPECT_EQ(g[4], "#Lambda = nan");
-    EXPECT_EQ(g[7], "#k      = nan");
-    EXPECT_EQ(g[11], "2   " + G8(s->chord[2]) + "  " + G8(s->twistDeg[2]) + "  0  0  ");
-    const auto z = Lines(ReadFileBytes(dir.file("z.dat")));
-    EXPECT_EQ(z[5], G8(s->chord[2]) + "  " + G8(s->twistDeg[2]) + "  0  0  ");
-}
-
 // A wing without lift (f = 0, f = -1, beta 120): its k-factor reads "nan", its rows are numbers.
 TEST(EtlResultFiles, WingWithoutLift) {
     TempDir dir;
@@ -121,20 +86,6 @@ TEST(EtlResultFiles, WingWithoutLift) {
             EXPECT_EQ(lines[row].find("nan"), std::string::npos) << lines[row];
         }
     }
-}
-
-TEST(EtlResultFiles, UnwritableNamesReturnFalse) {
-    TempDir dir;
-    const auto s = HandRecord();
-    for (const std::string& name :
-         {dir.file("missing/GammaUndCa.dat"), dir.path().string(), std::string()}) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(s->WriteCirculationDistributionFile(name));
-        EXPECT_FALSE(s->WriteCirculationFile(name));
-    }
-    // The name is taken as handed, blanks included.
-    ASSERT_TRUE(s->WriteCirculationFile(dir.file(" Zirkulation.dat ")));
-    EXPECT_EQ(Lines(ReadFileBytes(dir.file(" Zirkulation.dat "))).size(), 55u);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The wing-file window of the extended lifting-line method and its results windows, driven as
 // the user drives them: wing files written into the test's working directory, "&Starten"
-// clicked, boxes and file dialogs answered.
+// clicked, boxes and file dialogs answered. What the window shares with the simple lifting
+// line's is tested for both in tests/common/gui/WingFileInputFrame_gui_test.cpp.
 
 #include <wx/app.h>
 #include <wx/display.h>
@@ -128,69 +129,15 @@ class EtlGridInputTest : public GuiTest {
     }
 };
 
-TEST_F(EtlGridInputTest, WindowHoldsItsControlsAndStatusLine) {
+// What only this method's window has: the sideslip field below the file rows (the rest of the
+// window is tested with the other method's in WingFileInputFrame_gui_test.cpp).
+TEST_F(EtlGridInputTest, SideslipFieldBelowTheFileRows) {
     EtlGridInputFrame* f = Open();
-    EXPECT_EQ(f->GetTitle(), wxS("Daten über eine Datei einlesen"));
-    EXPECT_EQ(f->GetSize(), wxSize(420, 285));
-    ASSERT_EQ(f->GetStatusBar()->GetFieldsCount(), 2);
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
-    EXPECT_EQ(f->errorFlag, 0);
-
-    struct ButtonRow {
-        wxButton* button;
-        int id;
-        const wchar_t* label;
-        wxPoint pos;
-        const wchar_t* tip;
-    };
-    const ButtonRow buttons[] = {
-        {f->chooseGridButton, 6, L"&Datei wählen", {20, 26}, L"Netzdatei auswählen"},
-        {f->chooseResultButton,
-         7,
-         L"D&atei wählen",
-         {20, 76},
-         L"Festlegen des Dateinamens für die Ergebnisse"},
-        {f->startButton, 5100, L"&Starten", {100, 156}, nullptr},
-        {f->cancelButton, 5101, L"A&bbrechen", {220, 156}, L"Abbrechen"},
-    };
-    for (const ButtonRow& b : buttons) {
-        SCOPED_TRACE(wxString(b.label).utf8_string());
-        EXPECT_EQ(b.button->GetId(), b.id);
-        EXPECT_EQ(b.button->GetLabel(), wxString(b.label));
-        EXPECT_EQ(b.button->GetPosition(), b.pos);
-        EXPECT_EQ(b.button->GetToolTipText(), b.tip ? wxString(b.tip) : wxString());
-    }
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxS("grid.fde"));
-    EXPECT_EQ(f->gridFileLabel->GetPosition(), wxPoint(120, 31));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxS("Zirkulation.dat"));
-    EXPECT_EQ(f->resultFileLabel->GetPosition(), wxPoint(120, 81));
     EXPECT_EQ(f->sideslipField->GetValue(), wxS("0.0"));
     EXPECT_EQ(f->sideslipField->GetPosition(), wxPoint(220, 110));
     EXPECT_EQ(f->sideslipField->GetSize().x, 30);
     EXPECT_EQ(f->sideslipField->GetToolTipText(), wxS("-30 < Schiebewinkel < 30"));
     EXPECT_NE(FindByLabel(f->panel, wxS("Schiebewinkel beta [°]:")), nullptr);
-
-    const std::vector<wxStaticBox*> boxes = FindAll<wxStaticBox>(f->panel);
-    ASSERT_EQ(boxes.size(), 2u);
-    EXPECT_EQ(boxes[0]->GetLabel(), wxS("Auswahl der Flügelnetzdatei:"));
-    EXPECT_EQ(boxes[0]->GetRect(), wxRect(10, 10, 390, 45));
-    EXPECT_EQ(boxes[1]->GetLabel(), wxS("Auswahl der Ergebnisdatei 'GammaUndCa':"));
-    EXPECT_EQ(boxes[1]->GetRect(), wxRect(10, 60, 390, 45));
-}
-
-TEST_F(EtlGridInputTest, InfoBoxAndItsStatusTexts) {
-    EtlGridInputFrame* f = Open();
-    wxString statusWhileOpen;
-    const ShownBox seen = luvo::test::ShowInfoBox(f, &statusWhileOpen);
-    EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
-    EXPECT_EQ(seen.message,
-              wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
-                  "entsprechende Datei auszuwählen, sowie die Bezeichnung\nder Ergebnisdatei. "
-                  "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
-                  "mit Tecplot ausgewertet werden können.\n\n"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
-    EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Auswahl der Dateinamen"));
 }
 
 TEST_F(EtlGridInputTest, RunWithDefaultNamesWritesTheFileAndOpensResultsOnTop) {
@@ -378,52 +325,6 @@ TEST_F(EtlGridInputTest, SideslipWithoutANumberStopsTheStart) {
     }
 }
 
-TEST_F(EtlGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
-    std::filesystem::create_directory(dir().file("fluegel"));
-    const std::string wing = dir().file("fluegel/pfeil.fde");
-    const std::string result = dir().file("fluegel/ergebnis.dat");
-    WriteText(wing, DefaultWing());
-    EtlGridInputFrame* f = Open();
-
-    wxTEST_DIALOG(Click(f->chooseGridButton), ExpectFile(wxString::FromUTF8(wing)));
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxString::FromUTF8(wing));
-    wxTEST_DIALOG(Click(f->chooseGridButton), ExpectFile(dir().file("anders.fde"), wxID_CANCEL));
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxString::FromUTF8(wing));
-
-    wxTEST_DIALOG(Click(f->chooseResultButton), ExpectFile(wxString::FromUTF8(result)));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxString::FromUTF8(result));
-    wxTEST_DIALOG(Click(f->chooseResultButton), ExpectFile(dir().file("x.dat"), wxID_CANCEL));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxString::FromUTF8(result));
-
-    ASSERT_NE(ExpectRun(f), nullptr);
-    EXPECT_EQ(Lines(ReadFileBytes(result)).size(), 55u);
-    EXPECT_FALSE(std::filesystem::exists(dir().file("Zirkulation.dat")));
-}
-
-TEST_F(EtlGridInputTest, UnwritableResultFileGivesOneBoxOverTheResultsWindow) {
-    WriteText(dir().file("grid.fde"), DefaultWing());
-    std::filesystem::create_directory(dir().file("ordner"));
-    EtlGridInputFrame* f = Open();
-    f->resultFileLabel->SetLabel(wxS("ordner"));
-    ShownBox seen;
-    wxWindow* parent = nullptr;
-    wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen, [&] {
-                      for (wxFrame* open : OpenFrames()) {
-                          if (dynamic_cast<EtlResultsFrame*>(open) && open->IsShown()) {
-                              parent = open;
-                          }
-                      }
-                  }));
-    EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
-    EXPECT_EQ(seen.message,
-              wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\nordner\n"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-    EXPECT_NE(parent, nullptr);
-    wxTheApp->ProcessIdle();
-    EXPECT_EQ(ResultsWindows().size(), 1u);
-    EXPECT_FALSE(EtlGridInputOpen);
-}
-
 TEST_F(EtlGridInputTest, StoredResultsWindowIsClearedOnlyWhenItCloses) {
     WriteText(dir().file("grid.fde"), DefaultWing());
     EtlResultsFrame* older = ExpectRun(Open());
@@ -437,23 +338,6 @@ TEST_F(EtlGridInputTest, StoredResultsWindowIsClearedOnlyWhenItCloses) {
     Click(newer->closeButton);
     wxTheApp->ProcessIdle();
     EXPECT_EQ(EtlResultsWindow, nullptr);
-}
-
-TEST_F(EtlGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
-    const std::function<void(EtlGridInputFrame*)> ways[] = {
-        [](EtlGridInputFrame* f) { SendMenu(f, luvo::kIdMenuClose); },
-        [](EtlGridInputFrame* f) { Click(f->cancelButton); },
-        [](EtlGridInputFrame* f) { f->Close(); },
-    };
-    for (const auto& close : ways) {
-        EtlGridInputFrame* f = Open();
-        wxWeakRef<wxFrame> ref(f);
-        close(f);
-        EXPECT_FALSE(EtlGridInputOpen);
-        wxTheApp->ProcessIdle();
-        EXPECT_FALSE(ref);
-    }
-    EXPECT_EQ(EtlCurrentSolver, nullptr);
 }
 
 wxImage OwnPlot(const EtlSolver& s) {
@@ -598,17 +482,6 @@ TEST_F(EtlResultsFrameTest, ControlsTextsInfoAndValues) {
     EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
     EXPECT_EQ(statusWhileOpen, wxS("Info"));
     EXPECT_EQ(r->GetStatusBar()->GetStatusText(), wxS("Ergebnisse"));
-}
-
-class ScreenEtlGridFile : public EtlGridInputTest {};
-
-TEST_F(ScreenEtlGridFile, Tour) {
-    WriteText(dir().file("grid.fde"), DefaultWing());
-    EtlGridInputFrame* f = Open();
-    SaveTourShot(f, "etl_grid_input");
-    EtlResultsFrame* r = ExpectRun(f);
-    ASSERT_NE(r, nullptr);
-    SaveTourShot(r, "etl_results");
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 // Result files of the lifting-line method: layouts byte for byte, number format, file names
-// taken as handed, Latin-1 text, and files that cannot be written.
+// taken as handed, Latin-1 text, and files that cannot be written. The circulation table and
+// the decimal point under a German locale are tested with the extended lifting line's files in
+// tests/common/core/WingCirculationFiles_test.cpp.
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <functional>
 #include <iterator>
 #include <limits>
-#include <locale>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -93,15 +93,6 @@ TEST(LltResultFiles, LayoutsOfTheFourFiles) {
         return a;
     };
     const Case cases[] = {
-        {"zirkulation.dat",
-         &LltSolver::WriteCirculationFile,
-         {"TITLE = \" Verteilung der Tiefe\"",
-          " VARIABLES = \"depth\" , \"geom. angle\" , \"Zirkulation\" , \"Auftriebsbeiwert\" ", "",
-          kNote},
-         1,
-         55,
-         4,
-         false},
         {"alfaGeom.dat", &LltSolver::WriteTwistFile,
          with({"TITLE = \" Verteilung des geometrischen Anstellwinkels\"", " "}, designSummary,
               {"", " VARIABLES = \"nue\" , \"y_position\" , \"depth\" , \"geom. angle\"", ""}),
@@ -264,25 +255,6 @@ TEST(LltResultFiles, UnwritableNamesFailQuietly) {
     }
     EXPECT_FALSE(std::filesystem::exists("missing"));
     EXPECT_TRUE(std::filesystem::is_empty("aDirectory"));
-}
-
-TEST(LltResultFiles, DecimalPointUnderAGermanLocale) {
-    std::locale german;
-    try {
-        german = std::locale("de_DE.utf8");
-    } catch (const std::runtime_error&) {
-        GTEST_SKIP() << "no German locale installed";
-    }
-    ScopedWorkDir work;
-    const std::locale previous = std::locale::global(german);
-    const auto s = HandRecord();
-    const bool written = s->WriteCirculationDistributionFile("GammaUndCa.dat");
-    std::locale::global(previous);
-    std::setlocale(LC_ALL, "C");
-    ASSERT_TRUE(written);
-    const auto lines = Lines(ReadFileBytes("GammaUndCa.dat"));
-    EXPECT_EQ(lines[3], "#l_mue  = 5.33");
-    EXPECT_EQ(lines[11].find(','), std::string::npos);
 }
 
 }  // namespace

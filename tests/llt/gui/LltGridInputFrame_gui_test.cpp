@@ -1,5 +1,7 @@
 // The wing-file window and its results windows, driven as the user drives them: files written
-// into the test's working directory, "&Starten" clicked, boxes and file dialogs answered.
+// into the test's working directory, "&Starten" clicked, boxes and file dialogs answered. What
+// the window shares with the extended lifting line's is tested for both in
+// tests/common/gui/WingFileInputFrame_gui_test.cpp.
 
 #include <wx/app.h>
 #include <wx/display.h>
@@ -110,55 +112,6 @@ class LltGridInputTest : public GuiTest {
     }
 };
 
-TEST_F(LltGridInputTest, WindowHoldsItsControlsAndStatusLine) {
-    LltGridInputFrame* f = Open();
-    EXPECT_EQ(f->GetTitle(), wxS("Daten über eine Datei einlesen"));
-    EXPECT_EQ(f->GetSize(), wxSize(420, 250));
-    EXPECT_EQ(f->GetParent(), nullptr);
-    ASSERT_EQ(f->GetStatusBar()->GetFieldsCount(), 2);
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
-    EXPECT_EQ(f->readError, 0);
-
-    struct ButtonRow {
-        wxButton* button;
-        int id;
-        const wchar_t* label;
-        wxPoint pos;
-        const wchar_t* tip;
-    };
-    const ButtonRow buttons[] = {
-        {f->chooseGridButton, 6, L"&Datei wählen", {20, 26}, L"Netzdatei auswählen"},
-        {f->chooseResultButton,
-         7,
-         L"D&atei wählen",
-         {20, 76},
-         L"Festlegen des Dateinamens für die Ergebnisse"},
-        {f->startButton, 5100, L"&Starten", {100, 136}, nullptr},
-        {f->cancelButton, 5101, L"A&bbrechen", {220, 136}, L"Abbrechen"},
-    };
-    for (const ButtonRow& b : buttons) {
-        SCOPED_TRACE(wxString(b.label).utf8_string());
-        EXPECT_EQ(b.button->GetParent(), f->panel);
-        EXPECT_EQ(b.button->GetId(), b.id);
-        EXPECT_EQ(b.button->GetLabel(), wxString(b.label));
-        EXPECT_EQ(b.button->GetPosition(), b.pos);
-        EXPECT_EQ(b.button->GetToolTipText(), b.tip ? wxString(b.tip) : wxString());
-    }
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxS("grid.fdt"));
-    EXPECT_EQ(f->gridFileLabel->GetPosition(), wxPoint(120, 31));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxS("zirkulation.dat"));
-    EXPECT_EQ(f->resultFileLabel->GetPosition(), wxPoint(120, 81));
-
-    const std::vector<wxStaticBox*> boxes = FindAll<wxStaticBox>(f->panel);
-    ASSERT_EQ(boxes.size(), 3u);
-    EXPECT_EQ(boxes[0]->GetLabel(), wxS("Eingabe weiterer Parameter:"));
-    EXPECT_EQ(boxes[0]->GetRect(), wxRect(10, 210, 390, 150));
-    EXPECT_EQ(boxes[1]->GetLabel(), wxS("Auswahl der Flügelnetzdatei:"));
-    EXPECT_EQ(boxes[1]->GetRect(), wxRect(10, 10, 390, 45));
-    EXPECT_EQ(boxes[2]->GetLabel(), wxS("Auswahl der Ergebnisdatei 'GammaUndCa':"));
-    EXPECT_EQ(boxes[2]->GetRect(), wxRect(10, 60, 390, 45));
-}
-
 TEST_F(LltGridInputTest, HeadersAndBodiesThatRunAndThoseThatFail) {
     struct Case {
         const char* what;
@@ -214,17 +167,6 @@ TEST_F(LltGridInputTest, HeadersAndBodiesThatRunAndThoseThatFail) {
         llt::currentSolver.reset();
         std::filesystem::remove(dir().file("zirkulation.dat"));
     }
-}
-
-TEST_F(LltGridInputTest, ErrorLeavesTheWindowReadyForAnotherStart) {
-    LltGridInputFrame* f = Open();
-    // The untouched label names "grid.fdt" in the working directory, which does not exist yet.
-    ExpectReadError(f);
-    EXPECT_FALSE(std::filesystem::exists(dir().file("grid.fdt")));
-    WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
-    LltResultsFrame* results = ExpectRun(f);
-    ASSERT_NE(results, nullptr);
-    EXPECT_EQ(results->kFactorLabel->GetLabel(), wxS("1.086"));
 }
 
 // Chords of 1e300 overflow the area and the mean chord: the labels show dashes or short numbers,
@@ -312,85 +254,6 @@ TEST_F(LltGridInputTest, LineBreaksAnywhereGiveTheSameResultFile) {
         EXPECT_EQ(bytes, reference);
         EXPECT_EQ(r->kFactorLabel->GetLabel(), wxS("1.000"));
     }
-}
-
-TEST_F(LltGridInputTest, FileDialogsSetTheLabelsAndCancelKeepsThem) {
-    std::filesystem::create_directory(dir().file("fluegel"));
-    const std::string wing = dir().file("fluegel/rechteck.fdt");
-    const std::string result = dir().file("fluegel/ergebnis.dat");
-    WriteText(wing, RectangularWing(10, 1, 5).Text());
-    WriteText(dir().file("anders.fdt"), "");
-    LltGridInputFrame* f = Open();
-
-    wxTEST_DIALOG(Click(f->chooseGridButton), ExpectFile(wxString::FromUTF8(wing)));
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxString::FromUTF8(wing));
-    wxTEST_DIALOG(Click(f->chooseGridButton), ExpectFile(dir().file("anders.fdt"), wxID_CANCEL));
-    EXPECT_EQ(f->gridFileLabel->GetLabel(), wxString::FromUTF8(wing));
-
-    wxTEST_DIALOG(Click(f->chooseResultButton), ExpectFile(wxString::FromUTF8(result)));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxString::FromUTF8(result));
-    wxTEST_DIALOG(Click(f->chooseResultButton), ExpectFile(dir().file("x.dat"), wxID_CANCEL));
-    EXPECT_EQ(f->resultFileLabel->GetLabel(), wxString::FromUTF8(result));
-
-    LltResultsFrame* r = ExpectRun(f);
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(llt::gridFileName, wxString::FromUTF8(wing));
-    EXPECT_EQ(llt::circulationFileName, wxString::FromUTF8(result));
-    EXPECT_EQ(Lines(ReadFileBytes(result)).size(), 55u);
-    EXPECT_FALSE(std::filesystem::exists(dir().file("zirkulation.dat")));
-}
-
-TEST_F(LltGridInputTest, UnwritableResultFileGivesOneBoxOverTheResultsWindow) {
-    WriteText(dir().file("grid.fdt"), RectangularWing(10, 1, 5).Text());
-    std::filesystem::create_directory(dir().file("ordner"));
-    LltGridInputFrame* f = Open();
-    f->resultFileLabel->SetLabel(wxS("ordner"));
-    ShownBox seen;
-    bool resultsShown = false;
-    wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen, [&] {
-                      for (LltResultsFrame* r : ResultsWindows()) resultsShown |= r->IsShown();
-                  }));
-    EXPECT_EQ(seen.caption, wxS("Fehler beim Schreiben der Datei"));
-    EXPECT_EQ(seen.message,
-              wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\nordner\n"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-    EXPECT_TRUE(resultsShown);
-    wxTheApp->ProcessIdle();
-    EXPECT_EQ(ResultsWindows().size(), 1u);
-    EXPECT_FALSE(llt::gridInputOpen);
-}
-
-TEST_F(LltGridInputTest, InfoBoxAndItsStatusTexts) {
-    LltGridInputFrame* f = Open();
-    wxString statusWhileOpen;
-    const ShownBox seen = luvo::test::ShowInfoBox(f, &statusWhileOpen);
-    EXPECT_EQ(seen.caption, wxS("Info Datei einlesen"));
-    EXPECT_EQ(seen.message,
-              wxS("Es können Gitterdateien im ASCII Format eingelesen werden.\nDazu ist die "
-                  "entsprechende Datei auszuwählen, sowie die Bezeichnungen\nder Ergebnisdateien. "
-                  "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
-                  "mit Tecplot ausgewertet werden können.\n\n"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
-    EXPECT_EQ(statusWhileOpen, wxS("Gewählt: Info"));
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Auswahl der Dateinamen"));
-}
-
-TEST_F(LltGridInputTest, EveryWayOfClosingClearsTheOpenFlag) {
-    const std::function<void(LltGridInputFrame*)> ways[] = {
-        [](LltGridInputFrame* f) { SendMenu(f, luvo::kIdMenuClose); },
-        [](LltGridInputFrame* f) { Click(f->cancelButton); },
-        [](LltGridInputFrame* f) { f->Close(); },  // the title bar's close box
-    };
-    for (const auto& close : ways) {
-        LltGridInputFrame* f = Open();
-        wxWeakRef<wxFrame> ref(f);
-        close(f);
-        EXPECT_FALSE(llt::gridInputOpen);
-        wxTheApp->ProcessIdle();
-        EXPECT_FALSE(ref);
-    }
-    EXPECT_EQ(llt::currentSolver, nullptr);
-    EXPECT_TRUE(llt::gridFileName.empty());
 }
 
 // A solved record with hand-set values, for the results window on its own.
@@ -571,7 +434,7 @@ int Curve(const wxImage& image, int x, int y) {
     return 0;
 }
 
-// Screen read-back and the screenshot tour.
+// Screen read-back.
 class ScreenLltGridFile : public LltGridInputTest {};
 
 TEST_F(ScreenLltGridFile, EachResultsWindowPaintsItsOwnRunOnScreen) {
@@ -619,15 +482,6 @@ TEST_F(ScreenLltGridFile, EachResultsWindowPaintsItsOwnRunOnScreen) {
     EXPECT_LT(differing(secondShot, *second->GetRecord()), 20);
     EXPECT_GT(differing(firstShot, *second->GetRecord()), 200);
     EXPECT_GT(differing(secondShot, *first->GetRecord()), 200);
-}
-
-TEST_F(ScreenLltGridFile, Tour) {
-    WriteText(dir().file("grid.fdt"), EllipticWing(10, 1.2, 5).Text());
-    LltGridInputFrame* f = Open();
-    SaveTourShot(f, "llt_grid_input");
-    LltResultsFrame* r = ExpectRun(f);
-    ASSERT_NE(r, nullptr);
-    SaveTourShot(r, "llt_results");
 }
 
 }  // namespace

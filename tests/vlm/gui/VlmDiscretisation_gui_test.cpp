@@ -1,5 +1,6 @@
-// The discretisation window: its controls, the distribution preview, the wake choice, the info
-// box and the checks of "Starte&n".
+// The discretisation window: its own controls, the distribution preview and the checks of
+// "Starte&n"; what it shares with the panel method's is tested in
+// tests/common/gui/DiscretisationWindow_gui_test.cpp.
 
 #include <wx/slider.h>
 #include <wx/statbox.h>
@@ -31,86 +32,16 @@ class VlmDiscretisationTest : public VlmWindowTest {
     VlmDiscretisationFrame* d = nullptr;
 };
 
-TEST_F(VlmDiscretisationTest, ControlsAndDefaults) {
-    EXPECT_EQ(d->GetStatusBar()->GetFieldsCount(), 2);
-    EXPECT_EQ(Status(d, 0), wxS("Rechnung starten"));
-    const std::vector<wxString> texts = StaticTexts(d);
-    for (const wchar_t* t :
-         {L"1:     vorne fein, hinten fein", L"100: vorne fein, hinten grob",
-          L"Wirbelzahl in x-Richtung:", L"Wirbelzahl in y-Richtung pro Halbspannweite:",
-          L"Anzahl an Birnbaumkoeffizienten:", L"Anzahl der Iterationen:"}) {
-        EXPECT_NE(std::find(texts.begin(), texts.end(), wxString(t)), texts.end()) << t;
-    }
-    std::vector<wxString> boxes;
-    for (wxStaticBox* b : FindAll<wxStaticBox>(d)) boxes.push_back(b->GetLabel());
-    EXPECT_EQ(boxes.front(), wxS("Verteilung der Stützststellen in Tiefenrichtung:"));
-    EXPECT_EQ(d->distributionSlider->GetValue(), 4);
-    EXPECT_EQ(d->distributionSlider->GetMin(), 1);
-    EXPECT_EQ(d->distributionSlider->GetMax(), 100);
-    EXPECT_EQ(d->distributionCanvas->GetToolTipText(),
-              wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
+// What only this method's window has: the Birnbaum count and the counts' defaults, and where
+// the file rows and "Starte&n" stand (the rest is tested with the panel method's window in
+// DiscretisationWindow_gui_test.cpp).
+TEST_F(VlmDiscretisationTest, CountsAndPositions) {
     EXPECT_EQ(d->chordwiseCountField->GetValue(), wxS("30"));
     EXPECT_EQ(d->spanwiseCountField->GetValue(), wxS("15"));
     EXPECT_EQ(d->birnbaumCountField->GetValue(), wxS("21"));
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("0"));
-    EXPECT_FALSE(d->iterationsField->IsEnabled());
-    EXPECT_EQ(d->wakeRadioBox->GetSelection(), 0);
-    EXPECT_EQ(d->result3dFileLabel->GetLabel(), wxS("3D.dat"));
-    EXPECT_EQ(d->cpFileLabel->GetLabel(), wxS("cp-x.dat"));
-    EXPECT_EQ(d->caFileLabel->GetLabel(), wxS("ca-y.dat"));
     EXPECT_EQ(d->choose3dButton->GetPosition(), wxPoint(20, 355));
     EXPECT_EQ(d->caFileLabel->GetPosition(), wxPoint(120, 460));
-    EXPECT_EQ(d->startButton->GetLabel(), wxS("Starte&n"));
     EXPECT_EQ(d->startButton->GetPosition(), wxPoint(170, 487));
-    // No cancel button: "Starte&n" and the three file buttons are all.
-    EXPECT_EQ(FindAll<wxButton>(d).size(), 4u);
-}
-
-// The slider's range labels "1" and "100" keep clear of the two texts that explain its ends.
-TEST_F(VlmDiscretisationTest, SliderKeepsClearOfItsTexts) {
-    wxStaticBox* box = FindBox(d, wxS("Verteilung der Stützststellen in Tiefenrichtung:"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>());
-}
-
-TEST_F(VlmDiscretisationTest, WakeChoiceInfoAndFileDialog) {
-    SelectRadio(d->wakeRadioBox, 1);
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("8"));
-    EXPECT_TRUE(d->iterationsField->IsEnabled());
-    SetText(d->iterationsField, wxS("12"));
-    SelectRadio(d->wakeRadioBox, 0);
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("0"));
-    EXPECT_FALSE(d->iterationsField->IsEnabled());
-
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(d, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, d));
-    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Diskretisierungsparameter"));
-    EXPECT_TRUE(seen.message.EndsWith(wxS("Gesamtzahl aller Wirbel = 2*nx*ny")));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(Status(d), wxS("Rechnung starten"));
-
-    // The dialog proposes the built-in name; a cancelled one leaves the label.
-    const wxString path = wxString::FromUTF8(dir().file("mein-cp.dat"));
-    ShownFileDialog shown;
-    wxTEST_DIALOG(Click(d->chooseCpButton), ExpectFile(path, wxID_OK, &shown));
-    EXPECT_EQ(shown.proposedName, wxS("cp-x.dat"));
-    EXPECT_EQ(d->cpFileLabel->GetLabel(), path);
-    wxTEST_DIALOG(Click(d->chooseCpButton),
-                  ExpectFile(wxString::FromUTF8(dir().file("x.dat")), wxID_CANCEL, &shown));
-    EXPECT_EQ(shown.proposedName, wxS("cp-x.dat"));
-    EXPECT_EQ(d->cpFileLabel->GetLabel(), path);
-}
-
-TEST_F(VlmDiscretisationTest, CloseClearsTheFlagAndKeepsTheGeometryWindow) {
-    wxWeakRef<wxFrame> ref(d);
-    SendMenu(d, luvo::kIdMenuClose);
-    Settle();
-    EXPECT_FALSE(ref);
-    EXPECT_FALSE(VlmDiscretisationOpen);
-    EXPECT_TRUE(VlmGeometryOpen);
 }
 
 TEST_F(VlmDiscretisationTest, StartChecksInTheirOrder) {

@@ -277,50 +277,30 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
     EXPECT_EQ(BoxOf(f->nextButton).message, spanMessage);
 }
 
+// What only this method's geometry window has (the rest is tested with the panel method's in
+// tests/common/gui/WingGeometryWindow_gui_test.cpp): every field at x = 680, the dihedral's
+// tool tip and label, and the info text's start.
 TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
-    // Thirteen fields 40 pixels wide at x = 680, each with its "=" at x = 668.
-    const std::vector<WingGeometryField*> fields = FindAll<WingGeometryField>(f);
-    ASSERT_EQ(fields.size(), 13u);
-    for (WingGeometryField* field : fields) {
+    for (WingGeometryField* field : FindAll<WingGeometryField>(f)) {
         EXPECT_EQ(field->GetPosition().x, 680);
-        EXPECT_EQ(field->GetSize().x, 40);
     }
-    int equals = 0;
-    for (wxStaticText* t : FindAll<wxStaticText>(f)) {
-        if (t->GetLabel() == wxS("=")) {
-            ++equals;
-            EXPECT_EQ(t->GetPosition().x, 668);
-        }
-    }
-    EXPECT_EQ(equals, 13);
     EXPECT_EQ(f->dihedralField->GetToolTipText(), wxS("-10 <= V-Winkel < 30"));
     EXPECT_NE(FindByLabel(f, wxS("V-Winkel nü [°]:")), nullptr);
-    EXPECT_EQ(f->tipProfileCanvas->GetPosition(), wxPoint(360, 305));
-
     ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Daten"));
+    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo), ExpectBox(&seen));
     EXPECT_TRUE(seen.message.StartsWith(wxS("Durch Ziehen und Verschieben der roten Kästchen")));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(Status(f), wxS("Eingabe geometrischer Daten"));
 }
 
-TEST_F(VlmWindowTest, DiscretisationWindowOpensOnceAndOutlivesTheGeometryWindow) {
+// "&Weiter" opens one window, which is tested with the panel method's in
+// WingGeometryWindow_gui_test.cpp; this one stays on top and outlives the geometry window.
+TEST_F(VlmWindowTest, DiscretisationWindowStaysOnTopAndOutlivesTheGeometryWindow) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
     Click(f->nextButton);
     VlmDiscretisationFrame* d = VlmDiscretisationWindow;
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(d->GetTitle(), wxS("Diskretisierung"));
     EXPECT_EQ(d->GetSize(), wxSize(420, 585));
     EXPECT_TRUE(d->GetWindowStyle() & wxSTAY_ON_TOP);
-    Click(f->nextButton);
-    EXPECT_EQ(VlmDiscretisationWindow, d);
-    int discretisations = 0;
-    for (wxFrame* open : OpenFrames()) discretisations += open->GetTitle() == d->GetTitle();
-    EXPECT_EQ(discretisations, 1);
 
     wxWeakRef<wxFrame> dRef(d);
     Click(f->cancelButton);
@@ -354,26 +334,16 @@ class VlmGeometryDragTest : public VlmWindowTest {
     int paints[4] = {0, 0, 0, 0};
 };
 
+// The tip handles (the root handle is tested with the panel method's window in
+// WingGeometryWindow_gui_test.cpp).
 TEST_F(VlmGeometryDragTest, PlanformHandlesFollowTheMouse) {
     const wxPoint origin(160, 160);
-    // Press, release and motion without a button change nothing.
-    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(0, -50), true);
-    SendMouse(f->planformCanvas, wxEVT_LEFT_UP, origin + wxPoint(0, -50), false);
+    // A motion without a button is noted and changes nothing.
     Move(f->planformCanvas, wxPoint(0, -50), origin, false);
     EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.0"));
     EXPECT_EQ(f->planformCanvas->lastMouseY, -50);
 
-    SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(0, -40), true);
-    Move(f->planformCanvas, wxPoint(0, -40), origin, true);
-    EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.00"));
-    // Along the root trailing edge the chord grows by 0.01 per motion event.
-    for (int i = 0; i < 5; ++i) Move(f->planformCanvas, wxPoint(i - 2, 0), origin, true);
-    EXPECT_EQ(f->rootChordField->GetValue(), wxS("1.05"));
-
-    SendMouse(f->planformCanvas, wxEVT_LEFT_UP, origin + wxPoint(2, 0), false);
-
     // The tip trailing edge handle to y = 60: the tip chord from the sweep line, in metres.
-    SetText(f->rootChordField, wxS("1.0"));
     const double yL = 120 * std::tan(32 * kDeg) - 40;
     SendMouse(f->planformCanvas, wxEVT_LEFT_DOWN, origin + wxPoint(120, 55), true);
     Move(f->planformCanvas, wxPoint(120, 60), origin, true);
@@ -419,39 +389,9 @@ TEST_F(VlmGeometryDragTest, DihedralHandleAndRedrawsOfAllFourViews) {
     EXPECT_FALSE(f->frontViewCanvas->draggingDihedral);
 }
 
-// Real input through the X server and the screenshot tour: one at a time.
+// Real input through the X server and the screenshot tour: one at a time (the root handle's
+// real drag is tested with the panel method's window in WingGeometryWindow_gui_test.cpp).
 class ScreenVlmGeometry : public VlmWindowTest {};
-
-TEST_F(ScreenVlmGeometry, RealDragOfTheRootHandleSetsTheChordAndShowsIt) {
-    VlmGeometryFrame* f = OpenGeometry(OpenMethod());
-    wxToolTip::Enable(false);  // a tool tip popping up under load must not take the press
-    CaptureFrame(f);
-    // From the root leading edge (160, 120) of the canvas 20 pixels upstream.
-    wxUIActionSimulator sim;
-    const wxPoint from = f->planformCanvas->ClientToScreen(wxPoint(160, 120));
-    sim.MouseMove(from);
-    Pump(100);
-    sim.MouseDown();
-    Pump(50);
-    for (int i = 1; i <= 10; ++i) {
-        sim.MouseMove(from + wxPoint(0, -2 * i));
-        Pump(30);
-    }
-    Pump(100);
-    sim.MouseUp();
-    const bool reached =
-        WaitFor([&] { return f->rootChordField->GetValue() == wxS("1.50"); }, 5000);
-    wxToolTip::Enable(true);
-    // The chord of the last position, 60 pixels ahead of the trailing edge: 60 * 6 / 240 m.
-    ASSERT_TRUE(reached) << f->rootChordField->GetValue() << " at "
-                         << f->planformCanvas->lastMouseY;
-    // The handle is drawn red at its new place, 60 pixels above the root trailing edge.
-    const wxImage shot = CaptureFrame(f);
-    const wxPoint at = f->planformCanvas->GetScreenPosition() - f->GetScreenPosition() +
-                       wxPoint(160 - 2, 160 - 60 - 2);
-    EXPECT_EQ(shot.GetRed(at.x, at.y), 255);
-    EXPECT_EQ(shot.GetGreen(at.x, at.y), 0);
-}
 
 // The tip leading-edge handle of the default wing (120, 34) dragged briskly 19 pixels
 // downstream, eight moves 8 ms apart while the window is busy: the toolkit merges the motions,

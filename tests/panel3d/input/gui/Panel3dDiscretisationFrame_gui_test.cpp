@@ -1,6 +1,6 @@
-// "Diskretisierung" of the panel method: its controls, the wake choice, the file choosers, the
-// info box, the checks of "A&nzeigen" and "Starte&n", the wing grid it builds and the spacing
-// sketch.
+// "Diskretisierung" of the panel method: its own controls, the checks of "A&nzeigen" and
+// "Starte&n", the wing grid it builds and the spacing sketch; what it shares with the vortex
+// lattice's window is tested in tests/common/gui/DiscretisationWindow_gui_test.cpp.
 
 #include <wx/app.h>
 #include <wx/slider.h>
@@ -83,11 +83,11 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
     Panel3dDiscretisationFrame* d = nullptr;
 };
 
+// What only this method's window shows of its controls (the rest is tested with the vortex
+// lattice's window in DiscretisationWindow_gui_test.cpp).
 TEST_F(Panel3dDiscretisationTest, ControlsAndDefaults) {
     EXPECT_EQ(d->GetTitle(), wxS("Diskretisierung"));
     EXPECT_EQ(d->GetSize(), wxSize(420, 590));
-    EXPECT_EQ(d->GetStatusBar()->GetFieldsCount(), 2);
-    EXPECT_EQ(Status(d, 0), wxS("Rechnung starten"));
     std::vector<wxString> boxes;
     for (wxStaticBox* b : FindAll<wxStaticBox>(d)) boxes.push_back(b->GetLabel());
     const std::vector<wxString> expectedBoxes = {
@@ -95,35 +95,16 @@ TEST_F(Panel3dDiscretisationTest, ControlsAndDefaults) {
         wxS("Auswahl der Ergebnisdatei 3D:"), wxS("Auswahl der Ergebnisdatei cp über x:"),
         wxS("Auswahl der Ergebnisdatei ca über y:")};
     EXPECT_EQ(boxes, expectedBoxes);
-    const std::vector<wxString> texts = StaticTexts(d);
-    for (const wchar_t* t :
-         {L"1:     vorne fein, hinten fein", L"100: vorne fein, hinten grob",
-          L"Panelzahl in x-Richtung pro Flügelseite:",
-          L"Panelzahl in y-Richtung pro Halbspannweite:", L"Anzahl der Iterationen:",
-          L"Visualisierung des Klappenausschlages:"}) {
-        EXPECT_NE(std::find(texts.begin(), texts.end(), wxString(t)), texts.end()) << t;
-    }
     EXPECT_EQ(d->spacingSlider->GetId(), 15);
-    EXPECT_EQ(d->spacingSlider->GetValue(), 4);
-    EXPECT_EQ(d->spacingSlider->GetMin(), 1);
-    EXPECT_EQ(d->spacingSlider->GetMax(), 100);
     EXPECT_TRUE(d->spacingSlider->HasFlag(wxSL_LABELS));
     EXPECT_EQ(d->clusteringCanvas->GetSize(), wxSize(150, 140));
     EXPECT_EQ(d->clusteringCanvas->GetBackgroundColour(), *wxWHITE);
-    EXPECT_EQ(d->clusteringCanvas->GetToolTipText(),
-              wxS("Verteilung der Stützstellen in Tiefenrichtung:"));
     EXPECT_EQ(d->chordPanelsField->GetValue(), wxS("30"));
     EXPECT_EQ(d->spanPanelsField->GetValue(), wxS("15"));
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("0"));
     EXPECT_EQ(d->iterationsField->GetToolTipText(), wxS("Anzahl der Iterationen eingeben"));
-    EXPECT_FALSE(d->iterationsField->IsEnabled());
     EXPECT_EQ(d->wakeRadioBox->GetLabel(), wxS("Nachlauf:"));
     EXPECT_EQ(d->wakeRadioBox->GetString(1), wxS("relaxiert"));
-    EXPECT_EQ(d->wakeRadioBox->GetSelection(), 0);
     EXPECT_EQ(d->wakeMode, 0);
-    EXPECT_EQ(d->result3dFileLabel->GetLabel(), wxS("3D.dat"));
-    EXPECT_EQ(d->cpFileLabel->GetLabel(), wxS("cp-x.dat"));
-    EXPECT_EQ(d->caFileLabel->GetLabel(), wxS("ca-y.dat"));
     const struct {
         wxButton* button;
         int id;
@@ -142,70 +123,14 @@ TEST_F(Panel3dDiscretisationTest, ControlsAndDefaults) {
         EXPECT_EQ(b.button->GetLabel(), wxString(b.label));
         EXPECT_EQ(b.button->GetToolTipText(), wxString(b.tip));
     }
-    // No cancel button: the menu and the title bar close the window.
-    EXPECT_EQ(FindAll<wxButton>(d).size(), 5u);
 }
 
-// The slider's range labels "1" and "100" keep clear of the two texts that explain its ends.
-TEST_F(Panel3dDiscretisationTest, SliderKeepsClearOfItsTexts) {
-    wxStaticBox* box = FindBox(d, wxS("Verteilung der Stützststellen in Tiefenrichtung:"));
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>());
-}
-
-TEST_F(Panel3dDiscretisationTest, WakeChoiceAndInfo) {
+// The wake choice also sets the window's wake mode, which the run reads.
+TEST_F(Panel3dDiscretisationTest, WakeChoiceSetsTheWakeMode) {
     SelectRadio(d->wakeRadioBox, 1);
     EXPECT_EQ(d->wakeMode, 1);
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("8"));
-    EXPECT_TRUE(d->iterationsField->IsEnabled());
-    SetText(d->iterationsField, wxS("12"));
     SelectRadio(d->wakeRadioBox, 0);
     EXPECT_EQ(d->wakeMode, 0);
-    EXPECT_EQ(d->iterationsField->GetValue(), wxS("0"));
-    EXPECT_FALSE(d->iterationsField->IsEnabled());
-
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(d, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, d));
-    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Diskretisierungsparameter"));
-    EXPECT_EQ(seen.message,
-              wxS("Mit Hilfe des Schiebereglers kann die \nNetzauflösung im Bereich der "
-                  "Vorderkante bzw. der Endkante \neingestellt werden.\n\nMit der Panelzahl in "
-                  "x-Richtung bzw. in y-Richtung wird die \nGesamtauflösung vorgegeben.\n\nnx: "
-                  "Zahl der Panels in Flugrichtung je Ober-/bzw. Unterseite\nny: Zahl der Panels "
-                  "in Spannweitenrichtung je Flügelhälfte\n\nGesamtzahl aller Panels = 4*nx*ny"));
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(Status(d), wxS("Rechnung starten"));
-}
-
-TEST_F(Panel3dDiscretisationTest, FileChoosersPutTheChosenPathIntoTheirLabel) {
-    const struct {
-        wxButton* button;
-        wxStaticText* label;
-        const wchar_t* proposed;
-        const char* file;
-    } rows[] = {
-        {d->choose3dButton, d->result3dFileLabel, L"3D.dat", "flügel-3d.dat"},
-        {d->chooseCpButton, d->cpFileLabel, L"cp-x.dat", "cp.dat"},
-        {d->chooseCaButton, d->caFileLabel, L"ca-y.dat", "ca.dat"},
-    };
-    for (const auto& r : rows) {
-        const wxString path = wxString::FromUTF8(dir().file(r.file));
-        ShownFileDialog shown;
-        wxTEST_DIALOG(Click(r.button), ExpectFile(path, wxID_OK, &shown));
-        EXPECT_EQ(shown.message, wxS("Dateiname wählen"));
-        EXPECT_EQ(shown.proposedName, wxString(r.proposed));
-        EXPECT_TRUE(shown.wildcard.Contains(wxS("*.dat")));
-        EXPECT_TRUE(shown.style & wxFD_SAVE);
-        EXPECT_FALSE(shown.style & wxFD_OVERWRITE_PROMPT);
-        EXPECT_EQ(r.label->GetLabel(), path);
-        // A cancelled dialog keeps the label.
-        wxTEST_DIALOG(Click(r.button),
-                      ExpectFile(wxString::FromUTF8(dir().file("x.dat")), wxID_CANCEL));
-        EXPECT_EQ(r.label->GetLabel(), path);
-    }
 }
 
 TEST_F(Panel3dDiscretisationTest, ShowRefusesWhatTheGridCannotTake) {
@@ -391,30 +316,13 @@ TEST_F(Panel3dDiscretisationTest, StartChecksAllInputsAndReadsBothWindows) {
     EXPECT_EQ(settings.resultCaFileName, std::string(path.ToUTF8()));
 }
 
-TEST_F(Panel3dDiscretisationTest, ClosingKeepsTheGeometryWindowAndTheGeometryWindowTakesIt) {
-    wxWeakRef<wxFrame> first(d);
-    SendMenu(d, luvo::kIdMenuClose);
-    Settle();
-    EXPECT_FALSE(first);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
-    EXPECT_TRUE(Panel3dGeometryOpen);
-
-    // A new one after "&Weiter"; the title bar's close request closes it as well.
-    Click(g->nextButton);
-    wxWeakRef<wxFrame> second(Panel3dDiscretisationWindow);
-    ASSERT_TRUE(second);
-    EXPECT_NE(second.get(), first.get());
-    second->Close();
-    Settle();
-    EXPECT_FALSE(second);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
-
-    Click(g->nextButton);
-    wxWeakRef<wxFrame> third(Panel3dDiscretisationWindow);
-    ASSERT_TRUE(third);
+// Closing the geometry window takes this window with it (the menu and the title bar's close box
+// are tested with the vortex lattice's window in DiscretisationWindow_gui_test.cpp).
+TEST_F(Panel3dDiscretisationTest, TheGeometryWindowTakesItWhenItCloses) {
+    wxWeakRef<wxFrame> window(d);
     g->Close();
     Settle();
-    EXPECT_FALSE(third);
+    EXPECT_FALSE(window);
     EXPECT_FALSE(Panel3dDiscretisationOpen);
 }
 

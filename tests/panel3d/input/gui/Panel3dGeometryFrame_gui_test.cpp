@@ -59,19 +59,9 @@ class Panel3dGeometryTest : public panel3d_test::Panel3dInputTest {
     int paints[4] = {0, 0, 0, 0};
 };
 
-TEST_F(Panel3dGeometryTest, FieldsLayoutStatusAndInfo) {
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Eingabe geometrischer Daten"));
-    const std::vector<WingGeometryField*> fields = FindAll<WingGeometryField>(f);
-    ASSERT_EQ(fields.size(), 20u);
-    for (WingGeometryField* field : fields) EXPECT_EQ(field->GetSize().x, 40);
-    int equals = 0;
-    for (wxStaticText* t : FindAll<wxStaticText>(f)) {
-        if (t->GetLabel() == wxS("=")) {
-            ++equals;
-            EXPECT_EQ(t->GetPosition().x, 668);
-        }
-    }
-    EXPECT_EQ(equals, 14);
+// What only this method's geometry window has: the thickness, sideslip and flap rows (the rest
+// is tested with the vortex lattice's in tests/common/gui/WingGeometryWindow_gui_test.cpp).
+TEST_F(Panel3dGeometryTest, FieldsLayout) {
     const struct {
         wxTextCtrl* field;
         const wchar_t* text;
@@ -99,17 +89,6 @@ TEST_F(Panel3dGeometryTest, FieldsLayoutStatusAndInfo) {
     EXPECT_NE(FindByLabel(f, wxS("Höhe des Klappendrehpunktes über UK [%]:")), nullptr);
     EXPECT_EQ(f->nextButton->GetId(), 4);
     EXPECT_EQ(f->cancelButton->GetId(), 5);
-    EXPECT_EQ(f->tipProfileCanvas->GetPosition(), wxPoint(360, 305));
-
-    ShownBox seen;
-    wxString statusWhileOpen;
-    wxTEST_DIALOG(SendMenu(f, luvo::kIdMenuInfo),
-                  ExpectBoxNotingStatus(&seen, &statusWhileOpen, f));
-    EXPECT_EQ(seen.caption, wxS("Info Eingabe der Daten"));
-    EXPECT_NE(seen.message.Find(wxS("Dicke, Wölbung und Wölbungsrücklage")), wxNOT_FOUND);
-    EXPECT_TRUE(seen.HasIcon(wxICON_INFORMATION));
-    EXPECT_EQ(statusWhileOpen, wxS("Info"));
-    EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Eingabe geometrischer Daten"));
 }
 
 TEST_F(Panel3dGeometryTest, FlapBoxEnablesItsFieldsKeepsTheirTextsAndRedraws) {
@@ -202,18 +181,17 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
     EXPECT_FALSE(Panel3dDiscretisationOpen);
 }
 
+// "&Weiter" opens one window (tested with the vortex lattice's in
+// WingGeometryWindow_gui_test.cpp); here it is centred again by the next "&Weiter" and closes
+// with the geometry window.
 TEST_F(Panel3dGeometryTest, OneCentredDiscretisationWindowThatGoesWithTheGeometryWindow) {
     Click(f->nextButton);
     Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
     ASSERT_TRUE(Panel3dDiscretisationOpen);
-    EXPECT_EQ(d->GetTitle(), wxS("Diskretisierung"));
     EXPECT_EQ(d->GetSize(), wxSize(420, 590));
     d->Move(0, 0);
     Click(f->nextButton);
     EXPECT_EQ(Panel3dDiscretisationWindow, d);
-    int count = 0;
-    for (wxFrame* open : OpenFrames()) count += open->GetTitle() == wxS("Diskretisierung");
-    EXPECT_EQ(count, 1);
     // Centred again.
     const wxRect screen = wxGetClientDisplayRect();
     EXPECT_NEAR(d->GetScreenRect().GetLeft() + 210, screen.GetLeft() + screen.GetWidth() / 2, 30);
