@@ -18,10 +18,14 @@
 // taken away by another program costs a hundred times that; from about 1500 on they save tens
 // of milliseconds and more, provided they get cores of their own.
 //
-// BM_DefaultRunAsShipped/method/load: the default vortex-lattice run (method 0) and the default
-// panel run (method 1) as the program runs them, each iteration beside the same run with BLAS
-// limited to one thread; the counter "ratio" is the shipped run's time over that one's (target at
-// most 1.3, idle and loaded).
+// BM_RunAsShipped/method/order/load: vortex-lattice runs (method 0) of the default wing with 900
+// (the default 30 x 15 per half), 2000 (20 x 50) and 4000 (40 x 50) vortices, and panel runs
+// (method 1) of the default wing with 900 (the default N 30, M 15), 2000 (N 40, M 25) and 3600
+// (N 60, M 30) unknowns, flat wake, as the program runs them with their three result files, each
+// iteration beside the same run with BLAS limited to one thread, idle (load 0) and beside half of
+// the cores kept busy (load 1). The larger orders factor on several BLAS threads (half systems of
+// order 2000, panel systems of 2000 and 3600), where BLAS and the loops meet. The counter "ratio"
+// is the shipped run's time over the one-thread run's (target at most 1.3, idle and loaded).
 
 #include <benchmark/benchmark.h>
 #include <lapacke.h>
@@ -95,9 +99,39 @@ struct SilentReporter : luvo::RunReporter {
     void SetStatus(int, const std::string&) override {}
 };
 
-void RunDefaultVlm() {
+// The run of `order` unknowns: (chordwise, spanwise per half) for the vortex lattice, (N, M) for
+// the panel method.
+struct Counts {
+    int chordwise, spanwise;
+};
+
+Counts VlmCounts(int vortices) {
+    switch (vortices) {
+        case 2000:
+            return {20, 50};
+        case 4000:
+            return {40, 50};
+        default:
+            return {30, 15};
+    }
+}
+
+Counts PanelCounts(int unknowns) {
+    switch (unknowns) {
+        case 2000:
+            return {40, 25};
+        case 3600:
+            return {60, 30};
+        default:
+            return {30, 15};
+    }
+}
+
+void RunVlm(int order) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     VlmInteractiveInputs in = vlm_test::DefaultInputs();
+    in.chordwiseCount = VlmCounts(order).chordwise;
+    in.spanwiseCountPerHalf = VlmCounts(order).spanwise;
     in.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     in.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
     in.resultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
@@ -106,8 +140,10 @@ void RunDefaultVlm() {
     benchmark::DoNotOptimize(out.results);
 }
 
-void RunDefaultPanel() {
+void RunPanel(int order) {
     Panel3dInteractiveRunSettings s = panel3d_test::DefaultRunSettings();
+    s.chordPanels = PanelCounts(order).chordwise;
+    s.spanPanels = PanelCounts(order).spanwise;
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     s.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     s.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
@@ -123,15 +159,16 @@ void RunDefaultPanel() {
     Panel3dPanelModel.reset();
 }
 
-void BM_DefaultRunAsShipped(benchmark::State& state) {
-    void (*run)() = state.range(0) == 0 ? RunDefaultVlm : RunDefaultPanel;
+void BM_RunAsShipped(benchmark::State& state) {
+    void (*run)(int) = state.range(0) == 0 ? RunVlm : RunPanel;
+    const int order = static_cast<int>(state.range(1));
     std::optional<luvo::bench::BackgroundLoad> load;
-    if (state.range(1) != 0) load.emplace(luvo::bench::HalfTheCores());
-    // One untimed run of each first: the first run of a process starts the thread pools and
+    if (state.range(2) != 0) load.emplace(luvo::bench::HalfTheCores());
+    // One untimed run of each first: the first run of a process starts the thread pool and
     // touches its memory for the first time, which no later run pays.
     for (int limit : {0, 1}) {
         luvo::LimitDenseThreads(limit);
-        run();
+        run(order);
     }
     luvo::LimitDenseThreads(0);
     double shipped = 0.0, oneThread = 0.0;
@@ -142,7 +179,7 @@ void BM_DefaultRunAsShipped(benchmark::State& state) {
             const bool asShipped = (k == 0) == shippedFirst;
             luvo::LimitDenseThreads(asShipped ? 0 : 1);
             const Clock::time_point start = Clock::now();
-            run();
+            run(order);
             (asShipped ? shipped : oneThread) += Seconds(start);
         }
         luvo::LimitDenseThreads(0);
@@ -153,12 +190,24 @@ void BM_DefaultRunAsShipped(benchmark::State& state) {
     state.counters["one_blas_thread_ms"] = 1e3 * oneThread / iterations;
     state.counters["ratio"] = shipped / oneThread;
 }
-BENCHMARK(BM_DefaultRunAsShipped)
-    ->ArgNames({"method", "load"})
-    ->ArgsProduct({{0, 1}, {0, 1}})
-    ->Iterations(30)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+
+// Idle and loaded, `repetitions` timed pairs each (the iteration count is one per family).
+template <int method, int order, int repetitions>
+void ShippedRuns(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"method", "order", "load"})
+        ->Args({method, order, 0})
+        ->Args({method, order, 1})
+        ->Iterations(repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 900, 30>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 2000, 10>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 4000, 10>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 900, 30>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 2000, 6>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 3600, 4>);
 
 }  // namespace
 
