@@ -27,6 +27,16 @@ int StartThreads() {
     return start;
 }
 
+void SetDenseThreads(int threads) {
+    threads = std::max(1, threads);
+    StartThreads();  // before the first change
+    // On OpenMP (parallel mode 2) OpenBLAS takes OpenMP's count, which may have changed meanwhile.
+    const bool onOpenMp = openblas_get_parallel() == 2;
+    if (openblas_get_num_threads() != threads || (onOpenMp && omp_get_max_threads() != threads)) {
+        openblas_set_num_threads(threads);
+    }
+}
+
 }  // namespace
 
 void LimitDenseThreads(int threads) { limit.store(threads > 0 ? threads : 0); }
@@ -49,16 +59,6 @@ int DenseThreadsFor(int order, int columns) {
         return 1;
     }
     return std::min(most, FreeCores());
-}
-
-void SetDenseThreads(int threads) {
-    threads = std::max(1, threads);
-    StartThreads();  // before the first change
-    // On OpenMP (parallel mode 2) OpenBLAS takes OpenMP's count, which may have changed meanwhile.
-    const bool onOpenMp = openblas_get_parallel() == 2;
-    if (openblas_get_num_threads() != threads || (onOpenMp && omp_get_max_threads() != threads)) {
-        openblas_set_num_threads(threads);
-    }
 }
 
 DenseThreadScope::DenseThreadScope(int threads) : loopThreads_(omp_get_max_threads()) {

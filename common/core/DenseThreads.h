@@ -33,13 +33,9 @@ int DenseThreadLimit();
 // than the free cores (common/core/FreeCores.h), so 1 inside a parallel loop.
 int DenseThreadsFor(int order, int columns = 0);
 
-// Sets the BLAS thread count for the calls that follow (at least 1). OpenBLAS built on OpenMP
-// shares its threads with the program's parallel loops and takes this count from OpenMP's, so
-// this also sets OpenMP's count for the calling thread.
-void SetDenseThreads(int threads);
-
-// SetDenseThreads for the calls of its lifetime; then OpenMP's count of the calling thread, which
-// the parallel loops start from, is what it was before.
+// The BLAS thread count (at least 1) for the calls of its lifetime. OpenBLAS built on OpenMP
+// shares its threads with the program's parallel loops and takes its count from OpenMP's, which
+// the loops start from: that count of the calling thread is put back at the end.
 class DenseThreadScope {
   public:
     explicit DenseThreadScope(int threads);

@@ -79,7 +79,7 @@ void BM_LuOnThreads(benchmark::State& state) {
             lu.Solve(b.data());
         } else {
             std::vector<double> a = a0;
-            luvo::SetDenseThreads(threads);
+            const luvo::DenseThreadScope scope(threads);
             LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
             LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
         }

@@ -152,9 +152,11 @@ void BM_VlmFlatRunAgainstLu(benchmark::State& state) {
         std::vector<double> a = a0;
         std::vector<double> b(static_cast<size_t>(n), 1.0);
         start = Clock::now();
-        luvo::SetDenseThreads(1);
-        LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
-        LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
+        {
+            const luvo::DenseThreadScope oneThread(1);
+            LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
+            LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
+        }
         benchmark::DoNotOptimize(b.data());
         lu += std::chrono::duration<double>(Clock::now() - start).count();
     }
