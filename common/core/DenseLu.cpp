@@ -37,7 +37,7 @@ bool DenseLu::Factor(std::vector<double> matrix, int n) {
         factored_ = true;
         return true;
     }
-    SetDenseThreads(DenseThreadsFor(n));
+    const DenseThreadScope threads(DenseThreadsFor(n));
     // LAPACKE checks the input for NaN itself and then refuses it with a negative code.
     const lapack_int info =
         LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, factors_.data(), Leading(n), pivots_.data());
@@ -49,7 +49,7 @@ void DenseLu::Solve(double* rightHandSides, int count, bool transposed) const {
     if (!factored_ || n_ == 0 || count <= 0) {
         return;
     }
-    SetDenseThreads(DenseThreadsFor(n_, count));
+    const DenseThreadScope threads(DenseThreadsFor(n_, count));
     LAPACKE_dgetrs(LAPACK_COL_MAJOR, transposed ? 'T' : 'N', n_, count, factors_.data(),
                    Leading(n_), pivots_.data(), rightHandSides, Leading(n_));
 }
@@ -59,6 +59,7 @@ void DenseLu::Multiply(double* x) const {
         return;
     }
     const int n = n_;
+    const DenseThreadScope threads(1);  // order n^2 work
     cblas_dtrmv(CblasColMajor, CblasUpper, CblasNoTrans, CblasNonUnit, n, factors_.data(), n, x, 1);
     cblas_dtrmv(CblasColMajor, CblasLower, CblasNoTrans, CblasUnit, n, factors_.data(), n, x, 1);
     // The row interchanges undone, the last first.
@@ -187,8 +188,9 @@ bool LowRankResolver::Solve(const double* w, double* x) {
     }
     const int n = n_;
     const int r = r_;
+    // Products of r columns and the residual: small work.
+    const DenseThreadScope threads(1);
     if (r > 0) {
-        SetDenseThreads(1);  // products of r columns: small work
         // C = I + Y^T W
         cblas_dgemm(CblasColMajor, CblasTrans, CblasNoTrans, r, r, n, 1.0, y_.data(), Leading(n), w,
                     Leading(n), 0.0, c_.data(), Leading(r));

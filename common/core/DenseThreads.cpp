@@ -1,6 +1,7 @@
 #include "common/core/DenseThreads.h"
 
 #include <cblas.h>
+#include <omp.h>
 
 #include <algorithm>
 #include <atomic>
@@ -24,6 +25,16 @@ int StartThreads() {
         }
     }
     return start;
+}
+
+void SetDenseThreads(int threads) {
+    threads = std::max(1, threads);
+    StartThreads();  // before the first change
+    // On OpenMP (parallel mode 2) OpenBLAS takes OpenMP's count, which may have changed meanwhile.
+    const bool onOpenMp = openblas_get_parallel() == 2;
+    if (openblas_get_num_threads() != threads || (onOpenMp && omp_get_max_threads() != threads)) {
+        openblas_set_num_threads(threads);
+    }
 }
 
 }  // namespace
@@ -50,11 +61,13 @@ int DenseThreadsFor(int order, int columns) {
     return std::min(most, FreeCores());
 }
 
-void SetDenseThreads(int threads) {
-    threads = std::max(1, threads);
-    StartThreads();  // before the first change
-    if (openblas_get_num_threads() != threads) {
-        openblas_set_num_threads(threads);
+DenseThreadScope::DenseThreadScope(int threads) : loopThreads_(omp_get_max_threads()) {
+    SetDenseThreads(threads);
+}
+
+DenseThreadScope::~DenseThreadScope() {
+    if (omp_get_max_threads() != loopThreads_) {
+        omp_set_num_threads(loopThreads_);
     }
 }
 

@@ -7,8 +7,8 @@
 // thread unless it is large enough, and then on no more threads than there are cores that
 // neither other programs nor this program's own parallel loops occupy at that moment.
 //
-// All BLAS and LAPACK calls of the program go through DenseLu.cpp, which sets the count before
-// each of them.
+// All BLAS and LAPACK calls of the program go through DenseLu.cpp, which sets the count for each
+// of them with a DenseThreadScope.
 
 namespace luvo {
 
@@ -33,7 +33,18 @@ int DenseThreadLimit();
 // than the free cores (common/core/FreeCores.h), so 1 inside a parallel loop.
 int DenseThreadsFor(int order, int columns = 0);
 
-// Sets the BLAS thread count for the calls that follow (at least 1).
-void SetDenseThreads(int threads);
+// The BLAS thread count (at least 1) for the calls of its lifetime. OpenBLAS built on OpenMP
+// shares its threads with the program's parallel loops and takes its count from OpenMP's, which
+// the loops start from: that count of the calling thread is put back at the end.
+class DenseThreadScope {
+  public:
+    explicit DenseThreadScope(int threads);
+    ~DenseThreadScope();
+    DenseThreadScope(const DenseThreadScope&) = delete;
+    DenseThreadScope& operator=(const DenseThreadScope&) = delete;
+
+  private:
+    int loopThreads_;
+};
 
 }  // namespace luvo

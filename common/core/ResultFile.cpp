@@ -1,7 +1,9 @@
 #include "common/core/ResultFile.h"
 
+#include <charconv>
 #include <cmath>
 #include <locale>
+#include <sstream>
 
 namespace luvo {
 
@@ -40,6 +42,41 @@ std::string ToLatin1(std::string_view utf8) {
     return out;
 }
 
+namespace {
+
+// `value` as the stream writes it in the general format with `precision` (the classic locale,
+// printf's "%.*g"), followed by `after`, into `buffer`; the length written. Formatting a number
+// through the stream costs far more than the number itself, and a result file holds hundreds of
+// thousands of them.
+size_t Format(char* buffer, size_t size, double value, int precision, std::string_view after) {
+    // The stream takes a negative precision as the default, 6, and 0 as 1, as printf does.
+    const int digits = precision < 0 ? 6 : precision;
+    const std::to_chars_result r =
+        std::to_chars(buffer, buffer + size, value, std::chars_format::general, digits);
+    if (r.ec != std::errc() || static_cast<size_t>(buffer + size - r.ptr) < after.size()) {
+        return 0;
+    }
+    after.copy(r.ptr, after.size());
+    return static_cast<size_t>(r.ptr - buffer) + after.size();
+}
+
+}  // namespace
+
+void ResultFile::Number(double value, int precision, std::string_view after) {
+    char buffer[160];
+    const size_t length = Format(buffer, sizeof buffer, value, precision, after);
+    if (length > 0) {
+        out_.write(buffer, static_cast<std::streamsize>(length));
+        return;
+    }
+    // More digits than any number needs, or a long text after it: the stream itself.
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text.precision(precision);
+    text << value << after;
+    out_ << text.str();
+}
+
 ResultFile::ResultFile(const std::string& fileName) {
     out_.open(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
     out_.imbue(std::locale::classic());
@@ -50,17 +87,14 @@ void ResultFile::Text(std::string_view utf8) { out_ << ToLatin1(utf8); }
 void ResultFile::SummaryLine(std::string_view label, double value, int precision) {
     out_ << label;
     if (std::isfinite(value)) {
-        out_.precision(precision);
-        out_ << value;
+        Number(value, precision, "\n");
     } else {
-        out_ << "nan";
+        out_ << "nan\n";
     }
-    out_ << '\n';
 }
 
 void ResultFile::RowValue(double value, int precision, std::string_view after) {
-    out_.precision(precision);
-    out_ << (std::isfinite(value) ? value : 0.0) << after;
+    Number(std::isfinite(value) ? value : 0.0, precision, after);
 }
 
 bool ResultFile::Finish() {

@@ -37,6 +37,8 @@ class ResultFile {
     bool Finish();
 
   private:
+    void Number(double value, int precision, std::string_view after);
+
     std::ofstream out_;
 };
 

@@ -18,10 +18,16 @@
 // taken away by another program costs a hundred times that; from about 1500 on they save tens
 // of milliseconds and more, provided they get cores of their own.
 //
-// BM_DefaultRunAsShipped/method/load: the default vortex-lattice run (method 0) and the default
-// panel run (method 1) as the program runs them, each iteration beside the same run with BLAS
-// limited to one thread; the counter "ratio" is the shipped run's time over that one's (target at
-// most 1.3, idle and loaded).
+// BM_RunAsShipped/method/order/load: vortex-lattice runs (method 0) of the default wing with 900
+// (the default 30 x 15 per half), 2000 (20 x 50) and 4000 (40 x 50) vortices, and panel runs
+// (method 1) of the default wing with 900 (the default N 30, M 15) and 2000 (N 40, M 25) unknowns
+// of the half model and 3600 of the whole wing in 2 degrees of sideslip (N 30, M 30: the half
+// model allows no more than 3000), flat wake, as the program runs them with their three result
+// files, each iteration beside the same run with BLAS limited to one thread, idle (load 0) and
+// beside half of the cores kept busy (load 1). The larger orders factor on several BLAS threads
+// (half systems of order 2000, panel systems of 2000 and 3600), where BLAS and the loops meet.
+// The counter "ratio" is the shipped run's time over the one-thread run's (target at most 1.3,
+// idle and loaded).
 
 #include <benchmark/benchmark.h>
 #include <lapacke.h>
@@ -75,7 +81,7 @@ void BM_LuOnThreads(benchmark::State& state) {
             lu.Solve(b.data());
         } else {
             std::vector<double> a = a0;
-            luvo::SetDenseThreads(threads);
+            const luvo::DenseThreadScope scope(threads);
             LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
             LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
         }
@@ -95,19 +101,55 @@ struct SilentReporter : luvo::RunReporter {
     void SetStatus(int, const std::string&) override {}
 };
 
-void RunDefaultVlm() {
+// The run of `order` unknowns: (chordwise, spanwise per half) for the vortex lattice, (N, M) and
+// the sideslip for the panel method.
+struct Counts {
+    int chordwise, spanwise;
+    double sideslip = 0.0;
+};
+
+Counts VlmCounts(int vortices) {
+    switch (vortices) {
+        case 2000:
+            return {20, 50};
+        case 4000:
+            return {40, 50};
+        default:
+            return {30, 15};
+    }
+}
+
+Counts PanelCounts(int unknowns) {
+    switch (unknowns) {
+        case 2000:
+            return {40, 25};
+        case 3600:
+            return {30, 30, 2.0};
+        default:
+            return {30, 15};
+    }
+}
+
+// False when the run ends without results.
+bool RunVlm(int order) {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     VlmInteractiveInputs in = vlm_test::DefaultInputs();
+    in.chordwiseCount = VlmCounts(order).chordwise;
+    in.spanwiseCountPerHalf = VlmCounts(order).spanwise;
     in.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     in.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
     in.resultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
     SilentReporter reporter;
     const VlmRunOutcome out = RunVlmInteractive(VlmInteractiveRunValues(in), &reporter);
     benchmark::DoNotOptimize(out.results);
+    return out.error == VlmRunError::kNone;
 }
 
-void RunDefaultPanel() {
+bool RunPanel(int order) {
     Panel3dInteractiveRunSettings s = panel3d_test::DefaultRunSettings();
+    s.chordPanels = PanelCounts(order).chordwise;
+    s.spanPanels = PanelCounts(order).spanwise;
+    s.wing.beta = PanelCounts(order).sideslip;
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
     s.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     s.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
@@ -121,17 +163,23 @@ void RunDefaultPanel() {
     const Panel3dRunOutcome out = RunPanel3dInteractive(s, &evaluator, &reporter);
     benchmark::DoNotOptimize(out.model);
     Panel3dPanelModel.reset();
+    return out.error == Panel3dRunError::kNone;
 }
 
-void BM_DefaultRunAsShipped(benchmark::State& state) {
-    void (*run)() = state.range(0) == 0 ? RunDefaultVlm : RunDefaultPanel;
+void BM_RunAsShipped(benchmark::State& state) {
+    bool (*run)(int) = state.range(0) == 0 ? RunVlm : RunPanel;
+    const int order = static_cast<int>(state.range(1));
     std::optional<luvo::bench::BackgroundLoad> load;
-    if (state.range(1) != 0) load.emplace(luvo::bench::HalfTheCores());
-    // One untimed run of each first: the first run of a process starts the thread pools and
+    if (state.range(2) != 0) load.emplace(luvo::bench::HalfTheCores());
+    // One untimed run of each first: the first run of a process starts the thread pool and
     // touches its memory for the first time, which no later run pays.
     for (int limit : {0, 1}) {
         luvo::LimitDenseThreads(limit);
-        run();
+        if (!run(order)) {
+            luvo::LimitDenseThreads(0);
+            state.SkipWithError("the run should give results");
+            return;
+        }
     }
     luvo::LimitDenseThreads(0);
     double shipped = 0.0, oneThread = 0.0;
@@ -142,7 +190,7 @@ void BM_DefaultRunAsShipped(benchmark::State& state) {
             const bool asShipped = (k == 0) == shippedFirst;
             luvo::LimitDenseThreads(asShipped ? 0 : 1);
             const Clock::time_point start = Clock::now();
-            run();
+            run(order);
             (asShipped ? shipped : oneThread) += Seconds(start);
         }
         luvo::LimitDenseThreads(0);
@@ -153,12 +201,24 @@ void BM_DefaultRunAsShipped(benchmark::State& state) {
     state.counters["one_blas_thread_ms"] = 1e3 * oneThread / iterations;
     state.counters["ratio"] = shipped / oneThread;
 }
-BENCHMARK(BM_DefaultRunAsShipped)
-    ->ArgNames({"method", "load"})
-    ->ArgsProduct({{0, 1}, {0, 1}})
-    ->Iterations(30)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+
+// Idle and loaded, `repetitions` timed pairs each (the iteration count is one per family).
+template <int method, int order, int repetitions>
+void ShippedRuns(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"method", "order", "load"})
+        ->Args({method, order, 0})
+        ->Args({method, order, 1})
+        ->Iterations(repetitions)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 900, 30>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 2000, 10>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<0, 4000, 10>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 900, 30>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 2000, 6>);
+BENCHMARK(BM_RunAsShipped)->Apply(ShippedRuns<1, 3600, 4>);
 
 }  // namespace
 

@@ -7,16 +7,30 @@
 //
 // BM_VlmFlatRunAgainstLu: the flat run of a flat rectangular wing of aspect ratio 8 with 20
 // chordwise by 50 spanwise vortices per half (N 2000, half system of order 1000) as the program
-// runs it, each iteration beside a bare dgetrf + dgetrs of order 1000 on one BLAS thread; the
-// counter "ratio" is the run's time over the bare solve's (target at most 2 on 8 cores).
+// runs it, with its three result files, each iteration beside a bare dgetrf + dgetrs of order
+// 1000 on one BLAS thread of the same library; the counter "ratio" is the run's time over the
+// bare solve's (target at most 1.6 on 8 cores).
+//
+// BM_VlmLoadsPhase/load: 30 consecutive flat runs of the default wing with 40 chordwise by 50
+// spanwise vortices per half (N 4000, half system of order 2000, factored on several BLAS
+// threads) as shipped, with their files, idle (load 0) and beside half of the cores kept busy
+// (load 1). Each phase is timed: the system, the LU and the loads with the files right after it,
+// where BLAS threads still busy from the LU would meet the loops. Counters: the median and the
+// largest loads phase and their ratio "loads_spread" (target at most 1.3), the medians of the
+// other phases and of the whole run, and the first run's loads phase and whole time: the first
+// run of the process when this benchmark runs first (as with --benchmark_filter=BM_VlmLoadsPhase).
 
 #include <benchmark/benchmark.h>
 #include <lapacke.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
+#include <optional>
 #include <random>
 #include <vector>
 
+#include "bench/support/BackgroundLoad.h"
 #include "common/core/DenseLu.h"
 #include "common/core/DenseThreads.h"
 #include "common/core/FreeCores.h"
@@ -96,9 +110,30 @@ struct SilentReporter : luvo::RunReporter {
     void SetStatus(int, const std::string&) override {}
 };
 
+// The three result files of a run, named in the temporary folder.
+VlmInteractiveInputs WithFiles(VlmInteractiveInputs in) {
+    const std::filesystem::path dir = std::filesystem::temp_directory_path();
+    in.result3dFileName = (dir / "luvo-bench-vlm-3D.dat").string();
+    in.resultCpFileName = (dir / "luvo-bench-vlm-cp-x.dat").string();
+    in.resultCaFileName = (dir / "luvo-bench-vlm-ca-y.dat").string();
+    return in;
+}
+
+using Clock = std::chrono::steady_clock;
+
+double Milliseconds(Clock::time_point since) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    const size_t n = v.size();
+    return n == 0 ? 0.0 : (n % 2 == 1 ? v[n / 2] : 0.5 * (v[n / 2 - 1] + v[n / 2]));
+}
+
 void BM_VlmFlatRunAgainstLu(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
-    const VlmRunValues v = VlmInteractiveRunValues(vlm_test::FlatRectangle(8.0, 1.0, 4.0, 20, 50));
+    const VlmRunValues v =
+        VlmInteractiveRunValues(WithFiles(vlm_test::FlatRectangle(8.0, 1.0, 4.0, 20, 50)));
     const int n = v.chordwiseCount * v.spanwiseCount / 2;
     std::mt19937 rng(1);
     std::uniform_real_distribution<double> u(-1.0, 1.0);
@@ -117,9 +152,11 @@ void BM_VlmFlatRunAgainstLu(benchmark::State& state) {
         std::vector<double> a = a0;
         std::vector<double> b(static_cast<size_t>(n), 1.0);
         start = Clock::now();
-        luvo::SetDenseThreads(1);
-        LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
-        LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
+        {
+            const luvo::DenseThreadScope oneThread(1);
+            LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, a.data(), n, pivots.data());
+            LAPACKE_dgetrs(LAPACK_COL_MAJOR, 'N', n, 1, a.data(), n, pivots.data(), b.data(), n);
+        }
         benchmark::DoNotOptimize(b.data());
         lu += std::chrono::duration<double>(Clock::now() - start).count();
     }
@@ -132,6 +169,72 @@ void BM_VlmFlatRunAgainstLu(benchmark::State& state) {
     state.counters["free_cores"] = luvo::FreeCores();
 }
 BENCHMARK(BM_VlmFlatRunAgainstLu)->Iterations(20)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The phases of one flat run as VlmSolver::Solve takes them for the half system [ms].
+struct Phases {
+    double system = 0.0, lu = 0.0, loads = 0.0, whole = 0.0;
+};
+
+Phases TimedFlatRun(const VlmRunValues& v) {
+    Phases t;
+    const Clock::time_point start = Clock::now();
+    const auto s = vlm_test::BuildInteractive(v);
+    Clock::time_point at = Clock::now();
+    s->ComputeInfluenceSymmetric();
+    s->AddWakeInfluenceSymmetric();
+    s->ComputeRhsSymmetric();
+    t.system = Milliseconds(at);
+    at = Clock::now();
+    if (!s->SolveSymmetric()) {
+        return t;
+    }
+    t.lu = Milliseconds(at);
+    at = Clock::now();
+    s->ComputeTrailingCirculation();
+    s->ComputeLoads();
+    t.loads = Milliseconds(at);
+    benchmark::DoNotOptimize(s->results.ca);
+    t.whole = Milliseconds(start);
+    return t;
+}
+
+void BM_VlmLoadsPhase(benchmark::State& state) {
+    VlmInteractiveInputs in = WithFiles(vlm_test::DefaultInputs());
+    in.alpha = 4.0;
+    in.chordwiseCount = 40;
+    in.spanwiseCountPerHalf = 50;
+    const VlmRunValues v = VlmInteractiveRunValues(in);
+    std::optional<luvo::bench::BackgroundLoad> load;
+    if (state.range(0) != 0) load.emplace(luvo::bench::HalfTheCores());
+    const Phases first = TimedFlatRun(v);  // untimed by the benchmark
+    std::vector<double> system, lu, loads, whole;
+    for (auto _ : state) {
+        const Phases t = TimedFlatRun(v);
+        system.push_back(t.system);
+        lu.push_back(t.lu);
+        loads.push_back(t.loads);
+        whole.push_back(t.whole);
+    }
+    const double median = Median(loads);
+    const double largest = loads.empty() ? 0.0 : *std::max_element(loads.begin(), loads.end());
+    state.counters["loads_median_ms"] = median;
+    state.counters["loads_max_ms"] = largest;
+    state.counters["loads_spread"] = median > 0.0 ? largest / median : 0.0;
+    state.counters["system_median_ms"] = Median(system);
+    state.counters["lu_median_ms"] = Median(lu);
+    state.counters["run_median_ms"] = Median(whole);
+    state.counters["first_loads_ms"] = first.loads;
+    state.counters["first_run_ms"] = first.whole;
+    state.counters["first_system_ms"] = first.system;
+    state.counters["first_lu_ms"] = first.lu;
+}
+BENCHMARK(BM_VlmLoadsPhase)
+    ->ArgName("load")
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(30)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 

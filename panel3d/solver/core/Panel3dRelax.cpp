@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/core/FreeCores.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 
@@ -59,7 +60,7 @@ void Panel3dModel::Relax(bool symmetric) {
     induced_.Set(wingPanels, trailingEdgeWake, freeWake, coreRadius);
 
     const long nodes = static_cast<long>(movedStations) * rows;
-#pragma omp parallel for schedule(dynamic, 1)
+#pragma omp parallel for schedule(dynamic, 1) num_threads(luvo::LoopThreads())
     for (long e = 0; e < nodes; ++e) {
         const int s = static_cast<int>(e % movedStations);
         const int r = static_cast<int>(e / movedStations);

@@ -5,13 +5,14 @@
 // columns of each strip, so it is kept apart as a low-rank update of the assembled matrix:
 // the relaxation then factors that matrix, in place, once per operating point.
 //
-// Rows, columns and wake columns are filled on all cores; every entry is summed in one fixed
+// Rows, columns and wake columns are filled on the free cores; every entry is summed in one fixed
 // order, so the results do not depend on the number of threads.
 
 #include <cmath>
 #include <new>
 #include <string>
 
+#include "common/core/FreeCores.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 #include "panel3d/solver/core/Panel3dModule.h"
 
@@ -114,7 +115,7 @@ void Panel3dModel::Assemble(bool symmetric) {
             }
         }
         const bool kept = sourceInfluence_.size() == size * wing;
-#pragma omp parallel for schedule(dynamic, 8)
+#pragma omp parallel for schedule(dynamic, 8) num_threads(luvo::LoopThreads())
         for (int i = 0; i < n; ++i) {
             const double* row = kept ? sourceInfluence_.data() + i * wing : nullptr;
             const Panel3dVector c = wingPanels[i].Centroid();
@@ -154,7 +155,7 @@ void Panel3dModel::Assemble(bool symmetric) {
 void Panel3dModel::FillSourceInfluence(double* kept) const {
     const int n = SystemSize();
     const size_t wing = static_cast<size_t>(WingPanelCount());
-#pragma omp parallel for schedule(dynamic, 8)
+#pragma omp parallel for schedule(dynamic, 8) num_threads(luvo::LoopThreads())
     for (int i = 0; i < n; ++i) {
         const Panel3dVector c = wingPanels[i].Centroid();
         double* row = kept + i * wing;
@@ -175,7 +176,7 @@ void Panel3dModel::FillSystem(bool symmetric, double* matrix, double* rhs) const
     // mirror half) in panel order; an own panel j sets column j, and in the half model a panel
     // of the other half, the mirror of own panel 2N(2M-1-s) + k, is subtracted from that column
     // afterwards, as the own panels come first.
-#pragma omp parallel for schedule(dynamic, 8)
+#pragma omp parallel for schedule(dynamic, 8) num_threads(luvo::LoopThreads())
     for (int i = 0; i < n; ++i) {
         const Panel3dVector c = wingPanels[i].Centroid();
         double sum = 0;
@@ -219,7 +220,7 @@ void Panel3dModel::ComputeWakeColumns(bool symmetric, double ownPercent, double 
     Progress progress{*this};
     // One entry per control point and strip, summed over the wake rows from the wing down.
     auto add = [&](bool mirror) {
-#pragma omp parallel for schedule(dynamic, 64)
+#pragma omp parallel for schedule(dynamic, 64) num_threads(luvo::LoopThreads())
         for (long e = 0; e < static_cast<long>(entries); ++e) {
             const int i = static_cast<int>(e % n);
             const int j = static_cast<int>(e / n);

@@ -75,4 +75,39 @@ TEST(DenseThreads, LargeWorkStaysWithinTheLimitTheFreeCoresAndOutsideParallelLoo
     EXPECT_EQ(cores, 1);
 }
 
+TEST(DenseThreads, DenseCallsLeaveTheLoopsTheirThreadCount) {
+    // The program's OpenBLAS shares the loops' OpenMP threads and takes its count from theirs.
+    EXPECT_EQ(openblas_get_parallel(), 2) << "OpenBLAS should be the build on OpenMP";
+    luvo::AssumeFreeCores(omp_get_num_procs());
+    omp_set_num_threads(3);
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    // Below and at the order where the factorisation takes several BLAS threads.
+    for (const int n : {200, kParallelDenseOrder}) {
+        std::vector<double> a(static_cast<size_t>(n) * n);
+        for (double& v : a) v = u(rng);
+        for (int i = 0; i < n; ++i) a[luvo::ColumnMajor(i, i, n)] += n;
+        luvo::DenseLu lu;
+        ASSERT_TRUE(lu.Factor(a, n));
+        EXPECT_EQ(omp_get_max_threads(), 3) << "after the factorisation of order " << n;
+        std::vector<double> b(static_cast<size_t>(n) * 2, 1.0);
+        lu.Solve(b.data(), 2);
+        lu.Multiply(b.data());
+        EXPECT_EQ(omp_get_max_threads(), 3) << "after the solve of order " << n;
+        if (n >= kParallelDenseOrder) {
+            continue;
+        }
+        // A low-rank update of one column, as the relaxed wakes solve.
+        luvo::LowRankResolver resolver;
+        const std::vector<double> rhs(static_cast<size_t>(n), 1.0);
+        resolver.Prepare(a.data(), n, rhs.data(), {{0, 0, 1.0}}, 1);
+        std::vector<double> w(static_cast<size_t>(n), 0.5), x(static_cast<size_t>(n));
+        EXPECT_TRUE(resolver.Solve(w.data(), x.data()));
+        EXPECT_EQ(omp_get_max_threads(), 3) << "after the low-rank solve of order " << n;
+        EXPECT_EQ(luvo::LoopThreads(), 3);
+    }
+    omp_set_num_threads(omp_get_num_procs());
+    luvo::AssumeFreeCores(0);
+}
+
 }  // namespace

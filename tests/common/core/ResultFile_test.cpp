@@ -6,8 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cstdio>
 #include <limits>
 #include <locale>
+#include <sstream>
+#include <string>
 
 #include "tests/support/TempDir.h"
 
@@ -67,6 +70,59 @@ TEST(ResultFile, LayoutPartsUnderAGermanLocale) {
     EXPECT_EQ(ReadFileBytes(dir.file("r.dat")),
               "Zeile \xFC"
               "ber\n#k = 1.23\n#k = nan\n#k = nan\n7   1234.5679  0  0  -2.5e-12  \n");
+}
+
+TEST(ResultFile, NumbersExactlyAsTheStreamAndPrintfWriteThem) {
+    // Ties, the switches between the fixed and the exponent form, the ends of the range, the
+    // sign of zero, and precisions from the default to more digits than the row buffer holds.
+    using limits = std::numeric_limits<double>;
+    // clang-format off
+    const double values[] = {
+        0.0, -0.0,                                                     // signs of zero
+        0.5, 1.5, 2.5, -2.5, 9.5, 95.0, 0.125, 0.375, 123456.5,        // ties
+        1.0 / 3, -2.0 / 3, 0.1, -1.0e-12, 6.02214076e23, 123456789.0,  // no short form
+        0.0001, 0.00001, 9.99999995e-5, 99999999.5, 1e15, 1e16, 1e17,  // fixed or exponent
+        1e21, 1e-300, limits::max(), -limits::max(), limits::min(),    // ends of the range
+        limits::denorm_min()};
+    // clang-format on
+    const int precisions[] = {-1, 0, 1, 2, 6, 8, 12, 15, 17, 20, 40, 400};
+    const std::string longAfter(300, '-');
+    TempDir dir;
+    std::ostringstream expected;
+    expected.imbue(std::locale::classic());
+    {
+        luvo::ResultFile out(dir.file("numbers.dat"));
+        ASSERT_TRUE(out.IsOpen());
+        for (const int p : precisions) {
+            for (const double v : values) {
+                out.RowValue(v, p, " ");
+                out.SummaryLine("#", v, p);
+                expected.precision(p);
+                expected << v << " #" << v << '\n';
+                if (p >= 0) {
+                    char printed[1024];
+                    std::snprintf(printed, sizeof printed, "%.*g", p, v);
+                    std::ostringstream streamed;
+                    streamed.imbue(std::locale::classic());
+                    streamed.precision(p);
+                    streamed << v;
+                    EXPECT_EQ(streamed.str(), printed) << p << " digits";
+                }
+            }
+        }
+        out.RowValue(-0.1, 3, longAfter);
+        expected.precision(3);
+        expected << -0.1 << longAfter;
+        EXPECT_TRUE(out.Finish());
+    }
+    const std::string written = ReadFileBytes(dir.file("numbers.dat"));
+    const std::string want = expected.str();
+    std::istringstream writtenLines(written), wantLines(want);
+    std::string a, b;
+    while (std::getline(wantLines, b) && std::getline(writtenLines, a)) {
+        EXPECT_EQ(a, b);
+    }
+    EXPECT_EQ(written, want);
 }
 
 TEST(ResultFile, NamesThatCannotBeWritten) {

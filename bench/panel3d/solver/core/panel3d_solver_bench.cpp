@@ -73,6 +73,7 @@ double BareLuSeconds(const std::vector<double>& matrix, int order) {
     std::vector<double> b(static_cast<size_t>(order), 1.0);
     std::vector<lapack_int> pivots(static_cast<size_t>(order));
     const int threads = openblas_get_num_threads();
+    const int loopThreads = omp_get_max_threads();  // OpenBLAS on OpenMP sets it too
     openblas_set_num_threads(1);
     const auto start = std::chrono::steady_clock::now();
     LAPACKE_dgetrf(LAPACK_COL_MAJOR, order, order, a.data(), order, pivots.data());
@@ -80,6 +81,7 @@ double BareLuSeconds(const std::vector<double>& matrix, int order) {
                    order);
     const double seconds = Seconds(std::chrono::steady_clock::now() - start);
     openblas_set_num_threads(threads);
+    omp_set_num_threads(loopThreads);
     benchmark::DoNotOptimize(b.data());
     return seconds;
 }
