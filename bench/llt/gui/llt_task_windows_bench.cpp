@@ -104,7 +104,7 @@ class ChordDesignWindowModel {
             LltPaintChordDesignChord(dc, *r.record, 0.0);
         }
         r.record->WriteChordFile(file_);
-        return r.RootAngleMissing();
+        return r.AreaMissed();
     }
 
   private:
