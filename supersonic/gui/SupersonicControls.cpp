@@ -93,18 +93,17 @@ void SupersonicCountField::ReportInvalid() {
 // ---- range field ----
 
 SupersonicRangeField::SupersonicRangeField(wxWindow* parent, const wxString& value,
-                                           const wxPoint& pos, const wxSize& size,
-                                           double lowerBound, double upperBound,
-                                           bool lowerInclusive, bool upperInclusive,
-                                           const wxString& displayName, const wxString& key)
+                                           const wxPoint& pos, const wxSize& size, double lower,
+                                           double upper, bool lowerIncluded, bool upperIncluded,
+                                           const wxString& name, const wxString& settingKey)
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
       lastValid(luvo::ToNumber(value)),
-      upperBound(upperBound),
-      upperInclusive(upperInclusive),
-      lowerBound(lowerBound),
-      lowerInclusive(lowerInclusive),
-      displayName(displayName),
-      key(key) {}
+      upperBound(upper),
+      upperInclusive(upperIncluded),
+      lowerBound(lower),
+      lowerInclusive(lowerIncluded),
+      displayName(name),
+      key(settingKey) {}
 
 bool SupersonicRangeField::Accepts(double v) const {
     return lowerBound <= v && v <= upperBound && (lowerInclusive || v != lowerBound) &&
