@@ -1,5 +1,5 @@
 #pragma once
-// The method chooser " Luvo 4.1": a welcome text, the six methods and "&OK".
+// The method chooser " Luvo 4.1": a welcome text, the methods of app/MethodTable.h and "&OK".
 
 #include <wx/button.h>
 #include <wx/radiobox.h>
@@ -32,5 +32,6 @@ class MainFrame : public luvo::LuvoFrame {
 // The start-up window " Luvo 4.1", centred and shown.
 MainFrame* ShowMainWindow();
 
-// Creates the first window of method `index` (0..5 as in the radio box), centred and shown.
+// Creates the first window of method `index` (as in the radio box and app/MethodTable.h),
+// centred and shown; null for an index outside the table.
 wxFrame* OpenMethodWindow(int index);

@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds
 # (default 60), starting from its seed corpus; "--build-only" only builds them. The fuzzers run
 # side by side, up to two per core (each gets at least half a core for its whole time). Finds are
-# saved in build-fuzz/findings/.
+# saved in build-fuzz/findings/. LUVO_WERROR=ON in the environment makes warnings errors in the
+# build (as the test command does); without it the build keeps its setting.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$(pwd)
@@ -14,7 +15,8 @@ AT_ONCE=$((2 * CORES))
 BUILD="$ROOT/build-fuzz"
 CXX_FUZZ=$(command -v clang++-14 || command -v clang++)
 CXX="$CXX_FUZZ" cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLUVO_BUILD_FUZZ=ON -DLUVO_BUILD_GUI=OFF -DLUVO_BUILD_BENCH=OFF >/dev/null
+  -DLUVO_BUILD_FUZZ=ON -DLUVO_BUILD_GUI=OFF -DLUVO_BUILD_BENCH=OFF \
+  ${LUVO_WERROR:+-DLUVO_WERROR="$LUVO_WERROR"} >/dev/null
 cmake --build "$BUILD" -j"$CORES"
 if ((BUILD_ONLY)); then exit 0; fi
 mkdir -p "$BUILD/findings"

@@ -35,8 +35,9 @@ install_missing() {
   fi
 }
 
+# Extra arguments go to CMake.
 configure() {
-  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 }
 
 build() {
@@ -78,9 +79,10 @@ run_program() {
   fi
 }
 
-# What the tests run: the program and the two test programs.
+# What the tests run: the program and the two test programs. The builds of the test command
+# treat warnings as errors.
 build_tested() {
-  configure
+  configure -DLUVO_WERROR=ON
   cmake --build "$BUILD" -j"$JOBS" --target luvo core_tests gui_tests
 }
 
@@ -89,9 +91,9 @@ build_tested() {
 build_checked() {
   cmake --build "$BUILD" -j"$JOBS"
   cmake -S "$ROOT" -B "$ROOT/build-sanitize" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DLUVO_BUILD_GUI=OFF -DLUVO_SANITIZE=ON -DLUVO_BUILD_BENCH=OFF >/dev/null
+    -DLUVO_BUILD_GUI=OFF -DLUVO_SANITIZE=ON -DLUVO_BUILD_BENCH=OFF -DLUVO_WERROR=ON >/dev/null
   cmake --build "$ROOT/build-sanitize" -j"$JOBS"
-  "$ROOT/scripts/fuzz.sh" --build-only
+  LUVO_WERROR=ON "$ROOT/scripts/fuzz.sh" --build-only
 }
 
 run_tests() {

@@ -5,6 +5,7 @@
 #include "camber/gui/CamberNacaHost.h"
 #include "camber/gui/CamberTaskWindow.h"
 #include "common/gui/LuvoFrame.h"
+#include "common/gui/MouseEventTable.h"
 
 namespace {
 
@@ -37,7 +38,7 @@ wxString Digit(long value) { return wxString::Format(wxS("%ld"), value); }
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, CamberField::OnTextChanged)
-    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberField::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberField::OnMouse)
     EVT_KEY_UP(CamberField::OnKeyUp)
 wxEND_EVENT_TABLE()
 // clang-format on

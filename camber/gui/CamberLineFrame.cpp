@@ -5,6 +5,7 @@
 #include "camber/gui/CamberButtons.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberPlot.h"
+#include "common/gui/MouseEventTable.h"
 
 CamberPointSet CamberLineFrame::camberPoints = kDefaultCamberPoints;
 
@@ -83,7 +84,7 @@ void CamberLineFrame::OnInfo(wxCommandEvent&) {
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberLineEditCanvas, CamberCanvas)
     EVT_PAINT(CamberLineEditCanvas::OnPaint)
-    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLineEditCanvas::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLineEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 // clang-format on
 

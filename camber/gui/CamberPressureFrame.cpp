@@ -5,6 +5,7 @@
 #include "camber/gui/CamberButtons.h"
 #include "camber/gui/CamberFields.h"
 #include "camber/gui/CamberPlot.h"
+#include "common/gui/MouseEventTable.h"
 
 CamberPointSet CamberPressureFrame::pressurePoints = kDefaultPressurePoints;
 double CamberPressureFrame::pointsAngle = kDefaultPointsAngle;
@@ -99,7 +100,7 @@ void CamberPressureFrame::OnInfo(wxCommandEvent&) {
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberPressureEditCanvas, CamberCanvas)
     EVT_PAINT(CamberPressureEditCanvas::OnPaint)
-    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberPressureEditCanvas::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberPressureEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 // clang-format on
 

@@ -2,6 +2,7 @@
 
 #include "camber/gui/CamberNacaHost.h"
 #include "camber/gui/CamberTaskWindow.h"
+#include "common/gui/MouseEventTable.h"
 
 namespace {
 
@@ -18,7 +19,7 @@ void SetMode(CamberNacaHost* window, bool angleMode) {
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberAngleRadio, wxRadioButton)
-    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
     EVT_KEY_UP(CamberAngleRadio::OnKeyUp)
     EVT_RADIOBUTTON(wxID_ANY, CamberAngleRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
@@ -64,7 +65,7 @@ void CamberAngleRadio::Choose() {
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CamberLiftRadio, wxRadioButton)
-    CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLiftRadio::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLiftRadio::OnMouse)
     EVT_KEY_UP(CamberLiftRadio::OnKeyUp)
     EVT_RADIOBUTTON(wxID_ANY, CamberLiftRadio::OnNativeChange)
 wxEND_EVENT_TABLE()

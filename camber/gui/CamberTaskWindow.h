@@ -13,16 +13,6 @@
 #include "camber/core/CamberThreePoints.h"
 #include "common/core/DragSteps.h"
 
-// Event-table entries for the mouse events the thin-airfoil controls and canvases take: press,
-// release and double click of the three buttons, motion, entering and leaving.
-// clang-format off
-#define CAMBER_EVT_MOUSE_BUTTONS_AND_MOTION(func) \
-    EVT_LEFT_DOWN(func) EVT_LEFT_UP(func) EVT_LEFT_DCLICK(func) \
-    EVT_MIDDLE_DOWN(func) EVT_MIDDLE_UP(func) EVT_MIDDLE_DCLICK(func) \
-    EVT_RIGHT_DOWN(func) EVT_RIGHT_UP(func) EVT_RIGHT_DCLICK(func) \
-    EVT_MOTION(func) EVT_ENTER_WINDOW(func) EVT_LEAVE_WINDOW(func)
-// clang-format on
-
 class CamberTaskWindow {
   public:
     virtual ~CamberTaskWindow() = default;

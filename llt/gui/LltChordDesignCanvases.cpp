@@ -25,7 +25,6 @@ void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
 void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
     // The recomputations of the other two plots draw this one; its own repaint draws the last
     // accepted result again, without recomputing or writing the file.
-    ++paintCount;
     Paint([this] { frame_.RedrawLastAccepted(); });
 }
 

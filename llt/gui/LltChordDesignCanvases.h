@@ -25,8 +25,6 @@ class LltChordDesignTwistCanvas : public LltTaskCanvas<LltChordDesignHost> {
   public:
     using LltTaskCanvas::LltTaskCanvas;
 
-    int paintCount = 0;  // paint events handled
-
   private:
     luvo::DragHandles PickHandles(wxPoint at) override;
     void OnPaint(wxPaintEvent& event);

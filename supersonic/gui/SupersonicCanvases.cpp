@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/core/NumberText.h"
+#include "common/gui/MouseEventTable.h"
 #include "common/gui/NumericField.h"
 #include "common/gui/WxPlotPainter.h"
 #include "supersonic/core/SupersonicSettings.h"
@@ -23,20 +24,14 @@ wxBEGIN_EVENT_TABLE(SupersonicPlotCanvas, wxWindow)
     EVT_PAINT(SupersonicPlotCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 
-#define SUPERSONIC_CANVAS_MOUSE(func) \
-    EVT_LEFT_DOWN(func) EVT_LEFT_UP(func) EVT_LEFT_DCLICK(func) \
-    EVT_MIDDLE_DOWN(func) EVT_MIDDLE_UP(func) EVT_MIDDLE_DCLICK(func) \
-    EVT_RIGHT_DOWN(func) EVT_RIGHT_UP(func) EVT_RIGHT_DCLICK(func) \
-    EVT_MOTION(func) EVT_ENTER_WINDOW(func) EVT_LEAVE_WINDOW(func)
-
 wxBEGIN_EVENT_TABLE(SupersonicCamberCanvas, SupersonicPlotCanvas)
-    SUPERSONIC_CANVAS_MOUSE(SupersonicCamberCanvas::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicCamberCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(SupersonicThicknessCanvas, SupersonicPlotCanvas)
-    SUPERSONIC_CANVAS_MOUSE(SupersonicThicknessCanvas::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicThicknessCanvas::OnMouse)
 wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(SupersonicContourCanvas, SupersonicPlotCanvas)
-    SUPERSONIC_CANVAS_MOUSE(SupersonicContourCanvas::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicContourCanvas::OnMouse)
 wxEND_EVENT_TABLE()
     // clang-format on
 
@@ -156,7 +151,8 @@ void SupersonicCamberCanvas::Paint(PlotPainter& painter, SupersonicControlHost& 
 }
 
 void SupersonicCamberCanvas::OnMouse(wxMouseEvent& event) {
-    HandleMouse(event, {-0.04, 0.07, 0.25 * 0.1, 0.25 * 0.01, false, 'b'}, false);
+    HandleMouse(event, {-0.04, 0.07, 0.25 * 0.1, 0.25 * 0.01, false, SupersonicRedraw::Both},
+                false);
 }
 
 SupersonicThicknessCanvas::SupersonicThicknessCanvas(wxWindow* parent, const wxPoint& pos,
@@ -168,7 +164,8 @@ void SupersonicThicknessCanvas::Paint(PlotPainter& painter, SupersonicControlHos
 }
 
 void SupersonicThicknessCanvas::OnMouse(wxMouseEvent& event) {
-    HandleMouse(event, {-0.04, 0.1, 0.25 * 0.1, 0.25 * 0.02, true, 's'}, false);
+    HandleMouse(event, {-0.04, 0.1, 0.25 * 0.1, 0.25 * 0.02, true, SupersonicRedraw::Thickness},
+                false);
 }
 
 SupersonicResultCanvas::SupersonicResultCanvas(wxWindow* parent, const wxPoint& pos,
@@ -192,8 +189,10 @@ void SupersonicContourCanvas::Paint(PlotPainter& painter, SupersonicControlHost&
 
 void SupersonicContourCanvas::OnMouse(wxMouseEvent& event) {
     const SupersonicPlotParameters& p = plotParameters;
-    HandleMouse(
-        event, {-(p.nd + 1) * p.zv, (p.nu + 1) * p.zv, 0.25 * p.xv, 0.25 * p.zv, false, 'b'}, true);
+    HandleMouse(event,
+                {-(p.nd + 1) * p.zv, (p.nu + 1) * p.zv, 0.25 * p.xv, 0.25 * p.zv, false,
+                 SupersonicRedraw::Both},
+                true);
 }
 
 SupersonicPressureCanvas::SupersonicPressureCanvas(wxWindow* parent, const wxPoint& pos,

@@ -28,7 +28,7 @@ class SupersonicPlotCanvas : public wxWindow {
         double zLow, zHigh;
         double toleranceX, toleranceZ;
         bool thickness;  // x below 0 becomes 0.001 and z below 0 becomes 0
-        char which;
+        SupersonicRedraw which;
     };
     void HandleMouse(wxMouseEvent& event, const DragRules& rules, bool contour);
 

@@ -122,7 +122,7 @@ bool SupersonicContourFrame::IsCurrent() const {
     return !g_partsFrameOpen && g_contourFrameOpen && g_contourFrame == this;
 }
 
-void SupersonicContourFrame::Recalculate(char) {
+void SupersonicContourFrame::Recalculate(SupersonicRedraw) {
     if (!IsLive()) return;
     ReadInputs();
     Profile().Compute();

@@ -14,7 +14,7 @@ class SupersonicContourFrame : public SupersonicDesignFrame {
     SupersonicContourFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                            long style, const wxString& fileName);
 
-    void Recalculate(char which = 'b') override;
+    void Recalculate(SupersonicRedraw which = SupersonicRedraw::Both) override;
     void ReadInputs() override;
     // Both sides come from a coordinate file and have no support points.
     bool HasFileContour() const { return fileContour_; }

@@ -9,15 +9,19 @@
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/core/SupersonicProfile.h"
 
+// The edit canvases of the parts window that a recalculation redraws: the camber part's, the
+// thickness part's or both. The contour window redraws all of its canvases whatever it is given.
+enum class SupersonicRedraw { Camber, Thickness, Both };
+
 class SupersonicControlHost {
   public:
     virtual ~SupersonicControlHost() = default;
 
     // Built, and still the window the module state names.
     virtual bool IsLive() const = 0;
-    // Reads the inputs, computes, shows the results and redraws the canvases that `which` names
-    // ('a' camber, 's' thickness, 'b' both) and every other canvas of the window.
-    virtual void Recalculate(char which) = 0;
+    // Reads the inputs, computes, shows the results and redraws the edit canvases that `which`
+    // names and every other canvas of the window.
+    virtual void Recalculate(SupersonicRedraw which) = 0;
     virtual void SetStatus(const wxString& text) = 0;
     virtual SupersonicProfile& Profile() = 0;
     virtual SupersonicPressureOptions PressureOptions() const = 0;

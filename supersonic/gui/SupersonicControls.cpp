@@ -1,6 +1,7 @@
 #include "supersonic/gui/SupersonicControls.h"
 
 #include "common/gui/LuvoFrame.h"
+#include "common/gui/MouseEventTable.h"
 #include "common/gui/WxNumber.h"
 #include "supersonic/gui/SupersonicControlHost.h"
 
@@ -48,12 +49,6 @@ bool SupersonicActionKeys::ActsOnUp(const wxKeyEvent& event) {
 }
 
 // clang-format off
-#define SUPERSONIC_EVT_MOUSE(func) \
-    EVT_LEFT_DOWN(func) EVT_LEFT_UP(func) EVT_LEFT_DCLICK(func) \
-    EVT_MIDDLE_DOWN(func) EVT_MIDDLE_UP(func) EVT_MIDDLE_DCLICK(func) \
-    EVT_RIGHT_DOWN(func) EVT_RIGHT_UP(func) EVT_RIGHT_DCLICK(func) \
-    EVT_MOTION(func) EVT_ENTER_WINDOW(func) EVT_LEAVE_WINDOW(func)
-
 wxBEGIN_EVENT_TABLE(SupersonicCountField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, SupersonicCountField::OnTextChanged)
 wxEND_EVENT_TABLE()
@@ -67,13 +62,13 @@ wxBEGIN_EVENT_TABLE(SupersonicCoefficientField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, SupersonicCoefficientField::OnTextChanged)
 wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(SupersonicModeRadio, wxRadioButton)
-    SUPERSONIC_EVT_MOUSE(SupersonicModeRadio::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicModeRadio::OnMouse)
     EVT_KEY_DOWN(SupersonicModeRadio::OnKeyDown)
     EVT_KEY_UP(SupersonicModeRadio::OnKeyUp)
     EVT_RADIOBUTTON(wxID_ANY, SupersonicModeRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(SupersonicToggleBox, wxCheckBox)
-    SUPERSONIC_EVT_MOUSE(SupersonicToggleBox::OnMouse)
+    LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicToggleBox::OnMouse)
     EVT_KEY_DOWN(SupersonicToggleBox::OnKeyDown)
     EVT_KEY_UP(SupersonicToggleBox::OnKeyUp)
     EVT_CHECKBOX(wxID_ANY, SupersonicToggleBox::OnNativeChange)
@@ -97,7 +92,7 @@ void SupersonicCountField::OnTextChanged(wxCommandEvent&) {
     if (window == nullptr) return;
     const double v = CheckValue();
     if (v >= 0 && v <= kMaxSupportCount) {
-        window->Recalculate('b');
+        window->Recalculate(SupersonicRedraw::Both);
         lastValid = v;
         return;
     }
@@ -121,18 +116,17 @@ void SupersonicCountField::ReportInvalid() {
 // ---- range field ----
 
 SupersonicRangeField::SupersonicRangeField(wxWindow* parent, const wxString& value,
-                                           const wxPoint& pos, const wxSize& size,
-                                           double lowerBound, double upperBound,
-                                           bool lowerInclusive, bool upperInclusive,
-                                           const wxString& displayName, const wxString& key)
+                                           const wxPoint& pos, const wxSize& size, double lower,
+                                           double upper, bool lowerIncluded, bool upperIncluded,
+                                           const wxString& name, const wxString& settingKey)
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
       lastValid(luvo::ToNumber(value)),
-      upperBound(upperBound),
-      upperInclusive(upperInclusive),
-      lowerBound(lowerBound),
-      lowerInclusive(lowerInclusive),
-      displayName(displayName),
-      key(key) {}
+      upperBound(upper),
+      upperInclusive(upperIncluded),
+      lowerBound(lower),
+      lowerInclusive(lowerIncluded),
+      displayName(name),
+      key(settingKey) {}
 
 bool SupersonicRangeField::Accepts(double v) const {
     return lowerBound <= v && v <= upperBound && (lowerInclusive || v != lowerBound) &&
@@ -165,7 +159,7 @@ void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
         } else {
             profile.alpha = v;
         }
-        window->Recalculate('b');
+        window->Recalculate(SupersonicRedraw::Both);
         lastValid = v;
         window->SetStatus(wxEmptyString);
         return;
@@ -207,7 +201,8 @@ SupersonicValueField::SupersonicValueField(wxWindow* parent, const wxString& val
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle) {}
 
 void SupersonicValueField::OnTextChanged(wxCommandEvent&) {
-    if (SupersonicControlHost* window = ControlHostOf(this)) window->Recalculate('s');
+    if (SupersonicControlHost* window = ControlHostOf(this))
+        window->Recalculate(SupersonicRedraw::Thickness);
 }
 
 SupersonicCoefficientField::SupersonicCoefficientField(wxWindow* parent, const wxString& value,
@@ -217,7 +212,7 @@ SupersonicCoefficientField::SupersonicCoefficientField(wxWindow* parent, const w
 void SupersonicCoefficientField::OnTextChanged(wxCommandEvent&) {
     SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr || !window->CoefficientsEntered()) return;
-    window->Recalculate('a');
+    window->Recalculate(SupersonicRedraw::Camber);
 }
 
 // ---- Linear / Spline ----
@@ -293,12 +288,12 @@ void SupersonicCoefficientCheckBox::Action() {
     SetValue(on);
     window->EnableCoefficientInputs(on);
     window->SetStatus(wxEmptyString);
-    window->Recalculate('a');
+    window->Recalculate(SupersonicRedraw::Camber);
 }
 
 void SupersonicOptionCheckBox::Action() {
     SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     SetValue(!GetValue());
-    window->Recalculate('b');
+    window->Recalculate(SupersonicRedraw::Both);
 }

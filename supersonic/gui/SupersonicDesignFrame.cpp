@@ -111,7 +111,7 @@ void SupersonicDesignFrame::SwitchMode(const wxWindow* radio, bool selectedByToo
     pair->linear->SetValue(!toSpline);
     pair->start->Enable(toSpline);
     pair->end->Enable(toSpline);
-    Recalculate('s');
+    Recalculate(SupersonicRedraw::Thickness);
     SetStatus(toSpline ? wxS("Gewählt: Spline Methode") : wxS("Gewählt: Lineare Methode"));
 }
 

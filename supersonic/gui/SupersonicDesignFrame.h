@@ -26,7 +26,7 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     SupersonicDesignFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                           SupersonicWindow window);
 
-    void Recalculate(char which) override = 0;
+    void Recalculate(SupersonicRedraw which) override = 0;
     // Field values into the profile (only what the fields own; flow values are stored by their
     // fields, support points by drags).
     virtual void ReadInputs() = 0;

@@ -124,13 +124,13 @@ void SupersonicPartsFrame::EnableCoefficientInputs(bool on) {
 
 bool SupersonicPartsFrame::ShowsParts() const { return showPartsCheckBox->GetValue(); }
 
-void SupersonicPartsFrame::Recalculate(char which) {
+void SupersonicPartsFrame::Recalculate(SupersonicRedraw which) {
     if (!IsLive()) return;
     ReadInputs();
     Profile().Compute();
     ShowResults();
-    if (which == 'a' || which == 'b') RedrawCanvas(camberCanvas);
-    if (which == 's' || which == 'b') RedrawCanvas(thicknessCanvas);
+    if (which != SupersonicRedraw::Thickness) RedrawCanvas(camberCanvas);
+    if (which != SupersonicRedraw::Camber) RedrawCanvas(thicknessCanvas);
     RedrawCanvas(resultCanvas);
 }
 

@@ -18,7 +18,7 @@ class SupersonicPartsFrame : public SupersonicDesignFrame {
     SupersonicPartsFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                          const wxString& fileName);
 
-    void Recalculate(char which) override;
+    void Recalculate(SupersonicRedraw which) override;
     void ReadInputs() override;
 
     SupersonicValueField* curvatureStartField = nullptr;

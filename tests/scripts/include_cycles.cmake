@@ -1,6 +1,6 @@
 # Fails when units of the code include each other in a circle.
 #
-#   cmake -DROOT=<source root> [-DFOLDERS="app;common;..."] -P include_cycles.cmake
+#   cmake -DROOT=<source root> -DFOLDERS="app;common;..." -P include_cycles.cmake
 #
 # A unit is a header with the .cpp of the same name beside it. A .cpp without such a header
 # belongs to the unit of the included header that declares the class whose members it defines
@@ -14,8 +14,8 @@ if(NOT DEFINED ROOT)
   message(FATAL_ERROR "ROOT is not set")
 endif()
 get_filename_component(ROOT "${ROOT}" ABSOLUTE)
-if(NOT DEFINED FOLDERS)
-  set(FOLDERS app common camber llt etl vlm panel3d supersonic)
+if(NOT FOLDERS)
+  message(FATAL_ERROR "FOLDERS is not set")
 endif()
 
 set(files)

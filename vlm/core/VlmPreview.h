@@ -5,6 +5,5 @@
 #include "common/core/WingPreview.h"
 
 using VlmWingInputs = WingPreviewInputs;
-using VlmPlanformPixels = WingPlanformPixels;
 using VlmDragField = WingDragField;
 using VlmDragWrite = WingDragWrite;

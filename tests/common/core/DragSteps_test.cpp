@@ -24,7 +24,9 @@ void RunEvents(const std::vector<Event>& events) {
         if (e.kind == Event::Press) steps.Press(e.picked);
         const bool step = steps.IsStep(e.kind == Event::Motion, e.kind == Event::Release, e.x, e.y);
         EXPECT_EQ(step, e.step);
-        if (step) EXPECT_EQ(steps.Held(), e.held);
+        if (step) {
+            EXPECT_EQ(steps.Held(), e.held);
+        }
     }
 }
 

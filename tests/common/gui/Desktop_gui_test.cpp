@@ -30,8 +30,8 @@ class ScreenDesktop : public WingFileRouteTest {
     }
 };
 
-// The results window's plot, painted before the window was on screen, used to land on the
-// desktop. Now the window draws it in its own paint handler, once it is shown.
+// A results window's plot drawn before the window is on screen would land on the desktop: the
+// window draws it in its own paint handler, once it is shown.
 TEST_F(ScreenDesktop, WingFileRunsPaintOnlyTheirOwnWindows) {
     wxUIActionSimulator().MouseMove(1270, 1010);
     for (const WingFileRoute& route : Routes()) {

@@ -47,8 +47,8 @@ TEST_F(LuvoFrameTest, CentredWindowsKeepTheirTopLeftCornerOnTheDisplay) {
         wxTheApp->ProcessIdle();
     }
 
-    // The tallest window (830 by 810): on a 1024 by 768 display it used to open 42 pixels above
-    // the screen, with its menu off screen.
+    // The tallest window (830 by 810), centred on a 1024 by 768 display, would open 42 pixels
+    // above the screen, with its menu off screen.
     SupersonicPartsFrame* parts = OpenSupersonicPartsFrame(wxEmptyString);
     const wxRect r = parts->GetRect();
     EXPECT_EQ(r.GetSize(), wxSize(830, 810));

@@ -33,8 +33,8 @@ wxColour At(const wxImage& img, int x, int y) {
 
 PlotColour Of(const wxColour& c) { return {c.Red(), c.Green(), c.Blue()}; }
 
-// The colours are the library's stock colours and what the plots' colour names give, so plots
-// that moved from stock objects or colour names to these values draw exactly as before.
+// The colours are the library's stock colours and what the plots' colour names give, so a plot
+// drawn through the painter looks as one drawn with the stock objects or colour names.
 TEST(WxPlotPainter, ColoursAreTheLibrarysStockAndNamedColours) {
     EXPECT_EQ(Of(*wxBLACK), PlotColour::Black());
     EXPECT_EQ(Of(*wxWHITE), PlotColour::White());

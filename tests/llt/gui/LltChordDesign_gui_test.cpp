@@ -271,8 +271,9 @@ TEST_F(LltChordDesignTest, TwistPlotPaintRecomputesNothing) {
             f->twistCanvas->Refresh();
             f->twistCanvas->Update();
         });
+    // The paint reached the twist plot; that its own handler then draws the plot, the screen
+    // test TwistPlotRepaintedAloneShowsItsPlot sees.
     ASSERT_EQ(seen.plots.count(f->twistCanvas), 1u);
-    EXPECT_GT(f->twistCanvas->paintCount, 0);
     EXPECT_EQ(seen.plots.at(f->twistCanvas).recomputations, 0);
     if (seen.plots.size() == 1) {
         EXPECT_FALSE(seen.fileWritten);

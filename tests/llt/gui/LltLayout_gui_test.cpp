@@ -193,7 +193,9 @@ TEST_F(LltLayout, TwistResultOfALargeTwistKeepsLabelsAndCurveInPlace) {
         SCOPED_TRACE(scaling);
         RecordingPainter rec = MeasuringPainter(canvas);
         PaintTwistResultPlot(rec, s, scaling);
-        if (scaling == 0.0) ASSERT_NE(rec.FindText("132.2"), nullptr);
+        if (scaling == 0.0) {
+            ASSERT_NE(rec.FindText("132.2"), nullptr);
+        }
         EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
         EXPECT_EQ(CrowdedTexts(rec, canvas, {}, kCaption), std::vector<std::string>());
 

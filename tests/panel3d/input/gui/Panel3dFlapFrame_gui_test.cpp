@@ -96,7 +96,7 @@ TEST_F(Panel3dFlapViewTest, OpensWithItsControlsAndTheFirstDrawingEmptiesTheFirs
         EXPECT_TRUE(choice->HasFlag(wxCB_READONLY));
     }
     const std::vector<wxString> texts = StaticTexts(view);
-    for (const wxString& text :
+    for (const wxString text :
          {wxS("Nummern der Panelreihen"), wxS("1 - rechts / 9 - links / 0 - inaktiv"),
           wxS("Schnitt 1:"), wxS("Schnitt 2:")}) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), text), texts.end()) << text;

@@ -53,7 +53,7 @@ TEST(Panel3dGridPoints, SmallestGridPutsTheMiddlePointIntoFourPanels) {
 }
 
 TEST(Panel3dGridPoints, EveryCornerHoldsItsGridPoint) {
-    for (const auto [n, m] : {std::pair{4, 2}, std::pair{1, 3}, std::pair{3, 1}}) {
+    for (const auto& [n, m] : {std::pair{4, 2}, std::pair{1, 3}, std::pair{3, 1}}) {
         SCOPED_TRACE(testing::Message() << "N=" << n << " M=" << m);
         const auto model = NewModel(n, m);
         ASSERT_TRUE(

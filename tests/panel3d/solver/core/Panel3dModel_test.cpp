@@ -140,8 +140,8 @@ TEST(Panel3dWingPreparation, SourceStrengthIsMinusTheFreeStreamThroughThePanel) 
     model->ComputeWingGeometry();
     const int n = plate.chordPanels;
     // The same model serves every point of a polar: only sigma is set anew.
-    for (const auto [alpha, sideslip] : {std::pair{-10.0, 0.0}, std::pair{0.0, 0.0},
-                                         std::pair{5.0, 20.0}, std::pair{10.0, -30.0}}) {
+    for (const auto& [alpha, sideslip] : {std::pair{-10.0, 0.0}, std::pair{0.0, 0.0},
+                                          std::pair{5.0, 20.0}, std::pair{10.0, -30.0}}) {
         SCOPED_TRACE(testing::Message() << "alpha " << alpha << " sideslip " << sideslip);
         Panel3dRunAlpha = alpha;
         Panel3dRunSideslip = sideslip;
