@@ -163,9 +163,9 @@ LltRootAngleResult LltSolver::SearchRootAngle(double b, double deltaB, double de
     };
 
     // How far an area lies from the target; an area that is no number is as far as can be.
-    auto miss = [target](double area) {
-        return std::isnan(area) ? std::numeric_limits<double>::infinity()
-                                : std::fabs(area - target);
+    auto miss = [target](double candidate) {
+        return std::isnan(candidate) ? std::numeric_limits<double>::infinity()
+                                : std::fabs(candidate - target);
     };
     std::array<double, kLastStep + 1> areas{};
     int bestStep = 0;
@@ -200,33 +200,33 @@ LltRootAngleResult LltSolver::SearchRootAngle(double b, double deltaB, double de
             for (int i = 0; i < 200 && bestMiss > wanted; ++i) {
                 const double mid = 0.5 * (lo + hi);
                 if (mid == lo || mid == hi) break;
-                const double area = areaAt(mid);
+                const double midArea = areaAt(mid);
                 evaluate(mid);
-                if (!std::isfinite(area)) break;
-                ((area - target < 0) == (below < 0) ? lo : hi) = mid;
+                if (!std::isfinite(midArea)) break;
+                ((midArea - target < 0) == (below < 0) ? lo : hi) = mid;
             }
             continue;
         }
         const double golden = 0.5 * (std::sqrt(5.0) - 1.0);
-        double a = std::fmin(lo, hi);
-        double d = std::fmax(lo, hi);
-        double b = d - golden * (d - a);
-        double c = a + golden * (d - a);
-        double missB = evaluate(b);
-        double missC = evaluate(c);
-        for (int i = 0; i < 200 && bestMiss > wanted && b < c; ++i) {
-            if (missB < missC) {
-                d = c;
-                c = b;
-                missC = missB;
-                b = d - golden * (d - a);
-                missB = evaluate(b);
+        double left = std::fmin(lo, hi);
+        double right = std::fmax(lo, hi);
+        double inner = right - golden * (right - left);
+        double outer = left + golden * (right - left);
+        double missInner = evaluate(inner);
+        double missOuter = evaluate(outer);
+        for (int i = 0; i < 200 && bestMiss > wanted && inner < outer; ++i) {
+            if (missInner < missOuter) {
+                right = outer;
+                outer = inner;
+                missOuter = missInner;
+                inner = right - golden * (right - left);
+                missInner = evaluate(inner);
             } else {
-                a = b;
-                b = c;
-                missB = missC;
-                c = a + golden * (d - a);
-                missC = evaluate(c);
+                left = inner;
+                inner = outer;
+                missInner = missOuter;
+                outer = left + golden * (right - left);
+                missOuter = evaluate(outer);
             }
         }
     }
