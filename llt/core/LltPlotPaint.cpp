@@ -4,8 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "common/core/CurveScale.h"
 #include "common/core/NumberText.h"
+#include "common/core/PlotTextLayout.h"
 #include "common/core/TwistPlotLabels.h"
+#include "llt/core/LltDesignTasks.h"
 
 namespace {
 
@@ -52,45 +55,85 @@ double StationX(const LltSolver& s, int i) { return 200.0 * s.y[i] / (s.span / 2
 bool UsableScale(double scale) { return std::isfinite(scale) && scale != 0.0; }
 
 // The curve of v from station `from` to station 51, the value `scale` standing `pixels` above
-// the axis; nothing when the scale is 0 or not finite.
+// the axis at the row `axis`; nothing when the scale is 0 or not finite.
 void ScaledCurve(Plot& p, const LltSolver& s, const LltSolver::StationArray& v, int from,
-                 double pixels, double scale) {
+                 double pixels, double scale, double axis = 0.0) {
     if (!UsableScale(scale)) return;
     for (int i = from; i <= 50; ++i) {
-        p.Line(StationX(s, i), -pixels * v[i] / scale, StationX(s, i + 1),
-               -pixels * v[i + 1] / scale);
+        p.Line(StationX(s, i), axis - pixels * v[i] / scale, StationX(s, i + 1),
+               axis - pixels * v[i + 1] / scale);
     }
 }
 
-double FirstCoefficient(const LltSolver& s, double inputMode) {
+double FirstCoefficient(const LltSolver& s, double inputMode, double heldScale) {
+    if (std::isfinite(heldScale)) return heldScale;
     return inputMode == 1.0 ? s.a1 : s.a1FromCl;
 }
 
+// A label left of the left axis at x, moved left where a wide one (a minus sign, many digits)
+// would reach the ticks.
+void LeftLabel(Plot& p, const char* fmt, double value, double x, double y) {
+    const std::string text = luvo::FormatResult(fmt, value);
+    p.Text(text, std::fmin(x, -6.0 - p.TextSize(text).width), y);
+}
+
+// Each curve fills 80 pixels from the span axis to its largest magnitude: upwards, or downwards
+// from an axis at the top of the band when that magnitude belongs to a negative value (negative
+// lift). The tick labels carry the values' signs.
 void CirculationLift(Plot& p, const LltSolver& s) {
-    const double g = s.gammaMax;
-    const double k = s.caMax;
+    const CurveScale g = ScaleOfCurve(s.gamma, 1, LltSolver::kRoot);
+    const CurveScale k = ScaleOfCurve(s.ca, 1, LltSolver::kRoot);
+    // Both curves share the span axis; it moves to the top when the circulation lies below it.
+    const bool below = g.below;
+    const double axis = below ? -80.0 : 0.0;
     p.Pen(PlotPen::Axis());
     p.UpAxis(0, -90, 15);
     p.UpAxis(200, -90, 15);
-    p.SpanAxisWithArrow();
+    p.Line(-3, axis, 215, axis);
+    p.Line(215, axis, 210, axis - 5);
+    p.Line(215, axis, 210, axis + 5);
     for (int h = -80; h <= 0; h += 20) p.LeftTick(h);
-    for (int h = -80; h <= -20; h += 20) p.RightTick(h);
-    p.SpanTicks();
+    for (int h = -80; h <= 0; h += 20) {
+        if (h != axis) p.RightTick(h);
+    }
+    p.SpanTicks(axis);
 
     p.SmallFont();
     p.Text("gamma [-]", -30, -105);
     p.Text("ca [-]", 195, -105);
-    p.Number("%2.1f", s.span * 0.25, 93, 4);
-    p.Number("%2.1f", s.span * 0.5, 180, 4);
-    p.Text("y", 215, 4);
-    p.QuarterLabels("%2.3f", g, -33);
+    p.Number("%2.1f", s.span * 0.25, 93, axis + 4);
+    p.Number("%2.1f", s.span * 0.5, 180, axis + 4);
+    p.Text("y", 215, axis + 4);
+    // The labels of the four quarters of each scale, 20 pixels apart, and "0" at the axis.
+    auto quarters = [&](const char* fmt, const CurveScale& c, double x, bool left) {
+        for (int q = 4; q >= 1; --q) {
+            const double value = (below ? -1.0 : 1.0) * c.magnitude * q / 4.0;
+            const double row = axis - (below ? -20.0 : 20.0) * q;
+            if (left) {
+                LeftLabel(p, fmt, value, x, row - 7);
+            } else {
+                p.Number(fmt, value, x, row - 7);
+            }
+        }
+    };
+    quarters("%2.3f", g, -33, true);
+    p.Text("0", -16, axis - 7);
+    // The curves stay between the axes' ends.
+    p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Red());
-    ScaledCurve(p, s, s.gamma, 1, 80.0, g);
+    ScaledCurve(p, s, s.gamma, 1, 80.0, g.magnitude, axis);
+    p.Unclip();
+    p.Pen(PlotPen::Red());
     p.Line(20, 30, 30, 30);
 
-    p.QuarterLabels("%2.2f", k, 210);
+    // The local lift shares the direction of the circulation.
+    const CurveScale lift{k.magnitude, below};
+    quarters("%2.2f", lift, 210, false);
+    p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Green());
-    ScaledCurve(p, s, s.ca, 1, 80.0, k);
+    ScaledCurve(p, s, s.ca, 1, 80.0, lift.magnitude, axis);
+    p.Unclip();
+    p.Pen(PlotPen::Green());
     p.Line(100, 30, 110, 30);
     p.Text("gamma [-]", 35, 23);
     p.Text("ca [-]", 115, 23);
@@ -129,11 +172,69 @@ TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, doub
     return f;
 }
 
+// The caption of the chord plot's axis: its row in each window.
+double ChordCaptionRow(LltChordPlotLayout layout) {
+    return layout == LltChordPlotLayout::Analysis ? -55.0 : -60.0;
+}
+
+// The chord plot's texts that stay where they are, for the span b and the root chord cA: the
+// span labels, the chord axis's caption and those of its labels (quarters of the root chord)
+// that keep clear of each other, of the caption and of the canvas's edges; "0" and the largest
+// chord first.
+std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double captionRow) {
+    const double h = b / 2.0;
+    const double s50 = cA * 50.0 / h;
+    std::vector<PlotText> t = {{luvo::FormatResult("%2.1f", b * 0.25), 93, 4},
+                               {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
+                               {"y", 215, 4},
+                               {"Profiltiefe [m]", -30, captionRow}};
+    const PlotText chord[5] = {{"0", -16, -7},
+                               {luvo::FormatResult("%2.2f", 0.75 * cA), -32, 3.0 * s50 - 7},
+                               {luvo::FormatResult("%2.2f", 0.25 * cA), -32, s50 - 7},
+                               {luvo::FormatResult("%2.2f", -0.25 * cA), -28, -s50 - 7},
+                               {luvo::FormatResult("%2.2f", 0.5 * cA), -32, 2.0 * s50 - 7}};
+    PlotTextLayout fit(p.Area());
+    KeepTexts(p, fit, {t[3]});
+    for (const PlotText& label : chord) {
+        if (!p.Drawable(label.y)) continue;
+        const PlotSize size = p.TextSize(label.text);
+        const PlotRect box{static_cast<int>(label.x), static_cast<int>(label.y), size.width,
+                           size.height};
+        if (!p.Area().Contains(box) || !fit.Free({box.x, box.y - 1, box.width, box.height + 2})) {
+            continue;
+        }
+        fit.Keep(box);
+        t.push_back(label);
+    }
+    return t;
+}
+
+// The chord plot's canvas with its axes, ticks and fixed texts kept, for the labels that the
+// handles place.
+PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow) {
+    const double s50 = cA * 50.0 / (b / 2.0);
+    PlotTextLayout layout(p.Area());
+    layout.KeepLine(0, -40, 0, 90);
+    layout.Keep({-5, 85, 11, 6});
+    layout.KeepLine(-3, 0, 215, 0);
+    layout.Keep({210, -5, 6, 11});
+    for (int x = 50; x <= 200; x += 50) layout.KeepLine(x, -3, x, 3);
+    for (int k = -1; k <= 3; ++k) {
+        const double tick = k * s50;
+        if (p.Drawable(tick) && std::fabs(tick) < 1000) {
+            layout.KeepLine(-3, static_cast<int>(tick), 3, static_cast<int>(tick));
+        }
+    }
+    KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow));
+    return layout;
+}
+
 }  // namespace
 
-void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode,
+                          double heldScale) {
     Plot p(painter);
-    const double a = FirstCoefficient(s, inputMode);
+    const double a = FirstCoefficient(s, inputMode, heldScale);
     p.Origin(50, 110);
     p.Pen(PlotPen::StockBlack());
     p.UpAxis(0, -70, 15);
@@ -158,9 +259,10 @@ void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double input
     ScaledCurve(p, s, s.seriesGamma, 1, 60.0, a);
 }
 
-void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode,
+                             double heldScale) {
     Plot p(painter);
-    const double a = FirstCoefficient(s, inputMode);
+    const double a = FirstCoefficient(s, inputMode, heldScale);
     p.Pen(PlotPen::Red());
     if (!UsableScale(a)) return;
     // The stations 51, 41 and 30 of the three-point fit; the left edges are fixed numbers.
@@ -180,10 +282,8 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
 
     if (layout == LltChordPlotLayout::Analysis) {
         p.Origin(45, 55);
-        p.Text("Profiltiefe [m]", -30, -55);
     } else {
         p.Origin(50, 75);
-        p.Text("Profiltiefe [m]", -30, -60);
     }
 
     // The chord axis points down: the trailing edge lies below the quarter-chord line.
@@ -200,14 +300,7 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
     p.SpanTicks();
 
     p.SmallFont();
-    p.Number("%2.1f", b * 0.25, 93, 4);
-    p.Number("%2.1f", b * 0.5, 185, 4);
-    p.Text("y", 215, 4);
-    p.Number("%2.2f", -0.25 * cA, -28, -s50 - 7);
-    p.Text("0", -16, -7);
-    p.Number("%2.2f", 0.25 * cA, -32, s50 - 7);
-    p.Number("%2.2f", 0.5 * cA, -32, s100 - 7);
-    p.Number("%2.2f", 0.75 * cA, -32, s150 - 7);
+    DrawTexts(p, ChordPlotFixedTexts(p, b, cA, ChordCaptionRow(layout)));
 
     // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
     p.Pen(PlotPen::Grey());
@@ -221,7 +314,7 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
 }
 
 void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, double s3, double cA,
-                       double cB, double cC, double cD) {
+                       double cB, double cC, double cD, LltChordPlotLayout plot) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -231,21 +324,30 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     const double xC = 200.0 * (f1 + f2);
     const double xD = 200.0 * (f1 + f2 + f3);
     const double yA = 150.0 * cA / h;
-    const double yB = 150.0 * cB / h;
-    const double yC = 150.0 * cC / h;
-    const double yD = 150.0 * cD / h;
+    // A chord beyond the handle rows has its mark at their edge, where it can still be picked.
+    const double yB = LltChordMarkRow(b, cB);
+    const double yC = LltChordMarkRow(b, cC);
+    const double yD = LltChordMarkRow(b, cD);
 
     p.Pen(PlotPen::Grey());
     auto handleB = [&] { p.Handle(xB - 2, yB - 2); };
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
-    auto labelA = [&] { p.Text(" A ", 4, yA + 3); };
+    // The labels keep clear of the plot's texts, axes and ticks and of the handles.
+    PlotTextLayout layout = ChordPlotLayout(p, b, cA, ChordCaptionRow(plot));
+    const double marks[3][2] = {{xB, yB}, {xC, yC}, {xD, yD}};
+    for (const auto& m : marks) {
+        if (p.Drawable(m[0]) && p.Drawable(m[1])) {
+            layout.Keep({static_cast<int>(m[0] - 2), static_cast<int>(m[1] - 2), 4, 4});
+        }
+    }
+    auto labelA = [&] { PlaceText(p, layout, " A ", 4, yA + 3); };
     // The labels of the first `count` of B, C and D (B and C moved by dxB and dxC), then their
     // handles again on top.
     auto labelled = [&](int count, double dxB, double dxC) {
-        p.Text(" B ", xB + dxB, yB + 3);
-        if (count > 1) p.Text(" C ", xC + dxC, yC + 3);
-        if (count > 2) p.Text(" D ", xD - 2, yD + 3);
+        PlaceText(p, layout, " B ", xB + dxB, yB + 3);
+        if (count > 1) PlaceText(p, layout, " C ", xC + dxC, yC + 3);
+        if (count > 2) PlaceText(p, layout, " D ", xD - 2, yD + 3);
         handleB();
         if (count > 1) handleC();
         if (count > 2) handleD();
@@ -296,7 +398,8 @@ void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& ti
     // Left axis: angles relative to the root; right axis: the absolute angles. The span labels
     // make room for the handles that the handle routine draws at the same angles.
     const TwistPlotFrame frame =
-        TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), yB - 2, yC - 2, yD - 2, title);
+        TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), LltTwistMarkRow(s.twistB - aA) - 2,
+                   LltTwistMarkRow(s.twistC - aA) - 2, LltTwistMarkRow(s.twistD - aA) - 2, title);
     DrawTexts(p, frame.fixed);
     std::vector<PlotRect> spanBoxes;
     TwistPlotLayout(p, frame, spanBoxes);
@@ -322,9 +425,10 @@ void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double del
     const double aB = alphaA + deltaB;
     const double aC = alphaA + deltaC;
     const double aD = alphaA + deltaD;
-    const double yB = -2.0 - 20.0 * (aB - alphaA);
-    const double yC = -2.0 - 20.0 * (aC - alphaA);
-    const double yD = -2.0 - 20.0 * (aD - alphaA);
+    // An angle beyond the handle rows has its mark at their edge, where it can still be picked.
+    const double yB = -2.0 + LltTwistMarkRow(aB - alphaA);
+    const double yC = -2.0 + LltTwistMarkRow(aC - alphaA);
+    const double yD = -2.0 + LltTwistMarkRow(aD - alphaA);
     const double xB = 200.0 * f1;
     const double xC = 200.0 * (f1 + f2);
 

@@ -77,7 +77,7 @@ TEST(LltPlotPaint, ChordHandlesOfTheDefaultSegments) {
     expected.insert(expected.end(), once.begin(), once.end());
     EXPECT_EQ(Corners(p.Of(DrawStep::Rect)), expected);
     for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Grey());
-    ExpectText(p, " A ", 4, 78);
+    ExpectText(p, " A ", 8, 78);  // beside the chord axis's arrow head
     ExpectText(p, " B ", 98, 66);
     ExpectText(p, " C ", 148, 51);
     ExpectText(p, " D ", 198, 25);
@@ -420,7 +420,8 @@ TEST(LltPlotPaint, ZeroOrInfiniteScalesDrawAxesAndLabelsButNoCurve) {
     EXPECT_EQ(lift.LinesIn(PlotPen::Red()).size(), 1u);
     EXPECT_EQ(lift.LinesIn(PlotPen::Green()).size(), 1u);
     EXPECT_GT(lift.LinesIn(PlotPen::Axis()).size(), 10u);
-    ExpectText(lift, "0.000", -33, -87);
+    // The gamma labels end 3 pixels before the ticks (6 pixels a character here).
+    ExpectText(lift, "0.000", -36, -87);
 
     RecordingPainter circulation;
     PaintCirculationPlot(circulation, s, 1.0);
@@ -484,7 +485,7 @@ TEST(LltPlotPaint, CirculationLiftPlotsScaleToTheirMaxima) {
         ASSERT_EQ(green.size(), 51u);
         EXPECT_EQ(std::make_tuple(red[49].x2, red[49].y2), std::make_tuple(0, -80));
         EXPECT_EQ(std::make_tuple(green[49].x2, green[49].y2), std::make_tuple(0, -80));
-        ExpectText(p, "0.020", -33, -87);
+        ExpectText(p, "0.020", -36, -87);  // 30 pixels wide, 3 pixels before the ticks
         ExpectText(p, "0.40", 210, -87);
     }
 }
