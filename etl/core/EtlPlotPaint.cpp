@@ -99,18 +99,30 @@ void CirculationLift(Plot& p, const EtlSolver& s, double gammaLabelX) {
     p.SpanTicks(axis);
 
     p.SmallFont();
-    p.Number("%2.1f", s.span * 0.25, 93, axis + 4);
-    p.Number("%2.1f", s.span * 0.5, 180, axis + 4);
-    p.Text("y", 215, axis + 4);
-    p.Text("gamma [-]", -30, -105);
-    p.Text("ca [-]", 195, -105);
+    std::vector<PlotText> fixed = {{"gamma [-]", -30, -105}, {"ca [-]", 195, -105}};
     for (int q = 4; q >= 1; --q) {
         const double row = axis - sign * 20.0 * q - 7;
-        const std::string text = luvo::FormatResult("%2.4f", sign * g.magnitude * q / 4.0);
-        p.Text(text, std::fmin(gammaLabelX, -6.0 - p.TextSize(text).width), row);
-        p.Number("%2.2f", sign * c.magnitude * q / 4.0, 210, row);
+        const double value = sign * g.magnitude * q / 4.0;
+        // A label ends before the ticks; one that the canvas's edge leaves no room for shows a
+        // decimal fewer.
+        std::string text = luvo::FormatResult("%2.4f", value);
+        if (-6.0 - p.TextSize(text).width < p.Area().x) text = luvo::FormatResult("%2.3f", value);
+        fixed.push_back({text, std::fmin(gammaLabelX, -6.0 - p.TextSize(text).width), row});
+        fixed.push_back({luvo::FormatResult("%2.2f", sign * c.magnitude * q / 4.0), 210, row});
     }
-    p.Text("0", -16, axis - 7);
+    fixed.push_back({"0", -16, axis - 7});
+    for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
+    // The span labels keep clear of the labels of the right axis, which they meet when the axis
+    // stands at the top.
+    PlotTextLayout layout(p.Area());
+    KeepTexts(p, layout, fixed);
+    layout.KeepLine(0, -90, 0, 15);
+    layout.KeepLine(200, -90, 200, 15);
+    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
+    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.25, 93, axis + 4);
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.5, 180, axis + 4);
+    PlaceText(p, layout, "y", 215, axis + 4);
 
     const double h = s.span / 2.0;
     // A maximum of 0 (a wing without lift) leaves the curve out; the curves stay between the

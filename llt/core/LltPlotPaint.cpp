@@ -70,13 +70,6 @@ double FirstCoefficient(const LltSolver& s, double inputMode, double heldScale) 
     return inputMode == 1.0 ? s.a1 : s.a1FromCl;
 }
 
-// A label left of the left axis at x, moved left where a wide one (a minus sign, many digits)
-// would reach the ticks.
-void LeftLabel(Plot& p, const char* fmt, double value, double x, double y) {
-    const std::string text = luvo::FormatResult(fmt, value);
-    p.Text(text, std::fmin(x, -6.0 - p.TextSize(text).width), y);
-}
-
 // Each curve fills 80 pixels from the span axis to its largest magnitude: upwards, or downwards
 // from an axis at the top of the band when that magnitude belongs to a negative value (negative
 // lift). The tick labels carry the values' signs.
@@ -99,25 +92,29 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     p.SpanTicks(axis);
 
     p.SmallFont();
-    p.Text("gamma [-]", -30, -105);
-    p.Text("ca [-]", 195, -105);
-    p.Number("%2.1f", s.span * 0.25, 93, axis + 4);
-    p.Number("%2.1f", s.span * 0.5, 180, axis + 4);
-    p.Text("y", 215, axis + 4);
-    // The labels of the four quarters of each scale, 20 pixels apart, and "0" at the axis.
-    auto quarters = [&](const char* fmt, const CurveScale& c, double x, bool left) {
-        for (int q = 4; q >= 1; --q) {
-            const double value = (below ? -1.0 : 1.0) * c.magnitude * q / 4.0;
-            const double row = axis - (below ? -20.0 : 20.0) * q;
-            if (left) {
-                LeftLabel(p, fmt, value, x, row - 7);
-            } else {
-                p.Number(fmt, value, x, row - 7);
-            }
-        }
-    };
-    quarters("%2.3f", g, -33, true);
-    p.Text("0", -16, axis - 7);
+    // The local lift shares the direction of the circulation.
+    const double sign = below ? -1.0 : 1.0;
+    std::vector<PlotText> fixed = {{"gamma [-]", -30, -105}, {"ca [-]", 195, -105}};
+    for (int q = 4; q >= 1; --q) {
+        const double row = axis - sign * 20.0 * q - 7;
+        const std::string text = luvo::FormatResult("%2.3f", sign * g.magnitude * q / 4.0);
+        // Ends before the ticks where it is wide (a minus sign, many digits).
+        fixed.push_back({text, std::fmin(-33.0, -6.0 - p.TextSize(text).width), row});
+        fixed.push_back({luvo::FormatResult("%2.2f", sign * k.magnitude * q / 4.0), 210, row});
+    }
+    fixed.push_back({"0", -16, axis - 7});
+    for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
+    // The span labels keep clear of the labels of the right axis, which they meet when the axis
+    // stands at the top.
+    PlotTextLayout layout(p.Area());
+    KeepTexts(p, layout, fixed);
+    layout.KeepLine(0, -90, 0, 15);
+    layout.KeepLine(200, -90, 200, 15);
+    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
+    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.25, 93, axis + 4);
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.5, 180, axis + 4);
+    PlaceText(p, layout, "y", 215, axis + 4);
     // The curves stay between the axes' ends.
     p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Red());
@@ -126,12 +123,9 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     p.Pen(PlotPen::Red());
     p.Line(20, 30, 30, 30);
 
-    // The local lift shares the direction of the circulation.
-    const CurveScale lift{k.magnitude, below};
-    quarters("%2.2f", lift, 210, false);
     p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Green());
-    ScaledCurve(p, s, s.ca, 1, 80.0, lift.magnitude, axis);
+    ScaledCurve(p, s, s.ca, 1, 80.0, k.magnitude, axis);
     p.Unclip();
     p.Pen(PlotPen::Green());
     p.Line(100, 30, 110, 30);
