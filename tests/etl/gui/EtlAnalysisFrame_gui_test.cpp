@@ -751,4 +751,30 @@ TEST_F(ScreenEtlAnalysis, RealDragIntoARejectedChordShowsOneBox) {
     EXPECT_EQ(boxes.boxes().size(), 1u);
 }
 
+// Through the X server: at the defaults (b 10, sweeps 15 degrees, chords 2.00) the mark of handle
+// B stands at the trailing edge o + 300 c / b = 86.8, below the row 80 where motions stop
+// moving it; a press on the mark picks it, and a motion 28 pixels up sets the chord
+// (b/2)(58 - o)/150, o = 200 * 0.5 * tan 15 degrees. Then the tour picture of a wing at a
+// negative angle of attack, its lift drawn below the axis.
+TEST_F(ScreenEtlAnalysis, HandleIsPickedOnItsMarkAndNegativeLiftIsDrawn) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    f->Move(0, 0);
+    Present(f);
+    const wxPoint chordOrigin(50, 55);
+    const double o = 200.0 * 0.5 * std::tan(15.0 * kPi / 180.0);
+    const int mark = static_cast<int>(o + 300.0 * 2.0 / 10.0);
+    ASSERT_GT(mark, 80);
+    RealFastDrag(f->chordCanvas, chordOrigin + wxPoint(100, mark),
+                 chordOrigin + wxPoint(100, mark - 28), 1);
+    EXPECT_EQ(Utf8(f->chordBField->GetValue()),
+              luvo::FormatNumber("%2.2f", 5.0 * (mark - 28 - o) / 150.0));
+
+    SetText(f->angleAField, wxS("-10"));
+    ASSERT_TRUE(EtlCurrentSolver);
+    EXPECT_LT(EtlCurrentSolver->liftCoefficient, 0.0);
+    wxUIActionSimulator().MouseMove(f->GetScreenPosition() + wxPoint(600, 10));
+    Pump(300);
+    SaveTourShot(f, "etl_analysis_negative_lift");
+}
+
 }  // namespace

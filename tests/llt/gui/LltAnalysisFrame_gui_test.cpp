@@ -345,6 +345,12 @@ TEST_F(ScreenLltAnalysis, AnalysisWindow) {
     const wxPoint handle = InShot(f, f->chordCanvas, wxPoint(45 + 100, 55 + 61));
     EXPECT_EQ(shot.GetRed(handle.x, handle.y), 128);
     EXPECT_EQ(shot.GetBlue(handle.x, handle.y), 128);
+
+    // A wing at a negative angle of attack: its circulation and lift below the axis.
+    SetText(f->rootAngleField, wxS("-6"));
+    ASSERT_TRUE(llt::currentSolver);
+    EXPECT_LT(llt::currentSolver->clSolved, 0.0);
+    SaveTourShot(f, "llt_analysis_negative_lift");
 }
 
 }  // namespace
