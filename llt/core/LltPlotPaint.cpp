@@ -1,5 +1,6 @@
 #include "llt/core/LltPlotPaint.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -171,41 +172,78 @@ double ChordCaptionRow(LltChordPlotLayout layout) {
     return layout == LltChordPlotLayout::Analysis ? -55.0 : -60.0;
 }
 
+// The chord axis's ticks (quarters of the root chord, 50 cA / (b/2) pixels apart) that lie on
+// the axis, from -40 to 90.
+bool OnChordAxis(double tick) { return std::isfinite(tick) && tick >= -40.0 && tick <= 90.0; }
+
+// The centres of the marks of the chord handles B, C and D: columns for the segment lengths s1,
+// s2, s3 [%], rows for the chords.
+struct ChordMarks {
+    double x[3];
+    double y[3];
+};
+ChordMarks ChordMarksOf(double b, double s1, double s2, double s3, double cB, double cC,
+                        double cD) {
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    return {{columns[0], columns[1], columns[2]},
+            {LltChordMarkRow(b, cB), LltChordMarkRow(b, cC), LltChordMarkRow(b, cD)}};
+}
+
 // The chord plot's texts that stay where they are, for the span b and the root chord cA: the
-// span labels, the chord axis's caption and those of its labels (quarters of the root chord)
-// that keep clear of each other, of the caption and of the canvas's edges; "0" and the largest
-// chord first.
-std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double captionRow) {
+// chord axis's caption, those of its labels (quarters of the root chord) that keep clear of each
+// other, of the caption and of the canvas's edges, "0" and the largest chord first, and the span
+// labels, each at the free place nearest to its own, clear of the handles' marks.
+std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double captionRow,
+                                          const ChordMarks& marks) {
     const double h = b / 2.0;
     const double s50 = cA * 50.0 / h;
-    std::vector<PlotText> t = {{luvo::FormatResult("%2.1f", b * 0.25), 93, 4},
-                               {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
-                               {"y", 215, 4},
-                               {"Profiltiefe [m]", -30, captionRow}};
-    const PlotText chord[5] = {{"0", -16, -7},
-                               {luvo::FormatResult("%2.2f", 0.75 * cA), -32, 3.0 * s50 - 7},
-                               {luvo::FormatResult("%2.2f", 0.25 * cA), -32, s50 - 7},
-                               {luvo::FormatResult("%2.2f", -0.25 * cA), -28, -s50 - 7},
-                               {luvo::FormatResult("%2.2f", 0.5 * cA), -32, 2.0 * s50 - 7}};
+    std::vector<PlotText> t = {{"Profiltiefe [m]", -30, captionRow}};
+    const struct {
+        PlotText text;
+        double tick;
+    } chord[5] = {{{"0", -16, -7}, 0.0},
+                  {{luvo::FormatResult("%2.2f", 0.75 * cA), -32, 3.0 * s50 - 7}, 3.0 * s50},
+                  {{luvo::FormatResult("%2.2f", 0.25 * cA), -32, s50 - 7}, s50},
+                  {{luvo::FormatResult("%2.2f", -0.25 * cA), -28, -s50 - 7}, -s50},
+                  {{luvo::FormatResult("%2.2f", 0.5 * cA), -32, 2.0 * s50 - 7}, 2.0 * s50}};
     PlotTextLayout fit(p.Area());
-    KeepTexts(p, fit, {t[3]});
-    for (const PlotText& label : chord) {
-        if (!p.Drawable(label.y)) continue;
-        const PlotSize size = p.TextSize(label.text);
-        const PlotRect box{static_cast<int>(label.x), static_cast<int>(label.y), size.width,
-                           size.height};
+    KeepTexts(p, fit, t);
+    for (const auto& label : chord) {
+        if (!OnChordAxis(label.tick)) continue;
+        const PlotSize size = p.TextSize(label.text.text);
+        const PlotRect box{static_cast<int>(label.text.x), static_cast<int>(label.text.y),
+                           size.width, size.height};
         if (!p.Area().Contains(box) || !fit.Free({box.x, box.y - 1, box.width, box.height + 2})) {
             continue;
         }
         fit.Keep(box);
-        t.push_back(label);
+        t.push_back(label.text);
+    }
+    // The span labels below the axis, clear of its ticks and arrow and of the handles.
+    fit.KeepLine(-3, 0, 215, 0);
+    fit.Keep({210, -5, 2, 11});
+    for (int x = 50; x <= 200; x += 50) fit.KeepLine(x, -3, x, 3);
+    fit.KeepLine(0, -40, 0, 90);
+    for (int k = 0; k < 3; ++k) {
+        if (p.Drawable(marks.x[k]) && p.Drawable(marks.y[k])) {
+            fit.Keep({static_cast<int>(marks.x[k] - 2), static_cast<int>(marks.y[k] - 2), 4, 4});
+        }
+    }
+    const PlotText span[3] = {{luvo::FormatResult("%2.1f", b * 0.25), 93, 4},
+                              {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
+                              {"y", 215, 4}};
+    for (const PlotText& label : span) {
+        const PlotRect box = fit.Place(p.TextSize(label.text), static_cast<int>(label.x),
+                                       static_cast<int>(label.y));
+        t.push_back({label.text, static_cast<double>(box.x), static_cast<double>(box.y)});
     }
     return t;
 }
 
 // The chord plot's canvas with its axes, ticks and fixed texts kept, for the labels that the
 // handles place.
-PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow) {
+PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow,
+                               const ChordMarks& marks) {
     const double s50 = cA * 50.0 / (b / 2.0);
     PlotTextLayout layout(p.Area());
     layout.KeepLine(0, -40, 0, 90);
@@ -215,11 +253,11 @@ PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow) 
     for (int x = 50; x <= 200; x += 50) layout.KeepLine(x, -3, x, 3);
     for (int k = -1; k <= 3; ++k) {
         const double tick = k * s50;
-        if (p.Drawable(tick) && std::fabs(tick) < 1000) {
+        if (OnChordAxis(tick)) {
             layout.KeepLine(-3, static_cast<int>(tick), 3, static_cast<int>(tick));
         }
     }
-    KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow));
+    KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow, marks));
     return layout;
 }
 
@@ -286,15 +324,16 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
     p.Line(0, 90, -5, 85);
     p.Line(0, 90, 5, 85);
     p.SpanAxisWithArrow();
-    p.LeftTick(-s50);
-    p.LeftTick(0);
-    p.LeftTick(s50);
-    p.LeftTick(s100);
-    p.LeftTick(s150);
+    for (const double tick : {-s50, 0.0, s50, s100, s150}) {
+        if (OnChordAxis(tick)) p.LeftTick(tick);
+    }
     p.SpanTicks();
 
     p.SmallFont();
-    DrawTexts(p, ChordPlotFixedTexts(p, b, cA, ChordCaptionRow(layout)));
+    DrawTexts(p, ChordPlotFixedTexts(p, b, cA, ChordCaptionRow(layout),
+                                     ChordMarksOf(b, 100.0 * s.chordSegment1,
+                                                  100.0 * s.chordSegment2, 100.0 * s.chordSegment3,
+                                                  s.chordB, s.chordC, s.chordD)));
 
     // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
     p.Pen(PlotPen::Grey());
@@ -328,7 +367,8 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
     // The labels keep clear of the plot's texts, axes and ticks and of the handles.
-    PlotTextLayout layout = ChordPlotLayout(p, b, cA, ChordCaptionRow(plot));
+    PlotTextLayout layout =
+        ChordPlotLayout(p, b, cA, ChordCaptionRow(plot), ChordMarksOf(b, s1, s2, s3, cB, cC, cD));
     const double marks[3][2] = {{xB, yB}, {xC, yC}, {xD, yD}};
     for (const auto& m : marks) {
         if (p.Drawable(m[0]) && p.Drawable(m[1])) {

@@ -271,4 +271,51 @@ TEST_F(LltLayout, NegativeLiftIsDrawnBelowTheAxis) {
     }
 }
 
+// The chord plots of the analysis and twist design windows with their handles, in the small
+// font on the canvas: at the defaults, at spans of 20 m and 100 m, where the chord axis's ticks
+// stand 7.5 and 1.5 pixels apart and the handles sit on the span labels, and with every chord at
+// its largest value, 50 m, on a span of 100 m: no text covers another, a handle or an axis, or
+// leaves the canvas.
+TEST_F(LltLayout, ChordPlotTextsKeepClear) {
+    auto* analysis = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
+                                          wxDEFAULT_FRAME_STYLE);
+    auto* design = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                           wxDEFAULT_FRAME_STYLE);
+    const struct {
+        const char* name;
+        double b, cA, cB, cC, cD;
+    } wings[] = {
+        {"defaults", 8, 2.0, 1.7, 1.3, 0.6},
+        {"span 20 m", 20, 1.5, 1.5, 1.0, 0.5},
+        {"span 100 m", 100, 1.5, 1.5, 1.0, 0.5},
+        {"chords of 50 m", 100, 50, 50, 50, 50},
+    };
+    const struct {
+        const char* name;
+        LltChordPlotLayout layout;
+        wxSize canvas;
+    } plots[] = {
+        {"analysis", LltChordPlotLayout::Analysis, analysis->chordCanvas->GetClientSize()},
+        {"twist design", LltChordPlotLayout::TwistDesign, design->chordCanvas->GetClientSize()},
+    };
+    for (const auto& plot : plots) {
+        for (const auto& w : wings) {
+            SCOPED_TRACE(std::string(plot.name) + ", " + w.name);
+            LltSolver s;
+            s.SetStations(w.b);
+            s.SetTrapezoidChord(w.b, 50, 25, 25, w.cA, w.cB, w.cC, w.cD);
+            RecordingPainter rec = MeasuringPainter(plot.canvas);
+            PaintChordPlot(rec, s, plot.layout);
+            PaintChordHandles(rec, w.b, 50, 25, 25, w.cA, w.cB, w.cC, w.cD, plot.layout);
+            EXPECT_EQ(CrowdedTexts(rec, plot.canvas), std::vector<std::string>());
+            EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
+            EXPECT_EQ(TextsOnLines(rec, PlotPen::StockBlack()), std::vector<std::string>());
+            // The handles' labels are all there.
+            for (const char* label : {" A ", " B ", " C ", " D "}) {
+                EXPECT_NE(rec.FindText(label), nullptr) << label;
+            }
+        }
+    }
+}
+
 }  // namespace
