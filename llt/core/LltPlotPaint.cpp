@@ -233,8 +233,8 @@ std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double c
                               {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
                               {"y", 215, 4}};
     for (const PlotText& label : span) {
-        const PlotRect box = fit.Place(p.TextSize(label.text), static_cast<int>(label.x),
-                                       static_cast<int>(label.y));
+        const PlotRect box =
+            fit.Place(p.TextSize(label.text), static_cast<int>(label.x), static_cast<int>(label.y));
         t.push_back({label.text, static_cast<double>(box.x), static_cast<double>(box.y)});
     }
     return t;
@@ -330,10 +330,10 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
     p.SpanTicks();
 
     p.SmallFont();
-    DrawTexts(p, ChordPlotFixedTexts(p, b, cA, ChordCaptionRow(layout),
-                                     ChordMarksOf(b, 100.0 * s.chordSegment1,
-                                                  100.0 * s.chordSegment2, 100.0 * s.chordSegment3,
-                                                  s.chordB, s.chordC, s.chordD)));
+    DrawTexts(p, ChordPlotFixedTexts(
+                     p, b, cA, ChordCaptionRow(layout),
+                     ChordMarksOf(b, 100.0 * s.chordSegment1, 100.0 * s.chordSegment2,
+                                  100.0 * s.chordSegment3, s.chordB, s.chordC, s.chordD)));
 
     // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
     p.Pen(PlotPen::Grey());

@@ -697,14 +697,13 @@ TEST_F(EtlAnalysisFrameTest, HandlesArePickedWhereTheirMarksAreDrawn) {
         int toY;       // the motion's row, on the plot
         std::string written;
     } cases[] = {
-        {"chord B at the default, below row 80", "15", f->chordBField, "2.0",
-         f->chordCanvas, chord + wxPoint(100, static_cast<int>(100 * t15 + 60)),
-         70, luvo::FormatNumber("%2.2f", 5.0 * (70 - 100 * t15) / 150.0)},
-        {"chord C swept forward", "-45", f->chordCField, "2.0",
-         f->chordCanvas, chord + wxPoint(180, -53), -53,
-         luvo::FormatNumber("%2.2f", 5.0 * (-53 - oC45) / 150.0)},
-        {"angle B of -8", "15", f->angleBField, "-8",
-         f->twistCanvas, twist + wxPoint(100, 40), 30, "-1.50"},
+        {"chord B at the default, below row 80", "15", f->chordBField, "2.0", f->chordCanvas,
+         chord + wxPoint(100, static_cast<int>(100 * t15 + 60)), 70,
+         luvo::FormatNumber("%2.2f", 5.0 * (70 - 100 * t15) / 150.0)},
+        {"chord C swept forward", "-45", f->chordCField, "2.0", f->chordCanvas,
+         chord + wxPoint(180, -53), -53, luvo::FormatNumber("%2.2f", 5.0 * (-53 - oC45) / 150.0)},
+        {"angle B of -8", "15", f->angleBField, "-8", f->twistCanvas, twist + wxPoint(100, 40), 30,
+         "-1.50"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

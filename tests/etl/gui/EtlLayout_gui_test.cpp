@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "etl/core/EtlPlotPaint.h"
+#include "etl/core/EtlRuns.h"
 #include "etl/gui/EtlAnalysisFrame.h"
 #include "etl/gui/EtlAnalysisPlots.h"
 #include "etl/gui/EtlPlots.h"
-#include "etl/core/EtlRuns.h"
 #include "tests/etl/core/EtlTestWings.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/PlotTexts.h"

@@ -117,9 +117,9 @@ TEST(LltPlotPaint, HandlesBeyondTheirRowsAreDrawnAtTheEdge) {
     PaintTwistHandles(twist, 8, 5.0, 20, -0.5, -3.5, 50, 25, 25);
     const std::vector<C> twistMarks = Corners(twist.Of(DrawStep::Rect));
     ASSERT_GE(twistMarks.size(), 3u);
-    EXPECT_EQ(twistMarks[0], C(98, -62));   // B at row -60 (3 degrees)
-    EXPECT_EQ(twistMarks[1], C(148, 8));    // C as it is
-    EXPECT_EQ(twistMarks[2], C(198, 38));   // D at row 40 (-2 degrees)
+    EXPECT_EQ(twistMarks[0], C(98, -62));  // B at row -60 (3 degrees)
+    EXPECT_EQ(twistMarks[1], C(148, 8));   // C as it is
+    EXPECT_EQ(twistMarks[2], C(198, 38));  // D at row 40 (-2 degrees)
 }
 
 TEST(LltPlotPaint, CoincidingSectionsKeepTheirLabelsApart) {

@@ -349,12 +349,12 @@ TEST_F(LltAnalysisFrameTest, HandlesBeyondThePlotArePickedAtItsEdge) {
         int toY;       // the motion's row, on the plot
         const char* written;
     } cases[] = {
-        {"chord B of 50 m", f->chordBField, "50", f->chordCanvas,
-         chord + wxPoint(100, 90), 60, "1.60"},
-        {"angle D of -3.5", f->angleDField, "-3.5", f->twistCanvas,
-         twist + wxPoint(200, 40), 30, "-1.50"},
-        {"angle B of 20", f->angleBField, "20", f->twistCanvas,
-         twist + wxPoint(100, -60), -50, "2.50"},
+        {"chord B of 50 m", f->chordBField, "50", f->chordCanvas, chord + wxPoint(100, 90), 60,
+         "1.60"},
+        {"angle D of -3.5", f->angleDField, "-3.5", f->twistCanvas, twist + wxPoint(200, 40), 30,
+         "-1.50"},
+        {"angle B of 20", f->angleBField, "20", f->twistCanvas, twist + wxPoint(100, -60), -50,
+         "2.50"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -249,8 +249,7 @@ TEST_F(LltLayout, NegativeLiftIsDrawnBelowTheAxis) {
     };
     for (const auto& plot : plots) {
         SCOPED_TRACE(plot.name);
-        const wxImage image =
-            RenderToImage(320, 230, [&](wxDC& dc) { plot.draw(dc, *s); });
+        const wxImage image = RenderToImage(320, 230, [&](wxDC& dc) { plot.draw(dc, *s); });
         const int axis = plot.origin.y - 80;
         // Both curves in the band from the axis down to the largest magnitude; above the axis
         // only the captions.
