@@ -178,15 +178,23 @@ bool OnChordAxis(double tick) { return std::isfinite(tick) && tick >= -40.0 && t
 
 // The centres of the marks of the chord handles B, C and D: columns for the segment lengths s1,
 // s2, s3 [%], rows for the chords.
+// With them the rows of the outline's tip line, which closes the plan form at x = 200 with the
+// chord of the first section at the tip.
 struct ChordMarks {
     double x[3];
     double y[3];
+    double tipTop;
+    double tipBottom;
 };
 ChordMarks ChordMarksOf(double b, double s1, double s2, double s3, double cB, double cC,
                         double cD) {
     const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    const double tip = s1 >= 100.0 ? cB : s1 + s2 >= 100.0 ? cC : cD;
+    const double h = b / 2.0;
     return {{columns[0], columns[1], columns[2]},
-            {LltChordMarkRow(b, cB), LltChordMarkRow(b, cC), LltChordMarkRow(b, cD)}};
+            {LltChordMarkRow(b, cB), LltChordMarkRow(b, cC), LltChordMarkRow(b, cD)},
+            std::fmax(-50.0 * tip / h, -40.0),
+            std::fmin(150.0 * tip / h, 90.0)};
 }
 
 // The chord plot's texts that stay where they are, for the span b and the root chord cA: the
@@ -228,6 +236,9 @@ std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double c
         if (p.Drawable(marks.x[k]) && p.Drawable(marks.y[k])) {
             fit.Keep({static_cast<int>(marks.x[k] - 2), static_cast<int>(marks.y[k] - 2), 4, 4});
         }
+    }
+    if (p.Drawable(marks.tipTop) && p.Drawable(marks.tipBottom)) {
+        fit.KeepLine(200, static_cast<int>(marks.tipTop), 200, static_cast<int>(marks.tipBottom));
     }
     const PlotText span[3] = {{luvo::FormatResult("%2.1f", b * 0.25), 93, 4},
                               {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
@@ -335,8 +346,10 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
                      ChordMarksOf(b, 100.0 * s.chordSegment1, 100.0 * s.chordSegment2,
                                   100.0 * s.chordSegment3, s.chordB, s.chordC, s.chordD)));
 
-    // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
+    // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind;
+    // the outline stays within the chord axis's extent, clear of the caption and the title.
     p.Pen(PlotPen::Grey());
+    p.ClipTo(0, -40, 200, 90);
     p.Line(200, -50.0 * s.chord[0] / h, 200, 150.0 * s.chord[0] / h);
     for (int i = 1; i <= 50; ++i) {
         const double x0 = StationX(s, i);
@@ -344,6 +357,7 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
         p.Line(x0, -50.0 * s.chord[i] / h, x1, -50.0 * s.chord[i + 1] / h);
         p.Line(x0, 150.0 * s.chord[i] / h, x1, 150.0 * s.chord[i + 1] / h);
     }
+    p.Unclip();
 }
 
 void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, double s3, double cA,

@@ -282,12 +282,13 @@ TEST_F(LltLayout, ChordPlotTextsKeepClear) {
                                            wxDEFAULT_FRAME_STYLE);
     const struct {
         const char* name;
+        const char* tour;  // the tour picture's name
         double b, cA, cB, cC, cD;
     } wings[] = {
-        {"defaults", 8, 2.0, 1.7, 1.3, 0.6},
-        {"span 20 m", 20, 1.5, 1.5, 1.0, 0.5},
-        {"span 100 m", 100, 1.5, 1.5, 1.0, 0.5},
-        {"chords of 50 m", 100, 50, 50, 50, 50},
+        {"defaults", "defaults", 8, 2.0, 1.7, 1.3, 0.6},
+        {"span 20 m", "span_20", 20, 1.5, 1.5, 1.0, 0.5},
+        {"span 100 m", "span_100", 100, 1.5, 1.5, 1.0, 0.5},
+        {"chords of 50 m", "chords_50", 100, 50, 50, 50, 50},
     };
     const struct {
         const char* name;
@@ -312,6 +313,16 @@ TEST_F(LltLayout, ChordPlotTextsKeepClear) {
             // The handles' labels are all there.
             for (const char* label : {" A ", " B ", " C ", " D "}) {
                 EXPECT_NE(rec.FindText(label), nullptr) << label;
+            }
+            if (plot.layout == LltChordPlotLayout::Analysis) {
+                SaveTourImage(RenderToImage(plot.canvas.x, plot.canvas.y,
+                                            [&](wxDC& dc) {
+                                                LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
+                                                DrawChordPlot(dc, s, plot.layout);
+                                                DrawChordHandles(dc, w.b, 50, 25, 25, w.cA, w.cB,
+                                                                 w.cC, w.cD, plot.layout);
+                                            }),
+                              std::string("llt_chord_plot_") + w.tour);
             }
         }
     }
