@@ -11,7 +11,8 @@ JOBS=$(nproc 2>/dev/null || echo 2)
 PACKAGES=(g++ cmake ninja-build pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libwxgtk3.2-dev libgtk-3-dev xvfb xauth x11-utils xdotool imagemagick
           fonts-dejavu-core fonts-liberation2 locales clang-14 libclang-rt-14-dev
-          liblapacke-dev libopenblas-openmp-dev libx11-dev libxtst-dev xfoil xfonts-base)
+          liblapacke-dev libopenblas-openmp-dev libx11-dev libxtst-dev xfoil xfonts-base
+          openbox)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

@@ -1,5 +1,6 @@
 #include "camber/core/CamberThreePoints.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "camber/core/CamberTheory.h"
@@ -64,10 +65,13 @@ int PickCandidate(const CamberPointSet& points, double x, double v, const ValueB
     return k;
 }
 
-// Moves point k to (x, v) if v lies in the plot's range and no other point keeps that column.
+// Moves point k to (x, v) if no other point keeps that column. A value beyond the plot's range
+// stops at its edge: refusing the step would leave the point short of the edge by as much as the
+// toolkit merged of the motion.
 bool MoveWithin(CamberPointSet& points, int k, double x, double v, const ValueBand& band) {
     if (k < 0 || k > 2) return false;
-    if (v < band.lo || v > band.hi) return false;
+    if (std::isnan(v)) return false;
+    v = std::min(std::max(v, band.lo), band.hi);
     if (!KeepsItsOwnColumn(points, k, x)) return false;
     points[k] = {x, v};
     return true;

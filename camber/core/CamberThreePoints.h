@@ -48,8 +48,8 @@ inline constexpr double kCamberMinPointGap = 0.0025;
 // within 10 pixels of x, if the value lies within the plot's range and close enough to the
 // point (camber line: 6 pixels either side; pressure: 4 pixels above to 8 below); -1 when it
 // picks none. Until the release the picked point follows the pointer: each motion with a button
-// held moves it to (x, value) while that lies on the chord and within the plot's range and no
-// other point keeps that column; true when it moved.
+// held moves it to (x, value) while x lies on the chord and no other point keeps that column, a
+// value beyond the plot's range stopping at its edge; true when it moved.
 int CamberPickLinePoint(const CamberPointSet& points, double x, double z);
 bool CamberMoveLinePoint(CamberPointSet& points, int k, double x, double z);
 int CamberPickPressurePoint(const CamberPointSet& points, double x, double p);

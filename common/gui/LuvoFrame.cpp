@@ -8,6 +8,7 @@
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
+#include <wx/scrolwin.h>
 
 #include <algorithm>
 
@@ -142,8 +143,29 @@ LuvoFrame::LuvoFrame(const wxString& title, const wxPoint& pos, const wxSize& si
     if (statusFields > 0) {
         CreateStatusBar(statusFields, wxSTB_DEFAULT_STYLE, wxID_ANY, wxS("status_line"));
     }
-    panel_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
-                         wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
+    // A window larger than the screen's work area keeps its layout: it opens at most as large as
+    // the work area and its content scrolls, so that every control and the status line can be
+    // reached. Shrunk by a window manager instead, its lower controls would vanish under the
+    // status line.
+    const wxRect area = wxDisplay(0u).GetClientArea();
+    const wxSize full = GetSize();
+    const wxSize fitted(std::min(full.x, area.width), std::min(full.y, area.height));
+    if (fitted != full) {
+        // The panel keeps its size inside a view that scrolls it as a whole; scrolling the panel
+        // itself would move its hidden controls too, which GTK refuses.
+        const wxSize layout = GetClientSize();
+        auto* view = new wxScrolledWindow(this, wxID_ANY, wxPoint(0, 0), layout,
+                                          wxTAB_TRAVERSAL | wxNO_BORDER | wxHSCROLL | wxVSCROLL,
+                                          wxS("view"));
+        panel_ = new wxPanel(view, wxID_ANY, wxPoint(0, 0), layout, wxTAB_TRAVERSAL | wxNO_BORDER,
+                             wxS("panel"));
+        view->SetVirtualSize(layout);
+        view->SetScrollRate(10, 10);
+        SetSize(fitted);
+    } else {
+        panel_ = new wxPanel(this, wxID_ANY, wxPoint(0, 0), GetClientSize(),
+                             wxTAB_TRAVERSAL | wxNO_BORDER, wxS("panel"));
+    }
     focusOnPress_ = std::make_unique<FocusOnPress>(this);
     // Added last, so that it sees a press before the focus moves.
     pendingTextGate_ = std::make_unique<PendingTextGate>(this);

@@ -44,8 +44,8 @@ class LuvoFrame : public wxFrame {
     void OnClose(wxCommandEvent& event);
 
   protected:
-    // Centred as the library does it, but a window larger than the display keeps its top-left
-    // corner on screen, so that its menu bar and title stay reachable.
+    // Centred as the library does it, but with its top-left corner on screen, so that its menu
+    // bar and title stay reachable.
     void DoCentre(int direction) override;
 
     wxPanel* panel_ = nullptr;

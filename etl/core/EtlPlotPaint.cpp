@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/core/CurveScale.h"
 #include "common/core/NumberText.h"
 #include "common/core/PlotTextLayout.h"
 
@@ -76,44 +77,70 @@ struct Trapezoids {
     }
 };
 
+// Each curve fills 80 pixels from the span axis to its largest magnitude: upwards, or downwards
+// from an axis at the top of the band when that magnitude belongs to a negative value (negative
+// lift). The tick labels carry the values' signs; a wide one on the left ends before the ticks.
 void CirculationLift(Plot& p, const EtlSolver& s, double gammaLabelX) {
+    const CurveScale g = ScaleOfCurve(s.gamma, 1, EtlSolver::kRoot);
+    const CurveScale c = ScaleOfCurve(s.ca, 1, EtlSolver::kRoot);
+    const bool below = g.below;
+    const double axis = below ? -80.0 : 0.0;
+    const double sign = below ? -1.0 : 1.0;
     p.Pen(PlotPen::Axis());
     p.UpAxis(0, -90, 15);
     p.UpAxis(200, -90, 15);
-    p.Line(-3, 0, 215, 0);
-    p.Line(215, 0, 210, -5);
-    p.Line(215, 0, 210, 5);
+    p.Line(-3, axis, 215, axis);
+    p.Line(215, axis, 210, axis - 5);
+    p.Line(215, axis, 210, axis + 5);
     for (int h = -80; h <= 0; h += 20) p.LeftTick(h);
-    for (int h = -80; h <= -20; h += 20) p.RightTick(h);
-    p.SpanTicks(0);
+    for (int h = -80; h <= 0; h += 20) {
+        if (h != axis) p.RightTick(h);
+    }
+    p.SpanTicks(axis);
 
     p.SmallFont();
-    p.Number("%2.1f", s.span * 0.25, 93, 4);
-    p.Number("%2.1f", s.span * 0.5, 180, 4);
-    p.Text("y", 215, 4);
-    p.Text("gamma [-]", -30, -105);
-    p.Text("ca [-]", 195, -105);
-    for (int k = 0; k < 4; ++k) {
-        p.Number("%2.4f", s.gammaMax * (1.0 - 0.25 * k), gammaLabelX, -87 + 20 * k);
+    std::vector<PlotText> fixed = {{"gamma [-]", -30, -105}, {"ca [-]", 195, -105}};
+    for (int q = 4; q >= 1; --q) {
+        const double row = axis - sign * 20.0 * q - 7;
+        const double value = sign * g.magnitude * q / 4.0;
+        // A label ends before the ticks; one that the canvas's edge leaves no room for shows a
+        // decimal fewer.
+        std::string text = luvo::FormatResult("%2.4f", value);
+        if (-6.0 - p.TextSize(text).width < p.Area().x) text = luvo::FormatResult("%2.3f", value);
+        fixed.push_back({text, std::fmin(gammaLabelX, -6.0 - p.TextSize(text).width), row});
+        fixed.push_back({luvo::FormatResult("%2.2f", sign * c.magnitude * q / 4.0), 210, row});
     }
-    p.Text("0", -16, -7);
-    for (int k = 0; k < 4; ++k) p.Number("%2.2f", s.caMax * (1.0 - 0.25 * k), 210, -87 + 20 * k);
+    fixed.push_back({"0", -16, axis - 7});
+    for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
+    // The span labels keep clear of the labels of the right axis, which they meet when the axis
+    // stands at the top.
+    PlotTextLayout layout(p.Area());
+    KeepTexts(p, layout, fixed);
+    layout.KeepLine(0, -90, 0, 15);
+    layout.KeepLine(200, -90, 200, 15);
+    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
+    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.25, 93, axis + 4);
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.5, 180, axis + 4);
+    PlaceText(p, layout, "y", 215, axis + 4);
 
     const double h = s.span / 2.0;
-    // Each curve fills 80 pixels up to its own maximum; a maximum of 0 (a wing without lift)
-    // leaves the curve out.
+    // A maximum of 0 (a wing without lift) leaves the curve out; the curves stay between the
+    // axes' ends.
     auto curve = [&](const EtlSolver::StationArray& v, double top) {
         if (!std::isfinite(top) || top == 0.0) return;
+        p.ClipTo(0, -90, 200, 15);
         for (int k = 1; k <= 50; ++k) {
-            p.Line(s.y[k] * 200.0 / h, -80.0 * v[k] / top, s.y[k + 1] * 200.0 / h,
-                   -80.0 * v[k + 1] / top);
+            p.Line(s.y[k] * 200.0 / h, axis - 80.0 * v[k] / top, s.y[k + 1] * 200.0 / h,
+                   axis - 80.0 * v[k + 1] / top);
         }
+        p.Unclip();
     };
     p.Pen(PlotPen::Red());
-    curve(s.gamma, s.gammaMax);
+    curve(s.gamma, g.magnitude);
     p.Line(20, 30, 30, 30);
     p.Pen(PlotPen::Green());
-    curve(s.ca, s.caMax);
+    curve(s.ca, c.magnitude);
     p.Line(100, 30, 110, 30);
     p.Text("gamma [-]", 35, 23);
     p.Text("ca [-]", 115, 23);
@@ -334,6 +361,39 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s, const PlotText& 
     p.Pen(PlotPen::StockBlack());
 }
 
+namespace {
+
+// Where the marks of the plan form's handles stay: the canvas's rows below its origin (55), with
+// room for the mark.
+constexpr double kChordMarkTop = -53.0;
+constexpr double kChordMarkBottom = 113.0;
+
+double Within(double row, double top, double bottom) {
+    if (std::isnan(row)) return row;
+    return std::fmin(std::fmax(row, top), bottom);
+}
+
+}  // namespace
+
+std::array<double, 3> EtlChordMarkRows(double b, double lAB, double lBC, double lCD, double cA,
+                                       double cB, double cC, double cD, double phiVK1,
+                                       double phiVK2, double phiVK3) {
+    const double h = b / 2.0;
+    const EtlSolver::TrapezoidArray sweeps = EtlSolver::TrapezoidQuarterChordSweeps(
+        b, phiVK1, phiVK2, phiVK3, lAB, lBC, lCD, cA, cB, cC, cD);
+    const double lengths[4] = {0.0, Fraction(lAB), Fraction(lBC), Fraction(lCD)};
+    const Trapezoids t(lengths, sweeps.data(), b);
+    const double chords[3] = {cB, cC, cD};
+    std::array<double, 3> rows{};
+    for (int k = 0; k < 3; ++k) {
+        const double te = (t.X25(t.bound[k + 1]) + 0.75 * chords[k]) * 200.0 / h;
+        rows[static_cast<size_t>(k)] = Within(te, kChordMarkTop, kChordMarkBottom);
+    }
+    return rows;
+}
+
+double EtlTwistMarkRow(double relativeAngle) { return Within(-20.0 * relativeAngle, -60.0, 40.0); }
+
 void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC, double lCD,
                           double cA, double cB, double cC, double cD, double phiVK1, double phiVK2,
                           double phiVK3, const PlotText& title) {
@@ -346,9 +406,12 @@ void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC
     const double xB = 200.0 * t.bound[1];
     const double xC = 200.0 * t.bound[2];
     const double xD = 200.0 * t.bound[3];
-    const double teB = (t.X25(t.bound[1]) + 0.75 * cB) * 200.0 / h;
-    const double teC = (t.X25(t.bound[2]) + 0.75 * cC) * 200.0 / h;
-    const double teD = (t.X25(t.bound[3]) + 0.75 * cD) * 200.0 / h;
+    // The trailing edges of the sections, kept on the canvas.
+    const std::array<double, 3> te =
+        EtlChordMarkRows(b, lAB, lBC, lCD, cA, cB, cC, cD, phiVK1, phiVK2, phiVK3);
+    const double teB = te[0];
+    const double teC = te[1];
+    const double teD = te[2];
 
     // The labels keep clear of the plan form's texts and axes and of the handles.
     const bool swept[4] = {false, phiVK1 != 0.0, phiVK2 != 0.0, phiVK3 != 0.0};
@@ -428,8 +491,10 @@ void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s, const PlotText&
 
     p.SmallFont();
     // The span labels make room for the handles that the handle routine draws at these angles.
-    const TwistPlotFrame frame =
-        TwistFrame(s.span, aA, f1 * 200.0, (f1 + f2) * 200.0, yB - 2, yC - 2, yD - 2, title);
+    const TwistPlotFrame frame = TwistFrame(s.span, aA, f1 * 200.0, (f1 + f2) * 200.0,
+                                            EtlTwistMarkRow(s.sectionTwist[1] - aA) - 2,
+                                            EtlTwistMarkRow(s.sectionTwist[2] - aA) - 2,
+                                            EtlTwistMarkRow(s.sectionTwist[3] - aA) - 2, title);
     std::vector<PlotRect> spanBoxes;
     TwistPlotLayout(p, frame, spanBoxes);
     const std::vector<std::string> spanTexts = TwistPlotSpanLabels(s.span);
@@ -454,9 +519,10 @@ void EtlPaintTwistHandles(PlotPainter& painter, double b, double alphaA, double 
     const double f3 = Fraction(lCD);
     const double xB = 200.0 * f1;
     const double xC = 200.0 * (f1 + f2);
-    const double yB = -2.0 - 20.0 * (alphaB - alphaA);
-    const double yC = -2.0 - 20.0 * (alphaC - alphaA);
-    const double yD = -2.0 - 20.0 * (alphaD - alphaA);
+    // An angle beyond the handle rows has its mark at their edge, where it can still be picked.
+    const double yB = -2.0 + EtlTwistMarkRow(alphaB - alphaA);
+    const double yC = -2.0 + EtlTwistMarkRow(alphaC - alphaA);
+    const double yD = -2.0 + EtlTwistMarkRow(alphaD - alphaA);
 
     p.Pen(PlotPen::Blue());
     p.Handle(xB - 2, yB);

@@ -10,6 +10,8 @@
 // the half span is 200 pixels wide, y grows downwards. A coordinate that is not finite never
 // reaches the painter, and a curve whose scale is 0 or not finite is left out.
 
+#include <array>
+
 #include "common/core/PlotPainter.h"
 #include "common/core/TwistPlotLabels.h"
 #include "etl/core/EtlSolver.h"
@@ -22,6 +24,16 @@ void EtlPaintPlanform(PlotPainter& p, const EtlSolver& s, const PlotText& title 
 void EtlPaintChordHandles(PlotPainter& p, double b, double lAB, double lBC, double lCD, double cA,
                           double cB, double cC, double cD, double phiVK1, double phiVK2,
                           double phiVK3, const PlotText& title = {});
+// The rows of the centres of the chord handles' marks of B, C and D on the plan form: the
+// trailing edges of the sections, or the edge of the canvas for one beyond it, where the mark
+// can still be picked. Arguments as above.
+std::array<double, 3> EtlChordMarkRows(double b, double lAB, double lBC, double lCD, double cA,
+                                       double cB, double cC, double cD, double phiVK1,
+                                       double phiVK2, double phiVK3);
+// The row of the centre of a twist handle's mark: 20 pixels per degree relative to the root,
+// upwards, or the edge of the handle rows (3 to -2 degrees) for an angle beyond them.
+double EtlTwistMarkRow(double relativeAngle);
+
 // `title`: what the window writes on the canvas above the plot (canvas pixels), which the
 // plot's movable texts keep clear of.
 void EtlPaintTwistPlot(PlotPainter& p, const EtlSolver& s, const PlotText& title = {});

@@ -1,8 +1,10 @@
 #include "etl/gui/EtlAnalysisCanvases.h"
 
+#include <array>
 #include <cmath>
 
 #include "common/gui/WxNumber.h"
+#include "etl/core/EtlPlotPaint.h"
 
 namespace {
 
@@ -27,6 +29,9 @@ bool InColumn(double column, int x) { return column - 2 <= x && x <= column + 2;
 // the offset o down to y = 80.
 bool InChordRows(double offset, int y) { return offset <= y && y <= 80; }
 bool InTwistRows(int y) { return -60 <= y && y <= 40; }
+// A press within the pick tolerance of a handle's drawn mark (centre row `mark`) picks it,
+// wherever the mark is; the rows above still decide where a motion moves it.
+bool OnMark(double mark, int y) { return std::fabs(y - mark) <= 4.0; }
 
 // The offsets of the trailing edges of B, C and D behind the root's: their quarter-chord lines'
 // offsets, with the sweeps that the chords and leading-edge sweeps give.
@@ -55,10 +60,14 @@ luvo::DragHandles EtlAnalysisChordCanvas::PickHandles(wxPoint at) {
     double offsets[3];
     HandleColumns(in, columns);
     ChordOffsets(in, offsets);
+    const std::array<double, 3> marks =
+        EtlChordMarkRows(in.span, in.lengthAB, in.lengthBC, in.lengthCD, in.chordA, in.chordB,
+                         in.chordC, in.chordD, in.sweep1, in.sweep2, in.sweep3);
     const wxPoint p = at - kChordOrigin;
     luvo::DragHandles picked = 0;
     for (int k = 0; k < 3; ++k) {
-        if (InColumn(columns[k], p.x) && InChordRows(offsets[k], p.y)) {
+        if (InColumn(columns[k], p.x) &&
+            (InChordRows(offsets[k], p.y) || OnMark(marks[static_cast<size_t>(k)], p.y))) {
             picked |= luvo::DragHandle(k);
         }
     }
@@ -91,12 +100,17 @@ void EtlAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 luvo::DragHandles EtlAnalysisTwistCanvas::PickHandles(wxPoint at) {
+    const EtlAnalysisInputs in = frame_.ReadInputs();
     double columns[3];
-    HandleColumns(frame_.ReadInputs(), columns);
+    HandleColumns(in, columns);
+    const double marks[3] = {EtlTwistMarkRow(in.angleB), EtlTwistMarkRow(in.angleC),
+                             EtlTwistMarkRow(in.angleD)};
     const wxPoint p = at - kTwistOrigin;
     luvo::DragHandles picked = 0;
     for (int k = 0; k < 3; ++k) {
-        if (InColumn(columns[k], p.x) && InTwistRows(p.y)) picked |= luvo::DragHandle(k);
+        if (InColumn(columns[k], p.x) && (InTwistRows(p.y) || OnMark(marks[k], p.y))) {
+            picked |= luvo::DragHandle(k);
+        }
     }
     return picked;
 }

@@ -1,5 +1,6 @@
 #include "llt/core/LltDesignTasks.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/core/NumberText.h"
@@ -40,20 +41,24 @@ LltWrite Write(LltInput input, const char* format, double value) {
     return {input, luvo::FormatShown(format, value)};
 }
 
+// The first coefficient of the inputs' series: a1 (a1 mode) or the one of the lift coefficient
+// and the record's aspect ratio.
+template <class Inputs>
+double FirstCoefficientOf(const LltSolver& s, const Inputs& in) {
+    return A1Given(in.circulationMode) ? in.a1 : 2.0 * in.liftCoefficient / (LltPi * s.aspectRatio);
+}
+
 // One circulation drag step on the working record of either design window: the series of the
-// inputs, whose first coefficient is a1 (a1 mode) or the one of the lift coefficient and the
-// record's aspect ratio, refitted through the handles after the step. Returns the texts of the
-// fit, in this order: the lift coefficient (when `withLift`), a1, a3, a5.
+// inputs refitted through the handles after the step. Returns the texts of the fit, in this
+// order: the lift coefficient (when `withLift`), a1, a3, a5.
 template <class Inputs>
 std::vector<LltWrite> RefitSeries(LltSolver& s, const Inputs& in, LltCirculationHandle held, int y,
                                   bool withLift) {
-    double first = 0;
+    const double first = FirstCoefficientOf(s, in);
     if (A1Given(in.circulationMode)) {
-        first = in.a1;
         s.a1 = in.a1;
     } else {
         s.cl = in.liftCoefficient;
-        first = 2.0 * in.liftCoefficient / (LltPi * s.aspectRatio);
         s.a1FromCl = first;
     }
     s.a3 = in.a3;
@@ -170,25 +175,49 @@ LltCirculationHandle LltPickCirculationHandle(int x, int y) {
     return LltCirculationHandle::None;
 }
 
-std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in,
-                                                    LltCirculationHandle held, int y) {
-    // The working record knows the wing, so the lift coefficient of the fit uses its aspect
-    // ratio in both modes.
-    LltSolver s;
+namespace {
+
+// The working record of a twist design drag knows the wing, so the lift coefficient of the fit
+// uses its aspect ratio in both modes.
+void SetUpDragRecord(LltSolver& s, const LltTwistDesignInputs& in) {
     s.SetStations(in.span);
     s.SetTrapezoidChord(in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
     s.ComputeArea();
+}
+
+// The working record of a chord design drag knows no wing: the lift mode gives it the prescribed
+// aspect ratio.
+void SetUpDragRecord(LltSolver& s, const LltChordDesignInputs& in) {
+    s.SetStations(in.span);
+    if (!A1Given(in.circulationMode)) s.aspectRatio = in.aspectRatio;
+}
+
+}  // namespace
+
+std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& in,
+                                                    LltCirculationHandle held, int y) {
+    LltSolver s;
+    SetUpDragRecord(s, in);
     return RefitSeries(s, in, held, y, true);
 }
 
 std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in,
                                                     LltCirculationHandle held, int y) {
-    // The working record knows no wing: the lift mode gives it the prescribed aspect ratio.
     LltSolver s;
-    s.SetStations(in.span);
-    const bool a1Given = A1Given(in.circulationMode);
-    if (!a1Given) s.aspectRatio = in.aspectRatio;
-    return RefitSeries(s, in, held, y, !a1Given);
+    SetUpDragRecord(s, in);
+    return RefitSeries(s, in, held, y, !A1Given(in.circulationMode));
+}
+
+double LltTwistDesignCirculationScale(const LltTwistDesignInputs& in) {
+    LltSolver s;
+    SetUpDragRecord(s, in);
+    return FirstCoefficientOf(s, in);
+}
+
+double LltChordDesignCirculationScale(const LltChordDesignInputs& in) {
+    LltSolver s;
+    SetUpDragRecord(s, in);
+    return FirstCoefficientOf(s, in);
 }
 
 std::array<double, 3> LltSectionColumns(double s1, double s2, double s3) {
@@ -205,6 +234,39 @@ luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHand
     luvo::DragHandles picked = 0;
     for (int k = 0; k < 3; ++k) {
         if (columns[k] - 2.0 <= x && x <= columns[k] + 2.0) picked |= luvo::DragHandle(k);
+    }
+    return picked;
+}
+
+namespace {
+
+// How far from a handle's mark centre a press still picks it: the mark's half size and two pixels.
+constexpr double kMarkPickReach = 4.0;
+
+double WithinRows(double row, LltHandleRows rows) {
+    if (std::isnan(row)) return row;
+    return std::min(std::max(row, static_cast<double>(rows.top)), static_cast<double>(rows.bottom));
+}
+
+}  // namespace
+
+double LltChordMarkRow(double span, double chord) {
+    return WithinRows(150.0 * chord / (span / 2.0), kLltChordRows);
+}
+
+double LltTwistMarkRow(double relativeAngle) {
+    return WithinRows(-20.0 * relativeAngle, kLltTwistRows);
+}
+
+luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHandleRows rows, int x,
+                                        int y, const std::array<double, 3>& markRows) {
+    luvo::DragHandles picked = LltPickSectionHandles(s1, s2, s3, rows, x, y);
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    for (int k = 0; k < 3; ++k) {
+        if (columns[k] - 2.0 <= x && x <= columns[k] + 2.0 &&
+            std::fabs(y - markRows[k]) <= kMarkPickReach) {
+            picked |= luvo::DragHandle(k);
+        }
     }
     return picked;
 }

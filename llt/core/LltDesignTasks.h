@@ -101,6 +101,12 @@ std::vector<LltWrite> LltTwistDesignCirculationDrag(const LltTwistDesignInputs& 
 std::vector<LltWrite> LltChordDesignCirculationDrag(const LltChordDesignInputs& in,
                                                     LltCirculationHandle held, int y);
 
+// The first coefficient of the series that the fields give, by which the circulation plot
+// divides gamma. A circulation drag works from the fields at its press, and the plot keeps this
+// scale of the press until the release, so that the dragged handle stays under the pointer.
+double LltTwistDesignCirculationScale(const LltTwistDesignInputs& in);
+double LltChordDesignCirculationScale(const LltChordDesignInputs& in);
+
 // A handle that a drag moved: the text for its field, and the top-left corner of the 4 x 4 mark
 // that the drag draws at the pointer after the write.
 struct LltHandleMove {
@@ -126,6 +132,17 @@ std::array<double, 3> LltSectionColumns(double s1, double s2, double s3);
 // lies within two pixels of x, so that handles sharing a column are picked together.
 luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHandleRows rows, int x,
                                         int y);
+
+// The row of the centre of a section handle's 4 x 4 mark as the plots draw it: the value's row,
+// or the edge of the handle rows for a value beyond them, where the mark stays on its canvas.
+// Chords: 150 c / (b/2) pixels below the axis; angles relative to the root: 20 pixels per degree
+// upwards.
+double LltChordMarkRow(double span, double chord);
+double LltTwistMarkRow(double relativeAngle);
+// As above, and also each handle whose mark (centre rows `markRows`) lies within the pick
+// tolerance of the press, wherever the mark is drawn.
+luvo::DragHandles LltPickSectionHandles(double s1, double s2, double s3, LltHandleRows rows, int x,
+                                        int y, const std::array<double, 3>& markRows);
 
 // Twist design, chord plot (device origin (50, 75)): the held grey handles of B, C and D take the
 // chord (b/2) y / 150 while the pointer is within the chord rows.

@@ -1,11 +1,15 @@
 #include "llt/core/LltPlotPaint.h"
 
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
 
+#include "common/core/CurveScale.h"
 #include "common/core/NumberText.h"
+#include "common/core/PlotTextLayout.h"
 #include "common/core/TwistPlotLabels.h"
+#include "llt/core/LltDesignTasks.h"
 
 namespace {
 
@@ -52,45 +56,79 @@ double StationX(const LltSolver& s, int i) { return 200.0 * s.y[i] / (s.span / 2
 bool UsableScale(double scale) { return std::isfinite(scale) && scale != 0.0; }
 
 // The curve of v from station `from` to station 51, the value `scale` standing `pixels` above
-// the axis; nothing when the scale is 0 or not finite.
+// the axis at the row `axis`; nothing when the scale is 0 or not finite.
 void ScaledCurve(Plot& p, const LltSolver& s, const LltSolver::StationArray& v, int from,
-                 double pixels, double scale) {
+                 double pixels, double scale, double axis = 0.0) {
     if (!UsableScale(scale)) return;
     for (int i = from; i <= 50; ++i) {
-        p.Line(StationX(s, i), -pixels * v[i] / scale, StationX(s, i + 1),
-               -pixels * v[i + 1] / scale);
+        p.Line(StationX(s, i), axis - pixels * v[i] / scale, StationX(s, i + 1),
+               axis - pixels * v[i + 1] / scale);
     }
 }
 
-double FirstCoefficient(const LltSolver& s, double inputMode) {
+double FirstCoefficient(const LltSolver& s, double inputMode, double heldScale) {
+    if (std::isfinite(heldScale)) return heldScale;
     return inputMode == 1.0 ? s.a1 : s.a1FromCl;
 }
 
+// Each curve fills 80 pixels from the span axis to its largest magnitude: upwards, or downwards
+// from an axis at the top of the band when that magnitude belongs to a negative value (negative
+// lift). The tick labels carry the values' signs.
 void CirculationLift(Plot& p, const LltSolver& s) {
-    const double g = s.gammaMax;
-    const double k = s.caMax;
+    const CurveScale g = ScaleOfCurve(s.gamma, 1, LltSolver::kRoot);
+    const CurveScale k = ScaleOfCurve(s.ca, 1, LltSolver::kRoot);
+    // Both curves share the span axis; it moves to the top when the circulation lies below it.
+    const bool below = g.below;
+    const double axis = below ? -80.0 : 0.0;
     p.Pen(PlotPen::Axis());
     p.UpAxis(0, -90, 15);
     p.UpAxis(200, -90, 15);
-    p.SpanAxisWithArrow();
+    p.Line(-3, axis, 215, axis);
+    p.Line(215, axis, 210, axis - 5);
+    p.Line(215, axis, 210, axis + 5);
     for (int h = -80; h <= 0; h += 20) p.LeftTick(h);
-    for (int h = -80; h <= -20; h += 20) p.RightTick(h);
-    p.SpanTicks();
+    for (int h = -80; h <= 0; h += 20) {
+        if (h != axis) p.RightTick(h);
+    }
+    p.SpanTicks(axis);
 
     p.SmallFont();
-    p.Text("gamma [-]", -30, -105);
-    p.Text("ca [-]", 195, -105);
-    p.Number("%2.1f", s.span * 0.25, 93, 4);
-    p.Number("%2.1f", s.span * 0.5, 180, 4);
-    p.Text("y", 215, 4);
-    p.QuarterLabels("%2.3f", g, -33);
+    // The local lift shares the direction of the circulation.
+    const double sign = below ? -1.0 : 1.0;
+    std::vector<PlotText> fixed = {{"gamma [-]", -30, -105}, {"ca [-]", 195, -105}};
+    for (int q = 4; q >= 1; --q) {
+        const double row = axis - sign * 20.0 * q - 7;
+        const std::string text = luvo::FormatResult("%2.3f", sign * g.magnitude * q / 4.0);
+        // Ends before the ticks where it is wide (a minus sign, many digits).
+        fixed.push_back({text, std::fmin(-33.0, -6.0 - p.TextSize(text).width), row});
+        fixed.push_back({luvo::FormatResult("%2.2f", sign * k.magnitude * q / 4.0), 210, row});
+    }
+    fixed.push_back({"0", -16, axis - 7});
+    for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
+    // The span labels keep clear of the labels of the right axis, which they meet when the axis
+    // stands at the top.
+    PlotTextLayout layout(p.Area());
+    KeepTexts(p, layout, fixed);
+    layout.KeepLine(0, -90, 0, 15);
+    layout.KeepLine(200, -90, 200, 15);
+    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
+    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.25, 93, axis + 4);
+    PlaceNumber(p, layout, "%2.1f", s.span * 0.5, 180, axis + 4);
+    PlaceText(p, layout, "y", 215, axis + 4);
+    // The curves stay between the axes' ends.
+    p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Red());
-    ScaledCurve(p, s, s.gamma, 1, 80.0, g);
+    ScaledCurve(p, s, s.gamma, 1, 80.0, g.magnitude, axis);
+    p.Unclip();
+    p.Pen(PlotPen::Red());
     p.Line(20, 30, 30, 30);
 
-    p.QuarterLabels("%2.2f", k, 210);
+    p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Green());
-    ScaledCurve(p, s, s.ca, 1, 80.0, k);
+    ScaledCurve(p, s, s.ca, 1, 80.0, k.magnitude, axis);
+    p.Unclip();
+    p.Pen(PlotPen::Green());
     p.Line(100, 30, 110, 30);
     p.Text("gamma [-]", 35, 23);
     p.Text("ca [-]", 115, 23);
@@ -129,11 +167,117 @@ TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, doub
     return f;
 }
 
+// The caption of the chord plot's axis: its row in each window.
+double ChordCaptionRow(LltChordPlotLayout layout) {
+    return layout == LltChordPlotLayout::Analysis ? -55.0 : -60.0;
+}
+
+// The chord axis's ticks (quarters of the root chord, 50 cA / (b/2) pixels apart) that lie on
+// the axis, from -40 to 90.
+bool OnChordAxis(double tick) { return std::isfinite(tick) && tick >= -40.0 && tick <= 90.0; }
+
+// The centres of the marks of the chord handles B, C and D: columns for the segment lengths s1,
+// s2, s3 [%], rows for the chords.
+// With them the rows of the outline's tip line, which closes the plan form at x = 200 with the
+// chord of the first section at the tip.
+struct ChordMarks {
+    double x[3];
+    double y[3];
+    double tipTop;
+    double tipBottom;
+};
+ChordMarks ChordMarksOf(double b, double s1, double s2, double s3, double cB, double cC,
+                        double cD) {
+    const std::array<double, 3> columns = LltSectionColumns(s1, s2, s3);
+    const double tip = s1 >= 100.0 ? cB : s1 + s2 >= 100.0 ? cC : cD;
+    const double h = b / 2.0;
+    return {{columns[0], columns[1], columns[2]},
+            {LltChordMarkRow(b, cB), LltChordMarkRow(b, cC), LltChordMarkRow(b, cD)},
+            std::fmax(-50.0 * tip / h, -40.0),
+            std::fmin(150.0 * tip / h, 90.0)};
+}
+
+// The chord plot's texts that stay where they are, for the span b and the root chord cA: the
+// chord axis's caption, those of its labels (quarters of the root chord) that keep clear of each
+// other, of the caption and of the canvas's edges, "0" and the largest chord first, and the span
+// labels, each at the free place nearest to its own, clear of the handles' marks.
+std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double captionRow,
+                                          const ChordMarks& marks) {
+    const double h = b / 2.0;
+    const double s50 = cA * 50.0 / h;
+    std::vector<PlotText> t = {{"Profiltiefe [m]", -30, captionRow}};
+    const struct {
+        PlotText text;
+        double tick;
+    } chord[5] = {{{"0", -16, -7}, 0.0},
+                  {{luvo::FormatResult("%2.2f", 0.75 * cA), -32, 3.0 * s50 - 7}, 3.0 * s50},
+                  {{luvo::FormatResult("%2.2f", 0.25 * cA), -32, s50 - 7}, s50},
+                  {{luvo::FormatResult("%2.2f", -0.25 * cA), -28, -s50 - 7}, -s50},
+                  {{luvo::FormatResult("%2.2f", 0.5 * cA), -32, 2.0 * s50 - 7}, 2.0 * s50}};
+    PlotTextLayout fit(p.Area());
+    KeepTexts(p, fit, t);
+    for (const auto& label : chord) {
+        if (!OnChordAxis(label.tick)) continue;
+        const PlotSize size = p.TextSize(label.text.text);
+        const PlotRect box{static_cast<int>(label.text.x), static_cast<int>(label.text.y),
+                           size.width, size.height};
+        if (!p.Area().Contains(box) || !fit.Free({box.x, box.y - 1, box.width, box.height + 2})) {
+            continue;
+        }
+        fit.Keep(box);
+        t.push_back(label.text);
+    }
+    // The span labels below the axis, clear of its ticks and arrow and of the handles.
+    fit.KeepLine(-3, 0, 215, 0);
+    fit.Keep({210, -5, 2, 11});
+    for (int x = 50; x <= 200; x += 50) fit.KeepLine(x, -3, x, 3);
+    fit.KeepLine(0, -40, 0, 90);
+    for (int k = 0; k < 3; ++k) {
+        if (p.Drawable(marks.x[k]) && p.Drawable(marks.y[k])) {
+            fit.Keep({static_cast<int>(marks.x[k] - 2), static_cast<int>(marks.y[k] - 2), 4, 4});
+        }
+    }
+    if (p.Drawable(marks.tipTop) && p.Drawable(marks.tipBottom)) {
+        fit.KeepLine(200, static_cast<int>(marks.tipTop), 200, static_cast<int>(marks.tipBottom));
+    }
+    const PlotText span[3] = {{luvo::FormatResult("%2.1f", b * 0.25), 93, 4},
+                              {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
+                              {"y", 215, 4}};
+    for (const PlotText& label : span) {
+        const PlotRect box =
+            fit.Place(p.TextSize(label.text), static_cast<int>(label.x), static_cast<int>(label.y));
+        t.push_back({label.text, static_cast<double>(box.x), static_cast<double>(box.y)});
+    }
+    return t;
+}
+
+// The chord plot's canvas with its axes, ticks and fixed texts kept, for the labels that the
+// handles place.
+PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow,
+                               const ChordMarks& marks) {
+    const double s50 = cA * 50.0 / (b / 2.0);
+    PlotTextLayout layout(p.Area());
+    layout.KeepLine(0, -40, 0, 90);
+    layout.Keep({-5, 85, 11, 6});
+    layout.KeepLine(-3, 0, 215, 0);
+    layout.Keep({210, -5, 6, 11});
+    for (int x = 50; x <= 200; x += 50) layout.KeepLine(x, -3, x, 3);
+    for (int k = -1; k <= 3; ++k) {
+        const double tick = k * s50;
+        if (OnChordAxis(tick)) {
+            layout.KeepLine(-3, static_cast<int>(tick), 3, static_cast<int>(tick));
+        }
+    }
+    KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow, marks));
+    return layout;
+}
+
 }  // namespace
 
-void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode,
+                          double heldScale) {
     Plot p(painter);
-    const double a = FirstCoefficient(s, inputMode);
+    const double a = FirstCoefficient(s, inputMode, heldScale);
     p.Origin(50, 110);
     p.Pen(PlotPen::StockBlack());
     p.UpAxis(0, -70, 15);
@@ -158,9 +302,10 @@ void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double input
     ScaledCurve(p, s, s.seriesGamma, 1, 60.0, a);
 }
 
-void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode) {
+void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode,
+                             double heldScale) {
     Plot p(painter);
-    const double a = FirstCoefficient(s, inputMode);
+    const double a = FirstCoefficient(s, inputMode, heldScale);
     p.Pen(PlotPen::Red());
     if (!UsableScale(a)) return;
     // The stations 51, 41 and 30 of the three-point fit; the left edges are fixed numbers.
@@ -180,10 +325,8 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
 
     if (layout == LltChordPlotLayout::Analysis) {
         p.Origin(45, 55);
-        p.Text("Profiltiefe [m]", -30, -55);
     } else {
         p.Origin(50, 75);
-        p.Text("Profiltiefe [m]", -30, -60);
     }
 
     // The chord axis points down: the trailing edge lies below the quarter-chord line.
@@ -192,25 +335,21 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
     p.Line(0, 90, -5, 85);
     p.Line(0, 90, 5, 85);
     p.SpanAxisWithArrow();
-    p.LeftTick(-s50);
-    p.LeftTick(0);
-    p.LeftTick(s50);
-    p.LeftTick(s100);
-    p.LeftTick(s150);
+    for (const double tick : {-s50, 0.0, s50, s100, s150}) {
+        if (OnChordAxis(tick)) p.LeftTick(tick);
+    }
     p.SpanTicks();
 
     p.SmallFont();
-    p.Number("%2.1f", b * 0.25, 93, 4);
-    p.Number("%2.1f", b * 0.5, 185, 4);
-    p.Text("y", 215, 4);
-    p.Number("%2.2f", -0.25 * cA, -28, -s50 - 7);
-    p.Text("0", -16, -7);
-    p.Number("%2.2f", 0.25 * cA, -32, s50 - 7);
-    p.Number("%2.2f", 0.5 * cA, -32, s100 - 7);
-    p.Number("%2.2f", 0.75 * cA, -32, s150 - 7);
+    DrawTexts(p, ChordPlotFixedTexts(
+                     p, b, cA, ChordCaptionRow(layout),
+                     ChordMarksOf(b, 100.0 * s.chordSegment1, 100.0 * s.chordSegment2,
+                                  100.0 * s.chordSegment3, s.chordB, s.chordC, s.chordD)));
 
-    // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind.
+    // A chord c spans 200 c / h pixels, a quarter ahead of the axis and three quarters behind;
+    // the outline stays within the chord axis's extent, clear of the caption and the title.
     p.Pen(PlotPen::Grey());
+    p.ClipTo(0, -40, 200, 90);
     p.Line(200, -50.0 * s.chord[0] / h, 200, 150.0 * s.chord[0] / h);
     for (int i = 1; i <= 50; ++i) {
         const double x0 = StationX(s, i);
@@ -218,10 +357,11 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
         p.Line(x0, -50.0 * s.chord[i] / h, x1, -50.0 * s.chord[i + 1] / h);
         p.Line(x0, 150.0 * s.chord[i] / h, x1, 150.0 * s.chord[i + 1] / h);
     }
+    p.Unclip();
 }
 
 void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, double s3, double cA,
-                       double cB, double cC, double cD) {
+                       double cB, double cC, double cD, LltChordPlotLayout plot) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -231,21 +371,31 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     const double xC = 200.0 * (f1 + f2);
     const double xD = 200.0 * (f1 + f2 + f3);
     const double yA = 150.0 * cA / h;
-    const double yB = 150.0 * cB / h;
-    const double yC = 150.0 * cC / h;
-    const double yD = 150.0 * cD / h;
+    // A chord beyond the handle rows has its mark at their edge, where it can still be picked.
+    const double yB = LltChordMarkRow(b, cB);
+    const double yC = LltChordMarkRow(b, cC);
+    const double yD = LltChordMarkRow(b, cD);
 
     p.Pen(PlotPen::Grey());
     auto handleB = [&] { p.Handle(xB - 2, yB - 2); };
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
-    auto labelA = [&] { p.Text(" A ", 4, yA + 3); };
+    // The labels keep clear of the plot's texts, axes and ticks and of the handles.
+    PlotTextLayout layout =
+        ChordPlotLayout(p, b, cA, ChordCaptionRow(plot), ChordMarksOf(b, s1, s2, s3, cB, cC, cD));
+    const double marks[3][2] = {{xB, yB}, {xC, yC}, {xD, yD}};
+    for (const auto& m : marks) {
+        if (p.Drawable(m[0]) && p.Drawable(m[1])) {
+            layout.Keep({static_cast<int>(m[0] - 2), static_cast<int>(m[1] - 2), 4, 4});
+        }
+    }
+    auto labelA = [&] { PlaceText(p, layout, " A ", 4, yA + 3); };
     // The labels of the first `count` of B, C and D (B and C moved by dxB and dxC), then their
     // handles again on top.
     auto labelled = [&](int count, double dxB, double dxC) {
-        p.Text(" B ", xB + dxB, yB + 3);
-        if (count > 1) p.Text(" C ", xC + dxC, yC + 3);
-        if (count > 2) p.Text(" D ", xD - 2, yD + 3);
+        PlaceText(p, layout, " B ", xB + dxB, yB + 3);
+        if (count > 1) PlaceText(p, layout, " C ", xC + dxC, yC + 3);
+        if (count > 2) PlaceText(p, layout, " D ", xD - 2, yD + 3);
         handleB();
         if (count > 1) handleC();
         if (count > 2) handleD();
@@ -296,7 +446,8 @@ void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& ti
     // Left axis: angles relative to the root; right axis: the absolute angles. The span labels
     // make room for the handles that the handle routine draws at the same angles.
     const TwistPlotFrame frame =
-        TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), yB - 2, yC - 2, yD - 2, title);
+        TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), LltTwistMarkRow(s.twistB - aA) - 2,
+                   LltTwistMarkRow(s.twistC - aA) - 2, LltTwistMarkRow(s.twistD - aA) - 2, title);
     DrawTexts(p, frame.fixed);
     std::vector<PlotRect> spanBoxes;
     TwistPlotLayout(p, frame, spanBoxes);
@@ -322,9 +473,10 @@ void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double del
     const double aB = alphaA + deltaB;
     const double aC = alphaA + deltaC;
     const double aD = alphaA + deltaD;
-    const double yB = -2.0 - 20.0 * (aB - alphaA);
-    const double yC = -2.0 - 20.0 * (aC - alphaA);
-    const double yD = -2.0 - 20.0 * (aD - alphaA);
+    // An angle beyond the handle rows has its mark at their edge, where it can still be picked.
+    const double yB = -2.0 + LltTwistMarkRow(aB - alphaA);
+    const double yC = -2.0 + LltTwistMarkRow(aC - alphaA);
+    const double yD = -2.0 + LltTwistMarkRow(aD - alphaA);
     const double xB = 200.0 * f1;
     const double xC = 200.0 * (f1 + f2);
 

@@ -10,6 +10,7 @@
 // not finite never reaches the painter, and a plot whose scale is 0 or not finite draws its axes
 // and labels only.
 
+#include <limits>
 #include <string>
 
 #include "common/core/PlotPainter.h"
@@ -20,12 +21,18 @@
 enum class LltChordPlotLayout { Analysis, TwistDesign };
 
 // Input mode of the design windows: 1.0 means a1 given, any other value the lift coefficient.
-void PaintCirculationPlot(PlotPainter& p, const LltSolver& s, double inputMode);
-void PaintCirculationHandles(PlotPainter& p, const LltSolver& s, double inputMode);
+// The plot shows gamma divided by the series' first coefficient, or by `heldScale` when that is
+// finite (the scale at the press of a circulation drag, kept until its release).
+void PaintCirculationPlot(PlotPainter& p, const LltSolver& s, double inputMode,
+                          double heldScale = std::numeric_limits<double>::quiet_NaN());
+void PaintCirculationHandles(PlotPainter& p, const LltSolver& s, double inputMode,
+                             double heldScale = std::numeric_limits<double>::quiet_NaN());
 void PaintChordPlot(PlotPainter& p, const LltSolver& s, LltChordPlotLayout layout);
 // Field values as read by the caller: span [m], segment lengths [%], chords [m].
+// `plot`: the window whose chord plot the handles are drawn on.
 void PaintChordHandles(PlotPainter& p, double b, double s1, double s2, double s3, double cA,
-                       double cB, double cC, double cD);
+                       double cB, double cC, double cD,
+                       LltChordPlotLayout plot = LltChordPlotLayout::Analysis);
 // `title`: what the window writes on the canvas above the plot (canvas pixels), which the plot's
 // movable texts keep clear of.
 void PaintTwistPlot(PlotPainter& p, const LltSolver& s, const PlotText& title = {});

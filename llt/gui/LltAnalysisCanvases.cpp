@@ -11,10 +11,11 @@ namespace {
 const wxPoint kChordOrigin(45, 55);
 const wxPoint kTwistOrigin(45, 90);
 
-// The section handles B, C and D that a press at `at` (logical pixels) picks within `rows`.
-luvo::DragHandles PickSections(const LltAnalysisHost& frame, wxPoint at, LltHandleRows rows) {
-    const LltAnalysisInputs in = frame.ReadInputs();
-    return LltPickSectionHandles(in.s1, in.s2, in.s3, rows, at.x, at.y);
+// The section handles B, C and D that a press at `at` (logical pixels) picks within `rows` or on
+// their marks.
+luvo::DragHandles PickSections(const LltAnalysisInputs& in, wxPoint at, LltHandleRows rows,
+                               const std::array<double, 3>& markRows) {
+    return LltPickSectionHandles(in.s1, in.s2, in.s3, rows, at.x, at.y, markRows);
 }
 
 // The held handles, each on its own: each takes `text` into its field, and its 4 x 4 handle is
@@ -36,7 +37,10 @@ std::vector<LltHandleMove> SectionMoves(const LltAnalysisHost& frame, luvo::Drag
 }  // namespace
 
 luvo::DragHandles LltAnalysisChordCanvas::PickHandles(wxPoint at) {
-    return PickSections(frame_, at - kChordOrigin, kLltChordRows);
+    const LltAnalysisInputs in = frame_.ReadInputs();
+    return PickSections(in, at - kChordOrigin, kLltChordRows,
+                        {LltChordMarkRow(in.span, in.chordB), LltChordMarkRow(in.span, in.chordC),
+                         LltChordMarkRow(in.span, in.chordD)});
 }
 
 void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
@@ -52,7 +56,10 @@ void LltAnalysisChordCanvas::OnMouse(wxMouseEvent& event) {
 }
 
 luvo::DragHandles LltAnalysisTwistCanvas::PickHandles(wxPoint at) {
-    return PickSections(frame_, at - kTwistOrigin, kLltTwistRows);
+    const LltAnalysisInputs in = frame_.ReadInputs();
+    return PickSections(
+        in, at - kTwistOrigin, kLltTwistRows,
+        {LltTwistMarkRow(in.angleB), LltTwistMarkRow(in.angleC), LltTwistMarkRow(in.angleD)});
 }
 
 void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {

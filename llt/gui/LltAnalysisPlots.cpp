@@ -7,7 +7,8 @@
 void LltPaintAnalysisChord(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {
     LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
     DrawChordPlot(dc, s, LltChordPlotLayout::Analysis);
-    DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
+    DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD,
+                     LltChordPlotLayout::Analysis);
 }
 
 void LltPaintAnalysisTwist(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {

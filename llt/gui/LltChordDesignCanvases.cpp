@@ -4,22 +4,13 @@
 
 namespace {
 
-// Device origins of the plots: the pointer's logical coordinates are relative to them.
-const wxPoint kCirculationOrigin(50, 110);
+// Device origin of the twist plot: the pointer's logical coordinates are relative to it.
 const wxPoint kTwistOrigin(45, 90);
 
 }  // namespace
 
-luvo::DragHandles LltChordDesignCirculationCanvas::PickHandles(wxPoint at) {
-    return PickCirculationHandle(at - kCirculationOrigin);
-}
-
 void LltChordDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
-    if (!IsDragStep(event)) return;
-    const wxPoint at = event.GetPosition() - kCirculationOrigin;
-    // Up to four writes, each checked and recomputed at once.
-    WriteFields(LltChordDesignCirculationDrag(frame_.ReadInputs(), HeldCirculationHandle(), at.y));
-    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+    CirculationMouse(event, LltChordDesignCirculationDrag, LltChordDesignCirculationScale);
 }
 
 void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
@@ -31,7 +22,9 @@ void LltChordDesignTwistCanvas::OnPaint(wxPaintEvent&) {
 luvo::DragHandles LltChordDesignTwistCanvas::PickHandles(wxPoint at) {
     const LltChordDesignInputs in = frame_.ReadInputs();
     const wxPoint p = at - kTwistOrigin;
-    return LltPickSectionHandles(in.s1, in.s2, in.s3, kLltTwistRows, p.x, p.y);
+    return LltPickSectionHandles(
+        in.s1, in.s2, in.s3, kLltTwistRows, p.x, p.y,
+        {LltTwistMarkRow(in.angleB), LltTwistMarkRow(in.angleC), LltTwistMarkRow(in.angleD)});
 }
 
 void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {

@@ -11,12 +11,11 @@
 #include "llt/gui/LltChordDesignHost.h"
 #include "llt/gui/LltTaskCanvas.h"
 
-class LltChordDesignCirculationCanvas : public LltTaskCanvas<LltChordDesignHost> {
+class LltChordDesignCirculationCanvas : public LltCirculationCanvas<LltChordDesignHost> {
   public:
-    using LltTaskCanvas::LltTaskCanvas;
+    using LltCirculationCanvas::LltCirculationCanvas;
 
   private:
-    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -206,8 +206,9 @@ LltTaskFrame::Accepted LltChordDesignFrame::ComputeAccepted() {
 
 void LltChordDesignFrame::DrawPlots(const LltSolver& s, const LltChordDesignInputs& in,
                                     double rootAngle, double scaling) {
-    circulationCanvas->DrawWith(
-        [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
+    circulationCanvas->DrawWith([&](wxDC& dc) {
+        LltPaintDesignCirculation(dc, s, in.circulationMode, heldCirculationScale);
+    });
     twistCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignTwist(dc, s, rootAngle, in); });
     chordCanvas->DrawWith([&](wxDC& dc) { LltPaintChordDesignChord(dc, s, scaling); });
 }

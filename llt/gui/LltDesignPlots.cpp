@@ -2,16 +2,18 @@
 
 #include "llt/gui/LltPlots.h"
 
-void LltPaintDesignCirculation(wxDC& dc, const LltSolver& s, double circulationMode) {
+void LltPaintDesignCirculation(wxDC& dc, const LltSolver& s, double circulationMode,
+                               double heldScale) {
     LltStartPlot(dc, wxS("Zirkulationsverteilung"), 100, 10);
-    DrawCirculationPlot(dc, s, circulationMode);
-    DrawCirculationHandles(dc, s, circulationMode);
+    DrawCirculationPlot(dc, s, circulationMode, heldScale);
+    DrawCirculationHandles(dc, s, circulationMode, heldScale);
 }
 
 void LltPaintTwistDesignChord(wxDC& dc, const LltSolver& s, const LltTwistDesignInputs& in) {
     LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
     DrawChordPlot(dc, s, LltChordPlotLayout::TwistDesign);
-    DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD);
+    DrawChordHandles(dc, in.span, in.s1, in.s2, in.s3, in.chordA, in.chordB, in.chordC, in.chordD,
+                     LltChordPlotLayout::TwistDesign);
 }
 
 void LltPaintTwistDesignTwist(wxDC& dc, const LltSolver& s, double twistScaling) {

@@ -8,8 +8,10 @@
 
 #include "llt/core/LltDesignTasks.h"
 
-// Mode 1.0: the circulation is scaled by a1; any other value: by a1FromCl.
-void LltPaintDesignCirculation(wxDC& dc, const LltSolver& s, double circulationMode);
+// Mode 1.0: the circulation is scaled by a1; any other value: by a1FromCl; a finite `heldScale`
+// takes their place while a circulation drag runs.
+void LltPaintDesignCirculation(wxDC& dc, const LltSolver& s, double circulationMode,
+                               double heldScale);
 
 // The handles take the field values as read, not the record.
 void LltPaintTwistDesignChord(wxDC& dc, const LltSolver& s, const LltTwistDesignInputs& in);

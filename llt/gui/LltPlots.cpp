@@ -4,12 +4,12 @@
 
 void LltStartPlot(wxDC& dc, const wxString& title, int x, int y) { StartPlot(dc, title, x, y); }
 
-void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode) {
-    DrawOn(dc, PaintCirculationPlot, s, inputMode);
+void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode, double heldScale) {
+    DrawOn(dc, PaintCirculationPlot, s, inputMode, heldScale);
 }
 
-void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode) {
-    DrawOn(dc, PaintCirculationHandles, s, inputMode);
+void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode, double heldScale) {
+    DrawOn(dc, PaintCirculationHandles, s, inputMode, heldScale);
 }
 
 void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout) {
@@ -17,8 +17,8 @@ void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout) {
 }
 
 void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
-                      double cC, double cD) {
-    DrawOn(dc, PaintChordHandles, b, s1, s2, s3, cA, cB, cC, cD);
+                      double cC, double cD, LltChordPlotLayout plot) {
+    DrawOn(dc, PaintChordHandles, b, s1, s2, s3, cA, cB, cC, cD, plot);
 }
 
 void DrawTwistPlot(wxDC& dc, const LltSolver& s, const PlotText& title) {

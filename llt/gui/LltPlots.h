@@ -7,11 +7,11 @@
 
 #include "llt/core/LltPlotPaint.h"
 
-void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode);
-void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode);
+void DrawCirculationPlot(wxDC& dc, const LltSolver& s, double inputMode, double heldScale);
+void DrawCirculationHandles(wxDC& dc, const LltSolver& s, double inputMode, double heldScale);
 void DrawChordPlot(wxDC& dc, const LltSolver& s, LltChordPlotLayout layout);
 void DrawChordHandles(wxDC& dc, double b, double s1, double s2, double s3, double cA, double cB,
-                      double cC, double cD);
+                      double cC, double cD, LltChordPlotLayout plot);
 void DrawTwistPlot(wxDC& dc, const LltSolver& s, const PlotText& title = {});
 void DrawTwistHandles(wxDC& dc, double b, double alphaA, double deltaB, double deltaC,
                       double deltaD, double s1, double s2, double s3, const PlotText& title = {});

@@ -3,6 +3,9 @@
 // drags write the texts the method's drag relations give (llt/core/LltDesignTasks.h) for the
 // handles that their press picked.
 
+#include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/gui/TaskCanvas.h"
@@ -49,4 +52,67 @@ class LltTaskCanvas : public luvo::TaskCanvas<Frame> {
             this->DrawHandleMark({move.markX, move.markY}, origin, pen, brush);
         }
     }
+};
+
+// A circulation plot of a design window (device origin (50, 110)) with its three red handles.
+// A drag works from the fields as they were at its press: every step refits the series from
+// those, with only the held handle moved to the pointer, and the plot keeps the scale of the
+// press until the release. The handle so ends under the pointer and the other two stay, however
+// many motions the toolkit merged; refitting from the rounded texts of the previous step would
+// drift with every motion. `Frame` also holds heldCirculationScale.
+template <class Frame>
+class LltCirculationCanvas : public LltTaskCanvas<Frame> {
+  public:
+    using LltTaskCanvas<Frame>::LltTaskCanvas;
+
+  protected:
+    using Inputs = decltype(std::declval<const Frame&>().ReadInputs());
+
+    luvo::DragHandles PickHandles(wxPoint at) override {
+        return this->PickCirculationHandle(at - wxPoint(50, 110));
+    }
+
+    // One mouse event: `refit(inputs, held, y)` gives the texts of a step, `scale(inputs)` the
+    // plot's scale.
+    template <class Refit, class Scale>
+    void CirculationMouse(const wxMouseEvent& event, Refit refit, Scale scale) {
+        if (event.ButtonDown()) EndDrag();
+        if (this->IsDragStep(event)) {
+            if (!press_) {
+                // The first step reads the fields, after whatever the press itself set off.
+                press_ = this->frame_.ReadInputs();
+                this->frame_.heldCirculationScale = scale(*press_);
+            }
+            const int y = event.GetPosition().y - 110;
+            const LltCirculationHandle held = this->HeldCirculationHandle();
+            // Up to four writes, each checked and recomputed at once.
+            this->WriteFields(refit(*press_, held, y));
+            this->frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+            // The written coefficients have two decimals: the held handle's mark goes where the
+            // pointer set it.
+            if (!this->Stopped() && held != LltCirculationHandle::None && -110 <= y && y <= 0) {
+                this->DrawHandleMark({MarkColumn(held), y - 2}, wxPoint(50, 110), *wxRED_PEN,
+                                     *wxWHITE_BRUSH);
+            }
+        }
+        if (event.ButtonUp() || this->Stopped()) EndDrag();
+    }
+
+  private:
+    // The left edges of the marks of the stations 51, 41 and 30.
+    static int MarkColumn(LltCirculationHandle h) {
+        return h == LltCirculationHandle::Root        ? -2
+               : h == LltCirculationHandle::Station41 ? 59
+                                                      : 119;
+    }
+
+    // The plot takes the scale of the series that the drag left.
+    void EndDrag() {
+        if (!press_) return;
+        press_.reset();
+        this->frame_.heldCirculationScale = std::numeric_limits<double>::quiet_NaN();
+        this->frame_.RedrawLastAccepted();
+    }
+
+    std::optional<Inputs> press_;
 };

@@ -2,29 +2,22 @@
 
 namespace {
 
-// Device origins of the plots: the pointer's logical coordinates are relative to them.
-const wxPoint kCirculationOrigin(50, 110);
+// Device origin of the chord plot: the pointer's logical coordinates are relative to it.
 const wxPoint kChordOrigin(50, 75);
 
 }  // namespace
 
-luvo::DragHandles LltTwistDesignCirculationCanvas::PickHandles(wxPoint at) {
-    return PickCirculationHandle(at - kCirculationOrigin);
-}
-
 void LltTwistDesignCirculationCanvas::OnMouse(wxMouseEvent& event) {
-    if (!IsDragStep(event)) return;
-    const wxPoint at = event.GetPosition() - kCirculationOrigin;
-    // Up to four writes, each checked and recomputed at once, the first three with only part of
-    // the new coefficients in place.
-    WriteFields(LltTwistDesignCirculationDrag(frame_.ReadInputs(), HeldCirculationHandle(), at.y));
-    frame_.SetInputStatus(wxS("Eingabe der Zirkulations-Parameter"));
+    CirculationMouse(event, LltTwistDesignCirculationDrag, LltTwistDesignCirculationScale);
 }
 
 luvo::DragHandles LltTwistDesignChordCanvas::PickHandles(wxPoint at) {
     const LltTwistDesignInputs in = frame_.ReadInputs();
     const wxPoint p = at - kChordOrigin;
-    return LltPickSectionHandles(in.s1, in.s2, in.s3, kLltChordRows, p.x, p.y);
+    return LltPickSectionHandles(
+        in.s1, in.s2, in.s3, kLltChordRows, p.x, p.y,
+        {LltChordMarkRow(in.span, in.chordB), LltChordMarkRow(in.span, in.chordC),
+         LltChordMarkRow(in.span, in.chordD)});
 }
 
 void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {

@@ -10,12 +10,11 @@
 #include "llt/gui/LltTaskCanvas.h"
 #include "llt/gui/LltTwistDesignHost.h"
 
-class LltTwistDesignCirculationCanvas : public LltTaskCanvas<LltTwistDesignHost> {
+class LltTwistDesignCirculationCanvas : public LltCirculationCanvas<LltTwistDesignHost> {
   public:
-    using LltTaskCanvas::LltTaskCanvas;
+    using LltCirculationCanvas::LltCirculationCanvas;
 
   private:
-    luvo::DragHandles PickHandles(wxPoint at) override;
     void OnMouse(wxMouseEvent& event);
     wxDECLARE_EVENT_TABLE();
 };

@@ -186,8 +186,9 @@ LltTaskFrame::Accepted LltTwistDesignFrame::ComputeAccepted() {
 
 void LltTwistDesignFrame::DrawPlots(const LltSolver& s, const LltTwistDesignInputs& in,
                                     double scaling) {
-    circulationCanvas->DrawWith(
-        [&](wxDC& dc) { LltPaintDesignCirculation(dc, s, in.circulationMode); });
+    circulationCanvas->DrawWith([&](wxDC& dc) {
+        LltPaintDesignCirculation(dc, s, in.circulationMode, heldCirculationScale);
+    });
     chordCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignChord(dc, s, in); });
     twistCanvas->DrawWith([&](wxDC& dc) { LltPaintTwistDesignTwist(dc, s, scaling); });
 }

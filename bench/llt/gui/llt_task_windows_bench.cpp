@@ -15,6 +15,7 @@
 #include <wx/dcmemory.h>
 
 #include <filesystem>
+#include <limits>
 
 #include "bench/support/WindowBenchMain.h"
 #include "common/core/NumberText.h"
@@ -93,7 +94,8 @@ class ChordDesignWindowModel {
         const LltChordDesignResult r = LltRunChordDesign(in);
         {
             wxMemoryDC dc(circulation_);
-            LltPaintDesignCirculation(dc, *r.record, in.circulationMode);
+            LltPaintDesignCirculation(dc, *r.record, in.circulationMode,
+                                      std::numeric_limits<double>::quiet_NaN());
         }
         {
             wxMemoryDC dc(twist_);

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <initializer_list>
+#include <string>
 
+#include "common/core/NumberText.h"
 #include "panel3d/solver/core/Panel3dModel.h"
 
 namespace {
@@ -115,18 +118,34 @@ void RightFrame(PlotPixels& px) {
     px.Line(120, 80, 120, -80);
 }
 
-void LeftLabels(PlotPixels& px, const char* fmt, double max, int x0) {
-    px.Number(fmt, max, -152, -69);
-    px.Number(fmt, 0.5 * max, -152, -36);
-    px.Number(fmt, -max, x0, 55);
-    px.Number(fmt, -0.5 * max, x0, 22);
+// The format "%1.<d>f" of a value axis's labels: `decimals`, or more (up to six) where the
+// largest value's half would read more than a tenth off, so that the labels stay distinct
+// ("0.01" twice for 0.01 and 0.005).
+std::string DistinctFormat(int decimals, double max) {
+    std::string f = "%1." + std::to_string(decimals) + "f";
+    if (!std::isfinite(max) || max == 0.0) return f;
+    for (; decimals < 6; ++decimals) {
+        const double shown = std::strtod(luvo::FormatResult(f.c_str(), 0.5 * max).c_str(), nullptr);
+        if (std::fabs(shown - 0.5 * max) <= 0.05 * std::fabs(max)) break;
+        f = "%1." + std::to_string(decimals + 1) + "f";
+    }
+    return f;
 }
 
-void RightLabels(PlotPixels& px, const char* fmt, double max) {
-    px.Number(fmt, max, 132, -69);
-    px.Number(fmt, 0.5 * max, 132, -36);
-    px.Number(fmt, -max, 135, 55);
-    px.Number(fmt, -0.5 * max, 135, 22);
+void LeftLabels(PlotPixels& px, int decimals, double max, int x0) {
+    const std::string f = DistinctFormat(decimals, max);
+    px.Number(f.c_str(), max, -152, -69);
+    px.Number(f.c_str(), 0.5 * max, -152, -36);
+    px.Number(f.c_str(), -max, x0, 55);
+    px.Number(f.c_str(), -0.5 * max, x0, 22);
+}
+
+void RightLabels(PlotPixels& px, int decimals, double max) {
+    const std::string f = DistinctFormat(decimals, max);
+    px.Number(f.c_str(), max, 132, -69);
+    px.Number(f.c_str(), 0.5 * max, 132, -36);
+    px.Number(f.c_str(), -max, 135, 55);
+    px.Number(f.c_str(), -0.5 * max, 135, 22);
 }
 
 // The symmetric x labels of the polars: max at the right tick, -max at the left end.
@@ -161,24 +180,29 @@ void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
     SpanFraction(px);
 
     const int strips = static_cast<int>(s.stripLift.size());
-    const double caMax = MaxAbs(0.01, {&s.stripLift});
+    // ca and cw share the left axis, whose scale covers both: at zero lift cw sets it.
+    const Series cw = Sum(s.cwi, s.cfInt);
+    const double caMax = MaxAbs(0.01, {&s.stripLift, &cw});
     const double caScale = -60 / caMax;
-    // The strips' centres on the span axis; the outermost strip at each tip is left out.
+    // The strips' centres on the span axis; the outermost strip at each tip is left out. The
+    // curves stay between the value axes.
     Series x(s.stripY.size());
     for (size_t j = 0; j < x.size(); ++j) x[j] = s.stripY[j] / s.halfSpan * 120;
+    px.ClipTo(-120, -80, 120, 80);
     px.Pen(PlotPen::StockRed());
     Polyline(px, x, s.stripLift, 1.0, caScale, 1, strips - 2);
-    LeftLabels(px, "%1.2f", caMax, -155);
-
-    const Series cw = Sum(s.cwi, s.cfInt);
     px.Pen(PlotPen::StockCyan());
     Polyline(px, s.eta, cw, 120, caScale, 0, static_cast<int>(cw.size()) - 1);
+    px.Unclip();
+    LeftLabels(px, 2, caMax, -155);
 
     RightAxis(px, "Gamma");
     const double gammaMax = MaxAbs(0.00001, {&s.stripCirculation});
+    px.ClipTo(-120, -80, 120, 80);
     px.Pen(PlotPen::StockGreen());
     Polyline(px, x, s.stripCirculation, 1.0, -60 / gammaMax, 1,
              static_cast<int>(s.stripCirculation.size()) - 2);
+    px.Unclip();
 
     // Gamma_0 = 2 I / (pi s): the peak of the elliptic loading with the same integral I, below
     // the axis for a wing with negative lift.
@@ -191,7 +215,7 @@ void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
     LegendEntry(px, PlotPen::StockGreen(), -20, 0, 55, "Gamma_lokal", 8, 48);
     LegendEntry(px, PlotPen::LightGrey(), -20, 0, 75, "Gamma_elliptisch", 8, 68);
     LegendEntry(px, PlotPen::StockCyan(), -20, 0, 15, "cw_lokal", 8, 8);
-    RightLabels(px, "%1.2f", gammaMax);
+    RightLabels(px, 2, gammaMax);
 }
 
 void DrawPanel3dSpanDrag(PlotPainter& painter, const Panel3dSpanSeries& s) {
@@ -210,7 +234,7 @@ void DrawPanel3dSpanDrag(PlotPainter& painter, const Panel3dSpanSeries& s) {
         px.Pen(pens[c]);
         Polyline(px, s.eta, *curves[c], 120, scale, 0, static_cast<int>(curves[c]->size()) - 1);
     }
-    LeftLabels(px, "%1.3f", max, -157);
+    LeftLabels(px, 3, max, -157);
 
     const char* names[4] = {"cwi_lokal", "cwr_ep_lokal", "cwr_xf_lokal", "cwr_int_lokal"};
     for (int c = 0; c < 4; ++c) {
@@ -235,9 +259,9 @@ void DrawPanel3dLiftAlpha(PlotPainter& painter, const Panel3dPolarSeries& s) {
     px.Pen(PlotPen::StockGreen());
     PolarLine(px, s.alpha, s.ldp, 120 / alphaMax, -60 / ldpMax, n - 1);
 
-    LeftLabels(px, "%1.3f", caMax, -157);
+    LeftLabels(px, 3, caMax, -157);
     SymmetricXLabels(px, alphaMax);
-    RightLabels(px, "%1.2f", ldpMax);
+    RightLabels(px, 2, ldpMax);
     LegendEntry(px, PlotPen::StockRed(), -20, 0, 20, "alpha", 8, 13);
     LegendEntry(px, PlotPen::StockGreen(), -20, 0, 38, "l_DP", 8, 31);
 }
@@ -260,7 +284,7 @@ void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, boo
         PolarLine(px, sums[c], s.ca, 120 / cwMax, -60 / caMax, static_cast<int>(s.ca.size()) - 1);
     }
 
-    LeftLabels(px, "%1.3f", caMax, -157);
+    LeftLabels(px, 3, caMax, -157);
     SymmetricXLabels(px, cwMax);
     const char* names[4] = {"cWi", "cWi + cWr_ep", "cWi + cWr_int", "cWi + cWr_xf"};
     for (int c = 0; c < curves; ++c) {

@@ -176,13 +176,15 @@ TEST(CamberThreePoints, PressureDragMovesOnlyTheFirstPointInItsColumnAndBand) {
 }
 
 // Once picked, a point follows the pointer beyond the window its press needed, also into the
-// column of another point; only the chord, the plot's range and another point's own column
-// (which would make the system singular) stop it.
+// column of another point; only the chord and another point's own column (which would make the
+// system singular) stop it. Beyond the plot's range it stops at the range's edge, however far
+// the pointer went.
 TEST(CamberThreePoints, HeldPointFollowsThePointerBeyondItsPickWindow) {
     struct Move {
         const char* what;
         double x, value;
         bool moves;
+        double endsAt = std::nan("");  // the value it ends at when not `value`
     };
     const struct Task {
         const char* name;
@@ -200,8 +202,9 @@ TEST(CamberThreePoints, HeldPointFollowsThePointerBeyondItsPickWindow) {
          0.016,
          {{"20 pixels up", 0.45, 0.036, true},
           {"into the column of point 1", 0.25, 0.012, true},
-          {"above the plot", 0.3, 0.101, false},
-          {"below the plot", 0.3, -0.041, false},
+          {"above the plot", 0.3, 0.101, true, 0.1},
+          {"far above the plot", 0.32, 0.3, true, 0.1},
+          {"below the plot", 0.3, -0.041, true, -0.04},
           {"left of the chord", -0.005, 0.01, false},
           {"right of the chord", 1.005, 0.01, false},
           {"onto point 3's column", 0.7, 0.01, false},
@@ -214,8 +217,8 @@ TEST(CamberThreePoints, HeldPointFollowsThePointerBeyondItsPickWindow) {
          -0.325,
          {{"20 pixels up", 0.53, -0.825, true},
           {"into the column of point 3", 0.76, -0.1, true},
-          {"above the plot", 0.5, -2.55, false},
-          {"below the plot", 0.5, 1.05, false},
+          {"above the plot", 0.5, -2.55, true, -2.5},
+          {"below the plot", 0.5, 1.05, true, 1.0},
           {"at the leading edge", 0.0, -0.5, false},
           {"at the trailing edge", 1.0, -0.5, false},
           {"onto point 1's column", 0.2, -0.5, false},
@@ -230,7 +233,8 @@ TEST(CamberThreePoints, HeldPointFollowsThePointerBeyondItsPickWindow) {
             SCOPED_TRACE(m.what);
             const CamberPointSet before = points;
             EXPECT_EQ(t.move(points, k, m.x, m.value), m.moves);
-            const CamberPoint expected = m.moves ? CamberPoint{m.x, m.value} : before[1];
+            const double value = std::isnan(m.endsAt) ? m.value : m.endsAt;
+            const CamberPoint expected = m.moves ? CamberPoint{m.x, value} : before[1];
             EXPECT_EQ(points[1].x, expected.x);
             EXPECT_EQ(points[1].v, expected.v);
             for (int j : {0, 2}) {

@@ -91,6 +91,17 @@ TEST_F(ScreenCamberInput, FastRealDragEndsWhereThePointerEnds) {
     }
 }
 
+// A brisk drag past the top of the plot (z/t = 0.1, 60 pixels down the canvas) to z/t = 0.12:
+// however the toolkit merged the motions, the point stops at the edge, at 0.1 exactly.
+TEST_F(ScreenCamberInput, BriskDragPastTheTopStopsAtTheEdge) {
+    CamberLineFrame* f = dynamic_cast<CamberLineFrame*>(OpenCamberTask(1));
+    Present(f);
+    const int from = 160 - static_cast<int>(std::lround(CamberLineFrame::camberPoints[1].v * 1000));
+    RealBriskDrag(f->CamberCanvas(), wxPoint(141, from), wxPoint(141, 40), 6);
+    EXPECT_EQ(CamberLineFrame::camberPoints[1].x, 0.405);
+    EXPECT_EQ(CamberLineFrame::camberPoints[1].v, 0.1);
+}
+
 // The coefficients that put a model through three points, each point giving the row `row(x)`
 // of its equation row . s = value; solved by Gaussian elimination with partial pivoting, a way of
 // its own beside the window's rule of Cramer.

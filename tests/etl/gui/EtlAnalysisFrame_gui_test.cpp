@@ -675,6 +675,50 @@ TEST_F(EtlAnalysisFrameTest, QuarterChordSweepsStayInsideTheirBox) {
     EXPECT_EQ(CrowdingInBox(box), std::vector<std::string>()) << "five characters";
 }
 
+// A handle whose mark lies beyond the rows where motions move it, or beyond the canvas, is
+// picked by a press on its drawn mark; a motion then sets the value at the pointer. Span 10,
+// chords 2: the chord of a section is (b/2)(y - o)/150 below its sweep offset o; angles at 20
+// pixels per degree, the marks of angles beyond 3 and -2 degrees at those rows.
+TEST_F(EtlAnalysisFrameTest, HandlesArePickedWhereTheirMarksAreDrawn) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    const wxPoint chord(50, 55);
+    const wxPoint twist(45, 90);
+    const double t15 = std::tan(15.0 * kPi / 180.0);
+    // Leading edges swept forward by 45 degrees: C's trailing edge would stand at
+    // 200 * 0.9 * tan(-45 degrees) + 60 = -120, above the canvas; its mark stays at the top.
+    const double oC45 = 200.0 * 0.9 * -1.0;
+    const struct {
+        const char* name;
+        const char* sweep;
+        wxTextCtrl* field;
+        const char* value;
+        wxWindow* canvas;
+        wxPoint mark;  // where the mark is drawn, on the canvas
+        int toY;       // the motion's row, on the plot
+        std::string written;
+    } cases[] = {
+        {"chord B at the default, below row 80", "15", f->chordBField, "2.0", f->chordCanvas,
+         chord + wxPoint(100, static_cast<int>(100 * t15 + 60)), 70,
+         luvo::FormatNumber("%2.2f", 5.0 * (70 - 100 * t15) / 150.0)},
+        {"chord C swept forward", "-45", f->chordCField, "2.0", f->chordCanvas,
+         chord + wxPoint(180, -53), -53, luvo::FormatNumber("%2.2f", 5.0 * (-53 - oC45) / 150.0)},
+        {"angle B of -8", "15", f->angleBField, "-8", f->twistCanvas, twist + wxPoint(100, 40), 30,
+         "-1.50"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (EtlAnalysisField* sweep : {f->sweepABField, f->sweepBCField, f->sweepCDField}) {
+            SetText(sweep, wxString::FromUTF8(c.sweep));
+        }
+        wxTextCtrl* field = c.field;
+        SetText(field, wxString::FromUTF8(c.value));
+        wxWindow* canvas = c.canvas;
+        const wxPoint origin = canvas == f->chordCanvas ? chord : twist;
+        Drag(canvas, c.mark, wxPoint(c.mark.x, origin.y + c.toY), 1);
+        EXPECT_EQ(Utf8(field->GetValue()), c.written);
+    }
+}
+
 class ScreenEtlAnalysis : public EtlAnalysisFrameTest {};
 
 // Real drags through the X server: handle B of the plan form pressed at y = 70 and moved to 45
@@ -749,6 +793,32 @@ TEST_F(ScreenEtlAnalysis, RealDragIntoARejectedChordShowsOneBox) {
     RealFastDrag(canvas, origin + wxPoint(100, 40), origin + wxPoint(100, 30), 1);
     EXPECT_EQ(f->chordBField->GetValue(), wxS("1.00"));
     EXPECT_EQ(boxes.boxes().size(), 1u);
+}
+
+// Through the X server: at the defaults (b 10, sweeps 15 degrees, chords 2.00) the mark of handle
+// B stands at the trailing edge o + 300 c / b = 86.8, below the row 80 where motions stop
+// moving it; a press on the mark picks it, and a motion 28 pixels up sets the chord
+// (b/2)(58 - o)/150, o = 200 * 0.5 * tan 15 degrees. Then the tour picture of a wing at a
+// negative angle of attack, its lift drawn below the axis.
+TEST_F(ScreenEtlAnalysis, HandleIsPickedOnItsMarkAndNegativeLiftIsDrawn) {
+    EtlAnalysisFrame* f = OpenAnalysis();
+    f->Move(0, 0);
+    Present(f);
+    const wxPoint chordOrigin(50, 55);
+    const double o = 200.0 * 0.5 * std::tan(15.0 * kPi / 180.0);
+    const int mark = static_cast<int>(o + 300.0 * 2.0 / 10.0);
+    ASSERT_GT(mark, 80);
+    RealFastDrag(f->chordCanvas, chordOrigin + wxPoint(100, mark),
+                 chordOrigin + wxPoint(100, mark - 28), 1);
+    EXPECT_EQ(Utf8(f->chordBField->GetValue()),
+              luvo::FormatNumber("%2.2f", 5.0 * (mark - 28 - o) / 150.0));
+
+    SetText(f->angleAField, wxS("-10"));
+    ASSERT_TRUE(EtlCurrentSolver);
+    EXPECT_LT(EtlCurrentSolver->liftCoefficient, 0.0);
+    wxUIActionSimulator().MouseMove(f->GetScreenPosition() + wxPoint(600, 10));
+    Pump(300);
+    SaveTourShot(f, "etl_analysis_negative_lift");
 }
 
 }  // namespace

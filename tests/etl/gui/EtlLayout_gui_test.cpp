@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "etl/core/EtlPlotPaint.h"
+#include "etl/core/EtlRuns.h"
 #include "etl/gui/EtlAnalysisFrame.h"
 #include "etl/gui/EtlAnalysisPlots.h"
+#include "etl/gui/EtlPlots.h"
 #include "tests/etl/core/EtlTestWings.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/PlotTexts.h"
@@ -135,6 +137,46 @@ TEST_F(EtlLayout, PlanformTextsKeepClearAndTheDefaultWingFits) {
         }
     }
     EXPECT_EQ(greyBelow, 0);
+}
+
+// A wing at a negative angle of attack: the circulation and the local lift of the analysis and
+// the results plots lie below the span axis, which moves to the top of the band, with negative
+// tick labels; nothing red above the axis, and no text on another.
+TEST_F(EtlLayout, NegativeLiftIsDrawnBelowTheAxis) {
+    EtlAnalysisInputs in = etl_test::AnalysisWindowInputs();
+    in.angleA = -10.0;
+    const std::shared_ptr<EtlSolver> s = EtlSolveAnalysis(in);
+    ASSERT_LT(s->liftCoefficient, 0.0);
+    const wxSize canvas = frame_->circulationCanvas->GetClientSize();
+    const struct {
+        const char* name;
+        wxPoint origin;
+        void (*draw)(wxDC&, const EtlSolver&);
+        void (*paint)(PlotPainter&, const EtlSolver&);
+    } plots[] = {
+        {"analysis", wxPoint(40, 120), EtlDrawCirculationLiftPlot, EtlPaintCirculationLiftPlot},
+        {"results", wxPoint(60, 143), EtlDrawResultsCirculationLiftPlot,
+         EtlPaintResultsCirculationLiftPlot},
+    };
+    for (const auto& plot : plots) {
+        SCOPED_TRACE(plot.name);
+        const wxImage image = RenderToImage(320, 230, [&](wxDC& dc) { plot.draw(dc, *s); });
+        const int axis = plot.origin.y - 80;
+        // Equal chords: the local lift's curve lies on the circulation's.
+        const wxColour green(wxS("green"));
+        EXPECT_GT(CountPixels(image, green, wxRect(plot.origin.x, axis + 2, 201, 80)), 100);
+        EXPECT_EQ(CountPixels(image, wxColour(255, 0, 0), wxRect(0, 0, 320, axis - 1)), 0);
+        EXPECT_EQ(CountPixels(image, green, wxRect(0, 0, 320, axis - 1)), 0);
+
+        RecordingPainter rec = MeasuringPainter(canvas);
+        plot.paint(rec, *s);
+        int negative = 0;
+        for (const PlacedText& t : TextBoxes(rec)) negative += t.text.rfind("-", 0) == 0;
+        EXPECT_EQ(negative, 8);
+        if (plot.origin == wxPoint(40, 120)) {
+            EXPECT_EQ(CrowdedTexts(rec, canvas), std::vector<std::string>());
+        }
+    }
 }
 
 }  // namespace

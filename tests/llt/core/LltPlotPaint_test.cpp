@@ -78,7 +78,7 @@ TEST(LltPlotPaint, ChordHandlesOfTheDefaultSegments) {
     expected.insert(expected.end(), once.begin(), once.end());
     EXPECT_EQ(Corners(p.Of(DrawStep::Rect)), expected);
     for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Grey());
-    ExpectText(p, " A ", 4, 78);
+    ExpectText(p, " A ", 8, 78);  // beside the chord axis's arrow head
     ExpectText(p, " B ", 98, 66);
     ExpectText(p, " C ", 148, 51);
     ExpectText(p, " D ", 198, 25);
@@ -99,6 +99,28 @@ TEST(LltPlotPaint, TwistHandlesOfTheDefaultSegments) {
     ExpectText(p, " B ", 98, -5);
     ExpectText(p, " C ", 148, 0);
     ExpectText(p, " D ", 190, 15);
+}
+
+// A chord or angle beyond the rows where the handles move (chords 0 to 90 pixels below the
+// axis, angles 3 to -2 degrees) has its mark at the edge of those rows, on the canvas, where a
+// press picks it: span 8, chords of 50 m and angles of 20 and -3.5 degrees.
+TEST(LltPlotPaint, HandlesBeyondTheirRowsAreDrawnAtTheEdge) {
+    using C = std::tuple<int, int>;
+    RecordingPainter chord;
+    PaintChordHandles(chord, 8, 50, 25, 25, 2.0, 50, 1.3, 50);
+    const std::vector<C> chordMarks = Corners(chord.Of(DrawStep::Rect));
+    ASSERT_GE(chordMarks.size(), 3u);
+    EXPECT_EQ(chordMarks[0], C(98, 88));   // B at row 90
+    EXPECT_EQ(chordMarks[1], C(148, 46));  // C as it is
+    EXPECT_EQ(chordMarks[2], C(198, 88));  // D at row 90
+    RecordingPainter twist;
+    twist.measure = RecordingPainter::NoRoom;
+    PaintTwistHandles(twist, 8, 5.0, 20, -0.5, -3.5, 50, 25, 25);
+    const std::vector<C> twistMarks = Corners(twist.Of(DrawStep::Rect));
+    ASSERT_GE(twistMarks.size(), 3u);
+    EXPECT_EQ(twistMarks[0], C(98, -62));  // B at row -60 (3 degrees)
+    EXPECT_EQ(twistMarks[1], C(148, 8));   // C as it is
+    EXPECT_EQ(twistMarks[2], C(198, 38));  // D at row 40 (-2 degrees)
 }
 
 TEST(LltPlotPaint, CoincidingSectionsKeepTheirLabelsApart) {
@@ -419,7 +441,12 @@ TEST(LltPlotPaint, ZeroOrInfiniteScalesDrawAxesAndLabelsButNoCurve) {
     // tests/common/core/WingCirculationLiftPlot_test.cpp; its gamma label reads 0.
     RecordingPainter lift;
     PaintCirculationLiftPlot(lift, s);
-    ExpectText(lift, "0.000", -33, -87);
+    // Only the two legend lines are drawn in colour.
+    EXPECT_EQ(lift.LinesIn(PlotPen::Red()).size(), 1u);
+    EXPECT_EQ(lift.LinesIn(PlotPen::Green()).size(), 1u);
+    EXPECT_GT(lift.LinesIn(PlotPen::Axis()).size(), 10u);
+    // The gamma labels end 3 pixels before the ticks (6 pixels a character here).
+    ExpectText(lift, "0.000", -36, -87);
 
     RecordingPainter circulation;
     PaintCirculationPlot(circulation, s, 1.0);

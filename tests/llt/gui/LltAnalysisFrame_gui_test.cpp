@@ -332,6 +332,42 @@ TEST_F(LltAnalysisFrameTest, InfoBoxAndItsStatusTexts) {
     EXPECT_TRUE(seen.message.EndsWith(wxS("All diese werden auch in die Datei geschrieben.\n\n")));
 }
 
+// A handle whose value lies beyond the rows its plot shows is drawn at their edge, and a press
+// on that mark picks it: a motion then sets the value at the pointer. Span 8: chords at 150
+// pixels for b/2 = 4 m below the chord plot's axis (rows 0 to 90), angles at 20 pixels per
+// degree above the twist plot's (rows -60 to 40).
+TEST_F(LltAnalysisFrameTest, HandlesBeyondThePlotArePickedAtItsEdge) {
+    LltAnalysisFrame* f = Open();
+    const wxPoint chord(45, 55);
+    const wxPoint twist(45, 90);
+    const struct {
+        const char* name;
+        wxTextCtrl* field;
+        const char* value;
+        wxWindow* canvas;
+        wxPoint mark;  // where the mark is drawn, on the canvas
+        int toY;       // the motion's row, on the plot
+        const char* written;
+    } cases[] = {
+        {"chord B of 50 m", f->chordBField, "50", f->chordCanvas, chord + wxPoint(100, 90), 60,
+         "1.60"},
+        {"angle D of -3.5", f->angleDField, "-3.5", f->twistCanvas, twist + wxPoint(200, 40), 30,
+         "-1.50"},
+        {"angle B of 20", f->angleBField, "20", f->twistCanvas, twist + wxPoint(100, -60), -50,
+         "2.50"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        wxTextCtrl* field = c.field;
+        SetText(field, wxString::FromUTF8(c.value));
+        ASSERT_EQ(field->GetValue(), wxString::FromUTF8(c.value));
+        wxWindow* canvas = c.canvas;
+        const wxPoint origin = canvas == f->chordCanvas ? chord : twist;
+        Drag(canvas, c.mark, wxPoint(c.mark.x, origin.y + c.toY), 1);
+        EXPECT_EQ(field->GetValue(), wxString::FromUTF8(c.written));
+    }
+}
+
 // Pictures for the screenshot tour.
 class ScreenLltAnalysis : public LltAnalysisFrameTest {};
 
@@ -345,6 +381,12 @@ TEST_F(ScreenLltAnalysis, AnalysisWindow) {
     const wxPoint handle = InShot(f, f->chordCanvas, wxPoint(45 + 100, 55 + 61));
     EXPECT_EQ(shot.GetRed(handle.x, handle.y), 128);
     EXPECT_EQ(shot.GetBlue(handle.x, handle.y), 128);
+
+    // A wing at a negative angle of attack: its circulation and lift below the axis.
+    SetText(f->rootAngleField, wxS("-6"));
+    ASSERT_TRUE(llt::currentSolver);
+    EXPECT_LT(llt::currentSolver->clSolved, 0.0);
+    SaveTourShot(f, "llt_analysis_negative_lift");
 }
 
 }  // namespace

@@ -130,7 +130,7 @@ TEST_F(LltFieldChecksTest, HandlesAreDrawnInTheirColoursWhereThePlotPutsThem) {
     const wxImage chord = RenderToImage(280, 155, [&](wxDC& dc) {
         LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
         DrawChordPlot(dc, s, LltChordPlotLayout::Analysis);
-        DrawChordHandles(dc, 8, 50, 25, 25, 2.00, 1.70, 1.30, 0.6);
+        DrawChordHandles(dc, 8, 50, 25, 25, 2.00, 1.70, 1.30, 0.6, LltChordPlotLayout::Analysis);
     });
     // Handle B: corner (98, 61) after the origin (45, 55); its top edge, off the blended corner.
     const wxColour grey(wxS("grey"));

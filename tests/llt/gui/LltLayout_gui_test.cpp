@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/gui/WxPlotPainter.h"
+#include "llt/core/LltAnalysisRun.h"
 #include "llt/core/LltPlotPaint.h"
 #include "llt/gui/LltAnalysisFrame.h"
 #include "llt/gui/LltChordDesignFrame.h"
@@ -211,6 +212,121 @@ TEST_F(LltLayout, TwistResultOfALargeTwistKeepsLabelsAndCurveInPlace) {
             }
         }
         EXPECT_EQ(red, 0);
+    }
+}
+
+// A wing at a negative angle of attack: the circulation and the local lift of the analysis and
+// the results plots lie below the span axis, which moves to the top of the band, with negative
+// tick labels; nothing red above the axis, the curve's pixels between the axis and the band's
+// bottom, and no text on another.
+TEST_F(LltLayout, NegativeLiftIsDrawnBelowTheAxis) {
+    LltAnalysisInputs in;
+    in.span = 8;
+    in.liftSlope = 1;
+    in.s1 = 50;
+    in.s2 = 25;
+    in.s3 = 25;
+    in.chordA = 2.0;
+    in.chordB = 1.7;
+    in.chordC = 1.3;
+    in.chordD = 0.6;
+    in.angleA = -6;
+    in.angleB = -0.5;
+    in.angleC = -0.8;
+    in.angleD = -1.5;
+    const std::shared_ptr<LltSolver> s = LltSolveAnalysis(in);
+    ASSERT_LT(s->clSolved, 0.0);
+    auto* f = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
+                                   wxDEFAULT_FRAME_STYLE);
+    const wxSize canvas = f->circulationCanvas->GetClientSize();
+    const struct {
+        const char* name;
+        wxPoint origin;
+        void (*draw)(wxDC&, const LltSolver&);
+        void (*paint)(PlotPainter&, const LltSolver&);
+    } plots[] = {
+        {"analysis", wxPoint(40, 113), DrawCirculationLiftPlot, PaintCirculationLiftPlot},
+        {"results", wxPoint(60, 143), DrawResultsCirculationLiftPlot,
+         PaintResultsCirculationLiftPlot},
+    };
+    for (const auto& plot : plots) {
+        SCOPED_TRACE(plot.name);
+        const wxImage image = RenderToImage(320, 230, [&](wxDC& dc) { plot.draw(dc, *s); });
+        const int axis = plot.origin.y - 80;
+        // Both curves in the band from the axis down to the largest magnitude; above the axis
+        // only the captions.
+        for (const wxColour& colour : {wxColour(255, 0, 0), wxColour(wxS("green"))}) {
+            EXPECT_GT(CountPixels(image, colour, wxRect(plot.origin.x, axis + 2, 201, 80)), 100);
+            EXPECT_EQ(CountPixels(image, colour, wxRect(0, 0, 320, axis - 1)), 0);
+        }
+
+        RecordingPainter rec = MeasuringPainter(canvas);
+        plot.paint(rec, *s);
+        // The bottom label of each scale is the largest magnitude, negative.
+        int negative = 0;
+        for (const PlacedText& t : TextBoxes(rec)) negative += t.text.rfind("-", 0) == 0;
+        EXPECT_EQ(negative, 8);
+        if (plot.origin == wxPoint(40, 113)) {
+            EXPECT_EQ(CrowdedTexts(rec, canvas), std::vector<std::string>());
+        }
+    }
+}
+
+// The chord plots of the analysis and twist design windows with their handles, in the small
+// font on the canvas: at the defaults, at spans of 20 m and 100 m, where the chord axis's ticks
+// stand 7.5 and 1.5 pixels apart and the handles sit on the span labels, and with every chord at
+// its largest value, 50 m, on a span of 100 m: no text covers another, a handle or an axis, or
+// leaves the canvas.
+TEST_F(LltLayout, ChordPlotTextsKeepClear) {
+    auto* analysis = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
+                                          wxDEFAULT_FRAME_STYLE);
+    auto* design = new LltTwistDesignFrame(wxS("Probe"), wxDefaultPosition, wxSize(775, 680),
+                                           wxDEFAULT_FRAME_STYLE);
+    const struct {
+        const char* name;
+        const char* tour;  // the tour picture's name
+        double b, cA, cB, cC, cD;
+    } wings[] = {
+        {"defaults", "defaults", 8, 2.0, 1.7, 1.3, 0.6},
+        {"span 20 m", "span_20", 20, 1.5, 1.5, 1.0, 0.5},
+        {"span 100 m", "span_100", 100, 1.5, 1.5, 1.0, 0.5},
+        {"chords of 50 m", "chords_50", 100, 50, 50, 50, 50},
+    };
+    const struct {
+        const char* name;
+        LltChordPlotLayout layout;
+        wxSize canvas;
+    } plots[] = {
+        {"analysis", LltChordPlotLayout::Analysis, analysis->chordCanvas->GetClientSize()},
+        {"twist design", LltChordPlotLayout::TwistDesign, design->chordCanvas->GetClientSize()},
+    };
+    for (const auto& plot : plots) {
+        for (const auto& w : wings) {
+            SCOPED_TRACE(std::string(plot.name) + ", " + w.name);
+            LltSolver s;
+            s.SetStations(w.b);
+            s.SetTrapezoidChord(w.b, 50, 25, 25, w.cA, w.cB, w.cC, w.cD);
+            RecordingPainter rec = MeasuringPainter(plot.canvas);
+            PaintChordPlot(rec, s, plot.layout);
+            PaintChordHandles(rec, w.b, 50, 25, 25, w.cA, w.cB, w.cC, w.cD, plot.layout);
+            EXPECT_EQ(CrowdedTexts(rec, plot.canvas), std::vector<std::string>());
+            EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
+            EXPECT_EQ(TextsOnLines(rec, PlotPen::StockBlack()), std::vector<std::string>());
+            // The handles' labels are all there.
+            for (const char* label : {" A ", " B ", " C ", " D "}) {
+                EXPECT_NE(rec.FindText(label), nullptr) << label;
+            }
+            if (plot.layout == LltChordPlotLayout::Analysis) {
+                SaveTourImage(RenderToImage(plot.canvas.x, plot.canvas.y,
+                                            [&](wxDC& dc) {
+                                                LltStartPlot(dc, wxS("Tiefenverteilung"), 115, 10);
+                                                DrawChordPlot(dc, s, plot.layout);
+                                                DrawChordHandles(dc, w.b, 50, 25, 25, w.cA, w.cB,
+                                                                 w.cC, w.cD, plot.layout);
+                                            }),
+                              std::string("llt_chord_plot_") + w.tour);
+            }
+        }
     }
 }
 

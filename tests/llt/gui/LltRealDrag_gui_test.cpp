@@ -6,9 +6,11 @@
 #include <filesystem>
 
 #include "common/core/NumberText.h"
+#include "llt/core/LltDesignTasks.h"
 #include "llt/gui/LltAnalysisFrame.h"
 #include "llt/gui/LltChordDesignFrame.h"
 #include "llt/gui/LltModule.h"
+#include "llt/gui/LltTwistDesignFrame.h"
 #include "tests/support/GuiHarness.h"
 
 namespace {
@@ -71,6 +73,54 @@ TEST_F(ScreenLltRealDrag, ChordDesignTwistHandleEndsWhereThePointerEnds) {
             -20.0 * luvo::ParseLeadingNumber(f->angleBField->GetValue().utf8_string()));
         RealFastDrag(f->twistCanvas, origin + wxPoint(100, from), origin + wxPoint(100, y));
         EXPECT_EQ(f->angleBField->GetValue().utf8_string(), luvo::FormatNumber("%2.2f", -y / 20.0));
+    }
+}
+
+// The twist design's root circulation handle (plot origin (50, 110), 60 pixels per unit of
+// gamma / A) from 60 to 48 pixels above the axis, once with every motion handled and once with
+// the motions merged: both end as one step from the press gives, with no box. With the defaults
+// (CL 0.3, a3 = a5 = 0) the fit through 0.8 A at the root and the unchanged stations 41 and 30
+// gives CL 0.22, a3 -0.02, a5 -0.01.
+TEST_F(ScreenLltRealDrag, TwistDesignRootCirculationDragWorksFromThePress) {
+    for (const bool brisk : {false, true}) {
+        SCOPED_TRACE(brisk ? "brisk" : "slow");
+        std::filesystem::remove(dir().file("alfaGeom.dat"));
+        LltTwistDesignFrame* f =
+            Open(llt::twistDesignFrame, llt::twistDesignOpen, wxSize(775, 680), "alfaGeom.dat");
+        ASSERT_EQ(f->liftCoefficientField->GetValue(), wxS("0.3"));
+        BoxRecorder boxes;
+        const wxPoint from(50, 110 - 60);
+        const wxPoint to(50, 110 - 48);
+        if (brisk) {
+            RealBriskDrag(f->circulationCanvas, from, to, 12);
+        } else {
+            RealFastDrag(f->circulationCanvas, from, to, 12);
+        }
+        EXPECT_TRUE(boxes.boxes().empty());
+        EXPECT_EQ(f->liftCoefficientField->GetValue(), wxS("0.22"));
+        EXPECT_EQ(f->a3Field->GetValue(), wxS("-0.02"));
+        EXPECT_EQ(f->a5Field->GetValue(), wxS("-0.01"));
+        f->Destroy();
+        wxTheApp->ProcessIdle();
+        llt::twistDesignFrame = nullptr;
+        llt::twistDesignOpen = false;
+        llt::currentSolver.reset();
+    }
+}
+
+// The chord design's root handle dragged briskly by 15 pixels ends with the coefficients of one
+// step from the press, however the motions were merged.
+TEST_F(ScreenLltRealDrag, ChordDesignBriskCirculationDragWorksFromThePress) {
+    LltChordDesignFrame* f =
+        Open(llt::chordDesignFrame, llt::chordDesignOpen, wxSize(845, 700), " tiefe.dat");
+    const std::vector<LltWrite> oneStep =
+        LltChordDesignCirculationDrag(f->ReadInputs(), LltCirculationHandle::Root, -45);
+    BoxRecorder boxes;
+    RealBriskDrag(f->circulationCanvas, wxPoint(50, 110 - 60), wxPoint(50, 110 - 45), 8);
+    EXPECT_TRUE(boxes.boxes().empty());
+    ASSERT_EQ(oneStep.size(), 4u);
+    for (const LltWrite& w : oneStep) {
+        EXPECT_EQ(f->Field(w.input)->GetValue().utf8_string(), w.text);
     }
 }
 

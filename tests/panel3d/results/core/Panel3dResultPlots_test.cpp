@@ -144,16 +144,42 @@ TEST(Panel3dSpanLoadPlot, EllipseOfNegativeLiftIsMirroredAndOfNoLiftLeftOut) {
 TEST(Panel3dSpanLoadPlot, SmallMaximaAreDrawnAgainstTheFloors) {
     Panel3dSpanSeries s = SpanRun();
     for (double& v : s.stripLift) v *= 0.01;         // largest 0.005 < 0.01
+    for (double& v : s.cwi) v *= 0.01;               // cw, on the same axis, even smaller
+    for (double& v : s.cfInt) v *= 0.01;
     for (double& v : s.stripCirculation) v *= 1e-5;  // largest 4e-6 < 1e-5
     RecordingPainter p;
     DrawPanel3dSpanLoad(p, s);
-    EXPECT_EQ(p.TextsAtX(-152).front().text, "0.01");
+    // The half of the floor needs a third decimal to read apart from it.
+    const auto labels = p.TextsAtX(-152);
+    ASSERT_EQ(labels.size(), 2u);
+    EXPECT_EQ(labels[0].text, "0.010");
+    EXPECT_EQ(labels[1].text, "0.005");
     const auto ca = CurveLines(p, PlotPen::StockRed(), -20);
     ASSERT_EQ(ca.size(), 5u);
     EXPECT_NEAR(ca[1].y1, -30, 1);  // not -60
     const auto gamma = CurveLines(p, PlotPen::StockGreen(), -20);
     ASSERT_EQ(gamma.size(), 5u);
     EXPECT_NEAR(gamma[1].y1, -24, 1);  // not -60
+}
+
+// Without lift cw alone sets the scale of the ca and cw axis: its curve stays between the ticks
+// at +-60, below the title, and the tick labels of both axes read apart.
+TEST(Panel3dSpanLoadPlot, ZeroLiftScalesTheAxisToTheDragWithDistinctLabels) {
+    Panel3dSpanSeries s = SpanRun();
+    for (auto* v : {&s.stripLift, &s.stripCirculation}) v->assign(v->size(), 0.0);
+    s.totalLiftCirculation = 0;
+    RecordingPainter p;
+    DrawPanel3dSpanLoad(p, s);
+    const auto cw = CurveLines(p, PlotPen::StockCyan(), -20);
+    ASSERT_EQ(cw.size(), 7u);
+    int top = 0;
+    for (const DrawStep& l : cw) top = std::min({top, l.y1, l.y2});
+    EXPECT_EQ(top, -60);
+    for (int x : {-152, 132}) {
+        const auto labels = p.TextsAtX(x);
+        ASSERT_EQ(labels.size(), 2u) << x;
+        EXPECT_NE(labels[0].text, labels[1].text) << x;
+    }
 }
 
 TEST(Panel3dSpanLoadPlot, ValuesWithoutNumberStayOutOfScaleAndCurve) {
