@@ -37,7 +37,7 @@ struct LltPlot {
         results ? PaintResultsCirculationLiftPlot(p, s) : PaintCirculationLiftPlot(p, s);
     }
     static constexpr std::tuple<int, int> kOrigin{40, 113};
-    static constexpr Label kGamma{"0.020", -33, -87};
+    static constexpr Label kGamma{"0.020", -36, -87};  // ends 3 pixels before the ticks
 };
 
 struct EtlPlot {
@@ -47,7 +47,7 @@ struct EtlPlot {
     }
     static constexpr std::tuple<int, int> kOrigin{40, 120};
     // The label of the middle tick, half the maximum.
-    static constexpr Label kGamma{"0.0100", -37, -47};
+    static constexpr Label kGamma{"0.0100", -42, -47};
 };
 
 template <class T>

@@ -158,7 +158,9 @@ TEST_F(ScreenPendingText, ASegmentLengthTypedKeyByKeyRewritesNothingOnTheWay) {
         }
         auto expectTipKept = [&] {
             for (const auto& t : tip) {
-                if (t.field) EXPECT_EQ(t.field->GetValue(), t.text);
+                if (t.field) {
+                    EXPECT_EQ(t.field->GetValue(), t.text);
+                }
             }
         };
         Pump(100);
