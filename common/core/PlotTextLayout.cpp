@@ -95,3 +95,16 @@ PlotRect PlaceNumber(PlotPixels& px, PlotTextLayout& layout, const char* fmt, do
                      double x, double y) {
     return PlaceText(px, layout, luvo::FormatResult(fmt, value), x, y);
 }
+
+void PlaceCirculationSpanLabels(PlotPixels& px, const std::vector<PlotText>& fixed, double axis,
+                                double span) {
+    PlotTextLayout layout(px.Area());
+    KeepTexts(px, layout, fixed);
+    layout.KeepLine(0, -90, 0, 15);
+    layout.KeepLine(200, -90, 200, 15);
+    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
+    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
+    PlaceNumber(px, layout, "%2.1f", span * 0.25, 93, axis + 4);
+    PlaceNumber(px, layout, "%2.1f", span * 0.5, 180, axis + 4);
+    PlaceText(px, layout, "y", 215, axis + 4);
+}

@@ -59,3 +59,10 @@ PlotRect PlaceText(PlotPixels& px, PlotTextLayout& layout, const std::string& te
                    double y);
 PlotRect PlaceNumber(PlotPixels& px, PlotTextLayout& layout, const char* fmt, double value,
                      double x, double y);
+
+// The span labels b/4, b/2 and "y" below the span axis (at height `axis`) of the lifting lines'
+// circulation and lift plot, whose axes stand at x = 0 and x = 200 from -90 to 15 with the right
+// axis's labels at x = 210. They keep clear of the `fixed` texts, already drawn, which they meet
+// when the axis stands at the top (negative lift).
+void PlaceCirculationSpanLabels(PlotPixels& px, const std::vector<PlotText>& fixed, double axis,
+                                double span);

@@ -105,17 +105,7 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     }
     fixed.push_back({"0", -16, axis - 7});
     for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
-    // The span labels keep clear of the labels of the right axis, which they meet when the axis
-    // stands at the top.
-    PlotTextLayout layout(p.Area());
-    KeepTexts(p, layout, fixed);
-    layout.KeepLine(0, -90, 0, 15);
-    layout.KeepLine(200, -90, 200, 15);
-    layout.KeepLine(-3, static_cast<int>(axis), 215, static_cast<int>(axis));
-    layout.Keep({210, static_cast<int>(axis) - 5, 2, 11});
-    PlaceNumber(p, layout, "%2.1f", s.span * 0.25, 93, axis + 4);
-    PlaceNumber(p, layout, "%2.1f", s.span * 0.5, 180, axis + 4);
-    PlaceText(p, layout, "y", 215, axis + 4);
+    PlaceCirculationSpanLabels(p, fixed, axis, s.span);
     // The curves stay between the axes' ends.
     p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Red());
