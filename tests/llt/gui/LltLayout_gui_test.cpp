@@ -15,6 +15,7 @@
 #include "llt/gui/LltPlots.h"
 #include "llt/gui/LltResultsFrame.h"
 #include "llt/gui/LltTwistDesignFrame.h"
+#include "tests/llt/core/LltTestWings.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/PlotTexts.h"
 #include "tests/support/RecordingPainter.h"
@@ -220,20 +221,8 @@ TEST_F(LltLayout, TwistResultOfALargeTwistKeepsLabelsAndCurveInPlace) {
 // tick labels; nothing red above the axis, the curve's pixels between the axis and the band's
 // bottom, and no text on another.
 TEST_F(LltLayout, NegativeLiftIsDrawnBelowTheAxis) {
-    LltAnalysisInputs in;
-    in.span = 8;
-    in.liftSlope = 1;
-    in.s1 = 50;
-    in.s2 = 25;
-    in.s3 = 25;
-    in.chordA = 2.0;
-    in.chordB = 1.7;
-    in.chordC = 1.3;
-    in.chordD = 0.6;
+    LltAnalysisInputs in = llt_test::AnalysisWindowInputs();
     in.angleA = -6;
-    in.angleB = -0.5;
-    in.angleC = -0.8;
-    in.angleD = -1.5;
     const std::shared_ptr<LltSolver> s = LltSolveAnalysis(in);
     ASSERT_LT(s->clSolved, 0.0);
     auto* f = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
