@@ -42,10 +42,10 @@
 #include "bench/support/BackgroundLoad.h"
 #include "common/core/DenseLu.h"
 #include "common/core/DenseThreads.h"
-#include "panel3d/solver/core/Panel3dModule.h"
-#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
-#include "panel3d/solver/core/Panel3dRun.h"
-#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
+#include "panel3d/core/Panel3dModule.h"
+#include "panel3d/core/Panel3dPolarEvaluator.h"
+#include "panel3d/core/Panel3dRun.h"
+#include "tests/panel3d/core/Panel3dSolverFixtures.h"
 #include "tests/vlm/core/VlmTestWings.h"
 
 namespace {

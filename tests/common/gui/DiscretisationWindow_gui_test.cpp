@@ -14,10 +14,10 @@
 #include <ostream>
 #include <vector>
 
-#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
-#include "panel3d/input/gui/Panel3dGeometryFrame.h"
-#include "panel3d/solver/core/Panel3dModule.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
+#include "panel3d/core/Panel3dModule.h"
+#include "panel3d/gui/Panel3dDiscretisationFrame.h"
+#include "panel3d/gui/Panel3dGeometryFrame.h"
+#include "tests/panel3d/gui/Panel3dInputWindows.h"
 #include "tests/support/TempDir.h"
 #include "tests/vlm/gui/VlmWindowFixture.h"
 
