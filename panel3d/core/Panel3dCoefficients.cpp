@@ -13,9 +13,9 @@ Panel3dVector Unit(const Panel3dVector& v) { return (1.0 / Length(v)) * v; }
 
 std::array<double, 3> ToArray(const Panel3dVector& v) { return {v.x, v.y, v.z}; }
 
-Panel3dVector FreeStream() {
-    const double a = Panel3dRunAlpha * Panel3dPi / 180.0;
-    const double b = Panel3dRunSideslip * Panel3dPi / 180.0;
+Panel3dVector FreeStream(const Panel3dOperatingPoint& point) {
+    const double a = point.alpha * Panel3dPi / 180.0;
+    const double b = point.sideslip * Panel3dPi / 180.0;
     return {std::cos(a) * std::cos(b), std::cos(a) * std::sin(b), std::sin(a)};
 }
 
@@ -50,7 +50,7 @@ void Panel3dModel::ComputeSurfaceVelocity() {
     luvo::RunProgress(reporter).SetStatus(0, "Geschwindigkeitsverteilung wird ermittelt...");
     const int chord = 2 * ChordPanels();
     const int strips = StripCount();
-    const Panel3dVector freeStream = FreeStream();
+    const Panel3dVector freeStream = FreeStream(operatingPoint);
     for (int j = 0; j < strips; ++j) {
         for (int k = 0; k < chord; ++k) {
             const int p = chord * j + k;
@@ -112,7 +112,7 @@ void Panel3dModel::ComputeCoefficients() {
     const int n = ChordPanels();
     const int chord = 2 * n;
     const int strips = StripCount();
-    const Panel3dVector freeStream = FreeStream();
+    const Panel3dVector freeStream = FreeStream(operatingPoint);
 
     double chordSum = 0;
     double liftCirculation = 0;

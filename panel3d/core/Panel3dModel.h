@@ -1,8 +1,9 @@
 #pragma once
-// The record of one 3D panel computation: the wing inputs of an interactive wing, the wing and
-// wake panels, the arrays of the linear system, the per-strip and total results. A run or a
-// preview creates one for the module's counts (Panel3dModule.h); the model keeps the counts it
-// was built with and uses only those, whatever the module values become later.
+// The record of one 3D panel computation: the wing inputs of an interactive wing, the operating
+// point, the wing and wake panels, the arrays of the linear system, the per-strip and total
+// results. A run creates one for its settings' counts, a preview for the module's
+// (Panel3dModule.h); the model keeps the counts it was built with and uses only those, whatever
+// the module values become later.
 //
 // Numbering: grid point (i, s) with i = 0..2N around a section (0 the upper trailing edge, N
 // the leading edge, 2N the lower trailing edge) and s = 0..2M along the span (0 at y = +b/2).
@@ -36,6 +37,22 @@ struct Panel3dModelSizes {
 
 // The sizes the module values ask for.
 Panel3dModelSizes Panel3dModuleSizes();
+
+// The operating point a model is solved for, and the relaxation step under way (the bar's
+// share of a step depends on both counts).
+struct Panel3dOperatingPoint {
+    double alpha = 0;        // [deg]
+    double sideslip = 0;     // [deg], held with inverted sign
+    int iteration = 0;       // 0-based relaxation step
+    int iterationCount = 0;  // the window's step count truncated
+};
+
+// Where a run writes its result files.
+struct Panel3dResultFileNames {
+    std::string file3d;
+    std::string fileCp;
+    std::string fileCa;
+};
 
 struct Panel3dWingShape;
 
@@ -82,11 +99,11 @@ class Panel3dModel {
     void ReleaseSolverArrays();
 
     // ---- grid file "*.fdp" ----
-    // Reads the body of the file named by Panel3dGridFileName: skips the 27 header tokens and
+    // Reads the body of the grid file `fileName`: skips the 27 header tokens and
     // stores the (2N+1)(2M+1) points into the corners of every wing panel that shares them.
     // False when the file cannot be read, the body is short or a coordinate is no finite
     // number; the corners are then left as they were. Tokens after the body are ignored.
-    bool ReadGridPoints();
+    bool ReadGridPoints(const std::string& fileName);
     bool ReadGridPointsText(std::string_view fileText);
 
     // ---- interactive wing ----
@@ -104,7 +121,7 @@ class Panel3dModel {
     // ---- preparing a solve ----
     // The geometry of every wing panel.
     void ComputeWingGeometry();
-    // sigma = -Vinf . n of every wing panel for Panel3dRunAlpha and Panel3dRunSideslip.
+    // sigma = -Vinf . n of every wing panel for the operating point.
     void SetSourceStrengths();
     // `halfSpan` of a grid wing: half the y distance between the first and the last station.
     void TakeHalfSpanFromGrid();
@@ -157,11 +174,15 @@ class Panel3dModel {
     // Totals this small are rounding noise of a symmetric load: the moments drop them to 0, and
     // a lift this small gives the pressure point no position.
     static constexpr double kCoefficientNoise = 1e-7;
-    // The 3D, spanwise and chordwise files under the module's names, `digits` significant
-    // digits per value; the names of the files that could not be written come back (the others
-    // are written all the same).
-    std::vector<std::string> WriteResultFiles(int digits = kResultDigits) const;
+    // The 3D, spanwise and chordwise files under these names, `digits` significant digits per
+    // value; the names of the files that could not be written come back (the others are written
+    // all the same).
+    std::vector<std::string> WriteResultFiles(const Panel3dResultFileNames& names,
+                                              int digits = kResultDigits) const;
     static constexpr int kResultDigits = 8;
+
+    // What the sources, the free wake, its relaxation and the coefficients are computed for.
+    Panel3dOperatingPoint operatingPoint;
 
     // ---- records (the wing panels come first) ----
     std::vector<Panel3dPanel> wingPanels;                        // 4MN
@@ -216,6 +237,7 @@ class Panel3dModel {
     std::vector<double> rightHandSide;  // n
     double stepCount = 0;               // loop bound of the current solver step
     double wakeGrowth = 0;              // q, growth of the free-wake row lengths
+    double firstWakeRowLength = 0;      // dl0 [m]: half the chord of the section at station 0
     double wakeLengthSum = 0;           // summed row lengths of the last fitting pass [m]
     double progressPercent = 0;         // last per cent drawn on the progress bar
 

@@ -5,7 +5,6 @@
 
 #include "common/core/TextScanner.h"
 #include "panel3d/core/Panel3dModel.h"
-#include "panel3d/core/Panel3dModule.h"
 
 namespace {
 
@@ -13,9 +12,9 @@ constexpr int kHeaderTokens = 27;
 
 }  // namespace
 
-bool Panel3dModel::ReadGridPoints() {
+bool Panel3dModel::ReadGridPoints(const std::string& fileName) {
     std::string text;
-    return luvo::ReadTextFile(Panel3dGridFileName, text) && ReadGridPointsText(text);
+    return luvo::ReadTextFile(fileName, text) && ReadGridPointsText(text);
 }
 
 bool Panel3dModel::ReadGridPointsText(std::string_view fileText) {

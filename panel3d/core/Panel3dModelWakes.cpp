@@ -56,7 +56,7 @@ bool Panel3dModel::BuildFreeWake() {
     const int strips = StripCount();
     const int rows = WakeRows();
     const double firstRow = (wingPanels[0].planarX[2] - wingPanels[n - 1].planarX[1]) * 0.5;
-    Panel3dFirstWakeRowLength = firstRow;
+    firstWakeRowLength = firstRow;
 
     const double target = 2.0 * WakeLengthFactor() * halfSpan;
     double q = 1.05;
@@ -78,8 +78,8 @@ bool Panel3dModel::BuildFreeWake() {
     }
     wakeGrowth = q;
 
-    const double a = Panel3dRunAlpha * Panel3dPi / 180.0;
-    const double b = Panel3dRunSideslip * Panel3dPi / 180.0;
+    const double a = operatingPoint.alpha * Panel3dPi / 180.0;
+    const double b = operatingPoint.sideslip * Panel3dPi / 180.0;
     const Panel3dVector direction{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                   std::sin(a)};
     bool sound = true;

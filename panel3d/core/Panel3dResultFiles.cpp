@@ -6,7 +6,6 @@
 
 #include "common/core/ResultFile.h"
 #include "panel3d/core/Panel3dModel.h"
-#include "panel3d/core/Panel3dModule.h"
 
 namespace {
 
@@ -29,7 +28,8 @@ void Row(luvo::ResultFile& file, int digits, std::initializer_list<double> value
 
 }  // namespace
 
-std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
+std::vector<std::string> Panel3dModel::WriteResultFiles(const Panel3dResultFileNames& names,
+                                                        int digits) const {
     std::vector<std::string> failed;
     const int chord = 2 * ChordPanels();
     const int strips = StripCount();
@@ -41,7 +41,7 @@ std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
     };
 
     {
-        luvo::ResultFile file(Panel3dResult3dFileName);
+        luvo::ResultFile file(names.file3d);
         if (file.IsOpen()) {
             file.Text(
                 "TITLE = \" 3D-Daten\"\nVARIABLES = \"X\", \"Y\", \"Z\", \"source_strength\", "
@@ -60,11 +60,11 @@ std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
                 }
             }
         }
-        finish(file, Panel3dResult3dFileName);
+        finish(file, names.file3d);
     }
 
     {
-        luvo::ResultFile file(Panel3dResultCaFileName);
+        luvo::ResultFile file(names.fileCa);
         if (file.IsOpen()) {
             file.SummaryLine("#Area_ges= ", referenceArea, digits);
             file.SummaryLine("#k_factor= ", kFactor, digits);
@@ -84,11 +84,11 @@ std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
             }
             file.Text("\n\n");
         }
-        finish(file, Panel3dResultCaFileName);
+        finish(file, names.fileCa);
     }
 
     {
-        luvo::ResultFile file(Panel3dResultCpFileName);
+        luvo::ResultFile file(names.fileCp);
         if (file.IsOpen()) {
             file.Text(
                 "\nTITLE = \"cp über X\"\nVARIABLES = \"X\", \"cp_local\", \"doublet_strength\", "
@@ -104,7 +104,7 @@ std::vector<std::string> Panel3dModel::WriteResultFiles(int digits) const {
                 }
             }
         }
-        finish(file, Panel3dResultCpFileName);
+        finish(file, names.fileCp);
     }
     return failed;
 }

@@ -20,53 +20,6 @@ constexpr double kMaxIterations = 100;
 constexpr int kMaxLiftSteps = 5;
 constexpr double kMaxSpeedPolarAngle = 90;
 
-// Every module value a run writes, to put back when it fails.
-struct ModuleSnapshot {
-    int chordPanels = Panel3dChordPanelCount;
-    int spanPanels = Panel3dSpanPanelCount;
-    int chordPoints = Panel3dChordPointCount;
-    int spanPoints = Panel3dSpanPointCount;
-    int wakeRows = Panel3dWakeRowCount;
-    double edgeFactor = Panel3dTrailingEdgeWakeFactor;
-    double lengthFactor = Panel3dWakeLengthFactor;
-    int symmetric = Panel3dSymmetryFlag;
-    std::shared_ptr<Panel3dModel> model = Panel3dPanelModel;
-    double alpha = Panel3dRunAlpha;
-    double sideslip = Panel3dRunSideslip;
-    int iteration = Panel3dIteration;
-    int iterationCount = Panel3dIterationCount;
-    double firstLift = Panel3dFirstLift;
-    double lastLift = Panel3dLastLift;
-    double firstWakeRow = Panel3dFirstWakeRowLength;
-    std::string gridFile = Panel3dGridFileName;
-    std::string file3d = Panel3dResult3dFileName;
-    std::string fileCp = Panel3dResultCpFileName;
-    std::string fileCa = Panel3dResultCaFileName;
-
-    void Restore() const {
-        Panel3dChordPanelCount = chordPanels;
-        Panel3dSpanPanelCount = spanPanels;
-        Panel3dChordPointCount = chordPoints;
-        Panel3dSpanPointCount = spanPoints;
-        Panel3dWakeRowCount = wakeRows;
-        Panel3dTrailingEdgeWakeFactor = edgeFactor;
-        Panel3dWakeLengthFactor = lengthFactor;
-        Panel3dSymmetryFlag = symmetric;
-        Panel3dPanelModel = model;
-        Panel3dRunAlpha = alpha;
-        Panel3dRunSideslip = sideslip;
-        Panel3dIteration = iteration;
-        Panel3dIterationCount = iterationCount;
-        Panel3dFirstLift = firstLift;
-        Panel3dLastLift = lastLift;
-        Panel3dFirstWakeRowLength = firstWakeRow;
-        Panel3dGridFileName = gridFile;
-        Panel3dResult3dFileName = file3d;
-        Panel3dResultCpFileName = fileCp;
-        Panel3dResultCaFileName = fileCa;
-    }
-};
-
 const char* const kRunning = "Rechnung läuft";
 const char* const kWriting = "Ergebnisse werden in Datei geschrieben...";
 
@@ -79,7 +32,6 @@ class Run {
         : settings_(settings), evaluator_(evaluator), progress_(reporter), reporter_(reporter) {}
 
     Panel3dRunOutcome Fail(Panel3dRunError error) {
-        snapshot_.Restore();
         Panel3dRunOutcome outcome;
         outcome.error = error;
         return outcome;
@@ -87,34 +39,26 @@ class Run {
 
     void Status(int field, const std::string& text) { progress_.SetStatus(field, text); }
 
-    // The names, angles and iteration count of steps 4 and 5.
-    void TakeSettings() {
-        Panel3dResult3dFileName = settings_.result3dFileName;
-        Panel3dResultCpFileName = settings_.resultCpFileName;
-        Panel3dResultCaFileName = settings_.resultCaFileName;
-        Panel3dRunAlpha = settings_.flow.alphaStar;
-        Panel3dRunSideslip = -settings_.sideslip;
-        Panel3dIterationCount = static_cast<int>(std::trunc(settings_.iterationCount));
-    }
-
     bool IterationsAllowed() const {
         const double count = settings_.iterationCount;
         return settings_.wakeMode != 1 || (count >= 1 && count <= kMaxIterations);
     }
 
-    // The model for the module's sizes with its linear system, as the current model.
-    Panel3dRunError CreateModel() {
-        model_ = Panel3dModel::Create(Panel3dModuleSizes());
+    // The model for these sizes with its linear system, at the first angle of the settings.
+    Panel3dRunError CreateModel(const Panel3dModelSizes& sizes) {
+        model_ = Panel3dModel::Create(sizes);
         if (!model_) {
-            return Panel3dModel::SizesAllowed(Panel3dModuleSizes())
-                       ? Panel3dRunError::kOutOfMemory
-                       : Panel3dRunError::kInvalidInput;
+            return Panel3dModel::SizesAllowed(sizes) ? Panel3dRunError::kOutOfMemory
+                                                     : Panel3dRunError::kInvalidInput;
         }
         if (!model_->AllocateSolverArrays()) {
             return Panel3dRunError::kOutOfMemory;
         }
         model_->reporter = reporter_;
-        Panel3dPanelModel = model_;
+        Panel3dOperatingPoint& point = model_->operatingPoint;
+        point.alpha = settings_.flow.alphaStar;
+        point.sideslip = -settings_.sideslip;
+        point.iterationCount = static_cast<int>(std::trunc(settings_.iterationCount));
         return Panel3dRunError::kNone;
     }
 
@@ -131,16 +75,17 @@ class Run {
             if (!(half ? m.SolveSymmetricSystem() : m.SolveSystem())) return false;
         } else {
             // Counted as a double, so that 2.5 runs a third step.
-            Panel3dIteration = 0;
+            int& step = m.operatingPoint.iteration;
+            step = 0;
             do {
-                Status(1, "Iterationsschritt Nummer " + std::to_string(Panel3dIteration + 1));
+                Status(1, "Iterationsschritt Nummer " + std::to_string(step + 1));
                 if (!(half ? m.ResolveSymmetricInIteration() : m.ResolveInIteration())) {
                     return false;
                 }
                 half ? m.RelaxSymmetricWake() : m.RelaxWake();
                 for (Panel3dPanel& p : m.freeWake) p.UpdateGeometry();
-                ++Panel3dIteration;
-            } while (Panel3dIteration < settings_.iterationCount);
+                ++step;
+            } while (step < settings_.iterationCount);
         }
         Status(1, "Postprocessing...");
         m.ComputeSurfaceVelocity();
@@ -152,11 +97,11 @@ class Run {
     void StorePoint(int point, bool evaluate) {
         Status(0, kWriting);
         if (evaluator_ != nullptr) {
-            evaluator_->SetOperatingPoint(Panel3dRunAlpha, point);
+            evaluator_->SetOperatingPoint(model_->operatingPoint.alpha, point);
             if (evaluate) evaluator_->EvaluateProfileDrag(*model_);
         }
         if (!evaluate) return;
-        for (const std::string& name : model_->WriteResultFiles()) {
+        for (const std::string& name : model_->WriteResultFiles(files_)) {
             if (std::find(unwritten_.begin(), unwritten_.end(), name) == unwritten_.end()) {
                 unwritten_.push_back(name);
             }
@@ -171,14 +116,14 @@ class Run {
         const bool evaluate = flow.taskMode < 2;
         if (flow.taskMode > 0 && flow.angleCount > 1) {
             for (int k = 2; k <= flow.angleCount; ++k) {
-                Panel3dRunAlpha += flow.alphaStep;
+                model_->operatingPoint.alpha += flow.alphaStep;
                 if (!SolveAt(k, rebuild, evaluate)) return false;
-                Panel3dLastLift = model_->totalLift;
+                lastLift_ = model_->totalLift;
             }
         }
         if (flow.taskMode != 2) return true;
-        const double slope = (Panel3dLastLift - Panel3dFirstLift) * 0.05;
-        const double lift0 = Panel3dFirstLift + (Panel3dLastLift - Panel3dFirstLift) * 0.5;
+        const double slope = (lastLift_ - firstLift_) * 0.05;
+        const double lift0 = firstLift_ + (lastLift_ - firstLift_) * 0.5;
         // One speed has no step to divide by.
         const double step =
             flow.speedCount > 1 ? (flow.speedMax - flow.speedMin) / (flow.speedCount - 1) : 0.0;
@@ -191,7 +136,7 @@ class Run {
             if (!FlyAtLift(liftRequired, alpha, slope, rebuild)) return false;
             // The angle and the lift the point is flown with.
             if (evaluator_ != nullptr) {
-                evaluator_->SetSpeedPoint(i, v, model_->totalLift, Panel3dRunAlpha);
+                evaluator_->SetSpeedPoint(i, v, model_->totalLift, model_->operatingPoint.alpha);
             }
             StorePoint(i + 1, true);
         }
@@ -208,7 +153,7 @@ class Run {
     template <typename Rebuild>
     bool FlyAtLift(double required, double alpha, double slope, Rebuild rebuild) {
         auto solve = [&](double angle) {
-            Panel3dRunAlpha = angle;
+            model_->operatingPoint.alpha = angle;
             model_->SetSourceStrengths();
             return rebuild() && SolvePoint();
         };
@@ -251,9 +196,23 @@ class Run {
         return true;
     }
 
+    // The lift of the polar's first angle, one end of the line a speed polar starts from.
+    void KeepFirstLift() { firstLift_ = model_->totalLift; }
+
+    // The solved model becomes the module's, with its counts and wake values.
     Panel3dRunOutcome Finish() {
         Status(0, "Rechnung beendet!");
         model_->ReleaseSolverArrays();
+        const Panel3dModel& m = *model_;
+        Panel3dChordPanelCount = m.ChordPanels();
+        Panel3dSpanPanelCount = m.SpanPanels();
+        Panel3dChordPointCount = 2 * m.ChordPanels() + 1;
+        Panel3dSpanPointCount = 2 * m.SpanPanels() + 1;
+        Panel3dWakeRowCount = m.WakeRows();
+        Panel3dTrailingEdgeWakeFactor = m.TrailingEdgeWakeFactor();
+        Panel3dWakeLengthFactor = m.WakeLengthFactor();
+        Panel3dSymmetryFlag = m.Symmetric();
+        Panel3dPanelModel = model_;
         Panel3dRunOutcome outcome;
         outcome.model = model_;
         outcome.unwrittenFiles = unwritten_;
@@ -264,13 +223,16 @@ class Run {
     const Panel3dRunSettings& settings() const { return settings_; }
 
   private:
-    ModuleSnapshot snapshot_;
     const Panel3dRunSettings& settings_;
+    const Panel3dResultFileNames files_{settings_.result3dFileName, settings_.resultCpFileName,
+                                        settings_.resultCaFileName};
     Panel3dPolarEvaluator* evaluator_;
     luvo::RunProgress progress_;
     luvo::RunReporter* reporter_;
     std::shared_ptr<Panel3dModel> model_;
     std::vector<std::string> unwritten_;
+    double firstLift_ = 0;
+    double lastLift_ = 0;
 };
 
 // The first point of both paths (steps 14 to 17) and the polar loops; `rebuild` is what each
@@ -281,7 +243,7 @@ Panel3dRunOutcome SolveAllPoints(Run& run, Rebuild rebuild, bool interactive) {
     run.StorePoint(1, run.settings().flow.taskMode < 2);
     // The interactive window's phase field is emptied once, after the first point.
     if (interactive) run.Status(1, "");
-    Panel3dFirstLift = run.model().totalLift;
+    run.KeepFirstLift();
     if (!run.FurtherPoints(rebuild)) return run.Fail(Panel3dRunError::kUnsolvable);
     return run.Finish();
 }
@@ -327,8 +289,6 @@ Panel3dRunOutcome RunPanel3dGridFile(const Panel3dGridRunSettings& settings,
     Run run(settings, evaluator, reporter);
     run.Status(0, kRunning);
     if (!run.IterationsAllowed()) return run.Fail(Panel3dRunError::kInvalidInput);
-    Panel3dGridFileName = settings.gridFileName;
-    run.TakeSettings();
 
     // Header and body come from one reading of the file and are taken together.
     std::string text;
@@ -337,16 +297,15 @@ Panel3dRunOutcome RunPanel3dGridFile(const Panel3dGridRunSettings& settings,
     }
     const std::optional<Panel3dGridHeader> header = ParsePanel3dGridHeader(text);
     if (!header) return run.Fail(Panel3dRunError::kGridFile);
-    Panel3dWakeRowCount = header->wakeRowCount;
-    Panel3dTrailingEdgeWakeFactor = header->trailingEdgeWakeFactor;
-    Panel3dWakeLengthFactor = header->wakeLengthFactor;
-    Panel3dChordPointCount = header->chordPointCount;
-    Panel3dChordPanelCount = header->chordPanelCount;
-    Panel3dSpanPointCount = header->spanPointCount;
-    Panel3dSpanPanelCount = header->spanPanelCount;
-    Panel3dSymmetryFlag = settings.sideslip == 0 && header->symmetryFlag == 1 ? 1 : 0;
+    Panel3dModelSizes sizes;
+    sizes.chordPanels = header->chordPanelCount;
+    sizes.spanPanels = header->spanPanelCount;
+    sizes.wakeRows = header->wakeRowCount;
+    sizes.symmetric = settings.sideslip == 0 && header->symmetryFlag == 1 ? 1 : 0;
+    sizes.trailingEdgeWakeFactor = header->trailingEdgeWakeFactor;
+    sizes.wakeLengthFactor = header->wakeLengthFactor;
 
-    if (const Panel3dRunError error = run.CreateModel(); error != Panel3dRunError::kNone) {
+    if (const Panel3dRunError error = run.CreateModel(sizes); error != Panel3dRunError::kNone) {
         return run.Fail(error);
     }
     Panel3dModel& m = run.model();
@@ -372,18 +331,20 @@ Panel3dRunOutcome RunPanel3dInteractive(const Panel3dInteractiveRunSettings& set
     const bool counts =
         n >= 2 && mCount >= 2 && std::trunc(n) * std::trunc(mCount) * 4 <= kPanel3dMaxWingPanels;
     if (!counts || !run.IterationsAllowed()) return run.Fail(Panel3dRunError::kInvalidInput);
-    run.TakeSettings();
-    Panel3dChordPanelCount = static_cast<int>(n);
-    Panel3dSpanPanelCount = static_cast<int>(mCount);
-    Panel3dChordPointCount = 2 * Panel3dChordPanelCount + 1;
-    Panel3dSpanPointCount = 2 * Panel3dSpanPanelCount + 1;
-    Panel3dSymmetryFlag = Panel3dInteractiveSymmetry(settings.wing);
-    Panel3dRunSideslip = -settings.wing.beta;
+    Panel3dModelSizes sizes;
+    sizes.chordPanels = static_cast<int>(n);
+    sizes.spanPanels = static_cast<int>(mCount);
+    sizes.wakeRows = settings.wakeRows;
+    sizes.symmetric = Panel3dInteractiveSymmetry(settings.wing);
+    sizes.trailingEdgeWakeFactor = settings.trailingEdgeWakeFactor;
+    sizes.wakeLengthFactor = settings.wakeLengthFactor;
 
-    if (const Panel3dRunError error = run.CreateModel(); error != Panel3dRunError::kNone) {
+    if (const Panel3dRunError error = run.CreateModel(sizes); error != Panel3dRunError::kNone) {
         return run.Fail(error);
     }
     Panel3dModel& m = run.model();
+    // The wing's own sideslip, whatever the settings' angle.
+    m.operatingPoint.sideslip = -settings.wing.beta;
     Panel3dSetWingInputs(m, settings.wing, settings.clustering);
     if (!m.GenerateWingGrid()) return run.Fail(Panel3dRunError::kInvalidInput);
     if (!m.PrepareWing(1.0)) return run.Fail(Panel3dRunError::kUnsolvable);

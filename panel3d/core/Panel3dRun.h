@@ -5,8 +5,9 @@
 // into the settings, show the progress window and pass its reporter; the run sends its phase
 // texts and the bar there.
 //
-// The run works on the module state (Panel3dModule.h) as the model operations expect. A run
-// that fails leaves every module value and the current model as they were before it started.
+// The run reads only its settings; the windows fill them from the module state. A run that ends
+// well makes its model the module's current model, with its counts and wake values
+// (Panel3dModule.h); a run that fails leaves the module as it was.
 
 #include <memory>
 #include <string>
@@ -17,6 +18,7 @@
 #include "panel3d/core/Panel3dFlowState.h"
 #include "panel3d/core/Panel3dGeometryInputs.h"
 #include "panel3d/core/Panel3dModel.h"
+#include "panel3d/core/Panel3dModule.h"
 
 class Panel3dPolarEvaluator;
 
@@ -50,6 +52,10 @@ struct Panel3dInteractiveRunSettings : Panel3dRunSettings {
     double chordPanels = 0;      // N per wing side, as entered
     double spanPanels = 0;       // M per half span, as entered
     int clustering = 1;          // the slider, 1..100
+    // The wake of the last grid file read, or the start values.
+    int wakeRows = kPanel3dStartWakeRows;
+    double trailingEdgeWakeFactor = kPanel3dStartTrailingEdgeWakeFactor;
+    double wakeLengthFactor = kPanel3dStartWakeLengthFactor;
 };
 
 struct Panel3dRunOutcome {

@@ -14,12 +14,11 @@
 
 #include "common/core/FreeCores.h"
 #include "panel3d/core/Panel3dModel.h"
-#include "panel3d/core/Panel3dModule.h"
 
 namespace {
 
 // The relaxation step count as the bar scale takes it: a flat run is one step.
-double BarScale() { return 1.0 / (Panel3dIterationCount + 1); }
+double BarScale(const Panel3dOperatingPoint& point) { return 1.0 / (point.iterationCount + 1); }
 
 const char* const kRhsText = "Rechte Seite des Gls bestimmen...";
 const char* const kInfluenceText = "Einflusskoeffizienten bestimmen...";
@@ -99,7 +98,7 @@ void Panel3dModel::Assemble(bool symmetric) {
         }
     }
 
-    progress.Bar(10 * BarScale());
+    progress.Bar(10 * BarScale(operatingPoint));
     stepCount = n;
     progress.Status(kRhsText);
     if (keep) {
@@ -128,9 +127,9 @@ void Panel3dModel::Assemble(bool symmetric) {
             }
             rightHandSide[i] = sum;
         }
-        progress.Bar(30 * BarScale());
+        progress.Bar(30 * BarScale(operatingPoint));
         progress.Status(kInfluenceText);
-        progress.Bar(45 * BarScale());
+        progress.Bar(45 * BarScale(operatingPoint));
         if (symmetric) {
             progress.Status(kInfluenceText);
         }
@@ -142,9 +141,9 @@ void Panel3dModel::Assemble(bool symmetric) {
     // Right-hand side and matrix come from one pass over the panel pairs; the bar and the texts
     // still tell the phases in their order.
     FillSystem(symmetric, influenceMatrix.data(), rightHandSide.data());
-    progress.Bar(30 * BarScale());
+    progress.Bar(30 * BarScale(operatingPoint));
     progress.Status(kInfluenceText);
-    progress.Bar(45 * BarScale());
+    progress.Bar(45 * BarScale(operatingPoint));
     if (symmetric) {
         progress.Status(kInfluenceText);
     }
@@ -263,13 +262,13 @@ bool Panel3dModel::Solve(bool symmetric, bool inIteration) {
     const int chord = 2 * ChordPanels();
     const int strips = StripCount();
     const int solvedStrips = symmetric ? SpanPanels() : strips;
-    const double scale = BarScale();
+    const double scale = BarScale(operatingPoint);
     Progress progress{*this};
 
     if (inIteration) {
         // A count below 1 still runs one step: its share of the bar is then the whole.
-        const int count = Panel3dIterationCount >= 1 ? Panel3dIterationCount : 1;
-        progress.Bar(100 * scale + 100.0 / count * Panel3dIteration);
+        const int count = operatingPoint.iterationCount >= 1 ? operatingPoint.iterationCount : 1;
+        progress.Bar(100 * scale + 100.0 / count * operatingPoint.iteration);
     } else {
         progress.Bar(65 * scale);
     }

@@ -148,6 +148,9 @@ Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
     settings.clustering = spacingSlider->GetValue();
     settings.wakeMode = wakeMode;
     settings.iterationCount = iterationsField->Number();
+    settings.wakeRows = Panel3dWakeRowCount;
+    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
+    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
     settings.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
     settings.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
     settings.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());

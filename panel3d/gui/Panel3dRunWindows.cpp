@@ -7,6 +7,7 @@
 #include "common/core/RangeCheck.h"
 #include "common/gui/LuvoFrame.h"
 #include "panel3d/core/Panel3dFlowState.h"
+#include "panel3d/core/Panel3dModule.h"
 #include "panel3d/gui/Panel3dInputModule.h"
 #include "panel3d/gui/Panel3dShowResultsWindow.h"
 #include "panel3d/gui/Panel3dWingSource.h"
@@ -63,6 +64,9 @@ void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& v
     settings.iterationCount = values.iterationCount;
     settings.wakeMode = values.wakeMode;
     settings.clustering = values.clustering;
+    settings.wakeRows = Panel3dWakeRowCount;
+    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
+    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
     settings.result3dFileName = values.result3dFileName;
     settings.resultCpFileName = values.resultCpFileName;
     settings.resultCaFileName = values.resultCaFileName;

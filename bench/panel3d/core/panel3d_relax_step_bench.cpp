@@ -31,7 +31,7 @@ struct StepTimes {
 // One step on w, with the solver's relaxation or the reference one; its seconds, -1 when the
 // re-solve fails.
 StepTimes Step(Panel3dModel& w, int step, bool reference) {
-    Panel3dIteration = step;
+    w.operatingPoint.iteration = step;
     const auto start = std::chrono::steady_clock::now();
     // The flat solve of an assembled model is the re-solve as it was, its wake columns summed
     // term by term.
@@ -68,7 +68,8 @@ void BM_Panel3dRelaxationStepAgainstClosedForms(benchmark::State& state) {
         state.SkipWithError("the default wing should solve");
         return;
     }
-    Panel3dIterationCount = kSteps;
+    fast->operatingPoint.iterationCount = kSteps;
+    slow->operatingPoint.iterationCount = kSteps;
     fast->AssembleSymmetricSystem();
     slow->AssembleSymmetricSystem();
     // A first step of each, untimed: the factors of the matrix, thread start-up.

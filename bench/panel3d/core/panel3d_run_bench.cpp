@@ -18,11 +18,10 @@
 
 namespace {
 
-void ResultNames() {
+Panel3dResultFileNames ResultNames() {
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
-    Panel3dResult3dFileName = (dir / "luvo-bench-3D.dat").string();
-    Panel3dResultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
-    Panel3dResultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
+    return {(dir / "luvo-bench-3D.dat").string(), (dir / "luvo-bench-cp-x.dat").string(),
+            (dir / "luvo-bench-ca-y.dat").string()};
 }
 
 Panel3dInteractiveRunSettings DefaultRun(int angles) {
@@ -39,23 +38,20 @@ Panel3dInteractiveRunSettings DefaultRun(int angles) {
 }
 
 void BM_Panel3dSolverStepsAlone(benchmark::State& state) {
-    ResultNames();
+    const Panel3dResultFileNames names = ResultNames();
     for (auto _ : state) {
         auto w = panel3d_test::PreparedWing(30, 15, 25, 1, 2.5);
         if (!w || !panel3d_test::SolveRun(*w, 0)) {
             state.SkipWithError("the default wing should solve");
             break;
         }
-        benchmark::DoNotOptimize(w->WriteResultFiles());
+        benchmark::DoNotOptimize(w->WriteResultFiles(names));
     }
 }
 
 void BM_Panel3dInteractiveRun(benchmark::State& state) {
     const int angles = static_cast<int>(state.range(0));
     const Panel3dInteractiveRunSettings settings = DefaultRun(angles);
-    Panel3dWakeRowCount = 25;
-    Panel3dTrailingEdgeWakeFactor = 0.1;
-    Panel3dWakeLengthFactor = 5.0;
     Panel3dPolarEvaluator evaluator;
     evaluator.SetFlowState(30, 1.5e-5, settings.flow.taskMode, 2.5, 2, angles, 0, 0, 0, 0, 0.8);
     for (auto _ : state) {

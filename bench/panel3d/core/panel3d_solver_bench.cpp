@@ -26,16 +26,16 @@ void Run(benchmark::State& state, int steps) {
     const int n = static_cast<int>(state.range(0));
     const int m = static_cast<int>(state.range(1));
     const std::filesystem::path dir = std::filesystem::temp_directory_path();
-    Panel3dResult3dFileName = (dir / "luvo-bench-3D.dat").string();
-    Panel3dResultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
-    Panel3dResultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
+    const Panel3dResultFileNames names{(dir / "luvo-bench-3D.dat").string(),
+                                       (dir / "luvo-bench-cp-x.dat").string(),
+                                       (dir / "luvo-bench-ca-y.dat").string()};
     for (auto _ : state) {
         auto w = panel3d_test::PreparedWing(n, m, 25, 1, 2.5);
         if (!w || !panel3d_test::SolveRun(*w, steps)) {
             state.SkipWithError("the default wing should solve");
             break;
         }
-        benchmark::DoNotOptimize(w->WriteResultFiles());
+        benchmark::DoNotOptimize(w->WriteResultFiles(names));
     }
     state.counters["unknowns"] = 2 * n * m;
     state.counters["threads"] = omp_get_max_threads();
@@ -131,10 +131,11 @@ void BM_Panel3dRelaxationStep(benchmark::State& state) {
             state.SkipWithError("the default wing should solve");
             break;
         }
-        Panel3dIterationCount = kSteps;
+        w->operatingPoint.iterationCount = kSteps;
         w->AssembleSymmetricSystem();
         const auto start = std::chrono::steady_clock::now();
-        for (Panel3dIteration = 0; Panel3dIteration < kSteps; ++Panel3dIteration) {
+        int& step = w->operatingPoint.iteration;
+        for (step = 0; step < kSteps; ++step) {
             if (!w->ResolveSymmetricInIteration()) {
                 state.SkipWithError("a relaxation step should solve");
                 return;

@@ -35,24 +35,25 @@ std::shared_ptr<Panel3dModel> HandWing(int n, int m, const std::vector<Point2>& 
     return w;
 }
 
-void SetFlow(double alpha, double sideslip) {
-    Panel3dRunAlpha = alpha;
-    Panel3dRunSideslip = sideslip;
+void SetFlow(Panel3dModel& w, double alpha, double sideslip) {
+    w.operatingPoint.alpha = alpha;
+    w.operatingPoint.sideslip = sideslip;
 }
 
-Panel3dVector FreeStream() {
-    const double a = Panel3dRunAlpha * Panel3dPi / 180, b = Panel3dRunSideslip * Panel3dPi / 180;
+Panel3dVector FreeStream(const Panel3dModel& w) {
+    const double a = w.operatingPoint.alpha * Panel3dPi / 180,
+                 b = w.operatingPoint.sideslip * Panel3dPi / 180;
     return {std::cos(a) * std::cos(b), std::cos(a) * std::sin(b), std::sin(a)};
 }
 
 Panel3dVector Vec(const std::array<double, 3>& a) { return {a[0], a[1], a[2]}; }
 
 TEST(Panel3dSurfaceVelocity, ZeroStrengthsGiveTheFreeStream) {
-    SetFlow(5, -3);
     auto w =
         HandWing(2, 2, {{1, 0}, {0.5, 0.06}, {0, 0}, {0.5, -0.05}, {1, 0}}, {2, 1.2, 0, -1.2, -2});
+    SetFlow(*w, 5, -3);
     w->ComputeSurfaceVelocity();
-    const Panel3dVector v = FreeStream();
+    const Panel3dVector v = FreeStream(*w);
     for (const Panel3dPanel& p : w->wingPanels) {
         EXPECT_NEAR(p.velocity[0], v.x, 1e-15);
         EXPECT_NEAR(p.velocity[1], v.y, 1e-15);
@@ -66,8 +67,8 @@ TEST(Panel3dSurfaceVelocity, OneSidedGradientsOfALinearDoubletOnTheSmallestGrid)
     // N = M = 1: two panels per strip, two strips, every derivative one-sided, which is exact
     // for a strength linear in the position. With mu = -Vinf . C and sigma = -Vinf . n' the
     // surface velocity vanishes: |V| = 0 and cp = 1.
-    SetFlow(7, 4);
     auto w = HandWing(1, 1, {{1, 0.04}, {0, 0}, {1, -0.03}}, {1.5, 0.2, -1.0});
+    SetFlow(*w, 7, 4);
     const Panel3dVector g{0.3, -0.7, 0.2};
     for (Panel3dPanel& p : w->wingPanels) {
         p.doubletStrength = Dot(g, p.Centroid());
@@ -75,13 +76,13 @@ TEST(Panel3dSurfaceVelocity, OneSidedGradientsOfALinearDoubletOnTheSmallestGrid)
     }
     w->ComputeSurfaceVelocity();
     for (const Panel3dPanel& p : w->wingPanels) {
-        const Panel3dVector induced = Vec(p.velocity) - FreeStream();
+        const Panel3dVector induced = Vec(p.velocity) - FreeStream(*w);
         EXPECT_NEAR(Dot(induced, Vec(p.chordTangent)), Dot(g, Vec(p.chordTangent)), 1e-14);
         EXPECT_NEAR(Dot(induced, Vec(p.spanTangent)), Dot(g, Vec(p.spanTangent)), 1e-14);
         EXPECT_NEAR(Dot(induced, Vec(p.surfaceNormal)), 0.0, 1e-14);
     }
 
-    const Panel3dVector vinf = FreeStream();
+    const Panel3dVector vinf = FreeStream(*w);
     for (Panel3dPanel& p : w->wingPanels) {
         p.doubletStrength = -Dot(vinf, p.Centroid());
         p.sourceStrength = -Dot(vinf, Vec(p.surfaceNormal));
@@ -105,8 +106,8 @@ void SetLoads(Panel3dModel& w, const double (&cp)[4]) {
 
 TEST(Panel3dCoefficients, FlatPlateWithGivenPressures) {
     for (double alpha : {0.0, 10.0}) {
-        SetFlow(alpha, 0);
         auto w = FlatPlate();
+        SetFlow(*w, alpha, 0);
         SetLoads(*w, {-1.0, 0.5, -0.5, 0.3});
         w->ComputeCoefficients();
         const double ca = std::cos(alpha * Panel3dPi / 180);
@@ -143,8 +144,8 @@ TEST(Panel3dCoefficients, FlatPlateWithGivenPressures) {
 }
 
 TEST(Panel3dCoefficients, SmallMomentsAreDroppedBelowOneTenMillionth) {
-    SetFlow(0, 0);
     auto w = FlatPlate();
+    SetFlow(*w, 0, 0);
     // A load on strip 0 alone gives cMx = 0.7 * 0.6 / 2 * jump = 0.21 * jump.
     struct Case {
         double moment;
@@ -160,9 +161,9 @@ TEST(Panel3dCoefficients, SmallMomentsAreDroppedBelowOneTenMillionth) {
 }
 
 TEST(Panel3dCoefficients, KFactorCappedAbove9999AndKeptWhenNegative) {
-    SetFlow(0, 0);
     // The lower surface falls to the trailing edge, so its pressure has a drag component.
     auto w = HandWing(1, 1, {{1, 0}, {0, 0}, {1, -0.2}}, {1.0, 0.0, -1.0});
+    SetFlow(*w, 0, 0);
     for (double lower : {1.0, -1.0}) {
         // Upper pressures that cancel the lift of the lower surface in every strip.
         for (int s = 0; s < 2; ++s) {

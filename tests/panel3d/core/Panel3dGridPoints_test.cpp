@@ -150,20 +150,17 @@ TEST(Panel3dGridPoints, BrokenBodiesFailAndLeaveTheCornersAsTheyWere) {
     }
 }
 
-TEST(Panel3dGridPoints, ReadsTheFileNamedByTheModule) {
+TEST(Panel3dGridPoints, ReadsTheNamedFile) {
     luvo::test::TempDir dir;
     const TestWing wing;
     std::ofstream(dir.file("grid.fdp")) << GridText(wing);
     const auto model = NewModel(2, 2);
-    Panel3dGridFileName = dir.file("grid.fdp");
-    ASSERT_TRUE(model->ReadGridPoints());
+    ASSERT_TRUE(model->ReadGridPoints(dir.file("grid.fdp")));
     const Panel3dVector last = wing.Point(4, 4);
     EXPECT_EQ(model->wingPanels.back().Corner(0).y, last.y);
-    Panel3dGridFileName = dir.file("missing.fdp");
-    EXPECT_FALSE(NewModel(2, 2)->ReadGridPoints());
-    Panel3dGridFileName = dir.path().string();  // a folder
-    EXPECT_FALSE(NewModel(2, 2)->ReadGridPoints());
-    Panel3dGridFileName.clear();
+    EXPECT_FALSE(NewModel(2, 2)->ReadGridPoints(dir.file("missing.fdp")));
+    EXPECT_FALSE(NewModel(2, 2)->ReadGridPoints(dir.path().string()));  // a folder
+    EXPECT_FALSE(NewModel(2, 2)->ReadGridPoints(""));
 }
 
 }  // namespace

@@ -143,8 +143,8 @@ TEST(Panel3dWingPreparation, SourceStrengthIsMinusTheFreeStreamThroughThePanel) 
     for (const auto [alpha, sideslip] : {std::pair{-10.0, 0.0}, std::pair{0.0, 0.0},
                                          std::pair{5.0, 20.0}, std::pair{10.0, -30.0}}) {
         SCOPED_TRACE(testing::Message() << "alpha " << alpha << " sideslip " << sideslip);
-        Panel3dRunAlpha = alpha;
-        Panel3dRunSideslip = sideslip;
+        model->operatingPoint.alpha = alpha;
+        model->operatingPoint.sideslip = sideslip;
         model->SetSourceStrengths();
         const double lift = std::sin(alpha * M_PI / 180);
         for (int p = 0; p < model->WingPanelCount(); ++p) {
@@ -161,8 +161,7 @@ TEST(Panel3dWingPreparation, SourceStrengthIsMinusTheFreeStreamThroughThePanel) 
     const auto closed = ModelOf(thick);
     ASSERT_TRUE(closed);
     closed->ComputeWingGeometry();
-    Panel3dRunAlpha = 6;
-    Panel3dRunSideslip = 0;
+    closed->operatingPoint.alpha = 6;
     closed->SetSourceStrengths();
     double flux = 0, magnitude = 0;
     for (const Panel3dPanel& p : closed->wingPanels) {
@@ -173,7 +172,6 @@ TEST(Panel3dWingPreparation, SourceStrengthIsMinusTheFreeStreamThroughThePanel) 
     // The nose faces the free stream.
     EXPECT_GT(closed->wingPanels[thick.chordPanels - 1].sourceStrength, 0.0);
     EXPECT_LT(closed->wingPanels[0].sourceStrength, 0.0);
-    Panel3dRunAlpha = 0;
 }
 
 TEST(Panel3dWingPreparation, HalfSpanAndCoreRadiusOfBothPaths) {

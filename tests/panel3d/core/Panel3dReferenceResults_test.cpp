@@ -49,9 +49,6 @@ TEST(Panel3dReferenceResults, EveryNumberOfTheResultFilesMatchesTheReferenceWith
     for (const auto& c : cases) names.push_back(c.first);
     // The run, its files written again from the solved model with more digits.
     luvo::test::CheckResultFiles(names, [&](const std::string& name, const std::string& prefix) {
-        Panel3dWakeRowCount = 25;
-        Panel3dTrailingEdgeWakeFactor = 0.1;
-        Panel3dWakeLengthFactor = 5.0;
         Panel3dInteractiveRunSettings s = cases.at(name);
         s.result3dFileName = prefix + "3D.dat";
         s.resultCpFileName = prefix + "cp-x.dat";
@@ -65,7 +62,9 @@ TEST(Panel3dReferenceResults, EveryNumberOfTheResultFilesMatchesTheReferenceWith
             luvo::test::DefaultPlanformLiftEstimate(s.flow.alphaStar, s.wing.beta, 1 + 0.77 * 0.15);
         EXPECT_NEAR(out.model->totalLift / estimate, 1.0, 0.08)
             << name << ": " << out.model->totalLift;
-        EXPECT_TRUE(out.model->WriteResultFiles(luvo::test::kReferenceDigits).empty());
+        const Panel3dResultFileNames files{s.result3dFileName, s.resultCpFileName,
+                                           s.resultCaFileName};
+        EXPECT_TRUE(out.model->WriteResultFiles(files, luvo::test::kReferenceDigits).empty());
     });
     Panel3dPanelModel.reset();
 }

@@ -171,8 +171,8 @@ inline void Relax(Panel3dModel& w) {
     auto panel = [&](int strip, int row) -> Panel3dFreeWakePanel& {
         return w.freeWake[strip + strips * row];
     };
-    const double a = Panel3dPi * Panel3dRunAlpha / 180.0;
-    const double b = Panel3dPi * Panel3dRunSideslip / 180.0;
+    const double a = Panel3dPi * w.operatingPoint.alpha / 180.0;
+    const double b = Panel3dPi * w.operatingPoint.sideslip / 180.0;
     const Panel3dVector freeStream{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                    std::sin(a)};
     auto side = [&](int s, int r, Panel3dVector& from, Panel3dVector& to) {

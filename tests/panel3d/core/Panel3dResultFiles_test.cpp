@@ -29,10 +29,8 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-void NameFiles(const TempDir& dir) {
-    Panel3dResult3dFileName = dir.file("3D.dat");
-    Panel3dResultCpFileName = dir.file("cp-x.dat");
-    Panel3dResultCaFileName = dir.file("ca-y.dat");
+Panel3dResultFileNames NameFiles(const TempDir& dir) {
+    return {dir.file("3D.dat"), dir.file("cp-x.dat"), dir.file("ca-y.dat")};
 }
 
 TEST(Panel3dResultFiles, ZonesRowsAndTotalsOfASolvedWing) {
@@ -43,10 +41,10 @@ TEST(Panel3dResultFiles, ZonesRowsAndTotalsOfASolvedWing) {
     w->momentY = std::numeric_limits<double>::quiet_NaN();
     w->stripLift[0] = std::numeric_limits<double>::infinity();
     TempDir dir;
-    NameFiles(dir);
-    EXPECT_TRUE(w->WriteResultFiles().empty());
+    Panel3dResultFileNames names = NameFiles(dir);
+    EXPECT_TRUE(w->WriteResultFiles(names).empty());
 
-    const std::vector<std::string> d3 = Lines(ReadFile(Panel3dResult3dFileName));
+    const std::vector<std::string> d3 = Lines(ReadFile(names.file3d));
     ASSERT_GE(d3.size(), 4u);
     EXPECT_EQ(d3[0], "TITLE = \" 3D-Daten\"");
     EXPECT_EQ(d3[2], "");
@@ -69,7 +67,7 @@ TEST(Panel3dResultFiles, ZonesRowsAndTotalsOfASolvedWing) {
     std::snprintf(row, sizeof row, "%.8g  %.8g", second.centroid[0], second.centroid[1]);
     EXPECT_EQ(d3[wakeZone + 3].rfind(row, 0), 0u) << d3[wakeZone + 3];
 
-    const std::string ca = ReadFile(Panel3dResultCaFileName);
+    const std::string ca = ReadFile(names.fileCa);
     const std::vector<std::string> cl = Lines(ca);
     ASSERT_GE(cl.size(), 12u);
     EXPECT_EQ(cl[0], "#Area_ges= 1234.5679");
@@ -85,7 +83,7 @@ TEST(Panel3dResultFiles, ZonesRowsAndTotalsOfASolvedWing) {
     EXPECT_EQ(cl.size(), 12u + 6 + 2);  // two empty lines at the end
     EXPECT_EQ(ca.substr(ca.size() - 3), "\n\n\n");
 
-    const std::vector<std::string> cp = Lines(ReadFile(Panel3dResultCpFileName));
+    const std::vector<std::string> cp = Lines(ReadFile(names.fileCp));
     EXPECT_EQ(cp[0], "");
     EXPECT_EQ(cp[1],
               "TITLE = \"cp \xFC"
@@ -100,11 +98,10 @@ TEST(Panel3dResultFiles, SameBytesUnderAGermanLocale) {
     auto w = panel3d_test::PreparedWing(2, 2, 3, 1, 4.0);
     ASSERT_TRUE(w && panel3d_test::SolveRun(*w, 0));
     TempDir dir;
-    NameFiles(dir);
-    ASSERT_TRUE(w->WriteResultFiles().empty());
-    const std::string files[] = {ReadFile(Panel3dResult3dFileName),
-                                 ReadFile(Panel3dResultCaFileName),
-                                 ReadFile(Panel3dResultCpFileName)};
+    Panel3dResultFileNames names = NameFiles(dir);
+    ASSERT_TRUE(w->WriteResultFiles(names).empty());
+    const std::string files[] = {ReadFile(names.file3d), ReadFile(names.fileCa),
+                                 ReadFile(names.fileCp)};
     const std::locale old = std::locale::global(std::locale::classic());
     try {
         std::locale::global(std::locale("de_DE.UTF-8"));
@@ -112,12 +109,12 @@ TEST(Panel3dResultFiles, SameBytesUnderAGermanLocale) {
         // Not installed here: the comparison still runs under the classic locale.
     }
     std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    ASSERT_TRUE(w->WriteResultFiles().empty());
+    ASSERT_TRUE(w->WriteResultFiles(names).empty());
     std::locale::global(old);
     std::setlocale(LC_NUMERIC, "C");
-    EXPECT_EQ(ReadFile(Panel3dResult3dFileName), files[0]);
-    EXPECT_EQ(ReadFile(Panel3dResultCaFileName), files[1]);
-    EXPECT_EQ(ReadFile(Panel3dResultCpFileName), files[2]);
+    EXPECT_EQ(ReadFile(names.file3d), files[0]);
+    EXPECT_EQ(ReadFile(names.fileCa), files[1]);
+    EXPECT_EQ(ReadFile(names.fileCp), files[2]);
     EXPECT_FALSE(std::regex_search(files[0] + files[1] + files[2], std::regex("[0-9],[0-9]")));
 }
 
@@ -125,11 +122,11 @@ TEST(Panel3dResultFiles, AFolderAsANameIsReportedAndTheOthersAreWritten) {
     auto w = panel3d_test::PreparedWing(2, 2, 3, 1, 4.0);
     ASSERT_TRUE(w && panel3d_test::SolveRun(*w, 0));
     TempDir dir;
-    NameFiles(dir);
-    Panel3dResultCaFileName = dir.path().string();
-    EXPECT_EQ(w->WriteResultFiles(), std::vector<std::string>{dir.path().string()});
-    EXPECT_FALSE(ReadFile(Panel3dResult3dFileName).empty());
-    EXPECT_FALSE(ReadFile(Panel3dResultCpFileName).empty());
+    Panel3dResultFileNames names = NameFiles(dir);
+    names.fileCa = dir.path().string();
+    EXPECT_EQ(w->WriteResultFiles(names), std::vector<std::string>{dir.path().string()});
+    EXPECT_FALSE(ReadFile(names.file3d).empty());
+    EXPECT_FALSE(ReadFile(names.fileCp).empty());
 }
 
 }  // namespace

@@ -64,9 +64,6 @@ class Panel3dRunTest : public ::testing::Test {
     void SetUp() override {
         // A grid wing of N 2, M 2 with the header's symmetry flag as given by the test.
         WriteGrid("grid.fdp", 1);
-        Panel3dWakeRowCount = 25;
-        Panel3dTrailingEdgeWakeFactor = 0.1;
-        Panel3dWakeLengthFactor = 5.0;
     }
 
     void WriteGrid(const std::string& name, int symmetry, int wakeRows = 3) {
@@ -123,8 +120,7 @@ TEST_F(Panel3dRunTest, SingleStateSendsThePhaseTextsInOrderAndWritesTheFilesOnce
     EXPECT_EQ(own, expected);
     EXPECT_NE(std::find(rec.texts.begin(), rec.texts.end(), "0:Gleichungssystem lösen..."),
               rec.texts.end());
-    EXPECT_EQ(Panel3dRunAlpha, 4);
-    EXPECT_EQ(Panel3dFirstLift, out.model->totalLift);
+    EXPECT_EQ(out.model->operatingPoint.alpha, 4);
     EXPECT_GT(out.model->totalLift, 0.1);
     EXPECT_TRUE(out.unwrittenFiles.empty());
     // The header's counts and wake values are the module's now.
@@ -159,10 +155,9 @@ TEST_F(Panel3dRunTest, LiftPolarSolvesEachAngleAsASingleStateWouldAndWritesAfter
     EXPECT_EQ(std::count(rec.texts.begin(), rec.texts.end(),
                          "0:Ergebnisse werden in Datei geschrieben..."),
               4);
-    EXPECT_EQ(Panel3dRunAlpha, 2);
+    EXPECT_EQ(out.model->operatingPoint.alpha, 2);
     const double last = out.model->totalLift;
-    const double first = Panel3dFirstLift;
-    EXPECT_EQ(Panel3dLastLift, last);
+    const double first = out.evaluation->GetPointCa(0);
     // The files hold the last point.
     EXPECT_NE(Read("ca-y.dat").find("#cA_ges= " + luvo::FormatNumber("%.8g", last)),
               std::string::npos);
@@ -186,9 +181,22 @@ TEST_F(Panel3dRunTest, SpeedPolarFliesEachSpeedAtTheLiftItsWingLoadingDemands) {
         ASSERT_TRUE(out.evaluation);
         const Panel3dEvaluationRecord& r = *out.evaluation;
         EXPECT_EQ(r.EvaluatedPoints(), 5);
-        const double firstLift = Panel3dFirstLift;
-        const double slope = (Panel3dLastLift - firstLift) / 20;
-        const double lift0 = (firstLift + Panel3dLastLift) / 2;
+        auto freshLift = [&](double alpha) {
+            Panel3dGridRunSettings single = GridSettings(SingleState(alpha));
+            single.wakeMode = wakeMode;
+            single.iterationCount = 2;
+            // Files of their own: the polar's stay to be read.
+            single.result3dFileName = "fresh-3D.dat";
+            single.resultCpFileName = "fresh-cp-x.dat";
+            single.resultCaFileName = "fresh-ca-y.dat";
+            const Panel3dRunOutcome fresh = RunPanel3dGridFile(single, nullptr, nullptr);
+            return fresh.model ? fresh.model->totalLift : NAN;
+        };
+        // The line through the lifts at the two angles.
+        const double firstLift = freshLift(-10);
+        const double lastLift = freshLift(10);
+        const double slope = (lastLift - firstLift) / 20;
+        const double lift0 = (firstLift + lastLift) / 2;
         for (int p = 0; p < 5; ++p) {
             const double v = 30 + 15 * p;
             EXPECT_EQ(r.GetPointSpeed(p), v);
@@ -203,23 +211,13 @@ TEST_F(Panel3dRunTest, SpeedPolarFliesEachSpeedAtTheLiftItsWingLoadingDemands) {
         EXPECT_EQ(evaluator->speedPoint[0], 90);
         EXPECT_EQ(evaluator->speedPoint[1], r.GetPointCa(4));
         EXPECT_EQ(evaluator->speedPoint[2], r.GetPointAlpha(4));
-        EXPECT_EQ(evaluator->speedPoint[2], Panel3dRunAlpha);
+        EXPECT_EQ(evaluator->speedPoint[2], out.model->operatingPoint.alpha);
         EXPECT_EQ(evaluator->currentPoint, 5);
         // The files hold the last point as flown.
         EXPECT_NE(Read("ca-y.dat").find("#cA_ges= " + luvo::FormatNumber("%.8g", r.GetPointCa(4))),
                   std::string::npos);
         // Each lift is what a fresh run at its angle gives: the reused factors change nothing.
-        const double lastAlpha = Panel3dRunAlpha;
-        const double lastLift = r.GetPointCa(4);
-        auto freshLift = [&](double alpha) {
-            Panel3dGridRunSettings single = GridSettings(SingleState(alpha));
-            single.wakeMode = wakeMode;
-            single.iterationCount = 2;
-            const Panel3dRunOutcome fresh = RunPanel3dGridFile(single, nullptr, nullptr);
-            return fresh.model ? fresh.model->totalLift : NAN;
-        };
-        EXPECT_NEAR(freshLift(lastAlpha), lastLift, 1e-9);
-        EXPECT_NEAR(freshLift(-10), firstLift, 1e-9);
+        EXPECT_NEAR(freshLift(out.model->operatingPoint.alpha), r.GetPointCa(4), 1e-9);
     }
 }
 
@@ -255,8 +253,8 @@ TEST_F(Panel3dRunTest, RelaxedWakeCountsItsStepsAsADoubleAndScalesTheBarForTheWh
                                                "1:Iterationsschritt Nummer 2",
                                                "1:Iterationsschritt Nummer 3"};
     EXPECT_EQ(steps, expected);
-    EXPECT_EQ(Panel3dIterationCount, 2);
-    EXPECT_EQ(Panel3dIteration, 3);
+    EXPECT_EQ(out.model->operatingPoint.iterationCount, 2);
+    EXPECT_EQ(out.model->operatingPoint.iteration, 3);
     // Bar of a relaxation step k: 100/3 + 100/2 k, for the count 2.
     EXPECT_NEAR(rec.percents.back(), 100.0 / 3 + 50.0 * 2, 1e-9);
 }
@@ -301,8 +299,8 @@ TEST_F(Panel3dRunTest, HalfModelOnlyWithoutSideslipAndWithEqualDeflections) {
         ASSERT_EQ(out.error, Panel3dRunError::kNone);
         // Every point of the polar on the same model.
         EXPECT_EQ(out.model->Symmetric(), c.symmetric) << c.left << "/" << c.right;
-        EXPECT_EQ(Panel3dRunSideslip, -c.beta);
-        EXPECT_EQ(Panel3dRunAlpha, 4);
+        EXPECT_EQ(out.model->operatingPoint.sideslip, -c.beta);
+        EXPECT_EQ(out.model->operatingPoint.alpha, 4);
     }
 }
 
@@ -368,10 +366,6 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
         EXPECT_EQ(Panel3dSymmetryFlag, 1) << c.name;
         EXPECT_EQ(Panel3dWakeRowCount, 3) << c.name;
         EXPECT_EQ(Panel3dSpanPanelCount, 2) << c.name;
-        EXPECT_EQ(Panel3dRunAlpha, 1) << c.name;
-        EXPECT_EQ(Panel3dRunSideslip, 0) << c.name;
-        EXPECT_EQ(Panel3dGridFileName, "grid.fdp") << c.name;
-        EXPECT_EQ(Panel3dResult3dFileName, "3D.dat") << c.name;
     }
     // Inputs the windows refuse do not reach the solver either.
     Panel3dGridRunSettings relaxed = GridSettings(SingleState(1));

@@ -24,8 +24,7 @@ inline std::shared_ptr<Panel3dModel> PreparedWing(int n, int m, int wakeRows, in
     if (change != nullptr) {
         change(*w);
     }
-    Panel3dRunAlpha = alpha;
-    Panel3dRunSideslip = 0;
+    w->operatingPoint.alpha = alpha;
     if (!w->GenerateWingGrid() || !w->PrepareWing(1.0)) {
         return nullptr;
     }
@@ -36,12 +35,13 @@ inline std::shared_ptr<Panel3dModel> PreparedWing(int n, int m, int wakeRows, in
 // coefficients. False when a solve fails.
 inline bool SolveRun(Panel3dModel& w, int steps) {
     const bool half = w.Symmetric() == 1;
-    Panel3dIterationCount = steps;
+    w.operatingPoint.iterationCount = steps;
     half ? w.AssembleSymmetricSystem() : w.AssembleSystem();
     if (steps == 0) {
         if (!(half ? w.SolveSymmetricSystem() : w.SolveSystem())) return false;
     }
-    for (Panel3dIteration = 0; Panel3dIteration < steps; ++Panel3dIteration) {
+    int& step = w.operatingPoint.iteration;
+    for (step = 0; step < steps; ++step) {
         if (!(half ? w.ResolveSymmetricInIteration() : w.ResolveInIteration())) return false;
         half ? w.RelaxSymmetricWake() : w.RelaxWake();
         for (Panel3dPanel& p : w.freeWake) p.UpdateGeometry();

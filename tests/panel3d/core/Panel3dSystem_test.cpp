@@ -57,7 +57,7 @@ struct OneBased {
 TEST(Panel3dSystem, PivotedSolveEqualsTheUnpivotedLuOfTheWholeMatrix) {
     auto w = PreparedWing(4, 3, 5, 0, 6.0);
     ASSERT_TRUE(w);
-    Panel3dIterationCount = 0;
+    w->operatingPoint.iterationCount = 0;
     w->AssembleSystem();
     ASSERT_TRUE(w->SolveSystem());
 
@@ -108,13 +108,14 @@ TEST(Panel3dSystem, EachRelaxationStepEqualsAFreshFactorisation) {
     for (int symmetric : {0, 1}) {
         auto w = PreparedWing(4, 3, 6, symmetric, 5.0);
         ASSERT_TRUE(w);
-        Panel3dIterationCount = 3;
+        w->operatingPoint.iterationCount = 3;
         symmetric ? w->AssembleSymmetricSystem() : w->AssembleSystem();
         const int n = w->SystemSize();
         const int chord = 2 * w->ChordPanels();
         const int solved = symmetric ? w->SpanPanels() : w->StripCount();
         const std::vector<double> assembled = w->influenceMatrix;
-        for (Panel3dIteration = 0; Panel3dIteration < 3; ++Panel3dIteration) {
+        int& step = w->operatingPoint.iteration;
+        for (step = 0; step < 3; ++step) {
             ASSERT_TRUE(symmetric ? w->ResolveSymmetricInIteration() : w->ResolveInIteration());
             // Factored in place: the model keeps no second n x n copy beside the factors.
             EXPECT_TRUE(w->influenceMatrix.empty());
@@ -132,7 +133,7 @@ TEST(Panel3dSystem, EachRelaxationStepEqualsAFreshFactorisation) {
             lu.Solve(x.data());
             for (int i = 0; i < n; ++i) {
                 EXPECT_NEAR(w->wingPanels[i].doubletStrength, x[i], 1e-10)
-                    << symmetric << " step " << Panel3dIteration << " panel " << i;
+                    << symmetric << " step " << step << " panel " << i;
             }
             symmetric ? w->RelaxSymmetricWake() : w->RelaxWake();
             for (Panel3dPanel& p : w->freeWake) p.UpdateGeometry();
@@ -143,13 +144,13 @@ TEST(Panel3dSystem, EachRelaxationStepEqualsAFreshFactorisation) {
 TEST(Panel3dSystem, UnchangedWakeGivesIdenticalStrengths) {
     auto w = PreparedWing(4, 3, 4, 0, 5.0);
     ASSERT_TRUE(w);
-    Panel3dIterationCount = 2;
+    w->operatingPoint.iterationCount = 2;
     w->AssembleSystem();
-    Panel3dIteration = 0;
+    w->operatingPoint.iteration = 0;
     ASSERT_TRUE(w->ResolveInIteration());
     std::vector<double> first;
     for (const Panel3dPanel& p : w->wingPanels) first.push_back(p.doubletStrength);
-    Panel3dIteration = 1;
+    w->operatingPoint.iteration = 1;
     ASSERT_TRUE(w->ResolveInIteration());
     for (size_t p = 0; p < first.size(); ++p) {
         EXPECT_EQ(w->wingPanels[p].doubletStrength, first[p]);
@@ -164,7 +165,6 @@ void Uncambered(Panel3dModel& w) {
 
 TEST(Panel3dSystem, UncamberedUntwistedWingLiftIsOddInAlpha) {
     for (int symmetric : {0, 1}) {
-        // Each solved right after it is prepared: the operating point is module state.
         auto zero = PreparedWing(5, 3, 4, symmetric, 0.0, Uncambered);
         ASSERT_TRUE(zero && SolveRun(*zero, 0));
         auto up = PreparedWing(5, 3, 4, symmetric, 6.0, Uncambered);
@@ -180,7 +180,7 @@ TEST(Panel3dSystem, UncamberedUntwistedWingLiftIsOddInAlpha) {
 TEST(Panel3dSystem, SingularSystemIsReportedAndWritesNothing) {
     auto w = PreparedWing(3, 2, 2, 0, 5.0);
     ASSERT_TRUE(w);
-    Panel3dIterationCount = 0;
+    w->operatingPoint.iterationCount = 0;
     // Wing panels without area, seen from every point in the far field, induce nothing: only
     // the Kutta columns are left, and no wake term can fill the others. The matrix is singular
     // also when a solve has to build it again from the wing.
@@ -246,9 +246,9 @@ TEST(Panel3dSystem, FractionalCountBelowOneRunsOneStepWithAFiniteBar) {
     ASSERT_TRUE(w);
     Recorder r;
     w->reporter = &r;
-    Panel3dIterationCount = static_cast<int>(0.5);  // the window's 0.5, truncated
+    w->operatingPoint.iterationCount = static_cast<int>(0.5);  // the window's 0.5, truncated
     w->AssembleSymmetricSystem();
-    Panel3dIteration = 0;
+    w->operatingPoint.iteration = 0;
     ASSERT_TRUE(w->ResolveSymmetricInIteration());
     for (double p : r.percents) EXPECT_TRUE(std::isfinite(p)) << p;
     EXPECT_EQ(r.percents.back(), 100.0);

@@ -13,18 +13,6 @@ using panel3d_test::ModelOf;
 using panel3d_test::TestWing;
 using panel3d_test::WakeValues;
 
-// Restores the operating point that a test changes.
-struct OperatingPoint {
-    OperatingPoint(double alpha, double sideslip) {
-        Panel3dRunAlpha = alpha;
-        Panel3dRunSideslip = sideslip;
-    }
-    ~OperatingPoint() {
-        Panel3dRunAlpha = 0;
-        Panel3dRunSideslip = 0;
-    }
-};
-
 void ExpectSame(const Panel3dVector& a, const Panel3dVector& b) {
     EXPECT_EQ(a.x, b.x);
     EXPECT_EQ(a.y, b.y);
@@ -118,7 +106,7 @@ TEST(Panel3dFreeWake, GrowthIsFittedToTheWakeLength) {
         const auto model = ModelOf(WingForFirstRow(c.firstRow, c.halfSpan));
         ASSERT_TRUE(model);
         ASSERT_TRUE(model->PrepareWing(1.0));
-        EXPECT_NEAR(Panel3dFirstWakeRowLength, c.firstRow, 1e-12);
+        EXPECT_NEAR(model->firstWakeRowLength, c.firstRow, 1e-12);
         EXPECT_NEAR(model->wakeGrowth, c.growth, c.growthTolerance);
         EXPECT_NEAR(model->wakeLengthSum, c.sum, c.sumTolerance);
     }
@@ -129,9 +117,10 @@ TEST(Panel3dFreeWake, RowsRunAlongTheFreeStreamFromTheRowInFront) {
     for (const auto& [alpha, sideslip] :
          {std::pair{0.0, 0.0}, std::pair{7.0, 0.0}, std::pair{-4.0, 12.0}}) {
         SCOPED_TRACE(testing::Message() << "alpha " << alpha << " sideslip " << sideslip);
-        const OperatingPoint point(alpha, sideslip);
         const auto model = ModelOf(wing);
         ASSERT_TRUE(model);
+        model->operatingPoint.alpha = alpha;
+        model->operatingPoint.sideslip = sideslip;
         ASSERT_TRUE(model->PrepareWing(1.0));
         const double a = alpha * M_PI / 180;
         const double b = sideslip * M_PI / 180;

@@ -38,9 +38,6 @@ Panel3dInteractiveRunSettings Wing(double sweep, double tipChord, double thickne
 }
 
 double PanelLift(const Panel3dInteractiveRunSettings& s) {
-    Panel3dWakeRowCount = 25;
-    Panel3dTrailingEdgeWakeFactor = 0.1;
-    Panel3dWakeLengthFactor = 5.0;
     const Panel3dRunOutcome out = RunPanel3dInteractive(s, nullptr, nullptr);
     EXPECT_EQ(out.error, Panel3dRunError::kNone);
     const double lift = out.error == Panel3dRunError::kNone ? out.model->totalLift : NAN;

@@ -46,9 +46,6 @@ Panel3dInteractiveRunSettings SmallWing(double alpha) {
 
 // A single state (one angle) or a lift polar (several), each point solved and evaluated.
 std::shared_ptr<Panel3dEvaluationRecord> Solve(const std::vector<double>& alphas) {
-    Panel3dWakeRowCount = 25;
-    Panel3dTrailingEdgeWakeFactor = 0.1;
-    Panel3dWakeLengthFactor = 5.0;
     const int points = static_cast<int>(alphas.size());
     Panel3dPolarEvaluator evaluator;
     evaluator.SetFlowState(30, 1.5e-5, points > 1 ? 1 : 0, alphas[0], 2, points, 0, 0, 0, 0, 1);

@@ -215,19 +215,18 @@ TEST_F(Panel3dGridInputTest, StartChecksTheAnglesThenTheIterationsOfARelaxedWake
         SetText(f->sideslipField, c.beta);
         SelectRadio(f->wakeRadio, c.wake);
         if (c.iterations) SetText(f->iterationField, c.iterations);
-        Panel3dGridFileName.clear();
+        const std::shared_ptr<Panel3dModel> before = Panel3dPanelModel;
         ShownBox seen;
         wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
         if (c.message) {
             EXPECT_EQ(seen.caption, wxS("Die Eingaben sind nicht korrekt!"));
             EXPECT_EQ(seen.message, wxString(c.message));
-            EXPECT_TRUE(Panel3dGridFileName.empty());  // no run began
         } else {
             EXPECT_EQ(seen.caption, wxS("Fehler beim Einlesen der Datei"));
             EXPECT_EQ(seen.message, wxString(kFileErrorText));
-            EXPECT_TRUE(Panel3dGridFileName.empty());  // a failed run changes no module value
         }
+        EXPECT_EQ(Panel3dPanelModel, before);  // neither a refused nor a failed run changes it
         EXPECT_EQ(Status(f), wxS("Rechnung starten"));
         EXPECT_TRUE(Panel3dGridInputOpen);
     }

@@ -180,7 +180,6 @@ TEST_F(Panel3dGridRunTest, AFailedRunShowsTheFileBoxAndLeavesModuleAndModelAsThe
         EXPECT_TRUE(FramesTitled(wxS("Rechnung läuft!")).empty());
         EXPECT_TRUE(FramesTitled(wxS("Ergebnisse")).empty());
         EXPECT_EQ(Panel3dPanelModel, before);
-        EXPECT_EQ(Panel3dRunSideslip, 0);
         EXPECT_EQ(Panel3dWakeRowCount, 3);
         EXPECT_EQ(Panel3dSymmetryFlag, 1);
         f->Destroy();
