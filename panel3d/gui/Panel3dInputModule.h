@@ -1,7 +1,10 @@
 #pragma once
 // The windows of the panel method's input side. A window that may exist only once is opened
 // through its open flag; its close handler clears the flag, and the pointer is not used again
-// until a new window is stored. The chooser has no flag: every "&OK" makes a new one.
+// until a new window is stored. The chooser has no flag: every "&OK" makes a new one, and the
+// reference to the newest is empty once it is closed.
+
+#include <wx/weakref.h>
 
 class Panel3dSourceFrame;
 class Panel3dGridInputFrame;
@@ -9,7 +12,7 @@ class Panel3dGeometryFrame;
 class Panel3dDiscretisationFrame;
 class Panel3dFlapFrame;
 
-inline Panel3dSourceFrame* Panel3dSourceWindow = nullptr;
+inline wxWeakRef<Panel3dSourceFrame> Panel3dSourceWindow;
 inline Panel3dGridInputFrame* Panel3dGridInputWindow = nullptr;
 inline bool Panel3dGridInputOpen = false;
 inline Panel3dGeometryFrame* Panel3dGeometryWindow = nullptr;

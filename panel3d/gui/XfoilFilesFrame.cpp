@@ -4,8 +4,8 @@
 #include "panel3d/core/Panel3dPolarEvaluator.h"
 #include "panel3d/gui/XfoilRunFrame.h"
 
-XfoilFilesFrame* g_xfoilFilesFrame = nullptr;
-XfoilRunFrame* g_xfoilRunFrame = nullptr;
+wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
+wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
 
 namespace {
 

@@ -5,6 +5,7 @@
 
 #include <wx/button.h>
 #include <wx/stattext.h>
+#include <wx/weakref.h>
 
 #include <array>
 
@@ -41,9 +42,9 @@ class XfoilFilesFrame : public luvo::LuvoFrame {
     wxDECLARE_EVENT_TABLE();
 };
 
-// The newest of each kind of XFOIL window (several may be open).
-extern XfoilFilesFrame* g_xfoilFilesFrame;
-extern XfoilRunFrame* g_xfoilRunFrame;
+// The newest of each kind of XFOIL window (several may be open); empty once it is closed.
+extern wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
+extern wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
 
 // Opens a further file window on `run`, centred and shown ("X&FOIL starten").
 XfoilFilesFrame* OpenXfoilFilesFrame(const Panel3dRun& run);

@@ -9,9 +9,9 @@
 #include "panel3d/core/Panel3dEvaluationRecord.h"
 #include "panel3d/core/Panel3dModel.h"
 
-XfoilResultsFrame* g_xfoilResultsFrame = nullptr;
-XfoilPolarResultsFrame* g_xfoilPolarResultsFrame = nullptr;
-XfoilSpeedPolarResultsFrame* g_xfoilSpeedPolarResultsFrame = nullptr;
+wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
+wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
+wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
 
 namespace {
 

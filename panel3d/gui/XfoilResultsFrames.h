@@ -6,6 +6,7 @@
 
 #include <wx/radiobox.h>
 #include <wx/stattext.h>
+#include <wx/weakref.h>
 
 #include <array>
 
@@ -61,9 +62,10 @@ class XfoilSpeedPolarResultsFrame : public Panel3dResultsWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
-extern XfoilResultsFrame* g_xfoilResultsFrame;
-extern XfoilPolarResultsFrame* g_xfoilPolarResultsFrame;
-extern XfoilSpeedPolarResultsFrame* g_xfoilSpeedPolarResultsFrame;
+// The newest results window of each kind; empty once it is closed.
+extern wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
+extern wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
+extern wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
 
 // Opens the results window of the run's task mode, centred and shown; nullptr for another mode.
 wxFrame* OpenXfoilResultsWindow(const Panel3dRun& run, bool failed);

@@ -101,7 +101,7 @@ DiscretisationView PanelView() {
 void ResetPanel() {
     // The panel tests' own fixture resets the same state; this suite has a fixture of its own.
     Panel3dCurrentFlowState = Panel3dFlowState{};
-    Panel3dSourceWindow = nullptr;
+    Panel3dSourceWindow.Release();
     Panel3dGridInputWindow = nullptr;
     Panel3dGridInputOpen = false;
     Panel3dGeometryWindow = nullptr;

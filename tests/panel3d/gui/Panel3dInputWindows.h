@@ -23,7 +23,7 @@ class Panel3dInputTest : public luvo::test::GuiTest {
     }
     static void ResetModule() {
         Panel3dCurrentFlowState = Panel3dFlowState{};
-        Panel3dSourceWindow = nullptr;
+        Panel3dSourceWindow.Release();
         Panel3dGridInputWindow = nullptr;
         Panel3dGridInputOpen = false;
         Panel3dGeometryWindow = nullptr;

@@ -234,6 +234,7 @@ TEST_F(Panel3dMethodFrameTest, OkOpensAChooserUnlessTheGridInputWindowIsOpen) {
 
     // While it is open, "&OK" only changes the flow state.
     CloseAll(choosers);
+    EXPECT_EQ(Panel3dSourceWindow.get(), nullptr);  // the closed chooser is forgotten
     SetText(f->fields[kPanel3dAlpha], wxS("7.5"));
     Click(f->okButton);
     EXPECT_TRUE(Open<Panel3dSourceFrame>().empty());

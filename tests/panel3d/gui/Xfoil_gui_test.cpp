@@ -114,7 +114,7 @@ XfoilRunFrame* WriteXfoilInput(const Panel3dRun& run,
                                const wxString& program = wxS("xfoilP4.exe")) {
     XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
     files->nameTexts[XfoilFilesFrame::kProgram]->SetLabel(program);
-    g_xfoilRunFrame = nullptr;
+    g_xfoilRunFrame.Release();
     Click(files->startButton);
     Settle();
     EXPECT_NE(g_xfoilRunFrame, nullptr);
