@@ -255,21 +255,19 @@ TEST_F(ScreenPanel3dGridRun, TheBarShowsTheLastPercentageInTheMiddleOfTheRun) {
     Panel3dGridInputFrame* f = OpenWindow();
     wxImage bar;
     wxImage window;
-    int expected = -1;
     // The status line is painted right after the bar at each of the solver's points.
     f->GetStatusBar()->Bind(wxEVT_PAINT, [&](wxPaintEvent& e) {
         e.Skip();
-        if (expected < 0 && Panel3dProgressWindow != nullptr && Panel3dPanelModel &&
+        if (!bar.IsOk() && Panel3dProgressWindow != nullptr &&
             f->GetStatusBar()->GetStatusText(0) == wxS("Gleichungssystem lösen...")) {
-            expected = static_cast<int>(1.8 * Panel3dPanelModel->progressPercent);
             bar = ReadScreen(Panel3dProgressWindow->progressCanvas);
             window = ReadScreen(Panel3dProgressWindow);
         }
     });
     Click(f->startButton);
-    ASSERT_GT(expected, 0);
     ASSERT_TRUE(bar.IsOk());
-    EXPECT_EQ(FilledWidth(bar), expected);
+    // The flat solve of the half model: the mirror wake's columns end at 80 % of 180 pixels.
+    EXPECT_EQ(FilledWidth(bar), static_cast<int>(1.8 * 80));
     SaveTourImage(window, "panel3d_progress_run");
 }
 
