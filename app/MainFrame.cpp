@@ -3,7 +3,7 @@
 #include <wx/stattext.h>
 
 #include "app/MethodTable.h"
-#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "panel3d/core/Panel3dPolarEvaluator.h"
 
 namespace {
 

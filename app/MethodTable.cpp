@@ -3,7 +3,7 @@
 #include "camber/gui/CamberMethodFrame.h"
 #include "etl/gui/EtlMethodFrame.h"
 #include "llt/gui/LltMethodFrame.h"
-#include "panel3d/input/gui/Panel3dMethodFrame.h"
+#include "panel3d/gui/Panel3dMethodFrame.h"
 #include "supersonic/gui/SupersonicMethodFrame.h"
 #include "vlm/gui/VlmMethodFrame.h"
 

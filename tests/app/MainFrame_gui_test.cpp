@@ -6,8 +6,8 @@
 #include "app/MainFrame.h"
 #include "common/gui/NumericField.h"
 #include "common/gui/WxNumber.h"
-#include "panel3d/input/gui/Panel3dMethodFrame.h"
-#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
+#include "panel3d/core/Panel3dPolarEvaluator.h"
+#include "panel3d/gui/Panel3dMethodFrame.h"
 #include "tests/support/GuiHarness.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "panel3d/solver/core/Panel3dGridHeader.h"
+#include "panel3d/core/Panel3dGridHeader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "panel3d/solver/core/Panel3dModel.h"
+#include "panel3d/core/Panel3dModel.h"
 
 namespace {
 

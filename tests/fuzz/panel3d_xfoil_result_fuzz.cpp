@@ -8,7 +8,7 @@
 #include <limits>
 #include <string>
 
-#include "panel3d/solver/core/Panel3dXfoil.h"
+#include "panel3d/core/Panel3dXfoil.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);

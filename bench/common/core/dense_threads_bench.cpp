@@ -42,10 +42,10 @@
 #include "bench/support/BackgroundLoad.h"
 #include "common/core/DenseLu.h"
 #include "common/core/DenseThreads.h"
-#include "panel3d/solver/core/Panel3dModule.h"
-#include "panel3d/solver/core/Panel3dPolarEvaluator.h"
-#include "panel3d/solver/core/Panel3dRun.h"
-#include "tests/panel3d/solver/core/Panel3dSolverFixtures.h"
+#include "panel3d/core/Panel3dModule.h"
+#include "panel3d/core/Panel3dPolarEvaluator.h"
+#include "panel3d/core/Panel3dRun.h"
+#include "tests/panel3d/core/Panel3dSolverFixtures.h"
 #include "tests/vlm/core/VlmTestWings.h"
 
 namespace {
@@ -154,9 +154,6 @@ bool RunPanel(int order) {
     s.result3dFileName = (dir / "luvo-bench-3D.dat").string();
     s.resultCpFileName = (dir / "luvo-bench-cp-x.dat").string();
     s.resultCaFileName = (dir / "luvo-bench-ca-y.dat").string();
-    Panel3dWakeRowCount = 25;
-    Panel3dTrailingEdgeWakeFactor = 0.1;
-    Panel3dWakeLengthFactor = 5.0;
     Panel3dPolarEvaluator evaluator;
     evaluator.SetFlowState(100, 17.08e-6, 0, 2.5, 1, 1, 1, 1, 1, 1, 0.95);
     SilentReporter reporter;

@@ -14,10 +14,10 @@
 #include <ostream>
 #include <vector>
 
-#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
-#include "panel3d/input/gui/Panel3dGeometryFrame.h"
-#include "panel3d/solver/core/Panel3dModule.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
+#include "panel3d/core/Panel3dModule.h"
+#include "panel3d/gui/Panel3dDiscretisationFrame.h"
+#include "panel3d/gui/Panel3dGeometryFrame.h"
+#include "tests/panel3d/gui/Panel3dInputWindows.h"
 #include "tests/support/TempDir.h"
 #include "tests/vlm/gui/VlmWindowFixture.h"
 
@@ -101,7 +101,7 @@ DiscretisationView PanelView() {
 void ResetPanel() {
     // The panel tests' own fixture resets the same state; this suite has a fixture of its own.
     Panel3dCurrentFlowState = Panel3dFlowState{};
-    Panel3dSourceWindow = nullptr;
+    Panel3dSourceWindow.Release();
     Panel3dGridInputWindow = nullptr;
     Panel3dGridInputOpen = false;
     Panel3dGeometryWindow = nullptr;

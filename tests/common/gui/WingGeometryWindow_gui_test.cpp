@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "common/gui/WingGeometryWindow.h"
-#include "panel3d/input/gui/Panel3dDiscretisationFrame.h"
-#include "panel3d/input/gui/Panel3dGeometryFrame.h"
-#include "tests/panel3d/input/gui/Panel3dInputWindows.h"
+#include "panel3d/gui/Panel3dDiscretisationFrame.h"
+#include "panel3d/gui/Panel3dGeometryFrame.h"
+#include "tests/panel3d/gui/Panel3dInputWindows.h"
 #include "tests/vlm/gui/VlmWindowFixture.h"
 
 namespace {

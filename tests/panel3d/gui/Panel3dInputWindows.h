@@ -1,0 +1,39 @@
+#pragma once
+// The panel method's input side as at program start, for window tests: the evaluator that the
+// main window creates, a zero flow state, no input windows.
+
+#include "panel3d/core/Panel3dFlowState.h"
+#include "panel3d/core/Panel3dPolarEvaluator.h"
+#include "panel3d/gui/Panel3dInputModule.h"
+#include "tests/support/GuiHarness.h"
+
+namespace panel3d_test {
+
+class Panel3dInputTest : public luvo::test::GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        ResetModule();
+        Panel3dPolarEvaluator::Create();
+    }
+    void TearDown() override {
+        GuiTest::TearDown();
+        ResetModule();
+        Panel3dPolarEvaluator::Release();
+    }
+    static void ResetModule() {
+        Panel3dCurrentFlowState = Panel3dFlowState{};
+        Panel3dSourceWindow.Release();
+        Panel3dGridInputWindow = nullptr;
+        Panel3dGridInputOpen = false;
+        Panel3dGeometryWindow = nullptr;
+        Panel3dGeometryOpen = false;
+        Panel3dDiscretisationWindow = nullptr;
+        Panel3dDiscretisationOpen = false;
+        Panel3dFlapWindow = nullptr;
+        Panel3dFlapOpen = false;
+        Panel3dRunActive = false;
+    }
+};
+
+}  // namespace panel3d_test
