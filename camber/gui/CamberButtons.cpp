@@ -3,12 +3,10 @@
 #include "camber/gui/CamberTaskWindow.h"
 #include "common/gui/LuvoFrame.h"
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberCloseButton, wxButton)
     EVT_KEY_UP(CamberCloseButton::OnKeyUp)
     EVT_BUTTON(luvo::kIdButtonClose, CamberCloseButton::OnButton)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberCloseButton::CamberCloseButton(wxWindow* parent, const wxPoint& pos)
     : wxButton(parent, luvo::kIdButtonClose, wxS("&Schließen"), pos) {}

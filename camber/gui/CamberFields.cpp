@@ -35,13 +35,11 @@ wxString Digit(long value) { return wxString::Format(wxS("%ld"), value); }
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, CamberField::OnTextChanged)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberField::OnMouse)
     EVT_KEY_UP(CamberField::OnKeyUp)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberField::CamberField(wxWindow* parent, const wxString& value, const wxPoint& pos,
                          const wxSize& size, const wxString& toolTip, long selectCount,

@@ -26,12 +26,10 @@ const wxString kInfoText =
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberLineFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuQuit, CamberLineFrame::OnQuit)
     EVT_MENU(luvo::kIdMenuInfo, CamberLineFrame::OnInfo)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberLineFrame::CamberLineFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::CloseAsId1) {
@@ -81,12 +79,10 @@ void CamberLineFrame::OnInfo(wxCommandEvent&) {
     luvo::ShowInfoBox(this, kInfoText, wxS("Info Interaktive Variation der Skelettlinie"));
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberLineEditCanvas, CamberCanvas)
     EVT_PAINT(CamberLineEditCanvas::OnPaint)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLineEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberLineEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -112,11 +108,9 @@ void CamberLineEditCanvas::OnMouse(wxMouseEvent& event) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberLinePressureCanvas, CamberCanvas)
     EVT_PAINT(CamberLinePressureCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberLinePressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

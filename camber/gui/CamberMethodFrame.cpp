@@ -46,7 +46,6 @@ const wxString kInfoText =
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberMethodFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuQuit, CamberMethodFrame::OnQuit)
     EVT_MENU(luvo::kIdMenuInfo, CamberMethodFrame::OnInfo)
@@ -54,7 +53,6 @@ wxBEGIN_EVENT_TABLE(CamberMethodFrame, luvo::LuvoFrame)
     EVT_BUTTON(luvo::kIdButtonStart, CamberMethodFrame::OnStart)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberMethodFrame::CamberMethodFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::CloseAsId1) {

@@ -37,12 +37,10 @@ void DrawCamberLegend(wxDC& dc) {
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberNacaFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuQuit, CamberNacaFrame::OnQuit)
     EVT_MENU(luvo::kIdMenuInfo, CamberNacaFrame::OnInfo)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberNacaFrame::CamberNacaFrame(const wxString& title, const wxPoint& pos, const wxSize& size)
     : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::CloseAsId1) {
@@ -156,11 +154,9 @@ void CamberNacaFrame::OnInfo(wxCommandEvent&) {
                       wxS("Info Vorgabe der Skelettlinie eines NACA Four-digit Profils"));
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberNacaLineCanvas, CamberCanvas)
     EVT_PAINT(CamberNacaLineCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberNacaLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -168,11 +164,9 @@ void CamberNacaLineCanvas::OnPaint(wxPaintEvent&) {
     if (auto* window = CamberWindowOf<CamberNacaFrame>(this)) window->PaintCamberPlot(dc);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberNacaPressureCanvas, CamberCanvas)
     EVT_PAINT(CamberNacaPressureCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberNacaPressureCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

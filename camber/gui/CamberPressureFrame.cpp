@@ -22,12 +22,10 @@ const wxString kInfoText =
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberPressureFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuQuit, CamberPressureFrame::OnQuit)
     EVT_MENU(luvo::kIdMenuInfo, CamberPressureFrame::OnInfo)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberPressureFrame::CamberPressureFrame(const wxString& title, const wxPoint& pos,
                                          const wxSize& size)
@@ -97,12 +95,10 @@ void CamberPressureFrame::OnInfo(wxCommandEvent&) {
     luvo::ShowInfoBox(this, kInfoText, wxS("Info Interaktive Variation der Druckverteilung"));
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberPressureEditCanvas, CamberCanvas)
     EVT_PAINT(CamberPressureEditCanvas::OnPaint)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberPressureEditCanvas::OnMouse)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberPressureEditCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
@@ -129,11 +125,9 @@ void CamberPressureEditCanvas::OnMouse(wxMouseEvent& event) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberPressureLineCanvas, CamberCanvas)
     EVT_PAINT(CamberPressureLineCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 void CamberPressureLineCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);

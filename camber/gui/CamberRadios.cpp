@@ -17,13 +17,11 @@ void SetMode(CamberNacaHost* window, bool angleMode) {
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberAngleRadio, wxRadioButton)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberAngleRadio::OnMouse)
     EVT_KEY_UP(CamberAngleRadio::OnKeyUp)
     EVT_RADIOBUTTON(wxID_ANY, CamberAngleRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberAngleRadio::CamberAngleRadio(wxWindow* parent, const wxPoint& pos)
     : wxRadioButton(parent, wxID_ANY, wxS("Winkel [°]:"), pos, wxDefaultSize, wxRB_GROUP) {
@@ -63,13 +61,11 @@ void CamberAngleRadio::Choose() {
     window->Recalculate();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CamberLiftRadio, wxRadioButton)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(CamberLiftRadio::OnMouse)
     EVT_KEY_UP(CamberLiftRadio::OnKeyUp)
     EVT_RADIOBUTTON(wxID_ANY, CamberLiftRadio::OnNativeChange)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CamberLiftRadio::CamberLiftRadio(wxWindow* parent, const wxPoint& pos)
     : wxRadioButton(parent, wxID_ANY, wxS("Auftriebsbeiwert [-]:"), pos) {

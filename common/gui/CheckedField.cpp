@@ -13,10 +13,8 @@ FieldTextState CheckedField::JudgeTyped(const wxString& text) const {
     return checks_.JudgeTyped(this, text);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CheckedField, NumericField)
     EVT_TEXT(wxID_ANY, CheckedField::OnTextChanged)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 }  // namespace luvo

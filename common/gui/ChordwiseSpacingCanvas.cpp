@@ -37,14 +37,13 @@ void ChordwiseSpacingCanvas::Draw(wxDC& dc) {
     DrawOn(dc, DrawChordwiseSpacingSketch, sketch_);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(ChordwiseSpacingCanvas, wxWindow)
     EVT_PAINT(ChordwiseSpacingCanvas::OnPaint)
 wxEND_EVENT_TABLE()
 
 wxSlider* AddSpacingSlider(wxWindow* parent, wxWindowID id, const wxPoint& at) {
-    auto* slider = new wxSlider(parent, id, 4, 1, 100, at, wxSize(155, -1),
-                                wxSL_HORIZONTAL | wxSL_LABELS);
+    auto* slider =
+        new wxSlider(parent, id, 4, 1, 100, at, wxSize(155, -1), wxSL_HORIZONTAL | wxSL_LABELS);
     // The toolkit draws the range labels "1" and "100" inside the slider's own rectangle.
     const int top = std::max(130, slider->GetRect().GetBottom() + 2);
     new wxStaticText(parent, wxID_ANY, wxS("1:     vorne fein, hinten fein"), wxPoint(at.x, top));

@@ -46,11 +46,11 @@ class BoxCounter : public wxModalDialogHook {
 
 // Chained to wxValidator's table on purpose: wxTextValidator's own EVT_CHAR must not run
 // after an Alt or Ctrl key was let through.
-wxBEGIN_EVENT_TABLE(NumericValidator, wxValidator) EVT_CHAR(NumericValidator::OnCharFiltered)
-    wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(NumericValidator, wxValidator)
+    EVT_CHAR(NumericValidator::OnCharFiltered)
+wxEND_EVENT_TABLE()
 
-        NumericValidator::NumericValidator()
-    : wxTextValidator(wxFILTER_INCLUDE_CHAR_LIST) {
+NumericValidator::NumericValidator() : wxTextValidator(wxFILTER_INCLUDE_CHAR_LIST) {
     SetCharIncludes(kNumericFieldCharacters);
 }
 

@@ -104,6 +104,8 @@ void WindowRunReporter::SetStatus(int field, const std::string& text) {
     if (wxStatusBar* bar = statusFrame_->GetStatusBar()) bar->Update();
 }
 
-wxBEGIN_EVENT_TABLE(ProgressCanvas, wxWindow) EVT_PAINT(ProgressCanvas::OnPaint) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(ProgressCanvas, wxWindow)
+    EVT_PAINT(ProgressCanvas::OnPaint)
+wxEND_EVENT_TABLE()
 
 }  // namespace luvo

@@ -54,7 +54,6 @@ void WarningCanvas::OnPaint(wxPaintEvent&) {
     DrawWarningText(painter, lines_);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CpCanvas, wxWindow)
     EVT_PAINT(CpCanvas::OnPaint)
 wxEND_EVENT_TABLE()
@@ -62,6 +61,5 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(WarningCanvas, wxWindow)
     EVT_PAINT(WarningCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 }  // namespace luvo

@@ -48,7 +48,6 @@ void TaskChoiceFrame::OnRadioBox(wxCommandEvent&) {
 
 void TaskChoiceFrame::OnClose(wxCommandEvent&) { Close(true); }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(TaskChoiceFrame, LuvoFrame)
     EVT_MENU(kIdMenuClose, TaskChoiceFrame::OnClose)
     EVT_BUTTON(kIdButtonClose, TaskChoiceFrame::OnClose)

@@ -106,7 +106,6 @@ void WingFileInputFrame::OnStart(wxCommandEvent&) {
     CloseWindow();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(WingFileInputFrame, LuvoFrame)
     EVT_MENU(kIdMenuClose, WingFileInputFrame::OnCloseCommand)
     EVT_BUTTON(kIdButtonClose, WingFileInputFrame::OnCloseCommand)

@@ -105,7 +105,6 @@ void WingProfileCanvas::OnPaint(wxPaintEvent&) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(WingPlanformCanvas, wxWindow)
     EVT_PAINT(WingPlanformCanvas::OnPaint)
     EVT_MOUSE_EVENTS(WingPlanformCanvas::OnMouse)

@@ -193,7 +193,6 @@ void WingGeometryField::OnTextChanged(wxCommandEvent& event) {
     event.Skip();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(WingGeometryField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, WingGeometryField::OnTextChanged)
 wxEND_EVENT_TABLE()

@@ -82,7 +82,6 @@ void WingResultsFrame::OnInfo(wxCommandEvent&) {
     SetStatusText(kStatus);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(WingResultsCanvas, wxWindow)
     EVT_PAINT(WingResultsCanvas::OnPaint)
 wxEND_EVENT_TABLE()

@@ -133,7 +133,6 @@ void EtlAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(EtlAnalysisChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(EtlAnalysisChordCanvas::OnPaint)
     EVT_MOUSE_EVENTS(EtlAnalysisChordCanvas::OnMouse)
@@ -147,4 +146,3 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(EtlAnalysisCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(EtlAnalysisCirculationCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -264,7 +264,6 @@ void EtlAnalysisFrame::DrawPlots(const EtlSolver& s, const EtlAnalysisInputs& in
     circulationCanvas->DrawWith([&](wxDC& dc) { EtlPaintAnalysisCirculation(dc, s); });
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(EtlAnalysisFrame, luvo::TaskFrame)
     EVT_MENU(luvo::kIdMenuClose, EtlAnalysisFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, EtlAnalysisFrame::OnInfo)
@@ -272,4 +271,3 @@ wxBEGIN_EVENT_TABLE(EtlAnalysisFrame, luvo::TaskFrame)
     EVT_BUTTON(kIdCancel, EtlAnalysisFrame::OnClose)
     EVT_CLOSE(EtlAnalysisFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -165,7 +165,7 @@ LltRootAngleResult LltSolver::SearchRootAngle(double b, double deltaB, double de
     // How far an area lies from the target; an area that is no number is as far as can be.
     auto miss = [target](double candidate) {
         return std::isnan(candidate) ? std::numeric_limits<double>::infinity()
-                                : std::fabs(candidate - target);
+                                     : std::fabs(candidate - target);
     };
     std::array<double, kLastStep + 1> areas{};
     int bestStep = 0;

@@ -74,7 +74,6 @@ void LltAnalysisTwistCanvas::OnMouse(wxMouseEvent& event) {
         kTwistOrigin, wxPen(wxColour(wxS("blue")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltAnalysisChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltAnalysisChordCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltAnalysisChordCanvas::OnMouse)
@@ -88,4 +87,3 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(LltAnalysisCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltAnalysisCirculationCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-    // clang-format on

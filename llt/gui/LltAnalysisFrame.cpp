@@ -156,7 +156,6 @@ void LltAnalysisFrame::DrawPlots(const LltSolver& s, const LltAnalysisInputs& in
     circulationCanvas->DrawWith([&](wxDC& dc) { LltPaintAnalysisCirculation(dc, s); });
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltAnalysisFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltAnalysisFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltAnalysisFrame::OnInfo)

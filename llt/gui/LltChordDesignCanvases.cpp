@@ -36,7 +36,6 @@ void LltChordDesignTwistCanvas::OnMouse(wxMouseEvent& event) {
                 *wxBLACK_PEN, wxBrush(wxColour(wxS("blue"))));
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltChordDesignCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltChordDesignCirculationCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltChordDesignCirculationCanvas::OnMouse)
@@ -50,4 +49,3 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(LltChordDesignChordCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltChordDesignChordCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-    // clang-format on

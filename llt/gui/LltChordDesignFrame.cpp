@@ -230,7 +230,6 @@ void LltChordDesignFrame::OnRadioBox(wxCommandEvent&) {
     chordCanvas->Update();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltChordDesignFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltChordDesignFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltChordDesignFrame::OnInfo)
@@ -239,4 +238,3 @@ wxBEGIN_EVENT_TABLE(LltChordDesignFrame, LltTaskFrame)
     EVT_BUTTON(LltChordDesignFrame::kIdClose, LltChordDesignFrame::OnClose)
     EVT_CLOSE(LltChordDesignFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -29,7 +29,6 @@ void LltTwistDesignChordCanvas::OnMouse(wxMouseEvent& event) {
                 wxPen(wxColour(wxS("grey")), 0, wxPENSTYLE_SOLID), *wxWHITE_BRUSH);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltTwistDesignCirculationCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltTwistDesignCirculationCanvas::OnPaint)
     EVT_MOUSE_EVENTS(LltTwistDesignCirculationCanvas::OnMouse)
@@ -43,4 +42,3 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(LltTwistDesignTwistCanvas, luvo::PlotCanvas)
     EVT_PAINT(LltTwistDesignTwistCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-    // clang-format on

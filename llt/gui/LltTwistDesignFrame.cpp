@@ -213,7 +213,6 @@ void LltTwistDesignFrame::OnRadioBox(wxCommandEvent&) {
     twistCanvas->Update();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, LltTaskFrame)
     EVT_MENU(luvo::kIdMenuClose, LltTwistDesignFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, LltTwistDesignFrame::OnInfo)
@@ -222,4 +221,3 @@ wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, LltTaskFrame)
     EVT_BUTTON(LltTwistDesignFrame::kIdClose, LltTwistDesignFrame::OnClose)
     EVT_CLOSE(LltTwistDesignFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
-    // clang-format on

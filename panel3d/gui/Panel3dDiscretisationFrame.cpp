@@ -209,7 +209,6 @@ void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
     Panel3dRunInteractive(*this, values, evaluator_, [this] { CloseWindow(); });
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dDiscretisationFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dDiscretisationFrame::OnInfo)
@@ -218,7 +217,8 @@ wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
     EVT_BUTTON(Panel3dDiscretisationFrame::kIdChoose3d, Panel3dDiscretisationFrame::OnChoose3dFile)
     EVT_BUTTON(Panel3dDiscretisationFrame::kIdChooseCp, Panel3dDiscretisationFrame::OnChooseCpFile)
     EVT_BUTTON(Panel3dDiscretisationFrame::kIdChooseCa, Panel3dDiscretisationFrame::OnChooseCaFile)
-    EVT_RADIOBOX(Panel3dDiscretisationFrame::kIdWakeRadio, Panel3dDiscretisationFrame::OnWakeRadioBox)
+    EVT_RADIOBOX(Panel3dDiscretisationFrame::kIdWakeRadio,
+                 Panel3dDiscretisationFrame::OnWakeRadioBox)
     EVT_BUTTON(luvo::kIdButtonStart, Panel3dDiscretisationFrame::OnStart)
     EVT_CLOSE(Panel3dDiscretisationFrame::OnClose)
 wxEND_EVENT_TABLE()

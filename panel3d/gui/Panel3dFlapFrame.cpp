@@ -157,7 +157,6 @@ void Panel3dCloseFlapView() {
     if (Panel3dFlapOpen && Panel3dFlapWindow != nullptr) Panel3dFlapWindow->CloseWindow();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dFlapFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dFlapFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dFlapFrame::OnInfo)

@@ -112,7 +112,6 @@ void Panel3dFlapCheckBox::OnCheckBox(wxCommandEvent& event) {
     event.Skip();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dGeometryFrame, WingGeometryWindow)
     EVT_MENU(luvo::kIdMenuClose, Panel3dGeometryFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dGeometryFrame::OnInfo)

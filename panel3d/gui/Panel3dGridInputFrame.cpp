@@ -177,7 +177,6 @@ void Panel3dGridInputFrame::RunComputation() {
     Panel3dReportUnwrittenFiles(results, outcome);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dGridInputFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dGridInputFrame::OnCloseCommand)
     EVT_BUTTON(luvo::kIdButtonClose, Panel3dGridInputFrame::OnCloseCommand)

@@ -148,7 +148,6 @@ void Panel3dMethodFrame::OnClose(wxCommandEvent&) {
     if (!Panel3dRunActive) Close(true);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dMethodFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dMethodFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, Panel3dMethodFrame::OnClose)

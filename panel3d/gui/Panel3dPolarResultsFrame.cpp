@@ -84,7 +84,6 @@ void Panel3dSpeedPolarResultsFrame::OnRadioBox(wxCommandEvent&) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dPolarResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dPolarResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()
@@ -93,4 +92,3 @@ wxBEGIN_EVENT_TABLE(Panel3dSpeedPolarResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dSpeedPolarResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dSpeedPolarResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -81,8 +81,6 @@ Panel3dXfoilWarningCanvas::Panel3dXfoilWarningCanvas(wxWindow* parent, const wxP
                                                      const wxSize& size)
     : luvo::WarningCanvas(parent, pos, size, Panel3dXfoilWarningLines()) {}
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dPlotCanvas, wxWindow)
     EVT_PAINT(Panel3dPlotCanvas::OnPaint)
 wxEND_EVENT_TABLE()
-    // clang-format on

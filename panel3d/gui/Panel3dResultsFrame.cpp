@@ -92,9 +92,7 @@ void Panel3dResultsFrame::OnRadioBox(wxCommandEvent&) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dResultsFrame, Panel3dXfoilStepWindow)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, Panel3dResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()
-    // clang-format on

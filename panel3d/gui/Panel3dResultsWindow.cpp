@@ -51,9 +51,7 @@ void Panel3dResultsWindow::SetResultsStatus(const wxString& text) {
     SetStatusText(status_);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dResultsWindow, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
 wxEND_EVENT_TABLE()
-    // clang-format on

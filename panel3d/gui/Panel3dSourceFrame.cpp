@@ -80,7 +80,6 @@ void Panel3dSourceFrame::OnClose(wxCommandEvent&) {
     if (!Panel3dRunActive) Close(true);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dSourceFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, Panel3dSourceFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, Panel3dSourceFrame::OnClose)

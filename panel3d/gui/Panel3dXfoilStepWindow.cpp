@@ -15,8 +15,6 @@ Panel3dXfoilStepWindow::Panel3dXfoilStepWindow(const wxString& title, const wxPo
 
 void Panel3dXfoilStepWindow::OnXfoil(wxCommandEvent&) { OpenXfoilFilesFrame(Run()); }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(Panel3dXfoilStepWindow, Panel3dResultsWindow)
     EVT_BUTTON(Panel3dXfoilStepWindow::kIdXfoilButton, Panel3dXfoilStepWindow::OnXfoil)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -149,11 +149,9 @@ XfoilFilesFrame* OpenXfoilFilesFrame(const Panel3dRun& run) {
     return g_xfoilFilesFrame;
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(XfoilFilesFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, XfoilFilesFrame::OnInfo)
     EVT_BUTTON(luvo::kIdButtonStart, XfoilFilesFrame::OnStart)
 wxEND_EVENT_TABLE()
-    // clang-format on

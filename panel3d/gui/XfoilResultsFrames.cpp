@@ -142,7 +142,6 @@ wxFrame* OpenXfoilResultsWindow(const Panel3dRun& run, bool failed) {
     return frame;
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(XfoilResultsFrame, Panel3dResultsWindow)
     EVT_MENU(luvo::kIdMenuInfo, XfoilResultsFrame::OnInfo)
 wxEND_EVENT_TABLE()
@@ -155,4 +154,3 @@ wxBEGIN_EVENT_TABLE(XfoilSpeedPolarResultsFrame, Panel3dResultsWindow)
     EVT_MENU(luvo::kIdMenuInfo, XfoilSpeedPolarResultsFrame::OnInfo)
     EVT_RADIOBOX(Panel3dResultsWindow::kIdRadioBox, XfoilSpeedPolarResultsFrame::OnRadioBox)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -60,11 +60,9 @@ void XfoilRunFrame::OnStart(wxCommandEvent&) {
     luvo::ShowUnwrittenFilesBox(window ? window : static_cast<wxFrame*>(this), unwritten);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(XfoilRunFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, luvo::LuvoFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, luvo::LuvoFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, XfoilRunFrame::OnInfo)
     EVT_BUTTON(luvo::kIdButtonStart, XfoilRunFrame::OnStart)
 wxEND_EVENT_TABLE()
-    // clang-format on

@@ -19,7 +19,6 @@ wxString PositionText(const char* prefix, double x, double z) {
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SupersonicPlotCanvas, wxWindow)
     EVT_PAINT(SupersonicPlotCanvas::OnPaint)
 wxEND_EVENT_TABLE()
@@ -33,11 +32,9 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(SupersonicContourCanvas, SupersonicPlotCanvas)
     LUVO_EVT_MOUSE_BUTTONS_AND_MOTION(SupersonicContourCanvas::OnMouse)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    SupersonicPlotCanvas::SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos,
-                                               const wxSize& size,
-                                               const SupersonicPlotParameters& parameters)
+SupersonicPlotCanvas::SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size,
+                                           const SupersonicPlotParameters& parameters)
     : wxWindow(parent, wxID_ANY, pos, size, wxSUNKEN_BORDER), plotParameters(parameters) {
     SetBackgroundColour(*wxWHITE);
 }

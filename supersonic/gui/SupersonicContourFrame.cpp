@@ -16,7 +16,6 @@ wxString Text(const std::string& s) { return wxString::FromUTF8(s); }
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SupersonicContourFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, SupersonicContourFrame::OnClose)
     EVT_MENU(luvo::kIdMenuInfo, SupersonicContourFrame::OnInfo)
@@ -24,11 +23,10 @@ wxBEGIN_EVENT_TABLE(SupersonicContourFrame, luvo::LuvoFrame)
     EVT_CLOSE(SupersonicContourFrame::OnCloseRequest)
     EVT_BUTTON(kIdSave, SupersonicContourFrame::OnSave)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    SupersonicContourFrame::SupersonicContourFrame(const wxString& title, const wxPoint& pos,
-                                                   const wxSize& size, long style,
-                                                   const wxString& fileName)
+SupersonicContourFrame::SupersonicContourFrame(const wxString& title, const wxPoint& pos,
+                                               const wxSize& size, long style,
+                                               const wxString& fileName)
     : SupersonicDesignFrame(title, pos, size, style, SupersonicWindow::Contour) {
     SetStatusText(wxEmptyString, 0);
     SupersonicContour contour;

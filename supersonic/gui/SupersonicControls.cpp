@@ -48,7 +48,6 @@ bool SupersonicActionKeys::ActsOnUp(const wxKeyEvent& event) {
     return code != WXK_TAB && !IsModifierKey(code) && !event.AltDown() && !event.ControlDown();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SupersonicCountField, luvo::NumericField)
     EVT_TEXT(wxID_ANY, SupersonicCountField::OnTextChanged)
 wxEND_EVENT_TABLE()
@@ -73,12 +72,11 @@ wxBEGIN_EVENT_TABLE(SupersonicToggleBox, wxCheckBox)
     EVT_KEY_UP(SupersonicToggleBox::OnKeyUp)
     EVT_CHECKBOX(wxID_ANY, SupersonicToggleBox::OnNativeChange)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    // ---- count field ----
+// ---- count field ----
 
-    SupersonicCountField::SupersonicCountField(wxWindow* parent, const wxString& value,
-                                               const wxPoint& pos, const wxSize& size)
+SupersonicCountField::SupersonicCountField(wxWindow* parent, const wxString& value,
+                                           const wxPoint& pos, const wxSize& size)
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
       lastValid(luvo::ToNumber(value)) {}
 

@@ -63,7 +63,6 @@ SupersonicContourFrame* OpenSupersonicContourFrame(const wxString& fileName) {
     return ShowDesignFrame(g_contourFrame);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SupersonicMethodFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, SupersonicMethodFrame::OnClose)
     EVT_BUTTON(luvo::kIdButtonClose, SupersonicMethodFrame::OnClose)
@@ -71,10 +70,9 @@ wxBEGIN_EVENT_TABLE(SupersonicMethodFrame, luvo::LuvoFrame)
     EVT_RADIOBOX(1, SupersonicMethodFrame::OnRadioBox)
     EVT_BUTTON(luvo::kIdButtonStart, SupersonicMethodFrame::OnStart)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    SupersonicMethodFrame::SupersonicMethodFrame(const wxString& title, const wxPoint& pos,
-                                                 const wxSize& size)
+SupersonicMethodFrame::SupersonicMethodFrame(const wxString& title, const wxPoint& pos,
+                                             const wxSize& size)
     : luvo::LuvoFrame(title, pos, size) {
     panel = GetPanel();
     SetStatusText(wxS("Überschallberechnung"), 0);

@@ -18,7 +18,6 @@ wxString Text(const std::string& s) { return wxString::FromUTF8(s); }
 
 }  // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(SupersonicPartsFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, SupersonicPartsFrame::OnClose)
     EVT_BUTTON(kIdClose, SupersonicPartsFrame::OnClose)
@@ -26,11 +25,9 @@ wxBEGIN_EVENT_TABLE(SupersonicPartsFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuInfo, SupersonicPartsFrame::OnInfo)
     EVT_BUTTON(kIdSave, SupersonicPartsFrame::OnSave)
 wxEND_EVENT_TABLE()
-    // clang-format on
 
-    SupersonicPartsFrame::SupersonicPartsFrame(const wxString& title, const wxPoint& pos,
-                                               const wxSize& size, long style,
-                                               const wxString& fileName)
+SupersonicPartsFrame::SupersonicPartsFrame(const wxString& title, const wxPoint& pos,
+                                           const wxSize& size, long style, const wxString& fileName)
     : SupersonicDesignFrame(title, pos, size, style, SupersonicWindow::Parts) {
     const SupersonicSettings s = StartSettings(fileName);
     profile_ = std::make_unique<SupersonicProfile>(SupersonicStartProfile(window_, s));

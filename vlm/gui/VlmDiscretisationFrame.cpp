@@ -123,7 +123,6 @@ void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {
     Run();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(VlmDiscretisationFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, VlmDiscretisationFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, VlmDiscretisationFrame::OnInfo)

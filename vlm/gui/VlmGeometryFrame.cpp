@@ -52,7 +52,6 @@ void VlmGeometryFrame::OnNext(wxCommandEvent&) {
                            wxSize(420, 585), wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)
     EVT_MENU(luvo::kIdMenuClose, VlmGeometryFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, VlmGeometryFrame::OnInfo)

@@ -114,7 +114,6 @@ void VlmGridInputFrame::OnStart(wxCommandEvent&) {
     RunFromGridFile();
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(VlmGridInputFrame, luvo::LuvoFrame)
     EVT_MENU(luvo::kIdMenuClose, VlmGridInputFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, VlmGridInputFrame::OnInfo)

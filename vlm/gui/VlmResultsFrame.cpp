@@ -117,7 +117,6 @@ void VlmResultsFrame::OnCpScaleRadioBox(wxCommandEvent&) {
     }
 }
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(VlmSpanLoadCanvas, wxWindow)
     EVT_PAINT(VlmSpanLoadCanvas::OnPaint)
 wxEND_EVENT_TABLE()

@@ -143,8 +143,8 @@ TEST(Panel3dSpanLoadPlot, EllipseOfNegativeLiftIsMirroredAndOfNoLiftLeftOut) {
 
 TEST(Panel3dSpanLoadPlot, SmallMaximaAreDrawnAgainstTheFloors) {
     Panel3dSpanSeries s = SpanRun();
-    for (double& v : s.stripLift) v *= 0.01;         // largest 0.005 < 0.01
-    for (double& v : s.cwi) v *= 0.01;               // cw, on the same axis, even smaller
+    for (double& v : s.stripLift) v *= 0.01;  // largest 0.005 < 0.01
+    for (double& v : s.cwi) v *= 0.01;        // cw, on the same axis, even smaller
     for (double& v : s.cfInt) v *= 0.01;
     for (double& v : s.stripCirculation) v *= 1e-5;  // largest 4e-6 < 1e-5
     RecordingPainter p;
