@@ -136,25 +136,17 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
     return true;
 }
 
-Panel3dInteractiveRunSettings Panel3dDiscretisationFrame::RunSettings() const {
-    Panel3dInteractiveRunSettings settings;
-    settings.flow = Panel3dCurrentFlowState;
-    if (const Panel3dWingSource* source = Panel3dWingSource::Open()) {
-        settings.wing = source->Inputs();
-    }
-    settings.sideslip = settings.wing.beta;
-    settings.chordPanels = ChordPanelsTyped();
-    settings.spanPanels = SpanPanelsTyped();
-    settings.clustering = spacingSlider->GetValue();
-    settings.wakeMode = wakeMode;
-    settings.iterationCount = iterationsField->Number();
-    settings.wakeRows = Panel3dWakeRowCount;
-    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
-    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
-    settings.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
-    settings.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
-    settings.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
-    return settings;
+Panel3dDiscretisationValues Panel3dDiscretisationFrame::RunValues() const {
+    Panel3dDiscretisationValues values;
+    values.chordPanels = ChordPanelsTyped();
+    values.spanPanels = SpanPanelsTyped();
+    values.iterationCount = iterationsField->Number();
+    values.wakeMode = wakeRadioBox->GetSelection();
+    values.clustering = spacingSlider->GetValue();
+    values.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
+    values.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
+    values.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
+    return values;
 }
 
 void Panel3dDiscretisationFrame::OnClose(wxCloseEvent& event) {
@@ -197,16 +189,7 @@ void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
     if (Panel3dRunActive) return;
     if (!PassChecks(true)) return;
-    Panel3dDiscretisationValues values;
-    values.chordPanels = ChordPanelsTyped();
-    values.spanPanels = SpanPanelsTyped();
-    values.iterationCount = iterationsField->Number();
-    values.wakeMode = wakeRadioBox->GetSelection();
-    values.clustering = spacingSlider->GetValue();
-    values.result3dFileName = luvo::FileSystemName(result3dFileLabel->GetLabel());
-    values.resultCpFileName = luvo::FileSystemName(cpFileLabel->GetLabel());
-    values.resultCaFileName = luvo::FileSystemName(caFileLabel->GetLabel());
-    Panel3dRunInteractive(*this, values, evaluator_, [this] { CloseWindow(); });
+    Panel3dRunInteractive(*this, RunValues(), evaluator_, [this] { CloseWindow(); });
 }
 
 wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)

@@ -17,6 +17,7 @@
 #include "panel3d/core/Panel3dPolarEvaluator.h"
 #include "panel3d/core/Panel3dRun.h"
 #include "panel3d/gui/Panel3dInputField.h"
+#include "panel3d/gui/Panel3dRunWindows.h"
 
 class Panel3dModel;
 
@@ -65,10 +66,9 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     // a check fails or the model cannot be built.
     bool ShowFlaps();
 
-    // What an interactive run takes from this window and the geometry window: the flow state,
-    // the wing with its sideslip, the counts as typed, the slider, the wake, the iteration count
-    // as typed and the three result names. Call after PassChecks.
-    Panel3dInteractiveRunSettings RunSettings() const;
+    // What an interactive run takes from this window: the counts as typed, the slider, the wake,
+    // the iteration count as typed and the three result names. Call after PassChecks.
+    Panel3dDiscretisationValues RunValues() const;
 
     // The typed counts as numbers, before truncation.
     double ChordPanelsTyped() const { return chordPanelsField->Number(); }

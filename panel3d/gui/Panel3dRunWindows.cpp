@@ -41,6 +41,26 @@ wxString Panel3dRunFailureText(Panel3dRunError error) {
     return wxS("Das Gleichungssystem ist mit diesen Eingaben nicht lösbar.\n");
 }
 
+Panel3dInteractiveRunSettings Panel3dInteractiveSettings(const Panel3dDiscretisationValues& values,
+                                                         const Panel3dWingSource& source) {
+    Panel3dInteractiveRunSettings settings;
+    settings.flow = Panel3dCurrentFlowState;
+    settings.wing = source.Inputs();
+    settings.sideslip = settings.wing.beta;
+    settings.chordPanels = values.chordPanels;
+    settings.spanPanels = values.spanPanels;
+    settings.iterationCount = values.iterationCount;
+    settings.wakeMode = values.wakeMode;
+    settings.clustering = values.clustering;
+    settings.wakeRows = Panel3dWakeRowCount;
+    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
+    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
+    settings.result3dFileName = values.result3dFileName;
+    settings.resultCpFileName = values.resultCpFileName;
+    settings.resultCaFileName = values.resultCaFileName;
+    return settings;
+}
+
 void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& values,
                            std::shared_ptr<Panel3dPolarEvaluator> evaluator,
                            const std::function<void()>& closeWindow) {
@@ -55,21 +75,7 @@ void Panel3dRunInteractive(wxFrame& window, const Panel3dDiscretisationValues& v
         window.SetStatusText(readyText, 0);
         return;
     }
-    Panel3dInteractiveRunSettings settings;
-    settings.flow = Panel3dCurrentFlowState;
-    settings.wing = source->Inputs();
-    settings.sideslip = settings.wing.beta;
-    settings.chordPanels = values.chordPanels;
-    settings.spanPanels = values.spanPanels;
-    settings.iterationCount = values.iterationCount;
-    settings.wakeMode = values.wakeMode;
-    settings.clustering = values.clustering;
-    settings.wakeRows = Panel3dWakeRowCount;
-    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
-    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
-    settings.result3dFileName = values.result3dFileName;
-    settings.resultCpFileName = values.resultCpFileName;
-    settings.resultCaFileName = values.resultCaFileName;
+    const Panel3dInteractiveRunSettings settings = Panel3dInteractiveSettings(values, *source);
 
     luvo::WindowRunReporter reporter(&window, screen.progress()->progressCanvas);
     const Panel3dRunOutcome outcome = RunPanel3dInteractive(settings, evaluator.get(), &reporter);

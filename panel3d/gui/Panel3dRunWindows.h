@@ -52,6 +52,13 @@ struct Panel3dDiscretisationValues {
     std::string resultCaFileName;
 };
 
+class Panel3dWingSource;
+
+// The settings of an interactive run: the window's values, the flow state and the wake values of
+// the module, and the wing of the geometry window with its sideslip.
+Panel3dInteractiveRunSettings Panel3dInteractiveSettings(const Panel3dDiscretisationValues& values,
+                                                         const Panel3dWingSource& source);
+
 // The interactive run once "Starte&n" has passed its checks: the progress window and its pause,
 // the run with the geometry window's wing, its texts in `window`'s status line, the results
 // window; `closeWindow` then closes the starting window (and with it the flap view). A failed

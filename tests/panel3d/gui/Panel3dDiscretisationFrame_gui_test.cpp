@@ -19,6 +19,8 @@
 #include "panel3d/gui/Panel3dDiscretisationFrame.h"
 #include "panel3d/gui/Panel3dFlapFrame.h"
 #include "panel3d/gui/Panel3dGeometryFrame.h"
+#include "panel3d/gui/Panel3dRunWindows.h"
+#include "panel3d/gui/Panel3dWingSource.h"
 #include "tests/panel3d/gui/Panel3dInputWindows.h"
 
 namespace {
@@ -300,7 +302,8 @@ TEST_F(Panel3dDiscretisationTest, StartChecksAllInputsAndReadsBothWindows) {
     const wxString path = wxString::FromUTF8(dir().file("ergebnis-ca.dat"));
     wxTEST_DIALOG(Click(d->chooseCaButton), ExpectFile(path));
     EXPECT_EQ(BoxOf(d->startButton).message, wxString());
-    const Panel3dInteractiveRunSettings settings = d->RunSettings();
+    const Panel3dInteractiveRunSettings settings =
+        Panel3dInteractiveSettings(d->RunValues(), *Panel3dWingSource::Open());
     EXPECT_DOUBLE_EQ(settings.chordPanels, 12.7);
     EXPECT_DOUBLE_EQ(settings.spanPanels, 9);
     EXPECT_EQ(settings.clustering, 37);
