@@ -32,14 +32,18 @@ bool SupersonicDesignFrame::IsLive() const {
     return built_ && !detached_ && profile_ != nullptr && IsCurrent();
 }
 
+SupersonicDesignFrame::~SupersonicDesignFrame() {
+    // Also when the window goes without its close handler: the module names no freed profile.
+    Detach();
+}
+
 void SupersonicDesignFrame::Detach() {
     detached_ = true;
-    if (g_profile == profile_.get()) g_profile = nullptr;
+    if (supersonic::g_profile == profile_.get()) supersonic::g_profile = nullptr;
     profile_.reset();
 }
 
-void SupersonicDesignFrame::CloseWindow(bool& openFlag) {
-    openFlag = false;
+void SupersonicDesignFrame::CloseWindow() {
     Detach();
     Destroy();
 }
