@@ -133,12 +133,15 @@ double FieldCheckValue(std::string_view text) {
                                                         : std::numeric_limits<double>::quiet_NaN();
 }
 
+bool InFieldRange(double value, const FieldRange& range) {
+    if (!std::isfinite(value)) return false;
+    const bool aboveLower = range.lowerIncluded ? value >= range.lower : value > range.lower;
+    const bool belowUpper = range.upperIncluded ? value <= range.upper : value < range.upper;
+    return aboveLower && belowUpper;
+}
+
 bool FieldTextAccepted(std::string_view text, const FieldRange& range) {
-    const double v = FieldCheckValue(text);
-    if (!std::isfinite(v)) return false;
-    const bool aboveLower = range.lowerIncluded ? v >= range.lower : v > range.lower;
-    const bool belowUpper = range.upperIncluded ? v <= range.upper : v < range.upper;
-    return aboveLower && belowUpper &&
+    return InFieldRange(FieldCheckValue(text), range) &&
            (range.maxLength <= 0 || TextLength(text) <= range.maxLength);
 }
 

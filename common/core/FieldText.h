@@ -34,6 +34,10 @@ double FieldCheckValue(std::string_view text);
 // Number of characters of a UTF-8 text: what the field's length limit counts.
 int TextLength(std::string_view text);
 
+// Whether a value lies within the range's bounds, each taken as included or not (the length limit
+// plays no part). A value that is not finite lies in no range.
+bool InFieldRange(double value, const FieldRange& range);
+
 bool FieldTextAccepted(std::string_view text, const FieldRange& range);
 
 // The state of a text as typed so far. Leading zeros do not count as a way on ("0" cannot become

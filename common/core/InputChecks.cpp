@@ -1,15 +1,8 @@
 #include "common/core/InputChecks.h"
 
-#include <cmath>
-
 namespace luvo {
 
-bool InRange(const InputRule& rule, double value) {
-    if (!std::isfinite(value)) return false;
-    const bool aboveLower = rule.lowerIncluded ? value >= rule.lower : value > rule.lower;
-    const bool belowUpper = rule.upperIncluded ? value <= rule.upper : value < rule.upper;
-    return aboveLower && belowUpper;
-}
+bool InRange(const InputRule& rule, double value) { return InFieldRange(value, RangeOf(rule)); }
 
 FieldRange RangeOf(const InputRule& rule) {
     return {rule.lower, rule.lowerIncluded, rule.upper, rule.upperIncluded, rule.maxLength};

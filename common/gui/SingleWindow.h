@@ -3,6 +3,7 @@
 // every later one while it is open only centres and shows it again, so its inputs stay.
 
 #include <wx/frame.h>
+#include <wx/weakref.h>
 
 #include <utility>
 
@@ -26,6 +27,26 @@ template <class Frame, class... Extra>
 Frame* OpenSingleWindow(Frame*& frame, bool& open, const wxString& title, const wxSize& size,
                         long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
     return ShowSingleWindow(frame, open, true, [&] {
+        return new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
+    });
+}
+
+// The same for a window held by a weak reference, which empties itself when the window is
+// deleted; the window's close handler empties it at once (`Release()`), since a closed frame is
+// deleted only when the program is next idle and must not be shown again meanwhile.
+template <class Frame, class Make>
+Frame* ShowSingleWindow(wxWeakRef<Frame>& frame, bool raise, Make make) {
+    if (!frame) frame = make();
+    frame->Centre(wxBOTH);
+    frame->Show(true);
+    if (raise) frame->Raise();
+    return frame;
+}
+
+template <class Frame, class... Extra>
+Frame* OpenSingleWindow(wxWeakRef<Frame>& frame, const wxString& title, const wxSize& size,
+                        long style = wxDEFAULT_FRAME_STYLE, Extra&&... extra) {
+    return ShowSingleWindow(frame, true, [&] {
         return new Frame(title, wxDefaultPosition, size, style, std::forward<Extra>(extra)...);
     });
 }

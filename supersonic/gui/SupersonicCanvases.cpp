@@ -72,65 +72,69 @@ void SupersonicPlotCanvas::HandleMouse(wxMouseEvent& event, const DragRules& rul
     // Logical coordinates about the plot origin, whole pixels as the device takes them.
     const double lx = event.GetX() - static_cast<int>(p.x0);
     const double ly = event.GetY() - static_cast<int>(p.y0);
-    double x = contour ? lx / (p.nx * p.xs) : lx / (p.xs / p.xv);
-    double z = -ly / (p.zs / p.zv);
-    const bool buttonHeld = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    const double x = contour ? lx / (p.nx * p.xs) : lx / (p.xs / p.xv);
+    const double z = -ly / (p.zs / p.zv);
     SupersonicProfile& profile = window->Profile();
-    const wxEventType type = event.GetEventType();
-    // Moves the picked point to (x, z); also run by the release, since motions merged while a
-    // recalculation ran would otherwise leave the point short of where the pointer stopped.
-    auto moveTo = [&](double px, double pz) {
+    // The canvas's part; on the contour canvas the upper contour, searched before the lower one.
+    SupersonicCurve& part = contour || !rules.thickness ? profile.part1 : profile.part2;
+    SupersonicCurve& lowerContour = profile.part2;
+    auto handleOf = [](int hit, int first) {
+        return hit >= 0 && hit < kLowerSideHandle ? luvo::DragHandle(first + hit) : 0;
+    };
+
+    if (event.ButtonDown()) {
+        if (x < 0 || x > 1 || z < rules.zLow || z > rules.zHigh) return;
+        luvo::DragHandles picked =
+            handleOf(PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ), 0);
+        if (picked == 0 && contour) {
+            picked =
+                handleOf(PickSupportPoint(lowerContour, x, z, rules.toleranceX, rules.toleranceZ),
+                         kLowerSideHandle);
+        }
+        // A press that picks nothing leaves the drag as it is. A pending text is checked before
+        // the drag; a refused one stops it.
+        if (picked != 0) dragSteps.Press(luvo::SettlePendingText(this) ? picked : 0);
+        return;
+    }
+
+    const bool buttonHeld = event.LeftIsDown() || event.MiddleIsDown() || event.RightIsDown();
+    const bool dragMotion = event.GetEventType() == wxEVT_MOTION && buttonHeld;
+    const bool released = event.ButtonUp();
+    const bool step = dragSteps.IsStep(dragMotion, released, event.GetX(), event.GetY());
+    // Moves the picked point to (x, z), clamped, and recalculates.
+    auto moveHeld = [&] {
+        double px = x;
+        double pz = z;
         if (px < 0) px = rules.thickness ? 0.001 : 0.0;
         if (px > 1) px = 1.0;
         if (rules.thickness && pz < 0) pz = 0.0;
         // Beyond this height a configuration file could not hold the point.
         pz = std::clamp(pz, -kSupersonicSupportZLimit, kSupersonicSupportZLimit);
-        SupersonicCurve& part = contour && dragSide == 0      ? profile.part2
-                                : contour || !rules.thickness ? profile.part1
-                                                              : profile.part2;
-        if (dragIndex >= 0 && dragIndex < part.capacity) part.supportPoints[dragIndex] = {px, pz};
+        for (int k = 0; k < 2 * kLowerSideHandle; ++k) {
+            if (!dragSteps.Holds(k)) continue;
+            SupersonicCurve& moved = k < kLowerSideHandle ? part : lowerContour;
+            const int slot = k % kLowerSideHandle;
+            if (slot < moved.capacity) moved.supportPoints[slot] = {px, pz};
+        }
         window->Recalculate(rules.which);
     };
-    if (type == wxEVT_MOTION && buttonHeld) {
-        if (!dragging) {
+    if (dragMotion) {
+        if (dragSteps.Held() == 0) {
             window->SetStatus(wxS("No point found to drag!"));
             return;
         }
         window->SetStatus(PositionText("Drag-Position: ", x, z));
-        moveTo(x, z);
+        moveHeld();
         return;
     }
-    if (event.ButtonDown()) {
-        if (x < 0 || x > 1 || z < rules.zLow || z > rules.zHigh) return;
-        if (contour) {
-            for (const int side : {1, 0}) {
-                const SupersonicCurve& part = side == 1 ? profile.part1 : profile.part2;
-                const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
-                if (hit >= 0) {
-                    dragging = luvo::SettlePendingText(this);
-                    dragSide = side;
-                    dragIndex = hit;
-                    return;
-                }
-            }
-            return;
-        }
-        const SupersonicCurve& part = rules.thickness ? profile.part2 : profile.part1;
-        const int hit = PickSupportPoint(part, x, z, rules.toleranceX, rules.toleranceZ);
-        if (hit >= 0) {
-            // A pending text is checked before the drag; a refused one stops it.
-            dragging = luvo::SettlePendingText(this);
-            dragIndex = hit;
-        }
-        return;
-    }
-    if (event.ButtonUp()) {
-        if (dragging && event.GetButton() == wxMOUSE_BTN_LEFT) moveTo(x, z);
-        dragging = false;
+    if (released) {
+        // Motions merged while a recalculation ran would leave the point short of where the
+        // pointer stopped; the release away from the last motion moves it there.
+        if (step && dragSteps.Held() != 0) moveHeld();
         window->SetStatus(PositionText("Position: ", x, z));
         return;
     }
-    if (type == wxEVT_MOTION) {
+    if (event.GetEventType() == wxEVT_MOTION) {
         window->SetStatus(PositionText("Position: ", x, z));
         return;
     }

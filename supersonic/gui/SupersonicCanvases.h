@@ -4,6 +4,7 @@
 
 #include <wx/window.h>
 
+#include "common/core/DragSteps.h"
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/gui/SupersonicControlHost.h"
 
@@ -32,9 +33,10 @@ class SupersonicPlotCanvas : public wxWindow {
     };
     void HandleMouse(wxMouseEvent& event, const DragRules& rules, bool contour);
 
-    bool dragging = false;
-    int dragIndex = 0;
-    int dragSide = 1;  // contour canvas: 1 upper, 0 lower
+    // The support point a press picked, as a drag handle: its slot on the canvas's part, on the
+    // contour canvas the slot plus kLowerSideHandle for a point of the lower contour.
+    static constexpr int kLowerSideHandle = 16;
+    luvo::DragSteps dragSteps;
     wxDECLARE_EVENT_TABLE();
 };
 

@@ -41,7 +41,7 @@ SupersonicContourFrame::SupersonicContourFrame(const wxString& title, const wxPo
     const SupersonicSettings s = StartSettings(fileName);
     profile_ = std::make_unique<SupersonicProfile>(
         SupersonicStartProfile(window_, s, fileContour_ ? &contour : nullptr));
-    g_profile = profile_.get();
+    supersonic::g_profile = profile_.get();
 
     contourCanvas = new SupersonicContourCanvas(panel, wxPoint(10, 10), wxSize(480, 200));
     pressureCanvas = new SupersonicPressureCanvas(panel, wxPoint(10, 230), wxSize(480, 200));
@@ -117,7 +117,7 @@ void SupersonicContourFrame::ReadInputs() {
 }
 
 bool SupersonicContourFrame::IsCurrent() const {
-    return !g_partsFrameOpen && g_contourFrameOpen && g_contourFrame == this;
+    return !supersonic::g_partsFrameOpen() && supersonic::g_contourFrame.get() == this;
 }
 
 void SupersonicContourFrame::Recalculate(SupersonicRedraw) {
@@ -147,15 +147,14 @@ SupersonicSettings SupersonicContourFrame::CurrentSettings() const {
 }
 
 void SupersonicContourFrame::OnClose(wxCommandEvent&) {
-    if (IsLive()) CloseWindow(g_contourFrameOpen);
+    if (!IsLive()) return;
+    supersonic::g_contourFrame.Release();
+    CloseWindow();
 }
 
 void SupersonicContourFrame::OnCloseRequest(wxCloseEvent&) {
-    if (IsLive()) {
-        CloseWindow(g_contourFrameOpen);
-    } else {
-        Destroy();
-    }
+    if (supersonic::g_contourFrame.get() == this) supersonic::g_contourFrame.Release();
+    CloseWindow();
 }
 
 void SupersonicContourFrame::OnInfo(wxCommandEvent&) {

@@ -114,26 +114,20 @@ void SupersonicCountField::ReportInvalid() {
 // ---- range field ----
 
 SupersonicRangeField::SupersonicRangeField(wxWindow* parent, const wxString& value,
-                                           const wxPoint& pos, const wxSize& size, double lower,
-                                           double upper, bool lowerIncluded, bool upperIncluded,
-                                           const wxString& name, const wxString& settingKey)
+                                           const wxPoint& pos, const wxSize& size,
+                                           double lowerBound, double upperBound,
+                                           bool lowerInclusive, bool upperInclusive,
+                                           const wxString& name, const wxString& symbol,
+                                           SupersonicFlowValue editedValue)
     : luvo::NumericField(parent, wxID_ANY, value, pos, size, kFieldStyle),
       lastValid(luvo::ToNumber(value)),
-      upperBound(upper),
-      upperInclusive(upperIncluded),
-      lowerBound(lower),
-      lowerInclusive(lowerIncluded),
+      range{lowerBound, lowerInclusive, upperBound, upperInclusive},
       displayName(name),
-      key(settingKey) {}
-
-bool SupersonicRangeField::Accepts(double v) const {
-    return lowerBound <= v && v <= upperBound && (lowerInclusive || v != lowerBound) &&
-           (upperInclusive || v != upperBound);
-}
+      key(symbol),
+      edits(editedValue) {}
 
 luvo::FieldTextState SupersonicRangeField::JudgeTyped(const wxString& text) const {
-    return luvo::JudgeTypedText(Utf8(text),
-                                {lowerBound, lowerInclusive, upperBound, upperInclusive});
+    return luvo::JudgeTypedText(Utf8(text), range);
 }
 
 void SupersonicRangeField::SetQuietly(const wxString& text) {
@@ -147,15 +141,19 @@ void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
     SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
     const double v = CheckValue();
-    if (Accepts(v)) {
+    if (luvo::InFieldRange(v, range)) {
         errorShown = false;
         SupersonicProfile& profile = window->Profile();
-        if (key == wxS("Ma")) {
-            profile.mach = v;
-        } else if (key == wxS("kappa")) {
-            profile.kappa = v;
-        } else {
-            profile.alpha = v;
+        switch (edits) {
+            case SupersonicFlowValue::Mach:
+                profile.mach = v;
+                break;
+            case SupersonicFlowValue::Kappa:
+                profile.kappa = v;
+                break;
+            case SupersonicFlowValue::Alpha:
+                profile.alpha = v;
+                break;
         }
         window->Recalculate(SupersonicRedraw::Both);
         lastValid = v;
@@ -167,10 +165,10 @@ void SupersonicRangeField::OnTextChanged(wxCommandEvent&) {
 }
 
 void SupersonicRangeField::ReportInvalid() {
-    const wxString lowerSign = lowerInclusive ? wxS("<=") : wxS("<");
-    const wxString upperSign = upperInclusive ? wxS("<=") : wxS("<");
-    const int lower = static_cast<int>(lowerBound);
-    const int upper = static_cast<int>(upperBound);
+    const wxString lowerSign = range.lowerIncluded ? wxS("<=") : wxS("<");
+    const wxString upperSign = range.upperIncluded ? wxS("<=") : wxS("<");
+    const int lower = static_cast<int>(range.lower);
+    const int upper = static_cast<int>(range.upper);
     luvo::ShowErrorBox(this,
                        wxString::Format(wxS("Ungültige Eingabe!\n\nBereich für %s : %d %s %s %s "
                                             "%d \n\n"),

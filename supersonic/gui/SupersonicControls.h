@@ -27,18 +27,20 @@ class SupersonicCountField : public luvo::NumericField {
     wxDECLARE_EVENT_TABLE();
 };
 
+// The free-stream value of the profile that a range field edits.
+enum class SupersonicFlowValue { Mach, Kappa, Alpha };
+
 class SupersonicRangeField : public luvo::NumericField {
   public:
-    // key "Ma" edits the Mach number, "kappa" kappa, any other alpha*.
+    // The bounds make the field's range; `key` is the symbol its messages show.
     SupersonicRangeField(wxWindow* parent, const wxString& value, const wxPoint& pos,
                          const wxSize& size, double lowerBound, double upperBound,
                          bool lowerInclusive, bool upperInclusive, const wxString& displayName,
-                         const wxString& key);
+                         const wxString& key, SupersonicFlowValue edits);
     // The box and status text of a value out of range; shown once until a value is taken.
     void ReportInvalid();
     // Sets the text without running the change handling.
     void SetQuietly(const wxString& text);
-    bool Accepts(double v) const;
 
   protected:
     luvo::FieldTextState JudgeTyped(const wxString& text) const override;
@@ -47,12 +49,10 @@ class SupersonicRangeField : public luvo::NumericField {
     void OnTextChanged(wxCommandEvent& event);
     bool armed = true;
     double lastValid = 0.0;
-    double upperBound;
-    bool upperInclusive;
-    double lowerBound;
-    bool lowerInclusive;
+    const luvo::FieldRange range;
     wxString displayName;
     wxString key;
+    const SupersonicFlowValue edits;
     bool errorShown = false;
     wxDECLARE_EVENT_TABLE();
 };

@@ -32,14 +32,18 @@ bool SupersonicDesignFrame::IsLive() const {
     return built_ && !detached_ && profile_ != nullptr && IsCurrent();
 }
 
+SupersonicDesignFrame::~SupersonicDesignFrame() {
+    // Also when the window goes without its close handler: the module names no freed profile.
+    Detach();
+}
+
 void SupersonicDesignFrame::Detach() {
     detached_ = true;
-    if (g_profile == profile_.get()) g_profile = nullptr;
+    if (supersonic::g_profile == profile_.get()) supersonic::g_profile = nullptr;
     profile_.reset();
 }
 
-void SupersonicDesignFrame::CloseWindow(bool& openFlag) {
-    openFlag = false;
+void SupersonicDesignFrame::CloseWindow() {
     Detach();
     Destroy();
 }
@@ -162,19 +166,19 @@ void SupersonicDesignFrame::CreateFlowFields(int boxX, int boxY, int labelX, int
                     wxSize(300, 90));
     const wxSize size(30, -1);
     Label(panel, wxS("Machzahl Ma: (1<Ma<=5)"), labelX, firstY);
-    machField =
-        new SupersonicRangeField(panel, wxString::FromUTF8(s.machText), wxPoint(fieldX, firstY - 3),
-                                 size, 1, 5, false, true, wxS("Machzahl"), wxS("Ma"));
+    machField = new SupersonicRangeField(panel, wxString::FromUTF8(s.machText),
+                                         wxPoint(fieldX, firstY - 3), size, 1, 5, false, true,
+                                         wxS("Machzahl"), wxS("Ma"), SupersonicFlowValue::Mach);
     Label(panel, wxS("[ - ]"), unitX, firstY);
     Label(panel, wxS("Anstellwinkel alpha*:"), labelX, firstY + 22);
-    alphaField = new SupersonicRangeField(panel, wxString::FromUTF8(s.alphaText),
-                                          wxPoint(fieldX, firstY + 19), size, -15, 15, true, true,
-                                          wxS("Anstellwinkel"), wxS("alpha"));
+    alphaField = new SupersonicRangeField(
+        panel, wxString::FromUTF8(s.alphaText), wxPoint(fieldX, firstY + 19), size, -15, 15, true,
+        true, wxS("Anstellwinkel"), wxS("alpha"), SupersonicFlowValue::Alpha);
     Label(panel, wxS("[ ° ]"), unitX, firstY + 22);
     Label(panel, wxS("Adiabatenkoeffizient: "), labelX, firstY + 44);
     kappaField = new SupersonicRangeField(panel, wxString::FromUTF8(s.kappaText),
                                           wxPoint(fieldX, firstY + 41), size, 1, 2, false, true,
-                                          wxS("kappa"), wxS("kappa"));
+                                          wxS("kappa"), wxS("kappa"), SupersonicFlowValue::Kappa);
     Label(panel, wxS("[ - ]"), unitX, firstY + 44);
 }
 

@@ -25,6 +25,7 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
   public:
     SupersonicDesignFrame(const wxString& title, const wxPoint& pos, const wxSize& size, long style,
                           SupersonicWindow window);
+    ~SupersonicDesignFrame() override;
 
     void Recalculate(SupersonicRedraw which) override = 0;
     // Field values into the profile (only what the fields own; flow values are stored by their
@@ -106,7 +107,9 @@ class SupersonicDesignFrame : public luvo::LuvoFrame, public SupersonicControlHo
     SupersonicShockTexts ShockTexts() const;
     // The save dialog and the writers.
     void Save(const wxString& wildcard);
-    void CloseWindow(bool& openFlag);
+    // Frees the profile and destroys the window (the module's reference is released by the
+    // window's close handler first).
+    void CloseWindow();
 
     void RedrawCanvas(SupersonicPlotCanvas* canvas);
 

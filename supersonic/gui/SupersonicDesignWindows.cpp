@@ -5,8 +5,8 @@
 #include "supersonic/gui/SupersonicPartsFrame.h"
 
 SupersonicDesignFrame* CurrentDesignFrame() {
-    if (g_partsFrameOpen) return g_partsFrame;
-    if (g_contourFrameOpen) return g_contourFrame;
+    if (supersonic::g_partsFrameOpen()) return supersonic::g_partsFrame.get();
+    if (supersonic::g_contourFrameOpen()) return supersonic::g_contourFrame.get();
     return nullptr;
 }
 

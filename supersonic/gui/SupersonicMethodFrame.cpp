@@ -25,42 +25,39 @@ Frame* ShowDesignFrame(Frame* frame) {
     return frame;
 }
 
+// Ends the window a reference names without its close handler. The reference is released
+// first, so the window counts as closed at once.
+template <class Frame>
+void CloseAtOnce(wxWeakRef<Frame>& reference) {
+    Frame* frame = reference.get();
+    if (frame == nullptr) return;
+    reference.Release();
+    frame->Detach();
+    frame->Destroy();
+}
+
 }  // namespace
 
 void CloseSupersonicDesignFrame() {
-    if (g_partsFrameOpen) {
-        g_partsFrameOpen = false;
-        if (g_partsFrame != nullptr) {
-            g_partsFrame->Detach();
-            g_partsFrame->Destroy();
-        }
-        g_partsFrame = nullptr;
-    }
-    if (g_contourFrameOpen) {
-        g_contourFrameOpen = false;
-        if (g_contourFrame != nullptr) {
-            g_contourFrame->Detach();
-            g_contourFrame->Destroy();
-        }
-        g_contourFrame = nullptr;
-    }
-    g_profile = nullptr;
+    CloseAtOnce(supersonic::g_partsFrame);
+    CloseAtOnce(supersonic::g_contourFrame);
+    supersonic::g_profile = nullptr;
 }
 
 SupersonicPartsFrame* OpenSupersonicPartsFrame(const wxString& fileName) {
     CloseSupersonicDesignFrame();
-    g_partsFrameOpen = true;
-    g_partsFrame = new SupersonicPartsFrame(kDesignTitle, wxDefaultPosition, kPartsSize,
-                                            wxDEFAULT_FRAME_STYLE, fileName);
-    return ShowDesignFrame(g_partsFrame);
+    auto* frame = new SupersonicPartsFrame(kDesignTitle, wxDefaultPosition, kPartsSize,
+                                           wxDEFAULT_FRAME_STYLE, fileName);
+    supersonic::g_partsFrame = frame;
+    return ShowDesignFrame(frame);
 }
 
 SupersonicContourFrame* OpenSupersonicContourFrame(const wxString& fileName) {
     CloseSupersonicDesignFrame();
-    g_contourFrameOpen = true;
-    g_contourFrame = new SupersonicContourFrame(kDesignTitle, wxDefaultPosition, kContourSize,
-                                                wxDEFAULT_FRAME_STYLE, fileName);
-    return ShowDesignFrame(g_contourFrame);
+    auto* frame = new SupersonicContourFrame(kDesignTitle, wxDefaultPosition, kContourSize,
+                                             wxDEFAULT_FRAME_STYLE, fileName);
+    supersonic::g_contourFrame = frame;
+    return ShowDesignFrame(frame);
 }
 
 wxBEGIN_EVENT_TABLE(SupersonicMethodFrame, luvo::LuvoFrame)
@@ -125,12 +122,12 @@ void SupersonicMethodFrame::ShowChoiceStatus() {
 void SupersonicMethodFrame::OnStart(wxCommandEvent&) {
     const int choice = choiceBox->GetSelection();
     if (choice == 1 || choice == 2) {
-        if (g_partsFrameOpen) {
-            g_partsFrame->Raise();
+        if (supersonic::g_partsFrameOpen()) {
+            supersonic::g_partsFrame->Raise();
             return;
         }
-        if (g_contourFrameOpen) {
-            g_contourFrame->Raise();
+        if (supersonic::g_contourFrameOpen()) {
+            supersonic::g_contourFrame->Raise();
             return;
         }
         if (choice == 1) {

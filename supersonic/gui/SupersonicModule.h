@@ -1,18 +1,29 @@
 #pragma once
-// The state the windows of the supersonic method share: at most one design window (the parts or
-// the contour window) exists at a time; the flags say which, and its controls and canvases act
-// on it.
+// The state the windows of the supersonic method share. At most one design window (the parts or
+// the contour window) exists at a time; its reference says which, and its controls and canvases
+// act on it. A reference empties itself when its window is deleted; a close handler empties it
+// at once, since a closed frame is deleted only when the program is next idle.
+
+#include <wx/weakref.h>
+
+#include "supersonic/core/SupersonicSolver.h"
 
 class SupersonicPartsFrame;
 class SupersonicContourFrame;
 class SupersonicProfile;
-class SupersonicSolver;
 
-extern SupersonicPartsFrame* g_partsFrame;
-extern bool g_partsFrameOpen;
-extern SupersonicContourFrame* g_contourFrame;
-extern bool g_contourFrameOpen;
+namespace supersonic {
+
+inline wxWeakRef<SupersonicPartsFrame> g_partsFrame;
+inline bool g_partsFrameOpen() { return g_partsFrame.get() != nullptr; }
+inline wxWeakRef<SupersonicContourFrame> g_contourFrame;
+inline bool g_contourFrameOpen() { return g_contourFrame.get() != nullptr; }
+
 // The profile of the open design window, which owns it; null while none is open.
-extern SupersonicProfile* g_profile;
+inline SupersonicProfile* g_profile = nullptr;
+
 // The numerics hold no data: one object for the whole program, valid as long as it runs.
-extern SupersonicSolver* g_solver;
+inline SupersonicSolver theSolver;
+inline SupersonicSolver* g_solver = &theSolver;
+
+}  // namespace supersonic

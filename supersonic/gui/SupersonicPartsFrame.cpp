@@ -31,7 +31,7 @@ SupersonicPartsFrame::SupersonicPartsFrame(const wxString& title, const wxPoint&
     : SupersonicDesignFrame(title, pos, size, style, SupersonicWindow::Parts) {
     const SupersonicSettings s = StartSettings(fileName);
     profile_ = std::make_unique<SupersonicProfile>(SupersonicStartProfile(window_, s));
-    g_profile = profile_.get();
+    supersonic::g_profile = profile_.get();
     SetStatusText(wxEmptyString, 0);
 
     CreateFlowFields(505, 5, 520, 685, 720, 25, s);
@@ -109,7 +109,7 @@ void SupersonicPartsFrame::ReadInputs() {
     p.part2.curved = splineRadio->GetValue();
 }
 
-bool SupersonicPartsFrame::IsCurrent() const { return g_partsFrameOpen && g_partsFrame == this; }
+bool SupersonicPartsFrame::IsCurrent() const { return supersonic::g_partsFrame.get() == this; }
 
 bool SupersonicPartsFrame::CoefficientsEntered() const { return coefficientCheckBox->GetValue(); }
 
@@ -167,15 +167,14 @@ SupersonicSettings SupersonicPartsFrame::CurrentSettings() const {
 }
 
 void SupersonicPartsFrame::OnClose(wxCommandEvent&) {
-    if (IsLive()) CloseWindow(g_partsFrameOpen);
+    if (!IsLive()) return;
+    supersonic::g_partsFrame.Release();
+    CloseWindow();
 }
 
 void SupersonicPartsFrame::OnCloseRequest(wxCloseEvent&) {
-    if (IsLive()) {
-        CloseWindow(g_partsFrameOpen);
-    } else {
-        Destroy();
-    }
+    if (supersonic::g_partsFrame.get() == this) supersonic::g_partsFrame.Release();
+    CloseWindow();
 }
 
 void SupersonicPartsFrame::OnInfo(wxCommandEvent&) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -97,6 +98,46 @@ TEST(FieldText, TypedTextsArePendingWhileTypingCanStillMakeThemValid) {
     for (const Case& c : cases) {
         EXPECT_EQ(luvo::JudgeTypedText(c.text, c.r), c.state)
             << c.range << ": \"" << c.text << "\"";
+    }
+}
+
+// Values at, inside and beyond each bound, with the bound included or not; a value that is no
+// number lies in no range, and the length limit does not matter for a value.
+TEST(FieldText, ValuesLieInARangeByItsBoundsAndTheirInclusion) {
+    const FieldRange mach{1, false, 5, true};        // lower excluded, upper included
+    const FieldRange angle{-15, true, 15, true, 2};  // both included; a length limit
+    const FieldRange lengthCD{0, true, 100, false};  // upper excluded
+    const FieldRange open{1, false, 2, false};       // both excluded
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* range;
+        const FieldRange& r;
+        double value;
+        bool in;
+    };
+    const Case cases[] = {
+        {"Mach", mach, 1.0, false},
+        {"Mach", mach, 1.0000001, true},
+        {"Mach", mach, 5.0, true},
+        {"Mach", mach, 5.0000001, false},
+        {"Mach", mach, 0.5, false},
+        {"angle", angle, -15.0, true},
+        {"angle", angle, 15.0, true},
+        {"angle", angle, -15.5, false},
+        {"angle", angle, -12.125, true},  // longer than the limit as a text
+        {"length CD", lengthCD, 0.0, true},
+        {"length CD", lengthCD, 100.0, false},
+        {"length CD", lengthCD, 99.99, true},
+        {"open", open, 1.0, false},
+        {"open", open, 2.0, false},
+        {"open", open, 1.5, true},
+        {"open", open, std::nan(""), false},
+        {"length CD", lengthCD, inf, false},
+        {"angle", angle, -inf, false},
+        {"Mach", mach, std::nan(""), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(luvo::InFieldRange(c.value, c.r), c.in) << c.range << ": " << c.value;
     }
 }
 

@@ -53,15 +53,15 @@ TEST_F(SupersonicMethodTest, InteractiveChoicesOpenOneDesignWindowAndThenOnlyRai
         SupersonicMethodFrame* m = OpenMethod();
         SelectRadio(m->choiceBox, row.choice);
         Click(m->okButton);
-        wxFrame* design =
-            row.parts ? static_cast<wxFrame*>(g_partsFrame) : static_cast<wxFrame*>(g_contourFrame);
-        ASSERT_TRUE(row.parts ? g_partsFrameOpen : g_contourFrameOpen);
-        EXPECT_FALSE(row.parts ? g_contourFrameOpen : g_partsFrameOpen);
+        wxFrame* design = row.parts ? static_cast<wxFrame*>(supersonic::g_partsFrame.get())
+                                    : static_cast<wxFrame*>(supersonic::g_contourFrame.get());
+        ASSERT_TRUE(row.parts ? supersonic::g_partsFrameOpen() : supersonic::g_contourFrameOpen());
+        EXPECT_FALSE(row.parts ? supersonic::g_contourFrameOpen() : supersonic::g_partsFrameOpen());
         EXPECT_EQ(design->GetTitle(), wxS("Interaktives Erstellen eines Profils"));
         EXPECT_EQ(design->GetSize(), row.size);
         EXPECT_TRUE(design->IsShown());
         auto* d = dynamic_cast<SupersonicDesignFrame*>(design);
-        EXPECT_EQ(g_profile, &d->Profile());
+        EXPECT_EQ(supersonic::g_profile, &d->Profile());
         // The opener fills the labels.
         EXPECT_NE(d->liftLinearText->GetLabel(), wxS("0"));
         const size_t frames = OpenFrames().size();
@@ -73,8 +73,8 @@ TEST_F(SupersonicMethodTest, InteractiveChoicesOpenOneDesignWindowAndThenOnlyRai
         EXPECT_EQ(CurrentDesignFrame(), d);
         Click(m->cancelButton);
         wxTheApp->ProcessIdle();
-        EXPECT_FALSE(g_partsFrameOpen || g_contourFrameOpen);
-        EXPECT_EQ(g_profile, nullptr);
+        EXPECT_FALSE(supersonic::g_partsFrameOpen() || supersonic::g_contourFrameOpen());
+        EXPECT_EQ(supersonic::g_profile, nullptr);
     }
 }
 
@@ -83,16 +83,76 @@ TEST_F(SupersonicMethodTest, CancelInOneMethodWindowLeavesTheOtherWorking) {
     SupersonicMethodFrame* second = OpenMethod();
     SelectRadio(first->choiceBox, 1);
     Click(first->okButton);
-    ASSERT_TRUE(g_partsFrameOpen);
+    ASSERT_TRUE(supersonic::g_partsFrameOpen());
     Click(first->cancelButton);
     wxTheApp->ProcessIdle();
-    EXPECT_FALSE(g_partsFrameOpen);
+    EXPECT_FALSE(supersonic::g_partsFrameOpen());
     SelectRadio(second->choiceBox, 2);
     Click(second->okButton);
-    ASSERT_TRUE(g_contourFrameOpen);
-    SetText(g_contourFrame->machField, wxS("2"));
-    EXPECT_DOUBLE_EQ(g_contourFrame->Profile().mach, 2.0);
-    EXPECT_NE(g_contourFrame->waveDragLinearText->GetLabel(), wxS("0"));
+    ASSERT_TRUE(supersonic::g_contourFrameOpen());
+    SetText(supersonic::g_contourFrame->machField, wxS("2"));
+    EXPECT_DOUBLE_EQ(supersonic::g_contourFrame->Profile().mach, 2.0);
+    EXPECT_NE(supersonic::g_contourFrame->waveDragLinearText->GetLabel(), wxS("0"));
+}
+
+// Once the design window is gone, by its close handler or by a way that skips it, it no longer
+// counts as open: the method window's "&OK" builds a fresh, shown window, also before the old one
+// is deleted at the next idle time, and nothing acts on the old one.
+TEST_F(SupersonicMethodTest, OkBuildsAFreshDesignWindowOnceTheOldOneIsGone) {
+    struct Row {
+        const char* way;
+        int choice;
+        bool closeHandler;  // else destroyed without it, and deleted before "&OK"
+    };
+    const Row rows[] = {
+        {"parts window destroyed without its close handler", 1, false},
+        {"contour window destroyed without its close handler", 2, false},
+        {"parts window closed, reopened before the next idle time", 1, true},
+        {"contour window closed, reopened before the next idle time", 2, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.way);
+        SupersonicMethodFrame* m = OpenMethod();
+        SelectRadio(m->choiceBox, row.choice);
+        Click(m->okButton);
+        SupersonicDesignFrame* old = CurrentDesignFrame();
+        ASSERT_NE(old, nullptr);
+        wxWeakRef<wxFrame> oldRef(old);
+        const wxString oldLift = old->liftLinearText->GetLabel();
+        if (row.closeHandler) {
+            Click(FindButton(old, wxS("&Schließen")));
+        } else {
+            old->Destroy();
+            wxTheApp->ProcessIdle();
+            ASSERT_FALSE(oldRef);
+            // The freed profile is not named any longer either.
+            EXPECT_EQ(supersonic::g_profile, nullptr);
+        }
+        EXPECT_FALSE(supersonic::g_partsFrameOpen() || supersonic::g_contourFrameOpen());
+        EXPECT_EQ(CurrentDesignFrame(), nullptr);
+
+        Click(m->okButton);
+        SupersonicDesignFrame* fresh = CurrentDesignFrame();
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_NE(static_cast<wxFrame*>(fresh), oldRef.get());
+        EXPECT_EQ(supersonic::g_partsFrameOpen(), row.choice == 1);
+        EXPECT_EQ(supersonic::g_contourFrameOpen(), row.choice == 2);
+        EXPECT_TRUE(fresh->IsShown());
+        EXPECT_EQ(supersonic::g_profile, &fresh->Profile());
+        EXPECT_NE(fresh->liftLinearText->GetLabel(), wxS("0"));
+        SetText(fresh->alphaField, wxS("2"));
+        EXPECT_DOUBLE_EQ(fresh->Profile().alpha, 2.0);
+        if (row.closeHandler) {
+            // The closed window waits for its deletion untouched.
+            ASSERT_TRUE(oldRef);
+            EXPECT_EQ(old->liftLinearText->GetLabel(), oldLift);
+        }
+        wxTheApp->ProcessIdle();
+        EXPECT_FALSE(oldRef);
+        EXPECT_EQ(CurrentDesignFrame(), fresh);
+        Click(m->cancelButton);
+        wxTheApp->ProcessIdle();
+    }
 }
 
 TEST_F(SupersonicMethodTest, TitleBarCloseLeavesTheDesignWindowUsable) {
@@ -101,10 +161,10 @@ TEST_F(SupersonicMethodTest, TitleBarCloseLeavesTheDesignWindowUsable) {
     Click(m->okButton);
     m->Close(true);
     wxTheApp->ProcessIdle();
-    ASSERT_TRUE(g_partsFrameOpen);
-    const SupersonicPoint before = g_partsFrame->Profile().part2.supportPoints[0];
-    Drag(g_partsFrame->thicknessCanvas, wxPoint(240, 60), wxPoint(240, 40));
-    EXPECT_NE(g_partsFrame->Profile().part2.supportPoints[0].z, before.z);
+    ASSERT_TRUE(supersonic::g_partsFrameOpen());
+    const SupersonicPoint before = supersonic::g_partsFrame->Profile().part2.supportPoints[0];
+    Drag(supersonic::g_partsFrame->thicknessCanvas, wxPoint(240, 60), wxPoint(240, 40));
+    EXPECT_NE(supersonic::g_partsFrame->Profile().part2.supportPoints[0].z, before.z);
 }
 
 // The file way: the path decides the window; a configuration is probed for its mode line.
@@ -139,12 +199,12 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
             EXPECT_EQ(seen.message, wxS("Die Datei konnte nicht gelesen werden!\n\n"));
             EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
             EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-            EXPECT_FALSE(g_partsFrameOpen || g_contourFrameOpen);
+            EXPECT_FALSE(supersonic::g_partsFrameOpen() || supersonic::g_contourFrameOpen());
             continue;
         }
         wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
-        EXPECT_EQ(g_partsFrameOpen, row.window == 1);
-        EXPECT_EQ(g_contourFrameOpen, row.window == 2);
+        EXPECT_EQ(supersonic::g_partsFrameOpen(), row.window == 1);
+        EXPECT_EQ(supersonic::g_contourFrameOpen(), row.window == 2);
         wxTheApp->ProcessIdle();
     }
     // Cancel changes nothing.
@@ -168,9 +228,9 @@ TEST_F(SupersonicMethodTest, AFileTheReaderRefusesOpensNothing) {
     SupersonicMethodFrame* m = OpenMethod();
     SelectRadio(m->choiceBox, 1);
     Click(m->okButton);
-    ASSERT_TRUE(g_partsFrameOpen);
-    SupersonicPartsFrame* parts = g_partsFrame;
-    const SupersonicProfile* profile = g_profile;
+    ASSERT_TRUE(supersonic::g_partsFrameOpen());
+    SupersonicPartsFrame* parts = supersonic::g_partsFrame.get();
+    const SupersonicProfile* profile = supersonic::g_profile;
     const double drag = profile->seDrag;
     SelectRadio(m->choiceBox, 0);
     for (const auto& [name, text] : files) {
@@ -182,11 +242,11 @@ TEST_F(SupersonicMethodTest, AFileTheReaderRefusesOpensNothing) {
         EXPECT_EQ(seen.caption, wxS("Datei-Fehler"));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
         wxTheApp->ProcessIdle();
-        EXPECT_TRUE(g_partsFrameOpen);
-        EXPECT_FALSE(g_contourFrameOpen);
-        EXPECT_EQ(g_partsFrame, parts);
-        EXPECT_EQ(g_profile, profile);
-        EXPECT_EQ(g_profile->seDrag, drag);
+        EXPECT_TRUE(supersonic::g_partsFrameOpen());
+        EXPECT_FALSE(supersonic::g_contourFrameOpen());
+        EXPECT_EQ(supersonic::g_partsFrame.get(), parts);
+        EXPECT_EQ(supersonic::g_profile, profile);
+        EXPECT_EQ(supersonic::g_profile->seDrag, drag);
     }
 }
 
@@ -194,17 +254,17 @@ TEST_F(SupersonicMethodTest, AParametersFileReplacesAnOpenContourWindow) {
     SupersonicMethodFrame* m = OpenMethod();
     SelectRadio(m->choiceBox, 2);
     Click(m->okButton);
-    ASSERT_TRUE(g_contourFrameOpen);
-    wxWeakRef<wxFrame> contour(g_contourFrame);
+    ASSERT_TRUE(supersonic::g_contourFrameOpen());
+    wxWeakRef<wxFrame> contour(supersonic::g_contourFrame.get());
     const std::string path = Write("teile.cfg", "mode: asym_sym\nmach: 2.5\n");
     SelectRadio(m->choiceBox, 0);
     wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxString::FromUTF8(path)));
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(contour);
-    EXPECT_TRUE(g_partsFrameOpen);
-    EXPECT_FALSE(g_contourFrameOpen);
-    EXPECT_EQ(g_partsFrame->machField->GetValue(), wxS("2.5"));
-    EXPECT_DOUBLE_EQ(g_profile->mach, 2.5);
+    EXPECT_TRUE(supersonic::g_partsFrameOpen());
+    EXPECT_FALSE(supersonic::g_contourFrameOpen());
+    EXPECT_EQ(supersonic::g_partsFrame->machField->GetValue(), wxS("2.5"));
+    EXPECT_DOUBLE_EQ(supersonic::g_profile->mach, 2.5);
 }
 
 }  // namespace

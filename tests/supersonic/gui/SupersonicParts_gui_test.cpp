@@ -184,6 +184,98 @@ TEST_F(SupersonicPartsTest, DragsMoveThePickedPointAndRedrawOnlyTheirCanvases) {
     EXPECT_DOUBLE_EQ(f->Profile().part1.supportPoints[0].x, 1.0);
 }
 
+// The steps of a drag on each editable canvas: the press picks the point, every motion with a
+// button held moves it, and the release moves it only when it lies away from the last motion
+// (motions merged while a recalculation ran); a click without motion leaves the point where it
+// was, and a press that picks nothing does not end the drag.
+TEST_F(SupersonicPartsTest, DragStepsOnEveryEditableCanvas) {
+    enum Buttons { None, Left, Right, Both };
+    struct Event {
+        wxEventType type;
+        int dx, dy;  // from the point's pixel
+        Buttons held;
+    };
+    struct Sequence {
+        const char* name;
+        std::vector<Event> events;
+        bool moves;
+        int dx, dy;  // where the point ends, from its pixel
+    };
+    const Sequence sequences[] = {
+        {"a click beside the point without motion",
+         {{wxEVT_LEFT_DOWN, 5, 2, Left}, {wxEVT_LEFT_UP, 5, 2, None}},
+         false,
+         0,
+         0},
+        {"a left drag released beyond its last motion",
+         {{wxEVT_LEFT_DOWN, 0, 0, Left},
+          {wxEVT_MOTION, 10, -10, Left},
+          {wxEVT_LEFT_UP, 20, -20, None}},
+         true,
+         20,
+         -20},
+        {"a right drag released beyond its last motion",
+         {{wxEVT_RIGHT_DOWN, 0, 0, Right},
+          {wxEVT_MOTION, 10, -10, Right},
+          {wxEVT_RIGHT_UP, 20, -20, None}},
+         true,
+         20,
+         -20},
+        {"a second press that picks nothing",
+         {{wxEVT_LEFT_DOWN, 0, 0, Left},
+          {wxEVT_RIGHT_DOWN, 60, 0, Both},
+          {wxEVT_MOTION, 10, -10, Both},
+          {wxEVT_RIGHT_UP, 10, -10, Left}},
+         true,
+         10,
+         -10},
+    };
+    struct Canvas {
+        const char* name;
+        bool contour;
+        int y0;
+        double zPixelsPerUnit;
+    };
+    const Canvas canvases[] = {{"camber", false, 140, 2500},
+                               {"thickness", false, 100, 1000},
+                               {"contour", true, 100, 1000}};
+    for (const Canvas& c : canvases) {
+        for (const Sequence& s : sequences) {
+            SCOPED_TRACE(std::string(c.name) + ": " + s.name);
+            wxWindow* canvas = nullptr;
+            SupersonicPoint* point = nullptr;
+            if (c.contour) {
+                SupersonicContourFrame* f = OpenSupersonicContourFrame(wxEmptyString);
+                canvas = f->contourCanvas;
+                point = &f->Profile().part1.supportPoints[0];
+            } else {
+                SupersonicPartsFrame* f = Open();
+                const bool camber = std::string(c.name) == "camber";
+                canvas = camber ? static_cast<wxWindow*>(f->camberCanvas) : f->thicknessCanvas;
+                point = camber ? &f->Profile().part1.supportPoints[0]
+                               : &f->Profile().part2.supportPoints[0];
+            }
+            const SupersonicPoint before = *point;
+            const wxPoint at(static_cast<int>(std::lround(50 + 380 * before.x)),
+                             static_cast<int>(std::lround(c.y0 - c.zPixelsPerUnit * before.z)));
+            for (const Event& e : s.events) {
+                wxMouseEvent event(e.type);
+                event.SetPosition(at + wxPoint(e.dx, e.dy));
+                event.m_leftDown = e.held == Left || e.held == Both;
+                event.m_rightDown = e.held == Right || e.held == Both;
+                event.SetEventObject(canvas);
+                canvas->ProcessWindowEvent(event);
+            }
+            if (!s.moves) {
+                EXPECT_EQ(*point, before);
+                continue;
+            }
+            EXPECT_NEAR(point->x, (at.x + s.dx - 50) / 380.0, 1e-12);
+            EXPECT_NEAR(point->z, (c.y0 - (at.y + s.dy)) / c.zPixelsPerUnit, 1e-12);
+        }
+    }
+}
+
 TEST_F(SupersonicPartsTest, SaveRoutesByTypeAndAConfigurationReopensTheSameWindow) {
     SupersonicPartsFrame* f = Open();
     SetText(f->machField, wxS("2.5"));
