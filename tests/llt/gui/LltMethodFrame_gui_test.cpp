@@ -71,7 +71,7 @@ TEST_F(LltMethodFrameTest, TheAnalysisWindowExistsOnceAndKeepsItsInputs) {
     LltMethodFrame* method = OpenMethod();
     const size_t before = OpenFrames().size();
     OpenAnalysis(method);
-    ASSERT_TRUE(llt::analysisOpen);
+    ASSERT_TRUE(llt::analysisOpen());
     LltAnalysisFrame* analysis = llt::analysisFrame;
     EXPECT_EQ(analysis->GetTitle(),
               wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
@@ -86,31 +86,32 @@ TEST_F(LltMethodFrameTest, TheAnalysisWindowExistsOnceAndKeepsItsInputs) {
     OpenAnalysis(method);
     LltMethodFrame* second = OpenMethod();
     OpenAnalysis(second);
-    EXPECT_EQ(llt::analysisFrame, analysis);
+    EXPECT_EQ(llt::analysisFrame.get(), analysis);
     EXPECT_EQ(OpenFrames().size(), before + 2);  // the analysis window and the second method
     EXPECT_EQ(analysis->chordCField->GetValue(), wxS("1.20"));
     EXPECT_NE(analysis->GetPosition(), wxPoint(0, 0));
 
-    // Closing it clears the open flag; the next "&OK" builds a fresh window with its defaults.
+    // Closing it makes the module forget it at once; the next "&OK" builds a fresh window with
+    // its defaults.
     wxWeakRef<wxFrame> ref(analysis);
     Click(analysis->cancelButton);
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(ref);
     OpenAnalysis(method);
-    ASSERT_TRUE(llt::analysisOpen);
+    ASSERT_TRUE(llt::analysisOpen());
     EXPECT_EQ(llt::analysisFrame->chordCField->GetValue(), wxS("1.30"));
 
     // The menu entry and the close box close it as well; closing a method window does not.
     method->Close(true);
     wxTheApp->ProcessIdle();
-    EXPECT_TRUE(llt::analysisOpen);
+    EXPECT_TRUE(llt::analysisOpen());
     SendMenu(llt::analysisFrame, luvo::kIdMenuClose);
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
     wxTheApp->ProcessIdle();
     OpenAnalysis(second);
     llt::analysisFrame->Close();
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
 }
 
 // Every task opens its own window once; a second "&OK" only brings the same one back.
@@ -124,21 +125,21 @@ TEST_F(LltMethodFrameTest, EveryTaskOpensItsWindowOnce) {
     const Row rows[] = {
         {L"Daten über eine Datei einlesen",
          {420, 250},
-         [] { return llt::gridInputFrame; },
-         [] { return llt::gridInputOpen; }},
+         [] { return llt::gridInputFrame.get(); },
+         llt::gridInputOpen},
         {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung",
          {775, 680},
-         [] { return llt::twistDesignFrame; },
-         [] { return llt::twistDesignOpen; }},
+         [] { return llt::twistDesignFrame.get(); },
+         llt::twistDesignOpen},
         {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung",
          {845, 700},
-         [] { return llt::chordDesignFrame; },
-         [] { return llt::chordDesignOpen; }},
+         [] { return llt::chordDesignFrame.get(); },
+         llt::chordDesignOpen},
         {L"Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
          L"Tiefenverteilung",
          {755, 690},
-         [] { return llt::analysisFrame; },
-         [] { return llt::analysisOpen; }},
+         [] { return llt::analysisFrame.get(); },
+         llt::analysisOpen},
     };
     LltMethodFrame* method = OpenMethod();
     for (int task = 0; task < 4; ++task) {
