@@ -19,6 +19,8 @@ TaskFrame::~TaskFrame() {
     checks_.Disarm();
     // The fields and canvases refer to this window's checks and results: they go first.
     DestroyChildren();
+    // A weak reference empties itself only when the last base class goes; no one may find this
+    // window through the module while the rest of it is being taken down.
     Forget();
 }
 
@@ -67,10 +69,7 @@ void TaskFrame::OnInfo(wxCommandEvent&) {
     SetInputStatus(setup_.statusAfterInfo);
 }
 
-void TaskFrame::Forget() {
-    // A window that the module no longer names leaves the flag to the one it names.
-    if (setup_.isModuleWindow()) *setup_.open = false;
-}
+void TaskFrame::Forget() { setup_.forget(); }
 
 void TaskFrame::CloseAndForget() {
     Destroy();

@@ -2,8 +2,8 @@
 // What the task windows with validated fields and live plots have in common: the checks of their
 // fields; the recomputation, which shows and writes only accepted inputs and otherwise redraws
 // the last accepted result; the result file's label with its chooser; the info box; and closing,
-// which clears the window's open flag. Each window keeps its own event table naming these
-// handlers.
+// which empties the module's reference to the window. Each window keeps its own event table
+// naming these handlers.
 
 #include <wx/button.h>
 #include <wx/stattext.h>
@@ -42,9 +42,9 @@ struct TaskFrameSetup {
     bool trimFileName = false;
     wxString dialogFile;  // the file dialog's default name
     wxString infoText, infoCaption, statusAfterInfo;
-    // The module's open flag of the window, and whether the module's pointer names this window.
-    bool* open = nullptr;
-    std::function<bool()> isModuleWindow;
+    // Empties the module's reference to the window if it names this one; a window that the
+    // module no longer names leaves the reference to the one it names.
+    std::function<void()> forget;
 };
 
 class TaskFrame : public LuvoFrame {

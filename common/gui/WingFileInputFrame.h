@@ -58,7 +58,7 @@ class WingFileInputFrame : public LuvoFrame {
     virtual bool WriteResultFile() = 0;
     // A new results window holding the record (not shown yet).
     virtual WingResultsFrame* CreateResultsFrame() = 0;
-    // Clears the method's open flag when this is its window.
+    // Empties the method's reference to its input window when it names this one.
     virtual void ForgetWindow() = 0;
 
     void CloseWindow();

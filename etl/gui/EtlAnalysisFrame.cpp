@@ -16,13 +16,13 @@ enum { kIdCancel = 5, kIdChooseFile = 16 };
 
 constexpr int kSweepBoxWidth = 102;  // the "t/4-Linie" box
 
-// `self`: the window being built, which the module's pointer may name.
+// `self`: the window being built, which the module's reference may name.
 luvo::TaskFrameSetup Setup(const EtlAnalysisFrame* self) {
     luvo::TaskFrameSetup s;
     s.checks = &EtlAnalysisCheckTable();
     s.statusFields = 1;
     s.status = wxS("Eingabe geometrischer Daten");
-    s.fileName = &EtlAnalysisFileName;
+    s.fileName = &etl::EtlAnalysisFileName;
     // " GammaUndCa.dat " names "GammaUndCa.dat".
     s.trimFileName = true;
     s.dialogFile = wxS("GammaUndCa.dat");
@@ -42,8 +42,9 @@ luvo::TaskFrameSetup Setup(const EtlAnalysisFrame* self) {
             "in den Feldern auf der rechten Seite.\n");
     s.infoCaption = wxS("Info Nachrechenaufgabe");
     s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
-    s.open = &EtlAnalysisOpen;
-    s.isModuleWindow = [self] { return EtlAnalysisWindow == self; };
+    s.forget = [self] {
+        if (etl::EtlAnalysisWindow.get() == self) etl::EtlAnalysisWindow.Release();
+    };
     return s;
 }
 
@@ -236,7 +237,7 @@ luvo::TaskFrame::Result EtlAnalysisFrame::ComputeResult() {
     if (!record_ || !SameInputs(in, recordInputs_)) {
         record_ = EtlSolveAnalysis(in);
         recordInputs_ = in;
-        EtlCurrentSolver = record_;
+        etl::EtlCurrentSolver = record_;
     }
     std::shared_ptr<EtlSolver> record = record_;
     ShowResults(*record);

@@ -31,7 +31,7 @@ EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void EtlGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
-    if (EtlGridInputWindow == this) EtlGridInputOpen = false;
+    if (etl::EtlGridInputWindow.get() == this) etl::EtlGridInputWindow.Release();
 }
 
 bool EtlGridInputFrame::PassStartChecks() {
@@ -47,31 +47,33 @@ bool EtlGridInputFrame::PassStartChecks() {
 void EtlGridInputFrame::TakeInputs() {
     // The sweep matrix takes the sideslip with the opposite sign of the typed one.
     beta_ = -sideslipField->Number();
-    EtlGridFileName = gridFileLabel->GetLabel();
-    EtlGridResultFileName = resultFileLabel->GetLabel();
+    etl::EtlGridFileName = gridFileLabel->GetLabel();
+    etl::EtlGridResultFileName = resultFileLabel->GetLabel();
 }
 
 void EtlGridInputFrame::ReadGridHeader() {
     const std::optional<EtlGridHeader> header =
-        ReadEtlGridHeader(luvo::FileSystemName(EtlGridFileName));
+        ReadEtlGridHeader(luvo::FileSystemName(etl::EtlGridFileName));
     if (!header) {
         errorFlag = 1;
         return;
     }
-    EtlGridSpan = header->span;
-    EtlGridLiftSlopeFactor = header->liftSlopeFactor;
-    EtlGridRootChord = header->rootChord;
-    EtlGridRootAngle = header->rootAngle;
+    etl::EtlGridSpan = header->span;
+    etl::EtlGridLiftSlopeFactor = header->liftSlopeFactor;
+    etl::EtlGridRootChord = header->rootChord;
+    etl::EtlGridRootAngle = header->rootAngle;
 }
 
 bool EtlGridInputFrame::SolveGridFile() {
-    record_ = EtlSolveGridFile(
-        luvo::FileSystemName(EtlGridFileName),
-        EtlGridHeader{EtlGridSpan, EtlGridLiftSlopeFactor, EtlGridRootChord, EtlGridRootAngle},
-        beta_);
+    record_ = EtlSolveGridFile(luvo::FileSystemName(etl::EtlGridFileName),
+                               EtlGridHeader{etl::EtlGridSpan, etl::EtlGridLiftSlopeFactor,
+                                             etl::EtlGridRootChord, etl::EtlGridRootAngle},
+                               beta_);
     if (!record_) return false;
-    EtlCurrentSolver = record_;
+    etl::EtlCurrentSolver = record_;
     return true;
 }
 
-void EtlGridInputFrame::KeepResultsWindow(EtlResultsFrame* results) { EtlResultsWindow = results; }
+void EtlGridInputFrame::KeepResultsWindow(EtlResultsFrame* results) {
+    etl::EtlResultsWindow = results;
+}

@@ -29,12 +29,12 @@ EtlMethodFrame::EtlMethodFrame(const wxString& title, const wxPoint& pos, const 
 void EtlMethodFrame::OpenTask(int task) {
     switch (task) {
         case 0:
-            luvo::OpenSingleWindow(EtlGridInputWindow, EtlGridInputOpen,
-                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 285));
+            luvo::OpenSingleWindow(etl::EtlGridInputWindow, wxS("Daten über eine Datei einlesen"),
+                                   wxSize(420, 285));
             break;
         case 1:
             // A window already open is centred and shown but not raised.
-            luvo::ShowSingleWindow(EtlAnalysisWindow, EtlAnalysisOpen, false, [] {
+            luvo::ShowSingleWindow(etl::EtlAnalysisWindow, false, [] {
                 return new EtlAnalysisFrame(
                     wxS("Nachrechenaufgabe - Eingabe der Tiefen- und Schränkungsverteilung"),
                     wxDefaultPosition, wxSize(860, 680));

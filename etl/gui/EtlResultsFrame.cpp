@@ -1,7 +1,6 @@
 #include "etl/gui/EtlResultsFrame.h"
 
 #include "common/gui/WxNumber.h"
-#include "etl/gui/EtlModule.h"
 #include "etl/gui/EtlPlots.h"
 
 EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -14,11 +13,6 @@ EtlResultsFrame::EtlResultsFrame(const wxString& title, const wxPoint& pos, cons
                                   "Auftriebsbeiwertes. Ferner werden geometrische \nDaten und "
                                   "aerodynamische Beiwerte, sowie der k-Faktor ausge-\ngeben. All "
                                   "diese werden auch in die Datei geschrieben.\n\n")}) {}
-
-EtlResultsFrame::~EtlResultsFrame() {
-    // The module's pointer to the newest results window never outlives that window.
-    if (EtlResultsWindow == this) EtlResultsWindow = nullptr;
-}
 
 void EtlResultsFrame::WriteValues() {
     if (!record_) return;

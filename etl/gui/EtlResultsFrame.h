@@ -12,7 +12,6 @@ class EtlResultsFrame : public luvo::WingRecordResultsFrame<EtlSolver> {
   public:
     EtlResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                     long style = wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
-    ~EtlResultsFrame() override;
 
     void PaintPlot(wxDC& dc) const override;
     void WriteValues() override;

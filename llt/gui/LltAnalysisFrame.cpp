@@ -10,7 +10,7 @@ namespace {
 
 enum { kIdCancel = 5, kIdChooseFile = 15 };
 
-// `self`: the window being built, which the module's pointer may name.
+// `self`: the window being built, which the module's reference may name.
 LltTaskFrameSetup Setup(const LltAnalysisFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::Analysis;
@@ -30,8 +30,9 @@ LltTaskFrameSetup Setup(const LltAnalysisFrame* self) {
             "All diese werden auch in die Datei geschrieben.\n\n");
     s.infoCaption = wxS("Info Nachrechenaufgabe");
     s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
-    s.open = &llt::analysisOpen;
-    s.isModuleWindow = [self] { return llt::analysisFrame == self; };
+    s.forget = [self] {
+        if (llt::analysisFrame.get() == self) llt::analysisFrame.Release();
+    };
     return s;
 }
 

@@ -12,7 +12,7 @@ const wxString kInputStatus = wxS("Eingabe der Parameter");
 
 wxString AreaMissedStatus() { return wxString::FromUTF8(kLltAreaMissedStatus); }
 
-// `self`: the window being built, which the module's pointer may name.
+// `self`: the window being built, which the module's reference may name.
 LltTaskFrameSetup Setup(const LltChordDesignFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::ChordDesign;
@@ -36,8 +36,9 @@ LltTaskFrameSetup Setup(const LltChordDesignFrame* self) {
             "führt daher zu Werten, die zu groß und somit nicht zulässig sind.\n\n");
     s.infoCaption = wxS("INFO 2. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 2. Entwurfsaufgabe");
-    s.open = &llt::chordDesignOpen;
-    s.isModuleWindow = [self] { return llt::chordDesignFrame == self; };
+    s.forget = [self] {
+        if (llt::chordDesignFrame.get() == self) llt::chordDesignFrame.Release();
+    };
     return s;
 }
 

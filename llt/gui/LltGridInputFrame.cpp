@@ -20,7 +20,7 @@ LltGridInputFrame::LltGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void LltGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
-    if (llt::gridInputFrame == this) llt::gridInputOpen = false;
+    if (llt::gridInputFrame.get() == this) llt::gridInputFrame.Release();
 }
 
 void LltGridInputFrame::TakeInputs() {

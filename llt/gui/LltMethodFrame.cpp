@@ -35,24 +35,24 @@ LltMethodFrame::LltMethodFrame(const wxString& title, const wxPoint& pos, const 
 void LltMethodFrame::OpenTask(int task) {
     switch (task) {
         case 0:
-            luvo::OpenSingleWindow(llt::gridInputFrame, llt::gridInputOpen,
-                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 250));
+            luvo::OpenSingleWindow(llt::gridInputFrame, wxS("Daten über eine Datei einlesen"),
+                                   wxSize(420, 250));
             break;
         case 1:
             luvo::OpenSingleWindow(
-                llt::twistDesignFrame, llt::twistDesignOpen,
+                llt::twistDesignFrame,
                 wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung"),
                 wxSize(775, 680));
             break;
         case 2:
             luvo::OpenSingleWindow(
-                llt::chordDesignFrame, llt::chordDesignOpen,
+                llt::chordDesignFrame,
                 wxS("Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung"),
                 wxSize(845, 700));
             break;
         case 3:
             luvo::OpenSingleWindow(
-                llt::analysisFrame, llt::analysisOpen,
+                llt::analysisFrame,
                 wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
                     "Tiefenverteilung"),
                 wxSize(755, 690));

@@ -1,10 +1,11 @@
 #pragma once
 // The shared state of the simple lifting-line method: the current solver record, the task
-// windows (each exists at most once) with their open flags, and the names of the files that the
-// method reads and writes. Everything starts empty, null or false and lives until the program
-// ends; nothing is saved between runs. The method's pi, `LltPi`, comes with the solver record.
+// windows (each exists at most once), and the names of the files that the method reads and
+// writes. Everything starts empty, null or 0 and lives until the program ends; nothing is saved
+// between runs. The method's pi, `LltPi`, comes with the solver record.
 
 #include <wx/string.h>
+#include <wx/weakref.h>
 
 #include <memory>
 
@@ -22,17 +23,18 @@ namespace llt {
 // result) still holds it.
 inline std::shared_ptr<LltSolver> currentSolver;
 
-// The task windows. A pointer is only stored by the method window's "&OK" and never cleared:
-// once its window is closed, the open flag is false and the pointer is not used again until a
-// new window has been stored.
-inline LltGridInputFrame* gridInputFrame = nullptr;
-inline bool gridInputOpen = false;
-inline LltTwistDesignFrame* twistDesignFrame = nullptr;
-inline bool twistDesignOpen = false;
-inline LltChordDesignFrame* chordDesignFrame = nullptr;
-inline bool chordDesignOpen = false;
-inline LltAnalysisFrame* analysisFrame = nullptr;
-inline bool analysisOpen = false;
+// The task windows, stored by the method window's "&OK". A reference empties itself when its
+// window is deleted; the window's close handler and a finished wing-file run empty it at once,
+// since a closed frame is deleted only at the next idle time. A task window is open exactly
+// while its reference names it.
+inline wxWeakRef<LltGridInputFrame> gridInputFrame;
+inline bool gridInputOpen() { return gridInputFrame.get() != nullptr; }
+inline wxWeakRef<LltTwistDesignFrame> twistDesignFrame;
+inline bool twistDesignOpen() { return twistDesignFrame.get() != nullptr; }
+inline wxWeakRef<LltChordDesignFrame> chordDesignFrame;
+inline bool chordDesignOpen() { return chordDesignFrame.get() != nullptr; }
+inline wxWeakRef<LltAnalysisFrame> analysisFrame;
+inline bool analysisOpen() { return analysisFrame.get() != nullptr; }
 
 // File names as the windows show them; the task windows copy their labels' texts in before they
 // read or write.

@@ -10,7 +10,7 @@ namespace {
 
 const wxString kDefaultFileLabel = wxS("alfaGeom.dat");
 
-// `self`: the window being built, which the module's pointer may name.
+// `self`: the window being built, which the module's reference may name.
 LltTaskFrameSetup Setup(const LltTwistDesignFrame* self) {
     LltTaskFrameSetup s;
     s.window = LltTaskWindow::TwistDesign;
@@ -35,8 +35,9 @@ LltTaskFrameSetup Setup(const LltTwistDesignFrame* self) {
             "Werten außerhalb der zulässigen Bereiche.\n\n");
     s.infoCaption = wxS("INFO 1. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 1. Entwurfsaufgabe");
-    s.open = &llt::twistDesignOpen;
-    s.isModuleWindow = [self] { return llt::twistDesignFrame == self; };
+    s.forget = [self] {
+        if (llt::twistDesignFrame.get() == self) llt::twistDesignFrame.Release();
+    };
     return s;
 }
 

@@ -43,9 +43,9 @@ TEST_F(SmallScreenTour, ExtendedLiftingLineAnalysis) {
     ASSERT_NE(method, nullptr);
     SelectRadio(method->taskRadio, 1);
     Click(method->okButton);
-    ASSERT_NE(EtlAnalysisWindow, nullptr);
+    ASSERT_TRUE(etl::EtlAnalysisOpen());
     method->Hide();
-    EtlAnalysisFrame* f = EtlAnalysisWindow;
+    EtlAnalysisFrame* f = etl::EtlAnalysisWindow;
     EXPECT_TRUE(CaptureFrame(f).IsOk());
     EXPECT_TRUE(wxDisplay(f).GetClientArea().Contains(f->GetScreenRect()));
     SaveTourImage(ReadWholeScreen(), ShotName("small_screen_etl_analysis"));

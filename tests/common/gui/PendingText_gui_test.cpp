@@ -4,6 +4,7 @@
 
 #include <wx/app.h>
 #include <wx/uiaction.h>
+#include <wx/weakref.h>
 
 #include <cmath>
 #include <filesystem>
@@ -66,13 +67,13 @@ class ScreenPendingText : public GuiTest {
     void SetUp() override {
         GuiTest::SetUp();
         llt::currentSolver.reset();
-        EtlCurrentSolver.reset();
+        etl::EtlCurrentSolver.reset();
     }
     void TearDown() override {
         CloseSupersonicDesignFrame();
         GuiTest::TearDown();
         llt::currentSolver.reset();
-        EtlCurrentSolver.reset();
+        etl::EtlCurrentSolver.reset();
     }
     // A window shown at the top left once it has painted and written its result file.
     template <class Frame>
@@ -84,21 +85,21 @@ class ScreenPendingText : public GuiTest {
         return f;
     }
     LltAnalysisFrame* OpenLlt() {
-        llt::analysisFrame = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
-                                                  wxDEFAULT_FRAME_STYLE);
-        llt::analysisOpen = true;
-        return Shown(llt::analysisFrame, " GammaUndCa.dat");
+        auto* f = new LltAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(755, 690),
+                                       wxDEFAULT_FRAME_STYLE);
+        llt::analysisFrame = f;
+        return Shown(f, " GammaUndCa.dat");
     }
     EtlAnalysisFrame* OpenEtl() {
-        EtlAnalysisWindow = new EtlAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(860, 680));
-        EtlAnalysisOpen = true;
-        return Shown(EtlAnalysisWindow, "GammaUndCa.dat");
+        auto* f = new EtlAnalysisFrame(wxS("Probe"), wxDefaultPosition, wxSize(860, 680));
+        etl::EtlAnalysisWindow = f;
+        return Shown(f, "GammaUndCa.dat");
     }
     template <class Frame>
-    Frame* OpenLltTask(Frame*& moduleWindow, bool& open, wxSize size, const char* file) {
-        moduleWindow = new Frame(wxS("Probe"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
-        open = true;
-        return Shown(moduleWindow, file);
+    Frame* OpenLltTask(wxWeakRef<Frame>& moduleWindow, wxSize size, const char* file) {
+        auto* f = new Frame(wxS("Probe"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
+        moduleWindow = f;
+        return Shown(f, file);
     }
     std::vector<SegmentWindow> SegmentWindows() {
         return {
@@ -111,8 +112,7 @@ class ScreenPendingText : public GuiTest {
              }},
             {"twist design",
              [this] {
-                 return OpenLltTask(llt::twistDesignFrame, llt::twistDesignOpen, wxSize(775, 680),
-                                    "alfaGeom.dat");
+                 return OpenLltTask(llt::twistDesignFrame, wxSize(775, 680), "alfaGeom.dat");
              },
              [](int k) -> wxTextCtrl* {
                  LltTwistDesignFrame* f = llt::twistDesignFrame;
@@ -121,10 +121,7 @@ class ScreenPendingText : public GuiTest {
                  return fields[k];
              }},
             {"chord design",
-             [this] {
-                 return OpenLltTask(llt::chordDesignFrame, llt::chordDesignOpen, wxSize(845, 700),
-                                    " tiefe.dat");
-             },
+             [this] { return OpenLltTask(llt::chordDesignFrame, wxSize(845, 700), " tiefe.dat"); },
              [](int k) -> wxTextCtrl* {
                  LltChordDesignFrame* f = llt::chordDesignFrame;
                  wxTextCtrl* fields[] = {f->segmentABField, f->segmentBCField, f->segmentCDField,
@@ -133,7 +130,7 @@ class ScreenPendingText : public GuiTest {
              }},
             {"extended lifting line", [this] { return OpenEtl(); },
              [](int k) -> wxTextCtrl* {
-                 EtlAnalysisFrame* f = EtlAnalysisWindow;
+                 EtlAnalysisFrame* f = etl::EtlAnalysisWindow;
                  wxTextCtrl* fields[] = {f->lengthABField, f->lengthBCField, f->lengthCDField,
                                          f->chordDField, f->angleDField};
                  return fields[k];
@@ -183,7 +180,7 @@ TEST_F(ScreenPendingText, ASegmentLengthTypedKeyByKeyRewritesNothingOnTheWay) {
         wxTheApp->ProcessIdle();
     }
     ASSERT_TRUE(llt::currentSolver);
-    ASSERT_TRUE(EtlCurrentSolver);
+    ASSERT_TRUE(etl::EtlCurrentSolver);
 }
 
 // A pending chord that cannot be taken, then a press on the handle of chord B: the chord's box
@@ -264,7 +261,7 @@ TEST_F(ScreenPendingText, AMenuShortcutChecksThePendingTextFirst) {
     RealKey('s', wxMOD_ALT);
     Pump(200);
     EXPECT_TRUE(closing.boxes().empty());
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
 }
 
 // A pending Mach number that cannot be taken, then "Speichern": the Mach box, and neither a file

@@ -38,7 +38,8 @@ struct WingFileRoute {
     bool emptyParameterBox = false;
     wxString infoText;
     wxString kFactorOfWing;  // the results window's k-factor text of `wing`
-    // The module's state: the open flag, whether a record is current, the names Start took.
+    // The module's state: whether the input window is open, whether a record is current, the
+    // names Start took.
     std::function<bool()> inputOpen;
     std::function<bool()> hasRecord;
     std::function<wxString()> gridFileName;
@@ -62,7 +63,6 @@ inline std::vector<WingFileRoute> Routes() {
         auto* f = new LltGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
                                         wxSize(420, 250));
         llt::gridInputFrame = f;
-        llt::gridInputOpen = true;
         return f;
     };
     llt.reset = llt_test::ResetGridModule;
@@ -76,7 +76,7 @@ inline std::vector<WingFileRoute> Routes() {
             "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
             "mit Tecplot ausgewertet werden können.\n\n");
     llt.kFactorOfWing = wxS("1.086");
-    llt.inputOpen = [] { return llt::gridInputOpen; };
+    llt.inputOpen = llt::gridInputOpen;
     llt.hasRecord = [] { return llt::currentSolver != nullptr; };
     llt.gridFileName = [] { return llt::gridFileName; };
     llt.resultFileName = [] { return llt::circulationFileName; };
@@ -92,8 +92,7 @@ inline std::vector<WingFileRoute> Routes() {
     etl.open = [] {
         auto* f = new EtlGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
                                         wxSize(420, 285));
-        EtlGridInputWindow = f;
-        EtlGridInputOpen = true;
+        etl::EtlGridInputWindow = f;
         return f;
     };
     etl.reset = etl_test::ResetGridModule;
@@ -107,10 +106,10 @@ inline std::vector<WingFileRoute> Routes() {
             "Die Ergebnisse werden auch als ASCII Dateien\nausgegeben, die beispielsweise "
             "mit Tecplot ausgewertet werden können.\n\n");
     etl.kFactorOfWing = wxS("1.021");
-    etl.inputOpen = [] { return EtlGridInputOpen; };
-    etl.hasRecord = [] { return EtlCurrentSolver != nullptr; };
-    etl.gridFileName = [] { return EtlGridFileName; };
-    etl.resultFileName = [] { return EtlGridResultFileName; };
+    etl.inputOpen = etl::EtlGridInputOpen;
+    etl.hasRecord = [] { return etl::EtlCurrentSolver != nullptr; };
+    etl.gridFileName = [] { return etl::EtlGridFileName; };
+    etl.resultFileName = [] { return etl::EtlGridResultFileName; };
     etl.tourName = "etl";
     return {llt, etl};
 }

@@ -62,12 +62,12 @@ class EtlAnalysisFrameTest : public GuiTest {
   protected:
     void SetUp() override {
         GuiTest::SetUp();
-        EtlCurrentSolver.reset();
-        EtlAnalysisFileName.clear();
+        etl::EtlCurrentSolver.reset();
+        etl::EtlAnalysisFileName.clear();
     }
     void TearDown() override {
         GuiTest::TearDown();
-        EtlCurrentSolver.reset();
+        etl::EtlCurrentSolver.reset();
     }
 
     static EtlMethodFrame* OpenMethod() {
@@ -79,13 +79,13 @@ class EtlAnalysisFrameTest : public GuiTest {
     // "&OK" on the analysis task; waits for the first painting when the window is new.
     EtlAnalysisFrame* OpenAnalysis(EtlMethodFrame* method) {
         // A file left by an earlier window must not pass for the new window's first painting.
-        if (!EtlAnalysisOpen) std::filesystem::remove(File());
+        if (!etl::EtlAnalysisOpen()) std::filesystem::remove(File());
         SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
-        EXPECT_TRUE(EtlAnalysisOpen);
+        EXPECT_TRUE(etl::EtlAnalysisOpen());
         EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(File()); })) << "not painted";
         Pump(100);
-        return EtlAnalysisWindow;
+        return etl::EtlAnalysisWindow.get();
     }
     EtlAnalysisFrame* OpenAnalysis() { return OpenAnalysis(OpenMethod()); }
 
@@ -117,11 +117,11 @@ TEST_F(EtlAnalysisFrameTest, MethodWindowOpensOneAnalysisWindow) {
 
     // A second "&OK", also from another method window, shows the same window.
     Click(method->okButton);
-    EXPECT_EQ(EtlAnalysisWindow, f);
+    EXPECT_EQ(etl::EtlAnalysisWindow.get(), f);
     EtlMethodFrame* second = OpenMethod();
     SelectRadio(second->taskRadio, 1);
     Click(second->okButton);
-    EXPECT_EQ(EtlAnalysisWindow, f);
+    EXPECT_EQ(etl::EtlAnalysisWindow.get(), f);
     int windows = 0;
     for (wxFrame* frame : OpenFrames())
         windows += dynamic_cast<EtlAnalysisFrame*>(frame) != nullptr;
@@ -139,7 +139,7 @@ TEST_F(EtlAnalysisFrameTest, MethodWindowOpensOneAnalysisWindow) {
     f->spanField->SetValue(wxS("12"));
     wxWeakRef<wxFrame> weak(f);
     Click(f->cancelButton);
-    EXPECT_FALSE(EtlAnalysisOpen);
+    EXPECT_FALSE(etl::EtlAnalysisOpen());
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(weak);
     std::filesystem::remove(File());
@@ -162,20 +162,19 @@ TEST_F(EtlAnalysisFrameTest, MethodWindowOpensOneAnalysisWindow) {
 // The constructor computes nothing; the first painting solves the initial wing (b = 10 m, all
 // chords 2 m, 10 degrees everywhere), shows its results and writes the file.
 TEST_F(EtlAnalysisFrameTest, FirstPaintingWritesTheFileAndTheResults) {
-    EtlAnalysisWindow = new EtlAnalysisFrame(
+    auto* f = new EtlAnalysisFrame(
         wxS("Nachrechenaufgabe - Eingabe der Tiefen- und Schränkungsverteilung"), wxDefaultPosition,
         wxSize(860, 680));
-    EtlAnalysisOpen = true;
-    EtlAnalysisFrame* f = EtlAnalysisWindow;
+    etl::EtlAnalysisWindow = f;
     Pump(100);
     EXPECT_FALSE(std::filesystem::exists(File()));
-    EXPECT_FALSE(EtlCurrentSolver);
+    EXPECT_FALSE(etl::EtlCurrentSolver);
     EXPECT_EQ(f->resultLabels[0]->GetLabel(), wxS("3"));
     EXPECT_EQ(f->sweepLabels[0]->GetLabel(), wxS("16.0"));
 
     f->Show(true);
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(File()); }));
-    EXPECT_EQ(EtlAnalysisFileName, wxS("GammaUndCa.dat"));
+    EXPECT_EQ(etl::EtlAnalysisFileName, wxS("GammaUndCa.dat"));
     const std::vector<std::string> lines = Lines(FileBytes());
     ASSERT_EQ(lines.size(), 61u);
     EXPECT_EQ(lines[2], "#S      = 20");
@@ -195,10 +194,10 @@ TEST_F(EtlAnalysisFrameTest, FirstPaintingWritesTheFileAndTheResults) {
     EXPECT_EQ(results[3], wxS("20.000"));
     EXPECT_EQ(results[4], wxS("2.000"));
     EXPECT_EQ(results[5], wxS("5.000"));
-    ASSERT_TRUE(EtlCurrentSolver);
-    EXPECT_EQ(EtlCurrentSolver, f->Record());
-    EXPECT_EQ(results[6],
-              wxString::FromUTF8(luvo::FormatNumber("%.3f", EtlCurrentSolver->liftCoefficient)));
+    ASSERT_TRUE(etl::EtlCurrentSolver);
+    EXPECT_EQ(etl::EtlCurrentSolver, f->Record());
+    EXPECT_EQ(results[6], wxString::FromUTF8(
+                              luvo::FormatNumber("%.3f", etl::EtlCurrentSolver->liftCoefficient)));
 }
 
 TEST_F(EtlAnalysisFrameTest, RelativeAnglesAndSideslipReachTheRecordAsTyped) {
@@ -208,8 +207,8 @@ TEST_F(EtlAnalysisFrameTest, RelativeAnglesAndSideslipReachTheRecordAsTyped) {
     SetText(f->angleCField, wxS("2"));
     SetText(f->angleDField, wxS("3"));
     SetText(f->sideslipField, wxS("-5"));
-    ASSERT_TRUE(EtlCurrentSolver);
-    const EtlSolver& s = *EtlCurrentSolver;
+    ASSERT_TRUE(etl::EtlCurrentSolver);
+    const EtlSolver& s = *etl::EtlCurrentSolver;
     EXPECT_EQ(s.sectionTwist[0], 2.0);
     EXPECT_EQ(s.sectionTwist[1], 3.0);
     EXPECT_EQ(s.sectionTwist[2], 4.0);
@@ -289,10 +288,10 @@ TEST_F(EtlAnalysisFrameTest, EachInputsViolationsShowTheirBoxAndReset) {
     BoxRecorder boxes;
     SetText(f->sideslipField, wxS("-30"));
     SetText(f->sideslipField, wxS("30"));
-    EXPECT_EQ(EtlCurrentSolver->sideslip, 30.0 * kPi / 180.0);
-    const std::shared_ptr<EtlSolver> before = EtlCurrentSolver;
+    EXPECT_EQ(etl::EtlCurrentSolver->sideslip, 30.0 * kPi / 180.0);
+    const std::shared_ptr<EtlSolver> before = etl::EtlCurrentSolver;
     SetText(f->liftSlopeField, wxS(""));
-    EXPECT_NE(EtlCurrentSolver, before);
+    EXPECT_NE(etl::EtlCurrentSolver, before);
     // f = 0: a wing without lift, whose k-factor 0/0 shows as "---".
     EXPECT_EQ(f->resultLabels[3]->GetLabel(), wxS("0.000"));
     EXPECT_EQ(f->resultLabels[5]->GetLabel(), wxS("---"));
@@ -314,7 +313,7 @@ TEST_F(EtlAnalysisFrameTest, ViolationsOfTheFirstFourChecksAreAllReported) {
                                         "Eingabe des Pfeilwinkels"}));
     EXPECT_EQ(f->spanField->GetValue(), wxS("10.0"));
     EXPECT_EQ(f->sweepABField->GetValue(), wxS("0.0"));
-    EXPECT_EQ(EtlCurrentSolver->trapezoidLeadingEdgeSweep[1], 0.0);
+    EXPECT_EQ(etl::EtlCurrentSolver->trapezoidLeadingEdgeSweep[1], 0.0);
 }
 
 // The lengths' sum rule on the window: the lengths are put in without a pass, the last one is
@@ -346,7 +345,7 @@ TEST_F(EtlAnalysisFrameTest, LengthSumRule) {
                                    {f->angleCField, "0.50"}}) {
             SetText(field, wxString::FromUTF8(text));
         }
-        const std::shared_ptr<EtlSolver> before = EtlCurrentSolver;
+        const std::shared_ptr<EtlSolver> before = etl::EtlCurrentSolver;
         const std::string fileBefore = FileBytes();
         f->lengthABField->ChangeValue(wxString::FromUTF8(c.ab));
         f->lengthBCField->ChangeValue(wxString::FromUTF8(c.bc));
@@ -365,19 +364,19 @@ TEST_F(EtlAnalysisFrameTest, LengthSumRule) {
             EXPECT_EQ(Utf8(boxes.boxes()[0].message),
                       "Der Wert der Gesamtlänge aller Trapeze liegt in einem unzulässigen "
                       "Bereich:\n\nDie Länge der Trapeze muss in der Summe 100 sein. \n");
-            EXPECT_EQ(EtlCurrentSolver, before);
+            EXPECT_EQ(etl::EtlCurrentSolver, before);
             EXPECT_EQ(FileBytes(), fileBefore);
         } else {
             EXPECT_TRUE(boxes.boxes().empty());
             // The record's trapezoids are the lengths the fields hold now (for 50/40/20 those of
             // the record before, which stays).
-            ASSERT_TRUE(EtlCurrentSolver);
+            ASSERT_TRUE(etl::EtlCurrentSolver);
             const double ab = luvo::ParseLeadingNumber(c.abAfter) / 100.0;
             const double bc = luvo::ParseLeadingNumber(c.bcAfter) / 100.0;
             const double cd = luvo::ParseLeadingNumber(c.cdAfter) / 100.0;
-            EXPECT_NEAR(EtlCurrentSolver->sectionLength[1], ab, 1e-12);
-            EXPECT_NEAR(EtlCurrentSolver->sectionLength[2], bc, 1e-12);
-            EXPECT_NEAR(EtlCurrentSolver->sectionLength[3], cd, 1e-12);
+            EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[1], ab, 1e-12);
+            EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[2], bc, 1e-12);
+            EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[3], cd, 1e-12);
         }
         f->Destroy();
         wxTheApp->ProcessIdle();
@@ -400,31 +399,31 @@ TEST_F(EtlAnalysisFrameTest, ACorrectionIsCheckedOnItsFinalLengths) {
         Utf8(f->chordDField->GetValue()),   Utf8(f->angleCField->GetValue()),
         Utf8(f->angleDField->GetValue())};
     EXPECT_EQ(after, (std::vector<std::string>{"100", "0.0", "0.0", "1.5", "1.5", "1.0", "1.0"}));
-    ASSERT_TRUE(EtlCurrentSolver);
-    EXPECT_NEAR(EtlCurrentSolver->sectionLength[1], 1.0, 1e-12);
-    EXPECT_NEAR(EtlCurrentSolver->sectionLength[2], 0.0, 1e-12);
-    EXPECT_NEAR(EtlCurrentSolver->sectionLength[3], 0.0, 1e-12);
+    ASSERT_TRUE(etl::EtlCurrentSolver);
+    EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[1], 1.0, 1e-12);
+    EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[2], 0.0, 1e-12);
+    EXPECT_NEAR(etl::EtlCurrentSolver->sectionLength[3], 0.0, 1e-12);
 }
 
 // AB = 33.33 with AB + BC above 100: the correction writes BC "66.7", whose sum still misses
 // 100; the chain ends with one box, no computation and the file as it was.
 TEST_F(EtlAnalysisFrameTest, LengthCorrectionThatCannotSettle) {
     EtlAnalysisFrame* f = OpenAnalysis();
-    const std::shared_ptr<EtlSolver> before = EtlCurrentSolver;
+    const std::shared_ptr<EtlSolver> before = etl::EtlCurrentSolver;
     const std::string fileBefore = FileBytes();
     f->lengthABField->ChangeValue(wxS("33.33"));
     BoxRecorder boxes;
     SetText(f->lengthBCField, wxS("70"));
     ASSERT_EQ(boxes.boxes().size(), 1u);
     EXPECT_EQ(boxes.boxes()[0].caption, wxS("Die Eingaben sind nicht korrekt!"));
-    EXPECT_EQ(EtlCurrentSolver, before);
+    EXPECT_EQ(etl::EtlCurrentSolver, before);
     EXPECT_EQ(FileBytes(), fileBefore);
     // A repaint with the failed text draws the last record and writes nothing.
     std::filesystem::remove(File());
     Repaint(f->circulationCanvas);
     Pump(100);
     EXPECT_FALSE(std::filesystem::exists(File()));
-    EXPECT_EQ(EtlCurrentSolver, before);
+    EXPECT_EQ(etl::EtlCurrentSolver, before);
 }
 
 // While a check's box is open, repaints leave the file as the last accepted change wrote it.
@@ -454,13 +453,13 @@ TEST_F(EtlAnalysisFrameTest, RepaintsWhileABoxIsOpenKeepTheLastAcceptedFile) {
 // in the dialog is written by the next paint; a change frees the record it replaces.
 TEST_F(EtlAnalysisFrameTest, RepaintRewritesTheFileWithoutSolving) {
     EtlAnalysisFrame* f = OpenAnalysis();
-    std::shared_ptr<EtlSolver> shown = EtlCurrentSolver;
+    std::shared_ptr<EtlSolver> shown = etl::EtlCurrentSolver;
     const std::string bytes = FileBytes();
     std::filesystem::remove(File());
     Repaint(f->twistCanvas);
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(File()); }));
     EXPECT_EQ(FileBytes(), bytes);
-    EXPECT_EQ(EtlCurrentSolver, shown);
+    EXPECT_EQ(etl::EtlCurrentSolver, shown);
 
     const std::string chosen = dir().file("andere.dat");
     wxTEST_DIALOG(Click(f->chooseFileButton), ExpectFile(wxString::FromUTF8(chosen)));
@@ -470,9 +469,9 @@ TEST_F(EtlAnalysisFrameTest, RepaintRewritesTheFileWithoutSolving) {
     ASSERT_TRUE(WaitFor([&] { return std::filesystem::exists(chosen); }));
     EXPECT_FALSE(std::filesystem::exists(File()));
     EXPECT_EQ(ReadFileBytes(chosen), bytes);
-    EXPECT_EQ(EtlAnalysisFileName, wxString::FromUTF8(chosen));
+    EXPECT_EQ(etl::EtlAnalysisFileName, wxString::FromUTF8(chosen));
 
-    const std::weak_ptr<EtlSolver> old = EtlCurrentSolver;
+    const std::weak_ptr<EtlSolver> old = etl::EtlCurrentSolver;
     shown.reset();
     SetText(f->chordAField, wxS("3"));
     EXPECT_TRUE(old.expired());
@@ -531,7 +530,7 @@ TEST_F(EtlAnalysisFrameTest, TwistDragsWriteTheRelativeAngle) {
         EXPECT_EQ(f->angleCField->GetValue(), wxS("0.00"));
         EXPECT_EQ(f->angleDField->GetValue(), wxS("0.00"));
     }
-    EXPECT_DOUBLE_EQ(EtlCurrentSolver->sectionTwist[1], 10.85);
+    EXPECT_DOUBLE_EQ(etl::EtlCurrentSolver->sectionTwist[1], 10.85);
 
     // With BC = 0 the handles of B and C share a column and move together.
     f->lengthBCField->ChangeValue(wxS("0"));
@@ -740,13 +739,13 @@ TEST_F(ScreenEtlAnalysis, RealDragsEndWhereThePointerEnds) {
     const std::string chord = luvo::FormatNumber("%2.2f", 5.0 * (45 - o) / 150.0);
     EXPECT_EQ(Utf8(f->chordBField->GetValue()), chord);
     EXPECT_EQ(f->chordCField->GetValue(), wxS("2.00"));
-    ASSERT_TRUE(EtlCurrentSolver);
-    EXPECT_DOUBLE_EQ(EtlCurrentSolver->sectionChord[1], luvo::ParseLeadingNumber(chord));
+    ASSERT_TRUE(etl::EtlCurrentSolver);
+    EXPECT_DOUBLE_EQ(etl::EtlCurrentSolver->sectionChord[1], luvo::ParseLeadingNumber(chord));
 
     const wxPoint twistOrigin(45, 90);
     RealFastDrag(f->twistCanvas, twistOrigin + wxPoint(180, 0), twistOrigin + wxPoint(180, -30));
     EXPECT_EQ(f->angleCField->GetValue(), wxS("1.50"));
-    EXPECT_DOUBLE_EQ(EtlCurrentSolver->sectionTwist[2], 11.5);
+    EXPECT_DOUBLE_EQ(etl::EtlCurrentSolver->sectionTwist[2], 11.5);
     // Without the pointer on a canvas, whose tooltip would cover the plots.
     wxUIActionSimulator().MouseMove(f->GetScreenPosition() + wxPoint(600, 10));
     f->chordCanvas->UnsetToolTip();
@@ -814,8 +813,8 @@ TEST_F(ScreenEtlAnalysis, HandleIsPickedOnItsMarkAndNegativeLiftIsDrawn) {
               luvo::FormatNumber("%2.2f", 5.0 * (mark - 28 - o) / 150.0));
 
     SetText(f->angleAField, wxS("-10"));
-    ASSERT_TRUE(EtlCurrentSolver);
-    EXPECT_LT(EtlCurrentSolver->liftCoefficient, 0.0);
+    ASSERT_TRUE(etl::EtlCurrentSolver);
+    EXPECT_LT(etl::EtlCurrentSolver->liftCoefficient, 0.0);
     wxUIActionSimulator().MouseMove(f->GetScreenPosition() + wxPoint(600, 10));
     Pump(300);
     SaveTourShot(f, "etl_analysis_negative_lift");

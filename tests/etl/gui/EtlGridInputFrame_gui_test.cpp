@@ -84,8 +84,7 @@ class EtlGridInputTest : public GuiTest {
     static RecordingGridInputFrame* Open() {
         auto* f = new RecordingGridInputFrame(wxS("Daten über eine Datei einlesen"),
                                               wxDefaultPosition, wxSize(420, 285));
-        EtlGridInputWindow = f;
-        EtlGridInputOpen = true;
+        etl::EtlGridInputWindow = f;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -109,10 +108,10 @@ class EtlGridInputTest : public GuiTest {
         EXPECT_EQ(statusWhileOpen, wxS("Fehler!"));
         EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
         EXPECT_EQ(f->errorFlag, 1);
-        EXPECT_TRUE(EtlGridInputOpen);
+        EXPECT_TRUE(etl::EtlGridInputOpen());
         EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(f));
         EXPECT_TRUE(ResultsWindows().empty());
-        EXPECT_EQ(EtlCurrentSolver, nullptr);
+        EXPECT_EQ(etl::EtlCurrentSolver, nullptr);
         EXPECT_FALSE(std::filesystem::exists(dir().file("Zirkulation.dat")));
     }
 
@@ -120,7 +119,7 @@ class EtlGridInputTest : public GuiTest {
         const size_t before = ResultsWindows().size();
         wxWeakRef<wxFrame> input(f);
         Click(f->startButton);
-        EXPECT_FALSE(EtlGridInputOpen);
+        EXPECT_FALSE(etl::EtlGridInputOpen());
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(input);
         const std::vector<EtlResultsFrame*> results = ResultsWindows();
@@ -151,14 +150,14 @@ TEST_F(EtlGridInputTest, RunWithDefaultNamesWritesTheFileAndOpensResultsOnTop) {
                                          wxS("Rechnung beendet!")};
     EXPECT_EQ(RecordingGridInputFrame::statusTexts, order);
 
-    ASSERT_NE(EtlCurrentSolver, nullptr);
-    EXPECT_EQ(r->GetRecord(), EtlCurrentSolver);
-    EXPECT_EQ(EtlResultsWindow, r);
-    EXPECT_EQ(EtlGridFileName, wxS("grid.fde"));
-    EXPECT_EQ(EtlGridResultFileName, wxS("Zirkulation.dat"));
-    EXPECT_EQ(EtlGridSpan, 10.0);
-    EXPECT_EQ(EtlGridRootChord, 2.0);
-    EXPECT_EQ(EtlGridRootAngle, 10.0);
+    ASSERT_NE(etl::EtlCurrentSolver, nullptr);
+    EXPECT_EQ(r->GetRecord(), etl::EtlCurrentSolver);
+    EXPECT_EQ(etl::EtlResultsWindow.get(), r);
+    EXPECT_EQ(etl::EtlGridFileName, wxS("grid.fde"));
+    EXPECT_EQ(etl::EtlGridResultFileName, wxS("Zirkulation.dat"));
+    EXPECT_EQ(etl::EtlGridSpan, 10.0);
+    EXPECT_EQ(etl::EtlGridRootChord, 2.0);
+    EXPECT_EQ(etl::EtlGridRootAngle, 10.0);
 
     EXPECT_EQ(r->GetTitle(), wxS("Ergebnisse"));
     EXPECT_EQ(r->GetSize(), wxSize(640, 390));
@@ -167,7 +166,7 @@ TEST_F(EtlGridInputTest, RunWithDefaultNamesWritesTheFileAndOpensResultsOnTop) {
     const wxRect screen = wxDisplay(r).GetClientArea();
     EXPECT_NEAR(r->GetRect().x + r->GetRect().width / 2, screen.x + screen.width / 2, 1);
 
-    const EtlSolver& s = *EtlCurrentSolver;
+    const EtlSolver& s = *etl::EtlCurrentSolver;
     const double values[] = {
         s.area, s.meanChord, s.aspectRatio, s.liftCoefficient, s.inducedDragCoefficient, s.kFactor};
     for (int i = 0; i < 6; ++i) {
@@ -185,14 +184,14 @@ TEST_F(EtlGridInputTest, RunWithDefaultNamesWritesTheFileAndOpensResultsOnTop) {
     method->Show();
     SelectRadio(method->taskRadio, 0);
     Click(method->okButton);
-    ASSERT_TRUE(EtlGridInputOpen);
-    EtlGridInputFrame* again = EtlGridInputWindow;
+    ASSERT_TRUE(etl::EtlGridInputOpen());
+    EtlGridInputFrame* again = etl::EtlGridInputWindow;
     EXPECT_EQ(again->GetSize(), wxSize(420, 285));
     EXPECT_EQ(again->gridFileLabel->GetLabel(), wxS("grid.fde"));
     EXPECT_EQ(again->resultFileLabel->GetLabel(), wxS("Zirkulation.dat"));
     // A second "&OK" shows the same window again.
     Click(method->okButton);
-    EXPECT_EQ(EtlGridInputWindow, again);
+    EXPECT_EQ(etl::EtlGridInputWindow.get(), again);
     int inputWindows = 0;
     for (wxFrame* open : OpenFrames())
         inputWindows += dynamic_cast<EtlGridInputFrame*>(open) != nullptr;
@@ -216,7 +215,7 @@ TEST_F(EtlGridInputTest, TypedSideslipEntersNegated) {
         EtlAnalysisInputs in = AnalysisWindowInputs();
         in.sideslip = c.analysisBeta;
         const auto expected = EtlSolveAnalysis(in);
-        const EtlSolver& s = *EtlCurrentSolver;
+        const EtlSolver& s = *etl::EtlCurrentSolver;
         EXPECT_NEAR(s.liftCoefficient, expected->liftCoefficient, 1e-9);
         EXPECT_NEAR(s.inducedDragCoefficient, expected->inducedDragCoefficient, 1e-9);
         for (int k : {5, 30, 51, 70, 97}) EXPECT_NEAR(s.gamma[k], expected->gamma[k], 1e-9);
@@ -300,7 +299,7 @@ TEST_F(EtlGridInputTest, FailedStartKeepsLabelsAndFieldForAnotherTry) {
     EXPECT_EQ(f->gridFileLabel->GetLabel(), wxS("grid.fde"));
     WriteText(dir().file("grid.fde"), DefaultWing());
     EXPECT_NE(ExpectRun(f), nullptr);
-    EXPECT_NEAR(EtlCurrentSolver->sideslip, -7 * EtlPi / 180, 1e-12);
+    EXPECT_NEAR(etl::EtlCurrentSolver->sideslip, -7 * EtlPi / 180, 1e-12);
 }
 
 // A sideslip without a number ("-" on the way to a negative angle) is no angle: a box, and
@@ -318,7 +317,7 @@ TEST_F(EtlGridInputTest, SideslipWithoutANumberStopsTheStart) {
                   wxS("Der Schiebewinkel ist keine Zahl.\n\nBitte wiederholen Sie die "
                       "Eingabe des Schiebewinkels.\n"));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
-        EXPECT_FALSE(EtlCurrentSolver);
+        EXPECT_FALSE(etl::EtlCurrentSolver);
         EXPECT_FALSE(std::filesystem::exists(dir().file("Zirkulation.dat")));
         EXPECT_EQ(OpenFrames().size(), 1u);
         EXPECT_EQ(f->sideslipField->GetValue(), wxString(text));
@@ -331,13 +330,13 @@ TEST_F(EtlGridInputTest, StoredResultsWindowIsClearedOnlyWhenItCloses) {
     EtlResultsFrame* newer = ExpectRun(Open());
     ASSERT_NE(older, nullptr);
     ASSERT_NE(newer, nullptr);
-    EXPECT_EQ(EtlResultsWindow, newer);
+    EXPECT_EQ(etl::EtlResultsWindow.get(), newer);
     Click(older->closeButton);
     wxTheApp->ProcessIdle();
-    EXPECT_EQ(EtlResultsWindow, newer);
+    EXPECT_EQ(etl::EtlResultsWindow.get(), newer);
     Click(newer->closeButton);
     wxTheApp->ProcessIdle();
-    EXPECT_EQ(EtlResultsWindow, nullptr);
+    EXPECT_EQ(etl::EtlResultsWindow.get(), nullptr);
 }
 
 wxImage OwnPlot(const EtlSolver& s) {
@@ -369,7 +368,7 @@ TEST_F(EtlGridInputTest, EachResultsWindowKeepsItsOwnRun) {
     // The newer window closes and an analysis recompute replaces the module's record.
     Click(second->closeButton);
     wxTheApp->ProcessIdle();
-    EtlCurrentSolver = EtlSolveAnalysis(AnalysisWindowInputs());
+    etl::EtlCurrentSolver = EtlSolveAnalysis(AnalysisWindowInputs());
 
     first->valueLabels[3]->SetLabel(wxS("?"));
     first->plotCanvas->Refresh();

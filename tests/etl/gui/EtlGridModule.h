@@ -6,12 +6,11 @@
 namespace etl_test {
 
 inline void ResetGridModule() {
-    EtlCurrentSolver.reset();
-    EtlGridInputWindow = nullptr;
-    EtlGridInputOpen = false;
-    EtlResultsWindow = nullptr;
-    EtlGridFileName.clear();
-    EtlGridResultFileName.clear();
+    etl::EtlCurrentSolver.reset();
+    etl::EtlGridInputWindow.Release();
+    etl::EtlResultsWindow.Release();
+    etl::EtlGridFileName.clear();
+    etl::EtlGridResultFileName.clear();
 }
 
 }  // namespace etl_test

@@ -4,7 +4,11 @@
 #include <wx/statusbr.h>
 
 #include "app/MainFrame.h"
+#include "etl/gui/EtlAnalysisFrame.h"
+#include "etl/gui/EtlGridInputFrame.h"
 #include "etl/gui/EtlMethodFrame.h"
+#include "etl/gui/EtlModule.h"
+#include "tests/common/gui/EndedTaskWindows.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 
@@ -53,6 +57,16 @@ TEST_F(EtlMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
     Click(method->cancelButton);
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(ref);
+}
+
+// A task window that has ended is never brought back by "&OK".
+TEST_F(EtlMethodFrameTest, AnEndedTaskWindowIsNeverShownAgain) {
+    ExpectEndedTaskWindowsNeverShownAgain(
+        OpenMethod(),
+        {{L"Daten über eine Datei einlesen",
+          []() -> wxFrame* { return etl::EtlGridInputWindow.get(); }, etl::EtlGridInputOpen},
+         {L"Nachrechenaufgabe - Eingabe der Tiefen- und Schränkungsverteilung",
+          []() -> wxFrame* { return etl::EtlAnalysisWindow.get(); }, etl::EtlAnalysisOpen}});
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class LltAnalysisFrameTest : public llt_test::TaskWindowTest<LltAnalysisFrame> {
                                      wxDefaultPosition, wxSize(475, 380));
         SelectRadio(method_->taskRadio, 3);
         Click(method_->okButton);
-        return AwaitFirstPainting(llt::analysisFrame);
+        return AwaitFirstPainting(llt::analysisFrame.get());
     }
 
     LltMethodFrame* method_ = nullptr;

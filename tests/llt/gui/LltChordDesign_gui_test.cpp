@@ -30,7 +30,7 @@ class LltChordDesignTest : public llt_test::TaskWindowTest<LltChordDesignFrame> 
     LltChordDesignTest() : TaskWindowTest(" tiefe.dat", llt::chordFileName) {}
 
     LltChordDesignFrame* Open() {
-        return OpenTask(llt::chordDesignFrame, llt::chordDesignOpen, kTitle, wxSize(845, 700));
+        return OpenTask(llt::chordDesignFrame, kTitle, wxSize(845, 700));
     }
     // The root-angle label stands among the results.
     std::vector<wxString> Results(LltChordDesignFrame* f) const override {

@@ -57,7 +57,6 @@ class LltGridInputTest : public GuiTest {
         auto* f = new LltGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
                                         wxSize(420, 250), wxDEFAULT_FRAME_STYLE);
         llt::gridInputFrame = f;
-        llt::gridInputOpen = true;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -82,7 +81,7 @@ class LltGridInputTest : public GuiTest {
         EXPECT_EQ(statusWhileOpen, wxS("Fehler!"));
         EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
         EXPECT_EQ(f->readError, 1);
-        EXPECT_TRUE(llt::gridInputOpen);
+        EXPECT_TRUE(llt::gridInputOpen());
         EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(f));
         EXPECT_TRUE(ResultsWindows().empty());
         EXPECT_EQ(llt::currentSolver, nullptr);
@@ -95,7 +94,7 @@ class LltGridInputTest : public GuiTest {
         wxWeakRef<wxFrame> input(f);
         Click(f->startButton);
         EXPECT_TRUE(!input || wxTheApp->IsScheduledForDestruction(f));
-        EXPECT_FALSE(llt::gridInputOpen);
+        EXPECT_FALSE(llt::gridInputOpen());
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(input);
         const std::vector<LltResultsFrame*> results = ResultsWindows();

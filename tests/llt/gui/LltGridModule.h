@@ -7,8 +7,7 @@ namespace llt_test {
 
 inline void ResetGridModule() {
     llt::currentSolver.reset();
-    llt::gridInputFrame = nullptr;
-    llt::gridInputOpen = false;
+    llt::gridInputFrame.Release();
     llt::gridFileName.clear();
     llt::circulationFileName.clear();
     llt::gridSpan = 0;

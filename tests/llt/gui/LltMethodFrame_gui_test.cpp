@@ -2,8 +2,9 @@
 
 #include <wx/app.h>
 #include <wx/statusbr.h>
+#include <wx/weakref.h>
 
-#include <functional>
+#include <vector>
 
 #include "app/MainFrame.h"
 #include "llt/gui/LltAnalysisFrame.h"
@@ -12,6 +13,7 @@
 #include "llt/gui/LltMethodFrame.h"
 #include "llt/gui/LltModule.h"
 #include "llt/gui/LltTwistDesignFrame.h"
+#include "tests/common/gui/EndedTaskWindows.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 
@@ -32,6 +34,34 @@ class LltMethodFrameTest : public GuiTest {
         SelectRadio(method->taskRadio, 3);
         Click(method->okButton);
     }
+};
+
+// The task windows in the order of the radio box: title, size, the module's reference to the
+// window and whether it counts as open.
+struct TaskRow {
+    const wchar_t* title;
+    wxSize size;
+    wxFrame* (*pointer)();
+    bool (*open)();
+};
+const TaskRow kTasks[] = {
+    {L"Daten über eine Datei einlesen",
+     {420, 250},
+     []() -> wxFrame* { return llt::gridInputFrame.get(); },
+     llt::gridInputOpen},
+    {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung",
+     {775, 680},
+     []() -> wxFrame* { return llt::twistDesignFrame.get(); },
+     llt::twistDesignOpen},
+    {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung",
+     {845, 700},
+     []() -> wxFrame* { return llt::chordDesignFrame.get(); },
+     llt::chordDesignOpen},
+    {L"Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
+     L"Tiefenverteilung",
+     {755, 690},
+     []() -> wxFrame* { return llt::analysisFrame.get(); },
+     llt::analysisOpen},
 };
 
 TEST_F(LltMethodFrameTest, OpensWithItsTasksAndStatusTexts) {
@@ -71,7 +101,7 @@ TEST_F(LltMethodFrameTest, TheAnalysisWindowExistsOnceAndKeepsItsInputs) {
     LltMethodFrame* method = OpenMethod();
     const size_t before = OpenFrames().size();
     OpenAnalysis(method);
-    ASSERT_TRUE(llt::analysisOpen);
+    ASSERT_TRUE(llt::analysisOpen());
     LltAnalysisFrame* analysis = llt::analysisFrame;
     EXPECT_EQ(analysis->GetTitle(),
               wxS("Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
@@ -86,64 +116,40 @@ TEST_F(LltMethodFrameTest, TheAnalysisWindowExistsOnceAndKeepsItsInputs) {
     OpenAnalysis(method);
     LltMethodFrame* second = OpenMethod();
     OpenAnalysis(second);
-    EXPECT_EQ(llt::analysisFrame, analysis);
+    EXPECT_EQ(llt::analysisFrame.get(), analysis);
     EXPECT_EQ(OpenFrames().size(), before + 2);  // the analysis window and the second method
     EXPECT_EQ(analysis->chordCField->GetValue(), wxS("1.20"));
     EXPECT_NE(analysis->GetPosition(), wxPoint(0, 0));
 
-    // Closing it clears the open flag; the next "&OK" builds a fresh window with its defaults.
+    // Closing it makes the module forget it at once; the next "&OK" builds a fresh window with
+    // its defaults.
     wxWeakRef<wxFrame> ref(analysis);
     Click(analysis->cancelButton);
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(ref);
     OpenAnalysis(method);
-    ASSERT_TRUE(llt::analysisOpen);
+    ASSERT_TRUE(llt::analysisOpen());
     EXPECT_EQ(llt::analysisFrame->chordCField->GetValue(), wxS("1.30"));
 
     // The menu entry and the close box close it as well; closing a method window does not.
     method->Close(true);
     wxTheApp->ProcessIdle();
-    EXPECT_TRUE(llt::analysisOpen);
+    EXPECT_TRUE(llt::analysisOpen());
     SendMenu(llt::analysisFrame, luvo::kIdMenuClose);
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
     wxTheApp->ProcessIdle();
     OpenAnalysis(second);
     llt::analysisFrame->Close();
-    EXPECT_FALSE(llt::analysisOpen);
+    EXPECT_FALSE(llt::analysisOpen());
 }
 
 // Every task opens its own window once; a second "&OK" only brings the same one back.
 TEST_F(LltMethodFrameTest, EveryTaskOpensItsWindowOnce) {
-    struct Row {
-        const wchar_t* title;
-        wxSize size;
-        std::function<wxFrame*()> pointer;
-        std::function<bool()> open;
-    };
-    const Row rows[] = {
-        {L"Daten über eine Datei einlesen",
-         {420, 250},
-         [] { return llt::gridInputFrame; },
-         [] { return llt::gridInputOpen; }},
-        {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Tiefenverteilung",
-         {775, 680},
-         [] { return llt::twistDesignFrame; },
-         [] { return llt::twistDesignOpen; }},
-        {L"Entwurfsaufgabe - Vorgabe von Zirkulations- und Schränkungsverteilung",
-         {845, 700},
-         [] { return llt::chordDesignFrame; },
-         [] { return llt::chordDesignOpen; }},
-        {L"Nachrechenaufgabe - Interaktives Erstellen einer Anstellwinkel- und "
-         L"Tiefenverteilung",
-         {755, 690},
-         [] { return llt::analysisFrame; },
-         [] { return llt::analysisOpen; }},
-    };
     LltMethodFrame* method = OpenMethod();
     for (int task = 0; task < 4; ++task) {
         SCOPED_TRACE(task);
-        const Row& row = rows[task];
+        const TaskRow& row = kTasks[task];
         const size_t before = OpenFrames().size();
         SelectRadio(method->taskRadio, task);
         Click(method->okButton);
@@ -159,6 +165,13 @@ TEST_F(LltMethodFrameTest, EveryTaskOpensItsWindowOnce) {
         EXPECT_FALSE(row.open());
         wxTheApp->ProcessIdle();
     }
+}
+
+// A task window that has ended is never brought back by "&OK".
+TEST_F(LltMethodFrameTest, AnEndedTaskWindowIsNeverShownAgain) {
+    std::vector<SingleTaskWindow> windows;
+    for (const TaskRow& row : kTasks) windows.push_back({row.title, row.pointer, row.open});
+    ExpectEndedTaskWindowsNeverShownAgain(OpenMethod(), windows);
 }
 
 }  // namespace

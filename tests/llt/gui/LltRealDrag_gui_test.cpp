@@ -2,6 +2,7 @@
 // window recomputes, and the release must still leave the fields at the pointer's last position.
 
 #include <wx/app.h>
+#include <wx/weakref.h>
 
 #include <filesystem>
 
@@ -30,23 +31,22 @@ class ScreenLltRealDrag : public GuiTest {
     // The window as the method window opens it, at the top left, once it has painted and
     // written its file.
     template <class Frame>
-    Frame* Open(Frame*& moduleWindow, bool& open, wxSize size, const char* file) {
-        moduleWindow = new Frame(wxS("Probe"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
-        open = true;
-        moduleWindow->Move(0, 0);
-        moduleWindow->Show(true);
-        moduleWindow->Raise();
+    Frame* Open(wxWeakRef<Frame>& moduleWindow, wxSize size, const char* file) {
+        auto* f = new Frame(wxS("Probe"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
+        moduleWindow = f;
+        f->Move(0, 0);
+        f->Show(true);
+        f->Raise();
         EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(dir().file(file)); }));
         Pump(300);
-        return moduleWindow;
+        return f;
     }
 };
 
 // Handle B of the analysis chord plot (column x = 100 for AB = 50 %, chords downwards at 150
 // pixels for b/2) dragged fast to y = 45: the field holds "%2.2f" of b/2 * 45 / 150.
 TEST_F(ScreenLltRealDrag, AnalysisChordHandleEndsWhereThePointerEnds) {
-    LltAnalysisFrame* f =
-        Open(llt::analysisFrame, llt::analysisOpen, wxSize(755, 690), " GammaUndCa.dat");
+    LltAnalysisFrame* f = Open(llt::analysisFrame, wxSize(755, 690), " GammaUndCa.dat");
     const wxPoint origin(45, 55);  // the plot's device origin in the canvas
     const double b = 8.0;
     for (int y : {45, 80, 20}) {
@@ -64,8 +64,7 @@ TEST_F(ScreenLltRealDrag, AnalysisChordHandleEndsWhereThePointerEnds) {
 // Handle B of the chord design's twist plot (20 pixels per degree, upwards) dragged fast: the
 // field holds "%2.2f" of -y / 20.
 TEST_F(ScreenLltRealDrag, ChordDesignTwistHandleEndsWhereThePointerEnds) {
-    LltChordDesignFrame* f =
-        Open(llt::chordDesignFrame, llt::chordDesignOpen, wxSize(845, 700), " tiefe.dat");
+    LltChordDesignFrame* f = Open(llt::chordDesignFrame, wxSize(845, 700), " tiefe.dat");
     const wxPoint origin(45, 90);
     for (int y : {-40, 30, -10}) {
         SCOPED_TRACE(y);
@@ -85,8 +84,7 @@ TEST_F(ScreenLltRealDrag, TwistDesignRootCirculationDragWorksFromThePress) {
     for (const bool brisk : {false, true}) {
         SCOPED_TRACE(brisk ? "brisk" : "slow");
         std::filesystem::remove(dir().file("alfaGeom.dat"));
-        LltTwistDesignFrame* f =
-            Open(llt::twistDesignFrame, llt::twistDesignOpen, wxSize(775, 680), "alfaGeom.dat");
+        LltTwistDesignFrame* f = Open(llt::twistDesignFrame, wxSize(775, 680), "alfaGeom.dat");
         ASSERT_EQ(f->liftCoefficientField->GetValue(), wxS("0.3"));
         BoxRecorder boxes;
         const wxPoint from(50, 110 - 60);
@@ -102,8 +100,7 @@ TEST_F(ScreenLltRealDrag, TwistDesignRootCirculationDragWorksFromThePress) {
         EXPECT_EQ(f->a5Field->GetValue(), wxS("-0.01"));
         f->Destroy();
         wxTheApp->ProcessIdle();
-        llt::twistDesignFrame = nullptr;
-        llt::twistDesignOpen = false;
+        llt::twistDesignFrame.Release();
         llt::currentSolver.reset();
     }
 }
@@ -111,8 +108,7 @@ TEST_F(ScreenLltRealDrag, TwistDesignRootCirculationDragWorksFromThePress) {
 // The chord design's root handle dragged briskly by 15 pixels ends with the coefficients of one
 // step from the press, however the motions were merged.
 TEST_F(ScreenLltRealDrag, ChordDesignBriskCirculationDragWorksFromThePress) {
-    LltChordDesignFrame* f =
-        Open(llt::chordDesignFrame, llt::chordDesignOpen, wxSize(845, 700), " tiefe.dat");
+    LltChordDesignFrame* f = Open(llt::chordDesignFrame, wxSize(845, 700), " tiefe.dat");
     const std::vector<LltWrite> oneStep =
         LltChordDesignCirculationDrag(f->ReadInputs(), LltCirculationHandle::Root, -45);
     BoxRecorder boxes;

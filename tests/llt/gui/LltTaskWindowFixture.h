@@ -45,14 +45,14 @@ class TaskWindowTest : public luvo::test::GuiTest {
         moduleFileName_.clear();
     }
 
-    // Creates the window as the method window does (stored in the module's pointer, its open flag
-    // set, centred and shown) and waits for its first painting.
-    Frame* OpenTask(Frame*& moduleWindow, bool& open, const wxString& title, wxSize size) {
-        moduleWindow = new Frame(title, wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
-        open = true;
-        moduleWindow->Centre(wxBOTH);
-        moduleWindow->Show(true);
-        return AwaitFirstPainting(moduleWindow);
+    // Creates the window as the method window does (stored in the module's reference, centred
+    // and shown) and waits for its first painting.
+    Frame* OpenTask(wxWeakRef<Frame>& moduleWindow, const wxString& title, wxSize size) {
+        auto* f = new Frame(title, wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE);
+        moduleWindow = f;
+        f->Centre(wxBOTH);
+        f->Show(true);
+        return AwaitFirstPainting(f);
     }
 
     // Waits for the first painting of a shown window, which computes and writes the result file.
@@ -234,12 +234,13 @@ class TaskWindowTest : public luvo::test::GuiTest {
         return seen;
     }
 
-    // `close` clears the module's open flag at once; the window goes at the next idle time.
+    // `close` makes the module's `open` answer false at once; the window goes at the next idle
+    // time.
     static void ExpectClosingForgetsTheWindow(Frame* f, const std::function<void()>& close,
-                                              const bool& open) {
+                                              bool (*open)()) {
         wxWeakRef<wxFrame> weak(f);
         close();
-        EXPECT_FALSE(open);
+        EXPECT_FALSE(open());
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(weak);
     }

@@ -22,7 +22,7 @@ class LltTwistDesignTest : public llt_test::TaskWindowTest<LltTwistDesignFrame> 
     LltTwistDesignTest() : TaskWindowTest("alfaGeom.dat", llt::twistFileName) {}
 
     LltTwistDesignFrame* Open() {
-        return OpenTask(llt::twistDesignFrame, llt::twistDesignOpen, kTitle, wxSize(775, 680));
+        return OpenTask(llt::twistDesignFrame, kTitle, wxSize(775, 680));
     }
 };
 

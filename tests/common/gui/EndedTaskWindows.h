@@ -1,0 +1,74 @@
+#pragma once
+// A method window's task windows that exist at most once, after one of them has ended: the
+// method window's "&OK" must never bring the ended window back.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/weakref.h>
+
+#include <vector>
+
+#include "common/gui/TaskChoiceFrame.h"
+#include "tests/support/GuiHarness.h"
+
+namespace luvo::test {
+
+// One task of the method window's radio box (in its order): the window's title, the module's
+// reference to the window and whether the module counts it as open.
+struct SingleTaskWindow {
+    const wchar_t* title;
+    wxFrame* (*window)();
+    bool (*open)();
+};
+
+// Each task window, opened by "&OK", ends in two ways: it is closed and asked for again before
+// the program is next idle, or it is destroyed past its close handler and deleted before it is
+// asked for again. Either way the next "&OK" builds a fresh window and shows it, the old one stays
+// hidden, and the old window's deletion leaves the fresh one to the module.
+inline void ExpectEndedTaskWindowsNeverShownAgain(TaskChoiceFrame* method,
+                                                  const std::vector<SingleTaskWindow>& windows) {
+    const struct {
+        const char* how;
+        void (*end)(wxFrame*);
+        bool idleBeforeOk;
+    } ends[] = {
+        {"closed, \"&OK\" before the next idle time", [](wxFrame* f) { f->Close(true); }, false},
+        {"destroyed past its close handler, \"&OK\" once it is deleted",
+         [](wxFrame* f) { f->Destroy(); }, true},
+    };
+    for (size_t task = 0; task < windows.size(); ++task) {
+        const SingleTaskWindow& w = windows[task];
+        for (const auto& e : ends) {
+            SCOPED_TRACE(testing::Message() << "task " << task << ", " << e.how);
+            SelectRadio(method->taskRadio, static_cast<int>(task));
+            Click(method->okButton);
+            ASSERT_TRUE(w.open());
+            wxWeakRef<wxFrame> old(w.window());
+            e.end(old);
+            if (e.idleBeforeOk) {
+                wxTheApp->ProcessIdle();
+                ASSERT_FALSE(old);
+            }
+            EXPECT_FALSE(w.open());
+
+            Click(method->okButton);
+            ASSERT_TRUE(w.open());
+            wxFrame* fresh = w.window();
+            EXPECT_NE(fresh, old.get());
+            EXPECT_TRUE(fresh->IsShown());
+            EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(fresh));
+            if (old) {
+                EXPECT_FALSE(old->IsShown());
+            }
+
+            wxTheApp->ProcessIdle();
+            EXPECT_FALSE(old);
+            EXPECT_EQ(w.window(), fresh);
+            EXPECT_EQ(FindFrame(wxString(w.title)), fresh);
+            fresh->Close(true);
+            wxTheApp->ProcessIdle();
+        }
+    }
+}
+
+}  // namespace luvo::test
