@@ -58,10 +58,10 @@ DiscretisationView VlmView() {
     if (method == nullptr) return v;
     SelectRadio(method->taskRadio, 1);
     Click(method->okButton);
-    VlmGeometryFrame* g = VlmGeometryWindow;
+    VlmGeometryFrame* g = vlm::VlmGeometryWindow;
     if (g == nullptr) return v;
     Click(g->nextButton);
-    VlmDiscretisationFrame* d = VlmDiscretisationWindow;
+    VlmDiscretisationFrame* d = vlm::VlmDiscretisationWindow;
     if (d == nullptr) return v;
     v = {d,
          g->nextButton,
@@ -119,9 +119,9 @@ std::vector<DiscretisationRoute> Routes() {
     vlm.id = "Vlm";
     vlm.reset = vlm_test::ResetModule;
     vlm.open = VlmView;
-    vlm.discretisationOpen = [] { return VlmDiscretisationOpen; };
-    vlm.geometryOpen = [] { return VlmGeometryOpen; };
-    vlm.discretisationWindow = []() -> wxFrame* { return VlmDiscretisationWindow; };
+    vlm.discretisationOpen = [] { return vlm::VlmDiscretisationOpen(); };
+    vlm.geometryOpen = [] { return vlm::VlmGeometryOpen(); };
+    vlm.discretisationWindow = []() -> wxFrame* { return vlm::VlmDiscretisationWindow; };
     vlm.countTexts = {L"Wirbelzahl in x-Richtung:", L"Wirbelzahl in y-Richtung pro Halbspannweite:",
                       L"Anzahl an Birnbaumkoeffizienten:", L"Anzahl der Iterationen:"};
     vlm.buttons = 4;

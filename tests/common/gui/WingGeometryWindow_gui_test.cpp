@@ -52,12 +52,12 @@ std::vector<GeometryRoute> Routes() {
         if (method == nullptr) return nullptr;
         SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
-        return VlmGeometryWindow;
+        return vlm::VlmGeometryWindow;
     };
     vlm.fields = 13;
     vlm.equalsSigns = 13;
     vlm.infoPart = wxS("Durch Ziehen und Verschieben der roten Kästchen");
-    vlm.discretisationWindow = []() -> wxFrame* { return VlmDiscretisationWindow; };
+    vlm.discretisationWindow = []() -> wxFrame* { return vlm::VlmDiscretisationWindow; };
 
     GeometryRoute panel;
     panel.id = "Panel3d";
