@@ -14,8 +14,8 @@ Panel3dVector Unit(const Panel3dVector& v) { return (1.0 / Length(v)) * v; }
 std::array<double, 3> ToArray(const Panel3dVector& v) { return {v.x, v.y, v.z}; }
 
 Panel3dVector FreeStream(const Panel3dOperatingPoint& point) {
-    const double a = point.alpha * Panel3dPi / 180.0;
-    const double b = point.sideslip * Panel3dPi / 180.0;
+    const double a = point.alpha * panel3d::Panel3dPi / 180.0;
+    const double b = point.sideslip * panel3d::Panel3dPi / 180.0;
     return {std::cos(a) * std::cos(b), std::cos(a) * std::sin(b), std::sin(a)};
 }
 
@@ -186,7 +186,7 @@ void Panel3dModel::ComputeCoefficients() {
     momentZ = DropNoise(mz / referenceChord / area);
     totalLift = lift / area;
     totalInducedDrag = drag / area;
-    const double k = (2 * halfSpan) * (2 * halfSpan) / area * Panel3dPi * totalInducedDrag /
-                     (totalLift * totalLift);
+    const double k = (2 * halfSpan) * (2 * halfSpan) / area * panel3d::Panel3dPi *
+                     totalInducedDrag / (totalLift * totalLift);
     kFactor = k >= 9999 ? 9999 : k;
 }

@@ -113,7 +113,7 @@ void PaintFlapSections(PlotPainter& painter, const Panel3dSectionView& view) {
     const double scale = 160.0 / g.span;
     PlanPixels px;
     px.rootLe = -g.rootChord * scale;
-    px.tipLe = px.rootLe + 80.0 * std::tan(Panel3dPi * g.sweep / 180.0);
+    px.tipLe = px.rootLe + 80.0 * std::tan(panel3d::Panel3dPi * g.sweep / 180.0);
     px.tipTe = px.tipLe + g.tipChord * scale;
     // Edited geometry fields can make the plan view meaningless (a span of 0): then it is left
     // out, the cuts stay.

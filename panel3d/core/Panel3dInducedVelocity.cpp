@@ -65,8 +65,8 @@ Panel3dVector CoreSegment(const Panel3dVector& b, const Panel3dVector& a, double
     const Panel3dVector r1 = moved - b;
     const Panel3dVector r2 = moved - a;
     const Panel3dVector cr = Cross(r1, r2);
-    const double k =
-        gamma * Panel3dInv4pi * (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) / Dot(cr, cr);
+    const double k = gamma * panel3d::Panel3dInv4pi *
+                     (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) / Dot(cr, cr);
     const double ratio = distance / coreRadius;
     return (exponent == 1.0 ? ratio : std::pow(ratio, exponent)) * (k * cr);
 }
@@ -81,7 +81,7 @@ void AddSegments(const Ring& t, const Panel3dVector& p, Panel3dVector& v) {
         dz[i] = Splat(p.z) - t.cornerZ[i];
         inverse[i] = 1 / panel3d_kernels::Sqrt(dx[i] * dx[i] + dy[i] * dy[i] + dz[i] * dz[i]);
     }
-    const V2 factor = Splat(t.gamma * Panel3dInv4pi);
+    const V2 factor = Splat(t.gamma * panel3d::Panel3dInv4pi);
     V2 sx = Splat(0), sy = Splat(0), sz = Splat(0);
     M2 inCore[2];
     for (int i = 0; i < 2; ++i) {
@@ -192,7 +192,7 @@ Ring WingRing(const Panel3dPanel& panel, double coreRadius) {
 Sheet WingSheet(const Panel3dPanel& panel) {
     Sheet t;
     t.hasSource = panel.sourceStrength != 0;
-    t.s = panel.sourceStrength * Panel3dInv4pi;
+    t.s = panel.sourceStrength * panel3d::Panel3dInv4pi;
     t.centroid = panel.Centroid();
     t.axisL = panel.AxisL();
     t.axisM = panel.AxisM();
@@ -279,7 +279,7 @@ void WideAddSegments(const Ring& t, const Panel3dVector& p, Panel3dVector& v) {
     const V4 r0x = Load4(t.r0x), r0y = Load4(t.r0y), r0z = Load4(t.r0z);
     const V4 dot1 = r0x * r1x + r0y * r1y + r0z * r1z;
     const V4 dot2 = r0x * dx + r0y * dy + r0z * dz;
-    const V4 f = (valid & outside) ? Splat4(t.gamma * Panel3dInv4pi) *
+    const V4 f = (valid & outside) ? Splat4(t.gamma * panel3d::Panel3dInv4pi) *
                                          (dot1 * Rotate(inverse) - dot2 * inverse) / square
                                    : Splat4(0);
     v = v + Panel3dVector{Sum4(f * crx), Sum4(f * cry), Sum4(f * crz)};

@@ -96,13 +96,13 @@ double SideLog(const Panel3dPanel& panel, const LocalPoint& q, int k, bool inver
 
 // The point source of the panel's area: (x, y, z) as they come.
 double FarSource(const Panel3dPanel& panel, const LocalPoint& q) {
-    return -Panel3dInv4pi * panel.area / std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
+    return -panel3d::Panel3dInv4pi * panel.area / std::sqrt(q.x * q.x + q.y * q.y + q.z * q.z);
 }
 
 // The point doublet of the panel's area, z clamped.
 double FarDoublet(const Panel3dPanel& panel, const LocalPoint& q) {
     const double rho2 = q.x * q.x + q.y * q.y + q.z * q.z;
-    return -Panel3dInv4pi * panel.area * q.z / (rho2 * std::sqrt(rho2));
+    return -panel3d::Panel3dInv4pi * panel.area * q.z / (rho2 * std::sqrt(rho2));
 }
 
 // The closed form of the source sheet from the corner terms of the unclamped point and its
@@ -122,7 +122,7 @@ double NearSource(const Panel3dPanel& panel, const LocalPoint& q, double t) {
             sum += g * SideLog(panel, q, k, false);
         }
     }
-    return -Panel3dInv4pi * (sum - q.z * t);
+    return -panel3d::Panel3dInv4pi * (sum - q.z * t);
 }
 
 }  // namespace
@@ -141,7 +141,7 @@ double Panel3dPanel::DoubletPotential(const Panel3dVector& p, bool farField) con
         q.z = ClampedZ(*this, q);
         return FarDoublet(*this, q);
     }
-    return -Panel3dInv4pi * ArctangentSum(*this, ToLocal(*this, p, true));
+    return -panel3d::Panel3dInv4pi * ArctangentSum(*this, ToLocal(*this, p, true));
 }
 
 #ifdef LUVO_WIDE_KERNELS
@@ -168,14 +168,15 @@ double Panel3dPanel::PairedDoubletPotential(const Panel3dVector& p) const {
     q.z = ClampedZ(*this, q);
 #ifdef LUVO_WIDE_KERNELS
     if (panel3d_kernels::Wide()) {
-        return -Panel3dInv4pi * WideArctangentSum(*this, q);
+        return -panel3d::Panel3dInv4pi * WideArctangentSum(*this, q);
     }
 #endif
     const V2 x[2] = {{localX[0], localX[1]}, {localX[2], localX[3]}};
     const V2 y[2] = {{localY[0], localY[1]}, {localY[2], localY[3]}};
     const V2 slope[2] = {{sideSlope[0], sideSlope[1]}, {sideSlope[2], sideSlope[3]}};
-    return -Panel3dInv4pi * panel3d_kernels::PairedArctangentSum(
-                                q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
+    return -panel3d::Panel3dInv4pi *
+           panel3d_kernels::PairedArctangentSum(
+               q.z, panel3d_kernels::LocalCornerTerms(q.x, q.y, q.z, x, y), slope);
 }
 
 Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) const {
@@ -194,12 +195,12 @@ Panel3dPanel::Potentials Panel3dPanel::UnitPotentials(const Panel3dVector& p) co
     const double t = q.z == 0 ? 0.0 : ArctangentSum(*this, q);
     out.source = NearSource(*this, q, t);
     if (clamped == q.z) {
-        out.doublet = -Panel3dInv4pi * t;
+        out.doublet = -panel3d::Panel3dInv4pi * t;
         return out;
     }
     // Only a point at or very near the panel's plane sees the doublet from a clamped distance.
     q.z = clamped;
     AddCornerTerms(*this, q);
-    out.doublet = -Panel3dInv4pi * ArctangentSum(*this, q);
+    out.doublet = -panel3d::Panel3dInv4pi * ArctangentSum(*this, q);
     return out;
 }

@@ -15,12 +15,12 @@ std::atomic<long> g_liveModels{0};
 
 Panel3dModelSizes Panel3dModuleSizes() {
     Panel3dModelSizes sizes;
-    sizes.chordPanels = Panel3dChordPanelCount;
-    sizes.spanPanels = Panel3dSpanPanelCount;
-    sizes.wakeRows = Panel3dWakeRowCount;
-    sizes.symmetric = Panel3dSymmetryFlag;
-    sizes.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
-    sizes.wakeLengthFactor = Panel3dWakeLengthFactor;
+    sizes.chordPanels = panel3d::Panel3dChordPanelCount;
+    sizes.spanPanels = panel3d::Panel3dSpanPanelCount;
+    sizes.wakeRows = panel3d::Panel3dWakeRowCount;
+    sizes.symmetric = panel3d::Panel3dSymmetryFlag;
+    sizes.trailingEdgeWakeFactor = panel3d::Panel3dTrailingEdgeWakeFactor;
+    sizes.wakeLengthFactor = panel3d::Panel3dWakeLengthFactor;
     return sizes;
 }
 
@@ -98,8 +98,8 @@ void Panel3dModel::ComputeWingGeometry() {
 }
 
 void Panel3dModel::SetSourceStrengths() {
-    const double a = Panel3dPi * operatingPoint.alpha / 180.0;
-    const double b = Panel3dPi * operatingPoint.sideslip / 180.0;
+    const double a = panel3d::Panel3dPi * operatingPoint.alpha / 180.0;
+    const double b = panel3d::Panel3dPi * operatingPoint.sideslip / 180.0;
     const Panel3dVector freeStream{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                    std::sin(a)};
     for (Panel3dPanel& p : wingPanels) {

@@ -78,8 +78,8 @@ bool Panel3dModel::BuildFreeWake() {
     }
     wakeGrowth = q;
 
-    const double a = operatingPoint.alpha * Panel3dPi / 180.0;
-    const double b = operatingPoint.sideslip * Panel3dPi / 180.0;
+    const double a = operatingPoint.alpha * panel3d::Panel3dPi / 180.0;
+    const double b = operatingPoint.sideslip * panel3d::Panel3dPi / 180.0;
     const Panel3dVector direction{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                   std::sin(a)};
     bool sound = true;

@@ -44,7 +44,8 @@ bool WingInputsAllowed(const Panel3dModel& m) {
     // The tip's camber maximum follows the quarter-chord sweep; outside the tip chord the mean
     // line divides by zero. A sweep derived from the leading-edge sweep, as the windows derive
     // it, always keeps it inside.
-    const double tipLeadingEdge = m.halfSpan * std::tan(Panel3dPi * m.leadingEdgeSweep / 180.0);
+    const double tipLeadingEdge =
+        m.halfSpan * std::tan(panel3d::Panel3dPi * m.leadingEdgeSweep / 180.0);
     const double tipMaximum =
         Panel3dTipLeadingEdgeX(m.WingShape()) + 0.01 * m.tipCamberPosition * m.tipChord;
     const double tipPosition = (tipMaximum - tipLeadingEdge) / m.tipChord;
@@ -79,7 +80,7 @@ class FlapStrip {
         const Panel3dVector a1{upper1.x, upper1.y, lower1.z + hingeHeight * (upper1.z - lower1.z)};
         const double length = Length(a1 - a0);
         if (!(length > 0.0)) return;
-        const double theta = Panel3dPi * deflection / 180.0;
+        const double theta = panel3d::Panel3dPi * deflection / 180.0;
         const Panel3dAxisRotation rotation(a0, (1.0 / length) * (a1 - a0), theta);
         for (int k = 0; k < nf_; ++k) {
             for (int p : {u_ - k, l_ + k}) {
@@ -235,15 +236,15 @@ bool Panel3dModel::GenerateWingGrid() {
     stations.back() = 0.0;
 
     // Upper and lower surface points of every station of the right half, N + 1 per surface.
-    const double tanSweep = std::tan(Panel3dPi * leadingEdgeSweep / 180.0);
-    const double tanDihedral = std::tan(Panel3dPi * dihedral / 180.0);
+    const double tanSweep = std::tan(panel3d::Panel3dPi * leadingEdgeSweep / 180.0);
+    const double tanDihedral = std::tan(panel3d::Panel3dPi * dihedral / 180.0);
     std::vector<Panel3dVector> upper((m + 1) * (n + 1));
     std::vector<Panel3dVector> lower((m + 1) * (n + 1));
     for (int k = 0; k <= m; ++k) {
         const double y = stations[k];
         const double incidence = rootIncidence + (tipIncidence - rootIncidence) * y / s;
         // Twist shears the section about its leading edge; x stays.
-        const double shear = std::tan(-Panel3dPi * incidence / 180.0);
+        const double shear = std::tan(-panel3d::Panel3dPi * incidence / 180.0);
         for (int j = 0; j <= n; ++j) {
             const double xi = fractions[j];
             const double x =

@@ -9,6 +9,8 @@
 
 class Panel3dModel;
 
+namespace panel3d {
+
 // The wake of a wing without a grid file until a grid file gives its own: nw, e, wl.
 constexpr int kPanel3dStartWakeRows = 25;
 constexpr double kPanel3dStartTrailingEdgeWakeFactor = 0.1;
@@ -37,3 +39,5 @@ inline const double Panel3dInv4pi = 0.25 / std::acos(-1.0);
 // The newest model of a run or preview. Windows that draw a model hold their own reference,
 // so a replaced model lives on until its last holder lets it go.
 inline std::shared_ptr<Panel3dModel> Panel3dPanelModel;
+
+}  // namespace panel3d

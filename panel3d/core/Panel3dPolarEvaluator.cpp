@@ -42,7 +42,7 @@ void Panel3dPolarEvaluator::SetSpeedPoint(int index, double speed, double requir
 }
 
 void Panel3dPolarEvaluator::EvaluateProfileDrag() {
-    if (Panel3dPanelModel) {
-        EvaluateProfileDrag(*Panel3dPanelModel);
+    if (panel3d::Panel3dPanelModel) {
+        EvaluateProfileDrag(*panel3d::Panel3dPanelModel);
     }
 }

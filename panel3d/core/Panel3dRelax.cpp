@@ -41,8 +41,8 @@ void Panel3dModel::Relax(bool symmetric) {
         return freeWake[strip + strips * row];
     };
 
-    const double a = Panel3dPi * operatingPoint.alpha / 180.0;
-    const double b = Panel3dPi * operatingPoint.sideslip / 180.0;
+    const double a = panel3d::Panel3dPi * operatingPoint.alpha / 180.0;
+    const double b = panel3d::Panel3dPi * operatingPoint.sideslip / 180.0;
     const Panel3dVector freeStream{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                    std::sin(a)};
 

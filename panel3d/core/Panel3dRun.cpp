@@ -204,15 +204,15 @@ class Run {
         Status(0, "Rechnung beendet!");
         model_->ReleaseSolverArrays();
         const Panel3dModel& m = *model_;
-        Panel3dChordPanelCount = m.ChordPanels();
-        Panel3dSpanPanelCount = m.SpanPanels();
-        Panel3dChordPointCount = 2 * m.ChordPanels() + 1;
-        Panel3dSpanPointCount = 2 * m.SpanPanels() + 1;
-        Panel3dWakeRowCount = m.WakeRows();
-        Panel3dTrailingEdgeWakeFactor = m.TrailingEdgeWakeFactor();
-        Panel3dWakeLengthFactor = m.WakeLengthFactor();
-        Panel3dSymmetryFlag = m.Symmetric();
-        Panel3dPanelModel = model_;
+        panel3d::Panel3dChordPanelCount = m.ChordPanels();
+        panel3d::Panel3dSpanPanelCount = m.SpanPanels();
+        panel3d::Panel3dChordPointCount = 2 * m.ChordPanels() + 1;
+        panel3d::Panel3dSpanPointCount = 2 * m.SpanPanels() + 1;
+        panel3d::Panel3dWakeRowCount = m.WakeRows();
+        panel3d::Panel3dTrailingEdgeWakeFactor = m.TrailingEdgeWakeFactor();
+        panel3d::Panel3dWakeLengthFactor = m.WakeLengthFactor();
+        panel3d::Panel3dSymmetryFlag = m.Symmetric();
+        panel3d::Panel3dPanelModel = model_;
         Panel3dRunOutcome outcome;
         outcome.model = model_;
         outcome.unwrittenFiles = unwritten_;
@@ -255,10 +255,10 @@ void Panel3dSetWingInputs(Panel3dModel& m, const Panel3dGeometryInputs& wing, in
     m.rootChord = wing.rootChord;
     m.tipChord = wing.tipChord;
     m.leadingEdgeSweep = wing.sweep;
-    m.quarterChordSweep = std::atan2(std::tan(Panel3dPi * wing.sweep / 180.0) +
+    m.quarterChordSweep = std::atan2(std::tan(panel3d::Panel3dPi * wing.sweep / 180.0) +
                                          (m.tipChord - m.rootChord) * 0.25 / m.halfSpan,
                                      1.0) *
-                          180.0 / Panel3dPi;
+                          180.0 / panel3d::Panel3dPi;
     m.rootIncidence = wing.rootIncidence;
     m.tipIncidence = wing.tipIncidence;
     m.rootThickness = wing.rootThickness;

@@ -53,9 +53,9 @@ struct Panel3dInteractiveRunSettings : Panel3dRunSettings {
     double spanPanels = 0;       // M per half span, as entered
     int clustering = 1;          // the slider, 1..100
     // The wake of the last grid file read, or the start values.
-    int wakeRows = kPanel3dStartWakeRows;
-    double trailingEdgeWakeFactor = kPanel3dStartTrailingEdgeWakeFactor;
-    double wakeLengthFactor = kPanel3dStartWakeLengthFactor;
+    int wakeRows = panel3d::kPanel3dStartWakeRows;
+    double trailingEdgeWakeFactor = panel3d::kPanel3dStartTrailingEdgeWakeFactor;
+    double wakeLengthFactor = panel3d::kPanel3dStartWakeLengthFactor;
 };
 
 struct Panel3dRunOutcome {

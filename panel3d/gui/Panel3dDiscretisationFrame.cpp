@@ -81,9 +81,8 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
 void Panel3dDiscretisationFrame::CloseWindow() {
     // The flap view draws this window's model: it goes with it.
     Panel3dCloseFlapView();
-    if (Panel3dDiscretisationWindow == this) {
-        Panel3dDiscretisationOpen = false;
-        Panel3dDiscretisationWindow = nullptr;
+    if (panel3d::Panel3dDiscretisationWindow.get() == this) {
+        panel3d::Panel3dDiscretisationWindow.Release();
     }
     Destroy();
 }
@@ -127,11 +126,11 @@ bool Panel3dDiscretisationFrame::ShowFlaps() {
                            wxS("Fehler!"));
         return false;
     }
-    Panel3dChordPanelCount = model->ChordPanels();
-    Panel3dSpanPanelCount = model->SpanPanels();
-    Panel3dChordPointCount = 2 * Panel3dChordPanelCount + 1;
-    Panel3dSpanPointCount = 2 * Panel3dSpanPanelCount + 1;
-    Panel3dPanelModel = model;
+    panel3d::Panel3dChordPanelCount = model->ChordPanels();
+    panel3d::Panel3dSpanPanelCount = model->SpanPanels();
+    panel3d::Panel3dChordPointCount = 2 * panel3d::Panel3dChordPanelCount + 1;
+    panel3d::Panel3dSpanPointCount = 2 * panel3d::Panel3dSpanPanelCount + 1;
+    panel3d::Panel3dPanelModel = model;
     Panel3dShowFlapView(model, evaluator_);
     return true;
 }
@@ -155,7 +154,7 @@ void Panel3dDiscretisationFrame::OnClose(wxCloseEvent& event) {
 }
 
 void Panel3dDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!Panel3dRunActive) CloseWindow();
+    if (!panel3d::Panel3dRunActive) CloseWindow();
 }
 
 void Panel3dDiscretisationFrame::OnInfo(wxCommandEvent&) {
@@ -166,7 +165,7 @@ void Panel3dDiscretisationFrame::OnSlider(wxCommandEvent&) { clusteringCanvas->R
 
 void Panel3dDiscretisationFrame::OnShowFlaps(wxCommandEvent&) {
     // The pause of a run dispatches events: no new model while one is being solved.
-    if (!Panel3dRunActive) ShowFlaps();
+    if (!panel3d::Panel3dRunActive) ShowFlaps();
 }
 
 void Panel3dDiscretisationFrame::OnWakeRadioBox(wxCommandEvent&) {
@@ -187,7 +186,7 @@ void Panel3dDiscretisationFrame::OnChooseCaFile(wxCommandEvent&) {
 }
 
 void Panel3dDiscretisationFrame::OnStart(wxCommandEvent&) {
-    if (Panel3dRunActive) return;
+    if (panel3d::Panel3dRunActive) return;
     if (!PassChecks(true)) return;
     Panel3dRunInteractive(*this, RunValues(), evaluator_, [this] { CloseWindow(); });
 }

@@ -47,7 +47,7 @@ class Panel3dDiscretisationFrame : public luvo::LuvoFrame {
     // windows started here use it.
     const std::shared_ptr<Panel3dPolarEvaluator>& Evaluator() const { return evaluator_; }
 
-    // Closes the flap view, then destroys the window (delayed) and clears its open flag.
+    // Closes the flap view, then destroys the window (delayed); the module stops naming it.
     void CloseWindow();
 
     // The checks of "A&nzeigen" (forRun false) or "Starte&n" (true) on this window's counts and

@@ -59,7 +59,7 @@ Panel3dFlapFrame::Panel3dFlapFrame(const wxString& title, const wxPoint& pos, co
     panel = GetPanel();
     sectionCanvas = new Panel3dSectionCanvas(panel, wxPoint(10, 10), wxSize(760, 280));
 
-    const int rowCount = 2 * Panel3dSpanPanelCount + 1;
+    const int rowCount = 2 * panel3d::Panel3dSpanPanelCount + 1;
     wxArrayString rows;
     for (int v = 0; v <= rowCount; ++v) rows.Add(wxString::Format("%d", v));
 
@@ -113,10 +113,7 @@ void Panel3dFlapFrame::DrawSections() {
 }
 
 void Panel3dFlapFrame::CloseWindow() {
-    if (Panel3dFlapWindow == this) {
-        Panel3dFlapOpen = false;
-        Panel3dFlapWindow = nullptr;
-    }
+    if (panel3d::Panel3dFlapWindow.get() == this) panel3d::Panel3dFlapWindow.Release();
     panelModel.reset();
     Destroy();
 }
@@ -140,13 +137,12 @@ void Panel3dFlapFrame::OnInfo(wxCommandEvent&) {
 
 Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model,
                                       std::shared_ptr<Panel3dPolarEvaluator> evaluator) {
-    if (!Panel3dFlapOpen || Panel3dFlapWindow == nullptr) {
-        Panel3dFlapWindow =
+    if (!panel3d::Panel3dFlapOpen()) {
+        panel3d::Panel3dFlapWindow =
             new Panel3dFlapFrame(wxS("Klappenausschlag"), wxDefaultPosition, wxSize(800, 400),
                                  wxDEFAULT_FRAME_STYLE, std::move(evaluator));
-        Panel3dFlapOpen = true;
     }
-    Panel3dFlapFrame* view = Panel3dFlapWindow;
+    Panel3dFlapFrame* view = panel3d::Panel3dFlapWindow;
     view->panelModel = std::move(model);
     view->DrawSections();
     view->Show(true);
@@ -154,7 +150,7 @@ Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model,
 }
 
 void Panel3dCloseFlapView() {
-    if (Panel3dFlapOpen && Panel3dFlapWindow != nullptr) Panel3dFlapWindow->CloseWindow();
+    if (panel3d::Panel3dFlapOpen()) panel3d::Panel3dFlapWindow->CloseWindow();
 }
 
 wxBEGIN_EVENT_TABLE(Panel3dFlapFrame, luvo::LuvoFrame)

@@ -57,7 +57,7 @@ class Panel3dFlapFrame : public luvo::LuvoFrame {
     // The drawing of the canvas onto any painter.
     void PaintSections(PlotPainter& painter) const;
 
-    // Destroys the window (delayed), clears its open flag and lets its model go.
+    // Destroys the window (delayed), the module stops naming it, and its model goes.
     void CloseWindow();
 
     wxPanel* panel = nullptr;

@@ -76,11 +76,12 @@ Panel3dGeometryInputs Panel3dGeometryFrame::Read(bool forCheck) const {
 
 void Panel3dGeometryFrame::CloseWindow() {
     Withdraw();
-    if (Panel3dGeometryWindow == this) {
-        Panel3dGeometryOpen = false;
-        Panel3dGeometryWindow = nullptr;
+    if (panel3d::Panel3dGeometryWindow.get() == this) {
+        panel3d::Panel3dGeometryWindow.Release();
         // "Diskretisierung" and the flap view read this window's fields: they go with it.
-        if (Panel3dDiscretisationOpen) Panel3dDiscretisationWindow->CloseWindow();
+        if (panel3d::Panel3dDiscretisationOpen()) {
+            panel3d::Panel3dDiscretisationWindow->CloseWindow();
+        }
     }
     Destroy();
 }
@@ -91,7 +92,7 @@ void Panel3dGeometryFrame::OnClose(wxCloseEvent& event) {
 }
 
 void Panel3dGeometryFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!Panel3dRunActive) CloseWindow();
+    if (!panel3d::Panel3dRunActive) CloseWindow();
 }
 
 void Panel3dGeometryFrame::OnNext(wxCommandEvent&) {
@@ -99,9 +100,8 @@ void Panel3dGeometryFrame::OnNext(wxCommandEvent&) {
             this, Panel3dGeometryChecks(CheckedInputs(), Panel3dCurrentFlowState.alphaStar))) {
         return;
     }
-    luvo::OpenSingleWindow(Panel3dDiscretisationWindow, Panel3dDiscretisationOpen,
-                           wxS("Diskretisierung"), wxSize(420, 590), wxDEFAULT_FRAME_STYLE,
-                           evaluator_);
+    luvo::OpenSingleWindow(panel3d::Panel3dDiscretisationWindow, wxS("Diskretisierung"),
+                           wxSize(420, 590), wxDEFAULT_FRAME_STYLE, evaluator_);
 }
 
 void Panel3dFlapCheckBox::OnCheckBox(wxCommandEvent& event) {

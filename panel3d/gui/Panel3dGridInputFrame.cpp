@@ -68,7 +68,7 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
 
 void Panel3dGridInputFrame::CloseWindow() {
     // Only the module's own window is the open one.
-    if (Panel3dGridInputWindow == this) Panel3dGridInputOpen = false;
+    if (panel3d::Panel3dGridInputWindow.get() == this) panel3d::Panel3dGridInputWindow.Release();
     Destroy();
 }
 
@@ -78,7 +78,7 @@ void Panel3dGridInputFrame::OnClose(wxCloseEvent& event) {
 }
 
 void Panel3dGridInputFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!Panel3dRunActive) CloseWindow();
+    if (!panel3d::Panel3dRunActive) CloseWindow();
 }
 
 void Panel3dGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
@@ -106,7 +106,7 @@ void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
 }
 
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
-    if (Panel3dRunActive) return;
+    if (panel3d::Panel3dRunActive) return;
     std::vector<luvo::RangeCheck> checks =
         luvo::FlowAngleChecks(Panel3dCurrentFlowState.alphaStar, sideslipField->CheckValue());
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no

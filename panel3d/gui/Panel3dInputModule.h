@@ -1,8 +1,10 @@
 #pragma once
-// The windows of the panel method's input side. A window that may exist only once is opened
-// through its open flag; its close handler clears the flag, and the pointer is not used again
-// until a new window is stored. The chooser has no flag: every "&OK" makes a new one, and the
-// reference to the newest is empty once it is closed.
+// The windows of the panel method's input side. A window that may exist only once is held by a
+// weak reference and counts as open exactly while the reference names it: its close handler (or
+// a run that closes it) empties the reference at once, although the frame is deleted only when
+// the program is next idle, and a window deleted by any other way empties it too. The chooser
+// may exist more than once: every "&OK" makes a new one, and the reference names the newest
+// while it exists.
 
 #include <wx/weakref.h>
 
@@ -12,16 +14,20 @@ class Panel3dGeometryFrame;
 class Panel3dDiscretisationFrame;
 class Panel3dFlapFrame;
 
+namespace panel3d {
+
 inline wxWeakRef<Panel3dSourceFrame> Panel3dSourceWindow;
-inline Panel3dGridInputFrame* Panel3dGridInputWindow = nullptr;
-inline bool Panel3dGridInputOpen = false;
-inline Panel3dGeometryFrame* Panel3dGeometryWindow = nullptr;
-inline bool Panel3dGeometryOpen = false;
-inline Panel3dDiscretisationFrame* Panel3dDiscretisationWindow = nullptr;
-inline bool Panel3dDiscretisationOpen = false;
-inline Panel3dFlapFrame* Panel3dFlapWindow = nullptr;
-inline bool Panel3dFlapOpen = false;
+inline wxWeakRef<Panel3dGridInputFrame> Panel3dGridInputWindow;
+inline bool Panel3dGridInputOpen() { return Panel3dGridInputWindow.get() != nullptr; }
+inline wxWeakRef<Panel3dGeometryFrame> Panel3dGeometryWindow;
+inline bool Panel3dGeometryOpen() { return Panel3dGeometryWindow.get() != nullptr; }
+inline wxWeakRef<Panel3dDiscretisationFrame> Panel3dDiscretisationWindow;
+inline bool Panel3dDiscretisationOpen() { return Panel3dDiscretisationWindow.get() != nullptr; }
+inline wxWeakRef<Panel3dFlapFrame> Panel3dFlapWindow;
+inline bool Panel3dFlapOpen() { return Panel3dFlapWindow.get() != nullptr; }
 
 // Set while a run goes on, from its progress window to its end: the Start buttons, "A&nzeigen"
 // and the method window's "&OK" then do nothing, and the input windows refuse to close.
 inline bool Panel3dRunActive = false;
+
+}  // namespace panel3d

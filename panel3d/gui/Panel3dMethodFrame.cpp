@@ -118,7 +118,7 @@ void Panel3dMethodFrame::OnInfo(wxCommandEvent& event) {
 
 void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     // The flow state stays as the running run read it.
-    if (Panel3dRunActive) return;
+    if (panel3d::Panel3dRunActive) return;
     const int task = taskRadio->GetSelection();
     if (task < 0 || task > 2) return;
     Panel3dFlowInputs in{};
@@ -136,16 +136,16 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     }
 
     // The open grid-input window runs with the new flow state at its next "&Starten".
-    if (Panel3dGridInputOpen) return;
+    if (panel3d::Panel3dGridInputOpen()) return;
     auto* chooser = new Panel3dSourceFrame(wxS(" Luvo - 3D Panelverfahren, Punkt"),
                                            wxDefaultPosition, wxSize(420, 380), evaluator_);
-    Panel3dSourceWindow = chooser;
+    panel3d::Panel3dSourceWindow = chooser;
     chooser->Centre(wxBOTH);
     chooser->Show(true);
 }
 
 void Panel3dMethodFrame::OnClose(wxCommandEvent&) {
-    if (!Panel3dRunActive) Close(true);
+    if (!panel3d::Panel3dRunActive) Close(true);
 }
 
 wxBEGIN_EVENT_TABLE(Panel3dMethodFrame, luvo::LuvoFrame)

@@ -12,10 +12,11 @@
 #include "panel3d/gui/Panel3dShowResultsWindow.h"
 #include "panel3d/gui/Panel3dWingSource.h"
 
-Panel3dRunScreen::Panel3dRunScreen() : luvo::RunScreen(Panel3dRunActive, Panel3dProgressWindow) {}
+Panel3dRunScreen::Panel3dRunScreen()
+    : luvo::RunScreen(panel3d::Panel3dRunActive, Panel3dProgressWindow) {}
 
 bool Panel3dRefuseCloseDuringRun(wxCloseEvent& event) {
-    if (!Panel3dRunActive || !event.CanVeto()) return false;
+    if (!panel3d::Panel3dRunActive || !event.CanVeto()) return false;
     event.Veto();
     return true;
 }
@@ -52,9 +53,9 @@ Panel3dInteractiveRunSettings Panel3dInteractiveSettings(const Panel3dDiscretisa
     settings.iterationCount = values.iterationCount;
     settings.wakeMode = values.wakeMode;
     settings.clustering = values.clustering;
-    settings.wakeRows = Panel3dWakeRowCount;
-    settings.trailingEdgeWakeFactor = Panel3dTrailingEdgeWakeFactor;
-    settings.wakeLengthFactor = Panel3dWakeLengthFactor;
+    settings.wakeRows = panel3d::Panel3dWakeRowCount;
+    settings.trailingEdgeWakeFactor = panel3d::Panel3dTrailingEdgeWakeFactor;
+    settings.wakeLengthFactor = panel3d::Panel3dWakeLengthFactor;
     settings.result3dFileName = values.result3dFileName;
     settings.resultCpFileName = values.resultCpFileName;
     settings.resultCaFileName = values.resultCaFileName;

@@ -20,8 +20,8 @@ using Panel3dProgressCanvas = luvo::ProgressCanvas;
 // The progress window of the run going on, or null.
 inline Panel3dProgressFrame* Panel3dProgressWindow = nullptr;
 
-// A run from its progress window to its end: Panel3dRunActive is set (see Panel3dInputModule.h)
-// and the other windows take no input.
+// A run from its progress window to its end: panel3d::Panel3dRunActive is set (see
+// Panel3dInputModule.h) and the other windows take no input.
 class Panel3dRunScreen : public luvo::RunScreen {
   public:
     Panel3dRunScreen();

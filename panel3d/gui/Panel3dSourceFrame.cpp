@@ -64,12 +64,12 @@ void Panel3dSourceFrame::OnInfo(wxCommandEvent& event) {
 void Panel3dSourceFrame::OnStart(wxCommandEvent&) {
     switch (sourceRadio->GetSelection()) {
         case 0:
-            luvo::OpenSingleWindow(Panel3dGridInputWindow, Panel3dGridInputOpen,
+            luvo::OpenSingleWindow(panel3d::Panel3dGridInputWindow,
                                    wxS("Daten über eine Datei einlesen"), wxSize(420, 450),
                                    wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
         case 1:
-            luvo::OpenSingleWindow(Panel3dGeometryWindow, Panel3dGeometryOpen,
+            luvo::OpenSingleWindow(panel3d::Panel3dGeometryWindow,
                                    wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                    wxSize(760, 730), wxDEFAULT_FRAME_STYLE, evaluator_);
             break;
@@ -77,7 +77,7 @@ void Panel3dSourceFrame::OnStart(wxCommandEvent&) {
 }
 
 void Panel3dSourceFrame::OnClose(wxCommandEvent&) {
-    if (!Panel3dRunActive) Close(true);
+    if (!panel3d::Panel3dRunActive) Close(true);
 }
 
 wxBEGIN_EVENT_TABLE(Panel3dSourceFrame, luvo::LuvoFrame)

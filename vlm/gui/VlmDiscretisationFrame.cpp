@@ -61,12 +61,12 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
 }
 
 void VlmDiscretisationFrame::CloseWindow() {
-    if (VlmDiscretisationWindow == this) VlmDiscretisationOpen = false;
+    if (vlm::VlmDiscretisationWindow.get() == this) vlm::VlmDiscretisationWindow.Release();
     Destroy();
 }
 
 void VlmDiscretisationFrame::OnClose(wxCloseEvent& event) {
-    if (VlmRunActive && event.CanVeto()) {
+    if (vlm::VlmRunActive && event.CanVeto()) {
         event.Veto();
         return;
     }
@@ -74,7 +74,7 @@ void VlmDiscretisationFrame::OnClose(wxCloseEvent& event) {
 }
 
 void VlmDiscretisationFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!VlmRunActive) CloseWindow();
+    if (!vlm::VlmRunActive) CloseWindow();
 }
 
 void VlmDiscretisationFrame::OnInfo(wxCommandEvent&) { luvo::ShowDiscretisationInfo(this, kInfo); }
@@ -118,7 +118,7 @@ bool VlmDiscretisationFrame::PassStartChecks() {
 
 void VlmDiscretisationFrame::OnStart(wxCommandEvent&) {
     // A start while a run is under way (its pause dispatches events) does nothing.
-    if (VlmRunActive) return;
+    if (vlm::VlmRunActive) return;
     if (!PassStartChecks()) return;
     Run();
 }

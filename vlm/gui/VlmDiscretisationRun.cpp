@@ -45,9 +45,9 @@ void VlmDiscretisationFrame::Run() {
     in.result3dFileName = result3dFileLabel->GetLabel().utf8_string();
     in.resultCpFileName = cpFileLabel->GetLabel().utf8_string();
     in.resultCaFileName = caFileLabel->GetLabel().utf8_string();
-    VlmResult3dFileName = result3dFileLabel->GetLabel();
-    VlmResultCpFileName = cpFileLabel->GetLabel();
-    VlmResultCaFileName = caFileLabel->GetLabel();
+    vlm::VlmResult3dFileName = result3dFileLabel->GetLabel();
+    vlm::VlmResultCpFileName = cpFileLabel->GetLabel();
+    vlm::VlmResultCaFileName = caFileLabel->GetLabel();
 
     luvo::WindowRunReporter reporter(this, screen.progress()->progressCanvas);
     const VlmRunOutcome outcome = RunVlmInteractive(VlmInteractiveRunValues(in), &reporter);

@@ -23,15 +23,12 @@ VlmWingInputs VlmGeometryFrame::Read(bool forCheck) const {
 
 void VlmGeometryFrame::CloseWindow() {
     Withdraw();
-    if (VlmGeometryWindow == this) {
-        VlmGeometryOpen = false;
-        VlmGeometryWindow = nullptr;
-    }
+    if (vlm::VlmGeometryWindow.get() == this) vlm::VlmGeometryWindow.Release();
     Destroy();
 }
 
 void VlmGeometryFrame::OnClose(wxCloseEvent& event) {
-    if (VlmRunActive && event.CanVeto()) {
+    if (vlm::VlmRunActive && event.CanVeto()) {
         event.Veto();
         return;
     }
@@ -39,7 +36,7 @@ void VlmGeometryFrame::OnClose(wxCloseEvent& event) {
 }
 
 void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!VlmRunActive) CloseWindow();
+    if (!vlm::VlmRunActive) CloseWindow();
 }
 
 bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
@@ -48,8 +45,8 @@ bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
 
 void VlmGeometryFrame::OnNext(wxCommandEvent&) {
     if (!PassChecks(this)) return;
-    luvo::OpenSingleWindow(VlmDiscretisationWindow, VlmDiscretisationOpen, wxS("Diskretisierung"),
-                           wxSize(420, 585), wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
+    luvo::OpenSingleWindow(vlm::VlmDiscretisationWindow, wxS("Diskretisierung"), wxSize(420, 585),
+                           wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
 }
 
 wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)

@@ -62,12 +62,12 @@ VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void VlmGridInputFrame::CloseWindow() {
     // Only the module's own window is the open one.
-    if (VlmGridInputWindow == this) VlmGridInputOpen = false;
+    if (vlm::VlmGridInputWindow.get() == this) vlm::VlmGridInputWindow.Release();
     Destroy();
 }
 
 void VlmGridInputFrame::OnClose(wxCloseEvent& event) {
-    if (VlmRunActive && event.CanVeto()) {
+    if (vlm::VlmRunActive && event.CanVeto()) {
         event.Veto();
         return;
     }
@@ -75,7 +75,7 @@ void VlmGridInputFrame::OnClose(wxCloseEvent& event) {
 }
 
 void VlmGridInputFrame::OnCloseCommand(wxCommandEvent&) {
-    if (!VlmRunActive) CloseWindow();
+    if (!vlm::VlmRunActive) CloseWindow();
 }
 
 void VlmGridInputFrame::OnInfo(wxCommandEvent&) { luvo::ShowGridInputInfo(this, kInfo); }
@@ -102,7 +102,7 @@ void VlmGridInputFrame::OnChooseCaFile(wxCommandEvent&) {
 
 void VlmGridInputFrame::OnStart(wxCommandEvent&) {
     // A start while a run is under way (its pause dispatches events) does nothing.
-    if (VlmRunActive) return;
+    if (vlm::VlmRunActive) return;
     std::vector<luvo::RangeCheck> checks =
         luvo::FlowAngleChecks(alphaField->CheckValue(), betaField->CheckValue());
     checks.push_back(luvo::BirnbaumCountCheck(birnbaumCountField->CheckValue()));

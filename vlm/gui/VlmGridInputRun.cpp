@@ -32,10 +32,10 @@ void VlmGridInputFrame::RunFromGridFile() {
     CheckGridHeader();
     VlmRunOutcome outcome;
     if (headerError == 0) {
-        VlmGridFileName = gridFileLabel->GetLabel();
-        VlmResult3dFileName = result3dFileLabel->GetLabel();
-        VlmResultCpFileName = cpFileLabel->GetLabel();
-        VlmResultCaFileName = caFileLabel->GetLabel();
+        vlm::VlmGridFileName = gridFileLabel->GetLabel();
+        vlm::VlmResult3dFileName = result3dFileLabel->GetLabel();
+        vlm::VlmResultCpFileName = cpFileLabel->GetLabel();
+        vlm::VlmResultCaFileName = caFileLabel->GetLabel();
         luvo::WindowRunReporter reporter(this, screen.progress()->progressCanvas);
         outcome = RunVlmGrid(VlmGridRunValues(in, *checkedGrid), *checkedGrid, &reporter);
     }

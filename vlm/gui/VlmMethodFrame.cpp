@@ -27,11 +27,11 @@ VlmMethodFrame::VlmMethodFrame(const wxString& title, const wxPoint& pos, const 
 void VlmMethodFrame::OpenTask(int task) {
     switch (task) {
         case 0:
-            luvo::OpenSingleWindow(VlmGridInputWindow, VlmGridInputOpen,
-                                   wxS("Daten über eine Datei einlesen"), wxSize(420, 475));
+            luvo::OpenSingleWindow(vlm::VlmGridInputWindow, wxS("Daten über eine Datei einlesen"),
+                                   wxSize(420, 475));
             break;
         case 1:
-            luvo::OpenSingleWindow(VlmGeometryWindow, VlmGeometryOpen,
+            luvo::OpenSingleWindow(vlm::VlmGeometryWindow,
                                    wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                    wxSize(760, 600), wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
             break;

@@ -1,9 +1,13 @@
 #pragma once
 // The shared window state of the vortex-lattice method: the names of the files of a run and the
-// windows with their open flags. Each input window exists at most once, whichever method window
-// opened it; everything starts empty, null or false and lives until the program ends.
+// windows. Each input window exists at most once, whichever method window opened it; it is held
+// by a weak reference, which its close handler (or a run that closes it) empties at once and
+// which empties itself when the window is deleted by any other way, so the window counts as open
+// exactly while the reference names it. Everything starts empty, null or false and lives until
+// the program ends.
 
 #include <wx/string.h>
+#include <wx/weakref.h>
 
 class VlmGridInputFrame;
 class VlmGeometryFrame;
@@ -14,23 +18,29 @@ class ProgressFrame;
 using VlmProgressFrame = luvo::ProgressFrame;
 class VlmResultsFrame;
 
+namespace vlm {
+
 // File names as the windows show them; a run copies its window's labels in when it starts.
 inline wxString VlmGridFileName;
 inline wxString VlmResult3dFileName;
 inline wxString VlmResultCpFileName;
 inline wxString VlmResultCaFileName;
 
-inline VlmGridInputFrame* VlmGridInputWindow = nullptr;
-inline bool VlmGridInputOpen = false;
-// Cleared with its flag when the window closes: the interactive run reads the geometry from it.
-inline VlmGeometryFrame* VlmGeometryWindow = nullptr;
-inline bool VlmGeometryOpen = false;
-inline VlmDiscretisationFrame* VlmDiscretisationWindow = nullptr;
-inline bool VlmDiscretisationOpen = false;
-// Each run makes new ones; the pointers name the latest.
+inline wxWeakRef<VlmGridInputFrame> VlmGridInputWindow;
+inline bool VlmGridInputOpen() { return VlmGridInputWindow.get() != nullptr; }
+inline wxWeakRef<VlmGeometryFrame> VlmGeometryWindow;
+inline bool VlmGeometryOpen() { return VlmGeometryWindow.get() != nullptr; }
+inline wxWeakRef<VlmDiscretisationFrame> VlmDiscretisationWindow;
+inline bool VlmDiscretisationOpen() { return VlmDiscretisationWindow.get() != nullptr; }
+// The progress window of the run going on, or null: the run empties it when it destroys the
+// window.
 inline VlmProgressFrame* VlmProgressWindow = nullptr;
-inline VlmResultsFrame* VlmResultsWindow = nullptr;
+// Each run that ends with results makes a new results window; this names the latest while it
+// exists.
+inline wxWeakRef<VlmResultsFrame> VlmResultsWindow;
 
 // Set from a run's progress window to its end: a second start does nothing meanwhile, and the
 // windows the run reads from refuse to close.
 inline bool VlmRunActive = false;
+
+}  // namespace vlm

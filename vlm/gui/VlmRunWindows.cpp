@@ -3,7 +3,7 @@
 #include "vlm/gui/VlmModule.h"
 #include "vlm/gui/VlmResultsFrame.h"
 
-VlmRunScreen::VlmRunScreen() : luvo::RunScreen(VlmRunActive, VlmProgressWindow) {}
+VlmRunScreen::VlmRunScreen() : luvo::RunScreen(vlm::VlmRunActive, vlm::VlmProgressWindow) {}
 
 wxString VlmRunFailureText(VlmRunError error) {
     switch (error) {
@@ -24,7 +24,7 @@ VlmResultsFrame* VlmOpenResultsWindow(std::shared_ptr<const VlmResults> results)
     auto* frame = new VlmResultsFrame(wxS("Ergebnisse"), wxDefaultPosition, wxSize(640, 510),
                                       wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
     frame->ShowResults(std::move(results));
-    VlmResultsWindow = frame;
+    vlm::VlmResultsWindow = frame;
     frame->Centre(wxBOTH);
     frame->Show(true);
     return frame;

@@ -14,7 +14,8 @@
 class VlmResultsFrame;
 
 // A run from its progress window to its end. Opening it shows the progress window (kept in
-// VlmProgressWindow), sets VlmRunActive and pauses one second while events are dispatched.
+// vlm::VlmProgressWindow), sets vlm::VlmRunActive and pauses one second while events are
+// dispatched.
 class VlmRunScreen : public luvo::RunScreen {
   public:
     VlmRunScreen();
@@ -23,7 +24,7 @@ class VlmRunScreen : public luvo::RunScreen {
 // The message of a run that ended without results, after all checks had passed.
 wxString VlmRunFailureText(VlmRunError error);
 
-// A new results window of the run, centred and shown, in VlmResultsWindow.
+// A new results window of the run, centred and shown, in vlm::VlmResultsWindow.
 VlmResultsFrame* VlmOpenResultsWindow(std::shared_ptr<const VlmResults> results);
 
 // One error box over the results window naming the result files that could not be written.

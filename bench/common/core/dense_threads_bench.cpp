@@ -159,7 +159,7 @@ bool RunPanel(int order) {
     SilentReporter reporter;
     const Panel3dRunOutcome out = RunPanel3dInteractive(s, &evaluator, &reporter);
     benchmark::DoNotOptimize(out.model);
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
     return out.error == Panel3dRunError::kNone;
 }
 

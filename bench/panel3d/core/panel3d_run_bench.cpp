@@ -60,7 +60,7 @@ void BM_Panel3dInteractiveRun(benchmark::State& state) {
             state.SkipWithError("the default wing should solve");
             break;
         }
-        Panel3dPanelModel.reset();
+        panel3d::Panel3dPanelModel.reset();
     }
     state.counters["angles"] = angles;
 }

@@ -24,16 +24,16 @@ Panel3dGeometryFrame* OpenGeometry() {
     Panel3dPolarEvaluator::Create();
     Panel3dCurrentFlowState.alphaStar = 2.5;
     Panel3dGeometryFrame* g = luvo::OpenSingleWindow(
-        Panel3dGeometryWindow, Panel3dGeometryOpen,
-        wxS("Interaktives Erstellen einer Flügelkonfiguration"), wxSize(760, 730));
+        panel3d::Panel3dGeometryWindow, wxS("Interaktives Erstellen einer Flügelkonfiguration"),
+        wxSize(760, 730));
     for (int i = 0; i < 20; ++i) wxTheApp->Yield(true);
     return g;
 }
 
 void CloseGeometry() {
-    Panel3dGeometryWindow->Close(true);
+    panel3d::Panel3dGeometryWindow->Close(true);
     wxTheApp->ProcessIdle();
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
     Panel3dPolarEvaluator::Release();
 }
 
@@ -66,12 +66,12 @@ void BM_Panel3dPlanformDragStep(benchmark::State& state) {
 
 void BM_Panel3dShowFlapsAtDefaults(benchmark::State& state) {
     OpenGeometry();
-    luvo::OpenSingleWindow(Panel3dDiscretisationWindow, Panel3dDiscretisationOpen,
-                           wxS("Diskretisierung"), wxSize(420, 590));
-    Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
+    luvo::OpenSingleWindow(panel3d::Panel3dDiscretisationWindow, wxS("Diskretisierung"),
+                           wxSize(420, 590));
+    Panel3dDiscretisationFrame* d = panel3d::Panel3dDiscretisationWindow;
     for (auto _ : state) {
         if (!d->ShowFlaps()) state.SkipWithError("A&nzeigen refused the defaults");
-        benchmark::DoNotOptimize(Panel3dPanelModel.get());
+        benchmark::DoNotOptimize(panel3d::Panel3dPanelModel.get());
     }
     CloseGeometry();
 }

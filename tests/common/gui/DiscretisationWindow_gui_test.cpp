@@ -58,10 +58,10 @@ DiscretisationView VlmView() {
     if (method == nullptr) return v;
     SelectRadio(method->taskRadio, 1);
     Click(method->okButton);
-    VlmGeometryFrame* g = VlmGeometryWindow;
+    VlmGeometryFrame* g = vlm::VlmGeometryWindow;
     if (g == nullptr) return v;
     Click(g->nextButton);
-    VlmDiscretisationFrame* d = VlmDiscretisationWindow;
+    VlmDiscretisationFrame* d = vlm::VlmDiscretisationWindow;
     if (d == nullptr) return v;
     v = {d,
          g->nextButton,
@@ -79,11 +79,10 @@ DiscretisationView PanelView() {
     Panel3dCurrentFlowState.alphaStar = 2.5;
     auto* g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                        wxDefaultPosition, wxSize(760, 730));
-    Panel3dGeometryWindow = g;
-    Panel3dGeometryOpen = true;
+    panel3d::Panel3dGeometryWindow = g;
     g->Show(true);
     Click(g->nextButton);
-    Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
+    Panel3dDiscretisationFrame* d = panel3d::Panel3dDiscretisationWindow;
     DiscretisationView v;
     if (d == nullptr) return v;
     v = {d,
@@ -101,17 +100,13 @@ DiscretisationView PanelView() {
 void ResetPanel() {
     // The panel tests' own fixture resets the same state; this suite has a fixture of its own.
     Panel3dCurrentFlowState = Panel3dFlowState{};
-    Panel3dSourceWindow.Release();
-    Panel3dGridInputWindow = nullptr;
-    Panel3dGridInputOpen = false;
-    Panel3dGeometryWindow = nullptr;
-    Panel3dGeometryOpen = false;
-    Panel3dDiscretisationWindow = nullptr;
-    Panel3dDiscretisationOpen = false;
-    Panel3dFlapWindow = nullptr;
-    Panel3dFlapOpen = false;
-    Panel3dRunActive = false;
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dSourceWindow.Release();
+    panel3d::Panel3dGridInputWindow.Release();
+    panel3d::Panel3dGeometryWindow.Release();
+    panel3d::Panel3dDiscretisationWindow.Release();
+    panel3d::Panel3dFlapWindow.Release();
+    panel3d::Panel3dRunActive = false;
+    panel3d::Panel3dPanelModel.reset();
 }
 
 std::vector<DiscretisationRoute> Routes() {
@@ -119,9 +114,9 @@ std::vector<DiscretisationRoute> Routes() {
     vlm.id = "Vlm";
     vlm.reset = vlm_test::ResetModule;
     vlm.open = VlmView;
-    vlm.discretisationOpen = [] { return VlmDiscretisationOpen; };
-    vlm.geometryOpen = [] { return VlmGeometryOpen; };
-    vlm.discretisationWindow = []() -> wxFrame* { return VlmDiscretisationWindow; };
+    vlm.discretisationOpen = [] { return vlm::VlmDiscretisationOpen(); };
+    vlm.geometryOpen = [] { return vlm::VlmGeometryOpen(); };
+    vlm.discretisationWindow = []() -> wxFrame* { return vlm::VlmDiscretisationWindow; };
     vlm.countTexts = {L"Wirbelzahl in x-Richtung:", L"Wirbelzahl in y-Richtung pro Halbspannweite:",
                       L"Anzahl an Birnbaumkoeffizienten:", L"Anzahl der Iterationen:"};
     vlm.buttons = 4;
@@ -136,9 +131,9 @@ std::vector<DiscretisationRoute> Routes() {
     panel.id = "Panel3d";
     panel.reset = ResetPanel;
     panel.open = PanelView;
-    panel.discretisationOpen = [] { return Panel3dDiscretisationOpen; };
-    panel.geometryOpen = [] { return Panel3dGeometryOpen; };
-    panel.discretisationWindow = []() -> wxFrame* { return Panel3dDiscretisationWindow; };
+    panel.discretisationOpen = [] { return panel3d::Panel3dDiscretisationOpen(); };
+    panel.geometryOpen = [] { return panel3d::Panel3dGeometryOpen(); };
+    panel.discretisationWindow = []() -> wxFrame* { return panel3d::Panel3dDiscretisationWindow; };
     panel.countTexts = {L"Panelzahl in x-Richtung pro Flügelseite:",
                         L"Panelzahl in y-Richtung pro Halbspannweite:", L"Anzahl der Iterationen:",
                         L"Visualisierung des Klappenausschlages:"};

@@ -35,12 +35,9 @@ void PrintTo(const GeometryRoute& route, std::ostream* os) { *os << route.id; }
 
 void ResetPanel() {
     Panel3dCurrentFlowState = Panel3dFlowState{};
-    Panel3dGeometryWindow = nullptr;
-    Panel3dGeometryOpen = false;
-    Panel3dDiscretisationWindow = nullptr;
-    Panel3dDiscretisationOpen = false;
-    Panel3dFlapWindow = nullptr;
-    Panel3dFlapOpen = false;
+    panel3d::Panel3dGeometryWindow.Release();
+    panel3d::Panel3dDiscretisationWindow.Release();
+    panel3d::Panel3dFlapWindow.Release();
 }
 
 std::vector<GeometryRoute> Routes() {
@@ -52,12 +49,12 @@ std::vector<GeometryRoute> Routes() {
         if (method == nullptr) return nullptr;
         SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
-        return VlmGeometryWindow;
+        return vlm::VlmGeometryWindow;
     };
     vlm.fields = 13;
     vlm.equalsSigns = 13;
     vlm.infoPart = wxS("Durch Ziehen und Verschieben der roten Kästchen");
-    vlm.discretisationWindow = []() -> wxFrame* { return VlmDiscretisationWindow; };
+    vlm.discretisationWindow = []() -> wxFrame* { return vlm::VlmDiscretisationWindow; };
 
     GeometryRoute panel;
     panel.id = "Panel3d";
@@ -66,8 +63,7 @@ std::vector<GeometryRoute> Routes() {
         Panel3dCurrentFlowState.alphaStar = 2.5;
         auto* f = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                            wxDefaultPosition, wxSize(760, 730));
-        Panel3dGeometryWindow = f;
-        Panel3dGeometryOpen = true;
+        panel3d::Panel3dGeometryWindow = f;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -75,7 +71,7 @@ std::vector<GeometryRoute> Routes() {
     panel.fields = 20;
     panel.equalsSigns = 14;
     panel.infoPart = wxS("Dicke, Wölbung und Wölbungsrücklage");
-    panel.discretisationWindow = []() -> wxFrame* { return Panel3dDiscretisationWindow; };
+    panel.discretisationWindow = []() -> wxFrame* { return panel3d::Panel3dDiscretisationWindow; };
     return {vlm, panel};
 }
 

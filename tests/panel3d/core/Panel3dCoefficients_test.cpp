@@ -41,8 +41,8 @@ void SetFlow(Panel3dModel& w, double alpha, double sideslip) {
 }
 
 Panel3dVector FreeStream(const Panel3dModel& w) {
-    const double a = w.operatingPoint.alpha * Panel3dPi / 180,
-                 b = w.operatingPoint.sideslip * Panel3dPi / 180;
+    const double a = w.operatingPoint.alpha * panel3d::Panel3dPi / 180,
+                 b = w.operatingPoint.sideslip * panel3d::Panel3dPi / 180;
     return {std::cos(a) * std::cos(b), std::cos(a) * std::sin(b), std::sin(a)};
 }
 
@@ -110,8 +110,8 @@ TEST(Panel3dCoefficients, FlatPlateWithGivenPressures) {
         SetFlow(*w, alpha, 0);
         SetLoads(*w, {-1.0, 0.5, -0.5, 0.3});
         w->ComputeCoefficients();
-        const double ca = std::cos(alpha * Panel3dPi / 180);
-        const double cw = std::sin(alpha * Panel3dPi / 180);
+        const double ca = std::cos(alpha * panel3d::Panel3dPi / 180);
+        const double cw = std::sin(alpha * panel3d::Panel3dPi / 180);
         const double jump[2] = {1.5, 0.8};  // cp lower minus cp upper
         const double width[2] = {0.6, 1.4};
         const double y[2] = {0.7, -0.3};
@@ -138,7 +138,7 @@ TEST(Panel3dCoefficients, FlatPlateWithGivenPressures) {
         EXPECT_NEAR(w->momentX, roll, 1e-14);
         EXPECT_NEAR(w->momentY, -0.5 * (lift / ca), 1e-14);  // all loads at x = 0.5
         EXPECT_EQ(w->momentZ, 0.0);
-        const double k = 4.0 / 2.0 * Panel3dPi * drag / (lift * lift);  // b = 2
+        const double k = 4.0 / 2.0 * panel3d::Panel3dPi * drag / (lift * lift);  // b = 2
         EXPECT_NEAR(w->kFactor, k, 1e-12);
     }
 }

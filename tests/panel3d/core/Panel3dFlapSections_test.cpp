@@ -194,11 +194,12 @@ TEST_F(FlapSectionsTest, MarkersFollowTheRowsSpanwisePositionAlsoWithoutSweep) {
         model = panel3d_test::DefaultWing(kN, kM);
         model->leadingEdgeSweep = sweep;
         model->quarterChordSweep =
-            std::atan(std::tan(sweep * Panel3dPi / 180) - 0.5 / 12) * 180 / Panel3dPi;
+            std::atan(std::tan(sweep * panel3d::Panel3dPi / 180) - 0.5 / 12) * 180 /
+            panel3d::Panel3dPi;
         model->spanwiseGrading = 1 - std::min(sweep, 18.0) * 0.4 / 15;
         ASSERT_TRUE(model->GenerateWingGrid());
         geometry.sweep = sweep;
-        const double tipLe = kRootLe + 80 * std::tan(sweep * Panel3dPi / 180);
+        const double tipLe = kRootLe + 80 * std::tan(sweep * panel3d::Panel3dPi / 180);
         const int planY = static_cast<int>(10 - kRootLe);
         for (int row = 0; row <= 2 * kM; ++row) {
             const RecordingPainter p = Draw(row + 1, 0);
@@ -266,7 +267,8 @@ TEST_F(FlapSectionsTest, CutInsideADeflectedFlapShowsTheTurnedTrailingEdge) {
     const Cut left = CutIn(Draw(row + 1, 0), PlotColour::Black());
     const Cut right = CutIn(Draw(2 * kM - row + 1, 0), PlotColour::Black());
     ASSERT_EQ(left.lines.size(), right.lines.size());
-    EXPECT_GT(left.lines[0].y1 - right.lines[0].y1, 710 * std::sin(10 * Panel3dPi / 180) * 0.25);
+    EXPECT_GT(left.lines[0].y1 - right.lines[0].y1,
+              710 * std::sin(10 * panel3d::Panel3dPi / 180) * 0.25);
     EXPECT_EQ(left.lines[kN - 1].y1, right.lines[kN - 1].y1);  // the leading edge stays
 
     // The tip zone lies outside the flap.

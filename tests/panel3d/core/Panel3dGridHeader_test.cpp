@@ -159,8 +159,8 @@ TEST(Panel3dGridHeader, TokensMaySplitOverLinesAndTabsAnyHow) {
 TEST(Panel3dGridHeader, MissingFilesAndFoldersFailAndReadingCommitsNothing) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("ordner.fdp"));
-    Panel3dWakeRowCount = 25;
-    Panel3dChordPanelCount = 0;
+    panel3d::Panel3dWakeRowCount = 25;
+    panel3d::Panel3dChordPanelCount = 0;
     EXPECT_FALSE(ReadPanel3dGridHeader(dir.file("fehlt.fdp")).has_value());
     EXPECT_FALSE(std::filesystem::exists(dir.file("fehlt.fdp")));
     EXPECT_FALSE(ReadPanel3dGridHeader(dir.file("ordner.fdp")).has_value());
@@ -168,8 +168,8 @@ TEST(Panel3dGridHeader, MissingFilesAndFoldersFailAndReadingCommitsNothing) {
     tokens[10] = "10";
     EXPECT_TRUE(ReadPanel3dGridHeader(WriteFile(dir, FileText(tokens))).has_value());
     // The run commits a header only together with a model read from the file.
-    EXPECT_EQ(Panel3dWakeRowCount, 25);
-    EXPECT_EQ(Panel3dChordPanelCount, 0);
+    EXPECT_EQ(panel3d::Panel3dWakeRowCount, 25);
+    EXPECT_EQ(panel3d::Panel3dChordPanelCount, 0);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ Panel3dPanel Segments(const Panel3dVector (&c)[4], double mu) {
 TEST(Panel3dKernels, UnitSquareAtItsCentroid) {
     const Panel3dPanel p = UnitSquare();
     ASSERT_NEAR(p.Normal().z, 1.0, 1e-15);
-    const double source = -Panel3dInv4pi * 4 * std::log(1 + std::sqrt(2.0));
+    const double source = -panel3d::Panel3dInv4pi * 4 * std::log(1 + std::sqrt(2.0));
     EXPECT_NEAR(p.SourcePotential({0.5, 0.5, 0}, false), source, 1e-12);
     EXPECT_NEAR(source, -0.28055, 1e-5);
     // In the plane the point counts as lying below (opposite the normal).
@@ -59,8 +59,9 @@ TEST(Panel3dKernels, FarFieldFromFiveMeanDiagonals) {
     const Panel3dVector at{0.5 + 0.6 * d, 0.5, 0.8 * d};  // exactly 5 mean diagonals away
     EXPECT_TRUE(p.IsFarField(at));
     EXPECT_FALSE(p.IsFarField({0.5 + 0.6 * d * 0.999, 0.5, 0.8 * d * 0.999}));
-    EXPECT_NEAR(p.SourcePotential(at, true), -Panel3dInv4pi / d, 1e-15);
-    EXPECT_NEAR(p.DoubletPotential(at, true), -Panel3dInv4pi * 0.8 * d / (d * d * d), 1e-15);
+    EXPECT_NEAR(p.SourcePotential(at, true), -panel3d::Panel3dInv4pi / d, 1e-15);
+    EXPECT_NEAR(p.DoubletPotential(at, true), -panel3d::Panel3dInv4pi * 0.8 * d / (d * d * d),
+                1e-15);
     // The point forms are close to the closed forms out there.
     EXPECT_NEAR(p.SourcePotential(at, true), p.SourcePotential(at, false), 1e-4);
     EXPECT_NEAR(p.DoubletPotential(at, true), p.DoubletPotential(at, false), 1e-4);
@@ -81,8 +82,8 @@ void Quadrature(const Panel3dVector& q, double& source, double& doublet) {
             d += q.z / (r2 * r);
         }
     }
-    source = -Panel3dInv4pi * s * h * h;
-    doublet = -Panel3dInv4pi * d * h * h;
+    source = -panel3d::Panel3dInv4pi * s * h * h;
+    doublet = -panel3d::Panel3dInv4pi * d * h * h;
 }
 
 TEST(Panel3dKernels, ClosedFormsMatchQuadrature) {
@@ -201,7 +202,7 @@ TEST(Panel3dKernels, SegmentExtensionGetsNothing) {
     EXPECT_EQ(a.z, b.z);
     // Biot-Savart of the segment from (0,0,0) to (1,0,0) at (40, 1, 0).
     const double cos1 = 40 / std::sqrt(1601.0), cos2 = 39 / std::sqrt(1522.0);
-    EXPECT_NEAR(b.z, Panel3dInv4pi * (cos1 - cos2) / 1.0, 1e-15);
+    EXPECT_NEAR(b.z, panel3d::Panel3dInv4pi * (cos1 - cos2) / 1.0, 1e-15);
 }
 
 TEST(Panel3dKernels, CoreDampingInsideTheCoreRadius) {

@@ -92,41 +92,42 @@ TEST(Panel3dModelSizes, CountsOutsideTheLimitsBuildNothing) {
 
 TEST(Panel3dModelLifetime, HeldModelOutlivesReplacementAndGoesWithItsLastHolder) {
     const long before = Panel3dModel::LiveCount();
-    Panel3dPanelModel = Panel3dModel::Create(Sizes(2, 2));
-    std::shared_ptr<Panel3dModel> flapView = Panel3dPanelModel;  // a window's own reference
-    std::weak_ptr<Panel3dModel> first = Panel3dPanelModel;
+    panel3d::Panel3dPanelModel = Panel3dModel::Create(Sizes(2, 2));
+    std::shared_ptr<Panel3dModel> flapView =
+        panel3d::Panel3dPanelModel;  // a window's own reference
+    std::weak_ptr<Panel3dModel> first = panel3d::Panel3dPanelModel;
     for (int run = 0; run < 5; ++run) {
-        Panel3dPanelModel = Panel3dModel::Create(Sizes(2, 2));
+        panel3d::Panel3dPanelModel = Panel3dModel::Create(Sizes(2, 2));
     }
     EXPECT_FALSE(first.expired());
     EXPECT_EQ(Panel3dModel::LiveCount(), before + 2);
     flapView.reset();
     EXPECT_TRUE(first.expired());
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
     EXPECT_EQ(Panel3dModel::LiveCount(), before);
 }
 
 TEST(Panel3dModelSizes, ModelKeepsItsCountsWhenTheModuleCountsChange) {
-    Panel3dChordPanelCount = 3;
-    Panel3dSpanPanelCount = 2;
-    Panel3dWakeRowCount = 10;  // as a grid file's header leaves it for an interactive run
-    Panel3dSymmetryFlag = 1;
+    panel3d::Panel3dChordPanelCount = 3;
+    panel3d::Panel3dSpanPanelCount = 2;
+    panel3d::Panel3dWakeRowCount = 10;  // as a grid file's header leaves it for an interactive run
+    panel3d::Panel3dSymmetryFlag = 1;
     const auto model = Panel3dModel::Create(Panel3dModuleSizes());
     ASSERT_TRUE(model);
     EXPECT_EQ(model->freeWake.size(), 4u * 10u);
-    Panel3dChordPanelCount = 7;
-    Panel3dSpanPanelCount = 9;
-    Panel3dWakeRowCount = 30;
-    Panel3dSymmetryFlag = 0;
+    panel3d::Panel3dChordPanelCount = 7;
+    panel3d::Panel3dSpanPanelCount = 9;
+    panel3d::Panel3dWakeRowCount = 30;
+    panel3d::Panel3dSymmetryFlag = 0;
     ASSERT_TRUE(model->AllocateSolverArrays());
     EXPECT_EQ(model->SystemSize(), 2 * 3 * 2);
     EXPECT_EQ(model->rightHandSide.size(), 12u);
     EXPECT_EQ(model->WingPanelCount(), 24);
     EXPECT_EQ(model->WakeRows(), 10);
-    Panel3dChordPanelCount = 0;
-    Panel3dSpanPanelCount = 0;
-    Panel3dWakeRowCount = 25;
-    Panel3dSymmetryFlag = 1;
+    panel3d::Panel3dChordPanelCount = 0;
+    panel3d::Panel3dSpanPanelCount = 0;
+    panel3d::Panel3dWakeRowCount = 25;
+    panel3d::Panel3dSymmetryFlag = 1;
 }
 
 using panel3d_test::ModelOf;

@@ -66,7 +66,7 @@ TEST(Panel3dReferenceResults, EveryNumberOfTheResultFilesMatchesTheReferenceWith
                                            s.resultCaFileName};
         EXPECT_TRUE(out.model->WriteResultFiles(files, luvo::test::kReferenceDigits).empty());
     });
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
 }
 
 }  // namespace

@@ -72,7 +72,7 @@ inline Panel3dVector Segment(const Panel3dVector& b, const Panel3dVector& a, dou
         const Panel3dVector r1 = at - b;
         const Panel3dVector r2 = at - a;
         const Panel3dVector cr = Cross(r1, r2);
-        const double k = gamma * Panel3dInv4pi *
+        const double k = gamma * panel3d::Panel3dInv4pi *
                          (Dot(r0, r1) / Length(r1) - Dot(r0, r2) / Length(r2)) / Dot(cr, cr);
         return k * cr;
     };
@@ -110,7 +110,7 @@ inline Panel3dVector SourceVelocity(const Panel3dPanel& panel, const Panel3dVect
             u += (panel.localY[k1] - panel.localY[k]) / d * log;
             v += (panel.localX[k] - panel.localX[k1]) / d * log;
         }
-        const double s = panel.sourceStrength * Panel3dInv4pi;
+        const double s = panel.sourceStrength * panel3d::Panel3dInv4pi;
         const double normal = s * ArctangentSum(panel, q);
         result = (s * u) * panel.AxisL() + (s * v) * panel.AxisM() + normal * panel.Normal();
     }
@@ -171,8 +171,8 @@ inline void Relax(Panel3dModel& w) {
     auto panel = [&](int strip, int row) -> Panel3dFreeWakePanel& {
         return w.freeWake[strip + strips * row];
     };
-    const double a = Panel3dPi * w.operatingPoint.alpha / 180.0;
-    const double b = Panel3dPi * w.operatingPoint.sideslip / 180.0;
+    const double a = panel3d::Panel3dPi * w.operatingPoint.alpha / 180.0;
+    const double b = panel3d::Panel3dPi * w.operatingPoint.sideslip / 180.0;
     const Panel3dVector freeStream{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
                                    std::sin(a)};
     auto side = [&](int s, int r, Panel3dVector& from, Panel3dVector& to) {

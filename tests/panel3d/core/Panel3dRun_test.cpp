@@ -105,7 +105,7 @@ TEST_F(Panel3dRunTest, SingleStateSendsThePhaseTextsInOrderAndWritesTheFilesOnce
     const Panel3dRunOutcome out = RunPanel3dGridFile(GridSettings(SingleState(4)), nullptr, &rec);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
     ASSERT_TRUE(out.model);
-    EXPECT_EQ(Panel3dPanelModel, out.model);
+    EXPECT_EQ(panel3d::Panel3dPanelModel, out.model);
     // The run's own texts, with the solver steps' field-0 texts in between.
     std::vector<std::string> own;
     for (const std::string& t : rec.texts) {
@@ -124,9 +124,9 @@ TEST_F(Panel3dRunTest, SingleStateSendsThePhaseTextsInOrderAndWritesTheFilesOnce
     EXPECT_GT(out.model->totalLift, 0.1);
     EXPECT_TRUE(out.unwrittenFiles.empty());
     // The header's counts and wake values are the module's now.
-    EXPECT_EQ(Panel3dChordPanelCount, 2);
-    EXPECT_EQ(Panel3dSpanPointCount, 5);
-    EXPECT_EQ(Panel3dWakeRowCount, 3);
+    EXPECT_EQ(panel3d::Panel3dChordPanelCount, 2);
+    EXPECT_EQ(panel3d::Panel3dSpanPointCount, 5);
+    EXPECT_EQ(panel3d::Panel3dWakeRowCount, 3);
     for (const char* name : {"3D.dat", "cp-x.dat", "ca-y.dat"}) {
         EXPECT_FALSE(Read(name).empty()) << name;
     }
@@ -272,7 +272,7 @@ TEST_F(Panel3dRunTest, HalfModelOnlyWithoutSideslipAndWithEqualDeflections) {
         const Panel3dRunOutcome out = RunPanel3dGridFile(s, nullptr, nullptr);
         ASSERT_EQ(out.error, Panel3dRunError::kNone);
         EXPECT_EQ(out.model->Symmetric(), c.symmetric) << c.fileFlag << " " << c.beta;
-        EXPECT_EQ(Panel3dSymmetryFlag, c.symmetric);
+        EXPECT_EQ(panel3d::Panel3dSymmetryFlag, c.symmetric);
     }
     struct WingCase {
         double left, right, beta;
@@ -315,8 +315,8 @@ TEST_F(Panel3dRunTest, InteractiveRunBuildsTheWindowsWingAndEmptiesThePhaseField
     const Panel3dRunOutcome out = RunPanel3dInteractive(s, nullptr, &rec);
     ASSERT_EQ(out.error, Panel3dRunError::kNone);
     EXPECT_EQ(out.model->ChordPanels(), 4);
-    EXPECT_EQ(Panel3dChordPointCount, 9);
-    EXPECT_EQ(Panel3dSpanPointCount, 7);
+    EXPECT_EQ(panel3d::Panel3dChordPointCount, 9);
+    EXPECT_EQ(panel3d::Panel3dSpanPointCount, 7);
     EXPECT_TRUE(out.model->interactiveGrid);
     EXPECT_DOUBLE_EQ(out.model->halfSpan, 3);
     EXPECT_DOUBLE_EQ(out.model->chordwiseGrading, 0.52);
@@ -336,7 +336,7 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
     // A model and module values of an earlier run.
     ASSERT_EQ(RunPanel3dGridFile(GridSettings(SingleState(1)), nullptr, nullptr).error,
               Panel3dRunError::kNone);
-    const std::shared_ptr<Panel3dModel> before = Panel3dPanelModel;
+    const std::shared_ptr<Panel3dModel> before = panel3d::Panel3dPanelModel;
     const std::string text = Read("grid.fdp");
     std::string wrongTag = text;
     wrongTag.replace(wrongTag.find("#sf"), 3, "#xf");
@@ -362,10 +362,10 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
         const Panel3dRunOutcome out = RunPanel3dGridFile(s, nullptr, nullptr);
         EXPECT_EQ(out.error, Panel3dRunError::kGridFile) << c.name;
         EXPECT_FALSE(out.model);
-        EXPECT_EQ(Panel3dPanelModel, before) << c.name;
-        EXPECT_EQ(Panel3dSymmetryFlag, 1) << c.name;
-        EXPECT_EQ(Panel3dWakeRowCount, 3) << c.name;
-        EXPECT_EQ(Panel3dSpanPanelCount, 2) << c.name;
+        EXPECT_EQ(panel3d::Panel3dPanelModel, before) << c.name;
+        EXPECT_EQ(panel3d::Panel3dSymmetryFlag, 1) << c.name;
+        EXPECT_EQ(panel3d::Panel3dWakeRowCount, 3) << c.name;
+        EXPECT_EQ(panel3d::Panel3dSpanPanelCount, 2) << c.name;
     }
     // Inputs the windows refuse do not reach the solver either.
     Panel3dGridRunSettings relaxed = GridSettings(SingleState(1));
@@ -385,8 +385,8 @@ TEST_F(Panel3dRunTest, FailedRunsLeaveTheModuleAndTheModelAsTheyWere) {
         EXPECT_EQ(RunPanel3dInteractive(wing, nullptr, nullptr).error,
                   Panel3dRunError::kInvalidInput);
     }
-    EXPECT_EQ(Panel3dPanelModel, before);
-    EXPECT_EQ(Panel3dChordPanelCount, 2);
+    EXPECT_EQ(panel3d::Panel3dPanelModel, before);
+    EXPECT_EQ(panel3d::Panel3dChordPanelCount, 2);
 }
 
 TEST_F(Panel3dRunTest, EachRunKeepsItsOwnEvaluationRecord) {

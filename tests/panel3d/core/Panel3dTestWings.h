@@ -28,9 +28,9 @@ inline std::shared_ptr<Panel3dModel> DefaultWing(int n, int m, int wakeRows = 1,
     w->rootChord = 1.0;
     w->tipChord = 0.5;
     w->leadingEdgeSweep = 32.0;
-    w->quarterChordSweep = std::atan(std::tan(Panel3dPi * 32.0 / 180.0) +
+    w->quarterChordSweep = std::atan(std::tan(panel3d::Panel3dPi * 32.0 / 180.0) +
                                      (w->tipChord - w->rootChord) / (4 * w->halfSpan)) *
-                           180 / Panel3dPi;
+                           180 / panel3d::Panel3dPi;
     w->rootIncidence = 2.5;
     w->tipIncidence = -2.5;
     w->rootThickness = w->tipThickness = 15.0;

@@ -41,7 +41,7 @@ double PanelLift(const Panel3dInteractiveRunSettings& s) {
     const Panel3dRunOutcome out = RunPanel3dInteractive(s, nullptr, nullptr);
     EXPECT_EQ(out.error, Panel3dRunError::kNone);
     const double lift = out.error == Panel3dRunError::kNone ? out.model->totalLift : NAN;
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
     return lift;
 }
 

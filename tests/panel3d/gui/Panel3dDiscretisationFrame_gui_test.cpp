@@ -37,11 +37,10 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
         Panel3dCurrentFlowState.alphaStar = 2.5;
         g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
-        Panel3dGeometryWindow = g;
-        Panel3dGeometryOpen = true;
+        panel3d::Panel3dGeometryWindow = g;
         g->Show(true);
         Click(g->nextButton);
-        d = Panel3dDiscretisationWindow;
+        d = panel3d::Panel3dDiscretisationWindow;
         ASSERT_NE(d, nullptr);
         Pump(100);
     }
@@ -50,10 +49,10 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
         ResetModel();
     }
     static void ResetModel() {
-        Panel3dPanelModel.reset();
-        Panel3dChordPanelCount = Panel3dSpanPanelCount = 0;
-        Panel3dChordPointCount = Panel3dSpanPointCount = 0;
-        Panel3dWakeRowCount = 25;
+        panel3d::Panel3dPanelModel.reset();
+        panel3d::Panel3dChordPanelCount = panel3d::Panel3dSpanPanelCount = 0;
+        panel3d::Panel3dChordPointCount = panel3d::Panel3dSpanPointCount = 0;
+        panel3d::Panel3dWakeRowCount = 25;
     }
     static void Settle() {
         for (int i = 0; i < 5; ++i) wxTheApp->ProcessIdle();
@@ -79,7 +78,7 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
     std::shared_ptr<Panel3dModel> Show() {
         const ShownBox box = BoxOf(d->showFlapsButton);
         EXPECT_EQ(box.message, wxString()) << box.message;
-        return Panel3dPanelModel;
+        return panel3d::Panel3dPanelModel;
     }
     Panel3dGeometryFrame* g = nullptr;
     Panel3dDiscretisationFrame* d = nullptr;
@@ -178,9 +177,9 @@ TEST_F(Panel3dDiscretisationTest, ShowRefusesWhatTheGridCannotTake) {
         EXPECT_EQ(box.message, c.message) << c.n << " " << c.m;
         EXPECT_EQ(box.caption, kCaption);
         EXPECT_TRUE(box.HasIcon(wxICON_ERROR));
-        EXPECT_EQ(Panel3dPanelModel, before);
-        EXPECT_EQ(Panel3dChordPanelCount, 4);
-        EXPECT_EQ(Panel3dSpanPanelCount, 3);
+        EXPECT_EQ(panel3d::Panel3dPanelModel, before);
+        EXPECT_EQ(panel3d::Panel3dChordPanelCount, 4);
+        EXPECT_EQ(panel3d::Panel3dSpanPanelCount, 3);
     }
     // The same hinge without a deflection: the grid ignores the flap fields.
     SetText(g->rightDeflectionField, wxS("0"));
@@ -195,10 +194,10 @@ TEST_F(Panel3dDiscretisationTest, ShowBuildsTheWingGridFromBothWindows) {
     ASSERT_NE(model, nullptr);
     EXPECT_EQ(model->ChordPanels(), 2);
     EXPECT_EQ(model->SpanPanels(), 3);
-    EXPECT_EQ(Panel3dChordPanelCount, 2);
-    EXPECT_EQ(Panel3dSpanPanelCount, 3);
-    EXPECT_EQ(Panel3dChordPointCount, 5);
-    EXPECT_EQ(Panel3dSpanPointCount, 7);
+    EXPECT_EQ(panel3d::Panel3dChordPanelCount, 2);
+    EXPECT_EQ(panel3d::Panel3dSpanPanelCount, 3);
+    EXPECT_EQ(panel3d::Panel3dChordPointCount, 5);
+    EXPECT_EQ(panel3d::Panel3dSpanPointCount, 7);
     // A preview builds no linear system.
     EXPECT_TRUE(model->influenceMatrix.empty());
     EXPECT_TRUE(model->rightHandSide.empty());
@@ -258,18 +257,18 @@ TEST_F(Panel3dDiscretisationTest, OnlyTheCurrentModelLivesAndAFailedBuildChanges
     SetText(d->spanPanelsField, wxS("4"));
     for (int i = 0; i < 50; ++i) Show();
     EXPECT_EQ(Panel3dModel::LiveCount(), baseline + 1);
-    const std::shared_ptr<Panel3dModel> current = Panel3dPanelModel;
+    const std::shared_ptr<Panel3dModel> current = panel3d::Panel3dPanelModel;
 
     // A model that cannot be had (here: sizes the model refuses) gives a box, and the module
     // keeps its model and counts.
-    Panel3dWakeRowCount = 0;
+    panel3d::Panel3dWakeRowCount = 0;
     SetText(d->chordPanelsField, wxS("8"));
     const ShownBox box = BoxOf(d->showFlapsButton);
     EXPECT_EQ(box.caption, wxS("Fehler!"));
     EXPECT_TRUE(box.message.StartsWith(wxS("Das Panelnetz konnte nicht erzeugt werden")));
     EXPECT_TRUE(box.HasIcon(wxICON_ERROR));
-    EXPECT_EQ(Panel3dPanelModel, current);
-    EXPECT_EQ(Panel3dChordPanelCount, 6);
+    EXPECT_EQ(panel3d::Panel3dPanelModel, current);
+    EXPECT_EQ(panel3d::Panel3dChordPanelCount, 6);
     EXPECT_EQ(Panel3dModel::LiveCount(), baseline + 1);
 }
 
@@ -326,7 +325,7 @@ TEST_F(Panel3dDiscretisationTest, TheGeometryWindowTakesItWhenItCloses) {
     g->Close();
     Settle();
     EXPECT_FALSE(window);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
 }
 
 // The sketch on the screen: drawn for the slider's value after every move and every repaint,
@@ -381,7 +380,7 @@ TEST_F(ScreenPanel3dDiscretisation, RealSliderDragSetsTheChordwiseGrading) {
 
     // And back beyond the left end: 1, fine at both edges. The flap view that opened goes
     // away from the slider first.
-    if (Panel3dFlapOpen) Panel3dFlapWindow->Hide();
+    if (panel3d::Panel3dFlapOpen()) panel3d::Panel3dFlapWindow->Hide();
     Present(d);
     RealFastDrag(s, wxPoint(size.x - 16, y), wxPoint(-60, y));
     ASSERT_TRUE(WaitFor([&] { return s->GetValue() == 1; }, 2000)) << s->GetValue();

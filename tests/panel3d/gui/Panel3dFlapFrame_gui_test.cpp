@@ -32,16 +32,15 @@ class Panel3dFlapViewTest : public panel3d_test::Panel3dInputTest {
         Panel3dCurrentFlowState.alphaStar = 2.5;
         geometry = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                             wxDefaultPosition, wxSize(760, 730));
-        Panel3dGeometryWindow = geometry;
-        Panel3dGeometryOpen = true;
-        Panel3dChordPanelCount = kN;
-        Panel3dSpanPanelCount = kM;
-        Panel3dChordPointCount = 2 * kN + 1;
-        Panel3dSpanPointCount = 2 * kM + 1;
+        panel3d::Panel3dGeometryWindow = geometry;
+        panel3d::Panel3dChordPanelCount = kN;
+        panel3d::Panel3dSpanPanelCount = kM;
+        panel3d::Panel3dChordPointCount = 2 * kN + 1;
+        panel3d::Panel3dSpanPointCount = 2 * kM + 1;
         liveBefore = Panel3dModel::LiveCount();
     }
     void TearDown() override {
-        Panel3dPanelModel.reset();
+        panel3d::Panel3dPanelModel.reset();
         Panel3dInputTest::TearDown();
     }
     // A new grid of the default wing, made the module's current model, as "A&nzeigen" does.
@@ -49,7 +48,7 @@ class Panel3dFlapViewTest : public panel3d_test::Panel3dInputTest {
         auto model = panel3d_test::DefaultWing(kN, m);
         model->leftFlapDeflection = -leftDeflection;
         EXPECT_TRUE(model->GenerateWingGrid());
-        Panel3dPanelModel = model;
+        panel3d::Panel3dPanelModel = model;
         return model;
     }
     // Chooses an entry as the toolkit does: the selection, then its event.
@@ -76,8 +75,8 @@ class Panel3dFlapViewTest : public panel3d_test::Panel3dInputTest {
 TEST_F(Panel3dFlapViewTest, OpensWithItsControlsAndTheFirstDrawingEmptiesTheFirstLabel) {
     Panel3dFlapFrame* view = Panel3dShowFlapView(NewModel());
     ASSERT_NE(view, nullptr);
-    EXPECT_TRUE(Panel3dFlapOpen);
-    EXPECT_EQ(Panel3dFlapWindow, view);
+    EXPECT_TRUE(panel3d::Panel3dFlapOpen());
+    EXPECT_EQ(panel3d::Panel3dFlapWindow, view);
     EXPECT_TRUE(view->IsShown());
     EXPECT_EQ(view->GetTitle(), wxS("Klappenausschlag"));
     EXPECT_EQ(view->GetSize(), wxSize(800, 400));
@@ -119,8 +118,8 @@ TEST_F(Panel3dFlapViewTest, EachNewModelRefreshesTheOneViewAndTheOldModelsAreFre
     view->Move(0, 0);
     Choose(view->secondSectionChoice, 1);
     for (int i = 0; i < 50; ++i) Panel3dShowFlapView(NewModel());
-    EXPECT_EQ(Panel3dFlapWindow, view);
-    EXPECT_EQ(view->panelModel, Panel3dPanelModel);
+    EXPECT_EQ(panel3d::Panel3dFlapWindow, view);
+    EXPECT_EQ(view->panelModel, panel3d::Panel3dPanelModel);
     EXPECT_EQ(view->GetPosition(), wxPoint(0, 0));  // not centred again
     EXPECT_EQ(view->secondSectionChoice->GetValue(), wxS("1"));
     int views = 0;
@@ -140,8 +139,8 @@ TEST_F(Panel3dFlapViewTest, EachNewModelRefreshesTheOneViewAndTheOldModelsAreFre
 
     Click(view->closeButton);
     Pump(50);
-    EXPECT_FALSE(Panel3dFlapOpen);
-    Panel3dPanelModel.reset();
+    EXPECT_FALSE(panel3d::Panel3dFlapOpen());
+    panel3d::Panel3dPanelModel.reset();
     EXPECT_EQ(Panel3dModel::LiveCount(), liveBefore);
 }
 
@@ -220,12 +219,12 @@ TEST_F(Panel3dFlapViewTest, ClosesAloneOrWithTheWindowsItReads) {
     wxWeakRef<wxFrame> viewRef(view);
     SendMenu(view, luvo::kIdMenuClose);
     Pump(50);
-    EXPECT_FALSE(Panel3dFlapOpen);
+    EXPECT_FALSE(panel3d::Panel3dFlapOpen());
     EXPECT_FALSE(viewRef);
 
     Click(geometry->nextButton);
-    ASSERT_TRUE(Panel3dDiscretisationOpen);
-    wxWeakRef<wxFrame> discRef(Panel3dDiscretisationWindow);
+    ASSERT_TRUE(panel3d::Panel3dDiscretisationOpen());
+    wxWeakRef<wxFrame> discRef(panel3d::Panel3dDiscretisationWindow);
     view = Panel3dShowFlapView(NewModel());
     viewRef = view;
     view->Close();
@@ -235,24 +234,24 @@ TEST_F(Panel3dFlapViewTest, ClosesAloneOrWithTheWindowsItReads) {
 
     view = Panel3dShowFlapView(NewModel());
     viewRef = view;
-    Panel3dDiscretisationWindow->Close();
+    panel3d::Panel3dDiscretisationWindow->Close();
     Pump(50);
-    EXPECT_FALSE(Panel3dFlapOpen);
+    EXPECT_FALSE(panel3d::Panel3dFlapOpen());
     EXPECT_FALSE(viewRef);
     EXPECT_FALSE(discRef);
 
     Click(geometry->nextButton);
-    discRef = Panel3dDiscretisationWindow;
+    discRef = panel3d::Panel3dDiscretisationWindow.get();
     view = Panel3dShowFlapView(NewModel());
     viewRef = view;
     Click(geometry->cancelButton);
     Pump(50);
-    EXPECT_FALSE(Panel3dGeometryOpen);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
-    EXPECT_FALSE(Panel3dFlapOpen);
+    EXPECT_FALSE(panel3d::Panel3dGeometryOpen());
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
+    EXPECT_FALSE(panel3d::Panel3dFlapOpen());
     EXPECT_FALSE(discRef);
     EXPECT_FALSE(viewRef);
-    Panel3dPanelModel.reset();
+    panel3d::Panel3dPanelModel.reset();
     EXPECT_EQ(Panel3dModel::LiveCount(), liveBefore);
 }
 
@@ -295,12 +294,12 @@ TEST_F(ScreenPanel3dFlapView, Tour) {
     SetCheck(geometry->flapCheckBox, true);
     SetText(geometry->leftDeflectionField, wxS("20"));
     // The windows' default counts: 30 x 15 panels.
-    Panel3dChordPanelCount = 30;
-    Panel3dSpanPanelCount = 15;
+    panel3d::Panel3dChordPanelCount = 30;
+    panel3d::Panel3dSpanPanelCount = 15;
     auto model = panel3d_test::DefaultWing(30, 15);
     model->leftFlapDeflection = -20;
     ASSERT_TRUE(model->GenerateWingGrid());
-    Panel3dPanelModel = model;
+    panel3d::Panel3dPanelModel = model;
     Panel3dFlapFrame* view = Panel3dShowFlapView(model);
     // A row inside the left flap in black, the right half's matching row in blue.
     int row = -1;

@@ -31,8 +31,7 @@ class Panel3dGeometryTest : public panel3d_test::Panel3dInputTest {
         Panel3dCurrentFlowState.alphaStar = 2.5;
         f = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
-        Panel3dGeometryWindow = f;
-        Panel3dGeometryOpen = true;
+        panel3d::Panel3dGeometryWindow = f;
         f->Centre(wxBOTH);
         f->Show(true);
         Pump(100);
@@ -153,10 +152,11 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
             EXPECT_EQ(boxes.boxes()[0].caption, wxS("Die Eingaben sind nicht korrekt!"));
             EXPECT_TRUE(boxes.boxes()[0].HasIcon(wxICON_ERROR));
         }
-        EXPECT_EQ(Panel3dDiscretisationOpen, c.message.empty()) << c.text;
+        EXPECT_EQ(panel3d::Panel3dDiscretisationOpen(), c.message.empty()) << c.text;
         EXPECT_EQ(c.field->GetValue(), wxString(c.text));
         SetText(c.field, before);
-        if (Panel3dDiscretisationOpen) Panel3dDiscretisationWindow->CloseWindow();
+        if (panel3d::Panel3dDiscretisationOpen())
+            panel3d::Panel3dDiscretisationWindow->CloseWindow();
         Pump(20);
     }
     // Span 0 and root chord 0: the span's box only.
@@ -178,7 +178,7 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
         ASSERT_EQ(boxes.boxes().size(), 1u);
         EXPECT_NE(boxes.boxes()[0].message.Find(wxS("Anströmwinkel")), wxNOT_FOUND);
     }
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
 }
 
 // "&Weiter" opens one window (tested with the vortex lattice's in
@@ -186,12 +186,12 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
 // with the geometry window.
 TEST_F(Panel3dGeometryTest, OneCentredDiscretisationWindowThatGoesWithTheGeometryWindow) {
     Click(f->nextButton);
-    Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
-    ASSERT_TRUE(Panel3dDiscretisationOpen);
+    Panel3dDiscretisationFrame* d = panel3d::Panel3dDiscretisationWindow;
+    ASSERT_TRUE(panel3d::Panel3dDiscretisationOpen());
     EXPECT_EQ(d->GetSize(), wxSize(420, 590));
     d->Move(0, 0);
     Click(f->nextButton);
-    EXPECT_EQ(Panel3dDiscretisationWindow, d);
+    EXPECT_EQ(panel3d::Panel3dDiscretisationWindow, d);
     // Centred again.
     const wxRect screen = wxGetClientDisplayRect();
     EXPECT_NEAR(d->GetScreenRect().GetLeft() + 210, screen.GetLeft() + screen.GetWidth() / 2, 30);
@@ -199,16 +199,16 @@ TEST_F(Panel3dGeometryTest, OneCentredDiscretisationWindowThatGoesWithTheGeometr
     // Closed, a new one comes.
     d->Close();
     Pump(50);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
     Click(f->nextButton);
-    ASSERT_TRUE(Panel3dDiscretisationOpen);
-    wxWeakRef<wxFrame> dRef(Panel3dDiscretisationWindow);
+    ASSERT_TRUE(panel3d::Panel3dDiscretisationOpen());
+    wxWeakRef<wxFrame> dRef(panel3d::Panel3dDiscretisationWindow);
 
     // The geometry window takes it along: it reads the geometry fields.
     Click(f->cancelButton);
     Pump(50);
-    EXPECT_FALSE(Panel3dGeometryOpen);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(panel3d::Panel3dGeometryOpen());
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
     EXPECT_FALSE(dRef);
 }
 

@@ -48,8 +48,7 @@ class Panel3dGridInputTest : public Panel3dInputTest {
     static Panel3dGridInputFrame* OpenWindow() {
         auto* f = new Panel3dGridInputFrame(wxS("Daten über eine Datei einlesen"),
                                             wxDefaultPosition, wxSize(420, 450));
-        Panel3dGridInputWindow = f;
-        Panel3dGridInputOpen = true;
+        panel3d::Panel3dGridInputWindow = f;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -215,7 +214,7 @@ TEST_F(Panel3dGridInputTest, StartChecksTheAnglesThenTheIterationsOfARelaxedWake
         SetText(f->sideslipField, c.beta);
         SelectRadio(f->wakeRadio, c.wake);
         if (c.iterations) SetText(f->iterationField, c.iterations);
-        const std::shared_ptr<Panel3dModel> before = Panel3dPanelModel;
+        const std::shared_ptr<Panel3dModel> before = panel3d::Panel3dPanelModel;
         ShownBox seen;
         wxTEST_DIALOG(Click(f->startButton), ExpectBox(&seen));
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
@@ -226,9 +225,10 @@ TEST_F(Panel3dGridInputTest, StartChecksTheAnglesThenTheIterationsOfARelaxedWake
             EXPECT_EQ(seen.caption, wxS("Fehler beim Einlesen der Datei"));
             EXPECT_EQ(seen.message, wxString(kFileErrorText));
         }
-        EXPECT_EQ(Panel3dPanelModel, before);  // neither a refused nor a failed run changes it
+        EXPECT_EQ(panel3d::Panel3dPanelModel,
+                  before);  // neither a refused nor a failed run changes it
         EXPECT_EQ(Status(f), wxS("Rechnung starten"));
-        EXPECT_TRUE(Panel3dGridInputOpen);
+        EXPECT_TRUE(panel3d::Panel3dGridInputOpen());
     }
 }
 
@@ -257,7 +257,7 @@ TEST_F(Panel3dGridInputTest, AWrongHeaderShowsTheFileErrorAndKeepsTheWindowAndTh
         EXPECT_EQ(Status(f), wxS("Rechnung starten"));
         EXPECT_EQ(f->headerError, 1);
         EXPECT_EQ(f->gridHeader.wakeRowCount, 12);
-        EXPECT_TRUE(Panel3dGridInputOpen);
+        EXPECT_TRUE(panel3d::Panel3dGridInputOpen());
         EXPECT_FALSE(wxTheApp->IsScheduledForDestruction(f));
     }
     // A good file again clears the flag, and the run goes on to its end.
@@ -265,7 +265,7 @@ TEST_F(Panel3dGridInputTest, AWrongHeaderShowsTheFileErrorAndKeepsTheWindowAndTh
     Click(f->startButton);
     EXPECT_EQ(f->headerError, 0);
     EXPECT_EQ(f->gridHeader.wakeRowCount, 7);
-    EXPECT_FALSE(Panel3dGridInputOpen);
+    EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
 }
 
 TEST_F(Panel3dGridInputTest, ButtonMenuAndTitleBarCloseItAndClearItsFlag) {
@@ -278,7 +278,7 @@ TEST_F(Panel3dGridInputTest, ButtonMenuAndTitleBarCloseItAndClearItsFlag) {
         Panel3dGridInputFrame* f = OpenWindow();
         wxWeakRef<wxFrame> ref(f);
         close(f);
-        EXPECT_FALSE(Panel3dGridInputOpen);
+        EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(ref);
     }

@@ -56,14 +56,13 @@ class Panel3dGridRunTest : public Panel3dInputTest {
     }
     void TearDown() override {
         Panel3dInputTest::TearDown();
-        Panel3dPanelModel.reset();
+        panel3d::Panel3dPanelModel.reset();
     }
 
     static Panel3dGridInputFrame* OpenWindow() {
         auto* f = new Panel3dGridInputFrame(wxS("Daten über eine Datei einlesen"),
                                             wxDefaultPosition, wxSize(420, 450));
-        Panel3dGridInputWindow = f;
-        Panel3dGridInputOpen = true;
+        panel3d::Panel3dGridInputWindow = f;
         f->Centre(wxBOTH);
         f->Show(true);
         return f;
@@ -104,11 +103,11 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
         Panel3dGridInputFrame* f = OpenWindow();
         wxWeakRef<wxFrame> input(f);
         Click(f->startButton);
-        EXPECT_FALSE(Panel3dGridInputOpen);
+        EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
         EXPECT_EQ(Panel3dProgressWindow, nullptr);
-        EXPECT_FALSE(Panel3dRunActive);
+        EXPECT_FALSE(panel3d::Panel3dRunActive);
         EXPECT_TRUE(std::filesystem::exists("ca-y.dat"));
-        ASSERT_TRUE(Panel3dPanelModel);
+        ASSERT_TRUE(panel3d::Panel3dPanelModel);
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(input);
         EXPECT_TRUE(FramesTitled(wxS("Rechnung läuft!")).empty());
@@ -120,11 +119,11 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
         // The task's window, on this run's model and evaluation.
         auto* shown = dynamic_cast<Panel3dResultsWindow*>(results[0]);
         ASSERT_NE(shown, nullptr);
-        EXPECT_EQ(shown->Run().model, Panel3dPanelModel);
+        EXPECT_EQ(shown->Run().model, panel3d::Panel3dPanelModel);
         ASSERT_TRUE(shown->Run().record);
         if (auto* single = dynamic_cast<Panel3dResultsFrame*>(shown)) {
             EXPECT_EQ(c.taskMode, 0);
-            const Panel3dModel& m = *Panel3dPanelModel;
+            const Panel3dModel& m = *panel3d::Panel3dPanelModel;
             const double values[9] = {
                 m.totalLift,      m.totalInducedDrag, m.momentX,
                 m.momentY,        m.momentZ,          m.referenceArea,
@@ -150,7 +149,7 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
 TEST_F(Panel3dGridRunTest, AFailedRunShowsTheFileBoxAndLeavesModuleAndModelAsTheyWere) {
     // A model of an earlier run.
     Click(OpenWindow()->startButton);
-    const std::shared_ptr<Panel3dModel> before = Panel3dPanelModel;
+    const std::shared_ptr<Panel3dModel> before = panel3d::Panel3dPanelModel;
     ASSERT_TRUE(before);
     for (wxFrame* r : FramesTitled(wxS("Ergebnisse"))) r->Destroy();
 
@@ -173,15 +172,15 @@ TEST_F(Panel3dGridRunTest, AFailedRunShowsTheFileBoxAndLeavesModuleAndModelAsThe
         EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
         EXPECT_EQ(statusWhileShown, wxS("Fehler!"));
         EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
-        EXPECT_TRUE(Panel3dGridInputOpen);
-        EXPECT_FALSE(Panel3dRunActive);
+        EXPECT_TRUE(panel3d::Panel3dGridInputOpen());
+        EXPECT_FALSE(panel3d::Panel3dRunActive);
         EXPECT_EQ(Panel3dProgressWindow, nullptr);
         wxTheApp->ProcessIdle();
         EXPECT_TRUE(FramesTitled(wxS("Rechnung läuft!")).empty());
         EXPECT_TRUE(FramesTitled(wxS("Ergebnisse")).empty());
-        EXPECT_EQ(Panel3dPanelModel, before);
-        EXPECT_EQ(Panel3dWakeRowCount, 3);
-        EXPECT_EQ(Panel3dSymmetryFlag, 1);
+        EXPECT_EQ(panel3d::Panel3dPanelModel, before);
+        EXPECT_EQ(panel3d::Panel3dWakeRowCount, 3);
+        EXPECT_EQ(panel3d::Panel3dSymmetryFlag, 1);
         f->Destroy();
     }
 }
@@ -192,7 +191,7 @@ TEST_F(Panel3dGridRunTest, StartAndCloseDuringThePauseDoNothing) {
     bool progressStayed = false;
     // Handled in the one-second pause, while the run holds the progress window.
     f->CallAfter([&] {
-        sawRun = Panel3dRunActive && Panel3dProgressWindow != nullptr;
+        sawRun = panel3d::Panel3dRunActive && Panel3dProgressWindow != nullptr;
         Click(f->startButton);
         Panel3dProgressWindow->Close();
         f->Close();
@@ -226,7 +225,7 @@ TEST_F(Panel3dGridRunTest, UnwrittenFilesGiveOneBoxOverTheOpenResultsWindow) {
               wxS("Folgende Ergebnisdateien konnten nicht geschrieben werden:\n\nordner\n"));
     EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
     EXPECT_EQ(resultsWhileShown, 1u);
-    EXPECT_FALSE(Panel3dGridInputOpen);
+    EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
 }
 
 TEST_F(Panel3dGridRunTest, AWindowLeftOpenAfterQuitFinishesItsRunWithTheEvaluatorItHolds) {
@@ -238,7 +237,8 @@ TEST_F(Panel3dGridRunTest, AWindowLeftOpenAfterQuitFinishesItsRunWithTheEvaluato
     Click(f->startButton);
     ASSERT_FALSE(evaluator.expired());
     ASSERT_TRUE(evaluator.lock()->Record());
-    EXPECT_EQ(evaluator.lock()->Record()->GetTotalCoefficient(3), Panel3dPanelModel->totalLift);
+    EXPECT_EQ(evaluator.lock()->Record()->GetTotalCoefficient(3),
+              panel3d::Panel3dPanelModel->totalLift);
     wxTheApp->ProcessIdle();
     // The results window holds it now; with the last panel window it goes.
     const std::vector<wxFrame*> results = FramesTitled(wxS("Ergebnisse"));

@@ -45,12 +45,12 @@ TEST_F(ScreenPanel3dInput, TourOfTheMethodChooserAndGridInputWindows) {
     SaveTourShot(method, "panel3d_method");
     Click(method->okButton);
     Hide(method);
-    Panel3dSourceFrame* chooser = Panel3dSourceWindow;
+    Panel3dSourceFrame* chooser = panel3d::Panel3dSourceWindow;
     ASSERT_NE(chooser, nullptr);
     SaveTourShot(chooser, "panel3d_source");
     Click(chooser->okButton);
     Hide(chooser);
-    Panel3dGridInputFrame* input = Panel3dGridInputWindow;
+    Panel3dGridInputFrame* input = panel3d::Panel3dGridInputWindow;
     ASSERT_NE(input, nullptr);
     SaveTourShot(input, "panel3d_grid_input");
     // A long path in a file label, and the relaxed wake.
@@ -78,7 +78,7 @@ TEST_F(ScreenPanel3dInput, RealClicksChooseTheTaskAndOpenTheChooser) {
     EXPECT_TRUE(f->fields[kPanel3dEfficiency]->IsEnabled());
 
     RealClick(f->okButton, wxPoint(f->okButton->GetSize().x / 2, f->okButton->GetSize().y / 2));
-    ASSERT_TRUE(WaitFor([] { return Panel3dSourceWindow != nullptr; }, 2000));
+    ASSERT_TRUE(WaitFor([] { return panel3d::Panel3dSourceWindow != nullptr; }, 2000));
     EXPECT_EQ(Panel3dCurrentFlowState.taskMode, 2);
     EXPECT_EQ(Panel3dCurrentFlowState.speedCount, 5);
 }
@@ -86,8 +86,7 @@ TEST_F(ScreenPanel3dInput, RealClicksChooseTheTaskAndOpenTheChooser) {
 TEST_F(ScreenPanel3dInput, RealClickOnTheRelaxedWakeEnablesTheIterationField) {
     auto* f = new Panel3dGridInputFrame(wxS("Daten über eine Datei einlesen"), wxDefaultPosition,
                                         wxSize(420, 450));
-    Panel3dGridInputWindow = f;
-    Panel3dGridInputOpen = true;
+    panel3d::Panel3dGridInputWindow = f;
     Present(f);
     RealClick(f->wakeRadio, ItemPoint(f->wakeRadio, 1));
     ASSERT_TRUE(WaitFor([&] { return f->wakeRadio->GetSelection() == 1; }, 2000));

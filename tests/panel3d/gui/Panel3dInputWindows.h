@@ -23,16 +23,12 @@ class Panel3dInputTest : public luvo::test::GuiTest {
     }
     static void ResetModule() {
         Panel3dCurrentFlowState = Panel3dFlowState{};
-        Panel3dSourceWindow.Release();
-        Panel3dGridInputWindow = nullptr;
-        Panel3dGridInputOpen = false;
-        Panel3dGeometryWindow = nullptr;
-        Panel3dGeometryOpen = false;
-        Panel3dDiscretisationWindow = nullptr;
-        Panel3dDiscretisationOpen = false;
-        Panel3dFlapWindow = nullptr;
-        Panel3dFlapOpen = false;
-        Panel3dRunActive = false;
+        panel3d::Panel3dSourceWindow.Release();
+        panel3d::Panel3dGridInputWindow.Release();
+        panel3d::Panel3dGeometryWindow.Release();
+        panel3d::Panel3dDiscretisationWindow.Release();
+        panel3d::Panel3dFlapWindow.Release();
+        panel3d::Panel3dRunActive = false;
     }
 };
 

@@ -23,15 +23,14 @@ class Panel3dInteractiveRunTest : public panel3d_test::Panel3dInputTest {
   protected:
     void SetUp() override {
         Panel3dInputTest::SetUp();
-        Panel3dPanelModel.reset();
-        Panel3dWakeRowCount = 3;  // a short wake keeps the runs quick
+        panel3d::Panel3dPanelModel.reset();
+        panel3d::Panel3dWakeRowCount = 3;  // a short wake keeps the runs quick
         Panel3dCurrentFlowState.alphaStar = 2.5;
         Panel3dCurrentFlowState.angleCount = 1;
         Panel3dCurrentFlowState.pointCount = 1;
         g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
-        Panel3dGeometryWindow = g;
-        Panel3dGeometryOpen = true;
+        panel3d::Panel3dGeometryWindow = g;
         g->Show(true);
         // Stands in for "Diskretisierung": two status fields.
         start = new luvo::LuvoFrame(wxS("Start"), wxDefaultPosition, wxSize(400, 300),
@@ -47,8 +46,8 @@ class Panel3dInteractiveRunTest : public panel3d_test::Panel3dInputTest {
     }
     void TearDown() override {
         Panel3dInputTest::TearDown();
-        Panel3dPanelModel.reset();
-        Panel3dWakeRowCount = 25;
+        panel3d::Panel3dPanelModel.reset();
+        panel3d::Panel3dWakeRowCount = 25;
     }
     static int FramesTitled(const wxString& title) {
         int count = 0;
@@ -75,18 +74,18 @@ TEST_F(Panel3dInteractiveRunTest, AFinishedRunOpensItsResultsClosesTheStarterAnd
         int closes = 0;
         Panel3dRunInteractive(*start, values, Panel3dPolarEvaluator::Shared(), [&] { ++closes; });
         EXPECT_EQ(closes, 1);
-        EXPECT_FALSE(Panel3dRunActive);
+        EXPECT_FALSE(panel3d::Panel3dRunActive);
         EXPECT_EQ(Panel3dProgressWindow, nullptr);
         EXPECT_EQ(start->GetStatusBar()->GetStatusText(0), wxS("Rechnung beendet!"));
         wxTheApp->ProcessIdle();
         EXPECT_EQ(FramesTitled(wxS("Rechnung läuft!")), 0);
         EXPECT_EQ(FramesTitled(wxS("Ergebnisse")), 1);
-        EXPECT_TRUE(Panel3dGeometryOpen);
-        ASSERT_TRUE(Panel3dPanelModel);
-        EXPECT_EQ(Panel3dPanelModel->ChordPanels(), 4);
-        EXPECT_EQ(Panel3dPanelModel->SpanPanels(), 3);
-        EXPECT_EQ(Panel3dPanelModel->Symmetric(), c.symmetric);
-        EXPECT_EQ(Panel3dPanelModel->leftFlapDeflection, -5);
+        EXPECT_TRUE(panel3d::Panel3dGeometryOpen());
+        ASSERT_TRUE(panel3d::Panel3dPanelModel);
+        EXPECT_EQ(panel3d::Panel3dPanelModel->ChordPanels(), 4);
+        EXPECT_EQ(panel3d::Panel3dPanelModel->SpanPanels(), 3);
+        EXPECT_EQ(panel3d::Panel3dPanelModel->Symmetric(), c.symmetric);
+        EXPECT_EQ(panel3d::Panel3dPanelModel->leftFlapDeflection, -5);
         EXPECT_TRUE(std::filesystem::exists("ca-y.dat"));
         for (wxFrame* f : OpenFrames()) {
             if (f->GetTitle() == wxS("Ergebnisse")) f->Destroy();
@@ -106,8 +105,8 @@ TEST_F(Panel3dInteractiveRunTest, AFailedRunShowsItsBoxAndKeepsTheStarter) {
     EXPECT_TRUE(seen.HasIcon(wxICON_ERROR));
     EXPECT_EQ(closes, 0);
     EXPECT_EQ(start->GetStatusBar()->GetStatusText(0), wxS("bereit"));
-    EXPECT_FALSE(Panel3dPanelModel);
-    EXPECT_FALSE(Panel3dRunActive);
+    EXPECT_FALSE(panel3d::Panel3dPanelModel);
+    EXPECT_FALSE(panel3d::Panel3dRunActive);
     wxTheApp->ProcessIdle();
     EXPECT_EQ(FramesTitled(wxS("Rechnung läuft!")), 0);
     EXPECT_EQ(FramesTitled(wxS("Ergebnisse")), 0);
@@ -122,31 +121,30 @@ class Panel3dDiscretisationStartTest : public panel3d_test::Panel3dInputTest {
   protected:
     void TearDown() override {
         Panel3dInputTest::TearDown();
-        Panel3dPanelModel.reset();
-        Panel3dWakeRowCount = 25;
+        panel3d::Panel3dPanelModel.reset();
+        panel3d::Panel3dWakeRowCount = 25;
     }
 };
 
 TEST_F(Panel3dDiscretisationStartTest, TheRunClosesFlapViewAndDiscretisationAndKeepsTheGeometry) {
-    Panel3dWakeRowCount = 3;
+    panel3d::Panel3dWakeRowCount = 3;
     Panel3dCurrentFlowState.alphaStar = 2.5;
     Panel3dCurrentFlowState.angleCount = 1;
     Panel3dCurrentFlowState.pointCount = 1;
     auto* g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                        wxDefaultPosition, wxSize(760, 730));
-    Panel3dGeometryWindow = g;
-    Panel3dGeometryOpen = true;
+    panel3d::Panel3dGeometryWindow = g;
     g->Show(true);
     Click(g->nextButton);
-    Panel3dDiscretisationFrame* d = Panel3dDiscretisationWindow;
+    Panel3dDiscretisationFrame* d = panel3d::Panel3dDiscretisationWindow;
     ASSERT_NE(d, nullptr);
     SetText(d->chordPanelsField, wxS("4"));
     SetText(d->spanPanelsField, wxS("3"));
     Click(d->showFlapsButton);
-    ASSERT_TRUE(Panel3dFlapOpen);
+    ASSERT_TRUE(panel3d::Panel3dFlapOpen());
     Click(d->startButton);
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
-    EXPECT_FALSE(Panel3dFlapOpen);
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
+    EXPECT_FALSE(panel3d::Panel3dFlapOpen());
     wxTheApp->ProcessIdle();
     int results = 0, others = 0;
     for (wxFrame* f : OpenFrames()) {
@@ -159,9 +157,9 @@ TEST_F(Panel3dDiscretisationStartTest, TheRunClosesFlapViewAndDiscretisationAndK
     }
     EXPECT_EQ(results, 1);
     EXPECT_EQ(others, 0);
-    EXPECT_TRUE(Panel3dGeometryOpen);
-    ASSERT_TRUE(Panel3dPanelModel);
-    EXPECT_EQ(Panel3dPanelModel->ChordPanels(), 4);
+    EXPECT_TRUE(panel3d::Panel3dGeometryOpen());
+    ASSERT_TRUE(panel3d::Panel3dPanelModel);
+    EXPECT_EQ(panel3d::Panel3dPanelModel->ChordPanels(), 4);
 }
 
 }  // namespace

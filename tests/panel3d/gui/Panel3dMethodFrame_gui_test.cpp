@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "app/MainFrame.h"
@@ -215,26 +216,26 @@ TEST_F(Panel3dMethodFrameTest, OkOpensAChooserUnlessTheGridInputWindowIsOpen) {
     Click(f->okButton);
     const std::vector<Panel3dSourceFrame*> choosers = Open<Panel3dSourceFrame>();
     ASSERT_EQ(choosers.size(), 2u);
-    EXPECT_EQ(Panel3dSourceWindow, choosers[1]);
+    EXPECT_EQ(panel3d::Panel3dSourceWindow, choosers[1]);
 
     // The chooser's "&OK" twice with choice 0: one grid-input window.
     Panel3dSourceFrame* chooser = choosers[0];
     EXPECT_EQ(chooser->GetTitle(), wxS(" Luvo - 3D Panelverfahren, Punkt"));
     EXPECT_EQ(chooser->GetSize(), wxSize(420, 380));
     Click(chooser->okButton);
-    ASSERT_TRUE(Panel3dGridInputOpen);
-    Panel3dGridInputFrame* input = Panel3dGridInputWindow;
+    ASSERT_TRUE(panel3d::Panel3dGridInputOpen());
+    Panel3dGridInputFrame* input = panel3d::Panel3dGridInputWindow;
     SetText(input->sideslipField, wxS("12"));
     Click(chooser->okButton);
     ASSERT_EQ(Open<Panel3dGridInputFrame>().size(), 1u);
-    EXPECT_EQ(Panel3dGridInputWindow, input);
+    EXPECT_EQ(panel3d::Panel3dGridInputWindow, input);
     EXPECT_EQ(input->sideslipField->GetValue(), wxS("12"));
     EXPECT_TRUE(input->IsShown());
     EXPECT_EQ(input->GetTitle(), wxS("Daten über eine Datei einlesen"));
 
     // While it is open, "&OK" only changes the flow state.
     CloseAll(choosers);
-    EXPECT_EQ(Panel3dSourceWindow.get(), nullptr);  // the closed chooser is forgotten
+    EXPECT_EQ(panel3d::Panel3dSourceWindow.get(), nullptr);  // the closed chooser is forgotten
     SetText(f->fields[kPanel3dAlpha], wxS("7.5"));
     Click(f->okButton);
     EXPECT_TRUE(Open<Panel3dSourceFrame>().empty());
@@ -244,12 +245,12 @@ TEST_F(Panel3dMethodFrameTest, OkOpensAChooserUnlessTheGridInputWindowIsOpen) {
     // Once closed, a fresh one with its initial labels.
     SendMenu(input, luvo::kIdMenuClose);
     wxTheApp->ProcessIdle();
-    EXPECT_FALSE(Panel3dGridInputOpen);
+    EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
     Click(f->okButton);
     ASSERT_EQ(Open<Panel3dSourceFrame>().size(), 1u);
     Click(Open<Panel3dSourceFrame>()[0]->okButton);
-    ASSERT_TRUE(Panel3dGridInputOpen);
-    Panel3dGridInputFrame* fresh = Panel3dGridInputWindow;
+    ASSERT_TRUE(panel3d::Panel3dGridInputOpen());
+    Panel3dGridInputFrame* fresh = panel3d::Panel3dGridInputWindow;
     EXPECT_EQ(fresh->sideslipField->GetValue(), wxS("0.0"));
     EXPECT_EQ(fresh->gridFileLabel->GetLabel(), wxS("grid.fdp"));
     EXPECT_EQ(fresh->result3dFileLabel->GetLabel(), wxS("3D.dat"));
@@ -259,7 +260,7 @@ TEST_F(Panel3dMethodFrameTest, OkOpensAChooserUnlessTheGridInputWindowIsOpen) {
 
 TEST_F(Panel3dMethodFrameTest, ChooserStatusInfoAndTheSingleGeometryWindow) {
     Click(OpenMethod()->okButton);
-    Panel3dSourceFrame* chooser = Panel3dSourceWindow;
+    Panel3dSourceFrame* chooser = panel3d::Panel3dSourceWindow;
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(Status(chooser), wxS("Gewählt: Einlesen der Daten aus Datei"));
     SelectRadio(chooser->sourceRadio, 1);
@@ -278,37 +279,118 @@ TEST_F(Panel3dMethodFrameTest, ChooserStatusInfoAndTheSingleGeometryWindow) {
     Click(chooser->okButton);
     const std::vector<Panel3dGeometryFrame*> geometry = Open<Panel3dGeometryFrame>();
     ASSERT_EQ(geometry.size(), 1u);
-    EXPECT_TRUE(Panel3dGeometryOpen);
-    EXPECT_EQ(Panel3dGeometryWindow, geometry[0]);
+    EXPECT_TRUE(panel3d::Panel3dGeometryOpen());
+    EXPECT_EQ(panel3d::Panel3dGeometryWindow, geometry[0]);
     EXPECT_EQ(geometry[0]->GetTitle(), wxS("Interaktives Erstellen einer Flügelkonfiguration"));
     EXPECT_EQ(geometry[0]->GetSize(), wxSize(760, 730));
-    EXPECT_FALSE(Panel3dGridInputOpen);
+    EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
     geometry[0]->Close();
     wxTheApp->ProcessIdle();
-    EXPECT_FALSE(Panel3dGeometryOpen);
+    EXPECT_FALSE(panel3d::Panel3dGeometryOpen());
     EXPECT_TRUE(Open<Panel3dGeometryFrame>().empty());
     // The chooser stays open and makes a new one.
     Click(chooser->okButton);
     EXPECT_EQ(Open<Panel3dGeometryFrame>().size(), 1u);
 }
 
+// A single window that is gone, or only about to go, is never shown again: the next opening
+// builds a fresh window, whether the old one was deleted without its close handler or closed
+// and asked for again before the program was idle.
+TEST_F(Panel3dMethodFrameTest, AGoneInputWindowIsRebuiltNotReshown) {
+    Panel3dMethodFrame* method = OpenMethod();
+    Click(method->okButton);
+    Panel3dSourceFrame* chooser = panel3d::Panel3dSourceWindow;
+    ASSERT_NE(chooser, nullptr);
+    auto choose = [chooser](int source) {
+        SelectRadio(chooser->sourceRadio, source);
+        Click(chooser->okButton);
+    };
+    auto openDiscretisation = [choose] {
+        choose(1);
+        Click(panel3d::Panel3dGeometryWindow->nextButton);
+    };
+    struct Single {
+        const char* name;
+        std::function<void()> open;
+        std::function<bool()> isOpen;
+        std::function<wxFrame*()> current;
+        bool blocksMethodOk;  // while it is open the method window's "&OK" opens no chooser
+    };
+    const Single windows[] = {
+        {"grid input", [choose] { choose(0); }, [] { return panel3d::Panel3dGridInputOpen(); },
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dGridInputWindow.get()); }, true},
+        {"geometry", [choose] { choose(1); }, [] { return panel3d::Panel3dGeometryOpen(); },
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dGeometryWindow.get()); }, false},
+        {"discretisation", openDiscretisation, [] { return panel3d::Panel3dDiscretisationOpen(); },
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dDiscretisationWindow.get()); }, false},
+        {"flap view",
+         [openDiscretisation] {
+             openDiscretisation();
+             Click(panel3d::Panel3dDiscretisationWindow->showFlapsButton);
+         },
+         [] { return panel3d::Panel3dFlapOpen(); },
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dFlapWindow.get()); }, false},
+    };
+    for (const Single& w : windows) {
+        SCOPED_TRACE(w.name);
+
+        // Deleted by a way that skips its close handler.
+        w.open();
+        wxFrame* old = w.current();
+        ASSERT_NE(old, nullptr);
+        wxWeakRef<wxFrame> oldRef(old);
+        old->Destroy();
+        wxTheApp->ProcessIdle();
+        ASSERT_FALSE(oldRef);
+        EXPECT_FALSE(w.isOpen());
+        if (w.blocksMethodOk) {
+            Click(method->okButton);
+            EXPECT_EQ(Open<Panel3dSourceFrame>().size(), 2u);
+            CloseAll({panel3d::Panel3dSourceWindow.get()});
+        }
+        w.open();
+        wxFrame* rebuilt = w.current();
+        ASSERT_NE(rebuilt, nullptr);
+        EXPECT_TRUE(rebuilt->IsShown());
+        const std::vector<wxFrame*> open = OpenFrames();
+        EXPECT_NE(std::find(open.begin(), open.end(), rebuilt), open.end());
+
+        // Closed through its menu and asked for again before the closed one is deleted.
+        wxWeakRef<wxFrame> closingRef(rebuilt);
+        SendMenu(rebuilt, luvo::kIdMenuClose);
+        EXPECT_FALSE(w.isOpen());
+        w.open();
+        wxFrame* fresh = w.current();
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_NE(fresh, rebuilt);
+        EXPECT_TRUE(fresh->IsShown());
+        ASSERT_TRUE(closingRef);
+        EXPECT_FALSE(rebuilt->IsShown());
+        wxTheApp->ProcessIdle();
+        EXPECT_FALSE(closingRef);
+        EXPECT_TRUE(w.isOpen());
+        EXPECT_EQ(w.current(), fresh);
+        EXPECT_TRUE(fresh->IsShown());
+    }
+}
+
 TEST_F(Panel3dMethodFrameTest, PanelWindowsKeepTheEvaluatorAfterTheMainWindowQuit) {
     Panel3dMethodFrame* f = OpenMethod();
     Click(f->okButton);
-    Click(Panel3dSourceWindow->okButton);
+    Click(panel3d::Panel3dSourceWindow->okButton);
     std::weak_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared();
     Panel3dPolarEvaluator::Release();
     // The method window and the grid-input window are closed; the chooser alone holds it.
     f->Close(true);
-    Panel3dGridInputWindow->Close(true);
+    panel3d::Panel3dGridInputWindow->Close(true);
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(evaluator.expired());
-    Click(Panel3dSourceWindow->okButton);
-    ASSERT_TRUE(Panel3dGridInputOpen);
-    Panel3dSourceWindow->Close(true);
+    Click(panel3d::Panel3dSourceWindow->okButton);
+    ASSERT_TRUE(panel3d::Panel3dGridInputOpen());
+    panel3d::Panel3dSourceWindow->Close(true);
     wxTheApp->ProcessIdle();
     EXPECT_FALSE(evaluator.expired());
-    Panel3dGridInputWindow->Close(true);
+    panel3d::Panel3dGridInputWindow->Close(true);
     wxTheApp->ProcessIdle();
     EXPECT_TRUE(evaluator.expired());
 }
@@ -318,26 +400,26 @@ TEST_F(Panel3dMethodFrameTest, PanelWindowsKeepTheEvaluatorAfterTheMainWindowQui
 TEST_F(Panel3dMethodFrameTest, DiscretisationTakesTheEvaluatorOfItsGeometryWindow) {
     Panel3dMethodFrame* f = OpenMethod();
     Click(f->okButton);
-    SelectRadio(Panel3dSourceWindow->sourceRadio, 1);
-    Click(Panel3dSourceWindow->okButton);
-    ASSERT_TRUE(Panel3dGeometryOpen);
+    SelectRadio(panel3d::Panel3dSourceWindow->sourceRadio, 1);
+    Click(panel3d::Panel3dSourceWindow->okButton);
+    ASSERT_TRUE(panel3d::Panel3dGeometryOpen());
     std::weak_ptr<Panel3dPolarEvaluator> evaluator = Panel3dPolarEvaluator::Shared();
     Panel3dPolarEvaluator::Release();
     f->Close(true);
-    Panel3dSourceWindow->Close(true);
+    panel3d::Panel3dSourceWindow->Close(true);
     wxTheApp->ProcessIdle();
-    Click(Panel3dGeometryWindow->nextButton);
-    ASSERT_TRUE(Panel3dDiscretisationOpen);
+    Click(panel3d::Panel3dGeometryWindow->nextButton);
+    ASSERT_TRUE(panel3d::Panel3dDiscretisationOpen());
     ASSERT_FALSE(evaluator.expired());
-    EXPECT_EQ(Panel3dDiscretisationWindow->Evaluator(), evaluator.lock());
-    Click(Panel3dDiscretisationWindow->showFlapsButton);
-    ASSERT_TRUE(Panel3dFlapOpen);
-    EXPECT_EQ(Panel3dFlapWindow->Evaluator(), evaluator.lock());
+    EXPECT_EQ(panel3d::Panel3dDiscretisationWindow->Evaluator(), evaluator.lock());
+    Click(panel3d::Panel3dDiscretisationWindow->showFlapsButton);
+    ASSERT_TRUE(panel3d::Panel3dFlapOpen());
+    EXPECT_EQ(panel3d::Panel3dFlapWindow->Evaluator(), evaluator.lock());
     // The geometry window takes "Diskretisierung" and the flap view with it, and with them the
     // evaluator goes.
-    Panel3dGeometryWindow->Close(true);
+    panel3d::Panel3dGeometryWindow->Close(true);
     wxTheApp->ProcessIdle();
-    EXPECT_FALSE(Panel3dDiscretisationOpen);
+    EXPECT_FALSE(panel3d::Panel3dDiscretisationOpen());
     EXPECT_TRUE(evaluator.expired());
 }
 

@@ -34,9 +34,9 @@ namespace fs = std::filesystem;
 // A straight NACA 2412 wing (span 6 m, chord 1 m, 4 sections) at the given angles, each point
 // solved and evaluated: XFOIL converges on all its sections. Thickness and camber in per cent.
 Panel3dRun SolvedRun(const std::vector<double>& alphas, double thickness = 12, double camber = 2) {
-    Panel3dWakeRowCount = 25;
-    Panel3dTrailingEdgeWakeFactor = 0.1;
-    Panel3dWakeLengthFactor = 5.0;
+    panel3d::Panel3dWakeRowCount = 25;
+    panel3d::Panel3dTrailingEdgeWakeFactor = 0.1;
+    panel3d::Panel3dWakeLengthFactor = 5.0;
     Panel3dRun run;
     run.evaluator = std::make_shared<Panel3dPolarEvaluator>();
     const int points = static_cast<int>(alphas.size());

@@ -91,31 +91,31 @@ TEST_F(VlmDiscretisationTest, StartChecksInTheirOrder) {
         EXPECT_EQ(box.message, c.message) << c.nx << " " << c.perHalf << " " << c.birnbaum;
         EXPECT_EQ(box.caption, caption);
         EXPECT_TRUE(box.HasIcon(wxICON_ERROR));
-        EXPECT_EQ(VlmProgressWindow, nullptr);
-        EXPECT_TRUE(VlmDiscretisationOpen);
+        EXPECT_EQ(vlm::VlmProgressWindow, nullptr);
+        EXPECT_TRUE(vlm::VlmDiscretisationOpen());
     }
 }
 
 TEST_F(VlmDiscretisationTest, StartChecksTheGeometryWindowAgain) {
     // A span typed after "&Weiter" is checked as the geometry window would.
-    SetText(VlmGeometryWindow->spanField, wxS("0"));
+    SetText(vlm::VlmGeometryWindow->spanField, wxS("0"));
     ShownBox box = BoxOf(d->startButton);
     EXPECT_EQ(box.message, wxS("Der Wert der Spannweite liegt in einem unzulässigen Bereich:\n\n"
                                "0.5 <= Spannweite <= 100\n"));
     EXPECT_EQ(box.caption, wxS("Die Eingaben sind nicht korrekt!"));
-    EXPECT_EQ(VlmProgressWindow, nullptr);
+    EXPECT_EQ(vlm::VlmProgressWindow, nullptr);
 
     // Without the geometry window there is no wing to run.
-    VlmGeometryWindow->Close();
+    vlm::VlmGeometryWindow->Close();
     Settle();
-    ASSERT_FALSE(VlmGeometryOpen);
+    ASSERT_FALSE(vlm::VlmGeometryOpen());
     box = BoxOf(d->startButton);
     EXPECT_EQ(box.message, wxS("Die Flügelgeometrie fehlt:\n\nDas Geometriefenster ist "
                                "geschlossen.\n"));
     EXPECT_EQ(box.caption, wxS("Die Eingaben sind nicht korrekt!"));
     EXPECT_TRUE(box.HasIcon(wxICON_ERROR));
-    EXPECT_TRUE(VlmDiscretisationOpen);
-    EXPECT_EQ(VlmProgressWindow, nullptr);
+    EXPECT_TRUE(vlm::VlmDiscretisationOpen());
+    EXPECT_EQ(vlm::VlmProgressWindow, nullptr);
 }
 
 // The preview on the screen: the construction for the slider's value after every move and

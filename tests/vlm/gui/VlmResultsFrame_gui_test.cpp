@@ -56,7 +56,7 @@ TEST_F(VlmResultsFrameTest, ValuesAndTheWarning) {
         auto results = Results(-1.0, c.k);
         results->cmx = kNaN;
         VlmResultsFrame* f = VlmOpenResultsWindow(results);
-        EXPECT_EQ(VlmResultsWindow, f);
+        EXPECT_EQ(vlm::VlmResultsWindow, f);
         const std::vector<wxString> expected = {wxS("0.351"),  wxS("0.006"), wxS("---"),
                                                 wxS("-0.100"), wxS("0.000"), wxS("4.500"),
                                                 wxS("0.778"),  c.label};
@@ -96,6 +96,8 @@ TEST_F(VlmResultsFrameTest, LayoutInfoAndClose) {
     Click(f->closeButton);
     Settle();
     EXPECT_FALSE(ref);
+    // The module names no window that is gone.
+    EXPECT_EQ(vlm::VlmResultsWindow.get(), nullptr);
 }
 
 // Lift of 0, of rounding noise and negative lift: the span plot paints in its own handler
@@ -182,13 +184,13 @@ TEST_F(ScreenVlmResults, OlderWindowRepaintsItsOwnRunAfterTheNewerCloses) {
 TEST_F(ScreenVlmResults, Tour) {
     wxUIActionSimulator().MouseMove(1270, 1010);
     VlmDiscretisationFrame* d = OpenDiscretisation();
-    VlmGeometryWindow->Hide();
+    vlm::VlmGeometryWindow->Hide();
     SaveTourShot(d, "vlm_discretisation");
     SetText(d->chordwiseCountField, wxS("12"));
     SetText(d->spanwiseCountField, wxS("8"));
     Click(d->startButton);
-    ASSERT_NE(VlmResultsWindow, nullptr);
-    SaveTourShot(VlmResultsWindow, "vlm_results");
+    ASSERT_NE(vlm::VlmResultsWindow, nullptr);
+    SaveTourShot(vlm::VlmResultsWindow, "vlm_results");
     VlmResultsFrame* coarse = VlmOpenResultsWindow(Results(-3.4, 0.95));
     SaveTourShot(coarse, "vlm_results_warning");
     // A suction peak of cp -37: 39 steps of 3 pixels on the scaled axis.

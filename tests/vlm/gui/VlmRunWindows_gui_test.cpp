@@ -110,7 +110,7 @@ TEST_F(VlmRunTest, InteractiveDefaultsWriteTheFilesAndShowTheResults) {
     EXPECT_TRUE(Exists("3D.dat"));
     EXPECT_TRUE(Exists("cp-x.dat"));
     EXPECT_TRUE(Exists("ca-y.dat"));
-    VlmResultsFrame* r = VlmResultsWindow;
+    VlmResultsFrame* r = vlm::VlmResultsWindow;
     ASSERT_NE(r, nullptr);
     EXPECT_EQ(r->GetTitle(), wxS("Ergebnisse"));
     EXPECT_EQ(r->GetSize(), wxSize(640, 510));
@@ -124,12 +124,12 @@ TEST_F(VlmRunTest, InteractiveDefaultsWriteTheFilesAndShowTheResults) {
     EXPECT_EQ(r->warningCanvas != nullptr, !(expected.results->kFactor >= 1.0));
 
     EXPECT_FALSE(dRef);
-    EXPECT_FALSE(VlmDiscretisationOpen);
-    EXPECT_TRUE(VlmGeometryOpen);
-    EXPECT_EQ(VlmProgressWindow, nullptr);
+    EXPECT_FALSE(vlm::VlmDiscretisationOpen());
+    EXPECT_TRUE(vlm::VlmGeometryOpen());
+    EXPECT_EQ(vlm::VlmProgressWindow, nullptr);
     EXPECT_EQ(OpenFramesTitled(wxS("Rechnung läuft!")), 0);
-    EXPECT_FALSE(VlmRunActive);
-    EXPECT_TRUE(VlmGeometryWindow->IsEnabled());
+    EXPECT_FALSE(vlm::VlmRunActive);
+    EXPECT_TRUE(vlm::VlmGeometryWindow->IsEnabled());
 
     EXPECT_TRUE(Contains(bar.widths, {9, 27, 36, 72, 108})) << ::testing::PrintToString(bar.widths);
     EXPECT_TRUE(Contains(bar.widths, {171, 176, 178, 180})) << ::testing::PrintToString(bar.widths);
@@ -160,19 +160,19 @@ TEST_F(VlmRunTest, RelaxedWakeCountsItsIterationsAndHalvesAreTruncated) {
     EXPECT_EQ(field1, steps);
     EXPECT_TRUE(Contains(bar.widths, {9, 18, 28, 39, 50, 61, 72, 82, 93, 104}))
         << ::testing::PrintToString(bar.widths);
-    ASSERT_NE(VlmResultsWindow, nullptr);
-    ASSERT_NE(VlmResultsWindow->Results(), nullptr);
-    EXPECT_EQ(VlmResultsWindow->Results()->spanwiseCount, 10);
-    EXPECT_EQ(VlmResultsWindow->Results()->chordwiseCount, 8);
+    ASSERT_NE(vlm::VlmResultsWindow, nullptr);
+    ASSERT_NE(vlm::VlmResultsWindow->Results(), nullptr);
+    EXPECT_EQ(vlm::VlmResultsWindow->Results()->spanwiseCount, 10);
+    EXPECT_EQ(vlm::VlmResultsWindow->Results()->chordwiseCount, 8);
 }
 
 TEST_F(VlmRunTest, GridFileOfTheDefaultWingShowsTheInteractiveLabels) {
     // The interactive run of the default wing at alpha 2.5, through the windows.
     VlmDiscretisationFrame* d = OpenDiscretisation();
-    SetText(VlmGeometryWindow->alphaField, wxS("2.5"));
+    SetText(vlm::VlmGeometryWindow->alphaField, wxS("2.5"));
     Click(d->startButton);
-    ASSERT_NE(VlmResultsWindow, nullptr);
-    const std::vector<wxString> interactive = Labels(VlmResultsWindow);
+    ASSERT_NE(vlm::VlmResultsWindow, nullptr);
+    const std::vector<wxString> interactive = Labels(vlm::VlmResultsWindow);
 
     VlmInteractiveInputs in = DefaultInputs();
     in.alpha = 2.5;
@@ -183,15 +183,15 @@ TEST_F(VlmRunTest, GridFileOfTheDefaultWingShowsTheInteractiveLabels) {
     VlmGridInputFrame* g = OpenGridInput(method);
     ASSERT_EQ(g->alphaField->GetValue(), wxS("2.5"));
     wxWeakRef<wxFrame> gRef(g);
-    VlmResultsFrame* before = VlmResultsWindow;
+    VlmResultsFrame* before = vlm::VlmResultsWindow;
     Click(g->startButton);
     Settle();
-    ASSERT_NE(VlmResultsWindow, before);
-    EXPECT_EQ(Labels(VlmResultsWindow), interactive);
+    ASSERT_NE(vlm::VlmResultsWindow, before);
+    EXPECT_EQ(Labels(vlm::VlmResultsWindow), interactive);
     EXPECT_EQ(OpenFramesTitled(wxS("Ergebnisse")), 2);
     EXPECT_FALSE(gRef);
-    EXPECT_FALSE(VlmGridInputOpen);
-    EXPECT_EQ(VlmGridFileName, wxS("grid.fdw"));
+    EXPECT_FALSE(vlm::VlmGridInputOpen());
+    EXPECT_EQ(vlm::VlmGridFileName, wxS("grid.fdw"));
 
     // The next "&OK" builds a new window with its defaults.
     VlmGridInputFrame* again = OpenGridInput(method);
@@ -234,20 +234,20 @@ TEST_F(VlmRunTest, UnreadableGridFilesStopBeforeSolving) {
         EXPECT_FALSE(Exists("3D.dat")) << c.what;
         EXPECT_FALSE(Exists("cp-x.dat"));
         EXPECT_FALSE(Exists("ca-y.dat"));
-        EXPECT_EQ(VlmResultsWindow, nullptr);
+        EXPECT_EQ(vlm::VlmResultsWindow, nullptr);
         EXPECT_EQ(OpenFramesTitled(wxS("Rechnung läuft!")), 0);
-        EXPECT_TRUE(VlmGridInputOpen);
+        EXPECT_TRUE(vlm::VlmGridInputOpen());
         EXPECT_TRUE(g->IsEnabled());
-        EXPECT_FALSE(VlmRunActive);
+        EXPECT_FALSE(vlm::VlmRunActive);
     }
     // The rejections left the run's names alone.
-    EXPECT_EQ(VlmGridFileName, wxString());
+    EXPECT_EQ(vlm::VlmGridFileName, wxString());
 }
 
 TEST_F(VlmRunTest, WakeThatCannotBeDividedStopsTheInteractiveRun) {
     VlmDiscretisationFrame* d = OpenDiscretisation();
-    SetText(VlmGeometryWindow->spanField, wxS("0.5"));
-    SetText(VlmGeometryWindow->tipChordField, wxS("30"));
+    SetText(vlm::VlmGeometryWindow->spanField, wxS("0.5"));
+    SetText(vlm::VlmGeometryWindow->tipChordField, wxS("30"));
     ShownBox box;
     wxString statusWhileShown;
     wxTEST_DIALOG(Click(d->startButton), ExpectBoxNotingStatus(&box, &statusWhileShown, d));
@@ -259,17 +259,17 @@ TEST_F(VlmRunTest, WakeThatCannotBeDividedStopsTheInteractiveRun) {
     EXPECT_FALSE(Exists("3D.dat"));
     EXPECT_FALSE(Exists("cp-x.dat"));
     EXPECT_FALSE(Exists("ca-y.dat"));
-    EXPECT_EQ(VlmResultsWindow, nullptr);
+    EXPECT_EQ(vlm::VlmResultsWindow, nullptr);
     EXPECT_EQ(OpenFramesTitled(wxS("Rechnung läuft!")), 0);
-    EXPECT_TRUE(VlmDiscretisationOpen);
-    EXPECT_EQ(VlmDiscretisationWindow, d);
+    EXPECT_TRUE(vlm::VlmDiscretisationOpen());
+    EXPECT_EQ(vlm::VlmDiscretisationWindow, d);
 }
 
 TEST_F(VlmRunTest, DuringThePauseASecondStartAndClosesAreRefused) {
     VlmDiscretisationFrame* d = OpenDiscretisation();
     SetText(d->chordwiseCountField, wxS("4"));
     SetText(d->spanwiseCountField, wxS("3"));
-    VlmGeometryFrame* geometry = VlmGeometryWindow;
+    VlmGeometryFrame* geometry = vlm::VlmGeometryWindow;
     bool geometryTookInput = true;
     bool progressShown = false;
     // Handled during the pause: a second click, then the closes of the run's windows.
@@ -278,21 +278,21 @@ TEST_F(VlmRunTest, DuringThePauseASecondStartAndClosesAreRefused) {
     wxPostEvent(d->startButton, click);
     d->CallAfter([&] {
         geometryTookInput = geometry->IsEnabled();
-        progressShown = VlmProgressWindow != nullptr && VlmProgressWindow->IsShown();
+        progressShown = vlm::VlmProgressWindow != nullptr && vlm::VlmProgressWindow->IsShown();
         geometry->Close();
         d->Close();
         SendMenu(d, luvo::kIdMenuClose);
-        if (VlmProgressWindow != nullptr) VlmProgressWindow->Close();
+        if (vlm::VlmProgressWindow != nullptr) vlm::VlmProgressWindow->Close();
     });
     Click(d->startButton);
     Settle();
     EXPECT_TRUE(progressShown);
     EXPECT_FALSE(geometryTookInput);
     EXPECT_EQ(OpenFramesTitled(wxS("Ergebnisse")), 1);
-    EXPECT_TRUE(VlmGeometryOpen);
-    EXPECT_EQ(VlmGeometryWindow, geometry);
+    EXPECT_TRUE(vlm::VlmGeometryOpen());
+    EXPECT_EQ(vlm::VlmGeometryWindow, geometry);
     EXPECT_TRUE(geometry->IsEnabled());
-    EXPECT_FALSE(VlmDiscretisationOpen);  // closed by the run that ended with results
+    EXPECT_FALSE(vlm::VlmDiscretisationOpen());  // closed by the run that ended with results
 }
 
 TEST_F(VlmRunTest, UnwritableResultFileIsNamedAfterTheResultsWindowOpens) {
@@ -305,7 +305,7 @@ TEST_F(VlmRunTest, UnwritableResultFileIsNamedAfterTheResultsWindowOpens) {
     bool resultsShownFirst = false;
     wxTEST_DIALOG(Click(d->startButton), ExpectBox(&box, [&] {
                       resultsShownFirst =
-                          VlmResultsWindow != nullptr && VlmResultsWindow->IsShown();
+                          vlm::VlmResultsWindow != nullptr && vlm::VlmResultsWindow->IsShown();
                   }));
     EXPECT_TRUE(resultsShownFirst);
     EXPECT_EQ(box.caption, wxS("Fehler beim Schreiben der Datei"));

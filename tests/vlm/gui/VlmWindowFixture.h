@@ -19,19 +19,16 @@ namespace vlm_test {
 using namespace luvo::test;
 
 inline void ResetModule() {
-    VlmGridFileName.clear();
-    VlmResult3dFileName.clear();
-    VlmResultCpFileName.clear();
-    VlmResultCaFileName.clear();
-    VlmGridInputWindow = nullptr;
-    VlmGridInputOpen = false;
-    VlmGeometryWindow = nullptr;
-    VlmGeometryOpen = false;
-    VlmDiscretisationWindow = nullptr;
-    VlmDiscretisationOpen = false;
-    VlmProgressWindow = nullptr;
-    VlmResultsWindow = nullptr;
-    VlmRunActive = false;
+    vlm::VlmGridFileName.clear();
+    vlm::VlmResult3dFileName.clear();
+    vlm::VlmResultCpFileName.clear();
+    vlm::VlmResultCaFileName.clear();
+    vlm::VlmGridInputWindow.Release();
+    vlm::VlmGeometryWindow.Release();
+    vlm::VlmDiscretisationWindow.Release();
+    vlm::VlmProgressWindow = nullptr;
+    vlm::VlmResultsWindow.Release();
+    vlm::VlmRunActive = false;
 }
 
 // A value as a drag writes it.
@@ -60,18 +57,18 @@ class VlmWindowTest : public GuiTest {
     static VlmGridInputFrame* OpenGridInput(VlmMethodFrame* method) {
         SelectRadio(method->taskRadio, 0);
         Click(method->okButton);
-        return VlmGridInputWindow;
+        return vlm::VlmGridInputWindow;
     }
     static VlmGeometryFrame* OpenGeometry(VlmMethodFrame* method) {
         SelectRadio(method->taskRadio, 1);
         Click(method->okButton);
-        return VlmGeometryWindow;
+        return vlm::VlmGeometryWindow;
     }
     // The discretisation window as "&Weiter" opens it from a fresh geometry window.
     static VlmDiscretisationFrame* OpenDiscretisation() {
         VlmGeometryFrame* geometry = OpenGeometry(OpenMethod());
         Click(geometry->nextButton);
-        return VlmDiscretisationWindow;
+        return vlm::VlmDiscretisationWindow;
     }
     static void Settle() {
         for (int i = 0; i < 5; ++i) wxTheApp->ProcessIdle();

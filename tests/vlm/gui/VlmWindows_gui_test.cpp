@@ -7,8 +7,11 @@
 #include <wx/tooltip.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
+#include <vector>
 
 #include "app/MainFrame.h"
 #include "common/core/NumberText.h"
@@ -73,21 +76,82 @@ TEST_F(VlmWindowTest, InputWindowsAreSharedAndKeepTheirEntriesUntilClosed) {
     second->Close(true);
     Settle();
     EXPECT_TRUE(gridRef && geometryRef);
-    EXPECT_TRUE(VlmGridInputOpen && VlmGeometryOpen);
+    EXPECT_TRUE(vlm::VlmGridInputOpen() && vlm::VlmGeometryOpen());
 
-    // Every way of closing the grid-input window clears its flag; the next one is fresh.
+    // Every way of closing the grid-input window ends it in the module; the next one is fresh.
     grid->Close();  // the title bar's close request
     Settle();
     EXPECT_FALSE(gridRef);
-    EXPECT_FALSE(VlmGridInputOpen);
+    EXPECT_FALSE(vlm::VlmGridInputOpen());
     VlmGridInputFrame* fresh = OpenGridInput(first);
     EXPECT_EQ(fresh->alphaField->GetValue(), wxS("2.5"));
     Click(fresh->cancelButton);
     Settle();
-    EXPECT_FALSE(VlmGridInputOpen);
+    EXPECT_FALSE(vlm::VlmGridInputOpen());
     SendMenu(OpenGridInput(first), luvo::kIdMenuClose);
     Settle();
-    EXPECT_FALSE(VlmGridInputOpen);
+    EXPECT_FALSE(vlm::VlmGridInputOpen());
+}
+
+// A single window that is gone, or only about to go, is never shown again: the next opening
+// builds a fresh window, whether the old one was deleted without its close handler or closed
+// and asked for again before the program was idle.
+TEST_F(VlmWindowTest, AGoneInputWindowIsRebuiltNotReshown) {
+    struct Single {
+        const char* name;
+        std::function<wxFrame*(VlmMethodFrame*)> open;
+        std::function<bool()> isOpen;
+        std::function<wxFrame*()> current;
+    };
+    const Single windows[] = {
+        {"grid input", [](VlmMethodFrame* m) -> wxFrame* { return OpenGridInput(m); },
+         [] { return vlm::VlmGridInputOpen(); },
+         [] { return static_cast<wxFrame*>(vlm::VlmGridInputWindow.get()); }},
+        {"geometry", [](VlmMethodFrame* m) -> wxFrame* { return OpenGeometry(m); },
+         [] { return vlm::VlmGeometryOpen(); },
+         [] { return static_cast<wxFrame*>(vlm::VlmGeometryWindow.get()); }},
+        {"discretisation",
+         [](VlmMethodFrame* m) -> wxFrame* {
+             Click(OpenGeometry(m)->nextButton);
+             return vlm::VlmDiscretisationWindow;
+         },
+         [] { return vlm::VlmDiscretisationOpen(); },
+         [] { return static_cast<wxFrame*>(vlm::VlmDiscretisationWindow.get()); }},
+    };
+    VlmMethodFrame* method = OpenMethod();
+    for (const Single& w : windows) {
+        SCOPED_TRACE(w.name);
+
+        // Deleted by a way that skips its close handler.
+        wxFrame* old = w.open(method);
+        ASSERT_NE(old, nullptr);
+        wxWeakRef<wxFrame> oldRef(old);
+        old->Destroy();
+        Settle();
+        ASSERT_FALSE(oldRef);
+        EXPECT_FALSE(w.isOpen());
+        wxFrame* rebuilt = w.open(method);
+        ASSERT_NE(rebuilt, nullptr);
+        EXPECT_TRUE(rebuilt->IsShown());
+        const std::vector<wxFrame*> open = OpenFrames();
+        EXPECT_NE(std::find(open.begin(), open.end(), rebuilt), open.end());
+
+        // Closed through its menu and asked for again before the closed one is deleted.
+        wxWeakRef<wxFrame> closingRef(rebuilt);
+        SendMenu(rebuilt, luvo::kIdMenuClose);
+        EXPECT_FALSE(w.isOpen());
+        wxFrame* fresh = w.open(method);
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_NE(fresh, rebuilt);
+        EXPECT_TRUE(fresh->IsShown());
+        ASSERT_TRUE(closingRef);
+        EXPECT_FALSE(rebuilt->IsShown());
+        Settle();
+        EXPECT_FALSE(closingRef);
+        EXPECT_TRUE(w.isOpen());
+        EXPECT_EQ(w.current(), fresh);
+        EXPECT_TRUE(fresh->IsShown());
+    }
 }
 
 TEST_F(VlmWindowTest, GridInputWindowControlsAndStatus) {
@@ -265,10 +329,10 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
         if (!c.message.empty()) {
             EXPECT_EQ(box.caption, wxS("Die Eingaben sind nicht korrekt!"));
         }
-        EXPECT_EQ(VlmDiscretisationOpen, c.message.empty()) << c.text;
+        EXPECT_EQ(vlm::VlmDiscretisationOpen(), c.message.empty()) << c.text;
         EXPECT_EQ(c.field->GetValue(), wxString(c.text));
         SetText(c.field, before);
-        if (VlmDiscretisationOpen) VlmDiscretisationWindow->Close();
+        if (vlm::VlmDiscretisationOpen()) vlm::VlmDiscretisationWindow->Close();
         Settle();
     }
     // Span 200 and sideslip 40: only the first failure is shown.
@@ -297,7 +361,7 @@ TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
 TEST_F(VlmWindowTest, DiscretisationWindowStaysOnTopAndOutlivesTheGeometryWindow) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
     Click(f->nextButton);
-    VlmDiscretisationFrame* d = VlmDiscretisationWindow;
+    VlmDiscretisationFrame* d = vlm::VlmDiscretisationWindow;
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->GetSize(), wxSize(420, 585));
     EXPECT_TRUE(d->GetWindowStyle() & wxSTAY_ON_TOP);
@@ -305,10 +369,10 @@ TEST_F(VlmWindowTest, DiscretisationWindowStaysOnTopAndOutlivesTheGeometryWindow
     wxWeakRef<wxFrame> dRef(d);
     Click(f->cancelButton);
     Settle();
-    EXPECT_FALSE(VlmGeometryOpen);
-    EXPECT_EQ(VlmGeometryWindow, nullptr);
+    EXPECT_FALSE(vlm::VlmGeometryOpen());
+    EXPECT_EQ(vlm::VlmGeometryWindow, nullptr);
     EXPECT_TRUE(dRef);
-    EXPECT_TRUE(VlmDiscretisationOpen);
+    EXPECT_TRUE(vlm::VlmDiscretisationOpen());
 }
 
 class VlmGeometryDragTest : public VlmWindowTest {
@@ -453,7 +517,7 @@ TEST_F(ScreenVlmGeometry, AlphaWithoutANumberStopsWeiter) {
         EXPECT_EQ(boxes.boxes()[0].message,
                   wxS("Der Wert des Anströmwinkels liegt in einem unzulässigen Bereich:\n\n"
                       "-10 <= Anströmwinkel <= 10\n"));
-        EXPECT_FALSE(VlmDiscretisationOpen);
+        EXPECT_FALSE(vlm::VlmDiscretisationOpen());
     }
     wxToolTip::Enable(true);
 }
