@@ -7,14 +7,12 @@
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/gui/SupersonicControlHost.h"
 
-class PlotPainter;
-
 class SupersonicPlotCanvas : public wxWindow {
   public:
     SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size,
                          const SupersonicPlotParameters& parameters);
     // The canvas's picture of its window's state.
-    virtual void Paint(PlotPainter& painter, SupersonicControlHost& window) = 0;
+    virtual void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) = 0;
     // Clears the canvas and draws it at once (outside a paint event).
     void Redraw();
 
@@ -41,7 +39,7 @@ class SupersonicPlotCanvas : public wxWindow {
 class SupersonicCamberCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicCamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -51,7 +49,7 @@ class SupersonicCamberCanvas : public SupersonicPlotCanvas {
 class SupersonicThicknessCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicThicknessCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -61,13 +59,13 @@ class SupersonicThicknessCanvas : public SupersonicPlotCanvas {
 class SupersonicResultCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicResultCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 };
 
 class SupersonicContourCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicContourCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -77,5 +75,5 @@ class SupersonicContourCanvas : public SupersonicPlotCanvas {
 class SupersonicPressureCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 };
