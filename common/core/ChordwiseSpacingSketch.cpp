@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace luvo {
+
 namespace {
 
 constexpr int kIntervals = 12;
@@ -45,3 +47,5 @@ void DrawChordwiseSpacingSketch(PlotPainter& painter, const ChordwiseSpacingSket
         px.Line(i, static_cast<int>(10 - f(i)), i + 1, static_cast<int>(10 - f(i + 1)));
     }
 }
+
+}  // namespace luvo

@@ -5,6 +5,8 @@
 
 #include "common/core/PlotPainter.h"
 
+namespace luvo {
+
 struct ChordwiseSpacingSketch {
     int k = 0;          // the slider value, 1..100
     double radius = 0;  // R = 50 + k/2
@@ -18,3 +20,5 @@ ChordwiseSpacingSketch ChordwiseSpacingSketchFor(int k);
 // Chord, arc, the twelve rays with their feet and a small symmetric profile below, with the
 // leading edge at (20, 110) of the canvas.
 void DrawChordwiseSpacingSketch(PlotPainter& painter, const ChordwiseSpacingSketch& c);
+
+}  // namespace luvo

@@ -6,6 +6,8 @@
 #include "common/core/NumberText.h"
 #include "common/core/PlotTextLayout.h"
 
+namespace luvo {
+
 namespace {
 
 // Anything further out does not fit the device's 16-bit coordinates.
@@ -84,7 +86,7 @@ void DrawCpPlot(PlotPainter& painter, const CpPlotStrip& tip, const CpPlotStrip&
         labels.KeepLine(-120, -80, -120, 80);
         labels.Keep({-125, -80, 11, 6});    // arrow head
         labels.Keep({-125, -60, 11, 121});  // ticks
-        const std::string top = luvo::FormatResult("%1.2f", 1.0 - n);
+        const std::string top = FormatResult("%1.2f", 1.0 - n);
         const PlotSize topSize = px.TextSize(top);
         const PlotRect topBox = labels.Place(topSize, -155, -69);
         const auto fits = [&](const char* text, int x, int y) {
@@ -143,3 +145,5 @@ void DrawWarningText(PlotPainter& painter, const std::vector<std::string>& lines
     px.TextColour(PlotColour::Red());
     for (size_t i = 0; i < lines.size(); ++i) px.Text(lines[i], 5, 5 + 17 * static_cast<int>(i));
 }
+
+}  // namespace luvo

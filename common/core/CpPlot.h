@@ -8,6 +8,8 @@
 
 #include "common/core/PlotPainter.h"
 
+namespace luvo {
+
 // One strip's pressure: chord position x / t from the leading edge and cp of each point. The
 // points form polylines of `sidePoints` consecutive points each (one per side of the profile);
 // consecutive sides are not joined.
@@ -34,3 +36,5 @@ const std::vector<std::string>& KFactorWarningLines();
 
 // Lines of red text at x = 5, 17 pixels apart from y = 5.
 void DrawWarningText(PlotPainter& painter, const std::vector<std::string>& lines);
+
+}  // namespace luvo

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace luvo {
+
 struct CurveScale {
     double magnitude = 0;  // 0 when there is nothing to scale: all values 0 or not finite
     bool below = false;
@@ -24,3 +26,5 @@ CurveScale ScaleOfCurve(const Values& v, int first, int last) {
     }
     return -low > high ? CurveScale{-low, true} : CurveScale{high, false};
 }
+
+}  // namespace luvo

@@ -4,6 +4,8 @@
 
 #include "common/core/NumberText.h"
 
+namespace luvo {
+
 namespace {
 
 // Truncation toward zero, as the plots have always placed their pixels.
@@ -56,7 +58,7 @@ void PlotPixels::Text(const std::string& text, double x, double y) {
 }
 
 void PlotPixels::Number(const char* fmt, double value, double x, double y) {
-    Text(luvo::FormatResult(fmt, value), x, y);
+    Text(FormatResult(fmt, value), x, y);
 }
 
 void PlotPixels::ClipTo(double x1, double y1, double x2, double y2) {
@@ -85,3 +87,5 @@ void PlotPixels::VerticalDashes(double x0, double y1, double y2) {
         p_.Line(x, y, x, y + dash);
     }
 }
+
+}  // namespace luvo

@@ -9,6 +9,8 @@
 
 #include <string>
 
+namespace luvo {
+
 struct PlotColour {
     unsigned char red = 0;
     unsigned char green = 0;
@@ -173,3 +175,5 @@ class PlotPixels {
     PlotPainter& p_;
     double limit_;
 };
+
+}  // namespace luvo

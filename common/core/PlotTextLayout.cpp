@@ -6,6 +6,8 @@
 
 #include "common/core/NumberText.h"
 
+namespace luvo {
+
 namespace {
 
 struct Offset {
@@ -93,7 +95,7 @@ PlotRect PlaceText(PlotPixels& px, PlotTextLayout& layout, const std::string& te
 
 PlotRect PlaceNumber(PlotPixels& px, PlotTextLayout& layout, const char* fmt, double value,
                      double x, double y) {
-    return PlaceText(px, layout, luvo::FormatResult(fmt, value), x, y);
+    return PlaceText(px, layout, FormatResult(fmt, value), x, y);
 }
 
 void PlaceCirculationSpanLabels(PlotPixels& px, const std::vector<PlotText>& fixed, double axis,
@@ -108,3 +110,5 @@ void PlaceCirculationSpanLabels(PlotPixels& px, const std::vector<PlotText>& fix
     PlaceNumber(px, layout, "%2.1f", span * 0.5, 180, axis + 4);
     PlaceText(px, layout, "y", 215, axis + 4);
 }
+
+}  // namespace luvo

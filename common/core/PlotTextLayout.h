@@ -8,6 +8,8 @@
 
 #include "common/core/PlotPainter.h"
 
+namespace luvo {
+
 // A text and the place of its top-left corner.
 struct PlotText {
     std::string text;
@@ -66,3 +68,5 @@ PlotRect PlaceNumber(PlotPixels& px, PlotTextLayout& layout, const char* fmt, do
 // when the axis stands at the top (negative lift).
 void PlaceCirculationSpanLabels(PlotPixels& px, const std::vector<PlotText>& fixed, double axis,
                                 double span);
+
+}  // namespace luvo

@@ -4,11 +4,13 @@
 
 #include "common/core/NumberText.h"
 
+namespace luvo {
+
 void AddTwistAngleLabels(TwistPlotFrame& frame, double alphaA, double negativeX) {
     static const char* const kLeft[6] = {"3.0", "2.0", "1.0", "0.0", "-1.0", "-2.0"};
     for (int k = 0; k < 6; ++k) {
         frame.fixed.push_back({kLeft[k], k < 4 ? -21.0 : negativeX, -67.0 + 20 * k});
-        frame.fixed.push_back({luvo::FormatResult("%2.1f", alphaA + 3 - k), 208, -67.0 + 20 * k});
+        frame.fixed.push_back({FormatResult("%2.1f", alphaA + 3 - k), 208, -67.0 + 20 * k});
     }
 }
 
@@ -24,7 +26,7 @@ void AddTwistHandle(TwistPlotFrame& frame, double x, double y) {
 }
 
 std::vector<std::string> TwistPlotSpanLabels(double span) {
-    return {luvo::FormatResult("%2.1f", span * 0.25), luvo::FormatResult("%2.1f", span * 0.5)};
+    return {FormatResult("%2.1f", span * 0.25), FormatResult("%2.1f", span * 0.5)};
 }
 
 PlotTextLayout TwistPlotLayout(PlotPixels& px, const TwistPlotFrame& frame,
@@ -52,3 +54,5 @@ PlotTextLayout TwistPlotLayout(PlotPixels& px, const TwistPlotFrame& frame,
     }
     return layout;
 }
+
+}  // namespace luvo

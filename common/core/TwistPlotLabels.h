@@ -12,6 +12,8 @@
 #include "common/core/PlotPainter.h"
 #include "common/core/PlotTextLayout.h"
 
+namespace luvo {
+
 struct TwistPlotFrame {
     int leftAxisBottom = 45;
     std::vector<PlotText> fixed;    // captions and tick labels, drawn where they are
@@ -37,3 +39,5 @@ std::vector<std::string> TwistPlotSpanLabels(double span);
 // placed (near (93, 4) and (180, 4)); `spanLabels` receives their boxes.
 PlotTextLayout TwistPlotLayout(PlotPixels& px, const TwistPlotFrame& frame,
                                std::vector<PlotRect>& spanLabels);
+
+}  // namespace luvo

@@ -4,6 +4,8 @@
 
 #include "common/core/NumberText.h"
 
+namespace luvo {
+
 namespace {
 
 const double kDegree = std::acos(-1.0) / 180.0;
@@ -107,7 +109,7 @@ void FlapOutline(PlotPixels& p, const WingPreviewInputs& in, const WingPlanformP
     }
 }
 
-std::string TwoDecimals(double v) { return luvo::FormatShown("%2.2f", v); }
+std::string TwoDecimals(double v) { return FormatShown("%2.2f", v); }
 
 }  // namespace
 
@@ -252,25 +254,25 @@ void PaintProfileView(PlotPainter& painter, const std::string& title, double thi
     p.Line(0, 0, -12 * Cos(alpha - 45), 12 * Sin(alpha - 45));
 }
 
-luvo::DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y) {
+DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y) {
     const WingPlanformPixels px = PlanformPixels(in);
     const bool nearTip = x > 100 && x < 140;
     // Ahead of the line 3 pixels upstream of the root trailing edge.
-    if (x * x < 300 && y < -3) return luvo::DragHandle(kWingRootHandle);
-    if (nearTip && y < px.yL + 5) return luvo::DragHandle(kWingSweepHandle);
+    if (x * x < 300 && y < -3) return DragHandle(kWingRootHandle);
+    if (nearTip && y < px.yL + 5) return DragHandle(kWingSweepHandle);
     // A tip chord drawn 10 pixels or shorter cannot be grabbed apart from the leading edge.
     if (nearTip && y > px.yT - 5 && in.tipChord * px.scale > 10) {
-        return luvo::DragHandle(kWingTipHandle);
+        return DragHandle(kWingTipHandle);
     }
     return 0;
 }
 
-std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, luvo::DragHandles held,
-                                              int x, int y) {
+std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, DragHandles held, int x,
+                                              int y) {
     const WingPlanformPixels px = PlanformPixels(in);
     const double b = in.span;
     const double tipPixels = in.tipChord * px.scale;
-    const auto holds = [held](WingPlanformHandle h) { return (held & luvo::DragHandle(h)) != 0; };
+    const auto holds = [held](WingPlanformHandle h) { return (held & DragHandle(h)) != 0; };
     std::vector<WingDragWrite> writes;
     const bool nearRoot = x * x < 300;
     if (holds(kWingRootHandle) && y < -3) {
@@ -311,15 +313,15 @@ std::vector<WingDragWrite> WingPlanformDrag::Handle(const WingPreviewInputs& in,
 }
 
 std::string WingDihedralDrag::Handle(double dihedral, const WingPointerEvent& e) {
-    if (e.pressed) steps_.Press(PickDihedralHandle(dihedral, e.x, e.y) ? luvo::DragHandle(0) : 0);
+    if (e.pressed) steps_.Press(PickDihedralHandle(dihedral, e.x, e.y) ? DragHandle(0) : 0);
     const bool step = steps_.IsStep(e.dragging, e.released, e.x, e.y) && steps_.Holds(0);
     dragging_ = step && e.dragging;
     return step ? DihedralDragText(e.y) : std::string();
 }
 
-std::vector<luvo::RangeCheck> WingGeometryChecks(const WingPreviewInputs& in,
-                                                 const std::vector<luvo::RangeCheck>& sectionRows) {
-    std::vector<luvo::RangeCheck> rows = {
+std::vector<RangeCheck> WingGeometryChecks(const WingPreviewInputs& in,
+                                           const std::vector<RangeCheck>& sectionRows) {
+    std::vector<RangeCheck> rows = {
         {in.span, 0.5, 100,
          "Der Wert der Spannweite liegt in einem unzulässigen Bereich:\n\n"
          "0.5 <= Spannweite <= 100\n"},
@@ -366,3 +368,5 @@ std::vector<luvo::RangeCheck> WingGeometryChecks(const WingPreviewInputs& in,
         });
     return rows;
 }
+
+}  // namespace luvo

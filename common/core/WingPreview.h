@@ -16,6 +16,8 @@
 #include "common/core/PlotPainter.h"
 #include "common/core/RangeCheck.h"
 
+namespace luvo {
+
 // The inputs as read from a geometry window's fields (metres, degrees, per cent).
 struct WingPreviewInputs {
     double span = 6;
@@ -71,13 +73,13 @@ enum WingPlanformHandle { kWingRootHandle, kWingSweepHandle, kWingTipHandle };
 
 // The handle that a press at logical (x, y) of the top view picks, none when the press is not
 // near one.
-luvo::DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y);
+DragHandles PickPlanformHandle(const WingPreviewInputs& in, int x, int y);
 // What a motion with a button held at logical (x, y) of the top view writes, in this order, with
 // the `held` handle following the pointer; all values come from the inputs as they were before
 // the first write. The rules that let a chord grow by 0.01 act at every motion by the pointer's
 // position, whatever is held.
-std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, luvo::DragHandles held,
-                                              int x, int y);
+std::vector<WingDragWrite> PlanformDragWrites(const WingPreviewInputs& in, DragHandles held, int x,
+                                              int y);
 // True when a press at logical (x, y) of the front view picks the dihedral handle.
 bool PickDihedralHandle(double dihedral, int x, int y);
 // The dihedral ("%2.2f", degrees) of the handle dragged to logical height y.
@@ -101,7 +103,7 @@ class WingPlanformDrag {
     std::vector<WingDragWrite> Handle(const WingPreviewInputs& in, const WingPointerEvent& e);
 
   private:
-    luvo::DragSteps steps_;
+    DragSteps steps_;
 };
 
 // The drag of the front view's dihedral handle, from the press near it until the release.
@@ -113,12 +115,14 @@ class WingDihedralDrag {
     bool Dragging() const { return dragging_; }
 
   private:
-    luvo::DragSteps steps_;
+    DragSteps steps_;
     bool dragging_ = false;
 };
 
 // The range checks of a geometry window's "&Weiter" in their order: span, chords, sweep,
 // incidences, then `sectionRows` (a method's own section values), cambers, camber positions,
 // dihedral, angle of attack, sideslip.
-std::vector<luvo::RangeCheck> WingGeometryChecks(
-    const WingPreviewInputs& in, const std::vector<luvo::RangeCheck>& sectionRows = {});
+std::vector<RangeCheck> WingGeometryChecks(const WingPreviewInputs& in,
+                                           const std::vector<RangeCheck>& sectionRows = {});
+
+}  // namespace luvo

@@ -5,6 +5,8 @@
 #include "common/gui/WingGeometryWindow.h"
 #include "common/gui/WxPlotPainter.h"
 
+namespace luvo {
+
 namespace {
 
 // The geometry window that a canvas sits in.
@@ -118,3 +120,5 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(WingProfileCanvas, wxWindow)
     EVT_PAINT(WingProfileCanvas::OnPaint)
 wxEND_EVENT_TABLE()
+
+}  // namespace luvo

@@ -3,6 +3,8 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+namespace luvo {
+
 namespace {
 
 const wxString kStatus = wxS("Eingabe geometrischer Daten");
@@ -85,7 +87,7 @@ WingGeometryField* NewWingGeometryField(wxWindow* panel, wxPoint at, const wxStr
 
 WingGeometryWindow::WingGeometryWindow(const wxString& title, const wxPoint& pos,
                                        const wxSize& size, long style, WingGeometryRows rows)
-    : luvo::LuvoFrame(title, pos, size, luvo::FileMenu::Close, 1, style), rows_(rows) {
+    : LuvoFrame(title, pos, size, FileMenu::Close, 1, style), rows_(rows) {
     panel = GetPanel();
     SetStatusText(kStatus);
 }
@@ -168,7 +170,7 @@ void WingGeometryWindow::OnInfo(wxCommandEvent&) {
     const wxString varied = rows_.sectionThickness ? wxS("Dicke, Wölbung und Wölbungsrücklage")
                                                    : wxS("Wölbung und Wölbungsrücklage");
     SetStatusText(wxS("Info"));
-    luvo::ShowInfoBox(
+    ShowInfoBox(
         this,
         wxS("Durch Ziehen und Verschieben der roten Kästchen \nper Maus, bzw. durch "
             "alfanumerische Eingabe der Daten\nkann die Flügelgeometrie eingegeben werden.\n\n"
@@ -193,6 +195,8 @@ void WingGeometryField::OnTextChanged(wxCommandEvent& event) {
     event.Skip();
 }
 
-wxBEGIN_EVENT_TABLE(WingGeometryField, luvo::NumericField)
+wxBEGIN_EVENT_TABLE(WingGeometryField, NumericField)
     EVT_TEXT(wxID_ANY, WingGeometryField::OnTextChanged)
 wxEND_EVENT_TABLE()
+
+}  // namespace luvo

@@ -15,10 +15,12 @@
 #include "common/gui/LuvoFrame.h"
 #include "common/gui/NumericField.h"
 
+namespace luvo {
+
 // A geometry field: every change of its text, typed or written by a drag, redraws the preview.
-class WingGeometryField : public luvo::NumericField {
+class WingGeometryField : public NumericField {
   public:
-    using luvo::NumericField::NumericField;
+    using NumericField::NumericField;
 
   private:
     void OnTextChanged(wxCommandEvent& event);
@@ -73,7 +75,7 @@ struct WingGeometryRows {
     bool angleOfAttack = false;     // the angle of attack above the sideslip
 };
 
-class WingGeometryWindow : public luvo::LuvoFrame {
+class WingGeometryWindow : public LuvoFrame {
   public:
     enum { kIdNext = 4, kIdCancel = 5 };
 
@@ -146,3 +148,5 @@ class WingGeometryWindow : public luvo::LuvoFrame {
   private:
     const WingGeometryRows rows_;
 };
+
+}  // namespace luvo

@@ -73,7 +73,7 @@ void WingResultsFrame::ShowNow() {
 }
 
 void WingResultsFrame::StartResultsPlot(wxDC& dc) {
-    ::StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
+    StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
 }
 
 void WingResultsFrame::OnInfo(wxCommandEvent&) {

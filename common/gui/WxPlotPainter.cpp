@@ -7,6 +7,8 @@
 #include <cmath>
 #include <initializer_list>
 
+namespace luvo {
+
 namespace {
 
 wxColour ToWx(PlotColour c) { return wxColour(c.red, c.green, c.blue); }
@@ -120,3 +122,5 @@ void WxPlotPainter::Clip(const PlotRect& rect) {
 }
 
 void WxPlotPainter::Unclip() { dc_.DestroyClippingRegion(); }
+
+}  // namespace luvo

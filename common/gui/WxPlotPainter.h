@@ -8,6 +8,8 @@
 
 #include "common/core/PlotPainter.h"
 
+namespace luvo {
+
 class WxPlotPainter : public PlotPainter {
   public:
     explicit WxPlotPainter(wxDC& dc) : dc_(dc) {}
@@ -44,3 +46,5 @@ void DrawOn(wxDC& dc, void (*paint)(PlotPainter&, Params...), Args&&... args) {
     WxPlotPainter painter(dc);
     paint(painter, std::forward<Args>(args)...);
 }
+
+}  // namespace luvo

@@ -8,15 +8,19 @@
 #include "common/core/NumberText.h"
 #include "common/core/PlotTextLayout.h"
 
+using luvo::PlaceText;
+using luvo::PlotPen;
+using luvo::PlotText;
+
 namespace {
 
 // Far outside any canvas, still well inside the range of an int.
 constexpr double kFarAway = 1.0e6;
 constexpr double kDeg = 0.017453292519943295;  // one degree in radians
 
-class Plot : public PlotPixels {
+class Plot : public luvo::PlotPixels {
   public:
-    explicit Plot(PlotPainter& painter) : PlotPixels(painter, kFarAway) {}
+    explicit Plot(luvo::PlotPainter& painter) : luvo::PlotPixels(painter, kFarAway) {}
 
     // A vertical axis from (x, top) to (x, bottom) with its arrow head at the top.
     void UpAxis(double x, double top, double bottom) {
@@ -81,8 +85,8 @@ struct Trapezoids {
 // from an axis at the top of the band when that magnitude belongs to a negative value (negative
 // lift). The tick labels carry the values' signs; a wide one on the left ends before the ticks.
 void CirculationLift(Plot& p, const EtlSolver& s, double gammaLabelX) {
-    const CurveScale g = ScaleOfCurve(s.gamma, 1, EtlSolver::kRoot);
-    const CurveScale c = ScaleOfCurve(s.ca, 1, EtlSolver::kRoot);
+    const luvo::CurveScale g = luvo::ScaleOfCurve(s.gamma, 1, EtlSolver::kRoot);
+    const luvo::CurveScale c = luvo::ScaleOfCurve(s.ca, 1, EtlSolver::kRoot);
     const bool below = g.below;
     const double axis = below ? -80.0 : 0.0;
     const double sign = below ? -1.0 : 1.0;
@@ -112,7 +116,7 @@ void CirculationLift(Plot& p, const EtlSolver& s, double gammaLabelX) {
     }
     fixed.push_back({"0", -16, axis - 7});
     for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
-    PlaceCirculationSpanLabels(p, fixed, axis, s.span);
+    luvo::PlaceCirculationSpanLabels(p, fixed, axis, s.span);
 
     const double h = s.span / 2.0;
     // A maximum of 0 (a wing without lift) leaves the curve out; the curves stay between the
@@ -153,12 +157,12 @@ std::vector<PlotText> PlanformFixedTexts(Plot& p, double span, double cA, double
         chord.push_back({luvo::FormatResult("%2.2f", cA * (k + 1) / 4.0), -32, k * q - 7});
     }
     bool shown[5] = {false, false, false, false, false};
-    PlotTextLayout fit(p.Area());
+    luvo::PlotTextLayout fit(p.Area());
     for (int k : {0, 4, 2, 1, 3}) {
         if (!p.Drawable(chord[k].y)) continue;
-        const PlotSize size = p.TextSize(chord[k].text);
-        const PlotRect box{static_cast<int>(chord[k].x), static_cast<int>(chord[k].y), size.width,
-                           size.height};
+        const luvo::PlotSize size = p.TextSize(chord[k].text);
+        const luvo::PlotRect box{static_cast<int>(chord[k].x), static_cast<int>(chord[k].y),
+                                 size.width, size.height};
         if (!fit.Free({box.x, box.y - 1, box.width, box.height + 2})) continue;
         fit.Keep(box);
         shown[k] = true;
@@ -173,8 +177,8 @@ std::vector<PlotText> PlanformFixedTexts(Plot& p, double span, double cA, double
 // Where the plan form's movable texts went: the flow direction's name and the sweep labels of
 // the swept trapezoids (1..3).
 struct PlanformLabels {
-    PlotRect flow;
-    PlotRect sweep[4] = {};
+    luvo::PlotRect flow;
+    luvo::PlotRect sweep[4] = {};
     bool shown[4] = {false, false, false, false};
 };
 
@@ -182,10 +186,11 @@ struct PlanformLabels {
 // kept, then the flow direction's name and the sweep labels placed, each at the free place
 // nearest to its own. `lengths`: the trapezoids' fractions of b/2 (1..3); `swept`: whether a
 // trapezoid's leading edge is swept.
-PlotTextLayout PlanformLayout(Plot& p, double span, double cA, const double (&lengths)[4],
-                              const bool (&swept)[4], const PlotText& title, PlanformLabels& out) {
+luvo::PlotTextLayout PlanformLayout(Plot& p, double span, double cA, const double (&lengths)[4],
+                                    const bool (&swept)[4], const PlotText& title,
+                                    PlanformLabels& out) {
     const double q = cA * 50.0 / (span / 2.0);
-    PlotTextLayout layout(p.Area());
+    luvo::PlotTextLayout layout(p.Area());
     layout.KeepLine(0, -40, 0, 90);
     layout.Keep({-5, 85, 11, 6});
     if (p.Drawable(q) && std::fabs(q) < 1000) {
@@ -198,8 +203,8 @@ PlotTextLayout PlanformLayout(Plot& p, double span, double cA, const double (&le
         }
         for (int x = 50; x <= 200; x += 50) layout.KeepLine(x, axis - 3, x, axis + 3);
     }
-    KeepTexts(p, layout, PlanformFixedTexts(p, span, cA, q));
-    if (!title.text.empty()) KeepTexts(p, layout, {{title.text, title.x - 50, title.y - 55}});
+    luvo::KeepTexts(p, layout, PlanformFixedTexts(p, span, cA, q));
+    if (!title.text.empty()) luvo::KeepTexts(p, layout, {{title.text, title.x - 50, title.y - 55}});
     // The flow arrow with its dashed reference, turned by up to 30 degrees of sideslip.
     layout.Keep({194, -55, 33, 17});
     out.flow = layout.Place(p.TextSize(kFlowText), 150, -70);
@@ -220,7 +225,7 @@ PlotTextLayout PlanformLayout(Plot& p, double span, double cA, const double (&le
 
 }  // namespace
 
-void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
+void EtlPaintPlanform(luvo::PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
     Plot p(painter);
     const double h = s.span / 2.0;
     const double scale = 200.0 / h;  // pixels per metre, both directions
@@ -253,7 +258,7 @@ void EtlPaintPlanform(PlotPainter& painter, const EtlSolver& s, const PlotText& 
     PlanformLayout(p, s.span, cA, lengths, swept, title, labels);
 
     // The wing's lines stay below the title row.
-    const PlotRect area = p.Area();
+    const luvo::PlotRect area = p.Area();
     p.ClipTo(area.x, -42, area.Right() - 1, area.Bottom() - 1);
 
     // Quarter-chord line, trapezoid by trapezoid.
@@ -384,7 +389,7 @@ std::array<double, 3> EtlChordMarkRows(double b, double lAB, double lBC, double 
 
 double EtlTwistMarkRow(double relativeAngle) { return Within(-20.0 * relativeAngle, -60.0, 40.0); }
 
-void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC, double lCD,
+void EtlPaintChordHandles(luvo::PlotPainter& painter, double b, double lAB, double lBC, double lCD,
                           double cA, double cB, double cC, double cD, double phiVK1, double phiVK2,
                           double phiVK3, const PlotText& title) {
     Plot p(painter);
@@ -406,7 +411,7 @@ void EtlPaintChordHandles(PlotPainter& painter, double b, double lAB, double lBC
     // The labels keep clear of the plan form's texts and axes and of the handles.
     const bool swept[4] = {false, phiVK1 != 0.0, phiVK2 != 0.0, phiVK3 != 0.0};
     PlanformLabels planform;
-    PlotTextLayout layout = PlanformLayout(p, b, cA, lengths, swept, title, planform);
+    luvo::PlotTextLayout layout = PlanformLayout(p, b, cA, lengths, swept, title, planform);
     const bool onlyB = lengths[1] == 1.0;
     const bool withD = !onlyB && lengths[3] != 0.0;
     auto keepHandle = [&](double x, double y) {
@@ -440,9 +445,9 @@ namespace {
 // The twist plot's captions and tick labels, the right ones the absolute angles about the root
 // angle alphaA, the handle squares B, C and D (tops yB, yC, yD; B and C in the columns xB and
 // xC, D at the tip) and the window's title.
-TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB, double yC,
-                          double yD, const PlotText& title) {
-    TwistPlotFrame f;
+luvo::TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB,
+                                double yC, double yD, const PlotText& title) {
+    luvo::TwistPlotFrame f;
     f.leftAxisBottom = 55;
     f.span = span;
     f.fixed = {{"alfa", -40, -84},
@@ -451,17 +456,17 @@ TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, doub
                {"alfa", 188, -84},
                {"g", 206, -81},
                {"[\xc2\xb0]", 213, -86}};
-    AddTwistAngleLabels(f, alphaA, -24);
-    AddTwistTitle(f, title);
-    AddTwistHandle(f, xB - 2, yB);
-    AddTwistHandle(f, xC - 2, yC);
-    AddTwistHandle(f, 198, yD);
+    luvo::AddTwistAngleLabels(f, alphaA, -24);
+    luvo::AddTwistTitle(f, title);
+    luvo::AddTwistHandle(f, xB - 2, yB);
+    luvo::AddTwistHandle(f, xC - 2, yC);
+    luvo::AddTwistHandle(f, 198, yD);
     return f;
 }
 
 }  // namespace
 
-void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
+void EtlPaintTwistPlot(luvo::PlotPainter& painter, const EtlSolver& s, const PlotText& title) {
     Plot p(painter);
     const double aA = s.sectionTwist[0];
     const double f1 = s.sectionLength[1];
@@ -481,13 +486,13 @@ void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s, const PlotText&
 
     p.SmallFont();
     // The span labels make room for the handles that the handle routine draws at these angles.
-    const TwistPlotFrame frame = TwistFrame(s.span, aA, f1 * 200.0, (f1 + f2) * 200.0,
-                                            EtlTwistMarkRow(s.sectionTwist[1] - aA) - 2,
-                                            EtlTwistMarkRow(s.sectionTwist[2] - aA) - 2,
-                                            EtlTwistMarkRow(s.sectionTwist[3] - aA) - 2, title);
-    std::vector<PlotRect> spanBoxes;
-    TwistPlotLayout(p, frame, spanBoxes);
-    const std::vector<std::string> spanTexts = TwistPlotSpanLabels(s.span);
+    const luvo::TwistPlotFrame frame = TwistFrame(
+        s.span, aA, f1 * 200.0, (f1 + f2) * 200.0, EtlTwistMarkRow(s.sectionTwist[1] - aA) - 2,
+        EtlTwistMarkRow(s.sectionTwist[2] - aA) - 2, EtlTwistMarkRow(s.sectionTwist[3] - aA) - 2,
+        title);
+    std::vector<luvo::PlotRect> spanBoxes;
+    luvo::TwistPlotLayout(p, frame, spanBoxes);
+    const std::vector<std::string> spanTexts = luvo::TwistPlotSpanLabels(s.span);
     for (int k = 0; k < 2; ++k) p.Text(spanTexts[k], spanBoxes[k].x, spanBoxes[k].y);
     for (const PlotText& t : frame.fixed) p.Text(t.text, t.x, t.y);
 
@@ -500,7 +505,7 @@ void EtlPaintTwistPlot(PlotPainter& painter, const EtlSolver& s, const PlotText&
     p.Unclip();
 }
 
-void EtlPaintTwistHandles(PlotPainter& painter, double b, double alphaA, double alphaB,
+void EtlPaintTwistHandles(luvo::PlotPainter& painter, double b, double alphaA, double alphaB,
                           double alphaC, double alphaD, double lAB, double lBC, double lCD,
                           const PlotText& title) {
     Plot p(painter);
@@ -519,9 +524,9 @@ void EtlPaintTwistHandles(PlotPainter& painter, double b, double alphaA, double 
     p.Handle(xC - 2, yC);
     p.Handle(198, yD);  // D always stands at the tip
     // Each label clear of the plot's texts, axes and handles.
-    std::vector<PlotRect> spanBoxes;
-    PlotTextLayout layout =
-        TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
+    std::vector<luvo::PlotRect> spanBoxes;
+    luvo::PlotTextLayout layout =
+        luvo::TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
     PlaceText(p, layout, " A ", 5, -15);
     if (f1 == 1.0) {
         PlaceText(p, layout, " B ", xB - 2, yB - 13);
@@ -536,13 +541,13 @@ void EtlPaintTwistHandles(PlotPainter& painter, double b, double alphaA, double 
     }
 }
 
-void EtlPaintCirculationLiftPlot(PlotPainter& painter, const EtlSolver& s) {
+void EtlPaintCirculationLiftPlot(luvo::PlotPainter& painter, const EtlSolver& s) {
     Plot p(painter);
     p.Origin(40, 120);
     CirculationLift(p, s, -37);
 }
 
-void EtlPaintResultsCirculationLiftPlot(PlotPainter& painter, const EtlSolver& s) {
+void EtlPaintResultsCirculationLiftPlot(luvo::PlotPainter& painter, const EtlSolver& s) {
     Plot p(painter);
     p.Origin(60, 143);
     CirculationLift(p, s, -36);

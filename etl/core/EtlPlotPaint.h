@@ -18,12 +18,12 @@
 
 // `title`: what the window writes on the canvas above the plot (canvas pixels), which the
 // plot's movable texts keep clear of.
-void EtlPaintPlanform(PlotPainter& p, const EtlSolver& s, const PlotText& title = {});
+void EtlPaintPlanform(luvo::PlotPainter& p, const EtlSolver& s, const luvo::PlotText& title = {});
 // Field values as read by the caller: span [m], lengths [% of b/2], chords [m], leading-edge
 // sweeps [deg].
-void EtlPaintChordHandles(PlotPainter& p, double b, double lAB, double lBC, double lCD, double cA,
-                          double cB, double cC, double cD, double phiVK1, double phiVK2,
-                          double phiVK3, const PlotText& title = {});
+void EtlPaintChordHandles(luvo::PlotPainter& p, double b, double lAB, double lBC, double lCD,
+                          double cA, double cB, double cC, double cD, double phiVK1, double phiVK2,
+                          double phiVK3, const luvo::PlotText& title = {});
 // The rows of the centres of the chord handles' marks of B, C and D on the plan form: the
 // trailing edges of the sections, or the edge of the canvas for one beyond it, where the mark
 // can still be picked. Arguments as above.
@@ -36,11 +36,11 @@ double EtlTwistMarkRow(double relativeAngle);
 
 // `title`: what the window writes on the canvas above the plot (canvas pixels), which the
 // plot's movable texts keep clear of.
-void EtlPaintTwistPlot(PlotPainter& p, const EtlSolver& s, const PlotText& title = {});
+void EtlPaintTwistPlot(luvo::PlotPainter& p, const EtlSolver& s, const luvo::PlotText& title = {});
 // Span [m] (for the plot's span labels, which the handle labels keep clear of), absolute angles
 // [deg] and lengths [% of b/2].
-void EtlPaintTwistHandles(PlotPainter& p, double b, double alphaA, double alphaB, double alphaC,
-                          double alphaD, double lAB, double lBC, double lCD,
-                          const PlotText& title = {});
-void EtlPaintCirculationLiftPlot(PlotPainter& p, const EtlSolver& s);
-void EtlPaintResultsCirculationLiftPlot(PlotPainter& p, const EtlSolver& s);
+void EtlPaintTwistHandles(luvo::PlotPainter& p, double b, double alphaA, double alphaB,
+                          double alphaC, double alphaD, double lAB, double lBC, double lCD,
+                          const luvo::PlotText& title = {});
+void EtlPaintCirculationLiftPlot(luvo::PlotPainter& p, const EtlSolver& s);
+void EtlPaintResultsCirculationLiftPlot(luvo::PlotPainter& p, const EtlSolver& s);

@@ -4,18 +4,18 @@
 #include "etl/gui/EtlPlots.h"
 
 void EtlPaintAnalysisChord(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in) {
-    const PlotText& title = kEtlChordTitle;
-    StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
-              static_cast<int>(title.y));
+    const luvo::PlotText& title = kEtlChordTitle;
+    luvo::StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+                    static_cast<int>(title.y));
     EtlDrawPlanform(dc, s, title);
     EtlDrawChordHandles(dc, in.span, in.lengthAB, in.lengthBC, in.lengthCD, in.chordA, in.chordB,
                         in.chordC, in.chordD, in.sweep1, in.sweep2, in.sweep3, title);
 }
 
 void EtlPaintAnalysisTwist(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in) {
-    const PlotText& title = kEtlTwistTitle;
-    StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
-              static_cast<int>(title.y));
+    const luvo::PlotText& title = kEtlTwistTitle;
+    luvo::StartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
+                    static_cast<int>(title.y));
     EtlDrawTwistPlot(dc, s, title);
     // The handles take the absolute angles.
     EtlDrawTwistHandles(dc, in.span, in.angleA, in.angleB + in.angleA, in.angleC + in.angleA,
@@ -23,6 +23,6 @@ void EtlPaintAnalysisTwist(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs
 }
 
 void EtlPaintAnalysisCirculation(wxDC& dc, const EtlSolver& s) {
-    StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
+    luvo::StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
     EtlDrawCirculationLiftPlot(dc, s);
 }

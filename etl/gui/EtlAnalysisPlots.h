@@ -10,8 +10,8 @@
 // The titles that the window writes above its plan form, at the top where the flow direction's
 // name leaves room, and above its twist plot, below the captions of the angle axes (canvas
 // pixels).
-inline const PlotText kEtlChordTitle{"Tiefenverteilung", 115, 0};
-inline const PlotText kEtlTwistTitle{"Schränkungsverteilung", 85, 22};
+inline const luvo::PlotText kEtlChordTitle{"Tiefenverteilung", 115, 0};
+inline const luvo::PlotText kEtlTwistTitle{"Schränkungsverteilung", 85, 22};
 
 void EtlPaintAnalysisChord(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in);
 void EtlPaintAnalysisTwist(wxDC& dc, const EtlSolver& s, const EtlAnalysisInputs& in);

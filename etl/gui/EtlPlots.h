@@ -8,13 +8,13 @@
 #include "etl/core/EtlPlotPaint.h"
 #include "etl/core/EtlSolver.h"
 
-void EtlDrawPlanform(wxDC& dc, const EtlSolver& s, const PlotText& title = {});
+void EtlDrawPlanform(wxDC& dc, const EtlSolver& s, const luvo::PlotText& title = {});
 void EtlDrawChordHandles(wxDC& dc, double b, double lAB, double lBC, double lCD, double cA,
                          double cB, double cC, double cD, double phiVK1, double phiVK2,
-                         double phiVK3, const PlotText& title = {});
-void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s, const PlotText& title = {});
+                         double phiVK3, const luvo::PlotText& title = {});
+void EtlDrawTwistPlot(wxDC& dc, const EtlSolver& s, const luvo::PlotText& title = {});
 void EtlDrawTwistHandles(wxDC& dc, double b, double alphaA, double alphaB, double alphaC,
                          double alphaD, double lAB, double lBC, double lCD,
-                         const PlotText& title = {});
+                         const luvo::PlotText& title = {});
 void EtlDrawCirculationLiftPlot(wxDC& dc, const EtlSolver& s);
 void EtlDrawResultsCirculationLiftPlot(wxDC& dc, const EtlSolver& s);

@@ -11,15 +11,18 @@
 #include "common/core/TwistPlotLabels.h"
 #include "llt/core/LltDesignTasks.h"
 
+using luvo::PlotPen;
+using luvo::PlotText;
+
 namespace {
 
 // Far outside any canvas, still well inside the range of an int.
 constexpr double kFarAway = 1.0e6;
 
 // The plot painter with the axis helpers that several plots share.
-class Plot : public PlotPixels {
+class Plot : public luvo::PlotPixels {
   public:
-    explicit Plot(PlotPainter& painter) : PlotPixels(painter, kFarAway) {}
+    explicit Plot(luvo::PlotPainter& painter) : luvo::PlotPixels(painter, kFarAway) {}
 
     // The labels of an axis whose top value stands 80 pixels above the axis: the top value, its
     // three quarters, half and quarter at x, 20 pixels apart, and "0" at the axis.
@@ -75,8 +78,8 @@ double FirstCoefficient(const LltSolver& s, double inputMode, double heldScale) 
 // from an axis at the top of the band when that magnitude belongs to a negative value (negative
 // lift). The tick labels carry the values' signs.
 void CirculationLift(Plot& p, const LltSolver& s) {
-    const CurveScale g = ScaleOfCurve(s.gamma, 1, LltSolver::kRoot);
-    const CurveScale k = ScaleOfCurve(s.ca, 1, LltSolver::kRoot);
+    const luvo::CurveScale g = luvo::ScaleOfCurve(s.gamma, 1, LltSolver::kRoot);
+    const luvo::CurveScale k = luvo::ScaleOfCurve(s.ca, 1, LltSolver::kRoot);
     // Both curves share the span axis; it moves to the top when the circulation lies below it.
     const bool below = g.below;
     const double axis = below ? -80.0 : 0.0;
@@ -105,7 +108,7 @@ void CirculationLift(Plot& p, const LltSolver& s) {
     }
     fixed.push_back({"0", -16, axis - 7});
     for (const PlotText& t : fixed) p.Text(t.text, t.x, t.y);
-    PlaceCirculationSpanLabels(p, fixed, axis, s.span);
+    luvo::PlaceCirculationSpanLabels(p, fixed, axis, s.span);
     // The curves stay between the axes' ends.
     p.ClipTo(0, -90, 200, 15);
     p.Pen(PlotPen::Red());
@@ -142,18 +145,18 @@ void DrawTexts(Plot& p, const std::vector<PlotText>& texts) {
 // right ones the absolute angles about the root angle alphaA, and the handle squares (tops yB,
 // yC, yD, 20 pixels per degree; B and C in the columns xB and xC, D at the tip, the root's at
 // the origin).
-TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB, double yC,
-                          double yD, const PlotText& title) {
-    TwistPlotFrame f;
+luvo::TwistPlotFrame TwistFrame(double span, double alphaA, double xB, double xC, double yB,
+                                double yC, double yD, const PlotText& title) {
+    luvo::TwistPlotFrame f;
     f.leftAxisBottom = 45;
     f.span = span;
     f.fixed = TwistCaptionTexts(-84);
-    AddTwistAngleLabels(f, alphaA, -25);
-    AddTwistTitle(f, title);
-    AddTwistHandle(f, -2, -2);
-    AddTwistHandle(f, xB - 2, yB);
-    AddTwistHandle(f, xC - 2, yC);
-    AddTwistHandle(f, 198, yD);
+    luvo::AddTwistAngleLabels(f, alphaA, -25);
+    luvo::AddTwistTitle(f, title);
+    luvo::AddTwistHandle(f, -2, -2);
+    luvo::AddTwistHandle(f, xB - 2, yB);
+    luvo::AddTwistHandle(f, xC - 2, yC);
+    luvo::AddTwistHandle(f, 198, yD);
     return f;
 }
 
@@ -204,13 +207,13 @@ std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double c
                   {{luvo::FormatResult("%2.2f", 0.25 * cA), -32, s50 - 7}, s50},
                   {{luvo::FormatResult("%2.2f", -0.25 * cA), -28, -s50 - 7}, -s50},
                   {{luvo::FormatResult("%2.2f", 0.5 * cA), -32, 2.0 * s50 - 7}, 2.0 * s50}};
-    PlotTextLayout fit(p.Area());
-    KeepTexts(p, fit, t);
+    luvo::PlotTextLayout fit(p.Area());
+    luvo::KeepTexts(p, fit, t);
     for (const auto& label : chord) {
         if (!OnChordAxis(label.tick)) continue;
-        const PlotSize size = p.TextSize(label.text.text);
-        const PlotRect box{static_cast<int>(label.text.x), static_cast<int>(label.text.y),
-                           size.width, size.height};
+        const luvo::PlotSize size = p.TextSize(label.text.text);
+        const luvo::PlotRect box{static_cast<int>(label.text.x), static_cast<int>(label.text.y),
+                                 size.width, size.height};
         if (!p.Area().Contains(box) || !fit.Free({box.x, box.y - 1, box.width, box.height + 2})) {
             continue;
         }
@@ -234,7 +237,7 @@ std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double c
                               {luvo::FormatResult("%2.1f", b * 0.5), 185, 4},
                               {"y", 215, 4}};
     for (const PlotText& label : span) {
-        const PlotRect box =
+        const luvo::PlotRect box =
             fit.Place(p.TextSize(label.text), static_cast<int>(label.x), static_cast<int>(label.y));
         t.push_back({label.text, static_cast<double>(box.x), static_cast<double>(box.y)});
     }
@@ -243,10 +246,10 @@ std::vector<PlotText> ChordPlotFixedTexts(Plot& p, double b, double cA, double c
 
 // The chord plot's canvas with its axes, ticks and fixed texts kept, for the labels that the
 // handles place.
-PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow,
-                               const ChordMarks& marks) {
+luvo::PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow,
+                                     const ChordMarks& marks) {
     const double s50 = cA * 50.0 / (b / 2.0);
-    PlotTextLayout layout(p.Area());
+    luvo::PlotTextLayout layout(p.Area());
     layout.KeepLine(0, -40, 0, 90);
     layout.Keep({-5, 85, 11, 6});
     layout.KeepLine(-3, 0, 215, 0);
@@ -258,13 +261,13 @@ PlotTextLayout ChordPlotLayout(Plot& p, double b, double cA, double captionRow,
             layout.KeepLine(-3, static_cast<int>(tick), 3, static_cast<int>(tick));
         }
     }
-    KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow, marks));
+    luvo::KeepTexts(p, layout, ChordPlotFixedTexts(p, b, cA, captionRow, marks));
     return layout;
 }
 
 }  // namespace
 
-void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double inputMode,
+void PaintCirculationPlot(luvo::PlotPainter& painter, const LltSolver& s, double inputMode,
                           double heldScale) {
     Plot p(painter);
     const double a = FirstCoefficient(s, inputMode, heldScale);
@@ -292,7 +295,7 @@ void PaintCirculationPlot(PlotPainter& painter, const LltSolver& s, double input
     ScaledCurve(p, s, s.seriesGamma, 1, 60.0, a);
 }
 
-void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double inputMode,
+void PaintCirculationHandles(luvo::PlotPainter& painter, const LltSolver& s, double inputMode,
                              double heldScale) {
     Plot p(painter);
     const double a = FirstCoefficient(s, inputMode, heldScale);
@@ -304,7 +307,7 @@ void PaintCirculationHandles(PlotPainter& painter, const LltSolver& s, double in
     p.Handle(119, -2 - 60.0 * s.seriesGamma[30] / a);
 }
 
-void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout layout) {
+void PaintChordPlot(luvo::PlotPainter& painter, const LltSolver& s, LltChordPlotLayout layout) {
     Plot p(painter);
     const double b = s.span;
     const double h = b / 2.0;
@@ -350,8 +353,8 @@ void PaintChordPlot(PlotPainter& painter, const LltSolver& s, LltChordPlotLayout
     p.Unclip();
 }
 
-void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, double s3, double cA,
-                       double cB, double cC, double cD, LltChordPlotLayout plot) {
+void PaintChordHandles(luvo::PlotPainter& painter, double b, double s1, double s2, double s3,
+                       double cA, double cB, double cC, double cD, LltChordPlotLayout plot) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -371,7 +374,7 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     auto handleC = [&] { p.Handle(xC - 2, yC - 2); };
     auto handleD = [&] { p.Handle(xD - 2, yD - 2); };
     // The labels keep clear of the plot's texts, axes and ticks and of the handles.
-    PlotTextLayout layout =
+    luvo::PlotTextLayout layout =
         ChordPlotLayout(p, b, cA, ChordCaptionRow(plot), ChordMarksOf(b, s1, s2, s3, cB, cC, cD));
     const double marks[3][2] = {{xB, yB}, {xC, yC}, {xD, yD}};
     for (const auto& m : marks) {
@@ -379,13 +382,13 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
             layout.Keep({static_cast<int>(m[0] - 2), static_cast<int>(m[1] - 2), 4, 4});
         }
     }
-    auto labelA = [&] { PlaceText(p, layout, " A ", 4, yA + 3); };
+    auto labelA = [&] { luvo::PlaceText(p, layout, " A ", 4, yA + 3); };
     // The labels of the first `count` of B, C and D (B and C moved by dxB and dxC), then their
     // handles again on top.
     auto labelled = [&](int count, double dxB, double dxC) {
-        PlaceText(p, layout, " B ", xB + dxB, yB + 3);
-        if (count > 1) PlaceText(p, layout, " C ", xC + dxC, yC + 3);
-        if (count > 2) PlaceText(p, layout, " D ", xD - 2, yD + 3);
+        luvo::PlaceText(p, layout, " B ", xB + dxB, yB + 3);
+        if (count > 1) luvo::PlaceText(p, layout, " C ", xC + dxC, yC + 3);
+        if (count > 2) luvo::PlaceText(p, layout, " D ", xD - 2, yD + 3);
         handleB();
         if (count > 1) handleC();
         if (count > 2) handleD();
@@ -414,7 +417,7 @@ void PaintChordHandles(PlotPainter& painter, double b, double s1, double s2, dou
     }
 }
 
-void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& title) {
+void PaintTwistPlot(luvo::PlotPainter& painter, const LltSolver& s, const PlotText& title) {
     Plot p(painter);
     const double aA = s.twistA;
     const double f1 = s.twistSegment1;
@@ -435,13 +438,13 @@ void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& ti
     p.SmallFont();
     // Left axis: angles relative to the root; right axis: the absolute angles. The span labels
     // make room for the handles that the handle routine draws at the same angles.
-    const TwistPlotFrame frame =
+    const luvo::TwistPlotFrame frame =
         TwistFrame(s.span, aA, 200.0 * f1, 200.0 * (f1 + f2), LltTwistMarkRow(s.twistB - aA) - 2,
                    LltTwistMarkRow(s.twistC - aA) - 2, LltTwistMarkRow(s.twistD - aA) - 2, title);
     DrawTexts(p, frame.fixed);
-    std::vector<PlotRect> spanBoxes;
-    TwistPlotLayout(p, frame, spanBoxes);
-    const std::vector<std::string> spanTexts = TwistPlotSpanLabels(s.span);
+    std::vector<luvo::PlotRect> spanBoxes;
+    luvo::TwistPlotLayout(p, frame, spanBoxes);
+    const std::vector<std::string> spanTexts = luvo::TwistPlotSpanLabels(s.span);
     for (int k = 0; k < 2; ++k) p.Text(spanTexts[k], spanBoxes[k].x, spanBoxes[k].y);
 
     // The curve stays in the range of the angle labels.
@@ -453,8 +456,9 @@ void PaintTwistPlot(PlotPainter& painter, const LltSolver& s, const PlotText& ti
     p.Unclip();
 }
 
-void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double deltaB, double deltaC,
-                       double deltaD, double s1, double s2, double s3, const PlotText& title) {
+void PaintTwistHandles(luvo::PlotPainter& painter, double b, double alphaA, double deltaB,
+                       double deltaC, double deltaD, double s1, double s2, double s3,
+                       const PlotText& title) {
     Plot p(painter);
     const double f1 = s1 * 0.01;
     const double f2 = s2 * 0.01;
@@ -476,14 +480,14 @@ void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double del
     auto handleD = [&] { p.Handle(198, yD); };  // D always stands at the tip
     // The labels of A and of the first `count` of B, C and D (B and C moved by dxB and dxC), each
     // clear of the plot's texts, axes and handles, then the root's handle and theirs again on top.
-    std::vector<PlotRect> spanBoxes;
-    PlotTextLayout layout =
-        TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
+    std::vector<luvo::PlotRect> spanBoxes;
+    luvo::PlotTextLayout layout =
+        luvo::TwistPlotLayout(p, TwistFrame(b, alphaA, xB, xC, yB, yC, yD, title), spanBoxes);
     auto labelled = [&](int count, double dxB, double dxC) {
-        PlaceText(p, layout, " A ", 5, -15);
-        PlaceText(p, layout, " B ", xB + dxB, yB - 13);
-        if (count > 1) PlaceText(p, layout, " C ", xC + dxC, yC - 13);
-        if (count > 2) PlaceText(p, layout, " D ", 190, yD - 13);
+        luvo::PlaceText(p, layout, " A ", 5, -15);
+        luvo::PlaceText(p, layout, " B ", xB + dxB, yB - 13);
+        if (count > 1) luvo::PlaceText(p, layout, " C ", xC + dxC, yC - 13);
+        if (count > 2) luvo::PlaceText(p, layout, " D ", 190, yD - 13);
         p.Handle(-2, -2);
         handleB();
         if (count > 1) handleC();
@@ -504,7 +508,7 @@ void PaintTwistHandles(PlotPainter& painter, double b, double alphaA, double del
     }
 }
 
-void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twistScaling) {
+void PaintTwistResultPlot(luvo::PlotPainter& painter, const LltSolver& s, double twistScaling) {
     Plot p(painter);
     const double tau = s.twistDeg[51];  // the root
     p.Origin(50, 90);
@@ -581,7 +585,7 @@ void PaintTwistResultPlot(PlotPainter& painter, const LltSolver& s, double twist
     p.Unclip();
 }
 
-void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chordScaling) {
+void PaintChordResultPlot(luvo::PlotPainter& painter, const LltSolver& s, double chordScaling) {
     Plot p(painter);
     const double h = s.span / 2.0;
     const double m = s.chordMax;
@@ -628,13 +632,13 @@ void PaintChordResultPlot(PlotPainter& painter, const LltSolver& s, double chord
     }
 }
 
-void PaintCirculationLiftPlot(PlotPainter& painter, const LltSolver& s) {
+void PaintCirculationLiftPlot(luvo::PlotPainter& painter, const LltSolver& s) {
     Plot p(painter);
     p.Origin(40, 113);
     CirculationLift(p, s);
 }
 
-void PaintResultsCirculationLiftPlot(PlotPainter& painter, const LltSolver& s) {
+void PaintResultsCirculationLiftPlot(luvo::PlotPainter& painter, const LltSolver& s) {
     Plot p(painter);
     p.Origin(60, 143);
     CirculationLift(p, s);

@@ -23,26 +23,27 @@ enum class LltChordPlotLayout { Analysis, TwistDesign };
 // Input mode of the design windows: 1.0 means a1 given, any other value the lift coefficient.
 // The plot shows gamma divided by the series' first coefficient, or by `heldScale` when that is
 // finite (the scale at the press of a circulation drag, kept until its release).
-void PaintCirculationPlot(PlotPainter& p, const LltSolver& s, double inputMode,
+void PaintCirculationPlot(luvo::PlotPainter& p, const LltSolver& s, double inputMode,
                           double heldScale = std::numeric_limits<double>::quiet_NaN());
-void PaintCirculationHandles(PlotPainter& p, const LltSolver& s, double inputMode,
+void PaintCirculationHandles(luvo::PlotPainter& p, const LltSolver& s, double inputMode,
                              double heldScale = std::numeric_limits<double>::quiet_NaN());
-void PaintChordPlot(PlotPainter& p, const LltSolver& s, LltChordPlotLayout layout);
+void PaintChordPlot(luvo::PlotPainter& p, const LltSolver& s, LltChordPlotLayout layout);
 // Field values as read by the caller: span [m], segment lengths [%], chords [m].
 // `plot`: the window whose chord plot the handles are drawn on.
-void PaintChordHandles(PlotPainter& p, double b, double s1, double s2, double s3, double cA,
+void PaintChordHandles(luvo::PlotPainter& p, double b, double s1, double s2, double s3, double cA,
                        double cB, double cC, double cD,
                        LltChordPlotLayout plot = LltChordPlotLayout::Analysis);
 // `title`: what the window writes on the canvas above the plot (canvas pixels), which the plot's
 // movable texts keep clear of.
-void PaintTwistPlot(PlotPainter& p, const LltSolver& s, const PlotText& title = {});
+void PaintTwistPlot(luvo::PlotPainter& p, const LltSolver& s, const luvo::PlotText& title = {});
 // Span [m] (for the plot's span labels, which the handle labels keep clear of), root angle and
 // angles relative to it [deg], segment lengths [%].
-void PaintTwistHandles(PlotPainter& p, double b, double alphaA, double deltaB, double deltaC,
-                       double deltaD, double s1, double s2, double s3, const PlotText& title = {});
+void PaintTwistHandles(luvo::PlotPainter& p, double b, double alphaA, double deltaB, double deltaC,
+                       double deltaD, double s1, double s2, double s3,
+                       const luvo::PlotText& title = {});
 // Scaling 1.0: fixed axis ("nicht skaliert"); any other value: the axis follows the range.
-void PaintTwistResultPlot(PlotPainter& p, const LltSolver& s, double twistScaling);
+void PaintTwistResultPlot(luvo::PlotPainter& p, const LltSolver& s, double twistScaling);
 // Scaling 1.0: "nicht maßstäblich"; any other value: true scale.
-void PaintChordResultPlot(PlotPainter& p, const LltSolver& s, double chordScaling);
-void PaintCirculationLiftPlot(PlotPainter& p, const LltSolver& s);
-void PaintResultsCirculationLiftPlot(PlotPainter& p, const LltSolver& s);
+void PaintChordResultPlot(luvo::PlotPainter& p, const LltSolver& s, double chordScaling);
+void PaintCirculationLiftPlot(luvo::PlotPainter& p, const LltSolver& s);
+void PaintResultsCirculationLiftPlot(luvo::PlotPainter& p, const LltSolver& s);

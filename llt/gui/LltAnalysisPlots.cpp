@@ -12,7 +12,7 @@ void LltPaintAnalysisChord(wxDC& dc, const LltSolver& s, const LltAnalysisInputs
 }
 
 void LltPaintAnalysisTwist(wxDC& dc, const LltSolver& s, const LltAnalysisInputs& in) {
-    const PlotText& title = kLltAnalysisTwistTitle;
+    const luvo::PlotText& title = kLltAnalysisTwistTitle;
     LltStartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
                  static_cast<int>(title.y));
     DrawTwistPlot(dc, s, title);

@@ -23,7 +23,7 @@ void LltPaintTwistDesignTwist(wxDC& dc, const LltSolver& s, double twistScaling)
 
 void LltPaintChordDesignTwist(wxDC& dc, const LltSolver& s, double rootAngle,
                               const LltChordDesignInputs& in) {
-    const PlotText& title = kLltChordDesignTwistTitle;
+    const luvo::PlotText& title = kLltChordDesignTwistTitle;
     LltStartPlot(dc, wxString::FromUTF8(title.text), static_cast<int>(title.x),
                  static_cast<int>(title.y));
     DrawTwistPlot(dc, s, title);

@@ -19,7 +19,7 @@ bool RowInModel(const Panel3dModel* model, int row) {
 
 // The cut of one row in the x-z plane, from its own leading edge and scaled so that the
 // distance from the point next to the trailing edge to the leading edge fills the width.
-void DrawCut(PlotPixels& p, const Panel3dModel& model, int row, double width) {
+void DrawCut(luvo::PlotPixels& p, const Panel3dModel& model, int row, double width) {
     const int n = model.ChordPanels();
     const int m = model.SpanPanels();
     // The last row is only the second side of the last strip.
@@ -55,7 +55,7 @@ double LeadingEdgeY(const Panel3dModel& model, int row) {
 // The line across the plan view where the cut of `row` lies. Its place comes from the
 // leading-edge y of the row (or its mirror on the left half) against the tip's, which stays
 // defined on an unswept wing.
-void DrawMarker(PlotPixels& p, const Panel3dModel& model, int row, const PlanPixels& px) {
+void DrawMarker(luvo::PlotPixels& p, const Panel3dModel& model, int row, const PlanPixels& px) {
     const int m = model.SpanPanels();
     const int mirrored = row <= m ? row : 2 * m - row;
     const double b = 80.0 * LeadingEdgeY(model, mirrored) / LeadingEdgeY(model, 0);
@@ -71,8 +71,8 @@ Panel3dSectionRows Panel3dChosenRows(int firstChoice, int secondChoice, int span
     return rows;
 }
 
-void PaintFlapSections(PlotPainter& painter, const Panel3dSectionView& view) {
-    PlotPixels p(painter, kPixelLimit);
+void PaintFlapSections(luvo::PlotPainter& painter, const Panel3dSectionView& view) {
+    luvo::PlotPixels p(painter, kPixelLimit);
     const double w = std::trunc(view.width);
     const double h = std::trunc(view.height);
     p.Origin(0, 0);
@@ -80,31 +80,31 @@ void PaintFlapSections(PlotPainter& painter, const Panel3dSectionView& view) {
     p.Text("Schnitt durch Tragflügel entlang Panelkanten:", 60, 10);
 
     p.Origin(20, static_cast<int>(h) - 20);
-    p.Pen(PlotPen::Red());
+    p.Pen(luvo::PlotPen::Red());
     p.Line(0, 0, 41, 0);
     p.Line(35, 5, 40, 0);
     p.Line(35, -5, 40, 0);
     p.Line(0, 0, 0, -41);
     p.Line(-5, -35, 0, -40);
     p.Line(5, -35, 0, -40);
-    p.Pen(PlotPen::StockBlack());
-    p.TextColour(PlotColour::Red());
+    p.Pen(luvo::PlotPen::StockBlack());
+    p.TextColour(luvo::PlotColour::Red());
     p.Text("X", 50, -6);
     p.Text("Z", -3, -55);
-    p.TextColour(PlotColour::Black());
+    p.TextColour(luvo::PlotColour::Black());
 
     const Panel3dModel* model = view.model;
     const int m = model != nullptr ? model->SpanPanels() : 0;
     const Panel3dSectionRows rows = Panel3dChosenRows(view.firstChoice, view.secondChoice, m);
     p.Origin(25, 165);
     if (rows.second >= 0) {
-        p.Brush(PlotBrush::Solid(PlotColour::Blue()));
-        p.Pen(PlotPen::Stock(PlotColour::Blue()));
+        p.Brush(luvo::PlotBrush::Solid(luvo::PlotColour::Blue()));
+        p.Pen(luvo::PlotPen::Stock(luvo::PlotColour::Blue()));
         if (RowInModel(model, rows.second)) DrawCut(p, *model, rows.second, w);
     }
     if (rows.first >= 0) {
-        p.Brush(PlotBrush::Solid(PlotColour::Black()));
-        p.Pen(PlotPen::StockBlack());
+        p.Brush(luvo::PlotBrush::Solid(luvo::PlotColour::Black()));
+        p.Pen(luvo::PlotPen::StockBlack());
         if (RowInModel(model, rows.first)) DrawCut(p, *model, rows.first, w);
     }
 
@@ -143,11 +143,11 @@ void PaintFlapSections(PlotPainter& painter, const Panel3dSectionView& view) {
     }
 
     if (rows.second >= 0 && RowInModel(model, rows.second)) {
-        p.Pen(PlotPen::Blue());
+        p.Pen(luvo::PlotPen::Blue());
         DrawMarker(p, *model, rows.second, px);
     }
     if (rows.first >= 0 && RowInModel(model, rows.first)) {
-        p.Pen(PlotPen::Red());
+        p.Pen(luvo::PlotPen::Red());
         DrawMarker(p, *model, rows.first, px);
     }
 }

@@ -29,4 +29,4 @@ struct Panel3dSectionRows {
 Panel3dSectionRows Panel3dChosenRows(int firstChoice, int secondChoice, int spanPanels);
 
 // Draws the whole canvas, which the caller has cleared.
-void PaintFlapSections(PlotPainter& painter, const Panel3dSectionView& view);
+void PaintFlapSections(luvo::PlotPainter& painter, const Panel3dSectionView& view);

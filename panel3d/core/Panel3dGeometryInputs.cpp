@@ -3,7 +3,7 @@
 std::vector<luvo::RangeCheck> Panel3dGeometryChecks(const Panel3dGeometryInputs& in,
                                                     double alphaStar) {
     // The sections' thickness, which the vortex lattice does not have, follows the incidences.
-    return WingGeometryChecks(
+    return luvo::WingGeometryChecks(
         Panel3dPreviewInputs(in, alphaStar),
         {
             {in.rootThickness, 6, 20,
@@ -15,8 +15,8 @@ std::vector<luvo::RangeCheck> Panel3dGeometryChecks(const Panel3dGeometryInputs&
         });
 }
 
-WingPreviewInputs Panel3dPreviewInputs(const Panel3dGeometryInputs& in, double alphaStar) {
-    WingPreviewInputs out;
+luvo::WingPreviewInputs Panel3dPreviewInputs(const Panel3dGeometryInputs& in, double alphaStar) {
+    luvo::WingPreviewInputs out;
     out.span = in.span;
     out.rootChord = in.rootChord;
     out.tipChord = in.tipChord;

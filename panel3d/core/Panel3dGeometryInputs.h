@@ -39,4 +39,4 @@ std::vector<luvo::RangeCheck> Panel3dGeometryChecks(const Panel3dGeometryInputs&
 
 // What the preview draws: the flap outline only while "aktiv" is set; `alphaStar` is the flow
 // state's angle of attack.
-WingPreviewInputs Panel3dPreviewInputs(const Panel3dGeometryInputs& in, double alphaStar);
+luvo::WingPreviewInputs Panel3dPreviewInputs(const Panel3dGeometryInputs& in, double alphaStar);

@@ -9,6 +9,9 @@
 #include "common/core/NumberText.h"
 #include "panel3d/core/Panel3dModel.h"
 
+using luvo::PlotPen;
+using luvo::PlotPixels;
+
 namespace {
 
 // Anything further out does not fit the device's 16-bit coordinates.
@@ -173,7 +176,7 @@ const PlotPen kModelPens[4] = {PlotPen::StockRed(), PlotPen::StockGreen(), PlotP
 
 }  // namespace
 
-void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
+void DrawPanel3dSpanLoad(luvo::PlotPainter& painter, const Panel3dSpanSeries& s) {
     PlotPixels px(painter, kLimit);
     StartCentred(px, "ca, cw und Gamma über Spannweite:");
     px.Text("ca, cw", -140, -100);
@@ -206,7 +209,7 @@ void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
 
     // Gamma_0 = 2 I / (pi s): the peak of the elliptic loading with the same integral I, below
     // the axis for a wing with negative lift.
-    px.Brush(PlotBrush::Transparent());
+    px.Brush(luvo::PlotBrush::Transparent());
     px.Pen(PlotPen::LightGrey());
     const double i = s.totalLiftCirculation;
     px.HalfEllipseOverAxis(-120, 240, 120 / gammaMax * 2 / kPi * i / s.halfSpan * 0.5);
@@ -218,7 +221,7 @@ void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s) {
     RightLabels(px, 2, gammaMax);
 }
 
-void DrawPanel3dSpanDrag(PlotPainter& painter, const Panel3dSpanSeries& s) {
+void DrawPanel3dSpanDrag(luvo::PlotPainter& painter, const Panel3dSpanSeries& s) {
     PlotPixels px(painter, kLimit);
     StartCentred(px, "Widerstandsbeiwerte über Spannweite:");
     px.Text("cw", -130, -100);
@@ -242,7 +245,7 @@ void DrawPanel3dSpanDrag(PlotPainter& painter, const Panel3dSpanSeries& s) {
     }
 }
 
-void DrawPanel3dLiftAlpha(PlotPainter& painter, const Panel3dPolarSeries& s) {
+void DrawPanel3dLiftAlpha(luvo::PlotPainter& painter, const Panel3dPolarSeries& s) {
     PlotPixels px(painter, kLimit);
     StartCentred(px, "cA / alpha Polare:");
     px.Text("cA", -130, -100);
@@ -266,7 +269,7 @@ void DrawPanel3dLiftAlpha(PlotPainter& painter, const Panel3dPolarSeries& s) {
     LegendEntry(px, PlotPen::StockGreen(), -20, 0, 38, "l_DP", 8, 31);
 }
 
-void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil) {
+void DrawPanel3dDragPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil) {
     PlotPixels px(painter, kLimit);
     StartCentred(px, "cA / cW Polare (Lilienthalpolare)");
     px.Text("cA", -130, -100);
@@ -292,7 +295,8 @@ void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, boo
     }
 }
 
-void DrawPanel3dSpeedPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil) {
+void DrawPanel3dSpeedPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s,
+                           bool withXfoil) {
     PlotPixels px(painter, kLimit);
     px.SmallFont();
     px.Pen(PlotPen::StockBlack());
@@ -332,7 +336,7 @@ void DrawPanel3dSpeedPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bo
     }
 }
 
-void DrawPanel3dPowerPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool thrust,
+void DrawPanel3dPowerPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s, bool thrust,
                            bool withXfoil) {
     PlotPixels px(painter, kLimit);
     px.SmallFont();
@@ -379,8 +383,8 @@ namespace {
 
 // Strip j of the model: the lower side from the leading to the trailing edge (panels N to
 // 2N-1), then the upper side the same way (panels N-1 down to 0).
-CpPlotStrip CpStripOf(const Panel3dModel& m, int j, const PlotPen& pen) {
-    CpPlotStrip s;
+luvo::CpPlotStrip CpStripOf(const Panel3dModel& m, int j, const PlotPen& pen) {
+    luvo::CpPlotStrip s;
     s.pen = pen;
     const int n = m.ChordPanels();
     if (j < 0 || j >= m.StripCount() || n < 1 ||
@@ -404,16 +408,16 @@ CpPlotStrip CpStripOf(const Panel3dModel& m, int j, const PlotPen& pen) {
 
 }  // namespace
 
-CpPlotStrip Panel3dTipCpStrip(const Panel3dModel& model) {
+luvo::CpPlotStrip Panel3dTipCpStrip(const Panel3dModel& model) {
     return CpStripOf(model, 2, PlotPen::StockRed());
 }
 
-CpPlotStrip Panel3dRootCpStrip(const Panel3dModel& model) {
+luvo::CpPlotStrip Panel3dRootCpStrip(const Panel3dModel& model) {
     return CpStripOf(model, model.SpanPanels() - 1, PlotPen::StockGreen());
 }
 
-void DrawPanel3dPressure(PlotPainter& painter, const Panel3dModel& model, bool scaled) {
-    DrawCpPlot(painter, Panel3dTipCpStrip(model), Panel3dRootCpStrip(model), scaled);
+void DrawPanel3dPressure(luvo::PlotPainter& painter, const Panel3dModel& model, bool scaled) {
+    luvo::DrawCpPlot(painter, Panel3dTipCpStrip(model), Panel3dRootCpStrip(model), scaled);
 }
 
 const std::vector<std::string>& Panel3dXfoilWarningLines() {

@@ -50,24 +50,24 @@ struct Panel3dPolarSeries {
 };
 
 // ca, cw and Gamma over 2y/b, with the elliptic circulation of the same integral.
-void DrawPanel3dSpanLoad(PlotPainter& painter, const Panel3dSpanSeries& s);
+void DrawPanel3dSpanLoad(luvo::PlotPainter& painter, const Panel3dSpanSeries& s);
 // The local drag coefficients over eta.
-void DrawPanel3dSpanDrag(PlotPainter& painter, const Panel3dSpanSeries& s);
+void DrawPanel3dSpanDrag(luvo::PlotPainter& painter, const Panel3dSpanSeries& s);
 // cA and the pressure point l_DP over alpha.
-void DrawPanel3dLiftAlpha(PlotPainter& painter, const Panel3dPolarSeries& s);
+void DrawPanel3dLiftAlpha(luvo::PlotPainter& painter, const Panel3dPolarSeries& s);
 // cA over the drag sums; `withXfoil` adds cWi + cWr_xf.
-void DrawPanel3dDragPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil);
+void DrawPanel3dDragPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil);
 // Sink speed over horizontal speed of the drag models (with "xf" when asked).
-void DrawPanel3dSpeedPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil);
+void DrawPanel3dSpeedPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s, bool withXfoil);
 // Required power, or with `thrust` required thrust, over horizontal speed.
-void DrawPanel3dPowerPolar(PlotPainter& painter, const Panel3dPolarSeries& s, bool thrust,
+void DrawPanel3dPowerPolar(luvo::PlotPainter& painter, const Panel3dPolarSeries& s, bool thrust,
                            bool withXfoil);
 
 // The chordwise pressure of strip 2 (red) and strip M-1 (green) of a solved model, in chord
 // fractions; a strip the model lacks stays empty.
-CpPlotStrip Panel3dTipCpStrip(const Panel3dModel& model);
-CpPlotStrip Panel3dRootCpStrip(const Panel3dModel& model);
-void DrawPanel3dPressure(PlotPainter& painter, const Panel3dModel& model, bool scaled);
+luvo::CpPlotStrip Panel3dTipCpStrip(const Panel3dModel& model);
+luvo::CpPlotStrip Panel3dRootCpStrip(const Panel3dModel& model);
+void DrawPanel3dPressure(luvo::PlotPainter& painter, const Panel3dModel& model, bool scaled);
 
 // The three lines of the warning that not every XFOIL point succeeded.
 const std::vector<std::string>& Panel3dXfoilWarningLines();

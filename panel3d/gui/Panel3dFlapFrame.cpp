@@ -38,7 +38,7 @@ void Panel3dSectionCanvas::OnPaint(wxPaintEvent&) {
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
     if (Panel3dFlapFrame* frame = WindowOf(this)) {
-        WxPlotPainter painter(dc);
+        luvo::WxPlotPainter painter(dc);
         frame->PaintSections(painter);
     }
 }
@@ -77,7 +77,7 @@ Panel3dFlapFrame::Panel3dFlapFrame(const wxString& title, const wxPoint& pos, co
     SetStatusText(wxEmptyString, 0);
 }
 
-void Panel3dFlapFrame::PaintSections(PlotPainter& painter) const {
+void Panel3dFlapFrame::PaintSections(luvo::PlotPainter& painter) const {
     Panel3dSectionView view;
     view.model = panelModel.get();
     // The geometry window closes this view with it; until the deferred destruction ends it

@@ -55,7 +55,7 @@ class Panel3dFlapFrame : public luvo::LuvoFrame {
     // the label of each chooser with a cut.
     void DrawSections();
     // The drawing of the canvas onto any painter.
-    void PaintSections(PlotPainter& painter) const;
+    void PaintSections(luvo::PlotPainter& painter) const;
 
     // Destroys the window (delayed), the module stops naming it, and its model goes.
     void CloseWindow();

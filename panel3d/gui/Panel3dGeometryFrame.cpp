@@ -13,8 +13,8 @@
 Panel3dGeometryFrame::Panel3dGeometryFrame(const wxString& title, const wxPoint& pos,
                                            const wxSize& size, long style,
                                            std::shared_ptr<Panel3dPolarEvaluator> evaluator)
-    : WingGeometryWindow(title, pos, size, style,
-                         {/*sectionThickness=*/true, /*angleOfAttack=*/false}),
+    : luvo::WingGeometryWindow(title, pos, size, style,
+                               {/*sectionThickness=*/true, /*angleOfAttack=*/false}),
       evaluator_(std::move(evaluator)) {
     AddFields();
 
@@ -24,28 +24,28 @@ Panel3dGeometryFrame::Panel3dGeometryFrame(const wxString& title, const wxPoint&
     flapCheckBox->SetToolTip(wxS("Aktivierung des Klappenausschlages"));
     new wxStaticText(panel, wxID_ANY, wxS("Positionen in Spannweitenrichtung [%]:"),
                      wxPoint(370, 548));
-    flapInnerField = NewWingGeometryField(panel, wxPoint(620, 545), wxS("50"),
-                                          wxS("0 <= Position in Richtung Flügelwurzel <= Y2"));
+    flapInnerField = luvo::NewWingGeometryField(
+        panel, wxPoint(620, 545), wxS("50"), wxS("0 <= Position in Richtung Flügelwurzel <= Y2"));
     new wxStaticText(panel, wxID_ANY, wxS("-"), wxPoint(668, 548));
-    flapOuterField = NewWingGeometryField(panel, wxPoint(680, 545), wxS("80"),
-                                          wxS("Y1 <= Position in Richtung Flügeltip <= 100"));
+    flapOuterField = luvo::NewWingGeometryField(panel, wxPoint(680, 545), wxS("80"),
+                                                wxS("Y1 <= Position in Richtung Flügeltip <= 100"));
     new wxStaticText(panel, wxID_ANY, wxS("Position des Klappendrehpunktes in x-Richtung [%]:"),
                      wxPoint(370, 573));
-    hingePositionField = NewWingGeometryField(panel, wxPoint(680, 570), wxS("75"),
-                                              wxS("0 <= Position relativ zur Flügeltiefe <= 100"));
+    hingePositionField = luvo::NewWingGeometryField(
+        panel, wxPoint(680, 570), wxS("75"), wxS("0 <= Position relativ zur Flügeltiefe <= 100"));
     new wxStaticText(panel, wxID_ANY, wxS("Höhe des Klappendrehpunktes über UK [%]:"),
                      wxPoint(370, 598));
-    hingeHeightField = NewWingGeometryField(panel, wxPoint(680, 595), wxS("50"),
-                                            wxS("0 <= Position relativ zur Flügeldicke <= 100"));
+    hingeHeightField = luvo::NewWingGeometryField(
+        panel, wxPoint(680, 595), wxS("50"), wxS("0 <= Position relativ zur Flügeldicke <= 100"));
     new wxStaticText(panel, wxID_ANY, wxS("Klappenausschlag links / rechts [°]:"),
                      wxPoint(370, 623));
     leftDeflectionField =
-        NewWingGeometryField(panel, wxPoint(620, 620), wxS("0"),
-                             wxS("-30 <= Klappenausschlag linke Flügelhälfte <= 30"));
+        luvo::NewWingGeometryField(panel, wxPoint(620, 620), wxS("0"),
+                                   wxS("-30 <= Klappenausschlag linke Flügelhälfte <= 30"));
     new wxStaticText(panel, wxID_ANY, wxS("/"), wxPoint(668, 623));
     rightDeflectionField =
-        NewWingGeometryField(panel, wxPoint(680, 620), wxS("0"),
-                             wxS("-30 <= Klappenausschlag rechte Flügelhälfte <= 30"));
+        luvo::NewWingGeometryField(panel, wxPoint(680, 620), wxS("0"),
+                                   wxS("-30 <= Klappenausschlag rechte Flügelhälfte <= 30"));
     EnableFlapFields(false);
 
     AddPreviewAndButtons();
@@ -57,7 +57,7 @@ void Panel3dGeometryFrame::EnableFlapFields(bool enable) {
     for (wxWindow* field : fields) field->Enable(enable);
 }
 
-WingPreviewInputs Panel3dGeometryFrame::PreviewInputs() const {
+luvo::WingPreviewInputs Panel3dGeometryFrame::PreviewInputs() const {
     return Panel3dPreviewInputs(Inputs(), Panel3dCurrentFlowState.alphaStar);
 }
 
@@ -112,7 +112,7 @@ void Panel3dFlapCheckBox::OnCheckBox(wxCommandEvent& event) {
     event.Skip();
 }
 
-wxBEGIN_EVENT_TABLE(Panel3dGeometryFrame, WingGeometryWindow)
+wxBEGIN_EVENT_TABLE(Panel3dGeometryFrame, luvo::WingGeometryWindow)
     EVT_MENU(luvo::kIdMenuClose, Panel3dGeometryFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, Panel3dGeometryFrame::OnInfo)
     EVT_BUTTON(3, Panel3dGeometryFrame::OnCloseCommand)

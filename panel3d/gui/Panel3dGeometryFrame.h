@@ -23,7 +23,7 @@ class Panel3dFlapCheckBox : public wxCheckBox {
     wxDECLARE_EVENT_TABLE();
 };
 
-class Panel3dGeometryFrame : public WingGeometryWindow, public Panel3dWingSource {
+class Panel3dGeometryFrame : public luvo::WingGeometryWindow, public Panel3dWingSource {
   public:
     Panel3dGeometryFrame(
         const wxString& title, const wxPoint& pos, const wxSize& size,
@@ -35,18 +35,18 @@ class Panel3dGeometryFrame : public WingGeometryWindow, public Panel3dWingSource
     Panel3dGeometryInputs CheckedInputs() const override { return Read(true); }
 
     // What the preview draws from the fields and the flow state's angle of attack.
-    WingPreviewInputs PreviewInputs() const override;
+    luvo::WingPreviewInputs PreviewInputs() const override;
 
     // Enables or disables the six flap fields; their texts stay.
     void EnableFlapFields(bool enable);
 
     Panel3dFlapCheckBox* flapCheckBox = nullptr;
-    WingGeometryField* flapInnerField = nullptr;
-    WingGeometryField* flapOuterField = nullptr;
-    WingGeometryField* hingePositionField = nullptr;
-    WingGeometryField* hingeHeightField = nullptr;
-    WingGeometryField* leftDeflectionField = nullptr;
-    WingGeometryField* rightDeflectionField = nullptr;
+    luvo::WingGeometryField* flapInnerField = nullptr;
+    luvo::WingGeometryField* flapOuterField = nullptr;
+    luvo::WingGeometryField* hingePositionField = nullptr;
+    luvo::WingGeometryField* hingeHeightField = nullptr;
+    luvo::WingGeometryField* leftDeflectionField = nullptr;
+    luvo::WingGeometryField* rightDeflectionField = nullptr;
 
   private:
     // `forCheck`: as the checks judge the texts (NumericField::Value).

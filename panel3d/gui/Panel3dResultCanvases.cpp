@@ -8,6 +8,8 @@
 #include "common/gui/WxPlotPainter.h"
 #include "panel3d/core/Panel3dModel.h"
 
+using luvo::PlotPainter;
+
 Panel3dPlotCanvas::Panel3dPlotCanvas(wxWindow* parent, const wxPoint& slot, Panel3dRun run)
     : wxWindow(parent, wxID_ANY, slot, kPanel3dCanvasSize, wxSUNKEN_BORDER, wxS("panel")),
       run_(std::move(run)) {
@@ -18,7 +20,7 @@ void Panel3dPlotCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.SetBackground(wxBrush(GetBackgroundColour()));
     dc.Clear();
-    WxPlotPainter painter(dc);
+    luvo::WxPlotPainter painter(dc);
     Plot(painter);
 }
 
@@ -75,7 +77,7 @@ void Panel3dPressureCanvas::DrawPlot(PlotPainter& painter, bool scaled) {
 
 Panel3dKFactorWarningCanvas::Panel3dKFactorWarningCanvas(wxWindow* parent, const wxPoint& pos,
                                                          const wxSize& size)
-    : luvo::WarningCanvas(parent, pos, size, KFactorWarningLines()) {}
+    : luvo::WarningCanvas(parent, pos, size, luvo::KFactorWarningLines()) {}
 
 Panel3dXfoilWarningCanvas::Panel3dXfoilWarningCanvas(wxWindow* parent, const wxPoint& pos,
                                                      const wxSize& size)

@@ -20,7 +20,7 @@ class Panel3dPlotCanvas : public wxWindow {
     const Panel3dRun& Run() const { return run_; }
 
   protected:
-    virtual void Plot(PlotPainter& painter) const = 0;
+    virtual void Plot(luvo::PlotPainter& painter) const = 0;
 
   private:
     void OnPaint(wxPaintEvent& event);
@@ -34,7 +34,7 @@ class Panel3dSpanLoadCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dSpanDragCanvas : public Panel3dPlotCanvas {
@@ -42,7 +42,7 @@ class Panel3dSpanDragCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dLiftAlphaCanvas : public Panel3dPlotCanvas {
@@ -50,7 +50,7 @@ class Panel3dLiftAlphaCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dDragPolarCanvas : public Panel3dPlotCanvas {
@@ -58,7 +58,7 @@ class Panel3dDragPolarCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dDragPolarXfoilCanvas : public Panel3dPlotCanvas {
@@ -66,7 +66,7 @@ class Panel3dDragPolarXfoilCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dSpeedPolarCanvas : public Panel3dPlotCanvas {
@@ -74,7 +74,7 @@ class Panel3dSpeedPolarCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dSpeedPolarXfoilCanvas : public Panel3dPlotCanvas {
@@ -82,7 +82,7 @@ class Panel3dSpeedPolarXfoilCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dPowerPolarCanvas : public Panel3dPlotCanvas {
@@ -90,7 +90,7 @@ class Panel3dPowerPolarCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dPowerPolarXfoilCanvas : public Panel3dPlotCanvas {
@@ -98,7 +98,7 @@ class Panel3dPowerPolarXfoilCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dThrustPolarCanvas : public Panel3dPlotCanvas {
@@ -106,7 +106,7 @@ class Panel3dThrustPolarCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 class Panel3dThrustPolarXfoilCanvas : public Panel3dPlotCanvas {
@@ -114,7 +114,7 @@ class Panel3dThrustPolarXfoilCanvas : public Panel3dPlotCanvas {
     using Panel3dPlotCanvas::Panel3dPlotCanvas;
 
   private:
-    void Plot(PlotPainter& painter) const override;
+    void Plot(luvo::PlotPainter& painter) const override;
 };
 
 // cp of the tip and root strips; see luvo::CpCanvas for its two scales.
@@ -123,7 +123,7 @@ class Panel3dPressureCanvas : public luvo::CpCanvas {
     Panel3dPressureCanvas(wxWindow* parent, const wxPoint& slot, Panel3dRun run);
 
   private:
-    void DrawPlot(PlotPainter& painter, bool scaled) override;
+    void DrawPlot(luvo::PlotPainter& painter, bool scaled) override;
     Panel3dRun run_;
 };
 

@@ -64,7 +64,7 @@ Panel3dResultsFrame::Panel3dResultsFrame(const wxString& title, const wxPoint& p
                               Run().record ? Run().record->GetTotalCoefficient(1) : nan};
     for (int i = 0; i < 9; ++i) valueTexts[i]->SetLabel(luvo::FormatLabel("%1.3f", values[i]));
 
-    if (NeedsKFactorWarning(k)) {
+    if (luvo::NeedsKFactorWarning(k)) {
         kFactorWarningCanvas =
             new Panel3dKFactorWarningCanvas(panel, wxPoint(349, 340), wxSize(272, 50));
     }

@@ -5,12 +5,15 @@
 
 #include "supersonic/core/SupersonicSolver.h"
 
+using luvo::PlotPainter;
+using luvo::PlotPixels;
+
 namespace {
 
 // Pixel coordinates beyond this never reach the device: a typed 1e400 is no place on a canvas.
 constexpr double kPixelLimit = 32767.0;
 
-constexpr PlotPen Wide(PlotColour c) { return {c, 2, PlotPenStyle::Solid}; }
+constexpr luvo::PlotPen Wide(luvo::PlotColour c) { return {c, 2, luvo::PlotPenStyle::Solid}; }
 
 // Axes, ticks, arrow heads and the x letter, common to both frames; `right` adds the second
 // vertical axis at the end of the x axis.
@@ -122,7 +125,7 @@ void DrawPlotFrame(PlotPainter& painter, const SupersonicPlotParameters& p, cons
 void DrawResultFrame(PlotPainter& painter, const SupersonicPlotParameters& p, double zPerTick,
                      double cpPerTick, double labelStep, const char* title) {
     PlotPixels px(painter, kPixelLimit);
-    px.Pen(PlotPen::StockBlack());
+    px.Pen(luvo::PlotPen::StockBlack());
     px.Text(title, p.x0 + p.xs * p.nx / 2 - 50, 15);
     px.SmallFont();
     DrawAxes(px, p, 10, true);
@@ -139,7 +142,7 @@ void DrawResultFrame(PlotPainter& painter, const SupersonicPlotParameters& p, do
     px.Text("Profil", 100, 170);
     px.Text("cp (linearisiert)", 215, 170);
     px.Text("cp (Stoß/Exp.)", 350, 170);
-    px.Pen(Wide(PlotColour::Red()));
+    px.Pen(Wide(luvo::PlotColour::Red()));
     px.Line(80, 177, 95, 177);
     px.Pen(Wide(kSupersonicBlue));
     px.Line(195, 177, 210, 177);
@@ -178,7 +181,7 @@ void DrawFlowArrow(PlotPainter& painter, double tipX, double tipY, double alphaD
     const double length = std::sqrt(t * t + 20 * 20);
     const double dx = 500 / length;
     const double dy = -25 * t / length;
-    px.Pen(PlotPen{kSupersonicBlue, 1, PlotPenStyle::Solid});
+    px.Pen(luvo::PlotPen{kSupersonicBlue, 1, luvo::PlotPenStyle::Solid});
     px.Line(tx - dx, ty - dy, tx, ty);
     const double u = 10 * std::tan((alphaDegrees - 3) * SupersonicSolver::kDegToRad);
     const double norm = std::sqrt(u * u + 1);
@@ -210,12 +213,12 @@ namespace {
 
 void Pressures(PlotPainter& painter, const SupersonicProfile& profile,
                const SupersonicPressureOptions& options, const SupersonicPlotParameters& p) {
-    static constexpr PlotPenStyle kStyles[3] = {PlotPenStyle::Dot, PlotPenStyle::ShortDash,
-                                                PlotPenStyle::Solid};
+    static constexpr luvo::PlotPenStyle kStyles[3] = {
+        luvo::PlotPenStyle::Dot, luvo::PlotPenStyle::ShortDash, luvo::PlotPenStyle::Solid};
     for (int type = 0; type < 6; ++type) {
         if (!options.show[type]) continue;
         painter.SetPen(
-            PlotPen{type < 3 ? kSupersonicBlue : kSupersonicGreen, 1, kStyles[type % 3]});
+            luvo::PlotPen{type < 3 ? kSupersonicBlue : kSupersonicGreen, 1, kStyles[type % 3]});
         DrawPressure(painter, profile, type, p.x0, p.y0, p.xs, p.zs, p.xv, p.zv);
     }
 }
@@ -228,7 +231,7 @@ void PaintCamberCanvas(PlotPainter& painter, const SupersonicProfile& profile,
     painter.SetOrigin(0, 0);
     DrawPlotFrame(painter, p, "Skelettlinie", false);
     DrawFlowArrow(painter, p.x0, p.y0, alphaDegrees);
-    painter.SetPen(PlotPen::StockRed());
+    painter.SetPen(luvo::PlotPen::StockRed());
     PlotPixels px(painter, kPixelLimit);
     if (!profile.part1.coefficientMode) MarkSupportPoints(px, profile.part1, p);
     const ClipToPlot clip(painter, p);
@@ -240,7 +243,7 @@ void PaintThicknessCanvas(PlotPainter& painter, const SupersonicProfile& profile
     const SupersonicCurve& part = profile.part2;
     painter.SetOrigin(0, 0);
     DrawPlotFrame(painter, p, "Tropfenform", false);
-    painter.SetPen(PlotPen::StockRed());
+    painter.SetPen(luvo::PlotPen::StockRed());
     PlotPixels px(painter, kPixelLimit);
     MarkSupportPoints(px, part, p);
     const ClipToPlot clip(painter, p);
@@ -256,7 +259,7 @@ void PaintResultCanvas(PlotPainter& painter, const SupersonicProfile& profile, b
     const SupersonicPlotParameters& p = kSupersonicResultPlot;
     painter.SetOrigin(0, 0);
     DrawResultFrame(painter, p, 0.02, kSupersonicResultCpPerTick, 2, "Profil / cp Verlauf");
-    painter.SetPen(PlotPen::StockRed());
+    painter.SetPen(luvo::PlotPen::StockRed());
     const ClipToPlot clip(painter, p);
     if (showParts) {
         Curve(painter, profile, profile.upper, static_cast<int>(profile.upper.size()), p, false,
@@ -276,7 +279,7 @@ void PaintContourCanvas(PlotPainter& painter, const SupersonicProfile& profile,
     painter.SetOrigin(0, 0);
     DrawPlotFrame(painter, p, "Profilkontur", false);
     DrawFlowArrow(painter, p.x0, p.y0, alphaDegrees);
-    painter.SetPen(PlotPen::StockRed());
+    painter.SetPen(luvo::PlotPen::StockRed());
     PlotPixels px(painter, kPixelLimit);
     MarkSupportPoints(px, profile.part1, p);
     MarkSupportPoints(px, profile.part2, p);

@@ -33,33 +33,34 @@ struct SupersonicPressureOptions {
 };
 
 // The colours of the plots: the colour name "blue" and the green of the shock-expansion theory.
-inline constexpr PlotColour kSupersonicBlue{0, 0, 255};
-inline constexpr PlotColour kSupersonicGreen{0, 158, 0};
+inline constexpr luvo::PlotColour kSupersonicBlue{0, 0, 255};
+inline constexpr luvo::PlotColour kSupersonicGreen{0, 158, 0};
 
-void DrawPlotFrame(PlotPainter& painter, const SupersonicPlotParameters& p, const char* title,
+void DrawPlotFrame(luvo::PlotPainter& painter, const SupersonicPlotParameters& p, const char* title,
                    bool cp);
-void DrawResultFrame(PlotPainter& painter, const SupersonicPlotParameters& p, double zPerTick,
+void DrawResultFrame(luvo::PlotPainter& painter, const SupersonicPlotParameters& p, double zPerTick,
                      double cpPerTick, double labelStep, const char* title);
 // A polyline through the first `count` points; sorted by x when the count equals a support count
 // of the profile, with (0, 0) and (1, 0) added when closed, and drawn again mirrored.
-void DrawCurve(PlotPainter& painter, const SupersonicProfile& profile, int count,
+void DrawCurve(luvo::PlotPainter& painter, const SupersonicProfile& profile, int count,
                const std::vector<SupersonicPoint>& points, double x0, double y0, double xs,
                double zs, double xv, double zv, bool mirrored, bool closed);
 // The free-stream arrow ending 5 pixels left of the tip; its slope is ten times the true one.
-void DrawFlowArrow(PlotPainter& painter, double tipX, double tipY, double alphaDegrees);
+void DrawFlowArrow(luvo::PlotPainter& painter, double tipX, double tipY, double alphaDegrees);
 // One cp curve from the result rows: type 0-2 linearised upper, lower, difference; 3-5 the same
 // of the shock-expansion theory. Other types draw nothing.
-void DrawPressure(PlotPainter& painter, const SupersonicProfile& profile, int type, double x0,
+void DrawPressure(luvo::PlotPainter& painter, const SupersonicProfile& profile, int type, double x0,
                   double y0, double xs, double zs, double xv, double zv);
 
 // The complete canvases; alphaDegrees is what the window's alpha* field reads.
-void PaintCamberCanvas(PlotPainter& painter, const SupersonicProfile& profile, double alphaDegrees);
-void PaintThicknessCanvas(PlotPainter& painter, const SupersonicProfile& profile);
-void PaintResultCanvas(PlotPainter& painter, const SupersonicProfile& profile, bool showParts,
+void PaintCamberCanvas(luvo::PlotPainter& painter, const SupersonicProfile& profile,
+                       double alphaDegrees);
+void PaintThicknessCanvas(luvo::PlotPainter& painter, const SupersonicProfile& profile);
+void PaintResultCanvas(luvo::PlotPainter& painter, const SupersonicProfile& profile, bool showParts,
                        const SupersonicPressureOptions& options);
-void PaintContourCanvas(PlotPainter& painter, const SupersonicProfile& profile,
+void PaintContourCanvas(luvo::PlotPainter& painter, const SupersonicProfile& profile,
                         double alphaDegrees);
-void PaintPressureCanvas(PlotPainter& painter, const SupersonicProfile& profile,
+void PaintPressureCanvas(luvo::PlotPainter& painter, const SupersonicProfile& profile,
                          const SupersonicPressureOptions& options);
 
 // The support point a press at (x, z) picks: the first of the first `supportCount` slots within

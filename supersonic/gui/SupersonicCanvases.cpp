@@ -43,7 +43,7 @@ void SupersonicPlotCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     SupersonicControlHost* window = ControlHostOf(this);
     if (window == nullptr) return;
-    WxPlotPainter painter(dc);
+    luvo::WxPlotPainter painter(dc);
     Paint(painter, *window);
 }
 
@@ -58,7 +58,7 @@ void SupersonicPlotCanvas::Redraw() {
     dc.SetDeviceOrigin(0, 0);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    WxPlotPainter painter(dc);
+    luvo::WxPlotPainter painter(dc);
     Paint(painter, *window);
 }
 
@@ -147,7 +147,7 @@ SupersonicCamberCanvas::SupersonicCamberCanvas(wxWindow* parent, const wxPoint& 
                                                const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicCamberPlot) {}
 
-void SupersonicCamberCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+void SupersonicCamberCanvas::Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) {
     PaintCamberCanvas(painter, window.Profile(), window.ArrowAlpha());
 }
 
@@ -160,7 +160,7 @@ SupersonicThicknessCanvas::SupersonicThicknessCanvas(wxWindow* parent, const wxP
                                                      const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicThicknessPlot) {}
 
-void SupersonicThicknessCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+void SupersonicThicknessCanvas::Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) {
     PaintThicknessCanvas(painter, window.Profile());
 }
 
@@ -173,7 +173,7 @@ SupersonicResultCanvas::SupersonicResultCanvas(wxWindow* parent, const wxPoint& 
                                                const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicResultPlot) {}
 
-void SupersonicResultCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+void SupersonicResultCanvas::Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) {
     const bool showParts = window.ShowsParts();
     PaintResultCanvas(painter, window.Profile(), showParts, window.PressureOptions());
 }
@@ -184,7 +184,7 @@ SupersonicContourCanvas::SupersonicContourCanvas(wxWindow* parent, const wxPoint
                                                  const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicContourPlot) {}
 
-void SupersonicContourCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+void SupersonicContourCanvas::Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) {
     PaintContourCanvas(painter, window.Profile(), window.ArrowAlpha());
 }
 
@@ -200,6 +200,6 @@ SupersonicPressureCanvas::SupersonicPressureCanvas(wxWindow* parent, const wxPoi
                                                    const wxSize& size)
     : SupersonicPlotCanvas(parent, pos, size, kSupersonicPressurePlot) {}
 
-void SupersonicPressureCanvas::Paint(PlotPainter& painter, SupersonicControlHost& window) {
+void SupersonicPressureCanvas::Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) {
     PaintPressureCanvas(painter, window.Profile(), window.PressureOptions());
 }

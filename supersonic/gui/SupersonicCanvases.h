@@ -8,14 +8,12 @@
 #include "supersonic/core/SupersonicPlots.h"
 #include "supersonic/gui/SupersonicControlHost.h"
 
-class PlotPainter;
-
 class SupersonicPlotCanvas : public wxWindow {
   public:
     SupersonicPlotCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size,
                          const SupersonicPlotParameters& parameters);
     // The canvas's picture of its window's state.
-    virtual void Paint(PlotPainter& painter, SupersonicControlHost& window) = 0;
+    virtual void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) = 0;
     // Clears the canvas and draws it at once (outside a paint event).
     void Redraw();
 
@@ -43,7 +41,7 @@ class SupersonicPlotCanvas : public wxWindow {
 class SupersonicCamberCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicCamberCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -53,7 +51,7 @@ class SupersonicCamberCanvas : public SupersonicPlotCanvas {
 class SupersonicThicknessCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicThicknessCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -63,13 +61,13 @@ class SupersonicThicknessCanvas : public SupersonicPlotCanvas {
 class SupersonicResultCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicResultCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 };
 
 class SupersonicContourCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicContourCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 
   private:
     void OnMouse(wxMouseEvent& event);
@@ -79,5 +77,5 @@ class SupersonicContourCanvas : public SupersonicPlotCanvas {
 class SupersonicPressureCanvas : public SupersonicPlotCanvas {
   public:
     SupersonicPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
-    void Paint(PlotPainter& painter, SupersonicControlHost& window) override;
+    void Paint(luvo::PlotPainter& painter, SupersonicControlHost& window) override;
 };

@@ -4,6 +4,6 @@
 
 #include "common/core/WingPreview.h"
 
-using VlmWingInputs = WingPreviewInputs;
-using VlmDragField = WingDragField;
-using VlmDragWrite = WingDragWrite;
+using VlmWingInputs = luvo::WingPreviewInputs;
+using VlmDragField = luvo::WingDragField;
+using VlmDragWrite = luvo::WingDragWrite;

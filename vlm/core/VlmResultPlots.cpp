@@ -22,7 +22,7 @@ double ScaleOf(const std::vector<double>& values, double floor) {
 
 // A value axis at x with its arrow head at the top, long ticks at y = +-60 and short ones at
 // +-30.
-void ValueAxis(PlotPixels& px, int x, int longHalf, int shortHalf) {
+void ValueAxis(luvo::PlotPixels& px, int x, int longHalf, int shortHalf) {
     px.Line(x, 80, x, -80);
     px.Line(x, -80, x + 5, -75);
     px.Line(x, -80, x - 5, -75);
@@ -31,8 +31,8 @@ void ValueAxis(PlotPixels& px, int x, int longHalf, int shortHalf) {
 }
 
 // A span polyline with this pen on the scale f (pixels per unit).
-void SpanCurve(PlotPixels& px, const VlmResults& r, const std::vector<double>& v, double f,
-               const PlotPen& pen) {
+void SpanCurve(luvo::PlotPixels& px, const VlmResults& r, const std::vector<double>& v, double f,
+               const luvo::PlotPen& pen) {
     px.Pen(pen);
     const int ny = std::min<int>(r.spanwiseCount, std::min(r.spanY.size(), v.size()));
     for (int j = 0; j + 1 < ny; ++j) {
@@ -41,32 +41,32 @@ void SpanCurve(PlotPixels& px, const VlmResults& r, const std::vector<double>& v
 }
 
 // The tip strip (red) or the root strip (green) in chord fractions.
-CpPlotStrip VlmCpStrip(const VlmResults& r, bool tip) {
-    CpPlotStrip s;
+luvo::CpPlotStrip VlmCpStrip(const VlmResults& r, bool tip) {
+    luvo::CpPlotStrip s;
     const std::vector<double>& x = tip ? r.cpTipX : r.cpRootX;
     s.cp = tip ? r.cpTip : r.cpRoot;
     const double leadingX = tip ? r.cpTipLeadingX : r.cpRootLeadingX;
     const double chord = (tip ? r.cpTipTrailingX : r.cpRootTrailingX) - leadingX;
     for (double xi : x) s.chordFraction.push_back((xi - leadingX) / chord);
     s.sidePoints = r.chordwiseCount;
-    s.pen = tip ? PlotPen::Red() : PlotPen::Green();
+    s.pen = tip ? luvo::PlotPen::Red() : luvo::PlotPen::Green();
     return s;
 }
 
 }  // namespace
 
 bool VlmNeedsKFactorWarning(const VlmResults& results) {
-    return NeedsKFactorWarning(results.kFactor);
+    return luvo::NeedsKFactorWarning(results.kFactor);
 }
 
 int VlmScaledCpSteps(const VlmResults& r) {
-    return CpPlotScaledSteps(VlmCpStrip(r, true), VlmCpStrip(r, false));
+    return luvo::CpPlotScaledSteps(VlmCpStrip(r, true), VlmCpStrip(r, false));
 }
 
-void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
-    PlotPixels px(painter, kLimit);
+void DrawVlmSpanLoad(luvo::PlotPainter& painter, const VlmResults& r) {
+    luvo::PlotPixels px(painter, kLimit);
     px.SmallFont();
-    px.Pen(PlotPen::StockBlack());
+    px.Pen(luvo::PlotPen::StockBlack());
     px.Text("ca und Gamma über Spannweite:", 70, 10);
     px.Origin(160, 110);
 
@@ -87,7 +87,7 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     const double mCa = ScaleOf(r.spanCa, 0.01);
     // The curves stay between the value axes, below the title and the axis names.
     px.ClipTo(-120, -80, 120, 80);
-    SpanCurve(px, r, r.spanCa, -60 / mCa, PlotPen::Red());
+    SpanCurve(px, r, r.spanCa, -60 / mCa, luvo::PlotPen::Red());
     px.Unclip();
     px.Number("%1.2f", mCa, -152, -69);
     px.Number("%1.2f", mCa / 2, -152, -36);
@@ -95,26 +95,26 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     px.Number("%1.2f", -mCa / 2, -155, 22);
 
     px.Text("Gamma", 102, -100);
-    px.Pen(PlotPen::Axis());
+    px.Pen(luvo::PlotPen::Axis());
     ValueAxis(px, 120, 5, 3);
     const double mGamma = ScaleOf(r.spanCirculation, 0.00001);
     px.ClipTo(-120, -80, 120, 80);
-    SpanCurve(px, r, r.spanCirculation, -60 / mGamma, PlotPen::Green());
+    SpanCurve(px, r, r.spanCirculation, -60 / mGamma, luvo::PlotPen::Green());
 
     // Gamma0 * sqrt(1 - (2y/b)^2) with Gamma0 = 4 L / (pi b) per unit of L/b, on the Gamma scale;
     // below the axis for a wing with negative lift.
-    px.Brush(PlotBrush::Transparent());
-    px.Pen(PlotPen::LightGrey());
+    px.Brush(luvo::PlotBrush::Transparent());
+    px.Pen(luvo::PlotPen::LightGrey());
     px.HalfEllipseOverAxis(-120, 240, 240 * r.liftPerSpan / (VlmPi * mGamma));
     px.Unclip();
 
-    px.Pen(PlotPen::Red());
+    px.Pen(luvo::PlotPen::Red());
     px.Line(-20, 35, 0, 35);
     px.Text("ca_lokal", 8, 28);
-    px.Pen(PlotPen::Green());
+    px.Pen(luvo::PlotPen::Green());
     px.Line(-20, 55, 0, 55);
     px.Text("Gamma_lokal", 8, 48);
-    px.Pen(PlotPen::LightGrey());
+    px.Pen(luvo::PlotPen::LightGrey());
     px.Line(-20, 75, 0, 75);
     px.Text("Gamma_elliptisch", 8, 68);
 
@@ -124,8 +124,10 @@ void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& r) {
     px.Number("%1.2f", -mGamma / 2, 135, 22);
 }
 
-void DrawVlmPressure(PlotPainter& painter, const VlmResults& r, bool scaled) {
-    DrawCpPlot(painter, VlmCpStrip(r, true), VlmCpStrip(r, false), scaled);
+void DrawVlmPressure(luvo::PlotPainter& painter, const VlmResults& r, bool scaled) {
+    luvo::DrawCpPlot(painter, VlmCpStrip(r, true), VlmCpStrip(r, false), scaled);
 }
 
-void DrawVlmWarning(PlotPainter& painter) { DrawWarningText(painter, KFactorWarningLines()); }
+void DrawVlmWarning(luvo::PlotPainter& painter) {
+    luvo::DrawWarningText(painter, luvo::KFactorWarningLines());
+}

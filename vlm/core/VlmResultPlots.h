@@ -7,13 +7,13 @@
 #include "vlm/core/VlmValues.h"
 
 // ca and Gamma over the span, with the elliptic circulation of the same lift.
-void DrawVlmSpanLoad(PlotPainter& painter, const VlmResults& results);
+void DrawVlmSpanLoad(luvo::PlotPainter& painter, const VlmResults& results);
 
 // cp over the chord; `scaled` fits the axis to the lowest cp, else it runs from -1 to 1.
-void DrawVlmPressure(PlotPainter& painter, const VlmResults& results, bool scaled);
+void DrawVlmPressure(luvo::PlotPainter& painter, const VlmResults& results, bool scaled);
 
 // The two red lines of the k-factor warning.
-void DrawVlmWarning(PlotPainter& painter);
+void DrawVlmWarning(luvo::PlotPainter& painter);
 
 // Whether the k-factor warning belongs to these results: k is not 1 or more (also when k has
 // no value).

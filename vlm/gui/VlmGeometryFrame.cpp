@@ -7,9 +7,9 @@
 
 VlmGeometryFrame::VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                    long style)
-    : WingGeometryWindow(title, pos, size, style,
-                         {/*sectionThickness=*/false,
-                          /*angleOfAttack=*/true}) {
+    : luvo::WingGeometryWindow(title, pos, size, style,
+                               {/*sectionThickness=*/false,
+                                /*angleOfAttack=*/true}) {
     AddFields();
     AddPreviewAndButtons();
 }
@@ -40,7 +40,7 @@ void VlmGeometryFrame::OnCloseCommand(wxCommandEvent&) {
 }
 
 bool VlmGeometryFrame::PassChecks(wxWindow* parent) const {
-    return luvo::PassRangeChecks(parent, WingGeometryChecks(Read(true)));
+    return luvo::PassRangeChecks(parent, luvo::WingGeometryChecks(Read(true)));
 }
 
 void VlmGeometryFrame::OnNext(wxCommandEvent&) {
@@ -49,7 +49,7 @@ void VlmGeometryFrame::OnNext(wxCommandEvent&) {
                            wxDEFAULT_FRAME_STYLE | wxSTAY_ON_TOP);
 }
 
-wxBEGIN_EVENT_TABLE(VlmGeometryFrame, WingGeometryWindow)
+wxBEGIN_EVENT_TABLE(VlmGeometryFrame, luvo::WingGeometryWindow)
     EVT_MENU(luvo::kIdMenuClose, VlmGeometryFrame::OnCloseCommand)
     EVT_MENU(luvo::kIdMenuInfo, VlmGeometryFrame::OnInfo)
     EVT_BUTTON(VlmGeometryFrame::kIdNext, VlmGeometryFrame::OnNext)

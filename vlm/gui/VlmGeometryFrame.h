@@ -7,14 +7,14 @@
 #include "vlm/core/VlmPreview.h"
 #include "vlm/gui/VlmWingSource.h"
 
-class VlmGeometryFrame : public WingGeometryWindow, public VlmWingSource {
+class VlmGeometryFrame : public luvo::WingGeometryWindow, public VlmWingSource {
   public:
     VlmGeometryFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                      long style = wxDEFAULT_FRAME_STYLE);
 
     // The fields' values as the preview and the checks read them.
     VlmWingInputs Inputs() const override { return Read(false); }
-    WingPreviewInputs PreviewInputs() const override { return Inputs(); }
+    luvo::WingPreviewInputs PreviewInputs() const override { return Inputs(); }
 
     // The thirteen range checks of the fields in their order; the first failure shows its box
     // with parent `parent` and the result is false.

@@ -29,18 +29,18 @@ VlmSpanLoadCanvas::VlmSpanLoadCanvas(wxWindow* parent, const wxPoint& pos, const
 void VlmSpanLoadCanvas::OnPaint(wxPaintEvent&) {
     wxPaintDC dc(this);
     dc.Clear();
-    if (const VlmResults* r = ResultsOf(this)) DrawOn(dc, DrawVlmSpanLoad, *r);
+    if (const VlmResults* r = ResultsOf(this)) luvo::DrawOn(dc, DrawVlmSpanLoad, *r);
 }
 
 VlmPressureCanvas::VlmPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
     : luvo::CpCanvas(parent, pos, size, 0) {}
 
-void VlmPressureCanvas::DrawPlot(PlotPainter& painter, bool scaled) {
+void VlmPressureCanvas::DrawPlot(luvo::PlotPainter& painter, bool scaled) {
     if (const VlmResults* r = ResultsOf(this)) DrawVlmPressure(painter, *r, scaled);
 }
 
 VlmWarningCanvas::VlmWarningCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size)
-    : luvo::WarningCanvas(parent, pos, size, KFactorWarningLines(), 0) {}
+    : luvo::WarningCanvas(parent, pos, size, luvo::KFactorWarningLines(), 0) {}
 
 VlmResultsFrame::VlmResultsFrame(const wxString& title, const wxPoint& pos, const wxSize& size,
                                  long style)

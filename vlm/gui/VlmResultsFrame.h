@@ -31,7 +31,7 @@ class VlmPressureCanvas : public luvo::CpCanvas {
     VlmPressureCanvas(wxWindow* parent, const wxPoint& pos, const wxSize& size);
 
   private:
-    void DrawPlot(PlotPainter& painter, bool scaled) override;
+    void DrawPlot(luvo::PlotPainter& painter, bool scaled) override;
 };
 
 class VlmWarningCanvas : public luvo::WarningCanvas {

@@ -34,7 +34,7 @@ void BM_Panel3dFlapViewDrawing(benchmark::State& state) {
         wxMemoryDC dc(canvas);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        WxPlotPainter painter(dc);
+        luvo::WxPlotPainter painter(dc);
         PaintFlapSections(painter, view);
     }
 }

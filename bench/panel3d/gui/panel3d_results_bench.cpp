@@ -39,7 +39,7 @@ Panel3dRun FourPointRun(int mode) {
     return run;
 }
 
-using Plot = std::function<void(PlotPainter&, const Panel3dRun&)>;
+using Plot = std::function<void(luvo::PlotPainter&, const Panel3dRun&)>;
 
 void DrawWindow(benchmark::State& state, const Panel3dRun& run, const std::vector<Plot>& plots) {
     if (!run.record) {
@@ -52,7 +52,7 @@ void DrawWindow(benchmark::State& state, const Panel3dRun& run, const std::vecto
             wxMemoryDC dc(bitmaps[i]);
             dc.SetBackground(*wxWHITE_BRUSH);
             dc.Clear();
-            WxPlotPainter painter(dc);
+            luvo::WxPlotPainter painter(dc);
             plots[i](painter, run);
         }
     }
@@ -60,21 +60,22 @@ void DrawWindow(benchmark::State& state, const Panel3dRun& run, const std::vecto
 
 void BM_Panel3dSingleStatePlots(benchmark::State& state) {
     static const Panel3dRun run = FourPointRun(0);
-    DrawWindow(
-        state, run,
-        {[](PlotPainter& p, const Panel3dRun& r) {
-             DrawPanel3dSpanLoad(p, Panel3dSpanSeriesOf(r));
-         },
-         [](PlotPainter& p, const Panel3dRun& r) { DrawPanel3dPressure(p, *r.model, true); }});
+    DrawWindow(state, run,
+               {[](luvo::PlotPainter& p, const Panel3dRun& r) {
+                    DrawPanel3dSpanLoad(p, Panel3dSpanSeriesOf(r));
+                },
+                [](luvo::PlotPainter& p, const Panel3dRun& r) {
+                    DrawPanel3dPressure(p, *r.model, true);
+                }});
 }
 
 void BM_Panel3dLiftPolarPlots(benchmark::State& state) {
     static const Panel3dRun run = FourPointRun(1);
     DrawWindow(state, run,
-               {[](PlotPainter& p, const Panel3dRun& r) {
+               {[](luvo::PlotPainter& p, const Panel3dRun& r) {
                     DrawPanel3dDragPolar(p, Panel3dPolarSeriesOf(r), false);
                 },
-                [](PlotPainter& p, const Panel3dRun& r) {
+                [](luvo::PlotPainter& p, const Panel3dRun& r) {
                     DrawPanel3dLiftAlpha(p, Panel3dPolarSeriesOf(r));
                 }});
 }
@@ -82,10 +83,10 @@ void BM_Panel3dLiftPolarPlots(benchmark::State& state) {
 void BM_Panel3dSpeedPolarPlots(benchmark::State& state) {
     static const Panel3dRun run = FourPointRun(2);
     DrawWindow(state, run,
-               {[](PlotPainter& p, const Panel3dRun& r) {
+               {[](luvo::PlotPainter& p, const Panel3dRun& r) {
                     DrawPanel3dSpeedPolar(p, Panel3dPolarSeriesOf(r), false);
                 },
-                [](PlotPainter& p, const Panel3dRun& r) {
+                [](luvo::PlotPainter& p, const Panel3dRun& r) {
                     DrawPanel3dPowerPolar(p, Panel3dPolarSeriesOf(r), false, false);
                 }});
 }

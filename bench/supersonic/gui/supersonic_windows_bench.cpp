@@ -36,7 +36,7 @@ void DragStep(benchmark::State& state, SupersonicDesignFrame* frame, SupersonicP
             wxMemoryDC dc(bitmaps[i]);
             dc.SetBackground(*wxWHITE_BRUSH);
             dc.Clear();
-            WxPlotPainter painter(dc);
+            luvo::WxPlotPainter painter(dc);
             canvases[i]->Paint(painter, *frame);
         }
     }

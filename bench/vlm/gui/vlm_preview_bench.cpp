@@ -20,7 +20,7 @@ void DrawInto(wxBitmap& bitmap, Paint paint) {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
     dc.Clear();
-    WxPlotPainter painter(dc);
+    luvo::WxPlotPainter painter(dc);
     paint(painter);
 }
 
@@ -32,18 +32,18 @@ void BM_VlmPreviewDragStep(benchmark::State& state) {
     for (auto _ : state) {
         y = y == -60 ? -40 : y - 1;
         for (const VlmDragWrite& w :
-             PlanformDragWrites(in, luvo::DragHandle(kWingRootHandle), 0, y)) {
+             luvo::PlanformDragWrites(in, luvo::DragHandle(luvo::kWingRootHandle), 0, y)) {
             if (w.field == VlmDragField::RootChord) in.rootChord = luvo::ParseLeadingNumber(w.text);
         }
-        DrawInto(planform, [&](PlotPainter& p) { PaintPlanformView(p, in); });
-        DrawInto(front, [&](PlotPainter& p) { PaintFrontView(p, in, false, 0); });
-        DrawInto(root, [&](PlotPainter& p) {
-            PaintProfileView(p, "Profil Flügelwurzel", 0, in.rootCamber, in.rootCamberPosition,
-                             in.rootIncidence, in.alpha);
+        DrawInto(planform, [&](luvo::PlotPainter& p) { luvo::PaintPlanformView(p, in); });
+        DrawInto(front, [&](luvo::PlotPainter& p) { luvo::PaintFrontView(p, in, false, 0); });
+        DrawInto(root, [&](luvo::PlotPainter& p) {
+            luvo::PaintProfileView(p, "Profil Flügelwurzel", 0, in.rootCamber,
+                                   in.rootCamberPosition, in.rootIncidence, in.alpha);
         });
-        DrawInto(tip, [&](PlotPainter& p) {
-            PaintProfileView(p, "Profil Randbogen", 0, in.tipCamber, in.tipCamberPosition,
-                             in.tipIncidence, in.alpha);
+        DrawInto(tip, [&](luvo::PlotPainter& p) {
+            luvo::PaintProfileView(p, "Profil Randbogen", 0, in.tipCamber, in.tipCamberPosition,
+                                   in.tipIncidence, in.alpha);
         });
     }
 }

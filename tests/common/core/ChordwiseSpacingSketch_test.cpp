@@ -24,7 +24,7 @@ struct Construction {
 
 Construction Record(int k) {
     RecordingPainter p;
-    DrawChordwiseSpacingSketch(p, ChordwiseSpacingSketchFor(k));
+    luvo::DrawChordwiseSpacingSketch(p, luvo::ChordwiseSpacingSketchFor(k));
     const auto lines = p.Of(DrawStep::Line);
     EXPECT_EQ(lines.size(), 1u + 12u + 12u + 200u);
     EXPECT_EQ(p.Of(DrawStep::Arc).size(), 1u);
@@ -39,7 +39,7 @@ Construction Record(int k) {
 }
 
 TEST(ChordwiseSpacingSketch, SliderAtHundredPutsTheCentreAtTheTrailingEdge) {
-    const ChordwiseSpacingSketch c = ChordwiseSpacingSketchFor(100);
+    const luvo::ChordwiseSpacingSketch c = luvo::ChordwiseSpacingSketchFor(100);
     EXPECT_DOUBLE_EQ(c.phi0, kPi / 2);
     EXPECT_DOUBLE_EQ(c.radius, 100.0);
     EXPECT_DOUBLE_EQ(c.deltaPhi, kPi / 24);

@@ -11,6 +11,7 @@
 
 namespace {
 
+using luvo::PlotPixels;
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 
@@ -136,18 +137,19 @@ TEST(PlotPixels, DashRunsInEitherDirection) {
 TEST(PlotPixels, PensBrushesAndTextColourReachThePainterInOrder) {
     RecordingPainter p;
     PlotPixels px(p, 100);
-    px.Pen(PlotPen::LightGrey());
-    px.Brush(PlotBrush::Transparent());
-    px.TextColour(PlotColour::Red());
+    px.Pen(luvo::PlotPen::LightGrey());
+    px.Brush(luvo::PlotBrush::Transparent());
+    px.TextColour(luvo::PlotColour::Red());
     px.Text("x", 0, 0);
-    px.Pen({PlotColour{10, 20, 30}, 2, PlotPenStyle::ShortDash});
+    px.Pen({luvo::PlotColour{10, 20, 30}, 2, luvo::PlotPenStyle::ShortDash});
     px.Line(0, 0, 1, 1);
     ASSERT_EQ(p.steps.size(), 2u);
-    EXPECT_EQ(p.steps[0].pen, PlotPen::LightGrey());
-    EXPECT_EQ(p.steps[0].brush, PlotBrush::Transparent());
-    EXPECT_EQ(p.steps[0].textColour, PlotColour::Red());
-    EXPECT_EQ(p.steps[1].pen, (PlotPen{PlotColour{10, 20, 30}, 2, PlotPenStyle::ShortDash}));
-    EXPECT_NE(p.steps[1].pen, PlotPen::StockBlack());
+    EXPECT_EQ(p.steps[0].pen, luvo::PlotPen::LightGrey());
+    EXPECT_EQ(p.steps[0].brush, luvo::PlotBrush::Transparent());
+    EXPECT_EQ(p.steps[0].textColour, luvo::PlotColour::Red());
+    EXPECT_EQ(p.steps[1].pen,
+              (luvo::PlotPen{luvo::PlotColour{10, 20, 30}, 2, luvo::PlotPenStyle::ShortDash}));
+    EXPECT_NE(p.steps[1].pen, luvo::PlotPen::StockBlack());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 
 namespace {
 
-std::tuple<int, int, int, int> Of(const PlotRect& r) {
+std::tuple<int, int, int, int> Of(const luvo::PlotRect& r) {
     return std::make_tuple(r.x, r.y, r.width, r.height);
 }
 
@@ -29,7 +29,7 @@ TEST(PlotTextLayout, EachTextTakesTheFreePlaceNearestToItsOwn) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.x);
-        PlotTextLayout layout({0, 0, 100, 50});
+        luvo::PlotTextLayout layout({0, 0, 100, 50});
         layout.Keep({40, 20, 10, 10});
         layout.KeepLine(70, 0, 70, 49);
         EXPECT_EQ(Of(layout.Place({20, 10}, c.x, c.y)),
@@ -40,13 +40,13 @@ TEST(PlotTextLayout, EachTextTakesTheFreePlaceNearestToItsOwn) {
 // A placed text is kept: the next one moves around it. A text far outside the area goes to the
 // free place nearest to where it enters the area; without any free place it stays there.
 TEST(PlotTextLayout, PlacedTextsAreKeptAndAFullAreaLeavesTheTextInside) {
-    PlotTextLayout layout({0, 0, 100, 50});
+    luvo::PlotTextLayout layout({0, 0, 100, 50});
     EXPECT_EQ(Of(layout.Place({20, 10}, 10, 10)), std::make_tuple(10, 10, 20, 10));
     EXPECT_EQ(Of(layout.Place({20, 10}, 12, 12)), std::make_tuple(12, 20, 20, 10));
     layout.Keep({80, 0, 20, 15});
     EXPECT_EQ(Of(layout.Place({20, 10}, 90, -200)), std::make_tuple(80, 15, 20, 10));
 
-    PlotTextLayout full({0, 0, 100, 50});
+    luvo::PlotTextLayout full({0, 0, 100, 50});
     full.Keep({0, 0, 100, 50});
     EXPECT_EQ(Of(full.Place({20, 10}, 95, 45)), std::make_tuple(80, 40, 20, 10));
 }
@@ -54,11 +54,11 @@ TEST(PlotTextLayout, PlacedTextsAreKeptAndAFullAreaLeavesTheTextInside) {
 // Drawn where the layout puts it; a place that is no number draws nothing.
 TEST(PlotTextLayout, PlaceTextDrawsAtThePlaceFound) {
     luvo::test::RecordingPainter p;
-    PlotPixels px(p, 1e6);
-    PlotTextLayout layout({0, 0, 100, 50});
+    luvo::PlotPixels px(p, 1e6);
+    luvo::PlotTextLayout layout({0, 0, 100, 50});
     layout.Keep({0, 0, 100, 10});
-    PlaceText(px, layout, "ab", 3, 4);  // 12 x 13 in the estimate
-    PlaceNumber(px, layout, "%.1f", 1.0, std::nan(""), 4);
+    luvo::PlaceText(px, layout, "ab", 3, 4);  // 12 x 13 in the estimate
+    luvo::PlaceNumber(px, layout, "%.1f", 1.0, std::nan(""), 4);
     const auto texts = p.Of(luvo::test::DrawStep::Text);
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(std::make_tuple(texts[0].text, texts[0].x1, texts[0].y1),

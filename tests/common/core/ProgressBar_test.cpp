@@ -26,13 +26,13 @@ TEST(ProgressBar, OutlineThenTheFilledPartInBlue) {
         EXPECT_EQ(rects[0].y1, 5);
         EXPECT_EQ(rects[0].x2, 180);
         EXPECT_EQ(rects[0].y2, 15);
-        EXPECT_EQ(rects[0].pen, PlotPen::StockBlack());
-        EXPECT_EQ(rects[0].brush, PlotBrush::Solid(PlotColour::White()));
+        EXPECT_EQ(rects[0].pen, luvo::PlotPen::StockBlack());
+        EXPECT_EQ(rects[0].brush, luvo::PlotBrush::Solid(luvo::PlotColour::White()));
         if (c.rectangles == 2) {
             EXPECT_EQ(rects[1].x1, 5);
             EXPECT_EQ(rects[1].x2, c.filled);
             EXPECT_EQ(rects[1].y2, 15);
-            EXPECT_EQ(rects[1].brush, PlotBrush::Solid(PlotColour::Blue()));
+            EXPECT_EQ(rects[1].brush, luvo::PlotBrush::Solid(luvo::PlotColour::Blue()));
         }
     }
 }

@@ -33,7 +33,7 @@ struct Label {
 // for the record of HandRecord (gammaMax 0.02, caMax 0.4).
 struct LltPlot {
     using Record = LltSolver;
-    static void Paint(PlotPainter& p, const Record& s, bool results) {
+    static void Paint(luvo::PlotPainter& p, const Record& s, bool results) {
         results ? PaintResultsCirculationLiftPlot(p, s) : PaintCirculationLiftPlot(p, s);
     }
     static constexpr std::tuple<int, int> kOrigin{40, 113};
@@ -42,7 +42,7 @@ struct LltPlot {
 
 struct EtlPlot {
     using Record = EtlSolver;
-    static void Paint(PlotPainter& p, const Record& s, bool results) {
+    static void Paint(luvo::PlotPainter& p, const Record& s, bool results) {
         results ? EtlPaintResultsCirculationLiftPlot(p, s) : EtlPaintCirculationLiftPlot(p, s);
     }
     static constexpr std::tuple<int, int> kOrigin{40, 120};
@@ -94,7 +94,7 @@ TYPED_TEST(WingCirculationLiftPlot, CurvesReachEightyPixelsAtTheRoot) {
         // The results window has its own place for the plot.
         EXPECT_EQ(std::make_tuple(origin.x1, origin.y1),
                   results ? std::make_tuple(60, 143) : TypeParam::kOrigin);
-        for (const PlotPen& pen : {PlotPen::Red(), PlotPen::Green()}) {
+        for (const luvo::PlotPen& pen : {luvo::PlotPen::Red(), luvo::PlotPen::Green()}) {
             const std::vector<DrawStep> lines = p.LinesIn(pen);
             ASSERT_EQ(lines.size(), 51u);  // 50 pieces from the tip to the root, the legend
             int top = 0;
@@ -121,9 +121,9 @@ TYPED_TEST(WingCirculationLiftPlot, WithoutCirculationOnlyTheLegendIsDrawnInColo
     for (bool results : {false, true}) {
         RecordingPainter p;
         TypeParam::Paint(p, s, results);
-        EXPECT_EQ(p.LinesIn(PlotPen::Red()).size(), 1u);
-        EXPECT_EQ(p.LinesIn(PlotPen::Green()).size(), 1u);
-        EXPECT_GT(p.LinesIn(PlotPen::Axis()).size(), 10u);
+        EXPECT_EQ(p.LinesIn(luvo::PlotPen::Red()).size(), 1u);
+        EXPECT_EQ(p.LinesIn(luvo::PlotPen::Green()).size(), 1u);
+        EXPECT_GT(p.LinesIn(luvo::PlotPen::Axis()).size(), 10u);
         for (const DrawStep& step : p.steps) {
             if (step.kind == DrawStep::Clip) continue;  // the recorder's area is far larger
             for (int v : {step.x1, step.y1, step.x2, step.y2}) EXPECT_LT(std::abs(v), 1000);

@@ -14,8 +14,8 @@ namespace {
 using namespace luvo::test;
 
 // One strip of two points whose lowest cp is `cpMin`.
-CpPlotStrip Strip(double cpMin) {
-    CpPlotStrip s;
+luvo::CpPlotStrip Strip(double cpMin) {
+    luvo::CpPlotStrip s;
     s.chordFraction = {0.25, 0.75};
     s.cp = {cpMin, 0.2};
     s.sidePoints = 2;
@@ -37,9 +37,9 @@ TEST(CpPlotLabels, ScaledAxisLabelsOnlyWhatFits) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cpMin);
         RecordingPainter p = MeasuringPainter(wxSize(330, 200));
-        DrawCpPlot(p, Strip(c.cpMin), Strip(0.0), true);
+        luvo::DrawCpPlot(p, Strip(c.cpMin), Strip(0.0), true);
         EXPECT_EQ(CrowdedTexts(p, wxSize(330, 200)), std::vector<std::string>());
-        EXPECT_EQ(TextsOnLines(p, PlotPen::StockBlack()), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(p, luvo::PlotPen::StockBlack()), std::vector<std::string>());
         EXPECT_NE(p.FindText(c.top), nullptr);
         EXPECT_NE(p.FindText("0.00"), nullptr);
         EXPECT_EQ(p.FindText("1.00") != nullptr, c.bottomLabelled);

@@ -24,7 +24,7 @@ using namespace luvo::test;
 struct GeometryRoute {
     const char* id;
     std::function<void()> reset;  // the method's module as at program start
-    std::function<WingGeometryWindow*()> open;
+    std::function<luvo::WingGeometryWindow*()> open;
     size_t fields;    // every field of the window
     int equalsSigns;  // the "=" before the fields of the geometry and flow rows
     wxString infoPart;
@@ -44,7 +44,7 @@ std::vector<GeometryRoute> Routes() {
     GeometryRoute vlm;
     vlm.id = "Vlm";
     vlm.reset = vlm_test::ResetModule;
-    vlm.open = []() -> WingGeometryWindow* {
+    vlm.open = []() -> luvo::WingGeometryWindow* {
         auto* method = dynamic_cast<VlmMethodFrame*>(OpenMethodWindow(4));
         if (method == nullptr) return nullptr;
         SelectRadio(method->taskRadio, 1);
@@ -59,7 +59,7 @@ std::vector<GeometryRoute> Routes() {
     GeometryRoute panel;
     panel.id = "Panel3d";
     panel.reset = ResetPanel;
-    panel.open = []() -> WingGeometryWindow* {
+    panel.open = []() -> luvo::WingGeometryWindow* {
         Panel3dCurrentFlowState.alphaStar = 2.5;
         auto* f = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                            wxDefaultPosition, wxSize(760, 730));
@@ -91,15 +91,15 @@ class WingGeometry : public GuiTest, public ::testing::WithParamInterface<Geomet
         Panel3dPolarEvaluator::Release();
     }
     wxString Status() const { return f->GetStatusBar()->GetStatusText(0); }
-    WingGeometryWindow* f = nullptr;
+    luvo::WingGeometryWindow* f = nullptr;
 };
 
 TEST_P(WingGeometry, FieldsStatusAndInfo) {
     const GeometryRoute& route = GetParam();
     EXPECT_EQ(Status(), wxS("Eingabe geometrischer Daten"));
-    const std::vector<WingGeometryField*> fields = FindAll<WingGeometryField>(f);
+    const std::vector<luvo::WingGeometryField*> fields = FindAll<luvo::WingGeometryField>(f);
     ASSERT_EQ(fields.size(), route.fields);
-    for (WingGeometryField* field : fields) EXPECT_EQ(field->GetSize().x, 40);
+    for (luvo::WingGeometryField* field : fields) EXPECT_EQ(field->GetSize().x, 40);
     int equals = 0;
     for (wxStaticText* t : FindAll<wxStaticText>(f)) {
         if (t->GetLabel() == wxS("=")) {

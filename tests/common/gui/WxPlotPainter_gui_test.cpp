@@ -13,6 +13,9 @@
 
 namespace {
 
+using luvo::PlotColour;
+using luvo::PlotPainter;
+
 // A white 100 x 100 bitmap with the painter's steps drawn into it.
 template <class Draw>
 wxImage Render(Draw draw) {
@@ -21,7 +24,7 @@ wxImage Render(Draw draw) {
         wxMemoryDC dc(bmp);
         dc.SetBackground(*wxWHITE_BRUSH);
         dc.Clear();
-        WxPlotPainter p(dc);
+        luvo::WxPlotPainter p(dc);
         draw(p);
     }
     return bmp.ConvertToImage();
@@ -52,13 +55,13 @@ TEST(WxPlotPainter, ColoursAreTheLibrarysStockAndNamedColours) {
 TEST(WxPlotPainter, DrawsWithTheChosenPenBrushAndTextColour) {
     const wxImage img = Render([](PlotPainter& p) {
         p.SetOrigin(10, 10);
-        p.SetPen(PlotPen::StockRed());
+        p.SetPen(luvo::PlotPen::StockRed());
         p.Line(0, 0, 80, 0);  // y 10 on the bitmap
-        p.SetPen(PlotPen::LightGrey());
-        p.SetBrush(PlotBrush::Solid(PlotColour::Blue()));
+        p.SetPen(luvo::PlotPen::LightGrey());
+        p.SetBrush(luvo::PlotBrush::Solid(PlotColour::Blue()));
         p.Ellipse(0, 10, 20, 20);  // filled: its centre is blue
-        p.SetPen(PlotPen::StockBlack());
-        p.SetBrush(PlotBrush::Transparent());
+        p.SetPen(luvo::PlotPen::StockBlack());
+        p.SetBrush(luvo::PlotBrush::Transparent());
         p.EllipticArc(40, 10, 40, 40, 0, 180);  // only the upper half's outline
         p.SetTextColour(PlotColour::Red());
         p.UseSmallFont();
@@ -101,8 +104,8 @@ TEST(WxPlotPainter, WhatTheDeviceCannotDrawDrawsNothing) {
     for (const auto& c : cases) {
         const wxImage img = Render([&](PlotPainter& p) {
             p.SetOrigin(50, 50);
-            p.SetPen(PlotPen::StockBlack());
-            p.SetBrush(PlotBrush::Transparent());
+            p.SetPen(luvo::PlotPen::StockBlack());
+            p.SetBrush(luvo::PlotBrush::Transparent());
             c.draw(p);
         });
         int drawn = 0;
@@ -114,7 +117,7 @@ TEST(WxPlotPainter, WhatTheDeviceCannotDrawDrawsNothing) {
 }
 
 TEST(WxPlotPainter, DottedPenLeavesGapsWhereASolidOneDoesNot) {
-    auto blackOnRow = [](PlotPenStyle style) {
+    auto blackOnRow = [](luvo::PlotPenStyle style) {
         const wxImage img = Render([style](PlotPainter& p) {
             p.SetPen({PlotColour::Black(), 1, style});
             p.Line(0, 50, 100, 50);
@@ -123,9 +126,9 @@ TEST(WxPlotPainter, DottedPenLeavesGapsWhereASolidOneDoesNot) {
         for (int x = 0; x < 100; ++x) n += img.GetRed(x, 50) < 128 ? 1 : 0;
         return n;
     };
-    EXPECT_GE(blackOnRow(PlotPenStyle::Solid), 99);
-    EXPECT_LT(blackOnRow(PlotPenStyle::Dot), 80);
-    EXPECT_LT(blackOnRow(PlotPenStyle::ShortDash), 90);
+    EXPECT_GE(blackOnRow(luvo::PlotPenStyle::Solid), 99);
+    EXPECT_LT(blackOnRow(luvo::PlotPenStyle::Dot), 80);
+    EXPECT_LT(blackOnRow(luvo::PlotPenStyle::ShortDash), 90);
 }
 
 }  // namespace

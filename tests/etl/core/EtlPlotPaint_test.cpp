@@ -70,7 +70,7 @@ TEST(EtlPlotPaint, StraightWingWithoutSideslip) {
     // 13 + 10 + 3 of them over the 100, 80 and 20 pixels of the trapezoids. The other lines of
     // that pen close A-B at B on the leading and trailing edges.
     int dashes = 0;
-    for (const DrawStep& d : p.LinesIn(PlotPen::Axis())) {
+    for (const DrawStep& d : p.LinesIn(luvo::PlotPen::Axis())) {
         EXPECT_EQ(d.y1, d.y2);
         if (d.y1 == 0) {
             EXPECT_EQ(d.x2 - d.x1, 4);
@@ -87,14 +87,14 @@ TEST(EtlPlotPaint, StraightWingWithoutSideslip) {
         EXPECT_EQ(p.FindText(label), nullptr) << label;
     }
     // The flow arrow points straight down the chord axis.
-    const auto red = p.LinesIn(PlotPen::StockRed());
+    const auto red = p.LinesIn(luvo::PlotPen::StockRed());
     EXPECT_NE(std::find_if(red.begin(), red.end(),
                            [](const DrawStep& l) {
                                return l.x1 == 210 && l.y1 == -55 && l.x2 == 210 && l.y2 == -40;
                            }),
               red.end());
     // Leading and trailing edge of a constant chord 2 on b/2 = 5: 20 pixels ahead, 60 behind.
-    const auto grey = p.LinesIn(PlotPen::Grey());
+    const auto grey = p.LinesIn(luvo::PlotPen::Grey());
     ASSERT_FALSE(grey.empty());
     for (const DrawStep& l : grey) {
         if (l.y1 != l.y2) {
@@ -117,7 +117,7 @@ TEST(EtlPlotPaint, SideslipTiltsTheArrowTipToSmallerX) {
         const auto s = EtlSolveAnalysis(in);
         RecordingPainter p;
         EtlPaintPlanform(p, *s);
-        const auto red = p.LinesIn(PlotPen::StockRed());
+        const auto red = p.LinesIn(luvo::PlotPen::StockRed());
         const auto shaft = std::find_if(red.begin(), red.end(), [](const DrawStep& l) {
             return l.x1 == 210 && l.y1 == -55 && l.y2 > -50;
         });
@@ -142,7 +142,7 @@ TEST(EtlPlotPaint, SweepAnglesOfTheInitialWing) {
     const double radius[3] = {50, 40, 10};
     for (int m = 0; m < 3; ++m) {
         EXPECT_EQ(Corner(arcs[m].xc, arcs[m].yc), centres[m]);
-        EXPECT_EQ(arcs[m].pen, PlotPen::Red());
+        EXPECT_EQ(arcs[m].pen, luvo::PlotPen::Red());
         // From 20 degrees (towards +y) back to -5 degrees.
         const double xc = std::get<0>(centres[m]);
         const double yc = 2.5 * t * 40 * (m == 0 ? 0 : 1);
@@ -199,8 +199,8 @@ TEST(EtlPlotPaint, WingWithoutLift) {
         EXPECT_EQ(gammaLabels[k].y1, -87 + 20 * k);
     }
     // Only the legend lines, no curve.
-    EXPECT_EQ(p.LinesIn(PlotPen::Red()).size(), 1u);
-    EXPECT_EQ(p.LinesIn(PlotPen::Green()).size(), 1u);
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Red()).size(), 1u);
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Green()).size(), 1u);
     ExpectNearTheCanvas(p);
     RecordingPainter q;
     EtlPaintPlanform(q, *s);
@@ -254,7 +254,7 @@ TEST(EtlPlotPaint, ChordHandles) {
         EtlPaintChordHandles(p, 10, c.ab, c.bc, c.cd, 2, 2, 2, 2, 15, 15, 15);
         EXPECT_EQ(Boxes(p), c.boxes) << c.ab << "/" << c.bc << "/" << c.cd;
         EXPECT_EQ(Labels(p), c.labels) << c.ab << "/" << c.bc << "/" << c.cd;
-        for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Grey());
+        for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, luvo::PlotPen::Grey());
     }
 }
 
@@ -280,7 +280,7 @@ TEST(EtlPlotPaint, TwistHandles) {
         EXPECT_EQ(Boxes(p),
                   (std::vector<Corner>{Corner{xB, -22}, Corner{xC, -42}, Corner{198, -62}}));
         EXPECT_EQ(Labels(p), c.labels) << c.ab << "/" << c.bc << "/" << c.cd;
-        for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, PlotPen::Blue());
+        for (const DrawStep& s : p.steps) EXPECT_EQ(s.pen, luvo::PlotPen::Blue());
     }
 }
 
@@ -295,7 +295,8 @@ TEST(EtlPlotPaint, TwistPlot) {
     EtlPaintTwistPlot(p, *s);
     using S = std::tuple<int, int, int, int>;
     std::vector<S> blue;
-    for (const DrawStep& l : p.LinesIn(PlotPen::Blue())) blue.emplace_back(l.x1, l.y1, l.x2, l.y2);
+    for (const DrawStep& l : p.LinesIn(luvo::PlotPen::Blue()))
+        blue.emplace_back(l.x1, l.y1, l.x2, l.y2);
     EXPECT_EQ(blue,
               (std::vector<S>{S{0, 0, 100, -20}, S{100, -20, 180, -40}, S{180, -40, 200, -60}}));
     std::vector<std::string> right;

@@ -341,7 +341,7 @@ TEST_F(EtlGridInputTest, StoredResultsWindowIsClearedOnlyWhenItCloses) {
 
 wxImage OwnPlot(const EtlSolver& s) {
     return RenderToImage(330, 205, [&](wxDC& dc) {
-        StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
+        luvo::StartPlot(dc, wxS("Zirkulationsverteilung"), 100, 20);
         EtlDrawResultsCirculationLiftPlot(dc, s);
     });
 }

@@ -61,11 +61,11 @@ TEST_F(EtlLayout, TwistPlotTextsKeepClear) {
         EtlPaintTwistHandles(rec, in.span, in.angleA, in.angleA + in.angleB, in.angleA + in.angleC,
                              in.angleA + in.angleD, in.lengthAB, in.lengthBC, in.lengthCD,
                              kEtlTwistTitle);
-        const PlotSize title = SmallFontTextSize(kEtlTwistTitle.text);
+        const luvo::PlotSize title = SmallFontTextSize(kEtlTwistTitle.text);
         const wxRect titleBox(kEtlTwistTitle.x, kEtlTwistTitle.y, title.width, title.height);
         EXPECT_EQ(CrowdedTexts(rec, canvas, {{"title", titleBox}}, kCaption),
                   std::vector<std::string>());
-        EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::Axis(), kCaption), std::vector<std::string>());
         EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
     }
 }
@@ -117,11 +117,12 @@ TEST_F(EtlLayout, PlanformTextsKeepClearAndTheDefaultWingFits) {
         EtlPaintChordHandles(rec, in.span, in.lengthAB, in.lengthBC, in.lengthCD, in.chordA,
                              in.chordB, in.chordC, in.chordD, in.sweep1, in.sweep2, in.sweep3,
                              kEtlChordTitle);
-        const PlotSize title = SmallFontTextSize(kEtlChordTitle.text);
+        const luvo::PlotSize title = SmallFontTextSize(kEtlChordTitle.text);
         const wxRect titleBox(kEtlChordTitle.x, kEtlChordTitle.y, title.width, title.height);
         EXPECT_EQ(CrowdedTexts(rec, canvas, {{"title", titleBox}}), std::vector<std::string>());
-        EXPECT_EQ(TextsOnLines(rec, PlotPen::StockBlack()), std::vector<std::string>());
-        EXPECT_EQ(TextsOnLines(rec, PlotPen::StockRed()), std::vector<std::string>());  // arrow
+        EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::StockBlack()), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::StockRed()),
+                  std::vector<std::string>());  // arrow
         EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
     }
 
@@ -152,7 +153,7 @@ TEST_F(EtlLayout, NegativeLiftIsDrawnBelowTheAxis) {
         const char* name;
         wxPoint origin;
         void (*draw)(wxDC&, const EtlSolver&);
-        void (*paint)(PlotPainter&, const EtlSolver&);
+        void (*paint)(luvo::PlotPainter&, const EtlSolver&);
     } plots[] = {
         {"analysis", wxPoint(40, 120), EtlDrawCirculationLiftPlot, EtlPaintCirculationLiftPlot},
         {"results", wxPoint(60, 143), EtlDrawResultsCirculationLiftPlot,

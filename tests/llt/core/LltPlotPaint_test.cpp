@@ -18,6 +18,7 @@
 
 namespace {
 
+using luvo::PlotPen;
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 

@@ -37,7 +37,7 @@ std::vector<wxStaticBox*> BoxesLabelled(wxWindow* root, const wxString& label) {
 std::vector<std::pair<std::string, wxRect>> TextRects(const RecordingPainter& rec) {
     wxBitmap bitmap(10, 10, 24);
     wxMemoryDC dc(bitmap);
-    dc.SetFont(PlotSmallFont());
+    dc.SetFont(luvo::PlotSmallFont());
     std::vector<std::pair<std::string, wxRect>> out;
     wxPoint origin(0, 0);
     for (const DrawStep& s : rec.steps) {
@@ -145,7 +145,7 @@ TEST_F(LltLayout, TwistInputPlotTextsKeepClear) {
     const struct {
         const char* name;
         wxSize canvas;
-        PlotText title;
+        luvo::PlotText title;
         double b, alphaA, dB, dC, dD, s1, s2, s3;
     } cases[] = {
         {"analysis defaults", analysis->twistCanvas->GetClientSize(), kLltAnalysisTwistTitle, 8,
@@ -169,11 +169,11 @@ TEST_F(LltLayout, TwistInputPlotTextsKeepClear) {
         RecordingPainter rec = MeasuringPainter(c.canvas);
         PaintTwistPlot(rec, s, c.title);
         PaintTwistHandles(rec, c.b, c.alphaA, c.dB, c.dC, c.dD, c.s1, c.s2, c.s3, c.title);
-        const PlotSize title = SmallFontTextSize(c.title.text);
+        const luvo::PlotSize title = SmallFontTextSize(c.title.text);
         const wxRect titleBox(c.title.x, c.title.y, title.width, title.height);
         EXPECT_EQ(CrowdedTexts(rec, c.canvas, {{"title", titleBox}}, kCaption),
                   std::vector<std::string>());
-        EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::Axis(), kCaption), std::vector<std::string>());
         EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
     }
 }
@@ -198,7 +198,7 @@ TEST_F(LltLayout, TwistResultOfALargeTwistKeepsLabelsAndCurveInPlace) {
         if (scaling == 0.0) {
             ASSERT_NE(rec.FindText("132.2"), nullptr);
         }
-        EXPECT_EQ(TextsOnLines(rec, PlotPen::Axis(), kCaption), std::vector<std::string>());
+        EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::Axis(), kCaption), std::vector<std::string>());
         EXPECT_EQ(CrowdedTexts(rec, canvas, {}, kCaption), std::vector<std::string>());
 
         // No red above the top tick (30 pixels down the canvas), where the title stands.
@@ -232,7 +232,7 @@ TEST_F(LltLayout, NegativeLiftIsDrawnBelowTheAxis) {
         const char* name;
         wxPoint origin;
         void (*draw)(wxDC&, const LltSolver&);
-        void (*paint)(PlotPainter&, const LltSolver&);
+        void (*paint)(luvo::PlotPainter&, const LltSolver&);
     } plots[] = {
         {"analysis", wxPoint(40, 113), DrawCirculationLiftPlot, PaintCirculationLiftPlot},
         {"results", wxPoint(60, 143), DrawResultsCirculationLiftPlot,
@@ -300,7 +300,7 @@ TEST_F(LltLayout, ChordPlotTextsKeepClear) {
             PaintChordHandles(rec, w.b, 50, 25, 25, w.cA, w.cB, w.cC, w.cD, plot.layout);
             EXPECT_EQ(CrowdedTexts(rec, plot.canvas), std::vector<std::string>());
             EXPECT_EQ(TextsOnHandles(rec), std::vector<std::string>());
-            EXPECT_EQ(TextsOnLines(rec, PlotPen::StockBlack()), std::vector<std::string>());
+            EXPECT_EQ(TextsOnLines(rec, luvo::PlotPen::StockBlack()), std::vector<std::string>());
             // The handles' labels are all there.
             for (const char* label : {" A ", " B ", " C ", " D "}) {
                 EXPECT_NE(rec.FindText(label), nullptr) << label;

@@ -15,6 +15,8 @@
 
 namespace {
 
+using luvo::PlotColour;
+using luvo::PlotPen;
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 
@@ -72,7 +74,7 @@ Cut CutIn(const RecordingPainter& p, PlotColour colour) {
     Cut cut;
     for (const DrawStep& s : After(p, 25, 165)) {
         if (s.kind == DrawStep::Line && s.pen == PlotPen::Stock(colour)) cut.lines.push_back(s);
-        if (s.kind == DrawStep::Ellipse && s.brush == PlotBrush::Solid(colour)) {
+        if (s.kind == DrawStep::Ellipse && s.brush == luvo::PlotBrush::Solid(colour)) {
             cut.dots.push_back(s);
         }
     }

@@ -37,7 +37,7 @@ TEST(Panel3dGeometryPreview, FlapOutlineOnBothHalvesOnlyWhileActive) {
         {-60, 27, -60, 19}, {-60, 19, -96, 37}, {-96, 37, -96, 43},
     };
     RecordingPainter off;
-    PaintPlanformView(off, Panel3dPreviewInputs(in, 2.5));
+    luvo::PaintPlanformView(off, Panel3dPreviewInputs(in, 2.5));
     const std::vector<Segment> offLines = Lines(off);
     EXPECT_TRUE(Has(offLines, {0, -40, 120, 34}));
     EXPECT_TRUE(Has(offLines, {120, 34, 120, 54}));
@@ -45,7 +45,7 @@ TEST(Panel3dGeometryPreview, FlapOutlineOnBothHalvesOnlyWhileActive) {
 
     in.flapActive = true;
     RecordingPainter on;
-    PaintPlanformView(on, Panel3dPreviewInputs(in, 2.5));
+    luvo::PaintPlanformView(on, Panel3dPreviewInputs(in, 2.5));
     const std::vector<Segment> onLines = Lines(on);
     for (const Segment& s : flap) EXPECT_TRUE(Has(onLines, s)) << std::get<0>(s);
     EXPECT_EQ(onLines.size(), offLines.size() + flap.size());
@@ -53,8 +53,8 @@ TEST(Panel3dGeometryPreview, FlapOutlineOnBothHalvesOnlyWhileActive) {
 
 TEST(Panel3dGeometryPreview, SectionHasUpperAndLowerContourAndTheFlowAngle) {
     RecordingPainter p;
-    PaintProfileView(p, "Profil Flügelwurzel", 15, 4, 40, 2.5, 6);
-    const std::vector<DrawStep> black = p.LinesIn(PlotPen::Axis());
+    luvo::PaintProfileView(p, "Profil Flügelwurzel", 15, 4, 40, 2.5, 6);
+    const std::vector<DrawStep> black = p.LinesIn(luvo::PlotPen::Axis());
     // 29 dashes of the chord line, then upper and lower line for each of 160 steps.
     ASSERT_EQ(black.size(), 29u + 320u);
     const DrawStep& upper = black[29 + 2 * 48];
@@ -69,7 +69,7 @@ TEST(Panel3dGeometryPreview, SectionHasUpperAndLowerContourAndTheFlowAngle) {
     EXPECT_EQ(black.back().x2, 112);
     EXPECT_EQ(black.back().y2, 4);  // 112 tan 2.5 deg
     // The free stream comes from the flow state's angle of attack: its shaft is red.
-    const std::vector<DrawStep> red = p.LinesIn(PlotPen::Red());
+    const std::vector<DrawStep> red = p.LinesIn(luvo::PlotPen::Red());
     ASSERT_EQ(red.size(), 3u);
     EXPECT_EQ(red[0].x2, -24);  // -25 cos 6 deg
     EXPECT_EQ(red[0].y2, 2);    // 25 sin 6 deg

@@ -16,6 +16,7 @@
 
 namespace {
 
+using luvo::PlotPen;
 using luvo::test::DrawStep;
 using luvo::test::RecordingPainter;
 
@@ -412,7 +413,8 @@ TEST(Panel3dPolarPlots, LegendEntriesAtTheirPlaces) {
     for (const auto& c : cases) {
         bool name = false;
         for (const DrawStep& t : p[c.plot].TextsAtX(c.x)) {
-            name = name || (t.text == c.name && t.y1 == c.y && t.textColour == PlotColour::Black());
+            name = name ||
+                   (t.text == c.name && t.y1 == c.y && t.textColour == luvo::PlotColour::Black());
         }
         EXPECT_TRUE(name) << c.plot << " " << c.name;
         bool line = false;
@@ -595,7 +597,7 @@ TEST(Panel3dWarnings, RedLinesSeventeenPixelsApart) {
         const std::vector<std::string>* lines;
         std::vector<std::string> texts;
     } cases[] = {
-        {&KFactorWarningLines(),
+        {&luvo::KFactorWarningLines(),
          {"ACHTUNG: Der k-Faktor ist wegen zu", "grober  Diskretisierung sehr ungenau"}},
         {&Panel3dXfoilWarningLines(),
          {"ACHTUNG: Die XFOIL Rechnung war ", "nicht in allen Punkten erfolgreich. ",
@@ -603,21 +605,21 @@ TEST(Panel3dWarnings, RedLinesSeventeenPixelsApart) {
     };
     for (const auto& c : cases) {
         RecordingPainter p;
-        DrawWarningText(p, *c.lines);
+        luvo::DrawWarningText(p, *c.lines);
         const auto texts = p.Of(DrawStep::Text);
         ASSERT_EQ(texts.size(), c.texts.size());
         for (size_t i = 0; i < texts.size(); ++i) {
             EXPECT_EQ(texts[i].text, c.texts[i]);
             EXPECT_EQ(texts[i].x1, 5);
             EXPECT_EQ(texts[i].y1, 5 + 17 * static_cast<int>(i));
-            EXPECT_EQ(texts[i].textColour, PlotColour::Red());
+            EXPECT_EQ(texts[i].textColour, luvo::PlotColour::Red());
         }
     }
     const struct {
         double k;
         bool warn;
     } ks[] = {{0.999, true}, {1.0, false}, {9999, false}, {kNaN, true}};
-    for (const auto& c : ks) EXPECT_EQ(NeedsKFactorWarning(c.k), c.warn) << c.k;
+    for (const auto& c : ks) EXPECT_EQ(luvo::NeedsKFactorWarning(c.k), c.warn) << c.k;
 }
 
 }  // namespace

@@ -584,7 +584,7 @@ TEST(Panel3dXfoilReader, ResultsWithoutAHeaderAreAFailedSectionOfThisRun) {
 }
 
 // The drag polar's lines of `pen`, without its legend entry at x -90.
-std::vector<DrawStep> DragPolarCurve(const RecordingPainter& p, const PlotPen& pen) {
+std::vector<DrawStep> DragPolarCurve(const RecordingPainter& p, const luvo::PlotPen& pen) {
     std::vector<DrawStep> out;
     for (const DrawStep& s : p.LinesIn(pen)) {
         if (s.x1 != -90) out.push_back(s);
@@ -645,13 +645,13 @@ TEST(Panel3dXfoilReader, AFailedSectionLeavesItsPointWithoutXfoilDrag) {
     const auto polarRecord = std::make_shared<const Panel3dEvaluationRecord>(polar);
     RecordingPainter plot;
     DrawPanel3dDragPolar(plot, Panel3dPolarSeriesOf({nullptr, polarRecord, nullptr}), true);
-    const auto xfoil = DragPolarCurve(plot, PlotPen::LightGrey());
+    const auto xfoil = DragPolarCurve(plot, luvo::PlotPen::LightGrey());
     ASSERT_EQ(xfoil.size(), 3u);  // points 2 to 3, and the two strokes of point 0's cross
     EXPECT_EQ(xfoil[0].y1, -45);  // cA 0.3 of 0.4 at 60 px
     EXPECT_EQ(xfoil[1].y1, -15);  // cA 0.1
     EXPECT_EQ(xfoil[1].y2, -15);
     EXPECT_EQ(xfoil[2].x1, xfoil[2].x2);
-    EXPECT_EQ(DragPolarCurve(plot, PlotPen::StockGreen()).size(), 3u);
+    EXPECT_EQ(DragPolarCurve(plot, luvo::PlotPen::StockGreen()).size(), 3u);
 
     // Speed polar of two speeds, the first failed: its XFOIL speeds, power and thrust are none.
     Panel3dEvaluationRecord speed = FourSections(2, 2);

@@ -20,6 +20,8 @@
 
 namespace {
 
+using luvo::PlotPen;
+
 using namespace luvo::test;
 
 constexpr int kN = 6;
@@ -108,7 +110,7 @@ TEST_F(Panel3dFlapViewTest, OpensWithItsControlsAndTheFirstDrawingEmptiesTheFirs
     // The first drawing: the root row in black, nothing in blue.
     const auto p = Record(view);
     EXPECT_EQ(LinesIn(p, PlotPen::StockBlack()), 2u * kN + 6);
-    EXPECT_EQ(LinesIn(p, PlotPen::Stock(PlotColour::Blue())), 0u);
+    EXPECT_EQ(LinesIn(p, PlotPen::Stock(luvo::PlotColour::Blue())), 0u);
 }
 
 // Each new model refreshes the one view in place and the replaced one is freed: after fifty
@@ -133,7 +135,7 @@ TEST_F(Panel3dFlapViewTest, EachNewModelRefreshesTheOneViewAndTheOldModelsAreFre
     Choose(view->firstSectionChoice, 2 * kM + 1);
     // The right tip in blue; of the black row only the pen is left, for the outline.
     const auto p = Record(view);
-    EXPECT_EQ(LinesIn(p, PlotPen::Stock(PlotColour::Blue())), 2u * kN);
+    EXPECT_EQ(LinesIn(p, PlotPen::Stock(luvo::PlotColour::Blue())), 2u * kN);
     EXPECT_EQ(LinesIn(p, PlotPen::StockBlack()), 6u);
     EXPECT_EQ(p.LinesIn(PlotPen::Red()).size(), 6u);  // the axes, no marker
 
@@ -175,7 +177,7 @@ TEST_F(Panel3dFlapViewTest, ChoosingARowRedrawsAtOnceWithTheCurrentGeometry) {
     EXPECT_EQ(view->secondSectionLabel->GetLabel(), wxS(""));
     auto p = Record(view);
     // The second chooser alone: the right tip in blue, outline in blue, a blue marker.
-    EXPECT_EQ(LinesIn(p, PlotPen::Stock(PlotColour::Blue())), 2u * kN + 6);
+    EXPECT_EQ(LinesIn(p, PlotPen::Stock(luvo::PlotColour::Blue())), 2u * kN + 6);
     EXPECT_EQ(LinesIn(p, PlotPen::StockBlack()), 0u);
     ASSERT_EQ(p.LinesIn(PlotPen::Blue()).size(), 1u);
     EXPECT_EQ(p.LinesIn(PlotPen::Blue())[0].x1, 80);

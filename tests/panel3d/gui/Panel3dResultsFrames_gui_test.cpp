@@ -114,7 +114,7 @@ TEST_F(Panel3dResultsTest, SpanPlotOfAWingWithoutAndWithNegativeLift) {
         Repaint(f->spanLoadCanvas);
         Repaint(f->pressureCanvas);
         const wxImage img = RenderToImage(330, 200, [&](wxDC& dc) {
-            DrawOn(dc, DrawPanel3dSpanLoad, Panel3dSpanSeriesOf(f->Run()));
+            luvo::DrawOn(dc, DrawPanel3dSpanLoad, Panel3dSpanSeriesOf(f->Run()));
         });
         EXPECT_EQ(CountPixels(img, kEllipseGrey, kAboveAxis), 0) << c.alpha;
         for (const wxColour& colour : {kCurveRed, kCurveGreen}) {
@@ -143,7 +143,7 @@ TEST_F(Panel3dResultsTest, LiftPolarThroughZeroLiftLeavesOutThePressurePointTher
     Repaint(f->liftAlphaCanvas);
     Repaint(f->dragPolarCanvas);
     const wxImage img = RenderToImage(330, 200, [&](wxDC& dc) {
-        DrawOn(dc, DrawPanel3dLiftAlpha, Panel3dPolarSeriesOf(f->Run()));
+        luvo::DrawOn(dc, DrawPanel3dLiftAlpha, Panel3dPolarSeriesOf(f->Run()));
     });
     // alpha -4 to 4 spans x 40 to 280, the point at 0 degrees lies at x 160; the legend is
     // further down.
@@ -374,7 +374,8 @@ class ScreenPanel3dResults : public Panel3dResultsTest {
 TEST_F(ScreenPanel3dResults, ScaleChoiceDrawsAtOnceAndAnExposeBringsTheFittedAxisBack) {
     wxUIActionSimulator().MouseMove(1270, 1010);
     const Panel3dRun run = SingleState();
-    const int n = CpPlotScaledSteps(Panel3dTipCpStrip(*run.model), Panel3dRootCpStrip(*run.model));
+    const int n =
+        luvo::CpPlotScaledSteps(Panel3dTipCpStrip(*run.model), Panel3dRootCpStrip(*run.model));
     ASSERT_GE(n, 3);  // the fitted axis lies apart from the fixed one
     const int fitted = 110 + 60 - 120 / n;
     auto* f = dynamic_cast<Panel3dResultsFrame*>(Panel3dShowResultsWindow(0, run));

@@ -42,7 +42,7 @@ TEST(SupersonicPlotFrame, LabelsTicksAndLetters) {
     EXPECT_EQ(TextsAt(cp, 50 - 32), (std::vector<std::string>{"-0.10", "-0.30"}));
     EXPECT_EQ(TextsAt(cp, 50 - 27), (std::vector<std::string>{"0.10", "0.30"}));
     ASSERT_NE(cp.FindText("cp (Stoß/Exp.)"), nullptr);
-    const auto green = cp.LinesIn(PlotPen{kSupersonicGreen, 2, PlotPenStyle::Solid});
+    const auto green = cp.LinesIn(luvo::PlotPen{kSupersonicGreen, 2, luvo::PlotPenStyle::Solid});
     ASSERT_EQ(green.size(), 1u);
     EXPECT_EQ(green[0].x1, 330);
     EXPECT_EQ(green[0].y1, 177);
@@ -63,7 +63,8 @@ TEST(SupersonicPlotFrame, ResultFrameHasTwoAxesTenTicksAndItsLegend) {
         if (s.x1 == s.x2 && s.y1 == 103 && s.y2 == 97) ++xTicks;
     }
     EXPECT_EQ(xTicks, 10);
-    EXPECT_EQ(p.LinesIn(PlotPen{PlotColour::Red(), 2, PlotPenStyle::Solid}).size(), 1u);
+    EXPECT_EQ(
+        p.LinesIn(luvo::PlotPen{luvo::PlotColour::Red(), 2, luvo::PlotPenStyle::Solid}).size(), 1u);
     ASSERT_NE(p.FindText("Profil"), nullptr);
     EXPECT_EQ(p.FindText("Profil")->x1, 100);
 }
@@ -103,7 +104,7 @@ TEST(SupersonicPlotCurve, PointsBeyondThePixelRangeAreLeftOut) {
 TEST(SupersonicPlotArrow, HeadIsHorizontalAtThreeDegrees) {
     RecordingPainter p;
     DrawFlowArrow(p, 50, 140, 3.0);
-    const auto lines = p.LinesIn(PlotPen{kSupersonicBlue, 1, PlotPenStyle::Solid});
+    const auto lines = p.LinesIn(luvo::PlotPen{kSupersonicBlue, 1, luvo::PlotPenStyle::Solid});
     ASSERT_EQ(lines.size(), 3u);
     // Shaft 25 pixels long ending at T = (45, 140).
     EXPECT_EQ(lines[0].x2, 45);
@@ -126,8 +127,10 @@ TEST(SupersonicPlotCanvases, CanvasesDrawWhatTheirOptionsAsk) {
     PaintResultCanvas(all, profile, true, every);
     const size_t curve = 190;
     EXPECT_EQ(all.Of(DrawStep::Line).size(), frameOnly.Of(DrawStep::Line).size() + 8 * curve);
-    EXPECT_EQ(all.LinesIn(PlotPen{kSupersonicGreen, 1, PlotPenStyle::Dot}).size(), curve);
-    EXPECT_EQ(all.LinesIn(PlotPen{kSupersonicBlue, 1, PlotPenStyle::ShortDash}).size(), curve);
+    EXPECT_EQ(all.LinesIn(luvo::PlotPen{kSupersonicGreen, 1, luvo::PlotPenStyle::Dot}).size(),
+              curve);
+    EXPECT_EQ(all.LinesIn(luvo::PlotPen{kSupersonicBlue, 1, luvo::PlotPenStyle::ShortDash}).size(),
+              curve);
 
     // Marks: one support point on the camber canvas; none in coefficient mode; none for a
     // contour read from a file.
@@ -149,7 +152,7 @@ TEST(SupersonicPlotCanvases, CanvasesDrawWhatTheirOptionsAsk) {
     RecordingPainter drawn;
     PaintContourCanvas(drawn, file, 4.0);
     EXPECT_TRUE(drawn.Of(DrawStep::Rect).empty());
-    EXPECT_EQ(drawn.LinesIn(PlotPen::StockRed()).size(), 4u);
+    EXPECT_EQ(drawn.LinesIn(luvo::PlotPen::StockRed()).size(), 4u);
 }
 
 TEST(SupersonicPlotPick, FirstSlotWithinTheToleranceIncludingItsBounds) {

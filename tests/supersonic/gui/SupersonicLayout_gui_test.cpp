@@ -80,7 +80,7 @@ void ExpectCurvesInsideThePlot(SupersonicPlotCanvas* canvas, SupersonicDesignFra
     const std::vector<wxRect> spared = {wxRect(wxPoint(78, 174), wxPoint(347, 180)),
                                         wxRect(0, 0, 50, 200)};
     const wxImage image = RenderToImage(480, 200, [&](wxDC& dc) {
-        WxPlotPainter painter(dc);
+        luvo::WxPlotPainter painter(dc);
         canvas->Paint(painter, *frame);
     });
     EXPECT_EQ(CurvePixelsOutside(image, plot, spared), 0);

@@ -39,7 +39,7 @@ std::vector<std::tuple<int, int>> Corners(const RecordingPainter& p, DrawStep::K
 
 RecordingPainter Planform(const VlmWingInputs& in) {
     RecordingPainter p;
-    PaintPlanformView(p, in);
+    luvo::PaintPlanformView(p, in);
     return p;
 }
 
@@ -55,13 +55,13 @@ TEST(VlmPreview, DefaultWingIsDrawnFortyPixelsPerMetre) {
     EXPECT_TRUE(HasSegment(p, {-120, 34, -120, 54}));
     const std::vector<std::tuple<int, int>> handles = {{-2, -42}, {118, 32}, {118, 52}};
     EXPECT_EQ(Corners(p, DrawStep::Rect), handles);
-    for (const DrawStep& s : p.Of(DrawStep::Rect)) EXPECT_EQ(s.pen, PlotPen::Red());
+    for (const DrawStep& s : p.Of(DrawStep::Rect)) EXPECT_EQ(s.pen, luvo::PlotPen::Red());
     // The dots of the sweep angle: at 79 on the reference line and at 80 px along the edge.
     const std::vector<std::tuple<int, int>> dots = {
         {77, -42}, {static_cast<int>(80 * std::cos(32 * kDeg)) - 2, -40 + 42 - 2}};
     EXPECT_EQ(Corners(p, DrawStep::Ellipse), dots);
     for (const DrawStep& s : p.Of(DrawStep::Ellipse)) {
-        EXPECT_EQ(s.brush, PlotBrush::Solid(PlotColour::Red()));
+        EXPECT_EQ(s.brush, luvo::PlotBrush::Solid(luvo::PlotColour::Red()));
     }
     ASSERT_NE(p.FindText("Ansicht von oben:"), nullptr);
     EXPECT_EQ(p.steps.front().kind, DrawStep::Origin);
@@ -94,9 +94,9 @@ TEST(VlmPreview, SweepMarkersFollowTheAngle) {
         EXPECT_EQ(labels, c.arcs) << c.sweep;
         for (const DrawStep& a : arcs) {
             EXPECT_EQ(std::make_tuple(a.xc, a.yc), std::make_tuple(0, -40));
-            EXPECT_EQ(a.pen, PlotPen::Red());
+            EXPECT_EQ(a.pen, luvo::PlotPen::Red());
             // Drawn as a line: its sector must not cover the outline with white.
-            EXPECT_EQ(a.brush, PlotBrush::Transparent());
+            EXPECT_EQ(a.brush, luvo::PlotBrush::Transparent());
         }
     }
     // Without sweep: the small symmetric arc about the reference line.
@@ -108,7 +108,7 @@ TEST(VlmPreview, SweepMarkersFollowTheAngle) {
 
 TEST(VlmPreview, FrontViewDrawsTheDihedralAndTheDragSquare) {
     RecordingPainter p;
-    PaintFrontView(p, VlmWingInputs(), false, 0);
+    luvo::PaintFrontView(p, VlmWingInputs(), false, 0);
     // 120 tan 5 deg = 10.5 pixels up at the tip.
     EXPECT_TRUE(HasSegment(p, {0, 0, 120, -10}));
     EXPECT_TRUE(HasSegment(p, {0, 0, -120, -10}));
@@ -117,7 +117,7 @@ TEST(VlmPreview, FrontViewDrawsTheDihedralAndTheDragSquare) {
     EXPECT_EQ(p.Of(DrawStep::Arc).size(), 1u);
 
     RecordingPainter dragging;
-    PaintFrontView(dragging, VlmWingInputs(), true, -25);
+    luvo::PaintFrontView(dragging, VlmWingInputs(), true, -25);
     const std::vector<std::tuple<int, int>> both = {{118, -12}, {118, -27}};
     EXPECT_EQ(Corners(dragging, DrawStep::Rect), both);
 }
@@ -126,8 +126,8 @@ TEST(VlmPreview, FrontViewDrawsTheDihedralAndTheDragSquare) {
 // column; the trailing edge lies 112 tan(incidence) below the leading edge.
 TEST(VlmPreview, CamberLineIs160SegmentsOver112Pixels) {
     RecordingPainter p;
-    PaintProfileView(p, "Profil Flügelwurzel", 0, 4, 40, 2.5, 0);
-    const std::vector<DrawStep> camber = p.LinesIn(PlotPen::Axis());
+    luvo::PaintProfileView(p, "Profil Flügelwurzel", 0, 4, 40, 2.5, 0);
+    const std::vector<DrawStep> camber = p.LinesIn(luvo::PlotPen::Axis());
     ASSERT_EQ(camber.size(), 29u + 160u);  // the chord's 29 dashes from 0 to 114 come first
     const std::vector<DrawStep> line(camber.begin() + 29, camber.end());
     EXPECT_EQ(std::make_tuple(line.front().x1, line.front().y1), std::make_tuple(0, 0));
@@ -145,7 +145,7 @@ TEST(VlmPreview, CamberLineIs160SegmentsOver112Pixels) {
     // 4 per cent camber at 40 per cent of the chord, less the shear there.
     EXPECT_EQ(highest, static_cast<int>(112 * (0.4 * std::tan(2.5 * kDeg) - 0.04)));
     ASSERT_NE(p.FindText("Profil Flügelwurzel"), nullptr);
-    EXPECT_EQ(p.LinesIn(PlotPen::Red()).size(), 3u);  // the flow arrow
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Red()).size(), 3u);  // the flow arrow
 }
 
 // Inputs the fields accept while the student types still draw, and nothing that is not a pixel
@@ -173,7 +173,7 @@ TEST(VlmPreview, DegenerateInputsDrawWhatTheyCan) {
     huge.dihedral = nan;
     EXPECT_TRUE(inRange(Planform(huge)));
     RecordingPainter front;
-    PaintFrontView(front, huge, false, 0);
+    luvo::PaintFrontView(front, huge, false, 0);
     EXPECT_TRUE(inRange(front));
     EXPECT_NE(front.FindText("Ansicht von vorne:"), nullptr);
 
@@ -183,9 +183,9 @@ TEST(VlmPreview, DegenerateInputsDrawWhatTheyCan) {
     } positions[] = {{0, false}, {100, true}, {40, true}};
     for (const auto& c : positions) {
         RecordingPainter p;
-        PaintProfileView(p, "Profil Randbogen", 0, 4, c.position, 0, 0);
+        luvo::PaintProfileView(p, "Profil Randbogen", 0, 4, c.position, 0, 0);
         EXPECT_TRUE(inRange(p));
-        const std::size_t curve = p.LinesIn(PlotPen::Axis()).size() - 29;
+        const std::size_t curve = p.LinesIn(luvo::PlotPen::Axis()).size() - 29;
         EXPECT_EQ(curve == 160u, c.wholeLine) << c.position;
         EXPECT_GT(curve, 150u) << c.position;
     }
@@ -199,7 +199,7 @@ Writes Of(const std::vector<VlmDragWrite>& writes) {
 }
 // A press and a motion at the same place.
 Writes PlanformDrag(const VlmWingInputs& in, int x, int y) {
-    return Of(PlanformDragWrites(in, PickPlanformHandle(in, x, y), x, y));
+    return Of(luvo::PlanformDragWrites(in, luvo::PickPlanformHandle(in, x, y), x, y));
 }
 
 TEST(VlmPreview, PlanformDragRules) {
@@ -231,13 +231,13 @@ TEST(VlmPreview, PlanformDragRules) {
 
 TEST(VlmPreview, FrontDragMovesOnlyTheNearbyDihedralHandle) {
     // The handle of the default wing stands 10.5 pixels up; 10 pixels above it: 9.46 degrees.
-    EXPECT_TRUE(PickDihedralHandle(5, 120, -20));
-    EXPECT_EQ(DihedralDragText(-20), "9.46");
-    EXPECT_TRUE(PickDihedralHandle(5, 120, -10));
-    EXPECT_EQ(DihedralDragText(-10), "4.76");
-    EXPECT_FALSE(PickDihedralHandle(5, 120, -31));  // 20 pixels away
-    EXPECT_FALSE(PickDihedralHandle(5, 100, -10));
-    EXPECT_FALSE(PickDihedralHandle(std::nan(""), 120, -10));
+    EXPECT_TRUE(luvo::PickDihedralHandle(5, 120, -20));
+    EXPECT_EQ(luvo::DihedralDragText(-20), "9.46");
+    EXPECT_TRUE(luvo::PickDihedralHandle(5, 120, -10));
+    EXPECT_EQ(luvo::DihedralDragText(-10), "4.76");
+    EXPECT_FALSE(luvo::PickDihedralHandle(5, 120, -31));  // 20 pixels away
+    EXPECT_FALSE(luvo::PickDihedralHandle(5, 100, -10));
+    EXPECT_FALSE(luvo::PickDihedralHandle(std::nan(""), 120, -10));
 }
 
 // The handle picked at the press follows the pointer until the release, wherever the press
@@ -245,48 +245,56 @@ TEST(VlmPreview, FrontDragMovesOnlyTheNearbyDihedralHandle) {
 // those rules say so, whatever is held.
 TEST(VlmPreview, HeldPlanformHandleFollowsThePointer) {
     const VlmWingInputs in;  // yL = 34.98, yT = 54.98 below the root trailing edge
-    const auto held = [](WingPlanformHandle h) { return luvo::DragHandle(h); };
-    EXPECT_EQ(PickPlanformHandle(in, 120, 34), held(kWingSweepHandle));
-    EXPECT_EQ(PickPlanformHandle(in, 120, 55), held(kWingTipHandle));
-    EXPECT_EQ(PickPlanformHandle(in, 0, -40), held(kWingRootHandle));
-    EXPECT_EQ(PickPlanformHandle(in, 60, -40), 0u);
+    const auto held = [](luvo::WingPlanformHandle h) { return luvo::DragHandle(h); };
+    EXPECT_EQ(luvo::PickPlanformHandle(in, 120, 34), held(luvo::kWingSweepHandle));
+    EXPECT_EQ(luvo::PickPlanformHandle(in, 120, 55), held(luvo::kWingTipHandle));
+    EXPECT_EQ(luvo::PickPlanformHandle(in, 0, -40), held(luvo::kWingRootHandle));
+    EXPECT_EQ(luvo::PickPlanformHandle(in, 60, -40), 0u);
     const struct {
         const char* what;
-        WingPlanformHandle handle;
+        luvo::WingPlanformHandle handle;
         int x, y;
         Writes writes;
     } cases[] = {
         // atan((53 + 40) / 120): where a press would pick the tip trailing edge.
-        {"sweep 19 pixels down", kWingSweepHandle, 120, 53, {{VlmDragField::Sweep, "37.78"}}},
-        {"sweep far beside the tip", kWingSweepHandle, 60, -40, {{VlmDragField::Sweep, "0.00"}}},
+        {"sweep 19 pixels down", luvo::kWingSweepHandle, 120, 53, {{VlmDragField::Sweep, "37.78"}}},
+        {"sweep far beside the tip",
+         luvo::kWingSweepHandle,
+         60,
+         -40,
+         {{VlmDragField::Sweep, "0.00"}}},
         {"tip chord up to the leading edge",
-         kWingTipHandle,
+         luvo::kWingTipHandle,
          120,
          40,
          {{VlmDragField::TipChord, "0.13"}}},
-        {"root beside its column", kWingRootHandle, 60, -50, {{VlmDragField::RootChord, "1.25"}}},
-        {"root behind the line 3 pixels ahead", kWingRootHandle, 60, 0, {}},
+        {"root beside its column",
+         luvo::kWingRootHandle,
+         60,
+         -50,
+         {{VlmDragField::RootChord, "1.25"}}},
+        {"root behind the line 3 pixels ahead", luvo::kWingRootHandle, 60, 0, {}},
         {"sweep held, the root chord grows",
-         kWingSweepHandle,
+         luvo::kWingSweepHandle,
          0,
          0,
          {{VlmDragField::RootChord, "1.01"}, {VlmDragField::Sweep, "18.43"}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(Of(PlanformDragWrites(in, held(c.handle), c.x, c.y)), c.writes);
+        EXPECT_EQ(Of(luvo::PlanformDragWrites(in, held(c.handle), c.x, c.y)), c.writes);
     }
     // A tip chord of 10 pixels or less is not dragged but grows, also while it is held.
     VlmWingInputs shortTip;
     shortTip.tipChord = 0.25;
-    EXPECT_EQ(Of(PlanformDragWrites(shortTip, held(kWingTipHandle), 120, 80)),
+    EXPECT_EQ(Of(luvo::PlanformDragWrites(shortTip, held(luvo::kWingTipHandle), 120, 80)),
               Writes({{VlmDragField::TipChord, "0.26"}}));
 }
 
 // The mouse events of a drag in the order the toolkit gives them.
 TEST(VlmPreview, ViewDragsHoldTheirHandleFromPressToRelease) {
     const VlmWingInputs in;
-    WingPlanformDrag planform;
+    luvo::WingPlanformDrag planform;
     EXPECT_TRUE(planform.Handle(in, {true, false, false, 120, 34}).empty());
     EXPECT_EQ(Of(planform.Handle(in, {false, true, false, 120, 53})),
               Writes({{VlmDragField::Sweep, "37.78"}}));
@@ -299,7 +307,7 @@ TEST(VlmPreview, ViewDragsHoldTheirHandleFromPressToRelease) {
     EXPECT_EQ(Of(planform.Handle(in, {false, false, true, 0, -60})),
               Writes({{VlmDragField::RootChord, "1.50"}}));
 
-    WingDihedralDrag dihedral;
+    luvo::WingDihedralDrag dihedral;
     EXPECT_EQ(dihedral.Handle(5, {true, false, false, 120, -31}), "");  // 20 pixels away
     EXPECT_EQ(dihedral.Handle(5, {false, true, false, 120, -10}), "");
     EXPECT_FALSE(dihedral.Dragging());

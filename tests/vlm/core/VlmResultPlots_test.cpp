@@ -69,14 +69,14 @@ TEST(VlmPressurePlot, ScaledAxisFollowsTheLowestCp) {
     EXPECT_EQ(axis.x1, -120);
     EXPECT_EQ(axis.y1, 36);
     // The tip's suction peak at the leading edge: x = 0.25 -> -60, cp -3.4 -> -3.4 * 24 + 36.
-    const auto tip = p.LinesIn(PlotPen::Red());
+    const auto tip = p.LinesIn(luvo::PlotPen::Red());
     ASSERT_GE(tip.size(), 2u);
     EXPECT_EQ(tip[0].x1, 60);
     EXPECT_EQ(tip[0].x2, -60);
     EXPECT_EQ(tip[0].y2, static_cast<int>(-3.4 * 24 + 36));
     // One line per side and strip; the two sides are not joined at the leading edge.
     EXPECT_EQ(tip.size(), 2u + 1u);  // and the legend
-    EXPECT_EQ(p.LinesIn(PlotPen::Green()).size(), 2u + 1u);
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Green()).size(), 2u + 1u);
 }
 
 TEST(VlmPressurePlot, FixedAxisRunsFromMinusOneToOne) {
@@ -86,7 +86,7 @@ TEST(VlmPressurePlot, FixedAxisRunsFromMinusOneToOne) {
     EXPECT_EQ(p.FindText("0.00")->y1, -5);
     EXPECT_EQ(Ticks(p, -115, -125).size(), 3u);
     EXPECT_EQ(p.Of(DrawStep::Line)[0].y1, 0);
-    EXPECT_EQ(p.LinesIn(PlotPen::Red())[0].y2, static_cast<int>(-3.4 * 60));
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Red())[0].y2, static_cast<int>(-3.4 * 60));
 }
 
 TEST(VlmPressurePlot, NoCurveForOnePointAndNoScaleFromValuesWithoutNumber) {
@@ -98,8 +98,8 @@ TEST(VlmPressurePlot, NoCurveForOnePointAndNoScaleFromValuesWithoutNumber) {
     one.cpRoot = {-0.2, 0.2};
     RecordingPainter p;
     DrawVlmPressure(p, one, true);
-    EXPECT_EQ(p.LinesIn(PlotPen::Red()).size(), 1u);  // the legend alone
-    EXPECT_EQ(p.LinesIn(PlotPen::Green()).size(), 1u);
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Red()).size(), 1u);  // the legend alone
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Green()).size(), 1u);
     EXPECT_NE(p.FindText("cp Randbogen rechts"), nullptr);
 
     VlmResults holes = SmallRun();
@@ -119,14 +119,14 @@ TEST(VlmSpanLoadPlot, CurvesOnTheirScalesAndTheEllipse) {
     RecordingPainter p;
     DrawVlmSpanLoad(p, r);
     // ca: largest 0.4 -> -60 pixels; y 1.5 of a span of 4 -> 90 pixels.
-    const auto ca = p.LinesIn(PlotPen::Red());
+    const auto ca = p.LinesIn(luvo::PlotPen::Red());
     ASSERT_EQ(ca.size(), 3u + 1u);
     EXPECT_EQ(ca[0].x1, 90);
     EXPECT_EQ(ca[0].y1, -30);
     EXPECT_EQ(ca[0].y2, -60);
     EXPECT_EQ(p.FindText("0.40")->x1, -152);
     EXPECT_EQ(p.FindText("-0.40")->y1, 55);
-    const auto gamma = p.LinesIn(PlotPen::Green());
+    const auto gamma = p.LinesIn(luvo::PlotPen::Green());
     ASSERT_EQ(gamma.size(), 3u + 1u);
     EXPECT_EQ(gamma[1].y1, -60);
     EXPECT_EQ(p.TextsAtX(132).front().text, "0.20");
@@ -136,7 +136,7 @@ TEST(VlmSpanLoadPlot, CurvesOnTheirScalesAndTheEllipse) {
     EXPECT_EQ(ellipse[0].y1, static_cast<int>(-240 * 0.3 / (VlmPi * 0.2)));
     EXPECT_EQ(ellipse[0].x2, 240);
     EXPECT_EQ(ellipse[0].y2, static_cast<int>(480 * 0.3 / (VlmPi * 0.2)));
-    EXPECT_EQ(ellipse[0].pen, PlotPen::LightGrey());
+    EXPECT_EQ(ellipse[0].pen, luvo::PlotPen::LightGrey());
     EXPECT_TRUE(ellipse[0].brush.transparent);
 }
 
@@ -155,7 +155,7 @@ TEST(VlmSpanLoadPlot, EllipseOfNegativeLiftLiesBelowTheAxis) {
               std::make_tuple(-120, static_cast<int>(-240 * 0.3 / (VlmPi * 0.2)), 240,
                               static_cast<int>(480 * 0.3 / (VlmPi * 0.2))));
     EXPECT_EQ(std::make_pair(ellipse[0].start, ellipse[0].end), std::make_pair(180.0, 360.0));
-    EXPECT_EQ(p.LinesIn(PlotPen::Green())[1].y1, 60);
+    EXPECT_EQ(p.LinesIn(luvo::PlotPen::Green())[1].y1, 60);
 }
 
 TEST(VlmSpanLoadPlot, WingWithoutLiftStillDrawsBothAxes) {
@@ -170,7 +170,7 @@ TEST(VlmSpanLoadPlot, WingWithoutLiftStillDrawsBothAxes) {
     EXPECT_EQ(Ticks(p, -115, -125).size(), 2u);
     EXPECT_EQ(Ticks(p, 125, 115).size(), 2u);
     // The flat ca curve lies on the span axis; the last red line is the legend's.
-    const auto ca = p.LinesIn(PlotPen::Red());
+    const auto ca = p.LinesIn(luvo::PlotPen::Red());
     ASSERT_EQ(ca.size(), 3u + 1u);
     for (size_t i = 0; i < 3; ++i) EXPECT_EQ(ca[i].y1, 0);
 
@@ -186,7 +186,7 @@ TEST(VlmSpanLoadPlot, WingWithoutLiftStillDrawsBothAxes) {
     holes.spanCa[1] = kNaN;
     RecordingPainter q;
     DrawVlmSpanLoad(q, holes);
-    EXPECT_EQ(q.LinesIn(PlotPen::Red()).size(), 1u + 1u);
+    EXPECT_EQ(q.LinesIn(luvo::PlotPen::Red()).size(), 1u + 1u);
     EXPECT_EQ(q.TextsAtX(-152).front().text, "0.40");
 }
 
@@ -203,7 +203,8 @@ TEST(VlmResultsWarning, WhenKIsNotOneOrMore) {
     RecordingPainter p;
     DrawVlmWarning(p);
     ASSERT_NE(p.FindText("grober  Diskretisierung sehr ungenau"), nullptr);
-    EXPECT_EQ(p.FindText("ACHTUNG: Der k-Faktor ist wegen zu")->textColour, PlotColour::Red());
+    EXPECT_EQ(p.FindText("ACHTUNG: Der k-Faktor ist wegen zu")->textColour,
+              luvo::PlotColour::Red());
     EXPECT_EQ(p.FindText("grober  Diskretisierung sehr ungenau")->y1, 22);
 }
 

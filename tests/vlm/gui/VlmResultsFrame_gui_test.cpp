@@ -125,8 +125,8 @@ TEST_F(VlmResultsFrameTest, SpanPlotOfAWingWithoutAndWithNegativeLift) {
         Pump();
         f->spanLoadCanvas->Refresh();
         f->spanLoadCanvas->Update();
-        const wxImage img =
-            RenderToImage(330, 200, [&](wxDC& dc) { DrawOn(dc, DrawVlmSpanLoad, *f->Results()); });
+        const wxImage img = RenderToImage(
+            330, 200, [&](wxDC& dc) { luvo::DrawOn(dc, DrawVlmSpanLoad, *f->Results()); });
         EXPECT_EQ(CountPixels(img, grey, above), 0) << c.factor;
         EXPECT_EQ(CountPixels(img, green, above), 0) << c.factor;
         EXPECT_EQ(CountPixels(img, grey, belowLeft) > 20, c.below) << c.factor;

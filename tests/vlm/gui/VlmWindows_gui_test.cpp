@@ -346,7 +346,7 @@ TEST_F(VlmWindowTest, GeometryWindowChecksOnNext) {
 // tool tip and label, and the info text's start.
 TEST_F(VlmWindowTest, GeometryWindowLayoutAndInfo) {
     VlmGeometryFrame* f = OpenGeometry(OpenMethod());
-    for (WingGeometryField* field : FindAll<WingGeometryField>(f)) {
+    for (luvo::WingGeometryField* field : FindAll<luvo::WingGeometryField>(f)) {
         EXPECT_EQ(field->GetPosition().x, 680);
     }
     EXPECT_EQ(f->dihedralField->GetToolTipText(), wxS("-10 <= V-Winkel < 30"));
