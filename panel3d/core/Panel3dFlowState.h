@@ -21,8 +21,10 @@ struct Panel3dFlowState {
     double efficiency = 0.0;   // propulsive efficiency of the power polar
 };
 
+namespace panel3d {
 // The module's flow state, zero until the first "&OK".
 inline Panel3dFlowState Panel3dCurrentFlowState;
+}  // namespace panel3d
 
 // The eleven fields of the panel method window, in window order.
 enum Panel3dFlowField {

@@ -96,7 +96,7 @@ bool Panel3dDiscretisationFrame::PassChecks(bool forRun) {
     }
     std::vector<luvo::RangeCheck> checks = Panel3dDiscretisationChecks(
         chordPanelsField->CheckValue(), spanPanelsField->CheckValue(), source->CheckedInputs(),
-        Panel3dCurrentFlowState.alphaStar, forRun);
+        panel3d::Panel3dCurrentFlowState.alphaStar, forRun);
     // A relaxed wake is solved only inside its relaxation steps.
     if (forRun && wakeMode == 1) {
         checks.push_back(luvo::IterationCountCheck(iterationsField->CheckValue()));

@@ -58,7 +58,7 @@ void Panel3dGeometryFrame::EnableFlapFields(bool enable) {
 }
 
 luvo::WingPreviewInputs Panel3dGeometryFrame::PreviewInputs() const {
-    return Panel3dPreviewInputs(Inputs(), Panel3dCurrentFlowState.alphaStar);
+    return Panel3dPreviewInputs(Inputs(), panel3d::Panel3dCurrentFlowState.alphaStar);
 }
 
 Panel3dGeometryInputs Panel3dGeometryFrame::Read(bool forCheck) const {
@@ -97,7 +97,8 @@ void Panel3dGeometryFrame::OnCloseCommand(wxCommandEvent&) {
 
 void Panel3dGeometryFrame::OnNext(wxCommandEvent&) {
     if (!luvo::PassRangeChecks(
-            this, Panel3dGeometryChecks(CheckedInputs(), Panel3dCurrentFlowState.alphaStar))) {
+            this,
+            Panel3dGeometryChecks(CheckedInputs(), panel3d::Panel3dCurrentFlowState.alphaStar))) {
         return;
     }
     luvo::OpenSingleWindow(panel3d::Panel3dDiscretisationWindow, wxS("Diskretisierung"),

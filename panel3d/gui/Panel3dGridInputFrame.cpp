@@ -107,8 +107,8 @@ void Panel3dGridInputFrame::OnWakeRadioBox(wxCommandEvent&) {
 
 void Panel3dGridInputFrame::OnStart(wxCommandEvent&) {
     if (panel3d::Panel3dRunActive) return;
-    std::vector<luvo::RangeCheck> checks =
-        luvo::FlowAngleChecks(Panel3dCurrentFlowState.alphaStar, sideslipField->CheckValue());
+    std::vector<luvo::RangeCheck> checks = luvo::FlowAngleChecks(
+        panel3d::Panel3dCurrentFlowState.alphaStar, sideslipField->CheckValue());
     // A relaxed wake is solved only inside its relaxation steps: without one there would be no
     // solution to report.
     if (wakeRadio->GetSelection() == 1) {
@@ -132,7 +132,7 @@ void Panel3dGridInputFrame::RunComputation() {
     Panel3dRunScreen screen;
     SetStatusText(wxS("Rechnung läuft"), 0);
     Panel3dGridRunSettings settings;
-    settings.flow = Panel3dCurrentFlowState;
+    settings.flow = panel3d::Panel3dCurrentFlowState;
     settings.sideslip = sideslipField->Number();
     settings.iterationCount = iterationField->Number();
     settings.dampingFactor = coreRadiusField->Number();

@@ -127,7 +127,7 @@ void Panel3dMethodFrame::OnStart(wxCommandEvent&) {
     // A refused "&OK" changes and opens nothing.
     if (!luvo::PassRangeChecks(this, Panel3dFlowChecks(task, in))) return;
     const Panel3dFlowState state = MakePanel3dFlowState(task, in);
-    Panel3dCurrentFlowState = state;
+    panel3d::Panel3dCurrentFlowState = state;
     if (evaluator_) {
         evaluator_->SetFlowState(
             Panel3dEvaluatorSpeed(task, in), Panel3dKinematicViscosity(in), state.taskMode,

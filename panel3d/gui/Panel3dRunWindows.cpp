@@ -13,7 +13,7 @@
 #include "panel3d/gui/Panel3dWingSource.h"
 
 Panel3dRunScreen::Panel3dRunScreen()
-    : luvo::RunScreen(panel3d::Panel3dRunActive, Panel3dProgressWindow) {}
+    : luvo::RunScreen(panel3d::Panel3dRunActive, panel3d::Panel3dProgressWindow) {}
 
 bool Panel3dRefuseCloseDuringRun(wxCloseEvent& event) {
     if (!panel3d::Panel3dRunActive || !event.CanVeto()) return false;
@@ -45,7 +45,7 @@ wxString Panel3dRunFailureText(Panel3dRunError error) {
 Panel3dInteractiveRunSettings Panel3dInteractiveSettings(const Panel3dDiscretisationValues& values,
                                                          const Panel3dWingSource& source) {
     Panel3dInteractiveRunSettings settings;
-    settings.flow = Panel3dCurrentFlowState;
+    settings.flow = panel3d::Panel3dCurrentFlowState;
     settings.wing = source.Inputs();
     settings.sideslip = settings.wing.beta;
     settings.chordPanels = values.chordPanels;

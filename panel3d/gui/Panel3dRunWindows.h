@@ -17,8 +17,10 @@ class Panel3dPolarEvaluator;
 using Panel3dProgressFrame = luvo::ProgressFrame;
 using Panel3dProgressCanvas = luvo::ProgressCanvas;
 
+namespace panel3d {
 // The progress window of the run going on, or null.
 inline Panel3dProgressFrame* Panel3dProgressWindow = nullptr;
+}  // namespace panel3d
 
 // A run from its progress window to its end: panel3d::Panel3dRunActive is set (see
 // Panel3dInputModule.h) and the other windows take no input.

@@ -4,9 +4,6 @@
 #include "panel3d/core/Panel3dPolarEvaluator.h"
 #include "panel3d/gui/XfoilRunFrame.h"
 
-wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
-wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
-
 namespace {
 
 struct FileRow {
@@ -135,18 +132,19 @@ void XfoilFilesFrame::OnStart(wxCommandEvent&) {
         luvo::ShowUnwrittenFilesBox(this, files);
         return;
     }
-    g_xfoilRunFrame = new XfoilRunFrame(wxS("XFOIL ausfuehren"), wxDefaultPosition,
-                                        wxSize(420, 250), wxDEFAULT_FRAME_STYLE, run_, names);
-    g_xfoilRunFrame->Centre(wxBOTH);
-    g_xfoilRunFrame->Show(true);
+    panel3d::g_xfoilRunFrame =
+        new XfoilRunFrame(wxS("XFOIL ausfuehren"), wxDefaultPosition, wxSize(420, 250),
+                          wxDEFAULT_FRAME_STYLE, run_, names);
+    panel3d::g_xfoilRunFrame->Centre(wxBOTH);
+    panel3d::g_xfoilRunFrame->Show(true);
 }
 
 XfoilFilesFrame* OpenXfoilFilesFrame(const Panel3dRun& run) {
-    g_xfoilFilesFrame = new XfoilFilesFrame(wxS("XFOIL Dateien"), wxDefaultPosition,
-                                            wxSize(420, 650), wxDEFAULT_FRAME_STYLE, run);
-    g_xfoilFilesFrame->Centre(wxBOTH);
-    g_xfoilFilesFrame->Show(true);
-    return g_xfoilFilesFrame;
+    panel3d::g_xfoilFilesFrame = new XfoilFilesFrame(wxS("XFOIL Dateien"), wxDefaultPosition,
+                                                     wxSize(420, 650), wxDEFAULT_FRAME_STYLE, run);
+    panel3d::g_xfoilFilesFrame->Centre(wxBOTH);
+    panel3d::g_xfoilFilesFrame->Show(true);
+    return panel3d::g_xfoilFilesFrame;
 }
 
 wxBEGIN_EVENT_TABLE(XfoilFilesFrame, luvo::LuvoFrame)

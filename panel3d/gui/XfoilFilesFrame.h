@@ -43,8 +43,10 @@ class XfoilFilesFrame : public luvo::LuvoFrame {
 };
 
 // The newest of each kind of XFOIL window (several may be open); empty once it is closed.
-extern wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
-extern wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
+namespace panel3d {
+inline wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
+inline wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
+}  // namespace panel3d
 
 // Opens a further file window on `run`, centred and shown ("X&FOIL starten").
 XfoilFilesFrame* OpenXfoilFilesFrame(const Panel3dRun& run);

@@ -9,10 +9,6 @@
 #include "panel3d/core/Panel3dEvaluationRecord.h"
 #include "panel3d/core/Panel3dModel.h"
 
-wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
-wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
-wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
-
 namespace {
 
 const wxSize kWarningSize(272, 75);
@@ -124,14 +120,14 @@ wxFrame* OpenXfoilResultsWindow(const Panel3dRun& run, bool failed) {
     const wxSize size(640, 565);
     wxFrame* frame = nullptr;
     if (mode == 0) {
-        frame = g_xfoilResultsFrame = new XfoilResultsFrame(
+        frame = panel3d::g_xfoilResultsFrame = new XfoilResultsFrame(
             wxS("XFOIL Ergebnisse"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE, run, failed);
     } else if (mode == 1) {
-        frame = g_xfoilPolarResultsFrame =
+        frame = panel3d::g_xfoilPolarResultsFrame =
             new XfoilPolarResultsFrame(wxS("XFOIL Polaren Ergebnisse"), wxDefaultPosition, size,
                                        wxDEFAULT_FRAME_STYLE, run, failed);
     } else if (mode == 2) {
-        frame = g_xfoilSpeedPolarResultsFrame = new XfoilSpeedPolarResultsFrame(
+        frame = panel3d::g_xfoilSpeedPolarResultsFrame = new XfoilSpeedPolarResultsFrame(
             wxS("XFOIL Geschw.-Polaren Ergebnisse"), wxDefaultPosition, size, wxDEFAULT_FRAME_STYLE,
             run, failed);
     }

@@ -63,9 +63,11 @@ class XfoilSpeedPolarResultsFrame : public Panel3dResultsWindow {
 };
 
 // The newest results window of each kind; empty once it is closed.
-extern wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
-extern wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
-extern wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
+namespace panel3d {
+inline wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
+inline wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
+inline wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
+}  // namespace panel3d
 
 // Opens the results window of the run's task mode, centred and shown; nullptr for another mode.
 wxFrame* OpenXfoilResultsWindow(const Panel3dRun& run, bool failed);

@@ -22,7 +22,7 @@ namespace {
 // The geometry window at its defaults, shown and painted once.
 Panel3dGeometryFrame* OpenGeometry() {
     Panel3dPolarEvaluator::Create();
-    Panel3dCurrentFlowState.alphaStar = 2.5;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
     Panel3dGeometryFrame* g = luvo::OpenSingleWindow(
         panel3d::Panel3dGeometryWindow, wxS("Interaktives Erstellen einer Flügelkonfiguration"),
         wxSize(760, 730));

@@ -76,7 +76,7 @@ DiscretisationView VlmView() {
 }
 
 DiscretisationView PanelView() {
-    Panel3dCurrentFlowState.alphaStar = 2.5;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
     auto* g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                        wxDefaultPosition, wxSize(760, 730));
     panel3d::Panel3dGeometryWindow = g;
@@ -99,7 +99,7 @@ DiscretisationView PanelView() {
 
 void ResetPanel() {
     // The panel tests' own fixture resets the same state; this suite has a fixture of its own.
-    Panel3dCurrentFlowState = Panel3dFlowState{};
+    panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
     panel3d::Panel3dSourceWindow.Release();
     panel3d::Panel3dGridInputWindow.Release();
     panel3d::Panel3dGeometryWindow.Release();

@@ -34,7 +34,7 @@ struct GeometryRoute {
 void PrintTo(const GeometryRoute& route, std::ostream* os) { *os << route.id; }
 
 void ResetPanel() {
-    Panel3dCurrentFlowState = Panel3dFlowState{};
+    panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
     panel3d::Panel3dGeometryWindow.Release();
     panel3d::Panel3dDiscretisationWindow.Release();
     panel3d::Panel3dFlapWindow.Release();
@@ -60,7 +60,7 @@ std::vector<GeometryRoute> Routes() {
     panel.id = "Panel3d";
     panel.reset = ResetPanel;
     panel.open = []() -> luvo::WingGeometryWindow* {
-        Panel3dCurrentFlowState.alphaStar = 2.5;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
         auto* f = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                            wxDefaultPosition, wxSize(760, 730));
         panel3d::Panel3dGeometryWindow = f;

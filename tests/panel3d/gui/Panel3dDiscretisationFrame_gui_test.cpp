@@ -34,7 +34,7 @@ class Panel3dDiscretisationTest : public panel3d_test::Panel3dInputTest {
     void SetUp() override {
         Panel3dInputTest::SetUp();
         ResetModel();
-        Panel3dCurrentFlowState.alphaStar = 2.5;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
         g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
         panel3d::Panel3dGeometryWindow = g;
@@ -274,12 +274,12 @@ TEST_F(Panel3dDiscretisationTest, OnlyTheCurrentModelLivesAndAFailedBuildChanges
 
 TEST_F(Panel3dDiscretisationTest, StartChecksAllInputsAndReadsBothWindows) {
     // The run repeats the flow state's checks that the grid leaves out.
-    Panel3dCurrentFlowState.alphaStar = 12;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 12;
     ShownBox box = BoxOf(d->startButton);
     EXPECT_EQ(box.message, wxS("Der Wert des Anströmwinkels liegt in einem unzulässigen "
                                "Bereich:\n\n-10 <= Anströmwinkel <= 10\n"));
     EXPECT_EQ(box.caption, kCaption);
-    Panel3dCurrentFlowState.alphaStar = 2.5;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
     SetText(d->chordPanelsField, wxS("1"));
     box = BoxOf(d->startButton);
     EXPECT_EQ(

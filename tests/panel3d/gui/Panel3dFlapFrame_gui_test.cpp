@@ -31,7 +31,7 @@ class Panel3dFlapViewTest : public panel3d_test::Panel3dInputTest {
   protected:
     void SetUp() override {
         Panel3dInputTest::SetUp();
-        Panel3dCurrentFlowState.alphaStar = 2.5;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
         geometry = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                             wxDefaultPosition, wxSize(760, 730));
         panel3d::Panel3dGeometryWindow = geometry;

@@ -28,7 +28,7 @@ class Panel3dGeometryTest : public panel3d_test::Panel3dInputTest {
   protected:
     void SetUp() override {
         Panel3dInputTest::SetUp();
-        Panel3dCurrentFlowState.alphaStar = 2.5;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
         f = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
         panel3d::Panel3dGeometryWindow = f;
@@ -171,7 +171,7 @@ TEST_F(Panel3dGeometryTest, NextChecksFifteenValuesInOrder) {
     SetText(f->spanField, wxS("6"));
     SetText(f->rootChordField, wxS("1.0"));
     // The angle of attack comes from the flow state, not from this window.
-    Panel3dCurrentFlowState.alphaStar = 12;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 12;
     {
         BoxRecorder boxes;
         Click(f->nextButton);

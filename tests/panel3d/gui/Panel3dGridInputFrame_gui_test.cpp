@@ -210,7 +210,7 @@ TEST_F(Panel3dGridInputTest, StartChecksTheAnglesThenTheIterationsOfARelaxedWake
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << c.alphaStar << " " << wxString(c.beta).utf8_string() << " " << c.wake);
-        Panel3dCurrentFlowState.alphaStar = c.alphaStar;
+        panel3d::Panel3dCurrentFlowState.alphaStar = c.alphaStar;
         SetText(f->sideslipField, c.beta);
         SelectRadio(f->wakeRadio, c.wake);
         if (c.iterations) SetText(f->iterationField, c.iterations);

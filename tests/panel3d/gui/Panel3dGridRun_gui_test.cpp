@@ -45,10 +45,10 @@ class Panel3dGridRunTest : public Panel3dInputTest {
   protected:
     void SetUp() override {
         Panel3dInputTest::SetUp();
-        Panel3dCurrentFlowState.taskMode = 0;
-        Panel3dCurrentFlowState.alphaStar = 4;
-        Panel3dCurrentFlowState.angleCount = 1;
-        Panel3dCurrentFlowState.pointCount = 1;
+        panel3d::Panel3dCurrentFlowState.taskMode = 0;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 4;
+        panel3d::Panel3dCurrentFlowState.angleCount = 1;
+        panel3d::Panel3dCurrentFlowState.pointCount = 1;
         std::vector<std::string> header = panel3d_test::GridHeaderTokens(2, 2);
         header[10] = "3";  // three free-wake rows keep the run short
         gridText_ = panel3d_test::GridText(header, panel3d_test::TestWing{}.Points());
@@ -90,7 +90,7 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
     };
     for (const Case& c : {Case{0, L"Ergebnisse"}, Case{1, L"Polaren"}, Case{2, L"Polaren"}}) {
         SCOPED_TRACE(c.taskMode);
-        Panel3dFlowState& flow = Panel3dCurrentFlowState;
+        Panel3dFlowState& flow = panel3d::Panel3dCurrentFlowState;
         flow.taskMode = c.taskMode;
         flow.alphaStar = c.taskMode == 2 ? -10 : 4;
         flow.alphaStep = c.taskMode == 2 ? 20 : 2;
@@ -104,7 +104,7 @@ TEST_F(Panel3dGridRunTest, ARunOpensItsResultsWindowAndClosesProgressAndInputWin
         wxWeakRef<wxFrame> input(f);
         Click(f->startButton);
         EXPECT_FALSE(panel3d::Panel3dGridInputOpen());
-        EXPECT_EQ(Panel3dProgressWindow, nullptr);
+        EXPECT_EQ(panel3d::Panel3dProgressWindow, nullptr);
         EXPECT_FALSE(panel3d::Panel3dRunActive);
         EXPECT_TRUE(std::filesystem::exists("ca-y.dat"));
         ASSERT_TRUE(panel3d::Panel3dPanelModel);
@@ -174,7 +174,7 @@ TEST_F(Panel3dGridRunTest, AFailedRunShowsTheFileBoxAndLeavesModuleAndModelAsThe
         EXPECT_EQ(f->GetStatusBar()->GetStatusText(0), wxS("Rechnung starten"));
         EXPECT_TRUE(panel3d::Panel3dGridInputOpen());
         EXPECT_FALSE(panel3d::Panel3dRunActive);
-        EXPECT_EQ(Panel3dProgressWindow, nullptr);
+        EXPECT_EQ(panel3d::Panel3dProgressWindow, nullptr);
         wxTheApp->ProcessIdle();
         EXPECT_TRUE(FramesTitled(wxS("Rechnung läuft!")).empty());
         EXPECT_TRUE(FramesTitled(wxS("Ergebnisse")).empty());
@@ -191,12 +191,12 @@ TEST_F(Panel3dGridRunTest, StartAndCloseDuringThePauseDoNothing) {
     bool progressStayed = false;
     // Handled in the one-second pause, while the run holds the progress window.
     f->CallAfter([&] {
-        sawRun = panel3d::Panel3dRunActive && Panel3dProgressWindow != nullptr;
+        sawRun = panel3d::Panel3dRunActive && panel3d::Panel3dProgressWindow != nullptr;
         Click(f->startButton);
-        Panel3dProgressWindow->Close();
+        panel3d::Panel3dProgressWindow->Close();
         f->Close();
         SendMenu(f, luvo::kIdMenuClose);
-        progressStayed = !wxTheApp->IsScheduledForDestruction(Panel3dProgressWindow) &&
+        progressStayed = !wxTheApp->IsScheduledForDestruction(panel3d::Panel3dProgressWindow) &&
                          !wxTheApp->IsScheduledForDestruction(f);
     });
     Click(f->startButton);
@@ -209,9 +209,9 @@ TEST_F(Panel3dGridRunTest, StartAndCloseDuringThePauseDoNothing) {
 }
 
 TEST_F(Panel3dGridRunTest, UnwrittenFilesGiveOneBoxOverTheOpenResultsWindow) {
-    Panel3dCurrentFlowState.taskMode = 1;
-    Panel3dCurrentFlowState.alphaStep = 2;
-    Panel3dCurrentFlowState.angleCount = 3;
+    panel3d::Panel3dCurrentFlowState.taskMode = 1;
+    panel3d::Panel3dCurrentFlowState.alphaStep = 2;
+    panel3d::Panel3dCurrentFlowState.angleCount = 3;
     std::filesystem::create_directory("ordner");
     Panel3dGridInputFrame* f = OpenWindow();
     f->resultCpFileLabel->SetLabel(wxS("ordner"));
@@ -258,10 +258,10 @@ TEST_F(ScreenPanel3dGridRun, TheBarShowsTheLastPercentageInTheMiddleOfTheRun) {
     // The status line is painted right after the bar at each of the solver's points.
     f->GetStatusBar()->Bind(wxEVT_PAINT, [&](wxPaintEvent& e) {
         e.Skip();
-        if (!bar.IsOk() && Panel3dProgressWindow != nullptr &&
+        if (!bar.IsOk() && panel3d::Panel3dProgressWindow != nullptr &&
             f->GetStatusBar()->GetStatusText(0) == wxS("Gleichungssystem lösen...")) {
-            bar = ReadScreen(Panel3dProgressWindow->progressCanvas);
-            window = ReadScreen(Panel3dProgressWindow);
+            bar = ReadScreen(panel3d::Panel3dProgressWindow->progressCanvas);
+            window = ReadScreen(panel3d::Panel3dProgressWindow);
         }
     });
     Click(f->startButton);

@@ -79,8 +79,8 @@ TEST_F(ScreenPanel3dInput, RealClicksChooseTheTaskAndOpenTheChooser) {
 
     RealClick(f->okButton, wxPoint(f->okButton->GetSize().x / 2, f->okButton->GetSize().y / 2));
     ASSERT_TRUE(WaitFor([] { return panel3d::Panel3dSourceWindow != nullptr; }, 2000));
-    EXPECT_EQ(Panel3dCurrentFlowState.taskMode, 2);
-    EXPECT_EQ(Panel3dCurrentFlowState.speedCount, 5);
+    EXPECT_EQ(panel3d::Panel3dCurrentFlowState.taskMode, 2);
+    EXPECT_EQ(panel3d::Panel3dCurrentFlowState.speedCount, 5);
 }
 
 TEST_F(ScreenPanel3dInput, RealClickOnTheRelaxedWakeEnablesTheIterationField) {

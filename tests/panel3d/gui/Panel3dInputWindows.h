@@ -22,7 +22,7 @@ class Panel3dInputTest : public luvo::test::GuiTest {
         Panel3dPolarEvaluator::Release();
     }
     static void ResetModule() {
-        Panel3dCurrentFlowState = Panel3dFlowState{};
+        panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
         panel3d::Panel3dSourceWindow.Release();
         panel3d::Panel3dGridInputWindow.Release();
         panel3d::Panel3dGeometryWindow.Release();

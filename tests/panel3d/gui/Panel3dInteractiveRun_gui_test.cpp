@@ -25,9 +25,9 @@ class Panel3dInteractiveRunTest : public panel3d_test::Panel3dInputTest {
         Panel3dInputTest::SetUp();
         panel3d::Panel3dPanelModel.reset();
         panel3d::Panel3dWakeRowCount = 3;  // a short wake keeps the runs quick
-        Panel3dCurrentFlowState.alphaStar = 2.5;
-        Panel3dCurrentFlowState.angleCount = 1;
-        Panel3dCurrentFlowState.pointCount = 1;
+        panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
+        panel3d::Panel3dCurrentFlowState.angleCount = 1;
+        panel3d::Panel3dCurrentFlowState.pointCount = 1;
         g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                      wxDefaultPosition, wxSize(760, 730));
         panel3d::Panel3dGeometryWindow = g;
@@ -75,7 +75,7 @@ TEST_F(Panel3dInteractiveRunTest, AFinishedRunOpensItsResultsClosesTheStarterAnd
         Panel3dRunInteractive(*start, values, Panel3dPolarEvaluator::Shared(), [&] { ++closes; });
         EXPECT_EQ(closes, 1);
         EXPECT_FALSE(panel3d::Panel3dRunActive);
-        EXPECT_EQ(Panel3dProgressWindow, nullptr);
+        EXPECT_EQ(panel3d::Panel3dProgressWindow, nullptr);
         EXPECT_EQ(start->GetStatusBar()->GetStatusText(0), wxS("Rechnung beendet!"));
         wxTheApp->ProcessIdle();
         EXPECT_EQ(FramesTitled(wxS("Rechnung läuft!")), 0);
@@ -128,9 +128,9 @@ class Panel3dDiscretisationStartTest : public panel3d_test::Panel3dInputTest {
 
 TEST_F(Panel3dDiscretisationStartTest, TheRunClosesFlapViewAndDiscretisationAndKeepsTheGeometry) {
     panel3d::Panel3dWakeRowCount = 3;
-    Panel3dCurrentFlowState.alphaStar = 2.5;
-    Panel3dCurrentFlowState.angleCount = 1;
-    Panel3dCurrentFlowState.pointCount = 1;
+    panel3d::Panel3dCurrentFlowState.alphaStar = 2.5;
+    panel3d::Panel3dCurrentFlowState.angleCount = 1;
+    panel3d::Panel3dCurrentFlowState.pointCount = 1;
     auto* g = new Panel3dGeometryFrame(wxS("Interaktives Erstellen einer Flügelkonfiguration"),
                                        wxDefaultPosition, wxSize(760, 730));
     panel3d::Panel3dGeometryWindow = g;

@@ -108,7 +108,7 @@ TEST_F(Panel3dMethodFrameTest, EachTaskEnablesItsFieldsAndHandsItsDefaultsOver) 
             EXPECT_EQ(f->fields[i]->IsEnabled(), on) << i;
         }
         Click(f->okButton);
-        const Panel3dFlowState& s = Panel3dCurrentFlowState;
+        const Panel3dFlowState& s = panel3d::Panel3dCurrentFlowState;
         EXPECT_EQ(s.taskMode, row.state.taskMode);
         EXPECT_DOUBLE_EQ(s.alphaStar, row.state.alphaStar);
         EXPECT_DOUBLE_EQ(s.alphaStep, row.state.alphaStep);
@@ -148,7 +148,7 @@ TEST_F(Panel3dMethodFrameTest, RefusedInputsShowTheirBoxAndChangeNothing) {
     SelectRadio(f->taskRadio, 1);
     Click(f->okButton);
     CloseAll(Open<Panel3dSourceFrame>());
-    const Panel3dFlowState before = Panel3dCurrentFlowState;
+    const Panel3dFlowState before = panel3d::Panel3dCurrentFlowState;
     const auto evaluator = Panel3dPolarEvaluator::Shared();
     const std::array<double, 9> evaluatorBefore = evaluator->flowState;
 
@@ -201,8 +201,8 @@ TEST_F(Panel3dMethodFrameTest, RefusedInputsShowTheirBoxAndChangeNothing) {
         if (c.message) {
             EXPECT_EQ(seen.message, wxString(c.message));
         }
-        EXPECT_EQ(Panel3dCurrentFlowState.taskMode, before.taskMode);
-        EXPECT_EQ(Panel3dCurrentFlowState.pointCount, before.pointCount);
+        EXPECT_EQ(panel3d::Panel3dCurrentFlowState.taskMode, before.taskMode);
+        EXPECT_EQ(panel3d::Panel3dCurrentFlowState.pointCount, before.pointCount);
         EXPECT_EQ(evaluator->flowState, evaluatorBefore);
         EXPECT_EQ(evaluator->GetMode(), 1);
         EXPECT_TRUE(Open<Panel3dSourceFrame>().empty());
@@ -239,7 +239,7 @@ TEST_F(Panel3dMethodFrameTest, OkOpensAChooserUnlessTheGridInputWindowIsOpen) {
     SetText(f->fields[kPanel3dAlpha], wxS("7.5"));
     Click(f->okButton);
     EXPECT_TRUE(Open<Panel3dSourceFrame>().empty());
-    EXPECT_DOUBLE_EQ(Panel3dCurrentFlowState.alphaStar, 7.5);
+    EXPECT_DOUBLE_EQ(panel3d::Panel3dCurrentFlowState.alphaStar, 7.5);
     EXPECT_DOUBLE_EQ(Panel3dPolarEvaluator::Shared()->flowState[2], 7.5);
 
     // Once closed, a fresh one with its initial labels.

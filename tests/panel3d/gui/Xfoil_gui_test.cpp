@@ -114,11 +114,11 @@ XfoilRunFrame* WriteXfoilInput(const Panel3dRun& run,
                                const wxString& program = wxS("xfoilP4.exe")) {
     XfoilFilesFrame* files = OpenXfoilFilesFrame(run);
     files->nameTexts[XfoilFilesFrame::kProgram]->SetLabel(program);
-    g_xfoilRunFrame.Release();
+    panel3d::g_xfoilRunFrame.Release();
     Click(files->startButton);
     Settle();
-    EXPECT_NE(g_xfoilRunFrame, nullptr);
-    return g_xfoilRunFrame;
+    EXPECT_NE(panel3d::g_xfoilRunFrame, nullptr);
+    return panel3d::g_xfoilRunFrame;
 }
 
 // "&Starten" of a run window whose files another run's batch has replaced: one box, no
