@@ -201,7 +201,7 @@ Phases TimedFlatRun(const VlmRunValues& v) {
 void BM_VlmLoadsPhase(benchmark::State& state) {
     VlmInteractiveInputs in = WithFiles(vlm_test::DefaultInputs());
     in.alpha = 4.0;
-    in.chordwiseCount = 40;
+    in.chordwiseCount = static_cast<int>(state.range(1));
     in.spanwiseCountPerHalf = 50;
     const VlmRunValues v = VlmInteractiveRunValues(in);
     std::optional<luvo::bench::BackgroundLoad> load;
@@ -229,9 +229,9 @@ void BM_VlmLoadsPhase(benchmark::State& state) {
     state.counters["first_lu_ms"] = first.lu;
 }
 BENCHMARK(BM_VlmLoadsPhase)
-    ->ArgName("load")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"load", "nx"})
+    ->ArgsProduct({{0, 1}, {40}})
+    ->Args({0, 20})
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
