@@ -19,15 +19,16 @@ struct DensePolicy {
     int rowsPerThread;
 };
 
-// A matrix factored for one solve whose solution goes straight into the results (the flat
-// wakes). Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores):
+// A matrix factored for one solve whose solution goes straight into the results (the vortex
+// lattice's flat wake). Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores):
 // from order 800 on several threads save a third and more of the factorisation even beside a
 // half-core load, as long as they take only the free cores. A threaded factorisation rounds
 // differently with the number of threads, by a few units in the last place of the solution,
 // far below the eight digits of the result files.
 inline constexpr DensePolicy kOneSolveDense{800, 125};
 
-// A matrix that a relaxed wake factors once and iterates on: the wake follows the solution
+// A matrix that a low-rank resolver keeps (the relaxed vortex-lattice wake, every panel run) and
+// that a relaxed wake iterates on: the wake follows the solution
 // step by step, so a rounding difference grows through the steps up into the files' digits.
 // Such a factorisation takes more threads only where they save tens of milliseconds (from
 // order 1500 on, up to 6 threads there), and below that the files do not depend on the number
