@@ -27,12 +27,11 @@ struct DensePolicy {
 // far below the eight digits of the result files.
 inline constexpr DensePolicy kOneSolveDense{800, 125};
 
-// A matrix that a low-rank resolver keeps (the relaxed vortex-lattice wake, every panel run) and
-// that a relaxed wake iterates on: the wake follows the solution
-// step by step, so a rounding difference grows through the steps up into the files' digits.
-// Such a factorisation takes more threads only where they save tens of milliseconds (from
-// order 1500 on, up to 6 threads there), and below that the files do not depend on the number
-// of cores.
+// A matrix that a low-rank resolver keeps (the relaxed vortex-lattice wake, every panel run):
+// a relaxed wake follows the solution step by step, so a rounding difference grows through the
+// steps up into the files' digits. Such a factorisation takes more threads only where they save
+// tens of milliseconds (from order 1500 on, up to 6 threads there); below that its files do not
+// depend on the number of cores.
 inline constexpr DensePolicy kIteratedDense{1500, 250};
 
 // The most BLAS threads any call may use: what OpenBLAS started with (OPENBLAS_NUM_THREADS, or
