@@ -11,14 +11,15 @@
 // 1000 on one BLAS thread of the same library; the counter "ratio" is the run's time over the
 // bare solve's (target at most 1.6 on 8 cores).
 //
-// BM_VlmLoadsPhase/load: 30 consecutive flat runs of the default wing with 40 chordwise by 50
-// spanwise vortices per half (N 4000, half system of order 2000, factored on several BLAS
-// threads) as shipped, with their files, idle (load 0) and beside half of the cores kept busy
-// (load 1). Each phase is timed: the system, the LU and the loads with the files right after it,
-// where BLAS threads still busy from the LU would meet the loops. Counters: the median and the
-// largest loads phase and their ratio "loads_spread" (target at most 1.3), the medians of the
-// other phases and of the whole run, and the first run's loads phase and whole time: the first
-// run of the process when this benchmark runs first (as with --benchmark_filter=BM_VlmLoadsPhase).
+// BM_VlmLoadsPhase/load/nx: 30 consecutive flat runs of the default wing with nx chordwise by 50
+// spanwise vortices per half (nx 40: N 4000, half system of order 2000; nx 20: order 1000, both
+// factored on several BLAS threads) as shipped, with their files, idle (load 0) and beside half
+// of the cores kept busy (load 1). Each phase is timed: the system, the LU and the loads with the
+// files right after it, where BLAS threads still busy from the LU would meet the loops.
+// Counters: the median and the largest loads phase and their ratio "loads_spread" (target at
+// most 1.3 for nx 40), the files written once more on their own (median and largest), the
+// medians of the other phases and of the whole run, and the first run's phases: the first run of
+// the process when this benchmark runs first (as with --benchmark_filter=BM_VlmLoadsPhase).
 
 #include <benchmark/benchmark.h>
 #include <lapacke.h>
