@@ -25,8 +25,9 @@ bool AllFinite(const double* v, int n) {
 
 }  // namespace
 
-bool DenseLu::Factor(std::vector<double> matrix, int n) {
+bool DenseLu::Factor(std::vector<double> matrix, int n, DensePolicy policy) {
     factored_ = false;
+    policy_ = policy;
     n_ = n;
     factors_ = std::move(matrix);
     pivots_.assign(static_cast<size_t>(Leading(n)), 0);
@@ -37,7 +38,7 @@ bool DenseLu::Factor(std::vector<double> matrix, int n) {
         factored_ = true;
         return true;
     }
-    const DenseThreadScope threads(DenseThreadsFor(n));
+    const DenseThreadScope threads(DenseThreadsFor(n, 0, policy_));
     // LAPACKE checks the input for NaN itself and then refuses it with a negative code.
     const lapack_int info =
         LAPACKE_dgetrf(LAPACK_COL_MAJOR, n, n, factors_.data(), Leading(n), pivots_.data());
@@ -49,7 +50,7 @@ void DenseLu::Solve(double* rightHandSides, int count, bool transposed) const {
     if (!factored_ || n_ == 0 || count <= 0) {
         return;
     }
-    const DenseThreadScope threads(DenseThreadsFor(n_, count));
+    const DenseThreadScope threads(DenseThreadsFor(n_, count, policy_));
     LAPACKE_dgetrs(LAPACK_COL_MAJOR, transposed ? 'T' : 'N', n_, count, factors_.data(),
                    Leading(n_), pivots_.data(), rightHandSides, Leading(n_));
 }
@@ -141,7 +142,7 @@ void LowRankResolver::NoteNorms(const double* a) {
 }
 
 bool LowRankResolver::FactorBase(std::vector<double> a) {
-    if (!lu_.Factor(std::move(a), n_)) {
+    if (!lu_.Factor(std::move(a), n_, kIteratedDense)) {
         base_ = Base::kSingular;
         singular_ = true;
         return false;
@@ -240,7 +241,7 @@ bool LowRankResolver::SolveDirect(const double* w, double* x) {
             column[i] += entry.weight * wColumn[i];
         }
     }
-    if (!direct.Factor(std::move(at), n)) {
+    if (!direct.Factor(std::move(at), n, kIteratedDense)) {
         return false;
     }
     std::copy(b_.begin(), b_.end(), x);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "common/core/DenseThreads.h"
+
 namespace luvo {
 
 // Index of entry (row, column) in a column-major block with `rows` rows.
@@ -19,8 +21,9 @@ class DenseLu {
   public:
     // Factors the n x n column-major matrix, which the object takes over (pass a copy to keep
     // the original). False when the matrix is exactly singular or holds a value that is not
-    // finite; no solve is possible then.
-    bool Factor(std::vector<double> matrix, int n);
+    // finite; no solve is possible then. The policy sets the BLAS threads of the factorisation
+    // and of the solves with its factors.
+    bool Factor(std::vector<double> matrix, int n, DensePolicy policy = kOneSolveDense);
 
     bool IsFactored() const { return factored_; }
     int Order() const { return n_; }
@@ -40,6 +43,7 @@ class DenseLu {
   private:
     std::vector<double> factors_;
     std::vector<int> pivots_;
+    DensePolicy policy_ = kOneSolveDense;
     int n_ = 0;
     bool factored_ = false;
 };

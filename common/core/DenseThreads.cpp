@@ -47,14 +47,14 @@ int DenseThreadLimit() {
     return set > 0 ? std::min(set, start) : start;
 }
 
-int DenseThreadsFor(int order, int columns) {
+int DenseThreadsFor(int order, int columns, DensePolicy policy) {
     const double n = order;
     const double work = columns > 0 ? n * n * columns : n * n * n / 3.0;
-    const double threshold = static_cast<double>(kParallelDenseOrder);
-    if (order < kParallelDenseOrder || work < threshold * threshold * threshold / 3.0) {
+    const double threshold = static_cast<double>(policy.parallelOrder);
+    if (order < policy.parallelOrder || work < threshold * threshold * threshold / 3.0) {
         return 1;
     }
-    const int most = std::min(DenseThreadLimit(), std::max(1, order / kRowsPerDenseThread));
+    const int most = std::min(DenseThreadLimit(), std::max(1, order / policy.rowsPerThread));
     if (most <= 1) {
         return 1;
     }

@@ -12,15 +12,27 @@
 
 namespace luvo {
 
-// Order from which a factorisation (and a solve with as much work) may use more than one BLAS
-// thread. Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores, other
-// programs busy): below about 1000 more threads save at most a few milliseconds even on idle cores,
-// and any core taken away meanwhile costs many times that; from 1500 on the gain is tens of
-// milliseconds and more.
-inline constexpr int kParallelDenseOrder = 1500;
+// When a factorisation (and a solve with as much work) may use more than one BLAS thread, and
+// how many rows each thread must have at least.
+struct DensePolicy {
+    int parallelOrder;
+    int rowsPerThread;
+};
 
-// Rows per BLAS thread at least: a factorisation of order 1500 gets up to 6 threads.
-inline constexpr int kRowsPerDenseThread = 250;
+// A matrix factored for one solve whose solution goes straight into the results (the vortex
+// lattice's flat wake). Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores):
+// from order 800 on several threads save a third and more of the factorisation even beside a
+// half-core load, as long as they take only the free cores. A threaded factorisation rounds
+// differently with the number of threads, by a few units in the last place of the solution,
+// far below the eight digits of the result files.
+inline constexpr DensePolicy kOneSolveDense{800, 125};
+
+// A matrix that a low-rank resolver keeps (the relaxed vortex-lattice wake, every panel run):
+// a relaxed wake follows the solution step by step, so a rounding difference grows through the
+// steps up into the files' digits. Such a factorisation takes more threads only where they save
+// tens of milliseconds (from order 1500 on, up to 6 threads there); below that its files do not
+// depend on the number of cores.
+inline constexpr DensePolicy kIteratedDense{1500, 250};
 
 // The most BLAS threads any call may use: what OpenBLAS started with (OPENBLAS_NUM_THREADS, or
 // one per core) unless set lower. A limit of 1 gives the one-thread runs that benchmarks compare
@@ -31,7 +43,7 @@ int DenseThreadLimit();
 // Threads for one call on an n x n matrix: a factorisation (columns = 0) or a solve with
 // `columns` right-hand sides, which counts once its work matches a factorisation's. Never more
 // than the free cores (common/core/FreeCores.h), so 1 inside a parallel loop.
-int DenseThreadsFor(int order, int columns = 0);
+int DenseThreadsFor(int order, int columns = 0, DensePolicy policy = kOneSolveDense);
 
 // The BLAS thread count (at least 1) for the calls of its lifetime. OpenBLAS built on OpenMP
 // shares its threads with the program's parallel loops and takes its count from OpenMP's, which

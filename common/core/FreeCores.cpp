@@ -72,6 +72,21 @@ int OwnRunnableThreads() {
     return std::max(1, running);
 }
 
+// Free cores from one look at the threads ready to run. This process's own threads are counted
+// first: those still busy from its last parallel step only ever fall asleep meanwhile, so a
+// thread that sleeps by the time the system's count is read is neither this process's nor
+// another program's, and the core it left counts as free.
+int FreeCoresSeen(int cpus) {
+    const int own = OwnRunnableThreads();
+    const int all = RunnableThreads();
+    if (all < 0) {
+        return 1;  // nothing known about the load: the safe count
+    }
+    // The runnable count includes this thread, which is also one of its own.
+    const int others = std::max(0, all - own);
+    return std::clamp(cpus - others, 1, cpus);
+}
+
 }  // namespace
 
 int FreeCores() {
@@ -82,13 +97,14 @@ int FreeCores() {
     if (assumed.load() > 0) {
         return std::min(assumed.load(), cpus);
     }
-    const int all = RunnableThreads();
-    if (all < 0) {
-        return 1;  // nothing known about the load: the safe count
+    // On a busy machine up to three looks, the best counts: a thread that the system or another
+    // program wakes for a moment (a kernel worker, a timer) would otherwise take a core from a
+    // whole parallel step, which then runs a third or half longer.
+    int free = FreeCoresSeen(cpus);
+    for (int look = 1; look < 3 && free < cpus; ++look) {
+        free = std::max(free, FreeCoresSeen(cpus));
     }
-    // The runnable count includes this thread, which is also one of its own.
-    const int others = std::max(0, all - OwnRunnableThreads());
-    return std::clamp(cpus - others, 1, cpus);
+    return free;
 }
 
 void AssumeFreeCores(int cores) { assumed.store(std::max(0, cores)); }

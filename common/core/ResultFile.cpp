@@ -1,5 +1,8 @@
 #include "common/core/ResultFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <charconv>
 #include <cmath>
 #include <locale>
@@ -77,7 +80,26 @@ void ResultFile::Number(double value, int precision, std::string_view after) {
     out_ << text.str();
 }
 
+namespace {
+
+// A result file of an earlier run is replaced, not emptied: emptying a file whose contents the
+// file system is still writing out waits for that write (tens of milliseconds on a busy disk,
+// at every run that rewrites its files), while a removed file's pages are simply dropped. Only a
+// plain file of one name that may be written is replaced; a link, a file of several names or
+// one that is write-protected is opened as it is, so that writing through it or refusing it
+// stays as before.
+void RemoveReplaceableFile(const std::string& fileName) {
+    struct stat status {};
+    if (lstat(fileName.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1 &&
+        access(fileName.c_str(), W_OK) == 0) {
+        unlink(fileName.c_str());
+    }
+}
+
+}  // namespace
+
 ResultFile::ResultFile(const std::string& fileName) {
+    RemoveReplaceableFile(fileName);
     out_.open(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
     out_.imbue(std::locale::classic());
 }

@@ -2,21 +2,22 @@
 // dense layer chooses per call, common/core/DenseThreads.h).
 //
 // BM_LuOnThreads/order/threads/load: dgetrf and dgetrs of one right-hand side on a fixed number
-// of BLAS threads (0: the program's choice), on idle cores (load 0) and with half of the cores
-// kept busy by other processes (load 1): the measurement behind kParallelDenseOrder. Measured on
-// the 8-core development machine while other programs ran (load average 6 to 15), best of several
-// runs:
+// of BLAS threads (0: the program's choice for a flat wake's matrix), on idle cores (load 0) and
+// with half of the cores kept busy by other processes (load 1): the measurement behind the dense
+// policies. Measured on the 8-core development machine, OpenMP build of OpenBLAS with its
+// Haswell kernel, --benchmark_min_time=1:
 //
-//   order   1 thread   2       4       8        (idle: the benchmark's own load off)
-//    450     2.2 ms   1.9     1.3     1105
-//    900    11.8 ms   8.6     5.1     1129
-//   1200    34 ms     18      61      1353
-//   1800    95 ms     52      100     1196
-//   2500   236 ms     153     207     2406
+//   order   program's choice (threads)    one thread
+//           idle          loaded           idle      loaded
+//    450    1.8 ms (1)    1.9 ms (1)       2.2 ms    1.9 ms
+//    900    5.6 ms (7)    9.7 ms (4)       12.7 ms   14.3 ms
+//   1200    10.2 ms (8)   21.1 ms (4)      28.2 ms   34.4 ms
+//   1500    18.3 ms (8)   41.0 ms (4)      54.2 ms   74.4 ms
+//   2000    41.3 ms (8)   68.6 ms (4)      130 ms    142 ms
 //
-// Below an order of about 1000 more threads save a few milliseconds at best, while one core
-// taken away by another program costs a hundred times that; from about 1500 on they save tens
-// of milliseconds and more, provided they get cores of their own.
+// From order 800 on the free cores save a third and more even beside the load; more threads than
+// free cores (the earlier measurements: a factorisation of order 900 on eight threads beside
+// other programs took over a second) are what the policy never takes.
 //
 // BM_RunAsShipped/method/order/load: vortex-lattice runs (method 0) of the default wing with 900
 // (the default 30 x 15 per half), 2000 (20 x 50) and 4000 (40 x 50) vortices, and panel runs

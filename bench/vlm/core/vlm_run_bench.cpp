@@ -11,14 +11,15 @@
 // 1000 on one BLAS thread of the same library; the counter "ratio" is the run's time over the
 // bare solve's (target at most 1.6 on 8 cores).
 //
-// BM_VlmLoadsPhase/load: 30 consecutive flat runs of the default wing with 40 chordwise by 50
-// spanwise vortices per half (N 4000, half system of order 2000, factored on several BLAS
-// threads) as shipped, with their files, idle (load 0) and beside half of the cores kept busy
-// (load 1). Each phase is timed: the system, the LU and the loads with the files right after it,
-// where BLAS threads still busy from the LU would meet the loops. Counters: the median and the
-// largest loads phase and their ratio "loads_spread" (target at most 1.3), the medians of the
-// other phases and of the whole run, and the first run's loads phase and whole time: the first
-// run of the process when this benchmark runs first (as with --benchmark_filter=BM_VlmLoadsPhase).
+// BM_VlmLoadsPhase/load/nx: 30 consecutive flat runs of the default wing with nx chordwise by 50
+// spanwise vortices per half (nx 40: N 4000, half system of order 2000; nx 20: order 1000, both
+// factored on several BLAS threads) as shipped, with their files, idle (load 0) and beside half
+// of the cores kept busy (load 1). Each phase is timed: the system, the LU and the loads with the
+// files right after it, where BLAS threads still busy from the LU would meet the loops.
+// Counters: the median and the largest loads phase and their ratio "loads_spread" (target at
+// most 1.3 for nx 40), the files written once more on their own (median and largest), the
+// medians of the other phases and of the whole run, and the first run's phases: the first run of
+// the process when this benchmark runs first (as with --benchmark_filter=BM_VlmLoadsPhase).
 
 #include <benchmark/benchmark.h>
 #include <lapacke.h>
@@ -172,7 +173,7 @@ BENCHMARK(BM_VlmFlatRunAgainstLu)->Iterations(20)->Unit(benchmark::kMillisecond)
 
 // The phases of one flat run as VlmSolver::Solve takes them for the half system [ms].
 struct Phases {
-    double system = 0.0, lu = 0.0, loads = 0.0, whole = 0.0;
+    double system = 0.0, lu = 0.0, loads = 0.0, whole = 0.0, files = 0.0;
 };
 
 Phases TimedFlatRun(const VlmRunValues& v) {
@@ -195,21 +196,26 @@ Phases TimedFlatRun(const VlmRunValues& v) {
     t.loads = Milliseconds(at);
     benchmark::DoNotOptimize(s->results.ca);
     t.whole = Milliseconds(start);
+    // The files once more on their own: the part of the loads phase that waits for the disk.
+    at = Clock::now();
+    benchmark::DoNotOptimize(s->WriteResultFiles());
+    t.files = Milliseconds(at);
     return t;
 }
 
 void BM_VlmLoadsPhase(benchmark::State& state) {
     VlmInteractiveInputs in = WithFiles(vlm_test::DefaultInputs());
     in.alpha = 4.0;
-    in.chordwiseCount = 40;
+    in.chordwiseCount = static_cast<int>(state.range(1));
     in.spanwiseCountPerHalf = 50;
     const VlmRunValues v = VlmInteractiveRunValues(in);
     std::optional<luvo::bench::BackgroundLoad> load;
     if (state.range(0) != 0) load.emplace(luvo::bench::HalfTheCores());
     const Phases first = TimedFlatRun(v);  // untimed by the benchmark
-    std::vector<double> system, lu, loads, whole;
+    std::vector<double> system, lu, loads, whole, files;
     for (auto _ : state) {
         const Phases t = TimedFlatRun(v);
+        files.push_back(t.files);
         system.push_back(t.system);
         lu.push_back(t.lu);
         loads.push_back(t.loads);
@@ -220,6 +226,8 @@ void BM_VlmLoadsPhase(benchmark::State& state) {
     state.counters["loads_median_ms"] = median;
     state.counters["loads_max_ms"] = largest;
     state.counters["loads_spread"] = median > 0.0 ? largest / median : 0.0;
+    state.counters["files_median_ms"] = Median(files);
+    state.counters["files_max_ms"] = *std::max_element(files.begin(), files.end());
     state.counters["system_median_ms"] = Median(system);
     state.counters["lu_median_ms"] = Median(lu);
     state.counters["run_median_ms"] = Median(whole);
@@ -229,9 +237,9 @@ void BM_VlmLoadsPhase(benchmark::State& state) {
     state.counters["first_lu_ms"] = first.lu;
 }
 BENCHMARK(BM_VlmLoadsPhase)
-    ->ArgName("load")
-    ->Arg(0)
-    ->Arg(1)
+    ->ArgNames({"load", "nx"})
+    ->ArgsProduct({{0, 1}, {40}})
+    ->Args({0, 20})
     ->Iterations(30)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();

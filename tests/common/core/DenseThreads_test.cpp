@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <omp.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -17,7 +18,7 @@
 namespace {
 
 using luvo::DenseThreadsFor;
-using luvo::kParallelDenseOrder;
+constexpr int kParallelDenseOrder = luvo::kOneSolveDense.parallelOrder;
 
 TEST(DenseThreads, WorkBelowTheParallelOrderRunsOnOneThreadWhateverOpenBlasStartedWith) {
     // As the program starts: OpenBLAS with a thread per core (here at least four).
@@ -45,6 +46,30 @@ TEST(DenseThreads, WorkBelowTheParallelOrderRunsOnOneThreadWhateverOpenBlasStart
           Case{kParallelDenseOrder, 50}, Case{4 * kParallelDenseOrder, 1}}) {
         EXPECT_EQ(DenseThreadsFor(c.order, c.columns), 1) << c.order << " x " << c.columns;
     }
+}
+
+TEST(DenseThreads, AnIteratedFactorisationTakesThreadsOnlyFromALargerOrder) {
+    // Eight free cores, whatever this machine has; no more threads than OpenBLAS started with.
+    luvo::AssumeFreeCores(8);
+    const int iterated = luvo::kIteratedDense.parallelOrder;
+    ASSERT_LT(kParallelDenseOrder, iterated);
+    struct Case {
+        int order;
+        luvo::DensePolicy policy;
+        int threads;
+    };
+    for (const Case c : {Case{kParallelDenseOrder - 1, luvo::kOneSolveDense, 1},
+                         Case{kParallelDenseOrder, luvo::kOneSolveDense, 6},
+                         Case{1000, luvo::kOneSolveDense, 8},
+                         Case{1000, luvo::kIteratedDense, 1},
+                         Case{iterated - 1, luvo::kIteratedDense, 1},
+                         Case{iterated, luvo::kIteratedDense, 6},
+                         Case{4000, luvo::kIteratedDense, 8}}) {
+        EXPECT_EQ(DenseThreadsFor(c.order, 0, c.policy),
+                  std::min(c.threads, luvo::DenseThreadLimit()))
+            << "order " << c.order << ", parallel from " << c.policy.parallelOrder;
+    }
+    luvo::AssumeFreeCores(0);
 }
 
 TEST(DenseThreads, LargeWorkStaysWithinTheLimitTheFreeCoresAndOutsideParallelLoops) {

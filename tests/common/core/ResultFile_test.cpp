@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <filesystem>
 #include <cstdio>
 #include <limits>
 #include <locale>
@@ -134,6 +135,37 @@ TEST(ResultFile, NamesThatCannotBeWritten) {
         out.SummaryLine("#S = ", 1.0, 3);
         EXPECT_FALSE(out.Finish()) << name;
     }
+}
+
+TEST(ResultFile, RewritingReplacesThePlainFileAndWritesThroughLinks) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    auto write = [](const std::string& name, const char* text) {
+        luvo::ResultFile out(name);
+        out.Out() << text;
+        return out.Finish();
+    };
+    // A plain file written again holds only the new text, however long the old one was.
+    const std::string plain = dir.file("3D.dat");
+    ASSERT_TRUE(write(plain, "a much longer first text\n"));
+    ASSERT_TRUE(write(plain, "second\n"));
+    EXPECT_EQ(ReadFileBytes(plain), "second\n");
+
+    // A link is written through: the link stays, its target gets the text.
+    const std::string target = dir.file("target.dat");
+    const std::string link = dir.file("link.dat");
+    ASSERT_TRUE(write(target, "old target text\n"));
+    fs::create_symlink(target, link);
+    ASSERT_TRUE(write(link, "through the link\n"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(target), "through the link\n");
+
+    // A file of two names: both names see the new text.
+    const std::string second = dir.file("second-name.dat");
+    fs::create_hard_link(target, second);
+    ASSERT_TRUE(write(second, "both names\n"));
+    EXPECT_EQ(ReadFileBytes(target), "both names\n");
+    EXPECT_EQ(ReadFileBytes(second), "both names\n");
 }
 
 }  // namespace
