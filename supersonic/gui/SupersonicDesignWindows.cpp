@@ -4,16 +4,16 @@
 #include "supersonic/gui/SupersonicModule.h"
 #include "supersonic/gui/SupersonicPartsFrame.h"
 
-SupersonicDesignFrame* CurrentDesignFrame() {
-    if (supersonic::g_partsFrameOpen()) return supersonic::g_partsFrame.get();
-    if (supersonic::g_contourFrameOpen()) return supersonic::g_contourFrame.get();
-    return nullptr;
-}
+namespace supersonic {
 
-void ReadInputs() {
-    if (SupersonicDesignFrame* window = CurrentDesignFrame()) window->ReadInputs();
+SupersonicDesignFrame* CurrentDesignFrame() {
+    if (g_partsFrameOpen()) return g_partsFrame.get();
+    if (g_contourFrameOpen()) return g_contourFrame.get();
+    return nullptr;
 }
 
 void ShowResults() {
     if (SupersonicDesignFrame* window = CurrentDesignFrame()) window->ShowResults();
 }
+
+}  // namespace supersonic

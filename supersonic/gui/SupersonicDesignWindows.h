@@ -3,9 +3,12 @@
 
 #include "supersonic/gui/SupersonicDesignFrame.h"
 
+namespace supersonic {
+
 // The design window the module state names, null when none is open.
 SupersonicDesignFrame* CurrentDesignFrame();
 
-// The fields of the current design window into its profile, and the results into its labels.
-void ReadInputs();
+// The results of the current design window's profile into its labels.
 void ShowResults();
+
+}  // namespace supersonic

@@ -20,7 +20,7 @@ template <class Frame>
 Frame* ShowDesignFrame(Frame* frame) {
     frame->Centre(wxBOTH);
     frame->Show(true);
-    ShowResults();
+    supersonic::ShowResults();
     frame->ReportFileProblems();
     return frame;
 }

@@ -42,7 +42,7 @@ TEST_F(ScreenPanel3dInput, TourOfTheMethodChooserAndGridInputWindows) {
     ASSERT_NE(method, nullptr);
     SelectRadio(method->taskRadio, 1);
     EXPECT_TRUE(CaptureFrame(method).IsOk());
-    SaveTourShot(method, "panel3d_method");
+    SaveTourShot(method, "panel3d_method_polars");
     Click(method->okButton);
     Hide(method);
     Panel3dSourceFrame* chooser = panel3d::Panel3dSourceWindow;

@@ -70,7 +70,7 @@ TEST_F(SupersonicMethodTest, InteractiveChoicesOpenOneDesignWindowAndThenOnlyRai
             Click(m->okButton);
         }
         EXPECT_EQ(OpenFrames().size(), frames);
-        EXPECT_EQ(CurrentDesignFrame(), d);
+        EXPECT_EQ(supersonic::CurrentDesignFrame(), d);
         Click(m->cancelButton);
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(supersonic::g_partsFrameOpen() || supersonic::g_contourFrameOpen());
@@ -115,7 +115,7 @@ TEST_F(SupersonicMethodTest, OkBuildsAFreshDesignWindowOnceTheOldOneIsGone) {
         SupersonicMethodFrame* m = OpenMethod();
         SelectRadio(m->choiceBox, row.choice);
         Click(m->okButton);
-        SupersonicDesignFrame* old = CurrentDesignFrame();
+        SupersonicDesignFrame* old = supersonic::CurrentDesignFrame();
         ASSERT_NE(old, nullptr);
         wxWeakRef<wxFrame> oldRef(old);
         const wxString oldLift = old->liftLinearText->GetLabel();
@@ -129,10 +129,10 @@ TEST_F(SupersonicMethodTest, OkBuildsAFreshDesignWindowOnceTheOldOneIsGone) {
             EXPECT_EQ(supersonic::g_profile, nullptr);
         }
         EXPECT_FALSE(supersonic::g_partsFrameOpen() || supersonic::g_contourFrameOpen());
-        EXPECT_EQ(CurrentDesignFrame(), nullptr);
+        EXPECT_EQ(supersonic::CurrentDesignFrame(), nullptr);
 
         Click(m->okButton);
-        SupersonicDesignFrame* fresh = CurrentDesignFrame();
+        SupersonicDesignFrame* fresh = supersonic::CurrentDesignFrame();
         ASSERT_NE(fresh, nullptr);
         EXPECT_NE(static_cast<wxFrame*>(fresh), oldRef.get());
         EXPECT_EQ(supersonic::g_partsFrameOpen(), row.choice == 1);
@@ -149,7 +149,7 @@ TEST_F(SupersonicMethodTest, OkBuildsAFreshDesignWindowOnceTheOldOneIsGone) {
         }
         wxTheApp->ProcessIdle();
         EXPECT_FALSE(oldRef);
-        EXPECT_EQ(CurrentDesignFrame(), fresh);
+        EXPECT_EQ(supersonic::CurrentDesignFrame(), fresh);
         Click(m->cancelButton);
         wxTheApp->ProcessIdle();
     }
@@ -208,9 +208,9 @@ TEST_F(SupersonicMethodTest, FileWayOpensTheWindowTheFileAsksFor) {
         wxTheApp->ProcessIdle();
     }
     // Cancel changes nothing.
-    wxFrame* open = CurrentDesignFrame();
+    wxFrame* open = supersonic::CurrentDesignFrame();
     wxTEST_DIALOG(Click(m->okButton), ExpectFile(wxS("x.cfg"), wxID_CANCEL));
-    EXPECT_EQ(CurrentDesignFrame(), open);
+    EXPECT_EQ(supersonic::CurrentDesignFrame(), open);
 }
 
 // A coordinate file that is not a whole contour, or a configuration its window's reader refuses,
