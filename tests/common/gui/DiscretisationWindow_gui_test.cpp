@@ -98,14 +98,7 @@ DiscretisationView PanelView() {
 }
 
 void ResetPanel() {
-    // The panel tests' own fixture resets the same state; this suite has a fixture of its own.
-    panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
-    panel3d::Panel3dSourceWindow.Release();
-    panel3d::Panel3dGridInputWindow.Release();
-    panel3d::Panel3dGeometryWindow.Release();
-    panel3d::Panel3dDiscretisationWindow.Release();
-    panel3d::Panel3dFlapWindow.Release();
-    panel3d::Panel3dRunActive = false;
+    panel3d_test::ResetInputModule();
     panel3d::Panel3dPanelModel.reset();
 }
 

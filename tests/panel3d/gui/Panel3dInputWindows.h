@@ -9,6 +9,17 @@
 
 namespace panel3d_test {
 
+// The input side of the module as the program starts: no window, no run, the flow state zero.
+inline void ResetInputModule() {
+    panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
+    panel3d::Panel3dSourceWindow.Release();
+    panel3d::Panel3dGridInputWindow.Release();
+    panel3d::Panel3dGeometryWindow.Release();
+    panel3d::Panel3dDiscretisationWindow.Release();
+    panel3d::Panel3dFlapWindow.Release();
+    panel3d::Panel3dRunActive = false;
+}
+
 class Panel3dInputTest : public luvo::test::GuiTest {
   protected:
     void SetUp() override {
@@ -21,15 +32,7 @@ class Panel3dInputTest : public luvo::test::GuiTest {
         ResetModule();
         Panel3dPolarEvaluator::Release();
     }
-    static void ResetModule() {
-        panel3d::Panel3dCurrentFlowState = Panel3dFlowState{};
-        panel3d::Panel3dSourceWindow.Release();
-        panel3d::Panel3dGridInputWindow.Release();
-        panel3d::Panel3dGeometryWindow.Release();
-        panel3d::Panel3dDiscretisationWindow.Release();
-        panel3d::Panel3dFlapWindow.Release();
-        panel3d::Panel3dRunActive = false;
-    }
+    static void ResetModule() { ResetInputModule(); }
 };
 
 }  // namespace panel3d_test
