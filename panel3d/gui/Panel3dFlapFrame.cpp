@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxNumber.h"
 #include "common/gui/WxPlotPainter.h"
 #include "panel3d/core/Panel3dFlapSections.h"
@@ -137,7 +138,7 @@ void Panel3dFlapFrame::OnInfo(wxCommandEvent&) {
 
 Panel3dFlapFrame* Panel3dShowFlapView(std::shared_ptr<const Panel3dModel> model,
                                       std::shared_ptr<Panel3dPolarEvaluator> evaluator) {
-    if (!panel3d::Panel3dFlapOpen()) {
+    if (!luvo::IsLiveWindow(panel3d::Panel3dFlapWindow)) {
         panel3d::Panel3dFlapWindow =
             new Panel3dFlapFrame(wxS("Klappenausschlag"), wxDefaultPosition, wxSize(800, 400),
                                  wxDEFAULT_FRAME_STYLE, std::move(evaluator));

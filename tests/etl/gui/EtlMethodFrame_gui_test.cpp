@@ -8,7 +8,7 @@
 #include "etl/gui/EtlGridInputFrame.h"
 #include "etl/gui/EtlMethodFrame.h"
 #include "etl/gui/EtlModule.h"
-#include "tests/common/gui/EndedTaskWindows.h"
+#include "tests/common/gui/EndedWindows.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 

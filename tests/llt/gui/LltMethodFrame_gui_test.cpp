@@ -13,7 +13,7 @@
 #include "llt/gui/LltMethodFrame.h"
 #include "llt/gui/LltModule.h"
 #include "llt/gui/LltTwistDesignFrame.h"
-#include "tests/common/gui/EndedTaskWindows.h"
+#include "tests/common/gui/EndedWindows.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/support/InfoBox.h"
 

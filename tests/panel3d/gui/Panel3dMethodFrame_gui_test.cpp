@@ -17,6 +17,7 @@
 #include "panel3d/gui/Panel3dGridInputFrame.h"
 #include "panel3d/gui/Panel3dMethodFrame.h"
 #include "panel3d/gui/Panel3dSourceFrame.h"
+#include "tests/common/gui/EndedWindows.h"
 #include "tests/panel3d/gui/Panel3dInputWindows.h"
 #include "tests/support/InfoBox.h"
 
@@ -309,69 +310,29 @@ TEST_F(Panel3dMethodFrameTest, AGoneInputWindowIsRebuiltNotReshown) {
         choose(1);
         Click(panel3d::Panel3dGeometryWindow->nextButton);
     };
-    struct Single {
-        const char* name;
-        std::function<void()> open;
-        std::function<bool()> isOpen;
-        std::function<wxFrame*()> current;
-        bool blocksMethodOk;  // while it is open the method window's "&OK" opens no chooser
+    // While the grid-input window is open the method window's "&OK" opens no chooser; once it is
+    // gone it does again.
+    auto methodOkOpensAChooser = [method] {
+        Click(method->okButton);
+        EXPECT_EQ(Open<Panel3dSourceFrame>().size(), 2u);
+        CloseAll({panel3d::Panel3dSourceWindow.get()});
     };
-    const Single windows[] = {
+    ExpectGoneInputWindowsRebuilt({
         {"grid input", [choose] { choose(0); }, [] { return panel3d::Panel3dGridInputOpen(); },
-         [] { return static_cast<wxFrame*>(panel3d::Panel3dGridInputWindow.get()); }, true},
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dGridInputWindow.get()); },
+         methodOkOpensAChooser},
         {"geometry", [choose] { choose(1); }, [] { return panel3d::Panel3dGeometryOpen(); },
-         [] { return static_cast<wxFrame*>(panel3d::Panel3dGeometryWindow.get()); }, false},
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dGeometryWindow.get()); }},
         {"discretisation", openDiscretisation, [] { return panel3d::Panel3dDiscretisationOpen(); },
-         [] { return static_cast<wxFrame*>(panel3d::Panel3dDiscretisationWindow.get()); }, false},
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dDiscretisationWindow.get()); }},
         {"flap view",
          [openDiscretisation] {
              openDiscretisation();
              Click(panel3d::Panel3dDiscretisationWindow->showFlapsButton);
          },
          [] { return panel3d::Panel3dFlapOpen(); },
-         [] { return static_cast<wxFrame*>(panel3d::Panel3dFlapWindow.get()); }, false},
-    };
-    for (const Single& w : windows) {
-        SCOPED_TRACE(w.name);
-
-        // Deleted by a way that skips its close handler.
-        w.open();
-        wxFrame* old = w.current();
-        ASSERT_NE(old, nullptr);
-        wxWeakRef<wxFrame> oldRef(old);
-        old->Destroy();
-        wxTheApp->ProcessIdle();
-        ASSERT_FALSE(oldRef);
-        EXPECT_FALSE(w.isOpen());
-        if (w.blocksMethodOk) {
-            Click(method->okButton);
-            EXPECT_EQ(Open<Panel3dSourceFrame>().size(), 2u);
-            CloseAll({panel3d::Panel3dSourceWindow.get()});
-        }
-        w.open();
-        wxFrame* rebuilt = w.current();
-        ASSERT_NE(rebuilt, nullptr);
-        EXPECT_TRUE(rebuilt->IsShown());
-        const std::vector<wxFrame*> open = OpenFrames();
-        EXPECT_NE(std::find(open.begin(), open.end(), rebuilt), open.end());
-
-        // Closed through its menu and asked for again before the closed one is deleted.
-        wxWeakRef<wxFrame> closingRef(rebuilt);
-        SendMenu(rebuilt, luvo::kIdMenuClose);
-        EXPECT_FALSE(w.isOpen());
-        w.open();
-        wxFrame* fresh = w.current();
-        ASSERT_NE(fresh, nullptr);
-        EXPECT_NE(fresh, rebuilt);
-        EXPECT_TRUE(fresh->IsShown());
-        ASSERT_TRUE(closingRef);
-        EXPECT_FALSE(rebuilt->IsShown());
-        wxTheApp->ProcessIdle();
-        EXPECT_FALSE(closingRef);
-        EXPECT_TRUE(w.isOpen());
-        EXPECT_EQ(w.current(), fresh);
-        EXPECT_TRUE(fresh->IsShown());
-    }
+         [] { return static_cast<wxFrame*>(panel3d::Panel3dFlapWindow.get()); }},
+    });
 }
 
 TEST_F(Panel3dMethodFrameTest, PanelWindowsKeepTheEvaluatorAfterTheMainWindowQuit) {

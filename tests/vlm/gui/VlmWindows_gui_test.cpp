@@ -15,6 +15,7 @@
 
 #include "app/MainFrame.h"
 #include "common/core/NumberText.h"
+#include "tests/common/gui/EndedWindows.h"
 #include "tests/support/GuiHarness.h"
 #include "tests/vlm/gui/VlmWindowFixture.h"
 #include "vlm/gui/VlmDiscretisationFrame.h"
@@ -97,61 +98,16 @@ TEST_F(VlmWindowTest, InputWindowsAreSharedAndKeepTheirEntriesUntilClosed) {
 // builds a fresh window, whether the old one was deleted without its close handler or closed
 // and asked for again before the program was idle.
 TEST_F(VlmWindowTest, AGoneInputWindowIsRebuiltNotReshown) {
-    struct Single {
-        const char* name;
-        std::function<wxFrame*(VlmMethodFrame*)> open;
-        std::function<bool()> isOpen;
-        std::function<wxFrame*()> current;
-    };
-    const Single windows[] = {
-        {"grid input", [](VlmMethodFrame* m) -> wxFrame* { return OpenGridInput(m); },
-         [] { return vlm::VlmGridInputOpen(); },
+    VlmMethodFrame* method = OpenMethod();
+    ExpectGoneInputWindowsRebuilt({
+        {"grid input", [method] { OpenGridInput(method); }, [] { return vlm::VlmGridInputOpen(); },
          [] { return static_cast<wxFrame*>(vlm::VlmGridInputWindow.get()); }},
-        {"geometry", [](VlmMethodFrame* m) -> wxFrame* { return OpenGeometry(m); },
-         [] { return vlm::VlmGeometryOpen(); },
+        {"geometry", [method] { OpenGeometry(method); }, [] { return vlm::VlmGeometryOpen(); },
          [] { return static_cast<wxFrame*>(vlm::VlmGeometryWindow.get()); }},
-        {"discretisation",
-         [](VlmMethodFrame* m) -> wxFrame* {
-             Click(OpenGeometry(m)->nextButton);
-             return vlm::VlmDiscretisationWindow;
-         },
+        {"discretisation", [method] { Click(OpenGeometry(method)->nextButton); },
          [] { return vlm::VlmDiscretisationOpen(); },
          [] { return static_cast<wxFrame*>(vlm::VlmDiscretisationWindow.get()); }},
-    };
-    VlmMethodFrame* method = OpenMethod();
-    for (const Single& w : windows) {
-        SCOPED_TRACE(w.name);
-
-        // Deleted by a way that skips its close handler.
-        wxFrame* old = w.open(method);
-        ASSERT_NE(old, nullptr);
-        wxWeakRef<wxFrame> oldRef(old);
-        old->Destroy();
-        Settle();
-        ASSERT_FALSE(oldRef);
-        EXPECT_FALSE(w.isOpen());
-        wxFrame* rebuilt = w.open(method);
-        ASSERT_NE(rebuilt, nullptr);
-        EXPECT_TRUE(rebuilt->IsShown());
-        const std::vector<wxFrame*> open = OpenFrames();
-        EXPECT_NE(std::find(open.begin(), open.end(), rebuilt), open.end());
-
-        // Closed through its menu and asked for again before the closed one is deleted.
-        wxWeakRef<wxFrame> closingRef(rebuilt);
-        SendMenu(rebuilt, luvo::kIdMenuClose);
-        EXPECT_FALSE(w.isOpen());
-        wxFrame* fresh = w.open(method);
-        ASSERT_NE(fresh, nullptr);
-        EXPECT_NE(fresh, rebuilt);
-        EXPECT_TRUE(fresh->IsShown());
-        ASSERT_TRUE(closingRef);
-        EXPECT_FALSE(rebuilt->IsShown());
-        Settle();
-        EXPECT_FALSE(closingRef);
-        EXPECT_TRUE(w.isOpen());
-        EXPECT_EQ(w.current(), fresh);
-        EXPECT_TRUE(fresh->IsShown());
-    }
+    });
 }
 
 TEST_F(VlmWindowTest, GridInputWindowControlsAndStatus) {
