@@ -72,18 +72,17 @@ int OwnRunnableThreads() {
     return std::max(1, running);
 }
 
-// Free cores from one look at the threads ready to run. This process's own threads are counted
-// first: those still busy from its last parallel step only ever fall asleep meanwhile, so a
-// thread that sleeps by the time the system's count is read is neither this process's nor
-// another program's, and the core it left counts as free.
+// Free cores from one look at the threads ready to run; -1 when the system does not say. This
+// process's own threads are counted after the system's count: those still busy from its last
+// parallel step only ever fall asleep meanwhile, so the count errs towards fewer free cores,
+// never towards more than there are.
 int FreeCoresSeen(int cpus) {
-    const int own = OwnRunnableThreads();
     const int all = RunnableThreads();
     if (all < 0) {
-        return 1;  // nothing known about the load: the safe count
+        return -1;
     }
     // The runnable count includes this thread, which is also one of its own.
-    const int others = std::max(0, all - own);
+    const int others = std::max(0, all - OwnRunnableThreads());
     return std::clamp(cpus - others, 1, cpus);
 }
 
@@ -97,10 +96,14 @@ int FreeCores() {
     if (assumed.load() > 0) {
         return std::min(assumed.load(), cpus);
     }
-    // On a busy machine up to three looks, the best counts: a thread that the system or another
-    // program wakes for a moment (a kernel worker, a timer) would otherwise take a core from a
-    // whole parallel step, which then runs a third or half longer.
     int free = FreeCoresSeen(cpus);
+    if (free < 0) {
+        return 1;  // nothing known about the load: the safe count
+    }
+    // On a busy machine up to three looks, the best counts: a thread that the system or another
+    // program wakes for a moment (a kernel worker, a timer), or one of this process's own that
+    // falls asleep during a look, would otherwise take a core from a whole parallel step, which
+    // then runs a third or half longer.
     for (int look = 1; look < 3 && free < cpus; ++look) {
         free = std::max(free, FreeCoresSeen(cpus));
     }
