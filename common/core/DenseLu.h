@@ -23,7 +23,7 @@ class DenseLu {
     // the original). False when the matrix is exactly singular or holds a value that is not
     // finite; no solve is possible then. The policy sets the BLAS threads of the factorisation
     // and of the solves with its factors.
-    bool Factor(std::vector<double> matrix, int n, DensePolicy policy = kOneSolveDense);
+    bool Factor(std::vector<double> matrix, int n, DensePolicy policy);
 
     bool IsFactored() const { return factored_; }
     int Order() const { return n_; }

@@ -20,11 +20,12 @@ struct DensePolicy {
 };
 
 // A matrix factored for one solve whose solution goes straight into the results (the vortex
-// lattice's flat wake). Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs, 8 cores):
-// from order 800 on several threads save a third and more of the factorisation even beside a
-// half-core load, as long as they take only the free cores. A threaded factorisation rounds
-// differently with the number of threads, by a few units in the last place of the solution,
-// far below the eight digits of the result files.
+// lattice's flat wake). Measured with bench/common/core/dense_threads_bench.cpp (dgetrf + dgetrs,
+// 8 cores): from order 800 on several threads save a third and more of the factorisation even
+// beside a half-core load, as long as they take only the free cores. A threaded factorisation
+// rounds differently with the number of threads, by a few units in the last place of the
+// solution; the eight digits of the result files show that only for a value next to a rounding
+// boundary or one that is rounding noise about zero.
 inline constexpr DensePolicy kOneSolveDense{800, 125};
 
 // A matrix that a low-rank resolver keeps (the relaxed vortex-lattice wake, every panel run):
@@ -33,6 +34,8 @@ inline constexpr DensePolicy kOneSolveDense{800, 125};
 // tens of milliseconds (from order 1500 on, up to 6 threads there); below that its files do not
 // depend on the number of cores.
 inline constexpr DensePolicy kIteratedDense{1500, 250};
+
+static_assert(kOneSolveDense.rowsPerThread > 0 && kIteratedDense.rowsPerThread > 0);
 
 // The most BLAS threads any call may use: what OpenBLAS started with (OPENBLAS_NUM_THREADS, or
 // one per core) unless set lower. A limit of 1 gives the one-thread runs that benchmarks compare
@@ -43,7 +46,7 @@ int DenseThreadLimit();
 // Threads for one call on an n x n matrix: a factorisation (columns = 0) or a solve with
 // `columns` right-hand sides, which counts once its work matches a factorisation's. Never more
 // than the free cores (common/core/FreeCores.h), so 1 inside a parallel loop.
-int DenseThreadsFor(int order, int columns = 0, DensePolicy policy = kOneSolveDense);
+int DenseThreadsFor(int order, int columns, DensePolicy policy);
 
 // The BLAS thread count (at least 1) for the calls of its lifetime. OpenBLAS built on OpenMP
 // shares its threads with the program's parallel loops and takes its count from OpenMP's, which

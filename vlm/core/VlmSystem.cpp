@@ -148,7 +148,7 @@ bool VlmSolver::SolveFlat(bool half) {
     const std::vector<double>& b = half ? rhsHalf : rhsFull;
     luvo::DenseLu lu;
     // The matrix is replaced by its factors, as it is not needed again.
-    if (!lu.Factor(std::move(a.values), a.n)) {
+    if (!lu.Factor(std::move(a.values), a.n, luvo::kOneSolveDense)) {
         a.values.clear();
         return false;
     }

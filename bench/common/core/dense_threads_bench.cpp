@@ -15,9 +15,9 @@
 //   1500    18.3 ms (8)   41.0 ms (4)      54.2 ms   74.4 ms
 //   2000    41.3 ms (8)   68.6 ms (4)      130 ms    142 ms
 //
-// From order 800 on the free cores save a third and more even beside the load; more threads than
-// free cores (the earlier measurements: a factorisation of order 900 on eight threads beside
-// other programs took over a second) are what the policy never takes.
+// From order 800 on the free cores save a third and more even beside the load. More threads than
+// free cores are what the policy never takes: a factorisation of order 900 on eight threads
+// beside other programs takes over a second.
 //
 // BM_RunAsShipped/method/order/load: vortex-lattice runs (method 0) of the default wing with 900
 // (the default 30 x 15 per half), 2000 (20 x 50) and 4000 (40 x 50) vortices, and panel runs
@@ -78,7 +78,7 @@ void BM_LuOnThreads(benchmark::State& state) {
         std::vector<double> b(static_cast<size_t>(n), 1.0);
         if (threads == 0) {
             luvo::DenseLu lu;
-            lu.Factor(a0, n);
+            lu.Factor(a0, n, luvo::kOneSolveDense);
             lu.Solve(b.data());
         } else {
             std::vector<double> a = a0;
@@ -88,7 +88,7 @@ void BM_LuOnThreads(benchmark::State& state) {
         }
         benchmark::DoNotOptimize(b.data());
     }
-    state.counters["program_threads"] = luvo::DenseThreadsFor(n);
+    state.counters["program_threads"] = luvo::DenseThreadsFor(n, 0, luvo::kOneSolveDense);
 }
 BENCHMARK(BM_LuOnThreads)
     ->ArgNames({"order", "threads", "load"})

@@ -58,7 +58,7 @@ void BM_Panel3dFactorOfTheSameOrder(benchmark::State& state) {
     const std::vector<double> a = DominantMatrix(order);
     for (auto _ : state) {
         luvo::DenseLu lu;
-        benchmark::DoNotOptimize(lu.Factor(a, order));
+        benchmark::DoNotOptimize(lu.Factor(a, order, luvo::kIteratedDense));
     }
     state.counters["unknowns"] = order;
 }

@@ -99,7 +99,7 @@ void BM_DgetrfOfTheHalfSystem(benchmark::State& state) {
     for (int i = 0; i < n; ++i) a[luvo::ColumnMajor(i, i, n)] += n;
     for (auto _ : state) {
         luvo::DenseLu lu;
-        benchmark::DoNotOptimize(lu.Factor(a, n));
+        benchmark::DoNotOptimize(lu.Factor(a, n, luvo::kOneSolveDense));
     }
     state.counters["order"] = n;
 }

@@ -37,7 +37,7 @@ TEST(DenseLu, SolvesWithRowExchangesAndTransposed) {
                                    3.0, 0.0, 1.0};  // column 2
     const std::vector<double> x = {1.0, -2.0, 0.5};
     DenseLu lu;
-    ASSERT_TRUE(lu.Factor(a, 3));
+    ASSERT_TRUE(lu.Factor(a, 3, luvo::kOneSolveDense));
     std::vector<double> b = Multiply(a, x);
     lu.Solve(b.data());
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(b[i], x[i], 1e-14);
@@ -60,7 +60,7 @@ TEST(DenseLu, MultipliesFromItsFactorsAndHandsItsBlockBack) {
         std::uniform_real_distribution<double> u(-1.0, 1.0);
         for (double& v : x) v = u(rng);
         DenseLu lu;
-        ASSERT_TRUE(lu.Factor(a, n));
+        ASSERT_TRUE(lu.Factor(a, n, luvo::kOneSolveDense));
         std::vector<double> y = x;
         lu.Multiply(y.data());
         const std::vector<double> expected = Multiply(a, x);
@@ -80,14 +80,14 @@ TEST(DenseLu, RefusesSingularAndNonFiniteMatrices) {
     };
     for (const auto& a : refused) {
         DenseLu lu;
-        EXPECT_FALSE(lu.Factor(a, 2));
+        EXPECT_FALSE(lu.Factor(a, 2, luvo::kOneSolveDense));
         EXPECT_FALSE(lu.IsFactored());
         std::vector<double> b = {1.0, 1.0};
         lu.Solve(b.data());  // does nothing
         EXPECT_EQ(b[0], 1.0);
     }
     DenseLu tooShort;
-    EXPECT_FALSE(tooShort.Factor({1.0, 0.0, 0.0}, 2));
+    EXPECT_FALSE(tooShort.Factor({1.0, 0.0, 0.0}, 2, luvo::kOneSolveDense));
 }
 
 // E for n unknowns in r groups: group c marks the unknowns c*k .. c*k+k-1 with weight 1, and
@@ -112,7 +112,7 @@ std::vector<double> DirectSolution(const std::vector<double>& a, const std::vect
         for (int i = 0; i < n; ++i)
             at[ColumnMajor(i, entry.row, n)] += entry.weight * w[ColumnMajor(i, entry.column, n)];
     DenseLu lu;
-    EXPECT_TRUE(lu.Factor(at, n));
+    EXPECT_TRUE(lu.Factor(at, n, luvo::kOneSolveDense));
     std::vector<double> x = b;
     lu.Solve(x.data());
     return x;

@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
-#include <filesystem>
 #include <cstdio>
+#include <filesystem>
 #include <limits>
 #include <locale>
 #include <sstream>

@@ -128,7 +128,7 @@ TEST(Panel3dSystem, EachRelaxationStepEqualsAFreshFactorisation) {
                 }
             }
             luvo::DenseLu lu;
-            ASSERT_TRUE(lu.Factor(a, n));
+            ASSERT_TRUE(lu.Factor(a, n, luvo::kOneSolveDense));
             std::vector<double> x = w->rightHandSide;
             lu.Solve(x.data());
             for (int i = 0; i < n; ++i) {
