@@ -82,25 +82,31 @@ void ResultFile::Number(double value, int precision, std::string_view after) {
 
 namespace {
 
-// A result file of an earlier run is replaced, not emptied: emptying a file whose contents the
-// file system is still writing out waits for that write (tens of milliseconds on a busy disk,
-// at every run that rewrites its files), while a removed file's pages are simply dropped. Only a
-// plain file of one name that may be written is replaced; a link, a file of several names or
-// one that is write-protected is opened as it is, so that writing through it or refusing it
-// stays as before.
-void RemoveReplaceableFile(const std::string& fileName) {
+// A file of an earlier run is replaced, not emptied: emptying a file whose contents the file
+// system is still writing out waits for that write (tens of milliseconds on a busy disk, at every
+// run that rewrites its files), while a removed file's pages are simply dropped. Only a plain
+// file of one name that this user owns and may write is replaced, and the new one gets its
+// permissions; a link, a file of several names, another user's file or a write-protected one is
+// opened as it is: writing goes through the link, and a protected file is refused. Returns the
+// permissions of the file removed, -1 when none was.
+int RemoveReplaceableFile(const std::string& fileName) {
     struct stat status {};
     if (lstat(fileName.c_str(), &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1 &&
-        access(fileName.c_str(), W_OK) == 0) {
-        unlink(fileName.c_str());
+        status.st_uid == geteuid() && access(fileName.c_str(), W_OK) == 0 &&
+        unlink(fileName.c_str()) == 0) {
+        return static_cast<int>(status.st_mode & 07777);
     }
+    return -1;
 }
 
 }  // namespace
 
 ResultFile::ResultFile(const std::string& fileName) {
-    RemoveReplaceableFile(fileName);
+    const int permissions = RemoveReplaceableFile(fileName);
     out_.open(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    if (permissions >= 0 && out_.is_open()) {
+        chmod(fileName.c_str(), static_cast<mode_t>(permissions));
+    }
     out_.imbue(std::locale::classic());
 }
 

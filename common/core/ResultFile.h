@@ -1,9 +1,9 @@
 #pragma once
 // Writer of Tecplot-style result files shared by the methods: the file under the name as given
-// (created or emptied), texts in Latin-1, lines ending in LF, numbers in the general format with a
-// decimal point whatever the locale. Plotting programs must read every data row, so a row value
-// that is not finite is written as 0; a summary value that is not finite reads "nan". Nothing
-// here throws: a failure shows in IsOpen() and Finish().
+// (created, or the earlier one replaced), texts in Latin-1, lines ending in LF, numbers in the
+// general format with a decimal point whatever the locale. Plotting programs must read every data
+// row, so a row value that is not finite is written as 0; a summary value that is not finite reads
+// "nan". Nothing here throws: a failure shows in IsOpen() and Finish().
 
 #include <fstream>
 #include <ostream>

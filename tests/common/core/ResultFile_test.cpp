@@ -148,8 +148,12 @@ TEST(ResultFile, RewritingReplacesThePlainFileAndWritesThroughLinks) {
     // A plain file written again holds only the new text, however long the old one was.
     const std::string plain = dir.file("3D.dat");
     ASSERT_TRUE(write(plain, "a much longer first text\n"));
+    fs::permissions(plain, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     ASSERT_TRUE(write(plain, "second\n"));
     EXPECT_EQ(ReadFileBytes(plain), "second\n");
+    // It keeps the permissions the user gave it.
+    EXPECT_EQ(fs::status(plain).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 
     // A link is written through: the link stays, its target gets the text.
     const std::string target = dir.file("target.dat");
