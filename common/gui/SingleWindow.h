@@ -20,6 +20,15 @@ bool IsLiveWindow(const wxWeakRef<Frame>& frame) {
            !(wxTheApp != nullptr && wxTheApp->IsScheduledForDestruction(frame.get()));
 }
 
+// A closing window empties the module's reference to it, and only to it: true when the reference
+// named the window.
+template <class Frame>
+bool ReleaseIfHeld(wxWeakRef<Frame>& frame, const wxWindow* window) {
+    if (frame.get() != window) return false;
+    frame.Release();
+    return true;
+}
+
 // `make` builds the window; with `raise` a window already open also comes to the front.
 template <class Frame, class Make>
 Frame* ShowSingleWindow(wxWeakRef<Frame>& frame, bool raise, Make make) {

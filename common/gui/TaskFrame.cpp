@@ -69,7 +69,9 @@ void TaskFrame::OnInfo(wxCommandEvent&) {
     SetInputStatus(setup_.statusAfterInfo);
 }
 
-void TaskFrame::Forget() { setup_.forget(); }
+void TaskFrame::Forget() {
+    if (setup_.forget) setup_.forget();
+}
 
 void TaskFrame::CloseAndForget() {
     Destroy();

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <tuple>
 
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxNumber.h"
 #include "etl/gui/EtlAnalysisPlots.h"
 #include "etl/gui/EtlModule.h"
@@ -42,9 +43,7 @@ luvo::TaskFrameSetup Setup(const EtlAnalysisFrame* self) {
             "in den Feldern auf der rechten Seite.\n");
     s.infoCaption = wxS("Info Nachrechenaufgabe");
     s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
-    s.forget = [self] {
-        if (etl::EtlAnalysisWindow.get() == self) etl::EtlAnalysisWindow.Release();
-    };
+    s.forget = [self] { luvo::ReleaseIfHeld(etl::EtlAnalysisWindow, self); };
     return s;
 }
 

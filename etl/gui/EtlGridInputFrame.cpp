@@ -5,6 +5,7 @@
 
 #include "common/core/RangeCheck.h"
 #include "common/gui/LuvoFrame.h"
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxFileName.h"
 #include "etl/core/EtlGridFile.h"
 #include "etl/core/EtlRuns.h"
@@ -31,7 +32,7 @@ EtlGridInputFrame::EtlGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void EtlGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
-    if (etl::EtlGridInputWindow.get() == this) etl::EtlGridInputWindow.Release();
+    luvo::ReleaseIfHeld(etl::EtlGridInputWindow, this);
 }
 
 bool EtlGridInputFrame::PassStartChecks() {

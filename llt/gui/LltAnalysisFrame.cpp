@@ -3,6 +3,7 @@
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
+#include "common/gui/SingleWindow.h"
 #include "llt/gui/LltAnalysisPlots.h"
 #include "llt/gui/LltModule.h"
 
@@ -30,9 +31,7 @@ LltTaskFrameSetup Setup(const LltAnalysisFrame* self) {
             "All diese werden auch in die Datei geschrieben.\n\n");
     s.infoCaption = wxS("Info Nachrechenaufgabe");
     s.statusAfterInfo = wxS("INFO: Nachrechenaufgabe");
-    s.forget = [self] {
-        if (llt::analysisFrame.get() == self) llt::analysisFrame.Release();
-    };
+    s.forget = [self] { luvo::ReleaseIfHeld(llt::analysisFrame, self); };
     return s;
 }
 

@@ -3,6 +3,7 @@
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
+#include "common/gui/SingleWindow.h"
 #include "llt/gui/LltDesignPlots.h"
 #include "llt/gui/LltModule.h"
 
@@ -36,9 +37,7 @@ LltTaskFrameSetup Setup(const LltChordDesignFrame* self) {
             "führt daher zu Werten, die zu groß und somit nicht zulässig sind.\n\n");
     s.infoCaption = wxS("INFO 2. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 2. Entwurfsaufgabe");
-    s.forget = [self] {
-        if (llt::chordDesignFrame.get() == self) llt::chordDesignFrame.Release();
-    };
+    s.forget = [self] { luvo::ReleaseIfHeld(llt::chordDesignFrame, self); };
     return s;
 }
 

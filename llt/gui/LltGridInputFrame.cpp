@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxFileName.h"
 #include "llt/core/LltGridFile.h"
 #include "llt/gui/LltModule.h"
@@ -20,7 +21,7 @@ LltGridInputFrame::LltGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void LltGridInputFrame::ForgetWindow() {
     // Only the module's own window is the open one.
-    if (llt::gridInputFrame.get() == this) llt::gridInputFrame.Release();
+    luvo::ReleaseIfHeld(llt::gridInputFrame, this);
 }
 
 void LltGridInputFrame::TakeInputs() {

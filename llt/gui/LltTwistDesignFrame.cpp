@@ -3,6 +3,7 @@
 #include <wx/statbox.h>
 #include <wx/statline.h>
 
+#include "common/gui/SingleWindow.h"
 #include "llt/gui/LltDesignPlots.h"
 #include "llt/gui/LltModule.h"
 
@@ -35,9 +36,7 @@ LltTaskFrameSetup Setup(const LltTwistDesignFrame* self) {
             "Werten außerhalb der zulässigen Bereiche.\n\n");
     s.infoCaption = wxS("INFO 1. Entwurfsaufgabe");
     s.statusAfterInfo = wxS("Info: 1. Entwurfsaufgabe");
-    s.forget = [self] {
-        if (llt::twistDesignFrame.get() == self) llt::twistDesignFrame.Release();
-    };
+    s.forget = [self] { luvo::ReleaseIfHeld(llt::twistDesignFrame, self); };
     return s;
 }
 

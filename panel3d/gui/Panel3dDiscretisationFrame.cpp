@@ -5,6 +5,7 @@
 
 #include "common/gui/DiscretisationLayout.h"
 #include "common/gui/RangeCheckBox.h"
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxFileName.h"
 #include "panel3d/core/Panel3dDiscretisation.h"
 #include "panel3d/core/Panel3dFlowState.h"
@@ -81,9 +82,7 @@ Panel3dDiscretisationFrame::Panel3dDiscretisationFrame(
 void Panel3dDiscretisationFrame::CloseWindow() {
     // The flap view draws this window's model: it goes with it.
     Panel3dCloseFlapView();
-    if (panel3d::Panel3dDiscretisationWindow.get() == this) {
-        panel3d::Panel3dDiscretisationWindow.Release();
-    }
+    luvo::ReleaseIfHeld(panel3d::Panel3dDiscretisationWindow, this);
     Destroy();
 }
 

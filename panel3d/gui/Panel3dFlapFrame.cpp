@@ -114,7 +114,7 @@ void Panel3dFlapFrame::DrawSections() {
 }
 
 void Panel3dFlapFrame::CloseWindow() {
-    if (panel3d::Panel3dFlapWindow.get() == this) panel3d::Panel3dFlapWindow.Release();
+    luvo::ReleaseIfHeld(panel3d::Panel3dFlapWindow, this);
     panelModel.reset();
     Destroy();
 }

@@ -76,8 +76,7 @@ Panel3dGeometryInputs Panel3dGeometryFrame::Read(bool forCheck) const {
 
 void Panel3dGeometryFrame::CloseWindow() {
     Withdraw();
-    if (panel3d::Panel3dGeometryWindow.get() == this) {
-        panel3d::Panel3dGeometryWindow.Release();
+    if (luvo::ReleaseIfHeld(panel3d::Panel3dGeometryWindow, this)) {
         // "Diskretisierung" and the flap view read this window's fields: they go with it.
         if (panel3d::Panel3dDiscretisationOpen()) {
             panel3d::Panel3dDiscretisationWindow->CloseWindow();

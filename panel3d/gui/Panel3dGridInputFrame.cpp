@@ -5,6 +5,7 @@
 #include "common/core/RangeCheck.h"
 #include "common/gui/GridInputLayout.h"
 #include "common/gui/RangeCheckBox.h"
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxFileName.h"
 #include "panel3d/core/Panel3dFlowState.h"
 #include "panel3d/core/Panel3dModule.h"
@@ -68,7 +69,7 @@ Panel3dGridInputFrame::Panel3dGridInputFrame(const wxString& title, const wxPoin
 
 void Panel3dGridInputFrame::CloseWindow() {
     // Only the module's own window is the open one.
-    if (panel3d::Panel3dGridInputWindow.get() == this) panel3d::Panel3dGridInputWindow.Release();
+    luvo::ReleaseIfHeld(panel3d::Panel3dGridInputWindow, this);
     Destroy();
 }
 

@@ -3,6 +3,7 @@
 #include <wx/button.h>
 #include <wx/statbox.h>
 
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxFileName.h"
 #include "supersonic/gui/SupersonicCanvases.h"
 #include "supersonic/gui/SupersonicControls.h"
@@ -153,7 +154,7 @@ void SupersonicContourFrame::OnClose(wxCommandEvent&) {
 }
 
 void SupersonicContourFrame::OnCloseRequest(wxCloseEvent&) {
-    if (supersonic::g_contourFrame.get() == this) supersonic::g_contourFrame.Release();
+    luvo::ReleaseIfHeld(supersonic::g_contourFrame, this);
     CloseWindow();
 }
 

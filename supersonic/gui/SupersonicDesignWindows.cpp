@@ -12,8 +12,4 @@ SupersonicDesignFrame* CurrentDesignFrame() {
     return nullptr;
 }
 
-void ShowResults() {
-    if (SupersonicDesignFrame* window = CurrentDesignFrame()) window->ShowResults();
-}
-
 }  // namespace supersonic

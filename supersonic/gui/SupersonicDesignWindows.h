@@ -8,7 +8,4 @@ namespace supersonic {
 // The design window the module state names, null when none is open.
 SupersonicDesignFrame* CurrentDesignFrame();
 
-// The results of the current design window's profile into its labels.
-void ShowResults();
-
 }  // namespace supersonic

@@ -6,7 +6,7 @@
 #include "common/gui/WxFileName.h"
 #include "supersonic/core/SupersonicFiles.h"
 #include "supersonic/gui/SupersonicContourFrame.h"
-#include "supersonic/gui/SupersonicDesignWindows.h"
+#include "supersonic/gui/SupersonicDesignFrame.h"
 #include "supersonic/gui/SupersonicModule.h"
 #include "supersonic/gui/SupersonicPartsFrame.h"
 
@@ -20,7 +20,7 @@ template <class Frame>
 Frame* ShowDesignFrame(Frame* frame) {
     frame->Centre(wxBOTH);
     frame->Show(true);
-    supersonic::ShowResults();
+    frame->ShowResults();
     frame->ReportFileProblems();
     return frame;
 }
@@ -89,7 +89,6 @@ SupersonicMethodFrame::SupersonicMethodFrame(const wxString& title, const wxPoin
 
 void SupersonicMethodFrame::OnClose(wxCommandEvent&) {
     CloseSupersonicDesignFrame();
-    // The numerics are one program-long object: other method windows still use them.
     Destroy();
 }
 

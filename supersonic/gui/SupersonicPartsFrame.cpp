@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "common/gui/SingleWindow.h"
 #include "common/gui/WxNumber.h"
 #include "supersonic/gui/SupersonicCanvases.h"
 #include "supersonic/gui/SupersonicControls.h"
@@ -173,7 +174,7 @@ void SupersonicPartsFrame::OnClose(wxCommandEvent&) {
 }
 
 void SupersonicPartsFrame::OnCloseRequest(wxCloseEvent&) {
-    if (supersonic::g_partsFrame.get() == this) supersonic::g_partsFrame.Release();
+    luvo::ReleaseIfHeld(supersonic::g_partsFrame, this);
     CloseWindow();
 }
 

@@ -4,6 +4,7 @@
 
 #include "common/gui/DiscretisationLayout.h"
 #include "common/gui/RangeCheckBox.h"
+#include "common/gui/SingleWindow.h"
 #include "vlm/core/VlmInputChecks.h"
 #include "vlm/gui/VlmModule.h"
 #include "vlm/gui/VlmWingSource.h"
@@ -61,7 +62,7 @@ VlmDiscretisationFrame::VlmDiscretisationFrame(const wxString& title, const wxPo
 }
 
 void VlmDiscretisationFrame::CloseWindow() {
-    if (vlm::VlmDiscretisationWindow.get() == this) vlm::VlmDiscretisationWindow.Release();
+    luvo::ReleaseIfHeld(vlm::VlmDiscretisationWindow, this);
     Destroy();
 }
 

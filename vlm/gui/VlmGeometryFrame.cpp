@@ -23,7 +23,7 @@ VlmWingInputs VlmGeometryFrame::Read(bool forCheck) const {
 
 void VlmGeometryFrame::CloseWindow() {
     Withdraw();
-    if (vlm::VlmGeometryWindow.get() == this) vlm::VlmGeometryWindow.Release();
+    luvo::ReleaseIfHeld(vlm::VlmGeometryWindow, this);
     Destroy();
 }
 

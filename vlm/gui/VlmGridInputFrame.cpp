@@ -4,6 +4,7 @@
 
 #include "common/gui/GridInputLayout.h"
 #include "common/gui/RangeCheckBox.h"
+#include "common/gui/SingleWindow.h"
 #include "vlm/gui/VlmModule.h"
 
 namespace {
@@ -62,7 +63,7 @@ VlmGridInputFrame::VlmGridInputFrame(const wxString& title, const wxPoint& pos, 
 
 void VlmGridInputFrame::CloseWindow() {
     // Only the module's own window is the open one.
-    if (vlm::VlmGridInputWindow.get() == this) vlm::VlmGridInputWindow.Release();
+    luvo::ReleaseIfHeld(vlm::VlmGridInputWindow, this);
     Destroy();
 }
 

@@ -226,7 +226,7 @@ TEST_P(WingFileInput, UnwritableResultFileGivesOneBoxOverTheResultsWindow) {
     EXPECT_FALSE(GetParam().inputOpen());
 }
 
-TEST_P(WingFileInput, EveryWayOfClosingClearsTheOpenFlag) {
+TEST_P(WingFileInput, EveryWayOfClosingEmptiesTheModuleReference) {
     const std::function<void(luvo::WingFileInputFrame*)> ways[] = {
         [](luvo::WingFileInputFrame* f) { SendMenu(f, luvo::kIdMenuClose); },
         [](luvo::WingFileInputFrame* f) { Click(f->cancelButton); },
