@@ -271,3 +271,5 @@ wxBEGIN_EVENT_TABLE(EtlAnalysisFrame, luvo::TaskFrame)
     EVT_BUTTON(kIdCancel, EtlAnalysisFrame::OnClose)
     EVT_CLOSE(EtlAnalysisFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
+
+bool etl::EtlAnalysisOpen() { return luvo::IsLiveWindow(etl::EtlAnalysisWindow); }

@@ -78,3 +78,5 @@ bool EtlGridInputFrame::SolveGridFile() {
 void EtlGridInputFrame::KeepResultsWindow(EtlResultsFrame* results) {
     etl::EtlResultsWindow = results;
 }
+
+bool etl::EtlGridInputOpen() { return luvo::IsLiveWindow(etl::EtlGridInputWindow); }

@@ -26,12 +26,12 @@ inline wxString EtlAnalysisFileName;    // result file of the analysis
 
 // The task windows, stored by the method window's "&OK". A reference empties itself when its
 // window is deleted; the window's close handler and a finished wing-file run empty it at once,
-// since a closed frame is deleted only at the next idle time. A task window is open exactly
-// while its reference names it.
+// since a closed frame is deleted only at the next idle time. A task window is open while its
+// reference names it and it is not about to be deleted.
 inline wxWeakRef<EtlGridInputFrame> EtlGridInputWindow;
-inline bool EtlGridInputOpen() { return EtlGridInputWindow.get() != nullptr; }
+bool EtlGridInputOpen();
 inline wxWeakRef<EtlAnalysisFrame> EtlAnalysisWindow;
-inline bool EtlAnalysisOpen() { return EtlAnalysisWindow.get() != nullptr; }
+bool EtlAnalysisOpen();
 // The results window of the latest wing-file run while it exists; those of earlier runs stay
 // open unnamed.
 inline wxWeakRef<EtlResultsFrame> EtlResultsWindow;

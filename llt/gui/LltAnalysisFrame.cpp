@@ -163,3 +163,5 @@ wxBEGIN_EVENT_TABLE(LltAnalysisFrame, LltTaskFrame)
     EVT_BUTTON(kIdCancel, LltAnalysisFrame::OnClose)
     EVT_CLOSE(LltAnalysisFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
+
+bool llt::analysisOpen() { return luvo::IsLiveWindow(llt::analysisFrame); }

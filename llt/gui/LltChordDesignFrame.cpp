@@ -238,3 +238,5 @@ wxBEGIN_EVENT_TABLE(LltChordDesignFrame, LltTaskFrame)
     EVT_BUTTON(LltChordDesignFrame::kIdClose, LltChordDesignFrame::OnClose)
     EVT_CLOSE(LltChordDesignFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
+
+bool llt::chordDesignOpen() { return luvo::IsLiveWindow(llt::chordDesignFrame); }

@@ -47,3 +47,5 @@ bool LltGridInputFrame::SolveGridFile() {
     llt::currentSolver = record_;
     return true;
 }
+
+bool llt::gridInputOpen() { return luvo::IsLiveWindow(llt::gridInputFrame); }

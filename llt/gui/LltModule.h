@@ -25,16 +25,16 @@ inline std::shared_ptr<LltSolver> currentSolver;
 
 // The task windows, stored by the method window's "&OK". A reference empties itself when its
 // window is deleted; the window's close handler and a finished wing-file run empty it at once,
-// since a closed frame is deleted only at the next idle time. A task window is open exactly
-// while its reference names it.
+// since a closed frame is deleted only at the next idle time. A task window is open while its
+// reference names it and it is not about to be deleted.
 inline wxWeakRef<LltGridInputFrame> gridInputFrame;
-inline bool gridInputOpen() { return gridInputFrame.get() != nullptr; }
+bool gridInputOpen();
 inline wxWeakRef<LltTwistDesignFrame> twistDesignFrame;
-inline bool twistDesignOpen() { return twistDesignFrame.get() != nullptr; }
+bool twistDesignOpen();
 inline wxWeakRef<LltChordDesignFrame> chordDesignFrame;
-inline bool chordDesignOpen() { return chordDesignFrame.get() != nullptr; }
+bool chordDesignOpen();
 inline wxWeakRef<LltAnalysisFrame> analysisFrame;
-inline bool analysisOpen() { return analysisFrame.get() != nullptr; }
+bool analysisOpen();
 
 // File names as the windows show them; the task windows copy their labels' texts in before they
 // read or write.

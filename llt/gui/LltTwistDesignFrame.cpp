@@ -221,3 +221,5 @@ wxBEGIN_EVENT_TABLE(LltTwistDesignFrame, LltTaskFrame)
     EVT_BUTTON(LltTwistDesignFrame::kIdClose, LltTwistDesignFrame::OnClose)
     EVT_CLOSE(LltTwistDesignFrame::OnCloseWindow)
 wxEND_EVENT_TABLE()
+
+bool llt::twistDesignOpen() { return luvo::IsLiveWindow(llt::twistDesignFrame); }

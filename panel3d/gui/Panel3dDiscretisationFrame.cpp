@@ -203,3 +203,7 @@ wxBEGIN_EVENT_TABLE(Panel3dDiscretisationFrame, luvo::LuvoFrame)
     EVT_BUTTON(luvo::kIdButtonStart, Panel3dDiscretisationFrame::OnStart)
     EVT_CLOSE(Panel3dDiscretisationFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+bool panel3d::Panel3dDiscretisationOpen() {
+    return luvo::IsLiveWindow(panel3d::Panel3dDiscretisationWindow);
+}

@@ -168,3 +168,5 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(Panel3dSectionChoice, wxComboBox)
     EVT_COMBOBOX(wxID_ANY, Panel3dSectionChoice::OnComboBox)
 wxEND_EVENT_TABLE()
+
+bool panel3d::Panel3dFlapOpen() { return luvo::IsLiveWindow(panel3d::Panel3dFlapWindow); }

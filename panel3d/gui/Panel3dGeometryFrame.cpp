@@ -124,3 +124,5 @@ wxEND_EVENT_TABLE()
 wxBEGIN_EVENT_TABLE(Panel3dFlapCheckBox, wxCheckBox)
     EVT_CHECKBOX(wxID_ANY, Panel3dFlapCheckBox::OnCheckBox)
 wxEND_EVENT_TABLE()
+
+bool panel3d::Panel3dGeometryOpen() { return luvo::IsLiveWindow(panel3d::Panel3dGeometryWindow); }

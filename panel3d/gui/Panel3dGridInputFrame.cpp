@@ -190,3 +190,5 @@ wxBEGIN_EVENT_TABLE(Panel3dGridInputFrame, luvo::LuvoFrame)
     EVT_RADIOBOX(Panel3dGridInputFrame::kIdWakeRadio, Panel3dGridInputFrame::OnWakeRadioBox)
     EVT_BUTTON(luvo::kIdButtonStart, Panel3dGridInputFrame::OnStart)
 wxEND_EVENT_TABLE()
+
+bool panel3d::Panel3dGridInputOpen() { return luvo::IsLiveWindow(panel3d::Panel3dGridInputWindow); }

@@ -17,14 +17,16 @@ class Panel3dFlapFrame;
 namespace panel3d {
 
 inline wxWeakRef<Panel3dSourceFrame> Panel3dSourceWindow;
+// The input windows; each is open while its reference names it and it is not about to be
+// deleted (common/gui/SingleWindow.h).
 inline wxWeakRef<Panel3dGridInputFrame> Panel3dGridInputWindow;
-inline bool Panel3dGridInputOpen() { return Panel3dGridInputWindow.get() != nullptr; }
+bool Panel3dGridInputOpen();
 inline wxWeakRef<Panel3dGeometryFrame> Panel3dGeometryWindow;
-inline bool Panel3dGeometryOpen() { return Panel3dGeometryWindow.get() != nullptr; }
+bool Panel3dGeometryOpen();
 inline wxWeakRef<Panel3dDiscretisationFrame> Panel3dDiscretisationWindow;
-inline bool Panel3dDiscretisationOpen() { return Panel3dDiscretisationWindow.get() != nullptr; }
+bool Panel3dDiscretisationOpen();
 inline wxWeakRef<Panel3dFlapFrame> Panel3dFlapWindow;
-inline bool Panel3dFlapOpen() { return Panel3dFlapWindow.get() != nullptr; }
+bool Panel3dFlapOpen();
 
 // Set while a run goes on, from its progress window to its end: the Start buttons, "A&nzeigen"
 // and the method window's "&OK" then do nothing, and the input windows refuse to close.

@@ -179,3 +179,5 @@ void SupersonicContourFrame::OnSave(wxCommandEvent&) {
         wxS("Konfiguration (*.cfg)|*.cfg|Ergebnis (*.dat)|*.dat|Profilkoordianten "
             "(*.pol)|*.pol"));
 }
+
+bool supersonic::g_contourFrameOpen() { return luvo::IsLiveWindow(supersonic::g_contourFrame); }

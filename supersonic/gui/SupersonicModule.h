@@ -14,10 +14,12 @@ class SupersonicProfile;
 
 namespace supersonic {
 
+// The design windows; each is open while its reference names it and it is not about to be
+// deleted (common/gui/SingleWindow.h).
 inline wxWeakRef<SupersonicPartsFrame> g_partsFrame;
-inline bool g_partsFrameOpen() { return g_partsFrame.get() != nullptr; }
+bool g_partsFrameOpen();
 inline wxWeakRef<SupersonicContourFrame> g_contourFrame;
-inline bool g_contourFrameOpen() { return g_contourFrame.get() != nullptr; }
+bool g_contourFrameOpen();
 
 // The profile of the open design window, which owns it; null while none is open.
 inline SupersonicProfile* g_profile = nullptr;

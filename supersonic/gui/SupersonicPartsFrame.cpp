@@ -199,3 +199,5 @@ void SupersonicPartsFrame::OnSave(wxCommandEvent&) {
         wxS("Konfiguration (*.cfg)|*.cfg|Ergebnisdatei (*.dat)|*.dat|Profilkoordinaten "
             "(*.pol)|*.pol"));
 }
+
+bool supersonic::g_partsFrameOpen() { return luvo::IsLiveWindow(supersonic::g_partsFrame); }

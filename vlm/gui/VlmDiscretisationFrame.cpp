@@ -135,3 +135,5 @@ wxBEGIN_EVENT_TABLE(VlmDiscretisationFrame, luvo::LuvoFrame)
     EVT_RADIOBOX(VlmDiscretisationFrame::kIdWakeRadio, VlmDiscretisationFrame::OnWakeRadioBox)
     EVT_CLOSE(VlmDiscretisationFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+bool vlm::VlmDiscretisationOpen() { return luvo::IsLiveWindow(vlm::VlmDiscretisationWindow); }

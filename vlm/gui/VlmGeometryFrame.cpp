@@ -56,3 +56,5 @@ wxBEGIN_EVENT_TABLE(VlmGeometryFrame, luvo::WingGeometryWindow)
     EVT_BUTTON(VlmGeometryFrame::kIdCancel, VlmGeometryFrame::OnCloseCommand)
     EVT_CLOSE(VlmGeometryFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+bool vlm::VlmGeometryOpen() { return luvo::IsLiveWindow(vlm::VlmGeometryWindow); }

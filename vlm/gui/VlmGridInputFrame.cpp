@@ -127,3 +127,5 @@ wxBEGIN_EVENT_TABLE(VlmGridInputFrame, luvo::LuvoFrame)
     EVT_RADIOBOX(VlmGridInputFrame::kIdWakeRadio, VlmGridInputFrame::OnWakeRadioBox)
     EVT_CLOSE(VlmGridInputFrame::OnClose)
 wxEND_EVENT_TABLE()
+
+bool vlm::VlmGridInputOpen() { return luvo::IsLiveWindow(vlm::VlmGridInputWindow); }

@@ -26,12 +26,14 @@ inline wxString VlmResult3dFileName;
 inline wxString VlmResultCpFileName;
 inline wxString VlmResultCaFileName;
 
+// The input windows; each is open while its reference names it and it is not about to be
+// deleted (common/gui/SingleWindow.h).
 inline wxWeakRef<VlmGridInputFrame> VlmGridInputWindow;
-inline bool VlmGridInputOpen() { return VlmGridInputWindow.get() != nullptr; }
+bool VlmGridInputOpen();
 inline wxWeakRef<VlmGeometryFrame> VlmGeometryWindow;
-inline bool VlmGeometryOpen() { return VlmGeometryWindow.get() != nullptr; }
+bool VlmGeometryOpen();
 inline wxWeakRef<VlmDiscretisationFrame> VlmDiscretisationWindow;
-inline bool VlmDiscretisationOpen() { return VlmDiscretisationWindow.get() != nullptr; }
+bool VlmDiscretisationOpen();
 // The progress window of the run going on, or null: the run empties it when it destroys the
 // window.
 inline VlmProgressFrame* VlmProgressWindow = nullptr;
