@@ -34,6 +34,8 @@ class SupersonicPlotCanvas : public wxWindow {
     // The support point a press picked, as a drag handle: its slot on the canvas's part, on the
     // contour canvas the slot plus kLowerSideHandle for a point of the lower contour.
     static constexpr int kLowerSideHandle = 16;
+    static_assert(2 * kLowerSideHandle <= 8 * static_cast<int>(sizeof(luvo::DragHandles)),
+                  "both contours' slots must fit in the handle bits");
     luvo::DragSteps dragSteps;
     wxDECLARE_EVENT_TABLE();
 };
