@@ -12,6 +12,7 @@
 // of strip j.
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -167,6 +168,11 @@ class Panel3dModel {
     // its own half and mirrors it). The caller then updates the free-wake panels' geometry.
     void RelaxWake();
     void RelaxSymmetricWake();
+    // The same step with the velocity at a node given by `velocity(freeStream, node)` (the
+    // closed forms that the solver's kernels are checked against), for the model's own symmetry.
+    using NodeVelocity =
+        std::function<Panel3dVector(const Panel3dVector& freeStream, const Panel3dVector& at)>;
+    void RelaxWith(const NodeVelocity& velocity);
     // Surface velocity, its magnitude and cp of every wing panel.
     void ComputeSurfaceVelocity();
     // Strip distributions and the wing's totals from cp.
@@ -259,6 +265,7 @@ class Panel3dModel {
     // its results do not depend on the processor's vector maths.
     void ComputeWakeColumns(bool symmetric, double ownPercent, double mirrorPercent, bool relaxing);
     void Relax(bool symmetric);
+    void RelaxNodes(bool symmetric, const NodeVelocity& velocity);
     // The wing and trailing-edge row geometry that the matrix depends on, with n and sf.
     std::vector<double> MatrixKey() const;
     // Forgets the kept matrix, its factors and the source influences.

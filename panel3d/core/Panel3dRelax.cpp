@@ -30,7 +30,18 @@ void Panel3dModel::RelaxSymmetricWake() {
     }
 }
 
+void Panel3dModel::RelaxWith(const NodeVelocity& velocity) {
+    RelaxNodes(Symmetric() == 1, velocity);
+}
+
 void Panel3dModel::Relax(bool symmetric) {
+    induced_.Set(wingPanels, trailingEdgeWake, freeWake, coreRadius);
+    RelaxNodes(symmetric, [this](const Panel3dVector& freeStream, const Panel3dVector& at) {
+        return induced_.Add(freeStream, at);
+    });
+}
+
+void Panel3dModel::RelaxNodes(bool symmetric, const NodeVelocity& velocity) {
     const int strips = StripCount();
     const int stations = strips + 1;
     const int rows = WakeRows();
@@ -57,8 +68,6 @@ void Panel3dModel::Relax(bool symmetric) {
         }
     };
 
-    induced_.Set(wingPanels, trailingEdgeWake, freeWake, coreRadius);
-
     const long nodes = static_cast<long>(movedStations) * rows;
 #pragma omp parallel for schedule(dynamic, 1) num_threads(luvo::LoopThreads())
     for (long e = 0; e < nodes; ++e) {
@@ -67,7 +76,7 @@ void Panel3dModel::Relax(bool symmetric) {
         Panel3dVector from, to;
         side(s, r, from, to);
         const Panel3dVector at = Midpoint(from, to);
-        const Panel3dVector v = induced_.Add(freeStream, at);
+        const Panel3dVector v = velocity(freeStream, at);
         Panel3dWakeNode& node = wakeNodes[s + stations * r];
         node.position = ToArray(at);
         node.velocity = ToArray(v);

@@ -160,90 +160,11 @@ inline Panel3dVector NodeVelocity(const Panel3dModel& w, const Panel3dVector& fr
 }
 
 // One wake relaxation of the model (the half model moves its own half and mirrors it), the node
-// velocities summed on all cores; the free-wake panels' geometry is left to the caller.
+// velocities from the closed forms; the free-wake panels' geometry is left to the caller.
 inline void Relax(Panel3dModel& w) {
-    const bool symmetric = w.Symmetric() == 1;
-    const int strips = w.StripCount();
-    const int stations = strips + 1;
-    const int rows = w.WakeRows();
-    const int movedStations = symmetric ? w.SpanPanels() + 1 : stations;
-    const int movedStrips = movedStations - 1;
-    auto panel = [&](int strip, int row) -> Panel3dFreeWakePanel& {
-        return w.freeWake[strip + strips * row];
-    };
-    const double a = panel3d::Panel3dPi * w.operatingPoint.alpha / 180.0;
-    const double b = panel3d::Panel3dPi * w.operatingPoint.sideslip / 180.0;
-    const Panel3dVector freeStream{std::cos(a) * std::cos(b), std::cos(a) * std::sin(b),
-                                   std::sin(a)};
-    auto side = [&](int s, int r, Panel3dVector& from, Panel3dVector& to) {
-        if (s == 0) {
-            from = panel(0, r).Corner(1);
-            to = panel(0, r).Corner(2);
-        } else {
-            from = panel(s - 1, r).Corner(0);
-            to = panel(s - 1, r).Corner(3);
-        }
-    };
-    const long nodes = static_cast<long>(movedStations) * rows;
-#pragma omp parallel for schedule(dynamic, 1)
-    for (long e = 0; e < nodes; ++e) {
-        const int s = static_cast<int>(e % movedStations);
-        const int r = static_cast<int>(e / movedStations);
-        Panel3dVector from, to;
-        side(s, r, from, to);
-        const Panel3dVector at = 0.5 * (from + to);
-        const Panel3dVector v = NodeVelocity(w, freeStream, at);
-        Panel3dWakeNode& node = w.wakeNodes[s + stations * r];
-        node.position = {at.x, at.y, at.z};
-        node.velocity = {v.x, v.y, v.z};
-        const Panel3dPanel& owner = s == 0 ? panel(0, r) : panel(s - 1, r);
-        const double length = s == 0 ? owner.sideLength[1] : owner.sideLength[3];
-        Panel3dVector step;
-        const double vu = v.y / v.x;
-        const double wu = v.z / v.x;
-        if (v.x > 0 && std::isfinite(vu) && std::isfinite(wu)) {
-            const double along = length / std::sqrt(1 + vu * vu + wu * wu);
-            step = {along, along * vu, along * wu};
-        } else {
-            const Panel3dVector old = to - from;
-            step = (length / Length(old)) * old;
-        }
-        node.step = {step.x, step.y, step.z};
-    }
-    for (int r = 0; r < rows; ++r) {
-        if (r >= 1) {
-            for (int j = 0; j < movedStrips; ++j) {
-                panel(j, r).SetCorner(1, panel(j, r - 1).Corner(2));
-                panel(j, r).SetCorner(0, panel(j, r - 1).Corner(3));
-            }
-        }
-        Panel3dFreeWakePanel& first = panel(0, r);
-        const auto& s0 = w.wakeNodes[stations * r].step;
-        first.SetCorner(2, first.Corner(1) + Panel3dVector{s0[0], s0[1], s0[2]});
-        for (int j = 0; j < movedStrips; ++j) {
-            Panel3dFreeWakePanel& p = panel(j, r);
-            const auto& sj = w.wakeNodes[j + 1 + stations * r].step;
-            const Panel3dVector c3 = p.Corner(0) + Panel3dVector{sj[0], sj[1], sj[2]};
-            p.SetCorner(3, c3);
-            if (j < movedStrips - 1) {
-                panel(j + 1, r).SetCorner(2, c3);
-            }
-        }
-    }
-    if (symmetric) {
-        static const int kMirrorCorner[4] = {1, 0, 3, 2};
-        for (int r = 0; r < rows; ++r) {
-            for (int j = movedStrips; j < strips; ++j) {
-                const Panel3dFreeWakePanel& source = panel(strips - 1 - j, r);
-                Panel3dFreeWakePanel& p = panel(j, r);
-                for (int k = 0; k < 4; ++k) {
-                    Panel3dVector c = source.Corner(kMirrorCorner[k]);
-                    c.y = -c.y;
-                    p.SetCorner(k, c);
-                }
-            }
-        }
-    }
+    w.RelaxWith([&w](const Panel3dVector& freeStream, const Panel3dVector& at) {
+        return NodeVelocity(w, freeStream, at);
+    });
 }
 
 }  // namespace panel3d_reference
