@@ -42,8 +42,8 @@ class XfoilFilesFrame : public luvo::LuvoFrame {
     wxDECLARE_EVENT_TABLE();
 };
 
-// The newest of each kind of XFOIL window (several may be open); empty once it is closed.
 namespace panel3d {
+// The newest of each kind of XFOIL window (several may be open); empty once it is closed.
 inline wxWeakRef<XfoilFilesFrame> g_xfoilFilesFrame;
 inline wxWeakRef<XfoilRunFrame> g_xfoilRunFrame;
 }  // namespace panel3d

@@ -62,8 +62,8 @@ class XfoilSpeedPolarResultsFrame : public Panel3dResultsWindow {
     wxDECLARE_EVENT_TABLE();
 };
 
-// The newest results window of each kind; empty once it is closed.
 namespace panel3d {
+// The newest results window of each kind; empty once it is closed.
 inline wxWeakRef<XfoilResultsFrame> g_xfoilResultsFrame;
 inline wxWeakRef<XfoilPolarResultsFrame> g_xfoilPolarResultsFrame;
 inline wxWeakRef<XfoilSpeedPolarResultsFrame> g_xfoilSpeedPolarResultsFrame;
